@@ -1,0 +1,78 @@
+#include "core/Oberflaeche.h"
+
+#include "core/AutoOberflaeche.h"
+#include "core/Cp1252.h"
+#include "core/Variablen.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace torvane {
+
+namespace {
+AutoOberflaeche gAutomat;
+Oberflaeche* gAktuell = &gAutomat;
+} // namespace
+
+Oberflaeche& UI() { return *gAktuell; }
+void OberflaecheSetzen(Oberflaeche* o) { gAktuell = o ? o : &gAutomat; }
+
+NachrichtArt NachrichtArtLesen(std::string_view art)
+{
+    const std::string a = Grossbuchstaben(art);
+    NachrichtArt n;
+    if (a == "OK") {
+        n.typ = NachrichtArt::Ok;
+    } else if (a == "JEIN") {
+        n.typ = NachrichtArt::Jein;
+    } else if (a == "ALLES") {
+        n.typ = NachrichtArt::Alles;
+    } else if (a.find("AUTO") != std::string::npos) {
+        n.typ = NachrichtArt::Auto;
+        // Die Zahl steht ab dem fünften Zeichen ("Auto1500").
+        n.autoMs = a.size() > 4 ? std::atoi(a.c_str() + 4) : 0;
+        if (n.autoMs < 0) n.autoMs = 0;
+    }
+    return n;
+}
+
+void Klang(std::string_view name, int art)
+{
+    if (S.KlangAus) return;
+    if (art != 0 && art != 1) {
+        Meldung(DialogArt::Information, "ID Nummer für Wav nicht bekannt !");
+        return;
+    }
+    UI().klang(std::string(name), art == 1);
+}
+
+void Warte(int ms) { UI().warte(ms, false); }
+
+void WarteSekunden(double s, bool still) { UI().warte(static_cast<int>(std::lround(s * 1000.0)), still); }
+
+int Zahleneingabe(int anfang, std::string_view frage, int x, int y)
+{
+    Klang("rechner");
+    return UI().zahleneingabe(anfang, std::string(frage), x, y);
+}
+
+void Nachricht(std::string_view kopf, std::string_view text, std::string_view art, int x, int y, int bild)
+{
+    const NachrichtArt a = NachrichtArtLesen(art);
+    if (a.typ == NachrichtArt::Unbekannt) {
+        Meldung(DialogArt::Information, "Mail nicht definiert !");
+        return;
+    }
+    Klang("error");
+    const std::string knopf = UI().nachricht(std::string(kopf), std::string(text), a, x, y, bild);
+    if (!knopf.empty()) S.Befehl = knopf;
+}
+
+Antwort Meldung(DialogArt art, std::string_view text, Knoepfe knoepfe)
+{
+    return UI().dialog(art, std::string(text), knoepfe);
+}
+
+void WarteAufBefehl(std::string_view erwartet) { UI().warteAufBefehl(std::string(erwartet)); }
+
+} // namespace torvane

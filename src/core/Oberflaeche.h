@@ -1,0 +1,68 @@
+// Die Pforten zwischen Regeln und Benutzer. Eine Regel, die etwas zeigen,
+// fragen, klingen oder warten will, ruft die freien Funktionen unten; wer
+// sie beantwortet, entscheidet die eingesetzte Oberfläche: Qt-Fenster,
+// ein Testskript oder der Automat für das Spiel ohne Bildschirm.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace torvane {
+
+enum class DialogArt { Warnung, Information, Bestaetigung, Fehler };
+enum class Knoepfe { Ok, JaNein, JaAbbrechen, JaNeinAbbrechen, OkAbbrechen };
+enum class Antwort { Ok, Ja, Nein, Abbrechen };
+
+// Art des Nachrichtenfensters, aus dem Art-Text gelesen.
+struct NachrichtArt {
+    enum Typ { Ok, Jein, Alles, Auto, Unbekannt } typ = Unbekannt;
+    int autoMs = 0; // bei Auto: schließt sich nach so vielen Millisekunden
+};
+NachrichtArt NachrichtArtLesen(std::string_view art);
+
+class Oberflaeche {
+public:
+    virtual ~Oberflaeche() = default;
+
+    // Spielt MusikPfad + name + ".wav"; bisEnde: erst zurück, wenn es verklungen ist.
+    virtual void klang(const std::string& name, bool bisEnde) = 0;
+    // Wartet (und hält die Fenster lebendig); der Automat kehrt sofort zurück.
+    virtual void warte(int ms, bool still) = 0;
+    // Zahlenrad; 0, wenn der Benutzer das Fenster anders als mit OK schließt.
+    virtual int zahleneingabe(int anfang, const std::string& frage, int x, int y) = 0;
+    // Das Nachrichtenfenster; gibt den gedrückten Knopf zurück ("Weiter", "Ja", "Nein"; "" bei Auto).
+    virtual std::string nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x,
+                                  int y, int bild) = 0;
+    // Die Dialoge des Fenstersystems.
+    virtual Antwort dialog(DialogArt art, const std::string& text, Knoepfe knoepfe) = 0;
+    // Wartet, bis ein Knopf den erwarteten Befehl geschrieben hat.
+    virtual void warteAufBefehl(const std::string& erwartet) = 0;
+};
+
+// Die aktuelle Oberfläche (zu Beginn der Automat).
+Oberflaeche& UI();
+void OberflaecheSetzen(Oberflaeche* o);
+
+// --- was die Regeln aufrufen ---
+// art 0: im Hintergrund, art 1: bis zum Ende; andere Arten melden einen Fehler.
+void Klang(std::string_view name, int art = 0);
+void Warte(int ms);
+void WarteSekunden(double s, bool still = false);
+int Zahleneingabe(int anfang, std::string_view frage, int x = 0, int y = 0);
+// Zeigt das Nachrichtenfenster und schreibt den gedrückten Knopf nach Befehl.
+void Nachricht(std::string_view kopf, std::string_view text, std::string_view art, int x = 0, int y = 0,
+               int bild = -1);
+Antwort Meldung(DialogArt art, std::string_view text, Knoepfe knoepfe = Knoepfe::Ok);
+inline void Hinweis(std::string_view text) { Meldung(DialogArt::Information, text); }
+inline void Warnung(std::string_view text) { Meldung(DialogArt::Warnung, text); }
+inline void FehlerMeldung(std::string_view text) { Meldung(DialogArt::Fehler, text); }
+inline bool Frage(std::string_view text, Knoepfe knoepfe = Knoepfe::JaNein)
+{
+    return Meldung(DialogArt::Bestaetigung, text, knoepfe) == Antwort::Ja;
+}
+void WarteAufBefehl(std::string_view erwartet);
+
+// Zeilenwechsel in Meldungstexten.
+constexpr const char* NL = "\r\n";
+
+} // namespace torvane

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installiert, baut (Release) und startet Torvane.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/pakete.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVANE_BENCH=OFF > /dev/null
+cmake --build build --target torvane kopie_daten kopie_musik kopie_grafik
+exec build/torvane "$@"
