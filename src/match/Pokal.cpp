@@ -1,0 +1,8 @@
+#include "match/Pokal.h"
+
+namespace torvane {
+
+// Vorläufig; die Pokalregeln ersetzen das.
+void PokaleVorbereiten() {}
+
+} // namespace torvane
