@@ -4,5 +4,9 @@ namespace torvane {
 
 // Vorläufig; die Pokalregeln ersetzen das.
 void PokaleVorbereiten() {}
+void DfbPokaltag() {}
+void UefaPokaltag() {}
+void PdpPokaltag() {}
+void ChlSpieltagSpielen() {}
 
 } // namespace torvane
