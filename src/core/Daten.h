@@ -5,8 +5,9 @@
 
 namespace torvane {
 
-// Liest die sechs Dateien aus Pfade.Daten in den Spielstand. false beim ersten
-// Fehler; dann hat sich nichts geändert (der Aufrufer zeigt DatenFehlerText und beendet).
+// Liest die sechs Dateien in dieser Reihenfolge in den Spielstand. Beim ersten
+// Fehler gleich welcher Art: false, und im Spielstand hat sich nichts geändert
+// (der Aufrufer zeigt DatenFehlerText und beendet das Programm).
 bool DatenLaden();
 bool DatenLaden(const std::string& ordner);
 
