@@ -1,0 +1,36 @@
+// Der Wettbewerbstag: Ligaspieltag, Tabelle, Spielplan, die Verteilung auf
+// Pokal- und ChampionsLige-Tage, die Prämie der sechs Besten und die Totoauswertung.
+#pragma once
+
+#include <cstdint>
+
+namespace torvane {
+
+// Paarungen, die heute in den Pokalen noch zu spielen sind (Teilnehmer div 2);
+// der Wettbewerbstag zählt sie zu Beginn.
+extern int DfbPaarungen;
+extern int UefaPaarungen;
+extern int PdpPaarungen;
+
+// Vereinsindex der Liga auf Seite 0 (Heim) oder 1 (Gast) der Paarung 1..9 am Spieltag 1..34;
+// 0, wenn kein Verein der Liga die Spielplannummer trägt.
+int SpielplanMannschaft(int liga, int spieltag, int paarung, int seite);
+
+// Ein Wettbewerbstag nach Spiel.Wettbewerb; legt danach den nächsten Wettbewerb fest.
+void WettbewerbstagSpielen();
+
+// Die neun Spiele der Liga am Spieltag Spiel.Spieltag, mit Tabelle und Toto.
+void LigaSpieltag(int liga);
+
+// Sortiert die 18 Vereine der Liga und nummeriert Platz neu.
+void TabelleSortieren(int liga);
+
+// Prämie für die sechs besten Ligavereine nach Spieltag 17 und 34, mit ihrer Liste.
+void BesteSechs();
+
+// Totogewinn für c richtige Tipps eines Vereins der Liga liga (c >= 1).
+int32_t TotoGewinn(int liga, int richtige);
+// Zeigt die Totozeile des Managers m, löscht seinen Tipp und gibt den Gewinn zurück.
+int32_t TotoAuswerten(int m, int richtige);
+
+} // namespace torvane
