@@ -1,79 +1,266 @@
 #include "core/screens/QtOberflaeche.h"
 
+#include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Variablen.h"
+#include "core/screens/MailFrm.h"
+#include "core/screens/RechnerFrm.h"
 
-#include <QApplication>
+#include <QAudioDevice>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QInputDialog>
+#include <QMediaDevices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QSoundEffect>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace torvane {
 
 QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 std::string U(const QString& s) { return s.toUtf8().toStdString(); }
+QString Zeilen(const std::string& utf8)
+{
+    QString t = Q(utf8);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
 
-void QtOberflaeche::klang(const std::string&, bool) {}
+// --- Orte ---
+namespace {
+QPointer<QWidget> gHaupt;
+QPointer<QWidget> gSpieltag;
+QPoint gStandardOrt;
+bool gStandardOrtGesetzt = false;
+} // namespace
+
+QWidget* Hauptfenster() { return gHaupt; }
+void HauptfensterSetzen(QWidget* w) { gHaupt = w; }
+QWidget* Spieltagfenster() { return gSpieltag; }
+void SpieltagfensterSetzen(QWidget* w) { gSpieltag = w; }
+void StandardOrtSetzen(QPoint global)
+{
+    gStandardOrt = global;
+    gStandardOrtGesetzt = true;
+}
+QPoint StandardOrt()
+{
+    if (gStandardOrtGesetzt) return gStandardOrt;
+    if (gHaupt) return gHaupt->mapToGlobal(QPoint(0, 0));
+    return {0, 0};
+}
+void AmStandardOrt(QWidget* w)
+{
+    w->move(StandardOrt());
+    w->show();
+    w->raise();
+}
+
+// --- Einstellungen für Tests ---
+std::deque<std::string> QtOberflaeche::vorgaben;
+bool QtOberflaeche::nieZeigen = false;
+std::vector<std::string> QtOberflaeche::protokoll;
+double QtOberflaeche::tempo = 1.0;
+bool QtOberflaeche::dialogOrtGesetzt = false;
+QPoint QtOberflaeche::dialogOrt;
+
+bool QtOberflaeche::imProtokoll(const std::string& teil)
+{
+    for (const auto& z : protokoll)
+        if (z.find(teil) != std::string::npos) return true;
+    return false;
+}
+
+DialogOrt::DialogOrt(QPoint global)
+    : vorherGesetzt_(QtOberflaeche::dialogOrtGesetzt), vorher_(QtOberflaeche::dialogOrt)
+{
+    QtOberflaeche::dialogOrtGesetzt = true;
+    QtOberflaeche::dialogOrt = global;
+}
+DialogOrt::~DialogOrt()
+{
+    QtOberflaeche::dialogOrtGesetzt = vorherGesetzt_;
+    QtOberflaeche::dialogOrt = vorher_;
+}
+
+namespace {
+
+bool VorgabeNehmen(std::string& a)
+{
+    if (QtOberflaeche::vorgaben.empty()) return false;
+    a = QtOberflaeche::vorgaben.front();
+    QtOberflaeche::vorgaben.pop_front();
+    return true;
+}
+
+// --- Klänge ---
+// Alle Wave-Dateien werden beim ersten Klang einmal geladen; der Name wird ohne
+// Rücksicht auf Groß- und Kleinschreibung gefunden ("Ding" und "ding" sind ein Klang).
+class Klangspieler {
+public:
+    static Klangspieler& ich()
+    {
+        static Klangspieler k;
+        return k;
+    }
+
+    // Ohne Ausgabegerät bleibt das Spiel still und sagt nichts.
+    bool stumm() const { return !geraet_; }
+
+    QSoundEffect* finde(const QString& name)
+    {
+        ladeAlle();
+        const auto it = effekte_.find(name.toLower());
+        return it == effekte_.end() ? nullptr : it->second;
+    }
+
+    bool bekannt(const QString& name)
+    {
+        ladeAlle();
+        return effekte_.count(name.toLower()) > 0;
+    }
+
+private:
+    Klangspieler() { geraet_ = !QMediaDevices::audioOutputs().isEmpty(); }
+
+    void ladeAlle()
+    {
+        const QString ordner = Q(Pfade.Musik);
+        if (geladenAus_ == ordner && !ordner.isEmpty()) return;
+        geladenAus_ = ordner;
+        for (auto& [_, e] : effekte_) e->deleteLater();
+        effekte_.clear();
+        const QDir d(ordner);
+        for (const QString& datei : d.entryList({QStringLiteral("*.wav"), QStringLiteral("*.WAV")}, QDir::Files)) {
+            const QString name = datei.left(datei.size() - 4).toLower();
+            if (!geraet_) {
+                effekte_[name] = nullptr;
+                continue;
+            }
+            auto* e = new QSoundEffect(qApp);
+            e->setSource(QUrl::fromLocalFile(d.filePath(datei)));
+            effekte_[name] = e;
+        }
+    }
+
+    bool geraet_ = false;
+    QString geladenAus_;
+    std::map<QString, QSoundEffect*> effekte_;
+};
+
+// Längste Wartezeit für "bis zum Ende", damit ein hängendes Gerät das Spiel nicht anhält.
+constexpr int KlangHoechstMs = 6000;
+
+} // namespace
+
+void QtOberflaeche::klang(const std::string& name, bool bisEnde)
+{
+    protokoll.push_back((bisEnde ? "KlangEnde:" : "Klang:") + name);
+    Klangspieler& k = Klangspieler::ich();
+    const QString n = Q(name);
+    if (!k.bekannt(n)) {
+        // Eine fehlende Datei ist ein Fehler des Spiels, kein stummes Gerät: einmal melden.
+        static std::vector<QString> gemeldet;
+        if (std::find(gemeldet.begin(), gemeldet.end(), n.toLower()) == gemeldet.end()) {
+            gemeldet.push_back(n.toLower());
+            Meldung(DialogArt::Information, "Sound defekt !");
+        }
+        return;
+    }
+    if (k.stumm()) return;
+    QSoundEffect* e = k.finde(n);
+    if (!e) return;
+    if (e->status() == QSoundEffect::Error) return;
+    e->stop();
+    e->play();
+    if (!bisEnde) return;
+    QElapsedTimer uhr;
+    uhr.start();
+    // Erst warten, bis er läuft (Laden ist asynchron), dann bis er verklungen ist.
+    while (uhr.elapsed() < KlangHoechstMs) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (e->status() == QSoundEffect::Error) break;
+        if (e->status() == QSoundEffect::Ready && !e->isPlaying() && uhr.elapsed() > 50) break;
+        QThread::msleep(10);
+    }
+}
 
 void QtOberflaeche::warte(int ms, bool still)
 {
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < ms) {
-        if (!still) QApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(still ? static_cast<unsigned long>(ms) : 5);
-        if (still) break;
+    const int dauer = static_cast<int>(std::lround(ms * tempo));
+    if (dauer <= 0) {
+        if (!still) QApplication::processEvents();
+        return;
     }
+    if (still) {
+        QThread::msleep(static_cast<unsigned long>(dauer));
+        return;
+    }
+    QEventLoop schleife;
+    QTimer::singleShot(dauer, &schleife, &QEventLoop::quit);
+    schleife.exec();
 }
 
-int QtOberflaeche::zahleneingabe(int anfang, const std::string& frage, int, int)
+int QtOberflaeche::zahleneingabe(int anfang, const std::string& frage, int x, int y)
 {
-    bool ok = false;
-    const int z = QInputDialog::getInt(hauptfenster, Q(frage), Q(frage), anfang, 0, 999999999, 1, &ok);
-    return ok ? z : 0;
+    protokoll.push_back("Zahl:" + frage);
+    std::string a;
+    if (VorgabeNehmen(a)) {
+        bool ok = false;
+        const int z = Q(a).toInt(&ok);
+        return ok ? z : 0;
+    }
+    if (nieZeigen) {
+        protokoll.push_back("Unbeantwortet:" + frage);
+        return 0;
+    }
+    return TRechnerF::eingabe(anfang, Q(frage), x, y);
 }
 
-std::string QtOberflaeche::nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int,
-                                     int, int)
+std::string QtOberflaeche::nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x,
+                                     int y, int bild)
 {
-    QMessageBox box(hauptfenster);
-    box.setWindowTitle(QStringLiteral("Nachricht"));
-    box.setText(Q(kopf));
-    box.setInformativeText(Q(text));
-    switch (art.typ) {
-    case NachrichtArt::Jein: {
-        auto* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-        box.exec();
-        return box.clickedButton() == static_cast<QAbstractButton*>(ja) ? "Ja" : "Nein";
+    protokoll.push_back("Nachricht:" + kopf + "|" + text);
+    std::string a;
+    if (art.typ != NachrichtArt::Auto && VorgabeNehmen(a)) return a;
+    if (nieZeigen) {
+        if (art.typ == NachrichtArt::Auto) return "";
+        if (art.typ != NachrichtArt::Ok) protokoll.push_back("Unbeantwortet:" + kopf);
+        return art.typ == NachrichtArt::Jein ? "Nein" : "Weiter";
     }
-    case NachrichtArt::Alles: {
-        auto* weiter = box.addButton(QStringLiteral("Weiter"), QMessageBox::AcceptRole);
-        auto* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-        box.exec();
-        return box.clickedButton() == static_cast<QAbstractButton*>(weiter) ? "Weiter"
-               : box.clickedButton() == static_cast<QAbstractButton*>(ja) ? "Ja" : "Nein";
-    }
-    case NachrichtArt::Auto:
-        box.setStandardButtons(QMessageBox::NoButton);
-        QTimer::singleShot(art.autoMs, &box, &QMessageBox::accept);
-        box.exec();
-        return "";
-    default:
-        box.addButton(QStringLiteral("Weiter"), QMessageBox::AcceptRole);
-        box.exec();
-        return "Weiter";
-    }
+    TMailF f(Hauptfenster());
+    f.fuellen(Zeilen(kopf), Zeilen(text), art, bild);
+    f.platzieren(x, y);
+    return U(f.zeigen());
 }
 
 Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe knoepfe)
 {
+    protokoll.push_back("Dialog:" + text);
     if (dialogVorgabe) return dialogVorgabe(art, text, knoepfe);
+    std::string a;
+    if (VorgabeNehmen(a)) {
+        if (a == "Ja") return Antwort::Ja;
+        if (a == "Nein") return Antwort::Nein;
+        if (a == "Abbrechen") return Antwort::Abbrechen;
+        return Antwort::Ok;
+    }
+    if (nieZeigen) {
+        // Ohne Antwort die vorsichtigste Wahl: nichts bestätigen.
+        if (knoepfe == Knoepfe::Ok) return Antwort::Ok;
+        protokoll.push_back("Unbeantwortet:" + text);
+        return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::Abbrechen;
+    }
     QMessageBox::StandardButtons k = QMessageBox::Ok;
     switch (knoepfe) {
     case Knoepfe::Ok: k = QMessageBox::Ok; break;
@@ -82,11 +269,24 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
     case Knoepfe::JaNeinAbbrechen: k = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     case Knoepfe::OkAbbrechen: k = QMessageBox::Ok | QMessageBox::Cancel; break;
     }
-    QMessageBox::Icon icon = art == DialogArt::Warnung       ? QMessageBox::Warning
-                             : art == DialogArt::Fehler       ? QMessageBox::Critical
-                             : art == DialogArt::Bestaetigung ? QMessageBox::Question
-                                                              : QMessageBox::Information;
-    QMessageBox box(icon, QStringLiteral("Torvane"), Q(text), k, hauptfenster);
+    const QMessageBox::Icon icon = art == DialogArt::Warnung       ? QMessageBox::Warning
+                                   : art == DialogArt::Fehler       ? QMessageBox::Critical
+                                   : art == DialogArt::Bestaetigung ? QMessageBox::Question
+                                                                    : QMessageBox::Information;
+    QWidget* eltern = Hauptfenster() ? Hauptfenster() : hauptfenster;
+    QMessageBox box(icon, QStringLiteral("Torvane"), Zeilen(text), k, eltern);
+    const std::pair<QMessageBox::StandardButton, const char*> beschriftung[] = {
+        {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"}, {QMessageBox::Cancel, "Abbrechen"}, {QMessageBox::Ok, "OK"}};
+    for (const auto& [knopf, text] : beschriftung)
+        if (QAbstractButton* b = box.button(knopf)) b->setText(QString::fromUtf8(text));
+    if (dialogOrtGesetzt) {
+        box.adjustSize();
+        box.move(dialogOrt);
+    } else if (eltern && eltern->isVisible()) {
+        box.adjustSize();
+        const QRect r = eltern->frameGeometry();
+        box.move(r.center() - QPoint(box.width() / 2, box.height() / 2));
+    }
     switch (box.exec()) {
     case QMessageBox::Yes: return Antwort::Ja;
     case QMessageBox::No: return Antwort::Nein;
@@ -97,10 +297,28 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
 
 void QtOberflaeche::warteAufBefehl(const std::string& erwartet)
 {
-    while (S.Befehl != erwartet) {
-        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-        if (QApplication::closingDown()) return;
+    QEventLoop schleife;
+    QTimer uhr;
+    QObject::connect(&uhr, &QTimer::timeout, &schleife, [&] {
+        if (S.Befehl == erwartet || QCoreApplication::closingDown()) schleife.quit();
+    });
+    uhr.start(20);
+    if (S.Befehl != erwartet) schleife.exec();
+}
+
+// --- Anwendung ---
+SpielAnwendung::SpielAnwendung(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool SpielAnwendung::notify(QObject* empfaenger, QEvent* e)
+{
+    try {
+        return QApplication::notify(empfaenger, e);
+    } catch (const Laufzeitfehler& f) {
+        FehlerMeldung(f.what());
+    } catch (const std::exception& f) {
+        FehlerMeldung(std::string("Laufzeitfehler: ") + f.what());
     }
+    return false;
 }
 
 } // namespace torvane

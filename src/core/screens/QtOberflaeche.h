@@ -1,22 +1,43 @@
-// Die Oberfläche der Qt-Fenster: Dialoge, Klänge und Warten in einer
-// verschachtelten Ereignisschleife, damit die Regeln synchron laufen.
+// Die Oberfläche der Qt-Fenster: Nachrichtenfenster, Zahlenrad, Dialoge,
+// Klänge und Warten in einer verschachtelten Ereignisschleife, damit die
+// Regeln synchron laufen können. Für Bildschirmtests lassen sich die
+// Antworten vorab einreihen, dann zeigt sich kein Fenster.
 #pragma once
 
 #include "core/Oberflaeche.h"
 
+#include <QApplication>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
+#include <deque>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace torvane {
 
 QString Q(const std::string& utf8);
 std::string U(const QString& s);
+// Meldungstexte kommen mit "\r\n"; Qt will "\n".
+QString Zeilen(const std::string& utf8);
+
+// --- Orte, an denen sich die Fenster ausrichten ---
+QWidget* Hauptfenster();
+void HauptfensterSetzen(QWidget* w);
+// Das Spieltagsfenster (Nachricht mit Versatz -1, -1 zentriert sich darauf).
+QWidget* Spieltagfenster();
+void SpieltagfensterSetzen(QWidget* w);
+// Die gemeinsame Bildschirmposition (links oben an der Seitenleiste), in Bildschirmkoordinaten.
+QPoint StandardOrt();
+void StandardOrtSetzen(QPoint global);
+// Setzt w an den Standardort und zeigt es.
+void AmStandardOrt(QWidget* w);
 
 class QtOberflaeche : public Oberflaeche {
 public:
-    // Das Hauptfenster, an dem sich Dialoge ausrichten.
+    // Das Hauptfenster, an dem sich Dialoge ausrichten (veraltet: HauptfensterSetzen).
     QWidget* hauptfenster = nullptr;
 
     void klang(const std::string& name, bool bisEnde) override;
@@ -29,6 +50,45 @@ public:
 
     // Für Bildschirmtests: die nächste Frage wird hiermit beantwortet statt angezeigt.
     std::function<Antwort(DialogArt, const std::string&, Knoepfe)> dialogVorgabe;
+
+    // --- für Tests und --screenshots ---
+    // Eingereihte Antworten: die nächste Frage (Dialog, Nachricht, Zahlenrad) nimmt die
+    // vorderste ("Ja", "Nein", "Ok", "Abbrechen", "Weiter" oder eine Zahl) und zeigt nichts.
+    static std::deque<std::string> vorgaben;
+    // Ist es gesetzt, erscheint nie ein Fenster: ohne Vorgabe gilt die harmloseste Antwort,
+    // und das Protokoll vermerkt "Unbeantwortet:...".
+    static bool nieZeigen;
+    // Alles, was der Benutzer gesehen oder gehört hätte: "Nachricht:kopf|text", "Dialog:text",
+    // "Zahl:frage", "Klang:name", "KlangEnde:name", "Unbeantwortet:...".
+    static std::vector<std::string> protokoll;
+    // Faktor auf alle Wartezeiten (Tests machen die Animationen schnell).
+    static double tempo;
+    static bool imProtokoll(const std::string& teil);
+
+    // Ort der Dialoge; ohne Angabe mittig auf dem Hauptfenster.
+    static bool dialogOrtGesetzt;
+    static QPoint dialogOrt;
+};
+
+// Setzt für seine Lebensdauer, wo die Dialoge erscheinen (Bildschirmkoordinaten, linke obere Ecke).
+class DialogOrt {
+public:
+    explicit DialogOrt(QPoint global);
+    ~DialogOrt();
+    DialogOrt(const DialogOrt&) = delete;
+    DialogOrt& operator=(const DialogOrt&) = delete;
+
+private:
+    bool vorherGesetzt_;
+    QPoint vorher_;
+};
+
+// Die Anwendung fängt den Laufzeitfehler an der Ereignisgrenze: die laufende Operation
+// ist abgebrochen, die Meldung erscheint, das Programm läuft weiter.
+class SpielAnwendung : public QApplication {
+public:
+    SpielAnwendung(int& argc, char** argv);
+    bool notify(QObject* empfaenger, QEvent* e) override;
 };
 
 } // namespace torvane

@@ -1,0 +1,46 @@
+// Das Nachrichtenfenster "Nachricht": Überschrift, Text, Bild und die
+// Knöpfe je nach Art; der gedrückte Knopf landet in Befehl.
+#pragma once
+
+#include "core/Oberflaeche.h"
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+namespace torvane {
+
+class TMailF : public QDialog {
+    Q_OBJECT
+public:
+    explicit TMailF(QWidget* eltern = nullptr);
+
+    // Füllt das Fenster; bild < 0: ohne Bild.
+    void fuellen(const QString& kopf, const QString& text, const NachrichtArt& art, int bild);
+    // (0, 0) mittig auf dem Hauptfenster, (-1, -1) mittig auf dem Spieltagsfenster,
+    // sonst dieser Abstand von der linken oberen Ecke des Hauptfensters.
+    void platzieren(int x, int y);
+    // Zeigt modal; Rückgabe der gedrückte Knopf ("Weiter", "Ja", "Nein"), bei Auto "".
+    QString zeigen();
+
+    QString gedrueckt;
+
+protected:
+    void reject() override;
+
+private:
+    QLabel* bild_;
+    QLabel* kopf_;
+    QLabel* text_;
+    QPushButton* weiter_;
+    QPushButton* ja_;
+    QPushButton* nein_;
+    NachrichtArt art_;
+};
+
+// Das gerade offene Nachrichtenfenster (für Tests), sonst nullptr.
+extern TMailF* MailF;
+
+} // namespace torvane

@@ -1,0 +1,59 @@
+// Das Zahlenrad "Zahleneingabe": neun Ziffernräder, Linksklick zählt hoch,
+// Rechtsklick runter. Nur OK übernimmt die Zahl, jedes andere Schließen gibt 0.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QString>
+
+#include <array>
+
+class QPushButton;
+
+namespace torvane {
+
+// Ein Ziffernrad; 9 läuft nach 0 über und 0 nach 9.
+class TRad : public QLabel {
+    Q_OBJECT
+public:
+    explicit TRad(QWidget* eltern = nullptr);
+    int ziffer() const { return ziffer_; }
+    void zifferSetzen(int z);
+    bool hervorgehoben() const { return hervor_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+
+private:
+    void zeichnen();
+    int ziffer_ = 0;
+    bool hervor_ = false;
+};
+
+class TRechnerF : public QDialog {
+    Q_OBJECT
+public:
+    explicit TRechnerF(QWidget* eltern = nullptr);
+
+    void vorbereiten(int anfang, const QString& frage);
+    // Die neun Ziffern als eine Zahl.
+    int zahl() const;
+    void nullen();
+    void anfangswert();
+    // Modal; die Zahl bei OK, sonst 0. Abstand (x, y) von der Ecke des Hauptfensters.
+    static int eingabe(int anfang, const QString& frage, int x, int y);
+
+    std::array<TRad*, 9> raeder{};
+
+private:
+    int anfang_ = 0;
+    QLabel* frage_;
+};
+
+// Das gerade offene Zahlenrad (für Tests), sonst nullptr.
+extern TRechnerF* RechnerF;
+
+} // namespace torvane

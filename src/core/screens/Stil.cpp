@@ -1,0 +1,46 @@
+#include "core/screens/Stil.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+namespace torvane {
+
+QString Hex(const QColor& c) { return c.name(QColor::HexRgb); }
+
+QFont Schrift(int punkte, bool fett)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSize(punkte);
+    f.setBold(fett);
+    return f;
+}
+
+void StilSetzen(QWidget* w)
+{
+    w->setStyleSheet(QStringLiteral(
+                         "QWidget#%1 { background-color: %2; }"
+                         "QLabel { color: %3; }"
+                         "QPushButton { background-color: %4; color: white; border: 2px solid %5;"
+                         "  border-radius: 6px; padding: 3px 8px; }"
+                         "QPushButton:hover { background-color: %5; }"
+                         "QPushButton:pressed { background-color: %6; color: %3; }"
+                         "QPushButton:disabled { background-color: #bdbdbd; border-color: #9e9e9e; color: #eeeeee; }"
+                         "QLineEdit, QComboBox, QListWidget, QPlainTextEdit { background: white; color: %3;"
+                         "  border: 1px solid %4; border-radius: 4px; padding: 2px; }")
+                         .arg(w->objectName(), Hex(Farbe::Creme), Hex(Farbe::Tinte), Hex(Farbe::Rasen),
+                              Hex(Farbe::RasenHell), Hex(Farbe::Sonne)));
+    w->setFont(Schrift(10));
+}
+
+QLabel* Kopfzeile(const QString& text, QWidget* eltern)
+{
+    auto* l = new QLabel(text, eltern);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFont(Schrift(13, true));
+    l->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: white; border-radius: 6px; padding: 4px; }")
+                         .arg(Hex(Farbe::Rasen)));
+    return l;
+}
+
+} // namespace torvane

@@ -1,0 +1,35 @@
+// Das gemeinsame Aussehen aller Fenster: Farben, Schriften, Tafeln.
+// Ein Ort, damit das Spiel überall gleich freundlich aussieht.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+class QLabel;
+class QPushButton;
+
+namespace torvane {
+
+namespace Farbe {
+inline const QColor Rasen{46, 125, 50};
+inline const QColor RasenHell{102, 187, 106};
+inline const QColor Creme{255, 248, 225};
+inline const QColor Sonne{255, 202, 40};
+inline const QColor Nacht{26, 35, 126};
+inline const QColor Tinte{33, 33, 33};
+inline const QColor Rot{211, 47, 47};
+inline const QColor Limette{0, 230, 118};
+inline const QColor Himmel{129, 212, 250};
+} // namespace Farbe
+
+// Grundstil eines Spielfensters (helle Fläche, grüne Köpfe, runde Knöpfe).
+void StilSetzen(QWidget* w);
+// Überschrift auf grünem Band.
+QLabel* Kopfzeile(const QString& text, QWidget* eltern);
+QFont Schrift(int punkte, bool fett = false);
+// "#rrggbb" für Stylesheets.
+QString Hex(const QColor& c);
+
+} // namespace torvane
