@@ -1,14 +1,62 @@
-// Die Pokalwettbewerbe und die ChampionsLige.
+// Die Pokalwettbewerbe: DFB-Pokal, Uefa Pokal, Pokal der Pokalsieger.
+// Die ChampionsLige steht in Champions.h.
 #pragma once
+
+#include "core/Variablen.h"
+
+#include <string>
+#include <string_view>
 
 namespace torvane {
 
-// Pokale und ChampionsLige einer neuen Saison aufsetzen.
+// Wettbewerbsnummern wie in Spiel.Wettbewerb.
+constexpr int WettbewerbDfb = 1;
+constexpr int WettbewerbUefa = 2;
+constexpr int WettbewerbPdp = 3;
+constexpr int WettbewerbChl = 4;
+
+// Pokale und ChampionsLige einer neuen Saison aufsetzen und die ersten Runden auslosen.
 void PokaleVorbereiten();
+
+// Lost die nächste Runde aus (1 DFB, 2 Uefa, 3 Pokal der Pokalsieger); für 4 wird nur
+// der Tabellenplatz der Manager in der ChampionsLige in die Saisonbilanz geschrieben.
+void PokalAuslosen(int wettbewerb);
+
 // Ein Pokaltag; vom Wettbewerbstag aufgerufen.
 void DfbPokaltag();
 void UefaPokaltag();
 void PdpPokaltag();
+// Ein Spieltag der ChampionsLige (Champions.cpp).
 void ChlSpieltagSpielen();
+
+// Ein Europapokalspiel verbuchen und nach dem Rückspiel entscheiden, wer weiterkommt.
+// Ob Hin- oder Rückspiel, steht im Eintrag selbst (B = -1 vor dem Hinspiel).
+// Gibt nach dem Rückspiel den Verein zurück, der weiterkommt, nach dem Hinspiel 0.
+// zeile: Zeile der Paarung in der Ergebnisliste (für Meldungen daneben).
+int RueckspielEntscheiden(KurzText<12>& heim, KurzText<12>& gast, int zeile, int gastVerein, int heimVerein,
+                          int toreHeim, int toreGast);
+
+// Fragt (nur wenn Pokalspiele gezeigt werden) jeden ausgeschiedenen Manager,
+// ob er die Spiele dieses Pokals weiter sehen will.
+void PokalAusgeschieden(int wettbewerb, int zeile);
+
+// Europapokal-Eintrag "A3B-1C0D0": Wert nach einem Buchstaben lesen bzw. ersetzen.
+std::string CodeWert(std::string_view code, char buchstabe);
+std::string CodeSetzen(std::string_view code, char buchstabe, std::string_view wert);
+// Der Wert als Zahl; ein fehlender oder kaputter Wert ist ein Laufzeitfehler.
+int CodeZahl(std::string_view code, char buchstabe);
+
+// Das Wettbewerbsfeld eines Vereins (1 DfbRunde, 2 UefaRunde, 3 PdpRunde, 4 ChlRunde).
+KurzText<12>& PokalFeld(Mannschaft_& m, int wettbewerb);
+// Das Feld der Saisonbilanz für den Wettbewerb 1..4.
+KurzText<14>& BilanzFeld(Saisonbilanz_& b, int wettbewerb);
+
+// Rundenname der Auslosung nach Zahl der Paarungen (32 "1.Runde" ... 1 "Finale").
+std::string RundenName(int paarungen);
+// Rundenfaktor des Pokaltags nach Zahl der Paarungen.
+int Rundenfaktor(int wettbewerb, int paarungen);
+
+// Verein des Managers m, über den Vereinsnamen gesucht (0, wenn es ihn nicht gibt).
+int PokalVereinVon(int m);
 
 } // namespace torvane
