@@ -1,0 +1,635 @@
+#include "core/SpielstandDatei.h"
+
+#include "core/Cp1252.h"
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+#include <type_traits>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace torvane {
+
+namespace fs = std::filesystem;
+
+// Die Blöcke werden als reine Speicherbilder kopiert; ihre Größen sind das Dateiformat.
+static_assert(std::is_trivially_copyable_v<Mannschaft_> && std::is_trivially_copyable_v<Spieler_>);
+static_assert(std::is_trivially_copyable_v<Saisonbilanz_> && sizeof(Saisonbilanz_) == 62);
+static_assert(std::is_trivially_copyable_v<Feld<Manager_, 0, 3>> && sizeof(Feld<Manager_, 0, 3>) == 11280);
+static_assert(sizeof(Feld<Kaderspieler_, 0, 11>) == 1296);
+static_assert(sizeof(Optionsblock) == 40);
+static_assert(sizeof(Feld<Statistik_, 0, 3>) == 2008);
+static_assert(sizeof(Ergebnisblock) == 7344);
+static_assert(sizeof(Feld<Feld<Werbevertrag_, 0, 8>, 0, 3>) == 432);
+static_assert(sizeof(Feld<Trainereintrag_, 1, 12>) == 192);
+static_assert(sizeof(Feld<Vorwerte_, 0, 3>) == 96);
+static_assert(sizeof(Spiel_) == 312);
+static_assert(sizeof(Feld<ChlEintrag_, 1, 16>) == 1024);
+
+namespace {
+
+constexpr int64_t VereinGroesse = sizeof(Mannschaft_);
+constexpr int64_t SpielerGroesse = sizeof(Spieler_);
+constexpr int64_t BilanzGroesse = sizeof(Saisonbilanz_);
+
+// Die festen Blöcke ab C in der Reihenfolge der Datei.
+struct FesterBlock {
+    void* ort;
+    size_t groesse;
+};
+
+std::array<FesterBlock, 11> FesteBloecke(Spielstand& s)
+{
+    return {{
+        {&s.Manager, sizeof(s.Manager)},
+        {&s.Transferliste, sizeof(s.Transferliste)},
+        {&s.Optionen, sizeof(s.Optionen)},
+        {&s.Statistik, sizeof(s.Statistik)},
+        {&s.Ergebnisse, sizeof(s.Ergebnisse)},
+        {&s.Werbevertraege, sizeof(s.Werbevertraege)},
+        {&s.Trainermarkt, sizeof(s.Trainermarkt)},
+        {&s.Vorwerte, sizeof(s.Vorwerte)},
+        {&s.Spiel, sizeof(s.Spiel)},
+        {&s.AktManager, sizeof(s.AktManager)},
+        {&s.ChlTabelle, sizeof(s.ChlTabelle)},
+    }};
+}
+
+// Offsets im festen Teil, die die Prüfung braucht.
+constexpr int64_t SpielOffset = 22688;
+constexpr int64_t AktManagerOffset = 23000;
+
+void I32Anhaengen(std::string& aus, int64_t wert)
+{
+    const int32_t v = Passt<int32_t>(wert, "Zähler im Spielstand");
+    aus.append(reinterpret_cast<const char*>(&v), sizeof v);
+}
+
+int32_t I32Lesen(std::string_view b, int64_t ofs)
+{
+    int32_t v;
+    std::memcpy(&v, b.data() + ofs, sizeof v);
+    return v;
+}
+
+std::string Zahl(int64_t z) { return std::to_string(z); }
+
+// Beschädigt mit Grund.
+SpielstandPruefung Kaputt(std::string grund)
+{
+    SpielstandPruefung p;
+    p.ergebnis = Pruefergebnis::Beschaedigt;
+    p.grund = std::move(grund);
+    return p;
+}
+
+// Liest einen Zähler, wenn die Datei bis dahin reicht.
+bool ZaehlerLesen(std::string_view b, int64_t ofs, int32_t& wert, std::string& grund)
+{
+    if (ofs + 4 > static_cast<int64_t>(b.size())) {
+        grund = "Die Datei endet vorzeitig (" + Zahl(static_cast<int64_t>(b.size())) + " Bytes).";
+        return false;
+    }
+    wert = I32Lesen(b, ofs);
+    return true;
+}
+
+std::string Fehlertext(const SpielstandPruefung& p, const std::string& pfad)
+{
+    if (p.ergebnis == Pruefergebnis::FremdeVersion) return VersionFehlerText(p.version);
+    std::string t = BeschaedigtText;
+    if (!pfad.empty()) t += NL + pfad;
+    return t + NL + NL + p.grund;
+}
+
+// Übernimmt geprüfte Bytes. Was scheitern kann (Speicher holen), geschieht
+// vorher in lokalen Listen; danach wird nur noch verschoben und kopiert.
+void Uebernehmen(std::string_view b)
+{
+    const int64_t nc = I32Lesen(b, 4);
+    const SpielstandLage l0 = LageBerechnen(nc, 0, 0);
+    const int64_t np = I32Lesen(b, l0.A);
+    const SpielstandLage l1 = LageBerechnen(nc, np, 0);
+    const int64_t ns = I32Lesen(b, l1.B);
+    const SpielstandLage l = LageBerechnen(nc, np, ns);
+    const int64_t textLaenge = I32Lesen(b, l.D);
+
+    Liste<Mannschaft_> vereine;
+    vereine.laengeSetzen(nc + 1);
+    std::memcpy(vereine.daten(), b.data() + 8, static_cast<size_t>((nc + 1) * VereinGroesse));
+
+    Liste<Spieler_> spieler;
+    spieler.laengeSetzen(np + 1);
+    std::memcpy(spieler.daten(), b.data() + l.A + 4, static_cast<size_t>((np + 1) * SpielerGroesse));
+
+    Feld<Liste<Saisonbilanz_>, 0, 3> bilanz;
+    int64_t ofs = l.B + 4;
+    for (auto& liste : bilanz) {
+        liste.laengeSetzen(ns + 1);
+        std::memcpy(liste.daten(), b.data() + ofs, static_cast<size_t>((ns + 1) * BilanzGroesse));
+        ofs += (ns + 1) * BilanzGroesse;
+    }
+
+    std::string bericht = Cp1252NachUtf8(b.substr(static_cast<size_t>(l.D + 4), static_cast<size_t>(textLaenge)));
+
+    // Ab hier wirft nichts mehr.
+    S.Mannschaft = std::move(vereine);
+    S.Spieler = std::move(spieler);
+    S.Saisonbilanz = std::move(bilanz);
+    ofs = l.C;
+    for (const FesterBlock& f : FesteBloecke(S)) {
+        std::memcpy(f.ort, b.data() + ofs, f.groesse);
+        ofs += static_cast<int64_t>(f.groesse);
+    }
+    S.Trainingsbericht = std::move(bericht);
+}
+
+fs::path PfadVon(const std::string& utf8)
+{
+    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+std::FILE* Oeffnen(const fs::path& p, bool schreiben)
+{
+#ifdef _WIN32
+    return _wfopen(p.c_str(), schreiben ? L"wb" : L"rb");
+#else
+    return std::fopen(p.c_str(), schreiben ? "wb" : "rb");
+#endif
+}
+
+std::string Systemgrund()
+{
+    const int e = errno;
+    return e ? std::string(" (") + std::strerror(e) + ")" : std::string();
+}
+
+enum class Lesestatus { Gut, ZuGross, Fehler };
+
+// Liest eine Datei ganz, aber nie mehr als grenze Bytes.
+Lesestatus DateiLesen(const fs::path& p, int64_t grenze, std::string& aus, std::string& grund)
+{
+    aus.clear();
+    errno = 0;
+    std::FILE* f = Oeffnen(p, false);
+    if (!f) {
+        grund = "Die Datei konnte nicht geöffnet werden" + Systemgrund() + ".";
+        return Lesestatus::Fehler;
+    }
+    char puffer[65536];
+    Lesestatus st = Lesestatus::Gut;
+    for (;;) {
+        const size_t n = std::fread(puffer, 1, sizeof puffer, f);
+        aus.append(puffer, n);
+        if (static_cast<int64_t>(aus.size()) > grenze) {
+            st = Lesestatus::ZuGross;
+            grund = "Die Datei ist größer als jeder gültige Spielstand.";
+            break;
+        }
+        if (n < sizeof puffer) {
+            if (std::ferror(f)) {
+                st = Lesestatus::Fehler;
+                grund = "Die Datei konnte nicht gelesen werden" + Systemgrund() + ".";
+            }
+            break;
+        }
+    }
+    std::fclose(f);
+    return st;
+}
+
+bool AufPlatte(std::FILE* f)
+{
+#ifdef _WIN32
+    return _commit(_fileno(f)) == 0;
+#else
+    return fsync(fileno(f)) == 0;
+#endif
+}
+
+// Damit auch das Umbenennen einen Absturz übersteht.
+void OrdnerAufPlatte([[maybe_unused]] const fs::path& ordner)
+{
+#ifndef _WIN32
+    const std::string o = ordner.empty() ? std::string(".") : ordner.string();
+    const int fd = ::open(o.c_str(), O_RDONLY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#endif
+}
+
+// Zwischendatei schreiben, zurücklesen, dann über die alte Datei umbenennen.
+// Die alte Datei bleibt bei jedem Fehler unberührt.
+bool SicherSchreiben(const std::string& pfad, const std::string& bytes, std::string& grund)
+{
+    const fs::path ziel = PfadVon(pfad);
+    fs::path zwischen = ziel;
+    zwischen += ".tmp";
+    std::error_code ec;
+    auto aufgeben = [&](std::string g) {
+        grund = std::move(g);
+        fs::remove(zwischen, ec);
+        return false;
+    };
+
+    errno = 0;
+    std::FILE* f = Oeffnen(zwischen, true);
+    if (!f) return aufgeben("Die Zwischendatei konnte nicht angelegt werden" + Systemgrund() + ".");
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = ok && std::fflush(f) == 0;
+    ok = ok && AufPlatte(f);
+    std::string sys = Systemgrund();
+    ok = (std::fclose(f) == 0) && ok;
+    if (!ok) return aufgeben("Die Zwischendatei konnte nicht vollständig geschrieben werden" + sys + ".");
+
+    std::string zurueck;
+    std::string lesegrund;
+    if (DateiLesen(zwischen, static_cast<int64_t>(bytes.size()), zurueck, lesegrund) != Lesestatus::Gut ||
+        zurueck != bytes)
+        return aufgeben("Die Zwischendatei enthält nicht, was geschrieben wurde.");
+
+    fs::rename(zwischen, ziel, ec);
+    if (ec) return aufgeben("Die Datei konnte nicht ersetzt werden (" + ec.message() + ").");
+    OrdnerAufPlatte(ziel.parent_path());
+    return true;
+}
+
+bool Speichern(const std::string& pfad)
+{
+    std::string bytes;
+    std::string grund;
+    bool ok = false;
+    try {
+        bytes = SpielstandSchreiben();
+        ok = SicherSchreiben(pfad, bytes, grund);
+    } catch (const std::exception& e) {
+        grund = e.what();
+    }
+    if (!ok) {
+        FehlerMeldung(std::string(NichtGespeichertText) + NL + pfad + NL + NL + grund);
+        return false;
+    }
+    Klang("speichern");
+    return true;
+}
+
+bool Laden(const std::string& pfad)
+{
+    const fs::path p = PfadVon(pfad);
+    std::error_code ec;
+    if (!fs::exists(p, ec)) {
+        Hinweis(pfad + NL + NL + "Nicht vorhanden.");
+        return false;
+    }
+    std::string bytes;
+    std::string grund;
+    const SpielstandLage groesste = LageBerechnen(MaxVereine, MaxSpieler, MaxSaisons, MaxBerichtLaenge);
+    switch (DateiLesen(p, groesste.Ende, bytes, grund)) {
+    case Lesestatus::Gut: break;
+    case Lesestatus::ZuGross: FehlerMeldung(Fehlertext(Kaputt(grund), pfad)); return false;
+    case Lesestatus::Fehler:
+        FehlerMeldung("Der Spielstand konnte nicht gelesen werden." + std::string(NL) + pfad + NL + NL + grund);
+        return false;
+    }
+    const SpielstandPruefung pruefung = SpielstandPruefen(bytes);
+    if (pruefung.ergebnis != Pruefergebnis::Gut) {
+        FehlerMeldung(Fehlertext(pruefung, pfad));
+        return false;
+    }
+    Uebernehmen(bytes);
+    Klang("speichern");
+    return true;
+}
+
+bool Verboten(unsigned char c, bool auchPunkt)
+{
+    if (c < 0x20 || c == 0x7F) return true;
+    switch (c) {
+    case '.': return auchPunkt;
+    case '"':
+    case '*':
+    case '<':
+    case '>':
+    case '\\':
+    case '|':
+    case '/':
+    case ':': return true;
+    default: return false;
+    }
+}
+
+// Für Laden und Löschen: ein Listeneintrag darf Punkte enthalten, aber nie aus
+// dem Save-Ordner hinausführen.
+bool NameSicher(std::string_view name)
+{
+    if (name.empty() || name == "." || name == "..") return false;
+    return std::none_of(name.begin(), name.end(),
+                        [](char c) { return Verboten(static_cast<unsigned char>(c), false); });
+}
+
+bool gLadenGesperrt = false;
+
+constexpr const char* SperrText = "Laden erst wieder beim nächsten Programmstart möglich.\r\n"
+                                  "Speichern erfolgt Automatisch.\r\n"
+                                  "\r\n"
+                                  "Der Fudellei zuliebe.";
+
+bool Vorhanden(const std::string& pfad)
+{
+    std::error_code ec;
+    return fs::exists(PfadVon(pfad), ec);
+}
+
+} // namespace
+
+SpielstandLage LageBerechnen(int64_t nc, int64_t np, int64_t ns, int64_t textLaenge)
+{
+    SpielstandLage l{};
+    l.A = 8 + (nc + 1) * VereinGroesse;
+    l.B = l.A + 4 + (np + 1) * SpielerGroesse;
+    l.C = l.B + 4 + 4 * BilanzGroesse * (ns + 1);
+    l.D = l.C + FesterTeilGroesse;
+    l.Ende = l.D + 4 + textLaenge;
+    return l;
+}
+
+std::string VersionFehlerText(int32_t version)
+{
+    return Zahl(version) + "<>" + Zahl(SpielstandVersion) + NL + "Spielstand eienr alten Torvane Version." + NL + NL +
+           "Dieser Spielstand kann nicht mehr eingelesen werden.";
+}
+
+SpielstandPruefung SpielstandPruefen(std::string_view b)
+{
+    const auto groesse = static_cast<int64_t>(b.size());
+    std::string grund;
+    int32_t version = 0;
+    if (!ZaehlerLesen(b, 0, version, grund)) return Kaputt(grund);
+    if (version != SpielstandVersion) {
+        SpielstandPruefung p;
+        p.ergebnis = Pruefergebnis::FremdeVersion;
+        p.version = version;
+        return p;
+    }
+
+    int32_t nc = 0;
+    if (!ZaehlerLesen(b, 4, nc, grund)) return Kaputt(grund);
+    if (nc < 1 || nc > MaxVereine) return Kaputt("Unglaubhafte Anzahl der Vereine: " + Zahl(nc) + ".");
+    int32_t np = 0;
+    if (!ZaehlerLesen(b, LageBerechnen(nc, 0, 0).A, np, grund)) return Kaputt(grund);
+    if (np < 0 || np > MaxSpieler) return Kaputt("Unglaubhafte Anzahl der Spieler: " + Zahl(np) + ".");
+    int32_t ns = 0;
+    if (!ZaehlerLesen(b, LageBerechnen(nc, np, 0).B, ns, grund)) return Kaputt(grund);
+    if (ns < 1 || ns > MaxSaisons) return Kaputt("Unglaubhafte Anzahl der Saisons: " + Zahl(ns) + ".");
+    const SpielstandLage l = LageBerechnen(nc, np, ns);
+    int32_t textLaenge = 0;
+    if (!ZaehlerLesen(b, l.D, textLaenge, grund)) return Kaputt(grund);
+    if (textLaenge < 0 || textLaenge > MaxBerichtLaenge)
+        return Kaputt("Unglaubhafte Länge des Trainingsberichts: " + Zahl(textLaenge) + ".");
+    const int64_t soll = LageBerechnen(nc, np, ns, textLaenge).Ende;
+    if (groesse < soll) return Kaputt("Die Datei ist " + Zahl(soll - groesse) + " Bytes zu kurz.");
+    if (groesse > soll) return Kaputt("Die Datei ist " + Zahl(groesse - soll) + " Bytes zu lang.");
+
+    // Die Zähler im Spielblock müssen zu den Blöcken passen, sonst liefe jede
+    // Schleife über Vereine, Spieler oder Manager ins Leere.
+    Spiel_ spiel;
+    std::memcpy(&spiel, b.data() + l.C + SpielOffset, sizeof spiel);
+    const auto akt = static_cast<unsigned char>(b[static_cast<size_t>(l.C + AktManagerOffset)]);
+    if (spiel.MannschaftHoch != nc)
+        return Kaputt("Die Vereinszahl im Spielblock (" + Zahl(spiel.MannschaftHoch) + ") passt nicht zu " +
+                      Zahl(nc) + ".");
+    if (spiel.SpielerHoch != np)
+        return Kaputt("Die Spielerzahl im Spielblock (" + Zahl(spiel.SpielerHoch) + ") passt nicht zu " + Zahl(np) +
+                      ".");
+    if (spiel.ManagerHoch < 0 || spiel.ManagerHoch > 3)
+        return Kaputt("Unglaubhafte Anzahl der Manager: " + Zahl(int64_t{spiel.ManagerHoch} + 1) + ".");
+    if (akt > 3) return Kaputt("Unglaubhafter aktueller Manager: " + Zahl(akt) + ".");
+
+    SpielstandPruefung p;
+    p.ergebnis = Pruefergebnis::Gut;
+    p.version = version;
+    return p;
+}
+
+std::string SpielstandSchreiben()
+{
+    const int64_t nc = S.Mannschaft.hoch();
+    const int64_t np = S.Spieler.hoch();
+    // Alle vier Listen gleich lang, mindestens zwei Einträge wie in einem neuen
+    // Spiel; fehlende Einträge werden leer geschrieben.
+    int64_t ns = 1;
+    for (const auto& liste : S.Saisonbilanz) ns = std::max(ns, liste.hoch());
+    if (nc < 1 || nc > MaxVereine) throw Laufzeitfehler("Unglaubhafte Anzahl der Vereine: " + Zahl(nc) + ".");
+    if (np < 0 || np > MaxSpieler) throw Laufzeitfehler("Unglaubhafte Anzahl der Spieler: " + Zahl(np) + ".");
+    if (ns > MaxSaisons) throw Laufzeitfehler("Unglaubhafte Anzahl der Saisons: " + Zahl(ns) + ".");
+    const std::string bericht = Utf8NachCp1252(S.Trainingsbericht);
+    if (static_cast<int64_t>(bericht.size()) > MaxBerichtLaenge)
+        throw Laufzeitfehler("Der Trainingsbericht ist zu lang.");
+
+    const SpielstandLage l = LageBerechnen(nc, np, ns, static_cast<int64_t>(bericht.size()));
+    std::string aus;
+    aus.reserve(static_cast<size_t>(l.Ende));
+    I32Anhaengen(aus, SpielstandVersion);
+    I32Anhaengen(aus, nc);
+    aus.append(reinterpret_cast<const char*>(S.Mannschaft.daten()), static_cast<size_t>((nc + 1) * VereinGroesse));
+    I32Anhaengen(aus, np);
+    aus.append(reinterpret_cast<const char*>(S.Spieler.daten()), static_cast<size_t>((np + 1) * SpielerGroesse));
+    I32Anhaengen(aus, ns);
+    for (const auto& liste : S.Saisonbilanz) {
+        aus.append(reinterpret_cast<const char*>(liste.daten()), static_cast<size_t>(liste.laenge() * BilanzGroesse));
+        aus.append(static_cast<size_t>((ns + 1 - liste.laenge()) * BilanzGroesse), '\0');
+    }
+    for (const FesterBlock& f : FesteBloecke(S)) aus.append(static_cast<const char*>(f.ort), f.groesse);
+    I32Anhaengen(aus, static_cast<int64_t>(bericht.size()));
+    aus += bericht;
+
+    // Nie eine Datei schreiben, die sich nicht wieder laden ließe.
+    const SpielstandPruefung p = SpielstandPruefen(aus);
+    if (p.ergebnis != Pruefergebnis::Gut) throw Laufzeitfehler(p.grund);
+    return aus;
+}
+
+bool SpielstandLesen(std::string_view bytes, std::string& fehler)
+{
+    const SpielstandPruefung p = SpielstandPruefen(bytes);
+    if (p.ergebnis != Pruefergebnis::Gut) {
+        fehler = Fehlertext(p, "");
+        return false;
+    }
+    Uebernehmen(bytes);
+    fehler.clear();
+    return true;
+}
+
+bool SpielstandDatei(std::string_view art, const std::string& pfad)
+{
+    const std::string a = Grossbuchstaben(art);
+    if (a == "SAVE") return Speichern(pfad);
+    if (a == "LOAD") return Laden(pfad);
+    Hinweis("Dateioperation konnte nicht festgestellt werden.");
+    Klang("speichern");
+    return false;
+}
+
+bool AutoSpeichern()
+{
+    if (S.Spielname.empty()) return false;
+    if (!NameSicher(S.Spielname)) {
+        FehlerMeldung(std::string(NichtGespeichertText) + NL + VerbotenText);
+        return false;
+    }
+    SaveOrdnerAnlegen();
+    return SpielstandDatei("save", SpielstandPfad(S.Spielname));
+}
+
+// --- Speicherbildschirm ---
+
+bool SpielnameErlaubt(std::string_view name)
+{
+    return std::none_of(name.begin(), name.end(), [](char c) { return Verboten(static_cast<unsigned char>(c), true); });
+}
+
+std::string SpielnameEingabe(std::string_view neu, std::string_view bisher)
+{
+    if (SpielnameErlaubt(neu)) return std::string(neu);
+    FehlerMeldung(VerbotenText);
+    return std::string(bisher);
+}
+
+std::string SpielnameVorschlag()
+{
+    if (!S.Spielname.empty()) return S.Spielname;
+    std::string v = S.Manager[0].Name.text() + " mit " + S.Manager[0].Vereinsname.text();
+    // Der Vorschlag soll die Namensprüfung immer bestehen (Vereine wie "1.FC ...").
+    for (char& c : v)
+        if (Verboten(static_cast<unsigned char>(c), true)) c = '_';
+    return v;
+}
+
+std::string SpielstandPfad(std::string_view name) { return Pfade.Save + std::string(name) + ".lig"; }
+
+bool SaveOrdnerAnlegen()
+{
+    if (Pfade.Save.empty()) return true;
+    std::error_code ec;
+    const fs::path p = PfadVon(Pfade.Save);
+    fs::create_directories(p, ec);
+    return fs::is_directory(p, ec);
+}
+
+std::string ListenName(std::string_view dateiname)
+{
+    return std::string(dateiname.substr(0, dateiname.size() >= 4 ? dateiname.size() - 4 : 0));
+}
+
+std::vector<std::string> SpielstandListe()
+{
+    std::vector<std::string> namen;
+    std::error_code ec;
+    const fs::path ordner = Pfade.Save.empty() ? fs::path(".") : PfadVon(Pfade.Save);
+    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
+        std::error_code ec2;
+        if (!it->is_regular_file(ec2)) continue;
+        const std::u8string u = it->path().filename().u8string();
+        const std::string datei(reinterpret_cast<const char*>(u.data()), u.size());
+        if (datei.size() < 4 || Grossbuchstaben(datei.substr(datei.size() - 4)) != ".LIG") continue;
+        namen.push_back(ListenName(datei));
+    }
+    std::sort(namen.begin(), namen.end(), [](const std::string& x, const std::string& y) {
+        const std::string gx = Grossbuchstaben(x);
+        const std::string gy = Grossbuchstaben(y);
+        return gx != gy ? gx < gy : x < y;
+    });
+    return namen;
+}
+
+DiskFolge SpeichernKlick(std::string_view text)
+{
+    const std::string name(text);
+    if (!SpielnameErlaubt(name)) {
+        FehlerMeldung(VerbotenText);
+        return DiskFolge::ListeAuffrischen;
+    }
+    // Ein leerer Name ergäbe die Datei ".lig" und ein Spiel ohne Namen.
+    if (name.empty()) {
+        Hinweis("Leerer Dateiname.");
+        return DiskFolge::ListeAuffrischen;
+    }
+    const std::string f = SpielstandPfad(name);
+    if (Vorhanden(f) && !Frage(name + NL + NL + "Datei ist schon vorhanden." + NL +
+                                   "Soll die Datei überschrieben werden ?",
+                               Knoepfe::JaAbbrechen))
+        return DiskFolge::ListeAuffrischen;
+    SaveOrdnerAnlegen();
+    if (SpielstandDatei("save", f)) S.Spielname = name;
+    return DiskFolge::ListeAuffrischen;
+}
+
+DiskFolge LadenKlick(std::string_view text)
+{
+    // Die Sperre gilt auch für einen zweiten Versuch auf dem noch offenen Bildschirm.
+    if (gLadenGesperrt) {
+        Hinweis(SperrText);
+        return DiskFolge::Bleiben;
+    }
+    const std::string name(text);
+    if (!NameSicher(name)) {
+        FehlerMeldung(name.empty() ? name + NL + NL + "Datei nicht vorhanden !" : std::string(VerbotenText));
+        return DiskFolge::Bleiben;
+    }
+    const std::string f = SpielstandPfad(name);
+    if (!Vorhanden(f)) {
+        FehlerMeldung(name + NL + NL + "Datei nicht vorhanden !");
+        return DiskFolge::Bleiben;
+    }
+    DiskFolge folge = DiskFolge::Bleiben;
+    if (Frage(f + NL + NL + "Aktuelles Spiel Spiel abbrechen und" + NL + "neues Spiel laden ?", Knoepfe::JaNein) &&
+        SpielstandDatei("load", f)) {
+        // Der Name wie eingegeben, auch wenn die Datei anders geschrieben ist.
+        S.Spielname = name;
+        folge = DiskFolge::MenueNeuUndSchliessen;
+    }
+    gLadenGesperrt = true;
+    Hinweis(SperrText);
+    return folge;
+}
+
+DiskFolge LoeschenKlick(std::string_view text)
+{
+    const std::string name(text);
+    if (name.empty()) return DiskFolge::ListeAuffrischen;
+    if (!NameSicher(name)) {
+        FehlerMeldung(VerbotenText);
+        return DiskFolge::ListeAuffrischen;
+    }
+    const std::string f = SpielstandPfad(name);
+    if (!Vorhanden(f)) return DiskFolge::ListeAuffrischen;
+    if (Frage(name + NL + NL + "Sicher Löschen ?", Knoepfe::JaAbbrechen)) {
+        std::error_code ec;
+        if (!fs::remove(PfadVon(f), ec) || ec)
+            FehlerMeldung("Die Datei konnte nicht gelöscht werden." + std::string(NL) + f);
+    }
+    return DiskFolge::ListeAuffrischen;
+}
+
+bool LadenGesperrt() { return gLadenGesperrt; }
+void LadenSperreSetzen(bool gesperrt) { gLadenGesperrt = gesperrt; }
+
+} // namespace torvane

@@ -1,0 +1,110 @@
+// Der gespeicherte Spielstand: eine ".lig"-Datei mit den Speicherbildern der
+// gespeicherten Blöcke, dazu die Regeln des Speicherbildschirms "Disk" und das
+// automatische Speichern.
+//
+// Speichern schreibt erst eine Zwischendatei im selben Ordner und ersetzt die
+// alte Datei erst, wenn alles geschrieben und zurückgelesen ist. Laden liest die
+// ganze Datei und prüft sie vollständig, bevor sich im Speicher etwas ändert.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+// --- Das Dateiformat ---
+
+// Obergrenzen, bis zu denen eine Datei glaubhaft ist. Sie schützen vor
+// riesigen Speicheranforderungen aus einer kaputten Zahl.
+constexpr int32_t MaxVereine = 2000;
+constexpr int32_t MaxSpieler = 100000;
+constexpr int32_t MaxSaisons = 10000;
+constexpr int32_t MaxBerichtLaenge = 4 * 1024 * 1024;
+
+// Größe des festen Teils ab C (Manager bis ChlTabelle).
+constexpr int64_t FesterTeilGroesse = 24025;
+
+// Lage der Blöcke in einer Datei mit diesen Zählern.
+struct SpielstandLage {
+    int64_t A;     // NP
+    int64_t B;     // NS
+    int64_t C;     // Manager
+    int64_t D;     // Länge des Trainingsberichts
+    int64_t Ende;  // Dateilänge bei einem Bericht von textLaenge Bytes
+};
+SpielstandLage LageBerechnen(int64_t nc, int64_t np, int64_t ns, int64_t textLaenge = 0);
+
+enum class Pruefergebnis { Gut, FremdeVersion, Beschaedigt };
+
+struct SpielstandPruefung {
+    Pruefergebnis ergebnis = Pruefergebnis::Beschaedigt;
+    int32_t version = 0;
+    std::string grund; // deutsch, bei Beschaedigt
+};
+
+// Prüft alles an den Bytes einer Datei, ohne den Spielstand anzurühren.
+SpielstandPruefung SpielstandPruefen(std::string_view bytes);
+
+// Die Bytes des aktuellen Spielstands. Wirft Laufzeitfehler, wenn der Spielstand
+// im Speicher selbst nicht in eine ladbare Datei passt.
+std::string SpielstandSchreiben();
+
+// Prüft die Bytes und ersetzt dann die gespeicherten Blöcke in einem Zug.
+// false: nichts hat sich geändert; fehler ist der Text für den Benutzer
+// (bei fremder Version genau der Text des Versionsdialogs).
+bool SpielstandLesen(std::string_view bytes, std::string& fehler);
+
+// Der Text des Dialogs für eine Datei mit fremder Version.
+std::string VersionFehlerText(int32_t version);
+constexpr const char* BeschaedigtText = "Der Spielstand ist beschädigt und wurde nicht geladen.";
+constexpr const char* NichtGespeichertText = "Der Spielstand konnte nicht gespeichert werden.";
+
+// --- Mit Datei ---
+
+// art "save" oder "load" (Groß-/Kleinschreibung egal), pfad der volle Dateiname.
+// Meldet jeden Fehler selbst über die Oberfläche; true bei Erfolg.
+bool SpielstandDatei(std::string_view art, const std::string& pfad);
+
+// Speichert unter Save-Ordner + Spielname + ".lig", wenn das Spiel einen Namen hat.
+bool AutoSpeichern();
+
+// --- Der Speicherbildschirm ---
+
+constexpr const char* VerbotenText = "Verbotene Dateinamenangabe !";
+
+// Keine der Zeichen " * . < > \ | / : und keine Steuerzeichen.
+bool SpielnameErlaubt(std::string_view name);
+// Eingabe im Feld "Spielbezeichnung": der neue Text, wenn erlaubt, sonst die
+// Fehlermeldung und der zuletzt angenommene Text.
+std::string SpielnameEingabe(std::string_view neu, std::string_view bisher);
+// Spielname, sonst Name + " mit " + Vereinsname des ersten Managers.
+std::string SpielnameVorschlag();
+
+// Save-Ordner + name + ".lig".
+std::string SpielstandPfad(std::string_view name);
+// Legt den Save-Ordner an, wenn er fehlt.
+bool SaveOrdnerAnlegen();
+// Die Namen der ".lig"-Dateien des Save-Ordners ohne Endung, sortiert.
+std::vector<std::string> SpielstandListe();
+// Name eines Listeneintrags ohne die letzten vier Zeichen.
+std::string ListenName(std::string_view dateiname);
+
+// Was der Bildschirm nach einem Knopf tun muss.
+enum class DiskFolge {
+    ListeAuffrischen,     // Liste (und Feld) neu zeigen
+    Bleiben,              // nichts weiter
+    MenueNeuUndSchliessen // Spiel geladen: Menü des aktuellen Managers neu, Bildschirm zu
+};
+
+DiskFolge SpeichernKlick(std::string_view text);
+// Setzt nach der Frage die Ladesperre; der Bildschirm versteckt dann den Menüknopf.
+DiskFolge LadenKlick(std::string_view text);
+DiskFolge LoeschenKlick(std::string_view text);
+
+// Nach einer Ladefrage ist Laden bis zum nächsten Programmstart gesperrt.
+bool LadenGesperrt();
+void LadenSperreSetzen(bool gesperrt);
+
+} // namespace torvane
