@@ -1,10 +1,528 @@
 #include "squad/Kader.h"
 
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+
+#include <algorithm>
+#include <cctype>
+
 namespace torvane {
 
-// Vorläufig; die Aufstellungsregeln ersetzen das.
-void BerechneSpieler(Kaderspieler_&) {}
-void BerechneSpieler(int, int) {}
-void BerechneMannschaft(int, int) {}
+namespace {
+
+bool IstPosition(const Kaderspieler_& s, char buchstabe)
+{
+    const auto p = s.Position.roh();
+    return p.size() == 1 && p[0] == buchstabe;
+}
+
+bool Fit(const Kaderspieler_& s) { return s.Verletzt == 0; }
+
+bool Spielbereit(const Kaderspieler_& s) { return Fit(s) && SperreGrund(s) == 0; }
+
+// Nur echte Kaderplätze; ein falscher Index darf nichts verschieben oder löschen.
+Kaderspieler_& Kaderplatz(int m, int i)
+{
+    Manager_& mg = S.Manager[m];
+    if (i < 1 || i > mg.KaderAnzahl) BereichFehler("Kaderspieler", i, 1, mg.KaderAnzahl);
+    return mg.Kader[i];
+}
+
+int KaderEnde(int m)
+{
+    // KaderAnzahl über 23 fängt die Feldprüfung beim ersten Zugriff ab.
+    return S.Manager[m].KaderAnzahl;
+}
+
+std::string Name(const Kaderspieler_& s) { return s.Vorname.text() + " " + s.Nachname.text(); }
+
+void Abbuchen(int m, int64_t betrag)
+{
+    Manager_& mg = S.Manager[m];
+    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) - betrag, "Kontostand");
+}
+
+} // namespace
+
+int KonstMaxFuer(int alter) { return alter > 30 ? 60 - (alter - 30) : 60; }
+
+void BerechneSpieler(Kaderspieler_& s)
+{
+    SETZE(s.KonstMax, KonstMaxFuer(s.Alter));
+    if (s.Technik < 1) s.Technik = 1;
+    if (s.Technik > 120) s.Technik = 120;
+    if (s.Konstitution < 1) s.Konstitution = 1;
+    if (s.Konstitution > 60) s.Konstitution = 60;
+    if (s.Konstitution > s.KonstMax) s.Konstitution = s.KonstMax;
+    int64_t staerke = Runden((s.Technik + s.Konstitution) / 1.5, "Staerke");
+    if (s.Form < -10) s.Form = -10;
+    if (s.Form > 10) s.Form = 10;
+    staerke += s.Form;
+    if (staerke < 1) staerke = 1;
+    SETZE(s.Staerke, staerke);
+    SETZE(s.Wert, staerke * 10000);
+}
+
+void BerechneSpieler(int m, int i) { BerechneSpieler(S.Manager[m].Kader[i]); }
+
+void SortiereSpieler(Kaderspieler_* erster, int anzahl)
+{
+    if (anzahl < 2) return;
+    auto gruppe = [](const Kaderspieler_& s) {
+        if (IstPosition(s, 'T')) return 0;
+        if (IstPosition(s, 'V')) return 1;
+        if (IstPosition(s, 'M')) return 2;
+        return 3;
+    };
+    // Stabil: Gleichstarke Gleichaltrige behalten ihre Reihenfolge.
+    std::stable_sort(erster, erster + anzahl, [&](const Kaderspieler_& a, const Kaderspieler_& b) {
+        const int ga = gruppe(a);
+        const int gb = gruppe(b);
+        if (ga != gb) return ga < gb;
+        if (a.Staerke != b.Staerke) return a.Staerke > b.Staerke;
+        return a.Alter < b.Alter;
+    });
+}
+
+void SortiereKader(int m)
+{
+    const int n = KaderEnde(m);
+    if (n < 1) return;
+    Manager_& mg = S.Manager[m];
+    (void)mg.Kader[n]; // prüft die Obergrenze, bevor sortiert wird
+    SortiereSpieler(&mg.Kader[1], n);
+}
+
+int SperreGrund(const Kaderspieler_& s)
+{
+    if (S.Spiel.Wettbewerb < 2) {
+        if (s.GelbNational >= 4) return 1;
+        if (s.RotNational > 0) return 2;
+    } else {
+        if (s.GelbInternational >= 4) return 3;
+        if (s.RotInternational > 0) return 4;
+    }
+    return 0;
+}
+
+int SperreGrund(int m, int i) { return SperreGrund(S.Manager[m].Kader[i]); }
+
+int SystemZiffer(int m, int k)
+{
+    const auto code = S.Manager[m].SpielSystem.roh();
+    if (k < 0 || static_cast<size_t>(k) >= code.size()) return 0;
+    const unsigned char z = static_cast<unsigned char>(code[static_cast<size_t>(k)]);
+    return std::isdigit(z) ? z - '0' : 0;
+}
+
+int AnzahlEingesetzt(int m)
+{
+    int n = 0;
+    for (int i = 1; i <= KaderEnde(m); ++i)
+        if (S.Manager[m].Kader[i].Eingesetzt != 0) ++n;
+    return n;
+}
+
+void AutoAufstellung(int m)
+{
+    Manager_& mg = S.Manager[m];
+    const int n = KaderEnde(m);
+    for (int i = 1; i <= n; ++i) mg.Kader[i].Eingesetzt = 0;
+
+    const char linien[4] = {'T', 'V', 'M', 'S'};
+    const int gewollt[4] = {1, SystemZiffer(m, 0), SystemZiffer(m, 1), SystemZiffer(m, 2)};
+    int eingesetzt = 0;
+    // Der Zeiger läuft über alle Linien weiter: reicht eine Gruppe nicht,
+    // springt der erste der nächsten Gruppe ein.
+    int p = 1;
+    for (int l = 0; l < 4; ++l) {
+        int gesetzt = 0;
+        while (p <= n) {
+            Kaderspieler_& s = mg.Kader[p];
+            if (gesetzt < gewollt[l] && eingesetzt < 11 && s.Eingesetzt == 0 && Spielbereit(s)) {
+                s.Eingesetzt = 1;
+                ++gesetzt;
+                ++eingesetzt;
+            }
+            if (!IstPosition(s, linien[l])) break;
+            ++p;
+        }
+    }
+
+    if (eingesetzt >= 11) return;
+    const char zyklus[3] = {'M', 'V', 'S'};
+    int schritte = 0;
+    do {
+        const char b = zyklus[schritte % 3];
+        for (int i = 1; i <= n; ++i) {
+            Kaderspieler_& s = mg.Kader[i];
+            if (IstPosition(s, b) && s.Eingesetzt == 0 && Spielbereit(s)) {
+                s.Eingesetzt = 1;
+                ++eingesetzt;
+                break;
+            }
+        }
+        ++schritte;
+    } while (eingesetzt < 11 && schritte < 23 - eingesetzt);
+}
+
+void BerechneMannschaft(int m, int modus)
+{
+    Manager_& mg = S.Manager[m];
+    const int n = KaderEnde(m);
+    if (modus != 1) {
+        for (int i = 1; i <= n; ++i) {
+            Kaderspieler_& s = mg.Kader[i];
+            if (s.Verletzt < 0) s.Verletzt = 0;
+            BerechneSpieler(s);
+        }
+        SortiereKader(m);
+        if (S.Optionen[m][OptAutoaufstellung] != 0 || modus == 3) AutoAufstellung(m);
+    }
+
+    Mannschaft_& verein = VereinVon(m);
+    int64_t kaderWert = 0;
+    int64_t kaderGehalt = 0;
+    int64_t summeV = 0;
+    int64_t summeM = 0;
+    int64_t summeA = 0;
+    bool torwart = false;
+    for (int i = 1; i <= n; ++i) {
+        Kaderspieler_& s = mg.Kader[i];
+        if (s.Gehalt < 0) s.Gehalt = 0;
+        if (s.Wert < 0) s.Wert = 0;
+        kaderWert += s.Wert;
+        kaderGehalt += s.Gehalt;
+        if (s.Eingesetzt == 0) continue;
+        kaderGehalt += AbrundenAuf(static_cast<int64_t>(s.Gehalt), 1);
+        if (IstPosition(s, 'T')) {
+            torwart = true;
+            summeV += s.Staerke;
+        } else if (IstPosition(s, 'V')) {
+            summeV += s.Staerke;
+        } else if (IstPosition(s, 'M')) {
+            summeM += s.Staerke;
+        } else if (IstPosition(s, 'S')) {
+            summeA += s.Staerke;
+        }
+    }
+
+    // Eine Linie mit Spielern, aber 0 Plätzen im System, zählt ihre Summe ganz
+    // statt durch null zu teilen.
+    auto teile = [](int64_t summe, int plaetze) {
+        if (summe <= 0) return int64_t{0};
+        return Runden(static_cast<double>(summe) / std::max(plaetze, 1), "Linienstaerke");
+    };
+    int64_t verteidigung = teile(summeV, SystemZiffer(m, 0) + 1);
+    int64_t mittelfeld = teile(summeM, SystemZiffer(m, 1));
+    int64_t angriff = teile(summeA, SystemZiffer(m, 2));
+    if (!torwart) verteidigung /= 2;
+
+    auto einsatz = [&](int64_t wert) {
+        const int64_t w = Runden(static_cast<double>(wert) + mg.Einsatz * 0.1, "Linienstaerke");
+        return w < 0 ? int64_t{0} : w;
+    };
+    verteidigung = einsatz(verteidigung);
+    mittelfeld = einsatz(mittelfeld);
+    angriff = einsatz(angriff);
+
+    SETZE(mg.KaderWert, kaderWert);
+    SETZE(mg.KaderGehalt, kaderGehalt);
+    SETZE(verein.Verteidigung, verteidigung);
+    SETZE(verein.Mittelfeld, mittelfeld);
+    SETZE(verein.Angriff, angriff);
+    const int64_t gesamt = (verteidigung + mittelfeld + angriff) / 3;
+    SETZE(verein.Gesamt, gesamt);
+    SETZE(mg.TeamStaerke, gesamt);
+
+    if (mg.Managerpunkte > 100.0f) mg.Managerpunkte = 100.0f;
+    if (!(mg.Managerpunkte >= 1.0f)) mg.Managerpunkte = 1.0f;
+}
+
+int FreierPoolplatz()
+{
+    const int64_t hoch = std::min<int64_t>(S.Spiel.SpielerHoch, S.Spieler.hoch());
+    for (int64_t p = 1; p <= hoch; ++p)
+        if (S.Spieler[p].Vorname.leer()) return static_cast<int>(p);
+    return -1;
+}
+
+void NamenInPool(Spieler_& p, const Kaderspieler_& s)
+{
+    p.Vorname.rohSetzen(s.Vorname.roh());
+    p.Nachname.rohSetzen(s.Nachname.roh());
+    p.Position.rohSetzen(s.Position.roh());
+    p.Nation.rohSetzen(s.Nation.roh());
+    p.Zusatz.rohSetzen(s.Zusatz.roh());
+}
+
+void NamenAusPool(Kaderspieler_& s, const Spieler_& p)
+{
+    s.Vorname.rohSetzen(p.Vorname.roh());
+    s.Nachname.rohSetzen(p.Nachname.roh());
+    s.Position.rohSetzen(p.Position.roh());
+    s.Nation.rohSetzen(p.Nation.roh());
+    s.Zusatz.rohSetzen(p.Zusatz.roh());
+}
+
+void SpielerAbgeben(int m, int i)
+{
+    Manager_& mg = S.Manager[m];
+    const Kaderspieler_& weg = Kaderplatz(m, i);
+    const int platz = FreierPoolplatz();
+    // Ohne freien Platz geht nur der Name verloren, der Spieler verlässt den Kader trotzdem.
+    if (platz > 0) NamenInPool(S.Spieler[platz], weg);
+    const int n = mg.KaderAnzahl;
+    for (int j = i; j < n; ++j) mg.Kader[j] = mg.Kader[j + 1];
+    mg.Kader[n] = Kaderspieler_{};
+    mg.KaderAnzahl = static_cast<uint8_t>(n - 1);
+    BerechneMannschaft(m, 2);
+}
+
+// --- Aufstellungsbildschirm ---
+
+void AufstellungKlick(int m, int i)
+{
+    if (S.Optionen[m][OptAutoaufstellung] != 0) return;
+    Kaderspieler_& s = Kaderplatz(m, i);
+    const int n = AnzahlEingesetzt(m);
+    if (s.Eingesetzt != 0) {
+        // Auch ein Verletzter oder Gesperrter darf heraus, sonst bliebe er im Spiel.
+        if (n > 8) {
+            s.Eingesetzt = 0;
+        } else if (n == 8) {
+            Hinweis("Nicht weniger wie 8 Spieler wenn möglich !");
+        }
+    } else {
+        if (!Spielbereit(s)) return;
+        if (n < 11) s.Eingesetzt = 1;
+    }
+    Klang("klick");
+    BerechneMannschaft(m, 1);
+}
+
+void Aktualisieren(int m)
+{
+    Klang("kling");
+    BerechneMannschaft(m, 0);
+}
+
+void AutoaufstellungSetzen(int m, bool an)
+{
+    S.Optionen[m][OptAutoaufstellung] = an ? 1 : 0;
+    if (an) Aktualisieren(m);
+}
+
+int PunkteKaufen(int m, int i, Attribut a, int punkte)
+{
+    Kaderspieler_& s = Kaderplatz(m, i);
+    if (punkte < 1) return 0;
+    int wert = 0;
+    int hoechst = 0;
+    int32_t preis = 0;
+    const char* texte[3] = {};
+    switch (a) {
+    case Attribut::Technik:
+        wert = s.Technik;
+        hoechst = 120;
+        preis = PreisTechnik;
+        texte[0] = "Maximale Technik erreicht !";
+        texte[1] = "Der Spieler kann alles am Ball und hat";
+        texte[2] = "ein ´sensationelles´ Spielverständnis.";
+        break;
+    case Attribut::Konstitution:
+        wert = s.Konstitution;
+        hoechst = std::min(60, KonstMaxFuer(s.Alter));
+        preis = PreisKonstitution;
+        texte[0] = "Maximale Konstution erreicht !";
+        texte[1] = "Vielleicht ist der Spieler auch zu alt,";
+        texte[2] = "denn pro Jahr über 30 wird die Konstution um 1 Jahr verringert !";
+        break;
+    case Attribut::Form:
+        wert = s.Form;
+        hoechst = 10;
+        preis = PreisForm;
+        texte[0] = "Maximale Form erreicht !";
+        texte[1] = "Der Spieler hat die Form seines Lebens.";
+        texte[2] = "Ihm gelingt einfach alles.";
+        break;
+    }
+    if (wert >= hoechst) {
+        Hinweis(std::string(texte[0]) + NL + NL + texte[1] + NL + texte[2]);
+        return 0;
+    }
+    Klang("klick");
+    const int anzahl = std::min(punkte, hoechst - wert);
+    switch (a) {
+    case Attribut::Technik: SETZE(s.Technik, wert + anzahl); break;
+    case Attribut::Konstitution: SETZE(s.Konstitution, wert + anzahl); break;
+    case Attribut::Form: SETZE(s.Form, wert + anzahl); break;
+    }
+    Abbuchen(m, static_cast<int64_t>(anzahl) * preis);
+    BerechneSpieler(s);
+    return anzahl;
+}
+
+void Maximieren(int m, const std::function<void()>& neuZeichnen)
+{
+    if (!Frage(std::string("Die Werte der eingesetzten Spieler auf Maximal setzten ?") + NL + NL +
+               "Hola, das könnte aber einniges kosten !"))
+        return;
+    Manager_& mg = S.Manager[m];
+    bool gekauft = true;
+    while (gekauft) {
+        gekauft = false;
+        for (int i = 1; i <= KaderEnde(m); ++i) {
+            Kaderspieler_& s = mg.Kader[i];
+            if (s.Eingesetzt == 0) continue;
+            if (s.Technik < 120) {
+                SETZE(s.Technik, s.Technik + 1);
+                Abbuchen(m, PreisTechnik);
+                gekauft = true;
+            }
+            if (s.Konstitution < std::min(60, KonstMaxFuer(s.Alter))) {
+                SETZE(s.Konstitution, s.Konstitution + 1);
+                Abbuchen(m, PreisKonstitution);
+                gekauft = true;
+            }
+            if (s.Form < 10) {
+                SETZE(s.Form, s.Form + 1);
+                Abbuchen(m, PreisForm);
+                gekauft = true;
+            }
+        }
+        BerechneMannschaft(m, 0);
+        if (neuZeichnen) neuZeichnen();
+        Warte(200);
+    }
+    Aktualisieren(m);
+}
+
+void KostenInfo()
+{
+    Hinweis(std::string("1 x Spielstärke kostet  20.000.-") + NL + "1 x Konstituion kostet  10.000.-" + NL +
+            "1 x Form kostet  50.000.-");
+}
+
+void SpielerVerkaufen(int m, int i)
+{
+    Manager_& mg = S.Manager[m];
+    Kaderspieler_& s = Kaderplatz(m, i);
+    const std::string kopf = Name(s) + ",";
+    switch (s.Transferstatus) {
+    case 0: {
+        const int64_t gebuehr = Runden(s.Wert * 0.01, "Gebuehr");
+        if (!Frage(kopf + NL + NL + "Wenn Sie den Spieler auf die Tranferliste setzen möchten," + NL +
+                   "entsteht eine Gebühr von " + Geldtext(static_cast<double>(gebuehr)) + Waehrung))
+            return;
+        s.Transferstatus = 1;
+        Abbuchen(m, gebuehr);
+        break;
+    }
+    case 1: {
+        const int64_t strafe = Runden(s.Wert * 0.03, "Konventionalstrafe");
+        if (!Frage(kopf + NL + "steht bereits auf der Transferliste." + NL +
+                   "Wollen Sie den Spieler von der Transferliste nehmen ?" + NL +
+                   "ACHTUNG : Die Konventionalstrafe beträgt " + Geldtext(static_cast<double>(strafe)) + Waehrung))
+            return;
+        s.Transferstatus = 0;
+        // Die Angebotsreihe endet mit; eine spätere Listung beginnt wieder beim ersten Angebot.
+        s.Angebote = 0;
+        Abbuchen(m, strafe);
+        mg.Managerpunkte -= 0.5f;
+        break;
+    }
+    case 2:
+        Hinweis(std::string("Da Sie für den Verkauf des Spielers nicht verantwortlich sind,") + NL +
+                "können Sie ihn nicht von der Transferliste nehmen !");
+        break;
+    default: break;
+    }
+}
+
+bool NeuerVertrag(int m, int i)
+{
+    Manager_& mg = S.Manager[m];
+    Kaderspieler_& s = Kaderplatz(m, i);
+    const std::string herr = "Herr " + s.Nachname.text();
+    if (s.Transferstatus > 0) {
+        Hinweis(herr + ", steht zum Verkauf auf der Tranferliste. !" + NL +
+                "Warum verhandeln wenn der Spieler verkauft werden soll !?");
+        return false;
+    }
+    if (s.Verhandelt == 0) {
+        s.Verhandelt = 1;
+        mg.Kader[0] = s;
+        return true;
+    }
+    s.Verhandelt = static_cast<int8_t>(std::min(s.Verhandelt + 1, 100));
+    std::string text;
+    if (s.Verhandelt > 2) {
+        const int64_t strafe = static_cast<int64_t>(s.Verhandelt) * 1000;
+        Abbuchen(m, strafe);
+        text = "Sie zahlen, " + Geldtext(static_cast<double>(strafe)) + " Strafe wegen Aufgringlichkeit." + NL;
+    }
+    text += herr + " ist im moment zu keinen Vertragsgesprächen bereit," + NL +
+            "da er nicht vor hat in nächster Zeit unter Brücken zu schlafen ." + NL +
+            "Pokern Sie nicht zu hoch und gönnen Sie dem Spieler auch ein bischen Luxus !";
+    Hinweis(text);
+    return false;
+}
+
+// --- Anzeigetexte ---
+
+std::string PositionsName(std::string_view position)
+{
+    if (position == "T") return "Torwart";
+    if (position == "V") return "Verteidiger";
+    if (position == "M") return "Mittelfeld";
+    if (position == "S") return "Stürmer";
+    return "";
+}
+
+std::string AltersBemerkung(int alter)
+{
+    if (alter <= 30) return "";
+    if (alter <= 35) return "  (wird Alt)";
+    if (alter <= 40) return "  (ist Alt)";
+    if (alter <= 50) return "  (zittert leicht)";
+    if (alter <= 60) return "  (geht am Stock)";
+    return "  (stinkt schon)";
+}
+
+std::string SpielerZustand(int m, int i)
+{
+    const Kaderspieler_& s = S.Manager[m].Kader[i];
+    if (s.Eingesetzt != 0) return "Eingesetzt";
+    if (s.Verletzt > 0) return std::to_string(s.Verletzt) + " Spiel(e) Verletzt";
+    if (SperreGrund(s) > 0) return "Gesperrt";
+    return "Ersatzspieler";
+}
+
+std::string AufstellungsUeberschrift()
+{
+    return S.Spiel.Wettbewerb >= 2 ? "Aufstellung INTETNATIONAL" : "Aufstellung  NATIONAL";
+}
+
+Schnitt_ SchnittEingesetzte(int m)
+{
+    Schnitt_ e;
+    int64_t t = 0, k = 0, f = 0, n = 0;
+    for (int i = 1; i <= KaderEnde(m); ++i) {
+        const Kaderspieler_& s = S.Manager[m].Kader[i];
+        if (s.Eingesetzt == 0) continue;
+        t += s.Technik;
+        k += s.Konstitution;
+        f += s.Form;
+        ++n;
+    }
+    if (n == 0) return e;
+    e.leer = false;
+    e.Technik = static_cast<int>(Runden(static_cast<double>(t) / static_cast<double>(n)));
+    e.Konstitution = static_cast<int>(Runden(static_cast<double>(k) / static_cast<double>(n)));
+    e.Form = static_cast<int>(Runden(static_cast<double>(f) / static_cast<double>(n)));
+    return e;
+}
 
 } // namespace torvane

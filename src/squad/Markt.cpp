@@ -1,10 +1,196 @@
 #include "squad/Markt.h"
 
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+#include "squad/Kader.h"
+
+#include <algorithm>
+#include <vector>
+
 namespace torvane {
 
-// Vorläufig; die Marktregeln ersetzen das.
-int32_t Gehaltsforderung(int, int, int) { return 0; }
-void NeueTransferliste(int) {}
-void ErneuereTrainer(int, int) {}
+int32_t Gehaltsforderung(int alter, int staerke, int vertrag)
+{
+    const int64_t a = static_cast<int64_t>(staerke) * 70;
+    const int64_t b = static_cast<int64_t>(vertrag) * staerke * 5;
+    // Ab 33 je Jahr ein Prozent weniger; ganzzahlig gerechnet, damit kein
+    // Gleitkommarest eine glatte Zahl unter die Zehnergrenze drückt.
+    const int64_t prozent = alter > 32 ? 100 - (alter - 32) : 100;
+    return Geld(AbrundenAuf((a + b) * prozent / 100, 1), "Gehaltsforderung");
+}
+
+void NeueTransferliste(int anzahl)
+{
+    int n = anzahl;
+    if (S.Neuanlage)
+        n = Zufall(S.Spiel.ManagerHoch + 1 + 3, 11);
+    else if (n == -1)
+        n = Zufall(1, 11);
+    n = std::min(n, 11);
+    if (n < 1) return;
+
+    std::vector<int> zeilen;
+    while (static_cast<int>(zeilen.size()) < n) {
+        const int z = Zufall(1, 11);
+        if (std::find(zeilen.begin(), zeilen.end(), z) == zeilen.end()) zeilen.push_back(z);
+    }
+
+    // Die bisherigen Spieler der Zeilen gehen in freie Poolplätze zurück.
+    const int64_t poolHoch = std::min<int64_t>(S.Spiel.SpielerHoch, S.Spieler.hoch());
+    std::vector<int64_t> poolplatz(zeilen.size(), -1);
+    size_t k = 0;
+    for (int64_t p = 1; p <= poolHoch && k < zeilen.size(); ++p) {
+        if (!S.Spieler[p].Vorname.leer()) continue;
+        NamenInPool(S.Spieler[p], S.Transferliste[zeilen[k]]);
+        poolplatz[k] = p;
+        ++k;
+    }
+
+    for (size_t z = 0; z < zeilen.size(); ++z) {
+        Kaderspieler_& s = S.Transferliste[zeilen[z]];
+        if (poolHoch < 1) break;
+        const int p = Zufall(1, static_cast<int32_t>(poolHoch));
+        if (S.Spieler[p].Vorname.leer()) {
+            // Die Zeile bleibt; ihr Spieler darf dann nicht zugleich im Pool stehen.
+            const int64_t zurueck = poolplatz[z];
+            if (zurueck > 0 && S.Spieler[zurueck].Vorname.gleich(s.Vorname) &&
+                S.Spieler[zurueck].Nachname.gleich(s.Nachname))
+                S.Spieler[zurueck].Vorname.laenge = 0;
+            continue;
+        }
+        if (S.Optionen[0][OptTransferKlang] != 0) Klang("trans");
+        NamenAusPool(s, S.Spieler[p]);
+        S.Spieler[p].Vorname.laenge = 0;
+        SETZE(s.Alter, Zufall(16, 40));
+        s.Eingesetzt = 0;
+        s.Verletzt = 0;
+        s.VerletzungArt = 0;
+        s.GelbNational = 0;
+        s.RotNational = 0;
+        s.GelbInternational = 0;
+        s.RotInternational = 0;
+        s.Transferstatus = 1;
+        int64_t technik = 0;
+        int64_t konstitution = 0;
+        int64_t form = 0;
+        int64_t staerke = 0;
+        do {
+            technik = Zufall(1, 120);
+            konstitution = Zufall(1, 60);
+            if (s.Alter > 30) konstitution -= s.Alter - 30;
+            form = Zufall(-10, 10);
+            staerke = Runden((technik + konstitution) / 1.5, "Staerke") + form;
+        } while (staerke <= 0 || technik <= 0 || konstitution <= 0);
+        SETZE(s.Technik, technik);
+        SETZE(s.Konstitution, konstitution);
+        SETZE(s.Form, form);
+        SETZE(s.Staerke, staerke);
+        SETZE(s.KonstMax, KonstMaxFuer(s.Alter));
+        SETZE(s.Wert, AbrundenAuf((Zufall(1, 150) + 50) * staerke * 100, 3));
+        SETZE(s.Vertrag, Zufall(1, 6));
+        s.Gehalt = Gehaltsforderung(s.Alter, s.Staerke, s.Vertrag);
+    }
+
+    SortiereSpieler(&S.Transferliste[1], 11);
+}
+
+void ErneuereTrainer(int von, int bis)
+{
+    for (int t = von; t <= bis; ++t) {
+        Trainereintrag_& e = S.Trainermarkt[t];
+        if (e.Nummer == -1) continue;
+        e.Nummer = t;
+        e.Preis = Geld(static_cast<int64_t>(t) * 400000 + static_cast<int64_t>(Zufall(-250, 250)) * 1000, "Preis");
+        e.GehaltProSpiel = Geld(static_cast<int64_t>(t) * 2000 + Zufall(-25, 25) * 10, "GehaltProSpiel");
+        int stufe = 0;
+        do
+            stufe = t + Zufall(-3, 3);
+        while (stufe < 1);
+        SETZE(e.Stufe, stufe);
+    }
+}
+
+bool MarktspielerWaehlen(int m, int i)
+{
+    Kaderspieler_& s = S.Transferliste[i];
+    if (s.Transferstatus == 0) return false;
+    Manager_& mg = S.Manager[m];
+    if (mg.KaderAnzahl >= 23) {
+        Hinweis("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine vernünftige "
+                "Mannschaft aufzustellen !");
+        return false;
+    }
+    if (s.Verhandelt == 0) {
+        mg.Kader[0] = s;
+        s.Verhandelt = 1;
+        return true;
+    }
+    s.Verhandelt = static_cast<int8_t>(std::min(s.Verhandelt + 1, 100));
+    std::string text;
+    if (s.Verhandelt > 2) {
+        const int64_t strafe = static_cast<int64_t>(s.Verhandelt) * 1000;
+        mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) - strafe, "Kontostand");
+        text = "Sie zahlen, " + Geldtext(static_cast<double>(strafe)) + Waehrung +
+               " Strafe wegen Täglicher Verfolgung." + NL + NL;
+    }
+    text += s.Vorname.text() + " " + s.Nachname.text() + NL +
+            "Ihre Aufdringlichkeit macht dem Spieler Angst, schauen Sie demnächt wieder rein, falls er dann noch da "
+            "ist .";
+    Hinweis(text);
+    return false;
+}
+
+Trainerbedingungen_ TrainerBedingungen(int t, int g)
+{
+    const Trainereintrag_& e = S.Trainermarkt[t];
+    Trainerbedingungen_ b;
+    const int64_t preis = e.Preis;
+    const int64_t gehalt = e.GehaltProSpiel;
+    b.Kostet = Geld(AbrundenAuf(preis + g * (preis / 100), 1), "Trainerpreis");
+    b.GehaltProSpiel = Geld(AbrundenAuf(gehalt + (100 - g) * (gehalt / 100), 1), "Trainergehalt");
+    return b;
+}
+
+int AngeboteneTrainer(int m)
+{
+    const int liga = std::max<int>(S.Manager[m].Liga, 1);
+    return std::min(11 / liga + 1, 12);
+}
+
+std::string TrainerUeberschrift()
+{
+    return S.Spiel.AnzeigeLiga == 1 ? "Topauswahl für Topmanager"
+                                    : "In höheren Ligen stehen mehr Trainer zur verfügung.";
+}
+
+bool TrainerVerpflichten(int m, int t, int g)
+{
+    Manager_& mg = S.Manager[m];
+    if (mg.Trainer >= 1) {
+        Hinweis(std::string("Sie haben schon einen Trainer, kündigen Sie diesem oder ") + NL +
+                "warten Sie bis sein Vertrag abläuft !");
+        return false;
+    }
+    Trainereintrag_& e = S.Trainermarkt[t];
+    // Ein Trainer arbeitet nur für einen Verein.
+    if (e.Nummer == -1) {
+        Hinweis("Dieser Trainer wurde schon Verpflichtet !");
+        return false;
+    }
+    g = std::clamp(g, 1, 100);
+    const Trainerbedingungen_ b = TrainerBedingungen(t, g);
+    SETZE(mg.Trainer, t);
+    mg.TrainerPreis = b.Kostet;
+    mg.TrainerGehalt = b.GehaltProSpiel;
+    SETZE(mg.TrainerStufe, e.Stufe);
+    SETZE(mg.TrainerSpiele, g);
+    SETZE(mg.Baelle, mg.Baelle + e.Stufe);
+    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) - b.Kostet, "Kontostand");
+    e.Nummer = -1;
+    Klang("kasse");
+    return true;
+}
 
 } // namespace torvane

@@ -2,13 +2,35 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace torvane {
 
+// Gehalt pro Spiel, das ein Spieler für vertrag Jahre verlangt.
 int32_t Gehaltsforderung(int alter, int staerke, int vertrag);
 // Erneuert anzahl Zeilen der Transferliste (-1: eine zufällige Zahl).
 void NeueTransferliste(int anzahl);
 // Preis, Gehalt und Stufe der Trainer von..bis neu festlegen.
 void ErneuereTrainer(int von, int bis);
+
+// --- Spielerverpflichtung ---
+
+// Linksklick auf Marktzeile i: true, wenn die Verhandlung (Kauf) öffnen soll;
+// der Spieler steht dann als Kopie in Kader[0] des Managers.
+bool MarktspielerWaehlen(int m, int i);
+
+// --- Trainerverpflichtung ---
+
+struct Trainerbedingungen_ {
+    int32_t Kostet = 0;
+    int32_t GehaltProSpiel = 0;
+};
+// Was Trainer t für g Spiele einmal kostet und pro Spiel verlangt.
+Trainerbedingungen_ TrainerBedingungen(int t, int g);
+// Wie viele Trainer (1..n) der Manager in seiner Liga sehen darf.
+int AngeboteneTrainer(int m);
+std::string TrainerUeberschrift();
+// "Her damit": true, wenn Trainer t für g Spiele eingestellt wurde.
+bool TrainerVerpflichten(int m, int t, int g);
 
 } // namespace torvane
