@@ -1,5 +1,13 @@
 #include "match/Spiel.h"
 
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Variablen.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
 namespace torvane {
 
 int32_t ToreHeim = 0;
@@ -11,9 +19,373 @@ Feld<uint8_t, 1, 9> TotoErgebnis{};
 Feld<Spielminute_, 0, 90> Spielverlauf{};
 Feld<Feld<uint8_t, 0, 23>, 0, 3> GelbHeute{};
 
-// Vorläufig; die Spielberechnung folgt.
-void SpielBerechnen(int, int, int) {}
-void SpielNachbereiten(int, int) {}
-void MannschaftenPruefen(int, int) {}
+namespace {
+
+constexpr int X0 = 237;
+
+int32_t R(double x) { return Passt<int32_t>(Runden(x, "Spielberechnung"), "Spielberechnung"); }
+
+// Anteil von a an a + b in Prozent. Zwei Nullen (eine Elf ohne eingesetzte
+// Spieler gegen eine ebensolche) teilen sich das Feld, statt durch null zu teilen.
+double Anteil(double a, double b) { return a + b == 0.0 ? 50.0 : 100.0 / (a + b) * a; }
+
+// Auf drei Nachkommastellen, Hälften aufwärts.
+float DreiStellen(double v) { return static_cast<float>(std::floor(v * 1000.0 + 0.5) / 1000.0); }
+
+struct Wertungen {
+    int AbwehrH, MittelH, SturmH;
+    int AbwehrG, MittelG, SturmG;
+    int Ausgleich, Zusatz;
+};
+
+// Die 90 Zweikämpfe über die zehn Zonen; Gleichstand gewinnt der Verteidiger.
+void NeunzigMinuten(const Wertungen& w)
+{
+    const int y = PlatzHoehe / 2 - 15;
+    int zone = 3;
+    for (int minute = 1; minute <= 90; ++minute) {
+        int ra = 0, rd = 0;
+        switch (zone) {
+        case 1: ra = w.AbwehrH; rd = w.SturmG; break;
+        case 2: ra = (w.AbwehrH + w.MittelH) / 2; rd = (w.SturmG + w.MittelG) / 2; break;
+        case 3: ra = w.MittelH; rd = w.MittelG; break;
+        case 4: ra = (w.MittelH + w.SturmH) / 2; rd = w.MittelG + w.AbwehrG; break;
+        case 5: ra = w.SturmH; rd = 3 * w.AbwehrG; break;
+        case 11: ra = w.AbwehrG; rd = w.SturmH; break;
+        case 10: ra = (w.AbwehrG + w.MittelG) / 2; rd = w.SturmH + w.MittelH; break;
+        case 9: ra = w.MittelG; rd = w.MittelH; break;
+        case 8: ra = (w.MittelG + w.SturmG) / 2; rd = w.MittelH + w.SturmH; break;
+        case 7: ra = w.SturmG; rd = 3 * w.AbwehrH; break;
+        default: BereichFehler("Spielzone", zone, 1, 11);
+        }
+        const int lo = zone <= 5 ? 0 : 1;
+        const int a = Zufall(lo, ra + w.Ausgleich);
+        const int d = Zufall(lo, rd + w.Ausgleich + w.Zusatz);
+
+        Spielminute_& sm = Spielverlauf[minute];
+        sm.X = 0;
+        sm.Y = y;
+        sm.Ereignis = 0;
+        if (a > d) {
+            switch (zone) {
+            case 1: zone = 2; sm.X = X0 - 130; break;
+            case 2: zone = 3; sm.X = X0 - 50; break;
+            case 3: zone = 4; sm.X = X0 + 90; break;
+            case 4: zone = 5; sm.X = X0 + 190; break;
+            case 5:
+                ++ToreHeim;
+                sm.X = PlatzBreite - 10;
+                sm.Ereignis = -1;
+                zone = 9;
+                break;
+            case 11: zone = 10; sm.X = X0 + 130; break;
+            case 10: zone = 9; sm.X = X0 + 50; break;
+            case 9: zone = 8; sm.X = X0 - 90; break;
+            case 8: zone = 7; sm.X = X0 - 190; break;
+            case 7:
+                ++ToreGast;
+                sm.X = -22;
+                sm.Ereignis = 1;
+                zone = 3;
+                break;
+            }
+        } else {
+            // Der Ball wechselt zum Gegner in die gegenüberliegende Zone (1 <-> 7 ... 5 <-> 11).
+            zone = zone <= 5 ? zone + 6 : zone - 6;
+        }
+    }
+}
+
+// Letzte Zeichen der Legende: vorne eines weg, hinten das neue an.
+void LegendeSchreiben(Mannschaft_& v, char buchstabe)
+{
+    char puffer[16];
+    const std::string_view alt = v.Legende.roh();
+    size_t n = 0;
+    for (size_t i = 1; i < alt.size(); ++i) puffer[n++] = alt[i];
+    puffer[n++] = buchstabe;
+    v.Legende.rohSetzen(std::string_view(puffer, n));
+}
+
+void Linie(int16_t& feld, int delta) { SETZE(feld, feld + delta); }
+
+void Drift(Mannschaft_& v, int von, int bis, int vorzeichen)
+{
+    Linie(v.Verteidigung, vorzeichen * Zufall(von, bis));
+    Linie(v.Mittelfeld, vorzeichen * Zufall(von, bis));
+    Linie(v.Angriff, vorzeichen * Zufall(von, bis));
+}
+
+} // namespace
+
+void SpielBerechnen(int heim, int gast, int paarung)
+{
+    Mannschaft_& H = S.Mannschaft[heim];
+    Mannschaft_& G = S.Mannschaft[gast];
+    const int wb = S.Spiel.Wettbewerb;
+
+    // 1. Anfang
+    ToreHeim = 0;
+    ToreGast = 0;
+    HeimManager = 4;
+    GastManager = 4;
+    const double L = (H.Liga + G.Liga) / 2.0;
+    int k = 5 - H.Liga;
+
+    // 2. Zuschauer
+    const int h = ManagerVonVerein(heim);
+    const int g = ManagerVonVerein(gast);
+    if (h >= 0) HeimManager = h;
+    if (g >= 0) GastManager = g;
+
+    double P, C, M;
+    int64_t Sitze, Dauer;
+    if (h >= 0) {
+        const Manager_& mh = S.Manager[h];
+        P = mh.Eintrittspreis;
+        C = mh.Komfortpunkte * 0.2;
+        M = H.Moral * 0.15;
+        Sitze = mh.Plaetze;
+        Dauer = mh.DauerkartenVerkauft;
+    } else {
+        P = (Zufall(-4, 3) + 5) * k;
+        C = Zufall((4 - H.Liga) * 12, k * 16) * 0.2;
+        M = H.Moral * 0.1;
+        Sitze = Zufall(100, k * 2500) + int64_t{k} * 15000;
+        Dauer = Zufall(k * 100, k * 2000);
+    }
+    if (wb > 0) {
+        int zm = S.Spiel.ManagerHoch;
+        if (h >= 0) zm = h;
+        else if (g >= 0) zm = g;
+        P = static_cast<double>(Runden(P * (1.0 + S.Manager[zm].Pokalzuschlag / 100.0), "Eintrittspreis"));
+        k = k + 1;
+    }
+    M = M + (19 - H.Platz) * 5.0 / 6.0 + (19 - G.Platz) * 5.0 / 6.0 + C + Zufall(-3, 3) + (35.0 / P) * 5 * k;
+    if (5 * k < P + 2) M = M - P;
+    if (M <= 0) M = 1 - std::fabs(M / 100.0);
+    switch (wb) {
+    case 1: M += Zufall(1, 5); break;
+    case 2: M += Zufall(1, 8); break;
+    case 3: M += Zufall(1, 7); break;
+    case 4: M += Zufall(1, 10); break;
+    default: break;
+    }
+    if (wb > 0 && H.Liga < G.Liga) M += H.Liga - G.Liga;
+    int64_t z = Runden(k * 15000 / 100.0 * M, "Zuschauer");
+    if (Sitze - Dauer < z) z = Sitze - Dauer;
+    if (z > Sitze || z < 0) z = 0;
+    Zuschauer = Passt<int32_t>(z, "Zuschauer");
+    if (g >= 0 && wb > 0) {
+        Manager_& mg = S.Manager[g];
+        mg.Kontostand = Geld(mg.Kontostand + int64_t{Zuschauer / 2} * static_cast<int64_t>(P), "Kontostand");
+    }
+
+    // 3. Stärken und Anteile
+    const int StaerkeH = R(R(R(H.Gesamt + H.Moral * 0.1) + (19 - H.Platz) * 5.0 / 18.0) + H.Gesamt * 0.05);
+    const int StaerkeG = R(R(G.Gesamt + G.Moral * 0.1) + (19 - G.Platz) * 5.0 / 18.0);
+    const int AnteilH = R(Anteil(StaerkeH, StaerkeG));
+    const int AnteilG = R(Anteil(StaerkeG, StaerkeH));
+    Wertungen w{};
+    w.AbwehrH = R((Anteil(H.Verteidigung, G.Angriff) + AnteilH) / 2);
+    w.MittelH = R((Anteil(H.Mittelfeld, G.Mittelfeld) + AnteilH) / 2);
+    w.SturmH = R((Anteil(H.Angriff, G.Verteidigung) + AnteilH) / 2);
+    w.AbwehrG = R((Anteil(G.Verteidigung, H.Angriff) + AnteilG) / 2);
+    w.MittelG = R((Anteil(G.Mittelfeld, H.Mittelfeld) + AnteilG) / 2);
+    w.SturmG = R((Anteil(G.Angriff, H.Verteidigung) + AnteilG) / 2);
+
+    // 4. Ausgleich: ein großer Unterschied weitet beide Zufallsbereiche gleich
+    w.Ausgleich = R(std::abs(AnteilH - AnteilG) * 2.5);
+    if (wb == 1) w.Ausgleich = R(w.Ausgleich * 1.3);
+    w.Zusatz = L > 1.0 ? w.Ausgleich : 0;
+
+    // 5. und 6. Die 90 Minuten; im DFB-Pokal so oft, bis es einen Sieger gibt.
+    NeunzigMinuten(w);
+    while (wb == 1 && ToreHeim == ToreGast) NeunzigMinuten(w);
+
+    const bool heimsieg = ToreHeim > ToreGast;
+    const bool remis = ToreHeim == ToreGast;
+
+    // 7. Ewige Tabelle
+    double F = 1.0;
+    switch (wb) {
+    case 0: F = 1.0 / L; break;
+    case 1: F = 1.0; break;
+    case 2: F = 3.0; break;
+    case 3: F = 4.0; break;
+    case 4: F = 6.0; break;
+    default: break;
+    }
+    if (heimsieg) {
+        H.EwigePunkte = DreiStellen(H.EwigePunkte + F);
+    } else if (remis) {
+        H.EwigePunkte = DreiStellen(H.EwigePunkte + F / 2);
+        G.EwigePunkte = DreiStellen(G.EwigePunkte + F / 1.5);
+    } else {
+        G.EwigePunkte = DreiStellen(G.EwigePunkte + F * 1.5);
+    }
+
+    // 8. Liga
+    if (wb == 0) {
+        LegendeSchreiben(H, heimsieg ? 'S' : remis ? 'U' : 'V');
+        LegendeSchreiben(G, heimsieg ? 'V' : remis ? 'U' : 'S');
+
+        char text[16];
+        const int n = std::snprintf(text, sizeof text, "%2d:%-2d", ToreHeim, ToreGast);
+        const int liga = static_cast<int>(Runden(L, "Liga"));
+        S.Ergebnisse[liga][S.Spiel.Spieltag][paarung].rohSetzen(std::string_view(text, static_cast<size_t>(n)));
+
+        TotoErgebnis[paarung] = heimsieg ? 1 : remis ? 0 : 2;
+
+        if (heimsieg) {
+            SETZE(H.Punkte, H.Punkte + 3);
+            SETZE(H.Siege, H.Siege + 1);
+            SETZE(G.Niederlagen, G.Niederlagen + 1);
+        } else if (remis) {
+            SETZE(H.Punkte, H.Punkte + 1);
+            SETZE(G.Punkte, G.Punkte + 1);
+            SETZE(H.Unentschieden, H.Unentschieden + 1);
+            SETZE(G.Unentschieden, G.Unentschieden + 1);
+        } else {
+            SETZE(G.Punkte, G.Punkte + 3);
+            SETZE(G.Siege, G.Siege + 1);
+            SETZE(H.Niederlagen, H.Niederlagen + 1);
+        }
+        SETZE(H.Tore, H.Tore + ToreHeim);
+        SETZE(H.Gegentore, H.Gegentore + ToreGast);
+        SETZE(G.Tore, G.Tore + ToreGast);
+        SETZE(G.Gegentore, G.Gegentore + ToreHeim);
+
+        // Ein Sieg gegen einen Besseren hebt die Moral mehr.
+        if (heimsieg) {
+            const int d = 18 + H.Platz - G.Platz;
+            SETZE(H.Moral, H.Moral + d);
+            SETZE(G.Moral, G.Moral - d);
+        } else if (remis) {
+            const int d = H.Platz - G.Platz;
+            SETZE(H.Moral, H.Moral + d);
+            SETZE(G.Moral, G.Moral - d);
+        } else {
+            const int d = 18 + G.Platz - H.Platz;
+            SETZE(G.Moral, G.Moral + d);
+            SETZE(H.Moral, H.Moral - d);
+        }
+    }
+
+    // 9. Linienstärken driften, gezogen in der Reihenfolge Heim V, M, A, dann Gast.
+    if (heimsieg) {
+        Drift(H, -1, 2, 1);
+        Drift(G, -1, 2, -1);
+    } else if (remis) {
+        if (H.Gesamt > G.Gesamt) {
+            Drift(H, -1, 1, 1);
+            Drift(G, -1, 2, 1);
+        } else {
+            Drift(H, -1, 2, 1);
+            Drift(G, -1, 2, 1);
+        }
+    } else {
+        if (H.Gesamt > G.Gesamt) {
+            Drift(H, -1, 3, -1);
+            Drift(G, -1, 3, 1);
+        } else {
+            Drift(H, -1, 2, -1);
+            Drift(G, -1, 2, 1);
+        }
+    }
+
+    // 10. Managerbuchführung
+    if (HeimManager < 4) SpielNachbereiten(HeimManager, heim);
+    if (GastManager < 4) SpielNachbereiten(GastManager, gast);
+}
+
+void SpielNachbereiten(int m, int verein)
+{
+    Manager_& mg = S.Manager[m];
+    const Mannschaft_& v = S.Mannschaft[verein];
+    const bool daheim = m == HeimManager;
+    const int eigene = daheim ? ToreHeim : ToreGast;
+    const int fremde = daheim ? ToreGast : ToreHeim;
+    const bool sieg = eigene > fremde;
+    const bool remis = eigene == fremde;
+    const bool niederlage = eigene < fremde;
+
+    if (daheim) {
+        SETZE(mg.ZuschauerSaison, int64_t{mg.ZuschauerSaison} + Zuschauer);
+        mg.ZuschauerLetzte = Zuschauer;
+        SETZE(mg.HeimspieleSaison, mg.HeimspieleSaison + 1);
+        SETZE(mg.HeimSpiele, mg.HeimSpiele + 1);
+        // Die Dauerkarten sind schon bezahlt; der Pokalzuschlag zählt hier nicht.
+        mg.Kontostand = Geld(mg.Kontostand + (int64_t{Zuschauer} - mg.DauerkartenVerkauft) * mg.Eintrittspreis,
+                             "Kontostand");
+        if (sieg) SETZE(mg.HeimSiege, mg.HeimSiege + 1);
+    } else {
+        SETZE(mg.AuswaertsSpiele, mg.AuswaertsSpiele + 1);
+        if (sieg) SETZE(mg.AuswaertsSiege, mg.AuswaertsSiege + 1);
+    }
+    if (remis) SETZE(mg.Remis, mg.Remis + 1);
+    SETZE(mg.SpieleGespielt, mg.SpieleGespielt + 1);
+    if (sieg) {
+        mg.Managerpunkte += 0.1f;
+        mg.Werbeanfragen += 0.2f;
+    } else if (niederlage) {
+        mg.Managerpunkte -= 0.2f;
+        mg.Werbeanfragen -= 0.1f;
+    }
+
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        Kaderspieler_& sp = mg.Kader[i];
+        SETZE(sp.Form, sp.Form + Zufall(-2, 2));
+        int t = Zufall(-1, 2);
+        if (niederlage) t = -t;
+        if (remis) t = Zufall(-1, 1);
+        if (sp.Eingesetzt == 1) {
+            SETZE(sp.Technik, sp.Technik + t);
+            SETZE(sp.Konstitution, sp.Konstitution - Zufall(-1, 3));
+        } else if (sp.Verletzt == 0) {
+            SETZE(sp.Konstitution, sp.Konstitution + Zufall(-1, 3));
+        }
+    }
+
+    // Wer im Wettbewerb steht, wird bekannter.
+    switch (S.Spiel.Wettbewerb) {
+    case 1:
+        if (!v.DfbRunde.leer()) {
+            mg.Werbeanfragen += 0.5f;
+            mg.Managerpunkte += 0.1f;
+        }
+        break;
+    case 2:
+    case 3:
+        if (!(S.Spiel.Wettbewerb == 2 ? v.UefaRunde : v.PdpRunde).leer()) {
+            mg.Werbeanfragen += 1.0f;
+            mg.Managerpunkte += 0.3f;
+        }
+        break;
+    case 4:
+        if (!v.ChlRunde.leer()) {
+            mg.Werbeanfragen += 0.3f;
+            mg.Managerpunkte += 0.1f;
+        }
+        break;
+    default: break;
+    }
+}
+
+void MannschaftenPruefen(int von, int bis)
+{
+    for (int i = von; i <= bis; ++i) {
+        Mannschaft_& v = S.Mannschaft[i];
+        auto klemme = [](int16_t& f, int lo, int hi) {
+            if (f < lo) f = static_cast<int16_t>(lo);
+            if (f > hi) f = static_cast<int16_t>(hi);
+        };
+        klemme(v.Moral, 1, 100);
+        klemme(v.Verteidigung, 1, 111);
+        klemme(v.Mittelfeld, 1, 111);
+        klemme(v.Angriff, 1, 111);
+        SETZE(v.Gesamt, Runden((v.Verteidigung + v.Mittelfeld + v.Angriff) / 3.0, "Gesamt"));
+    }
+}
 
 } // namespace torvane

@@ -1,18 +1,297 @@
 #include "match/Spieltag.h"
 
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+#include "match/Anzeige.h"
+#include "match/LiveSpiel.h"
+#include "match/Pokal.h"
+#include "match/Spiel.h"
+#include "squad/Kader.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace torvane {
 
 int DfbPaarungen = 0;
 int UefaPaarungen = 0;
 int PdpPaarungen = 0;
 
-// Vorläufig; der Wettbewerbstag folgt.
-int SpielplanMannschaft(int, int, int, int) { return 0; }
-void WettbewerbstagSpielen() {}
-void LigaSpieltag(int) {}
-void TabelleSortieren(int) {}
-void BesteSechs() {}
-int32_t TotoGewinn(int, int) { return 0; }
-int32_t TotoAuswerten(int, int) { return 0; }
+int SpielplanMannschaft(int liga, int spieltag, int paarung, int seite)
+{
+    // Die Rückrunde wiederholt die Hinrunde mit getauschtem Heimrecht.
+    if (spieltag > 17) {
+        spieltag -= 17;
+        seite = 1 - seite;
+    }
+    const int slot = S.Spieltage[spieltag][paarung][seite];
+    for (int p = 1; p <= 18; ++p) {
+        const int i = VereinAufPlatz(liga, p);
+        if (S.Mannschaft[i].SpielplanNr == slot) return i;
+    }
+    return 0;
+}
+
+namespace {
+
+bool ZeigtJemand(int option)
+{
+    for (int m = 0; m <= S.Spiel.ManagerHoch; ++m)
+        if (S.Optionen[m][option] != 0) return true;
+    return false;
+}
+
+int Teilnehmer(KurzText<12> Mannschaft_::*feld)
+{
+    int n = 0;
+    for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i)
+        if (!(S.Mannschaft[i].*feld).leer()) ++n;
+    return n;
+}
+
+void NaechsterWettbewerb()
+{
+    Spiel_& sp = S.Spiel;
+    // Der Pokalkalender gilt nur nach einem Ligaspieltag; die ChampionsLige folgt geraden Spieltagen.
+    if (sp.Wettbewerb == 0 && sp.Spieltag >= 1 && Pokaltermine[sp.Spieltag] > 0) {
+        sp.Wettbewerb = Pokaltermine[sp.Spieltag];
+    } else if (sp.Spieltag > 0 && sp.Spieltag % 2 == 0 && sp.Wettbewerb != 4 && sp.ChlSpieltag < 15) {
+        sp.Wettbewerb = 4;
+    } else {
+        sp.Wettbewerb = 0;
+    }
+}
+
+void Aktienkurs()
+{
+    int64_t kurs = S.Spiel.Aktienkurs;
+    if (Zufall(1, 2) == 1) kurs += Zufall(-100, 100);
+    // Der Kurs strebt zurück zu 1000.
+    if (kurs > 1000) kurs -= 10;
+    else if (kurs < 1000) kurs += 10;
+    if (kurs < 100) kurs = 100;
+    SETZE(S.Spiel.Aktienkurs, kurs);
+}
+
+// Kommt Verein a in der Tabelle vor Verein b?
+bool KommtVor(const Mannschaft_& a, const Mannschaft_& b)
+{
+    if (a.Punkte != b.Punkte) return a.Punkte > b.Punkte;
+    const int da = a.Tore - a.Gegentore, db = b.Tore - b.Gegentore;
+    if (da != db) return da > db;
+    if (a.Tore != b.Tore) return a.Tore > b.Tore;
+    if (a.Gegentore != b.Gegentore) return a.Gegentore < b.Gegentore;
+    if (a.Siege != b.Siege) return a.Siege > b.Siege;
+    if (a.Niederlagen != b.Niederlagen) return a.Niederlagen < b.Niederlagen;
+    return a.EwigePunkte > b.EwigePunkte;
+}
+
+std::string VereinZelle(int verein)
+{
+    const Mannschaft_& v = S.Mannschaft[verein];
+    return std::to_string(v.Platz) + ". " + v.Name.text();
+}
+
+std::string MitPunkten(std::string s, size_t n)
+{
+    const size_t l = Utf8Laenge(s);
+    if (l < n) s.append(n - l, '.');
+    return s;
+}
+
+} // namespace
+
+void TabelleSortieren(int liga)
+{
+    const int erster = VereinAufPlatz(liga, 1);
+    const int letzter = VereinAufPlatz(liga, 18);
+    for (int i = erster; i <= letzter; ++i) {
+        for (int j = i; j <= letzter; ++j)
+            if (KommtVor(S.Mannschaft[j], S.Mannschaft[i])) std::swap(S.Mannschaft[i], S.Mannschaft[j]);
+        SETZE(S.Mannschaft[i].Platz, i - erster + 1);
+        const int m = ManagerVonVerein(i);
+        if (m >= 0) SETZE(S.Manager[m].Platz, i - erster + 1);
+    }
+}
+
+int32_t TotoGewinn(int liga, int richtige)
+{
+    if (richtige < 1) return 0;
+    return Geld(int64_t{40000 / liga} << (richtige - 1), "Totogewinn");
+}
+
+int32_t TotoAuswerten(int m, int richtige)
+{
+    Manager_& mg = S.Manager[m];
+    Tagesanzeige().totoZeile(m, mg.Name.text() + ":" + std::to_string(richtige) + " Richtig");
+    mg.TotoTip.rohSetzen("");
+    return TotoGewinn(mg.Liga, richtige);
+}
+
+void LigaSpieltag(int liga)
+{
+    Spieltagsanzeige& a = Tagesanzeige();
+    const int tag = S.Spiel.Spieltag;
+    const char* haelfte = tag < 18 ? "Hinrunde" : "Rückrunde";
+    a.titel(std::string("Meisterschaft der ") + LigaNamen.at(static_cast<size_t>(liga)));
+    a.kopf(LigaNamen.at(static_cast<size_t>(liga)), std::to_string(tag) + ". Spieltag der " + haelfte);
+
+    const int wahl0 = S.Optionen[0][OptAnzeigeLiga];
+    for (int p = 1; p <= 9; ++p) {
+        const int heim = SpielplanMannschaft(liga, tag, p, 0);
+        const int gast = SpielplanMannschaft(liga, tag, p, 1);
+        SpielBerechnen(heim, gast, p);
+        ZeileZeigen(p - 1, 2, heim, gast, VereinZelle(heim));
+        ZeileZeigen(p - 1, 3, heim, gast, VereinZelle(gast));
+        if (wahl0 == 0 || wahl0 == liga) Warte(Tempo(0) * 100 + 50);
+        if (HeimManager < 4 || GastManager < 4) {
+            Warte(Tempo(HeimManager < 4 ? HeimManager : GastManager) * 500);
+            LiveSpiel(heim, gast);
+        }
+        ZeileZeigen(p - 1, 1, heim, gast, "Zuschauer " + Geldtext(Zuschauer));
+        ZeileZeigen(p - 1, 4, heim, gast, ErgebnisAusrichten(S.Ergebnisse[liga][tag][p].text()));
+    }
+
+    TabelleSortieren(liga);
+
+    // Toto: ausgewertet wird nur, wessen Verein in dieser Liga spielt.
+    for (int m = 0; m <= 3; ++m) {
+        a.totoZeile(m, "-");
+        if (m > S.Spiel.ManagerHoch) continue;
+        Manager_& mg = S.Manager[m];
+        if (mg.TotoTip.leer() || mg.Liga != liga) continue;
+        const std::string_view tip = mg.TotoTip.roh();
+        int richtige = 0;
+        for (int k = 1; k <= 9 && k <= static_cast<int>(tip.size()); ++k)
+            if (tip[static_cast<size_t>(k - 1)] == static_cast<char>('0' + TotoErgebnis[k])) ++richtige;
+        a.totoZeigen();
+        if (richtige >= 1) {
+            const int32_t gewinn = TotoAuswerten(m, richtige);
+            mg.Kontostand = Geld(int64_t{mg.Kontostand} + gewinn, "Kontostand");
+            if (richtige == 9) Klang("tataA");
+            Warte(1000);
+        }
+    }
+
+    // Tabelle zeigen, wenn jemand diese Liga sehen will.
+    bool zeigen = wahl0 == 0;
+    if (!zeigen && a.hauptfensterSichtbar()) {
+        for (int m = 0; m <= S.Spiel.ManagerHoch; ++m)
+            if (S.Manager[m].Liga == liga && S.Optionen[m][OptAnzeigeLiga] == liga) zeigen = true;
+    }
+    if (zeigen) {
+        WeiterAbwarten();
+        S.Befehl = "tabellebitbtn1sichtbar";
+        a.tabelleZeigen(liga);
+        WarteAufBefehl("tabelleweiter");
+        S.Befehl.clear();
+        a.tabelleSchliessen();
+    }
+}
+
+void WettbewerbstagSpielen()
+{
+    Spieltagsanzeige& a = Tagesanzeige();
+    Spiel_& sp = S.Spiel;
+
+    // 1. Aufräumen
+    a.siegerVerbergen();
+    a.totoVerbergen();
+    a.weiterVerbergen();
+    a.meldungenLeeren();
+    GelbHeute = {};
+
+    // 2. Pokalpaarungen zählen
+    DfbPaarungen = Teilnehmer(&Mannschaft_::DfbRunde) / 2;
+    PdpPaarungen = Teilnehmer(&Mannschaft_::PdpRunde) / 2;
+    UefaPaarungen = Teilnehmer(&Mannschaft_::UefaRunde) / 2;
+
+    // 3. Der Wettbewerb des Tages
+    switch (sp.Wettbewerb) {
+    case 0: {
+        const int alt = sp.AnzeigeLiga;
+        for (int liga = 1; liga <= 4; ++liga) {
+            sp.AnzeigeLiga = liga;
+            LigaSpieltag(liga);
+        }
+        sp.AnzeigeLiga = alt;
+        break;
+    }
+    case 1:
+        S.PokalZeigen = ZeigtJemand(OptZeigeDfb);
+        DfbPokaltag();
+        break;
+    case 2:
+        S.PokalZeigen = ZeigtJemand(OptZeigeUefa);
+        UefaPokaltag();
+        break;
+    case 3:
+        S.PokalZeigen = ZeigtJemand(OptZeigePdp);
+        PdpPokaltag();
+        break;
+    case 4:
+        SETZE(sp.ChlSpieltag, sp.ChlSpieltag + 1);
+        S.PokalZeigen = ZeigtJemand(OptZeigeChl);
+        ChlSpieltagSpielen();
+        break;
+    default: BereichFehler("Wettbewerb", sp.Wettbewerb, 0, 4);
+    }
+
+    // 4. Grenzen und Saisonbilanz
+    MannschaftenPruefen(1, static_cast<int>(sp.MannschaftHoch));
+    BilanzEintragen();
+
+    // 5. bis 7.
+    NaechsterWettbewerb();
+    Aktienkurs();
+    for (int m = 0; m <= sp.ManagerHoch; ++m) BerechneMannschaft(m, 2); // nach dem Spiel
+
+    // 8.
+    a.tagBeendet();
+}
+
+void BesteSechs()
+{
+    const int basis = S.Spiel.Spieltag >= 34 ? 1200000 : 600000;
+    // Plätze 1..6 jeder Liga, Liga für Liga; die Auswahl nimmt je Rang den ersten Besten.
+    std::vector<int> rest;
+    rest.reserve(24);
+    for (int liga = 1; liga <= 4; ++liga)
+        for (int p = 1; p <= 6; ++p) rest.push_back(VereinAufPlatz(liga, p));
+    auto besser = [](int a, int b) {
+        const Mannschaft_& x = S.Mannschaft[a];
+        const Mannschaft_& y = S.Mannschaft[b];
+        if (x.Punkte != y.Punkte) return x.Punkte > y.Punkte;
+        return x.Tore - x.Gegentore > y.Tore - y.Gegentore;
+    };
+
+    std::string text;
+    for (int r = 1; r <= 6; ++r) {
+        size_t best = 0;
+        for (size_t i = 1; i < rest.size(); ++i)
+            if (besser(rest[i], rest[best])) best = i;
+        const int verein = rest[best];
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(best));
+
+        const Mannschaft_& v = S.Mannschaft[verein];
+        const int32_t praemie = Geld(int64_t{basis / r} * (5 - v.Liga), "Prämie");
+        for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
+            Manager_& mg = S.Manager[m];
+            if (mg.Vereinsname.roh() == v.Name.roh()) mg.Kontostand = Geld(int64_t{mg.Kontostand} + praemie, "Kontostand");
+        }
+
+        const std::string betrag = Geldtext(praemie);
+        const int luecke = 9 - static_cast<int>(Utf8Laenge(betrag));
+        if (r > 1) text += NL;
+        text += std::to_string(r) + "." + MitPunkten(v.Name.text(), 25) + "(" + std::to_string(v.Liga) + ")" +
+                " Pk:" + MitPunkten(std::to_string(v.Punkte), 2) + " Td:" +
+                MitPunkten(std::to_string(v.Tore - v.Gegentore), 2) +
+                std::string(static_cast<size_t>(std::max(0, luecke)), ' ') + " +" + betrag + " €";
+    }
+    Nachricht("Die 6 Besten Liga-Manschaften nach Punkten + Toren", text, "ok");
+}
 
 } // namespace torvane
