@@ -1,0 +1,75 @@
+#include "finance/Vermoegen.h"
+
+#include "core/Fehler.h"
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace torvane {
+
+namespace {
+
+// Die Summen laufen wie im Spiel in einfacher Genauigkeit; jeder Summand wird einzeln addiert.
+float Summe(std::initializer_list<int64_t> teile)
+{
+    float v = 0.0f;
+    for (int64_t t : teile) v += static_cast<float>(t);
+    return v;
+}
+
+float VermoegenRoh(const Manager_& mg)
+{
+    const int64_t liga = 5 - mg.Liga;
+    return Summe({mg.Kontostand, -static_cast<int64_t>(mg.Kredit),
+                  -static_cast<int64_t>(mg.DarlehenRate) * mg.DarlehenRestSpiele, mg.Sparbuch, mg.KaderWert,
+                  static_cast<int64_t>(mg.Aktien) * S.Spiel.Aktienkurs, mg.AnlageBetrag,
+                  liga * mg.Plaetze * 250 / 2, liga * mg.Komfortpunkte * 100000 / 2, mg.TrainerPreis});
+}
+
+} // namespace
+
+int64_t VermoegenWert(int m) { return Runden(VermoegenRoh(S.Manager[m]), "Vermoegen"); }
+
+int32_t BerechneVermoegen(int m)
+{
+    Manager_& mg = S.Manager[m];
+    SETZE(mg.Vermoegen, Runden(VermoegenRoh(mg), "Vermoegen"));
+
+    if (mg.Vermoegen > 2000000000) {
+        Hinweis(AbgabeText);
+        mg.Kontostand = Geld(mg.Kontostand - Runden(mg.Vermoegen * 0.1));
+    }
+
+    SETZE(mg.Stadionkosten, Runden(mg.Plaetze / 2.0 + mg.Komfortpunkte * 500.0, "Stadionkosten"));
+
+    float aus = static_cast<float>(mg.Kredit / 100.0 * 1.2);
+    if (mg.Kontostand < 0) aus += static_cast<float>(std::fabs(mg.Kontostand / 100.0 * 1.5));
+    aus += static_cast<float>(mg.KaderGehalt);
+    aus += static_cast<float>(mg.DarlehenRate);
+    aus += static_cast<float>(mg.TrainerGehalt);
+    aus += static_cast<float>(mg.Stadionkosten);
+    SETZE(mg.Ausgaben, Abschneiden(aus, "Ausgaben"));
+
+    SETZE(mg.Nebeneinnahmen, static_cast<int64_t>(mg.Liga) * 400 * mg.KaderAnzahl);
+
+    float ein = static_cast<float>(mg.Sparbuch / 100.0 * 0.3);
+    if (mg.Kontostand > 0) ein += static_cast<float>(mg.Kontostand / 100.0 * 0.1);
+    ein += static_cast<float>(mg.Werbeeinnahmen);
+    ein += static_cast<float>(mg.AnlageBetrag / 100.0 * 0.5);
+    ein += static_cast<float>(mg.Nebeneinnahmen);
+    SETZE(mg.Einnahmen, Abschneiden(ein, "Einnahmen"));
+
+    return mg.Vermoegen;
+}
+
+int64_t Sollschnitt(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    // Ohne Eintrittspreis ist jede Zahl zu klein; mit 1 € bleibt die Rechnung endlich.
+    const int preis = std::max<int>(1, mg.Eintrittspreis);
+    return Runden((static_cast<double>(mg.Ausgaben) - mg.Einnahmen) * 2.0 / preis, "Sollschnitt");
+}
+
+} // namespace torvane

@@ -1,0 +1,342 @@
+#include "flow/Autoplay.h"
+
+#include "core/AutoOberflaeche.h"
+#include "core/Daten.h"
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/SpielstandDatei.h"
+#include "core/Variablen.h"
+#include "finance/Vermoegen.h"
+#include "flow/Neuanlage.h"
+#include "flow/Zug.h"
+#include "match/Anzeige.h"
+#include "season/Pleite.h"
+#include "season/Saisonende.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <map>
+
+namespace torvane {
+
+namespace {
+
+const char* const Wettbewerbsnamen[] = {"Liga", "DFB-Pokal", "Uefa Pokal", "Pokal der Pokalsieger",
+                                        "Champions League"};
+
+bool Ganzzahl(const std::string& text, long long von, long long bis, long long& wert)
+{
+    if (text.empty()) return false;
+    char* ende = nullptr;
+    errno = 0;
+    const long long z = std::strtoll(text.c_str(), &ende, 10);
+    if (errno != 0 || ende == text.c_str() || *ende != '\0' || z < von || z > bis) return false;
+    wert = z;
+    return true;
+}
+
+std::string Betrag(int64_t v) { return Geldtext(static_cast<double>(v)) + Waehrung; }
+
+// Was eine Saison dem Bericht hinterlässt.
+struct Saisonbericht {
+    struct Manager {
+        std::string name, verein;
+        int liga = 0, platz = 0;
+    };
+    std::array<std::string, 5> meister;  // Liga 1..4
+    std::array<std::string, 5> pokale;   // Wettbewerb 1..4
+    std::vector<Manager> manager;
+};
+
+// Der Automat hinter allen Pforten: antwortet, merkt sich, was der Bericht braucht.
+class Automat : public Saisonendeanzeige, public Pleiteanzeige, public StilleAnzeige {
+public:
+    Automat(std::ostream& aus, bool meldungen) : aus_(aus), meldungen_(meldungen)
+    {
+        ui.dialogAntwort = [this](const std::string& text, Knoepfe k) {
+            texte.push_back(text);
+            if (meldungen_) aus_ << "  [Dialog] " << text << "\n";
+            switch (k) {
+            case Knoepfe::Ok: return Antwort::Ok;
+            case Knoepfe::OkAbbrechen: return Antwort::Ok; // Gebühren zahlen, sonst käme der Zug nie weiter
+            case Knoepfe::JaNein: return Antwort::Nein;
+            default: return Antwort::Abbrechen;
+            }
+        };
+        ui.nachrichtAntwort = [this](const std::string& kopf, const std::string& text, NachrichtArt art) {
+            if (meldungen_) aus_ << "  [Nachricht] " << kopf << ": " << text << "\n";
+            switch (art.typ) {
+            case NachrichtArt::Jein: return std::string("Nein");
+            case NachrichtArt::Auto: return std::string();
+            default: return std::string("Weiter");
+            }
+        };
+        OberflaecheSetzen(&ui);
+        SaisonendeAnzeigeSetzen(this);
+        PleiteAnzeigeSetzen(this);
+        TagesanzeigeSetzen(this);
+    }
+    ~Automat() override
+    {
+        OberflaecheSetzen(nullptr);
+        SaisonendeAnzeigeSetzen(nullptr);
+        PleiteAnzeigeSetzen(nullptr);
+        TagesanzeigeSetzen(nullptr);
+    }
+
+    AutoOberflaeche ui;
+    std::vector<std::string> texte;
+    Saisonbericht bericht;
+
+    // --- Saisonende ---
+    void oeffnen(const std::string&) override
+    {
+        bericht.meister = {};
+        for (int liga = 1; liga <= 4; ++liga)
+            bericht.meister[static_cast<size_t>(liga)] = S.Mannschaft[18 * liga - 17].Name.text();
+        bericht.manager.clear();
+        for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
+            const Manager_& mg = S.Manager[m];
+            bericht.manager.push_back({mg.Name.text(), mg.Vereinsname.text(), mg.Liga, mg.Platz});
+        }
+    }
+    void schliessen() override { berichtFertig = true; }
+    bool berichtFertig = false;
+
+    // --- Pleite ---
+    void zeigen(const std::string&) override
+    {
+        const Manager_& mg = S.Manager[S.AktManager];
+        aus_ << "  Saison " << S.Spiel.Saison << ", " << S.Spiel.Spieltag << ". Spieltag: " << mg.Name.text()
+             << " (" << mg.Vereinsname.text() << ") ist pleite und verlässt das Spiel, Konto "
+             << Betrag(mg.Kontostand) << ", Vermögen " << Betrag(mg.Vermoegen) << "\n";
+    }
+
+    // --- Spieltag: nur die Sieger der Pokale interessieren ---
+    void siegerZeigen(const std::string& verein, const std::string&) override
+    {
+        const int w = S.Spiel.Wettbewerb;
+        if (w >= 1 && w <= 4) bericht.pokale[static_cast<size_t>(w)] = verein;
+    }
+
+    void berichtAusgeben(int saison)
+    {
+        aus_ << "Saison " << saison << "\n";
+        for (int liga = 1; liga <= 4; ++liga)
+            aus_ << "  Meister " << LigaNamen[static_cast<size_t>(liga)] << ": "
+                 << bericht.meister[static_cast<size_t>(liga)] << "\n";
+        for (int w = 1; w <= 4; ++w) {
+            const std::string& s = bericht.pokale[static_cast<size_t>(w)];
+            aus_ << "  " << Wettbewerbsnamen[w] << ": " << (s.empty() ? "-" : s) << "\n";
+        }
+        for (const auto& mb : bericht.manager) {
+            aus_ << "  " << mb.name << " (" << mb.verein << "): " << LigaNamen.at(static_cast<size_t>(mb.liga))
+                 << ", Platz " << mb.platz;
+            int jetzt = -1;
+            for (int m = 0; m <= S.Spiel.ManagerHoch && jetzt < 0; ++m)
+                if (S.Manager[m].Name.text() == mb.name) jetzt = m;
+            if (jetzt < 0) {
+                aus_ << ", abgestiegen in die Verbandsliga und ausgeschieden\n";
+                continue;
+            }
+            const Manager_& mg = S.Manager[jetzt];
+            aus_ << ", Konto " << Betrag(mg.Kontostand) << ", Vermögen " << Betrag(VermoegenWert(jetzt))
+                 << " -> " << LigaNamen.at(static_cast<size_t>(mg.Liga)) << "\n";
+        }
+        bericht = {};
+        berichtFertig = false;
+    }
+
+private:
+    std::ostream& aus_;
+    bool meldungen_;
+};
+
+// Kennzeichen des Zugstands, um einen hängenden Automaten zu erkennen.
+std::array<long, 5> Stand()
+{
+    return {GespielteTage, BeendeteSaisons, S.AktManager, S.Spiel.ManagerHoch, S.Spiel.Wettbewerb};
+}
+
+// Ein neues Spiel mit den ersten n Vorgabenamen.
+bool NeuesSpiel(int n, std::vector<std::string>& texte, std::ostream& fehler)
+{
+    std::vector<std::pair<std::string, std::string>> manager;
+    for (int m = 0; m < n; ++m)
+        manager.emplace_back(Vorgabenamen[static_cast<size_t>(m)].Name, Vorgabenamen[static_cast<size_t>(m)].Verein);
+    if (NeuesSpielOhneBildschirm(manager)) return true;
+    for (const auto& t : texte) fehler << t << "\n";
+    if (texte.empty()) fehler << DatenFehlerText << "\n";
+    return false;
+}
+
+} // namespace
+
+bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, std::string& fehler)
+{
+    long long z = 0;
+    if (a.empty() || !Ganzzahl(a[0], 0, 100000, z)) {
+        fehler = "Anzahl der Saisons fehlt oder ist keine Zahl (0..100000).";
+        return false;
+    }
+    o.saisons = static_cast<int>(z);
+    for (size_t i = 1; i < a.size(); ++i) {
+        const std::string& k = a[i];
+        const bool mitWert = k == "--managers" || k == "--seed" || k == "--days" || k == "--load" || k == "--save";
+        if (k == "--meldungen") {
+            o.meldungen = true;
+            continue;
+        }
+        if (k == "--no-restart") {
+            o.neustart = false;
+            continue;
+        }
+        if (!mitWert) {
+            fehler = "Unbekannte Angabe: " + k;
+            return false;
+        }
+        if (i + 1 >= a.size()) {
+            fehler = k + " braucht einen Wert.";
+            return false;
+        }
+        const std::string& w = a[++i];
+        if (k == "--managers") {
+            if (!Ganzzahl(w, 1, 4, z)) {
+                fehler = "--managers erwartet 1..4.";
+                return false;
+            }
+            o.manager = static_cast<int>(z);
+        } else if (k == "--seed") {
+            if (!Ganzzahl(w, 0, 4294967295LL, z)) {
+                fehler = "--seed erwartet eine Zahl 0..4294967295.";
+                return false;
+            }
+            o.saat = static_cast<uint32_t>(z);
+        } else if (k == "--days") {
+            if (!Ganzzahl(w, 0, 100000000, z)) {
+                fehler = "--days erwartet eine Zahl ab 0.";
+                return false;
+            }
+            o.tage = static_cast<long>(z);
+        } else if (k == "--load") {
+            o.laden = w;
+        } else {
+            o.speichern = w;
+        }
+    }
+    return true;
+}
+
+int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
+{
+    Automat automat(aus, o.meldungen);
+    ZufallSetzen(o.saat);
+    try {
+        S = Spielstand{};
+        if (!o.laden.empty()) {
+            if (!DatenLaden()) {
+                fehler << DatenFehlerText << "\n";
+                return 2;
+            }
+            if (!SpielstandDatei("load", o.laden)) {
+                for (const auto& t : automat.texte) fehler << t << "\n";
+                return 2;
+            }
+            aus << "Torvane ohne Bildschirm: Spielstand " << o.laden << ", Saison " << S.Spiel.Saison << ", "
+                << S.Spiel.ManagerHoch + 1 << " Manager, Saat " << o.saat << "\n";
+        } else {
+            if (!NeuesSpiel(o.manager, automat.texte, fehler)) return 2;
+            aus << "Torvane ohne Bildschirm: neues Spiel, " << o.manager << " Manager, Saat " << o.saat << "\n";
+        }
+        automat.texte.clear();
+        ZugOffen = true;
+        const int anzahlManager = S.Spiel.ManagerHoch + 1;
+
+        const long tageZiel = o.tage >= 0 ? GespielteTage + o.tage : -1;
+        const long saisonZiel = BeendeteSaisons + o.saisons;
+        auto stand = Stand();
+        int ohneFortschritt = 0;
+        const auto zielErreicht = [&] {
+            return tageZiel >= 0 ? GespielteTage >= tageZiel : BeendeteSaisons >= saisonZiel;
+        };
+        while (true) {
+            if (SpielVorbei()) {
+                // Der letzte ging beim Saisonende: die Saison wird trotzdem berichtet.
+                if (!automat.bericht.manager.empty()) automat.berichtAusgeben(S.Spiel.Saison);
+                aus << "Alle Manager sind ausgeschieden: Spielende in Saison " << S.Spiel.Saison << ".\n";
+                if (!o.neustart || zielErreicht()) break;
+                const int n = std::clamp(anzahlManager, 1, 4);
+                if (!NeuesSpiel(n, automat.texte, fehler)) return 2;
+                aus << "Neues Spiel mit " << n << " Manager(n).\n";
+                ZugOffen = true;
+            }
+            if (zielErreicht()) break;
+            const int saison = S.Spiel.Saison;
+            AbschlussClick();
+            if (automat.berichtFertig) automat.berichtAusgeben(saison);
+            const auto neu = Stand();
+            ohneFortschritt = neu == stand ? ohneFortschritt + 1 : 0;
+            stand = neu;
+            if (ohneFortschritt >= 100) {
+                fehler << "Der Automat kommt nicht weiter (Manager " << int{S.AktManager} << ", Spieltag "
+                       << S.Spiel.Spieltag << ").\n";
+                return 1;
+            }
+        }
+        if (!SpielVorbei())
+            aus << "Stand: Saison " << S.Spiel.Saison << ", " << S.Spiel.Spieltag << ". Spieltag, nächster Wettbewerb "
+                << Wettbewerbsnamen[std::clamp(S.Spiel.Wettbewerb, 0, 4)] << ", " << GespielteTage
+                << " Wettbewerbstage gespielt\n";
+
+        if (!o.speichern.empty()) {
+            if (SpielVorbei()) {
+                fehler << "Kein Manager mehr im Spiel; es wird nichts gespeichert.\n";
+                return 2;
+            }
+            if (!SpielstandDatei("save", o.speichern)) {
+                for (const auto& t : automat.texte) fehler << t << "\n";
+                return 2;
+            }
+            aus << "Gespeichert: " << o.speichern << "\n";
+        }
+    } catch (const Laufzeitfehler& f) {
+        fehler << f.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int AutoplayAusfuehren(int argc, char** argv)
+{
+    namespace fs = std::filesystem;
+    std::error_code f;
+    fs::path programm = fs::read_symlink("/proc/self/exe", f);
+    if (f || programm.empty()) programm = fs::absolute(argc > 0 ? fs::path(argv[0]) : fs::path("torvane"), f);
+    std::string benutzer;
+    if (const char* home = std::getenv("HOME")) benutzer = std::string(home) + "/.local/share/Torvane";
+    PfadeSetzen(programm.parent_path().string(), benutzer);
+
+    std::vector<std::string> argumente;
+    for (int i = 2; i < argc; ++i) argumente.emplace_back(argv[i]);
+    AutoplayOptionen o;
+    std::string fehler;
+    if (!AutoplayArgumente(argumente, o, fehler)) {
+        std::cerr << fehler << "\n"
+                  << "Aufruf: torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
+                     "                          [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]\n";
+        return 2;
+    }
+    return Autoplay(o, std::cout, std::cerr);
+}
+
+int AutoplayFallsVerlangt(int argc, char** argv)
+{
+    if (argc < 2 || std::string(argv[1]) != "--autoplay") return -1;
+    return AutoplayAusfuehren(argc, argv);
+}
+
+} // namespace torvane

@@ -1,0 +1,621 @@
+#include "flow/Zug.h"
+
+#include "core/Cp1252.h"
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/SpielstandDatei.h"
+#include "core/Variablen.h"
+#include "finance/Vermoegen.h"
+#include "flow/Neuanlage.h"
+#include "match/Spieltag.h"
+#include "season/Ereignis.h"
+#include "season/Pleite.h"
+#include "season/Saisonende.h"
+#include "squad/Kader.h"
+#include "squad/Markt.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace torvane {
+
+namespace {
+Menueanzeige gStill;
+Menueanzeige* gMenue = &gStill;
+
+std::string Zahl(int64_t z) { return std::to_string(z); }
+
+// Bilder des Nachrichtenfensters.
+constexpr int BildVerletzung = 1;
+constexpr int BildWunder = 2;
+constexpr int BildSpeichern = 4;
+constexpr int BildGeld = 6;
+constexpr int BildTrainer = 100; // + Nummer des Trainers
+
+const char* const Wundertexte[] = {
+    "",
+    "Wurde durch Hand auflegen geheilt.",
+    "Wurde durch Aspirin wieder Gesund ?????",
+    "Ist wieder Fit durch Medizinmann `Schwarze Feder`",
+    "Fühlte sich nach Sauf- und Sexorgien wieder Fit",
+    "Hatte einen heißen Traum und merkte das seine\r\n Körperfunktionen in Ordnung sind.",
+    "War beim Wunderheiler, der ´Oh Wunder´ seine Wunden heilte",
+};
+} // namespace
+
+Menueanzeige& MenueAnzeige() { return *gMenue; }
+void MenueAnzeigeSetzen(Menueanzeige* a) { gMenue = a ? a : &gStill; }
+
+bool ZugOffen = true;
+long GespielteTage = 0;
+long BeendeteSaisons = 0;
+std::function<void(int m)> SpielerangeboteHaken;
+
+std::string KommaText(double wert, int stellen)
+{
+    int64_t faktor = 1;
+    for (int i = 0; i < stellen; ++i) faktor *= 10;
+    const int64_t z = Runden(wert * static_cast<double>(faktor), "KommaText");
+    const int64_t betrag = z < 0 ? -z : z;
+    std::string text = std::to_string(betrag / faktor);
+    std::string nachkomma = std::to_string(betrag % faktor);
+    nachkomma.insert(0, static_cast<size_t>(stellen) - nachkomma.size(), '0');
+    while (!nachkomma.empty() && nachkomma.back() == '0') nachkomma.pop_back();
+    if (!nachkomma.empty()) text += "," + nachkomma;
+    return z < 0 ? "-" + text : text;
+}
+
+// --- Wer spielt heute ---
+
+bool HatSpiel(int m)
+{
+    if (S.Spiel.Wettbewerb == 0) return S.Spiel.Spieltag <= 34;
+    const Mannschaft_& v = VereinVon(m);
+    switch (S.Spiel.Wettbewerb) {
+    case 1: return !v.DfbRunde.leer();
+    case 2: return !v.UefaRunde.leer();
+    case 3: return !v.PdpRunde.leer();
+    case 4: return !v.ChlRunde.leer();
+    default: return false;
+    }
+}
+
+// --- Menütexte ---
+
+void MenueAnzeigen()
+{
+    SETZE(S.Spiel.AnzeigeErster, ManagerVerein(S.AktManager));
+    MenueAnzeige().menueZeigen();
+}
+
+std::string MoralWort(int moral)
+{
+    if (moral < 10) return "unter aller Sau";
+    if (moral < 20) return "sehr Schlecht";
+    if (moral < 40) return "Schlecht";
+    if (moral < 55) return "Geht so";
+    if (moral < 65) return "Nicht Übel";
+    if (moral < 85) return "Gut";
+    if (moral < 95) return "Sehr Gut";
+    return "SPITZE";
+}
+
+std::string EinsatzText(int einsatz)
+{
+    const int stufe = std::min(10, std::abs(einsatz) / 10);
+    if (einsatz >= 1) return Anweisungstexte[static_cast<size_t>(stufe)][1];
+    if (einsatz < 0) return Anweisungstexte[static_cast<size_t>(stufe)][0];
+    return "Fairplay";
+}
+
+std::string SaisonText() { return Zahl(S.Spiel.Saison) + ".Saison"; }
+
+Abschlusstexte AbschlussTexte()
+{
+    const Mannschaft_& v = VereinVon(S.AktManager);
+    switch (S.Spiel.Wettbewerb) {
+    case 0:
+        if (S.Spiel.Spieltag == 34) return {SaisonText(), "Saisonende"};
+        return {S.Spiel.Spieltag + 1 == 34 ? "Meisterschaft  LETZTER SPIELTAG" : "Meisterschaft",
+                "zum " + Zahl(S.Spiel.Spieltag + 1) + ".Spieltag"};
+    case 1: return {"DFB Pokal", v.DfbRunde.leer() ? "Spielfrei" : "Pokalspiel"};
+    case 2: return {"UEFA Pokal", v.UefaRunde.leer() ? "Spielfrei" : "Pokalspiel"};
+    case 3: return {"Pokal der Pokalsieger", v.PdpRunde.leer() ? "Spielfrei" : "Pokalspiel"};
+    case 4:
+        return {"Champions League",
+                v.ChlRunde.leer() ? "Spielfrei" : "Spiel " + Zahl(S.Spiel.ChlSpieltag + 1) + "/15"};
+    default: return {"", ""};
+    }
+}
+
+bool EinsatzHoch()
+{
+    Manager_& mg = S.Manager[S.AktManager];
+    if (mg.Einsatz >= 100) return false;
+    SETZE(mg.Einsatz, mg.Einsatz + 10);
+    return true;
+}
+
+bool EinsatzRunter()
+{
+    Manager_& mg = S.Manager[S.AktManager];
+    if (mg.Einsatz < -99) return false;
+    SETZE(mg.Einsatz, mg.Einsatz - 10);
+    return true;
+}
+
+void EinsatzAnzeigen() { BerechneMannschaft(S.AktManager, 0); }
+
+void HauptknopfKlick()
+{
+    BerechneVermoegen(S.AktManager);
+    Klang("klick2");
+    MenueAnzeige().fensterSchliessen();
+}
+
+void UnterknopfKlick()
+{
+    S.Manager[S.AktManager].Managerpunkte += 0.01f;
+    MenueAnzeige().fensterSchliessen();
+    Klang("klick");
+}
+
+bool NeuerSpielerKlick()
+{
+    if (S.Spiel.ManagerHoch >= 3) {
+        FehlerMeldung("Maximal 4 Spieler erlaubt.");
+        return false;
+    }
+    const std::string frage = "Soll ein " + Zahl(S.Spiel.ManagerHoch + 2) + " Spieler Teilnehmen ?";
+    const Antwort a = Meldung(DialogArt::Bestaetigung, frage, Knoepfe::OkAbbrechen);
+    if (a != Antwort::Ok && a != Antwort::Ja) return false;
+
+    const int gezeigt = S.Spiel.AnzeigeLiga;
+    S.Spiel.AnzeigeLiga = 4;
+    const int m = S.Spiel.ManagerHoch + 1;
+    S.Spiel.ManagerHoch = m;
+    S.Manager[m].Name = "";
+    try {
+        ManagerAnlegen(m);
+    } catch (...) {
+        S.Spiel.AnzeigeLiga = gezeigt;
+        throw;
+    }
+    Hinweis(std::string("Ein weiterer Spieler wurde Aktiviert.") + NL + NL +
+            "Im Menü Einstellungen können Name bzw. Mannschaft" + NL + "geändert werden.");
+    S.Spiel.AnzeigeLiga = gezeigt;
+    for (uint8_t& p : S.Statistik[m].Plaetze) p = 19;
+    return true;
+}
+
+bool NeuesSpielKlick()
+{
+    const Antwort a = Meldung(DialogArt::Bestaetigung, "Neues Spiel, neues Glück ?", Knoepfe::OkAbbrechen);
+    if (a != Antwort::Ok && a != Antwort::Ja) return false;
+    if (!S.Spielname.empty() && SpielstandDatei("save", SpielstandPfad(S.Spielname)))
+        Hinweis(std::string("Spiel wurde gespeichert.") + NL + "So kommt man nicht auf dumme Gedanken !");
+    return true;
+}
+
+// --- Abschluss eines Zuges ---
+
+bool AutospeichernGezogen() { return Zufall(1, S.Spiel.ManagerHoch + 6) == 1; }
+
+void AbschlussClick()
+{
+    if (SpielVorbei()) return;
+    MenueAnzeige().fensterSchliessen();
+    Klang("klick");
+
+    if (AutospeichernGezogen() && !S.Spielname.empty() && AutoSpeichern())
+        Nachricht(S.Spielname, std::string(NL) + NL + "A U T O S P E I C H E N", "Auto1500", 0, 0, BildSpeichern);
+
+    // Als int gezählt: AktManager ist ein Byte, und nach einer Pleite in Platz 0
+    // stünde "eins zurück" sonst bei -1.
+    int akt = S.AktManager;
+    bool weiterzaehlen = true;
+    if (HatSpiel(akt)) {
+        if (BerechneVermoegen(akt) <= 0) {
+            if (Meldung(DialogArt::Warnung, PleiteFrageText, Knoepfe::JaNein) == Antwort::Ja) return;
+            if (!PleiteAbwickeln()) return;
+            // Der Nachrücker steht jetzt in diesem Platz und ist als Nächster dran.
+            weiterzaehlen = false;
+            if (akt <= S.Spiel.ManagerHoch) MenueAnzeigen();
+        } else {
+            if (ZugOffen && !ZugAbschliessen()) return;
+            MenueAnzeige().aufrollen();
+        }
+    }
+
+    if (weiterzaehlen) ++akt;
+    if (akt > S.Spiel.ManagerHoch) {
+        if (S.Spiel.Spieltag < 34 || S.Spiel.Wettbewerb > 0) {
+            MenueAnzeige().tagBeginnt();
+            if (S.Spiel.Wettbewerb == 0) SETZE(S.Spiel.Spieltag, S.Spiel.Spieltag + 1);
+            WettbewerbstagSpielen();
+            ++GespielteTage;
+            MenueAnzeige().tagEndet();
+        } else {
+            const bool weiter = Saisonende();
+            ++BeendeteSaisons;
+            if (!weiter) return;
+            Nachricht("Leut lasst Euch sagen ...",
+                      std::string(NL) + NL + "Nach der Sommerpause beginnt Saison " + Geldtext(S.Spiel.Saison) + NL +
+                          "In der Mannschaft könnten diverse Veränderungen stattgefunden haben.",
+                      "ok");
+        }
+        akt = 0;
+    }
+    SETZE(S.AktManager, akt);
+    MenueAnzeigen();
+
+    if (!HatSpiel(S.AktManager)) {
+        ZugOffen = false;
+        MenueAnzeige().spielfreiZeigen(S.Manager[S.AktManager].Name.text());
+        Warte(1000 + 500 * S.Optionen[S.AktManager][OptTempo]);
+        AbschlussClick();
+        if (SpielVorbei() || HatSpiel(S.AktManager)) return;
+    } else {
+        ZugOffen = true;
+        MenueAnzeige().spielfreiVerbergen();
+    }
+
+    if (ZugOffen) {
+        if (S.Spiel.Wettbewerb == 0 && (S.Spiel.Spieltag == 17 || S.Spiel.Spieltag == 34) && S.AktManager == 0)
+            BesteSechs();
+        MenueAnzeige().abrollen();
+        if (HatSpiel(S.AktManager)) {
+            ZugBeginnen();
+            if (SpielerangeboteHaken) SpielerangeboteHaken(S.AktManager);
+            Klang("Ding");
+            Warte(200);
+            MenueAnzeige().seitenleisteFreigeben();
+        }
+    }
+    MenueAnzeige().abschlussFokus();
+}
+
+// --- Buchungen beim Abschluss ---
+
+namespace {
+
+void KaderZaehlen(Manager_& mg, int& eingesetzt)
+{
+    const bool national = S.Spiel.Wettbewerb <= 1;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        Kaderspieler_& sp = mg.Kader[i];
+        if (Zufall(1, 3) == 1) sp.Verhandelt = 0;
+        uint8_t& gelb = national ? sp.GelbNational : sp.GelbInternational;
+        uint8_t& rot = national ? sp.RotNational : sp.RotInternational;
+        if (gelb >= 4) gelb = 0;
+        if (rot > 0) --rot;
+        if (sp.Verletzt > 0) {
+            --sp.Verletzt;
+            if (sp.Verletzt == 0) sp.VerletzungArt = 0;
+        }
+        if (sp.Eingesetzt == 1) ++eingesetzt;
+    }
+}
+
+void Ligabuchungen(int m)
+{
+    Manager_& mg = S.Manager[m];
+    if (mg.Kontostand > 0)
+        mg.Kontostand = Geld(mg.Kontostand + Runden(mg.Kontostand / 100.0 * 0.1));
+    else if (mg.Kontostand < 0)
+        mg.Kontostand = Geld(mg.Kontostand + Runden(mg.Kontostand / 100.0 * 1.5));
+
+    if (mg.DarlehenRestSpiele > 0) {
+        mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) - mg.DarlehenRate);
+        --mg.DarlehenRestSpiele;
+        if (mg.DarlehenRestSpiele == 0) mg.DarlehenRate = 0;
+    }
+    mg.Kontostand = Geld(mg.Kontostand - Runden(mg.Kredit / 100.0 * 1.2));
+    mg.Sparbuch = Geld(mg.Sparbuch + Runden(mg.Sparbuch / 100.0 * 0.3));
+    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + mg.Nebeneinnahmen - mg.KaderGehalt +
+                         mg.Werbeeinnahmen);
+
+    mg.Werbeanfragen = mg.Werbeanfragen + mg.Managerpunkte / 200.0f + static_cast<float>(19 - mg.Platz) / 50.0f;
+
+    auto& vertraege = S.Werbevertraege[m];
+    for (int k = 1; k <= 8; ++k) {
+        Werbevertrag_& v = vertraege[k];
+        if (v.SpieleRest <= 0) continue;
+        --v.SpieleRest;
+        if (v.SpieleRest == 0) {
+            if (k <= 5) mg.Werbeeinnahmen = Geld(static_cast<int64_t>(mg.Werbeeinnahmen) - v.Betrag);
+            v = vertraege[0];
+            if (mg.Werbeeinnahmen < 0) mg.Werbeeinnahmen = 0;
+        }
+    }
+
+    if (mg.AnlageWert > 0 && mg.AnlageWert < 1000000000) {
+        mg.AnlageWert = Geld(Runden(mg.AnlageWert * 1.005));
+    } else if (mg.AnlageWert >= 1000000000) {
+        Warnung(mg.Name.text() + ", Sie haben das Anlagemaximum erreicht." + NL +
+                "Kündigen Sie die Anlage, da keine Erhöhung mehr stattfindet.");
+    }
+}
+
+int16_t Saettigen(int64_t v) { return static_cast<int16_t>(std::clamp<int64_t>(v, -32768, 32767)); }
+
+void StatistikFuehren(int m)
+{
+    Manager_& mg = S.Manager[m];
+    Statistik_& st = S.Statistik[m];
+
+    constexpr int nStaerke = static_cast<int>(std::size(Statistik_{}.Teamstaerken));
+    std::copy(st.Teamstaerken + 1, st.Teamstaerken + nStaerke, st.Teamstaerken);
+    // Ein Byte der Grafik; außerhalb 0..255 liegt nichts, was sie zeigen könnte.
+    st.Teamstaerken[nStaerke - 1] = static_cast<uint8_t>(std::clamp<int>(mg.TeamStaerke, 0, 255));
+
+    if (S.Spiel.Spieltag < 34) {
+        const int tag = S.Spiel.Spieltag + 1;
+        if (tag < 1) BereichFehler("Spieltag der Platzgrafik", tag, 1, 34);
+        SETZE(st.Plaetze[tag - 1], mg.Platz);
+    }
+
+    const int64_t v = BerechneVermoegen(m) / 100000;
+    int64_t grenze = st.Geldgrenze;
+    int64_t verschiebung = 0;
+    if (v > grenze) {
+        while (grenze <= v) grenze += 10;
+        verschiebung = -(grenze - st.Geldgrenze);
+    } else if (v < grenze - 250) {
+        while (grenze - 250 >= v) grenze -= 10;
+        verschiebung = st.Geldgrenze - grenze;
+    }
+    SETZE(st.Geldgrenze, grenze);
+    constexpr int nGeld = static_cast<int>(std::size(Statistik_{}.Geldpunkte));
+    // Punkte weit außerhalb des Fensters sieht niemand; sie bleiben am Rand des Feldes stehen.
+    for (int i = 0; i + 1 < nGeld; ++i) st.Geldpunkte[i] = Saettigen(st.Geldpunkte[i + 1] + verschiebung);
+    st.Geldpunkte[nGeld - 1] = Saettigen(v - (grenze - 250));
+}
+
+} // namespace
+
+bool ZugAbschliessen()
+{
+    const int m = S.AktManager;
+    Manager_& mg = S.Manager[m];
+
+    BerechneVermoegen(m);
+    if (-(mg.Vermoegen / 10) > mg.Kontostand) {
+        const int64_t gebuehr = AbrundenAuf(Runden(-static_cast<double>(mg.Kontostand) / 10.0) + 1000, 3);
+        const std::string text = std::string("Kontoüberziehung zu hoch ! max. 10% des Vermögens.") + NL + NL +
+                                 Geldtext(static_cast<double>(gebuehr)) + Waehrung + " bezahlen bei >OK<" + NL +
+                                 "Selber machen bei >Abbrechen<";
+        const Antwort a = Meldung(DialogArt::Warnung, text, Knoepfe::OkAbbrechen);
+        if (a != Antwort::Ok && a != Antwort::Ja) return false;
+        mg.Kontostand = Geld(mg.Kontostand - gebuehr);
+    }
+
+    for (int r = 1; r <= 11; ++r)
+        if (Zufall(1, 3) == 1) S.Transferliste[r].Verhandelt = 0;
+
+    int eingesetzt = 0;
+    KaderZaehlen(mg, eingesetzt);
+
+    if (HatSpiel(m) && eingesetzt < 7) {
+        const int64_t strafe = static_cast<int64_t>(5 - mg.Liga) * 250000;
+        FehlerMeldung(std::string(ZuWenigSpielerText) + NL + "und zahlen eine Strafe von " +
+                      Geldtext(static_cast<double>(strafe)) + Waehrung);
+        mg.Kontostand = Geld(mg.Kontostand - strafe);
+    }
+
+    if (S.Spiel.Wettbewerb == 0) Ligabuchungen(m);
+
+    if (Zufall(1, S.Spiel.ManagerHoch + 7) == 1) NeueTransferliste(-1);
+
+    StatistikFuehren(m);
+    ManagerpunkteMerken();
+    if (Zufall(1, 8) == 1) Ereignis(0);
+    return true;
+}
+
+// --- Buchungen beim Zugbeginn ---
+
+void TrainingAnwenden(int m)
+{
+    Manager_& mg = S.Manager[m];
+    // Null Stunden gibt es im Spiel nicht; eine kaputte Zahl darf nicht durch Null teilen.
+    const int stunden = std::max<int>(1, mg.Trainingsstunden);
+    int trainiert = 0;
+    int verletzte = 0;
+    int heilungen = 0;
+    int64_t summeTechnik = 0;
+    int64_t summeKondition = 0;
+
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        Kaderspieler_& sp = mg.Kader[i];
+        const int r = Zufall(0, 500 / stunden);
+        if (sp.Verletzt > 0) SETZE(sp.Konstitution, sp.Konstitution - 1);
+        const std::string spieler = sp.Vorname.text() + " " + sp.Nachname.text();
+
+        if (r == 1 && sp.Verletzt == 0) {
+            const int w = Zufall(1, 10);
+            sp.Verletzt = static_cast<int8_t>(w);
+            sp.VerletzungArt = static_cast<int8_t>(w);
+            ++verletzte;
+            Nachricht(Utf8Anfang("Neues vom Training, " + mg.Name.text(), 35),
+                      std::string(NL) + spieler + NL + NL + Gesundheitstexte[static_cast<size_t>(w)] + NL +
+                          " und fällt damit " + Zahl(w) + " Wochen aus.",
+                      "ok", 0, 0, BildVerletzung);
+        } else if (sp.Verletzt == 0) {
+            ++trainiert;
+            const std::string_view pos = sp.Position.roh();
+            const int f = (pos == "T" || pos == "V") ? mg.TrainingVerteidigung
+                          : pos == "M"               ? mg.TrainingMittelfeld
+                                                     : mg.TrainingAngriff;
+            const int64_t t = Runden(Zufall(-6, f / 10 + mg.BaelleTechnik + stunden) / 11.0);
+            const int64_t k = Runden(Zufall(-6, f / 10 + mg.BaelleKonstitution + stunden) / 11.0);
+            SETZE(sp.Technik, sp.Technik + t);
+            SETZE(sp.Konstitution, sp.Konstitution + k);
+            summeTechnik += t;
+            summeKondition += k;
+        } else if (Zufall(0, 100) == 0) {
+            sp.Verletzt = 0;
+            ++heilungen;
+            const int z = Zufall(1, 6);
+            Nachricht(Utf8Anfang("Wunder vom Training, " + mg.Name.text(), 36),
+                      std::string(NL) + spieler + " " + NL + NL + Wundertexte[z], "ok", 0, 0, BildWunder);
+        }
+    }
+
+    std::string bericht = Zahl(trainiert) + " Spieler nahmen am Training Teil" + NL + NL;
+    if (trainiert == 0) trainiert = 1;
+    bericht += "Die Technik der Mannschaft veränderte sich um: " +
+               KommaText(static_cast<double>(summeTechnik) / trainiert, 2) + " Punkte" + NL;
+    bericht += "Die Konstution der Mannschaft veränderte sich um: " +
+               KommaText(static_cast<double>(summeKondition) / trainiert, 2) + " Punkte" + NL;
+    if (verletzte > 0) bericht += "Beim Training verletzte(n) sich " + Zahl(verletzte) + " Spieler." + NL;
+    if (heilungen > 0) bericht += Zahl(heilungen) + " Spieler erhielt(en) eine Wunderheilung.";
+    S.Trainingsbericht = bericht;
+}
+
+void DauerkartenVerkaufen(int m)
+{
+    Manager_& mg = S.Manager[m];
+    const std::string_view legende = VereinVon(m).Legende.roh();
+    if (legende.empty() || legende.back() != 'S') return;
+    if (mg.Plaetze < mg.DauerkartenImVerkauf) return;
+
+    const int32_t a = Zufall(1, Geld(static_cast<int64_t>(mg.DauerkartenImVerkauf) - mg.DauerkartenVerkauft));
+    const int32_t b = Zufall(1, mg.DauerkartenVerkauft);
+    if (b >= a) return;
+
+    const double basis = static_cast<double>(Runden((5 - S.Spiel.AnzeigeLiga) * 17 * 5 * 0.5));
+    // Ein Preis von 0 € brächte nichts ein; gerechnet wird dann mit 1 €, damit nicht durch Null geteilt wird.
+    const double preis = std::max<int>(1, mg.Dauerkartenpreis);
+    int64_t n = Runden(a / preis * basis);
+    n = Runden(static_cast<double>(n) / preis * basis);
+    n = std::max<int64_t>(1, std::min<int64_t>(n, a));
+
+    SETZE(mg.DauerkartenVerkauft, static_cast<int64_t>(mg.DauerkartenVerkauft) + n);
+    const int64_t erloes = static_cast<int64_t>(mg.Dauerkartenpreis) * n;
+    mg.Kontostand = Geld(mg.Kontostand + erloes);
+
+    std::string kommentar;
+    if (S.Spiel.Spieltag > 30)
+        kommentar = std::string(NL) + "Dauerkarten für Todeskanidaten !";
+    else if (S.Spiel.Spieltag >= 26)
+        kommentar = std::string(NL) + "Diese Käufer haben nichts mehr zu verlieren !";
+    else if (S.Spiel.Spieltag >= 18)
+        kommentar = std::string(NL) + "Es gibt doch immer ein paar Bekloppte !";
+
+    if (S.Optionen[m][OptDauerkartenMeldung] != 0)
+        Nachricht(mg.Name.text(),
+                  std::string(NL) + Geldtext(static_cast<double>(n)) + " ,neue Dauerkarten verkauft ." + NL +
+                      " Dauerkarten im Verkauf: " + Geldtext(mg.DauerkartenImVerkauf) + NL +
+                      "Dauerkarten nun Verkauft: " + Geldtext(mg.DauerkartenVerkauft) + NL +
+                      "Erlös: " + Geldtext(static_cast<double>(erloes)) + Waehrung + kommentar,
+                  "ok", 0, 0, BildGeld);
+}
+
+namespace {
+
+void TrainerVertrag(int m)
+{
+    Manager_& mg = S.Manager[m];
+    // 0 und -1 heißen beide "kein Trainer".
+    if (mg.Trainer < 1) return;
+    const int t = mg.Trainer;
+    SETZE(mg.TrainerSpiele, mg.TrainerSpiele - 1);
+    mg.TrainerPreis = Geld(Runden(mg.TrainerPreis * 0.98));
+    if (mg.TrainerSpiele > 0) return;
+
+    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + mg.TrainerPreis);
+    Nachricht(Sondertrainer.at(static_cast<size_t>(t)).Name,
+              std::string("Der Vertrag ist zu Ende und steht dem Verein als Trainer nicht mehr zu Verfügung") + NL +
+                  NL + Geldtext(mg.TrainerPreis) + Waehrung + " gibt`s als Trainerrückkaufwert." + NL + NL +
+                  "ACHTUNG: Training sollte neu gestalltet werden !",
+              "OK", 0, 0, BildTrainer + t);
+    S.Trainermarkt[t].Nummer = t;
+    ErneuereTrainer(t, t);
+    mg.Trainer = -1;
+    mg.TrainerPreis = 0;
+    mg.TrainerGehalt = 0;
+    mg.TrainerSpiele = 0;
+    mg.Baelle = static_cast<uint8_t>(std::max(0, mg.Baelle - mg.TrainerStufe));
+    mg.TrainerStufe = 0;
+    mg.BaelleTechnik = 0;
+    mg.BaelleKonstitution = 0;
+}
+
+} // namespace
+
+void ZugBeginnen()
+{
+    const int m = S.AktManager;
+    Manager_& mg = S.Manager[m];
+    TrainingAnwenden(m);
+    BerechneMannschaft(m, 0);
+    DauerkartenVerkaufen(m);
+    TrainerVertrag(m);
+    mg.Aktien = std::clamp<int16_t>(mg.Aktien, 0, 20000);
+    ManagerpunkteWerten();
+    if (Zufall(1, 8) == 1) Ereignis(0);
+}
+
+// --- Managerpunkte ---
+
+void ManagerpunkteMerken()
+{
+    for (int s = 0; s <= S.Spiel.ManagerHoch; ++s) {
+        const Manager_& mg = S.Manager[s];
+        Vorwerte_& v = S.Vorwerte[s];
+        v.Vermoegen = mg.Vermoegen;
+        v.TeamStaerke = mg.TeamStaerke;
+        SETZE(v.Platz, mg.Platz);
+        SETZE(v.Moral, VereinVon(s).Moral);
+        v.KaderWert = mg.KaderWert;
+        v.Werbeeinnahmen = mg.Werbeeinnahmen;
+        v.Heimspiele = mg.HeimspieleSaison;
+        v.ZuschauerLetzte = mg.ZuschauerLetzte;
+    }
+}
+
+float ManagerpunkteAenderung(int s)
+{
+    const Manager_& mg = S.Manager[s];
+    const Vorwerte_& v = S.Vorwerte[s];
+    float d = 0.5f - static_cast<float>(mg.Platz) / 10.0f;
+    d += mg.Kontostand >= 0 ? 0.05f : -0.1f;
+    if (mg.Kredit == 0)
+        d += 0.05f;
+    else
+        d -= (static_cast<float>(mg.Kredit) / 1000000.0f + 1.0f) * 0.05f;
+    if (mg.DarlehenRestSpiele == 0)
+        d += 0.05f;
+    else
+        d -= static_cast<float>(mg.DarlehenRate) * 0.000002f;
+    if (mg.Vermoegen > v.Vermoegen) d += 0.1f;
+    if (mg.Vermoegen < v.Vermoegen) d -= 0.15f;
+    if (mg.TeamStaerke > v.TeamStaerke) d += static_cast<float>(mg.TeamStaerke - v.TeamStaerke) / 10.0f;
+    if (mg.TeamStaerke < v.TeamStaerke) d -= static_cast<float>(v.TeamStaerke - mg.TeamStaerke) / 20.0f;
+    if (mg.Platz < v.Platz) d += static_cast<float>(v.Platz - mg.Platz) / 9.0f;
+    if (mg.Platz > v.Platz) d -= static_cast<float>(mg.Platz - v.Platz) / 10.0f;
+    d += static_cast<float>(10 - mg.Platz) / 100.0f;
+    if (mg.HeimspieleSaison > v.Heimspiele) d += Sollschnitt(s) > v.ZuschauerLetzte ? -0.4f : 0.4f;
+    if (mg.KaderWert < v.KaderWert) d += 0.1f;
+    for (int k = 1; k <= 8; ++k) {
+        if (S.Werbevertraege[s][k].Betrag != 0)
+            d += static_cast<float>(k) / 200.0f;
+        else
+            d -= static_cast<float>(k) / 100.0f;
+    }
+    if (S.Optionen[s][OptAutoaufstellung] == 0) d += 0.3f;
+    d += static_cast<float>(VereinVon(s).Moral - v.Moral) / 100.0f;
+    return d;
+}
+
+void ManagerpunkteWerten()
+{
+    for (int s = 0; s <= S.Spiel.ManagerHoch; ++s) {
+        Manager_& mg = S.Manager[s];
+        mg.Managerpunkte = std::clamp(mg.Managerpunkte + ManagerpunkteAenderung(s), 1.0f, 100.0f);
+    }
+}
+
+} // namespace torvane

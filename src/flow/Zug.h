@@ -1,0 +1,107 @@
+// Der Zugablauf: die Manager schließen reihum ab, danach wird der Tag gespielt
+// (oder die Saison beendet), dann beginnt der nächste Zug. Dazu die Buchungen
+// beim Abschluss und beim Zugbeginn, die Managerpunkte und die Texte des Menüs.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace torvane {
+
+// --- Die Pforte zum Managermenü ---
+// Was der Zugablauf am Menü und an der Seitenleiste sichtbar macht. Ohne Bildschirm
+// geschieht nichts; das Qt-Menü setzt sich mit MenueAnzeigeSetzen ein.
+class Menueanzeige {
+public:
+    virtual ~Menueanzeige() = default;
+    // Alle offenen Fenster außer Hauptfenster, Seitenleiste, Menü und Spieltag schließen.
+    virtual void fensterSchliessen() {}
+    // Das Menü aus dem Spielstand neu zeichnen (AktManager) und die Uhr starten.
+    virtual void menueZeigen() {}
+    // Uhr anhalten, Seitenleiste und Menü sperren, oberes Feld hochrollen.
+    virtual void aufrollen() {}
+    // Oberes Feld herunterrollen, Menü freigeben, Uhr starten.
+    virtual void abrollen() {}
+    // Seitenleiste wieder freigeben (nach "Ding").
+    virtual void seitenleisteFreigeben() {}
+    // Vor dem Spieltag Seitenleiste und Menü verbergen, danach wieder zeigen.
+    virtual void tagBeginnt() {}
+    virtual void tagEndet() {}
+    // Das Feld "S p i e l f r e i" mit dem Namen des Managers.
+    virtual void spielfreiZeigen(const std::string& name) { (void)name; }
+    virtual void spielfreiVerbergen() {}
+    // Den Abschlussknopf in den Fokus nehmen (Enter schließt den Zug).
+    virtual void abschlussFokus() {}
+};
+
+Menueanzeige& MenueAnzeige();
+void MenueAnzeigeSetzen(Menueanzeige* a); // nullptr: wieder die stille Anzeige
+
+// --- Zustand des Zugablaufs (nicht gespeichert) ---
+// Der Zug des aktuellen Managers wurde mit heruntergerolltem Menü geöffnet.
+extern bool ZugOffen;
+// Gespielte Wettbewerbstage und beendete Saisons seit Programmstart (für den Automaten).
+extern long GespielteTage;
+extern long BeendeteSaisons;
+// Angebote für eigene Spieler (Verkaufsliste) am Zugbeginn; leer, bis es sie gibt.
+extern std::function<void(int m)> SpielerangeboteHaken;
+
+// --- Regeln ---
+// Spielt der Verein des Managers m heute?
+bool HatSpiel(int m);
+
+// Der Abschluss eines Zuges (Abschlussknopf oder Enter).
+void AbschlussClick();
+// Ziehung für das automatische Speichern: 1 zu (Manager + 5) je Abschluss.
+bool AutospeichernGezogen();
+
+// Buchungen beim Abschluss des AktManager; false, wenn er die Überziehungsgebühr ablehnt.
+bool ZugAbschliessen();
+// Buchungen beim Zugbeginn des AktManager (Training, Dauerkarten, Trainer, Punkte).
+void ZugBeginnen();
+// Das Training eines Zugbeginns samt Bericht (Teil von ZugBeginnen).
+void TrainingAnwenden(int m);
+// Dauerkartenverkauf eines Zugbeginns nach einem Sieg (Teil von ZugBeginnen).
+void DauerkartenVerkaufen(int m);
+
+// Managerpunkte aller aktiven Manager: merken beim Abschluss, werten beim Zugbeginn.
+void ManagerpunkteMerken();
+void ManagerpunkteWerten();
+// Die Änderung, die ManagerpunkteWerten dem Manager s gäbe.
+float ManagerpunkteAenderung(int s);
+
+// --- Texte und Knöpfe des Menüs ---
+// Menü neu: AnzeigeErster auf den Verein des AktManager, dann zeichnen.
+void MenueAnzeigen();
+std::string MoralWort(int moral);        // L4
+std::string EinsatzText(int einsatz);    // L2
+std::string SaisonText();                // P3: "3.Saison"
+struct Abschlusstexte {
+    std::string wettbewerb; // Label3D1
+    std::string tag;        // Label3D2
+};
+Abschlusstexte AbschlussTexte();
+// UpDown1: 10 mehr (unter 100) bzw. weniger (ab -99); true, wenn sich etwas geändert hat.
+bool EinsatzHoch();
+bool EinsatzRunter();
+// Nach einer Änderung des Einsatzes die Mannschaft neu berechnen.
+void EinsatzAnzeigen();
+// Ein Hauptknopf: Vermögen neu, "klick2", Fenster zu. Ein Unterknopf: +0,01 Managerpunkte, Fenster zu, "klick".
+void HauptknopfKlick();
+void UnterknopfKlick();
+
+// "Neuer Spieler": fragt und legt einen weiteren Manager an; true, wenn einer dazukam.
+bool NeuerSpielerKlick();
+// "Neues Spiel": fragt und speichert das laufende Spiel, wenn es einen Namen hat;
+// true, wenn die Schale ein neues Spiel anlegen soll.
+bool NeuesSpielKlick();
+
+// Die Texte, die der Zugablauf zeigt.
+constexpr const char* PleiteFrageText =
+    "Mit diesem Vermögen werden Sie aus\r\ndem Spiel geworfen.\r\n\r\nZurück um dies zu Verhindern ?";
+constexpr const char* ZuWenigSpielerText = "Sie schafften es nicht min. 7 Spieler einzusetzen";
+
+// Zwei Nachkommastellen mit Komma, ohne Nullen am Ende ("0,5", "-1,25", "3").
+std::string KommaText(double wert, int stellen);
+
+} // namespace torvane

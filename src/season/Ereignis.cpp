@@ -1,0 +1,7 @@
+#include "season/Ereignis.h"
+
+namespace torvane {
+
+void Ereignis(int) {}
+
+} // namespace torvane
