@@ -3,6 +3,9 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "match/Anzeige.h"
+#include "match/LiveSpiel.h"
+#include "match/Spiel.h"
 
 #include <string>
 #include <utility>
@@ -56,6 +59,106 @@ void ChlTabelleSortieren()
         }
 }
 
-void ChlSpieltagSpielen() {}
+namespace {
+
+template <int N>
+void TextSetzen(KurzText<N>& feld, const std::string& text)
+{
+    if (text.size() > static_cast<size_t>(N))
+        throw Laufzeitfehler("Laufzeitfehler: Text \"" + text + "\" passt nicht in sein Feld.");
+    feld = text;
+}
+
+std::string NameMitNation(int v)
+{
+    const Mannschaft_& m = S.Mannschaft[v];
+    return m.Name.text() + " (" + m.Nation.text() + ")";
+}
+
+// Ein Platz, den kein Verein trägt, spielt mit dem Hilfseintrag 0. Der darf dann
+// nicht noch die Reste eines Tabellentauschs (womöglich einen Managerverein) tragen.
+int ChlVerein(int nummer)
+{
+    const int v = ChlManschNr(nummer);
+    if (v == 0) S.Mannschaft[0] = Mannschaft_{};
+    return v;
+}
+
+} // namespace
+
+void ChlSpieltagSpielen()
+{
+    Spieltagsanzeige& anz = Tagesanzeige();
+    const int tag = S.Spiel.ChlSpieltag;
+    const auto& plan = S.ChlSpieltage[tag];
+
+    anz.titel("Championligespiele");
+    anz.kopf("ChampionsLige", std::to_string(tag) + "/15 . Spieltag");
+
+    for (int p = 1; p <= 8; ++p) {
+        const int zeile = p - 1;
+        const int heimNr = plan[p][0];
+        const int gastNr = plan[p][1];
+        const int heim = ChlVerein(heimNr);
+        const int gast = ChlVerein(gastNr);
+        ChlEintrag_& h = S.ChlTabelle[ChlManschIndex(heimNr)];
+        ChlEintrag_& g = S.ChlTabelle[ChlManschIndex(gastNr)];
+        ZeileZeigen(zeile, 2, heim, gast, NameMitNation(heim));
+        ZeileZeigen(zeile, 3, heim, gast, NameMitNation(gast));
+
+        SpielBerechnen(heim, gast, p);
+        const std::string ergebnis = std::to_string(ToreHeim) + ":" + std::to_string(ToreGast);
+        TextSetzen(S.ChlTabelle[tag].ChlErgebnisse[p], ergebnis);
+
+        if (ToreHeim > ToreGast) {
+            SETZE(h.ChlPunkte, h.ChlPunkte + 3);
+        } else if (ToreHeim < ToreGast) {
+            SETZE(g.ChlPunkte, g.ChlPunkte + 3);
+        } else {
+            SETZE(h.ChlPunkte, h.ChlPunkte + 1);
+            SETZE(g.ChlPunkte, g.ChlPunkte + 1);
+        }
+        SETZE(h.ChlTore, h.ChlTore + ToreHeim);
+        SETZE(h.ChlGegentore, h.ChlGegentore + ToreGast);
+        SETZE(g.ChlTore, g.ChlTore + ToreGast);
+        SETZE(g.ChlGegentore, g.ChlGegentore + ToreHeim);
+
+        if (S.PokalZeigen) {
+            Warte(Tempo(0) * 100 + 50);
+            if (HeimManager < 4 || GastManager < 4) LiveSpiel(heim, gast);
+        }
+        ZeileZeigen(zeile, 1, heim, gast, "Zuschauer " + Geldtext(Zuschauer));
+        ZeileZeigen(zeile, 4, heim, gast, ErgebnisAusrichten(ergebnis));
+
+        // Treffen zwei Managervereine aufeinander, bekommt nur der Gastgeber das Geld.
+        int m = HeimManager < 4 ? HeimManager : GastManager;
+        if (m < 4) {
+            Manager_& mg = S.Manager[m];
+            mg.Kontostand = Geld(int64_t{mg.Kontostand} + ChlSpielPraemie, "Kontostand");
+            if (S.PokalZeigen)
+                anz.zeilenMeldung(zeile, mg.Name.text() + NL + NL +
+                                             "Das ChampionsLige Spiel brachte Ihnen zusätzlich 100.000 €");
+        }
+    }
+
+    ChlTabelleSortieren();
+    PokalAuslosen(WettbewerbChl);
+
+    if (tag == 15) {
+        const int v = ChlManschNr(S.ChlTabelle[1].ChlSlot);
+        Mannschaft_& sieger = S.Mannschaft[v];
+        sieger.EwigePunkte += 50.0f;
+        const int m = v > 0 ? ManagerVonVerein(v) : -1;
+        if (m >= 0) {
+            Klang("tataa");
+            Manager_& mg = S.Manager[m];
+            mg.Kontostand = Geld(int64_t{mg.Kontostand} + ChlSiegerPraemie, "Kontostand");
+            S.Saisonbilanz[m][S.Spiel.Saison].ChlErgebnis = "Sieger";
+        }
+        anz.siegerZeigen(sieger.Name.text(), "Sieger in der ChampionsLige bekommt 5.555.555 € Siegesprämie");
+    }
+
+    if (S.PokalZeigen) WeiterAbwarten("Weiter");
+}
 
 } // namespace torvane

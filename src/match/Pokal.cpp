@@ -3,7 +3,10 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "match/Anzeige.h"
 #include "match/Champions.h"
+#include "match/LiveSpiel.h"
+#include "match/Spiel.h"
 
 #include <algorithm>
 #include <charconv>
@@ -121,6 +124,7 @@ int PokalVereinVon(int m)
 {
     // Über den Namen: am Saisonwechsel stimmen Liga und Platz des Managers noch nicht.
     const auto name = S.Manager[m].Vereinsname.roh();
+    if (name.empty()) return 0;
     for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i)
         if (S.Mannschaft[i].Name.roh() == name) return i;
     return 0;
@@ -270,12 +274,333 @@ void PokalAuslosen(int wettbewerb)
     }
 }
 
-// --- Tage (folgen) ---
-void DfbPokaltag() {}
-void UefaPokaltag() {}
-void PdpPokaltag() {}
+// --- Entscheidung im Europapokal ---
 
-int RueckspielEntscheiden(KurzText<12>&, KurzText<12>&, int, int, int, int, int) { return 0; }
-void PokalAusgeschieden(int, int) {}
+int RueckspielEntscheiden(KurzText<12>& heim, KurzText<12>& gast, int zeile, int gastVerein, int heimVerein,
+                          int toreHeim, int toreGast)
+{
+    std::string h = heim.text();
+    std::string g = gast.text();
+    const bool hinspiel = CodeWert(h, 'B') == "-1";
+    if (hinspiel) {
+        h = CodeSetzen(h, 'B', "0");
+        g = CodeSetzen(g, 'B', "0");
+    }
+
+    int punkteH = CodeZahl(h, 'B');
+    int punkteG = CodeZahl(g, 'B');
+    if (toreHeim > toreGast) punkteH += 3;
+    else if (toreHeim < toreGast) punkteG += 3;
+    else {
+        punkteH += 1;
+        punkteG += 1;
+    }
+    h = CodeSetzen(CodeSetzen(h, 'B', std::to_string(punkteH)), 'C', std::to_string(toreHeim));
+    g = CodeSetzen(CodeSetzen(g, 'B', std::to_string(punkteG)), 'D', std::to_string(toreGast));
+
+    if (hinspiel) {
+        // Wer im Hinspiel Gast war, hat im Rückspiel Heimrecht.
+        h = CodeSetzen(h, 'A', std::to_string(-CodeZahl(h, 'A')));
+        g = CodeSetzen(g, 'A', std::to_string(-CodeZahl(g, 'A')));
+        TextSetzen(heim, h);
+        TextSetzen(gast, g);
+        return 0;
+    }
+
+    bool heimWeiter;
+    if (punkteH != punkteG) {
+        heimWeiter = punkteH > punkteG;
+    } else {
+        const int summeH = CodeZahl(h, 'D') + toreHeim;
+        const int summeG = CodeZahl(g, 'C') + toreGast;
+        // Auswärtstore zählen noch einmal.
+        const int auswaertsH = summeH + CodeZahl(h, 'D');
+        const int auswaertsG = summeG + toreGast;
+        if (summeH != summeG) {
+            heimWeiter = summeH > summeG;
+        } else if (auswaertsH != auswaertsG) {
+            heimWeiter = auswaertsH > auswaertsG;
+        } else {
+            const Spieltagsanzeige::Ort ort = Tagesanzeige().zeilenOrt(zeile);
+            const std::string paarung =
+                S.Mannschaft[heimVerein].Name.text() + " - " + S.Mannschaft[gastVerein].Name.text();
+            if (S.PokalZeigen)
+                Nachricht("Elfmeterschießen",
+                          paarung + NL + "Beide Mannschaften haben gleiches" + NL + "Punkt- und Torverhältnis !" + NL +
+                              "Entscheidung durch Elfmeterschießen !",
+                          "OK", ort.x, ort.y);
+            int a = 0;
+            int b = 0;
+            do {
+                a += Zufall(0, 1);
+                b += Zufall(0, 1);
+            } while (a == b);
+            heimWeiter = a > b;
+            if (S.PokalZeigen)
+                Nachricht("Elfmeterschießen",
+                          S.Mannschaft[heimWeiter ? heimVerein : gastVerein].Name.text() + " hat es geschafft !", "OK",
+                          ort.x, ort.y);
+        }
+    }
+    heim = heimWeiter ? "J" : "";
+    gast = heimWeiter ? "" : "J";
+    return heimWeiter ? heimVerein : gastVerein;
+}
+
+// --- Ausgeschiedene Manager ---
+
+void PokalAusgeschieden(int wettbewerb, int zeile)
+{
+    if (!S.PokalZeigen) return;
+    static const char* const zeilen[] = {"", "ist nicht mehr im DFB Pokal !", "ist nicht mehr im Uefa Pokal !",
+                                         "ist nicht mehr im Pokal d. Pokalsieger !"};
+    if (wettbewerb < WettbewerbDfb || wettbewerb > WettbewerbPdp) BereichFehler("Wettbewerb", wettbewerb, 1, 3);
+    const int option = OptZeigeDfb + wettbewerb - 1;
+    for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
+        const int v = PokalVereinVon(m);
+        if (v == 0 || !PokalFeld(S.Mannschaft[v], wettbewerb).leer()) continue;
+        // Wer schon abgeschaltet hat, wird nicht wieder gefragt.
+        if (S.Optionen[m][option] == 0) continue;
+        const Manager_& mg = S.Manager[m];
+        const Spieltagsanzeige::Ort ort = Tagesanzeige().zeilenOrt(zeile);
+        Nachricht("Pokalspiele",
+                  mg.Vereinsname.text() + " von " + NL + "Manager " + mg.Name.text() + NL + zeilen[wettbewerb] + NL +
+                      NL + "Pokalspiele trotzdem weiter zeigen ?",
+                  "JEIN", ort.x, ort.y);
+        if (S.Befehl == "Nein") S.Optionen[m][option] = 0;
+    }
+}
+
+// --- Gemeinsames der Pokaltage ---
+
+namespace {
+
+// Wartezeit nach jeder gezeigten Paarung.
+void PaarungsPause()
+{
+    if (S.PokalZeigen) Warte(Tempo(0) * 100 + 50);
+}
+
+std::string NameMitLiga(int v)
+{
+    const Mannschaft_& m = S.Mannschaft[v];
+    return m.Name.text() + " (" + std::to_string(m.Liga) + ")";
+}
+
+std::string NameMitNation(int v)
+{
+    const Mannschaft_& m = S.Mannschaft[v];
+    return m.Name.text() + " (" + m.Nation.text() + ")";
+}
+
+std::string ZuschauerText() { return "Zuschauer " + Geldtext(Zuschauer); }
+
+void Gutschrift(int m, int64_t betrag)
+{
+    Manager_& mg = S.Manager[m];
+    mg.Kontostand = Geld(int64_t{mg.Kontostand} + betrag, "Kontostand");
+}
+
+// Rundengeld für den Managerverein v; gibt den Manager zurück (oder -1).
+int Rundengeld(int v, int faktor, const char* text, int zeile)
+{
+    const int m = ManagerVonVerein(v);
+    if (m < 0) return -1;
+    const int64_t betrag = int64_t{5 - S.Manager[m].Liga} * 10000 * faktor;
+    Gutschrift(m, betrag);
+    if (S.PokalZeigen)
+        Tagesanzeige().zeilenMeldung(zeile, S.Manager[m].Name.text() + NL + NL + text + NL + Geldtext(betrag) +
+                                                Waehrung + " Pokaleinnahmen !");
+    return m;
+}
+
+// Nach acht Paarungen die nächste Seite, wenn noch welche folgen.
+void Blaettern(int p, int n)
+{
+    if (p % 8 != 0 || p >= n) return;
+    if (S.PokalZeigen) WeiterAbwarten("Paarung " + std::to_string(p + 1) + " - " + std::to_string(p + 8));
+    Tagesanzeige().zeilenLeeren();
+    Tagesanzeige().meldungenLeeren();
+}
+
+void Pokalsieger(int v, int wettbewerb, float ewige, int32_t praemie, const std::string& tafeltext)
+{
+    Mannschaft_& sieger = S.Mannschaft[v];
+    PokalFeld(sieger, wettbewerb) = "Sieger";
+    sieger.EwigePunkte += ewige;
+    const int m = ManagerVonVerein(v);
+    if (m >= 0) {
+        Klang("tataa");
+        Gutschrift(m, praemie);
+        BilanzFeld(S.Saisonbilanz[m][S.Spiel.Saison], wettbewerb) = "Sieger";
+    }
+    Tagesanzeige().siegerZeigen(sieger.Name.text(), tafeltext);
+}
+
+void TagesEnde()
+{
+    if (S.PokalZeigen) WeiterAbwarten("Weiter");
+}
+
+} // namespace
+
+// --- DFB-Pokal ---
+
+void DfbPokaltag()
+{
+    Spieltagsanzeige& anz = Tagesanzeige();
+    // Nur gezogene Paarungen zählen; ein übrig gebliebenes "J" spielt nicht.
+    int gezogen = 0;
+    for (int i = 1; i <= 72; ++i) {
+        const std::string f = S.Mannschaft[i].DfbRunde.text();
+        if (!f.empty() && f != "J" && f != "Sieger") ++gezogen;
+    }
+    const int n = gezogen / 2;
+    if (n == 0) return;
+    const int faktor = Rundenfaktor(WettbewerbDfb, n);
+
+    anz.titel("DFB-Pokalspiele");
+    anz.kopf("DFB-Pokal", RundenName(n));
+
+    for (int p = 1; p <= n; ++p) {
+        const int zeile = (p - 1) % 8;
+        int heim = 0;
+        int gast = 0;
+        const std::string plus = std::to_string(p);
+        const std::string minus = std::to_string(-p);
+        for (int i = 1; i <= 72; ++i) {
+            if (S.Mannschaft[i].DfbRunde == plus) heim = i;
+            if (S.Mannschaft[i].DfbRunde == minus) gast = i;
+        }
+        if (heim == 0 || gast == 0)
+            throw Laufzeitfehler("Laufzeitfehler: DFB-Pokal-Paarung " + plus + " ist unvollständig.");
+
+        SpielBerechnen(heim, gast, p);
+        ZeileZeigen(zeile, 2, heim, gast, NameMitLiga(heim));
+        ZeileZeigen(zeile, 3, heim, gast, NameMitLiga(gast));
+        if (S.PokalZeigen && (HeimManager < 4 || GastManager < 4)) LiveSpiel(heim, gast);
+        ZeileZeigen(zeile, 1, heim, gast, ZuschauerText());
+        ZeileZeigen(zeile, 4, heim, gast, ErgebnisAusrichten(std::to_string(ToreHeim) + ":" + std::to_string(ToreGast)));
+        PaarungsPause();
+
+        const bool heimsieg = ToreHeim > ToreGast;
+        const int sieger = heimsieg ? heim : gast;
+        const int verlierer = heimsieg ? gast : heim;
+        S.Mannschaft[sieger].DfbRunde = "J";
+        S.Mannschaft[verlierer].DfbRunde = "";
+        anz.verliererZeigen(zeile, heimsieg ? 3 : 2);
+
+        bool managerSpiel = false;
+        for (const int v : {heim, gast}) {
+            const int gegner = v == heim ? gast : heim;
+            if (ManagerVonVerein(v) < 0) continue;
+            managerSpiel = true;
+            // Der Höherklassige, der beim Kleinen verliert, wird ausgelacht.
+            if (v == verlierer && S.Mannschaft[v].Liga < S.Mannschaft[gegner].Liga) Klang("Lach");
+            Rundengeld(v, faktor, "Das DFB-Pokalspiel brachte Ihnen zusätzlich", zeile);
+        }
+        if (managerSpiel) PokalAusgeschieden(WettbewerbDfb, zeile);
+
+        if (n == 1)
+            Pokalsieger(sieger, WettbewerbDfb, 10.0f, 2000000, "Sieger im DFB-Pokal bekommt 2.000.000 € Siegesprämie");
+        Blaettern(p, n);
+    }
+
+    PokalAuslosen(WettbewerbDfb);
+    TagesEnde();
+}
+
+// --- Europapokale ---
+
+namespace {
+
+struct Europapokal {
+    int wettbewerb;
+    const char* titel;
+    const char* kopf;
+    const char* geldtext;
+    float ewige;
+    int32_t praemie;
+    const char* tafeltext;
+};
+
+void Europapokaltag(const Europapokal& e)
+{
+    Spieltagsanzeige& anz = Tagesanzeige();
+    const int w = e.wettbewerb;
+
+    int gezogen = 0;
+    bool hinspiele = false;
+    for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) {
+        const std::string f = PokalFeld(S.Mannschaft[i], w).text();
+        if (CodeWert(f, 'A').empty()) continue;
+        ++gezogen;
+        if (CodeWert(f, 'B') == "-1") hinspiele = true;
+    }
+    const int n = gezogen / 2;
+    if (n == 0) return;
+    const int faktor = Rundenfaktor(w, n);
+
+    anz.titel(e.titel);
+    anz.kopf(e.kopf, RundenName(n) + (hinspiele ? " Hinspiele" : " Rückspiele"));
+
+    for (int p = 1; p <= n; ++p) {
+        const int zeile = (p - 1) % 8;
+        int heim = 0;
+        int gast = 0;
+        const std::string plus = std::to_string(p);
+        const std::string minus = std::to_string(-p);
+        for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) {
+            const std::string a = CodeWert(PokalFeld(S.Mannschaft[i], w).text(), 'A');
+            if (a == plus) heim = i;
+            if (a == minus) gast = i;
+        }
+        if (heim == 0 || gast == 0)
+            throw Laufzeitfehler(std::string("Laufzeitfehler: ") + e.kopf + "-Paarung " + plus + " ist unvollständig.");
+        KurzText<12>& heimFeld = PokalFeld(S.Mannschaft[heim], w);
+        KurzText<12>& gastFeld = PokalFeld(S.Mannschaft[gast], w);
+
+        SpielBerechnen(heim, gast, p);
+        ZeileZeigen(zeile, 2, heim, gast, NameMitNation(heim));
+        ZeileZeigen(zeile, 3, heim, gast, NameMitNation(gast));
+        if (S.PokalZeigen && (HeimManager < 4 || GastManager < 4)) LiveSpiel(heim, gast);
+        ZeileZeigen(zeile, 1, heim, gast, ZuschauerText());
+        // Dahinter das Hinspiel aus Sicht der heutigen Heimmannschaft.
+        const std::string hin = CodeWert(heimFeld.text(), 'B') == "-1"
+                                    ? std::string(" (-:-)")
+                                    : " (" + CodeWert(heimFeld.text(), 'D') + ":" + CodeWert(gastFeld.text(), 'C') + ")";
+        ZeileZeigen(zeile, 4, heim, gast, " " + std::to_string(ToreHeim) + ":" + std::to_string(ToreGast) + hin);
+        PaarungsPause();
+
+        const int weiter = RueckspielEntscheiden(heimFeld, gastFeld, zeile, gast, heim, ToreHeim, ToreGast);
+        if (weiter != 0) anz.verliererZeigen(zeile, weiter == heim ? 3 : 2);
+
+        bool managerSpiel = false;
+        for (const int v : {heim, gast})
+            if (Rundengeld(v, faktor, e.geldtext, zeile) >= 0) managerSpiel = true;
+        if (managerSpiel) PokalAusgeschieden(w, zeile);
+
+        if (n == 1 && weiter != 0) Pokalsieger(weiter, w, e.ewige, e.praemie, e.tafeltext);
+        Blaettern(p, n);
+    }
+
+    if (!hinspiele) PokalAuslosen(w);
+    TagesEnde();
+}
+
+} // namespace
+
+void UefaPokaltag()
+{
+    Europapokaltag({WettbewerbUefa, "UEFA Pokalspiele", "Uefa Pokal", "Das Uefa Pokal Spiel brachte Ihnen zusätzlich",
+                    25.0f, 4444444, "Sieger im Uefa Pokal bekommt 4.444.444 € Siegesprämie"});
+}
+
+void PdpPokaltag()
+{
+    Europapokaltag({WettbewerbPdp, "Pokal der Pokalsieger", "Pokal der Pokalsieger",
+                    "Das Pokal der Pokalsieger Spiel brachte Ihnen zusätzlich", 20.0f, 3333333,
+                    "Sieger im Pokal der Pokalsieger bekommt 3.333.333 € Siegesprämie"});
+}
 
 } // namespace torvane
