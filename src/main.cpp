@@ -1,36 +1,133 @@
-// Ein Programm: das Spielfenster, oder mit --autoplay das Spiel ohne Bildschirm.
-#include "core/Fehler.h"
+// Ein Programm: das Spielfenster, oder mit Schaltern die Bildschirmfotos
+// (und später das Spiel ohne Bildschirm).
 #include "core/Funky.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
+#include "flow/screens/Bildschirmfotos.h"
+#include "flow/screens/MainFrm.h"
 
-#include <QApplication>
-#include <QDateTime>
-#include <QMainWindow>
+#include <QDir>
+#include <QLockFile>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
 using namespace torvane;
 
-int main(int argc, char** argv)
+namespace {
+
+// Was auf der Befehlszeile stand; gelesen an genau einer Stelle.
+struct Aufruf {
+    bool hilfe = false;
+    bool stumm = false;
+    std::string screenshots; // Ordner, leer: keine Fotos
+    std::string fehler;      // unbekannter oder unvollständiger Schalter
+};
+
+Aufruf AufrufLesen(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Torvane"));
+    Aufruf a;
+    for (int i = 1; i < argc; ++i) {
+        const std::string s = argv[i];
+        if (s == "--help" || s == "-h") {
+            a.hilfe = true;
+        } else if (s == "--stumm") {
+            a.stumm = true;
+        } else if (s == "--screenshots") {
+            if (i + 1 >= argc) {
+                a.fehler = "--screenshots braucht einen Ordner";
+                break;
+            }
+            a.screenshots = argv[++i];
+        } else if (s.rfind("-", 0) == 0 && s.rfind("-platform", 0) != 0 && s.rfind("-style", 0) != 0) {
+            // Weitere Schalter (--autoplay ...) kommen hier dazu.
+            a.fehler = "Unbekannter Schalter: " + s;
+            break;
+        }
+    }
+    return a;
+}
+
+void HilfeZeigen()
+{
+    std::puts("Torvane - Die FußballManagerSimulation\n"
+              "\n"
+              "  torvane                       das Spiel im Fenster\n"
+              "  torvane --stumm               ohne Klänge\n"
+              "  torvane --screenshots ORDNER  jedes Fenster mit Beispieldaten als PNG ablegen\n"
+              "  torvane --help                diese Hilfe");
+}
+
+void PfadeFestlegen()
+{
     PfadeSetzen(U(QApplication::applicationDirPath()),
                 U(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-    ZufallSetzen(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+int Bildschirmfotos(const std::string& ordner)
+{
+    const QStringList dateien = BildschirmfotosMachen(Q(ordner));
+    for (const QString& d : dateien) std::printf("%s\n", d.toLocal8Bit().constData());
+    if (dateien.isEmpty()) {
+        std::fprintf(stderr, "Keine Bilder geschrieben (%s)\n", ordner.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+// Das Spiel im Fenster.
+int FensterSpiel(SpielAnwendung& app)
+{
+    // Eine zweite Kopie wird abgewiesen. Die Sperrdatei einer abgestürzten Kopie gilt
+    // als verwaist (ihr Prozess lebt nicht mehr) und hält niemanden auf.
+    QLockFile sperre(QDir::temp().filePath(QStringLiteral("torvane.lock")));
+    sperre.setStaleLockTime(0);
+    if (!sperre.tryLock(100)) {
+        Meldung(DialogArt::Fehler, "Torvane läuft schon auf diesem System !");
+        return 1;
+    }
+    FensterAnlegen();
+    MainF->show();
+    // Das erste Zeigen des Hauptfensters legt das Spiel an.
+    QTimer::singleShot(0, MainF, [] {
+        if (!MainF->spielAnlegen()) MainF->beenden();
+    });
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const Aufruf aufruf = AufrufLesen(argc, argv);
+    if (aufruf.hilfe) {
+        HilfeZeigen();
+        return 0;
+    }
+    if (!aufruf.fehler.empty()) {
+        std::fprintf(stderr, "%s\n", aufruf.fehler.c_str());
+        HilfeZeigen();
+        return 2;
+    }
+    // Fotos gehen auch ohne Bildschirm.
+    if (!aufruf.screenshots.empty() && std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
+        std::getenv("WAYLAND_DISPLAY") == nullptr)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    SpielAnwendung app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Torvane"));
+    PfadeFestlegen();
+    // Gesät wird erst nach den Grundwerten (im Spielaufbau): der Aktienkurs
+    // des ersten Spiels kommt aus dem festen Anfangszustand des Zufalls.
+    S.KlangAus = aufruf.stumm;
 
     QtOberflaeche ui;
     OberflaecheSetzen(&ui);
-
-    QMainWindow fenster;
-    ui.hauptfenster = &fenster;
-    fenster.setWindowTitle(QStringLiteral("Torvane"));
-    fenster.resize(800, 600);
-    fenster.setStyleSheet(QStringLiteral("background-color: black;"));
-    fenster.show();
-    const int rc = app.exec();
+    const int rc = aufruf.screenshots.empty() ? FensterSpiel(app) : Bildschirmfotos(aufruf.screenshots);
     OberflaecheSetzen(nullptr);
     return rc;
 }

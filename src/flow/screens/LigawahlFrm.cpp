@@ -1,0 +1,44 @@
+#include "flow/screens/LigawahlFrm.h"
+
+#include "core/screens/QtOberflaeche.h"
+#include "core/screens/Stil.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace torvane {
+
+TLigawahlF* LigawahlF = nullptr;
+
+TLigawahlF::TLigawahlF(QWidget* eltern) : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("LigawahlF"));
+    setWindowTitle(QStringLiteral("Ligawahl"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    StilSetzen(this);
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(Kopfzeile(QStringLiteral("Wähle eine Liga"), this));
+    for (const char* text : {"1. Bundesliga", "2. Liga", "3. Regionalliga", "4. Oberliga"}) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(QStringLiteral("Liga%1").arg(text[0]));
+        b->setMinimumHeight(32);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, b] {
+            gewaehlt = b->text().section(QLatin1Char('.'), 0, 0).toInt();
+            accept();
+        });
+        l->addWidget(b);
+    }
+    setFixedSize(240, 220);
+}
+
+int TLigawahlF::waehlen()
+{
+    gewaehlt = 0;
+    if (QWidget* h = Hauptfenster()) move(h->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    exec();
+    return gewaehlt;
+}
+
+} // namespace torvane

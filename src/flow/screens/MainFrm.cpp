@@ -1,0 +1,302 @@
+#include "flow/screens/MainFrm.h"
+
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/SpielstandDatei.h"
+#include "core/Variablen.h"
+#include "core/screens/DiskFrm.h"
+#include "core/screens/QtOberflaeche.h"
+#include "flow/Neuanlage.h"
+#include "flow/Zug.h"
+#include "flow/screens/ErgebnislisteFrm.h"
+#include "flow/screens/LigawahlFrm.h"
+#include "flow/screens/LinkeFrm.h"
+#include "flow/screens/MenuFrm.h"
+#include "flow/screens/StartFrm.h"
+#include "flow/screens/VorStartFrm.h"
+#include "match/Anzeige.h"
+#include "season/screens/EndeFrm.h"
+#include "season/screens/PleiteFrm.h"
+#include "tools/screens/HilfeFrm.h"
+#include "tools/screens/ProgrammInfoFrm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTime>
+#include <QTimer>
+
+namespace torvane {
+
+TMainF* MainF = nullptr;
+
+TMainF::TMainF(QWidget* eltern) : QWidget(eltern)
+{
+    setObjectName(QStringLiteral("MainF"));
+    setWindowTitle(QStringLiteral("Torvane"));
+    resize(800, 600);
+    setMinimumSize(800, 600);
+    setAutoFillBackground(true);
+    farbeSetzen(Qt::black);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &TMainF::uhrTakt);
+
+    // Qt kennt keine systemweite Taste; Strg+W wirkt, solange das Spiel die Tastatur hat.
+    auto* verstecken = new QShortcut(QKeySequence(QStringLiteral("Ctrl+W")), this);
+    verstecken->setContext(Qt::ApplicationShortcut);
+    connect(verstecken, &QShortcut::activated, this, &TMainF::versteckenUmschalten);
+
+    // Enter schließt den Zug wie ein Klick auf die Abschlusstafel.
+    for (const auto taste : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(taste), this);
+        enter->setContext(Qt::WindowShortcut);
+        connect(enter, &QShortcut::activated, this, [] {
+            if (MenuF && MenuF->isVisible()) MenuF->abschlussFolgen();
+        });
+    }
+}
+
+void TMainF::farbeSetzen(const QColor& c)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
+}
+
+void TMainF::anordnen()
+{
+    if (!LinkeF || !MenuF) return;
+    const int breite = LinkeF->width() + MenuF->width();
+    const int hoehe = qMax(LinkeF->height(), MenuF->vollHoehe + MenuF->Abschluss->height());
+    const int x = qMax(0, (width() - breite) / 2);
+    const int y = qMax(0, (height() - hoehe) / 2 + 11);
+    LinkeF->move(x, y);
+    MenuF->move(x + LinkeF->width(), y);
+    StandardOrtSetzen(mapToGlobal(QPoint(x, y)));
+}
+
+void TMainF::uhrStarten() { Timer1->start(); }
+void TMainF::uhrAnhalten() { Timer1->stop(); }
+
+void TMainF::uhrTakt()
+{
+    if (LinkeF) LinkeF->uhrZeigen(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
+    if (MenuF && S.Spiel.ManagerHoch >= 0) MenuF->kontoZeigen();
+}
+
+void TMainF::versteckenUmschalten()
+{
+    if (!versteckt_ && isVisible() && !isMinimized()) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != this && w->isVisible() && !w->isModal()) w->hide();
+        versteckt_ = true;
+        // Verkleinert statt verborgen: so bleibt das Spiel in der Taskleiste erreichbar.
+        showMinimized();
+    } else {
+        versteckt_ = false;
+        showMaximized();
+        if (LinkeF) LinkeF->show();
+        if (MenuF) MenuF->show();
+        activateWindow();
+    }
+}
+
+void TMainF::changeEvent(QEvent* e)
+{
+    // Aus der Taskleiste zurückgeholt: wie ein zweites Strg+W.
+    if (e->type() == QEvent::WindowStateChange && versteckt_ && !isMinimized()) {
+        versteckt_ = false;
+        if (LinkeF) LinkeF->show();
+        if (MenuF) MenuF->show();
+    }
+    QWidget::changeEvent(e);
+}
+
+void TMainF::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::RightButton) farbeSetzen(Qt::black);
+}
+
+void TMainF::mouseDoubleClickEvent(QMouseEvent*)
+{
+    const int r = Zufall(0, 255);
+    const int g = Zufall(0, 255);
+    const int b = Zufall(0, 255);
+    farbeSetzen(QColor(r, g, b));
+}
+
+void TMainF::closeEvent(QCloseEvent* e)
+{
+    if (endet_) {
+        e->accept();
+        return;
+    }
+    // Schließen heißt hier: der Abschiedsbildschirm fragt.
+    e->ignore();
+    if (EndeF) QTimer::singleShot(0, EndeF, &TEndeF::oeffnen);
+}
+
+void TMainF::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    anordnen();
+}
+
+void TMainF::beenden()
+{
+    endet_ = true;
+    Timer1->stop();
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}
+
+bool TMainF::spielAnlegen()
+{
+    // Splash, solange die Daten geladen werden.
+    if (LinkeF) LinkeF->hide();
+    if (MenuF) MenuF->hide();
+    if (VorStartF) {
+        if (QScreen* s = QGuiApplication::primaryScreen())
+            VorStartF->move(s->geometry().center() - QPoint(VorStartF->width() / 2, VorStartF->height() / 2));
+        VorStartF->show();
+        VorStartF->raise();
+        Warte(2000);
+    }
+    const bool daten = SpielAnlegenBeginnen();
+    if (VorStartF) VorStartF->hide();
+    if (!daten) return false;
+    ZufallSetzen(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+
+    farbeSetzen(Qt::black);
+    showMaximized();
+    if (StartF && !StartF->ausfuehren()) return false;
+
+    SpielAnlegenAbschliessen();
+    anordnen();
+    MenueAnzeigen();
+    if (LinkeF) LinkeF->show();
+    if (MenuF) {
+        MenuF->show();
+        MenuF->abschlussFokussieren();
+    }
+    return true;
+}
+
+void FensterSchliessen()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == MainF || w == Spieltagfenster() || !w->isVisible()) continue;
+        // Ein gerade laufender modaler Dialog schließt sich selbst.
+        if (w->isModal() || w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip) continue;
+        w->close();
+    }
+    QApplication::processEvents();
+}
+
+namespace {
+
+// Was der Zugablauf am Menü zeigt.
+class QtMenueanzeige : public Menueanzeige {
+public:
+    void fensterSchliessen() override { FensterSchliessen(); }
+    void menueZeigen() override
+    {
+        if (MenuF) MenuF->menueAnzeigen();
+    }
+    void aufrollen() override
+    {
+        if (MainF) MainF->uhrAnhalten();
+        if (LinkeF) LinkeF->setEnabled(false);
+        if (MenuF) {
+            MenuF->bedienungFreigeben(false);
+            MenuF->hochrollen();
+        }
+    }
+    void abrollen() override
+    {
+        if (MenuF) {
+            MenuF->runterrollen();
+            MenuF->bedienungFreigeben(true);
+        }
+        if (MainF) MainF->uhrStarten();
+    }
+    void seitenleisteFreigeben() override
+    {
+        if (LinkeF) LinkeF->setEnabled(true);
+    }
+    void tagBeginnt() override
+    {
+        if (LinkeF) LinkeF->hide();
+        if (MenuF) MenuF->hide();
+    }
+    void tagEndet() override
+    {
+        if (MainF && MainF->isVisible() && !MainF->versteckt()) {
+            if (LinkeF) LinkeF->show();
+            if (MenuF) MenuF->show();
+        }
+    }
+    void spielfreiZeigen(const std::string& name) override
+    {
+        if (MenuF) MenuF->spielfreiZeigen(Q(name));
+    }
+    void spielfreiVerbergen() override
+    {
+        if (MenuF) MenuF->spielfreiVerbergen();
+    }
+    void abschlussFokus() override
+    {
+        if (MenuF) MenuF->abschlussFokussieren();
+    }
+};
+
+} // namespace
+
+void FensterAnlegen()
+{
+    MainF = new TMainF;
+    HauptfensterSetzen(MainF);
+    LinkeF = new TLinkeF(MainF);
+    MenuF = new TMenuF(MainF);
+    LinkeF->hide();
+    MenuF->hide();
+    VorStartF = new TVorStartF;
+    StartF = new TStartF(MainF);
+    LigawahlF = new TLigawahlF(MainF);
+    DiskF = new TDiskF(MainF);
+    PleiteF = new TPleiteF(MainF);
+    EndeF = new TEndeF(MainF);
+    HilfeF = new THilfeF(MainF);
+    ProgrammInfoF = new TProgrammInfoF(MainF);
+    ErgebnislisteF = new TErgebnislisteF(MainF);
+
+    static QtMenueanzeige menue;
+    MenueAnzeigeSetzen(&menue);
+    PleiteAnzeigeVerbinden();
+    TagesanzeigeSetzen(ErgebnislisteF);
+    SpieltagfensterSetzen(ErgebnislisteF);
+    LigawahlDialog = [] { return LigawahlF->waehlen(); };
+
+    MenuF->abschluss = [] { AbschlussClick(); };
+    MenuF->diskOeffnen = [] { DiskF->zeigen(); };
+    MenuF->hilfeOeffnen = [] { HilfeF->zeigen(); };
+    MenuF->infoOeffnen = [] { ProgrammInfoF->oeffnen(); };
+    MenuF->tschuessOeffnen = [] { EndeF->oeffnen(); };
+    DiskF->nachLaden = [] { MenueAnzeigen(); };
+    DiskF->ladenGesperrt = [] { MenuF->Disk->setVisible(false); };
+    MenuF->oeffnerSetzen(18, [] {
+        if (NeuerSpielerKlick()) MenueAnzeigen();
+    });
+    MenuF->oeffnerSetzen(19, [] {
+        if (NeuesSpielKlick() && !MainF->spielAnlegen()) MainF->beenden();
+    });
+}
+
+} // namespace torvane

@@ -1,0 +1,435 @@
+#include "flow/screens/MenuFrm.h"
+
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/SpielstandDatei.h"
+#include "core/Variablen.h"
+#include "core/screens/QtOberflaeche.h"
+#include "core/screens/Stil.h"
+#include "flow/Neuanlage.h"
+#include "flow/Zug.h"
+#include "flow/screens/MainFrm.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace torvane {
+
+TMenuF* MenuF = nullptr;
+
+void TKlickPanel::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton) emit geklickt();
+}
+
+namespace {
+
+const char* const Unterknopftexte[24] = {
+    "Aufstellung", "Spielsystem", "Training",     "Trainingslager", "4",             "5",
+    "Info",        "Statistik",   "Tabelle",      "Spieltage",      "LigaStärke",    "Pokalspiele",
+    "Bank",        "Stadion",     "Werbung",      "TotoTip",        "Transfermarkt", "17",
+    "Neuer Spieler", "Neues Spiel", "Editor",     "Einstellungen",  "Legende",       "Ewigentabelle",
+};
+
+const char* const Hauptknopftexte[4] = {"&Mannschaft ", "&Information", "&Finanzen", "&Sonstiges"};
+
+// Ein Unterknopf, dessen Beschriftung eine Zahl ist, ist ein Platzhalter und erscheint nie.
+bool Platzhalter(int k)
+{
+    bool zahl = false;
+    QString::fromUtf8(Unterknopftexte[k]).toInt(&zahl);
+    return zahl;
+}
+
+QLabel* Tafelfeld(QWidget* eltern, const QString& name, QRect ort, int punkte = 10, bool fett = true)
+{
+    auto* l = new QLabel(eltern);
+    l->setObjectName(name);
+    l->setGeometry(ort);
+    l->setFont(Schrift(punkte, fett));
+    l->setAlignment(Qt::AlignCenter);
+    l->setStyleSheet(QStringLiteral("QLabel { background: white; color: %1; border: 1px solid %2; border-radius: 4px; }")
+                         .arg(Hex(Farbe::Nacht), Hex(Farbe::RasenHell)));
+    return l;
+}
+
+QLabel* Beschriftung(QWidget* eltern, const QString& text, QRect ort)
+{
+    auto* l = new QLabel(text, eltern);
+    l->setGeometry(ort);
+    l->setFont(Schrift(9, true));
+    l->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen.darker(130))));
+    return l;
+}
+
+QProgressBar* Anzeige(QWidget* eltern, const QString& name, QRect ort, const QColor& farbe, bool umgekehrt = false)
+{
+    auto* g = new QProgressBar(eltern);
+    g->setObjectName(name);
+    g->setGeometry(ort);
+    g->setRange(0, 100);
+    g->setValue(0);
+    g->setTextVisible(false);
+    g->setInvertedAppearance(umgekehrt);
+    g->setStyleSheet(QStringLiteral("QProgressBar { background: white; border: 1px solid %1; border-radius: 4px; }"
+                                    "QProgressBar::chunk { background: %2; border-radius: 3px; }")
+                         .arg(Hex(Farbe::Tinte), Hex(farbe)));
+    return g;
+}
+
+constexpr int MenueBreite = 250;
+constexpr int TafelHoehe = 472;
+constexpr int AbschlussHoehe = 84;
+
+} // namespace
+
+TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
+{
+    setObjectName(QStringLiteral("MenuF"));
+    setAttribute(Qt::WA_StyledBackground);
+    StilSetzen(this);
+    setFixedSize(MenueBreite, TafelHoehe + AbschlussHoehe);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, MenueBreite, TafelHoehe);
+
+    Beschriftung(Panel1, QStringLiteral("Managemet"), QRect(6, 6, 80, 20));
+    P1 = Tafelfeld(Panel1, QStringLiteral("P1"), QRect(86, 4, 158, 22));
+    Beschriftung(Panel1, QStringLiteral("Verein"), QRect(6, 32, 80, 20));
+    P2 = Tafelfeld(Panel1, QStringLiteral("P2"), QRect(86, 30, 158, 22), 9);
+    P3 = Tafelfeld(Panel1, QStringLiteral("P3"), QRect(6, 56, 96, 22));
+    P4 = Tafelfeld(Panel1, QStringLiteral("P4"), QRect(106, 56, 138, 22));
+
+    Beschriftung(Panel1, QStringLiteral("Moral"), QRect(6, 86, 60, 18));
+    Gauge1 = Anzeige(Panel1, QStringLiteral("Gauge1"), QRect(60, 86, 184, 16), Farbe::Sonne);
+    L4 = new QLabel(Panel1);
+    L4->setObjectName(QStringLiteral("L4"));
+    L4->setGeometry(60, 104, 184, 18);
+    L4->setAlignment(Qt::AlignCenter);
+    L4->setFont(Schrift(10, true));
+
+    Beschriftung(Panel1, QStringLiteral("Einsatz der Mannschaft"), QRect(6, 128, 238, 18));
+    Gauge2 = Anzeige(Panel1, QStringLiteral("Gauge2"), QRect(6, 156, 98, 16), Farbe::Limette, true);
+    Gauge3 = Anzeige(Panel1, QStringLiteral("Gauge3"), QRect(146, 156, 98, 16), Farbe::Rot);
+    UpDown1Hoch = new QToolButton(Panel1);
+    UpDown1Hoch->setObjectName(QStringLiteral("UpDown1Hoch"));
+    UpDown1Hoch->setArrowType(Qt::UpArrow);
+    UpDown1Hoch->setGeometry(110, 146, 30, 18);
+    UpDown1Runter = new QToolButton(Panel1);
+    UpDown1Runter->setObjectName(QStringLiteral("UpDown1Runter"));
+    UpDown1Runter->setArrowType(Qt::DownArrow);
+    UpDown1Runter->setGeometry(110, 164, 30, 18);
+    connect(UpDown1Hoch, &QToolButton::clicked, this, &TMenuF::einsatzHoch);
+    connect(UpDown1Runter, &QToolButton::clicked, this, &TMenuF::einsatzRunter);
+    L2 = new QLabel(Panel1);
+    L2->setObjectName(QStringLiteral("L2"));
+    L2->setGeometry(6, 186, 238, 20);
+    L2->setAlignment(Qt::AlignCenter);
+    L2->setFont(Schrift(10, true));
+    L2->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Nacht)));
+
+    Beschriftung(Panel1, QStringLiteral("Konto"), QRect(6, 214, 50, 20));
+    P5 = Tafelfeld(Panel1, QStringLiteral("P5"), QRect(56, 212, 160, 24), 11);
+    L1 = new QLabel(QString::fromUtf8(Waehrung), Panel1);
+    L1->setObjectName(QStringLiteral("L1"));
+    L1->setGeometry(218, 212, 28, 24);
+    L1->setFont(Schrift(12, true));
+
+    for (int n = 0; n < 4; ++n) {
+        auto* b = new QPushButton(QString::fromUtf8(Hauptknopftexte[n]), Panel1);
+        b->setObjectName(QStringLiteral("M%1").arg(n));
+        b->setGeometry(6, 244 + n * 40, 108, 34);
+        connect(b, &QPushButton::clicked, this, [this, n] { hauptKlick(n); });
+        M[static_cast<size_t>(n)] = b;
+    }
+    for (int k = 0; k < 24; ++k) {
+        auto* b = new QPushButton(QString::fromUtf8(Unterknopftexte[k]), Panel1);
+        b->setObjectName(QStringLiteral("K%1").arg(k));
+        b->setGeometry(122, 244, 122, 24);
+        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border-color: %3; }"
+                                        "QPushButton:hover { background: %4; }")
+                             .arg(Hex(Farbe::Creme), Hex(Farbe::Nacht), Hex(Farbe::RasenHell), Hex(Farbe::Sonne)));
+        b->setVisible(false);
+        b->setEnabled(false);
+        b->setToolTip(QStringLiteral("Kommt bald"));
+        b->installEventFilter(this);
+        connect(b, &QPushButton::clicked, this, [this, k] { unterKlick(k); });
+        K[static_cast<size_t>(k)] = b;
+    }
+
+    auto unten = [this](const QString& text, const QString& name, QRect ort) {
+        auto* b = new QPushButton(text, Panel1);
+        b->setObjectName(name);
+        b->setGeometry(ort);
+        return b;
+    };
+    Disk = unten(QStringLiteral("Disk"), QStringLiteral("Disk"), QRect(6, 414, 116, 26));
+    Hilfe = unten(QStringLiteral("Hilfe"), QStringLiteral("Hilfe"), QRect(128, 414, 116, 26));
+    Info = unten(QStringLiteral("Info"), QStringLiteral("Info"), QRect(6, 442, 116, 26));
+    Tschuess = unten(QStringLiteral("Tschüss"), QStringLiteral("Tschuess"), QRect(128, 442, 116, 26));
+    connect(Disk, &QPushButton::clicked, this, [this] {
+        FensterSchliessen();
+        if (diskOeffnen) diskOeffnen();
+    });
+    connect(Hilfe, &QPushButton::clicked, this, [this] {
+        FensterSchliessen();
+        if (hilfeOeffnen) hilfeOeffnen();
+    });
+    connect(Info, &QPushButton::clicked, this, [this] {
+        if (infoOeffnen) infoOeffnen();
+    });
+    connect(Tschuess, &QPushButton::clicked, this, [this] {
+        if (tschuessOeffnen) tschuessOeffnen();
+    });
+
+    Abschluss = new TKlickPanel(this);
+    Abschluss->setObjectName(QStringLiteral("Abschluss"));
+    Abschluss->setGeometry(0, TafelHoehe, MenueBreite, AbschlussHoehe);
+    Abschluss->setStyleSheet(QStringLiteral("QFrame#Abschluss { background: %1; border-top: 3px solid %2; }")
+                                 .arg(Hex(Farbe::Rasen), Hex(Farbe::Sonne)));
+    Abschluss->setCursor(Qt::PointingHandCursor);
+    Abschluss->setToolTip(QStringLiteral("Zug abschließen (Enter)"));
+    Label3D1 = new QLabel(Abschluss);
+    Label3D1->setObjectName(QStringLiteral("Label3D1"));
+    Label3D1->setGeometry(4, 6, 242, 22);
+    Label3D1->setAlignment(Qt::AlignCenter);
+    Label3D1->setFont(Schrift(11, true));
+    Label3D1->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Sonne)));
+    Label3D2 = new QLabel(Abschluss);
+    Label3D2->setObjectName(QStringLiteral("Label3D2"));
+    Label3D2->setGeometry(4, 28, 242, 20);
+    Label3D2->setAlignment(Qt::AlignCenter);
+    Label3D2->setFont(Schrift(10, true));
+    Label3D2->setStyleSheet(QStringLiteral("color: white;"));
+    for (QLabel* l : {Label3D1, Label3D2}) l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    AbschlussButton = new QPushButton(QStringLiteral("Abschluss"), Abschluss);
+    AbschlussButton->setObjectName(QStringLiteral("AbschlussButton"));
+    AbschlussButton->setGeometry(65, 52, 120, 26);
+    AbschlussButton->setDefault(true);
+    AbschlussButton->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border-color: white; }"
+                                                  "QPushButton:focus { border: 2px solid white; }")
+                                       .arg(Hex(Farbe::Sonne), Hex(Farbe::Nacht)));
+    connect(AbschlussButton, &QPushButton::clicked, this, &TMenuF::abschlussFolgen);
+    connect(Abschluss, &TKlickPanel::geklickt, this, &TMenuF::abschlussFolgen);
+
+    PanelSpielfrei = new QFrame(Abschluss);
+    PanelSpielfrei->setObjectName(QStringLiteral("PanelSpielfrei"));
+    PanelSpielfrei->setGeometry(0, 0, MenueBreite, AbschlussHoehe);
+    PanelSpielfrei->setStyleSheet(QStringLiteral("QFrame#PanelSpielfrei { background: %1; }").arg(Hex(Farbe::Nacht)));
+    auto* spielfrei = new QLabel(QStringLiteral("S p i e l f r e i"), PanelSpielfrei);
+    spielfrei->setGeometry(0, 10, MenueBreite, 30);
+    spielfrei->setAlignment(Qt::AlignCenter);
+    spielfrei->setFont(Schrift(15, true));
+    spielfrei->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Sonne)));
+    LabelSpielFrei = new QLabel(PanelSpielfrei);
+    LabelSpielFrei->setObjectName(QStringLiteral("LabelSpielFrei"));
+    LabelSpielFrei->setGeometry(0, 44, MenueBreite, 26);
+    LabelSpielFrei->setAlignment(Qt::AlignCenter);
+    LabelSpielFrei->setFont(Schrift(12, true));
+    LabelSpielFrei->setStyleSheet(QStringLiteral("color: white;"));
+    PanelSpielfrei->setVisible(false);
+
+    vollHoehe = TafelHoehe;
+}
+
+void TMenuF::abschlussFolgen()
+{
+    if (!isEnabled() || !AbschlussButton->isEnabled() || PanelSpielfrei->isVisible()) return;
+    if (abschluss) abschluss();
+}
+
+void TMenuF::oeffnerSetzen(int k, std::function<void()> oeffner)
+{
+    QPushButton* b = K[static_cast<size_t>(k)];
+    oeffner_[static_cast<size_t>(k)] = std::move(oeffner);
+    const bool da = static_cast<bool>(oeffner_[static_cast<size_t>(k)]);
+    b->setEnabled(da);
+    b->setToolTip(da ? QString() : QStringLiteral("Kommt bald"));
+}
+
+void TMenuF::menueAnzeigen()
+{
+    // AnzeigeErster setzt die Regel (MenueAnzeigen); hier wird nur gezeichnet.
+    if (MainF) MainF->uhrStarten();
+    const int m = S.AktManager;
+    const Manager_& mg = S.Manager[m];
+    P1->setText(Q(mg.Name.text()));
+    P2->setText(Q(mg.Vereinsname.text()));
+    P3->setText(Q(SaisonText()).trimmed());
+    P4->setText(mg.Liga >= 0 && mg.Liga < static_cast<int>(LigaNamen.size()) ? QString::fromUtf8(LigaNamen[mg.Liga])
+                                                                             : QString());
+    kontoZeigen();
+    const int moral = VereinVon(m).Moral;
+    Gauge1->setValue(qBound(0, moral, 100));
+    L4->setText(Q(MoralWort(moral)));
+    einsatzAnzeigen();
+    const Abschlusstexte t = AbschlussTexte();
+    Label3D1->setText(Q(t.wettbewerb));
+    Label3D2->setText(Q(t.tag));
+    // Nach einer Ladefrage gibt es den Speicherbildschirm erst beim nächsten Start wieder.
+    Disk->setVisible(!LadenGesperrt());
+}
+
+void TMenuF::kontoZeigen()
+{
+    if (S.AktManager > 3) return;
+    const int32_t konto = S.Manager[S.AktManager].Kontostand;
+    P5->setText(Q(Geldtext(konto)));
+    P5->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border: 1px solid %3; border-radius: 4px; }")
+                          .arg(Hex(konto >= 0 ? Farbe::Limette : Farbe::Rot), konto >= 0 ? Hex(Farbe::Nacht)
+                                                                                          : QStringLiteral("white"),
+                               Hex(Farbe::Tinte)));
+    L1->setText(QString::fromUtf8(Waehrung).trimmed());
+}
+
+void TMenuF::einsatzAnzeigen()
+{
+    const int e = S.Manager[S.AktManager].Einsatz;
+    L2->setText(Q(EinsatzText(e)));
+    // Beide Anzeigen jedes Mal setzen: sonst stünde nach einem Managerwechsel
+    // noch der Ausschlag des Vorgängers auf der anderen Seite.
+    Gauge3->setValue(e >= 1 ? qMin(e, 100) : 0);
+    Gauge2->setValue(e < 0 ? qMin(-e, 100) : 0);
+}
+
+void TMenuF::einsatzHoch()
+{
+    if (!EinsatzHoch()) return;
+    einsatzAnzeigen();
+    EinsatzAnzeigen();
+    if (nachEinsatz) nachEinsatz();
+}
+
+void TMenuF::einsatzRunter()
+{
+    if (!EinsatzRunter()) return;
+    einsatzAnzeigen();
+    EinsatzAnzeigen();
+    if (nachEinsatz) nachEinsatz();
+}
+
+void TMenuF::hauptKlick(int n)
+{
+    HauptknopfKlick();
+    setEnabled(false);
+    for (int i = 0; i < 4; ++i) {
+        QFont f = M[static_cast<size_t>(i)]->font();
+        f.setBold(i == n);
+        M[static_cast<size_t>(i)]->setFont(f);
+    }
+    if (n != letzteGruppe && letzteGruppe >= 0) {
+        for (int k = 6 * letzteGruppe; k < 6 * letzteGruppe + 6; ++k) {
+            if (!K[static_cast<size_t>(k)]->isVisible()) continue;
+            K[static_cast<size_t>(k)]->setVisible(false);
+            WarteSekunden(0.03);
+        }
+    }
+    for (int i = 0; i < 6; ++i) {
+        QPushButton* b = K[static_cast<size_t>(6 * n + i)];
+        b->move(122, 244 + i * 27);
+        QFont f = b->font();
+        f.setBold(false);
+        b->setFont(f);
+        if (!b->isVisible() && !Platzhalter(6 * n + i)) {
+            b->setVisible(true);
+            WarteSekunden(0.05);
+        }
+    }
+    letzteGruppe = n;
+    setEnabled(true);
+}
+
+void TMenuF::unterKlick(int k)
+{
+    const auto& o = oeffner_[static_cast<size_t>(k)];
+    if (!o) return;
+    UnterknopfKlick();
+    // Tabelle, Spieltage und LigaStärke zeigen eine Liga: erst wählen, dann öffnen.
+    if (k == 8 || k == 9 || k == 10) {
+        const int erster = LigaWaehlen();
+        if (erster <= 0) return; // ohne Wahl geschlossen
+        S.Spiel.AnzeigeErster = erster;
+    }
+    o();
+}
+
+bool TMenuF::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::Enter) {
+        if (auto* b = qobject_cast<QPushButton*>(o)) {
+            if (hervor_ && hervor_ != b) {
+                QFont f = hervor_->font();
+                f.setBold(false);
+                hervor_->setFont(f);
+            }
+            QFont f = b->font();
+            f.setBold(true);
+            b->setFont(f);
+            hervor_ = b;
+        }
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void TMenuF::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton) Klang("OhOh");
+}
+
+void TMenuF::hochrollen()
+{
+    vollHoehe = Panel1->height() > 0 ? Panel1->height() : vollHoehe;
+    int h = Panel1->height();
+    while (h > 0) {
+        h -= 4;
+        Panel1->setFixedHeight(qMax(h, 0));
+        Abschluss->move(0, qMax(h, 0));
+        setFixedHeight(qMax(h, 0) + AbschlussHoehe);
+        Warte(10);
+    }
+}
+
+void TMenuF::runterrollen()
+{
+    int h = Panel1->height();
+    while (h < vollHoehe) {
+        h = qMin(h + 2, vollHoehe);
+        Panel1->setFixedHeight(h);
+        Abschluss->move(0, h);
+        setFixedHeight(h + AbschlussHoehe);
+        Warte(10);
+    }
+}
+
+void TMenuF::spielfreiZeigen(const QString& name)
+{
+    LabelSpielFrei->setText(name);
+    PanelSpielfrei->setVisible(true);
+    PanelSpielfrei->raise();
+}
+
+void TMenuF::spielfreiVerbergen() { PanelSpielfrei->setVisible(false); }
+
+void TMenuF::bedienungFreigeben(bool an)
+{
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (qobject_cast<QPushButton*>(w) || qobject_cast<QToolButton*>(w)) w->setEnabled(an);
+    }
+    // Gesperrte Unterknöpfe bleiben gesperrt.
+    if (an)
+        for (int k = 0; k < 24; ++k) K[static_cast<size_t>(k)]->setEnabled(static_cast<bool>(oeffner_[static_cast<size_t>(k)]));
+}
+
+void TMenuF::abschlussFokussieren()
+{
+    if (AbschlussButton->isVisible() && AbschlussButton->isEnabled() && MainF && MainF->isVisible())
+        AbschlussButton->setFocus();
+}
+
+} // namespace torvane

@@ -1,0 +1,99 @@
+// Das Managermenü: wer dran ist, Verein, Saison, Liga, Moral, Einsatz und
+// Konto, die vier Hauptknöpfe mit ihren Unterknöpfen, die Knöpfe unten und
+// die Abschlusstafel. Es zeigt nur den Spielstand; was ein Knopf auslöst,
+// hängt an den Haken unten (der Zugabschluss an "abschluss").
+#pragma once
+
+#include <QFrame>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QToolButton;
+
+namespace torvane {
+
+// Eine Tafel, die einen Mausklick meldet.
+class TKlickPanel : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+signals:
+    void geklickt();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+};
+
+class TMenuF : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMenuF(QWidget* eltern = nullptr);
+
+    // --- Haken ---
+    // Schließt den Zug des aktuellen Managers (Abschlusstafel, Knopf, Enter, "Automatic").
+    std::function<void()> abschluss;
+    // Nach jeder Einsatzänderung (Ligastärke- und Statistikfenster auffrischen).
+    std::function<void()> nachEinsatz;
+    // Öffnet das Fenster des Unterknopfs K<k>; ohne Öffner ist der Knopf gesperrt ("Kommt bald").
+    void oeffnerSetzen(int k, std::function<void()> oeffner);
+    // Die Knöpfe unten: "Disk", "Hilfe", "Info", "Tschüss".
+    std::function<void()> diskOeffnen, hilfeOeffnen, infoOeffnen, tschuessOeffnen;
+
+    // --- Anzeige ---
+    // Das Menü für AktManager neu aufbauen.
+    void menueAnzeigen();
+    void einsatzAnzeigen();
+    // Konto (P5, L1) aus dem Kontostand; vom Uhrtakt des Hauptfensters gerufen.
+    void kontoZeigen();
+
+    // Hauptknopf n (0..3) wählen: Gruppe wechseln mit der Aufdeck-Animation.
+    void hauptKlick(int n);
+    void unterKlick(int k);
+    void einsatzHoch();
+    void einsatzRunter();
+
+    // Einrollen und Ausrollen der oberen Tafel während der Tag läuft.
+    void hochrollen();
+    void runterrollen();
+    void spielfreiZeigen(const QString& name);
+    void spielfreiVerbergen();
+    // Alle Bedienelemente des Menüs an oder aus.
+    void bedienungFreigeben(bool an);
+    void abschlussFokussieren();
+    // Wie ein Klick auf die Abschlusstafel (nur wenn das Menü bedienbar ist).
+    void abschlussFolgen();
+
+    // --- Bedienelemente (Namen wie im Spiel) ---
+    QWidget* Panel1;
+    QLabel *P1, *P2, *P3, *P4, *P5, *L1, *L2, *L4;
+    QProgressBar *Gauge1, *Gauge2, *Gauge3;
+    QToolButton *UpDown1Hoch, *UpDown1Runter;
+    std::array<QPushButton*, 4> M{};
+    std::array<QPushButton*, 24> K{};
+    QPushButton *Disk, *Hilfe, *Info, *Tschuess;
+    TKlickPanel* Abschluss;
+    QLabel *Label3D1, *Label3D2;
+    QPushButton* AbschlussButton;
+    QFrame* PanelSpielfrei;
+    QLabel* LabelSpielFrei;
+
+    int letzteGruppe = -1;
+    int vollHoehe = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    std::array<std::function<void()>, 24> oeffner_{};
+    QPushButton* hervor_ = nullptr;
+};
+
+extern TMenuF* MenuF;
+
+} // namespace torvane

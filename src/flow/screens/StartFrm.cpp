@@ -1,0 +1,226 @@
+#include "flow/screens/StartFrm.h"
+
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+#include "core/screens/Bilder.h"
+#include "core/screens/QtOberflaeche.h"
+#include "core/screens/Stil.h"
+#include "flow/Neuanlage.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+namespace torvane {
+
+TStartF* StartF = nullptr;
+
+namespace {
+constexpr int Breite = 560;
+constexpr int Hoehe = 440;
+} // namespace
+
+TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("StartF"));
+    setWindowTitle(QStringLiteral("Wer soll Spielen ?"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    StilSetzen(this);
+    setFixedSize(Breite, Hoehe);
+
+    Kopf = new QWidget(this);
+    Kopf->setGeometry(0, 210, Breite, 100);
+    Titel = new QLabel(QStringLiteral("Torvane"), Kopf);
+    Titel->setObjectName(QStringLiteral("Titel"));
+    Titel->setGeometry(0, 0, Breite, 56);
+    Titel->setAlignment(Qt::AlignCenter);
+    Titel->setFont(Schrift(34, true));
+    Titel->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen)));
+    Untertitel = new QLabel(Kopf);
+    Untertitel->setObjectName(QStringLiteral("Untertitel"));
+    Untertitel->setGeometry(0, 56, Breite, 24);
+    Untertitel->setAlignment(Qt::AlignCenter);
+    Untertitel->setFont(Schrift(12, true));
+    Untertitel->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Nacht)));
+    Version = new QLabel(Kopf);
+    Version->setObjectName(QStringLiteral("Version"));
+    Version->setGeometry(0, 80, Breite, 18);
+    Version->setAlignment(Qt::AlignCenter);
+    Version->setFont(Schrift(9));
+
+    Bild1 = new QLabel(this);
+    Bild1->setObjectName(QStringLiteral("Bild1"));
+    Bild1->setGeometry(20, 112, 220, 220);
+    Bild1->setPixmap(Bild(QStringLiteral("start"), Bild1->size()));
+    Bild1->setVisible(false);
+
+    StartKnopf = new QPushButton(QStringLiteral("Start"), this);
+    StartKnopf->setObjectName(QStringLiteral("StartKnopf"));
+    StartKnopf->setGeometry(Breite / 2 + 60, 220, 160, 48);
+    StartKnopf->setFont(Schrift(16, true));
+    StartKnopf->setVisible(false);
+    connect(StartKnopf, &QPushButton::clicked, this, &TStartF::startKlick);
+
+    Eingabe = new QWidget(this);
+    Eingabe->setObjectName(QStringLiteral("Eingabe"));
+    Eingabe->setGeometry(256, 112, 284, 0);
+    Eingabe->setAttribute(Qt::WA_StyledBackground);
+    Eingabe->setStyleSheet(QStringLiteral("QWidget#Eingabe { background: white; border: 2px solid %1; border-radius: 10px; }")
+                               .arg(Hex(Farbe::RasenHell)));
+    Ueberschrift = Kopfzeile(QStringLiteral("1. Spieler"), Eingabe);
+    Ueberschrift->setObjectName(QStringLiteral("Ueberschrift"));
+    Ueberschrift->setGeometry(10, 10, 264, 30);
+    auto* nameL = new QLabel(QStringLiteral("Name"), Eingabe);
+    nameL->setGeometry(12, 50, 260, 18);
+    NameFeld = new QLineEdit(Eingabe);
+    NameFeld->setObjectName(QStringLiteral("NameFeld"));
+    NameFeld->setGeometry(12, 70, 260, 26);
+    NameFeld->setMaxLength(15);
+    auto* vereinL = new QLabel(QStringLiteral("Mannschaft"), Eingabe);
+    vereinL->setGeometry(12, 104, 260, 18);
+    VereinFeld = new QComboBox(Eingabe);
+    VereinFeld->setObjectName(QStringLiteral("VereinFeld"));
+    VereinFeld->setGeometry(12, 124, 260, 26);
+    VereinFeld->setEditable(true);
+    VereinFeld->setInsertPolicy(QComboBox::NoInsert);
+    VereinFeld->lineEdit()->setMaxLength(25);
+    VereinFeld->setMaxVisibleItems(15);
+    Aktivieren = new QPushButton(Eingabe);
+    Aktivieren->setObjectName(QStringLiteral("Aktivieren"));
+    Aktivieren->setGeometry(12, 166, 260, 30);
+    Zurueck = new QPushButton(QStringLiteral("Zurück"), Eingabe);
+    Zurueck->setObjectName(QStringLiteral("Zurueck"));
+    Zurueck->setGeometry(12, 206, 120, 30);
+    Weiter = new QPushButton(QStringLiteral("Weiter"), Eingabe);
+    Weiter->setObjectName(QStringLiteral("Weiter"));
+    Weiter->setGeometry(152, 206, 120, 30);
+    for (QPushButton* b : {Aktivieren, Zurueck, Weiter}) b->setAutoDefault(false);
+    connect(Aktivieren, &QPushButton::clicked, this, &TStartF::aktivierenKlick);
+    connect(Zurueck, &QPushButton::clicked, this, &TStartF::zurueckKlick);
+    connect(Weiter, &QPushButton::clicked, this, &TStartF::weiterKlick);
+    Eingabe->setVisible(false);
+
+    Fortschritt = new QLabel(this);
+    Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    Fortschritt->setGeometry(20, 396, Breite - 40, 28);
+    Fortschritt->setFont(Schrift(13, true));
+    Fortschritt->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen)));
+}
+
+void TStartF::vorspann()
+{
+    vorspannLaeuft_ = true;
+    for (int o = 0; o <= 255; o += 10) {
+        setWindowOpacity(o / 255.0);
+        Warte(10);
+        if (!isVisible()) return;
+    }
+    setWindowOpacity(1.0);
+    Klang("torvane");
+    const QString untertitel = QStringLiteral("Eine FußballManagerSimulation *");
+    for (int i = 1; i <= untertitel.size(); ++i) {
+        Untertitel->setText(untertitel.left(i));
+        Warte(20);
+        if (!isVisible()) return;
+    }
+    Version->setText(QStringLiteral("V ") + QString::fromUtf8(ProgrammVersion));
+    Warte(2000);
+    if (!isVisible()) return;
+    Kopf->move(Kopf->x(), Kopf->y() - 200);
+    Bild1->setVisible(true);
+    Warte(2500);
+    if (!isVisible()) return;
+    Klang("bumm");
+    StartKnopf->setVisible(true);
+    StartKnopf->setFocus();
+    vorspannLaeuft_ = false;
+}
+
+void TStartF::startKlick()
+{
+    StartVorschlag();
+    VereinFeld->clear();
+    for (const std::string& n : StartVereinsliste()) VereinFeld->addItem(Q(n));
+    StartKnopf->setVisible(false);
+    Eingabe->setVisible(true);
+    slotZeigen();
+    // Die Eingabetafel klappt auf.
+    for (int h = 0; h <= 250; h += 25) {
+        Eingabe->resize(Eingabe->width(), h);
+        Warte(10);
+    }
+    NameFeld->setFocus();
+}
+
+std::string TStartF::name() const { return U(NameFeld->text()); }
+std::string TStartF::verein() const { return U(VereinFeld->currentText()); }
+
+void TStartF::slotZeigen()
+{
+    const int m = S.Spiel.ManagerHoch;
+    Ueberschrift->setText(Q(StartUeberschrift(m)));
+    NameFeld->setText(Q(S.Manager[m].Name.text()));
+    VereinFeld->setEditText(Q(S.Manager[m].Vereinsname.text()));
+    Zurueck->setVisible(m > 0);
+    Aktivieren->setVisible(m < 3);
+    Aktivieren->setText(Q(StartAktivierenText(m)));
+}
+
+void TStartF::aktivierenKlick()
+{
+    StartSpielerAktivieren(name(), verein());
+    slotZeigen();
+}
+
+void TStartF::zurueckKlick()
+{
+    StartZurueck(name(), verein());
+    slotZeigen();
+}
+
+void TStartF::weiterKlick()
+{
+    if (!StartWeiter(name(), verein())) return;
+    Eingabe->setEnabled(false);
+    StartFortschritt([this](const std::string& t) { Fortschritt->setText(Q(t)); });
+    accept();
+}
+
+bool TStartF::ausfuehren()
+{
+    beendenGewuenscht = false;
+    setWindowOpacity(0.0);
+    Kopf->move(0, 210);
+    Untertitel->clear();
+    Version->clear();
+    Bild1->setVisible(false);
+    StartKnopf->setVisible(false);
+    Eingabe->setVisible(false);
+    Eingabe->setEnabled(true);
+    Eingabe->resize(Eingabe->width(), 0);
+    Fortschritt->clear();
+    if (QWidget* h = Hauptfenster()) move(h->frameGeometry().center() - QPoint(Breite / 2, Hoehe / 2));
+    QTimer::singleShot(0, this, &TStartF::vorspann);
+    exec();
+    setWindowOpacity(1.0);
+    return !beendenGewuenscht;
+}
+
+void TStartF::mouseDoubleClickEvent(QMouseEvent*)
+{
+    if (Meldung(DialogArt::Bestaetigung, "Programm schon beenden ?", Knoepfe::OkAbbrechen) == Antwort::Ok) {
+        beendenGewuenscht = true;
+        QDialog::reject();
+    }
+}
+
+void TStartF::reject()
+{
+    // Escape und das Schließkreuz fragen wie der Doppelklick.
+    mouseDoubleClickEvent(nullptr);
+}
+
+} // namespace torvane

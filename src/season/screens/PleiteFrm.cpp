@@ -1,0 +1,104 @@
+#include "season/screens/PleiteFrm.h"
+
+#include "core/screens/Bilder.h"
+#include "core/screens/QtOberflaeche.h"
+#include "core/screens/Stil.h"
+#include "flow/screens/MainFrm.h"
+#include "season/Pleite.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace torvane {
+
+TPleiteF* PleiteF = nullptr;
+
+TPleiteF::TPleiteF(QWidget* eltern) : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("PleiteF"));
+    setWindowTitle(QStringLiteral("Lizenzentzug"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    StilSetzen(this);
+    setFixedSize(460, 330);
+
+    auto* kopf = Kopfzeile(QStringLiteral("Lizenzentzug"), this);
+    kopf->setGeometry(10, 10, 440, 34);
+    kopf->setStyleSheet(kopf->styleSheet().replace(Hex(Farbe::Rasen), Hex(Farbe::Rot)));
+    Bild1 = new QLabel(this);
+    Bild1->setObjectName(QStringLiteral("Bild1"));
+    Bild1->setGeometry(20, 56, 120, 120);
+    Bild1->setPixmap(Bild(QStringLiteral("pleite"), Bild1->size()));
+    Bild2 = new QLabel(this);
+    Bild2->setObjectName(QStringLiteral("Bild2"));
+    Bild2->setGeometry(320, 56, 120, 120);
+    Bild2->setPixmap(Bild(QStringLiteral("ausgang"), Bild2->size()));
+    Label1 = new QLabel(QString::fromUtf8(PleiteText), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(150, 56, 160, 130);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFont(Schrift(10, true));
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(20, 196, 420, 40);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setFont(Schrift(16, true));
+    Label2->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rot)));
+    BitBtn1 = new QPushButton(QStringLiteral("und Tschüss"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(150, 260, 160, 40);
+    BitBtn1->setFont(Schrift(12, true));
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { tschuess_ = true; });
+}
+
+void TPleiteF::zeigen(const QString& label2)
+{
+    tschuess_ = false;
+    Label2->setText(label2);
+    if (QWidget* h = Hauptfenster()) move(h->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    setModal(true);
+    show();
+    raise();
+}
+
+void TPleiteF::warteAufTschuess()
+{
+    QEventLoop schleife;
+    QTimer uhr;
+    QObject::connect(&uhr, &QTimer::timeout, &schleife, [&] {
+        if (tschuess_ || QCoreApplication::closingDown()) schleife.quit();
+    });
+    uhr.start(20);
+    if (!tschuess_) schleife.exec();
+    hide();
+}
+
+namespace {
+class QtPleiteanzeige : public Pleiteanzeige {
+public:
+    void zeigen(const std::string& label2) override
+    {
+        if (PleiteF) PleiteF->zeigen(Q(label2));
+    }
+    void warteAufTschuess() override
+    {
+        if (PleiteF) PleiteF->warteAufTschuess();
+    }
+    void programmBeenden() override
+    {
+        if (MainF) MainF->beenden();
+    }
+};
+} // namespace
+
+void PleiteAnzeigeVerbinden()
+{
+    static QtPleiteanzeige anzeige;
+    PleiteAnzeigeSetzen(&anzeige);
+}
+
+} // namespace torvane

@@ -1,0 +1,98 @@
+#include "tools/screens/HilfeFrm.h"
+
+#include "core/Cp1252.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/screens/Bilder.h"
+#include "core/screens/QtOberflaeche.h"
+#include "core/screens/Stil.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+namespace torvane {
+
+THilfeF* HilfeF = nullptr;
+
+THilfeF::THilfeF(QWidget* eltern) : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("HilfeF"));
+    setWindowTitle(QStringLiteral("Hilfe"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    StilSetzen(this);
+    setFixedSize(550, 556);
+
+    auto* kopf = new QHBoxLayout;
+    auto* bild = new QLabel(this);
+    bild->setPixmap(Bild(QStringLiteral("hilfe"), QSize(56, 56)));
+    kopf->addWidget(bild);
+    kopf->addWidget(Kopfzeile(QStringLiteral("Hilfe"), this), 1);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setFont(Schrift(10));
+    Status = new QLabel(this);
+    Status->setObjectName(QStringLiteral("Status"));
+    Speichern = new QPushButton(QStringLiteral("Speichern"), this);
+    Speichern->setObjectName(QStringLiteral("Speichern"));
+    Schliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    Schliessen->setObjectName(QStringLiteral("Schliessen"));
+    for (QPushButton* b : {Speichern, Schliessen}) b->setAutoDefault(false);
+    connect(Speichern, &QPushButton::clicked, this, [this] {
+        if (speichern()) Klang("speichern");
+    });
+    connect(Schliessen, &QPushButton::clicked, this, &QDialog::close);
+    connect(Memo1, &QPlainTextEdit::modificationChanged, this,
+            [this](bool geaendert) { Status->setText(geaendert ? QStringLiteral("geändert") : QString()); });
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(Status, 1);
+    knoepfe->addWidget(Speichern);
+    knoepfe->addWidget(Schliessen);
+    auto* l = new QVBoxLayout(this);
+    l->addLayout(kopf);
+    l->addWidget(Memo1, 1);
+    l->addLayout(knoepfe);
+}
+
+QString THilfeF::datei() const { return Q(Pfade.Daten) + QStringLiteral("Hilfe.dat"); }
+
+void THilfeF::laden()
+{
+    QFile f(datei());
+    QString text;
+    if (f.open(QIODevice::ReadOnly)) {
+        const QByteArray roh = f.readAll();
+        text = Q(Cp1252NachUtf8(std::string_view(roh.constData(), static_cast<size_t>(roh.size()))));
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+    Memo1->setPlainText(text);
+    Memo1->document()->setModified(false);
+}
+
+bool THilfeF::speichern()
+{
+    QString text = Memo1->toPlainText();
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    const std::string roh = Utf8NachCp1252(U(text));
+    // Über eine Zwischendatei: ein Abbruch mitten im Schreiben lässt die alte Hilfe ganz.
+    QSaveFile f(datei());
+    if (!f.open(QIODevice::WriteOnly) || f.write(roh.data(), static_cast<qint64>(roh.size())) !=
+                                               static_cast<qint64>(roh.size()) || !f.commit()) {
+        FehlerMeldung("Die Hilfe konnte nicht gespeichert werden." + std::string(NL) + U(datei()));
+        return false;
+    }
+    Memo1->document()->setModified(false);
+    return true;
+}
+
+void THilfeF::zeigen()
+{
+    laden();
+    AmStandardOrt(this);
+}
+
+} // namespace torvane

@@ -1,0 +1,32 @@
+// Die Hilfe: zeigt daten/Hilfe.dat und lässt sie bearbeiten und speichern.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace torvane {
+
+class THilfeF : public QDialog {
+    Q_OBJECT
+public:
+    explicit THilfeF(QWidget* eltern = nullptr);
+
+    QString datei() const;
+    // Liest die Datei (Windows-1252) ins Feld; fehlt sie, bleibt das Feld leer.
+    void laden();
+    // Schreibt das Feld zurück (Windows-1252, CRLF); false mit Meldung, wenn es nicht geht.
+    bool speichern();
+    // Am Standardort zeigen.
+    void zeigen();
+
+    QPlainTextEdit* Memo1;
+    QPushButton *Speichern, *Schliessen;
+    QLabel* Status;
+};
+
+extern THilfeF* HilfeF;
+
+} // namespace torvane
