@@ -521,6 +521,10 @@ QPixmap Bild(const QString& name, QSize groesse)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(groesse.width() / 100.0, groesse.height() / 100.0);
+    // Alles bleibt in der runden Kachel, auch was bis an den Rand gemalt wird.
+    QPainterPath kachel;
+    kachel.addRoundedRect(QRectF(2, 2, 96, 96), 14, 14);
+    p.setClipPath(kachel);
     it->second(p);
     return bild;
 }

@@ -38,6 +38,7 @@ QLabel* Kopfzeile(const QString& text, QWidget* eltern)
     auto* l = new QLabel(text, eltern);
     l->setAlignment(Qt::AlignCenter);
     l->setFont(Schrift(13, true));
+    l->setMaximumHeight(40);
     l->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: white; border-radius: 6px; padding: 4px; }")
                          .arg(Hex(Farbe::Rasen)));
     return l;

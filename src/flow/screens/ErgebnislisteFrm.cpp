@@ -22,6 +22,7 @@ QTableWidget* Gitter(QWidget* eltern, const QStringList& koepfe)
     auto* t = new QTableWidget(0, static_cast<int>(koepfe.size()), eltern);
     t->setHorizontalHeaderLabels(koepfe);
     t->verticalHeader()->setVisible(false);
+    t->verticalHeader()->setDefaultSectionSize(22);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::NoFocus);
@@ -63,9 +64,9 @@ TErgebnislisteF::TErgebnislisteF(QWidget* eltern) : QDialog(eltern)
     Liste = Gitter(this, {QStringLiteral("Zuschauer"), QStringLiteral("Heim"), QStringLiteral("Gast"),
                           QStringLiteral("Ergebnis"), QStringLiteral("")});
     Liste->setObjectName(QStringLiteral("Liste"));
-    Liste->setColumnWidth(0, 110);
-    Liste->setColumnWidth(1, 150);
-    Liste->setColumnWidth(2, 150);
+    Liste->setColumnWidth(0, 126);
+    Liste->setColumnWidth(1, 146);
+    Liste->setColumnWidth(2, 146);
     Liste->setColumnWidth(3, 60);
     Liste->setColumnWidth(4, 40);
     Tabelle = Gitter(this, {QStringLiteral("Pl."), QStringLiteral("Verein"), QStringLiteral("S"),
@@ -231,6 +232,7 @@ void TErgebnislisteF::tabelleZeigen(int liga)
     }
     Kopf->setText(QString::fromUtf8(LigaNamen[static_cast<size_t>(liga)]));
     Liste->setVisible(false);
+    Weiter->setVisible(false);
     Tabelle->setVisible(true);
     TabelleWeiter->setVisible(S.Befehl == "tabellebitbtn1sichtbar");
     sichtbar();

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -153,7 +154,8 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
         b->setObjectName(QStringLiteral("K%1").arg(k));
         b->setGeometry(122, 244, 122, 24);
         b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border-color: %3; }"
-                                        "QPushButton:hover { background: %4; }")
+                                        "QPushButton:hover { background: %4; }"
+                                        "QPushButton:disabled { background: #eeeeee; color: #9e9e9e; border-color: #bdbdbd; }")
                              .arg(Hex(Farbe::Creme), Hex(Farbe::Nacht), Hex(Farbe::RasenHell), Hex(Farbe::Sonne)));
         b->setVisible(false);
         b->setEnabled(false);
@@ -208,9 +210,9 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     Label3D2->setFont(Schrift(10, true));
     Label3D2->setStyleSheet(QStringLiteral("color: white;"));
     for (QLabel* l : {Label3D1, Label3D2}) l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    AbschlussButton = new QPushButton(QStringLiteral("Abschluss"), Abschluss);
+    AbschlussButton = new QPushButton(QStringLiteral("Zug abschließen"), Abschluss);
     AbschlussButton->setObjectName(QStringLiteral("AbschlussButton"));
-    AbschlussButton->setGeometry(65, 52, 120, 26);
+    AbschlussButton->setGeometry(55, 52, 140, 26);
     AbschlussButton->setDefault(true);
     AbschlussButton->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border-color: white; }"
                                                   "QPushButton:focus { border: 2px solid white; }")
@@ -271,6 +273,11 @@ void TMenuF::menueAnzeigen()
     einsatzAnzeigen();
     const Abschlusstexte t = AbschlussTexte();
     Label3D1->setText(Q(t.wettbewerb));
+    // Lange Texte ("Meisterschaft  LETZTER SPIELTAG") kleiner setzen, damit sie ganz zu lesen sind.
+    for (int punkte = 11; punkte >= 7; --punkte) {
+        Label3D1->setFont(Schrift(punkte, true));
+        if (QFontMetrics(Label3D1->font()).horizontalAdvance(Label3D1->text()) <= Label3D1->width() - 4) break;
+    }
     Label3D2->setText(Q(t.tag));
     // Nach einer Ladefrage gibt es den Speicherbildschirm erst beim nächsten Start wieder.
     Disk->setVisible(!LadenGesperrt());
