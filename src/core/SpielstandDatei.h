@@ -28,10 +28,10 @@ constexpr int64_t FesterTeilGroesse = 24025;
 
 // Lage der Blöcke in einer Datei mit diesen Zählern.
 struct SpielstandLage {
-    int64_t A;     // NP
-    int64_t B;     // NS
-    int64_t C;     // Manager
-    int64_t D;     // Länge des Trainingsberichts
+    int64_t A;     // Lage von NP
+    int64_t B;     // Lage von NS
+    int64_t C;     // Lage der Manager
+    int64_t D;     // Lage der Länge des Trainingsberichts
     int64_t Ende;  // Dateilänge bei einem Bericht von textLaenge Bytes
 };
 SpielstandLage LageBerechnen(int64_t nc, int64_t np, int64_t ns, int64_t textLaenge = 0);
@@ -74,7 +74,7 @@ bool AutoSpeichern();
 
 constexpr const char* VerbotenText = "Verbotene Dateinamenangabe !";
 
-// Keine der Zeichen " * . < > \ | / : und keine Steuerzeichen.
+// Keines der Zeichen " * . < > \ | / : und keine Steuerzeichen.
 bool SpielnameErlaubt(std::string_view name);
 // Eingabe im Feld "Spielbezeichnung": der neue Text, wenn erlaubt, sonst die
 // Fehlermeldung und der zuletzt angenommene Text.
