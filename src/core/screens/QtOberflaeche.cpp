@@ -167,6 +167,7 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
 {
     protokoll.push_back((bisEnde ? "KlangEnde:" : "Klang:") + name);
     Klangspieler& k = Klangspieler::ich();
+    if (k.stumm()) return;
     const QString n = Q(name);
     if (!k.bekannt(n)) {
         // Eine fehlende Datei ist ein Fehler des Spiels, kein stummes Gerät: einmal melden.
@@ -177,7 +178,6 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
         }
         return;
     }
-    if (k.stumm()) return;
     QSoundEffect* e = k.finde(n);
     if (!e) return;
     if (e->status() == QSoundEffect::Error) return;
