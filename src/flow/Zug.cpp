@@ -230,6 +230,8 @@ void AbschlussClick()
 
     if (weiterzaehlen) ++akt;
     if (akt > S.Spiel.ManagerHoch) {
+        // Während des Tages zeigt AktManager auf einen gültigen Platz, auch wenn der letzte gerade ging.
+        if (S.AktManager > S.Spiel.ManagerHoch) SETZE(S.AktManager, S.Spiel.ManagerHoch);
         if (S.Spiel.Spieltag < 34 || S.Spiel.Wettbewerb > 0) {
             MenueAnzeige().tagBeginnt();
             if (S.Spiel.Wettbewerb == 0) SETZE(S.Spiel.Spieltag, S.Spiel.Spieltag + 1);
@@ -254,6 +256,17 @@ void AbschlussClick()
         ZugOffen = false;
         MenueAnzeige().spielfreiZeigen(S.Manager[S.AktManager].Name.text());
         Warte(1000 + 500 * S.Optionen[S.AktManager][OptTempo]);
+        // Spielfreie Züge schließen sich selbst; zwischen zwei Ligatagen liegen höchstens
+        // zwei andere Tage. Eine endlose Kette wäre ein Fehler im Kalender, kein Spielzug.
+        struct Tiefe {
+            int& t;
+            explicit Tiefe(int& z) : t(++z) {}
+            ~Tiefe() { --t; }
+        };
+        static int tiefe = 0;
+        const Tiefe merker(tiefe);
+        if (tiefe > 100) throw Laufzeitfehler("Laufzeitfehler: Spielfreie Züge ohne Ende (Wettbewerb " +
+                                              Zahl(S.Spiel.Wettbewerb) + ", Spieltag " + Zahl(S.Spiel.Spieltag) + ").");
         AbschlussClick();
         if (SpielVorbei() || HatSpiel(S.AktManager)) return;
     } else {
@@ -290,10 +303,9 @@ void KaderZaehlen(Manager_& mg, int& eingesetzt)
         uint8_t& rot = national ? sp.RotNational : sp.RotInternational;
         if (gelb >= 4) gelb = 0;
         if (rot > 0) --rot;
-        if (sp.Verletzt > 0) {
-            --sp.Verletzt;
-            if (sp.Verletzt == 0) sp.VerletzungArt = 0;
-        }
+        if (sp.Verletzt > 0) --sp.Verletzt;
+        // Auch nach einer Wunderheilung (Verletzt schon 0) verschwindet das Verletzungswort erst jetzt.
+        if (sp.Verletzt == 0) sp.VerletzungArt = 0;
         if (sp.Eingesetzt == 1) ++eingesetzt;
     }
 }

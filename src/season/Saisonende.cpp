@@ -200,15 +200,14 @@ void KaderAltern(int m)
 void VertraegeAuslaufen(int m)
 {
     Manager_& mg = S.Manager[m];
-    // Wer nachrückt, steht auf demselben Platz und wird dort noch einmal heruntergezählt.
-    int i = 1;
-    while (i <= mg.KaderAnzahl) {
+    // Erst jeder Vertrag genau einmal, dann die Abgänge: SpielerAbgeben ordnet den Kader neu,
+    // ein Zählen während des Entfernens träfe manche Spieler doppelt und andere gar nicht.
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) SETZE(mg.Kader[i].Vertrag, mg.Kader[i].Vertrag - 1);
+    for (;;) {
+        int i = 1;
+        while (i <= mg.KaderAnzahl && mg.Kader[i].Vertrag > 0) ++i;
+        if (i > mg.KaderAnzahl) break;
         Kaderspieler_& sp = mg.Kader[i];
-        SETZE(sp.Vertrag, sp.Vertrag - 1);
-        if (sp.Vertrag > 0) {
-            ++i;
-            continue;
-        }
         const int64_t abloese = sp.Wert / 2;
         Klang("error", 1);
         Hinweis("Der Vertrag von " + sp.Vorname.text() + " " + sp.Nachname.text() + " ist ausgelaufen." + NL +

@@ -1,0 +1,903 @@
+// Der Zugablauf: Abschluss und Zugbeginn mit ihren Buchungen, Managerpunkte,
+// Menütexte, und der Ablauf der Züge über Spieltage und Saisonende auf echten Grunddaten.
+#include "core/AutoOberflaeche.h"
+#include "core/Funky.h"
+#include "core/SkriptOberflaeche.h"
+#include "core/Variablen.h"
+#include "finance/Vermoegen.h"
+#include "flow/Neuanlage.h"
+#include "flow/Zug.h"
+#include "season/Pleite.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace torvane;
+
+namespace {
+
+// 90 Vereine (Ligen 1..4, Verbandsliga bis 80, dann Ausland), ein Spielerpool und
+// n Manager in der Oberliga mit je elf aufgestellten Spielern.
+void Kleinwelt(int n)
+{
+    S = Spielstand{};
+    S.Spiel.MannschaftHoch = 90;
+    S.Spiel.DeutscheHoch = 80;
+    S.Spiel.SpielerHoch = 40;
+    S.Spiel.Aktienkurs = 1000;
+    S.Spiel.AnzeigeLiga = 4;
+    S.Spiel.Saison = 1;
+    S.Spiel.ManagerHoch = n - 1;
+    S.Mannschaft.laengeSetzen(91);
+    for (int i = 1; i <= 90; ++i) {
+        Mannschaft_& v = S.Mannschaft[i];
+        v.Name = "Verein " + std::to_string(i);
+        v.Liga = static_cast<uint8_t>(i <= 72 ? (i - 1) / 18 + 1 : i <= 80 ? 5 : 1);
+        v.Platz = static_cast<uint8_t>(i <= 72 ? (i - 1) % 18 + 1 : 1);
+        v.Moral = 50;
+        v.Verteidigung = v.Mittelfeld = v.Angriff = v.Gesamt = 30;
+        v.Legende = "..........";
+    }
+    S.Spieler.laengeSetzen(41);
+    for (int p = 1; p <= 40; ++p) {
+        S.Spieler[p].Vorname = "Vor" + std::to_string(p);
+        S.Spieler[p].Nachname = "Nach";
+        S.Spieler[p].Position = p % 4 == 0 ? "T" : p % 4 == 1 ? "V" : p % 4 == 2 ? "M" : "S";
+    }
+    for (auto& b : S.Saisonbilanz) b.laengeSetzen(2);
+    for (int m = 0; m < n; ++m) {
+        Manager_& mg = S.Manager[m];
+        mg.Name = "Manager" + std::to_string(m);
+        mg.Liga = 4;
+        mg.Platz = static_cast<int8_t>(18 - m);
+        mg.Vereinsname.rohSetzen(S.Mannschaft[72 - m].Name.roh());
+        mg.Trainer = -1;
+        mg.Trainingsstunden = 4;
+        mg.TrainingVerteidigung = 30;
+        mg.TrainingMittelfeld = 40;
+        mg.TrainingAngriff = 30;
+        mg.Baelle = 5;
+        mg.BaelleTechnik = 3;
+        mg.BaelleKonstitution = 2;
+        mg.Eintrittspreis = 5;
+        mg.Aktien = 1000;
+        mg.Plaetze = 12000;
+        mg.Komfortpunkte = 1;
+        mg.Dauerkartenpreis = 150;
+        mg.DauerkartenImVerkauf = 1000;
+        mg.SpielSystem = "343";
+        mg.Managerpunkte = 50.0f;
+        mg.Werbeanfragen = 10.0f;
+        mg.KaderAnzahl = 11;
+        for (int i = 1; i <= 11; ++i) {
+            Kaderspieler_& sp = mg.Kader[i];
+            sp.Vorname = "Spieler";
+            sp.Nachname = std::to_string(i);
+            sp.Position = i == 1 ? "T" : i <= 4 ? "V" : i <= 8 ? "M" : "S";
+            sp.Alter = 25;
+            sp.Technik = 50;
+            sp.Konstitution = 30;
+            sp.Vertrag = 3;
+            sp.Eingesetzt = 1;
+        }
+        S.Optionen[m][OptAutoaufstellung] = 1;
+        S.Optionen[m][OptDauerkartenMeldung] = 1;
+        S.Optionen[m][OptTempo] = 2;
+        S.Statistik[m].Geldgrenze = 250;
+    }
+    S.AktManager = 0;
+}
+
+// Nur Konto und Kaderwert zählen zum Vermögen.
+void OhneNebenwerte(Manager_& mg)
+{
+    mg.Aktien = 0;
+    mg.Plaetze = 0;
+    mg.Komfortpunkte = 0;
+}
+
+// Ein Pokaltag, an dem der Verein des Managers 0 dabei ist: keine Ligabuchungen.
+void Pokaltag()
+{
+    S.Spiel.Wettbewerb = 1;
+    VereinVon(0).DfbRunde = "J";
+}
+
+// Nimmt alles mit und antwortet wie der Automat, solange kein Test anders will.
+struct Mitschrift : AutoOberflaeche {
+    std::vector<std::string> texte;
+    std::vector<std::string> klaenge;
+    std::vector<int> wartezeiten;
+    std::function<Antwort(const std::string&, Knoepfe)> frage;
+    Mitschrift()
+    {
+        nachrichtAntwort = [this](const std::string& kopf, const std::string& text, NachrichtArt art) {
+            texte.push_back(kopf + "|" + text);
+            return art.typ == NachrichtArt::Jein ? std::string("Nein")
+                   : art.typ == NachrichtArt::Auto ? std::string()
+                                                    : std::string("Weiter");
+        };
+        dialogAntwort = [this](const std::string& text, Knoepfe k) {
+            texte.push_back(text);
+            if (frage) return frage(text, k);
+            return k == Knoepfe::Ok ? Antwort::Ok : k == Knoepfe::OkAbbrechen ? Antwort::Ok : Antwort::Nein;
+        };
+        OberflaecheSetzen(this);
+    }
+    ~Mitschrift() override { OberflaecheSetzen(nullptr); }
+    void klang(const std::string& name, bool) override { klaenge.push_back(name); }
+    void warte(int ms, bool) override { wartezeiten.push_back(ms); }
+    size_t anzahl(const std::string& teil) const
+    {
+        return static_cast<size_t>(
+            std::count_if(texte.begin(), texte.end(), [&](const std::string& t) { return t.find(teil) != t.npos; }));
+    }
+};
+
+// Ein neues Spiel auf den ausgelieferten Grunddaten.
+void EchtesSpiel(int n, uint32_t saat)
+{
+    const std::string vorher = Pfade.Daten;
+    Pfade.Daten = TORVANE_QUELLEN "/daten/";
+    S = Spielstand{};
+    ZufallSetzen(saat);
+    std::vector<std::pair<std::string, std::string>> manager;
+    for (int m = 0; m < n; ++m) manager.emplace_back(Vorgabenamen[m].Name, Vorgabenamen[m].Verein);
+    const bool ok = NeuesSpielOhneBildschirm(manager);
+    Pfade.Daten = vorher;
+    ASSERT_TRUE(ok);
+    ZugOffen = true;
+}
+
+} // namespace
+
+// --- Abschluss: Überziehung, Strafe, Karten, Verletzungen ---
+
+TEST(ZugAbschliessen, UeberziehungsgebuehrNachBeispiel)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    Pokaltag();
+    Manager_& mg = S.Manager[0];
+    OhneNebenwerte(mg);
+    mg.Kontostand = -3000000;
+    mg.KaderWert = 23000000; // Vermögen 20 000 000
+    ui.antworte("Ok");
+    EXPECT_TRUE(ZugAbschliessen());
+    ASSERT_FALSE(ui.texte().empty());
+    EXPECT_EQ(ui.texte()[0], "Kontoüberziehung zu hoch ! max. 10% des Vermögens.\r\n\r\n"
+                             "301.000 € bezahlen bei >OK<\r\nSelber machen bei >Abbrechen<");
+    EXPECT_EQ(mg.Kontostand, -3301000);
+
+    // Genau ein Zehntel ist noch erlaubt.
+    ui.leeren();
+    mg.Kontostand = -2000000;
+    mg.KaderWert = 22000000;
+    EXPECT_TRUE(ZugAbschliessen());
+    EXPECT_FALSE(ui.enthaelt("Kontoüberziehung"));
+    EXPECT_EQ(mg.Kontostand, -2000000);
+}
+
+TEST(ZugAbschliessen, AbbrechenLaesstDenZugOffenUndBuchtNichts)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    Manager_& mg = S.Manager[0];
+    OhneNebenwerte(mg);
+    mg.Kontostand = -3000000;
+    mg.KaderWert = 23000000;
+    mg.Kader[1].Verletzt = 2;
+    mg.Kader[2].GelbNational = 4;
+    const Statistik_ statistikVorher = S.Statistik[0];
+    ui.antworte("Abbrechen");
+    EXPECT_FALSE(ZugAbschliessen());
+    EXPECT_EQ(mg.Kontostand, -3000000);
+    EXPECT_EQ(mg.Kader[1].Verletzt, 2);
+    EXPECT_EQ(mg.Kader[2].GelbNational, 4);
+    EXPECT_EQ(0, std::memcmp(&statistikVorher, &S.Statistik[0], sizeof(Statistik_)));
+}
+
+TEST(ZugAbschliessen, StrafeFuerZuWenigSpieler)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    Pokaltag();
+    Manager_& mg = S.Manager[0];
+    mg.Kontostand = 5000000;
+    for (int i = 7; i <= 11; ++i) mg.Kader[i].Eingesetzt = 0; // sechs aufgestellt
+    EXPECT_TRUE(ZugAbschliessen());
+    EXPECT_TRUE(ui.enthaelt("Sie schafften es nicht min. 7 Spieler einzusetzen\r\nund zahlen eine Strafe von 250.000 €"));
+    EXPECT_EQ(mg.Kontostand, 4750000);
+
+    // In der Verbandsliga kommt die Meldung mit 0 €, bezahlt wird nichts.
+    ui.leeren();
+    mg.Liga = 5;
+    mg.Platz = 1;
+    S.Mannschaft[73].DfbRunde = "J";
+    EXPECT_TRUE(ZugAbschliessen());
+    EXPECT_TRUE(ui.enthaelt("und zahlen eine Strafe von 0 €"));
+    EXPECT_EQ(mg.Kontostand, 4750000);
+
+    // Sieben reichen.
+    ui.leeren();
+    mg.Liga = 4;
+    mg.Platz = 18;
+    mg.Kader[7].Eingesetzt = 1;
+    EXPECT_TRUE(ZugAbschliessen());
+    EXPECT_FALSE(ui.enthaelt("Strafe"));
+}
+
+TEST(ZugAbschliessen, KartenNurImEigenenWettbewerbZurueckgesetzt)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    Manager_& mg = S.Manager[0];
+    mg.Kontostand = 5000000;
+    const auto karten = [&] {
+        for (int i = 1; i <= 11; ++i) {
+            Kaderspieler_& sp = mg.Kader[i];
+            sp.GelbNational = 4;
+            sp.RotNational = 2;
+            sp.GelbInternational = 4;
+            sp.RotInternational = 1;
+        }
+    };
+    for (int w : {0, 1, 2, 3, 4}) {
+        karten();
+        S.Spiel.Wettbewerb = w;
+        VereinVon(0).DfbRunde = "J";
+        VereinVon(0).UefaRunde = "J";
+        VereinVon(0).PdpRunde = "J";
+        VereinVon(0).ChlRunde = "3";
+        EXPECT_TRUE(ZugAbschliessen());
+        const Kaderspieler_& sp = mg.Kader[5];
+        const bool national = w <= 1;
+        EXPECT_EQ(sp.GelbNational, national ? 0 : 4) << "Wettbewerb " << w;
+        EXPECT_EQ(sp.RotNational, national ? 1 : 2) << "Wettbewerb " << w;
+        EXPECT_EQ(sp.GelbInternational, national ? 4 : 0) << "Wettbewerb " << w;
+        EXPECT_EQ(sp.RotInternational, national ? 1 : 0) << "Wettbewerb " << w;
+    }
+}
+
+TEST(ZugAbschliessen, VerletzungenLaufenAb)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    Pokaltag();
+    Manager_& mg = S.Manager[0];
+    mg.Kontostand = 5000000;
+    mg.Kader[1].Verletzt = 1;
+    mg.Kader[1].VerletzungArt = 6;
+    mg.Kader[2].Verletzt = 3;
+    mg.Kader[2].VerletzungArt = 4;
+    mg.Kader[3].Verletzt = 0; // nach einer Wunderheilung steht das Wort noch
+    mg.Kader[3].VerletzungArt = 9;
+    EXPECT_TRUE(ZugAbschliessen());
+    EXPECT_EQ(mg.Kader[1].Verletzt, 0);
+    EXPECT_EQ(mg.Kader[1].VerletzungArt, 0);
+    EXPECT_EQ(mg.Kader[2].Verletzt, 2);
+    EXPECT_EQ(mg.Kader[2].VerletzungArt, 4);
+    EXPECT_EQ(mg.Kader[3].VerletzungArt, 0);
+}
+
+TEST(ZugAbschliessen, Ligabuchungen)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    Manager_& mg = S.Manager[0];
+    mg.Kontostand = 1000000;
+    mg.DarlehenRestSpiele = 1;
+    mg.DarlehenRate = 50000;
+    mg.Kredit = 100000;
+    mg.Sparbuch = 100000;
+    mg.KaderGehalt = 20000;
+    mg.Werbeeinnahmen = 5000;
+    mg.AnlageWert = 1000000;
+    mg.Managerpunkte = 40.0f;
+    S.Werbevertraege[0][2] = {3000, 10, 1, 4, {}};
+    S.Werbevertraege[0][3] = {2000, 10, 5, 5, {}};
+    S.Werbevertraege[0][7] = {9000, 3, 1, 2, {}};
+    EXPECT_TRUE(ZugAbschliessen());
+
+    // Zinsen 1 000, Darlehen 50 000, Kredit 1 200, Zuschüsse 4 * 400 * 11, Gehälter, Werbung.
+    EXPECT_EQ(mg.Kontostand, 1000000 + 1000 - 50000 - 1200 + 17600 - 20000 + 5000);
+    EXPECT_EQ(mg.DarlehenRestSpiele, 0);
+    EXPECT_EQ(mg.DarlehenRate, 0);
+    EXPECT_EQ(mg.Sparbuch, 100300);
+    EXPECT_EQ(mg.AnlageWert, 1005000);
+    EXPECT_FLOAT_EQ(mg.Werbeanfragen, 10.0f + 0.2f + 0.02f);
+    // Bandenvertrag abgelaufen: seine Einnahme fällt weg; Trikotvertrag: keine laufende Einnahme.
+    EXPECT_EQ(mg.Werbeeinnahmen, 2000);
+    EXPECT_EQ(S.Werbevertraege[0][2].Betrag, 0);
+    EXPECT_EQ(S.Werbevertraege[0][7].Betrag, 0);
+    EXPECT_EQ(S.Werbevertraege[0][3].SpieleRest, 4);
+
+    // Überzogenes Konto: 1,5 % Zinsen; Anlage am Maximum wächst nicht mehr.
+    ui.leeren();
+    mg.Kontostand = -100000;
+    mg.KaderWert = 50000000;
+    mg.Kredit = 0;
+    mg.AnlageWert = 1000000000;
+    mg.KaderGehalt = 0;
+    mg.Werbeeinnahmen = 0;
+    EXPECT_TRUE(ZugAbschliessen());
+    EXPECT_EQ(mg.Kontostand, -100000 - 1500 + 17600);
+    EXPECT_EQ(mg.AnlageWert, 1000000000);
+    EXPECT_TRUE(ui.enthaelt("Manager0, Sie haben das Anlagemaximum erreicht.\r\n"
+                            "Kündigen Sie die Anlage, da keine Erhöhung mehr stattfindet."));
+
+    // Am Pokaltag gibt es keine Ligabuchungen.
+    Pokaltag();
+    const int32_t vorher = mg.Kontostand;
+    EXPECT_TRUE(ZugAbschliessen());
+    EXPECT_EQ(mg.Kontostand, vorher);
+}
+
+TEST(ZugAbschliessen, Grafiken)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    Pokaltag();
+    Manager_& mg = S.Manager[0];
+    Statistik_& st = S.Statistik[0];
+    OhneNebenwerte(mg);
+    for (int i = 0; i < 148; ++i) st.Geldpunkte[i] = static_cast<int16_t>(i);
+    st.Teamstaerken[164] = 33;
+    mg.TeamStaerke = 44;
+    mg.Platz = 7;
+    S.Spiel.Spieltag = 4;
+    mg.Kontostand = 30000000; // 300 Einheiten, über der Grenze 250
+    EXPECT_TRUE(ZugAbschliessen());
+    EXPECT_EQ(st.Teamstaerken[163], 33);
+    EXPECT_EQ(st.Teamstaerken[164], 44);
+    EXPECT_EQ(st.Plaetze[4], 7); // Platz vor dem 5. Spieltag
+    EXPECT_EQ(st.Geldgrenze, 310);
+    EXPECT_EQ(st.Geldpunkte[0], 1 - 60);
+    EXPECT_EQ(st.Geldpunkte[146], 147 - 60);
+    EXPECT_EQ(st.Geldpunkte[147], 300 - 60);
+
+    // Unter das Fenster: die Grenze fällt in Zehnerschritten, die Punkte steigen mit.
+    mg.Kontostand = 100000; // Vermögen -500 000: -5 Einheiten
+    mg.Kredit = 600000;
+    EXPECT_TRUE(ZugAbschliessen());
+    EXPECT_EQ(st.Geldgrenze, 240);
+    EXPECT_EQ(st.Geldpunkte[146], 300 - 60 + 70);
+    EXPECT_EQ(st.Geldpunkte[147], -5 - (240 - 250));
+
+    // Am Saisonendzug (Spieltag 34) wird kein Platz mehr eingetragen.
+    S.Spiel.Spieltag = 34;
+    mg.Platz = 2;
+    EXPECT_TRUE(ZugAbschliessen());
+    EXPECT_EQ(std::count(std::begin(st.Plaetze), std::end(st.Plaetze), 2), 0);
+}
+
+// --- Zugbeginn: Training, Dauerkarten, Trainer ---
+
+TEST(ZugBeginnen, TrainingsverletzungNachStunden)
+{
+    SkriptOberflaeche ui;
+    const auto verletzungen = [](int stunden, int runden) {
+        Kleinwelt(1);
+        Manager_& mg = S.Manager[0];
+        mg.Trainingsstunden = static_cast<uint8_t>(stunden);
+        long n = 0;
+        for (int r = 0; r < runden; ++r) {
+            for (int i = 1; i <= 11; ++i) {
+                mg.Kader[i].Verletzt = 0;
+                mg.Kader[i].Technik = 50;
+                mg.Kader[i].Konstitution = 30;
+            }
+            TrainingAnwenden(0);
+            for (int i = 1; i <= 11; ++i) n += mg.Kader[i].Verletzt > 0;
+        }
+        return n;
+    };
+    ZufallSetzen(5);
+    // 11 Spieler * 5 100 Züge: bei 10 Stunden 1 zu 51, bei einer Stunde 1 zu 501.
+    const long zehn = verletzungen(10, 5100);
+    EXPECT_NEAR(zehn, 1100, 110);
+    const long eine = verletzungen(1, 5100);
+    EXPECT_NEAR(eine, 112, 35);
+}
+
+TEST(ZugBeginnen, VerletzungWunderheilungUndBericht)
+{
+    Kleinwelt(1);
+    Manager_& mg = S.Manager[0];
+    mg.Trainingsstunden = 10;
+    // Eine Saat suchen, bei der genau eine Wunderheilung und eine Verletzung geschehen.
+    for (uint32_t saat = 1; saat < 100000; ++saat) {
+        SkriptOberflaeche ui;
+        Kleinwelt(1);
+        S.Manager[0].Trainingsstunden = 10;
+        S.Manager[0].Kader[2].Verletzt = 4;
+        S.Manager[0].Kader[2].VerletzungArt = 5;
+        ZufallSetzen(saat);
+        TrainingAnwenden(0);
+        const Manager_& m = S.Manager[0];
+        if (m.Kader[2].Verletzt != 0) continue;
+        int neuVerletzt = 0;
+        for (int i = 1; i <= 11; ++i) neuVerletzt += i != 2 && m.Kader[i].Verletzt > 0;
+        if (neuVerletzt != 1) continue;
+
+        // Die Heilung lässt das Verletzungswort stehen und kostet den Konstitutionspunkt trotzdem.
+        EXPECT_EQ(m.Kader[2].VerletzungArt, 5);
+        EXPECT_EQ(m.Kader[2].Konstitution, 29);
+        int v = 0;
+        for (int i = 1; i <= 11; ++i)
+            if (i != 2 && m.Kader[i].Verletzt > 0) v = i;
+        const int w = m.Kader[v].Verletzt;
+        EXPECT_EQ(m.Kader[v].VerletzungArt, w);
+        const auto texte = ui.texte();
+        ASSERT_EQ(texte.size(), 2u);
+        const std::string verletzung = "Neues vom Training, Manager0|\r\nSpieler " + std::to_string(v) + "\r\n\r\n" +
+                                       Gesundheitstexte[static_cast<size_t>(w)] + "\r\n und fällt damit " +
+                                       std::to_string(w) + " Wochen aus.";
+        const bool ersteIstVerletzung = v < 2;
+        EXPECT_EQ(texte[ersteIstVerletzung ? 0 : 1], verletzung);
+        EXPECT_EQ(texte[ersteIstVerletzung ? 1 : 0].rfind("Wunder vom Training, Manager0|\r\nSpieler 2 \r\n\r\n", 0),
+                  0u);
+        // Bericht: neun trainierten, die Zeilen für Verletzung und Heilung.
+        const std::string& b = S.Trainingsbericht;
+        EXPECT_EQ(b.rfind("9 Spieler nahmen am Training Teil\r\n\r\nDie Technik der Mannschaft veränderte sich um: ", 0),
+                  0u);
+        EXPECT_NE(b.find(" Punkte\r\nDie Konstution der Mannschaft veränderte sich um: "), std::string::npos);
+        EXPECT_NE(b.find("Beim Training verletzte(n) sich 1 Spieler.\r\n1 Spieler erhielt(en) eine Wunderheilung."),
+                  std::string::npos);
+        return;
+    }
+    FAIL() << "keine passende Saat gefunden";
+}
+
+TEST(ZugBeginnen, BerichtOhneTrainierteUndKommaText)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    Manager_& mg = S.Manager[0];
+    mg.KaderAnzahl = 0;
+    TrainingAnwenden(0);
+    EXPECT_EQ(S.Trainingsbericht, "0 Spieler nahmen am Training Teil\r\n\r\n"
+                                  "Die Technik der Mannschaft veränderte sich um: 0 Punkte\r\n"
+                                  "Die Konstution der Mannschaft veränderte sich um: 0 Punkte\r\n");
+    EXPECT_EQ(KommaText(0.5, 2), "0,5");
+    EXPECT_EQ(KommaText(-1.256, 2), "-1,26");
+    EXPECT_EQ(KommaText(3.0, 2), "3");
+    EXPECT_EQ(KommaText(2.0 / 11.0, 2), "0,18");
+    EXPECT_EQ(KommaText(-0.001, 2), "0");
+}
+
+TEST(ZugBeginnen, DauerkartenNachEinemSieg)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    Manager_& mg = S.Manager[0];
+    mg.Kontostand = 0;
+    VereinVon(0).Legende = ".........S";
+    // Saat 239: a = 500, b = Zufall(1, 0) = 1 -> es wird verkauft.
+    ZufallSetzen(239);
+    DauerkartenVerkaufen(0);
+    // round(500 / 150 * 42) = 140, dann round(140 / 150 * 42) = 39.
+    EXPECT_EQ(mg.DauerkartenVerkauft, 39);
+    EXPECT_EQ(mg.Kontostand, 39 * 150);
+    ASSERT_EQ(ui.texte().size(), 1u);
+    EXPECT_EQ(ui.texte()[0], "Manager0|\r\n39 ,neue Dauerkarten verkauft .\r\n Dauerkarten im Verkauf: 1.000\r\n"
+                             "Dauerkarten nun Verkauft: 39\r\nErlös: 5.850 €");
+
+    // Ohne Sieg, mit zu kleinem Stadion oder ohne Meldungsschalter.
+    ui.leeren();
+    VereinVon(0).Legende = "........SU";
+    DauerkartenVerkaufen(0);
+    mg.Plaetze = 999;
+    VereinVon(0).Legende = ".........S";
+    DauerkartenVerkaufen(0);
+    EXPECT_EQ(mg.DauerkartenVerkauft, 39);
+
+    // Gedeckelt auf a; Basis der Anzeigeliga 2 ist round(127,5) = 128; Kommentar ab Spieltag 31.
+    mg.Plaetze = 12000;
+    mg.DauerkartenVerkauft = 400;
+    mg.Dauerkartenpreis = 100;
+    S.Spiel.AnzeigeLiga = 2;
+    S.Spiel.Spieltag = 31;
+    S.Optionen[0][OptDauerkartenMeldung] = 1;
+    ZufallSetzen(239); // a = 300, b = 129
+    DauerkartenVerkaufen(0);
+    EXPECT_EQ(mg.DauerkartenVerkauft, 700);
+    ASSERT_EQ(ui.texte().size(), 1u);
+    EXPECT_NE(ui.texte()[0].find("Erlös: 30.000 €\r\nDauerkarten für Todeskanidaten !"), std::string::npos);
+}
+
+TEST(ZugBeginnen, DauerkartenKommentare)
+{
+    for (auto [tag, kommentar] : std::vector<std::pair<int, std::string>>{
+             {17, ""},
+             {18, "\r\nEs gibt doch immer ein paar Bekloppte !"},
+             {25, "\r\nEs gibt doch immer ein paar Bekloppte !"},
+             {26, "\r\nDiese Käufer haben nichts mehr zu verlieren !"},
+             {30, "\r\nDiese Käufer haben nichts mehr zu verlieren !"},
+             {34, "\r\nDauerkarten für Todeskanidaten !"}}) {
+        SkriptOberflaeche ui;
+        Kleinwelt(1);
+        VereinVon(0).Legende = ".........S";
+        S.Spiel.Spieltag = tag;
+        ZufallSetzen(239);
+        DauerkartenVerkaufen(0);
+        ASSERT_EQ(ui.texte().size(), 1u);
+        const std::string t = ui.texte()[0];
+        EXPECT_EQ(t.substr(t.find("Erlös: 5.850 €") + std::string("Erlös: 5.850 €").size()), kommentar) << tag;
+    }
+}
+
+TEST(ZugBeginnen, TrainervertragLaeuftAus)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    Manager_& mg = S.Manager[0];
+    mg.Kontostand = 0;
+    mg.Trainer = 4;
+    mg.TrainerStufe = 3;
+    mg.TrainerSpiele = 2;
+    mg.TrainerPreis = 100000;
+    mg.TrainerGehalt = 7000;
+    mg.Baelle = 8;
+    mg.BaelleTechnik = 5;
+    mg.BaelleKonstitution = 3;
+    mg.Aktien = 25000;
+    S.Trainermarkt[4].Nummer = -1;
+    ZugBeginnen();
+    EXPECT_EQ(mg.TrainerSpiele, 1);
+    EXPECT_EQ(mg.TrainerPreis, 98000);
+    EXPECT_EQ(mg.Trainer, 4);
+    EXPECT_EQ(mg.Aktien, 20000);
+    EXPECT_FALSE(ui.enthaelt("Der Vertrag ist zu Ende"));
+
+    mg.Aktien = -5;
+    ZugBeginnen();
+    EXPECT_EQ(mg.Aktien, 0);
+    EXPECT_EQ(mg.Kontostand, 96040);
+    EXPECT_TRUE(ui.enthaelt(std::string(Sondertrainer[4].Name) +
+                            "|Der Vertrag ist zu Ende und steht dem Verein als Trainer nicht mehr zu Verfügung\r\n\r\n"
+                            "96.040 € gibt`s als Trainerrückkaufwert.\r\n\r\n"
+                            "ACHTUNG: Training sollte neu gestalltet werden !"));
+    EXPECT_EQ(mg.Trainer, -1);
+    EXPECT_EQ(mg.TrainerPreis, 0);
+    EXPECT_EQ(mg.TrainerGehalt, 0);
+    EXPECT_EQ(mg.TrainerSpiele, 0);
+    EXPECT_EQ(mg.Baelle, 5);
+    EXPECT_EQ(mg.TrainerStufe, 0);
+    EXPECT_EQ(mg.BaelleTechnik, 0);
+    EXPECT_EQ(mg.BaelleKonstitution, 0);
+    EXPECT_EQ(S.Trainermarkt[4].Nummer, 4);
+
+    // Weniger Bälle als die Stufe: nicht unter 0.
+    mg.Trainer = 2;
+    mg.TrainerSpiele = 1;
+    mg.TrainerStufe = 4;
+    mg.Baelle = 2;
+    ZugBeginnen();
+    EXPECT_EQ(mg.Baelle, 0);
+}
+
+// --- Managerpunkte ---
+
+TEST(Managerpunkte, AlleSchritteEinesZuges)
+{
+    Kleinwelt(1);
+    Manager_& mg = S.Manager[0];
+    Vorwerte_& v = S.Vorwerte[0];
+    mg.Platz = 5;
+    mg.Kontostand = 100;
+    mg.Vermoegen = 2000;
+    mg.TeamStaerke = 34;
+    mg.HeimspieleSaison = 3;
+    mg.ZuschauerLetzte = 900;
+    mg.KaderWert = 500;
+    mg.Ausgaben = 1000;
+    mg.Einnahmen = 0;
+    mg.Eintrittspreis = 5; // Sollschnitt 400
+    VereinVon(0).Moral = 60;
+    S.Werbevertraege[0][1].Betrag = 100;
+    v = {30, 50, 7, 2, {}, 500, 0, 1000, 500};
+    // Konto, Kredit, Darlehen, Vermögen, Stärke, Platz, Platzbonus, Heimspiel (Sollschnitt 400
+    // unter 500 Zuschauern), Werbung (1/200 - (2 + .. + 8)/100), Moral.
+    const float erwartet = 0.05f + 0.05f + 0.05f + 0.1f + 0.4f + 2.0f / 9.0f + 0.05f + 0.4f + 0.005f - 0.35f + 0.1f;
+    EXPECT_NEAR(ManagerpunkteAenderung(0), erwartet, 1e-5);
+
+    // Schulden, Darlehen, Abstieg in der Tabelle, gesunkene Stärke, Heimspiel unter dem Sollschnitt,
+    // gesunkener Kaderwert, keine Werbung, Handaufstellung, Moral gefallen.
+    mg.Kontostand = -1;
+    mg.Kredit = 1000000;
+    mg.DarlehenRestSpiele = 3;
+    mg.DarlehenRate = 100000;
+    mg.Vermoegen = 900;
+    mg.TeamStaerke = 26;
+    mg.Platz = 12;
+    v.ZuschauerLetzte = 300;
+    mg.KaderWert = 400;
+    S.Werbevertraege[0][1].Betrag = 0;
+    S.Optionen[0][OptAutoaufstellung] = 0;
+    VereinVon(0).Moral = 40;
+    const float schlecht = (0.5f - 1.2f) - 0.1f - 0.1f - 0.2f - 0.15f - 0.2f - 0.5f - 0.02f - 0.4f + 0.1f - 0.36f +
+                           0.3f - 0.1f;
+    EXPECT_NEAR(ManagerpunkteAenderung(0), schlecht, 1e-5);
+
+    // Grenzen 1..100.
+    mg.Managerpunkte = 1.5f;
+    ManagerpunkteWerten();
+    EXPECT_EQ(mg.Managerpunkte, 1.0f);
+    mg.Managerpunkte = 99.9f;
+    mg.Kontostand = 100;
+    mg.Kredit = 0;
+    mg.DarlehenRestSpiele = 0;
+    mg.Platz = 1;
+    v.Platz = 18;
+    ManagerpunkteWerten();
+    EXPECT_EQ(mg.Managerpunkte, 100.0f);
+}
+
+TEST(Managerpunkte, MerkenFuerAlleAktiven)
+{
+    Kleinwelt(2);
+    S.Manager[1].Vermoegen = 4711;
+    S.Manager[1].TeamStaerke = 55;
+    S.Manager[1].HeimspieleSaison = 9;
+    VereinVon(1).Moral = 77;
+    S.Manager[2].Vermoegen = 999; // nicht aktiv
+    ManagerpunkteMerken();
+    EXPECT_EQ(S.Vorwerte[1].Vermoegen, 4711);
+    EXPECT_EQ(S.Vorwerte[1].TeamStaerke, 55);
+    EXPECT_EQ(S.Vorwerte[1].Heimspiele, 9);
+    EXPECT_EQ(S.Vorwerte[1].Moral, 77);
+    EXPECT_EQ(S.Vorwerte[1].Platz, 17);
+    EXPECT_EQ(S.Vorwerte[2].Vermoegen, 0);
+}
+
+// --- Menütexte und Knöpfe ---
+
+TEST(Menue, TexteZumTag)
+{
+    Kleinwelt(1);
+    S.Spiel.Spieltag = 33;
+    Abschlusstexte t = AbschlussTexte();
+    EXPECT_EQ(t.wettbewerb, "Meisterschaft  LETZTER SPIELTAG");
+    EXPECT_EQ(t.tag, "zum 34.Spieltag");
+    S.Spiel.Spieltag = 0;
+    EXPECT_EQ(AbschlussTexte().wettbewerb, "Meisterschaft");
+    EXPECT_EQ(AbschlussTexte().tag, "zum 1.Spieltag");
+    S.Spiel.Spieltag = 34;
+    S.Spiel.Saison = 3;
+    EXPECT_EQ(AbschlussTexte().wettbewerb, "3.Saison");
+    EXPECT_EQ(AbschlussTexte().tag, "Saisonende");
+    EXPECT_TRUE(HatSpiel(0)); // auch der Saisonendzug hat ein Spiel
+
+    S.Spiel.Wettbewerb = 2;
+    EXPECT_EQ(AbschlussTexte().wettbewerb, "UEFA Pokal");
+    EXPECT_EQ(AbschlussTexte().tag, "Spielfrei");
+    EXPECT_FALSE(HatSpiel(0));
+    VereinVon(0).UefaRunde = "A3B-1";
+    EXPECT_EQ(AbschlussTexte().tag, "Pokalspiel");
+    EXPECT_TRUE(HatSpiel(0));
+    S.Spiel.Wettbewerb = 4;
+    S.Spiel.ChlSpieltag = 2;
+    EXPECT_EQ(AbschlussTexte().tag, "Spielfrei");
+    VereinVon(0).ChlRunde = "7";
+    EXPECT_EQ(AbschlussTexte().wettbewerb, "Champions League");
+    EXPECT_EQ(AbschlussTexte().tag, "Spiel 3/15");
+    S.Spiel.Wettbewerb = 1;
+    EXPECT_EQ(AbschlussTexte().wettbewerb, "DFB Pokal");
+    S.Spiel.Wettbewerb = 3;
+    EXPECT_EQ(AbschlussTexte().wettbewerb, "Pokal der Pokalsieger");
+
+    S.Spiel.Wettbewerb = 0;
+    MenueAnzeigen();
+    EXPECT_EQ(S.Spiel.AnzeigeErster, 72);
+}
+
+TEST(Menue, MoralUndEinsatz)
+{
+    EXPECT_EQ(MoralWort(9), "unter aller Sau");
+    EXPECT_EQ(MoralWort(10), "sehr Schlecht");
+    EXPECT_EQ(MoralWort(20), "Schlecht");
+    EXPECT_EQ(MoralWort(40), "Geht so");
+    EXPECT_EQ(MoralWort(55), "Nicht Übel");
+    EXPECT_EQ(MoralWort(65), "Gut");
+    EXPECT_EQ(MoralWort(85), "Sehr Gut");
+    EXPECT_EQ(MoralWort(94), "Sehr Gut");
+    EXPECT_EQ(MoralWort(95), "SPITZE");
+    EXPECT_EQ(EinsatzText(0), "Fairplay");
+    EXPECT_EQ(EinsatzText(30), "Haut rein !");
+    EXPECT_EQ(EinsatzText(-30), "Haltet die Füße bei euch !");
+    EXPECT_EQ(EinsatzText(100), "Keine Angst vor Mord !");
+    EXPECT_EQ(EinsatzText(-100), "Kommt, wir gehn ein Eis essen !");
+
+    Kleinwelt(1);
+    Manager_& mg = S.Manager[0];
+    mg.Einsatz = 90;
+    EXPECT_TRUE(EinsatzHoch());
+    EXPECT_EQ(mg.Einsatz, 100);
+    EXPECT_FALSE(EinsatzHoch());
+    mg.Einsatz = -90;
+    EXPECT_TRUE(EinsatzRunter());
+    EXPECT_EQ(mg.Einsatz, -100);
+    EXPECT_FALSE(EinsatzRunter());
+    EXPECT_EQ(mg.Einsatz, -100);
+}
+
+TEST(Menue, NeuerSpielerHoechstensVier)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(4);
+    EXPECT_FALSE(NeuerSpielerKlick());
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Maximal 4 Spieler erlaubt."});
+    EXPECT_EQ(S.Spiel.ManagerHoch, 3);
+
+    Kleinwelt(2);
+    ui.leeren();
+    ui.antworte("Abbrechen");
+    EXPECT_FALSE(NeuerSpielerKlick());
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Soll ein 3 Spieler Teilnehmen ?"});
+    EXPECT_EQ(S.Spiel.ManagerHoch, 1);
+}
+
+TEST(Menue, NeuesSpielOhneNamenSpeichertNicht)
+{
+    SkriptOberflaeche ui;
+    Kleinwelt(1);
+    ui.antworte("Ok");
+    EXPECT_TRUE(NeuesSpielKlick());
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Neues Spiel, neues Glück ?"});
+    ui.antworte("Abbrechen");
+    EXPECT_FALSE(NeuesSpielKlick());
+}
+
+// --- Der Ablauf der Züge ---
+
+TEST(Abschluss, AutospeichernMitEinemZuSechsBzwSieben)
+{
+    Kleinwelt(1);
+    ZufallSetzen(99);
+    long n = 0;
+    for (int i = 0; i < 60000; ++i) n += AutospeichernGezogen();
+    EXPECT_NEAR(n, 10000, 400);
+    S.Spiel.ManagerHoch = 1;
+    n = 0;
+    for (int i = 0; i < 70000; ++i) n += AutospeichernGezogen();
+    EXPECT_NEAR(n, 10000, 400);
+}
+
+TEST(Abschluss, ReihenfolgeUndTag)
+{
+    Mitschrift ui;
+    EchtesSpiel(2, 11);
+    const long tage = GespielteTage;
+    AbschlussClick();
+    EXPECT_EQ(S.AktManager, 1);
+    EXPECT_EQ(S.Spiel.Spieltag, 0);
+    EXPECT_EQ(GespielteTage, tage);
+    AbschlussClick();
+    EXPECT_EQ(S.AktManager, 0);
+    EXPECT_EQ(S.Spiel.Spieltag, 1);
+    EXPECT_EQ(GespielteTage, tage + 1);
+    // Beide Züge wurden geöffnet.
+    EXPECT_EQ(std::count(ui.klaenge.begin(), ui.klaenge.end(), "Ding"), 2);
+    EXPECT_TRUE(ZugOffen);
+}
+
+TEST(Abschluss, SpielfreieZuegeSchliessenSichUndKetten)
+{
+    Mitschrift ui;
+    struct Menue : Menueanzeige {
+        std::vector<std::string> spielfrei;
+        Mitschrift* ui = nullptr;
+        void spielfreiZeigen(const std::string& name) override
+        {
+            spielfrei.push_back(name + " " + std::to_string(S.Spiel.Wettbewerb));
+            ui->wartezeiten.clear();
+        }
+        void tagBeginnt() override
+        {
+            // Vor jedem Tag stand zuletzt die Pause des spielfreien Zuges.
+            if (!spielfrei.empty()) pausen.push_back(ui->wartezeiten.empty() ? -1 : ui->wartezeiten.back());
+        }
+        std::vector<int> pausen;
+    } menue;
+    menue.ui = &ui;
+    MenueAnzeigeSetzen(&menue);
+    EchtesSpiel(2, 12);
+    while (!(S.Spiel.Spieltag == 5 && S.Spiel.Wettbewerb == 0 && S.AktManager == 1)) AbschlussClick();
+    // Nach dem 6. Spieltag: Uefa Pokal und ChampionsLige ohne die Oberligavereine.
+    menue.spielfrei.clear();
+    menue.pausen.clear();
+    const long tage = GespielteTage;
+    AbschlussClick();
+    MenueAnzeigeSetzen(nullptr);
+    EXPECT_EQ(GespielteTage, tage + 3);
+    EXPECT_EQ(S.Spiel.Spieltag, 6);
+    EXPECT_EQ(S.Spiel.Wettbewerb, 0);
+    EXPECT_EQ(S.AktManager, 0);
+    EXPECT_EQ(menue.spielfrei, (std::vector<std::string>{"Alfred 2", "Berta 2", "Alfred 4", "Berta 4"}));
+    EXPECT_EQ(menue.pausen, (std::vector<int>{1000 + 500 * 2, 1000 + 500 * 2}));
+    EXPECT_TRUE(ZugOffen);
+}
+
+TEST(Abschluss, GanzeSaisonMitBestenSechsUndSaisonende)
+{
+    Mitschrift ui;
+    EchtesSpiel(1, 13);
+    const long saisons = BeendeteSaisons;
+    const long tage = GespielteTage;
+    while (BeendeteSaisons == saisons && !SpielVorbei()) AbschlussClick();
+    ASSERT_FALSE(SpielVorbei());
+    EXPECT_EQ(GespielteTage - tage, 34 + 6 + 12 + 8 + 15);
+    EXPECT_EQ(ui.anzahl("Die 6 Besten Liga-Manschaften nach Punkten + Toren"), 2u);
+    EXPECT_EQ(ui.anzahl("Leut lasst Euch sagen ...|\r\n\r\nNach der Sommerpause beginnt Saison 2\r\n"
+                        "In der Mannschaft könnten diverse Veränderungen stattgefunden haben."),
+              1u);
+    EXPECT_EQ(S.Spiel.Saison, 2);
+    EXPECT_EQ(S.Spiel.Spieltag, 0);
+    EXPECT_EQ(S.Spiel.Wettbewerb, 0);
+    EXPECT_EQ(S.AktManager, 0);
+}
+
+TEST(Abschluss, PleiteFrageZurueckOderRaus)
+{
+    Mitschrift ui;
+    EchtesSpiel(2, 14);
+    S.Manager[0].Kontostand = -100000000;
+    const std::string zweiter = S.Manager[1].Name.text();
+    ui.frage = [](const std::string& text, Knoepfe) {
+        return text == PleiteFrageText ? Antwort::Ja : Antwort::Ok;
+    };
+    AbschlussClick();
+    EXPECT_EQ(ui.anzahl(PleiteFrageText), 1u);
+    EXPECT_EQ(S.Spiel.ManagerHoch, 1);
+    EXPECT_EQ(S.AktManager, 0);
+    EXPECT_EQ(S.Spiel.Spieltag, 0);
+
+    // Nein: Platz 0 geht; der Nachrücker ist sofort dran, ohne dass AktManager unter 0 fällt.
+    ui.frage = [](const std::string&, Knoepfe) { return Antwort::Nein; };
+    ui.klaenge.clear();
+    AbschlussClick();
+    EXPECT_EQ(S.Spiel.ManagerHoch, 0);
+    EXPECT_EQ(S.Manager[0].Name.text(), zweiter);
+    EXPECT_EQ(S.AktManager, 0);
+    EXPECT_EQ(S.Spiel.Spieltag, 0);
+    EXPECT_EQ(std::count(ui.klaenge.begin(), ui.klaenge.end(), "axe"), 1);
+
+    // Der Letzte geht: das Spiel ist aus, weitere Klicks tun nichts.
+    S.Manager[0].Kontostand = -100000000;
+    AbschlussClick();
+    EXPECT_TRUE(SpielVorbei());
+    AbschlussClick();
+    EXPECT_TRUE(SpielVorbei());
+}
+
+TEST(Abschluss, LetzterPlatzPleiteSpieltDenTag)
+{
+    Mitschrift ui;
+    EchtesSpiel(2, 15);
+    AbschlussClick();
+    ASSERT_EQ(S.AktManager, 1);
+    S.Manager[1].Kontostand = -100000000;
+    const long tage = GespielteTage;
+    AbschlussClick(); // Nein (Vorgabe): Platz 1 geht, der Tag wird gespielt
+    EXPECT_EQ(S.Spiel.ManagerHoch, 0);
+    EXPECT_EQ(GespielteTage, tage + 1);
+    EXPECT_EQ(S.AktManager, 0);
+    EXPECT_EQ(S.Spiel.Spieltag, 1);
+}
+
+TEST(Abschluss, UeberziehungAbgelehntZugBleibtOffen)
+{
+    Mitschrift ui;
+    EchtesSpiel(1, 16);
+    Manager_& mg = S.Manager[0];
+    mg.Kontostand = -3000000;
+    mg.Sparbuch = 20000000;
+    ui.frage = [](const std::string&, Knoepfe) { return Antwort::Abbrechen; };
+    AbschlussClick();
+    EXPECT_EQ(S.Spiel.Spieltag, 0);
+    EXPECT_EQ(mg.Kontostand, -3000000);
+    EXPECT_EQ(ui.anzahl("Kontoüberziehung zu hoch !"), 1u);
+}
