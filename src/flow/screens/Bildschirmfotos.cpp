@@ -97,7 +97,6 @@ QStringList BildschirmfotosMachen(const QString& ordner)
 
     // Startbildschirm nach dem Vorspann, dann mit zwei eingetragenen Managern.
     StartF->show();
-    StartF->setWindowOpacity(1.0);
     StartF->Kopf->move(0, 10);
     StartF->Untertitel->setText(QStringLiteral("Eine FußballManagerSimulation *"));
     StartF->Version->setText(QStringLiteral("V ") + QString::fromUtf8(ProgrammVersion));

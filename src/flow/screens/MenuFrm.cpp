@@ -307,16 +307,18 @@ void TMenuF::einsatzAnzeigen()
 
 void TMenuF::einsatzHoch()
 {
-    if (!EinsatzHoch()) return;
+    const bool geaendert = EinsatzHoch();
     einsatzAnzeigen();
+    if (!geaendert) return;
     EinsatzAnzeigen();
     if (nachEinsatz) nachEinsatz();
 }
 
 void TMenuF::einsatzRunter()
 {
-    if (!EinsatzRunter()) return;
+    const bool geaendert = EinsatzRunter();
     einsatzAnzeigen();
+    if (!geaendert) return;
     EinsatzAnzeigen();
     if (nachEinsatz) nachEinsatz();
 }

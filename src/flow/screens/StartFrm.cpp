@@ -8,6 +8,7 @@
 #include "flow/Neuanlage.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -110,15 +111,20 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     Fortschritt->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen)));
 }
 
+namespace {
+// Nicht jede Plattform kann Fenster durchscheinen lassen (offscreen etwa nicht).
+bool DurchsichtMoeglich() { return QGuiApplication::platformName() != QStringLiteral("offscreen"); }
+} // namespace
+
 void TStartF::vorspann()
 {
     vorspannLaeuft_ = true;
     for (int o = 0; o <= 255; o += 10) {
-        setWindowOpacity(o / 255.0);
+        if (DurchsichtMoeglich()) setWindowOpacity(o / 255.0);
         Warte(10);
         if (!isVisible()) return;
     }
-    setWindowOpacity(1.0);
+    if (DurchsichtMoeglich()) setWindowOpacity(1.0);
     Klang("torvane");
     const QString untertitel = QStringLiteral("Eine FußballManagerSimulation *");
     for (int i = 1; i <= untertitel.size(); ++i) {
@@ -192,7 +198,7 @@ void TStartF::weiterKlick()
 bool TStartF::ausfuehren()
 {
     beendenGewuenscht = false;
-    setWindowOpacity(0.0);
+    if (DurchsichtMoeglich()) setWindowOpacity(0.0);
     Kopf->move(0, 210);
     Untertitel->clear();
     Version->clear();
@@ -205,7 +211,7 @@ bool TStartF::ausfuehren()
     if (QWidget* h = Hauptfenster()) move(h->frameGeometry().center() - QPoint(Breite / 2, Hoehe / 2));
     QTimer::singleShot(0, this, &TStartF::vorspann);
     exec();
-    setWindowOpacity(1.0);
+    if (DurchsichtMoeglich()) setWindowOpacity(1.0);
     return !beendenGewuenscht;
 }
 
