@@ -8,8 +8,14 @@
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
 #include "flow/screens/StartFrm.h"
+#include "season/Pleite.h"
+#include "season/screens/EndeFrm.h"
+#include "season/screens/PleiteFrm.h"
+#include "tools/screens/HilfeFrm.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -250,6 +256,70 @@ private slots:
         QCOMPARE(S.Spiel.ManagerHoch, 2);
         QVERIFY(!S.Manager[2].Name.leer());
         QVERIFY(QtOberflaeche::imProtokoll("Ein weiterer Spieler wurde Aktiviert."));
+    }
+
+    // Pleite von Manager 1 über den Bildschirm: Label2, Entfernen, "und Tschüss".
+    void pleiteBildschirm()
+    {
+        S.AktManager = 1;
+        const std::string nachfolger = S.Manager[2].Name.text();
+        QString label2;
+        QTimer tschuess;
+        connect(&tschuess, &QTimer::timeout, this, [&] {
+            if (!PleiteF->isVisible()) return;
+            label2 = PleiteF->Label2->text();
+            QTest::mouseClick(PleiteF->BitBtn1, Qt::LeftButton);
+        });
+        tschuess.start(10);
+        QVERIFY(PleiteAbwickeln());
+        tschuess.stop();
+        QCOMPARE(label2, QStringLiteral("Bernd hat´s geschafft"));
+        QCOMPARE(S.Spiel.ManagerHoch, 1);
+        QCOMPARE(S.Manager[1].Name.text(), nachfolger);
+        QVERIFY(PleiteF->isHidden());
+        S.AktManager = 0;
+    }
+
+    // Die Hilfe liest und schreibt Hilfe.dat in Windows-1252 mit CRLF.
+    void hilfeSpeichern()
+    {
+        const std::string daten = Pfade.Daten;
+        Pfade.Daten = Pfade.Programm;
+        QFile alt(Q(Pfade.Daten) + "Hilfe.dat");
+        QVERIFY(alt.open(QIODevice::WriteOnly));
+        alt.write("Tore f\xfcr alle\r\nZweite Zeile\r\n");
+        alt.close();
+        HilfeF->zeigen();
+        QCOMPARE(HilfeF->Memo1->toPlainText(), QStringLiteral("Tore für alle\nZweite Zeile\n"));
+        HilfeF->Memo1->setPlainText(QStringLiteral("Größer\nBälle"));
+        QVERIFY(HilfeF->speichern());
+        QFile neu(Q(Pfade.Daten) + "Hilfe.dat");
+        QVERIFY(neu.open(QIODevice::ReadOnly));
+        QCOMPARE(neu.readAll(), QByteArray("Gr\xf6\xdf" "er\r\nB\xe4lle"));
+        HilfeF->close();
+        Pfade.Daten = daten;
+    }
+
+    // "E N D E" mit Spielnamen: sichern, Schütteln, Wegschieben, Glas; dann endet das Programm.
+    void endeMitAutospeichern()
+    {
+        S.Spielname = "Abschied";
+        QtOberflaeche::protokoll.clear();
+        EndeF->show();
+        QTest::mouseClick(EndeF->BitBtn1, Qt::LeftButton);
+        QCOMPARE(EndeF->BitBtn1->text(), QStringLiteral("Autospeichern aktiv"));
+        QVERIFY(QFile::exists(Q(Pfade.Save) + "Abschied.lig"));
+        std::vector<std::string> klaenge;
+        for (const auto& z : QtOberflaeche::protokoll)
+            if (z.rfind("Klang", 0) == 0) klaenge.push_back(z);
+        QVERIFY(klaenge.size() >= 3);
+        QCOMPARE(klaenge[klaenge.size() - 3], std::string("Klang:44mag"));
+        QCOMPARE(klaenge[klaenge.size() - 2], std::string("Klang:scroll"));
+        QCOMPARE(klaenge.back(), std::string("KlangEnde:glasbk"));
+        // Seitenleiste und Menü haben das Hauptfenster verlassen.
+        QVERIFY(LinkeF->x() + LinkeF->width() < 0);
+        QVERIFY(MenuF->x() > MainF->width());
+        QVERIFY(MainF->isHidden());
     }
 };
 
