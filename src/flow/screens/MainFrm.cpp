@@ -4,6 +4,7 @@
 #include "core/Oberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "core/screens/Bilder.h"
 #include "core/screens/DiskFrm.h"
 #include "core/screens/QtOberflaeche.h"
 #include "flow/Neuanlage.h"
@@ -24,6 +25,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -39,6 +41,7 @@ TMainF::TMainF(QWidget* eltern) : QWidget(eltern)
 {
     setObjectName(QStringLiteral("MainF"));
     setWindowTitle(QStringLiteral("Torvane"));
+    setWindowIcon(QIcon(Bild(QStringLiteral("ball"), QSize(64, 64))));
     resize(800, 600);
     setMinimumSize(800, 600);
     setAutoFillBackground(true);

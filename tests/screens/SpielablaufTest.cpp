@@ -33,7 +33,7 @@ std::string Text(const QLabel* l) { return U(l->text()); }
 
 } // namespace
 
-class SpielTest : public QObject {
+class SpielablaufTest : public QObject {
     Q_OBJECT
 
     QtOberflaeche ui;
@@ -323,5 +323,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SpielTest)
-#include "SpielTest.moc"
+QTEST_MAIN(SpielablaufTest)
+#include "SpielablaufTest.moc"
