@@ -256,6 +256,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
         ZugOffen = true;
         const int anzahlManager = S.Spiel.ManagerHoch + 1;
 
+        const long tageStart = GespielteTage;
         const long tageZiel = o.tage >= 0 ? GespielteTage + o.tage : -1;
         const long saisonZiel = BeendeteSaisons + o.saisons;
         auto stand = Stand();
@@ -289,7 +290,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
         }
         if (!SpielVorbei())
             aus << "Stand: Saison " << S.Spiel.Saison << ", " << S.Spiel.Spieltag << ". Spieltag, nächster Wettbewerb "
-                << Wettbewerbsnamen[std::clamp(S.Spiel.Wettbewerb, 0, 4)] << ", " << GespielteTage
+                << Wettbewerbsnamen[std::clamp(S.Spiel.Wettbewerb, 0, 4)] << ", " << GespielteTage - tageStart
                 << " Wettbewerbstage gespielt\n";
 
         if (!o.speichern.empty()) {

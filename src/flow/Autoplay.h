@@ -16,7 +16,9 @@ struct AutoplayOptionen {
     int saisons = 1;
     int manager = 1;
     uint32_t saat = 1;
-    long tage = -1; // >= 0: genau so viele Wettbewerbstage statt ganzer Saisons
+    // >= 0: so viele Wettbewerbstage statt ganzer Saisons. Gezählt wird nach jedem Abschluss;
+    // schließen sich dabei spielfreie Züge von selbst, können es ein, zwei Tage mehr werden.
+    long tage = -1;
     std::string laden;
     std::string speichern;
     bool meldungen = false; // jede Meldung des Spiels mit ausgeben

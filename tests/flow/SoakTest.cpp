@@ -5,6 +5,7 @@
 #include "core/AutoOberflaeche.h"
 #include "core/Funky.h"
 #include "core/Variablen.h"
+#include "flow/Autoplay.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "season/Pleite.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 #include <sstream>
 
@@ -187,4 +189,102 @@ TEST(Dauerlauf, SaisonsMitVierManagern)
     EXPECT_GE(tagespruefung.tage, 75L * ziel);
     RecordProperty("Spiele", spiele);
     RecordProperty("Tage", static_cast<int>(tagespruefung.tage));
+}
+
+// --- Das Spiel ohne Bildschirm ---
+
+namespace {
+struct Ausgabe {
+    int code = -1;
+    std::string aus, fehler;
+};
+
+Ausgabe Lauf(const std::vector<std::string>& argumente)
+{
+    AutoplayOptionen o;
+    std::string f;
+    Ausgabe a;
+    if (!AutoplayArgumente(argumente, o, f)) {
+        a.fehler = f;
+        return a;
+    }
+    const std::string vorher = Pfade.Daten;
+    Pfade.Daten = TORVANE_QUELLEN "/daten/";
+    std::ostringstream aus, fehler;
+    a.code = Autoplay(o, aus, fehler);
+    Pfade.Daten = vorher;
+    a.aus = aus.str();
+    a.fehler = fehler.str();
+    return a;
+}
+long GespielteTageIn(const std::string& aus)
+{
+    const auto ende = aus.find(" Wettbewerbstage gespielt");
+    if (ende == std::string::npos) return -1;
+    const auto anfang = aus.rfind(' ', ende - 1);
+    return std::atol(aus.c_str() + anfang + 1);
+}
+} // namespace
+
+TEST(Autoplay, Argumente)
+{
+    AutoplayOptionen o;
+    std::string f;
+    ASSERT_TRUE(AutoplayArgumente({"10", "--managers", "4", "--seed", "1", "--days", "7", "--load", "a.lig", "--save",
+                                   "b.lig", "--no-restart"},
+                                  o, f));
+    EXPECT_EQ(o.saisons, 10);
+    EXPECT_EQ(o.manager, 4);
+    EXPECT_EQ(o.saat, 1u);
+    EXPECT_EQ(o.tage, 7);
+    EXPECT_EQ(o.laden, "a.lig");
+    EXPECT_EQ(o.speichern, "b.lig");
+    EXPECT_FALSE(o.neustart);
+    for (const auto& falsch : std::vector<std::vector<std::string>>{
+             {}, {"zehn"}, {"3", "--managers", "5"}, {"3", "--managers"}, {"3", "--seed", "-1"}, {"3", "--bunt"}})
+        EXPECT_FALSE(AutoplayArgumente(falsch, o, f)) << (falsch.empty() ? "" : falsch.back());
+}
+
+TEST(Autoplay, SaisonBerichtUndGleicherLaufBeiGleicherSaat)
+{
+    const Ausgabe a = Lauf({"1", "--managers", "2", "--seed", "5"});
+    ASSERT_EQ(a.code, 0) << a.fehler;
+    EXPECT_NE(a.aus.find("Saison 1\n  Meister Bundesliga: "), std::string::npos) << a.aus;
+    for (const char* z : {"  DFB-Pokal: ", "  Uefa Pokal: ", "  Pokal der Pokalsieger: ", "  Champions League: ",
+                          "  Alfred (AC Achern): Oberliga, Platz ", "  Berta (BF Burgen): Oberliga, Platz "})
+        EXPECT_NE(a.aus.find(z), std::string::npos) << z;
+    EXPECT_NE(a.aus.find("Stand: Saison 2, 0. Spieltag, nächster Wettbewerb Liga, 75 Wettbewerbstage gespielt"),
+              std::string::npos)
+        << a.aus;
+    EXPECT_EQ(Lauf({"1", "--managers", "2", "--seed", "5"}).aus, a.aus);
+    EXPECT_NE(Lauf({"1", "--managers", "2", "--seed", "6"}).aus, a.aus);
+}
+
+TEST(Autoplay, TageSpeichernLadenUndKaputterSpielstand)
+{
+    namespace fs = std::filesystem;
+    const fs::path ordner = fs::temp_directory_path() / "torvane_autoplay_test";
+    fs::create_directories(ordner);
+    const std::string datei = (ordner / "stand.lig").string();
+
+    const Ausgabe a = Lauf({"1", "--managers", "3", "--seed", "8", "--days", "12", "--save", datei});
+    ASSERT_EQ(a.code, 0) << a.fehler;
+    // Spielfreie Züge schließen sich in einem Klick und können den Lauf um ein, zwei Tage verlängern.
+    EXPECT_GE(GespielteTageIn(a.aus), 12) << a.aus;
+    EXPECT_LE(GespielteTageIn(a.aus), 15) << a.aus;
+    ASSERT_TRUE(fs::exists(datei));
+
+    const Ausgabe b = Lauf({"1", "--load", datei, "--days", "3"});
+    ASSERT_EQ(b.code, 0) << b.fehler;
+    EXPECT_NE(b.aus.find("3 Manager"), std::string::npos) << b.aus;
+    EXPECT_GE(GespielteTageIn(b.aus), 3) << b.aus;
+    EXPECT_LE(GespielteTageIn(b.aus), 6) << b.aus;
+
+    const Ausgabe c = Lauf({"1", "--load", TORVANE_QUELLEN "/tests/data/spielstand_gekuerzt.lig"});
+    EXPECT_NE(c.code, 0);
+    EXPECT_FALSE(c.fehler.empty());
+    const Ausgabe d = Lauf({"1", "--load", (ordner / "gibtsnicht.lig").string()});
+    EXPECT_NE(d.code, 0);
+    EXPECT_NE(d.fehler.find("Nicht vorhanden."), std::string::npos) << d.fehler;
+    fs::remove_all(ordner);
 }
