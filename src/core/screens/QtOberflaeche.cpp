@@ -103,9 +103,22 @@ bool VorgabeNehmen(std::string& a)
     return true;
 }
 
+} // namespace
+
+QString KlangDatei(const QString& name)
+{
+    const QDir d(Q(Pfade.Musik));
+    if (Pfade.Musik.empty() || !d.exists()) return {};
+    const QString gesucht = name.toLower() + QStringLiteral(".wav");
+    for (const QString& datei : d.entryList(QDir::Files))
+        if (datei.toLower() == gesucht) return d.filePath(datei);
+    return {};
+}
+
+namespace {
+
 // --- Klänge ---
-// Alle Wave-Dateien werden beim ersten Klang einmal geladen; der Name wird ohne
-// Rücksicht auf Groß- und Kleinschreibung gefunden ("Ding" und "ding" sind ein Klang).
+// Jede Wave-Datei wird beim ersten Abspielen geladen und dann behalten.
 class Klangspieler {
 public:
     static Klangspieler& ich()
@@ -117,44 +130,23 @@ public:
     // Ohne Ausgabegerät bleibt das Spiel still und sagt nichts.
     bool stumm() const { return !geraet_; }
 
+    // nullptr, wenn es die Datei nicht gibt.
     QSoundEffect* finde(const QString& name)
     {
-        ladeAlle();
-        const auto it = effekte_.find(name.toLower());
-        return it == effekte_.end() ? nullptr : it->second;
-    }
-
-    bool bekannt(const QString& name)
-    {
-        ladeAlle();
-        return effekte_.count(name.toLower()) > 0;
+        const QString datei = KlangDatei(name);
+        if (datei.isEmpty()) return nullptr;
+        QSoundEffect*& e = effekte_[datei];
+        if (!e) {
+            e = new QSoundEffect(qApp);
+            e->setSource(QUrl::fromLocalFile(datei));
+        }
+        return e;
     }
 
 private:
     Klangspieler() { geraet_ = !QMediaDevices::audioOutputs().isEmpty(); }
 
-    void ladeAlle()
-    {
-        const QString ordner = Q(Pfade.Musik);
-        if (geladenAus_ == ordner && !ordner.isEmpty()) return;
-        geladenAus_ = ordner;
-        for (auto& [_, e] : effekte_) e->deleteLater();
-        effekte_.clear();
-        const QDir d(ordner);
-        for (const QString& datei : d.entryList({QStringLiteral("*.wav"), QStringLiteral("*.WAV")}, QDir::Files)) {
-            const QString name = datei.left(datei.size() - 4).toLower();
-            if (!geraet_) {
-                effekte_[name] = nullptr;
-                continue;
-            }
-            auto* e = new QSoundEffect(qApp);
-            e->setSource(QUrl::fromLocalFile(d.filePath(datei)));
-            effekte_[name] = e;
-        }
-    }
-
     bool geraet_ = false;
-    QString geladenAus_;
     std::map<QString, QSoundEffect*> effekte_;
 };
 
@@ -169,7 +161,8 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
     Klangspieler& k = Klangspieler::ich();
     if (k.stumm()) return;
     const QString n = Q(name);
-    if (!k.bekannt(n)) {
+    QSoundEffect* e = k.finde(n);
+    if (!e) {
         // Eine fehlende Datei ist ein Fehler des Spiels, kein stummes Gerät: einmal melden.
         static std::vector<QString> gemeldet;
         if (std::find(gemeldet.begin(), gemeldet.end(), n.toLower()) == gemeldet.end()) {
@@ -178,8 +171,6 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
         }
         return;
     }
-    QSoundEffect* e = k.finde(n);
-    if (!e) return;
     if (e->status() == QSoundEffect::Error) return;
     e->stop();
     e->play();

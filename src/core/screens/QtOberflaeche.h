@@ -35,6 +35,10 @@ void StandardOrtSetzen(QPoint global);
 // Setzt w an den Standardort und zeigt es.
 void AmStandardOrt(QWidget* w);
 
+// Die Wave-Datei eines Klangs in Pfade.Musik, ohne Rücksicht auf Groß- und
+// Kleinschreibung ("Ding" und "ding"); leer, wenn es keine gibt.
+QString KlangDatei(const QString& name);
+
 class QtOberflaeche : public Oberflaeche {
 public:
     // Das Hauptfenster, an dem sich Dialoge ausrichten (veraltet: HauptfensterSetzen).
