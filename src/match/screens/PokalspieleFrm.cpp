@@ -1,0 +1,375 @@
+#include "match/screens/PokalspieleFrm.h"
+
+#include "core/Variablen.h"
+#include "core/screens/QtOberflaeche.h"
+#include "core/screens/Stil.h"
+#include "match/Pokal.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace torvane {
+
+TPokalspieleF* PokalspieleF = nullptr;
+
+namespace {
+
+constexpr int Breite = 880;
+constexpr int Hoehe = 640;
+constexpr int ReiheOben = 52;
+constexpr int ReiheHoehe = 24;
+
+QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a)
+{
+    auto* l = new QLabel(eltern);
+    l->setObjectName(name);
+    l->setGeometry(ort);
+    l->setFont(f);
+    l->setAlignment(a | Qt::AlignVCenter);
+    return l;
+}
+
+QFont Courier(int punkte, bool fett = false)
+{
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::Monospace);
+    f.setPointSize(punkte);
+    f.setBold(fett);
+    return f;
+}
+
+QLabel* Siegertafel(QWidget* eltern, const QString& name, QRect ort)
+{
+    auto* l = new QLabel(eltern);
+    l->setObjectName(name);
+    l->setGeometry(ort);
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
+    l->setTextFormat(Qt::RichText);
+    l->setFont(Schrift(12, true));
+    l->setStyleSheet(QStringLiteral("QLabel#%1 { background: %2; color: %3; border: 3px solid %4; border-radius: 10px; }")
+                         .arg(name, Hex(Farbe::Sonne), Hex(Farbe::Nacht), Hex(Farbe::Sonne.darker(130))));
+    l->setVisible(false);
+    return l;
+}
+
+QString Farbname(int verein)
+{
+    const bool manager = verein > 0 && ManagerVonVerein(verein) >= 0;
+    return Hex(manager ? Farbe::Rot : Farbe::Tinte);
+}
+
+bool Gueltig(int v) { return v > 0 && v < S.Mannschaft.laenge(); }
+
+// Verein mit dieser Nummer in der ChampionsLige; still, ohne Fehlermeldung.
+int ChlVereinStill(int slot)
+{
+    const std::string nummer = std::to_string(slot);
+    for (int i = 1; i <= S.Spiel.MannschaftHoch && i < S.Mannschaft.laenge(); ++i)
+        if (S.Mannschaft[i].ChlRunde == nummer) return i;
+    return 0;
+}
+
+struct Gezogen {
+    int paarung, heim, gast;
+};
+
+// Die gezogenen Paarungen eines Pokals, aus den Feldern der Vereine.
+std::vector<Gezogen> Paarungen(int wettbewerb, bool& hinspiele, int& sieger)
+{
+    hinspiele = false;
+    sieger = 0;
+    const int hoch = static_cast<int>(std::min<int64_t>(wettbewerb == WettbewerbDfb ? 72 : S.Spiel.MannschaftHoch,
+                                                        S.Mannschaft.hoch()));
+    std::vector<int> heim(65, 0), gast(65, 0);
+    for (int i = 1; i <= hoch; ++i) {
+        const std::string f = PokalFeld(S.Mannschaft[i], wettbewerb).text();
+        if (f == "Sieger") {
+            sieger = i;
+            continue;
+        }
+        std::string a = wettbewerb == WettbewerbDfb ? f : CodeWert(f, 'A');
+        if (a.empty() || f == "J") continue;
+        if (wettbewerb != WettbewerbDfb && CodeWert(f, 'B') == "-1") hinspiele = true;
+        int p = 0;
+        try {
+            p = std::stoi(a);
+        } catch (...) {
+            continue;
+        }
+        if (p > 0 && p <= 64) heim[static_cast<size_t>(p)] = i;
+        if (p < 0 && p >= -64) gast[static_cast<size_t>(-p)] = i;
+    }
+    std::vector<Gezogen> liste;
+    for (int p = 1; p <= 64; ++p)
+        if (heim[static_cast<size_t>(p)] || gast[static_cast<size_t>(p)])
+            liste.push_back({p, heim[static_cast<size_t>(p)], gast[static_cast<size_t>(p)]});
+    return liste;
+}
+
+} // namespace
+
+QString UebersichtRunde(int paarungen)
+{
+    if (paarungen > 16) return QStringLiteral("1.Runde");
+    if (paarungen > 8) return QStringLiteral("2.Runde");
+    if (paarungen > 4) return QStringLiteral("1/8 Finale");
+    if (paarungen > 2) return QStringLiteral("1/4 Finale");
+    if (paarungen == 2) return QStringLiteral("1/2 Finale");
+    return QStringLiteral("Finale");
+}
+
+TPokalspieleF::TPokalspieleF(QWidget* eltern) : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("PokalspieleF"));
+    setWindowTitle(QStringLiteral("Pokalspiele"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    StilSetzen(this);
+    setFixedSize(Breite, Hoehe);
+
+    Seiten = new QTabWidget(this);
+    Seiten->setObjectName(QStringLiteral("Seiten"));
+    Seiten->setGeometry(8, 8, Breite - 16, Hoehe - 16);
+    Seiten->setFont(Schrift(10, true));
+    Seiten->setStyleSheet(QStringLiteral("QTabWidget::pane { border: 2px solid %1; border-radius: 6px; background: %2; }"
+                                         "QTabBar::tab { background: %1; color: white; padding: 6px 14px;"
+                                         " border-top-left-radius: 6px; border-top-right-radius: 6px; margin-right: 2px; }"
+                                         "QTabBar::tab:selected { background: %3; }")
+                              .arg(Hex(Farbe::RasenHell), Hex(Farbe::Creme), Hex(Farbe::Rasen)));
+
+    const char* const reiter[3] = {"DFB Pokal", "UEFA Pokal", "Pokal d. Pokalsieger"};
+    const int seitenBreite = Breite - 24;
+    for (int w = 0; w < 3; ++w) {
+        Pokalseite& s = Pokale[static_cast<size_t>(w)];
+        s.Seite = new QWidget;
+        s.Seite->setObjectName(QStringLiteral("Pokalseite%1").arg(w + 1));
+        s.Kopf = Kopfzeile(QString(), s.Seite);
+        s.Kopf->setObjectName(QStringLiteral("Kopf%1").arg(w + 1));
+        s.Kopf->setGeometry(8, 8, seitenBreite - 20, 34);
+        for (int p = 0; p < 32; ++p) {
+            const int x = p < 16 ? 8 : seitenBreite / 2 + 2;
+            const int y = ReiheOben + (p % 16) * ReiheHoehe;
+            const QString n = QStringLiteral("%1_%2").arg(w + 1).arg(p + 1);
+            Paarung& pa = s.Paarungen[static_cast<size_t>(p)];
+            const int sp = seitenBreite / 2 - 14;
+            const int name = (sp - 80) / 2;
+            pa.Heim = Schild(s.Seite, QStringLiteral("Heim") + n, QRect(x, y, name, ReiheHoehe - 2), Schrift(9, true),
+                             Qt::AlignRight);
+            pa.Gast = Schild(s.Seite, QStringLiteral("Gast") + n, QRect(x + name + 14, y, name, ReiheHoehe - 2),
+                             Schrift(9, true), Qt::AlignLeft);
+            pa.Stand = Schild(s.Seite, QStringLiteral("Stand") + n, QRect(x + 2 * name + 16, y, 64, ReiheHoehe - 2),
+                              Courier(9, true), Qt::AlignLeft);
+            auto* strich = Schild(s.Seite, QStringLiteral("Strich") + n, QRect(x + name, y, 14, ReiheHoehe - 2),
+                                  Schrift(9, true), Qt::AlignHCenter);
+            strich->setText(QStringLiteral("-"));
+            strich->setObjectName(QStringLiteral("Strich") + n);
+            strich->setProperty("strich", true);
+            if (w == 0) {
+                for (QLabel* l : {pa.Heim, pa.Gast}) {
+                    l->setAttribute(Qt::WA_Hover);
+                    l->installEventFilter(this);
+                }
+            }
+        }
+        s.Sieger = Siegertafel(s.Seite, QStringLiteral("Sieger%1").arg(w + 1),
+                               QRect(seitenBreite / 2 - 260, ReiheOben + 16 * ReiheHoehe + 20, 520, 90));
+        Seiten->addTab(s.Seite, QString::fromUtf8(reiter[w]));
+    }
+    Hinweis = Schild(Pokale[0].Seite, QStringLiteral("Hinweis"), QRect(8, Hoehe - 96, seitenBreite - 20, 24),
+                     Schrift(10, true), Qt::AlignHCenter);
+    Hinweis->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Nacht)));
+
+    // ChampionsLige
+    auto* chl = new QWidget;
+    chl->setObjectName(QStringLiteral("ChlSeite"));
+    ChlKopf = Kopfzeile(QString(), chl);
+    ChlKopf->setObjectName(QStringLiteral("ChlKopf"));
+    ChlKopf->setGeometry(8, 8, seitenBreite - 20, 34);
+    ChlTabelleText = new QLabel(chl);
+    ChlTabelleText->setObjectName(QStringLiteral("ChlTabelle"));
+    ChlTabelleText->setGeometry(8, 50, 500, 330);
+    ChlTabelleText->setFont(Courier(9));
+    ChlTabelleText->setTextFormat(Qt::RichText);
+    ChlTabelleText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ChlTabelleText->setStyleSheet(QStringLiteral("QLabel#ChlTabelle { background: white; border: 1px solid %1;"
+                                                 " border-radius: 6px; padding: 6px; }")
+                                      .arg(Hex(Farbe::RasenHell)));
+    const int rx = 520, rb = seitenBreite - rx - 12;
+    ChlScroll = new QScrollBar(Qt::Horizontal, chl);
+    ChlScroll->setObjectName(QStringLiteral("ChlScroll"));
+    ChlScroll->setGeometry(rx, 52, rb, 20);
+    ChlScroll->setRange(1, 15);
+    ChlScroll->setPageStep(1);
+    connect(ChlScroll, &QScrollBar::valueChanged, this, &TPokalspieleF::chlSpieltagZeigen);
+    ChlTag = Schild(chl, QStringLiteral("ChlTag"), QRect(rx, 76, rb, 24), Schrift(11, true), Qt::AlignHCenter);
+    for (int p = 0; p < 8; ++p) {
+        QLabel* l = Schild(chl, QStringLiteral("ChlPaarung%1").arg(p + 1), QRect(rx, 104 + p * 35, rb, 32), Schrift(8, true),
+                           Qt::AlignHCenter);
+        l->setTextFormat(Qt::RichText);
+        l->setStyleSheet(QStringLiteral("QLabel#ChlPaarung%1 { background: white; border: 1px solid %2; border-radius: 5px; }")
+                             .arg(p + 1)
+                             .arg(Hex(Farbe::Himmel)));
+        ChlPaarung[static_cast<size_t>(p)] = l;
+    }
+    ChlSieger = Siegertafel(chl, QStringLiteral("ChlSieger"), QRect(seitenBreite / 2 - 260, 400, 520, 90));
+    Seiten->addTab(chl, QStringLiteral("Champions League"));
+}
+
+void TPokalspieleF::pokalZeichnen(int w)
+{
+    Pokalseite& s = Pokale[static_cast<size_t>(w - 1)];
+    static const char* const koepfe[] = {"", "DFB Pokal  -  ", "UEFA Pokal  -  ", "Pokal der Pokalsieger  -  "};
+    static const char* const sieger[] = {"", "DFB Pokalsieger der ", "UEFA Pokalsieger der ", "Pokal d. Pokalsieger der "};
+    bool hinspiele = false;
+    int siegerVerein = 0;
+    const std::vector<Gezogen> liste = S.Mannschaft.laenge() > 1 ? Paarungen(w, hinspiele, siegerVerein)
+                                                                 : std::vector<Gezogen>{};
+    QString runde;
+    if (!liste.empty()) runde = UebersichtRunde(static_cast<int>(liste.size()));
+    else if (siegerVerein) runde = QStringLiteral("Sieger");
+    if (w != WettbewerbDfb && !liste.empty()) runde += hinspiele ? QStringLiteral(" Hinspiele") : QStringLiteral(" Rückspiele");
+    s.Kopf->setText(QString::fromUtf8(koepfe[w]) + runde);
+
+    for (int p = 0; p < 32; ++p) {
+        Paarung& pa = s.Paarungen[static_cast<size_t>(p)];
+        const bool da = p < static_cast<int>(liste.size());
+        for (QLabel* l : {pa.Heim, pa.Gast, pa.Stand}) l->setVisible(da);
+        if (QLabel* strich = s.Seite->findChild<QLabel*>(QStringLiteral("Strich%1_%2").arg(w).arg(p + 1)))
+            strich->setVisible(da);
+        if (!da) continue;
+        const Gezogen& g = liste[static_cast<size_t>(p)];
+        auto name = [w](QLabel* l, int v) {
+            l->setProperty("verein", v);
+            if (!Gueltig(v)) {
+                l->setText(QStringLiteral("?"));
+                return;
+            }
+            const Mannschaft_& m = S.Mannschaft[v];
+            const std::string zusatz = w == WettbewerbDfb ? std::to_string(m.Liga) : m.Nation.text();
+            l->setText(Q(m.Name.text() + " (" + zusatz + ")"));
+            l->setStyleSheet(QStringLiteral("color: %1;").arg(Farbname(v)));
+        };
+        name(pa.Heim, g.heim);
+        name(pa.Gast, g.gast);
+        QString stand;
+        if (w != WettbewerbDfb && Gueltig(g.heim) && Gueltig(g.gast)) {
+            const std::string h = PokalFeld(S.Mannschaft[g.heim], w).text();
+            const std::string a = PokalFeld(S.Mannschaft[g.gast], w).text();
+            stand = CodeWert(h, 'B') == "-1" ? QStringLiteral("(-:-)")
+                                              : Q("(" + CodeWert(h, 'D') + ":" + CodeWert(a, 'C') + ")");
+        }
+        pa.Stand->setText(stand);
+    }
+
+    if (liste.empty() && siegerVerein) {
+        s.Sieger->setText(QStringLiteral("<div>") + QString::fromUtf8(sieger[w]) + QString::number(S.Spiel.Saison) +
+                          QStringLiteral(". Saison</div><div style=\"font-size:18pt\">") +
+                          Q(S.Mannschaft[siegerVerein].Name.text()).toHtmlEscaped() + QStringLiteral("</div>"));
+        s.Sieger->setVisible(true);
+    } else {
+        s.Sieger->setVisible(false);
+    }
+}
+
+void TPokalspieleF::chlZeichnen()
+{
+    const int tag = S.Spiel.ChlSpieltag;
+    ChlKopf->setText(QStringLiteral("Champions League Spieltag ") + QString::number(tag) + QStringLiteral("/15"));
+    QString t = QStringLiteral("<pre style=\"margin:0\"><b>") +
+                QStringLiteral("Platz   Mannschaft           Punkte   T.diff.  Tore+   Tore-").toHtmlEscaped() +
+                QStringLiteral("</b>\n");
+    int erster = 0;
+    for (int k = 1; k <= 16; ++k) {
+        const ChlEintrag_& e = S.ChlTabelle[k];
+        const int v = e.ChlSlot > 0 ? ChlVereinStill(e.ChlSlot) : 0;
+        if (k == 1) erster = v;
+        const QString name = Gueltig(v) ? Q(S.Mannschaft[v].Name.text()) : QString();
+        const int diff = e.ChlTore - e.ChlGegentore;
+        const QString zeile = (QString::number(k) + QLatin1Char('.')).leftJustified(8) +
+                              name.left(20).leftJustified(21) + QString::number(e.ChlPunkte).rightJustified(6) +
+                              QStringLiteral("   ") + QString::number(diff).rightJustified(7) + QStringLiteral("  ") +
+                              QString::number(e.ChlTore).rightJustified(5) + QStringLiteral("   ") +
+                              QString::number(e.ChlGegentore).rightJustified(5);
+        const bool manager = Gueltig(v) && ManagerVonVerein(v) >= 0;
+        t += manager ? QStringLiteral("<span style=\"color:%1\"><b>%2</b></span>\n").arg(Hex(Farbe::Rot), zeile.toHtmlEscaped())
+                     : zeile.toHtmlEscaped() + QLatin1Char('\n');
+    }
+    t += QStringLiteral("</pre>");
+    ChlTabelleText->setText(t);
+
+    const int zeigen = std::clamp(tag, 1, 15);
+    if (ChlScroll->value() != zeigen) {
+        const QSignalBlocker still(ChlScroll);
+        ChlScroll->setValue(zeigen);
+    }
+    chlSpieltagZeigen(zeigen);
+
+    if (tag >= 15 && Gueltig(erster)) {
+        ChlSieger->setText(QStringLiteral("<div>Champions League Gewinner der ") + QString::number(S.Spiel.Saison) +
+                           QStringLiteral(". Saison</div><div style=\"font-size:18pt\">") +
+                           Q(S.Mannschaft[erster].Name.text()).toHtmlEscaped() + QStringLiteral("</div>"));
+        ChlSieger->setVisible(true);
+    } else {
+        ChlSieger->setVisible(false);
+    }
+}
+
+void TPokalspieleF::chlSpieltagZeigen(int tag)
+{
+    tag = std::clamp(tag, 1, 15);
+    ChlTag->setText(QStringLiteral("Spieltag ") + QString::number(tag));
+    for (int p = 1; p <= 8; ++p) {
+        QLabel* l = ChlPaarung[static_cast<size_t>(p - 1)];
+        const int heim = ChlVereinStill(S.ChlSpieltage[tag][p][0]);
+        const int gast = ChlVereinStill(S.ChlSpieltage[tag][p][1]);
+        if (!Gueltig(heim) && !Gueltig(gast)) {
+            l->clear();
+            continue;
+        }
+        auto name = [](int v) {
+            if (!Gueltig(v)) return QStringLiteral("?");
+            return QStringLiteral("<span style=\"color:%1\">%2</span>")
+                .arg(Farbname(v), Q(S.Mannschaft[v].Name.text()).toHtmlEscaped());
+        };
+        const std::string erg = S.ChlTabelle[tag].ChlErgebnisse[p].text();
+        l->setText(name(heim) + QStringLiteral(" - ") + name(gast) + QStringLiteral("<br><span style=\"font-family:'Courier New'\">") +
+                   Q(erg.empty() ? "-:-" : erg) + QStringLiteral("</span>"));
+    }
+}
+
+void TPokalspieleF::zeichnen()
+{
+    for (int w = WettbewerbDfb; w <= WettbewerbPdp; ++w) pokalZeichnen(w);
+    chlZeichnen();
+    Hinweis->clear();
+}
+
+void TPokalspieleF::zeigen()
+{
+    zeichnen();
+    AmStandardOrt(this);
+}
+
+void TPokalspieleF::seiteWaehlen(int seite) { Seiten->setCurrentIndex(std::clamp(seite, 0, 3)); }
+
+bool TPokalspieleF::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::Enter || e->type() == QEvent::Leave) {
+        const int v = o->property("verein").toInt();
+        if (e->type() == QEvent::Leave || !Gueltig(v)) {
+            Hinweis->clear();
+        } else {
+            const Mannschaft_& m = S.Mannschaft[v];
+            Hinweis->setText(QStringLiteral("Tabelle: ") + QString::number(m.Platz) + QStringLiteral("   Stärke: ") +
+                             QString::number(m.Gesamt));
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+} // namespace torvane
