@@ -1,5 +1,6 @@
 // Wettbewerbstag, Ligaspieltag, Tabelle, Spielplan, die sechs Besten und das Toto.
 #include "core/Funky.h"
+#include "flow/Neuanlage.h"
 #include "core/SkriptOberflaeche.h"
 #include "core/Variablen.h"
 #include "match/Anzeige.h"
@@ -528,4 +529,68 @@ TEST(BesteSechs, PraemieUndListe)
     const int32_t konto2 = S.Manager[1].Kontostand;
     BesteSechs();
     EXPECT_EQ(S.Manager[1].Kontostand - konto2, 1200000 * 3);
+}
+
+TEST(Wettbewerbstag, GanzerKalenderMitAllenWettbewerben)
+{
+    // Die ausgelieferte Spielwelt mit zwei Managern; jeder Tag so, wie der Zugabschluss ihn anstößt.
+    const std::string datenVorher = Pfade.Daten;
+    const auto namenVorher = Vorgabenamen;
+    Pfade.Daten = TORVANE_QUELLEN "/daten/";
+    S = Spielstand{};
+    ZufallSetzen(77);
+    const bool angelegt = NeuesSpielOhneBildschirm(
+        {{Vorgabenamen[0].Name, Vorgabenamen[0].Verein}, {Vorgabenamen[1].Name, Vorgabenamen[1].Verein}});
+    Pfade.Daten = datenVorher;
+    Vorgabenamen = namenVorher;
+    ASSERT_TRUE(angelegt);
+    for (int m = 0; m <= 1; ++m)
+        for (int o : {OptZeigeDfb, OptZeigeUefa, OptZeigePdp, OptZeigeChl}) S.Optionen[m][o] = 1;
+
+    ProtokollAnzeige anz;
+    gTage = 0;
+    std::vector<int> folge;
+    while (!SaisonZuEnde()) {
+        const int wb = TagSpielen();
+        folge.push_back(wb);
+        if (wb == 0) TabellenPruefen(S.Spiel.Spieltag);
+        if (HasFatalFailure()) return;
+    }
+
+    // Der Kalender: nach jedem Ligaspieltag höchstens ein Pokaltag, dann die ChampionsLige.
+    std::vector<int> soll;
+    for (int tag = 1; tag <= 34; ++tag) {
+        soll.push_back(0);
+        if (Pokaltermine[tag] > 0) soll.push_back(Pokaltermine[tag]);
+        if (tag % 2 == 0 && tag <= 30) soll.push_back(4);
+    }
+    EXPECT_EQ(folge, soll);
+    EXPECT_EQ(std::count(folge.begin(), folge.end(), 1), 6);
+    EXPECT_EQ(std::count(folge.begin(), folge.end(), 2), 12);
+    EXPECT_EQ(std::count(folge.begin(), folge.end(), 3), 8);
+    EXPECT_EQ(std::count(folge.begin(), folge.end(), 4), 15);
+
+    // Genau ein Sieger je Pokal, niemand mehr im Wettbewerb.
+    for (KurzText<12> Mannschaft_::*feld : {&Mannschaft_::DfbRunde, &Mannschaft_::UefaRunde, &Mannschaft_::PdpRunde}) {
+        int sieger = 0, uebrig = 0;
+        for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) {
+            const KurzText<12>& f = S.Mannschaft[i].*feld;
+            if (f == "Sieger") ++sieger;
+            else if (!f.leer()) ++uebrig;
+        }
+        EXPECT_EQ(sieger, 1);
+        EXPECT_EQ(uebrig, 0);
+    }
+    // ChampionsLige: 120 Spiele, je 2 oder 3 Punkte; der Sieger auf der Tafel.
+    int punkte = 0, tore = 0, gegentore = 0;
+    for (int k = 1; k <= 16; ++k) {
+        punkte += S.ChlTabelle[k].ChlPunkte;
+        tore += S.ChlTabelle[k].ChlTore;
+        gegentore += S.ChlTabelle[k].ChlGegentore;
+    }
+    EXPECT_GE(punkte, 240);
+    EXPECT_LE(punkte, 360);
+    EXPECT_EQ(tore, gegentore);
+    EXPECT_EQ(anz.anzahl("sieger:"), 4u);
+    EXPECT_EQ(anz.anzahl("Sieger in der ChampionsLige"), 1u);
 }
