@@ -143,6 +143,10 @@ void LigaSpieltag(int liga)
     for (int p = 1; p <= 9; ++p) {
         const int heim = SpielplanMannschaft(liga, tag, p, 0);
         const int gast = SpielplanMannschaft(liga, tag, p, 1);
+        // Ohne Verein (Index 0) landete das Ergebnis in einer fremden Liga.
+        if (heim == 0 || gast == 0)
+            throw Laufzeitfehler("Laufzeitfehler: Spielplan der " + std::string(LigaNamen.at(static_cast<size_t>(liga))) +
+                                 ", Paarung " + std::to_string(p) + " hat keinen Verein.");
         SpielBerechnen(heim, gast, p);
         ZeileZeigen(p - 1, 2, heim, gast, VereinZelle(heim));
         ZeileZeigen(p - 1, 3, heim, gast, VereinZelle(gast));

@@ -1,4 +1,5 @@
 // Wettbewerbstag, Ligaspieltag, Tabelle, Spielplan, die sechs Besten und das Toto.
+#include "core/Fehler.h"
 #include "core/Funky.h"
 #include "flow/Neuanlage.h"
 #include "core/SkriptOberflaeche.h"
@@ -207,6 +208,11 @@ TEST(Spielplan, RueckrundeSpiegeltHinrunde)
     S.Spieltage[1][1][0] = 19;
     EXPECT_EQ(SpielplanMannschaft(1, 1, 1, 0), 0);
     EXPECT_EQ(SpielplanMannschaft(1, 18, 1, 1), 0);
+    // Ein Spieltag mit einer solchen Paarung bricht ab, statt Verein 0 spielen zu lassen.
+    S.Spiel.Spieltag = 1;
+    const auto vorherLiga1 = S.Ergebnisse[1];
+    EXPECT_THROW(LigaSpieltag(2), Laufzeitfehler);
+    EXPECT_EQ(std::memcmp(&vorherLiga1, &S.Ergebnisse[1], sizeof vorherLiga1), 0);
 }
 
 TEST(Tabelle, SiebenKriterienBisZurEwigenTabelleUndAlterReihenfolge)
