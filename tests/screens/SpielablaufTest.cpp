@@ -3,11 +3,12 @@
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "flow/Zug.h"
-#include "flow/screens/ErgebnislisteFrm.h"
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
 #include "flow/screens/StartFrm.h"
+#include "match/screens/SpielenFrm.h"
+#include "match/screens/TabelleFrm.h"
 #include "season/Pleite.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
@@ -59,9 +60,8 @@ private slots:
         MainF->show();
         // Der Spieltag wartet auf "Weiter": hier drückt ihn der Test.
         connect(&weiterKlicker, &QTimer::timeout, this, [] {
-            if (ErgebnislisteF->Weiter->isVisible()) QTest::mouseClick(ErgebnislisteF->Weiter, Qt::LeftButton);
-            if (ErgebnislisteF->TabelleWeiter->isVisible())
-                QTest::mouseClick(ErgebnislisteF->TabelleWeiter, Qt::LeftButton);
+            if (TabelleF->isVisible() && TabelleF->Weiter->isVisible()) TabelleF->Weiter->click();
+            else if (SpielenF->isVisible() && SpielenF->Weiter->isVisible()) SpielenF->Weiter->click();
         });
     }
 
@@ -166,7 +166,7 @@ private slots:
         QVERIFY(QtOberflaeche::imProtokoll("Klang:klick"));
         // Jede Paarung der Oberliga hat ein Ergebnis.
         for (int p = 1; p <= 9; ++p) QVERIFY(S.Ergebnisse[4][1][p].text() != "-:-");
-        QVERIFY(ErgebnislisteF->isHidden());
+        QVERIFY(SpielenF->isHidden());
         QVERIFY(MenuF->isVisible());
         QCOMPARE(MenuF->Panel1->height(), MenuF->vollHoehe);
     }

@@ -11,13 +11,13 @@
 #include "core/screens/Stil.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
-#include "flow/screens/ErgebnislisteFrm.h"
 #include "flow/screens/LigawahlFrm.h"
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
+#include "match/screens/SpieltagFenster.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
 #include "tools/screens/HilfeFrm.h"
@@ -206,27 +206,9 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     Foto(ProgrammInfoF, ordner, QStringLiteral("21_info"), fertig);
     ProgrammInfoF->hide();
 
-    if (spiel) {
-        TErgebnislisteF* e = ErgebnislisteF;
-        e->kopf("Oberliga", "4.Spieltag");
-        for (int p = 1; p <= 9; ++p) {
-            const int heim = VereinAufPlatz(4, 2 * p - 1);
-            const int gast = VereinAufPlatz(4, 2 * p);
-            e->zeileZeigen(p - 1, 1, heim, gast, "Zuschauer " + std::to_string(1000 + 137 * p));
-            e->zeileZeigen(p - 1, 2, heim, gast, S.Mannschaft[heim].Name.text());
-            e->zeileZeigen(p - 1, 3, heim, gast, S.Mannschaft[gast].Name.text());
-            e->zeileZeigen(p - 1, 4, heim, gast, std::to_string(p % 4) + ":" + std::to_string(p % 3));
-        }
-        e->weiterZeigen("Weiter");
-        Foto(e, ordner, QStringLiteral("22_ergebnisliste"), fertig);
-        S.Befehl = "tabellebitbtn1sichtbar";
-        e->tabelleZeigen(4);
-        Foto(e, ordner, QStringLiteral("23_tabelle"), fertig);
-        S.Befehl.clear();
-        e->tagBeendet();
-    }
-
     MainF->hide();
+    // Die Fenster des Spieltags und des Saisonendes (mit eigenem Beispielspiel).
+    fertig << SpieltagsBildschirmfotos(ordner);
     return fertig;
 }
 

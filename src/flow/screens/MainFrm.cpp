@@ -9,13 +9,12 @@
 #include "core/screens/QtOberflaeche.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
-#include "flow/screens/ErgebnislisteFrm.h"
 #include "flow/screens/LigawahlFrm.h"
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MenuFrm.h"
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
-#include "match/Anzeige.h"
+#include "match/screens/SpieltagFenster.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
 #include "tools/screens/HilfeFrm.h"
@@ -278,13 +277,10 @@ void FensterAnlegen()
     EndeF = new TEndeF(MainF);
     HilfeF = new THilfeF(MainF);
     ProgrammInfoF = new TProgrammInfoF(MainF);
-    ErgebnislisteF = new TErgebnislisteF(MainF);
 
     static QtMenueanzeige menue;
     MenueAnzeigeSetzen(&menue);
     PleiteAnzeigeVerbinden();
-    TagesanzeigeSetzen(ErgebnislisteF);
-    SpieltagfensterSetzen(ErgebnislisteF);
     LigawahlDialog = [] { return LigawahlF->waehlen(); };
 
     MenuF->abschluss = [] { AbschlussClick(); };
@@ -294,6 +290,8 @@ void FensterAnlegen()
     MenuF->tschuessOeffnen = [] { EndeF->oeffnen(); };
     DiskF->nachLaden = [] { MenueAnzeigen(); };
     DiskF->ladenGesperrt = [] { MenuF->Disk->setVisible(false); };
+    // Spieltag, Tabelle, Spieltage, Pokalspiele und Saisonende (hängt sich selbst ans Menü).
+    SpieltagsfensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });
