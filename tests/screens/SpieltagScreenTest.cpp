@@ -253,8 +253,11 @@ private slots:
                 QCOMPARE(r.Ergebnis->text().indexOf(QLatin1Char(':')), 2);
                 const QColor grauton(158, 158, 158);
                 grau += (Schriftfarbe(r.Heim) == grauton) + (Schriftfarbe(r.Gast) == grauton);
-                if (r.Meldung->isVisible() && r.Meldung->toolTip().contains(QStringLiteral("Pokaleinnahmen !")))
+                if (r.Meldung->isVisible() && r.Meldung->toolTip().contains(QStringLiteral("Pokaleinnahmen !"))) {
                     meldungGesehen = true;
+                    // Knapp in der Zeile: der Name einmal, dann der Text.
+                    QVERIFY(r.Meldung->text().startsWith(QStringLiteral("<b>Quirin:</b> Das DFB-Pokalspiel brachte")));
+                }
             }
             QCOMPARE(zeilen, 8);
             QCOMPARE(grau, 8); // je Paarung genau ein Ausgeschiedener

@@ -3,6 +3,7 @@
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
+#include "match/screens/Spieltagbilder.h"
 #include "match/Anzeige.h"
 #include "match/Spieltag.h"
 
@@ -30,15 +31,6 @@ QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, 
     l->setFont(f);
     l->setAlignment(a | Qt::AlignVCenter);
     return l;
-}
-
-QFont Courier(int punkte)
-{
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPointSize(punkte);
-    f.setBold(true);
-    return f;
 }
 
 } // namespace
@@ -84,7 +76,7 @@ TNSpieltagF::TNSpieltagF(QWidget* eltern) : QDialog(eltern)
         strich->setText(QStringLiteral("-"));
         z.GastPlatz = Schild(z.Reihe, QStringLiteral("GastPlatz") + n, QRect(272, 0, 30, h), Schrift(9), Qt::AlignRight);
         z.Gast = Schild(z.Reihe, QStringLiteral("Gast") + n, QRect(308, 0, 220, h), Schrift(10, true), Qt::AlignLeft);
-        z.Ergebnis = Schild(z.Reihe, QStringLiteral("Ergebnis") + n, QRect(530, 0, 70, h), Courier(12), Qt::AlignLeft);
+        z.Ergebnis = Schild(z.Reihe, QStringLiteral("Ergebnis") + n, QRect(530, 0, 70, h), CourierSchrift(12), Qt::AlignLeft);
     }
 }
 

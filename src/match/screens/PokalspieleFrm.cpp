@@ -3,9 +3,11 @@
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
+#include "match/screens/Spieltagbilder.h"
 #include "match/Pokal.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -19,7 +21,7 @@ TPokalspieleF* PokalspieleF = nullptr;
 
 namespace {
 
-constexpr int Breite = 880;
+constexpr int Breite = 1000;
 constexpr int Hoehe = 640;
 constexpr int ReiheOben = 52;
 constexpr int ReiheHoehe = 24;
@@ -32,15 +34,6 @@ QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, 
     l->setFont(f);
     l->setAlignment(a | Qt::AlignVCenter);
     return l;
-}
-
-QFont Courier(int punkte, bool fett = false)
-{
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPointSize(punkte);
-    f.setBold(fett);
-    return f;
 }
 
 QLabel* Siegertafel(QWidget* eltern, const QString& name, QRect ort)
@@ -152,23 +145,17 @@ TPokalspieleF::TPokalspieleF(QWidget* eltern) : QDialog(eltern)
         s.Kopf->setObjectName(QStringLiteral("Kopf%1").arg(w + 1));
         s.Kopf->setGeometry(8, 8, seitenBreite - 20, 34);
         for (int p = 0; p < 32; ++p) {
-            const int x = p < 16 ? 8 : seitenBreite / 2 + 2;
-            const int y = ReiheOben + (p % 16) * ReiheHoehe;
             const QString n = QStringLiteral("%1_%2").arg(w + 1).arg(p + 1);
             Paarung& pa = s.Paarungen[static_cast<size_t>(p)];
-            const int sp = seitenBreite / 2 - 14;
-            const int name = (sp - 80) / 2;
-            pa.Heim = Schild(s.Seite, QStringLiteral("Heim") + n, QRect(x, y, name, ReiheHoehe - 2), Schrift(9, true),
-                             Qt::AlignRight);
-            pa.Gast = Schild(s.Seite, QStringLiteral("Gast") + n, QRect(x + name + 14, y, name, ReiheHoehe - 2),
-                             Schrift(9, true), Qt::AlignLeft);
-            pa.Stand = Schild(s.Seite, QStringLiteral("Stand") + n, QRect(x + 2 * name + 16, y, 64, ReiheHoehe - 2),
-                              Courier(9, true), Qt::AlignLeft);
-            auto* strich = Schild(s.Seite, QStringLiteral("Strich") + n, QRect(x + name, y, 14, ReiheHoehe - 2),
-                                  Schrift(9, true), Qt::AlignHCenter);
-            strich->setText(QStringLiteral("-"));
-            strich->setObjectName(QStringLiteral("Strich") + n);
-            strich->setProperty("strich", true);
+            pa.Reihe = new QFrame(s.Seite);
+            pa.Reihe->setObjectName(QStringLiteral("Reihe") + n);
+            pa.Reihe->setStyleSheet(QStringLiteral("QFrame#Reihe%1 { background: white; border: 1px solid %2; border-radius: 5px; }")
+                                        .arg(n, Hex(Farbe::RasenHell)));
+            pa.Heim = Schild(pa.Reihe, QStringLiteral("Heim") + n, QRect(), Schrift(9, true), Qt::AlignRight);
+            pa.Strich = Schild(pa.Reihe, QStringLiteral("Strich") + n, QRect(), Schrift(9, true), Qt::AlignHCenter);
+            pa.Strich->setText(QStringLiteral("-"));
+            pa.Gast = Schild(pa.Reihe, QStringLiteral("Gast") + n, QRect(), Schrift(9, true), Qt::AlignLeft);
+            pa.Stand = Schild(pa.Reihe, QStringLiteral("Stand") + n, QRect(), CourierSchrift(9, true), Qt::AlignLeft);
             if (w == 0) {
                 for (QLabel* l : {pa.Heim, pa.Gast}) {
                     l->setAttribute(Qt::WA_Hover);
@@ -176,6 +163,7 @@ TPokalspieleF::TPokalspieleF(QWidget* eltern) : QDialog(eltern)
                 }
             }
         }
+        reihenAnordnen(s, 32);
         s.Sieger = Siegertafel(s.Seite, QStringLiteral("Sieger%1").arg(w + 1),
                                QRect(seitenBreite / 2 - 260, ReiheOben + 16 * ReiheHoehe + 20, 520, 90));
         Seiten->addTab(s.Seite, QString::fromUtf8(reiter[w]));
@@ -193,7 +181,7 @@ TPokalspieleF::TPokalspieleF(QWidget* eltern) : QDialog(eltern)
     ChlTabelleText = new QLabel(chl);
     ChlTabelleText->setObjectName(QStringLiteral("ChlTabelle"));
     ChlTabelleText->setGeometry(8, 50, 500, 330);
-    ChlTabelleText->setFont(Courier(9));
+    ChlTabelleText->setFont(CourierSchrift(10, false));
     ChlTabelleText->setTextFormat(Qt::RichText);
     ChlTabelleText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ChlTabelleText->setStyleSheet(QStringLiteral("QLabel#ChlTabelle { background: white; border: 1px solid %1;"
@@ -220,6 +208,27 @@ TPokalspieleF::TPokalspieleF(QWidget* eltern) : QDialog(eltern)
     Seiten->addTab(chl, QStringLiteral("Champions League"));
 }
 
+void TPokalspieleF::reihenAnordnen(Pokalseite& s, int paarungen)
+{
+    const int seitenBreite = Breite - 24;
+    const bool breit = paarungen <= 16;
+    const int spalte = breit ? 720 : (seitenBreite - 30) / 2;
+    const QFont f = Schrift(breit ? 10 : 8, true);
+    for (int p = 0; p < 32; ++p) {
+        Paarung& pa = s.Paarungen[static_cast<size_t>(p)];
+        const int x = breit ? (seitenBreite - spalte) / 2 : 8 + (p / 16) * (spalte + 12);
+        pa.Reihe->setGeometry(x, ReiheOben + (p % 16) * ReiheHoehe, spalte, ReiheHoehe - 3);
+        const int h = ReiheHoehe - 3;
+        const int stand = breit ? 80 : 62;
+        const int name = (spalte - stand - 14 - 8) / 2;
+        pa.Heim->setGeometry(4, 0, name, h);
+        pa.Strich->setGeometry(4 + name, 0, 14, h);
+        pa.Gast->setGeometry(18 + name, 0, name, h);
+        pa.Stand->setGeometry(spalte - stand, 0, stand - 4, h);
+        for (QLabel* l : {pa.Heim, pa.Strich, pa.Gast}) l->setFont(f);
+    }
+}
+
 void TPokalspieleF::pokalZeichnen(int w)
 {
     Pokalseite& s = Pokale[static_cast<size_t>(w - 1)];
@@ -235,12 +244,11 @@ void TPokalspieleF::pokalZeichnen(int w)
     if (w != WettbewerbDfb && !liste.empty()) runde += hinspiele ? QStringLiteral(" Hinspiele") : QStringLiteral(" Rückspiele");
     s.Kopf->setText(QString::fromUtf8(koepfe[w]) + runde);
 
+    reihenAnordnen(s, static_cast<int>(liste.size()));
     for (int p = 0; p < 32; ++p) {
         Paarung& pa = s.Paarungen[static_cast<size_t>(p)];
         const bool da = p < static_cast<int>(liste.size());
-        for (QLabel* l : {pa.Heim, pa.Gast, pa.Stand}) l->setVisible(da);
-        if (QLabel* strich = s.Seite->findChild<QLabel*>(QStringLiteral("Strich%1_%2").arg(w).arg(p + 1)))
-            strich->setVisible(da);
+        pa.Reihe->setVisible(da);
         if (!da) continue;
         const Gezogen& g = liste[static_cast<size_t>(p)];
         auto name = [w](QLabel* l, int v) {
@@ -280,7 +288,7 @@ void TPokalspieleF::chlZeichnen()
 {
     const int tag = S.Spiel.ChlSpieltag;
     ChlKopf->setText(QStringLiteral("Champions League Spieltag ") + QString::number(tag) + QStringLiteral("/15"));
-    QString t = QStringLiteral("<pre style=\"margin:0\"><b>") +
+    QString t = QStringLiteral("<pre style=\"margin:0; ") + CourierCss() + QStringLiteral("\"><b>") +
                 QStringLiteral("Platz   Mannschaft           Punkte   T.diff.  Tore+   Tore-").toHtmlEscaped() +
                 QStringLiteral("</b>\n");
     int erster = 0;
@@ -337,7 +345,7 @@ void TPokalspieleF::chlSpieltagZeigen(int tag)
                 .arg(Farbname(v), Q(S.Mannschaft[v].Name.text()).toHtmlEscaped());
         };
         const std::string erg = S.ChlTabelle[tag].ChlErgebnisse[p].text();
-        l->setText(name(heim) + QStringLiteral(" - ") + name(gast) + QStringLiteral("<br><span style=\"font-family:'Courier New'\">") +
+        l->setText(name(heim) + QStringLiteral(" - ") + name(gast) + QStringLiteral("<br><span style=\"") + CourierCss() + QStringLiteral("\">") +
                    Q(erg.empty() ? "-:-" : erg) + QStringLiteral("</span>"));
     }
 }

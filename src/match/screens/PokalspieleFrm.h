@@ -7,6 +7,7 @@
 
 #include <array>
 
+class QFrame;
 class QLabel;
 class QScrollBar;
 class QTabWidget;
@@ -27,7 +28,8 @@ public:
     void chlSpieltagZeigen(int tag);
 
     struct Paarung {
-        QLabel *Heim, *Gast, *Stand;
+        QFrame* Reihe;
+        QLabel *Heim, *Strich, *Gast, *Stand;
     };
     struct Pokalseite {
         QWidget* Seite;
@@ -48,6 +50,8 @@ protected:
 
 private:
     void pokalZeichnen(int wettbewerb);
+    // Bis 16 Paarungen eine breite Spalte, darüber zwei schmale.
+    void reihenAnordnen(Pokalseite& s, int paarungen);
     void chlZeichnen();
 };
 

@@ -87,15 +87,6 @@ constexpr int ListeOben = 52;
 constexpr int ZeilenHoehe = 28;
 constexpr int MeldungX = 728;
 
-QFont Courier(int punkte, bool fett = true)
-{
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPointSize(punkte);
-    f.setBold(fett);
-    return f;
-}
-
 QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a = Qt::AlignCenter)
 {
     auto* l = new QLabel(eltern);
@@ -157,7 +148,7 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
         strich->setText(QStringLiteral("-"));
         r.Gast = Schild(reihe, QStringLiteral("Gast") + n, QRect(384, 0, 228, h), Schrift(10, true),
                         Qt::AlignLeft | Qt::AlignVCenter);
-        r.Ergebnis = Schild(reihe, QStringLiteral("Ergebnis") + n, QRect(612, 0, 98, h), Courier(11),
+        r.Ergebnis = Schild(reihe, QStringLiteral("Ergebnis") + n, QRect(612, 0, 98, h), CourierSchrift(11),
                             Qt::AlignLeft | Qt::AlignVCenter);
         r.Ergebnis->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Nacht)));
         r.Meldung = Schild(this, QStringLiteral("Meldung") + n, QRect(MeldungX, y - 1, Breite - MeldungX - 10, ZeilenHoehe - 1),
@@ -222,9 +213,9 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     Man1 = Schild(Live, QStringLiteral("Man1"), QRect(rx, 13, halb, 44), Schrift(10, true));
     Man2 = Schild(Live, QStringLiteral("Man2"), QRect(rx + halb + 10, 13, halb, 44), Schrift(10, true));
     for (QLabel* m : {Man1, Man2}) m->setWordWrap(true);
-    Spielstand = Schild(Live, QStringLiteral("Spielstand"), QRect(rx, 66, rb, 84), Courier(46));
+    Spielstand = Schild(Live, QStringLiteral("Spielstand"), QRect(rx, 66, rb, 84), CourierSchrift(46));
     Spielstand->setStyleSheet(Tafelstil(QStringLiteral("Spielstand"), QColor(33, 33, 33), Farbe::Sonne, 8));
-    Zeit = Schild(Live, QStringLiteral("Zeit"), QRect(rx, 160, halb, 32), Courier(14));
+    Zeit = Schild(Live, QStringLiteral("Zeit"), QRect(rx, 160, halb, 32), CourierSchrift(14));
     Zeit->setStyleSheet(Tafelstil(QStringLiteral("Zeit"), Farbe::Creme, Farbe::Nacht));
     Zusch = Schild(Live, QStringLiteral("Zusch"), QRect(rx + halb + 10, 160, halb, 32), Schrift(8, true));
     Zusch->setWordWrap(true);
@@ -236,7 +227,11 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     HansDampf->setGeometry(rx, 246, rb, 28);
     HansDampf->setFont(Schrift(10, true));
     HansDampf->setFocusPolicy(Qt::NoFocus);
-    HansDampf->setStyleSheet(QStringLiteral("QCheckBox { color: white; }"));
+    HansDampf->setStyleSheet(QStringLiteral("QCheckBox { color: white; spacing: 8px; }"
+                                            "QCheckBox::indicator { width: 14px; height: 14px; background: white;"
+                                            " border: 2px solid %1; border-radius: 3px; }"
+                                            "QCheckBox::indicator:checked { background: %1; border-color: white; }")
+                                 .arg(Hex(Farbe::Sonne)));
     Aktion1 = Schild(Platz, QStringLiteral("Aktion1"), QRect(26, 44, 200, 26), Schrift(9, true));
     Aktion2 = Schild(Platz, QStringLiteral("Aktion2"), QRect(276, 44, 200, 26), Schrift(9, true));
     for (QLabel* a : {Aktion1, Aktion2}) {
@@ -374,7 +369,8 @@ void TSpielenF::zeilenMeldung(int zeile, const std::string& text)
     QStringList teile = Zeilen(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QString kurz;
     if (!teile.isEmpty()) {
-        kurz = QStringLiteral("<b>") + teile.takeFirst().toHtmlEscaped() + QStringLiteral(":</b> ") +
+        const QString name = teile.takeFirst();
+        kurz = QStringLiteral("<b>") + name.toHtmlEscaped() + QStringLiteral(":</b> ") +
                teile.join(QLatin1Char(' ')).toHtmlEscaped();
     }
     const QString vorher = m->isVisible() ? m->text() : QString();

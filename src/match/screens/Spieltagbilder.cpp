@@ -233,6 +233,22 @@ QPixmap Muster()
 
 } // namespace
 
+QFont CourierSchrift(int punkte, bool fett)
+{
+    QFont f(QStringLiteral("Courier New"));
+    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                   QStringLiteral("Nimbus Mono PS")});
+    f.setStyleHint(QFont::Monospace);
+    f.setPointSize(punkte);
+    f.setBold(fett);
+    return f;
+}
+
+QString CourierCss()
+{
+    return QStringLiteral("font-family: 'Courier New', 'DejaVu Sans Mono', 'Liberation Mono', monospace;");
+}
+
 QString SpieltagBildName(int symbol)
 {
     switch (symbol) {

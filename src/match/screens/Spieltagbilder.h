@@ -3,6 +3,7 @@
 // Namens, wird sie genommen; sonst zeichnet das Programm das Bild selbst.
 #pragma once
 
+#include <QFont>
 #include <QPixmap>
 #include <QString>
 
@@ -19,6 +20,12 @@ constexpr int SpieltagSymbolGroesse = 32;
 
 // Die kleine Kachel, mit der der Spieltagsbildschirm seinen Hintergrund füllt.
 QPixmap HintergrundMuster();
+
+// "Courier New" für Ergebnisse, Spielstand und Tabellen; fehlt sie, eine andere
+// Schrift fester Breite, damit die Doppelpunkte untereinander stehen.
+QFont CourierSchrift(int punkte, bool fett = true);
+// Dasselbe für Rich-Text ("font-family: ...;").
+QString CourierCss();
 
 // Die Namen der Dateien, die das Programm statt der gezeichneten Bilder nähme.
 QString SpieltagBildName(int symbol);

@@ -3,6 +3,7 @@
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
+#include "match/screens/Spieltagbilder.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -52,24 +53,15 @@ QFont Arial(int punkte, bool fett)
     return f;
 }
 
-QFont Courier(int punkte)
-{
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::Monospace);
-    f.setPointSize(punkte);
-    f.setBold(true);
-    return f;
-}
-
 // Die letzten Ergebnisse farbig: Sieg grün, Remis grau, Niederlage rot.
 QString LegendeText(const std::string& roh)
 {
-    QString t;
+    QString t = QStringLiteral("<span style=\"") + CourierCss() + QStringLiteral("\">");
     for (const char c : roh) {
         const char* farbe = c == 'S' ? "#1b5e20" : c == 'V' ? "#b71c1c" : c == 'U' ? "#455a64" : "#9e9e9e";
         t += QStringLiteral("<span style=\"color:%1\">%2</span>").arg(QString::fromLatin1(farbe), QChar(c));
     }
-    return t;
+    return t + QStringLiteral("</span>");
 }
 
 } // namespace
@@ -126,7 +118,7 @@ TTabelleF::TTabelleF(QWidget* eltern) : QDialog(eltern)
         z.U = Zelle(z.Balken, QStringLiteral("U") + n, SpalteU.x, SpalteU.breite, SpalteU.ausrichtung, normal);
         z.N = Zelle(z.Balken, QStringLiteral("N") + n, SpalteN.x, SpalteN.breite, SpalteN.ausrichtung, normal);
         z.Legende = Zelle(z.Balken, QStringLiteral("Legende") + n, SpalteLegende.x, SpalteLegende.breite,
-                         SpalteLegende.ausrichtung, Courier(10));
+                         SpalteLegende.ausrichtung, CourierSchrift(10));
         z.Legende->setTextFormat(Qt::RichText);
     }
 

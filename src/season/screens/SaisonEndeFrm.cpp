@@ -253,6 +253,12 @@ void TSaisonEndeF::wechselZeigen(const std::string& ab1, const std::array<std::s
 {
     ab1Text_ = Q(ab1);
     blinkenBeenden();
+    // Wer aufsteigt, steht auf Grün, wer absteigt, auf Rot.
+    const bool auf = ab1Text_.startsWith(QStringLiteral("Aufstieg"));
+    for (QLabel* a : {A1, A2, A3})
+        a->setStyleSheet(QStringLiteral("QLabel#%1 { color: %2; background: %3; border-radius: 8px; }")
+                             .arg(a->objectName(), Hex(Farbe::Tinte),
+                                  auf ? QStringLiteral("rgb(200,230,201)") : QStringLiteral("rgb(255,205,210)")));
     A1->setText(Q(vereine[0]));
     A2->setText(Q(vereine[1]));
     A3->setText(Q(vereine[2]));
