@@ -293,7 +293,7 @@ void BesteSechs()
         text += std::to_string(r) + "." + MitPunkten(v.Name.text(), 25) + "(" + std::to_string(v.Liga) + ")" +
                 " Pk:" + MitPunkten(std::to_string(v.Punkte), 2) + " Td:" +
                 MitPunkten(std::to_string(v.Tore - v.Gegentore), 2) +
-                std::string(static_cast<size_t>(std::max(0, luecke)), ' ') + " +" + betrag + " €";
+                std::string(static_cast<size_t>(std::max(0, luecke)), ' ') + " +" + betrag + Waehrung;
     }
     Nachricht("Die 6 Besten Liga-Manschaften nach Punkten + Toren", text, "ok");
 }
