@@ -156,7 +156,8 @@ void HauptknopfKlick()
 
 void UnterknopfKlick()
 {
-    S.Manager[S.AktManager].Managerpunkte += 0.01f;
+    Manager_& mg = S.Manager[S.AktManager];
+    mg.Managerpunkte = std::min(100.0f, mg.Managerpunkte + 0.01f);
     MenueAnzeige().fensterSchliessen();
     Klang("klick");
 }
