@@ -335,19 +335,11 @@ TEST(Saisonende, AlterungMitVertauschtenGrenzen)
     EXPECT_EQ(technik10, (std::set<int>{-8, -7, -6, -5, -4, -3, -2, 0}));
 }
 
-TEST(Saisonende, ScheckUndUrteil)
+TEST(Saisonende, ScheckBeispiele)
 {
     EXPECT_EQ(Verbandsscheck(1, 1), 2620000);
     EXPECT_EQ(Verbandsscheck(4, 18), 660000);
-    EXPECT_EQ(Verbandsscheck(2, 2), 2340000);
-    EXPECT_EQ(Platzpraemie(1, 1), 2000000);
-    EXPECT_EQ(Platzpraemie(4, 2), 250000);
-    EXPECT_EQ(Platzpraemie(3, 3), 200000);
-    EXPECT_EQ(Platzpraemie(1, 4), 0);
-    EXPECT_EQ(Verbandsurteil(3), "Der Fußballbund Gratuliert zu diesem hervorragenden Tabellenplatz,");
-    EXPECT_EQ(Verbandsurteil(4), "Viel Glück in der nächsten Saison wünscht der Fußballbund,");
     EXPECT_EQ(Verbandsurteil(8), "Viel Glück in der nächsten Saison wünscht der Fußballbund,");
     EXPECT_EQ(Verbandsurteil(9), "Ein Platz im Mittelfeld ist auch nicht zu verachten, meint der Fußballbund,");
-    EXPECT_EQ(Verbandsurteil(13), "Ein Platz im Mittelfeld ist auch nicht zu verachten, meint der Fußballbund,");
     EXPECT_EQ(Verbandsurteil(14), "Der Fußballbund gibt zu verstehen das Management zu ändern,");
 }
