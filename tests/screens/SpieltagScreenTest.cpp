@@ -7,6 +7,7 @@
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
 #include "flow/Neuanlage.h"
+#include "flow/Zug.h"
 #include "match/Anzeige.h"
 #include "match/Spieltag.h"
 #include "match/screens/NSpieltagFrm.h"
@@ -14,6 +15,7 @@
 #include "match/screens/SpielenFrm.h"
 #include "match/screens/SpieltagFenster.h"
 #include "match/screens/TabelleFrm.h"
+#include "season/Pleite.h"
 #include "season/Saisonende.h"
 #include "season/screens/SaisonEndeFrm.h"
 
@@ -442,6 +444,29 @@ private slots:
         QVERIFY(PokalspieleF->Pokale[0].Sieger->text().contains(QStringLiteral("DFB Pokalsieger der 1. Saison")));
         QVERIFY(PokalspieleF->Pokale[0].Sieger->text().contains(Q(S.Mannschaft[5].Name.text()).toHtmlEscaped()));
         PokalspieleF->hide();
+    }
+
+    // Eine ganze Saison über den Zugablauf: jeder Tag läuft über den Bildschirm, live
+    // zugesehen, und das Saisonende führt in die zweite Saison.
+    void ganzeSaisonImFenster()
+    {
+        einManager(18);
+        S.Optionen[0][OptAnzeigeLiga] = 4;
+        for (int o : {OptZeigeDfb, OptZeigeUefa, OptZeigePdp, OptZeigeChl}) S.Optionen[0][o] = 1;
+        ManagerAufPlatz(0, 9);
+        std::set<int> wettbewerbe;
+        const long tageVorher = GespielteTage;
+        Klicker k;
+        k.spielen = [&] { wettbewerbe.insert(S.Spiel.Wettbewerb); };
+        ZugOffen = true;
+        for (int zug = 0; zug < 200 && S.Spiel.Saison == 1 && !SpielVorbei(); ++zug) AbschlussClick();
+        // 34 Ligatage, 6 DFB-, 12 Uefa-, 8 Pokalsieger- und 15 ChampionsLige-Tage
+        const long tage = GespielteTage - tageVorher;
+        QCOMPARE(S.Spiel.Saison, 2);
+        QCOMPARE(S.Spiel.Spieltag, 0);
+        QCOMPARE(tage, 34L + 6 + 12 + 8 + 15);
+        QVERIFY(wettbewerbe.count(0) && wettbewerbe.count(4));
+        QTRY_VERIFY_WITH_TIMEOUT(!SaisonEndeF->isVisible(), 2000);
     }
 
     // Jeder Bildschirm des Spieltags landet als Bild im Ordner.

@@ -194,7 +194,8 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     Weiter->setObjectName(QStringLiteral("Weiter"));
     Weiter->setGeometry(Breite - 200, Hoehe - 50, 190, 40);
     Weiter->setFont(Schrift(11, true));
-    Weiter->setAutoDefault(false);
+    // Enter drückt "Weiter", sobald er den Fokus hat.
+    Weiter->setAutoDefault(true);
     Weiter->setVisible(false);
     connect(Weiter, &QPushButton::clicked, this, [this] {
         Weiter->setVisible(false);

@@ -125,7 +125,8 @@ TTabelleF::TTabelleF(QWidget* eltern) : QDialog(eltern)
     Weiter = new QPushButton(QStringLiteral("Weiter"), this);
     Weiter->setObjectName(QStringLiteral("Weiter"));
     Weiter->setGeometry(Breite - 150, height() - 46, 136, 36);
-    Weiter->setAutoDefault(false);
+    // Enter drückt "Weiter", sobald er den Fokus hat.
+    Weiter->setAutoDefault(true);
     Weiter->setVisible(false);
     connect(Weiter, &QPushButton::clicked, this, [this] {
         Weiter->setVisible(false);

@@ -97,7 +97,7 @@ TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(PanelBreite - 170, PanelHoehe - 58, 150, 40);
     BitBtn1->setFont(Schrift(11, true));
-    BitBtn1->setAutoDefault(false);
+    BitBtn1->setAutoDefault(true);
     BitBtn1->setVisible(false);
     connect(BitBtn1, &QPushButton::clicked, this, [this] {
         BitBtn1->setVisible(false);
