@@ -367,7 +367,8 @@ std::string EchteSaison(uint32_t saat, std::array<int, 5>& tage)
         for (int o = OptZeigeDfb; o <= OptZeigeChl; ++o) S.Optionen[m][o] = 0;
     for (int k = 1; k <= 16; ++k) EXPECT_GT(ChlManschNr(k), 0);
     tage = {};
-    while (!(S.Spiel.Spieltag == 34 && S.Spiel.Wettbewerb == 0)) {
+    // Höchstens 34 + 6 + 12 + 8 + 15 Tage; mehr hieße, der Kalender kommt nicht voran.
+    for (int tag = 0; tag < 75 && !(S.Spiel.Spieltag == 34 && S.Spiel.Wettbewerb == 0); ++tag) {
         const int wb = S.Spiel.Wettbewerb;
         if (wb == 0) ++S.Spiel.Spieltag;
         ++tage[static_cast<size_t>(wb)];
