@@ -446,6 +446,88 @@ private slots:
         PokalspieleF->hide();
     }
 
+    // Was der Bildschirm selbst verantwortet: Schließen, Tafeln, Symbole, Meldungen.
+    void anzeigeKleinigkeiten()
+    {
+        einManager(19);
+        TSpielenF* s = SpielenF;
+        // Ein neuer Tag gleich nach dem Ende des vorigen darf nicht mit zugehen.
+        s->titel("Meisterschaft der Oberliga");
+        s->tagBeendet();
+        s->titel("DFB-Pokalspiele");
+        QTest::qWait(60);
+        QVERIFY(s->isVisible());
+
+        // Der Abschnitt beginnt leer; Zeilen ohne Inhalt sind nicht zu sehen.
+        s->zeileZeigen(8, 2, 1, 2, "alt");
+        s->titel("Championligespiele");
+        QVERIFY(!s->Reihen[8].Heim->parentWidget()->isVisible());
+        QVERIFY(s->Reihen[8].Heim->text().isEmpty());
+
+        // Zwei Meldungen in einer Zeile bleiben beide stehen, bis der Tag sie leert.
+        s->zeilenMeldung(2, std::string("Quirin") + NL + NL + "Das ChampionsLige Spiel brachte Ihnen zusätzlich 100.000 €");
+        s->zeilenMeldung(2, std::string("Berta") + NL + NL + "Das ChampionsLige Spiel brachte Ihnen zusätzlich 100.000 €");
+        QVERIFY(s->Reihen[2].Meldung->isVisible());
+        QVERIFY(s->Reihen[2].Meldung->text().contains(QStringLiteral("<b>Quirin:</b>")));
+        QVERIFY(s->Reihen[2].Meldung->text().contains(QStringLiteral("<b>Berta:</b>")));
+        s->meldungenLeeren();
+        QVERIFY(!s->Reihen[2].Meldung->isVisible());
+        // Ohne Hauptfenster zentriert sich ein Nachrichtenfenster auf dem Spieltag.
+        QCOMPARE(s->zeilenOrt(2).x, -1);
+
+        // Die Siegertafel verschwindet auf Klick.
+        s->siegerZeigen("FC Beispiel", "Sieger im Uefa Pokal bekommt 4.444.444 € Siegesprämie");
+        QVERIFY(s->Sieger->isVisible());
+        QTest::mouseClick(s->Sieger, Qt::LeftButton);
+        QVERIFY(!s->Sieger->isVisible());
+
+        // Toto: vier Zeilen, nach dem Verbergen wieder "-".
+        s->totoZeigen();
+        s->totoZeile(1, "Berta:4 Richtig");
+        QCOMPARE(s->Toto[1]->text(), QStringLiteral("Berta:4 Richtig"));
+        s->totoVerbergen();
+        QCOMPARE(s->Toto[1]->text(), QStringLiteral("-"));
+
+        // Live: Managerverein rot, Symbole je Platzhälfte, Vorfalltafel mit Namen.
+        s->liveBeginnen("Heimelf", true, "Gastelf", false, "zahlende Zuschauer 12.000");
+        QVERIFY(s->Live->isVisible());
+        QCOMPARE(Schriftfarbe(s->Man1), QColor(Qt::white));
+        QCOMPARE(s->Zusch->text(), QStringLiteral("zahlende Zuschauer 12.000"));
+        s->symbolZeigen(0, 110, 8);
+        s->symbolZeigen(1, 142, 8);
+        s->symbolZeigen(2, 360, 8);
+        s->aktionZeigen(2, "Piet Probe");
+        QCOMPARE(s->Platz->symbolAnzahl(), 3);
+        QVERIFY(s->Aktion2->isVisible());
+        s->aktionVerbergen(2);
+        QCOMPARE(s->Platz->symbolAnzahl(), 2);
+        s->ballZeigen(300, 140, 9, 3, 330);
+        QCOMPARE(s->Platz->ballX(), 300);
+        QCOMPARE(s->Platz->ballBild(), 9);
+        QCOMPARE(s->Platz->spielerBild(), 3);
+        s->liveBeenden();
+        QVERIFY(!s->Live->isVisible());
+        s->tagBeendet();
+        QTRY_VERIFY_WITH_TIMEOUT(!s->isVisible(), 1000);
+    }
+
+    // Nach dem 15. Spieltag der ChampionsLige zeigt die Übersicht den Gewinner.
+    void chlSiegerInDerUebersicht()
+    {
+        einManager(20);
+        TageStillSpielen(30);
+        QCOMPARE(S.Spiel.ChlSpieltag, 15);
+        PokalspieleF->zeigen();
+        PokalspieleF->seiteWaehlen(3);
+        QVERIFY(PokalspieleF->ChlSieger->isVisible());
+        QVERIFY(PokalspieleF->ChlSieger->text().contains(QStringLiteral("Champions League Gewinner der 1. Saison")));
+        const QString erster = PokalspieleF->ChlTabelleText->text().section(QLatin1Char('\n'), 1, 1).mid(8, 20).trimmed();
+        QVERIFY(!erster.isEmpty());
+        QVERIFY(PokalspieleF->ChlSieger->text().contains(erster.toHtmlEscaped()));
+        QCOMPARE(PokalspieleF->ChlTag->text(), QStringLiteral("Spieltag 15"));
+        PokalspieleF->hide();
+    }
+
     // Eine ganze Saison über den Zugablauf: jeder Tag läuft über den Bildschirm, live
     // zugesehen, und das Saisonende führt in die zweite Saison.
     void ganzeSaisonImFenster()
