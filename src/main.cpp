@@ -1,8 +1,9 @@
-// Ein Programm: das Spielfenster, oder mit Schaltern die Bildschirmfotos
-// (und später das Spiel ohne Bildschirm).
+// Ein Programm: das Spielfenster, das Spiel ohne Bildschirm (--autoplay)
+// oder die Bildschirmfotos.
 #include "core/Funky.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
+#include "flow/Autoplay.h"
 #include "flow/screens/Bildschirmfotos.h"
 #include "flow/screens/MainFrm.h"
 
@@ -44,7 +45,6 @@ Aufruf AufrufLesen(int argc, char** argv)
             }
             a.screenshots = argv[++i];
         } else if (s.rfind("-", 0) == 0 && s.rfind("-platform", 0) != 0 && s.rfind("-style", 0) != 0) {
-            // Weitere Schalter (--autoplay ...) kommen hier dazu.
             a.fehler = "Unbekannter Schalter: " + s;
             break;
         }
@@ -59,6 +59,9 @@ void HilfeZeigen()
               "  torvane                       das Spiel im Fenster\n"
               "  torvane --stumm               ohne Klänge\n"
               "  torvane --screenshots ORDNER  jedes Fenster mit Beispieldaten als PNG ablegen\n"
+              "  torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
+              "          [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]\n"
+              "                                spielt ohne Bildschirm mit automatischen Managern"
               "  torvane --help                diese Hilfe");
 }
 
@@ -103,6 +106,8 @@ int FensterSpiel(SpielAnwendung& app)
 
 int main(int argc, char** argv)
 {
+    // Ohne Bildschirm und ohne Qt-Anwendung.
+    if (const int rc = AutoplayFallsVerlangt(argc, argv); rc >= 0) return rc;
     const Aufruf aufruf = AufrufLesen(argc, argv);
     if (aufruf.hilfe) {
         HilfeZeigen();

@@ -4,6 +4,7 @@
 #include "core/Funky.h"
 #include "core/Variablen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -130,7 +131,9 @@ void SpielBerechnen(int heim, int gast, int paarung)
     HeimManager = 4;
     GastManager = 4;
     const double L = (H.Liga + G.Liga) / 2.0;
-    int k = 5 - H.Liga;
+    // Ein Verein der Verbandsliga (nach einem Abstieg noch im Pokal) zählt wie die
+    // Oberliga; mit k = 0 wäre der Eintritt 0 und 35 / P unendlich.
+    int k = std::max(1, 5 - H.Liga);
 
     // 2. Zuschauer
     const int h = ManagerVonVerein(heim);
@@ -161,7 +164,7 @@ void SpielBerechnen(int heim, int gast, int paarung)
         P = static_cast<double>(Runden(P * (1.0 + S.Manager[zm].Pokalzuschlag / 100.0), "Eintrittspreis"));
         k = k + 1;
     }
-    M = M + (19 - H.Platz) * 5.0 / 6.0 + (19 - G.Platz) * 5.0 / 6.0 + C + Zufall(-3, 3) + (35.0 / P) * 5 * k;
+    M = M + (19 - H.Platz) * 5.0 / 6.0 + (19 - G.Platz) * 5.0 / 6.0 + C + Zufall(-3, 3) + (35.0 / std::max(P, 1.0)) * 5 * k;
     if (5 * k < P + 2) M = M - P;
     if (M <= 0) M = 1 - std::fabs(M / 100.0);
     switch (wb) {

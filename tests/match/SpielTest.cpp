@@ -24,8 +24,14 @@ void* operator new(std::size_t n)
     if (void* p = std::malloc(n ? n : 1)) return p;
     throw std::bad_alloc();
 }
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept
+{
+    if (gZaehlen) ++gAnforderungen;
+    return std::malloc(n ? n : 1);
+}
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
 
@@ -326,4 +332,19 @@ TEST(Spiel, KeineHeapAnforderungJeSpiel)
     }
     gZaehlen = false;
     EXPECT_EQ(gAnforderungen.load(), 0);
+}
+
+TEST(SpielZuschauer, VerbandsligaGastgeberUndFreierEintritt)
+{
+    // Ein abgestiegener Pokalsieger empfängt als Verbandsligist: kein Abbruch des Pokaltags.
+    ZufallSetzen(5);
+    ZweiVereine(5, 0);
+    S.Spiel.Wettbewerb = 3;
+    ASSERT_NO_THROW(SpielBerechnen(1, 2, 1));
+    EXPECT_GE(Zuschauer, 0);
+    // Ein Manager, der keinen Eintritt verlangt.
+    ZweiVereine(1, 1);
+    S.Manager[0].Eintrittspreis = 0;
+    ASSERT_NO_THROW(SpielBerechnen(1, 2, 1));
+    EXPECT_LE(Zuschauer, S.Manager[0].Plaetze - S.Manager[0].DauerkartenVerkauft);
 }

@@ -14,6 +14,7 @@
 #include "flow/screens/MenuFrm.h"
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
+#include "match/screens/SpielenFrm.h"
 #include "match/screens/SpieltagFenster.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
@@ -283,7 +284,20 @@ void FensterAnlegen()
     PleiteAnzeigeVerbinden();
     LigawahlDialog = [] { return LigawahlF->waehlen(); };
 
-    MenuF->abschluss = [] { AbschlussClick(); };
+    MenuF->abschluss = [] {
+        try {
+            AbschlussClick();
+        } catch (...) {
+            // Ein Laufzeitfehler mitten im Tag: Spieltag zu, Menü wieder bedienbar;
+            // die Meldung zeigt danach die Ereignisgrenze.
+            if (SpielenF) SpielenF->hide();
+            menue.tagEndet();
+            menue.abrollen();
+            menue.seitenleisteFreigeben();
+            MenueAnzeigen();
+            throw;
+        }
+    };
     MenuF->diskOeffnen = [] { DiskF->zeigen(); };
     MenuF->hilfeOeffnen = [] { HilfeF->zeigen(); };
     MenuF->infoOeffnen = [] { ProgrammInfoF->oeffnen(); };
