@@ -14,7 +14,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace torvane {
 
@@ -277,7 +280,14 @@ void TSpielenF::sichtbar()
     QWidget* haupt = Hauptfenster();
     if (haupt && haupt->isVisible()) {
         const QRect r = haupt->frameGeometry();
-        move(r.center() - QPoint(width() / 2, height() / 2));
+        QPoint ort = r.center() - QPoint(width() / 2, height() / 2);
+        // Ist das Hauptfenster kleiner als der Spieltag, nicht über den Bildschirmrand hinaus.
+        if (const QScreen* schirm = haupt->screen()) {
+            const QRect frei = schirm->availableGeometry();
+            ort.setX(std::clamp(ort.x(), frei.left(), std::max(frei.left(), frei.right() - width())));
+            ort.setY(std::clamp(ort.y(), frei.top(), std::max(frei.top(), frei.bottom() - height())));
+        }
+        move(ort);
         show();
         raise();
     } else {
