@@ -44,4 +44,14 @@ QLabel* Kopfzeile(const QString& text, QWidget* eltern)
     return l;
 }
 
+QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a)
+{
+    auto* l = new QLabel(eltern);
+    l->setObjectName(name);
+    l->setGeometry(ort);
+    l->setFont(f);
+    l->setAlignment((a & Qt::AlignVertical_Mask) ? a : a | Qt::AlignVCenter);
+    return l;
+}
+
 } // namespace torvane

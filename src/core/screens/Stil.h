@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -26,6 +27,8 @@ inline const QColor Himmel{129, 212, 250};
 
 // Grundstil eines Spielfensters (helle Fläche, grüne Köpfe, runde Knöpfe).
 void StilSetzen(QWidget* w);
+// Ein benanntes Schild an fester Stelle; ohne senkrechte Angabe mittig in der Höhe.
+QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a = Qt::AlignCenter);
 // Überschrift auf grünem Band.
 QLabel* Kopfzeile(const QString& text, QWidget* eltern);
 QFont Schrift(int punkte, bool fett = false);

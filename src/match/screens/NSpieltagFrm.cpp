@@ -23,16 +23,6 @@ constexpr int Breite = 640;
 constexpr int ListeOben = 132;
 constexpr int ZeilenHoehe = 32;
 
-QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a)
-{
-    auto* l = new QLabel(eltern);
-    l->setObjectName(name);
-    l->setGeometry(ort);
-    l->setFont(f);
-    l->setAlignment(a | Qt::AlignVCenter);
-    return l;
-}
-
 } // namespace
 
 TNSpieltagF::TNSpieltagF(QWidget* eltern) : QDialog(eltern)

@@ -26,16 +26,6 @@ constexpr int Hoehe = 640;
 constexpr int ReiheOben = 52;
 constexpr int ReiheHoehe = 24;
 
-QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a)
-{
-    auto* l = new QLabel(eltern);
-    l->setObjectName(name);
-    l->setGeometry(ort);
-    l->setFont(f);
-    l->setAlignment(a | Qt::AlignVCenter);
-    return l;
-}
-
 QLabel* Siegertafel(QWidget* eltern, const QString& name, QRect ort)
 {
     auto* l = new QLabel(eltern);

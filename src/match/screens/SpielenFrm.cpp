@@ -90,16 +90,6 @@ constexpr int ListeOben = 52;
 constexpr int ZeilenHoehe = 28;
 constexpr int MeldungX = 728;
 
-QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a = Qt::AlignCenter)
-{
-    auto* l = new QLabel(eltern);
-    l->setObjectName(name);
-    l->setGeometry(ort);
-    l->setFont(f);
-    l->setAlignment(a);
-    return l;
-}
-
 QString Tafelstil(const QString& name, const QColor& grund, const QColor& schrift, int radius = 6)
 {
     return QStringLiteral("QLabel#%1 { background: %2; color: %3; border-radius: %4px; padding: 2px 6px; }")
