@@ -1,0 +1,71 @@
+// Gemeinsame Helfer der Bildschirmtests: Ordner, Warten auf ein Fenster, Weiter-Klicker.
+#pragma once
+
+#include "core/Funky.h"
+#include "core/Variablen.h"
+#include "core/screens/QtOberflaeche.h"
+#include "match/screens/SpielenFrm.h"
+#include "match/screens/TabelleFrm.h"
+#include "season/screens/SaisonEndeFrm.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace torvane {
+
+// Geschriebenes landet im Temp-Ordner, Daten und Klänge kommen aus den Quellen.
+inline void TestPfade(const QTemporaryDir& ordner)
+{
+    Pfade.Programm = Pfade.Grafik = U(ordner.path()) + "/";
+    Pfade.Daten = TORVANE_QUELLEN "/daten/";
+    Pfade.Musik = TORVANE_QUELLEN "/musik/";
+    Pfade.Save = Pfade.Programm + "Save/";
+}
+
+inline bool Offen(const QWidget* w) { return w && w->isVisible(); }
+
+// Führt tat einmal aus, sobald bedingung gilt (modale Fenster warten sonst auf einen Menschen).
+inline void Sobald(std::function<bool()> bedingung, std::function<void()> tat)
+{
+    auto* uhr = new QTimer;
+    QObject::connect(uhr, &QTimer::timeout, [uhr, bedingung, tat] {
+        if (!bedingung()) return;
+        uhr->stop();
+        uhr->deleteLater();
+        tat();
+    });
+    uhr->start(10);
+}
+
+// Drückt alle 1 ms jeden sichtbaren Weiter-Knopf des Spieltags; vorher darf der Test schauen.
+class Klicker {
+public:
+    std::function<void()> spielen, tabelle, saisonende;
+
+    Klicker()
+    {
+        QObject::connect(&uhr_, &QTimer::timeout, [this] { tick(); });
+        uhr_.start(1);
+    }
+
+private:
+    void tick()
+    {
+        if (Offen(TabelleF) && TabelleF->Weiter->isVisible()) {
+            if (tabelle) tabelle();
+            TabelleF->Weiter->click();
+        } else if (Offen(SpielenF) && SpielenF->Weiter->isVisible()) {
+            if (spielen) spielen();
+            SpielenF->Weiter->click();
+        } else if (Offen(SaisonEndeF) && SaisonEndeF->BitBtn1->isVisible()) {
+            if (saisonende) saisonende();
+            SaisonEndeF->BitBtn1->click();
+        }
+    }
+    QTimer uhr_;
+};
+
+} // namespace torvane
