@@ -1,70 +1,22 @@
 // Neues Spiel, neuer Mitspieler, Saisonvorbereitung, Ligawahl und Startbildschirm.
+#include "Spielwelt.h"
 #include "core/Daten.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
 #include "core/SkriptOberflaeche.h"
-#include "core/Variablen.h"
-#include "flow/Neuanlage.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstring>
-#include <filesystem>
 #include <set>
 
 using namespace torvane;
-namespace fs = std::filesystem;
 
 namespace {
 
 using Paare = std::vector<std::pair<std::string, std::string>>;
 
-// Kleine Welt: 72 + 18 deutsche Vereine, Nation 1 "D", Nationen 2..16 mit je
-// sechs Vereinen (Nation 2 mit Bonus -10), und je Position ein Pool von Spielern.
-void WeltBauen(int jePosition = 60, const std::string& positionen = "TVMS")
+void NeuesSpielImSpeicher(uint32_t saat, const Paare& manager = {{"Anna", "Verein 9"}})
 {
-    S = Spielstand{};
-    S.Nation[1] = Nation_{"D", "Deutschland", 0};
-    for (int n = 2; n <= 16; ++n)
-        S.Nation[n] = Nation_{"N" + std::to_string(n), "Land " + std::to_string(n), static_cast<int8_t>(n == 2 ? -10 : n - 8)};
-    S.Spiel.NationAnzahl = 16;
-
-    S.Mannschaft.laengeSetzen(1 + 90 + 15 * 6);
-    for (int i = 1; i <= 90; ++i) {
-        Mannschaft_& v = S.Mannschaft[i];
-        v.Name = "Verein " + std::to_string(i);
-        v.Liga = static_cast<uint8_t>(i <= 72 ? (i - 1) / 18 + 1 : 5);
-        v.Nation = "D";
-    }
-    for (int n = 2; n <= 16; ++n)
-        for (int k = 1; k <= 6; ++k) {
-            Mannschaft_& v = S.Mannschaft[90 + (n - 2) * 6 + k];
-            v.Name = "Ausland " + std::to_string(n) + "-" + std::to_string(k);
-            v.Liga = 1;
-            v.Nation = S.Nation[n].Kuerzel;
-        }
-    S.Spiel.MannschaftHoch = 180;
-    S.Spiel.DeutscheHoch = 90;
-
-    S.Spieler.laengeSetzen(1 + jePosition * static_cast<int>(positionen.size()));
-    int p = 0;
-    for (char pos : positionen)
-        for (int k = 1; k <= jePosition; ++k) {
-            Spieler_& s = S.Spieler[++p];
-            s.Vorname = "Vor" + std::to_string(p);
-            s.Nachname = std::string("Spieler ") + pos + std::to_string(k);
-            s.Position = std::string(1, pos);
-            s.Nation = "D";
-            s.Zusatz = "Z" + std::to_string(p);
-        }
-    S.Spiel.SpielerHoch = p;
-}
-
-void NeuesSpielImSpeicher(const Paare& manager)
-{
+    ZufallSetzen(saat);
     S.Neuanlage = true;
     GrundwerteSetzen();
     S.Spiel.ManagerHoch = static_cast<int>(manager.size()) - 1;
@@ -74,8 +26,6 @@ void NeuesSpielImSpeicher(const Paare& manager)
     }
     SpielAnlegenAbschliessen();
 }
-
-int LigaVon(int verein) { return (verein - 1) / 18 + 1; }
 
 // Jede Liga 1..4: 18 verschiedene Vereine, nach Gesamt, dann Moral geordnet, Plätze 1..18.
 void LigenGeordnetPruefen()
@@ -103,83 +53,19 @@ struct VorgabenamenSichern {
     ~VorgabenamenSichern() { Vorgabenamen = kopie; }
 };
 
-struct DatenPfadSichern {
-    std::string vorher = Pfade.Daten;
-    ~DatenPfadSichern() { Pfade.Daten = vorher; }
-};
-
 } // namespace
 
 // --- Das ganze neue Spiel ---
 
-TEST(NeuanlageSpiel, GrundwerteSetzen)
-{
-    WeltBauen();
-    S.Transferliste[5].Alter = 33;
-    S.ChlTabelle[3].ChlSlot = 7;
-    S.Saisonbilanz[0].laengeSetzen(5);
-    S.Saisonbilanz[0][1].Platz = 9;
-    S.Spielname = "alt";
-    S.Spiel.Saison = 4;
-    S.Spiel.ChlSpieltag = 6;
-    S.Mannschaft[180].EwigePunkte = 12.5f;
-    ZufallSetzen(3);
-    GrundwerteSetzen();
-    EXPECT_EQ(S.Transferliste[5].Alter, 0);
-    EXPECT_EQ(S.ChlTabelle[3].ChlSlot, 0);
-    EXPECT_EQ(S.Saisonbilanz[0].laenge(), 2);
-    EXPECT_EQ(S.Saisonbilanz[3].laenge(), 2);
-    EXPECT_EQ(S.Saisonbilanz[0][1].Platz, 9); // vorhandene Einträge bleiben
-    EXPECT_TRUE(S.Spielname.empty());
-    EXPECT_EQ(S.Spiel.Saison, 1);
-    EXPECT_EQ(S.Spiel.ChlSpieltag, 0);
-    EXPECT_EQ(S.Spiel.AnzeigeLiga, 4);
-    EXPECT_EQ(S.Mannschaft[180].Gesamt, -1);
-    EXPECT_EQ(S.Mannschaft[180].EwigePunkte, 0.0f);
-    ZufallSetzen(3);
-    EXPECT_EQ(S.Spiel.Aktienkurs, 950 + Zufall(0, 100));
-}
-
-TEST(NeuanlageSpiel, VierManagerMitDenAusgeliefertenDaten)
-{
-    const std::string ordner = TORVANE_QUELLEN "/daten/";
-    if (!fs::exists(ordner + "Mansch.dat")) GTEST_SKIP() << "daten/ fehlt";
-    SkriptOberflaeche ui;
-    DatenPfadSichern sichern;
-    Pfade.Daten = ordner;
-    const Paare manager = {{"Anna", "Erster Klub"}, {"Bert", "Zweiter Klub"}, {"Cleo", "Dritter Klub"}, {"Dora", "Vierter Klub"}};
-    S = Spielstand{};
-    ZufallSetzen(42);
-    ASSERT_TRUE(NeuesSpielOhneBildschirm(manager));
-    EXPECT_FALSE(S.Neuanlage);
-    EXPECT_EQ(S.AktManager, 0);
-    EXPECT_EQ(S.Spiel.ManagerHoch, 3);
-    LigenGeordnetPruefen();
-    for (int m = 0; m <= 3; ++m) {
-        const Manager_& mg = S.Manager[m];
-        EXPECT_EQ(mg.Liga, 4);
-        EXPECT_TRUE(VereinVon(m).Name.gleich(mg.Vereinsname)); // der Platz nach der Ordnung
-        EXPECT_EQ(VereinVon(m).Moral, 50);
-        EXPECT_EQ(mg.KaderAnzahl, 14);
-        EXPECT_EQ(S.Saisonbilanz[m][1].Platz, mg.Platz);
-    }
-    // Gleiche Saat, gleiches Spiel.
-    const Spielstand erster = S;
-    S = Spielstand{};
-    ZufallSetzen(42);
-    ASSERT_TRUE(NeuesSpielOhneBildschirm(manager));
-    EXPECT_EQ(std::memcmp(S.Mannschaft.daten(), erster.Mannschaft.daten(), sizeof(Mannschaft_) * 73), 0);
-    EXPECT_EQ(std::memcmp(&S.Manager, &erster.Manager, sizeof(S.Manager)), 0);
-}
-
 TEST(NeuanlageSpiel, FehlendeDatenUndAbgelehnteAngaben)
 {
     SkriptOberflaeche ui;
-    DatenPfadSichern sichern;
+    const std::string pfad = Pfade.Daten;
     Pfade.Daten = "/gibt/es/nicht/";
-    WeltBauen();
+    Grundwelt();
     S.Spiel.Saison = 7;
     EXPECT_FALSE(NeuesSpielOhneBildschirm({{"Anna", "Verein 1"}}));
+    Pfade.Daten = pfad;
     EXPECT_TRUE(ui.enthaelt(DatenFehlerText));
     EXPECT_FALSE(S.Neuanlage);
     // Abgelehnte Angaben: die Meldung des Startbildschirms, sonst ändert sich nichts.
@@ -199,7 +85,7 @@ TEST(NeuanlageSpiel, FehlendeDatenUndAbgelehnteAngaben)
 TEST(NeuanlageManager, VierManagerStartenAuf72Bis69)
 {
     SkriptOberflaeche ui;
-    WeltBauen();
+    Grundwelt();
     ZufallSetzen(7);
     S.Neuanlage = true;
     GrundwerteSetzen();
@@ -227,34 +113,21 @@ TEST(NeuanlageManager, VierManagerStartenAuf72Bis69)
     }
 }
 
-TEST(NeuanlageManager, StartwerteUndKader)
+TEST(NeuanlageManager, KaderAusDemPoolUndNichtsVomAltenSpiel)
 {
     SkriptOberflaeche ui;
-    WeltBauen();
+    Grundwelt();
     const Liste<Spieler_> pool = S.Spieler;
-    ZufallSetzen(11);
-    NeuesSpielImSpeicher({{"Anna", "Verein 9"}});
+    NeuesSpielImSpeicher(11);
     const Manager_& mg = S.Manager[0];
-    EXPECT_EQ(mg.Trainer, -1);
-    EXPECT_EQ(mg.Baelle, 5);
-    EXPECT_EQ(mg.AktienkursGemerkt, S.Spiel.Aktienkurs);
-    EXPECT_EQ(mg.Kontostand, 2000000);
-    EXPECT_EQ(mg.SpielSystem.text(), "343");
-    const std::vector<int> optionen = {1, 0, 0, 0, 0, 0, 0, 1, 4, 2};
-    for (int b = 0; b <= 9; ++b)
-        if (b < OptZeigeDfb || b > OptZeigeChl) {
-            EXPECT_EQ(S.Optionen[0][b], optionen[static_cast<size_t>(b)]) << b;
-        }
-    EXPECT_EQ(S.Statistik[0].Geldgrenze, 250);
-
+    EXPECT_FALSE(S.Neuanlage);
+    EXPECT_EQ(S.Saisonbilanz[0][1].Platz, mg.Platz); // die erste Bilanz nach der Ordnung der Ligen
     const std::string positionen = "TVVVVMMMMMSSSS";
     for (int i = 1; i <= 14; ++i) {
         const Kaderspieler_& k = mg.Kader[i];
         EXPECT_EQ(k.Position.text()[0], positionen[static_cast<size_t>(i - 1)]);
-        EXPECT_TRUE(k.Alter >= 18 && k.Alter <= 50 && k.Technik >= 1 && k.Technik <= 25 && k.Konstitution >= 1 &&
-                    k.Konstitution <= 12 && k.Form >= -10 && k.Form <= 10 && k.Vertrag >= 1 && k.Vertrag <= 6);
         EXPECT_EQ(k.Gehalt, Gehaltsforderung(k.Alter, k.Staerke, k.Vertrag));
-        // Vom Pool kopiert und dort nicht mehr zu haben.
+        // Vom Pool kopiert und dort nicht mehr zu haben (der Markt legt seine Namen in freie Plätze).
         const int p = std::stoi(k.Vorname.text().substr(3));
         EXPECT_TRUE(pool[p].Nachname.gleich(k.Nachname) && pool[p].Zusatz.gleich(k.Zusatz));
         for (const Spieler_& s : S.Spieler) EXPECT_FALSE(!s.Vorname.leer() && s.Nachname.gleich(k.Nachname));
@@ -269,26 +142,30 @@ TEST(NeuanlageManager, StartwerteUndKader)
     S.Vorwerte[0].KaderWert = 99;
     S.Werbevertraege[0][2].Betrag = 5000;
     S.Saisonbilanz[0][1].DfbErgebnis = "Sieger";
-    NeuesSpielImSpeicher({{"Anna", "Verein 9"}});
-    EXPECT_EQ(alt.Kredit, 0);
-    EXPECT_EQ(alt.Kader[20].Alter, 0);
-    EXPECT_EQ(S.Statistik[0].Plaetze[3], 0);
-    EXPECT_EQ(S.Vorwerte[0].KaderWert, 0);
-    EXPECT_EQ(S.Werbevertraege[0][2].Betrag, 0);
+    S.Saisonbilanz[0].laengeSetzen(5);
+    S.Spielname = "alt";
+    S.Spiel.Saison = 4;
+    S.Mannschaft[180].EwigePunkte = 12.5f;
+    NeuesSpielImSpeicher(12);
+    EXPECT_EQ((std::vector<int>{alt.Kredit, alt.Kader[20].Alter, S.Statistik[0].Plaetze[3], S.Vorwerte[0].KaderWert,
+                                S.Werbevertraege[0][2].Betrag, S.Spiel.Saison}),
+              (std::vector<int>{0, 0, 0, 0, 0, 1}));
     EXPECT_NE(S.Saisonbilanz[0][1].DfbErgebnis.text(), "Sieger");
+    EXPECT_EQ(S.Saisonbilanz[0].laenge(), 2);
+    EXPECT_TRUE(S.Spielname.empty());
+    EXPECT_EQ(S.Mannschaft[180].EwigePunkte, 0.0f);
 
     // Ohne freien Torwart im Pool: Abbruch statt endloser Ziehung.
-    WeltBauen(30, "VMS");
-    EXPECT_THROW(NeuesSpielImSpeicher({{"Anna", "Verein 9"}}), Laufzeitfehler);
+    Grundwelt(30, "VMS");
+    EXPECT_THROW(NeuesSpielImSpeicher(13), Laufzeitfehler);
     EXPECT_FALSE(S.Neuanlage);
 }
 
 TEST(NeuanlageManager, MitspielerMittenImSpiel)
 {
     SkriptOberflaeche ui;
-    WeltBauen();
-    ZufallSetzen(9);
-    NeuesSpielImSpeicher({{"Anna", "Verein 9"}});
+    Grundwelt();
+    NeuesSpielImSpeicher(9);
     S.Manager[1].Kontostand = 123; // Reste eines früheren Managers
     S.Statistik[1].Teamstaerken[0] = 77;
     S.Saisonbilanz[1][1].PdpErgebnis = "Finale";
@@ -301,9 +178,6 @@ TEST(NeuanlageManager, MitspielerMittenImSpiel)
         ZufallSetzen(saat);
         ManagerAnlegen(1);
         const Manager_& mg = S.Manager[1];
-        bool paar = false;
-        for (const auto& v : Vorgabenamen) paar = paar || (mg.Name == v.Name && mg.Vereinsname == v.Verein);
-        ASSERT_TRUE(paar);
         ASSERT_EQ(mg.Liga, 4);
         // Der gezogene Verein trägt den Namen; Annas Verein bleibt ihrer.
         ASSERT_TRUE(VereinVon(1).Name.gleich(mg.Vereinsname));
@@ -320,9 +194,8 @@ TEST(NeuanlageManager, VorgabenamenWeichenVergebenenVereinenAus)
 {
     SkriptOberflaeche ui;
     VorgabenamenSichern sicher;
-    WeltBauen();
-    ZufallSetzen(1);
-    NeuesSpielImSpeicher({{"Anna", "Verein 9"}});
+    Grundwelt();
+    NeuesSpielImSpeicher(1);
     for (int k = 0; k <= 6; ++k)
         if (k != 4) S.Mannschaft[80 + k].Name = Vorgabenamen[static_cast<size_t>(k)].Verein;
     S.Spiel.ManagerHoch = 1;
@@ -349,23 +222,23 @@ TEST(NeuanlageManager, VorgabenamenWeichenVergebenenVereinenAus)
 TEST(NeuanlageSaison, NeuesSpielZiehtJedeLinieFrisch)
 {
     SkriptOberflaeche ui;
-    WeltBauen();
-    ZufallSetzen(17);
-    NeuesSpielImSpeicher({{"Anna", "Verein 9"}});
-    const int unbekannt = VereinNachName("Ausland 16-6");
-    S.Mannschaft[unbekannt].Nation = "XYZ"; // unbekannte Nation: kein Bonus, kein Absturz
+    Grundwelt();
+    NeuesSpielImSpeicher(17);
+    // Unbekannte Nation: kein Bonus, kein Absturz. Für die Pokale werden die Auslandsvereine umgeordnet.
+    S.Mannschaft[VereinNachName("Ausland 16-6")].Nation = "XYZ";
     const int minimum[] = {0, 70, 45, 20, 1, 1};
     const int spanne[] = {0, 40, 35, 35, 30, 15};
     std::set<int> nation2;
     for (int runde = 0; runde < 30; ++runde) {
-        // Was vorher in den Linien stand, liegt außerhalb jeder Ziehspanne.
+        // Was vorher in den Linien stand, liegt außerhalb jeder Ziehspanne; die Grundwerte markieren
+        // jeden Verein als neu, gleich wie die Münzen fallen.
         for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) {
             Mannschaft_& v = S.Mannschaft[i];
-            v.Verteidigung = v.Mittelfeld = v.Angriff = 500;
-            v.Gesamt = -1;
+            v.Verteidigung = v.Mittelfeld = v.Angriff = v.Gesamt = 500;
             v.Platz = 0;
         }
         S.Neuanlage = true;
+        GrundwerteSetzen();
         SaisonVorbereiten();
         S.Neuanlage = false;
         for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) {
@@ -373,7 +246,7 @@ TEST(NeuanlageSaison, NeuesSpielZiehtJedeLinieFrisch)
             if (v.Name.gleich(S.Manager[0].Vereinsname)) continue;
             int lo = 65, hi = 110;
             if (i <= S.Spiel.DeutscheHoch) {
-                const int liga = std::min(LigaVon(i), 5);
+                const int liga = std::min((i - 1) / 18 + 1, 5);
                 lo = minimum[liga] - 5;
                 hi = minimum[liga] + spanne[liga] + 5;
                 ASSERT_TRUE(v.Moral >= 19 && v.Moral <= 82) << i; // Platz 0: 19..82
@@ -397,15 +270,13 @@ TEST(NeuanlageSaison, NeuesSpielZiehtJedeLinieFrisch)
 TEST(NeuanlageSaison, SaisonwechselBehaeltLinienNachMuenzwurf)
 {
     SkriptOberflaeche ui;
-    WeltBauen();
-    ZufallSetzen(23);
-    NeuesSpielImSpeicher({{"Anna", "Verein 9"}});
+    Grundwelt();
+    NeuesSpielImSpeicher(23);
     // Verbandsliga zieht 1..16 (± 5): eine 100 kann nur eine behaltene Linie sein.
     for (int i = 73; i <= 90; ++i) {
         Mannschaft_& v = S.Mannschaft[i];
         v.Verteidigung = v.Mittelfeld = v.Angriff = v.Gesamt = 100;
     }
-    S.Ergebnisse[1][1][1] = "2:1";
     S.Ergebnisse[4][34][9] = "0:0";
     SaisonVorbereiten();
     int behalten = 0;
@@ -415,13 +286,12 @@ TEST(NeuanlageSaison, SaisonwechselBehaeltLinienNachMuenzwurf)
     }
     EXPECT_GT(behalten, 10);
     EXPECT_LT(behalten, 44);
-    EXPECT_EQ(S.Ergebnisse[1][1][1].text(), "-:-");
     EXPECT_EQ(S.Ergebnisse[4][34][9].text(), "-:-");
 }
 
 TEST(NeuanlageSaison, TauschschleifeOrdnetLigen)
 {
-    WeltBauen();
+    Grundwelt();
     for (int i = 1; i <= 90; ++i) {
         Mannschaft_& v = S.Mannschaft[i];
         v.Gesamt = static_cast<int16_t>(50 - (i - 1) % 18); // schon geordnet
@@ -445,34 +315,25 @@ TEST(NeuanlageSaison, TauschschleifeOrdnetLigen)
     setze(19, "A", 60, 40);
     setze(20, "B", 60, 70);
     S.Manager[0].Vereinsname = "A";
-    // Verbandsliga: nur geordnet, Platz und Spielplannummer reisen mit.
+    // Verbandsliga: nur geordnet, die Spielplannummer reist mit.
     setze(73, "V1", 60, 50);
     setze(74, "V2", 62, 50);
 
     LigenOrdnen();
-    const char* liga1[] = {"Z", "X2", "X1", "Y", "Verein 5"};
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(S.Mannschaft[i].Name.text(), liga1[i - 1]);
-    EXPECT_EQ(S.Mannschaft[19].Name.text(), "B");
-    EXPECT_EQ(S.Mannschaft[20].Name.text(), "A");
-    EXPECT_EQ(S.Manager[0].Liga, 2);
+    std::string reihe;
+    for (int i : {1, 2, 3, 4, 19, 20}) reihe += S.Mannschaft[i].Name.text() + " ";
+    EXPECT_EQ(reihe, "Z X2 X1 Y B A ");
     EXPECT_EQ(S.Manager[0].Platz, 2);
-    EXPECT_EQ(S.Mannschaft[72].Platz, 18);
-    EXPECT_EQ(S.Mannschaft[72].SpielplanNr, 18);
     EXPECT_EQ(S.Mannschaft[72].Siege, 0);
-    EXPECT_EQ(S.Mannschaft[73].Name.text(), "V2");
-    EXPECT_EQ(S.Mannschaft[73].Platz, 74);
+    EXPECT_EQ(S.Mannschaft[73].Name.text() + S.Mannschaft[74].Name.text(), "V2V1");
     EXPECT_EQ(S.Mannschaft[73].SpielplanNr, 74);
-    EXPECT_EQ(S.Mannschaft[73].Siege, 3);
-    EXPECT_EQ(S.Mannschaft[74].Name.text(), "V1");
-    EXPECT_EQ(S.Mannschaft[75].Name.text(), "Verein 75");
 }
 
 TEST(NeuanlageSaison, ManagerNachAufstiegUndPokaloptionen)
 {
     SkriptOberflaeche ui;
-    WeltBauen();
-    ZufallSetzen(8);
-    NeuesSpielImSpeicher({{"Anna", "Verein 9"}, {"Bert", "Verein 30"}});
+    Grundwelt();
+    NeuesSpielImSpeicher(8, {{"Anna", "Verein 9"}, {"Bert", "Verein 30"}});
     // Saisonende: Annas Verein steht schon auf Index 54 (Regionalliga), ihr Slot zeigt
     // noch auf den alten Platz. Ihre Linien müssen in ihren Verein, nicht in den getauschten.
     std::swap(S.Mannschaft[ManagerVerein(0)], S.Mannschaft[54]);
@@ -488,13 +349,11 @@ TEST(NeuanlageSaison, ManagerNachAufstiegUndPokaloptionen)
         const Mannschaft_ v = VereinVon(m);
         EXPECT_TRUE(v.Name.gleich(S.Manager[m].Vereinsname));
         EXPECT_EQ(v.Moral, 50);
-        EXPECT_EQ(S.Optionen[m][OptZeigeDfb], v.DfbRunde.leer() ? 0 : 1);
-        EXPECT_EQ(S.Optionen[m][OptZeigeUefa], v.UefaRunde.leer() ? 0 : 1);
-        EXPECT_EQ(S.Optionen[m][OptZeigePdp], v.PdpRunde.leer() ? 0 : 1);
-        EXPECT_EQ(S.Optionen[m][OptZeigeChl], v.ChlRunde.leer() ? 0 : 1);
+        const std::vector<int> optionen(&S.Optionen[m][OptZeigeDfb], &S.Optionen[m][OptZeigeChl] + 1);
+        EXPECT_EQ(optionen, (std::vector<int>{!v.DfbRunde.leer(), !v.UefaRunde.leer(), !v.PdpRunde.leer(),
+                                              !v.ChlRunde.leer()}));
         BerechneMannschaft(m, 1);
         EXPECT_EQ(VereinVon(m).Verteidigung, v.Verteidigung);
-        EXPECT_EQ(VereinVon(m).Mittelfeld, v.Mittelfeld);
         EXPECT_EQ(VereinVon(m).Angriff, v.Angriff);
     }
     EXPECT_EQ(S.Optionen[0][OptZeigeDfb], 1); // Regionalliga: im DFB-Pokal
@@ -502,39 +361,28 @@ TEST(NeuanlageSaison, ManagerNachAufstiegUndPokaloptionen)
 
 // --- Ligawahl und Startbildschirm ---
 
-TEST(NeuanlageLigawahl, OptionDialogUndOhneDialog)
+TEST(NeuanlageLigawahl, OptionStattDialogUndOhneWahl)
 {
     SkriptOberflaeche ui;
     S = Spielstand{};
     S.AktManager = 1;
     S.Optionen[1][OptAnzeigeLiga] = 2;
-    int gefragt = 0;
-    LigawahlDialog = [&] { ++gefragt; return 3; };
+    LigawahlDialog = [] { return 0; }; // geschlossen ohne Wahl
     EXPECT_EQ(LigaWaehlen(), 19);
-    EXPECT_EQ(gefragt, 0);
     S.Optionen[1][OptAnzeigeLiga] = 0;
-    EXPECT_EQ(LigaWaehlen(), 37);
-    EXPECT_EQ(ui.klaenge(), std::vector<std::string>{"klick"});
-    // Ohne Wahl geschlossen: die Anzeigeliga bleibt; bei 0 ist das Ergebnis 0.
     S.Spiel.AnzeigeLiga = 0;
-    LigawahlDialog = [] { return 0; };
     EXPECT_EQ(LigaWaehlen(), 0);
     LigawahlDialog = nullptr;
-    EXPECT_EQ(LigaWaehlen(), 55);
 }
 
-TEST(NeuanlageStart, VorschlagUndBlaettern)
+TEST(NeuanlageStart, VorschlagKuerzenUndBlaettern)
 {
-    WeltBauen();
+    Grundwelt();
     ZufallSetzen(4);
     S.Spiel.ManagerHoch = 2;
     StartVorschlag();
     EXPECT_EQ(S.Spiel.ManagerHoch, 0);
-    ZufallSetzen(4);
-    EXPECT_EQ(S.Manager[0].Name.text(), VorgabeVornamen[static_cast<size_t>(Zufall(0, 40))]);
-    EXPECT_EQ(S.Manager[0].Vereinsname.text(), "Verein " + std::to_string(Zufall(1, 90)));
     EXPECT_EQ(StartVereinsliste().size(), 90u);
-
     StartSpielerAktivieren("Maximilian-Alexander", "Sportvereinigung Großbüttelbrunn");
     EXPECT_EQ(S.Manager[0].Name.text(), "Maximilian-Alex");
     EXPECT_EQ(S.Manager[0].Vereinsname.text(), "Sportvereinigung Großbütt");
@@ -543,11 +391,10 @@ TEST(NeuanlageStart, VorschlagUndBlaettern)
     StartZurueck("D2", "Verein 44");
     EXPECT_EQ(S.Spiel.ManagerHoch, 2);
     EXPECT_EQ(S.Manager[3].Name.text(), "D2");
-    EXPECT_EQ(StartUeberschrift(2), "3. Spieler");
     EXPECT_EQ(StartAktivierenText(2), "4. Spieler Aktivieren");
 }
 
-TEST(NeuanlageStart, PruefungenBestaetigungUndFortschritt)
+TEST(NeuanlageStart, PruefungenUndBestaetigung)
 {
     SkriptOberflaeche ui;
     S = Spielstand{};
@@ -561,9 +408,6 @@ TEST(NeuanlageStart, PruefungenBestaetigungUndFortschritt)
     // Slot 0 wird zuerst ganz geprüft: sein Namensgleichstand mit Slot 2 kommt vor dem leeren Slot 1.
     EXPECT_EQ(StartEingabenPruefen(2), "Name mehrfach vorhanden !");
     EXPECT_EQ(StartEingabenPruefen(1), "Keine leeren Angaben !\r\n2. Spieler");
-    slot(1, "Bert", "Verein 3");
-    slot(2, "Cleo", "Verein 3");
-    EXPECT_EQ(StartEingabenPruefen(2), "Mannschaft mehrfach vorhanden !\r\nVerein 3");
 
     // "Weiter" übernimmt die Felder, meldet Fehler und fragt sonst nach.
     S.Spiel.ManagerHoch = 1;
@@ -575,16 +419,4 @@ TEST(NeuanlageStart, PruefungenBestaetigungUndFortschritt)
     EXPECT_EQ(ui.texte(), std::vector<std::string>{"2 Spieler\r\nwurde(n) Ausgewählt !"});
     ui.antworte("Ok");
     EXPECT_TRUE(StartWeiter("Bert", "Verein 9"));
-
-    ui.leeren();
-    ZufallSetzen(99);
-    StartFortschritt([&](const std::string& z) { ui.protokoll.push_back(z); });
-    ZufallSetzen(99);
-    std::vector<std::string> erwartet;
-    for (const char* d : {".", "..", "...", "....", "....."})
-        erwartet.insert(erwartet.end(), {std::string("Lade ") + d, "Warte:" + std::to_string(Zufall(300, 600))});
-    for (const char* d : {".", "..", "...", "...."})
-        erwartet.insert(erwartet.end(), {std::string("Initzialisiere ") + d, "Warte:" + std::to_string(Zufall(200, 500))});
-    erwartet.insert(erwartet.end(), {"Fertig", "Warte:1000", "Los geht´s"});
-    EXPECT_EQ(ui.protokoll, erwartet);
 }

@@ -15,7 +15,6 @@ void DreiManager()
     S.Spiel.ManagerHoch = 2;
     for (int m = 0; m <= 3; ++m) {
         S.Manager[m].Name = "Manager " + std::to_string(m);
-        S.Manager[m].Kontostand = 1000 * (m + 1);
         S.Optionen[m][OptTempo] = static_cast<uint8_t>(m);
         S.Statistik[m].Geldgrenze = static_cast<int16_t>(100 + m);
         S.Vorwerte[m].Vermoegen = 77 * (m + 1);
@@ -27,13 +26,15 @@ void DreiManager()
 
 struct Protokollende : Pleiteanzeige {
     std::vector<std::string> aufrufe;
+    Protokollende() { PleiteAnzeigeSetzen(this); }
+    ~Protokollende() override { PleiteAnzeigeSetzen(nullptr); }
     void zeigen(const std::string& label2) override { aufrufe.push_back("zeigen:" + label2); }
     void warteAufTschuess() override { aufrufe.push_back("tschuess"); }
     void programmBeenden() override { aufrufe.push_back("ende"); }
 };
 } // namespace
 
-TEST(ManagerEntfernen, MittlererPlatzRueckt_mitAllenTabellenAuf)
+TEST(ManagerEntfernen, MittlererPlatzRuecktMitAllenTabellenAufDerLetzteOhneKlang)
 {
     SkriptOberflaeche ui;
     DreiManager();
@@ -42,48 +43,26 @@ TEST(ManagerEntfernen, MittlererPlatzRueckt_mitAllenTabellenAuf)
     EXPECT_EQ(S.Spiel.ManagerHoch, 1);
     EXPECT_EQ(ui.klaenge(), std::vector<std::string>{"axe"});
     EXPECT_TRUE(ui.enthaelt("Warte:800"));
-
     EXPECT_EQ(S.Manager[0].Name.text(), "Manager 0");
     EXPECT_EQ(S.Manager[1].Name.text(), "Manager 2");
-    EXPECT_EQ(S.Manager[1].Kontostand, 3000);
-    // Der Nachrücker bringt seine Geschichte mit und erbt nicht die des Entfernten.
-    EXPECT_EQ(S.Optionen[1][OptTempo], 2);
-    EXPECT_EQ(S.Statistik[1].Geldgrenze, 102);
-    EXPECT_EQ(S.Vorwerte[1].Vermoegen, 231);
-    EXPECT_EQ(S.Werbevertraege[1][3].Betrag, 1500);
-    EXPECT_EQ(S.Saisonbilanz[1][1].Platz, 12);
-    EXPECT_EQ(S.Saisonbilanz[1].laenge(), 3);
-    // Platz 0 bleibt unberührt.
-    EXPECT_EQ(S.Statistik[0].Geldgrenze, 100);
-}
+    // Der Nachrücker bringt seine Geschichte mit und erbt nicht die des Entfernten; Platz 0 bleibt.
+    EXPECT_EQ((std::vector<int>{S.Optionen[1][OptTempo], S.Statistik[1].Geldgrenze, S.Vorwerte[1].Vermoegen,
+                                S.Werbevertraege[1][3].Betrag, S.Saisonbilanz[1][1].Platz,
+                                static_cast<int>(S.Saisonbilanz[1].laenge()), S.Statistik[0].Geldgrenze}),
+              (std::vector<int>{2, 102, 231, 1500, 12, 3, 100}));
 
-TEST(ManagerEntfernen, LetzterAktiverPlatzOhneKlang)
-{
-    SkriptOberflaeche ui;
-    DreiManager();
-    S.AktManager = 2;
+    // Der letzte aktive Platz geht ohne Klang.
+    ui.leeren();
     ManagerEntfernen();
-    EXPECT_EQ(S.Spiel.ManagerHoch, 1);
+    EXPECT_EQ(S.Spiel.ManagerHoch, 0);
     EXPECT_TRUE(ui.klaenge().empty());
-    EXPECT_EQ(S.Manager[1].Name.text(), "Manager 1");
+    EXPECT_EQ(S.Manager[0].Name.text(), "Manager 0");
 }
 
 TEST(Pleite, BildschirmEntferntUndBeendetBeimLetzten)
 {
     SkriptOberflaeche ui;
     Protokollende anzeige;
-    PleiteAnzeigeSetzen(&anzeige);
-    DreiManager();
-    S.Spiel.ManagerHoch = 0;
-    S.Manager[0].Name = "Maximilian Mus";
-    S.AktManager = 0;
-    EXPECT_FALSE(PleiteAbwickeln());
-    EXPECT_TRUE(SpielVorbei());
-    EXPECT_EQ(anzeige.aufrufe,
-              (std::vector<std::string>{"zeigen:Maximilian Mus hat´s geschafft", "tschuess", "ende"}));
-
-    // Mit einem weiteren Manager geht das Spiel weiter.
-    anzeige.aufrufe.clear();
     DreiManager();
     S.Manager[0].Name = "Hildegard-Luise";
     S.AktManager = 0;
@@ -91,14 +70,19 @@ TEST(Pleite, BildschirmEntferntUndBeendetBeimLetzten)
     EXPECT_EQ(S.Spiel.ManagerHoch, 1);
     EXPECT_EQ(anzeige.aufrufe, (std::vector<std::string>{"zeigen:Hildegard-Luise hat´s geschafft", "tschuess"}));
     EXPECT_EQ(PleiteZeile(0), "Manager 1 hat´s geschafft");
-    PleiteAnzeigeSetzen(nullptr);
+
+    // Der Letzte: das Spiel und das Programm enden.
+    anzeige.aufrufe.clear();
+    S.Spiel.ManagerHoch = 0;
+    EXPECT_FALSE(PleiteAbwickeln());
+    EXPECT_TRUE(SpielVorbei());
+    EXPECT_EQ(anzeige.aufrufe, (std::vector<std::string>{"zeigen:Manager 1 hat´s geschafft", "tschuess", "ende"}));
 }
 
 TEST(Pleite, EndeOhneSpielnamenSpeichertNichts)
 {
     SkriptOberflaeche ui;
     DreiManager();
-    S.Spielname.clear();
     EXPECT_FALSE(EndeAutospeichern());
     EXPECT_TRUE(ui.protokoll.empty());
 }
