@@ -1,198 +1,152 @@
-// Spielerstärke, Sortierung, automatische und manuelle Aufstellung, Mannschaftsstärke.
+// Spielerstärke, Sortierung, automatische und manuelle Aufstellung, Mannschaftsstärke, Spielsystem,
+// Punktekauf, Transferliste und Abgabe.
 #include "KaderHilfe.h"
 
+#include "core/Fehler.h"
 #include "core/SkriptOberflaeche.h"
 #include "squad/Kader.h"
 #include "squad/Spielsystem.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 using namespace torvane;
 using namespace kadertest;
 
 namespace {
 
-Kaderspieler_ Roh(int technik, int konstitution, int form, int alter)
-{
-    Kaderspieler_ s{};
-    s.Technik = static_cast<int16_t>(technik);
-    s.Konstitution = static_cast<int16_t>(konstitution);
-    s.Form = static_cast<int8_t>(form);
-    s.Alter = static_cast<int16_t>(alter);
-    BerechneSpieler(s);
-    return s;
-}
-
 // 2 T, 4 V, 5 M, 4 S, absichtlich ungeordnet; sortiert: T70 T60 V80 V70 V60 V50 M90..M50 S75..S45.
-void VollerKader()
-{
-    for (auto [pos, st] : {std::pair{"S", 45}, {"S", 65}, {"M", 60}, {"M", 90}, {"M", 50}, {"V", 50}, {"V", 80},
-                           {"T", 60}, {"V", 70}, {"V", 60}, {"M", 80}, {"M", 70}, {"T", 70}, {"S", 75}, {"S", 55}})
-        Hinzu(Spieler(pos, st));
-}
+const std::string Voll = "S45 S65 M60 M90 M50 V50 V80 T60 V70 V60 M80 M70 T70 S75 S55";
 
-void Einsetzen(std::initializer_list<std::pair<const char*, int>> spieler)
+// Verteidigung, Mittelfeld, Angriff und Gesamt des Managervereins.
+std::vector<int> Staerken()
 {
-    for (auto [pos, st] : spieler) {
-        Kaderspieler_ s = Spieler(pos, st);
-        s.Eingesetzt = 1;
-        Hinzu(s);
-    }
+    const Mannschaft_& v = S.Mannschaft[55];
+    return {v.Verteidigung, v.Mittelfeld, v.Angriff, v.Gesamt};
 }
-
-const Mannschaft_& Verein() { return S.Mannschaft[55]; }
 
 } // namespace
 
 TEST(KaderSpieler, StaerkeWertUndGrenzen)
 {
-    EXPECT_EQ(Roh(60, 60, 0, 31).KonstMax, 59);
-    const Kaderspieler_ alt = Roh(60, 50, 0, 45);
-    EXPECT_EQ(alt.KonstMax, 45);
-    EXPECT_EQ(alt.Konstitution, 45);
-    const Kaderspieler_ schwach = Roh(1, 1, -10, 25); // 1, nicht -9
-    EXPECT_EQ(schwach.Staerke, 1);
-    EXPECT_EQ(schwach.Wert, 10000);
-    const Kaderspieler_ stark = Roh(200, 99, 25, 20); // eingefangen auf 120, 60, 10
-    EXPECT_EQ(stark.Staerke, 130);
-    EXPECT_EQ(stark.Wert, 1300000);
-    EXPECT_EQ(Roh(1, 3, 0, 25).Staerke, 3); // 4 / 1,5 = 2,67
-    EXPECT_EQ(Roh(2, 3, 0, 25).Staerke, 3); // 5 / 1,5 = 3,33
+    // Technik, Konstitution, Form, Alter -> Stärke (Wert das 10 000-fache), Konstitution, KonstMax.
+    // 45 Jahre: 50 wird 45; Stärke nie unter 1; 200/99/25 auf 120/60/10; 2,67 und 3,33 runden auf 3.
+    for (auto [t, k, f, alter, staerke, konst, konstMax] :
+         {std::tuple{60, 60, 0, 31, 79, 59, 59}, {60, 50, 0, 45, 70, 45, 45}, {1, 1, -10, 25, 1, 1, 60},
+          {200, 99, 25, 20, 130, 60, 60}, {1, 3, 0, 25, 3, 3, 60}, {2, 3, 0, 25, 3, 3, 60}}) {
+        Kaderspieler_ s{};
+        s.Technik = static_cast<int16_t>(t);
+        s.Konstitution = static_cast<int16_t>(k);
+        s.Form = static_cast<int8_t>(f);
+        s.Alter = static_cast<int16_t>(alter);
+        BerechneSpieler(s);
+        EXPECT_EQ((std::vector<int>{s.Staerke, s.Wert, s.Konstitution, s.KonstMax}),
+                  (std::vector<int>{staerke, staerke * 10000, konst, konstMax}))
+            << t << "/" << k << "/" << f << "/" << alter;
+    }
 }
 
 TEST(KaderSpieler, SortierungGleichStarkerJuengerZuerst)
 {
     Grundstand();
-    Hinzu(Spieler("S", 50, 20, "Sturm"));
-    Hinzu(Spieler("M", 60, 30, "MAlt"));
-    Hinzu(Spieler("V", 60, 28, "VAlt"));
-    Hinzu(Spieler("T", 40, 33, "Tor"));
-    Hinzu(Spieler("V", 60, 22, "VJung"));
-    Hinzu(Spieler("M", 60, 25, "MJung"));
-    Hinzu(Spieler("S", 70, 20, "SturmStark"));
-    Hinzu(Spieler("V", 60, 22, "VJung2")); // gleich stark und alt: bleibt dahinter
+    // VJung2 ist so stark und alt wie VJung: bleibt dahinter.
+    for (auto [pos, st, alter, name] :
+         {std::tuple{"S", 50, 20, "Sturm"}, {"M", 60, 30, "MAlt"}, {"V", 60, 28, "VAlt"}, {"T", 40, 33, "Tor"},
+          {"V", 60, 22, "VJung"}, {"M", 60, 25, "MJung"}, {"S", 70, 20, "SturmStark"}, {"V", 60, 22, "VJung2"}})
+        Hinzu(Spieler(pos, st, alter, name));
     SortiereKader(0);
-    std::string reihe;
-    for (int i = 1; i <= 8; ++i) reihe += S.Manager[0].Kader[i].Vorname.text() + " ";
-    EXPECT_EQ(reihe, "Tor VJung VJung2 VAlt MJung MAlt SturmStark Sturm ");
+    EXPECT_EQ(Namen(), "Tor VJung VJung2 VAlt MJung MAlt SturmStark Sturm");
 }
 
 TEST(Aufstellung, AutomatischNachSystem)
 {
-    Grundstand();
-    VollerKader();
+    Grundstand(Voll);
     BerechneMannschaft(0, 3);
-    EXPECT_EQ(Eingesetzte(), "T70 V80 V70 V60 M90 M80 M70 M60 S75 S65 S55");
-    EXPECT_EQ(Verein().Verteidigung, 70); // 280 / 4
-    EXPECT_EQ(Verein().Mittelfeld, 75);
-    EXPECT_EQ(Verein().Angriff, 65);
+    EXPECT_EQ(Namen(true), "T70 V80 V70 V60 M90 M80 M70 M60 S75 S65 S55");
+    EXPECT_EQ(Staerken(), (std::vector<int>{70, 75, 65, 70})); // 280 / 4, 300 / 4, 195 / 3
     EXPECT_EQ(S.Manager[0].TeamStaerke, 70);
     // Modus 0 stellt nur mit eingeschalteter Option auf.
     S.Manager[0].Kader[1].Eingesetzt = 0;
     BerechneMannschaft(0, 0);
     EXPECT_EQ(AnzahlEingesetzt(0), 10);
     S.Optionen[0][OptAutoaufstellung] = 1;
+
+    // System 2 (4-4-2) stellt neu auf und teilt durch seine Plätze.
+    EXPECT_EQ(SystemText("343"), "3-4-3");
+    EXPECT_EQ(SystemText(442), "4-4-2");
+    const int codes[6] = {0, 343, 442, 352, 451, 433};
+    for (int n = 1; n <= 5; ++n) S.SpielSysteme[1][0][n] = static_cast<int16_t>(codes[n]);
+    EXPECT_EQ(GewaehltesSystem(0), 1);
+    WaehleSystem(0, 2);
+    EXPECT_EQ(GewaehltesSystem(0), 2);
+    EXPECT_EQ(Namen(true), "T70 V80 V70 V60 V50 M90 M80 M70 M60 S75 S65");
+    EXPECT_EQ(Staerken(), (std::vector<int>{66, 75, 70, 70})); // 330 / 5, 140 / 2
+    // Mehr als zehn Feldspieler im Code: trotzdem höchstens elf.
+    S.Manager[0].SpielSystem = "553";
     BerechneMannschaft(0, 0);
     EXPECT_EQ(AnzahlEingesetzt(0), 11);
 }
 
-TEST(Aufstellung, ZeigerLaeuftUeberDieLinienWeiter)
+TEST(Aufstellung, RandfaelleDerAutomatik)
 {
-    // Zwei Verteidiger zu wenig: der erste Mittelfeldspieler springt ein.
-    Grundstand();
-    for (auto [pos, st] : {std::pair{"T", 60}, {"V", 70}, {"V", 60}, {"M", 90}, {"M", 80}, {"M", 70}, {"M", 60},
-                           {"M", 50}, {"S", 75}, {"S", 65}, {"S", 55}, {"S", 45}})
-        Hinzu(Spieler(pos, st));
+    // Zwei Verteidiger zu wenig: der erste Mittelfeldspieler springt ein, zählt aber im Mittelfeld.
+    Grundstand("T60 V70 V60 M90 M80 M70 M60 M50 S75 S65 S55 S45");
     BerechneMannschaft(0, 3);
-    EXPECT_EQ(Eingesetzte(), "T60 V70 V60 M90 M80 M70 M60 M50 S75 S65 S55");
-    EXPECT_EQ(Verein().Verteidigung, 48); // 190 / 4 = 47,5
-    EXPECT_EQ(Verein().Mittelfeld, 88);   // 350 / 4 = 87,5
-    EXPECT_EQ(Verein().Gesamt, 67);       // 201 div 3
+    EXPECT_EQ(Namen(true), "T60 V70 V60 M90 M80 M70 M60 M50 S75 S65 S55");
+    EXPECT_EQ(Staerken(), (std::vector<int>{48, 88, 65, 67})); // 190 / 4 = 47,5; 350 / 4 = 87,5; 201 div 3
 
     // Alle Torhüter verletzt: der erste Verteidiger steht für sie, halbiert wird trotzdem.
-    Grundstand();
-    VollerKader();
-    for (int i = 1; i <= S.Manager[0].KaderAnzahl; ++i)
-        if (S.Manager[0].Kader[i].Position == "T") S.Manager[0].Kader[i].Verletzt = 2;
+    Grundstand(Voll);
+    S.Manager[0].Kader[8].Verletzt = 2;
+    S.Manager[0].Kader[13].Verletzt = 2;
     BerechneMannschaft(0, 3);
-    EXPECT_EQ(Eingesetzte(), "V80 V70 V60 V50 M90 M80 M70 M60 S75 S65 S55");
-    EXPECT_EQ(Verein().Verteidigung, 32); // 260 / 4 = 65, halbiert
+    EXPECT_EQ(Namen(true), "V80 V70 V60 V50 M90 M80 M70 M60 S75 S65 S55");
+    EXPECT_EQ(Staerken()[0], 32); // 260 / 4 = 65, halbiert
 
     // Auffüllen reihum M, V, S bis elf.
-    Grundstand();
-    for (auto [pos, st] : {std::pair{"T", 60}, {"V", 60}, {"M", 80}, {"M", 70}, {"M", 60}, {"S", 90}, {"S", 85},
-                           {"S", 80}, {"S", 75}, {"S", 70}, {"S", 65}, {"S", 60}})
-        Hinzu(Spieler(pos, st));
+    Grundstand("T60 V60 M80 M70 M60 S90 S85 S80 S75 S70 S65 S60");
     BerechneMannschaft(0, 3);
-    EXPECT_EQ(Eingesetzte(), "T60 V60 M80 M70 M60 S90 S85 S80 S75 S70 S65");
-}
+    EXPECT_EQ(Namen(true), "T60 V60 M80 M70 M60 S90 S85 S80 S75 S70 S65");
 
-TEST(Aufstellung, GesperrteKleinerKaderUndHoechstensElf)
-{
-    Grundstand();
-    for (auto [pos, st] : {std::pair{"T", 60}, {"V", 70}, {"V", 60}, {"M", 70}, {"S", 70}})
-        Hinzu(Spieler(pos, st));
-    Kaderspieler_ gesperrt = Spieler("M", 90);
-    gesperrt.GelbNational = 4;
-    Hinzu(gesperrt);
+    // Gesperrte bleiben draußen, im Europapokal zählt die nationale Sperre aber nicht.
+    Grundstand("T60 V70 V60 M70 S70 M90");
+    S.Manager[0].Kader[6].GelbNational = 4;
     BerechneMannschaft(0, 3);
-    EXPECT_EQ(Eingesetzte(), "T60 V70 V60 M70 S70");
-    S.Spiel.Wettbewerb = 2; // im Europapokal zählt die nationale Sperre nicht
+    EXPECT_EQ(Namen(true), "T60 V70 V60 M70 S70");
+    S.Spiel.Wettbewerb = 2;
     BerechneMannschaft(0, 3);
     EXPECT_EQ(AnzahlEingesetzt(0), 6);
-
-    Grundstand();
-    VollerKader();
-    S.Manager[0].SpielSystem = "553";
-    BerechneMannschaft(0, 3);
-    EXPECT_EQ(AnzahlEingesetzt(0), 11);
 }
 
-TEST(Mannschaft, LinienEinsatzUndHalbierung)
+TEST(Mannschaft, LinienGeldUndManagerpunkte)
 {
-    // Ohne Torwart: 180 / 4 = 45, halbiert 22, erst dann + 3; leere Linien bekommen nur den Einsatz.
-    Grundstand();
-    Einsetzen({{"V", 60}, {"V", 60}, {"V", 60}});
+    // Ohne Torwart: 180 / 4 = 45, halbiert 22, erst dann + 3; leere Linien bekommen nur den Einsatz,
+    // bei -100 aber 0, nicht -10.
+    Grundstand("V60* V60* V60*");
     S.Manager[0].Einsatz = 30;
     BerechneMannschaft(0, 1);
-    EXPECT_EQ(Verein().Verteidigung, 25);
-    EXPECT_EQ(Verein().Angriff, 3);
-    EXPECT_EQ(Verein().Gesamt, 10);
-    S.Manager[0].Einsatz = -100; // leere Linie: 0, nicht -10
+    EXPECT_EQ(Staerken(), (std::vector<int>{25, 3, 3, 10}));
+    S.Manager[0].Einsatz = -100;
     BerechneMannschaft(0, 1);
-    EXPECT_EQ(Verein().Mittelfeld, 0);
-    EXPECT_EQ(Verein().Verteidigung, 12);
+    EXPECT_EQ(Staerken(), (std::vector<int>{12, 0, 0, 4}));
 
-    // Halbe gehen zur geraden Zahl.
-    Grundstand();
-    Einsetzen({{"T", 60}, {"V", 63}, {"V", 63}, {"M", 50}, {"M", 52}, {"S", 50}, {"S", 51}});
+    // Halbe gehen zur geraden Zahl; eine Linie mit 0 Plätzen im System teilt nicht durch null.
+    Grundstand("T60* V63* V63* M50* M52* S50* S51*");
     BerechneMannschaft(0, 1);
-    EXPECT_EQ(Verein().Verteidigung, 46); // 46,5
-    EXPECT_EQ(Verein().Mittelfeld, 26);   // 25,5
-    EXPECT_EQ(Verein().Angriff, 34);
-    EXPECT_EQ(Verein().Gesamt, 35);
-
-    // Eine Linie mit 0 Plätzen im System teilt nicht durch null.
+    EXPECT_EQ(Staerken(), (std::vector<int>{46, 26, 34, 35})); // 186 / 4 = 46,5; 102 / 4 = 25,5
     S.Manager[0].SpielSystem = "550";
-    EXPECT_NO_THROW(BerechneMannschaft(0, 1));
-    EXPECT_EQ(Verein().Angriff, 101);
-}
+    BerechneMannschaft(0, 1);
+    EXPECT_EQ(Staerken()[2], 101);
 
-TEST(Mannschaft, GehaltWertUndManagerpunkte)
-{
-    Grundstand();
-    Einsetzen({{"T", 50}, {"M", 60}});
-    Hinzu(Spieler("S", 70));
-    Hinzu(Spieler("V", 40));
+    // Eingesetzte zahlen ihr Gehalt ein zweites Mal, auf Zehner gekürzt; Negatives zählt nicht.
+    Grundstand("T50* M60* S70 V40");
     auto& mg = S.Manager[0];
-    mg.Kader[1].Gehalt = 1234;
-    mg.Kader[2].Gehalt = 5678;
-    mg.Kader[3].Gehalt = 999;
-    mg.Kader[4].Gehalt = -500;
+    for (auto [i, gehalt] : {std::pair{1, 1234}, {2, 5678}, {3, 999}, {4, -500}}) mg.Kader[i].Gehalt = gehalt;
     mg.Kader[4].Wert = -1;
     mg.Managerpunkte = 150.0f;
     BerechneMannschaft(0, 1);
-    // Eingesetzte zahlen ihr Gehalt ein zweites Mal, auf Zehner gekürzt.
     EXPECT_EQ(mg.KaderGehalt, 1234 + 5678 + 999 + 1230 + 5670);
     EXPECT_EQ(mg.KaderWert, 1800000);
     EXPECT_EQ(mg.Managerpunkte, 100.0f);
@@ -203,9 +157,9 @@ TEST(Mannschaft, GehaltWertUndManagerpunkte)
 
 TEST(Aufstellung, VonHandZwischenAchtUndElf)
 {
-    Grundstand();
-    VollerKader();
+    Grundstand(Voll);
     BerechneMannschaft(0, 3); // T70 V80 V70 V60 M90..M60 S75..S55, Index 2 = T60 draußen
+    auto& k = S.Manager[0].Kader;
     SkriptOberflaeche ui;
     S.Optionen[0][OptAutoaufstellung] = 1;
     AufstellungKlick(0, 2); // mit Autoaufstellung: nichts
@@ -213,138 +167,93 @@ TEST(Aufstellung, VonHandZwischenAchtUndElf)
     S.Optionen[0][OptAutoaufstellung] = 0;
 
     AufstellungKlick(0, 2); // bei elf kommt keiner dazu
-    EXPECT_EQ(S.Manager[0].Kader[2].Eingesetzt, 0);
+    EXPECT_EQ(k[2].Eingesetzt, 0);
     EXPECT_EQ(ui.klaenge(), std::vector<std::string>{"klick"});
-    for (int i : {1, 3, 4}) AufstellungKlick(0, i); // T70, V80, V70 heraus -> 8
-    AufstellungKlick(0, 5);                          // bei acht bleibt er
-    EXPECT_EQ(AnzahlEingesetzt(0), 8);
+    for (int i : {1, 3, 4, 5}) AufstellungKlick(0, i); // T70, V80, V70 heraus -> 8, V60 bleibt
+    EXPECT_EQ(Namen(true), "V60 M90 M80 M70 M60 S75 S65 S55");
     EXPECT_TRUE(ui.enthaelt("Dialog:Nicht weniger wie 8 Spieler wenn möglich !"));
-    EXPECT_EQ(Verein().Verteidigung, 7); // 60 / 4 = 15, ohne Torwart halbiert
+    EXPECT_EQ(Staerken()[0], 7); // 60 / 4 = 15, ohne Torwart halbiert
 
     ui.leeren();
-    S.Manager[0].Kader[1].Verletzt = 3;
+    k[1].Verletzt = 3;
     AufstellungKlick(0, 1); // ein Verletzter kommt nicht hinein
     EXPECT_TRUE(ui.protokoll.empty());
     AufstellungKlick(0, 2); // T60 hinein -> 9
-    S.Manager[0].Kader[2].RotNational = 1;
+    k[2].RotNational = 1;
     AufstellungKlick(0, 2); // ein eingesetzter Gesperrter darf hinaus
-    EXPECT_EQ(S.Manager[0].Kader[2].Eingesetzt, 0);
+    EXPECT_EQ(k[2].Eingesetzt, 0);
 }
 
 TEST(Aufstellung, PunkteKaufenUndMaximieren)
 {
-    Grundstand();
-    Kaderspieler_ s = Spieler("M", 60, 45);
+    Grundstand("M60*");
+    auto& mg = S.Manager[0];
+    auto& s = mg.Kader[1];
+    s.Alter = 45;
     s.Technik = 118;
     s.Konstitution = 44;
     s.Form = 8;
-    s.Eingesetzt = 1;
-    Hinzu(s);
     SkriptOberflaeche ui;
-    auto& mg = S.Manager[0];
 
-    // Rechtsklick auf Technik 118: 2 Punkte für 40 000.
+    // Rechtsklick auf Technik 118: 2 Punkte für 40 000; am Maximum nichts.
     EXPECT_EQ(PunkteKaufen(0, 1, Attribut::Technik, 5), 2);
-    EXPECT_EQ(mg.Kontostand, 1000000 - 40000);
     EXPECT_EQ(PunkteKaufen(0, 1, Attribut::Technik, 1), 0);
-    EXPECT_EQ(ui.texte().back(), "Maximale Technik erreicht !\r\n\r\nDer Spieler kann alles am Ball und hat\r\n"
-                                 "ein ´sensationelles´ Spielverständnis.");
+    EXPECT_TRUE(ui.enthaelt("Maximale Technik erreicht !"));
     EXPECT_EQ(mg.Kontostand, 1000000 - 40000);
     // Mit 45 Jahren ist bei 45 Konstitution Schluss.
     EXPECT_EQ(PunkteKaufen(0, 1, Attribut::Konstitution, 5), 1);
-    EXPECT_EQ(mg.Kader[1].Staerke, 118); // (120 + 45) / 1,5 + 8
+    EXPECT_EQ(s.Staerke, 118); // (120 + 45) / 1,5 + 8
 
-    // Maximieren: je Durchgang ein Formpunkt, der dritte Durchgang kauft nichts mehr.
+    // Maximieren erst nach "Ja": je Durchgang ein Formpunkt, der dritte kauft nichts mehr.
     ui.antworte("Nein");
     Maximieren(0);
-    EXPECT_EQ(mg.Kader[1].Form, 8);
+    EXPECT_EQ(s.Form, 8);
     ui.antworte("Ja");
     int gezeichnet = 0;
     Maximieren(0, [&] { ++gezeichnet; });
     EXPECT_EQ(gezeichnet, 3);
-    EXPECT_EQ(mg.Kader[1].Form, 10);
+    EXPECT_EQ(s.Form, 10);
     EXPECT_EQ(mg.Kontostand, 1000000 - 40000 - 10000 - 100000);
-    EXPECT_TRUE(ui.enthaelt(
-        "Die Werte der eingesetzten Spieler auf Maximal setzten ?\r\n\r\nHola, das könnte aber einniges kosten !"));
 }
 
 TEST(Aufstellung, TransferlisteGebuehrStrafeUndVerweigerung)
 {
-    Grundstand();
-    Hinzu(Spieler("V", 50, 25, "Karl"));
+    Grundstand("V50"); // Wert 500 000
     auto& s = S.Manager[0].Kader[1];
     SkriptOberflaeche ui;
     ui.antworte("Ja");
     SpielerVerkaufen(0, 1);
-    EXPECT_EQ(ui.texte().back(), "Karl Muster,\r\n\r\nWenn Sie den Spieler auf die Tranferliste setzen möchten,\r\n"
-                                 "entsteht eine Gebühr von 5.000 €");
+    EXPECT_TRUE(ui.enthaelt("entsteht eine Gebühr von 5.000 €"));
     EXPECT_EQ(s.Transferstatus, 1);
     s.Angebote = 2;
     ui.antworte("Ja");
     SpielerVerkaufen(0, 1);
-    EXPECT_EQ(ui.texte().back(), "Karl Muster,\r\nsteht bereits auf der Transferliste.\r\n"
-                                 "Wollen Sie den Spieler von der Transferliste nehmen ?\r\n"
-                                 "ACHTUNG : Die Konventionalstrafe beträgt 15.000 €");
-    EXPECT_EQ(s.Transferstatus, 0);
-    EXPECT_EQ(s.Angebote, 0);
-    EXPECT_EQ(S.Manager[0].Kontostand, 1000000 - 20000);
-    EXPECT_EQ(S.Manager[0].Managerpunkte, 49.5f);
+    EXPECT_TRUE(ui.enthaelt("ACHTUNG : Die Konventionalstrafe beträgt 15.000 €"));
+    EXPECT_EQ((std::vector<int>{s.Transferstatus, s.Angebote}), (std::vector<int>{0, 0}));
+    // Selbst gelistet: nur die Meldung, ohne Frage und ohne Kosten.
     s.Transferstatus = 2;
     SpielerVerkaufen(0, 1);
-    EXPECT_EQ(ui.texte().back(), "Da Sie für den Verkauf des Spielers nicht verantwortlich sind,\r\n"
-                                 "können Sie ihn nicht von der Transferliste nehmen !");
+    EXPECT_TRUE(ui.texte().back().starts_with("Da Sie für den Verkauf des Spielers nicht verantwortlich sind"));
     EXPECT_EQ(s.Transferstatus, 2);
-}
-
-TEST(Aufstellung, VertragsgespraechErsterKlickUndStrafen)
-{
-    Grundstand();
-    Hinzu(Spieler("S", 70, 25, "Otto"));
-    auto& s = S.Manager[0].Kader[1];
-    SkriptOberflaeche ui;
-    EXPECT_TRUE(NeuerVertrag(0, 1));
-    EXPECT_EQ(s.Verhandelt, 1);
-    EXPECT_EQ(S.Manager[0].Kader[0].Vorname.text(), "Otto");
-
-    const std::string rest = "Herr Muster ist im moment zu keinen Vertragsgesprächen bereit,\r\n"
-                             "da er nicht vor hat in nächster Zeit unter Brücken zu schlafen .\r\n"
-                             "Pokern Sie nicht zu hoch und gönnen Sie dem Spieler auch ein bischen Luxus !";
-    EXPECT_FALSE(NeuerVertrag(0, 1)); // zweiter Klick: noch ohne Strafe
-    EXPECT_EQ(ui.texte().back(), rest);
-    EXPECT_FALSE(NeuerVertrag(0, 1)); // dritter: 3 000
-    EXPECT_EQ(ui.texte().back(), "Sie zahlen, 3.000 Strafe wegen Aufgringlichkeit.\r\n" + rest);
-    EXPECT_EQ(S.Manager[0].Kontostand, 997000);
-    s.Verhandelt = 100; // höchstens 100
-    NeuerVertrag(0, 1);
-    EXPECT_EQ(s.Verhandelt, 100);
-
-    s.Transferstatus = 1;
-    s.Verhandelt = 0;
-    EXPECT_FALSE(NeuerVertrag(0, 1));
-    EXPECT_EQ(ui.texte().back(), "Herr Muster, steht zum Verkauf auf der Tranferliste. !\r\n"
-                                 "Warum verhandeln wenn der Spieler verkauft werden soll !?");
-    EXPECT_EQ(s.Verhandelt, 0);
+    EXPECT_EQ(S.Manager[0].Kontostand, 1000000 - 20000);
+    EXPECT_EQ(S.Manager[0].Managerpunkte, 49.5f);
 }
 
 TEST(Aufstellung, SpielerAbgebenRueckenAufUndPool)
 {
-    Grundstand();
+    Grundstand(Voll);
     S.Spiel.SpielerHoch = 3;
     S.Spieler.laengeSetzen(4);
     S.Spieler[1].Vorname = "Belegt";
-    VollerKader();
     BerechneMannschaft(0, 3);
     auto& mg = S.Manager[0];
     mg.Kader[3].Zusatz = "Jugend";
     mg.Kader[3].Nation = "BRA";
-    SpielerAbgeben(0, 3); // V80
-    EXPECT_EQ(mg.KaderAnzahl, 14);
-    EXPECT_EQ(mg.Kader[3].Vorname.text(), "V70");
-    EXPECT_EQ(mg.Kader[14].Vorname.text(), "S45");
+    SpielerAbgeben(0, 3); // V80 in den ersten freien Poolplatz
+    EXPECT_EQ(Namen(), "T70 T60 V70 V60 V50 M90 M80 M70 M60 M50 S75 S65 S55 S45");
     EXPECT_TRUE(mg.Kader[15].Vorname.leer());
-    EXPECT_EQ(S.Spieler[2].Vorname.text(), "V80");
-    EXPECT_EQ(S.Spieler[2].Nation.text(), "BRA");
-    EXPECT_EQ(S.Spieler[2].Zusatz.text(), "Jugend");
+    const Spieler_& p = S.Spieler[2];
+    EXPECT_EQ(p.Vorname.text() + p.Nation.text() + p.Zusatz.text(), "V80BRAJugend");
     EXPECT_EQ(mg.KaderWert, 9800000 - 800000);
 
     S.Spieler[3].Vorname = "Belegt"; // kein freier Platz: nur der Name geht verloren
@@ -352,22 +261,4 @@ TEST(Aufstellung, SpielerAbgebenRueckenAufUndPool)
     EXPECT_EQ(mg.KaderAnzahl, 13);
     EXPECT_THROW(SpielerAbgeben(0, 14), Laufzeitfehler); // hinter dem Kader: nichts geschieht
     EXPECT_EQ(mg.KaderAnzahl, 13);
-}
-
-TEST(Spielsystem, TextUndWahl)
-{
-    EXPECT_EQ(SystemText("343"), "3-4-3");
-    EXPECT_EQ(SystemText(442), "4-4-2");
-    Grundstand();
-    const int codes[6] = {0, 343, 442, 352, 451, 433};
-    for (int n = 1; n <= 5; ++n) S.SpielSysteme[1][0][n] = static_cast<int16_t>(codes[n]);
-    VollerKader();
-    S.Optionen[0][OptAutoaufstellung] = 1;
-    EXPECT_EQ(GewaehltesSystem(0), 1);
-    WaehleSystem(0, 2);
-    EXPECT_EQ(S.Manager[0].SpielSystem.text(), "442");
-    EXPECT_EQ(GewaehltesSystem(0), 2);
-    EXPECT_EQ(Eingesetzte(), "T70 V80 V70 V60 V50 M90 M80 M70 M60 S75 S65");
-    EXPECT_EQ(Verein().Verteidigung, 66); // 330 / 5
-    EXPECT_EQ(Verein().Angriff, 70);      // 140 / 2
 }
