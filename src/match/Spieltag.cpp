@@ -110,7 +110,12 @@ void TabelleSortieren(int liga)
     const int letzter = VereinAufPlatz(liga, 18);
     for (int i = erster; i <= letzter; ++i) {
         for (int j = i; j <= letzter; ++j)
-            if (KommtVor(S.Mannschaft[j], S.Mannschaft[i])) std::swap(S.Mannschaft[i], S.Mannschaft[j]);
+            if (KommtVor(S.Mannschaft[j], S.Mannschaft[i])) {
+                // Eintrag 0 ist die Ablage beim Tausch und behält die Kopie (sie wird mitgespeichert).
+                S.Mannschaft[0] = S.Mannschaft[i];
+                S.Mannschaft[i] = S.Mannschaft[j];
+                S.Mannschaft[j] = S.Mannschaft[0];
+            }
         SETZE(S.Mannschaft[i].Platz, i - erster + 1);
         const int m = ManagerVonVerein(i);
         if (m >= 0) SETZE(S.Manager[m].Platz, i - erster + 1);

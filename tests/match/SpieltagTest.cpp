@@ -127,6 +127,8 @@ TEST(Tabelle, SiebenKriterienBisZurEwigenTabelleUndAlterReihenfolge)
         EXPECT_EQ(S.Mannschaft[VereinAufPlatz(3, p)].Platz, p);
     }
     EXPECT_EQ(S.Manager[0].Platz, 10);
+    // Eintrag 0 ist die Tauschablage: er hält den zuletzt verdrängten Verein.
+    EXPECT_EQ(S.Mannschaft[0].Name, "Y");
 }
 
 TEST(Wettbewerbstag, GanzeSaisonAllerWettbewerbeAufDerEchtenWelt)
