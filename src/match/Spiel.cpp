@@ -164,6 +164,7 @@ void SpielBerechnen(int heim, int gast, int paarung)
         P = static_cast<double>(Runden(P * (1.0 + S.Manager[zm].Pokalzuschlag / 100.0), "Eintrittspreis"));
         k = k + 1;
     }
+    // Freier Eintritt (Preis 0) zählt hier wie 1 €; 35 / 0 wäre unendlich.
     M = M + (19 - H.Platz) * 5.0 / 6.0 + (19 - G.Platz) * 5.0 / 6.0 + C + Zufall(-3, 3) + (35.0 / std::max(P, 1.0)) * 5 * k;
     if (5 * k < P + 2) M = M - P;
     if (M <= 0) M = 1 - std::fabs(M / 100.0);
