@@ -97,10 +97,10 @@ void SortiereKader(int m)
 int SperreGrund(const Kaderspieler_& s)
 {
     if (S.Spiel.Wettbewerb < 2) {
-        if (s.GelbNational >= 4) return 1;
+        if (s.GelbNational == 4) return 1;
         if (s.RotNational > 0) return 2;
     } else {
-        if (s.GelbInternational >= 4) return 3;
+        if (s.GelbInternational == 4) return 3;
         if (s.RotInternational > 0) return 4;
     }
     return 0;
@@ -140,6 +140,7 @@ void AutoAufstellung(int m)
         int gesetzt = 0;
         while (p <= n) {
             Kaderspieler_& s = mg.Kader[p];
+            // Nie mehr als elf, auch wenn die Ziffern des Systems mehr verlangen.
             if (gesetzt < gewollt[l] && eingesetzt < 11 && s.Eingesetzt == 0 && Spielbereit(s)) {
                 s.Eingesetzt = 1;
                 ++gesetzt;
@@ -294,9 +295,8 @@ void AufstellungKlick(int m, int i)
         } else if (n == 8) {
             Hinweis("Nicht weniger wie 8 Spieler wenn möglich !");
         }
-    } else {
-        if (!Spielbereit(s)) return;
-        if (n < 11) s.Eingesetzt = 1;
+    } else if (n < 11 && Spielbereit(s)) {
+        s.Eingesetzt = 1;
     }
     Klang("klick");
     BerechneMannschaft(m, 1);

@@ -118,6 +118,11 @@ TEST(Aufstellung, RandfaelleDerAutomatik)
     S.Spiel.Wettbewerb = 2;
     BerechneMannschaft(0, 3);
     EXPECT_EQ(AnzahlEingesetzt(0), 6);
+    // Gesperrt ist nur, wer genau vier Gelbe hat.
+    S.Manager[0].Kader[6].GelbInternational = 5;
+    EXPECT_EQ(SperreGrund(0, 6), 0);
+    S.Manager[0].Kader[6].GelbInternational = 4;
+    EXPECT_EQ(SperreGrund(0, 6), 3);
 }
 
 TEST(Mannschaft, LinienGeldUndManagerpunkte)
@@ -176,8 +181,9 @@ TEST(Aufstellung, VonHandZwischenAchtUndElf)
 
     ui.leeren();
     k[1].Verletzt = 3;
-    AufstellungKlick(0, 1); // ein Verletzter kommt nicht hinein
-    EXPECT_TRUE(ui.protokoll.empty());
+    AufstellungKlick(0, 1); // ein Verletzter kommt nicht hinein, geklickt ist trotzdem
+    EXPECT_EQ(k[1].Eingesetzt, 0);
+    EXPECT_EQ(ui.klaenge(), std::vector<std::string>{"klick"});
     AufstellungKlick(0, 2); // T60 hinein -> 9
     k[2].RotNational = 1;
     AufstellungKlick(0, 2); // ein eingesetzter Gesperrter darf hinaus
