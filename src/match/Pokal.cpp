@@ -225,11 +225,10 @@ void PokalAuslosen(int wettbewerb)
             const int v = PokalVereinVon(m);
             if (v == 0) continue;
             KurzText<14>& bilanz = S.Saisonbilanz[m][S.Spiel.Saison].ChlErgebnis;
+            // Nur Teilnehmer bekommen einen Eintrag; einen Strich gibt es hier nicht.
             const KurzText<12>& feld = S.Mannschaft[v].ChlRunde;
             if (!feld.leer())
                 TextSetzen(bilanz, std::to_string(ChlManschIndex(TextZahl(feld.text(), "ChlRunde"))) + ". Platz");
-            else if (bilanz.leer())
-                bilanz = "-";
         }
         return;
     }
