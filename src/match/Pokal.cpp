@@ -489,16 +489,15 @@ void DfbPokaltag()
         S.Mannschaft[verlierer].DfbRunde = "";
         anz.verliererZeigen(zeile, heimsieg ? 3 : 2);
 
-        bool managerSpiel = false;
+        // Die Frage nach dem Aus folgt dem Geld jedes Managervereins, bei zwei Managern also zweimal.
         for (const int v : {heim, gast}) {
             const int gegner = v == heim ? gast : heim;
             if (ManagerVonVerein(v) < 0) continue;
-            managerSpiel = true;
             // Der Höherklassige, der beim Kleinen verliert, wird ausgelacht.
             if (v == verlierer && S.Mannschaft[v].Liga < S.Mannschaft[gegner].Liga) Klang("Lach");
             Rundengeld(v, faktor, "Das DFB-Pokalspiel brachte Ihnen zusätzlich", zeile);
+            PokalAusgeschieden(WettbewerbDfb, zeile);
         }
-        if (managerSpiel) PokalAusgeschieden(WettbewerbDfb, zeile);
 
         if (n == 1)
             Pokalsieger(sieger, WettbewerbDfb, 10.0f, 2000000, "Sieger im DFB-Pokal bekommt 2.000.000 € Siegesprämie");
@@ -574,10 +573,8 @@ void Europapokaltag(const Europapokal& e)
         const int weiter = RueckspielEntscheiden(heimFeld, gastFeld, zeile, gast, heim, ToreHeim, ToreGast);
         if (weiter != 0) anz.verliererZeigen(zeile, weiter == heim ? 3 : 2);
 
-        bool managerSpiel = false;
         for (const int v : {heim, gast})
-            if (Rundengeld(v, faktor, e.geldtext, zeile) >= 0) managerSpiel = true;
-        if (managerSpiel) PokalAusgeschieden(w, zeile);
+            if (Rundengeld(v, faktor, e.geldtext, zeile) >= 0) PokalAusgeschieden(w, zeile);
 
         if (n == 1 && weiter != 0) Pokalsieger(weiter, w, e.ewige, e.praemie, e.tafeltext);
         Blaettern(p, n);
