@@ -156,8 +156,8 @@ void HauptknopfKlick()
 
 void UnterknopfKlick()
 {
-    Manager_& mg = S.Manager[S.AktManager];
-    mg.Managerpunkte = std::min(100.0f, mg.Managerpunkte + 0.01f);
+    // Ohne Deckel: erst der nächste Zugbeginn hält die Punkte wieder in 1..100.
+    S.Manager[S.AktManager].Managerpunkte += 0.01f;
     MenueAnzeige().fensterSchliessen();
     Klang("klick");
 }
@@ -220,7 +220,8 @@ void AbschlussClick()
         if (BerechneVermoegen(akt) <= 0) {
             if (Meldung(DialogArt::Warnung, PleiteFrageText, Knoepfe::JaNein) == Antwort::Ja) return;
             if (!PleiteAbwickeln()) return;
-            // Der Nachrücker steht jetzt in diesem Platz und ist als Nächster dran.
+            // Der Nachrücker steht jetzt in diesem Platz und ist als Nächster dran; ging der
+            // Letzte, zeigt das Menü erst nach dem Tag wieder einen Manager.
             weiterzaehlen = false;
             if (akt <= S.Spiel.ManagerHoch) MenueAnzeigen();
         } else {

@@ -488,6 +488,11 @@ TEST(Menue, TexteZumTagMoralUndEinsatz)
     EXPECT_TRUE(EinsatzRunter());
     EXPECT_FALSE(EinsatzRunter());
     EXPECT_EQ(mg.Einsatz, -100);
+
+    // Ein Unterknopf gibt 0,01 Punkte, auch über 100 hinaus.
+    mg.Managerpunkte = 100.0f;
+    UnterknopfKlick();
+    EXPECT_FLOAT_EQ(mg.Managerpunkte, 100.01f);
 }
 
 TEST(Menue, NeuerSpielerHoechstensVierUndNeuesSpiel)
