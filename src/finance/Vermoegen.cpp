@@ -11,11 +11,14 @@ namespace torvane {
 
 namespace {
 
-// Die Summen laufen wie im Spiel in einfacher Genauigkeit; jeder Summand wird einzeln addiert.
+// Die Summen laufen wie im Spiel in einfacher Genauigkeit: jede Addition wird genau gerechnet
+// und erst das Ergebnis gerundet; der Summand selbst wird nicht vorher auf float gerundet.
+float Dazu(float summe, double teil) { return static_cast<float>(static_cast<double>(summe) + teil); }
+
 float Summe(std::initializer_list<int64_t> teile)
 {
     float v = 0.0f;
-    for (int64_t t : teile) v += static_cast<float>(t);
+    for (int64_t t : teile) v = Dazu(v, static_cast<double>(t));
     return v;
 }
 
@@ -45,20 +48,20 @@ int32_t BerechneVermoegen(int m)
     SETZE(mg.Stadionkosten, Runden(mg.Plaetze / 2.0 + mg.Komfortpunkte * 500.0, "Stadionkosten"));
 
     float aus = static_cast<float>(mg.Kredit / 100.0 * 1.2);
-    if (mg.Kontostand < 0) aus += static_cast<float>(std::fabs(mg.Kontostand / 100.0 * 1.5));
-    aus += static_cast<float>(mg.KaderGehalt);
-    aus += static_cast<float>(mg.DarlehenRate);
-    aus += static_cast<float>(mg.TrainerGehalt);
-    aus += static_cast<float>(mg.Stadionkosten);
+    if (mg.Kontostand < 0) aus = Dazu(aus, std::fabs(mg.Kontostand / 100.0 * 1.5));
+    aus = Dazu(aus, mg.KaderGehalt);
+    aus = Dazu(aus, mg.DarlehenRate);
+    aus = Dazu(aus, mg.TrainerGehalt);
+    aus = Dazu(aus, mg.Stadionkosten);
     SETZE(mg.Ausgaben, Abschneiden(aus, "Ausgaben"));
 
     SETZE(mg.Nebeneinnahmen, static_cast<int64_t>(mg.Liga) * 400 * mg.KaderAnzahl);
 
     float ein = static_cast<float>(mg.Sparbuch / 100.0 * 0.3);
-    if (mg.Kontostand > 0) ein += static_cast<float>(mg.Kontostand / 100.0 * 0.1);
-    ein += static_cast<float>(mg.Werbeeinnahmen);
-    ein += static_cast<float>(mg.AnlageBetrag / 100.0 * 0.5);
-    ein += static_cast<float>(mg.Nebeneinnahmen);
+    if (mg.Kontostand > 0) ein = Dazu(ein, mg.Kontostand / 100.0 * 0.1);
+    ein = Dazu(ein, mg.Werbeeinnahmen);
+    ein = Dazu(ein, mg.AnlageBetrag / 100.0 * 0.5);
+    ein = Dazu(ein, mg.Nebeneinnahmen);
     SETZE(mg.Einnahmen, Abschneiden(ein, "Einnahmen"));
 
     return mg.Vermoegen;

@@ -81,6 +81,10 @@ TEST(Vermoegen, EinfacheGenauigkeitUndAbgabeUeberZweiMilliarden)
     mg.Kontostand = 16777217;
     EXPECT_EQ(BerechneVermoegen(0), 16777216);
     EXPECT_EQ(VermoegenWert(0), 16777216);
+    // Gerundet wird erst die Summe, nicht der Summand: 16 777 216 + 2 ist darstellbar.
+    mg.Kontostand = 1;
+    mg.Sparbuch = 16777217;
+    EXPECT_EQ(BerechneVermoegen(0), 16777218);
 
     // Genau zwei Milliarden kosten nichts.
     mg.Kontostand = 1000000000;
