@@ -205,6 +205,8 @@ void VertraegeAuslaufen(int m)
     for (int i = 1; i <= mg.KaderAnzahl; ++i) SETZE(mg.Kader[i].Vertrag, mg.Kader[i].Vertrag - 1);
     for (;;) {
         int i = 1;
+        // Auch ein schon abgelaufener Vertrag (unter 0, nur aus einem verbogenen Spielstand)
+        // endet hier; sonst zählte er Saison um Saison weiter bis zum Überlauf.
         while (i <= mg.KaderAnzahl && mg.Kader[i].Vertrag > 0) ++i;
         if (i > mg.KaderAnzahl) break;
         Kaderspieler_& sp = mg.Kader[i];
