@@ -19,10 +19,7 @@ TDiskF* DiskF = nullptr;
 
 TDiskF::TDiskF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("DiskF"));
-    setWindowTitle(QStringLiteral("Disk"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    StilSetzen(this);
+    FensterEinrichten(this, QStringLiteral("DiskF"), QStringLiteral("Disk"));
     setFixedSize(420, 420);
 
     auto* kopf = new QHBoxLayout;

@@ -54,4 +54,12 @@ QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, 
     return l;
 }
 
+void FensterEinrichten(QWidget* w, const QString& name, const QString& titel)
+{
+    w->setObjectName(name);
+    w->setWindowTitle(titel);
+    w->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    StilSetzen(w);
+}
+
 } // namespace torvane

@@ -27,6 +27,8 @@ inline const QColor Himmel{129, 212, 250};
 
 // Grundstil eines Spielfensters (helle Fläche, grüne Köpfe, runde Knöpfe).
 void StilSetzen(QWidget* w);
+// Name, Titel und Grundstil eines Spielfensters, ohne den Hilfeknopf im Rahmen.
+void FensterEinrichten(QWidget* w, const QString& name, const QString& titel);
 // Ein benanntes Schild an fester Stelle; ohne senkrechte Angabe mittig in der Höhe.
 QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a = Qt::AlignCenter);
 // Überschrift auf grünem Band.

@@ -13,10 +13,7 @@ TLigawahlF* LigawahlF = nullptr;
 
 TLigawahlF::TLigawahlF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("LigawahlF"));
-    setWindowTitle(QStringLiteral("Ligawahl"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    StilSetzen(this);
+    FensterEinrichten(this, QStringLiteral("LigawahlF"), QStringLiteral("Ligawahl"));
     auto* l = new QVBoxLayout(this);
     l->addWidget(Kopfzeile(QStringLiteral("Wähle eine Liga"), this));
     for (const char* text : {"1. Bundesliga", "2. Liga", "3. Regionalliga", "4. Oberliga"}) {

@@ -26,10 +26,7 @@ constexpr int Hoehe = 440;
 
 TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("StartF"));
-    setWindowTitle(QStringLiteral("Wer soll Spielen ?"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    StilSetzen(this);
+    FensterEinrichten(this, QStringLiteral("StartF"), QStringLiteral("Wer soll Spielen ?"));
     setFixedSize(Breite, Hoehe);
 
     Kopf = new QWidget(this);

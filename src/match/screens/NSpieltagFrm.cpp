@@ -27,10 +27,7 @@ constexpr int ZeilenHoehe = 32;
 
 TNSpieltagF::TNSpieltagF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("NSpieltagF"));
-    setWindowTitle(QStringLiteral("Spieltage"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    StilSetzen(this);
+    FensterEinrichten(this, QStringLiteral("NSpieltagF"), QStringLiteral("Spieltage"));
     setFixedSize(Breite, ListeOben + 9 * ZeilenHoehe + 14);
 
     Ueberschrift = Kopfzeile(QString(), this);

@@ -109,10 +109,7 @@ QString UebersichtRunde(int paarungen)
 
 TPokalspieleF::TPokalspieleF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("PokalspieleF"));
-    setWindowTitle(QStringLiteral("Pokalspiele"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    StilSetzen(this);
+    FensterEinrichten(this, QStringLiteral("PokalspieleF"), QStringLiteral("Pokalspiele"));
     setFixedSize(Breite, Hoehe);
 
     Seiten = new QTabWidget(this);

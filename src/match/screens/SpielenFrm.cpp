@@ -103,11 +103,8 @@ bool GueltigerVerein(int v) { return v > 0 && v < S.Mannschaft.laenge(); }
 
 TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("SpielenF"));
-    setWindowTitle(QStringLiteral("Spielen"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    FensterEinrichten(this, QStringLiteral("SpielenF"), QStringLiteral("Spielen"));
     setWindowFlag(Qt::WindowCloseButtonHint, false);
-    StilSetzen(this);
     setFixedSize(Breite, Hoehe);
 
     // Kopf: Wettbewerb links, Tag oder Runde rechts

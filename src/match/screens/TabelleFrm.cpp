@@ -78,10 +78,7 @@ QColor TTabelleF::Balkenfarbe(int liga, int platz)
 
 TTabelleF::TTabelleF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("TabelleF"));
-    setWindowTitle(QStringLiteral("Tabelle"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    StilSetzen(this);
+    FensterEinrichten(this, QStringLiteral("TabelleF"), QStringLiteral("Tabelle"));
     const int tafelHoehe = ErsteZeile + 18 * ZeilenAbstand + 4;
     setFixedSize(Breite, 48 + tafelHoehe + 52);
 

@@ -24,11 +24,8 @@ TEndeF* EndeF = nullptr;
 
 TEndeF::TEndeF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("EndeF"));
-    setWindowTitle(QStringLiteral("SpielEnde"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    FensterEinrichten(this, QStringLiteral("EndeF"), QStringLiteral("SpielEnde"));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    StilSetzen(this);
     setFixedSize(360, 250);
 
     auto* bild = new QLabel(this);

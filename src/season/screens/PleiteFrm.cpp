@@ -18,11 +18,8 @@ TPleiteF* PleiteF = nullptr;
 
 TPleiteF::TPleiteF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("PleiteF"));
-    setWindowTitle(QStringLiteral("Lizenzentzug"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    FensterEinrichten(this, QStringLiteral("PleiteF"), QStringLiteral("Lizenzentzug"));
     setWindowFlag(Qt::WindowCloseButtonHint, false);
-    StilSetzen(this);
     setFixedSize(460, 330);
 
     auto* kopf = Kopfzeile(QStringLiteral("Lizenzentzug"), this);

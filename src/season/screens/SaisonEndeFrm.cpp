@@ -43,12 +43,9 @@ QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, 
 
 TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("SaisonEndeF"));
-    setWindowTitle(QStringLiteral("Saisonende"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    FensterEinrichten(this, QStringLiteral("SaisonEndeF"), QStringLiteral("Saisonende"));
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     setWindowModality(Qt::ApplicationModal);
-    StilSetzen(this);
     setMinimumSize(PanelBreite + 80, PanelHoehe + 2 * FetteHoehe + 60);
     resize(900, 660);
 

@@ -21,10 +21,7 @@ THilfeF* HilfeF = nullptr;
 
 THilfeF::THilfeF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("HilfeF"));
-    setWindowTitle(QStringLiteral("Hilfe"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    StilSetzen(this);
+    FensterEinrichten(this, QStringLiteral("HilfeF"), QStringLiteral("Hilfe"));
     setFixedSize(550, 556);
 
     auto* kopf = new QHBoxLayout;

@@ -15,10 +15,7 @@ TProgrammInfoF* ProgrammInfoF = nullptr;
 
 TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
 {
-    setObjectName(QStringLiteral("ProgrammInfoF"));
-    setWindowTitle(QStringLiteral("Info"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    StilSetzen(this);
+    FensterEinrichten(this, QStringLiteral("ProgrammInfoF"), QStringLiteral("Info"));
     setFixedSize(400, 430);
 
     auto* bild = new QLabel(this);
