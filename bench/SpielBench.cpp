@@ -31,9 +31,11 @@ void ZweiVereine()
     S.Manager[0].Pokalzuschlag = 10;
 }
 
-void SpielBerechnenLiga(benchmark::State& state)
+// Argument: Wettbewerb (0 Liga, 1 DFB-Pokal mit Wiederholungen bis zum Sieger).
+void SpielBerechnenBench(benchmark::State& state)
 {
     ZweiVereine();
+    S.Spiel.Wettbewerb = static_cast<int32_t>(state.range(0));
     ZufallSetzen(1);
     const Mannschaft_ heim = S.Mannschaft[1], gast = S.Mannschaft[2];
     for (auto _ : state) {
@@ -44,22 +46,7 @@ void SpielBerechnenLiga(benchmark::State& state)
         benchmark::DoNotOptimize(ToreHeim);
     }
 }
-BENCHMARK(SpielBerechnenLiga);
-
-void SpielBerechnenPokal(benchmark::State& state)
-{
-    ZweiVereine();
-    S.Spiel.Wettbewerb = 1; // mit Wiederholungen bis zum Sieger
-    ZufallSetzen(1);
-    const Mannschaft_ heim = S.Mannschaft[1], gast = S.Mannschaft[2];
-    for (auto _ : state) {
-        S.Mannschaft[1] = heim;
-        S.Mannschaft[2] = gast;
-        SpielBerechnen(1, 2, 1);
-        benchmark::DoNotOptimize(ToreHeim);
-    }
-}
-BENCHMARK(SpielBerechnenPokal);
+BENCHMARK(SpielBerechnenBench)->Arg(0)->Arg(1);
 
 // Die Grundlinie: so viele Würfe, wie ein Spiel ohne Wiederholung braucht (Zuschauer, 180 Zweikämpfe, Drift).
 void NurZufall(benchmark::State& state)

@@ -25,6 +25,15 @@ inline void TestPfade(const QTemporaryDir& ordner)
     Pfade.Save = Pfade.Programm + "Save/";
 }
 
+// Testpfade, die Qt-Oberfläche ohne Fenster und ohne Wartezeiten.
+inline void TestUmgebung(const QTemporaryDir& ordner, QtOberflaeche& ui)
+{
+    TestPfade(ordner);
+    OberflaecheSetzen(&ui);
+    QtOberflaeche::tempo = 0.0;
+    QtOberflaeche::nieZeigen = true;
+}
+
 inline bool Offen(const QWidget* w) { return w && w->isVisible(); }
 
 // Führt tat einmal aus, sobald bedingung gilt (modale Fenster warten sonst auf einen Menschen).

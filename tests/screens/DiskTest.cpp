@@ -24,9 +24,7 @@ private slots:
     void speichernLadenLoeschen()
     {
         QTemporaryDir ordner;
-        TestPfade(ordner);
-        OberflaecheSetzen(&ui);
-        QtOberflaeche::nieZeigen = true;
+        TestUmgebung(ordner, ui);
         S.KlangAus = true;
         QWidget haupt;
         HauptfensterSetzen(&haupt);

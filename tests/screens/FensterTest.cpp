@@ -27,10 +27,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(ordner.isValid());
-        TestPfade(ordner);
-        OberflaecheSetzen(&ui);
-        QtOberflaeche::tempo = 0.0;
-        QtOberflaeche::nieZeigen = true;
+        TestUmgebung(ordner, ui);
         FensterAnlegen();
         QVERIFY(BeispielSpielAnlegen());
         MainF->resize(800, 600);

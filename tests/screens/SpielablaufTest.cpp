@@ -37,10 +37,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(ordner.isValid());
-        TestPfade(ordner);
-        OberflaecheSetzen(&ui);
-        QtOberflaeche::tempo = 0.0;
-        QtOberflaeche::nieZeigen = true;
+        TestUmgebung(ordner, ui);
         // Ohne Tongerät bleibt es still, das Protokoll hört trotzdem mit.
         S.KlangAus = false;
         FensterAnlegen();
