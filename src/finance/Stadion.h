@@ -1,0 +1,65 @@
+// Das Stadion des Managers: Komfort, Plätze, die drei Preise und die Dauerkarten.
+//
+// Jede Handlung ist eine Funktion mit ihrer Menge; sie gibt zurück, ob etwas geschehen
+// ist. Weigerungen melden sich über die Oberfläche (ohne Bildschirm beantwortet der
+// Automat) und ändern nichts. Die ...Fragen-Varianten holen die Menge vorher vom
+// Zahlenrad; so ruft sie das Stadionfenster. Ein Computermanager ruft die Varianten
+// mit Menge direkt.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace torvane {
+
+constexpr int MaxPlaetze = 100000;
+constexpr int MaxKomfort = 100;
+
+// Preis je Platz und je Komfortpunkt in der Liga 1..4; zurück gibt es jeweils die Hälfte.
+int32_t Platzpreis(int liga);
+int32_t Komfortpreis(int liga);
+
+// Komfortpunkte kaufen: höchstens bis 100, nur mit Geld auf dem Konto; ab 10 einer umsonst.
+bool KomfortKaufen(int m, int n);
+// Komfortpunkte zum halben Preis verkaufen; einer bleibt immer. Ab 10 kommt einer zurück,
+// am Glückstag alle (das Geld bleibt trotzdem).
+bool KomfortVerkaufen(int m, int n);
+// Plätze kaufen: höchstens 100.000, nur mit Geld; ab 10.000 ein Zehntel Rabatt.
+bool PlaetzeKaufen(int m, int n);
+// Plätze zum halben Preis verschrotten; verkaufte Dauerkarten behalten ihren Platz.
+bool PlaetzeVerschrotten(int m, int n);
+
+// Die drei Preisräder: hoch oder runter um einen Schritt, in ihren Grenzen.
+bool EintrittspreisAendern(int m, bool hoch);   // 1..100, Schritt 1
+bool DauerkartenpreisAendern(int m, bool hoch); // 5..1000, Schritt 5
+bool PokalzuschlagAendern(int m, bool hoch);    // 1..100 %, Schritt 1
+
+// Dauerkarten in den Verkauf ("Mehr") und heraus ("Weniger").
+bool DauerkartenDazu(int m, int n);
+bool DauerkartenEntnehmen(int m, int n);
+
+// Dieselben Handlungen mit der Frage nach der Menge (Zahlenrad; 0 = abgebrochen).
+bool KomfortKaufenFragen(int m);
+bool KomfortVerkaufenFragen(int m);
+bool PlaetzeKaufenFragen(int m);
+bool PlaetzeVerschrottenFragen(int m);
+bool DauerkartenDazuFragen(int m);
+bool DauerkartenEntnehmenFragen(int m);
+
+// --- Attraktionen ---
+extern const std::array<const char*, 37> Attraktionen;
+constexpr const char* KeinKomfortText =
+    "Stadionsitze aus Apfelsinenkisten und Stadiumkomfort wie im Wald scheißen";
+// Höchste Attraktion, die der Komfort erreicht (-1 ohne Komfort); bilder = Zahl der Bilder.
+int AttraktionHoechste(int komfort, int bilder = static_cast<int>(Attraktionen.size()));
+// Die nächste Attraktion nach index; fängt nach der höchsten erreichbaren wieder bei 0 an,
+// auch wenn der Komfort inzwischen gesunken ist. -1 ohne Komfort.
+int AttraktionNaechste(int index, int komfort);
+
+// Reihenfolge der Überblendung: 32 x 32 Zellen (Spalte, Zeile), jede genau einmal,
+// zufällig gezogen (Zufall 0..31 für beide, bei belegten Zellen neu).
+std::vector<std::pair<int, int>> UeberblendReihenfolge();
+
+} // namespace torvane

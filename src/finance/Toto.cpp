@@ -1,0 +1,63 @@
+#include "finance/Toto.h"
+
+#include "core/Fehler.h"
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+#include "match/Spieltag.h"
+
+#include <algorithm>
+#include <string>
+
+namespace torvane {
+
+int32_t TotoEinsatz(int liga) { return 400000 / std::clamp(liga, 1, 4); }
+
+TotoStart TotoSetzen(int m, TotoSchein& schein)
+{
+    Manager_& mg = S.Manager[m];
+    if (!mg.TotoTip.leer() || schein.laeuft()) return TotoStart::SchonGesetzt;
+    if (mg.Kontostand < 0) {
+        Hinweis(std::string("Bist du Spielsüchtig ?") + NL + "Denn dein Konto ist sooooo leer !" + NL +
+                "Änder das und Du kannst wieder zocken.");
+        return TotoStart::KontoLeer;
+    }
+    // Nach dem 34. Spieltag gibt es keinen nächsten: kein Einsatz, kein Spieltag 35.
+    const int tag = S.Spiel.Spieltag + 1;
+    if (tag < 1 || tag > 34) {
+        Hinweis(std::string("Die Saison ist gelaufen.") + NL + "Es gibt keinen Spieltag mehr zum Tippen.");
+        return TotoStart::KeinSpieltag;
+    }
+    TotoSchein neu;
+    neu.manager = m;
+    neu.spieltag = tag;
+    for (int p = 1; p <= 9; ++p) {
+        neu.heim[static_cast<size_t>(p)] = SpielplanMannschaft(mg.Liga, tag, p, 0);
+        neu.gast[static_cast<size_t>(p)] = SpielplanMannschaft(mg.Liga, tag, p, 1);
+    }
+    // Erst wenn die Paarungen stehen, ist der Einsatz fällig.
+    mg.Kontostand = Geld(int64_t{mg.Kontostand} - TotoEinsatz(mg.Liga), "Kontostand");
+    neu.offen = 9;
+    schein = neu;
+    return TotoStart::Gesetzt;
+}
+
+bool TotoTippen(TotoSchein& schein, char tip)
+{
+    if (!schein.laeuft() || (tip != '1' && tip != '0' && tip != '2')) return false;
+    schein.tipps[static_cast<size_t>(schein.offen)] = tip;
+    --schein.offen;
+    if (schein.offen == 0) S.Manager[schein.manager].TotoTip.rohSetzen(std::string(&schein.tipps[1], 9));
+    return true;
+}
+
+bool TotoVerlassen(TotoSchein& schein)
+{
+    if (!schein.laeuft()) return false;
+    S.Manager[schein.manager].TotoTip.rohSetzen("");
+    schein = TotoSchein{};
+    Hinweis(std::string("TotoTip nicht abgeschlossen.") + NL + "Das Geld behält die Bank. (Scheffel)" + NL + NL +
+            "Tja, was man Anfängt sollte man zu Ende führen.");
+    return true;
+}
+
+} // namespace torvane

@@ -1,0 +1,220 @@
+#include "finance/Werbung.h"
+
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+#include "finance/Sponsoren.h"
+
+#include <algorithm>
+
+namespace torvane {
+
+namespace {
+
+constexpr const char* RisikoText = "? ? ? ? ? ? ? ? ?  ? ? ?";
+
+// z / n genau gerundet, Hälften zur geraden Zahl (n > 0).
+int64_t RundenBruch(int64_t z, int64_t n)
+{
+    int64_t q = z / n, r = z % n;
+    if (r < 0) {
+        --q;
+        r += n;
+    }
+    if (2 * r > n || (2 * r == n && (q & 1) != 0)) ++q;
+    return q;
+}
+
+int Liga(int m) { return std::clamp<int>(S.Manager[m].Liga, 1, 4); }
+
+Werbevertrag_& Platz(int m, int platz)
+{
+    // Platz 0 ist die leere Vorlage und wird nie beschrieben.
+    if (platz < 1 || platz > 8) BereichFehler("Werbeplatz", platz, 1, 8);
+    return S.Werbevertraege[m][platz];
+}
+
+std::string Euro(int64_t v) { return Geldtext(static_cast<double>(v)) + " €"; }
+
+} // namespace
+
+int Zugkraft(int m)
+{
+    const Mannschaft_& v = VereinVon(m);
+    return v.Moral / 10 + S.Manager[m].KaderAnzahl + (19 - v.Platz);
+}
+
+int64_t Bandenbetrag(int liga, int platz, int sponsor, int spiele, int zugkraft)
+{
+    const int64_t faktor = platz == WerbungAllgemein ? 6 : platz == WerbungFernsehen ? 12 : platz;
+    // trunc((100 000 / L) / 624 240 * (x * n * f * t)) genau als Bruch gerechnet.
+    const int64_t produkt = int64_t{sponsor} * spiele * faktor * zugkraft;
+    return AbrundenAuf(100000 * produkt / (int64_t{liga} * 624240) + 100, 2);
+}
+
+int64_t Trikotbetrag(int liga, int platz, int sponsor, int spiele, int zugkraft)
+{
+    // trunc((5 000 000 / L) / 360 000 * ((x + 1) * s * n * t)) genau als Bruch gerechnet.
+    const int64_t produkt = int64_t{sponsor + 1} * platz * spiele * zugkraft;
+    return AbrundenAuf(5000000 * produkt / (int64_t{liga} * 360000) + 1000, 3);
+}
+
+bool WerbeplatzFrei(int m, int platz) { return Platz(m, platz).SpieleRest <= 0; }
+
+bool FernsehenMoeglich(int m) { return S.Manager[m].Liga != 4; }
+
+std::optional<Werbeangebot> WerbeangebotMachen(int m, int platz)
+{
+    Manager_& mg = S.Manager[m];
+    if (!WerbeplatzFrei(m, platz) || mg.Werbeanfragen < 1.0f) return std::nullopt;
+    if (platz == WerbungFernsehen && !FernsehenMoeglich(m)) return std::nullopt;
+    const int liga = Liga(m);
+    const int t = Zugkraft(m);
+    mg.Werbeanfragen -= 1.0f;
+
+    Werbeangebot a;
+    a.platz = platz;
+    int64_t betrag = 0;
+    int64_t spiele = 0;
+    if (!IstTrikotplatz(platz)) {
+        a.sponsor = static_cast<int16_t>(Zufall(0, 17));
+        spiele = Zufall(1, 60);
+        betrag = Bandenbetrag(liga, platz, a.sponsor, static_cast<int>(spiele), t);
+        a.spruch = Zufall(0, 23);
+    } else {
+        a.sponsor = static_cast<int16_t>(Zufall(0, 23));
+        spiele = Zufall(1, 100);
+        betrag = Trikotbetrag(liga, platz, a.sponsor, static_cast<int>(spiele), t);
+        if (a.sponsor == RisikoSponsor) {
+            switch (Zufall(1, 6)) {
+            case 1: betrag *= Zufall(1, 3); break;
+            case 2: betrag = int64_t{Zufall(0, 100)} * 20000; break;
+            case 3: spiele = Zufall(1, 10); break;
+            case 4: spiele = Zufall(1, 200); break;
+            case 5:
+                betrag = int64_t{5 - liga} * -100000;
+                spiele = 1;
+                break;
+            default:
+                if (Zufall(0, 1) == 0) {
+                    betrag = int64_t{Zufall(10, 100)} * 100000;
+                    spiele = Zufall(1, 300);
+                } else {
+                    betrag = 11111111;
+                    spiele = 111;
+                }
+            }
+        }
+    }
+    a.betrag = Geld(betrag, "Werbebetrag");
+    SETZE(a.spiele, spiele);
+    return a;
+}
+
+bool WerbevertragAnnehmen(int m, const Werbeangebot& a)
+{
+    if (a.spiele < 1 || !WerbeplatzFrei(m, a.platz)) return false;
+    Manager_& mg = S.Manager[m];
+    const int32_t konto = Geld(int64_t{mg.Kontostand} + a.betrag, "Kontostand");
+    if (!IstTrikotplatz(a.platz))
+        mg.Werbeeinnahmen = Geld(int64_t{mg.Werbeeinnahmen} + a.betrag, "Werbeeinnahmen");
+    mg.Kontostand = konto;
+    Platz(m, a.platz) = Werbevertrag_{a.betrag, a.spiele, a.spiele, a.sponsor, {}};
+    Klang("kasse");
+    return true;
+}
+
+int64_t Kuendigungskosten(int m, int platz)
+{
+    const Werbevertrag_& v = Platz(m, platz);
+    if (v.SpieleRest <= 0 || v.Betrag <= 0) return 0;
+    if (!IstTrikotplatz(platz)) return RundenBruch(int64_t{v.Betrag} * v.SpieleRest, 2);
+    // Eine Vertragslänge unter der Restlaufzeit (auch 0) zählt wie die Restlaufzeit.
+    const int64_t gesamt = std::max<int64_t>(v.SpieleGesamt, v.SpieleRest);
+    return RundenBruch(int64_t{v.Betrag} * v.SpieleRest * 2, gesamt);
+}
+
+bool WerbevertragKuendigen(int m, int platz)
+{
+    if (WerbeplatzFrei(m, platz)) return false;
+    Manager_& mg = S.Manager[m];
+    Werbevertrag_& v = Platz(m, platz);
+    const int32_t konto = Geld(int64_t{mg.Kontostand} - Kuendigungskosten(m, platz), "Kontostand");
+    if (!IstTrikotplatz(platz))
+        mg.Werbeeinnahmen = Geld(std::max<int64_t>(0, int64_t{mg.Werbeeinnahmen} - v.Betrag), "Werbeeinnahmen");
+    mg.Kontostand = konto;
+    v = S.Werbevertraege[m][0];
+    return true;
+}
+
+std::string WerbeSponsorName(int platz, int sponsor)
+{
+    if (IstTrikotplatz(platz))
+        return sponsor >= 0 && sponsor < static_cast<int>(TrikotSponsoren.size()) ? TrikotSponsoren[sponsor] : "?";
+    return sponsor >= 0 && sponsor < static_cast<int>(BandenSponsoren.size()) ? BandenSponsoren[sponsor] : "?";
+}
+
+std::string WerbeplatzText(int m, int platz)
+{
+    const Werbevertrag_& v = Platz(m, platz);
+    const bool trikot = IstTrikotplatz(platz);
+    if (v.SpieleRest <= 0) return trikot ? "- Klicke hier für -" : "- Klicke hier für Anwerbung -";
+    return "noch " + std::to_string(v.SpieleRest) + " (" + std::to_string(v.SpieleGesamt) +
+           (trikot ? ") Spiele für einmalig " : ") Spiel(e) je ") + Euro(v.Betrag);
+}
+
+std::string AngebotText(const Werbeangebot& a)
+{
+    if (!IstTrikotplatz(a.platz)) return std::to_string(a.spiele) + " Spiel(e) je " + Euro(a.betrag);
+    if (a.sponsor == RisikoSponsor) return RisikoText;
+    return std::to_string(a.spiele) + " Spiele für einmalig " + Euro(a.betrag);
+}
+
+std::string Werbeart(int platz)
+{
+    if (platz == WerbungAllgemein) return "Werbung hier und da";
+    if (platz == WerbungFernsehen) return "Wir komm´n ins Fehrnsehen";
+    return "für die Bande";
+}
+
+WerbeKlick BandenKlick(int m, int platz, Werbeangebot& angebot)
+{
+    if (platz == WerbungFernsehen && !FernsehenMoeglich(m)) return WerbeKlick::Traum;
+    if (WerbeplatzFrei(m, platz)) {
+        if (auto a = WerbeangebotMachen(m, platz)) {
+            angebot = *a;
+            return WerbeKlick::Angebot;
+        }
+        Hinweis(std::string("Keiner da zum Verhandeln.") + NL +
+                "Erst mal Tore schießen, dann kommen auch die Gesprächspartner.");
+        return WerbeKlick::Niemand;
+    }
+    return WerbungKuendigenFragen(m, platz) ? WerbeKlick::Gekuendigt : WerbeKlick::Behalten;
+}
+
+bool TrikotAnfragen(int m, int platz, Werbeangebot& angebot)
+{
+    if (!WerbeplatzFrei(m, platz)) return false;
+    if (auto a = WerbeangebotMachen(m, platz)) {
+        angebot = *a;
+        return true;
+    }
+    Hinweis(std::string("Kein Werbepartner weit und breit zu sehen !") + NL + "Nur mit Leistung zu Erfolgsgesprächen !");
+    return false;
+}
+
+bool WerbungKuendigenFragen(int m, int platz)
+{
+    if (WerbeplatzFrei(m, platz)) return false;
+    const Werbevertrag_& v = Platz(m, platz);
+    const std::string sponsor = WerbeSponsorName(platz, v.Sponsor);
+    const std::string kosten = "Kündigen für " + Euro(Kuendigungskosten(m, platz));
+    const std::string frage = IstTrikotplatz(platz)
+                                  ? kosten + NL + NL + sponsor
+                                  : sponsor + NL + WerbeplatzText(m, platz) + NL + NL + kosten;
+    if (!Frage(frage)) return false;
+    return WerbevertragKuendigen(m, platz);
+}
+
+} // namespace torvane

@@ -1,0 +1,70 @@
+// Werbeverträge: drei Banden (Platz 1..3), Allgemeine Werbung (4), Fernsehen (5), die je
+// Spiel zahlen, und drei Trikotplätze (6..8), die einmal bei der Unterschrift zahlen.
+//
+// Ohne Bildschirm (Computermanager): WerbeangebotMachen holt ein Angebot (kostet eine
+// Anfrage, ändert sonst nichts), WerbevertragAnnehmen unterschreibt es,
+// WerbevertragKuendigen kündigt ohne Rückfrage zu Kuendigungskosten. Alle geben zurück,
+// ob etwas geschehen ist, und weigern sich still. Das Werbefenster ruft die Klick-
+// Varianten mit Meldungen und Rückfragen.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace torvane {
+
+constexpr int WerbungBande1 = 1;
+constexpr int WerbungAllgemein = 4;
+constexpr int WerbungFernsehen = 5;
+constexpr int WerbungTrikot1 = 6;
+constexpr int WerbungTrikot3 = 8;
+
+inline bool IstTrikotplatz(int platz) { return platz >= WerbungTrikot1 && platz <= WerbungTrikot3; }
+
+struct Werbeangebot {
+    int platz = 0; // 1..8
+    int32_t betrag = 0;
+    int16_t spiele = 0;
+    int16_t sponsor = 0;
+    int spruch = -1; // nur Banden, Allgemein, Fernsehen
+};
+
+// Zugkraft des Vereins: Moral div 10 + Spieler im Kader + (19 - Tabellenplatz).
+int Zugkraft(int m);
+
+// Betrag eines Angebots aus den Ziehungen (Sponsor, Spiele) für Liga und Zugkraft.
+int64_t Bandenbetrag(int liga, int platz, int sponsor, int spiele, int zugkraft);
+int64_t Trikotbetrag(int liga, int platz, int sponsor, int spiele, int zugkraft);
+
+bool WerbeplatzFrei(int m, int platz);
+// Fernsehwerbung gibt es erst ab der 3. Liga.
+bool FernsehenMoeglich(int m);
+// Ein Angebot für einen freien Platz, wenn mindestens eine Anfrage da ist (verbraucht sie).
+std::optional<Werbeangebot> WerbeangebotMachen(int m, int platz);
+// Unterschreibt: Platz belegt, Geld aufs Konto (Banden: eine Zahlung sofort), Klang "kasse".
+bool WerbevertragAnnehmen(int m, const Werbeangebot& a);
+// Was das Kündigen eines laufenden Vertrags kostet; nie negativ.
+int64_t Kuendigungskosten(int m, int platz);
+bool WerbevertragKuendigen(int m, int platz);
+
+// --- Texte ---
+std::string WerbeSponsorName(int platz, int sponsor);
+// Zeile eines Platzes: frei ("- Klicke hier ... -") oder "noch R (G) Spiel(e) je B €".
+std::string WerbeplatzText(int m, int platz);
+// "n Spiel(e) je B €" bzw. "n Spiele für einmalig B €" (beim Risiko-Sponsor nur Fragezeichen).
+std::string AngebotText(const Werbeangebot& a);
+// Art des Platzes 1..5: "für die Bande", "Werbung hier und da", "Wir komm´n ins Fehrnsehen".
+std::string Werbeart(int platz);
+
+// --- Klicks des Werbefensters ---
+enum class WerbeKlick { Traum, Angebot, Niemand, Gekuendigt, Behalten };
+// Klick auf Platz 1..5: Fernsehtraum in der 4. Liga, ein Angebot (in angebot), die Meldung
+// "Keiner da ...", oder bei laufendem Vertrag die Frage nach der Kündigung.
+WerbeKlick BandenKlick(int m, int platz, Werbeangebot& angebot);
+// Klick auf einen freien Trikotplatz: Angebot oder die Meldung "Kein Werbepartner ...".
+bool TrikotAnfragen(int m, int platz, Werbeangebot& angebot);
+// Kündigen mit Rückfrage (Banden und Trikots); true, wenn gekündigt.
+bool WerbungKuendigenFragen(int m, int platz);
+
+} // namespace torvane

@@ -1,0 +1,296 @@
+// Stadion: Komfort und Plätze kaufen und verkaufen mit ihren Zugaben und dem Glückstag,
+// die Preisräder, die Dauerkarten und die Attraktionen.
+#include "core/Funky.h"
+#include "core/SkriptOberflaeche.h"
+#include "core/Variablen.h"
+#include "finance/Stadion.h"
+#include "finance/Vermoegen.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace torvane;
+
+namespace {
+
+Manager_& Stadion(int liga, int32_t konto)
+{
+    S = Spielstand{};
+    Manager_& mg = S.Manager[0];
+    mg.Liga = static_cast<int8_t>(liga);
+    mg.Kontostand = konto;
+    mg.Eintrittspreis = 10;
+    mg.Dauerkartenpreis = 150;
+    mg.Pokalzuschlag = 10;
+    return mg;
+}
+
+// Eine Saat, deren erster Zufall(1, 10) den Glückstag bringt (oder gerade nicht).
+uint32_t Saat(bool glueck)
+{
+    for (uint32_t s = 1;; ++s) {
+        ZufallSetzen(s);
+        if ((Zufall(1, 10) == 1) == glueck) {
+            ZufallSetzen(s);
+            return s;
+        }
+    }
+}
+
+const std::string Glueck = "Heute ist dein GLÜCKSTAG";
+
+} // namespace
+
+TEST(Stadion, KomfortKaufen)
+{
+    SkriptOberflaeche ui;
+    Manager_& mg = Stadion(4, 5000000);
+    // 10 Punkte ab 50 in der Oberliga: 10 * 100 000, dazu einer umsonst.
+    mg.Komfortpunkte = 50;
+    EXPECT_TRUE(KomfortKaufen(0, 10));
+    EXPECT_EQ(mg.Komfortpunkte, 61);
+    EXPECT_EQ(mg.Kontostand, 4000000);
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"He, ab 10 gibt´s einen Umsonst !"});
+
+    // Genau bis 100: erlaubt, aber ohne Zugabe; einer mehr ist zu viel.
+    ui.leeren();
+    mg.Komfortpunkte = 90;
+    EXPECT_TRUE(KomfortKaufen(0, 10));
+    EXPECT_EQ(mg.Komfortpunkte, 100);
+    EXPECT_EQ(mg.Kontostand, 3000000);
+    EXPECT_TRUE(ui.texte().empty());
+    EXPECT_FALSE(KomfortKaufen(0, 1));
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Bei 100 Komfortpunkten ist das Maximum erreicht."});
+
+    // Zu wenig Geld: Bundesliga kostet 400 000 je Punkt; genau passend geht.
+    ui.leeren();
+    Stadion(1, 799999).Komfortpunkte = 5;
+    EXPECT_FALSE(KomfortKaufen(0, 2));
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Ne Ne mein Freund, Du hast nix auf der Tasche !"});
+    EXPECT_EQ(mg.Komfortpunkte, 5);
+    mg.Kontostand = 800000;
+    EXPECT_TRUE(KomfortKaufen(0, 2));
+    EXPECT_EQ(mg.Kontostand, 0);
+    EXPECT_EQ(mg.Komfortpunkte, 7);
+    // Abgebrochenes Zahlenrad (0) tut nichts, auch bei leerem Konto nicht.
+    ui.leeren();
+    ui.antworte("0");
+    EXPECT_FALSE(KomfortKaufenFragen(0));
+    EXPECT_EQ(ui.protokoll, (std::vector<std::string>{"Klang:rechner", "Zahl:Wieviele Komfortpunkte zulegen ?",
+                                                      "Antwort:0"}));
+}
+
+TEST(Stadion, KomfortVerkaufen)
+{
+    SkriptOberflaeche ui;
+    Manager_& mg = Stadion(4, 0);
+    // 10 verkauft: halber Preis, einer kommt zurück.
+    mg.Komfortpunkte = 30;
+    Saat(false);
+    EXPECT_TRUE(KomfortVerkaufen(0, 10));
+    EXPECT_EQ(mg.Komfortpunkte, 21);
+    EXPECT_EQ(mg.Kontostand, 500000);
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"He, ab 10 gibt´s 1 Umsonst !"});
+
+    // Glückstag: die Punkte kommen zurück, das Geld bleibt.
+    ui.leeren();
+    mg.Komfortpunkte = 30;
+    mg.Kontostand = 0;
+    Saat(true);
+    EXPECT_TRUE(KomfortVerkaufen(0, 10));
+    EXPECT_EQ(mg.Komfortpunkte, 30);
+    EXPECT_EQ(mg.Kontostand, 500000);
+    ASSERT_EQ(ui.texte().size(), 2u);
+    EXPECT_EQ(ui.texte()[1], Glueck + "\r\n\r\nDer Stadionkompfort bleibt Dir erhalten.\r\n\r\nMit freundlichem Gruß");
+    mg.Komfortpunkte = 6;
+    Saat(true);
+    EXPECT_TRUE(KomfortVerkaufen(0, 3));
+    EXPECT_EQ(mg.Komfortpunkte, 6);
+
+    // Alles verkaufen lässt genau einen Punkt und zahlt die übrigen.
+    ui.leeren();
+    mg.Komfortpunkte = 8;
+    mg.Kontostand = 0;
+    Saat(false);
+    EXPECT_TRUE(KomfortVerkaufen(0, 8));
+    EXPECT_EQ(mg.Komfortpunkte, 1);
+    EXPECT_EQ(mg.Kontostand, 7 * 50000);
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Einen sollten wir schon lassen !"});
+
+    // Mit einem oder keinem Punkt wird nichts verkauft (und erst recht nichts gekauft).
+    for (int punkte : {1, 0}) {
+        ui.leeren();
+        mg.Komfortpunkte = punkte;
+        mg.Kontostand = 0;
+        const uint32_t saat = Saat(true);
+        EXPECT_FALSE(KomfortVerkaufen(0, 5));
+        EXPECT_EQ(mg.Komfortpunkte, punkte);
+        EXPECT_EQ(mg.Kontostand, 0);
+        EXPECT_EQ(ZufallSaat(), saat);
+        EXPECT_EQ(ui.texte(), std::vector<std::string>{"Einen sollten wir schon lassen !"});
+    }
+}
+
+TEST(Stadion, PlaetzeKaufen)
+{
+    SkriptOberflaeche ui;
+    // 10 000 Plätze in der Oberliga: 2 500 000, davon 250 000 zurück.
+    Manager_& mg = Stadion(4, 3000000);
+    mg.Plaetze = 5000;
+    EXPECT_TRUE(PlaetzeKaufen(0, 10000));
+    EXPECT_EQ(mg.Plaetze, 15000);
+    EXPECT_EQ(mg.Kontostand, 3000000 - 2500000 + 250000);
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"He, ab 10.000 gibt´s einen BONUS über\r\n250.000 €."});
+
+    // Bis genau 100 000: erlaubt, ohne Bonus; darüber die Mexico-Meldung.
+    ui.leeren();
+    mg.Plaetze = 90000;
+    mg.Kontostand = 2500000;
+    EXPECT_TRUE(PlaetzeKaufen(0, 10000));
+    EXPECT_EQ(mg.Plaetze, 100000);
+    EXPECT_EQ(mg.Kontostand, 0);
+    EXPECT_TRUE(ui.texte().empty());
+    EXPECT_FALSE(PlaetzeKaufen(0, 1));
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Wir sind hier nicht in Mexico (Ariba)\r\nund Sie haben nicht das "
+                                                   "Aztekenstadion.\r\n    100.000 Plätze müßten doch reichen."});
+
+    // Zu wenig Geld (Bundesliga 1 000 je Platz).
+    ui.leeren();
+    Stadion(1, 999);
+    EXPECT_FALSE(PlaetzeKaufen(0, 1));
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"HALT, Sie kleiner Draufgänger !\r\nKonto überprüfen !!!"});
+    EXPECT_EQ(mg.Plaetze, 0);
+    EXPECT_EQ(mg.Kontostand, 999);
+}
+
+TEST(Stadion, PlaetzeVerschrotten)
+{
+    SkriptOberflaeche ui;
+    // 20 000 verschrottet: 1 000 kommen zurück; am Glückstag weitere 19 000, das Geld bleibt.
+    Manager_& mg = Stadion(4, 0);
+    mg.Plaetze = 50000;
+    Saat(false);
+    EXPECT_TRUE(PlaetzeVerschrotten(0, 20000));
+    EXPECT_EQ(mg.Plaetze, 31000);
+    EXPECT_EQ(mg.Kontostand, 20000 * 125);
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"He, ab 10.000 gibt´s 1.000 Umsonst !"});
+    mg.Plaetze = 50000;
+    mg.Kontostand = 0;
+    Saat(true);
+    EXPECT_TRUE(PlaetzeVerschrotten(0, 20000));
+    EXPECT_EQ(mg.Plaetze, 50000);
+    EXPECT_EQ(mg.Kontostand, 20000 * 125);
+
+    // Mehr als da ist: alle Plätze; Dauerkarten im Verkauf folgen den Plätzen nach unten.
+    ui.leeren();
+    mg.Plaetze = 3000;
+    mg.DauerkartenImVerkauf = 2000;
+    mg.Kontostand = 0;
+    Saat(false);
+    EXPECT_TRUE(PlaetzeVerschrotten(0, 5000));
+    EXPECT_EQ(mg.Plaetze, 0);
+    EXPECT_EQ(mg.DauerkartenImVerkauf, 0);
+    EXPECT_EQ(mg.Kontostand, 3000 * 125);
+    EXPECT_TRUE(ui.texte().empty());
+
+    // Verkaufte Dauerkarten behalten ihre Plätze.
+    mg.Plaetze = 10000;
+    mg.DauerkartenImVerkauf = 8000;
+    mg.DauerkartenVerkauft = 6000;
+    mg.Kontostand = 0;
+    Saat(false);
+    EXPECT_TRUE(PlaetzeVerschrotten(0, 9000));
+    EXPECT_EQ(mg.Plaetze, 6000);
+    EXPECT_EQ(mg.DauerkartenImVerkauf, 6000);
+    EXPECT_EQ(mg.Kontostand, 4000 * 125);
+    ASSERT_EQ(ui.texte().size(), 1u);
+    EXPECT_NE(ui.texte()[0].find("höchstens 4.000 Plätze"), std::string::npos);
+    ui.leeren();
+    EXPECT_FALSE(PlaetzeVerschrotten(0, 1));
+    EXPECT_EQ(mg.Plaetze, 6000);
+    EXPECT_EQ(mg.Kontostand, 4000 * 125);
+}
+
+TEST(Stadion, PreisraederUndDauerkarten)
+{
+    SkriptOberflaeche ui;
+    Manager_& mg = Stadion(3, 0);
+    mg.Eintrittspreis = 100;
+    EXPECT_FALSE(EintrittspreisAendern(0, true));
+    EXPECT_TRUE(EintrittspreisAendern(0, false));
+    EXPECT_EQ(mg.Eintrittspreis, 99);
+    mg.Eintrittspreis = 1;
+    EXPECT_FALSE(EintrittspreisAendern(0, false));
+    EXPECT_EQ(mg.Eintrittspreis, 1);
+    mg.Dauerkartenpreis = 995;
+    EXPECT_TRUE(DauerkartenpreisAendern(0, true));
+    EXPECT_EQ(mg.Dauerkartenpreis, 1000);
+    EXPECT_FALSE(DauerkartenpreisAendern(0, true));
+    mg.Dauerkartenpreis = 10;
+    EXPECT_TRUE(DauerkartenpreisAendern(0, false));
+    EXPECT_FALSE(DauerkartenpreisAendern(0, false));
+    EXPECT_EQ(mg.Dauerkartenpreis, 5);
+    mg.Pokalzuschlag = 2;
+    EXPECT_TRUE(PokalzuschlagAendern(0, false));
+    EXPECT_FALSE(PokalzuschlagAendern(0, false));
+    EXPECT_EQ(mg.Pokalzuschlag, 1);
+    mg.Pokalzuschlag = 100;
+    EXPECT_FALSE(PokalzuschlagAendern(0, true));
+
+    // Nie mehr Dauerkarten im Verkauf als Plätze, nie weniger als verkauft.
+    mg.Plaetze = 5000;
+    mg.DauerkartenImVerkauf = 1000;
+    mg.DauerkartenVerkauft = 600;
+    EXPECT_TRUE(DauerkartenDazu(0, 4000));
+    EXPECT_FALSE(DauerkartenDazu(0, 1));
+    EXPECT_EQ(mg.DauerkartenImVerkauf, 5000);
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Es können nicht mehr Dauerkarten wie Plätze\r\n"
+                                                   "in den Verkauf gebracht werden !"});
+    ui.leeren();
+    EXPECT_FALSE(DauerkartenEntnehmen(0, 4401));
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Es können keine Dauerkarten aus dem Verkauf genommen werden,\r\n"
+                                                   "die schon Verkauft wurden.\r\nMax. können 4400 Dauerkarten aus "
+                                                   "dem Verkauf genommen werden !"});
+    EXPECT_TRUE(DauerkartenEntnehmen(0, 4400));
+    EXPECT_EQ(mg.DauerkartenImVerkauf, 600);
+}
+
+TEST(Stadion, KostenUndAttraktionen)
+{
+    SkriptOberflaeche ui;
+    // Stadionkosten: halbe Plätze zur geraden Zahl gerundet, 500 je Komfortpunkt.
+    Manager_& mg = Stadion(4, 0);
+    mg.Plaetze = 12001;
+    BerechneVermoegen(0);
+    EXPECT_EQ(mg.Stadionkosten, 6000);
+    mg.Plaetze = 12003;
+    mg.Komfortpunkte = 3;
+    BerechneVermoegen(0);
+    EXPECT_EQ(mg.Stadionkosten, 6002 + 1500);
+
+    // trunc(36 / (100 / K)).
+    EXPECT_EQ(AttraktionHoechste(0), -1);
+    EXPECT_EQ(AttraktionHoechste(1), 0);
+    EXPECT_EQ(AttraktionHoechste(3), 1);
+    EXPECT_EQ(AttraktionHoechste(10), 3);
+    EXPECT_EQ(AttraktionHoechste(50), 18);
+    EXPECT_EQ(AttraktionHoechste(100), 36);
+    EXPECT_EQ(Attraktionen[36], std::string("Hilferufe aus dem Jenseits !?!? Hä?"));
+
+    // Der Lauf: 0, 1, ... bis zur höchsten, dann wieder 0; sinkt der Komfort, nie darüber hinaus.
+    EXPECT_EQ(AttraktionNaechste(-1, 10), 0);
+    EXPECT_EQ(AttraktionNaechste(2, 10), 3);
+    EXPECT_EQ(AttraktionNaechste(3, 10), 0);
+    EXPECT_EQ(AttraktionNaechste(30, 10), 0);
+    EXPECT_EQ(AttraktionNaechste(5, 0), -1);
+
+    // Überblendung: jede der 32 x 32 Zellen genau einmal.
+    ZufallSetzen(7);
+    const auto folge = UeberblendReihenfolge();
+    ASSERT_EQ(folge.size(), 1024u);
+    std::set<std::pair<int, int>> zellen(folge.begin(), folge.end());
+    EXPECT_EQ(zellen.size(), 1024u);
+    EXPECT_EQ(*zellen.begin(), std::make_pair(0, 0));
+    EXPECT_EQ(*zellen.rbegin(), std::make_pair(31, 31));
+}
