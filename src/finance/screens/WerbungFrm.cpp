@@ -228,7 +228,6 @@ void TWerbungF::nein()
 void TWerbungF::trikotKlick(int platz)
 {
     if (Tafel->isVisible() || !WerbeplatzFrei(S.AktManager, platz)) return;
-    if (trikot_[static_cast<size_t>(platz)].platz == platz) return; // das Angebot steht schon
     Werbeangebot a;
     if (TrikotAnfragen(S.AktManager, platz, a)) trikot_[static_cast<size_t>(platz)] = a;
     auffrischen();
