@@ -18,6 +18,7 @@
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
 #include "match/screens/SpieltagFenster.h"
+#include "records/screens/RecordsFenster.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
 #include "tools/screens/HilfeFrm.h"
@@ -209,6 +210,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     MainF->hide();
     // Die Fenster des Spieltags und des Saisonendes (mit eigenem Beispielspiel).
     fertig << SpieltagsBildschirmfotos(ordner);
+    fertig << RecordsBildschirmfotos(ordner);
     return fertig;
 }
 

@@ -16,6 +16,7 @@
 #include "flow/screens/VorStartFrm.h"
 #include "match/screens/SpielenFrm.h"
 #include "match/screens/SpieltagFenster.h"
+#include "records/screens/RecordsFenster.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
 #include "tools/screens/HilfeFrm.h"
@@ -306,6 +307,7 @@ void FensterAnlegen()
     DiskF->ladenGesperrt = [] { MenuF->Disk->setVisible(false); };
     // Spieltag, Tabelle, Spieltage, Pokalspiele und Saisonende (hängt sich selbst ans Menü).
     SpieltagsfensterAnlegen(MainF);
+    RecordsFensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });
