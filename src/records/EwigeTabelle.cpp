@@ -2,6 +2,7 @@
 
 #include "core/Funky.h"
 #include "core/Variablen.h"
+#include "records/Ligastaerke.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,13 +18,14 @@ std::vector<int> EwigeReihenfolge()
     return v;
 }
 
+// Die Liga wie in der Ligastärke: ausländische Vereine spielen in keiner unserer Ligen.
 std::string EwigeZeile(int platz, int verein)
 {
     const Mannschaft_& v = S.Mannschaft[verein];
     // Punkte sind ganze Zahlen; die Gleitkommasumme wird nur für die Anzeige gerundet.
     const auto punkte = static_cast<long long>(std::nearbyint(static_cast<double>(v.EwigePunkte)));
     return RechtsText(std::to_string(platz), 4) + ".  " +
-           LinksText(v.Name.text() + " (" + std::to_string(v.Liga) + ")", 28) +
+           LinksText(v.Name.text() + " (" + LigaSpalte(verein) + ")", 28) +
            RechtsText(std::to_string(punkte), 7);
 }
 

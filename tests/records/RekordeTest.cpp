@@ -102,6 +102,7 @@ TEST(EwigeTabelle, FolgeGleichstandUndZeile)
 
     EXPECT_EQ(EwigeZeile(1, 40), "   1.  Verein 40 (3)                   321");
     EXPECT_EQ(EwigeZeile(1234, 40).substr(0, 7), "1234.  ");
+    EXPECT_EQ(EwigeZeile(9, 91), "   9.  Ausland 2-1 (-)                   0");
     int eigene = -2;
     const auto zeilen = EwigeTabelle(0, eigene);
     EXPECT_EQ(eigene, 0); // Verein 40 ist Platz 4 der Regionalliga

@@ -66,11 +66,11 @@ TLegendeF::TLegendeF(QWidget* eltern) : QDialog(eltern)
     Label3D1 = Schild(this, QStringLiteral("Label3D1"), QRect(10, statY - 32, 600, 24), Schrift(10, true),
                       Qt::AlignLeft);
     for (int i = 0; i < 5; ++i) {
-        const int x = 10 + (i % 3) * 232, y = statY + (i / 3) * 40;
-        QLabel* t = Schild(this, QStringLiteral("Quote%1").arg(i + 1), QRect(x, y, 150, 32), Schrift(9),
+        const int x = 10 + (i % 2) * 350, y = statY + (i / 2) * 36;
+        QLabel* t = Schild(this, QStringLiteral("Quote%1").arg(i + 1), QRect(x, y, 220, 32), Schrift(9),
                            Qt::AlignLeft);
         t->setText(QString::fromUtf8(quoten[i]));
-        QLabel* w = Schild(this, QStringLiteral("Wert%1").arg(i + 1), QRect(x + 150, y, 76, 32), Schrift(10, true),
+        QLabel* w = Schild(this, QStringLiteral("Wert%1").arg(i + 1), QRect(x + 220, y, 90, 32), Schrift(10, true),
                            Qt::AlignRight);
         w->setAutoFillBackground(true);
         w->setStyleSheet(QStringLiteral("background: %1; padding-right: 4px;").arg(Hex(Farbe::Creme)));

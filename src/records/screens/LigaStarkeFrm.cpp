@@ -47,9 +47,8 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
 
     // --- Seite 1 ---
     auto* s1 = new QWidget;
-    Kopf1 = Kopfzeile(QStringLiteral("Nr.   -   Mannschaft (Tabellenplatz)  -  Stärke"), s1);
-    Kopf1->setObjectName(QStringLiteral("Kopf1"));
-    Kopf1->setGeometry(8, 8, 420, 28);
+    Kopf1 = Schild(s1, QStringLiteral("Kopf1"), QRect(8, 8, 420, 28), CourierSchrift(10, true), Qt::AlignLeft);
+    Kopf1->setText(QStringLiteral("Nr.   -   Mannschaft (Tabellenplatz)  -  Stärke"));
     ListBox1 = new QListWidget(s1);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(8, 40, 420, 400);
@@ -75,6 +74,7 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
     Grid->setHorizontalHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Mannschaft"), QStringLiteral("Stärke"),
                                      QStringLiteral("Nation"), QStringLiteral("Liga")});
     Grid->verticalHeader()->setVisible(false);
+    Grid->verticalHeader()->setDefaultSectionSize(20);
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -101,7 +101,13 @@ QStringList RecordsBildschirmfotos(const QString& ordner)
     QtOberflaeche::tempo = 0.0;
     RecordsFensterAnlegen(Hauptfenster());
 
-    if (BeispielSpielAnlegen()) {
+    // Ohne Grunddaten gibt es nichts zu zeigen: die Fenster lesen alle aus dem Spielstand.
+    if (!BeispielSpielAnlegen()) {
+        QtOberflaeche::nieZeigen = vorherNie;
+        QtOberflaeche::tempo = vorherTempo;
+        return fertig;
+    }
+    {
         TageStillSpielen(9);
         S.AktManager = 0;
         Geschichte(0);
