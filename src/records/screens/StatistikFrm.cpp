@@ -48,21 +48,22 @@ void Achse(QPainter& p, int x, int y, int zahl)
     p.drawText(QRect(0, y, x, 12), Qt::AlignRight | Qt::AlignVCenter, QString::number(zahl));
 }
 
-void Rahmenlinie(QPainter& p, int x, int y, int b, int h)
+// Graue Fläche, Titel und Rahmen: der Grund jeder der drei Grafiken.
+void Grundbild(QPainter& p, int titelX, const std::string& titel, QRect rahmen)
 {
+    p.fillRect(QRect(0, 0, p.device()->width(), p.device()->height()), Grau);
+    Titel(p, titelX, titel);
     p.setPen(Rahmen);
     p.setBrush(Qt::NoBrush);
-    p.drawRect(x, y, b - 1, h - 1);
+    p.drawRect(rahmen.adjusted(0, 0, -1, -1));
 }
 
 QPixmap Geldbild(int m)
 {
     Statistik_& st = S.Statistik[m];
     QPixmap bild(480, 279);
-    bild.fill(Grau);
     QPainter p(&bild);
-    Titel(p, 42, GeldTitel(m));
-    Rahmenlinie(p, 25, 20, 445, 250);
+    Grundbild(p, 42, GeldTitel(m), QRect(25, 20, 445, 250));
     const int neu = st.Geldpunkte[147];
     for (int k = 26; k >= 1; --k) {
         Achse(p, 24, 10 * k + 3, GeldAchse(st.Geldgrenze, k));
@@ -86,10 +87,8 @@ QPixmap Platzbild(int m)
 {
     Statistik_& st = S.Statistik[m];
     QPixmap bild(265, 230);
-    bild.fill(Grau);
     QPainter p(&bild);
-    Titel(p, 42, PlatzTitel());
-    Rahmenlinie(p, 17, 21, 240, 201);
+    Grundbild(p, 42, PlatzTitel(), QRect(17, 21, 240, 201));
     for (int platz = 1; platz <= 18; ++platz) {
         Achse(p, 16, 11 * platz + 10 - 4, platz);
         p.setPen(Gitter);
@@ -108,10 +107,8 @@ QPixmap Staerkebild(int m)
 {
     Statistik_& st = S.Statistik[m];
     QPixmap bild(200, 177);
-    bild.fill(Grau);
     QPainter p(&bild);
-    Titel(p, 40, StaerkeTitel(m));
-    Rahmenlinie(p, 21, 27, 170, 141);
+    Grundbild(p, 40, StaerkeTitel(m), QRect(21, 27, 170, 141));
     for (int s = 0; s <= 140; s += 10) {
         Achse(p, 20, s + 20 + 1, 140 - s);
         if (s < 130) {
