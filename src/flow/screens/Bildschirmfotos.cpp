@@ -19,6 +19,7 @@
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
 #include "match/screens/SpieltagFenster.h"
+#include "records/screens/RecordsFenster.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
 #include "tools/screens/HilfeFrm.h"
@@ -211,6 +212,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     // Die Fenster des Spieltags und des Saisonendes (mit eigenem Beispielspiel).
     fertig << SpieltagsBildschirmfotos(ordner);
     fertig << StadionWerbungBildschirmfotos(ordner);
+    fertig << RecordsBildschirmfotos(ordner);
     return fertig;
 }
 

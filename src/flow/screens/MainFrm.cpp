@@ -17,6 +17,7 @@
 #include "flow/screens/VorStartFrm.h"
 #include "match/screens/SpielenFrm.h"
 #include "match/screens/SpieltagFenster.h"
+#include "records/screens/RecordsFenster.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
 #include "tools/screens/HilfeFrm.h"
@@ -308,6 +309,7 @@ void FensterAnlegen()
     // Spieltag, Tabelle, Spieltage, Pokalspiele und Saisonende (hängt sich selbst ans Menü).
     SpieltagsfensterAnlegen(MainF);
     StadionWerbungFensterAnlegen(MainF);
+    RecordsFensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });
