@@ -12,6 +12,21 @@ cmake --build build
 echo "== Tests"
 ctest --test-dir build --output-on-failure -j2
 
+echo "== Installiert in einen Zwischenordner"
+praefix=$(mktemp -d)
+heim=$(mktemp -d)
+cmake --install build --prefix "$praefix" > /dev/null
+HOME="$heim" XDG_DATA_HOME="" "$praefix/bin/torvane" --autoplay 1 --seed 2 --save "$heim/probe.lig" > /dev/null
+test -f "$heim/probe.lig" && test ! -e "$praefix/share/torvane/Save"
+"$praefix/bin/torvane" --version
+rm -rf "$praefix" "$heim"
+if command -v desktop-file-validate > /dev/null; then
+  desktop-file-validate desktop/de.torvane.Torvane.desktop
+fi
+if command -v appstreamcli > /dev/null; then
+  appstreamcli validate --no-net desktop/de.torvane.Torvane.metainfo.xml
+fi
+
 echo "== Regeltests mit Sanitizern"
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
       -DTORVANE_NUR_REGELN=ON -DTORVANE_SANITIZER=ON -DTORVANE_BENCH=OFF > /dev/null

@@ -2,7 +2,8 @@
 # Installiert fehlende Debian-Pakete, die das Spiel zum Bauen und Testen braucht.
 set -euo pipefail
 pakete=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
-        qt6-base-dev qt6-multimedia-dev libgl-dev fonts-dejavu-core python3)
+        qt6-base-dev qt6-multimedia-dev libgl-dev fonts-dejavu-core python3
+        desktop-file-utils appstream)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -4,6 +4,7 @@
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "flow/Autoplay.h"
+#include "flow/Neuanlage.h"
 #include "flow/screens/Bildschirmfotos.h"
 #include "flow/screens/MainFrm.h"
 
@@ -24,6 +25,7 @@ namespace {
 // Was auf der Befehlszeile stand; gelesen an genau einer Stelle.
 struct Aufruf {
     bool hilfe = false;
+    bool version = false;
     bool stumm = false;
     std::string screenshots; // Ordner, leer: keine Fotos
     std::string fehler;      // unbekannter oder unvollständiger Schalter
@@ -36,6 +38,8 @@ Aufruf AufrufLesen(int argc, char** argv)
         const std::string s = argv[i];
         if (s == "--help" || s == "-h") {
             a.hilfe = true;
+        } else if (s == "--version") {
+            a.version = true;
         } else if (s == "--stumm") {
             a.stumm = true;
         } else if (s == "--screenshots") {
@@ -56,13 +60,22 @@ void HilfeZeigen()
 {
     std::puts("Torvane - Die FußballManagerSimulation\n"
               "\n"
+              "Aufruf:\n"
               "  torvane                       das Spiel im Fenster\n"
-              "  torvane --stumm               ohne Klänge\n"
-              "  torvane --screenshots ORDNER  jedes Fenster mit Beispieldaten als PNG ablegen\n"
-              "  torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
-              "          [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]\n"
-              "                                spielt ohne Bildschirm mit automatischen Managern"
-              "  torvane --help                diese Hilfe");
+              "  torvane --autoplay SAISONS    spielt ohne Bildschirm mit automatischen Managern\n"
+              "\n"
+              "Schalter:\n"
+              "  --stumm                       ohne Klänge\n"
+              "  --screenshots ORDNER          jedes Fenster mit Beispieldaten als PNG ablegen\n"
+              "  --managers 1..4               (mit --autoplay) Zahl der Manager\n"
+              "  --seed S                      (mit --autoplay) feste Saat, gleiches Spiel bei jedem Lauf\n"
+              "  --days N                      (mit --autoplay) nach N Spieltagen aufhören\n"
+              "  --load DATEI                  (mit --autoplay) einen Spielstand laden\n"
+              "  --save DATEI                  (mit --autoplay) am Ende speichern\n"
+              "  --no-restart                  (mit --autoplay) kein neues Spiel, wenn alle pleite sind\n"
+              "  --meldungen                   (mit --autoplay) die Meldungen des Spiels ausgeben\n"
+              "  --version                     die Version\n"
+              "  --help                        diese Hilfe");
 }
 
 void PfadeFestlegen()
@@ -111,6 +124,10 @@ int main(int argc, char** argv)
     const Aufruf aufruf = AufrufLesen(argc, argv);
     if (aufruf.hilfe) {
         HilfeZeigen();
+        return 0;
+    }
+    if (aufruf.version) {
+        std::printf("Torvane %s\n", ProgrammVersion);
         return 0;
     }
     if (!aufruf.fehler.empty()) {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -106,18 +107,67 @@ bool Beschreibbar(const std::string& ordner)
 void PfadeSetzen(const std::string& programmOrdner, const std::string& benutzerOrdner)
 {
     namespace fs = std::filesystem;
+    std::error_code f;
+    Pfade = Pfade_{};
     Pfade.Programm = MitSchraegstrich(programmOrdner);
-    auto unter = [](const std::string& name) {
-        const std::string p = Pfade.Programm + name + "/";
-        std::error_code f;
-        return fs::is_directory(p, f) ? p : Pfade.Programm;
+    Pfade.Benutzer = benutzerOrdner.empty() ? std::string() : MitSchraegstrich(benutzerOrdner);
+    std::string grund = Pfade.Programm;
+    if (!fs::is_directory(grund + "daten", f)) {
+        const std::string geteilt = Pfade.Programm + "../share/torvane/";
+        if (fs::is_directory(geteilt + "daten", f)) {
+            grund = MitSchraegstrich(fs::weakly_canonical(geteilt, f).string());
+            Pfade.Installiert = !Pfade.Benutzer.empty();
+        }
+    }
+    auto unter = [&grund](const std::string& name) {
+        const std::string p = grund + name + "/";
+        std::error_code f2;
+        return fs::is_directory(p, f2) ? p : grund;
     };
     Pfade.Daten = unter("daten");
     Pfade.Grafik = unter("grafik");
     Pfade.Musik = unter("musik");
-    Pfade.Spezial = Pfade.Programm + "spezial/";
-    Pfade.Save = Pfade.Programm + "Save/";
-    if (!Beschreibbar(Pfade.Save) && !benutzerOrdner.empty()) Pfade.Save = MitSchraegstrich(benutzerOrdner) + "Save/";
+    if (Pfade.Installiert) {
+        if (fs::is_directory(Pfade.Benutzer + "daten", f)) Pfade.Daten = Pfade.Benutzer + "daten/";
+        Pfade.Spezial = Pfade.Benutzer + "spezial/";
+        Pfade.Save = Pfade.Benutzer + "Save/";
+        return;
+    }
+    Pfade.Spezial = grund + "spezial/";
+    Pfade.Save = grund + "Save/";
+    if (!Beschreibbar(Pfade.Save) && !Pfade.Benutzer.empty()) Pfade.Save = Pfade.Benutzer + "Save/";
+}
+
+bool DatenBeschreibbarMachen()
+{
+    namespace fs = std::filesystem;
+    const std::string ziel = Pfade.Benutzer + "daten/";
+    if (!Pfade.Installiert || Pfade.Daten == ziel) return true;
+    // Erst vollständig in einen Zwischenordner kopieren, dann umbenennen: eine halbe
+    // Kopie würde beim nächsten Start als Datenordner gelten.
+    const std::string zwischen = Pfade.Benutzer + "daten.neu";
+    std::error_code f;
+    fs::remove_all(zwischen, f);
+    fs::create_directories(Pfade.Benutzer, f);
+    fs::copy(Pfade.Daten, zwischen, fs::copy_options::recursive, f);
+    if (f) {
+        fs::remove_all(zwischen, f);
+        return false;
+    }
+    fs::rename(zwischen, ziel, f);
+    if (f) {
+        fs::remove_all(zwischen, f);
+        return false;
+    }
+    Pfade.Daten = ziel;
+    return true;
+}
+
+std::string BenutzerOrdnerAusUmgebung()
+{
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg == '/') return std::string(xdg) + "/Torvane";
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != 0) return std::string(home) + "/.local/share/Torvane";
+    return {};
 }
 
 } // namespace torvane

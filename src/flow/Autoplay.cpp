@@ -317,9 +317,7 @@ int AutoplayAusfuehren(int argc, char** argv)
     std::error_code f;
     fs::path programm = fs::read_symlink("/proc/self/exe", f);
     if (f || programm.empty()) programm = fs::absolute(argc > 0 ? fs::path(argv[0]) : fs::path("torvane"), f);
-    std::string benutzer;
-    if (const char* home = std::getenv("HOME")) benutzer = std::string(home) + "/.local/share/Torvane";
-    PfadeSetzen(programm.parent_path().string(), benutzer);
+    PfadeSetzen(programm.parent_path().string(), BenutzerOrdnerAusUmgebung());
 
     std::vector<std::string> argumente;
     for (int i = 2; i < argc; ++i) argumente.emplace_back(argv[i]);

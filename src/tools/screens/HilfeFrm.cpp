@@ -76,8 +76,10 @@ bool THilfeF::speichern()
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     const std::string roh = Utf8NachCp1252(U(text));
     // Über eine Zwischendatei: ein Abbruch mitten im Schreiben lässt die alte Hilfe ganz.
+    // Ein installiertes Spiel schreibt in die Kopie der Daten im Benutzerordner.
+    const bool kopie = DatenBeschreibbarMachen();
     QSaveFile f(datei());
-    if (!f.open(QIODevice::WriteOnly) || f.write(roh.data(), static_cast<qint64>(roh.size())) !=
+    if (!kopie || !f.open(QIODevice::WriteOnly) || f.write(roh.data(), static_cast<qint64>(roh.size())) !=
                                                static_cast<qint64>(roh.size()) || !f.commit()) {
         FehlerMeldung("Die Hilfe konnte nicht gespeichert werden." + std::string(NL) + U(datei()));
         return false;
