@@ -28,7 +28,7 @@ TMarktliste::TMarktliste(QWidget* eltern) : QWidget(eltern)
 {
     setObjectName(QStringLiteral("Liste"));
     setMouseTracking(true);
-    setFixedSize(430, Kopf + 11 * Zeilenhoehe + 4);
+    setFixedSize(444, Kopf + 11 * Zeilenhoehe + 4);
 }
 
 void TMarktliste::paintEvent(QPaintEvent*)
@@ -40,29 +40,32 @@ void TMarktliste::paintEvent(QPaintEvent*)
     p.drawText(QRect(8, 0, width() - 16, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Spielerverpflichtung"));
     p.setFont(Schrift(8, true));
     p.setPen(Qt::white);
-    const int spalten[] = {8, 200, 232, 266, 306, 394};
-    const char* koepfe[] = {"Spieler", "Pos.", "Alter", "Stärke", "Wert ca.", ""};
-    for (int k = 0; k < 5; ++k)
-        p.drawText(QRect(spalten[k], 22, 90, 18), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(koepfe[k]));
+    // Name, Position, Alter, Stärke, Wert, Gehaltsforderung, Vertragsjahre: linke Kante und Breite.
+    const int x[] = {8, 176, 202, 232, 278, 362, 414};
+    const int b[] = {166, 24, 28, 42, 80, 50, 24};
+    const char* koepfe[] = {"Spieler", "Pos", "Alter", "Stärke", "Wert ca.", "Gehalt", ""};
+    for (int k = 0; k < 7; ++k)
+        p.drawText(QRect(x[k], 22, b[k], 18), (k == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                   QString::fromUtf8(koepfe[k]));
     p.setFont(Schrift(8));
     for (int i = 1; i <= 11; ++i) {
         const Kaderspieler_& s = S.Transferliste[i];
         const int y = Kopf + (i - 1) * Zeilenhoehe;
         if (s.Transferstatus == 0) continue;
         if (i == hell) p.fillRect(QRect(2, y, width() - 4, Zeilenhoehe), Farbe::Rasen);
+        auto zelle = [&](int k, const QString& text, const QColor& farbe) {
+            p.setPen(farbe);
+            p.drawText(QRect(x[k], y, b[k], Zeilenhoehe), (k == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                       text);
+        };
         const QColor farbe = PositionsFarbe(s.Position.roh());
-        p.setPen(Qt::white);
-        p.drawText(QRect(spalten[0], y, 190, Zeilenhoehe), Qt::AlignLeft | Qt::AlignVCenter,
-                   Q(s.Vorname.text() + " " + s.Nachname.text()));
-        p.setPen(farbe == Qt::black ? QColor(Qt::white) : farbe);
-        p.drawText(QRect(spalten[1], y, 30, Zeilenhoehe), Qt::AlignCenter, Q(std::string(s.Position.roh())));
-        p.setPen(Qt::white);
-        p.drawText(QRect(spalten[2], y, 30, Zeilenhoehe), Qt::AlignRight | Qt::AlignVCenter, QString::number(s.Alter));
-        p.drawText(QRect(spalten[3], y, 34, Zeilenhoehe), Qt::AlignRight | Qt::AlignVCenter, QString::number(s.Staerke));
-        p.drawText(QRect(spalten[4], y, 86, Zeilenhoehe), Qt::AlignRight | Qt::AlignVCenter,
-                   Q(Geldtext(s.Wert) + Waehrung));
-        p.drawText(QRect(spalten[5], y, 32, Zeilenhoehe), Qt::AlignRight | Qt::AlignVCenter,
-                   QString::number(s.Vertrag) + QStringLiteral(".J"));
+        zelle(0, Q(s.Vorname.text() + " " + s.Nachname.text()), Qt::white);
+        zelle(1, Q(std::string(s.Position.roh())), farbe == Qt::black ? QColor(Qt::white) : farbe);
+        zelle(2, QString::number(s.Alter), Qt::white);
+        zelle(3, QString::number(s.Staerke), Qt::white);
+        zelle(4, Q(Geldtext(s.Wert) + Waehrung), Qt::white);
+        zelle(5, Q(Geldtext(s.Gehalt)), Farbe::Sonne);
+        zelle(6, QString::number(s.Vertrag) + QStringLiteral(".J"), Qt::white);
     }
 }
 
@@ -103,29 +106,29 @@ TTransferF::TTransferF(QWidget* eltern) : QDialog(eltern)
     Liste = new TMarktliste(this);
     Liste->move(10, 50);
     connect(Liste, &TMarktliste::gewaehlt, this, &TTransferF::spielerKlick);
-    auto* hinweis = Schild(this, QString(), QRect(10, 300, 430, 40), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
+    auto* hinweis = Schild(this, QString(), QRect(10, 300, 444, 40), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
     hinweis->setWordWrap(true);
-    hinweis->setText(QStringLiteral("Ein Klick auf einen Spieler öffnet die Verhandlung. "
-                                    "Jede Verhandlung kostet 2% vom Spielerwert."));
+    hinweis->setText(QStringLiteral("Ein Klick auf einen Spieler öffnet die Verhandlung. Gehalt: was er pro Spiel "
+                                    "verlangt. Jede Verhandlung kostet 2% vom Spielerwert."));
 
-    Werbetext = Schild(this, QStringLiteral("Werbetext"), QRect(450, 50, 340, 56), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
+    Werbetext = Schild(this, QStringLiteral("Werbetext"), QRect(462, 50, 328, 56), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
     Werbetext->setWordWrap(true);
     Werbetext->setText(QStringLiteral("Tanzen die Jungs Ihen auf der Nase, ist die Trainingsbeteidigung unter aller "
                                       "Sau und möchten Sie die Trainingseffizienz erhöhen, dann sind Sie hier genau "
                                       "richtig !"));
-    Auswahltext = Schild(this, QStringLiteral("Auswahltext"), QRect(450, 106, 340, 20), Schrift(8, true), Qt::AlignLeft);
+    Auswahltext = Schild(this, QStringLiteral("Auswahltext"), QRect(462, 106, 328, 20), Schrift(8, true), Qt::AlignLeft);
 
     Trainerbox = new QGroupBox(this);
     Trainerbox->setObjectName(QStringLiteral("Trainerbox"));
-    Trainerbox->setGeometry(450, 128, 340, 300);
+    Trainerbox->setGeometry(462, 128, 328, 300);
     Trainerbox->setFont(Schrift(11, true));
     TrainerBild = Schild(Trainerbox, QStringLiteral("TrainerBild"), QRect(10, 28, 110, 110), Schrift(8));
     TrainerStufe = Schild(Trainerbox, QStringLiteral("TrainerStufe"), QRect(10, 140, 110, 22), Schrift(10, true));
-    TrainerText = Schild(Trainerbox, QStringLiteral("TrainerText"), QRect(130, 28, 200, 134), Schrift(8),
+    TrainerText = Schild(Trainerbox, QStringLiteral("TrainerText"), QRect(130, 28, 190, 134), Schrift(8),
                          Qt::AlignLeft | Qt::AlignTop);
     TrainerText->setWordWrap(true);
-    Kostet = Schild(Trainerbox, QStringLiteral("Kostet"), QRect(10, 170, 320, 22), Schrift(10), Qt::AlignLeft);
-    Gehalt = Schild(Trainerbox, QStringLiteral("Gehalt"), QRect(10, 194, 320, 22), Schrift(10), Qt::AlignLeft);
+    Kostet = Schild(Trainerbox, QStringLiteral("Kostet"), QRect(10, 170, 310, 22), Schrift(10), Qt::AlignLeft);
+    Gehalt = Schild(Trainerbox, QStringLiteral("Gehalt"), QRect(10, 194, 310, 22), Schrift(10), Qt::AlignLeft);
     Wertverlust = Schild(Trainerbox, QString(), QRect(10, 218, 320, 20), Schrift(8), Qt::AlignLeft);
     Wertverlust->setText(QStringLiteral("2% Wertverlust je Spiel"));
     auto* spieleText = Schild(Trainerbox, QString(), QRect(10, 250, 60, 30), Schrift(10), Qt::AlignLeft);
@@ -137,11 +140,11 @@ TTransferF::TTransferF(QWidget* eltern) : QDialog(eltern)
     Spiele->setGeometry(70, 250, 70, 30);
     HerDamit = new QPushButton(QStringLiteral("Her damit"), Trainerbox);
     HerDamit->setObjectName(QStringLiteral("HerDamit"));
-    HerDamit->setGeometry(180, 248, 150, 34);
+    HerDamit->setGeometry(170, 248, 148, 34);
 
     Blaettern = new QScrollBar(Qt::Horizontal, this);
     Blaettern->setObjectName(QStringLiteral("Blaettern"));
-    Blaettern->setGeometry(450, 436, 340, 22);
+    Blaettern->setGeometry(462, 436, 328, 22);
     Blaettern->setPageStep(1);
 
     connect(Blaettern, &QScrollBar::valueChanged, this, [this](int t) { trainerZeigen(t); });
