@@ -217,6 +217,15 @@ Verhandlungsergebnis Anbieten()
     const Kaderspieler_ kopie = mg.Kader[0];
     const std::string kopf = kopie.Vorname.text() + " " + kopie.Nachname.text();
 
+    if (kauf) {
+        // Zwischen Öffnen und Angebot kann der Kader voll oder die Zeile leer geworden sein.
+        if (mg.KaderAnzahl >= 23 || S.Transferliste[Verhandlung.Zeile].Transferstatus == 0) {
+            Hinweis("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
+                    "vernünftige Mannschaft aufzustellen !");
+            return Verhandlungsergebnis::Ignoriert;
+        }
+    }
+
     const int r = Zufall(1, 100);
     const bool zugesagt = r <= Verhandlung.Zusage;
     mg.Managerpunkte += static_cast<float>(100 - Verhandlung.Zusage) / 100.0f;
@@ -241,12 +250,6 @@ Verhandlungsergebnis Anbieten()
 
     if (zugesagt) {
         Kaderspieler_& zeile = S.Transferliste[Verhandlung.Zeile];
-        // Zwischen Öffnen und Angebot kann der Kader voll oder die Zeile leer geworden sein.
-        if (mg.KaderAnzahl >= 23 || zeile.Transferstatus == 0) {
-            Hinweis("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
-                    "vernünftige Mannschaft aufzustellen !");
-            return Verhandlungsergebnis::Ignoriert;
-        }
         Klang("kasse");
         // Einsetzen und zählen in einem Schritt, erst danach wird gewartet.
         const int neu = mg.KaderAnzahl + 1;

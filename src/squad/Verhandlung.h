@@ -62,6 +62,8 @@ void VerhandlungBeginnen(int m, Verhandlungsart art, int zeile);
 void ReglerSetzen(int abloese, int gehalt, int jahre);
 void VerhandlungRechnen();
 
+// Ignoriert: kein Angebot gemacht (nichts offen, schon beschäftigt, oder der Kader ist inzwischen
+// voll bzw. die Marktzeile leer; dann schließt die Verhandlung mit der Meldung).
 enum class Verhandlungsergebnis { Zusage, Absage, Ignoriert };
 // Ein Angebot mit einer Ziehung; danach ist die Verhandlung zu.
 Verhandlungsergebnis Anbieten();

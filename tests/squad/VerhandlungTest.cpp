@@ -215,7 +215,10 @@ TEST(Verhandlung, KaufScheitertAmVollenKader)
     // Während das Gespräch offen ist, kommt ein 23. Spieler dazu.
     Hinzu(Spieler("S", 40, 20, "Nachzuegler"));
     const int32_t konto = S.Manager[0].Kontostand;
-    Anbieten();
+    const float punkte = S.Manager[0].Managerpunkte;
+    EXPECT_EQ(Anbieten(), Verhandlungsergebnis::Ignoriert);
+    EXPECT_FLOAT_EQ(S.Manager[0].Managerpunkte, punkte); // kein Angebot, keine Punkte
+    EXPECT_TRUE(S.Manager[0].Kader[0].Vorname.leer());
     EXPECT_EQ(S.Manager[0].KaderAnzahl, 23);
     EXPECT_EQ(S.Manager[0].Kontostand, konto);
     EXPECT_EQ(S.Transferliste[1].Transferstatus, 1);
