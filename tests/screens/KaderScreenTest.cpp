@@ -20,6 +20,8 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <limits>
+
 using namespace torvane;
 
 namespace {
@@ -162,6 +164,27 @@ private slots:
         QCOMPARE(mg.Kontostand, konto - wert / 100 - wert * 3 / 100);
         Klick(3, 0, Qt::RightButton);
         QVERIFY(!AufstellF->Karte->isVisible());
+    }
+
+    // Ein Laufzeitfehler mitten im Maximieren lässt das Fenster nicht gesperrt zurück.
+    void nachLaufzeitfehlerWiederBedienbar()
+    {
+        AufstellF->zeigen();
+        Manager_& mg = S.Manager[0];
+        mg.Kontostand = std::numeric_limits<int32_t>::min() + 10;
+        QtOberflaeche::vorgaben.push_back("Ja");
+        bool geworfen = false;
+        try {
+            AufstellF->maximierenKlick();
+        } catch (const Laufzeitfehler&) {
+            geworfen = true;
+        }
+        QVERIFY(geworfen);
+        QVERIFY(AufstellF->isEnabled());
+        mg.Kontostand = 1000000;
+        mg.Kader[1].Technik = 50;
+        Klick(1, 3);
+        QCOMPARE(int(mg.Kader[1].Technik), 51);
     }
 
     void systemWaehlen()
