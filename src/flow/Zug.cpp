@@ -12,6 +12,7 @@
 #include "season/Ereignis.h"
 #include "season/Pleite.h"
 #include "season/Saisonende.h"
+#include "squad/Angebote.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 
@@ -50,7 +51,6 @@ void MenueAnzeigeSetzen(Menueanzeige* a) { gMenue = a ? a : &gStill; }
 bool ZugOffen = true;
 long GespielteTage = 0;
 long BeendeteSaisons = 0;
-std::function<void(int m)> SpielerangeboteHaken;
 
 std::string KommaText(double wert, int stellen)
 {
@@ -282,7 +282,7 @@ void AbschlussClick()
         MenueAnzeige().abrollen();
         if (HatSpiel(S.AktManager)) {
             ZugBeginnen();
-            if (SpielerangeboteHaken) SpielerangeboteHaken(S.AktManager);
+            Spielerangebote(S.AktManager);
             Klang("Ding");
             Warte(200);
             MenueAnzeige().seitenleisteFreigeben();

@@ -43,8 +43,6 @@ extern bool ZugOffen;
 // Gespielte Wettbewerbstage und beendete Saisons seit Programmstart (für den Automaten).
 extern long GespielteTage;
 extern long BeendeteSaisons;
-// Angebote für eigene Spieler (Verkaufsliste) am Zugbeginn; leer, bis es sie gibt.
-extern std::function<void(int m)> SpielerangeboteHaken;
 
 // --- Regeln ---
 // Spielt der Verein des Managers m heute?

@@ -22,6 +22,7 @@
 #include "records/screens/RecordsFenster.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
+#include "squad/screens/KaderFenster.h"
 #include "tools/screens/HilfeFrm.h"
 #include "tools/screens/ProgrammInfoFrm.h"
 
@@ -213,6 +214,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     fertig << SpieltagsBildschirmfotos(ordner);
     fertig << StadionWerbungBildschirmfotos(ordner);
     fertig << RecordsBildschirmfotos(ordner);
+    fertig << KaderBildschirmfotos(ordner);
     return fertig;
 }
 

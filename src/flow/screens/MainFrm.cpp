@@ -19,6 +19,7 @@
 #include "match/screens/SpieltagFenster.h"
 #include "records/screens/RecordsFenster.h"
 #include "season/screens/EndeFrm.h"
+#include "squad/screens/KaderFenster.h"
 #include "season/screens/PleiteFrm.h"
 #include "tools/screens/HilfeFrm.h"
 #include "tools/screens/ProgrammInfoFrm.h"
@@ -310,6 +311,7 @@ void FensterAnlegen()
     SpieltagsfensterAnlegen(MainF);
     StadionWerbungFensterAnlegen(MainF);
     RecordsFensterAnlegen(MainF);
+    KaderFensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });

@@ -1,0 +1,122 @@
+#include "squad/Angebote.h"
+
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+#include "squad/Kader.h"
+#include "squad/Verhandlung.h"
+
+#include <algorithm>
+
+namespace torvane {
+
+namespace {
+
+void Buchen(int m, int64_t betrag)
+{
+    Manager_& mg = S.Manager[m];
+    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + betrag, "Kontostand");
+}
+
+std::string Betrag(int64_t z) { return Geldtext(static_cast<double>(z)) + Waehrung; }
+
+bool Managerverein(int v)
+{
+    const auto name = S.Mannschaft[v].Name.roh();
+    for (int m = 0; m <= 3; ++m)
+        if (S.Manager[m].Vereinsname.roh() == name) return true;
+    return false;
+}
+
+// Ein Angebot für Spieler i; true, wenn er den Kader verlassen hat.
+bool Angebot(int m, int i)
+{
+    Manager_& mg = S.Manager[m];
+    Kaderspieler_& s = mg.Kader[i];
+    if (Zufall(1, s.Alter) > 5) return false;
+    SETZE(s.Angebote, s.Angebote + 1);
+    const bool letztes = s.Angebote >= 3;
+    const int32_t angebot = AngebotsBetrag(Zufall(50, 130), s.Wert);
+    const int32_t strafe = Vertragsbruchstrafe(s.Vertrag, S.Spiel.Spieltag, s.Gehalt);
+    const int verein = BietenderVerein();
+    if (verein == 0) return false;
+
+    const std::string frage =
+        (letztes ? std::string("ACHTUNG letztes Spieler Angebot !") : std::to_string(s.Angebote) + ". Spieler Angebot !") +
+        NL + s.Vorname.text() + " " + s.Nachname.text() + NL + "Position: " + PositionsName(s.Position.roh()) +
+        " mit " + std::to_string(s.Alter) + " Jahre" + NL + std::to_string(s.Vertrag) + "-Jahresvertrag" + NL +
+        "Gesamtstärke :" + std::to_string(s.Staerke) + NL + "Gehalt :" + Betrag(s.Gehalt) + NL + "Wert: " +
+        Betrag(s.Wert) + NL + "Strafe für Vertragsbruch: " + Betrag(strafe) + NL + S.Mannschaft[verein].Name.text() +
+        " bietet " + Betrag(angebot) + NL + " Angebot akzeptieren ?";
+    if (Frage(frage)) {
+        Buchen(m, static_cast<int64_t>(angebot) - strafe);
+        SpielerAbgeben(m, i);
+        Klang("kasse");
+        return true;
+    }
+    if (!letztes) return false;
+    const int64_t wert = s.Wert;
+    if (s.Transferstatus == 2) {
+        const int64_t bruch = RundeBruch(wert * 20, 100);
+        const int64_t spende = RundeBruch(wert * 25, 100);
+        Hinweis(std::string("Der Spieler will Verkauft werden .") + NL + "Er zahlt Ihnen wegen Vertragsbruch " +
+                Betrag(bruch) + NL + NL + "Da Sie jedoch jedes Angebot ablehnten, spenden Sie" + NL +
+                Betrag(spende) + " für Wohltätige Zwecke !");
+        Buchen(m, wert + bruch - spende);
+        SpielerAbgeben(m, i);
+        Klang("kasse");
+        return true;
+    }
+    const int64_t strafeListe = RundeBruch(wert * 5, 100);
+    Hinweis(std::string("Sie haben 3 Angebote für diesen Spieler abgelehnt !") + NL +
+            "Der Spieler wird von der Transferliste genommen und" + NL +
+            "Sie zahlen eine Konventionalstrafe in Höhe von " + Betrag(strafeListe));
+    Buchen(m, -strafeListe);
+    s.Angebote = 0;
+    s.Verhandelt = 0;
+    s.Transferstatus = 0;
+    return false;
+}
+
+} // namespace
+
+int32_t AngebotsBetrag(int prozent, int32_t wert)
+{
+    return Geld(AbrundenAuf(RundeBruch(static_cast<int64_t>(prozent) * wert, 100) + 100, 2), "Angebot");
+}
+
+int32_t Vertragsbruchstrafe(int vertrag, int spieltag, int32_t gehalt)
+{
+    const int64_t spiele = static_cast<int64_t>(vertrag - 1) * 34 + 34 - spieltag;
+    return Geld(AbrundenAuf(spiele * gehalt / 2 + 100, 2), "Vertragsbruchstrafe");
+}
+
+int BietenderVerein()
+{
+    const int hoch = static_cast<int>(std::min<int64_t>(S.Spiel.MannschaftHoch, S.Mannschaft.hoch()));
+    if (hoch < 1) return 0;
+    for (int versuch = 0; versuch < 1000; ++versuch) {
+        const int v = Zufall(1, hoch);
+        if (!Managerverein(v)) return v;
+    }
+    // Kaum denkbar: fast nur Managervereine. Dann der erste freie, sonst keiner.
+    for (int v = 1; v <= hoch; ++v)
+        if (!Managerverein(v)) return v;
+    return 0;
+}
+
+void Spielerangebote(int m)
+{
+    Manager_& mg = S.Manager[m];
+    // Nach Plätzen wie zu Beginn; wer nach einem Verkauf nachrückt, ist erst im nächsten Zug dran,
+    // und hinter dem neuen Ende wird nichts mehr gelesen.
+    const int anfang = mg.KaderAnzahl;
+    for (int i = 1; i <= anfang; ++i) {
+        if (i > mg.KaderAnzahl) break;
+        if (mg.Kader[i].Transferstatus <= 0) continue;
+        Angebot(m, i);
+    }
+}
+
+} // namespace torvane

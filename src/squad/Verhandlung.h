@@ -1,0 +1,82 @@
+// Vertragsverhandlung: Kauf eines Marktspielers oder neuer Vertrag für einen
+// eigenen Spieler. Es gibt höchstens eine laufende Verhandlung; sie arbeitet
+// auf der Kopie in Kader[0] des Managers und schreibt am Ende in die Zeile
+// zurück, aus der der Spieler kam.
+//
+// Ohne Bildschirm (Computermanager, Tests) läuft eine Verhandlung so:
+//   if (KaufVerhandlungOeffnen(m, zeile)) {     // oder VertragsVerhandlungOeffnen(m, i)
+//       ReglerSetzen(abloese, gehalt, jahre);    // -5..5, -5..5, 1..6; Verhandlung.Zusage ist sofort neu
+//       Anbieten();                              // oder VerhandlungAbbrechen()
+//   }
+// Meldungen gehen über die Pforten; der Automat bestätigt sie.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace torvane {
+
+enum class Verhandlungsart { Verlaengerung = 0, Kauf = 1 };
+
+// Die drei Schieber; sie bleiben von einer Verhandlung zur nächsten stehen.
+struct Regler_ {
+    int Abloese = 0; // -5..5: 50 % bis 150 % des Marktwerts
+    int Gehalt = 0;  // -5..5: 50 % bis 150 % der Gehaltsforderung
+    int Jahre = 1;   // 1..6
+};
+extern Regler_ Regler;
+
+struct Verhandlung_ {
+    bool Offen = false;
+    bool Beschaeftigt = false; // ein Angebot wird gerade bearbeitet
+    int Manager = -1;
+    Verhandlungsart Art = Verhandlungsart::Verlaengerung;
+    int Zeile = 0; // Kaderplatz 1..23 (Verlängerung) oder Marktzeile 1..11 (Kauf)
+    int32_t Abloese = 0;
+    int32_t Angebotsgehalt = 0;
+    int Jahre = 1;
+    int Zusage = 1; // Prozent, 1..100
+};
+extern Verhandlung_ Verhandlung;
+
+// --- Rechnungen (ganzzahlig, ohne Gleitkommarest) ---
+// z / n gerundet, Hälften zur geraden Zahl; n > 0.
+int64_t RundeBruch(int64_t z, int64_t n);
+// Ablöse beim Kauf: (regler / 10 + 1) x wert, gerundet.
+int32_t AbloeseFuer(int32_t wert, int regler);
+// Angebotenes Gehalt: (regler / 10 + 1) x Forderung, auf Zehner gekürzt.
+int32_t AngebotsgehaltFuer(int alter, int staerke, int jahre, int regler);
+// Wahrscheinlichkeit der Zusage in Prozent (1..100).
+int ZusageFuer(Verhandlungsart art, int abloese, int gehalt, int jahre);
+// Was das Eröffnen kostet: 2 % der Ablöse.
+int32_t Verhandlungsgebuehr(int32_t abloese);
+
+// --- Ablauf ---
+// Klick auf Marktzeile: Prüfungen des Markts, dann Eröffnung. false: keine Verhandlung.
+bool KaufVerhandlungOeffnen(int m, int zeile);
+// "Neuer Vertrag" für Kaderspieler i: Prüfungen des Kaders, dann Eröffnung.
+bool VertragsVerhandlungOeffnen(int m, int i);
+// Eröffnung, wenn der Spieler schon in Kader[0] steht: Gebühr abbuchen, Werte rechnen.
+void VerhandlungBeginnen(int m, Verhandlungsart art, int zeile);
+// Schieber setzen (auf ihre Grenzen gebracht) und die Werte neu rechnen.
+void ReglerSetzen(int abloese, int gehalt, int jahre);
+void VerhandlungRechnen();
+
+// Ignoriert: kein Angebot gemacht (nichts offen, schon beschäftigt, oder der Kader ist inzwischen
+// voll bzw. die Marktzeile leer; dann schließt die Verhandlung mit der Meldung).
+enum class Verhandlungsergebnis { Zusage, Absage, Ignoriert };
+// Ein Angebot mit einer Ziehung; danach ist die Verhandlung zu.
+Verhandlungsergebnis Anbieten();
+// "Verhandlung Abbrechen": ein Zehntel Managerpunkt, die Verhandlung ist zu.
+void VerhandlungAbbrechen();
+
+// Überraschung s (1..40) nach einem Kauf für Kaderspieler i; gibt den Text zurück
+// ("" ohne Text oder wenn er schon als eigene Meldung kam).
+std::string Ueberraschung(int m, int i, int s, int32_t abloese, int32_t angebotsgehalt);
+
+// Anzeigetexte.
+std::string VerhandlungsTitel(Verhandlungsart art);
+std::string PositionsTitel(std::string_view position);
+std::string ZusageText(int zusage);
+
+} // namespace torvane

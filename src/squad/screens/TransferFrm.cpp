@@ -1,0 +1,213 @@
+#include "squad/screens/TransferFrm.h"
+
+#include "core/Funky.h"
+#include "core/Variablen.h"
+#include "core/screens/Bilder.h"
+#include "core/screens/QtOberflaeche.h"
+#include "core/screens/Stil.h"
+#include "squad/Markt.h"
+#include "squad/Verhandlung.h"
+#include "squad/screens/KaderFenster.h"
+#include "squad/screens/VerhandelFrm.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+
+namespace torvane {
+
+TTransferF* TransferF = nullptr;
+
+// --- Liste ---
+
+TMarktliste::TMarktliste(QWidget* eltern) : QWidget(eltern)
+{
+    setObjectName(QStringLiteral("Liste"));
+    setMouseTracking(true);
+    setFixedSize(444, Kopf + 11 * Zeilenhoehe + 4);
+}
+
+void TMarktliste::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Farbe::Nacht);
+    p.setPen(Farbe::Sonne);
+    p.setFont(Schrift(11, true));
+    p.drawText(QRect(8, 0, width() - 16, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Spielerverpflichtung"));
+    p.setFont(Schrift(8, true));
+    p.setPen(Qt::white);
+    // Name, Position, Alter, Stärke, Wert, Gehaltsforderung, Vertragsjahre: linke Kante und Breite.
+    const int x[] = {8, 176, 202, 232, 278, 362, 414};
+    const int b[] = {166, 24, 28, 42, 80, 50, 24};
+    const char* koepfe[] = {"Spieler", "Pos", "Alter", "Stärke", "Wert ca.", "Gehalt", ""};
+    for (int k = 0; k < 7; ++k)
+        p.drawText(QRect(x[k], 22, b[k], 18), (k == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                   QString::fromUtf8(koepfe[k]));
+    p.setFont(Schrift(8));
+    for (int i = 1; i <= 11; ++i) {
+        const Kaderspieler_& s = S.Transferliste[i];
+        const int y = Kopf + (i - 1) * Zeilenhoehe;
+        if (s.Transferstatus == 0) continue;
+        if (i == hell) p.fillRect(QRect(2, y, width() - 4, Zeilenhoehe), Farbe::Rasen);
+        auto zelle = [&](int k, const QString& text, const QColor& farbe) {
+            p.setPen(farbe);
+            p.drawText(QRect(x[k], y, b[k], Zeilenhoehe), (k == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                       text);
+        };
+        const QColor farbe = PositionsFarbe(s.Position.roh());
+        zelle(0, Q(s.Vorname.text() + " " + s.Nachname.text()), Qt::white);
+        zelle(1, Q(std::string(s.Position.roh())), farbe == Qt::black ? QColor(Qt::white) : farbe);
+        zelle(2, QString::number(s.Alter), Qt::white);
+        zelle(3, QString::number(s.Staerke), Qt::white);
+        zelle(4, Q(Geldtext(s.Wert) + Waehrung), Qt::white);
+        zelle(5, Q(Geldtext(s.Gehalt)), Farbe::Sonne);
+        zelle(6, QString::number(s.Vertrag) + QStringLiteral(".J"), Qt::white);
+    }
+}
+
+void TMarktliste::mouseMoveEvent(QMouseEvent* e)
+{
+    const int y = static_cast<int>(e->position().y()) - Kopf;
+    const int z = y < 0 ? 0 : y / Zeilenhoehe + 1;
+    if (z != hell) {
+        hell = z > 11 ? 0 : z;
+        update();
+    }
+}
+
+void TMarktliste::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) return;
+    const int y = static_cast<int>(e->position().y()) - Kopf;
+    if (y < 0) return;
+    const int z = y / Zeilenhoehe + 1;
+    if (z >= 1 && z <= 11) emit gewaehlt(z);
+}
+
+void TMarktliste::leaveEvent(QEvent*)
+{
+    hell = 0;
+    update();
+}
+
+// --- Fenster ---
+
+TTransferF::TTransferF(QWidget* eltern) : QDialog(eltern)
+{
+    FensterEinrichten(this, QStringLiteral("TransferF"), QStringLiteral("Transfermarkt"));
+    setFixedSize(800, 500);
+    auto* kopf = Kopfzeile(QStringLiteral("Transfermarkt"), this);
+    kopf->setGeometry(10, 8, 780, 34);
+
+    Liste = new TMarktliste(this);
+    Liste->move(10, 50);
+    connect(Liste, &TMarktliste::gewaehlt, this, &TTransferF::spielerKlick);
+    auto* hinweis = Schild(this, QString(), QRect(10, 300, 444, 40), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
+    hinweis->setWordWrap(true);
+    hinweis->setText(QStringLiteral("Ein Klick auf einen Spieler öffnet die Verhandlung. Gehalt: was er pro Spiel "
+                                    "verlangt. Jede Verhandlung kostet 2% vom Spielerwert."));
+
+    Werbetext = Schild(this, QStringLiteral("Werbetext"), QRect(462, 50, 328, 56), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
+    Werbetext->setWordWrap(true);
+    Werbetext->setText(QStringLiteral("Tanzen die Jungs Ihen auf der Nase, ist die Trainingsbeteidigung unter aller "
+                                      "Sau und möchten Sie die Trainingseffizienz erhöhen, dann sind Sie hier genau "
+                                      "richtig !"));
+    Auswahltext = Schild(this, QStringLiteral("Auswahltext"), QRect(462, 106, 328, 20), Schrift(8, true), Qt::AlignLeft);
+
+    Trainerbox = new QGroupBox(this);
+    Trainerbox->setObjectName(QStringLiteral("Trainerbox"));
+    Trainerbox->setGeometry(462, 128, 328, 300);
+    Trainerbox->setFont(Schrift(11, true));
+    TrainerBild = Schild(Trainerbox, QStringLiteral("TrainerBild"), QRect(10, 28, 110, 110), Schrift(8));
+    TrainerStufe = Schild(Trainerbox, QStringLiteral("TrainerStufe"), QRect(10, 140, 110, 22), Schrift(10, true));
+    TrainerText = Schild(Trainerbox, QStringLiteral("TrainerText"), QRect(130, 28, 190, 134), Schrift(8),
+                         Qt::AlignLeft | Qt::AlignTop);
+    TrainerText->setWordWrap(true);
+    Kostet = Schild(Trainerbox, QStringLiteral("Kostet"), QRect(10, 170, 310, 22), Schrift(10), Qt::AlignLeft);
+    Gehalt = Schild(Trainerbox, QStringLiteral("Gehalt"), QRect(10, 194, 310, 22), Schrift(10), Qt::AlignLeft);
+    Wertverlust = Schild(Trainerbox, QString(), QRect(10, 218, 320, 20), Schrift(8), Qt::AlignLeft);
+    Wertverlust->setText(QStringLiteral("2% Wertverlust je Spiel"));
+    auto* spieleText = Schild(Trainerbox, QString(), QRect(10, 250, 60, 30), Schrift(10), Qt::AlignLeft);
+    spieleText->setText(QStringLiteral("Spiele"));
+    Spiele = new QSpinBox(Trainerbox);
+    Spiele->setObjectName(QStringLiteral("Spiele"));
+    Spiele->setRange(1, 100);
+    Spiele->setValue(50);
+    Spiele->setGeometry(70, 250, 70, 30);
+    HerDamit = new QPushButton(QStringLiteral("Her damit"), Trainerbox);
+    HerDamit->setObjectName(QStringLiteral("HerDamit"));
+    HerDamit->setGeometry(170, 248, 148, 34);
+
+    Blaettern = new QScrollBar(Qt::Horizontal, this);
+    Blaettern->setObjectName(QStringLiteral("Blaettern"));
+    Blaettern->setGeometry(462, 436, 328, 22);
+    Blaettern->setPageStep(1);
+
+    connect(Blaettern, &QScrollBar::valueChanged, this, [this](int t) { trainerZeigen(t); });
+    connect(Spiele, &QSpinBox::valueChanged, this, [this] { trainerZeigen(Blaettern->value()); });
+    connect(HerDamit, &QPushButton::clicked, this, [this] { herDamit(); });
+}
+
+void TTransferF::zeigen()
+{
+    zeichnen();
+    AmStandardOrt(this);
+}
+
+void TTransferF::zeichnen()
+{
+    const int n = AngeboteneTrainer(S.AktManager);
+    Blaettern->setRange(1, n);
+    Auswahltext->setText(Q(TrainerUeberschrift()));
+    trainerZeigen(Blaettern->value());
+    Liste->update();
+}
+
+void TTransferF::trainerZeigen(int t)
+{
+    if (t < 1 || t > 12) return;
+    const Trainereintrag_& e = S.Trainermarkt[t];
+    if (e.Nummer == -1) {
+        Trainerbox->setTitle(QStringLiteral("Auf der Arbeit"));
+        TrainerBild->clear();
+        TrainerStufe->clear();
+        TrainerText->setText(QStringLiteral("Dieser Trainer wurde schon Verpflichtet !"));
+        Kostet->setText(QStringLiteral("Kostet"));
+        Gehalt->setText(QStringLiteral("Gehalt pro Spiel"));
+        return;
+    }
+    const Sondertrainer_& st = Sondertrainer.at(static_cast<size_t>(t));
+    Trainerbox->setTitle(QString::fromUtf8(st.Name));
+    TrainerBild->setPixmap(Bild(QStringLiteral("trainer%1").arg(t), QSize(110, 110)));
+    TrainerStufe->setText(QStringLiteral("Stufe %1").arg(e.Stufe));
+    TrainerText->setText(QString::fromUtf8(st.Beschreibung));
+    const Trainerbedingungen_ b = TrainerBedingungen(t, Spiele->value());
+    Kostet->setText(Q("Kostet  " + Geldtext(b.Kostet) + Waehrung));
+    Gehalt->setText(Q("Gehalt pro Spiel  " + Geldtext(b.GehaltProSpiel) + Waehrung));
+}
+
+void TTransferF::spielerKlick(int i)
+{
+    if (beschaeftigt_ || i < 1 || i > 11) return;
+    // Der Spieler bleibt für das ganze Gespräch fest; ein weiterer Klick wartet, bis es vorbei ist.
+    const Beschaeftigt sperre(this, beschaeftigt_);
+    if (KaufVerhandlungOeffnen(S.AktManager, i) && VerhandelF) VerhandelF->oeffnen();
+    Liste->hell = 0;
+    zeichnen();
+}
+
+void TTransferF::herDamit()
+{
+    if (beschaeftigt_) return;
+    const int t = Blaettern->value();
+    if (TrainerVerpflichten(S.AktManager, t, Spiele->value())) {
+        trainerZeigen(t);
+        close();
+    }
+}
+
+} // namespace torvane

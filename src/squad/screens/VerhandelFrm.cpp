@@ -1,0 +1,163 @@
+#include "squad/screens/VerhandelFrm.h"
+
+#include "core/Funky.h"
+#include "core/Variablen.h"
+#include "core/screens/QtOberflaeche.h"
+#include "core/screens/Stil.h"
+#include "squad/Verhandlung.h"
+#include "squad/screens/KaderFenster.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace torvane {
+
+TVerhandelF* VerhandelF = nullptr;
+
+namespace {
+
+QSlider* Schieber(QWidget* eltern, const QString& name, int von, int bis, QRect ort)
+{
+    auto* s = new QSlider(Qt::Horizontal, eltern);
+    s->setObjectName(name);
+    s->setRange(von, bis);
+    s->setPageStep(1);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setTickInterval(1);
+    s->setGeometry(ort);
+    return s;
+}
+
+} // namespace
+
+TVerhandelF::TVerhandelF(QWidget* eltern) : QDialog(eltern)
+{
+    FensterEinrichten(this, QStringLiteral("VerhandelF"), QStringLiteral("Verhandlungen"));
+    setFixedSize(520, 470);
+    setModal(true);
+
+    Titel = Kopfzeile(QString(), this);
+    Titel->setObjectName(QStringLiteral("Titel"));
+    Titel->setGeometry(10, 8, 500, 34);
+
+    Spielerbox = new QGroupBox(this);
+    Spielerbox->setObjectName(QStringLiteral("Spielerbox"));
+    Spielerbox->setGeometry(10, 50, 500, 70);
+    Spielerbox->setFont(Schrift(11, true));
+    PositionLabel = Schild(Spielerbox, QStringLiteral("PositionLabel"), QRect(12, 26, 250, 30), Schrift(12, true),
+                           Qt::AlignLeft);
+    AlterLabel = Schild(Spielerbox, QStringLiteral("AlterLabel"), QRect(280, 26, 80, 30), Schrift(11), Qt::AlignLeft);
+    StaerkeLabel =
+        Schild(Spielerbox, QStringLiteral("StaerkeLabel"), QRect(360, 26, 130, 30), Schrift(11), Qt::AlignLeft);
+
+    Abloesebox = new QGroupBox(QStringLiteral("Ablösesumme"), this);
+    Abloesebox->setObjectName(QStringLiteral("Abloesebox"));
+    Abloesebox->setGeometry(10, 128, 500, 70);
+    Abloesebox->setStyleSheet(QStringLiteral("QLabel:disabled { color: #9e9e9e; }"));
+    AbloeseWert = Schild(Abloesebox, QStringLiteral("AbloeseWert"), QRect(12, 24, 150, 36), Schrift(11, true),
+                         Qt::AlignLeft);
+    AbloeseRegler = Schieber(Abloesebox, QStringLiteral("AbloeseRegler"), -5, 5, QRect(170, 26, 315, 32));
+
+    auto* gehaltBox = new QGroupBox(QStringLiteral("Gehalt pro Spiel"), this);
+    gehaltBox->setGeometry(10, 204, 500, 70);
+    GehaltWert =
+        Schild(gehaltBox, QStringLiteral("GehaltWert"), QRect(12, 24, 150, 36), Schrift(11, true), Qt::AlignLeft);
+    GehaltRegler = Schieber(gehaltBox, QStringLiteral("GehaltRegler"), -5, 5, QRect(170, 26, 315, 32));
+
+    auto* jahreBox = new QGroupBox(QStringLiteral("Vertragsjahre"), this);
+    jahreBox->setGeometry(10, 280, 500, 70);
+    JahreWert =
+        Schild(jahreBox, QStringLiteral("JahreWert"), QRect(12, 24, 150, 36), Schrift(11, true), Qt::AlignLeft);
+    JahreRegler = Schieber(jahreBox, QStringLiteral("JahreRegler"), 1, 6, QRect(170, 26, 315, 32));
+
+    ZusageLabel = Schild(this, QStringLiteral("ZusageLabel"), QRect(10, 356, 500, 26), Schrift(10, true));
+    Gebuehrtext = Schild(this, QStringLiteral("Gebuehrtext"), QRect(10, 382, 500, 36), Schrift(8));
+    Gebuehrtext->setWordWrap(true);
+    Gebuehrtext->setText(QStringLiteral("Jede Verhandlung kostet 2% vom Spielerwert Ver- handlungsgebühr. Der Betrag "
+                                        "wurde Ihnen abgebucht."));
+
+    Anbieten = new QPushButton(QStringLiteral("Anbieten"), this);
+    Anbieten->setObjectName(QStringLiteral("Anbieten"));
+    Anbieten->setGeometry(10, 424, 200, 36);
+    Abbrechen = new QPushButton(QStringLiteral("Verhandlung Abbrechen"), this);
+    Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
+    Abbrechen->setGeometry(310, 424, 200, 36);
+
+    for (QSlider* s : {AbloeseRegler, GehaltRegler, JahreRegler})
+        connect(s, &QSlider::valueChanged, this, [this] { reglerGeaendert(); });
+    connect(Anbieten, &QPushButton::clicked, this, [this] { anbieten(); });
+    connect(Abbrechen, &QPushButton::clicked, this, [this] { abbrechen(); });
+}
+
+void TVerhandelF::zeichnen()
+{
+    const bool kauf = Verhandlung.Art == Verhandlungsart::Kauf;
+    {
+        const QSignalBlocker a(AbloeseRegler), g(GehaltRegler), j(JahreRegler);
+        AbloeseRegler->setValue(Regler.Abloese);
+        GehaltRegler->setValue(Regler.Gehalt);
+        JahreRegler->setValue(Regler.Jahre);
+    }
+    Titel->setText(Q(VerhandlungsTitel(Verhandlung.Art)));
+    setWindowTitle(Titel->text());
+    if (Verhandlung.Manager >= 0) {
+        const Kaderspieler_& k = S.Manager[Verhandlung.Manager].Kader[0];
+        Spielerbox->setTitle(Q(k.Vorname.text() + " " + k.Nachname.text()));
+        PositionLabel->setText(Q(PositionsTitel(k.Position.roh())));
+        const QColor farbe = PositionsFarbe(k.Position.roh());
+        // Rotes Schild, die Schrift in der Farbe der Position.
+        PositionLabel->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border-radius: 4px; "
+                                                    "padding-left: 6px; }")
+                                         .arg(Hex(Farbe::Rot), Hex(farbe)));
+        AlterLabel->setText(QString::number(k.Alter) + QStringLiteral(".J"));
+        StaerkeLabel->setText(QStringLiteral("Stärke ") + QString::number(k.Staerke));
+    }
+    Abloesebox->setEnabled(kauf);
+    AbloeseWert->setText(Q(Geldtext(Verhandlung.Abloese) + Waehrung));
+    GehaltWert->setText(Q(Geldtext(Verhandlung.Angebotsgehalt) + Waehrung));
+    JahreWert->setText(QString::number(Verhandlung.Jahre) + QStringLiteral(" Jahre"));
+    ZusageLabel->setText(Q(ZusageText(Verhandlung.Zusage)));
+}
+
+void TVerhandelF::reglerGeaendert()
+{
+    ReglerSetzen(AbloeseRegler->value(), GehaltRegler->value(), JahreRegler->value());
+    zeichnen();
+}
+
+void TVerhandelF::oeffnen()
+{
+    if (!Verhandlung.Offen || isVisible()) return;
+    zeichnen();
+    exec();
+}
+
+void TVerhandelF::anbieten()
+{
+    if (beschaeftigt_ || !Verhandlung.Offen) return;
+    {
+        const Beschaeftigt sperre(this, beschaeftigt_);
+        torvane::Anbieten();
+    }
+    if (!Verhandlung.Offen) accept();
+}
+
+void TVerhandelF::abbrechen()
+{
+    if (beschaeftigt_) return;
+    VerhandlungAbbrechen();
+    accept();
+}
+
+void TVerhandelF::reject()
+{
+    // Schließen mit dem Fensterknopf oder Escape ist ein Abbruch; nicht mitten im Angebot.
+    if (beschaeftigt_) return;
+    if (Verhandlung.Offen) VerhandlungAbbrechen();
+    QDialog::reject();
+}
+
+} // namespace torvane
