@@ -9,6 +9,7 @@
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/RechnerFrm.h"
 #include "core/screens/Stil.h"
+#include "finance/screens/TrainingBankFenster.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "flow/screens/LigawahlFrm.h"
@@ -209,6 +210,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     MainF->hide();
     // Die Fenster des Spieltags und des Saisonendes (mit eigenem Beispielspiel).
     fertig << SpieltagsBildschirmfotos(ordner);
+    fertig << TrainingBankBildschirmfotos(ordner);
     return fertig;
 }
 

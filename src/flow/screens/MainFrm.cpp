@@ -7,6 +7,7 @@
 #include "core/screens/Bilder.h"
 #include "core/screens/DiskFrm.h"
 #include "core/screens/QtOberflaeche.h"
+#include "finance/screens/TrainingBankFenster.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "flow/screens/LigawahlFrm.h"
@@ -306,6 +307,7 @@ void FensterAnlegen()
     DiskF->ladenGesperrt = [] { MenuF->Disk->setVisible(false); };
     // Spieltag, Tabelle, Spieltage, Pokalspiele und Saisonende (hängt sich selbst ans Menü).
     SpieltagsfensterAnlegen(MainF);
+    TrainingBankFensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });
