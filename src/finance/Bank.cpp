@@ -43,7 +43,8 @@ std::string GeldMitEuro(int64_t betrag) { return Geldtext(static_cast<double>(be
 std::string GeldMitEuro(double betrag, int stellen)
 {
     int64_t faktor = 1;
-    for (int i = 0; i < stellen; ++i) faktor *= 10;
+    for (int i = 0; i < stellen; ++i)
+        faktor *= 10;
     const int64_t z = Runden(betrag * static_cast<double>(faktor), "Geldbetrag");
     const int64_t b = z < 0 ? -z : z;
     std::string text = (z < 0 ? "-" : "") + Geldtext(static_cast<double>(b / faktor));

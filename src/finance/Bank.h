@@ -17,8 +17,8 @@
 namespace torvane {
 
 // --- Darlehen ---
-constexpr int DarlehenSchritt = 1000000;      // Liste "Darlehen": 1 .. 100 Mio. in Millionen
-constexpr int DarlehenLaufzeitMax = 200;      // Spiele; Rate mal Laufzeit bleibt ein Kontowert
+constexpr int DarlehenSchritt = 1000000; // Liste "Darlehen": 1 .. 100 Mio. in Millionen
+constexpr int DarlehenLaufzeitMax = 200; // Spiele; Rate mal Laufzeit bleibt ein Kontowert
 
 struct Darlehensangebot {
     int64_t Rate = 0;

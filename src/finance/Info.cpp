@@ -69,8 +69,8 @@ Infotafel InfoBerechnen(int m)
     t.KreditZinsen = "Zinsen p. Spiel " + Euro(RundenBruch(12 * static_cast<int64_t>(mg.Kredit), 1000));
     if (mg.DarlehenRestSpiele > 0) {
         t.Darlehen = {Euro(static_cast<int64_t>(mg.DarlehenRestSpiele) * mg.DarlehenRate), Ton::Warnung};
-        t.DarlehenText = "Noch " + std::to_string(mg.DarlehenRestSpiele) + " Spiele zu je " +
-                         Geldtext(mg.DarlehenRate) + Waehrung;
+        t.DarlehenText =
+            "Noch " + std::to_string(mg.DarlehenRestSpiele) + " Spiele zu je " + Geldtext(mg.DarlehenRate) + Waehrung;
     } else {
         t.Darlehen = {"Kein Darlehen", Ton::Neutral};
     }

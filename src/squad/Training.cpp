@@ -144,21 +144,13 @@ const std::array<Lager_, 4> Lager = {{
 }};
 
 const std::array<const char*, 40> Lagertaetigkeiten = {
-    "Fummelt",         "Kotzt",          "Schwitzt",
-    "Pinkelt",         "Friert",         "Fummelt an sich rum",
-    "ist weg",         "Läuft",          "Spurtet",
-    "übt Elfmeterschießen", "kramt in der Tasche", "Raucht",
-    "Küßt die Freundin", "Betet",        "macht Liegestütze",
-    "sonnt sich",      "Trinkt",         "prügelt sich",
-    "Pfeift",          "Singt",          "sucht den Ball",
-    "erzählt einen schmutzigen Witz", "holt Wasser", "üpt Stoppen",
-    "liest",           "zählt sein Geld", "lernt die Abseitsfalle",
-    "probiert Finten", "mäht den Rasen", "verkauft Würstchen",
-    "steht am Grill",  "brüllt rum",     "Torkelt",
-    "Mastrubiert",     "sitzt auf`m Klo", "singt Soldatenlieder",
-    "pumpt die Bälle auf", "spiel am Trainer rum", "Duscht",
-    "lernt Rotzen",
-};
+    "Fummelt", "Kotzt", "Schwitzt", "Pinkelt", "Friert", "Fummelt an sich rum", "ist weg", "Läuft", "Spurtet",
+    "übt Elfmeterschießen", "kramt in der Tasche", "Raucht", "Küßt die Freundin", "Betet", "macht Liegestütze",
+    "sonnt sich", "Trinkt", "prügelt sich", "Pfeift", "Singt", "sucht den Ball", "erzählt einen schmutzigen Witz",
+    "holt Wasser", "üpt Stoppen", "liest", "zählt sein Geld", "lernt die Abseitsfalle", "probiert Finten",
+    "mäht den Rasen", "verkauft Würstchen", "steht am Grill", "brüllt rum", "Torkelt", "Mastrubiert",
+    "sitzt auf`m Klo", "singt Soldatenlieder", "pumpt die Bälle auf", "spiel am Trainer rum", "Duscht",
+    "lernt Rotzen"};
 
 Lagerwerte LagerBerechnen(int kaderAnzahl, int lager, int tage)
 {
@@ -251,8 +243,9 @@ bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
     for (const Zeile& z : zeilen) {
         if (z.art == Lagerbericht::Art::Name) Klang("ding");
         bericht.zeile(z.text, z.art);
-        Warte(z.art == Lagerbericht::Art::Name ? tempo * 200 : z.art == Lagerbericht::Art::Taetigkeit ? 100
-                                                                                                       : tempo * 400);
+        Warte(z.art == Lagerbericht::Art::Name         ? tempo * 200
+              : z.art == Lagerbericht::Art::Taetigkeit ? 100
+                                                       : tempo * 400);
     }
     const int64_t basis = std::max(1, vorher);
     bericht.zeile("Feierabend", Lagerbericht::Art::Schluss);

@@ -19,9 +19,9 @@ enum class Skala { Technik, Konstitution };
 int FreieBaelle(int m);
 // Klick bei x Pixeln auf eine Skala: legt einen Ball dazu oder nimmt einen weg; true bei Änderung.
 bool BallKlick(int m, Skala skala, int x);
-std::string BaelleText(int m);            // "<frei> von <Baelle> Bälle(n) zu verteilen"
-std::string StundenText(int stunden);     // "<n> Stunden Training pro Tag"
-void StundenSetzen(int m, int stunden);   // 1..10
+std::string BaelleText(int m);          // "<frei> von <Baelle> Bälle(n) zu verteilen"
+std::string StundenText(int stunden);   // "<n> Stunden Training pro Tag"
+void StundenSetzen(int m, int stunden); // 1..10
 
 enum Linie { LinieVerteidigung = 0, LinieMittelfeld = 1, LinieAngriff = 2 };
 // Schwerpunkt einer Linie um 10 heben bzw. senken; die anderen gleichen aus, die Summe bleibt 100.

@@ -117,7 +117,8 @@ TEST(Info, VorschauEinesRuhigenLigatagsIstDieKontobewegung)
     S.Spiel.ManagerHoch = 0;
     S.Spiel.AnzeigeLiga = 4;
     S.Spiel.Saison = 1;
-    for (auto& b : S.Saisonbilanz) b.laengeSetzen(2);
+    for (auto& b : S.Saisonbilanz)
+        b.laengeSetzen(2);
     Manager_& mg = S.Manager[0];
     mg.Name = "Quirin";
     mg.Liga = 4;

@@ -57,7 +57,8 @@ private slots:
     // Darlehen aus dem Menü: Angebot nach dem Beispiel, Aufnahme, Konto im Menü; Aktienbalken handelt nur bei Bewegung.
     void darlehenUndAktien()
     {
-        for (int k : {2, 3, 6, 12}) QVERIFY(MenuF->K[static_cast<size_t>(k)]->isEnabled());
+        for (int k : {2, 3, 6, 12})
+            QVERIFY(MenuF->K[static_cast<size_t>(k)]->isEnabled());
         mg().Kontostand = 25000000;
         MenuF->unterKlick(12);
         QVERIFY(Offen(BankF));
@@ -154,10 +155,11 @@ private slots:
         const int32_t konto = mg().Kontostand;
         QtOberflaeche::tempo = 0.01;
         bool gesperrt = false;
-        Sobald([] { return TrainingsLagerF->reiseLaeuft(); }, [&] {
-            gesperrt = !MenuF->isEnabled() && !TrainingsLagerF->HinGehen->isEnabled();
-            TrainingsLagerF->hinGehen();
-        });
+        Sobald([] { return TrainingsLagerF->reiseLaeuft(); },
+               [&] {
+                   gesperrt = !MenuF->isEnabled() && !TrainingsLagerF->HinGehen->isEnabled();
+                   TrainingsLagerF->hinGehen();
+               });
         QTest::mouseClick(TrainingsLagerF->HinGehen, Qt::LeftButton);
         QVERIFY(gesperrt);
         QCOMPARE(mg().Kontostand, konto - spieler * 10000 * 5);

@@ -64,9 +64,9 @@ TEST(Training, SchwerpunkteVerschiebenSich)
     };
     // Von 30/40/30: heben nimmt vom größeren, senken gibt dem kleineren; Gleichstand zuerst die Verteidigung.
     const Fall faelle[] = {
-        {true, LinieVerteidigung, {40, 30, 30}},  {true, LinieMittelfeld, {20, 50, 30}},
-        {true, LinieAngriff, {30, 30, 40}},       {false, LinieVerteidigung, {20, 40, 40}},
-        {false, LinieMittelfeld, {40, 30, 30}},   {false, LinieAngriff, {40, 40, 20}},
+        {true, LinieVerteidigung, {40, 30, 30}}, {true, LinieMittelfeld, {20, 50, 30}},
+        {true, LinieAngriff, {30, 30, 40}},      {false, LinieVerteidigung, {20, 40, 40}},
+        {false, LinieMittelfeld, {40, 30, 30}},  {false, LinieAngriff, {40, 40, 20}},
     };
     for (const Fall& f : faelle) {
         Plan(mg, 30, 40, 30);
@@ -175,11 +175,9 @@ TEST(Trainingslager, PreisUndSpannenJeLagerUndTage)
         int tv, tb, kv, kb, fv, fb, gv, gb;
     };
     const Fall faelle[] = {
-        {1, 1, 0, 0, 0, 0, 0, 0, -2, 0},     {1, 5, -1, 2, 0, 1, 0, 1, -1, 1},
-        {1, 10, -2, 5, -1, 2, -1, 2, 0, 1},  {2, 1, 0, 1, 0, 1, 0, 0, -2, 0},
-        {2, 5, -2, 5, -2, 6, -1, 2, 0, 1},   {2, 10, -4, 10, -4, 11, -2, 5, 1, 2},
-        {3, 1, -2, 4, 0, 1, 0, 1, -1, 0},    {3, 5, -8, 20, -2, 5, -2, 5, 1, 2},
-        {3, 10, -16, 41, -4, 10, -4, 10, 4, 5},
+        {1, 1, 0, 0, 0, 0, 0, 0, -2, 0},  {1, 5, -1, 2, 0, 1, 0, 1, -1, 1},   {1, 10, -2, 5, -1, 2, -1, 2, 0, 1},
+        {2, 1, 0, 1, 0, 1, 0, 0, -2, 0},  {2, 5, -2, 5, -2, 6, -1, 2, 0, 1},  {2, 10, -4, 10, -4, 11, -2, 5, 1, 2},
+        {3, 1, -2, 4, 0, 1, 0, 1, -1, 0}, {3, 5, -8, 20, -2, 5, -2, 5, 1, 2}, {3, 10, -16, 41, -4, 10, -4, 10, 4, 5},
     };
     for (const Fall& f : faelle) {
         const Lagerwerte w = LagerBerechnen(20, f.lager, f.tage);
@@ -191,7 +189,8 @@ TEST(Trainingslager, PreisUndSpannenJeLagerUndTage)
     }
     // Lager 1 ab der Oberliga, 2 ab der Regionalliga, 3 ab der 2. Liga; die Verbandsliga darf keines.
     for (int liga = 1; liga <= 5; ++liga)
-        for (int lager = 1; lager <= 3; ++lager) EXPECT_EQ(LagerErlaubt(liga, lager), liga <= 5 - lager);
+        for (int lager = 1; lager <= 3; ++lager)
+            EXPECT_EQ(LagerErlaubt(liga, lager), liga <= 5 - lager);
 }
 
 TEST(Trainingslager, ReiseBuchtEinmalUndErzaehlt)

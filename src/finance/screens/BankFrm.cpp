@@ -32,7 +32,8 @@ TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
     FensterEinrichten(this, QStringLiteral("BankF"), QStringLiteral("Bank"));
     setFixedSize(760, 570);
     Kopfzeile(QStringLiteral("Bank"), this)->setGeometry(10, 8, 740, 34);
-    auto* zins = Beschrift(this, QStringLiteral("Guthabenzins 1 %  -  Dispozins 15 %"), QRect(10, 46, 740, 20), 10, true);
+    auto* zins =
+        Beschrift(this, QStringLiteral("Guthabenzins 1 %  -  Dispozins 15 %"), QRect(10, 46, 740, 20), 10, true);
     zins->setAlignment(Qt::AlignCenter);
 
     // --- Darlehen ---
@@ -41,7 +42,8 @@ TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
     Darlehen = new QComboBox(dg);
     Darlehen->setObjectName(QStringLiteral("Darlehen"));
     Darlehen->setGeometry(12, 46, 200, 26);
-    for (int i = 1; i <= 100; ++i) Darlehen->addItem(Euro(static_cast<int64_t>(i) * DarlehenSchritt));
+    for (int i = 1; i <= 100; ++i)
+        Darlehen->addItem(Euro(static_cast<int64_t>(i) * DarlehenSchritt));
     Laufzeit = new QScrollBar(Qt::Horizontal, dg);
     Laufzeit->setObjectName(QStringLiteral("Laufzeit"));
     Laufzeit->setGeometry(12, 82, 240, 20);
@@ -144,21 +146,23 @@ void TBankF::zeichnen()
     Rate->setText(Euro(a.Rate));
     Gesamt->setText(Euro(a.Gesamt));
     Zinsen->setText(Q(GeldMitEuro(a.ZinsenProSpiel, 2)));
-    LaeuftNoch->setText(mg.DarlehenRestSpiele > 0 ? QStringLiteral("Läuft noch %1  Rate ").arg(mg.DarlehenRestSpiele) +
-                                                        Euro(mg.DarlehenRate)
-                                                  : QString());
+    LaeuftNoch->setText(mg.DarlehenRestSpiele > 0
+                            ? QStringLiteral("Läuft noch %1  Rate ").arg(mg.DarlehenRestSpiele) + Euro(mg.DarlehenRate)
+                            : QString());
     WegDamit->setEnabled(mg.DarlehenRestSpiele > 0);
 
     Kredit->setText(Euro(mg.Kredit));
     Sparbuch->setText(Euro(mg.Sparbuch));
 
     if (mg.AnlageBetrag == 0) {
-        AnlageText->setText(QStringLiteral("An die Zukunft denken !\nGeldanlage bringt 0,5 % pro Spiel !\n"
-                                           "Anlegen kostet 5 % des Anlagebetrages!\nKündigen kostet 10 % des Endbetrages!"));
+        AnlageText->setText(
+            QStringLiteral("An die Zukunft denken !\nGeldanlage bringt 0,5 % pro Spiel !\n"
+                           "Anlegen kostet 5 % des Anlagebetrages!\nKündigen kostet 10 % des Endbetrages!"));
         AnlageKnopf->setText(QStringLiteral("Geld anlegen"));
     } else {
-        AnlageText->setText(QStringLiteral("Angelegtes Geld ") + Euro(mg.AnlageBetrag) + QStringLiteral("\nAktueller Betrag ") +
-                            Euro(mg.AnlageWert) + QStringLiteral("\nBei Kündigung ") +
+        AnlageText->setText(QStringLiteral("Angelegtes Geld ") + Euro(mg.AnlageBetrag) +
+                            QStringLiteral("\nAktueller Betrag ") + Euro(mg.AnlageWert) +
+                            QStringLiteral("\nBei Kündigung ") +
                             Euro(RundenBruch(9 * static_cast<int64_t>(mg.AnlageWert), 10)));
         AnlageKnopf->setText(QStringLiteral("Anlage Kündigen"));
     }

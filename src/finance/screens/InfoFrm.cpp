@@ -39,9 +39,11 @@ TInfoF::TInfoF(QWidget* eltern) : QDialog(eltern)
 
     auto* stadion = Gruppe(this, QStringLiteral("Stadion"), QRect(400, 50, 320, 214));
     Stadiongroesse = zeile(stadion, QStringLiteral("Stadiongröße"), 24, QStringLiteral("Stadiongroesse"), 150, 156);
-    Zuschauerschnitt = zeile(stadion, QStringLiteral("Zuschauerschnitt"), 54, QStringLiteral("Zuschauerschnitt"), 150, 156);
+    Zuschauerschnitt =
+        zeile(stadion, QStringLiteral("Zuschauerschnitt"), 54, QStringLiteral("Zuschauerschnitt"), 150, 156);
     Sollschnitt = zeile(stadion, QStringLiteral("Sollschnitt"), 84, QStringLiteral("Sollschnitt"), 150, 156);
-    LetzteZuschauer = zeile(stadion, QStringLiteral("Letzte Zuschauer"), 114, QStringLiteral("LetzteZuschauer"), 150, 156);
+    LetzteZuschauer =
+        zeile(stadion, QStringLiteral("Letzte Zuschauer"), 114, QStringLiteral("LetzteZuschauer"), 150, 156);
     Auslastung = zeile(stadion, QStringLiteral("Stadionauslastung"), 144, QStringLiteral("Auslastung"), 150, 156);
     Eintrittspreis = zeile(stadion, QStringLiteral("Eintrittspreis"), 174, QStringLiteral("Eintrittspreis"), 150, 156);
 
@@ -51,18 +53,13 @@ TInfoF::TInfoF(QWidget* eltern) : QDialog(eltern)
     Darlehen = zeile(schulden, QStringLiteral("Darlehen"), 76, QStringLiteral("Darlehen"), 150, 156);
     DarlehenText = neben(schulden, 100, QStringLiteral("DarlehenText"), 12, 300);
 
-    Managerqualitaet = Gruppe(this, QStringLiteral("Managerqualität"), QRect(10, 384, 380, 148), QStringLiteral("Managerqualitaet"));
+    Managerqualitaet =
+        Gruppe(this, QStringLiteral("Managerqualität"), QRect(10, 384, 380, 148), QStringLiteral("Managerqualitaet"));
     for (int s = 0; s < 4; ++s) {
-        N[s] = Beschrift(Managerqualitaet, QString(), QRect(12, 24 + s * 25, 130, 22), 9, true, QStringLiteral("N%1").arg(s));
-        P[s] = new QProgressBar(Managerqualitaet);
-        P[s]->setObjectName(QStringLiteral("P%1").arg(s));
-        P[s]->setGeometry(146, 26 + s * 25, 220, 18);
-        P[s]->setRange(0, 100);
-        P[s]->setFormat(QStringLiteral("%v"));
-        P[s]->setStyleSheet(QStringLiteral("QProgressBar { background: white; border: 1px solid %1; border-radius: 4px;"
-                                           " text-align: center; }"
-                                           "QProgressBar::chunk { background: %2; border-radius: 3px; }")
-                                .arg(Hex(Farbe::Tinte), Hex(Farbe::Sonne)));
+        N[s] = Beschrift(Managerqualitaet, QString(), QRect(12, 24 + s * 25, 130, 22), 9, true,
+                         QStringLiteral("N%1").arg(s));
+        P[s] = Balken(Managerqualitaet, QStringLiteral("P%1").arg(s), QRect(146, 26 + s * 25, 220, 18),
+                      QStringLiteral("%v"));
     }
 
     Spieler = Gruppe(this, QString(), QRect(400, 414, 320, 136), QStringLiteral("Spieler"));

@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 
 namespace torvane {
 
@@ -37,18 +38,38 @@ inline QLabel* Beschrift(QWidget* eltern, const QString& text, QRect ort, int pu
 inline QLabel* Wertfeld(QWidget* eltern, const QString& name, QRect ort)
 {
     auto* l = Schild(eltern, name, ort, Schrift(10, true), Qt::AlignRight);
-    l->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid %1; border-radius: 4px; padding: 0 6px; }")
-                         .arg(Hex(Farbe::RasenHell)));
+    l->setStyleSheet(
+        QStringLiteral("QLabel { background: white; border: 1px solid %1; border-radius: 4px; padding: 0 6px; }")
+            .arg(Hex(Farbe::RasenHell)));
     return l;
 }
 
 // Farbe eines Wertfelds: hellgrün gut, rot Warnung, blass belanglos.
 inline void TonSetzen(QLabel* l, Ton ton)
 {
-    const QString grund = ton == Ton::Gut ? Hex(Farbe::Limette) : ton == Ton::Warnung ? Hex(Farbe::Rot) : QStringLiteral("#eeeeee");
+    const QString grund = ton == Ton::Gut       ? Hex(Farbe::Limette)
+                          : ton == Ton::Warnung ? Hex(Farbe::Rot)
+                                                : QStringLiteral("#eeeeee");
     const QString schrift = ton == Ton::Warnung ? QStringLiteral("white") : Hex(Farbe::Tinte);
-    l->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border: 1px solid %3; border-radius: 4px; padding: 0 6px; }")
-                         .arg(grund, schrift, Hex(Farbe::RasenHell)));
+    l->setStyleSheet(
+        QStringLiteral(
+            "QLabel { background: %1; color: %2; border: 1px solid %3; border-radius: 4px; padding: 0 6px; }")
+            .arg(grund, schrift, Hex(Farbe::RasenHell)));
+}
+
+// Ein gelber Balken 0..100 mit seinem Wert in der Mitte (format wie "%v %").
+inline QProgressBar* Balken(QWidget* eltern, const QString& name, QRect ort, const QString& format)
+{
+    auto* b = new QProgressBar(eltern);
+    b->setObjectName(name);
+    b->setGeometry(ort);
+    b->setRange(0, 100);
+    b->setFormat(format);
+    b->setStyleSheet(QStringLiteral("QProgressBar { background: white; border: 1px solid %1; border-radius: 4px;"
+                                    " text-align: center; }"
+                                    "QProgressBar::chunk { background: %2; border-radius: 3px; }")
+                         .arg(Hex(Farbe::Tinte), Hex(Farbe::Sonne)));
+    return b;
 }
 
 inline void FeldZeigen(QLabel* l, const Infofeld& f)

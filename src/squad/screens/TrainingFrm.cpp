@@ -84,15 +84,7 @@ TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
         Hoch[i]->setObjectName(QStringLiteral("Hoch%1").arg(i));
         Hoch[i]->setArrowType(Qt::UpArrow);
         Hoch[i]->setGeometry(146, y, 26, 26);
-        Gauge[i] = new QProgressBar(schwer);
-        Gauge[i]->setObjectName(QStringLiteral("Gauge%1").arg(i));
-        Gauge[i]->setGeometry(180, y, 136, 26);
-        Gauge[i]->setRange(0, 100);
-        Gauge[i]->setFormat(QStringLiteral("%v %"));
-        Gauge[i]->setStyleSheet(QStringLiteral("QProgressBar { background: white; border: 1px solid %1; border-radius: 4px;"
-                                               " text-align: center; }"
-                                               "QProgressBar::chunk { background: %2; border-radius: 3px; }")
-                                    .arg(Hex(Farbe::Tinte), Hex(Farbe::Sonne)));
+        Gauge[i] = Balken(schwer, QStringLiteral("Gauge%1").arg(i), QRect(180, y, 136, 26), QStringLiteral("%v %"));
         const auto linie = static_cast<Linie>(i);
         connect(Hoch[i], &QToolButton::clicked, this, [this, linie] {
             if (SchwerpunktHoch(S.AktManager, linie)) zeichnen();
@@ -147,9 +139,8 @@ TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
     BaelleLabel->setAlignment(Qt::AlignCenter);
     Blinker = new QTimer(this);
     Blinker->setInterval(500);
-    connect(Blinker, &QTimer::timeout, this, [this] {
-        BallMarke->setVisible(FreieBaelle(S.AktManager) > 0 && !BallMarke->isVisible());
-    });
+    connect(Blinker, &QTimer::timeout, this,
+            [this] { BallMarke->setVisible(FreieBaelle(S.AktManager) > 0 && !BallMarke->isVisible()); });
     Blinker->start();
 
     auto* ergebnis = Gruppe(this, QStringLiteral("Trainingsergebnisse"), QRect(10, 448, 680, 122));
@@ -173,7 +164,8 @@ void TTrainingF::zeichnen()
     }
     StundenLabel->setText(Q(StundenText(mg.Trainingsstunden)));
     const int werte[3] = {mg.TrainingVerteidigung, mg.TrainingMittelfeld, mg.TrainingAngriff};
-    for (int i = 0; i < 3; ++i) Gauge[i]->setValue(werte[i]);
+    for (int i = 0; i < 3; ++i)
+        Gauge[i]->setValue(werte[i]);
 
     Technik->baelle = mg.BaelleTechnik;
     Konstitution->baelle = mg.BaelleKonstitution;

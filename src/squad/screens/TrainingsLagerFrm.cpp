@@ -42,7 +42,8 @@ QPixmap LagerBild(int lager, QSize groesse)
         p.drawLine(QPointF(100, 24), QPointF(104, 24));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 213, 79));
-        for (int i = 0; i < 4; ++i) p.drawRect(QRectF(52 + i * 26, 44, 14, 18));
+        for (int i = 0; i < 4; ++i)
+            p.drawRect(QRectF(52 + i * 26, 44, 14, 18));
         p.fillRect(QRectF(0, 84, 200, 16), QColor(38, 50, 56));
         p.setPen(QPen(QColor(176, 190, 197), 2));
         p.drawLine(QPointF(0, 88), QPointF(200, 88));
@@ -74,7 +75,8 @@ QPixmap LagerBild(int lager, QSize groesse)
         p.drawRect(QRectF(70, 22, 70, 58));
         p.setBrush(QColor(2, 136, 209));
         for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 4; ++c) p.drawRect(QRectF(76 + c * 16, 28 + r * 12, 10, 7));
+            for (int c = 0; c < 4; ++c)
+                p.drawRect(QRectF(76 + c * 16, 28 + r * 12, 10, 7));
         p.setBrush(QColor(0, 188, 212));
         p.drawRoundedRect(QRectF(146, 82, 46, 12), 4, 4);
         p.setBrush(QColor(121, 85, 72));
@@ -105,7 +107,8 @@ public:
             if (art == Art::Schluss) eintrag->setFont(Schrift(10, true));
         } else {
             QListWidgetItem* letzter = liste_->item(liste_->count() - 1);
-            letzter->setText(letzter->text() + (art == Art::Taetigkeit ? QStringLiteral(" … ") : QStringLiteral(": ")) + t);
+            letzter->setText(letzter->text() + (art == Art::Taetigkeit ? QStringLiteral(" … ") : QStringLiteral(": ")) +
+                             t);
         }
         liste_->scrollToBottom();
     }
@@ -137,7 +140,8 @@ private:
         if (LinkeF) LinkeF->setEnabled(an);
         f_->HinGehen->setEnabled(an);
         f_->Tage->setEnabled(an);
-        for (auto& l : f_->Felder) l.Bild->setEnabled(an);
+        for (auto& l : f_->Felder)
+            l.Bild->setEnabled(an);
     }
     TTrainingsLagerF* f_;
     bool& laeuft_;
@@ -154,14 +158,15 @@ TTrainingsLagerF::TTrainingsLagerF(QWidget* eltern) : QDialog(eltern)
     for (int i = 0; i < 3; ++i) {
         const int c = i + 1;
         Lagerfeld& f = Felder[static_cast<size_t>(i)];
-        f.Gruppe = Gruppe(this, QString::fromUtf8(Lager[static_cast<size_t>(c)].Name), QRect(10 + i * 256, 50, 248, 340),
-                          QStringLiteral("Lager%1").arg(c));
+        f.Gruppe = Gruppe(this, QString::fromUtf8(Lager[static_cast<size_t>(c)].Name),
+                          QRect(10 + i * 256, 50, 248, 340), QStringLiteral("Lager%1").arg(c));
         f.Bild = new QLabel(f.Gruppe);
         f.Bild->setObjectName(QStringLiteral("LagerBild%1").arg(c));
         f.Bild->setGeometry(10, 24, 228, 114);
         f.Bild->setCursor(Qt::PointingHandCursor);
         f.Bild->installEventFilter(this);
-        f.Text = Beschrift(f.Gruppe, QString::fromUtf8(Lager[static_cast<size_t>(c)].Beschreibung), QRect(10, 144, 228, 150), 8);
+        f.Text = Beschrift(f.Gruppe, QString::fromUtf8(Lager[static_cast<size_t>(c)].Beschreibung),
+                           QRect(10, 144, 228, 150), 8);
         f.Text->setWordWrap(true);
         f.Text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         f.Preis = Wertfeld(f.Gruppe, QStringLiteral("Preis%1").arg(c), QRect(10, 302, 228, 28));
@@ -200,8 +205,9 @@ TTrainingsLagerF::TTrainingsLagerF(QWidget* eltern) : QDialog(eltern)
     BerichtTafel->setObjectName(QStringLiteral("BerichtTafel"));
     BerichtTafel->setGeometry(10, 50, 760, 540);
     BerichtTafel->setAttribute(Qt::WA_StyledBackground);
-    BerichtTafel->setStyleSheet(QStringLiteral("QWidget#BerichtTafel { background: %1; border: 3px solid %2; border-radius: 8px; }")
-                                    .arg(Hex(Farbe::Creme), Hex(Farbe::Rasen)));
+    BerichtTafel->setStyleSheet(
+        QStringLiteral("QWidget#BerichtTafel { background: %1; border: 3px solid %2; border-radius: 8px; }")
+            .arg(Hex(Farbe::Creme), Hex(Farbe::Rasen)));
     Kopfzeile(QStringLiteral("Bericht aus dem Trainingslager"), BerichtTafel)->setGeometry(10, 10, 740, 34);
     Bericht = new QListWidget(BerichtTafel);
     Bericht->setObjectName(QStringLiteral("Bericht"));
@@ -255,9 +261,10 @@ void TTrainingsLagerF::zeichnen()
         f.Bild->setPixmap(bild);
         f.Text->setStyleSheet(erlaubt ? QString() : QStringLiteral("color: #9e9e9e;"));
         const bool gewaehlt = c == lager_;
-        f.Preis->setText(gewaehlt ? Q("Kostet " + Geldtext(static_cast<double>(LagerBerechnen(mg.KaderAnzahl, c, tage).Preis)) +
-                                      Waehrung)
-                                  : Q(std::string("Ab ") + LigaNamen[static_cast<size_t>(5 - c)]));
+        f.Preis->setText(
+            gewaehlt
+                ? Q("Kostet " + Geldtext(static_cast<double>(LagerBerechnen(mg.KaderAnzahl, c, tage).Preis)) + Waehrung)
+                : Q(std::string("Ab ") + LigaNamen[static_cast<size_t>(5 - c)]));
         TonSetzen(f.Preis, gewaehlt && erlaubt ? Ton::Gut : Ton::Neutral);
     }
     TageLabel->setText(QStringLiteral("für %1 Tag(e)").arg(tage));
@@ -298,8 +305,10 @@ void TTrainingsLagerF::hinGehen()
 void TTrainingsLagerF::closeEvent(QCloseEvent* e)
 {
     // Mitten in der Reise bleibt das Fenster offen; der Bericht endet von selbst.
-    if (reise_) e->ignore();
-    else QDialog::closeEvent(e);
+    if (reise_)
+        e->ignore();
+    else
+        QDialog::closeEvent(e);
 }
 
 void TTrainingsLagerF::reject()
