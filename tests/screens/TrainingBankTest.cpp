@@ -4,6 +4,7 @@
 #include "finance/Bank.h"
 #include "finance/screens/BankFrm.h"
 #include "finance/screens/InfoFrm.h"
+#include "finance/screens/TrainingBankFenster.h"
 #include "flow/Zug.h"
 #include "flow/screens/Bildschirmfotos.h"
 #include "flow/screens/LinkeFrm.h"
@@ -200,6 +201,20 @@ private slots:
         MenuF->unterKlick(6);
         QCOMPARE(InfoF->Kredit->text(), QStringLiteral("120.000 €"));
         InfoF->hide();
+    }
+
+    // Die Bildschirmfotos der vier Fenster, der Reisebericht mit echtem Inhalt.
+    void bildschirmfotos()
+    {
+        const QString ziel = ordner.path() + QStringLiteral("/fotos");
+        const QStringList dateien = TrainingBankBildschirmfotos(ziel);
+        for (const char* name :
+             {"60_training", "61_trainingslager", "62_trainingslager_bericht", "63_bank", "64_info"}) {
+            const QString datei = QDir(ziel).filePath(QString::fromLatin1(name) + ".png");
+            QVERIFY2(dateien.contains(datei), name);
+            QVERIFY2(QImage(datei).width() > 600, name);
+        }
+        QVERIFY(TrainingsLagerF->Bericht->count() > 4);
     }
 };
 
