@@ -327,8 +327,9 @@ void Ligabuchungen(int m)
     }
     mg.Kontostand = Geld(mg.Kontostand - Runden(mg.Kredit / 100.0 * 1.2));
     mg.Sparbuch = Geld(mg.Sparbuch + Runden(mg.Sparbuch / 100.0 * 0.3));
+    // Trainergehalt und Stadionkosten gehören zur Vorschau; gebucht werden sie hier mit den Gehältern.
     mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + mg.Nebeneinnahmen - mg.KaderGehalt +
-                         mg.Werbeeinnahmen);
+                         mg.Werbeeinnahmen - mg.TrainerGehalt - mg.Stadionkosten);
 
     mg.Werbeanfragen = mg.Werbeanfragen + mg.Managerpunkte / 200.0f + static_cast<float>(19 - mg.Platz) / 50.0f;
 
@@ -545,16 +546,7 @@ void TrainerVertrag(int m)
                   NL + Geldtext(mg.TrainerPreis) + Waehrung + " gibt`s als Trainerrückkaufwert." + NL + NL +
                   "ACHTUNG: Training sollte neu gestalltet werden !",
               "OK", 0, 0, BildTrainer + t);
-    S.Trainermarkt[t].Nummer = t;
-    ErneuereTrainer(t, t);
-    mg.Trainer = -1;
-    mg.TrainerPreis = 0;
-    mg.TrainerGehalt = 0;
-    mg.TrainerSpiele = 0;
-    mg.Baelle = static_cast<uint8_t>(std::max(0, mg.Baelle - mg.TrainerStufe));
-    mg.TrainerStufe = 0;
-    mg.BaelleTechnik = 0;
-    mg.BaelleKonstitution = 0;
+    TrainerFreigeben(m);
 }
 
 } // namespace

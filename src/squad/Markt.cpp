@@ -193,4 +193,23 @@ bool TrainerVerpflichten(int m, int t, int g)
     return true;
 }
 
+void TrainerFreigeben(int m)
+{
+    Manager_& mg = S.Manager[m];
+    const int t = mg.Trainer;
+    if (t >= 1) {
+        // Erst frei, dann erneuern: ErneuereTrainer lässt vergebene Einträge liegen.
+        S.Trainermarkt[t].Nummer = t;
+        ErneuereTrainer(t, t);
+    }
+    mg.Trainer = -1;
+    mg.TrainerPreis = 0;
+    mg.TrainerGehalt = 0;
+    mg.TrainerSpiele = 0;
+    mg.Baelle = static_cast<uint8_t>(std::max(0, mg.Baelle - mg.TrainerStufe));
+    mg.TrainerStufe = 0;
+    mg.BaelleTechnik = 0;
+    mg.BaelleKonstitution = 0;
+}
+
 } // namespace torvane

@@ -32,5 +32,9 @@ int AngeboteneTrainer(int m);
 std::string TrainerUeberschrift();
 // "Her damit": true, wenn Trainer t für g Spiele eingestellt wurde.
 bool TrainerVerpflichten(int m, int t, int g);
+// Der Trainer des Managers m geht (Kündigung oder Vertragsende): sein Markteintrag wird frei
+// und bekommt neue Bedingungen; Trainerfelder, seine Bälle und ihre Verteilung gehen auf null.
+// Bucht kein Geld. Trainer 0 oder -1 heißt: keiner, dann geschieht nichts.
+void TrainerFreigeben(int m);
 
 } // namespace torvane

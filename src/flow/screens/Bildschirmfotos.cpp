@@ -10,6 +10,7 @@
 #include "core/screens/RechnerFrm.h"
 #include "core/screens/Stil.h"
 #include "finance/screens/StadionWerbung.h"
+#include "finance/screens/TrainingBankFenster.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "flow/screens/LigawahlFrm.h"
@@ -215,6 +216,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     fertig << StadionWerbungBildschirmfotos(ordner);
     fertig << RecordsBildschirmfotos(ordner);
     fertig << KaderBildschirmfotos(ordner);
+    fertig << TrainingBankBildschirmfotos(ordner);
     return fertig;
 }
 

@@ -8,6 +8,7 @@
 #include "core/screens/DiskFrm.h"
 #include "core/screens/QtOberflaeche.h"
 #include "finance/screens/StadionWerbung.h"
+#include "finance/screens/TrainingBankFenster.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "flow/screens/LigawahlFrm.h"
@@ -312,6 +313,7 @@ void FensterAnlegen()
     StadionWerbungFensterAnlegen(MainF);
     RecordsFensterAnlegen(MainF);
     KaderFensterAnlegen(MainF);
+    TrainingBankFensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });

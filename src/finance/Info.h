@@ -1,0 +1,41 @@
+// Die Vereinsinformation "Info": Vermögen, Vorschau je Spieltag, Stadion, Schulden,
+// Managerqualität und Mitspieler, als fertige Texte mit ihrer Farbe.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace torvane {
+
+// Gut: hellgrün; Warnung: rot; Neutral: blass.
+enum class Ton { Gut, Warnung, Neutral };
+
+struct Infofeld {
+    std::string text;
+    Ton ton = Ton::Neutral;
+};
+
+struct Infotafel {
+    Infofeld Vermoegen, Liquiditaet, Werbeeinnahmen, Geldanlage, Sparbuch, Kontozinsen;
+    std::string SparZinsen;
+    Infofeld Zuschuesse, Einnahmen, Kosten;
+    Infofeld Stadiongroesse, Zuschauerschnitt, Sollschnitt, LetzteZuschauer, Auslastung, Eintrittspreis;
+    Infofeld Kredit, Darlehen;
+    std::string KreditZinsen, DarlehenText;
+    struct Managerzeile {
+        std::string Name;
+        int Punkte = 0;
+    };
+    std::vector<Managerzeile> Manager; // Slots 0..ManagerHoch
+    std::string SpielerKopf, SpielerText;
+    bool kritisch = false; // Vermögen 0 oder weniger
+};
+
+// Rechnet das Vermögen des Managers m frisch und füllt die Tafel; bei einem Vermögen
+// von 0 oder weniger erscheint die Warnung.
+Infotafel InfoBerechnen(int m);
+
+constexpr const char* VermoegenKritischText =
+    "Das Vermögen befindet sich in einem kritischem Zustand.\r\n\r\nDas Ende naht !";
+
+} // namespace torvane

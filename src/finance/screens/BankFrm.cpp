@@ -1,0 +1,187 @@
+#include "finance/screens/BankFrm.h"
+
+#include "core/Bruch.h"
+#include "core/Funky.h"
+#include "core/Variablen.h"
+#include "finance/Bank.h"
+#include "finance/screens/Tafelfelder.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace torvane {
+
+TBankF* BankF = nullptr;
+
+namespace {
+QString Euro(int64_t v) { return Q(GeldMitEuro(v)); }
+
+QPushButton* Knopf(QWidget* eltern, const QString& text, const QString& name, QRect ort)
+{
+    auto* b = new QPushButton(text, eltern);
+    b->setObjectName(name);
+    b->setGeometry(ort);
+    return b;
+}
+} // namespace
+
+TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
+{
+    FensterEinrichten(this, QStringLiteral("BankF"), QStringLiteral("Bank"));
+    setFixedSize(760, 570);
+    Kopfzeile(QStringLiteral("Bank"), this)->setGeometry(10, 8, 740, 34);
+    auto* zins =
+        Beschrift(this, QStringLiteral("Guthabenzins 1 %  -  Dispozins 15 %"), QRect(10, 46, 740, 20), 10, true);
+    zins->setAlignment(Qt::AlignCenter);
+
+    // --- Darlehen ---
+    auto* dg = Gruppe(this, QStringLiteral("Darlehen"), QRect(10, 72, 370, 262));
+    Beschrift(dg, QStringLiteral("Mit fester Laufzeit zu 5% Zinsen Bearbeitungsgebühr 5%"), QRect(12, 22, 350, 20), 8);
+    Darlehen = new QComboBox(dg);
+    Darlehen->setObjectName(QStringLiteral("Darlehen"));
+    Darlehen->setGeometry(12, 46, 200, 26);
+    for (int i = 1; i <= 100; ++i)
+        Darlehen->addItem(Euro(static_cast<int64_t>(i) * DarlehenSchritt));
+    Laufzeit = new QScrollBar(Qt::Horizontal, dg);
+    Laufzeit->setObjectName(QStringLiteral("Laufzeit"));
+    Laufzeit->setGeometry(12, 82, 240, 20);
+    Laufzeit->setRange(1, DarlehenLaufzeitMax);
+    Laufzeit->setValue(50);
+    LaufzeitLabel = Beschrift(dg, QString(), QRect(260, 80, 100, 24), 10, true, QStringLiteral("LaufzeitLabel"));
+    auto zeile = [dg](const QString& text, int y, const QString& name) {
+        Beschrift(dg, text, QRect(12, y, 130, 24));
+        return Wertfeld(dg, name, QRect(150, y, 206, 24));
+    };
+    Rate = zeile(QStringLiteral("Rate"), 112, QStringLiteral("Rate"));
+    Gesamt = zeile(QStringLiteral("Gesamt"), 140, QStringLiteral("Gesamt"));
+    Zinsen = zeile(QStringLiteral("Zinsen p. Spiel"), 168, QStringLiteral("Zinsen"));
+    LaeuftNoch = Beschrift(dg, QString(), QRect(12, 196, 344, 22), 10, true, QStringLiteral("LaeuftNoch"));
+    WillIch = Knopf(dg, QStringLiteral("Will ich"), QStringLiteral("WillIch"), QRect(12, 224, 164, 30));
+    WegDamit = Knopf(dg, QStringLiteral("Weg damit"), QStringLiteral("WegDamit"), QRect(192, 224, 164, 30));
+    connect(Darlehen, &QComboBox::currentIndexChanged, this, [this] { zeichnen(); });
+    connect(Laufzeit, &QScrollBar::valueChanged, this, [this] { zeichnen(); });
+    connect(WillIch, &QPushButton::clicked, this, [this] {
+        DarlehenAufnehmen(S.AktManager, betrag(), laufzeit());
+        zeichnen();
+    });
+    connect(WegDamit, &QPushButton::clicked, this, [this] {
+        DarlehenAbloesen(S.AktManager);
+        zeichnen();
+    });
+
+    // --- Flinker Kredit ---
+    auto* kg = Gruppe(this, QStringLiteral("Flinker Kredit"), QRect(390, 72, 360, 124));
+    Beschrift(kg, QStringLiteral("Schnelles Geld ohne Gebühr zu 12% Zinsen"), QRect(12, 22, 336, 20), 8);
+    Kredit = Wertfeld(kg, QStringLiteral("Kredit"), QRect(12, 56, 200, 30));
+    KreditMinus = Knopf(kg, QStringLiteral("-"), QStringLiteral("KreditMinus"), QRect(224, 56, 56, 30));
+    KreditPlus = Knopf(kg, QStringLiteral("+"), QStringLiteral("KreditPlus"), QRect(290, 56, 56, 30));
+    connect(KreditMinus, &QPushButton::clicked, this, [this] {
+        KreditTilgenKlick(S.AktManager);
+        zeichnen();
+    });
+    connect(KreditPlus, &QPushButton::clicked, this, [this] {
+        KreditAufnehmenKlick(S.AktManager);
+        zeichnen();
+    });
+
+    // --- Sparbuch ---
+    auto* sg = Gruppe(this, QStringLiteral("Sparbuch"), QRect(390, 204, 360, 130));
+    Beschrift(sg, QStringLiteral("Sparbuch bringt 3% Zinsen"), QRect(12, 22, 336, 20), 8);
+    Sparbuch = Wertfeld(sg, QStringLiteral("Sparbuch"), QRect(12, 56, 200, 30));
+    Aendern = Knopf(sg, QStringLiteral("Ändern"), QStringLiteral("Aendern"), QRect(224, 56, 122, 30));
+    connect(Aendern, &QPushButton::clicked, this, [this] {
+        SparbuchKlick(S.AktManager);
+        zeichnen();
+    });
+
+    // --- Geldanlage ---
+    auto* ag = Gruppe(this, QStringLiteral("Geldanlage"), QRect(10, 342, 370, 218));
+    Beschrift(ag, QStringLiteral("Geldanlage bringt 5% Zinsen"), QRect(12, 22, 350, 20), 8);
+    AnlageText = Beschrift(ag, QString(), QRect(12, 44, 346, 122), 10, false, QStringLiteral("AnlageText"));
+    AnlageText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    AnlageText->setWordWrap(true);
+    AnlageKnopf = Knopf(ag, QString(), QStringLiteral("AnlageKnopf"), QRect(12, 174, 344, 32));
+    connect(AnlageKnopf, &QPushButton::clicked, this, [this] {
+        AnlageKlick(S.AktManager);
+        zeichnen();
+    });
+
+    // --- Eigene Aktien ---
+    auto* kk = Gruppe(this, QStringLiteral("Eigene Aktien"), QRect(390, 342, 360, 218));
+    Kurs = Beschrift(kk, QString(), QRect(12, 26, 200, 24), 11, true, QStringLiteral("Kurs"));
+    Gemerkt = Beschrift(kk, QString(), QRect(12, 52, 200, 22), 9, false, QStringLiteral("Gemerkt"));
+    WertMerken = Knopf(kk, QStringLiteral("Wert merken"), QStringLiteral("WertMerken"), QRect(224, 30, 122, 30));
+    Aktien = new QScrollBar(Qt::Horizontal, kk);
+    Aktien->setObjectName(QStringLiteral("Aktien"));
+    Aktien->setGeometry(12, 90, 334, 22);
+    Aktien->setRange(0, AktienMax);
+    Aktien->setPageStep(100);
+    Aktien->setSingleStep(10);
+    AktienAnzahl = Beschrift(kk, QString(), QRect(12, 118, 334, 22), 10, true, QStringLiteral("AktienAnzahl"));
+    AktienAnzahl->setAlignment(Qt::AlignCenter);
+    ImWert = Wertfeld(kk, QStringLiteral("ImWert"), QRect(12, 150, 334, 30));
+    ImWert->setAlignment(Qt::AlignCenter);
+    connect(WertMerken, &QPushButton::clicked, this, [this] {
+        AktienkursMerken(S.AktManager);
+        zeichnen();
+    });
+    // Nur eine Bewegung des Benutzers handelt; zeichnen() stellt den Balken mit gesperrten Signalen hin.
+    connect(Aktien, &QScrollBar::valueChanged, this, [this](int p) {
+        AktienSetzen(S.AktManager, p);
+        zeichnen();
+    });
+}
+
+int64_t TBankF::betrag() const { return static_cast<int64_t>(Darlehen->currentIndex() + 1) * DarlehenSchritt; }
+int TBankF::laufzeit() const { return Laufzeit->value(); }
+
+void TBankF::zeichnen()
+{
+    const Manager_& mg = S.Manager[S.AktManager];
+    const int t = laufzeit();
+    const Darlehensangebot a = DarlehenBerechnen(betrag(), t);
+    LaufzeitLabel->setText(QStringLiteral("%1 Spiel(e)").arg(t));
+    Rate->setText(Euro(a.Rate));
+    Gesamt->setText(Euro(a.Gesamt));
+    Zinsen->setText(Q(GeldMitEuro(a.ZinsenProSpiel, 2)));
+    LaeuftNoch->setText(mg.DarlehenRestSpiele > 0
+                            ? QStringLiteral("Läuft noch %1  Rate ").arg(mg.DarlehenRestSpiele) + Euro(mg.DarlehenRate)
+                            : QString());
+    WegDamit->setEnabled(mg.DarlehenRestSpiele > 0);
+
+    Kredit->setText(Euro(mg.Kredit));
+    Sparbuch->setText(Euro(mg.Sparbuch));
+
+    if (mg.AnlageBetrag == 0) {
+        AnlageText->setText(
+            QStringLiteral("An die Zukunft denken !\nGeldanlage bringt 0,5 % pro Spiel !\n"
+                           "Anlegen kostet 5 % des Anlagebetrages!\nKündigen kostet 10 % des Endbetrages!"));
+        AnlageKnopf->setText(QStringLiteral("Geld anlegen"));
+    } else {
+        AnlageText->setText(QStringLiteral("Angelegtes Geld ") + Euro(mg.AnlageBetrag) +
+                            QStringLiteral("\nAktueller Betrag ") + Euro(mg.AnlageWert) +
+                            QStringLiteral("\nBei Kündigung ") +
+                            Euro(RundenBruch(9 * static_cast<int64_t>(mg.AnlageWert), 10)));
+        AnlageKnopf->setText(QStringLiteral("Anlage Kündigen"));
+    }
+
+    const int64_t kurs = S.Spiel.Aktienkurs;
+    Kurs->setText(QStringLiteral("1 Aktie ") + Euro(kurs));
+    Gemerkt->setText(QStringLiteral("Gemerkt ") + Euro(mg.AktienkursGemerkt));
+    {
+        const QSignalBlocker still(Aktien);
+        Aktien->setValue(mg.Aktien);
+    }
+    AktienAnzahl->setText(QStringLiteral("%1 Aktien").arg(mg.Aktien));
+    ImWert->setText(QStringLiteral("Im Wert von ") + Euro(static_cast<int64_t>(mg.Aktien) * kurs));
+}
+
+void TBankF::zeigen()
+{
+    zeichnen();
+    AmStandardOrt(this);
+}
+
+} // namespace torvane

@@ -1,0 +1,114 @@
+#include "finance/screens/InfoFrm.h"
+
+#include "core/Variablen.h"
+#include "finance/Info.h"
+#include "finance/screens/Tafelfelder.h"
+
+#include <QProgressBar>
+
+namespace torvane {
+
+TInfoF* InfoF = nullptr;
+
+TInfoF::TInfoF(QWidget* eltern) : QDialog(eltern)
+{
+    FensterEinrichten(this, QStringLiteral("InfoF"), QStringLiteral("Info"));
+    setFixedSize(730, 560);
+    Kopfzeile(QStringLiteral("Info"), this)->setGeometry(10, 8, 710, 34);
+
+    auto zeile = [](QWidget* g, const QString& text, int y, const QString& name, int x = 140, int breite = 130) {
+        Beschrift(g, text, QRect(12, y, x - 14, 24), 9, true);
+        return Wertfeld(g, name, QRect(x, y, breite, 24));
+    };
+    auto neben = [](QWidget* g, int y, const QString& name, int x, int breite) {
+        return Beschrift(g, QString(), QRect(x, y, breite, 24), 8, false, name);
+    };
+
+    auto* geld = Gruppe(this, QStringLiteral("Finanzen"), QRect(10, 50, 380, 326));
+    Vermoegen = zeile(geld, QStringLiteral("Vereinsvermögen"), 24, QStringLiteral("Vermoegen"));
+    Liquiditaet = zeile(geld, QStringLiteral("Liquidität"), 56, QStringLiteral("Liquiditaet"));
+    Werbeeinnahmen = zeile(geld, QStringLiteral("Werbeeinnahmen"), 88, QStringLiteral("Werbeeinnahmen"));
+    Geldanlage = zeile(geld, QStringLiteral("Geldanlage"), 120, QStringLiteral("Geldanlage"));
+    Sparbuch = zeile(geld, QStringLiteral("Sparbuch"), 152, QStringLiteral("Sparbuch"));
+    SparZinsen = neben(geld, 152, QStringLiteral("SparZinsen"), 276, 100);
+    Kontozinsen = zeile(geld, QStringLiteral("Kontozinsen"), 184, QStringLiteral("Kontozinsen"));
+    Zuschuesse = zeile(geld, QStringLiteral("Zuschüsse"), 216, QStringLiteral("Zuschuesse"));
+    Einnahmen = zeile(geld, QStringLiteral("Einnahmen"), 244, QStringLiteral("Einnahmen"));
+    Beschrift(geld, QStringLiteral("ohne Zuschauereinnahmen"), QRect(12, 266, 200, 16), 7);
+    Kosten = zeile(geld, QStringLiteral("Kosten"), 288, QStringLiteral("Kosten"));
+
+    auto* stadion = Gruppe(this, QStringLiteral("Stadion"), QRect(400, 50, 320, 214));
+    Stadiongroesse = zeile(stadion, QStringLiteral("Stadiongröße"), 24, QStringLiteral("Stadiongroesse"), 150, 156);
+    Zuschauerschnitt =
+        zeile(stadion, QStringLiteral("Zuschauerschnitt"), 54, QStringLiteral("Zuschauerschnitt"), 150, 156);
+    Sollschnitt = zeile(stadion, QStringLiteral("Sollschnitt"), 84, QStringLiteral("Sollschnitt"), 150, 156);
+    LetzteZuschauer =
+        zeile(stadion, QStringLiteral("Letzte Zuschauer"), 114, QStringLiteral("LetzteZuschauer"), 150, 156);
+    Auslastung = zeile(stadion, QStringLiteral("Stadionauslastung"), 144, QStringLiteral("Auslastung"), 150, 156);
+    Eintrittspreis = zeile(stadion, QStringLiteral("Eintrittspreis"), 174, QStringLiteral("Eintrittspreis"), 150, 156);
+
+    auto* schulden = Gruppe(this, QStringLiteral("Schulden"), QRect(400, 272, 320, 134));
+    Kredit = zeile(schulden, QStringLiteral("Flexibler Kredit"), 24, QStringLiteral("Kredit"), 150, 156);
+    KreditZinsen = neben(schulden, 48, QStringLiteral("KreditZinsen"), 150, 160);
+    Darlehen = zeile(schulden, QStringLiteral("Darlehen"), 76, QStringLiteral("Darlehen"), 150, 156);
+    DarlehenText = neben(schulden, 100, QStringLiteral("DarlehenText"), 12, 300);
+
+    Managerqualitaet =
+        Gruppe(this, QStringLiteral("Managerqualität"), QRect(10, 384, 380, 148), QStringLiteral("Managerqualitaet"));
+    for (int s = 0; s < 4; ++s) {
+        N[s] = Beschrift(Managerqualitaet, QString(), QRect(12, 24 + s * 25, 130, 22), 9, true,
+                         QStringLiteral("N%1").arg(s));
+        P[s] = Balken(Managerqualitaet, QStringLiteral("P%1").arg(s), QRect(146, 26 + s * 25, 220, 18),
+                      QStringLiteral("%v"));
+    }
+
+    Spieler = Gruppe(this, QString(), QRect(400, 414, 320, 136), QStringLiteral("Spieler"));
+    SpielerText = Beschrift(Spieler, QString(), QRect(12, 24, 296, 104), 9, false, QStringLiteral("SpielerText"));
+    SpielerText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void TInfoF::fuellen()
+{
+    const Infotafel t = InfoBerechnen(S.AktManager);
+    FeldZeigen(Vermoegen, t.Vermoegen);
+    FeldZeigen(Liquiditaet, t.Liquiditaet);
+    FeldZeigen(Werbeeinnahmen, t.Werbeeinnahmen);
+    FeldZeigen(Geldanlage, t.Geldanlage);
+    FeldZeigen(Sparbuch, t.Sparbuch);
+    SparZinsen->setText(Q(t.SparZinsen));
+    FeldZeigen(Kontozinsen, t.Kontozinsen);
+    FeldZeigen(Zuschuesse, t.Zuschuesse);
+    FeldZeigen(Einnahmen, t.Einnahmen);
+    FeldZeigen(Kosten, t.Kosten);
+    FeldZeigen(Stadiongroesse, t.Stadiongroesse);
+    FeldZeigen(Zuschauerschnitt, t.Zuschauerschnitt);
+    FeldZeigen(Sollschnitt, t.Sollschnitt);
+    FeldZeigen(LetzteZuschauer, t.LetzteZuschauer);
+    FeldZeigen(Auslastung, t.Auslastung);
+    FeldZeigen(Eintrittspreis, t.Eintrittspreis);
+    FeldZeigen(Kredit, t.Kredit);
+    KreditZinsen->setText(Q(t.KreditZinsen));
+    FeldZeigen(Darlehen, t.Darlehen);
+    DarlehenText->setText(Q(t.DarlehenText));
+
+    const int n = static_cast<int>(t.Manager.size());
+    for (int s = 0; s < 4; ++s) {
+        N[s]->setVisible(s < n);
+        P[s]->setVisible(s < n);
+        if (s >= n) continue;
+        N[s]->setText(Q(t.Manager[static_cast<size_t>(s)].Name));
+        P[s]->setValue(t.Manager[static_cast<size_t>(s)].Punkte);
+    }
+    // Nur so hoch, dass die Zeilen der aktiven Manager zu sehen sind.
+    Managerqualitaet->resize(Managerqualitaet->width(), (n - 1) * 25 + 48);
+    Spieler->setTitle(Q(t.SpielerKopf));
+    SpielerText->setText(Zeilen(t.SpielerText));
+}
+
+void TInfoF::zeigen()
+{
+    AmStandardOrt(this);
+    fuellen();
+}
+
+} // namespace torvane

@@ -1,0 +1,36 @@
+// Die Vereinsinformation "Info": Vermögen, Vorschau je Spieltag, Stadion, Schulden,
+// Managerqualität und Mitspieler; bei jedem Zeigen frisch gefüllt.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+
+namespace torvane {
+
+class TInfoF : public QDialog {
+    Q_OBJECT
+public:
+    explicit TInfoF(QWidget* eltern = nullptr);
+
+    // Zeigen und füllen (die Warnung bei leerem Vermögen erscheint über dem Fenster).
+    void zeigen();
+    void fuellen();
+
+    QLabel *Vermoegen, *Liquiditaet, *Werbeeinnahmen, *Geldanlage, *Sparbuch, *SparZinsen, *Kontozinsen;
+    QLabel *Zuschuesse, *Einnahmen, *Kosten;
+    QLabel *Stadiongroesse, *Zuschauerschnitt, *Sollschnitt, *LetzteZuschauer, *Auslastung, *Eintrittspreis;
+    QLabel *Kredit, *KreditZinsen, *Darlehen, *DarlehenText;
+    QGroupBox *Managerqualitaet, *Spieler;
+    std::array<QLabel*, 4> N{};
+    std::array<QProgressBar*, 4> P{};
+    QLabel* SpielerText;
+};
+
+extern TInfoF* InfoF;
+
+} // namespace torvane

@@ -1,0 +1,121 @@
+#include "finance/screens/TrainingBankFenster.h"
+
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+#include "core/screens/QtOberflaeche.h"
+#include "finance/screens/BankFrm.h"
+#include "finance/screens/InfoFrm.h"
+#include "flow/screens/Bildschirmfotos.h"
+#include "flow/screens/MenuFrm.h"
+#include "squad/Markt.h"
+#include "squad/screens/TrainingFrm.h"
+#include "squad/screens/TrainingsLagerFrm.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QScrollBar>
+#include <QDir>
+
+namespace torvane {
+
+void TrainingBankFensterAnlegen(QWidget* haupt)
+{
+    if (!TrainingF) TrainingF = new TTrainingF(haupt);
+    if (!TrainingsLagerF) TrainingsLagerF = new TTrainingsLagerF(haupt);
+    if (!BankF) BankF = new TBankF(haupt);
+    if (!InfoF) InfoF = new TInfoF(haupt);
+    if (!MenuF) return;
+    MenuF->oeffnerSetzen(2, [] { TrainingF->zeigen(); });
+    MenuF->oeffnerSetzen(3, [] { TrainingsLagerF->zeigen(); });
+    MenuF->oeffnerSetzen(6, [] { InfoF->zeigen(); });
+    MenuF->oeffnerSetzen(12, [] { BankF->zeigen(); });
+}
+
+namespace {
+
+bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& fertig)
+{
+    QApplication::processEvents();
+    const QString datei = QDir(ordner).filePath(name + QStringLiteral(".png"));
+    if (!w->grab().save(datei)) return false;
+    fertig << datei;
+    return true;
+}
+
+} // namespace
+
+QStringList TrainingBankBildschirmfotos(const QString& ordner)
+{
+    QStringList fertig;
+    if (!QDir().mkpath(ordner)) return fertig;
+    const bool vorherNie = QtOberflaeche::nieZeigen;
+    const double vorherTempo = QtOberflaeche::tempo;
+    QtOberflaeche::nieZeigen = true;
+    QtOberflaeche::tempo = 0.0;
+    TrainingBankFensterAnlegen(Hauptfenster());
+    const bool spiel = BeispielSpielAnlegen();
+
+    if (spiel) {
+        // Ein Trainer mit Bällen, ein Bericht vom letzten Training.
+        Manager_& mg = S.Manager[S.AktManager];
+        TrainerVerpflichten(S.AktManager, 3, 40);
+        mg.BaelleTechnik = 4;
+        S.Spiel.Spieltag = 5;
+        S.Trainingsbericht = std::string("18 Spieler nahmen am Training Teil") + NL + NL +
+                             "Die Technik der Mannschaft veränderte sich um: 0,44 Punkte" + NL +
+                             "Die Konstution der Mannschaft veränderte sich um: 0,17 Punkte" + NL +
+                             "Beim Training verletzte(n) sich 1 Spieler." + NL;
+    }
+    TrainingF->zeichnen();
+    TrainingF->show();
+    Foto(TrainingF, ordner, QStringLiteral("60_training"), fertig);
+    TrainingF->hide();
+
+    TrainingsLagerF->zeichnen();
+    TrainingsLagerF->show();
+    TrainingsLagerF->lagerKlick(3); // in der Oberliga nicht erlaubt
+    Foto(TrainingsLagerF, ordner, QStringLiteral("61_trainingslager"), fertig);
+    if (spiel) {
+        TrainingsLagerF->hinGehen();
+        Foto(TrainingsLagerF, ordner, QStringLiteral("62_trainingslager_bericht"), fertig);
+    }
+    TrainingsLagerF->hide();
+
+    if (spiel) {
+        Manager_& mg = S.Manager[S.AktManager];
+        mg.Kredit = 250000;
+        mg.Sparbuch = 120000;
+        mg.AnlageBetrag = 500000;
+        mg.AnlageWert = 512563;
+        mg.Aktien = 1500;
+        mg.AktienkursGemerkt = 980;
+    }
+    BankF->Darlehen->setCurrentIndex(9);
+    BankF->Laufzeit->setValue(100);
+    BankF->zeichnen();
+    BankF->show();
+    Foto(BankF, ordner, QStringLiteral("63_bank"), fertig);
+    BankF->hide();
+
+    if (spiel) {
+        Manager_& mg = S.Manager[S.AktManager];
+        mg.DarlehenRate = 157500;
+        mg.DarlehenRestSpiele = 12;
+        mg.Plaetze = 8000;
+        mg.HeimspieleSaison = 2;
+        mg.ZuschauerSaison = 9100;
+        mg.ZuschauerLetzte = 4300;
+        mg.Werbeeinnahmen = 12000;
+    }
+    InfoF->show();
+    InfoF->fuellen();
+    Foto(InfoF, ordner, QStringLiteral("64_info"), fertig);
+    InfoF->hide();
+
+    QtOberflaeche::nieZeigen = vorherNie;
+    QtOberflaeche::tempo = vorherTempo;
+    return fertig;
+}
+
+} // namespace torvane

@@ -1,0 +1,262 @@
+#include "squad/Training.h"
+
+#include "core/Bruch.h"
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+#include "squad/Kader.h"
+#include "squad/Markt.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace torvane {
+
+namespace {
+std::string Zahl(int64_t z) { return std::to_string(z); }
+
+uint8_t& Schwerpunkt(Manager_& mg, int linie)
+{
+    switch (linie) {
+    case LinieVerteidigung: return mg.TrainingVerteidigung;
+    case LinieMittelfeld: return mg.TrainingMittelfeld;
+    case LinieAngriff: return mg.TrainingAngriff;
+    default: BereichFehler("Linie", linie, 0, 2);
+    }
+}
+
+// Die beiden anderen Linien in der Reihenfolge, in der ein Gleichstand entschieden wird:
+// erst die Verteidigung, dann das Mittelfeld.
+std::array<int, 2> Andere(int linie)
+{
+    if (linie == LinieVerteidigung) return {LinieMittelfeld, LinieAngriff};
+    if (linie == LinieMittelfeld) return {LinieVerteidigung, LinieAngriff};
+    return {LinieVerteidigung, LinieMittelfeld};
+}
+} // namespace
+
+// --- Trainingsplan ---
+
+int FreieBaelle(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    return std::max(0, mg.Baelle - mg.BaelleTechnik - mg.BaelleKonstitution);
+}
+
+bool BallKlick(int m, Skala skala, int x)
+{
+    Manager_& mg = S.Manager[m];
+    uint8_t& liegen = skala == Skala::Technik ? mg.BaelleTechnik : mg.BaelleKonstitution;
+    const int platz = std::max(0, x) / BallAbstand + 1;
+    if (platz <= liegen) {
+        --liegen;
+        return true;
+    }
+    if (liegen < BallPlaetze && FreieBaelle(m) >= 1) {
+        ++liegen;
+        return true;
+    }
+    return false;
+}
+
+std::string BaelleText(int m)
+{
+    return Zahl(FreieBaelle(m)) + " von " + Zahl(S.Manager[m].Baelle) + " Bälle(n) zu verteilen";
+}
+
+std::string StundenText(int stunden) { return Zahl(stunden) + " Stunden Training pro Tag"; }
+
+void StundenSetzen(int m, int stunden) { SETZE(S.Manager[m].Trainingsstunden, std::clamp(stunden, 1, 10)); }
+
+bool SchwerpunktHoch(int m, Linie linie)
+{
+    Manager_& mg = S.Manager[m];
+    uint8_t& w = Schwerpunkt(mg, linie);
+    if (w + 10 > 100) return false;
+    const auto [a, b] = Andere(linie);
+    uint8_t& geber = Schwerpunkt(mg, a) >= Schwerpunkt(mg, b) ? Schwerpunkt(mg, a) : Schwerpunkt(mg, b);
+    if (geber < 10) return false; // kommt bei einer Summe von 100 nicht vor
+    geber = static_cast<uint8_t>(geber - 10);
+    w = static_cast<uint8_t>(w + 10);
+    return true;
+}
+
+bool SchwerpunktRunter(int m, Linie linie)
+{
+    Manager_& mg = S.Manager[m];
+    uint8_t& w = Schwerpunkt(mg, linie);
+    if (w < 10) return false;
+    const auto [a, b] = Andere(linie);
+    uint8_t& nehmer = Schwerpunkt(mg, a) <= Schwerpunkt(mg, b) ? Schwerpunkt(mg, a) : Schwerpunkt(mg, b);
+    nehmer = static_cast<uint8_t>(nehmer + 10);
+    w = static_cast<uint8_t>(w - 10);
+    return true;
+}
+
+std::string TrainingsergebnisText()
+{
+    if (S.Spiel.Spieltag < 1 || S.Trainingsbericht.empty()) return "Trainingsergebnisse gibt`s nach dem 1.Spieltag !";
+    return S.Trainingsbericht;
+}
+
+// --- Sondertrainer ---
+
+bool HatTrainer(int m) { return S.Manager[m].Trainer >= 1; }
+
+int64_t KuendigungsKosten(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    if (!HatTrainer(m)) return 0;
+    // Ein Zehntel des Preises plus die restlichen Gehälter, als Ganzes zur Null hin abgeschnitten.
+    return (static_cast<int64_t>(mg.TrainerPreis) + 10 * static_cast<int64_t>(mg.TrainerGehalt) * mg.TrainerSpiele) /
+           10;
+}
+
+bool TrainerKuendigen(int m)
+{
+    if (!HatTrainer(m)) return false;
+    Manager_& mg = S.Manager[m];
+    const int64_t kosten = KuendigungsKosten(m);
+    if (!Frage(std::string("Ohne Trainer müssen Sie das Training neu gestalten.") + NL + "Sicher, für " +
+               Geldtext(static_cast<double>(kosten)) + Waehrung + " kündigen ?"))
+        return false;
+    // Erst prüfen, dann ändern: ein Konto, das überliefe, lässt alles, wie es war.
+    const int32_t konto = Geld(static_cast<int64_t>(mg.Kontostand) + mg.TrainerPreis - kosten, "Kontostand");
+    TrainerFreigeben(m);
+    mg.Kontostand = konto;
+    return true;
+}
+
+// --- Trainingslager ---
+
+const std::array<Lager_, 4> Lager = {{
+    {"", ""},
+    {"Am Bahnhof",
+     "Uff, Oben Ohne Bedienung, Alkoholzwang, Nonstop Partys mit wüsten Schlägereien und kostenlose Puffbesuche. "
+     "Pissparaden am laufenden Band. N´en Fußball oder Artzt sollen mal hier gesehen worden sein."},
+    {"Zum Hirschen",
+     "Hier ist´s so richtig Hübsch, Freidhofsruhe, der nahe gelegende Wald läd zum laufen ein, Überdachter "
+     "Rasenplatz mit Sporthalle und deftige Hausmanskost. Ein Artzt und Masseur stehen Tagsüber zur verfügung."},
+    {"Sporthotel Hawai",
+     "Ein Kamp der extra Sorte, strenge Bettgehzeiten, Optimale Trainingsbedingungen, speziale Ärtztliche "
+     "Betreuung und Trainingsgeräte aller Art. Sportlich der absolute Höhepunkt."},
+}};
+
+const std::array<const char*, 40> Lagertaetigkeiten = {
+    "Fummelt", "Kotzt", "Schwitzt", "Pinkelt", "Friert", "Fummelt an sich rum", "ist weg", "Läuft", "Spurtet",
+    "übt Elfmeterschießen", "kramt in der Tasche", "Raucht", "Küßt die Freundin", "Betet", "macht Liegestütze",
+    "sonnt sich", "Trinkt", "prügelt sich", "Pfeift", "Singt", "sucht den Ball", "erzählt einen schmutzigen Witz",
+    "holt Wasser", "üpt Stoppen", "liest", "zählt sein Geld", "lernt die Abseitsfalle", "probiert Finten",
+    "mäht den Rasen", "verkauft Würstchen", "steht am Grill", "brüllt rum", "Torkelt", "Mastrubiert",
+    "sitzt auf`m Klo", "singt Soldatenlieder", "pumpt die Bälle auf", "spiel am Trainer rum", "Duscht",
+    "lernt Rotzen"};
+
+Lagerwerte LagerBerechnen(int kaderAnzahl, int lager, int tage)
+{
+    if (lager < 1 || lager > 3) BereichFehler("Trainingslager", lager, 1, 3);
+    const int64_t d = std::clamp(tage, 1, 10);
+    // Round(1,2 * c): 1, 2, 4.
+    const int64_t q = lager == 1 ? 1 : lager == 2 ? 2 : 4;
+    int64_t a = 10 * q, b = 5 * q;
+    const int64_t f = 5 * q, g = 3 * q;
+    if (lager == 2) b = 2 * b + 2;
+    if (lager == 3) a = 2 * a + 2;
+    auto spanne = [d](int64_t basis) {
+        return Spanne{static_cast<int>(-RundenBruch(basis * d, 50)), static_cast<int>(RundenBruch(basis * d, 20))};
+    };
+    Lagerwerte w;
+    w.Preis = static_cast<int64_t>(kaderAnzahl) * 10000 * lager * d;
+    w.Technik = spanne(a);
+    w.Konstitution = spanne(b);
+    w.Form = spanne(f);
+    w.Genesung = Spanne{static_cast<int>(RundenBruch(g * d, 20) - 2), static_cast<int>(RundenBruch(g * d, 25))};
+    return w;
+}
+
+bool LagerErlaubt(int liga, int lager) { return lager >= 1 && lager <= 3 && liga >= 1 && liga <= 5 - lager; }
+
+bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
+{
+    Manager_& mg = S.Manager[m];
+    if (!LagerErlaubt(mg.Liga, lager)) {
+        Hinweis(LagerVerbotenText);
+        return false;
+    }
+    const Lagerwerte w = LagerBerechnen(mg.KaderAnzahl, lager, tage);
+    const int32_t konto = Geld(mg.Kontostand - w.Preis, "Kontostand");
+
+    // Alles erst an einer Kopie: ein Laufzeitfehler mitten in der Reise ändert dann nichts.
+    auto kader = mg.Kader;
+    struct Zeile {
+        std::string text;
+        Lagerbericht::Art art;
+    };
+    std::vector<Zeile> zeilen;
+    std::array<bool, 40> benutzt{};
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        Kaderspieler_& sp = kader[i];
+        const int staerkeVorher = sp.Staerke;
+        const int verletztVorher = sp.Verletzt;
+        if (sp.Verletzt == 0) {
+            SETZE(sp.Technik, sp.Technik + Zufall(w.Technik.von, w.Technik.bis));
+            SETZE(sp.Konstitution, sp.Konstitution + Zufall(w.Konstitution.von, w.Konstitution.bis));
+            SETZE(sp.Form, sp.Form + Zufall(w.Form.von, w.Form.bis));
+        }
+        const int h = Zufall(w.Genesung.von, w.Genesung.bis);
+        SETZE(sp.Verletzt, sp.Verletzt - h);
+        if (sp.Verletzt < 1) {
+            sp.Verletzt = 0;
+            sp.VerletzungArt = 0;
+        }
+        BerechneSpieler(sp);
+
+        zeilen.push_back({sp.Vorname.text() + " " + sp.Nachname.text(), Lagerbericht::Art::Name});
+        int wort = 0;
+        do
+            wort = Zufall(0, 39);
+        while (benutzt[static_cast<size_t>(wort)]);
+        benutzt[static_cast<size_t>(wort)] = true;
+        zeilen.push_back({Lagertaetigkeiten[static_cast<size_t>(wort)], Lagerbericht::Art::Taetigkeit});
+
+        std::string ergebnis;
+        if (sp.Verletzt < verletztVorher) {
+            ergebnis = "verkürzte seine Verletzung um " + Zahl(verletztVorher - sp.Verletzt) + " Woche(n)";
+        } else if (sp.Verletzt > verletztVorher) {
+            ergebnis = (Zufall(1, 2) == 1 ? "war zu Motiviert und wird " : "ist Desorientiert und wird ") +
+                       Zahl(sp.Verletzt - verletztVorher) + " Woche(n) ausfallen";
+        } else if (sp.Verletzt > 0) {
+            ergebnis = "Schläft.....";
+        } else {
+            ergebnis = "änderte seine Stärke um " + Zahl(sp.Staerke - staerkeVorher);
+        }
+        zeilen.push_back({ergebnis, Lagerbericht::Art::Ergebnis});
+    }
+
+    const int vorher = mg.TeamStaerke;
+    mg.Kontostand = konto;
+    mg.Kader = kader;
+    BerechneMannschaft(m, 0);
+    const int nachher = mg.TeamStaerke;
+
+    const int tempo = S.Optionen[m][OptTempo] + 1;
+    for (const Zeile& z : zeilen) {
+        if (z.art == Lagerbericht::Art::Name) Klang("ding");
+        bericht.zeile(z.text, z.art);
+        Warte(z.art == Lagerbericht::Art::Name         ? tempo * 200
+              : z.art == Lagerbericht::Art::Taetigkeit ? 100
+                                                       : tempo * 400);
+    }
+    const int64_t basis = std::max(1, vorher);
+    bericht.zeile("Feierabend", Lagerbericht::Art::Schluss);
+    Warte(tempo * 600);
+    bericht.zeile("Alle gehen Heim", Lagerbericht::Art::Schluss);
+    Warte(tempo * 600);
+    bericht.zeile("GesamtStärke von " + Zahl(vorher) + " auf " + Zahl(nachher), Lagerbericht::Art::Schluss);
+    bericht.zeile("Steigerung von " + Zahl(RundenBruch(100 * static_cast<int64_t>(nachher) - 100 * basis, basis)) +
+                      " %",
+                  Lagerbericht::Art::Schluss);
+    return true;
+}
+
+} // namespace torvane
