@@ -1,0 +1,786 @@
+// Die Ereignisse einzeln, mit geplanten Ziehungen: Geld, Bälle, Stadion, Werbung, Spieler,
+// Zeugnis, Aktien und der Verkauf des Vereins.
+#include "EreignisHilfe.h"
+#include "finance/Sponsoren.h"
+#include "finance/Vermoegen.h"
+
+using namespace torvane;
+
+namespace {
+
+const std::string Nichts = "\r\n\r\nRitz Ratz Rotz, Finger in die ....";
+
+int PoolBesetzt()
+{
+    int n = 0;
+    for (int p = 1; p <= S.Spiel.SpielerHoch; ++p) n += !S.Spieler[p].Vorname.leer();
+    return n;
+}
+
+bool ImPool(const std::string& vorname)
+{
+    for (int p = 1; p <= S.Spiel.SpielerHoch; ++p)
+        if (S.Spieler[p].Vorname == vorname) return true;
+    return false;
+}
+
+} // namespace
+
+TEST(Ereignis, GeldGeschenkeUndSchaeden)
+{
+    struct Fall {
+        int n, zug;
+        int64_t aenderung;
+        std::string text;
+        int bild;
+    };
+    const Fall faelle[] = {
+        {3, 7, 7000, "\r\n\r\nDer Vorstand zahlt Ihnen eine Prämie\r\nvon 7.000 €", -1},
+        {4, 100, -100000,
+         "\r\nWegen unüberlegten Transaktionen (man munkelt,das Management hielte sich Prostituierte), entstand dem "
+         "Verein ein Schaden von 100.000 €",
+         3},
+        {5, 50, 50000, "\r\n\r\nDurch Spielervermittlung erhalten Sie eine Prämie von 50.000 €", -1},
+        {6, 2, -20000,
+         "\r\nKreischende, Raufende und \"Hoppla\" Urinierende Fans im Stadion verursachten einen Schaden von "
+         "20.000 €\r\n\r\nSo kann´s gehn !",
+         -1},
+        {7, 1, -1000, "\r\n\r\nKosten für Polizeieinsatz 1.000 €", -1},
+        {11, 200, 2000000, "\r\n\r\n2.000.000 € Einnahme durch Tunierteilnahme !", -1},
+        {12, 3, -15000, "\r\n\r\n Durch Renovierungsarbeiten am Stadion entstanden  15.000 € kosten.", -1},
+        {13, 500, 500000, "\r\n\r\n500.000 € Gewinn durch erhöhte Mitgliedschaft !", -1},
+    };
+    for (const Fall& f : faelle) {
+        Ereigniswelt();
+        Zuschauer ui;
+        Ziehungen z{f.zug};
+        Ereignis(f.n);
+        EXPECT_EQ(Kontostand(), 1000000 + f.aenderung) << f.n;
+        ASSERT_EQ(ui.anzahl(), 1u);
+        EXPECT_EQ(ui.letzte().kopf, "Quirin");
+        EXPECT_EQ(ui.letzte().text, f.text);
+        EXPECT_EQ(ui.letzte().bild, f.bild) << f.n;
+        EXPECT_EQ(ui.letzte().art, NachrichtArt::Ok);
+    }
+
+    // Ohne Ziehung: die Million der Jahreshauptversammlung; die Sterberate kostet.
+    Ereigniswelt();
+    {
+        Zuschauer ui;
+        Ziehungen z;
+        Ereignis(18);
+        EXPECT_EQ(Kontostand(), 2000000);
+        EXPECT_NE(ui.letzte().text.find("für einen neuen Spieler 1.000.000  € in Worten Einemillion"),
+                  std::string::npos);
+    }
+    {
+        Zuschauer ui;
+        Ziehungen z{200};
+        Ereignis(14);
+        EXPECT_EQ(Kontostand(), 1800000);
+        EXPECT_EQ(ui.letzte().text.rfind(" Der Rückgang von Vereinsmitgliedern wegen hoher Sterberate kostet Sie "
+                                         "200.000 € !. WIR EMPFEHLEN:",
+                                         0),
+                  0u);
+    }
+
+    // Das Finanzamt: ein Vermögen unter null ergibt einen negativen Betrag.
+    Ereigniswelt();
+    S.Manager[0].Kontostand = -50000000;
+    const int64_t v = VermoegenWert(0);
+    ASSERT_LT(v, 0);
+    Zuschauer ui;
+    Ziehungen z{2, 3}; // durch 1000, dreifach
+    Ereignis(42);
+    const int64_t g = (3 * (v / 1000)) / 1000 * 1000;
+    EXPECT_LT(g, 0);
+    EXPECT_EQ(Kontostand(), -50000000 + g);
+    EXPECT_NE(ui.letzte().text.find("Das Finanzamt -"), std::string::npos);
+}
+
+TEST(Ereignis, TrainingsbaelleKommenUndGehenOhneUnterlauf)
+{
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    Zuschauer ui;
+    {
+        Ziehungen z{1};
+        Ereignis(1);
+        EXPECT_EQ(mg.Baelle, 6);
+        EXPECT_EQ(ui.letzte().kopf, "Hüpf Hüpf Roll Roll");
+        EXPECT_EQ(ui.letzte().bild, BildBall);
+    }
+    {
+        // Der kaputte Ball fehlt zuerst bei der Technik, dann bei der Konstitution.
+        Ziehungen z{0, 0, 0, 0};
+        Ereignis(1);
+        EXPECT_EQ((std::vector<int>{mg.Baelle, mg.BaelleTechnik, mg.BaelleKonstitution}), (std::vector<int>{5, 2, 2}));
+        mg.BaelleTechnik = 0;
+        Ereignis(1);
+        EXPECT_EQ((std::vector<int>{mg.Baelle, mg.BaelleTechnik, mg.BaelleKonstitution}), (std::vector<int>{4, 0, 1}));
+        EXPECT_EQ(ui.letzte().text, "\r\n\r\n1 Trainingsball ging kaputt !");
+        EXPECT_EQ(ui.letzte().bild, BildBall);
+        // Ohne Bälle bleibt es bei null.
+        mg.Baelle = 0;
+        mg.BaelleKonstitution = 0;
+        Ereignis(1);
+        EXPECT_EQ((std::vector<int>{mg.Baelle, mg.BaelleTechnik, mg.BaelleKonstitution}), (std::vector<int>{0, 0, 0}));
+        EXPECT_EQ(ui.letzte().kopf, "Knall Bumm Peng");
+        EXPECT_EQ(ui.letzte().text, "\r\n\r\n1 Trainingsball ging kaputt !\r\nOh, keine Trainingbälle mehr. Schade "
+                                    "Schade Schade !");
+    }
+}
+
+TEST(Ereignis, StadionbrandUndAbrissHaltenPlaetzeUndDauerkarten)
+{
+    Zuschauer ui;
+    auto stadion = [](int liga, int plaetze, int imVerkauf, int verkauft) {
+        Ereigniswelt(liga);
+        Manager_& mg = S.Manager[0];
+        mg.Plaetze = plaetze;
+        mg.DauerkartenImVerkauf = imVerkauf;
+        mg.DauerkartenVerkauft = verkauft;
+        return &mg;
+    };
+    auto werte = [](const Manager_* mg) {
+        return std::vector<int>{mg->Plaetze, mg->DauerkartenImVerkauf, mg->DauerkartenVerkauft};
+    };
+    const std::string eizelle = "\r\n\r\nIhr Stadion hat die größe einer Eizelle !?\?!!?\r\n\r\nDeshalb vergrößert die "
+                                "Stadt es auf 1.000 Plätze.";
+
+    // 5 Plätze: Zufall(1, 0) ist 1, also x = 5 - Liga.
+    Manager_* mg = stadion(4, 5, 5, 5);
+    {
+        Ziehungen z{1, 0};
+        Ereignis(22);
+    }
+    EXPECT_EQ(werte(mg), (std::vector<int>{4, 4, 4}));
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\nBei einem Stadionbrand wurden 1 Plätze zerstört !");
+    mg = stadion(1, 5, 5, 5);
+    {
+        Ziehungen z{1, 0};
+        Ereignis(22);
+    }
+    EXPECT_EQ(werte(mg), (std::vector<int>{1000, 5, 5}));
+    EXPECT_EQ(ui.letzte().text, eizelle);
+
+    // 100 000 Plätze: der größte Brand der 4. Liga nimmt 10 000.
+    mg = stadion(4, 100000, 95000, 92000);
+    {
+        Ziehungen z{10000, 0};
+        Ereignis(22);
+    }
+    EXPECT_EQ(werte(mg), (std::vector<int>{90000, 90000, 90000}));
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\nBei einem Stadionbrand wurden 10.000 Plätze zerstört !");
+
+    // Abriss: 250 / 100 rundet auf 2 %, 350 / 100 auf 4 %.
+    mg = stadion(4, 100000, 99000, 1000);
+    {
+        Ziehungen z{250, 1};
+        Ereignis(22);
+    }
+    EXPECT_EQ(werte(mg), (std::vector<int>{98000, 98000, 1000}));
+    EXPECT_EQ(ui.letzte().text, "\r\nAus Sicherheitsgründen wegen schechtem Zustand\r\nmußten 2 % Ihres Stadions "
+                                "abgerissen werden !\r\nÜble Sache !");
+    mg = stadion(4, 100000, 0, 0);
+    {
+        Ziehungen z{350, 1};
+        Ereignis(22);
+    }
+    EXPECT_EQ(mg->Plaetze, 96000);
+    // 400 % Abriss in der 1. Liga: die Stadt baut 1 000 Plätze.
+    mg = stadion(1, 100000, 50000, 40000);
+    {
+        Ziehungen z{10000, 1};
+        Ereignis(22);
+    }
+    EXPECT_EQ(werte(mg), (std::vector<int>{1000, 1000, 1000}));
+    EXPECT_EQ(ui.letzte().text, eizelle);
+}
+
+TEST(Ereignis, StadionkomfortStrafeNurWennSieEtwasKostet)
+{
+    Zuschauer ui;
+    // 4. Liga, Komfort 10: (101 - 10) * 10 000.
+    Ereigniswelt(4);
+    {
+        Ziehungen z{3};
+        Ereignis(23);
+    }
+    EXPECT_EQ(Kontostand(), 1000000 - 910000);
+    EXPECT_EQ(ui.letzte().text, "\r\nDa Ihr Stadionkomfort zu gering ist und unter dem\r\nStandard liegt zahlen Sie "
+                                "910.000 € Strafe !\r\n\r\nWir empfehlen den Stadionkomfort zu erhöhen oder Torvane "
+                                "zu beenden !");
+    EXPECT_EQ(ui.letzte().bild, BildKomfort);
+
+    // 1. Liga, Komfort 30: unter 88, aber die Formel gäbe -190 000; es geschieht nichts.
+    Ereigniswelt(1);
+    S.Manager[0].Komfortpunkte = 30;
+    {
+        Ziehungen z{4};
+        Ereignis(23);
+    }
+    EXPECT_EQ(Kontostand(), 1000000);
+    EXPECT_EQ(ui.letzte().text, Nichts);
+    EXPECT_EQ(ui.letzte().bild, BildNichts);
+
+    // Genug Komfort: die Prämie.
+    Ereigniswelt(4);
+    S.Manager[0].Komfortpunkte = 22;
+    {
+        Ziehungen z{3};
+        Ereignis(23);
+    }
+    EXPECT_EQ(Kontostand(), 2000000);
+    EXPECT_EQ(ui.letzte().text, "\r\nIhr Stadionkomfort ist OPTIMAL\r\n1.000.000 € Prämie !\r\n\r\nSehr gut, Weiter so !");
+
+    // Komfort fällt, aber nie unter 1; das schönste Stadion.
+    S.Manager[0].Komfortpunkte = 2;
+    {
+        Ziehungen z{1, 3, 5};
+        Ereignis(23);
+        EXPECT_EQ(S.Manager[0].Komfortpunkte, 1);
+        EXPECT_EQ(ui.letzte().text, "\r\n\r\nIhr Stadionkomfort ist um 3 Punkte gefallen !");
+        Ereignis(23);
+    }
+    EXPECT_EQ(Kontostand(), 2000000 + 1111111);
+    EXPECT_EQ(ui.letzte().text,
+              "\r\nSie haben das schönste Stadion im Land.\r\n1.111.111  € Prämie !\r\n\r\nWer´s wohl glaubt ?");
+}
+
+TEST(Ereignis, SpendenBleibenInDenGrenzen)
+{
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    mg.Komfortpunkte = 100;
+    mg.Plaetze = 99800;
+    mg.Aktien = 19950;
+    Zuschauer ui;
+    Ziehungen z;
+    Ereignis(24);
+    EXPECT_EQ((std::vector<int>{mg.Komfortpunkte, mg.Plaetze, mg.Aktien, mg.Kontostand}),
+              (std::vector<int>{100, 100000, 20000, 1500000}));
+    EXPECT_EQ(ui.letzte().text, "Ein Sponsor spendet: \r\n\r\n1 Komfortpunkt\r\n1.000 Stadionplätze\r\n500.000 €\r\n200 "
+                                "Torvane Aktien");
+    mg.Komfortpunkte = 10;
+    mg.Plaetze = 1000;
+    mg.Aktien = 0;
+    Ereignis(35);
+    EXPECT_EQ((std::vector<int>{mg.Komfortpunkte, mg.Plaetze, mg.Aktien, mg.Kontostand}),
+              (std::vector<int>{11, 1500, 100, 1750000}));
+    EXPECT_EQ(ui.letzte().text, "Ein Sponsor spendet: \r\n\r\n1 Komfortpunkt\r\n500 Stadionplätze\r\n250.000 "
+                                "€\r\n\r\n100 Torvane Aktien");
+}
+
+TEST(Ereignis, SponsorenVerdoppelnKuendigenUndFreieWerbung)
+{
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    auto& w = S.Werbevertraege[0];
+    w[2] = Werbevertrag_{40000, 10, 4, 8, {}};
+    w[5] = Werbevertrag_{60000, 20, 20, 12, {}};
+    w[6] = Werbevertrag_{300000, 50, 30, RisikoSponsor, {}};
+    mg.Werbeeinnahmen = 100000;
+    Zuschauer ui;
+    Ziehungen z{2, 5, 3, 6, 2, 0};
+
+    Ereignis(9);
+    EXPECT_EQ(mg.Werbeeinnahmen, 140000);
+    EXPECT_EQ(w[2].Betrag, 80000);
+    EXPECT_EQ(ui.letzte().text, std::string("\r\n\r\n") + BandenSponsoren[8] +
+                                    "\r\n verdoppelt die Einnahmen des Werbevertrags !");
+    EXPECT_EQ(ui.letzte().bild, BildWerbung);
+
+    // Das Fernsehen verdoppelt nie; ein freier Platz kostet einen Managerpunkt.
+    Ereignis(10);
+    EXPECT_EQ(ui.letzte().text, Nichts);
+    EXPECT_EQ(w[5].Betrag, 60000);
+    Ereignis(9);
+    EXPECT_FLOAT_EQ(mg.Managerpunkte, 49.0f);
+    EXPECT_EQ(ui.letzte().text,
+              "\r\n\r\nSie haben noch Werbekapazitäten frei !\r\n(Das beeinträchtigt auch die Managerqualität !)");
+
+    // Die Trikotwerbung kündigt ohne Folgen für die Einnahmen je Spiel, die Bande mit.
+    Ereignis(15);
+    EXPECT_EQ(w[6].SpieleGesamt, 0);
+    EXPECT_EQ(w[6].Betrag, 0);
+    EXPECT_EQ(mg.Werbeeinnahmen, 140000);
+    EXPECT_EQ(ui.letzte().text, std::string("\r\nHola, \r\n") + TrikotSponsoren[RisikoSponsor] +
+                                    "\r\nkündigt den Werbevertrag !");
+    Ereignis(15);
+    EXPECT_EQ(mg.Werbeeinnahmen, 60000);
+    EXPECT_EQ(w[2].SpieleRest, 0);
+
+    // Platz 0 ist immer frei; die Managerpunkte fallen nie unter 1.
+    mg.Managerpunkte = 1.0f;
+    Ereignis(15);
+    EXPECT_FLOAT_EQ(mg.Managerpunkte, 1.0f);
+    EXPECT_EQ(ui.letzte().text,
+              "\r\n\r\nSie haben noch Werbekapazitäten frei !\r\n(Das beeinträchtigt u.a die Managerqualität !)");
+}
+
+TEST(Ereignis, SpielerUmsonstMitRichtigemGehaltUndAusDemPool)
+{
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    for (int p = 1; p <= 4; ++p) S.Spieler[p].Vorname.rohSetzen(""); // freie Poolplätze werden übersprungen
+    Zuschauer ui;
+    {
+        // Erster besetzter Eintrag (Pool 5, ein Torwart); kein Star; T 90, K 60, 25 Jahre, Form 0, 3 Jahre.
+        Ziehungen z{1, 1, 90, 60, 25, 0, 3};
+        Ereignis(21);
+    }
+    ASSERT_EQ(mg.KaderAnzahl, 7);
+    const Kaderspieler_& neu = mg.Kader[1]; // der stärkste Torwart steht vorn
+    EXPECT_EQ(neu.Vorname.text() + "|" + neu.Nachname.text() + "|" + neu.Position.text() + "|" + neu.Nation.text() +
+                  "|" + neu.Zusatz.text(),
+              "Vor5|Spieler T5|T|D|Z5");
+    EXPECT_EQ((std::vector<int>{neu.Staerke, neu.Gehalt, neu.Vertrag, neu.Alter, neu.Verletzt, neu.GelbNational}),
+              (std::vector<int>{100, 8500, 3, 25, 0, 0}));
+    EXPECT_TRUE(S.Spieler[5].Vorname.leer());
+    EXPECT_EQ(ui.letzte().text, "Ein unbekannter Fan(wahrscheinlich sehr Reich\r\noder sehr bescheuert) bezahlte "
+                                "diesen Spieler.\r\nVor5 Spieler T5\r\n stieß zu Ihrem Kader.\r\nWas für ein "
+                                "Unverschämtes Glück !");
+
+    // Der Superstar: 17 Jahre, 7 Jahre Vertrag, ohne Gehalt, Stärke (120 + 60) / 1,5 + 10.
+    {
+        Ziehungen z{1, 0, 5, 5, 30, -5, 1};
+        Ereignis(21);
+    }
+    ASSERT_EQ(mg.KaderAnzahl, 8);
+    const Kaderspieler_& star = mg.Kader[1];
+    EXPECT_EQ(star.Vorname.text(), "Vor6");
+    EXPECT_EQ((std::vector<int>{star.Alter, star.Vertrag, star.Gehalt, star.Technik, star.Konstitution, star.Form,
+                                star.Staerke, star.Wert}),
+              (std::vector<int>{17, 7, 0, 120, 60, 10, 130, 1300000}));
+    EXPECT_EQ(ui.klaenge, (std::vector<std::string>{"error", "tataa", "error"})); // Fanfare, dann die Meldung
+    EXPECT_EQ(ui.letzte().bild, BildStar);
+    EXPECT_EQ(ui.letzte().text, "Born to be a SUPERSTAR\r\n * * * * *  F U ß B A L L G O T T  * * * * * "
+                                "\r\n\r\nVor6 Spieler T6\r\n\r\n Ist vom Himmel in Ihren Kader gefallen");
+
+    // Voller Kader: keine Ziehung, der Pool bleibt.
+    while (mg.KaderAnzahl < 23) {
+        ++mg.KaderAnzahl;
+        mg.Kader[mg.KaderAnzahl] = Kaderspieler("Ersatz", "S", 30, 30);
+    }
+    const int pool = PoolBesetzt();
+    const std::string verpasst = "\r\nSie haben verpaßt einen Spieler umsonst zu bekommen !\r\nEntweder ist Ihr "
+                                 "Spielerkader voll oder man hat Sie verschaukelt !";
+    {
+        Ziehungen z;
+        Ereignis(21);
+    }
+    EXPECT_EQ(mg.KaderAnzahl, 23);
+    EXPECT_EQ(PoolBesetzt(), pool);
+    EXPECT_EQ(ui.letzte().text, verpasst);
+
+    // Leerer Pool: ebenso verpasst, statt endlos zu ziehen.
+    Ereigniswelt();
+    for (int p = 1; p <= S.Spiel.SpielerHoch; ++p) S.Spieler[p].Vorname.rohSetzen("");
+    {
+        Ziehungen z;
+        Ereignis(21);
+    }
+    EXPECT_EQ(S.Manager[0].KaderAnzahl, 6);
+    EXPECT_EQ(ui.letzte().text, verpasst);
+}
+
+TEST(Ereignis, SpielerGehenMitUndOhneGeld)
+{
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    S.Spieler[40].Vorname.rohSetzen(""); // ein freier Poolplatz für den Gehenden
+    Zuschauer ui;
+    {
+        Ziehungen z{1, 5};
+        Ereignis(16); // Anton, Torwart mit Stärke 60
+        EXPECT_EQ(Kontostand(), 1600000);
+        EXPECT_EQ(ui.letzte().text, "\r\nAnton Beispiel\r\n verließ den Verein für 600.000 €\r\n\r\n Naja, dies ist "
+                                    "auch sein realer Wert.");
+        EXPECT_TRUE(ImPool("Anton"));
+        Ereignis(17); // Kader: Berta, Carl, Dora, Emil, Fritz
+        EXPECT_EQ(Kontostand(), 1600000);
+        EXPECT_EQ(ui.letzte().text,
+                  "Fritz Beispiel verließ den Verein.\r\n\r\nDurch eine Vertragsklausel, die keiner so richtig "
+                  "verstand, brauchte für den Spieler keine Ablösesumme bezahlt werden !\r\nNa dann, Prost Mahlzeit !");
+    }
+    EXPECT_EQ(mg.KaderAnzahl, 4);
+
+    // Leerer Kader: nichts geschieht, der Anfangstext mit Bild 3.
+    mg.KaderAnzahl = 0;
+    for (int n : {16, 17}) {
+        Ziehungen z;
+        ui.leeren();
+        Ereignis(n);
+        ASSERT_EQ(ui.anzahl(), 1u);
+        EXPECT_EQ(ui.letzte().text, Nichts);
+        EXPECT_EQ(ui.letzte().bild, BildNichts);
+    }
+}
+
+TEST(Ereignis, AngebotFuerEinenSpieler)
+{
+    // Kader nach der Sortierung: Anton T 60, Berta V 73, Carl V 1, Dora M 120, Emil M 47, Fritz S 100.
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    Zuschauer ui;
+    {
+        // Gerade Nummer: der Verein "wird" kaufen, für 10 % des Werts, ohne zu fragen.
+        Ziehungen z{1, 2, -90};
+        Ereignis(31);
+    }
+    ASSERT_EQ(ui.anzahl(), 1u);
+    EXPECT_EQ(ui.letzte().art, NachrichtArt::Ok);
+    EXPECT_EQ(ui.letzte().text, "\r\nBerta Beispiel\r\nWert ca. 730.000 €\r\n\r\nVerein 1 wird für 73.000 €\r\n den "
+                                "Spieler kaufen.");
+    EXPECT_EQ(Kontostand(), 1073000);
+    EXPECT_EQ(mg.KaderAnzahl, 5);
+
+    // Ungerade Nummer: "möchte"; nur "Ja" verkauft, zu 322 %. Käufer ist nie der eigene Verein (55).
+    ui.leeren();
+    ui.antworten = {"Nein", "Ja"};
+    {
+        Ziehungen z{55, 1, 222, 55, 1, 222}; // Nummer 55 der Käuferliste ist Verein 56
+        Ereignis(32);
+        EXPECT_EQ(mg.KaderAnzahl, 5);
+        Ereignis(32);
+    }
+    EXPECT_EQ(ui.letzte().art, NachrichtArt::Jein);
+    EXPECT_EQ(ui.letzte().text, "\r\nAnton Beispiel\r\nWert ca. 600.000 €\r\n\r\nVerein 56 möchte für 1.932.000 "
+                                "€\r\n den Spieler kaufen.");
+    EXPECT_EQ(Kontostand(), 1073000 + 1932000);
+    EXPECT_EQ(mg.KaderAnzahl, 4);
+    EXPECT_EQ(ui.anzahl(), 2u);
+
+    // Kein Käufer (jeder Verein gehört dem Manager): der Anfangstext statt einer endlosen Suche.
+    for (int c = 1; c <= S.Spiel.MannschaftHoch; ++c) S.Mannschaft[c].Name.rohSetzen(mg.Vereinsname.roh());
+    ui.leeren();
+    {
+        Ziehungen z;
+        Ereignis(31);
+    }
+    EXPECT_EQ(ui.letzte().text, Nichts);
+    EXPECT_EQ(mg.KaderAnzahl, 4);
+
+    // Leerer Kader: gar keine Meldung.
+    mg.KaderAnzahl = 0;
+    ui.leeren();
+    Ereignis(32);
+    EXPECT_EQ(ui.anzahl(), 0u);
+}
+
+TEST(Ereignis, ManagerzeugnisSchwaechtOderStaerktUndRechnetNeu)
+{
+    Zuschauer ui;
+    auto zeugnis = [&](int saison, float punkte) {
+        Ereigniswelt();
+        S.Spiel.Saison = saison;
+        S.Manager[0].Managerpunkte = punkte;
+        Ziehungen z;
+        Ereignis(19);
+        EXPECT_EQ(ui.letzte().bild, BildZeugnis);
+        return ui.letzte().text;
+    };
+    const std::string gefordert = "\r\nManager werden sehr gefordert, haben einen langen Tag, und müssen immer Cool "
+                                  "bleiben (und kriegen FETTE Abfindungen).\r\nDaher werden Sie nach einer Skala von "
+                                  "1-100 bewertet !";
+    // Erste Saison: auch mit 10 Punkten keine Hilfe.
+    EXPECT_EQ(zeugnis(1, 10.0f), gefordert);
+    EXPECT_EQ(Kontostand(), 1000000);
+    EXPECT_EQ(zeugnis(2, 18.0f), gefordert);
+    EXPECT_EQ(zeugnis(2, 75.0f), gefordert);
+    EXPECT_EQ(zeugnis(2, 95.0f), "\r\n\r\nIhre Managerqualitäten sind sehr gut !");
+    EXPECT_EQ(zeugnis(2, 60.0f), "\r\n\r\nIhre Managerqualitäten sind befriedigend !");
+
+    // Miserabel: zwei Punkte weniger, in den Grenzen; Stärke, Wert und Team neu.
+    EXPECT_EQ(zeugnis(2, 10.0f), "\r\nIhre Managerqualitäten sind miserabel !\r\n\r\nIhre Mannschaft wird um 2 Punkte "
+                                 "schwächer !(HiHiHi)\r\n\r\nAls kleine Hilfe bekommen Sie 1.000.000  €");
+    EXPECT_EQ(Kontostand(), 2000000);
+    const Manager_& mg = S.Manager[0];
+    const Kaderspieler_& dora = mg.Kader[4];
+    const Kaderspieler_& carl = mg.Kader[3];
+    EXPECT_EQ((std::vector<int>{dora.Technik, dora.Konstitution, dora.Staerke, dora.Wert}),
+              (std::vector<int>{118, 58, 117, 1170000}));
+    EXPECT_EQ((std::vector<int>{carl.Technik, carl.Konstitution, carl.Staerke}), (std::vector<int>{1, 1, 1}));
+    const int16_t team = mg.TeamStaerke;
+    const int32_t kaderwert = mg.KaderWert;
+    BerechneMannschaft(0, 0);
+    EXPECT_EQ(mg.TeamStaerke, team);
+    EXPECT_EQ(mg.KaderWert, kaderwert);
+
+    EXPECT_EQ(zeugnis(2, 30.0f), "\r\n\r\nIhre Managerqualitäten könnten besser sein !\r\n\r\nIhre Mannschaft wird um "
+                                 "1 Punkt schwächer !(HaHa)\r\n\r\nAls kleine Hilfe bekommen Sie 500.000  €");
+    EXPECT_EQ(Kontostand(), 1500000);
+
+    // Gut (nur 80 < MP < 81): ein Punkt mehr, aber nie über die Höchstwerte.
+    EXPECT_EQ(zeugnis(2, 80.5f), "\r\n\r\nIhre Managerqualitäten sind gut !\r\n\r\nDas macht die Mannschaft um 1 Punkt "
+                                 "stärker !");
+    EXPECT_EQ((std::vector<int>{S.Manager[0].Kader[4].Technik, S.Manager[0].Kader[4].Konstitution,
+                                S.Manager[0].Kader[5].Technik}),
+              (std::vector<int>{120, 60, 51}));
+}
+
+TEST(Ereignis, AktienKursUndGeschenke)
+{
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    Zuschauer ui;
+    S.Spiel.Aktienkurs = 150;
+    {
+        Ziehungen z{500, 250, 20, 20};
+        Ereignis(27);
+        EXPECT_EQ(S.Spiel.Aktienkurs, 100);
+        EXPECT_EQ(ui.letzte().text, "\r\nHuch !\r\n\r\nTorvane Aktien um 500 € gefallen.\r\nAber nie unter 100 €");
+        Ereignis(26);
+        EXPECT_EQ(S.Spiel.Aktienkurs, 350);
+        mg.Aktien = 19000;
+        Ereignis(28);
+        EXPECT_EQ(mg.Aktien, 20000);
+        EXPECT_EQ(ui.letzte().text, "\r\n\r\nEin besessener Fan schenkt Ihnen 2.000 Torvane Aktien");
+        // Computerfehler: nie unter 0 Aktien, der Kurs steigt um 100.
+        mg.Aktien = 500;
+        Ereignis(30);
+        EXPECT_EQ(mg.Aktien, 0);
+        EXPECT_EQ(S.Spiel.Aktienkurs, 450);
+    }
+    {
+        Ziehungen z{3};
+        Ereignis(30);
+        EXPECT_EQ(S.Spiel.Aktienkurs, 550);
+        EXPECT_EQ(ui.letzte().text, "\r\nAktienpreis um 100 € gestiegen weil Sie keine Aktien haben.\r\n\r\nVorher "
+                                    "Aktien kaufen mein Lieber !");
+    }
+    // Bonus bis zum vollen Pott; 5 % Zuwachs rundet zur geraden Zahl.
+    mg.Aktien = 19500;
+    {
+        Ziehungen z{1000};
+        Ereignis(34);
+    }
+    EXPECT_EQ(mg.Aktien, 20000);
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\n1.000 Aktienanteile zu Ihren Gunsten.\r\nDer Pott ist voll !");
+    mg.Aktien = 10;
+    Ereignis(38);
+    EXPECT_EQ(mg.Aktien, 10); // 0,5 rundet auf 0
+    mg.Aktien = 30;
+    Ereignis(38);
+    EXPECT_EQ(mg.Aktien, 32); // 1,5 rundet auf 2
+    Ereignis(34);
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\nHätten Sie mehr Aktien, dann hätten Sie aber Grund zur Freude !");
+
+    // Lotterie: wer genug Aktien hat, bekommt einen Spieler.
+    mg.Aktien = 5000;
+    {
+        Ziehungen z{51, 50, 1, 1, 90, 60, 25, 0, 3};
+        Ereignis(29);
+        EXPECT_EQ(ui.letzte().text, "\r\nHätten Sie jetzt 100 Aktien mehr, \r\nwären Sie um einen Spieler "
+                                    "reicher.\r\n\r\nAber, wer hat der hat !");
+        Ereignis(29);
+    }
+    EXPECT_EQ(mg.KaderAnzahl, 7);
+}
+
+TEST(Ereignis, AktiengebuehrHaltenLohntSich)
+{
+    Zuschauer ui;
+    Ereigniswelt(4);
+    S.Manager[0].Aktien = 400;
+    Ereignis(33);
+    EXPECT_EQ(Kontostand(), 1000000 - 600000);
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\nHalten Sie min. 1.000 Aktienanteile. Das spart Geld !\r\n\r\nSie zahlen "
+                                "600.000 €");
+    S.Manager[0].Aktien = 1000;
+    Ereignis(33);
+    EXPECT_EQ(Kontostand(), 400000 - 190000);
+
+    Ereigniswelt(1);
+    S.Manager[0].Aktien = 20000;
+    Ereignis(33);
+    EXPECT_EQ(Kontostand(), 1000000);
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\n40 € für jede nicht gekaufte Aktie !\r\n0 € wurden abgebucht !\r\n\r\nGlück "
+                                "gehabt !");
+}
+
+TEST(Ereignis, AktienHandelLiefertNurBisZurObergrenze)
+{
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    Zuschauer ui;
+    // Kauf nahe der Grenze: 1 990 angeboten, 500 geliefert und bezahlt.
+    mg.Aktien = 19500;
+    ui.antworten = {"Ja"};
+    {
+        Ziehungen z{2, 100, 1999};
+        Ereignis(40);
+    }
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\nMöchten Sie 1.990 Aktien für je 500 € kaufen ?");
+    EXPECT_EQ(ui.letzte().art, NachrichtArt::Jein);
+    EXPECT_EQ(mg.Aktien, 20000);
+    EXPECT_EQ(Kontostand(), 1000000 - 500 * 500);
+    EXPECT_EQ(ui.anzahl(), 1u);
+
+    // Verkauf aller Aktien (über 40 zu 39) zu Kurs - 60 %.
+    ui.leeren();
+    ui.antworten = {"Ja"};
+    {
+        Ziehungen z{1, -60};
+        Ereignis(40);
+    }
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\nMöchten Sie alle Aktienanteile für 200 € das Stück verkaufen ?");
+    EXPECT_EQ(mg.Aktien, 0);
+    EXPECT_EQ(Kontostand(), 750000 + 20000 * 200);
+    // Ohne Aktien scheitert der Verkauf und kostet einen Managerpunkt.
+    ui.leeren();
+    Ereignis(39);
+    EXPECT_EQ(ui.letzte().art, NachrichtArt::Ok);
+    EXPECT_FLOAT_EQ(mg.Managerpunkte, 49.0f);
+    EXPECT_EQ(ui.anzahl(), 1u);
+
+    // Billige Aktien: ohne Aktien kein Angebot; mit Preis 0 ebenso.
+    const std::string nichtGehandelt =
+        "\r\n\r\nSie hätten billig Aktien kaufen können, aber Sie handeln ja nicht mit Aktien.";
+    {
+        Ziehungen z{100, 0};
+        Ereignis(41);
+        EXPECT_EQ(ui.letzte().text, nichtGehandelt);
+        mg.Aktien = 1049; // 10 % sind 105, auf Hunderter gekürzt 100
+        Ereignis(41);
+        EXPECT_EQ(ui.letzte().text, nichtGehandelt);
+    }
+    ui.antworten = {"Ja"};
+    {
+        Ziehungen z{-50};
+        Ereignis(41);
+    }
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\nMöchten Sie 100 Aktien für je 250 € kaufen ?");
+    EXPECT_EQ(mg.Aktien, 1149);
+}
+
+TEST(Ereignis, VereinskaufUndAktienangebot)
+{
+    Zuschauer ui;
+    // Vermögen unter null: kein Verkauf, statt dessen das Aktienangebot (1 000 zu 10 % von 500 je Stück).
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    mg.Kontostand = -90000000;
+    ASSERT_LT(VermoegenWert(0), 0);
+    ui.antworten = {"Ja"};
+    {
+        Ziehungen z{1, -10};
+        Ereignis(37);
+    }
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\nMöchten Sie 1.000 Aktien für 50.000 € kaufen ?");
+    EXPECT_EQ(mg.KaderAnzahl, 6);
+    EXPECT_EQ(mg.Aktien, 1000);
+    EXPECT_EQ(mg.Kontostand, -90050000);
+    EXPECT_TRUE(ui.klaenge.empty() || ui.klaenge.back() != "userwarn!");
+
+    // Nahe der Grenze: nur 500 geliefert, die Hälfte bezahlt.
+    mg.Aktien = 19500;
+    ui.antworten = {"Ja"};
+    {
+        Ziehungen z{10, 20};
+        Ereignis(37);
+    }
+    EXPECT_EQ(mg.Aktien, 20000);
+    EXPECT_EQ(mg.Kontostand, -90050000 - 50000);
+
+    // Ein dahergelaufener Niemand kauft den Verein zu Vermögen * 1,25.
+    Ereigniswelt();
+    S.Spieler[40].Vorname.rohSetzen("");
+    S.Spieler[39].Vorname.rohSetzen("");
+    S.Manager[0].DauerkartenVerkauft = 500;
+    const int64_t v = VermoegenWert(0);
+    ASSERT_GT(v, 0);
+    ui.leeren();
+    {
+        Ziehungen z{1, 25, 50, 60, 70, 80, 90, 100};
+        Ereignis(37);
+    }
+    ASSERT_EQ(v % 4, 0); // sonst wäre 1,25 * v nicht ganz
+    const int64_t preis = v + v / 4;
+    EXPECT_EQ(S.Manager[0].Kontostand, 1000000 + preis);
+    ASSERT_EQ(ui.anzahl(), 1u);
+    EXPECT_EQ(ui.letzte().art, NachrichtArt::Ok);
+    EXPECT_EQ(ui.letzte().bild, -1);
+    EXPECT_EQ((std::vector<int>{S.Manager[0].KaderAnzahl, S.Manager[0].Plaetze, S.Manager[0].Komfortpunkte,
+                                S.Manager[0].DauerkartenImVerkauf, S.Manager[0].DauerkartenVerkauft,
+                                S.Manager[0].TeamStaerke}),
+              (std::vector<int>{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(std::count(ui.klaenge.begin(), ui.klaenge.end(), "laser"), 6);
+    EXPECT_EQ(ui.klaenge.front(), "userwarn!");
+    EXPECT_EQ(ui.wartezeiten, (std::vector<int>{50, 60, 70, 80, 90, 100}));
+    EXPECT_TRUE(ImPool("Fritz") && ImPool("Emil")); // die letzten zwei bekamen die freien Plätze
+
+    // Ein steinreicher Mensch: "Nein" ändert nichts.
+    Ereigniswelt();
+    ui.leeren();
+    {
+        Ziehungen z{3, 0};
+        Ereignis(37);
+    }
+    EXPECT_EQ(ui.letzte().art, NachrichtArt::Jein);
+    EXPECT_EQ(S.Manager[0].KaderAnzahl, 6);
+    EXPECT_EQ(Kontostand(), 1000000);
+}
+
+TEST(Ereignis, ManagerpunkteKaufenUndVerkaufen)
+{
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    Zuschauer ui;
+    mg.Managerpunkte = 45.5f;
+    Ereignis(36);
+    EXPECT_EQ(ui.letzte().text, "\r\nSie haben 45,5 Managerpunkt(e)\r\n\r\nSie bekommen 5 Managerpunkte\r\nund zahlen "
+                                "dafür 450.000 €");
+    EXPECT_FLOAT_EQ(mg.Managerpunkte, 50.5f);
+    EXPECT_EQ(Kontostand(), 550000);
+    mg.Managerpunkte = 60.0f;
+    Ereignis(36);
+    EXPECT_EQ(ui.letzte().text, "\r\nSie haben 60 Managerpunkt(e)\r\n\r\nSie bekommen 5 Managerpunkte "
+                                "abgezogen\r\nund bekommen dafür 600.000 €");
+    EXPECT_FLOAT_EQ(mg.Managerpunkte, 55.0f);
+    EXPECT_EQ(Kontostand(), 1150000);
+}
+
+TEST(Ereignis, ZiehungUmleitungUndSchlussmeldung)
+{
+    Ereigniswelt();
+    Zuschauer ui;
+    {
+        Ziehungen z{2};
+        Ereignis(0);
+    }
+    EXPECT_EQ(ui.letzte().kopf, "Torvane");
+    EXPECT_EQ(ui.letzte().bild, BildSpielinfo);
+    // Keine Nummer von 1 bis 42: nur der Anfangstext.
+    Ereignis(43);
+    EXPECT_EQ(ui.letzte().kopf, "Quirin");
+    EXPECT_EQ(ui.letzte().text, Nichts);
+    EXPECT_EQ(ui.letzte().bild, BildNichts);
+
+    // Zahlen: nur die Frage, keine Schlussmeldung.
+    ui.leeren();
+    ui.antworten = {"Ja"};
+    {
+        Ziehungen z{7};
+        Ereignis(25);
+    }
+    EXPECT_EQ(ui.dialoge, (std::vector<std::string>{"Quirin\r\nDrücke > Ja < und zahle 70.000 €\r\nDrücke > Nein < "
+                                                    "und lass Dich Überraschen."}));
+    EXPECT_TRUE(ui.meldungen.empty());
+    EXPECT_EQ(Kontostand(), 930000);
+
+    // Überraschen lassen: 1..4 ein Spieler geht, 5..7 einer kommt, 8..10 ein Sponsor.
+    ui.leeren();
+    {
+        Ziehungen z{1, 4, 6, 1, 9, 0};
+        Ereignis(25);
+        EXPECT_EQ(S.Manager[0].KaderAnzahl, 5);
+        EXPECT_EQ(ui.letzte().text.rfind("Fritz Beispiel verließ den Verein.", 0), 0u);
+        Ereignis(25);
+    }
+    EXPECT_NE(ui.letzte().text.find("Werbekapazitäten"), std::string::npos);
+    EXPECT_EQ(ui.dialoge.size(), 2u);
+    EXPECT_EQ(ui.meldungen.size(), 2u);
+    EXPECT_EQ(Kontostand(), 930000);
+}
