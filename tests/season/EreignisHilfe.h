@@ -84,16 +84,12 @@ struct Ziehungen {
     Ziehungen& operator=(const Ziehungen&) = delete;
 };
 
-inline std::string Zeilen(std::initializer_list<const char*> z)
+// Spielt Ereignis n mit genau diesen Ziehungen.
+inline void Spiele(int n, std::initializer_list<int32_t> ziehungen = {})
 {
-    std::string t;
-    bool erste = true;
-    for (const char* s : z) {
-        if (!erste) t += "\r\n";
-        t += s;
-        erste = false;
-    }
-    return t;
+    Ziehungen z(ziehungen);
+    Ereignis(n);
+    EXPECT_TRUE(z.werte.empty()) << "Ereignis " << n << " zog zu wenig";
 }
 
 inline Kaderspieler_ Kaderspieler(const std::string& vorname, const std::string& position, int technik,
