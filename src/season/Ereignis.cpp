@@ -188,9 +188,10 @@ void SponsorVerdoppelt(Ablauf& a)
     Werbevertrag_& v = S.Werbevertraege[AktM()][k];
     if (v.SpieleRest > 0) {
         if (k > 4) return; // das Fernsehen verdoppelt nie
-        const int64_t doppelt = 2LL * v.Betrag;
-        SETZE(mg.Werbeeinnahmen, static_cast<int64_t>(mg.Werbeeinnahmen) + v.Betrag);
-        SETZE(v.Betrag, doppelt);
+        // Erst beide Werte prüfen, damit ein Überlauf nichts halb ändert.
+        const int32_t doppelt = Geld(2LL * v.Betrag, "Betrag");
+        mg.Werbeeinnahmen = Geld(static_cast<int64_t>(mg.Werbeeinnahmen) + v.Betrag, "Werbeeinnahmen");
+        v.Betrag = doppelt;
         a.text = std::string(NL) + NL + Sponsorname(0, v.Sponsor) + NL + " verdoppelt die Einnahmen des Werbevertrags !";
         a.bild = BildWerbung;
     } else {
