@@ -2,8 +2,10 @@
 // in ihren Grenzen, die Werbeeinnahmen passen zu den Verträgen, der Kader ist sortiert und frisch
 // berechnet, und es erscheint genau eine Meldung (wo vorgesehen keine oder die Frage dazu).
 #include "EreignisHilfe.h"
+#include "flow/Autoplay.h"
 
 #include <set>
+#include <sstream>
 
 using namespace torvane;
 
@@ -181,4 +183,18 @@ TEST(EreignisDurchlauf, AlleEreignisseVieleSaatenBleibenInDenGrenzen)
     EXPECT_EQ(p.fehler.size(), 0u);
     // Jede Nummer, die etwas zu sagen hat, hat es mindestens einmal gesagt.
     EXPECT_GE(gesehen.size(), 40u);
+}
+
+TEST(EreignisDurchlauf, AutomatSpieltEinGewaehltesEreignis)
+{
+    AutoplayOptionen o;
+    std::string fehler;
+    EXPECT_FALSE(AutoplayArgumente({"0", "--ereignis", "43"}, o, fehler));
+    ASSERT_TRUE(AutoplayArgumente({"0", "--ereignis", "2"}, o, fehler));
+    const std::string vorher = Pfade.Daten;
+    Pfade.Daten = TORVANE_QUELLEN "/daten/";
+    std::ostringstream aus, fehlerAus;
+    EXPECT_EQ(Autoplay(o, aus, fehlerAus), 0) << fehlerAus.str();
+    Pfade.Daten = vorher;
+    EXPECT_NE(aus.str().find("Versuchen Sie mit Geschick"), std::string::npos);
 }
