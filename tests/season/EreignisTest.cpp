@@ -180,27 +180,6 @@ TEST(Ereignis, StadionkomfortStrafeNurWennSieEtwasKostet)
               "\r\nSie haben das schönste Stadion im Land.\r\n1.111.111  € Prämie !\r\n\r\nWer´s wohl glaubt ?");
 }
 
-TEST(Ereignis, SpendenBleibenInDenGrenzen)
-{
-    Ereigniswelt();
-    Manager_& mg = S.Manager[0];
-    mg.Komfortpunkte = 100;
-    mg.Plaetze = 99800;
-    mg.Aktien = 19950;
-    Zuschauer ui;
-    Spiele(24);
-    EXPECT_EQ((std::vector<int>{mg.Komfortpunkte, mg.Plaetze, mg.Aktien, mg.Kontostand}),
-              (std::vector<int>{100, 100000, 20000, 1500000}));
-    mg.Komfortpunkte = 10;
-    mg.Plaetze = 1000;
-    mg.Aktien = 0;
-    Spiele(35);
-    EXPECT_EQ((std::vector<int>{mg.Komfortpunkte, mg.Plaetze, mg.Aktien, mg.Kontostand}),
-              (std::vector<int>{11, 1500, 100, 1750000}));
-    EXPECT_EQ(ui.letzte().text, "Ein Sponsor spendet: \r\n\r\n1 Komfortpunkt\r\n500 Stadionplätze\r\n250.000 "
-                                "€\r\n\r\n100 Torvane Aktien");
-}
-
 TEST(Ereignis, SponsorenVerdoppelnKuendigenUndFreieWerbung)
 {
     Ereigniswelt();
