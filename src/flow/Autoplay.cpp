@@ -10,6 +10,7 @@
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "match/Anzeige.h"
+#include "season/Ereignis.h"
 #include "season/Pleite.h"
 #include "season/Saisonende.h"
 
@@ -186,7 +187,8 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
     o.saisons = static_cast<int>(z);
     for (size_t i = 1; i < a.size(); ++i) {
         const std::string& k = a[i];
-        const bool mitWert = k == "--managers" || k == "--seed" || k == "--days" || k == "--load" || k == "--save";
+        const bool mitWert = k == "--managers" || k == "--seed" || k == "--days" || k == "--load" || k == "--save" ||
+                             k == "--ereignis";
         if (k == "--meldungen") {
             o.meldungen = true;
             continue;
@@ -222,6 +224,12 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
                 return false;
             }
             o.tage = static_cast<long>(z);
+        } else if (k == "--ereignis") {
+            if (!Ganzzahl(w, 1, 42, z)) {
+                fehler = "--ereignis erwartet 1..42.";
+                return false;
+            }
+            o.ereignis = static_cast<int>(z);
         } else if (k == "--load") {
             o.laden = w;
         } else {
@@ -233,7 +241,7 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
 
 int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
 {
-    Automat automat(aus, o.meldungen);
+    Automat automat(aus, o.meldungen || o.ereignis > 0);
     ZufallSetzen(o.saat);
     try {
         S = Spielstand{};
@@ -254,6 +262,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
         }
         automat.texte.clear();
         ZugOffen = true;
+        if (o.ereignis > 0) Ereignis(o.ereignis);
         const int anzahlManager = S.Spiel.ManagerHoch + 1;
 
         const long tageStart = GespielteTage;
@@ -326,7 +335,8 @@ int AutoplayAusfuehren(int argc, char** argv)
     if (!AutoplayArgumente(argumente, o, fehler)) {
         std::cerr << fehler << "\n"
                   << "Aufruf: torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
-                     "                          [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]\n";
+                     "                          [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]\n"
+                     "                          [--ereignis N]\n";
         return 2;
     }
     return Autoplay(o, std::cout, std::cerr);

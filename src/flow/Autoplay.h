@@ -3,6 +3,7 @@
 //
 //   torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]
 //                              [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]
+//                              [--ereignis N]   (Entwickler: Ereignis N gleich zu Beginn)
 #pragma once
 
 #include <cstdint>
@@ -25,6 +26,7 @@ struct AutoplayOptionen {
     // Sind alle Manager ausgeschieden, beginnt ein neues Spiel mit ebenso vielen Managern
     // (bei --load so vielen, wie der Spielstand hatte), bis das Ziel erreicht ist.
     bool neustart = true;
+    int ereignis = 0; // 1..42: dieses Ereignis zu Beginn für den ersten Manager, mit Meldungen
 };
 
 // Liest die Argumente nach "--autoplay". false mit fehler bei unbrauchbaren Angaben.

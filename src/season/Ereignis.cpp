@@ -1,7 +1,401 @@
 #include "season/Ereignis.h"
 
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "finance/Sponsoren.h"
+#include "finance/Vermoegen.h"
+#include "flow/Zug.h"
+#include "season/EreignisIntern.h"
+
+#include <algorithm>
+#include <cstdlib>
+
 namespace torvane {
 
-void Ereignis(int) {}
+std::function<int32_t(int32_t, int32_t)> EreignisZiehung;
+
+namespace ereignis {
+
+int32_t Z(int32_t von, int32_t bis) { return EreignisZiehung ? EreignisZiehung(von, bis) : Zufall(von, bis); }
+
+void Buchen(int64_t betrag)
+{
+    Manager_& mg = Akt();
+    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + betrag, "Kontostand");
+}
+
+std::string Betrag(int64_t x) { return Geldtext(static_cast<double>(x)) + Waehrung; }
+std::string Zahltext(int64_t x) { return Geldtext(static_cast<double>(x)); }
+
+int64_t RundeDurch(int64_t z, int64_t n)
+{
+    int64_t q = z / n;
+    int64_t r = z % n;
+    if (r < 0) {
+        r += n;
+        --q;
+    }
+    // q <= z/n < q + 1; r/n ist der Bruchteil.
+    if (2 * r > n || (2 * r == n && q % 2 != 0)) ++q;
+    return q;
+}
+
+void ManagerpunktAbziehen()
+{
+    Manager_& mg = Akt();
+    mg.Managerpunkte = std::max(1.0f, mg.Managerpunkte - 1.0f);
+}
+
+namespace {
+
+// Sitzplätze geändert: die Dauerkarten passen weiter ins Stadion.
+void DauerkartenAnpassen(Manager_& mg)
+{
+    mg.DauerkartenImVerkauf = std::clamp(mg.DauerkartenImVerkauf, 0, mg.Plaetze);
+    mg.DauerkartenVerkauft = std::clamp(mg.DauerkartenVerkauft, 0, mg.DauerkartenImVerkauf);
+}
+
+const char* Sponsorname(int liste, int index)
+{
+    if (liste == 0) {
+        if (index < 0 || index >= static_cast<int>(BandenSponsoren.size()))
+            BereichFehler("Sponsor", index, 0, BandenSponsoren.size() - 1);
+        return BandenSponsoren[static_cast<size_t>(index)];
+    }
+    if (index < 0 || index >= static_cast<int>(TrikotSponsoren.size()))
+        BereichFehler("Sponsor", index, 0, TrikotSponsoren.size() - 1);
+    return TrikotSponsoren[static_cast<size_t>(index)];
+}
+
+void Trainingsball(Ablauf& a)
+{
+    Manager_& mg = Akt();
+    if (Z(0, 1) == 1) {
+        a.kopf = "Hüpf Hüpf Roll Roll";
+        a.text = std::string(NL) + NL + "Ihnen kullerte ein Trainingsball zu !";
+        mg.Baelle = static_cast<uint8_t>(std::min(mg.Baelle + 1, 255));
+    } else {
+        a.kopf = "Knall Bumm Peng";
+        a.text = std::string(NL) + NL + "1 Trainingsball ging kaputt !";
+        if (mg.Baelle <= 1) {
+            // Ohne Bälle bleibt es bei null, statt im Byte nach oben zu springen.
+            mg.Baelle = 0;
+            mg.BaelleTechnik = 0;
+            mg.BaelleKonstitution = 0;
+            a.text += std::string(NL) + "Oh, keine Trainingbälle mehr. Schade Schade Schade !";
+        } else {
+            --mg.Baelle;
+            if (mg.BaelleTechnik > 0)
+                --mg.BaelleTechnik;
+            else if (mg.BaelleKonstitution > 0)
+                --mg.BaelleKonstitution;
+        }
+    }
+    a.bild = BildBall;
+}
+
+void Geldereignis(int n, Ablauf& a)
+{
+    std::string t = std::string(NL) + NL;
+    switch (n) {
+    case 3: {
+        const int64_t x = Z(1, 111) * 1000LL;
+        Buchen(x);
+        a.text = t + "Der Vorstand zahlt Ihnen eine Prämie" + NL + "von " + Betrag(x);
+        break;
+    }
+    case 4: {
+        const int64_t x = Z(1, 100) * 1000LL;
+        Buchen(-x);
+        a.text = std::string(NL) +
+                 "Wegen unüberlegten Transaktionen (man munkelt,das Management hielte sich Prostituierte), "
+                 "entstand dem Verein ein Schaden von " +
+                 Betrag(x);
+        a.bild = BildNichts;
+        break;
+    }
+    case 5: {
+        const int64_t x = Z(1, 50) * 1000LL;
+        Buchen(x);
+        a.text = t + "Durch Spielervermittlung erhalten Sie eine Prämie von " + Betrag(x);
+        break;
+    }
+    case 6: {
+        const int64_t x = Z(1, 100) * 10000LL;
+        Buchen(-x);
+        a.text = std::string(NL) +
+                 "Kreischende, Raufende und \"Hoppla\" Urinierende Fans im Stadion verursachten einen Schaden von " +
+                 Betrag(x) + NL + NL + "So kann´s gehn !";
+        break;
+    }
+    case 7: {
+        const int64_t x = Z(1, 100) * 1000LL;
+        Buchen(-x);
+        a.text = t + "Kosten für Polizeieinsatz " + Betrag(x);
+        break;
+    }
+    case 8: {
+        const int64_t x = Z(1, 100) * 1000LL;
+        Buchen(-x);
+        a.text = std::string(NL) +
+                 "Schadenersatzforderung der Stadtwerke für Beschädigung einer Staßenbahn und ferkelige "
+                 "Belästigungen alter Leute. Sie überweisen " +
+                 Betrag(x);
+        break;
+    }
+    case 11: {
+        const int64_t x = Z(1, 200) * 10000LL;
+        Buchen(x);
+        a.text = t + Betrag(x) + " Einnahme durch Tunierteilnahme !";
+        break;
+    }
+    case 12: {
+        const int64_t x = Z(1, 100) * 5000LL;
+        Buchen(-x);
+        a.text = t + " Durch Renovierungsarbeiten am Stadion entstanden  " + Betrag(x) + " kosten.";
+        break;
+    }
+    case 13: {
+        const int64_t x = Z(1, 500) * 1000LL;
+        Buchen(x);
+        a.text = t + Betrag(x) + " Gewinn durch erhöhte Mitgliedschaft !";
+        break;
+    }
+    case 14: {
+        const int64_t x = Z(1, 200) * 1000LL;
+        Buchen(-x);
+        a.text = " Der Rückgang von Vereinsmitgliedern wegen hoher Sterberate kostet Sie " + Betrag(x) +
+                 " !. WIR EMPFEHLEN: Ködern Sie die Leute mit niedrigen Beiträgen und legen Sie keine "
+                 "Vertragsdauer fest, so müssen die Nachkommen der Verstorbenen Mitglieder weiter an Sie "
+                 "bezahlen !";
+        break;
+    }
+    case 18:
+        Buchen(1000000);
+        a.text = std::string(NL) +
+                 "In der Jahreshauptversammlung wurde beschlossen, dem Verein für einen neuen Spieler 1.000.000 " +
+                 Waehrung + " in Worten Einemillion zukommen zu lassen !";
+        break;
+    default: break;
+    }
+}
+
+void SponsorVerdoppelt(Ablauf& a)
+{
+    Manager_& mg = Akt();
+    const int k = Z(1, 5);
+    Werbevertrag_& v = S.Werbevertraege[AktM()][k];
+    if (v.SpieleRest > 0) {
+        if (k > 4) return; // das Fernsehen verdoppelt nie
+        // Erst beide Werte prüfen, damit ein Überlauf nichts halb ändert.
+        const int32_t doppelt = Geld(2LL * v.Betrag, "Betrag");
+        mg.Werbeeinnahmen = Geld(static_cast<int64_t>(mg.Werbeeinnahmen) + v.Betrag, "Werbeeinnahmen");
+        v.Betrag = doppelt;
+        a.text = std::string(NL) + NL + Sponsorname(0, v.Sponsor) + NL + " verdoppelt die Einnahmen des Werbevertrags !";
+        a.bild = BildWerbung;
+    } else {
+        ManagerpunktAbziehen();
+        a.text = std::string(NL) + NL + "Sie haben noch Werbekapazitäten frei !" + NL +
+                 "(Das beeinträchtigt auch die Managerqualität !)";
+    }
+}
+
+void SponsorKuendigt(Ablauf& a)
+{
+    Manager_& mg = Akt();
+    auto& slots = S.Werbevertraege[AktM()];
+    const int k = Z(0, 8);
+    Werbevertrag_& v = slots[k];
+    if (v.SpieleGesamt > 0) {
+        a.text = std::string(NL) + "Hola, " + NL + Sponsorname(k <= 5 ? 0 : 1, v.Sponsor) + NL +
+                 "kündigt den Werbevertrag !";
+        if (k <= 5) mg.Werbeeinnahmen = std::max(0, Geld(static_cast<int64_t>(mg.Werbeeinnahmen) - v.Betrag));
+        v = slots[0];
+    } else {
+        ManagerpunktAbziehen();
+        a.text = std::string(NL) + NL + "Sie haben noch Werbekapazitäten frei !" + NL +
+                 "(Das beeinträchtigt u.a die Managerqualität !)";
+    }
+}
+
+void Stadionschaden(Ablauf& a)
+{
+    Manager_& mg = Akt();
+    const int64_t x = static_cast<int64_t>(Z(1, mg.Plaetze / 10)) * (5 - Liga());
+    int64_t plaetze = mg.Plaetze;
+    if (Z(0, 1) == 0) {
+        plaetze -= x;
+        a.text = std::string(NL) + NL + "Bei einem Stadionbrand wurden " + Zahltext(x) + " Plätze zerstört !";
+    } else {
+        const int64_t p = std::max<int64_t>(1, RundeDurch(x, 100));
+        plaetze -= RundeDurch(plaetze * p, 100);
+        a.text = std::string(NL) + "Aus Sicherheitsgründen wegen schechtem Zustand" + NL + "mußten " +
+                 std::to_string(p) + " % Ihres Stadions abgerissen werden !" + NL + "Üble Sache !";
+    }
+    if (plaetze <= 1) {
+        plaetze = 1000;
+        a.text = std::string(NL) + NL + "Ihr Stadion hat die größe einer Eizelle !?\?!!?" + NL + NL +
+                 "Deshalb vergrößert die Stadt es auf 1.000 Plätze.";
+    }
+    SETZE(mg.Plaetze, plaetze);
+    DauerkartenAnpassen(mg);
+}
+
+void Stadionkomfort(Ablauf& a)
+{
+    Manager_& mg = Akt();
+    const int s = Z(1, 5);
+    const int64_t l = 5 - Liga();
+    if (s <= 2) {
+        const int d = Z(1, static_cast<int32_t>(l * 3));
+        mg.Komfortpunkte = std::max(1, mg.Komfortpunkte - d);
+        a.text = std::string(NL) + NL + "Ihr Stadionkomfort ist um " + std::to_string(d) + " Punkte gefallen !";
+    } else if (s <= 4) {
+        if (mg.Komfortpunkte < l * 22) {
+            const int64_t f = (101 - mg.Komfortpunkte * l) * 10000;
+            // In den oberen Ligen wäre die "Strafe" sonst eine Zahlung an den Verein.
+            if (f > 0) {
+                Buchen(-f);
+                a.text = std::string(NL) + "Da Ihr Stadionkomfort zu gering ist und unter dem" + NL +
+                         "Standard liegt zahlen Sie " + Zahltext(f) + Waehrung + " Strafe !" + NL + NL +
+                         "Wir empfehlen den Stadionkomfort zu erhöhen oder Torvane zu beenden !";
+            }
+        } else {
+            Buchen(1000000);
+            a.text = std::string(NL) + "Ihr Stadionkomfort ist OPTIMAL" + NL + "1.000.000" + Waehrung + " Prämie !" +
+                     NL + NL + "Sehr gut, Weiter so !";
+        }
+    } else {
+        Buchen(1111111);
+        a.text = std::string(NL) + "Sie haben das schönste Stadion im Land." + NL + "1.111.111 " + Waehrung +
+                 " Prämie !" + NL + NL + "Wer´s wohl glaubt ?";
+    }
+    a.bild = BildKomfort;
+}
+
+void Spende(Ablauf& a, bool gross)
+{
+    Manager_& mg = Akt();
+    if (mg.Komfortpunkte < 100) ++mg.Komfortpunkte;
+    mg.Plaetze = std::min(mg.Plaetze + (gross ? 1000 : 500), 100000);
+    Buchen(gross ? 500000 : 250000);
+    mg.Aktien = static_cast<int16_t>(std::min(mg.Aktien + (gross ? 200 : 100), 20000));
+    a.text = std::string("Ein Sponsor spendet: ") + NL + NL + "1 Komfortpunkt" + NL;
+    if (gross)
+        a.text += std::string("1.000 Stadionplätze") + NL + "500.000" + Waehrung + NL + "200 Torvane Aktien";
+    else
+        a.text += std::string("500 Stadionplätze") + NL + "250.000" + Waehrung + NL + NL + "100 Torvane Aktien";
+}
+
+void ZahlenOderUeberraschen(Ablauf& a)
+{
+    const int64_t x = static_cast<int64_t>(Z(1, 100)) * (5 - Liga()) * 10000;
+    if (Frage(Akt().Name.text() + NL + "Drücke > Ja < und zahle " + Betrag(x) + NL +
+              "Drücke > Nein < und lass Dich Überraschen.")) {
+        Buchen(-x);
+        a.schlussmeldung = false;
+        return;
+    }
+    const int r = Z(1, 10);
+    Spielen(r <= 4 ? 17 : r <= 7 ? 21 : 15, a);
+}
+
+void Managerpunktehandel(Ablauf& a)
+{
+    Manager_& mg = Akt();
+    const int64_t c = Abschneiden(mg.Managerpunkte, "Managerpunkte") * 10000;
+    a.text = std::string(NL) + "Sie haben " + KommaText(mg.Managerpunkte, 3) + " Managerpunkt(e)" + NL + NL;
+    if (mg.Managerpunkte < 50.0f) {
+        mg.Managerpunkte += 5.0f;
+        Buchen(-c);
+        a.text += std::string("Sie bekommen 5 Managerpunkte") + NL + "und zahlen dafür " + Betrag(c);
+    } else {
+        mg.Managerpunkte -= 5.0f;
+        Buchen(c);
+        a.text += std::string("Sie bekommen 5 Managerpunkte abgezogen") + NL + "und bekommen dafür " + Betrag(c);
+    }
+}
+
+void Finanzamt(Ablauf& a)
+{
+    const int64_t v = BerechneVermoegen(AktM());
+    const int64_t b = Z(1, 2) == 1 ? v / 10000 : v / 1000;
+    const int64_t g = AbrundenAuf(static_cast<int64_t>(Z(1, 10)) * b, 3);
+    Buchen(g);
+    a.text = std::string(NL) + NL + "Durch kluge Vermögensanlagen beschert Ihnen" + NL + "Das Finanzamt " + Betrag(g);
+}
+
+} // namespace
+
+void Spielen(int n, Ablauf& a)
+{
+    switch (n) {
+    case 1: Trainingsball(a); break;
+    case 2:
+        a.kopf = "Torvane";
+        a.text = std::string(NL) +
+                 "Versuchen Sie mit Geschick und etwas Glück von der 4.Liga in die 1.Liga aufzusteigen und dabei "
+                 "diverse Internationale Wettbewerbe zu bestreiten.";
+        a.bild = BildSpielinfo;
+        break;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+    case 18: Geldereignis(n, a); break;
+    case 9:
+    case 10: SponsorVerdoppelt(a); break;
+    case 15: SponsorKuendigt(a); break;
+    case 16: SpielerVerkauft(a); break;
+    case 17: SpielerWeg(a); break;
+    case 19:
+    case 20: Managerzeugnis(a); break;
+    case 21: SpielerUmsonst(a); break;
+    case 22: Stadionschaden(a); break;
+    case 23: Stadionkomfort(a); break;
+    case 24: Spende(a, true); break;
+    case 25: ZahlenOderUeberraschen(a); break;
+    case 26: KursHoch(a); break;
+    case 27: KursRunter(a); break;
+    case 28: FanAktien(a); break;
+    case 29: Aktienlotterie(a); break;
+    case 30: Computerfehler(a); break;
+    case 31:
+    case 32: AngebotFuerSpieler(a); break;
+    case 33: Aktiengebuehr(a); break;
+    case 34: Aktienbonus(a); break;
+    case 35: Spende(a, false); break;
+    case 36: Managerpunktehandel(a); break;
+    case 37: Vereinskauf(a); break;
+    case 38: Aktienzuwachs(a); break;
+    case 39: AktienVerkaufen(a); break;
+    case 40: AktienAngebot(a); break;
+    case 41: BilligeAktien(a); break;
+    case 42: Finanzamt(a); break;
+    default: break;
+    }
+}
+
+} // namespace ereignis
+
+void Ereignis(int n)
+{
+    using namespace ereignis;
+    Ablauf a;
+    a.kopf = Akt().Name.text();
+    a.text = Anfangstext;
+    if (n == 0) n = Z(1, 42);
+    Spielen(n, a);
+    if (!a.schlussmeldung) return;
+    if (a.text.find("Ritz Ratz Rotz") != std::string::npos) a.bild = BildNichts;
+    Nachricht(a.kopf, a.text, a.art, 0, 0, a.bild);
+}
 
 } // namespace torvane

@@ -1,10 +1,25 @@
 // Zufällige Ereignisse rund um einen Spieltag.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+
 namespace torvane {
 
-// Ein Ereignis für AktManager: 0 zieht eines, 1..42 spielt genau dieses.
-// Noch ohne Inhalt; der Zugablauf ruft es schon an seinen beiden Stellen.
+// Ein Ereignis für AktManager: 0 zieht eines, 1..42 spielt genau dieses, jede andere
+// Zahl spielt keines und zeigt nur den Anfangstext.
 void Ereignis(int n);
+
+// Nur für Tests: liefert statt Zufall die Ziehungen der Ereignisse (leer: Zufall).
+extern std::function<int32_t(int32_t von, int32_t bis)> EreignisZiehung;
+
+// Bilder des Nachrichtenfensters, die die Ereignisse zeigen.
+constexpr int BildSpielinfo = 0;
+constexpr int BildNichts = 3;
+constexpr int BildBall = 5;
+constexpr int BildWerbung = 6;
+constexpr int BildZeugnis = 7;
+constexpr int BildStar = 8;
+constexpr int BildKomfort = 9;
 
 } // namespace torvane

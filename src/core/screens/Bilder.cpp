@@ -472,6 +472,10 @@ const std::map<QString, Zeichner>& Zeichnungen()
             Hintergrund(p, QColor(255, 236, 179));
             Pokal(p, QPointF(50, 52), 1.2);
         };
+        m[QStringLiteral("baelle")] = [](QPainter& p) { // Trainingsbälle im Netz
+            Hintergrund(p, Farbe::RasenHell);
+            for (const QPointF b : {QPointF(34, 62), QPointF(66, 62), QPointF(50, 36)}) Ball(p, b, 17);
+        };
         m[QStringLiteral("stadion")] = [](QPainter& p) { Stadion(p, false); };
         m[QStringLiteral("linke")] = [](QPainter& p) { Stadion(p, true); };
         m[QStringLiteral("manager")] = Manager;
@@ -532,7 +536,7 @@ QPixmap Bild(const QString& name, QSize groesse)
 QString NachrichtBildName(int bild)
 {
     static const char* const namen[] = {"ball",    "verletzung", "wunder",  "nichts",  "diskette",
-                                        "pokal",   "geld",       "zeugnis", "spieler", "sessel"};
+                                        "baelle",  "geld",       "zeugnis", "spieler", "sessel"};
     if (bild >= 0 && bild <= 9) return QString::fromLatin1(namen[bild]);
     if (bild >= 101 && bild <= 112) return QStringLiteral("trainer%1").arg(bild - 100);
     return {};

@@ -10,7 +10,7 @@
 
 namespace torvane {
 
-// Namen: "ball", "pokal", "stadion", "manager", "verletzung", "wunder", "nichts",
+// Namen: "ball", "baelle", "pokal", "stadion", "manager", "verletzung", "wunder", "nichts",
 // "diskette", "geld", "zeugnis", "spieler", "sessel", "pleite", "ausgang",
 // "ende", "systemcheck", "start", "linke", "hilfe", "info", "trainer1".."trainer12".
 QPixmap Bild(const QString& name, QSize groesse);
@@ -18,7 +18,7 @@ QPixmap Bild(const QString& name, QSize groesse);
 QStringList BildNamen();
 
 // Bild des Nachrichtenfensters zum Index der Regeln; leer bei negativem oder unbekanntem Index.
-//   0 Spiel, 1 Verletzung, 2 Wunderheilung, 3 nichts passiert, 4 Speichern, 5 Pokal,
+//   0 Spiel, 1 Verletzung, 2 Wunderheilung, 3 nichts passiert, 4 Speichern, 5 Trainingsbälle,
 //   6 Geld, 7 Managerzeugnis, 8 Spieler, 9 Stadionkomfort, 100 + n Sondertrainer n (1..12).
 QString NachrichtBildName(int bild);
 

@@ -22,6 +22,7 @@
 #include "match/screens/SpieltagFenster.h"
 #include "records/screens/RecordsFenster.h"
 #include "season/screens/EndeFrm.h"
+#include "season/screens/EreignisFotos.h"
 #include "season/screens/PleiteFrm.h"
 #include "squad/screens/KaderFenster.h"
 #include "tools/screens/HilfeFrm.h"
@@ -217,6 +218,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     fertig << RecordsBildschirmfotos(ordner);
     fertig << KaderBildschirmfotos(ordner);
     fertig << TrainingBankBildschirmfotos(ordner);
+    fertig << EreignisBildschirmfotos(ordner);
     return fertig;
 }
 

@@ -1,0 +1,233 @@
+// Ereignisse um Aktien und den ganzen Verein.
+#include "core/Fehler.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "finance/Vermoegen.h"
+#include "season/Ereignis.h"
+#include "season/EreignisIntern.h"
+#include "squad/Kader.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace torvane::ereignis {
+
+namespace {
+
+constexpr int AktienHoechst = 20000;
+
+void AktienSetzen(int64_t n) { Akt().Aktien = static_cast<int16_t>(std::clamp<int64_t>(n, 0, AktienHoechst)); }
+
+// Fragt im Nachrichtenfenster; true bei "Ja".
+bool JaGedrueckt(const Ablauf& a, const std::string& text)
+{
+    S.Befehl.clear();
+    Nachricht(a.kopf, text, "jein");
+    return S.Befehl == "Ja";
+}
+
+// Kauf von n Aktien zu je p; geliefert und bezahlt wird nur, was bis zur Obergrenze passt.
+void Kaufangebot(Ablauf& a, int64_t n, int64_t p)
+{
+    a.schlussmeldung = false;
+    if (p <= 0) {
+        Nachricht(a.kopf,
+                  std::string(NL) + NL +
+                      "Sie hätten billig Aktien kaufen können, aber Sie handeln ja nicht mit Aktien.",
+                  "Ok");
+        return;
+    }
+    if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie " + Zahltext(n) + " Aktien für je " + Zahltext(p) +
+                            Waehrung + " kaufen ?"))
+        return;
+    const int64_t geliefert = std::clamp<int64_t>(n, 0, AktienHoechst - Akt().Aktien);
+    Buchen(-geliefert * p);
+    AktienSetzen(Akt().Aktien + geliefert);
+}
+
+// Der Verein ist verkauft: Geld aufs Konto, Kader und Stadion sind weg.
+void VereinVerkauft(int64_t preis)
+{
+    const int m = AktM();
+    Manager_& mg = Akt();
+    Buchen(preis);
+    for (int i = mg.KaderAnzahl; i >= 1; --i) {
+        SpielerAbgeben(m, i);
+        Klang("laser");
+        Warte(Z(50, 200));
+    }
+    mg.KaderAnzahl = 0;
+    mg.Plaetze = 0;
+    mg.Komfortpunkte = 0;
+    mg.DauerkartenImVerkauf = 0;
+    mg.DauerkartenVerkauft = 0;
+    BerechneMannschaft(m, 2);
+}
+
+} // namespace
+
+void KursHoch(Ablauf& a)
+{
+    const int y = Z(1, 500);
+    SETZE(S.Spiel.Aktienkurs, static_cast<int64_t>(S.Spiel.Aktienkurs) + y);
+    a.text = std::string(NL) + "W a u !" + NL + NL + "Torvane Aktien um " + Zahltext(y) + Waehrung + " gestiegen.";
+}
+
+void KursRunter(Ablauf& a)
+{
+    const int y = Z(1, 500);
+    S.Spiel.Aktienkurs = std::max(100, S.Spiel.Aktienkurs - y);
+    a.text = std::string(NL) + "Huch !" + NL + NL + "Torvane Aktien um " + Zahltext(y) + Waehrung + " gefallen." +
+             NL + "Aber nie unter 100 €";
+}
+
+void FanAktien(Ablauf& a)
+{
+    const int n = Z(1, 20) * 100;
+    AktienSetzen(Akt().Aktien + n);
+    a.text = std::string(NL) + NL + "Ein besessener Fan schenkt Ihnen " + Zahltext(n) + " Torvane Aktien";
+}
+
+void Aktienlotterie(Ablauf& a)
+{
+    const int n = Z(1, 200) * 100;
+    if (n <= Akt().Aktien) {
+        Spielen(21, a);
+        return;
+    }
+    a.text = std::string(NL) + "Hätten Sie jetzt " + Zahltext(n - Akt().Aktien) + " Aktien mehr, " + NL +
+             "wären Sie um einen Spieler reicher." + NL + NL + "Aber, wer hat der hat !";
+}
+
+void Computerfehler(Ablauf& a)
+{
+    const int n = Z(1, 20) * 100;
+    if (Akt().Aktien == 0)
+        a.text = std::string(NL) + "Aktienpreis um 100 € gestiegen weil Sie keine Aktien haben." + NL + NL +
+                 "Vorher Aktien kaufen mein Lieber !";
+    else
+        a.text = std::string(NL) + NL + "Durch einen Computerfehler verloren Sie " + Zahltext(n) + " Torvane Aktien !";
+    SETZE(S.Spiel.Aktienkurs, static_cast<int64_t>(S.Spiel.Aktienkurs) + 100);
+    AktienSetzen(Akt().Aktien - n);
+}
+
+void Aktiengebuehr(Ablauf& a)
+{
+    const int64_t aktien = Akt().Aktien;
+    const int64_t f = (1000 - aktien) * 1000;
+    if (f > 0) {
+        Buchen(-f);
+        a.text = std::string(NL) + NL + "Halten Sie min. 1.000 Aktienanteile. Das spart Geld !" + NL + NL +
+                 "Sie zahlen " + Zahltext(f) + Waehrung;
+        return;
+    }
+    const int64_t r = (5 - Liga()) * 10;
+    const int64_t summe = (AktienHoechst - aktien) * r;
+    Buchen(-summe);
+    a.text = std::string(NL) + NL + std::to_string(r) + Waehrung + " für jede nicht gekaufte Aktie !" + NL +
+             Zahltext(summe) + Waehrung + " wurden abgebucht !";
+    if (aktien == AktienHoechst) a.text += std::string(NL) + NL + "Glück gehabt !";
+}
+
+void Aktienbonus(Ablauf& a)
+{
+    if (Akt().Aktien <= 999) {
+        a.text = std::string(NL) + NL + "Hätten Sie mehr Aktien, dann hätten Sie aber Grund zur Freude !";
+        return;
+    }
+    const int b = Z(1, 1000);
+    AktienSetzen(Akt().Aktien + b);
+    a.text = std::string(NL) + NL + Zahltext(b) + " Aktienanteile zu Ihren Gunsten.";
+    if (Akt().Aktien == AktienHoechst) a.text += std::string(NL) + "Der Pott ist voll !";
+}
+
+void Vereinskauf(Ablauf& a)
+{
+    a.schlussmeldung = false;
+    const int64_t v = BerechneVermoegen(AktM());
+    const int r = Z(1, 22);
+    // Ein Verein ohne Vermögen fände nur einen Käufer zu einem Preis unter null: dann das Aktienangebot.
+    if (r <= 4 && v > 0) {
+        Klang("userwarn", 1);
+        if (r == 1) {
+            const int64_t preis = RundeDurch((Z(25, 200) + 100LL) * v, 100);
+            Nachricht(a.kopf,
+                      std::string(NL) + NL + "Ein dahergelaufener Niemand legte " + Zahltext(preis) + Waehrung + NL +
+                          NL + "dem Vorstand auf den Tisch und kaufte den Verein." + NL + NL +
+                          "Aber keine Panik, mit viel Geld ein neuer Anfang !",
+                      "ok");
+            VereinVerkauft(preis);
+        } else {
+            const int64_t preis = RundeDurch((Z(-50, 200) + 100LL) * v, 100);
+            if (JaGedrueckt(a, std::string(NL) + NL + "Ein steinreicher Mensch möchte gerne" + NL + "für " +
+                                   Zahltext(preis) + Waehrung + " Ihren Verein Kaufen ?"))
+                VereinVerkauft(preis);
+        }
+        return;
+    }
+    const int64_t p = std::llabs(static_cast<int64_t>(Z(-75, 75)) * S.Spiel.Aktienkurs * 10);
+    if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie 1.000 Aktien für " + Zahltext(p) + Waehrung + " kaufen ?"))
+        return;
+    // Nur was bis zur Obergrenze passt, wird geliefert und anteilig bezahlt.
+    const int64_t geliefert = std::clamp<int64_t>(1000, 0, AktienHoechst - Akt().Aktien);
+    Buchen(-RundeDurch(p * geliefert, 1000));
+    AktienSetzen(Akt().Aktien + geliefert);
+}
+
+void Aktienzuwachs(Ablauf& a)
+{
+    const int64_t n = Akt().Aktien;
+    if (n <= 0) {
+        a.text = std::string(NL) + NL + "Keine Aktien, keine Prozente.";
+        return;
+    }
+    AktienSetzen(n + RundeDurch(n * 5, 100));
+    a.text = std::string(NL) + NL + "Ihre Aktienanteile sind um 5 % gestiegen.";
+}
+
+void AktienVerkaufen(Ablauf& a)
+{
+    a.schlussmeldung = false;
+    const int64_t n = Akt().Aktien;
+    if (n <= 0) {
+        Nachricht(a.kopf,
+                  std::string(NL) + NL +
+                      "Der Aktienverkauf scheiterte, da Sie anscheinend nicht fähig sind Aktien zu kaufen.",
+                  "ok");
+        ManagerpunktAbziehen();
+        return;
+    }
+    const int64_t p = RundeDurch((Z(-60, 50) + 100LL) * S.Spiel.Aktienkurs, 100);
+    if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie alle Aktienanteile für " + Zahltext(p) + Waehrung +
+                            " das Stück verkaufen ?"))
+        return;
+    Buchen(n * p);
+    AktienSetzen(0);
+}
+
+void AktienAngebot(Ablauf& a)
+{
+    if (Z(1, 2) == 1) {
+        AktienVerkaufen(a);
+        return;
+    }
+    const int64_t p = RundeDurch(static_cast<int64_t>(Z(40, 150)) * S.Spiel.Aktienkurs, 100);
+    const int64_t n = AbrundenAuf(static_cast<int64_t>(Z(1, 2000)), 1);
+    Kaufangebot(a, n, p);
+}
+
+void BilligeAktien(Ablauf& a)
+{
+    const int64_t n = AbrundenAuf(RundeDurch(Akt().Aktien, 10), 2);
+    const int64_t p = std::llabs(RundeDurch(static_cast<int64_t>(Z(-50, 200)) * S.Spiel.Aktienkurs, 100));
+    if (n > 0) {
+        Kaufangebot(a, n, p);
+        return;
+    }
+    a.schlussmeldung = false;
+    Nachricht(a.kopf,
+              std::string(NL) + NL + "Sie hätten billig Aktien kaufen können, aber Sie handeln ja nicht mit Aktien.",
+              "Ok");
+}
+
+} // namespace torvane::ereignis
