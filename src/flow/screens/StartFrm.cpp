@@ -1,6 +1,7 @@
 #include "flow/screens/StartFrm.h"
 
 #include "core/Oberflaeche.h"
+#include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/QtOberflaeche.h"
@@ -11,8 +12,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace torvane {
@@ -62,12 +65,24 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     StartKnopf->setVisible(false);
     connect(StartKnopf, &QPushButton::clicked, this, &TStartF::startKlick);
 
-    Eingabe = new QWidget(this);
-    Eingabe->setObjectName(QStringLiteral("Eingabe"));
-    Eingabe->setGeometry(256, 112, 284, 0);
-    Eingabe->setAttribute(Qt::WA_StyledBackground);
-    Eingabe->setStyleSheet(QStringLiteral("QWidget#Eingabe { background: white; border: 2px solid %1; border-radius: 10px; }")
-                               .arg(Hex(Farbe::RasenHell)));
+    SpielLaden = new QPushButton(QStringLiteral("Spiel laden"), this);
+    SpielLaden->setObjectName(QStringLiteral("SpielLaden"));
+    SpielLaden->setGeometry(Breite / 2 + 60, 278, 160, 30);
+    SpielLaden->setAutoDefault(false);
+    SpielLaden->setVisible(false);
+    connect(SpielLaden, &QPushButton::clicked, this, &TStartF::ladelisteZeigen);
+
+    // Weiße Tafel rechts vom Bild: die Eingabe der Manager oder die Liste der Spielstände.
+    auto tafel = [this](const QString& name, int hoehe) {
+        auto* t = new QWidget(this);
+        t->setObjectName(name);
+        t->setGeometry(256, 112, 284, hoehe);
+        t->setAttribute(Qt::WA_StyledBackground);
+        t->setStyleSheet(QStringLiteral("QWidget#%1 { background: white; border: 2px solid %2; border-radius: 10px; }")
+                             .arg(name, Hex(Farbe::RasenHell)));
+        return t;
+    };
+    Eingabe = tafel(QStringLiteral("Eingabe"), 0);
     Ueberschrift = Kopfzeile(QStringLiteral("1. Spieler"), Eingabe);
     Ueberschrift->setObjectName(QStringLiteral("Ueberschrift"));
     Ueberschrift->setGeometry(10, 10, 264, 30);
@@ -100,6 +115,44 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     connect(Zurueck, &QPushButton::clicked, this, &TStartF::zurueckKlick);
     connect(Weiter, &QPushButton::clicked, this, &TStartF::weiterKlick);
     Eingabe->setVisible(false);
+
+    Ladetafel = tafel(QStringLiteral("Ladetafel"), 250);
+    auto* ladeKopf = Kopfzeile(QStringLiteral("Spiel laden"), Ladetafel);
+    ladeKopf->setGeometry(10, 10, 264, 30);
+    Ladeliste = new QListWidget(Ladetafel);
+    Ladeliste->setObjectName(QStringLiteral("Ladeliste"));
+    Ladeliste->setGeometry(12, 48, 260, 150);
+    KeinSpielstand = new QLabel(QStringLiteral("Noch kein Spielstand gespeichert."), Ladetafel);
+    KeinSpielstand->setObjectName(QStringLiteral("KeinSpielstand"));
+    KeinSpielstand->setGeometry(20, 100, 244, 40);
+    KeinSpielstand->setAlignment(Qt::AlignCenter);
+    KeinSpielstand->setWordWrap(true);
+    LadenZurueck = new QPushButton(QStringLiteral("Zurück"), Ladetafel);
+    LadenZurueck->setObjectName(QStringLiteral("LadenZurueck"));
+    LadenZurueck->setGeometry(12, 206, 120, 30);
+    Laden = new QPushButton(QStringLiteral("Laden"), Ladetafel);
+    Laden->setObjectName(QStringLiteral("Laden"));
+    Laden->setGeometry(152, 206, 120, 30);
+    for (QPushButton* b : {Laden, LadenZurueck}) b->setAutoDefault(false);
+    connect(Ladeliste, &QListWidget::currentRowChanged, this, [this](int zeile) { Laden->setEnabled(zeile >= 0); });
+    connect(Ladeliste, &QListWidget::itemDoubleClicked, this, &TStartF::ladenKlick);
+    connect(Laden, &QPushButton::clicked, this, &TStartF::ladenKlick);
+    connect(LadenZurueck, &QPushButton::clicked, this, &TStartF::ladelisteSchliessen);
+    Ladetafel->setVisible(false);
+
+    // Enter drückt "Weiter" bzw. "Laden", solange eine der Tafeln den Fokus hat.
+    for (const auto taste : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* weiter = new QShortcut(QKeySequence(taste), Eingabe);
+        weiter->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(weiter, &QShortcut::activated, this, [this] {
+            if (Eingabe->isEnabled() && Weiter->isVisible() && Weiter->isEnabled()) weiterKlick();
+        });
+        auto* laden = new QShortcut(QKeySequence(taste), Ladetafel);
+        laden->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(laden, &QShortcut::activated, this, [this] {
+            if (Laden->isEnabled()) ladenKlick();
+        });
+    }
 
     Fortschritt = new QLabel(this);
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
@@ -138,6 +191,7 @@ void TStartF::vorspann()
     if (!isVisible()) return;
     Klang("bumm");
     StartKnopf->setVisible(true);
+    SpielLaden->setVisible(!LadenGesperrt());
     StartKnopf->setFocus();
     vorspannLaeuft_ = false;
 }
@@ -148,6 +202,7 @@ void TStartF::startKlick()
     VereinFeld->clear();
     for (const std::string& n : StartVereinsliste()) VereinFeld->addItem(Q(n));
     StartKnopf->setVisible(false);
+    SpielLaden->setVisible(false);
     Eingabe->setVisible(true);
     slotZeigen();
     // Die Eingabetafel klappt auf.
@@ -192,15 +247,53 @@ void TStartF::weiterKlick()
     accept();
 }
 
+void TStartF::ladelisteZeigen()
+{
+    StartKnopf->setVisible(false);
+    SpielLaden->setVisible(false);
+    Ladeliste->clear();
+    for (const std::string& n : SpielstandListe()) Ladeliste->addItem(Q(n) + QStringLiteral(".lig"));
+    KeinSpielstand->setVisible(Ladeliste->count() == 0);
+    Laden->setEnabled(false);
+    if (Ladeliste->count() > 0) Ladeliste->setCurrentRow(0);
+    Ladetafel->setVisible(true);
+    Ladeliste->setFocus();
+}
+
+void TStartF::ladenKlick()
+{
+    const QListWidgetItem* e = Ladeliste->currentItem();
+    if (!e || !Ladetafel->isVisible()) return;
+    const DiskFolge f = LadenKlick(ListenName(U(e->text())));
+    if (f == DiskFolge::MenueNeuUndSchliessen) {
+        geladen = true;
+        accept();
+        return;
+    }
+    // Nach der Ladefrage gilt die Sperre bis zum nächsten Start, auch bei "Nein".
+    if (LadenGesperrt()) ladelisteSchliessen();
+}
+
+void TStartF::ladelisteSchliessen()
+{
+    Ladetafel->setVisible(false);
+    StartKnopf->setVisible(true);
+    SpielLaden->setVisible(!LadenGesperrt());
+    StartKnopf->setFocus();
+}
+
 bool TStartF::ausfuehren()
 {
     beendenGewuenscht = false;
+    geladen = false;
     if (DurchsichtMoeglich()) setWindowOpacity(0.0);
     Kopf->move(0, 210);
     Untertitel->clear();
     Version->clear();
     Bild1->setVisible(false);
     StartKnopf->setVisible(false);
+    SpielLaden->setVisible(false);
+    Ladetafel->setVisible(false);
     Eingabe->setVisible(false);
     Eingabe->setEnabled(true);
     Eingabe->resize(Eingabe->width(), 0);
@@ -222,7 +315,11 @@ void TStartF::mouseDoubleClickEvent(QMouseEvent*)
 
 void TStartF::reject()
 {
-    // Escape und das Schließkreuz fragen wie der Doppelklick.
+    // Escape verlässt erst die Liste der Spielstände; sonst fragt es wie der Doppelklick.
+    if (Ladetafel->isVisible()) {
+        ladelisteSchliessen();
+        return;
+    }
     mouseDoubleClickEvent(nullptr);
 }
 
