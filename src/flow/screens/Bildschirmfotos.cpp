@@ -106,6 +106,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     StartF->Version->setText(QStringLiteral("V ") + QString::fromUtf8(ProgrammVersion));
     StartF->Bild1->setVisible(true);
     StartF->StartKnopf->setVisible(true);
+    StartF->SpielLaden->setVisible(true);
     Foto(StartF, ordner, QStringLiteral("02_start"), fertig);
     if (spiel) {
         // Die Ladeliste mit zwei Spielständen aus einem eigenen Ordner.
