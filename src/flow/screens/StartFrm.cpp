@@ -65,12 +65,18 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     StartKnopf->setVisible(false);
     connect(StartKnopf, &QPushButton::clicked, this, &TStartF::startKlick);
 
-    SpielLaden = new QPushButton(QStringLiteral("Spiel laden"), this);
-    SpielLaden->setObjectName(QStringLiteral("SpielLaden"));
-    SpielLaden->setGeometry(Breite / 2 + 60, 278, 160, 30);
-    SpielLaden->setAutoDefault(false);
+    // Knöpfe ohne Enter-Automatik: Enter gehört "Weiter" und "Laden" (unten).
+    auto knopf = [this](const QString& text, const QString& name, QWidget* eltern, QRect ort, void (TStartF::*klick)()) {
+        auto* b = new QPushButton(text, eltern);
+        b->setObjectName(name);
+        b->setGeometry(ort);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, klick);
+        return b;
+    };
+    SpielLaden = knopf(QStringLiteral("Spiel laden"), QStringLiteral("SpielLaden"), this,
+                       QRect(Breite / 2 + 60, 278, 160, 30), &TStartF::ladelisteZeigen);
     SpielLaden->setVisible(false);
-    connect(SpielLaden, &QPushButton::clicked, this, &TStartF::ladelisteZeigen);
 
     // Weiße Tafel rechts vom Bild: die Eingabe der Manager oder die Liste der Spielstände.
     auto tafel = [this](const QString& name, int hoehe) {
@@ -101,19 +107,11 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     VereinFeld->setInsertPolicy(QComboBox::NoInsert);
     VereinFeld->lineEdit()->setMaxLength(25);
     VereinFeld->setMaxVisibleItems(15);
-    Aktivieren = new QPushButton(Eingabe);
-    Aktivieren->setObjectName(QStringLiteral("Aktivieren"));
-    Aktivieren->setGeometry(12, 166, 260, 30);
-    Zurueck = new QPushButton(QStringLiteral("Zurück"), Eingabe);
-    Zurueck->setObjectName(QStringLiteral("Zurueck"));
-    Zurueck->setGeometry(12, 206, 120, 30);
-    Weiter = new QPushButton(QStringLiteral("Weiter"), Eingabe);
-    Weiter->setObjectName(QStringLiteral("Weiter"));
-    Weiter->setGeometry(152, 206, 120, 30);
-    for (QPushButton* b : {Aktivieren, Zurueck, Weiter}) b->setAutoDefault(false);
-    connect(Aktivieren, &QPushButton::clicked, this, &TStartF::aktivierenKlick);
-    connect(Zurueck, &QPushButton::clicked, this, &TStartF::zurueckKlick);
-    connect(Weiter, &QPushButton::clicked, this, &TStartF::weiterKlick);
+    Aktivieren = knopf(QString(), QStringLiteral("Aktivieren"), Eingabe, QRect(12, 166, 260, 30), &TStartF::aktivierenKlick);
+    Zurueck = knopf(QStringLiteral("Zurück"), QStringLiteral("Zurueck"), Eingabe, QRect(12, 206, 120, 30),
+                    &TStartF::zurueckKlick);
+    Weiter = knopf(QStringLiteral("Weiter"), QStringLiteral("Weiter"), Eingabe, QRect(152, 206, 120, 30),
+                   &TStartF::weiterKlick);
     Eingabe->setVisible(false);
 
     Ladetafel = tafel(QStringLiteral("Ladetafel"), 250);
@@ -127,17 +125,11 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     KeinSpielstand->setGeometry(20, 100, 244, 40);
     KeinSpielstand->setAlignment(Qt::AlignCenter);
     KeinSpielstand->setWordWrap(true);
-    LadenZurueck = new QPushButton(QStringLiteral("Zurück"), Ladetafel);
-    LadenZurueck->setObjectName(QStringLiteral("LadenZurueck"));
-    LadenZurueck->setGeometry(12, 206, 120, 30);
-    Laden = new QPushButton(QStringLiteral("Laden"), Ladetafel);
-    Laden->setObjectName(QStringLiteral("Laden"));
-    Laden->setGeometry(152, 206, 120, 30);
-    for (QPushButton* b : {Laden, LadenZurueck}) b->setAutoDefault(false);
+    LadenZurueck = knopf(QStringLiteral("Zurück"), QStringLiteral("LadenZurueck"), Ladetafel, QRect(12, 206, 120, 30),
+                         &TStartF::ladelisteSchliessen);
+    Laden = knopf(QStringLiteral("Laden"), QStringLiteral("Laden"), Ladetafel, QRect(152, 206, 120, 30), &TStartF::ladenKlick);
     connect(Ladeliste, &QListWidget::currentRowChanged, this, [this](int zeile) { Laden->setEnabled(zeile >= 0); });
     connect(Ladeliste, &QListWidget::itemDoubleClicked, this, &TStartF::ladenKlick);
-    connect(Laden, &QPushButton::clicked, this, &TStartF::ladenKlick);
-    connect(LadenZurueck, &QPushButton::clicked, this, &TStartF::ladelisteSchliessen);
     Ladetafel->setVisible(false);
 
     // Enter drückt "Weiter" bzw. "Laden", solange eine der Tafeln den Fokus hat.
