@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace torvane;
@@ -220,6 +221,15 @@ private slots:
         QVERIFY(TippGezeigt(SpielenF->Reihen[0].Meldung->toolTip()).startsWith(Roh + QStringLiteral("\n\n<b>")));
         QVERIFY(!SpielenF->Reihen[0].Meldung->text().contains(QStringLiteral("<u>")));
         SpielenF->hide();
+
+        // Das Tooltipfenster selbst bleibt HTML-fähig, sonst stünden die Masken roh darin.
+        QToolTip::showText(MainF->mapToGlobal(QPoint(20, 20)), TippWoertlich(Roh), MainF);
+        const QLabel* tipp = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("QTipLabel") && w->isVisible()) tipp = qobject_cast<QLabel*>(w);
+        QVERIFY(tipp);
+        QVERIFY(tipp->textFormat() != Qt::PlainText);
+        QToolTip::hideText();
     }
 
     // Escape schließt Tabelle und Spieltage aus dem Menü, aber nicht die Tabelle, die

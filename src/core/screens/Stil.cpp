@@ -67,13 +67,14 @@ void FensterEinrichten(QWidget* w, const QString& name, const QString& titel)
 namespace {
 
 // Beim ersten Zeigen (Polish) stellt jedes Schild ohne ausdrückliches Format auf reinen Text.
+// Nicht das Tooltipfenster: Tooltips mit Namen maskiert TippWoertlich.
 class WoertlichFilter : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* o, QEvent* e) override
     {
         if (e->type() == QEvent::Polish)
-            if (auto* l = qobject_cast<QLabel*>(o); l && l->textFormat() == Qt::AutoText)
+            if (auto* l = qobject_cast<QLabel*>(o); l && l->textFormat() == Qt::AutoText && l->windowType() != Qt::ToolTip)
                 l->setTextFormat(Qt::PlainText);
         return false;
     }
