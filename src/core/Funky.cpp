@@ -70,6 +70,14 @@ std::string RechtsText(std::string_view s, int n)
     return std::string(static_cast<size_t>(n - l), ' ') + std::string(s);
 }
 
+std::string OhneRandLeerzeichen(std::string_view s)
+{
+    const auto leer = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && leer(s.front())) s.remove_prefix(1);
+    while (!s.empty() && leer(s.back())) s.remove_suffix(1);
+    return std::string(s);
+}
+
 std::string LinksText(std::string_view s, int n)
 {
     const int l = static_cast<int>(Utf8Laenge(s));

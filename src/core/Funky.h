@@ -24,6 +24,8 @@ std::string Geldtext(double v);
 std::string MitteText(std::string_view s, int n);
 std::string RechtsText(std::string_view s, int n);
 std::string LinksText(std::string_view s, int n);
+// Ohne Leerzeichen und Tabs am Anfang und Ende: so geprüft sind "Jörg " und "Jörg" ein Name.
+std::string OhneRandLeerzeichen(std::string_view s);
 
 // --- Ordner, einmal beim Start festgelegt; immer mit "/" ---
 struct Pfade_ {

@@ -347,6 +347,17 @@ bool Vorhanden(const std::string& pfad)
     return fs::exists(PfadVon(pfad), ec);
 }
 
+// Zum Laden und Löschen der Name ohne Rand; nur wenn es allein die Datei mit Rand gibt
+// (von früher gespeichert), diese.
+std::string VorhandenerName(std::string_view text)
+{
+    std::string name = OhneRandLeerzeichen(text);
+    if (name.size() != text.size() && !Vorhanden(SpielstandPfad(name)) && NameSicher(text) &&
+        Vorhanden(SpielstandPfad(text)))
+        name = std::string(text);
+    return name;
+}
+
 } // namespace
 
 SpielstandLage LageBerechnen(int64_t nc, int64_t np, int64_t ns, int64_t textLaenge)
@@ -503,6 +514,12 @@ std::string SpielnameEingabe(std::string_view neu, std::string_view bisher)
     return std::string(bisher);
 }
 
+bool SpielnameZuLang(std::string_view name)
+{
+    // Dazu kommen ".lig" und beim Schreiben ".tmp"; Dateisysteme nehmen meist 255 Bytes.
+    return Utf8Laenge(name) > static_cast<size_t>(SpielnameHoechstlaenge) || name.size() > 240;
+}
+
 std::string SpielnameVorschlag()
 {
     if (!S.Spielname.empty()) return S.Spielname;
@@ -552,7 +569,8 @@ std::vector<std::string> SpielstandListe()
 
 DiskFolge SpeichernKlick(std::string_view text)
 {
-    const std::string name(text);
+    // "   " wäre sonst die Datei "   .lig" und eine leere Zeile in der Liste.
+    const std::string name = OhneRandLeerzeichen(text);
     if (!SpielnameErlaubt(name)) {
         FehlerMeldung(VerbotenText);
         return DiskFolge::ListeAuffrischen;
@@ -560,6 +578,10 @@ DiskFolge SpeichernKlick(std::string_view text)
     // Ein leerer Name ergäbe die Datei ".lig" und ein Spiel ohne Namen.
     if (name.empty()) {
         Hinweis("Leerer Dateiname.");
+        return DiskFolge::ListeAuffrischen;
+    }
+    if (SpielnameZuLang(name)) {
+        FehlerMeldung(ZuLangText);
         return DiskFolge::ListeAuffrischen;
     }
     const std::string f = SpielstandPfad(name);
@@ -579,7 +601,7 @@ DiskFolge LadenKlick(std::string_view text)
         Hinweis(SperrText);
         return DiskFolge::Bleiben;
     }
-    const std::string name(text);
+    const std::string name = VorhandenerName(text);
     if (!NameSicher(name)) {
         FehlerMeldung(name.empty() ? name + NL + NL + "Datei nicht vorhanden !" : std::string(VerbotenText));
         return DiskFolge::Bleiben;
@@ -603,7 +625,7 @@ DiskFolge LadenKlick(std::string_view text)
 
 DiskFolge LoeschenKlick(std::string_view text)
 {
-    const std::string name(text);
+    const std::string name = VorhandenerName(text);
     if (name.empty()) return DiskFolge::ListeAuffrischen;
     if (!NameSicher(name)) {
         FehlerMeldung(VerbotenText);

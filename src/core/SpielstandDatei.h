@@ -79,6 +79,10 @@ bool SpielnameErlaubt(std::string_view name);
 // Eingabe im Feld "Spielbezeichnung": der neue Text, wenn erlaubt, sonst die
 // Fehlermeldung und der zuletzt angenommene Text.
 std::string SpielnameEingabe(std::string_view neu, std::string_view bisher);
+// Längere Namen nimmt nicht jedes Dateisystem; das Eingabefeld lässt nicht mehr zu.
+constexpr int SpielnameHoechstlaenge = 100;
+constexpr const char* ZuLangText = "Die Spielbezeichnung ist zu lang (höchstens 100 Zeichen).";
+bool SpielnameZuLang(std::string_view name);
 // Spielname, sonst Name + " mit " + Vereinsname des ersten Managers.
 std::string SpielnameVorschlag();
 

@@ -52,6 +52,14 @@ void NameKopieren(KurzText<25>& ziel, const KurzText<25>& quelle)
     ziel.rohSetzen(roh);
 }
 
+// Ohne Rand gesetzt, auch nach dem Kürzen auf die Feldlänge (sonst bliebe ein Leerzeichen am Ende).
+template <int N>
+void OhneRandSetzen(KurzText<N>& ziel, std::string_view utf8)
+{
+    ziel = OhneRandLeerzeichen(utf8);
+    ziel = OhneRandLeerzeichen(ziel.text());
+}
+
 // Was ein früheres Spiel im Slot hinterlassen hat, gehört nicht in den neuen Manager.
 void SlotLeeren(int m, bool namenBehalten)
 {
@@ -226,6 +234,8 @@ void SpielAnlegenAbschliessen()
     ErneuereTrainer(1, 12);
 }
 
+void SpielAnlegenNachLaden() { S.Neuanlage = false; }
+
 bool NeuesSpielOhneBildschirm(const std::vector<std::pair<std::string, std::string>>& managerNameUndVerein)
 {
     const int n = static_cast<int>(managerNameUndVerein.size());
@@ -236,8 +246,8 @@ bool NeuesSpielOhneBildschirm(const std::vector<std::pair<std::string, std::stri
     for (const auto& [name, verein] : managerNameUndVerein) {
         KurzText<15> nt{};
         KurzText<25> vt{};
-        nt = name;
-        vt = verein;
+        OhneRandSetzen(nt, name);
+        OhneRandSetzen(vt, verein);
         roh.emplace_back(std::string(nt.roh()), std::string(vt.roh()));
     }
     if (const std::string fehler = AngabenPruefen(roh); !fehler.empty()) {
@@ -319,9 +329,10 @@ std::vector<std::string> StartVereinsliste()
 
 void StartFelderSpeichern(const std::string& name, const std::string& verein)
 {
+    // Nur Leerzeichen gilt als leer, "Jörg " als "Jörg": geprüft und gespeichert wird ohne Rand.
     Manager_& mg = S.Manager[S.Spiel.ManagerHoch];
-    mg.Name = name;
-    mg.Vereinsname = verein;
+    OhneRandSetzen(mg.Name, name);
+    OhneRandSetzen(mg.Vereinsname, verein);
 }
 
 void StartSpielerAktivieren(const std::string& name, const std::string& verein)

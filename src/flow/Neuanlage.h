@@ -37,6 +37,9 @@ bool SpielAnlegenBeginnen();
 // Nach dem Startbildschirm: Manager anlegen, Saison, Bilanz, Markt und Trainer;
 // zuletzt Neuanlage löschen. Die Schale ordnet danach die Fenster und baut das Menü.
 void SpielAnlegenAbschliessen();
+// Statt des Abschlusses, wenn auf dem Startbildschirm ein Spielstand geladen wurde:
+// der Spielstand ist vollständig, nur die Neuanlage endet.
+void SpielAnlegenNachLaden();
 // Das Ganze ohne Bildschirm mit 1..4 Paaren (Name, Verein). false, wenn die
 // Grunddaten fehlen oder die Angaben abgelehnt werden (mit der Meldung des Startbildschirms).
 bool NeuesSpielOhneBildschirm(const std::vector<std::pair<std::string, std::string>>& managerNameUndVerein);

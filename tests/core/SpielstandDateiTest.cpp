@@ -393,3 +393,49 @@ TEST_F(SpielstandDisk, LadenSperrtUndLoeschen)
     LoeschenKlick("../Liga");
     EXPECT_EQ(ui.texte(), std::vector<std::string>{VerbotenText});
 }
+
+TEST_F(SpielstandDisk, NamenOhneRandUndNichtZuLang)
+{
+    SkriptOberflaeche ui;
+    StandBauen(100, 50, 2);
+
+    // Nur Leerzeichen ist leer; mit Rand gespeichert heißt die Datei wie ohne.
+    SpeichernKlick("   ");
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Leerer Dateiname."});
+    SpeichernKlick(" Liga\t");
+    EXPECT_EQ(SpielstandListe(), std::vector<std::string>{"Liga"});
+    EXPECT_EQ(S.Spielname, "Liga");
+    ui.leeren();
+    ui.antworte("Abbrechen");
+    SpeichernKlick("Liga ");
+    EXPECT_EQ(ui.texte().size(), 1u);
+    EXPECT_TRUE(ui.enthaelt("Datei ist schon vorhanden."));
+
+    // Laden mit Rand findet "Liga"; eine alte Datei mit Rand bleibt erreichbar.
+    ui.antworte("Ja");
+    EXPECT_EQ(LadenKlick("  Liga "), DiskFolge::MenueNeuUndSchliessen);
+    EXPECT_EQ(S.Spielname, "Liga");
+    DateiSchreiben(pfad("Alt "), "x");
+    ui.antworte("Ja");
+    LoeschenKlick("Alt ");
+    EXPECT_FALSE(fs::exists(pfad("Alt ")));
+
+    // Höchstens 100 Zeichen, und nicht mehr Bytes, als ein Dateiname fasst.
+    ui.leeren();
+    std::string umlaute;
+    for (int i = 0; i < 100; ++i) umlaute += "ä";
+    std::string vieleBytes;
+    for (int i = 0; i < 81; ++i) vieleBytes += "語"; // 81 Zeichen, 243 Bytes
+    for (const std::string& zuLang : {std::string(101, 'x'), vieleBytes}) {
+        EXPECT_TRUE(SpielnameZuLang(zuLang));
+        SpeichernKlick(zuLang);
+    }
+    EXPECT_EQ(ui.texte(), (std::vector<std::string>{ZuLangText, ZuLangText}));
+    ui.leeren();
+    for (const std::string& passt : {std::string(100, 'x'), umlaute}) {
+        SpeichernKlick(passt);
+        EXPECT_TRUE(fs::exists(pfad(passt)));
+    }
+    EXPECT_TRUE(ui.texte().empty());
+    EXPECT_EQ(SpielstandListe().size(), 3u);
+}

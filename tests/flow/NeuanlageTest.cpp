@@ -420,3 +420,27 @@ TEST(NeuanlageStart, PruefungenUndBestaetigung)
     ui.antworte("Ok");
     EXPECT_TRUE(StartWeiter("Bert", "Verein 9"));
 }
+
+TEST(NeuanlageStart, RandLeerzeichenZaehlenNicht)
+{
+    SkriptOberflaeche ui;
+    S = Spielstand{};
+    S.Manager[0].Name = "Anna";
+    S.Manager[0].Vereinsname = "Verein 1";
+    S.Spiel.ManagerHoch = 1;
+    EXPECT_FALSE(StartWeiter("   ", "Verein 2"));
+    EXPECT_FALSE(StartWeiter("Anna ", "Verein 2"));
+    EXPECT_FALSE(StartWeiter("Bert", "\tVerein 1  "));
+    EXPECT_EQ(ui.texte(), (std::vector<std::string>{"Keine leeren Angaben !\r\n2. Spieler", "Name mehrfach vorhanden !",
+                                                    "Mannschaft mehrfach vorhanden !\r\nVerein 1"}));
+    // Gespeichert wird ohne Rand, auch wenn erst das Kürzen auf 15 Zeichen ihn freilegt.
+    StartSpielerAktivieren("Maximilian Ale x", " Verein 2 ");
+    EXPECT_EQ(S.Manager[1].Name.text(), "Maximilian Ale");
+    EXPECT_EQ(S.Manager[1].Vereinsname.text(), "Verein 2");
+
+    // Ohne Bildschirm gilt dasselbe.
+    ui.leeren();
+    EXPECT_FALSE(NeuesSpielOhneBildschirm({{"Anna", "Verein 1"}, {" Anna", "Verein 2"}}));
+    EXPECT_FALSE(NeuesSpielOhneBildschirm({{"  ", "Verein 1"}}));
+    EXPECT_EQ(ui.texte(), (std::vector<std::string>{"Name mehrfach vorhanden !", "Keine leeren Angaben !\r\n1. Spieler"}));
+}

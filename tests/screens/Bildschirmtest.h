@@ -4,6 +4,7 @@
 #include "core/Funky.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
+#include "core/screens/Stil.h"
 #include "match/screens/SpielenFrm.h"
 #include "match/screens/TabelleFrm.h"
 #include "season/screens/SaisonEndeFrm.h"
@@ -32,6 +33,7 @@ inline void TestUmgebung(const QTemporaryDir& ordner, QtOberflaeche& ui)
     OberflaecheSetzen(&ui);
     QtOberflaeche::tempo = 0.0;
     QtOberflaeche::nieZeigen = true;
+    TexteWoertlich(); // wie im Programm
 }
 
 inline bool Offen(const QWidget* w) { return w && w->isVisible(); }

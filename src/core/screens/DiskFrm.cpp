@@ -32,6 +32,7 @@ TDiskF::TDiskF(QWidget* eltern) : QDialog(eltern)
     beschriftung->setFont(Schrift(10, true));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaxLength(SpielnameHoechstlaenge);
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
 

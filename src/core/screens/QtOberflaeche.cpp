@@ -5,6 +5,7 @@
 #include "core/Variablen.h"
 #include "core/screens/MailFrm.h"
 #include "core/screens/RechnerFrm.h"
+#include "core/screens/Stil.h"
 
 #include <QAudioDevice>
 #include <QDir>
@@ -48,22 +49,26 @@ QWidget* Hauptfenster() { return gHaupt; }
 void HauptfensterSetzen(QWidget* w) { gHaupt = w; }
 QWidget* Spieltagfenster() { return gSpieltag; }
 void SpieltagfensterSetzen(QWidget* w) { gSpieltag = w; }
+// Gemerkt relativ zum Hauptfenster: bewegt es sich (Rahmen, Maximieren, Strg+W), wandert der Ort mit.
 void StandardOrtSetzen(QPoint global)
 {
-    gStandardOrt = global;
+    gStandardOrt = gHaupt ? gHaupt->mapFromGlobal(global) : global;
     gStandardOrtGesetzt = true;
 }
 QPoint StandardOrt()
 {
-    if (gStandardOrtGesetzt) return gStandardOrt;
-    if (gHaupt) return gHaupt->mapToGlobal(QPoint(0, 0));
-    return {0, 0};
+    const QPoint lokal = gStandardOrtGesetzt ? gStandardOrt : QPoint(0, 0);
+    return gHaupt ? gHaupt->mapToGlobal(lokal) : lokal;
 }
 void AmStandardOrt(QWidget* w)
 {
-    w->move(StandardOrt());
+    const QPoint ort = StandardOrt();
+    w->move(ort);
     w->show();
+    // Erst sichtbar kennt das Fenster seinen Rahmen; sonst steht es um den Rahmen versetzt.
+    if (w->pos() != ort) w->move(ort);
     w->raise();
+    w->activateWindow();
 }
 
 // --- Einstellungen für Tests ---
@@ -266,6 +271,7 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
                                                                     : QMessageBox::Information;
     QWidget* eltern = Hauptfenster() ? Hauptfenster() : hauptfenster;
     QMessageBox box(icon, QStringLiteral("Torvane"), Zeilen(text), k, eltern);
+    box.setTextFormat(Qt::PlainText); // Namen und Spielstände stehen wörtlich im Text
     const std::pair<QMessageBox::StandardButton, const char*> beschriftung[] = {
         {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"}, {QMessageBox::Cancel, "Abbrechen"}, {QMessageBox::Ok, "OK"}};
     for (const auto& [knopf, text] : beschriftung)
@@ -298,7 +304,7 @@ void QtOberflaeche::warteAufBefehl(const std::string& erwartet)
 }
 
 // --- Anwendung ---
-SpielAnwendung::SpielAnwendung(int& argc, char** argv) : QApplication(argc, argv) {}
+SpielAnwendung::SpielAnwendung(int& argc, char** argv) : QApplication(argc, argv) { TexteWoertlich(); }
 
 bool SpielAnwendung::notify(QObject* empfaenger, QEvent* e)
 {

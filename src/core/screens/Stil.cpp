@@ -1,5 +1,7 @@
 #include "core/screens/Stil.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -60,6 +62,39 @@ void FensterEinrichten(QWidget* w, const QString& name, const QString& titel)
     w->setWindowTitle(titel);
     w->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     StilSetzen(w);
+}
+
+namespace {
+
+// Beim ersten Zeigen (Polish) stellt jedes Schild ohne ausdrückliches Format auf reinen Text.
+// Nicht das Tooltipfenster: Tooltips mit Namen maskiert TippWoertlich.
+class WoertlichFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Polish)
+            if (auto* l = qobject_cast<QLabel*>(o); l && l->textFormat() == Qt::AutoText && l->windowType() != Qt::ToolTip)
+                l->setTextFormat(Qt::PlainText);
+        return false;
+    }
+};
+
+} // namespace
+
+void TexteWoertlich()
+{
+    static QApplication* schon = nullptr;
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app || app == schon) return;
+    schon = app;
+    app->installEventFilter(new WoertlichFilter(app));
+}
+
+QString TippWoertlich(const QString& text)
+{
+    if (text.isEmpty()) return text;
+    return QStringLiteral("<p style=\"white-space:pre-wrap\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
 } // namespace torvane

@@ -37,4 +37,11 @@ QFont Schrift(int punkte, bool fett = false);
 // "#rrggbb" für Stylesheets.
 QString Hex(const QColor& c);
 
+// Namen tippen die Spieler selbst ("<u>Jörg</u>"); sie dürfen nie als HTML erscheinen.
+// Danach zeigt jedes Schild der Anwendung seinen Text wörtlich, außer es verlangt
+// ausdrücklich Qt::RichText (und maskiert dann selbst). Einmal je Anwendung.
+void TexteWoertlich();
+// Ein Tooltip, der genau diesen Text zeigt (Tooltips erkennen HTML sonst selbst).
+QString TippWoertlich(const QString& text);
+
 } // namespace torvane

@@ -2,6 +2,7 @@
 
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/DiskFrm.h"
@@ -36,6 +37,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
+
+#include <utility>
 
 namespace torvane {
 
@@ -107,8 +111,17 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     StartF->Version->setText(QStringLiteral("V ") + QString::fromUtf8(ProgrammVersion));
     StartF->Bild1->setVisible(true);
     StartF->StartKnopf->setVisible(true);
+    StartF->SpielLaden->setVisible(true);
     Foto(StartF, ordner, QStringLiteral("02_start"), fertig);
     if (spiel) {
+        // Die Ladeliste mit zwei Spielständen aus einem eigenen Ordner.
+        const QTemporaryDir saves;
+        const std::string save = std::exchange(Pfade.Save, U(saves.path()) + "/");
+        for (const char* n : {"Quirin mit SV Kickersdorf", "Saison 2"}) SpielstandDatei("save", SpielstandPfad(n));
+        StartF->ladelisteZeigen();
+        Foto(StartF, ordner, QStringLiteral("start_laden"), fertig);
+        StartF->ladelisteSchliessen();
+        Pfade.Save = save;
         const int mh = S.Spiel.ManagerHoch;
         StartF->startKlick();
         StartF->aktivierenKlick();
@@ -150,6 +163,17 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     Foto(MenuF, ordner, QStringLiteral("07_menu_sonstiges"), fertig);
     MenuF->spielfreiZeigen(QStringLiteral("Berta"));
     Foto(MenuF, ordner, QStringLiteral("08_menu_spielfrei"), fertig);
+    if (spiel) {
+        // Getippte Namen erscheinen wörtlich, nie als HTML.
+        const Manager_ vorher = S.Manager[S.AktManager];
+        S.Manager[S.AktManager].Name = "<u>Jörg</u>&€";
+        S.Manager[S.AktManager].Vereinsname = "<i>FC</i> &amp; Co";
+        MenuF->menueAnzeigen();
+        MenuF->spielfreiZeigen(Q(S.Manager[S.AktManager].Name.text()));
+        Foto(MenuF, ordner, QStringLiteral("menu_name_roh"), fertig);
+        S.Manager[S.AktManager] = vorher;
+        MenuF->menueAnzeigen();
+    }
     MenuF->spielfreiVerbergen();
     Foto(LinkeF, ordner, QStringLiteral("09_seitenleiste"), fertig);
 

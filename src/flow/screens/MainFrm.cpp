@@ -185,7 +185,8 @@ bool TMainF::spielAnlegen()
     showMaximized();
     if (StartF && !StartF->ausfuehren()) return false;
 
-    SpielAnlegenAbschliessen();
+    if (StartF && StartF->geladen) SpielAnlegenNachLaden();
+    else SpielAnlegenAbschliessen();
     anordnen();
     MenueAnzeigen();
     if (LinkeF) LinkeF->show();

@@ -1,6 +1,7 @@
 #include "flow/screens/StartFrm.h"
 
 #include "core/Oberflaeche.h"
+#include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/QtOberflaeche.h"
@@ -11,8 +12,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace torvane {
@@ -62,12 +65,30 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     StartKnopf->setVisible(false);
     connect(StartKnopf, &QPushButton::clicked, this, &TStartF::startKlick);
 
-    Eingabe = new QWidget(this);
-    Eingabe->setObjectName(QStringLiteral("Eingabe"));
-    Eingabe->setGeometry(256, 112, 284, 0);
-    Eingabe->setAttribute(Qt::WA_StyledBackground);
-    Eingabe->setStyleSheet(QStringLiteral("QWidget#Eingabe { background: white; border: 2px solid %1; border-radius: 10px; }")
-                               .arg(Hex(Farbe::RasenHell)));
+    // Knöpfe ohne Enter-Automatik: Enter gehört "Weiter" und "Laden" (unten).
+    auto knopf = [this](const QString& text, const QString& name, QWidget* eltern, QRect ort, void (TStartF::*klick)()) {
+        auto* b = new QPushButton(text, eltern);
+        b->setObjectName(name);
+        b->setGeometry(ort);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, klick);
+        return b;
+    };
+    SpielLaden = knopf(QStringLiteral("Spiel laden"), QStringLiteral("SpielLaden"), this,
+                       QRect(Breite / 2 + 60, 278, 160, 30), &TStartF::ladelisteZeigen);
+    SpielLaden->setVisible(false);
+
+    // Weiße Tafel rechts vom Bild: die Eingabe der Manager oder die Liste der Spielstände.
+    auto tafel = [this](const QString& name, int hoehe) {
+        auto* t = new QWidget(this);
+        t->setObjectName(name);
+        t->setGeometry(256, 112, 284, hoehe);
+        t->setAttribute(Qt::WA_StyledBackground);
+        t->setStyleSheet(QStringLiteral("QWidget#%1 { background: white; border: 2px solid %2; border-radius: 10px; }")
+                             .arg(name, Hex(Farbe::RasenHell)));
+        return t;
+    };
+    Eingabe = tafel(QStringLiteral("Eingabe"), 0);
     Ueberschrift = Kopfzeile(QStringLiteral("1. Spieler"), Eingabe);
     Ueberschrift->setObjectName(QStringLiteral("Ueberschrift"));
     Ueberschrift->setGeometry(10, 10, 264, 30);
@@ -86,20 +107,44 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     VereinFeld->setInsertPolicy(QComboBox::NoInsert);
     VereinFeld->lineEdit()->setMaxLength(25);
     VereinFeld->setMaxVisibleItems(15);
-    Aktivieren = new QPushButton(Eingabe);
-    Aktivieren->setObjectName(QStringLiteral("Aktivieren"));
-    Aktivieren->setGeometry(12, 166, 260, 30);
-    Zurueck = new QPushButton(QStringLiteral("Zurück"), Eingabe);
-    Zurueck->setObjectName(QStringLiteral("Zurueck"));
-    Zurueck->setGeometry(12, 206, 120, 30);
-    Weiter = new QPushButton(QStringLiteral("Weiter"), Eingabe);
-    Weiter->setObjectName(QStringLiteral("Weiter"));
-    Weiter->setGeometry(152, 206, 120, 30);
-    for (QPushButton* b : {Aktivieren, Zurueck, Weiter}) b->setAutoDefault(false);
-    connect(Aktivieren, &QPushButton::clicked, this, &TStartF::aktivierenKlick);
-    connect(Zurueck, &QPushButton::clicked, this, &TStartF::zurueckKlick);
-    connect(Weiter, &QPushButton::clicked, this, &TStartF::weiterKlick);
+    Aktivieren = knopf(QString(), QStringLiteral("Aktivieren"), Eingabe, QRect(12, 166, 260, 30), &TStartF::aktivierenKlick);
+    Zurueck = knopf(QStringLiteral("Zurück"), QStringLiteral("Zurueck"), Eingabe, QRect(12, 206, 120, 30),
+                    &TStartF::zurueckKlick);
+    Weiter = knopf(QStringLiteral("Weiter"), QStringLiteral("Weiter"), Eingabe, QRect(152, 206, 120, 30),
+                   &TStartF::weiterKlick);
     Eingabe->setVisible(false);
+
+    Ladetafel = tafel(QStringLiteral("Ladetafel"), 250);
+    auto* ladeKopf = Kopfzeile(QStringLiteral("Spiel laden"), Ladetafel);
+    ladeKopf->setGeometry(10, 10, 264, 30);
+    Ladeliste = new QListWidget(Ladetafel);
+    Ladeliste->setObjectName(QStringLiteral("Ladeliste"));
+    Ladeliste->setGeometry(12, 48, 260, 150);
+    KeinSpielstand = new QLabel(QStringLiteral("Noch kein Spielstand gespeichert."), Ladetafel);
+    KeinSpielstand->setObjectName(QStringLiteral("KeinSpielstand"));
+    KeinSpielstand->setGeometry(20, 100, 244, 40);
+    KeinSpielstand->setAlignment(Qt::AlignCenter);
+    KeinSpielstand->setWordWrap(true);
+    LadenZurueck = knopf(QStringLiteral("Zurück"), QStringLiteral("LadenZurueck"), Ladetafel, QRect(12, 206, 120, 30),
+                         &TStartF::ladelisteSchliessen);
+    Laden = knopf(QStringLiteral("Laden"), QStringLiteral("Laden"), Ladetafel, QRect(152, 206, 120, 30), &TStartF::ladenKlick);
+    connect(Ladeliste, &QListWidget::currentRowChanged, this, [this](int zeile) { Laden->setEnabled(zeile >= 0); });
+    connect(Ladeliste, &QListWidget::itemDoubleClicked, this, &TStartF::ladenKlick);
+    Ladetafel->setVisible(false);
+
+    // Enter drückt "Weiter" bzw. "Laden", solange eine der Tafeln den Fokus hat.
+    for (const auto taste : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* weiter = new QShortcut(QKeySequence(taste), Eingabe);
+        weiter->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(weiter, &QShortcut::activated, this, [this] {
+            if (Eingabe->isEnabled() && Weiter->isVisible() && Weiter->isEnabled()) weiterKlick();
+        });
+        auto* laden = new QShortcut(QKeySequence(taste), Ladetafel);
+        laden->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(laden, &QShortcut::activated, this, [this] {
+            if (Laden->isEnabled()) ladenKlick();
+        });
+    }
 
     Fortschritt = new QLabel(this);
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
@@ -138,6 +183,7 @@ void TStartF::vorspann()
     if (!isVisible()) return;
     Klang("bumm");
     StartKnopf->setVisible(true);
+    SpielLaden->setVisible(!LadenGesperrt());
     StartKnopf->setFocus();
     vorspannLaeuft_ = false;
 }
@@ -148,6 +194,7 @@ void TStartF::startKlick()
     VereinFeld->clear();
     for (const std::string& n : StartVereinsliste()) VereinFeld->addItem(Q(n));
     StartKnopf->setVisible(false);
+    SpielLaden->setVisible(false);
     Eingabe->setVisible(true);
     slotZeigen();
     // Die Eingabetafel klappt auf.
@@ -192,15 +239,53 @@ void TStartF::weiterKlick()
     accept();
 }
 
+void TStartF::ladelisteZeigen()
+{
+    StartKnopf->setVisible(false);
+    SpielLaden->setVisible(false);
+    Ladeliste->clear();
+    for (const std::string& n : SpielstandListe()) Ladeliste->addItem(Q(n) + QStringLiteral(".lig"));
+    KeinSpielstand->setVisible(Ladeliste->count() == 0);
+    Laden->setEnabled(false);
+    if (Ladeliste->count() > 0) Ladeliste->setCurrentRow(0);
+    Ladetafel->setVisible(true);
+    Ladeliste->setFocus();
+}
+
+void TStartF::ladenKlick()
+{
+    const QListWidgetItem* e = Ladeliste->currentItem();
+    if (!e || !Ladetafel->isVisible()) return;
+    const DiskFolge f = LadenKlick(ListenName(U(e->text())));
+    if (f == DiskFolge::MenueNeuUndSchliessen) {
+        geladen = true;
+        accept();
+        return;
+    }
+    // Nach der Ladefrage gilt die Sperre bis zum nächsten Start, auch bei "Nein".
+    if (LadenGesperrt()) ladelisteSchliessen();
+}
+
+void TStartF::ladelisteSchliessen()
+{
+    Ladetafel->setVisible(false);
+    StartKnopf->setVisible(true);
+    SpielLaden->setVisible(!LadenGesperrt());
+    StartKnopf->setFocus();
+}
+
 bool TStartF::ausfuehren()
 {
     beendenGewuenscht = false;
+    geladen = false;
     if (DurchsichtMoeglich()) setWindowOpacity(0.0);
     Kopf->move(0, 210);
     Untertitel->clear();
     Version->clear();
     Bild1->setVisible(false);
     StartKnopf->setVisible(false);
+    SpielLaden->setVisible(false);
+    Ladetafel->setVisible(false);
     Eingabe->setVisible(false);
     Eingabe->setEnabled(true);
     Eingabe->resize(Eingabe->width(), 0);
@@ -222,7 +307,11 @@ void TStartF::mouseDoubleClickEvent(QMouseEvent*)
 
 void TStartF::reject()
 {
-    // Escape und das Schließkreuz fragen wie der Doppelklick.
+    // Escape verlässt erst die Liste der Spielstände; sonst fragt es wie der Doppelklick.
+    if (Ladetafel->isVisible()) {
+        ladelisteSchliessen();
+        return;
+    }
     mouseDoubleClickEvent(nullptr);
 }
 

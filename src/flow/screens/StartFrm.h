@@ -8,6 +8,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace torvane {
@@ -23,10 +24,16 @@ public:
     void aktivierenKlick();
     void zurueckKlick();
     void weiterKlick();
+    // "Spiel laden": die Liste der Spielstände statt der Eingabe; Laden nach den Regeln des Speicherbildschirms.
+    void ladelisteZeigen();
+    void ladenKlick();
+    void ladelisteSchliessen();
     // Modal zeigen; false, wenn die Spieler das Programm beenden wollen.
     bool ausfuehren();
 
     bool beendenGewuenscht = false;
+    // Ein Spielstand wurde geladen: kein neues Spiel anlegen.
+    bool geladen = false;
 
     QWidget* Kopf;
     QLabel *Titel, *Untertitel, *Version, *Bild1;
@@ -37,6 +44,11 @@ public:
     QComboBox* VereinFeld;
     QPushButton *Aktivieren, *Zurueck, *Weiter;
     QLabel* Fortschritt;
+    QPushButton* SpielLaden;
+    QWidget* Ladetafel;
+    QListWidget* Ladeliste;
+    QLabel* KeinSpielstand;
+    QPushButton *Laden, *LadenZurueck;
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;

@@ -144,6 +144,7 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
         r.Meldung = Schild(this, QStringLiteral("Meldung") + n, QRect(MeldungX, y - 1, Breite - MeldungX - 10, ZeilenHoehe - 1),
                            Schrift(7), Qt::AlignLeft | Qt::AlignVCenter);
         r.Meldung->setWordWrap(true);
+        r.Meldung->setTextFormat(Qt::RichText); // maskiert in zeilenMeldung
         r.Meldung->setStyleSheet(Tafelstil(r.Meldung->objectName(), QColor(255, 241, 118), Farbe::Tinte, 4));
         r.Meldung->setVisible(false);
         reihe->setVisible(false);
@@ -218,6 +219,7 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     HansDampf->setGeometry(rx, 246, rb, 28);
     HansDampf->setFont(Schrift(10, true));
     HansDampf->setFocusPolicy(Qt::NoFocus);
+    HansDampf->setToolTip(QStringLiteral("Der Ball läuft ohne Pausen; Tore und Vorfälle halten weiter an."));
     HansDampf->setStyleSheet(QStringLiteral("QCheckBox { color: white; spacing: 8px; }"
                                             "QCheckBox::indicator { width: 14px; height: 14px; background: white;"
                                             " border: 2px solid %1; border-radius: 3px; }"
@@ -333,7 +335,7 @@ void TSpielenF::zeileZeigen(int zeile, int spalte, int heim, int gast, const std
     if (!l) return;
     vereine_[static_cast<size_t>(zeile)] = {heim, gast};
     l->setText(Q(text));
-    l->setToolTip(spalte == 2 || spalte == 3 ? Q(text) : QString());
+    l->setToolTip(spalte == 2 || spalte == 3 ? TippWoertlich(Q(text)) : QString());
     zeileFaerben(zeile);
     sichtbar();
 }
@@ -373,8 +375,9 @@ void TSpielenF::zeilenMeldung(int zeile, const std::string& text)
     }
     const QString vorher = m->isVisible() ? m->text() : QString();
     m->setText(vorher.isEmpty() ? kurz : vorher + QStringLiteral("<br>") + kurz);
-    const QString tipp = m->isVisible() ? m->toolTip() : QString();
-    m->setToolTip(tipp.isEmpty() ? Zeilen(text) : tipp + QStringLiteral("\n\n") + Zeilen(text));
+    const QString tipp = m->isVisible() ? m->property("tippText").toString() : QString();
+    m->setProperty("tippText", tipp.isEmpty() ? Zeilen(text) : tipp + QStringLiteral("\n\n") + Zeilen(text));
+    m->setToolTip(TippWoertlich(m->property("tippText").toString()));
     m->setVisible(true);
     m->raise();
 }

@@ -196,9 +196,14 @@ void TTabelleF::closeEvent(QCloseEvent* e)
 {
     Weiter->setVisible(false);
     S.Befehl = "tabelleweiter";
-    QDialog::closeEvent(e);
+    // Nicht QDialog::closeEvent: es riefe reject() und damit close() im Schließen, das dann abbricht.
+    e->accept();
 }
 
-void TTabelleF::reject() { close(); }
+void TTabelleF::reject()
+{
+    // Escape schließt nur, wenn die Tabelle nicht auf das Weiter eines Spieltags wartet.
+    if (!Weiter->isVisible()) close();
+}
 
 } // namespace torvane
