@@ -61,6 +61,7 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
             Tafel(s1, QStringLiteral("Beste%1").arg(i + 1), QRect(436, 40 + i * 100, 152, 88));
         Beste[static_cast<size_t>(i)]->setToolTip(QString::fromUtf8(titel[i]));
         Beste[static_cast<size_t>(i)]->setWordWrap(true);
+        Beste[static_cast<size_t>(i)]->setTextFormat(Qt::RichText); // Namen maskiert beim Füllen
     }
     Seiten->addTab(s1, QStringLiteral("Liga"));
 
