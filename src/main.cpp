@@ -60,7 +60,7 @@ void HilfeZeigen()
               "  torvane --stumm               ohne Klänge\n"
               "  torvane --screenshots ORDNER  jedes Fenster mit Beispieldaten als PNG ablegen\n"
               "  torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
-              "          [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]\n"
+              "          [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]\n"
               "                                spielt ohne Bildschirm mit automatischen Managern"
               "  torvane --help                diese Hilfe");
 }

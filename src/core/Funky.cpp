@@ -120,4 +120,6 @@ void PfadeSetzen(const std::string& programmOrdner, const std::string& benutzerO
     if (!Beschreibbar(Pfade.Save) && !benutzerOrdner.empty()) Pfade.Save = MitSchraegstrich(benutzerOrdner) + "Save/";
 }
 
+void DatenOrdnerSetzen(const std::string& ordner) { Pfade.Daten = MitSchraegstrich(ordner); }
+
 } // namespace torvane

@@ -39,5 +39,7 @@ extern Pfade_ Pfade;
 // programmOrdner: Ordner der Programmdatei; benutzerOrdner: Ausweichort für Save/,
 // wenn der Programmordner nicht beschreibbar ist.
 void PfadeSetzen(const std::string& programmOrdner, const std::string& benutzerOrdner);
+// Grunddaten aus einem anderen Ordner (Testsaison des Editors, eigene Datensätze).
+void DatenOrdnerSetzen(const std::string& ordner);
 
 } // namespace torvane

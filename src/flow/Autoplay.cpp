@@ -50,6 +50,7 @@ struct Saisonbericht {
     std::array<std::string, 5> meister;  // Liga 1..4
     std::array<std::string, 5> pokale;   // Wettbewerb 1..4
     std::vector<Manager> manager;
+    std::vector<std::string> wechsel; // "Absteiger in die 2.Liga: a, b, c", in der Reihenfolge des Saisonendes
 };
 
 // Der Automat hinter allen Pforten: antwortet, merkt sich, was der Bericht braucht.
@@ -104,6 +105,20 @@ public:
             bericht.manager.push_back({mg.Name.text(), mg.Vereinsname.text(), mg.Liga, mg.Platz});
         }
     }
+    void tafelZeigen(const std::string&, const std::array<std::string, 3>& vereine,
+                     const std::array<std::string, 3>&) override
+    {
+        const int liga = S.Spiel.AnzeigeLiga;
+        if (liga >= 2 && liga <= 4) wechselMerken(std::string("Aufsteiger in die ") + LigaNamen[static_cast<size_t>(liga - 1)], vereine);
+    }
+    void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, bool) override
+    {
+        wechselMerken(ab1, vereine);
+    }
+    void wechselMerken(const std::string& was, const std::array<std::string, 3>& vereine)
+    {
+        bericht.wechsel.push_back(was + ": " + vereine[0] + ", " + vereine[1] + ", " + vereine[2]);
+    }
     void schliessen() override { berichtFertig = true; }
     bool berichtFertig = false;
 
@@ -133,6 +148,7 @@ public:
             const std::string& s = bericht.pokale[static_cast<size_t>(w)];
             aus_ << "  " << Wettbewerbsnamen[w] << ": " << (s.empty() ? "-" : s) << "\n";
         }
+        for (const auto& w : bericht.wechsel) aus_ << "  " << w << "\n";
         for (const auto& mb : bericht.manager) {
             aus_ << "  " << mb.name << " (" << mb.verein << "): " << LigaNamen.at(static_cast<size_t>(mb.liga))
                  << ", Platz " << mb.platz;
@@ -186,7 +202,8 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
     o.saisons = static_cast<int>(z);
     for (size_t i = 1; i < a.size(); ++i) {
         const std::string& k = a[i];
-        const bool mitWert = k == "--managers" || k == "--seed" || k == "--days" || k == "--load" || k == "--save";
+        const bool mitWert = k == "--managers" || k == "--seed" || k == "--days" || k == "--load" || k == "--save" ||
+                            k == "--daten";
         if (k == "--meldungen") {
             o.meldungen = true;
             continue;
@@ -224,6 +241,8 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
             o.tage = static_cast<long>(z);
         } else if (k == "--load") {
             o.laden = w;
+        } else if (k == "--daten") {
+            o.daten = w;
         } else {
             o.speichern = w;
         }
@@ -328,9 +347,10 @@ int AutoplayAusfuehren(int argc, char** argv)
     if (!AutoplayArgumente(argumente, o, fehler)) {
         std::cerr << fehler << "\n"
                   << "Aufruf: torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
-                     "                          [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]\n";
+                     "                          [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]\n";
         return 2;
     }
+    if (!o.daten.empty()) DatenOrdnerSetzen(o.daten);
     return Autoplay(o, std::cout, std::cerr);
 }
 
