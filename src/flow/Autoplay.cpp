@@ -113,7 +113,15 @@ public:
     }
     void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, bool) override
     {
+        if (ab1.rfind("Absteiger", 0) != 0) return;
         wechselMerken(ab1, vereine);
+        // Die Aufsteiger aus der Verbandsliga schon hier: endet das Spiel mit dem Abstieg
+        // des letzten Managers, zeigt das Saisonende sie nicht mehr.
+        if (S.Spiel.AnzeigeLiga != 4) return;
+        std::array<std::string, 3> auf;
+        for (int j = 0; j < 3; ++j)
+            if (73 + j <= S.Spiel.DeutscheHoch) auf[static_cast<size_t>(j)] = S.Mannschaft[73 + j].Name.text();
+        wechselMerken(std::string("Aufsteiger in die ") + LigaNamen[4], auf);
     }
     void wechselMerken(const std::string& was, const std::array<std::string, 3>& vereine)
     {

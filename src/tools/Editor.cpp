@@ -511,7 +511,7 @@ std::string TestsaisonBericht(const std::vector<std::string>& probleme, const st
         size_t e = ausgabe.find('\n', a);
         if (e == std::string::npos) e = ausgabe.size();
         const std::string z = Getrimmt(ausgabe.substr(a, e - a));
-        for (const char* k : {"Meister ", "Aufsteiger ", "Absteiger ", "Aufstieg "})
+        for (const char* k : {"Meister ", "Aufsteiger ", "Absteiger "})
             if (z.rfind(k, 0) == 0) b += z + "\n";
         a = e + 1;
     }

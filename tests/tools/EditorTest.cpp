@@ -439,7 +439,7 @@ TEST(Editor, TestsaisonMitDatenOrdner)
     const std::string b = TestsaisonBericht({}, aus.str(), err.str(), 0);
     EXPECT_EQ(b.rfind("Keine Probleme gefunden.\n\nMeister Bundesliga: ", 0), 0u) << b;
     for (const char* zeile : {"Absteiger in die 2.Liga: ", "Aufsteiger in die Bundesliga: ",
-                              "Absteiger in die Verbandsliga: ", "Aufstieg in die Oberliga: "})
+                              "Absteiger in die Verbandsliga: ", "Aufsteiger in die Oberliga: "})
         EXPECT_NE(b.find(zeile), std::string::npos) << zeile << "\n" << b;
     EXPECT_EQ(b.find("Pokal"), std::string::npos);
 

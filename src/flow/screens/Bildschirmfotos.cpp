@@ -20,6 +20,7 @@
 #include "match/screens/SpieltagFenster.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
+#include "tools/screens/EditorFrm.h"
 #include "tools/screens/HilfeFrm.h"
 #include "tools/screens/ProgrammInfoFrm.h"
 
@@ -209,6 +210,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     MainF->hide();
     // Die Fenster des Spieltags und des Saisonendes (mit eigenem Beispielspiel).
     fertig << SpieltagsBildschirmfotos(ordner);
+    fertig << EditorBildschirmfotos(ordner);
     return fertig;
 }
 

@@ -18,6 +18,7 @@
 #include "match/screens/SpieltagFenster.h"
 #include "season/screens/EndeFrm.h"
 #include "season/screens/PleiteFrm.h"
+#include "tools/screens/EditorFrm.h"
 #include "tools/screens/HilfeFrm.h"
 #include "tools/screens/ProgrammInfoFrm.h"
 
@@ -306,6 +307,7 @@ void FensterAnlegen()
     DiskF->ladenGesperrt = [] { MenuF->Disk->setVisible(false); };
     // Spieltag, Tabelle, Spieltage, Pokalspiele und Saisonende (hängt sich selbst ans Menü).
     SpieltagsfensterAnlegen(MainF);
+    EditorFensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });
