@@ -255,15 +255,6 @@ bool AllesLesen(Quelle&& quelle, Grunddaten& g, std::string* grund)
     return true;
 }
 
-std::optional<std::string> DateiInhalt(const std::string& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::string inhalt((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) return std::nullopt;
-    return inhalt;
-}
-
 void Uebernehmen(Grunddaten& g)
 {
     S.Spieler = std::move(g.Spieler);
@@ -287,6 +278,15 @@ Grunddaten Ausgang()
 }
 
 } // namespace
+
+std::optional<std::string> DateiInhalt(const std::string& pfad)
+{
+    std::ifstream f(pfad, std::ios::binary);
+    if (!f) return std::nullopt;
+    std::string inhalt((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    if (f.bad()) return std::nullopt;
+    return inhalt;
+}
 
 bool DatenLaden() { return DatenLaden(Pfade.Daten); }
 

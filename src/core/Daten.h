@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ bool DatenAusTextenLaden(const std::array<std::string, 6>& texte, std::string* g
 // am Spielstand ändert sich nichts.
 bool DateiPruefen(const std::string& name, const std::string& inhalt, std::string* grund = nullptr);
 
+// Der ganze Inhalt einer Datei; nullopt, wenn sie fehlt oder nicht lesbar ist.
+std::optional<std::string> DateiInhalt(const std::string& pfad);
 // Spieler.dat, Mansch.dat oder Nationen.dat als Einträge (je Eintrag seine Zeilen,
 // Windows-1252, ungekürzt; der Bonus einer Nation so, wie der Lader ihn speichert).
 // false mit Grund, wenn der Lader die Datei abwiese.

@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -48,15 +47,6 @@ std::string ZeichenFehler(const std::string& t)
             return ZeichensatzText + anfang.substr(Utf8Anfang(t, n - 1).size());
     }
     return ZeichensatzText;
-}
-
-std::optional<std::string> Lesen(const std::string& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) return std::nullopt;
-    return s;
 }
 
 const char* Dateiname(EditorListe l)
@@ -147,7 +137,7 @@ bool Editor::laden(EditorListe l)
     const std::string name = Dateiname(l);
     std::vector<std::vector<std::string>> roh;
     std::string grund = name + ": Datei fehlt";
-    const auto text = Lesen(Pfade.Daten + name);
+    const auto text = DateiInhalt(Pfade.Daten + name);
     if (!text || !DateiEintraegeLesen(name, *text, roh, &grund)) {
         FehlerMeldung("Die Datei kann nicht gelesen werden:" + std::string(NL) + grund);
         return false;
@@ -355,7 +345,7 @@ bool Editor::dateiSchreiben(const std::string& pfad)
         if (!ok) grund = "Die Datei kann nicht geschrieben werden.";
     }
     if (ok) {
-        const auto zurueck = Lesen(neu);
+        const auto zurueck = DateiInhalt(neu);
         ok = zurueck && *zurueck == text && DateiPruefen(name, *zurueck, &grund);
         if (!ok && grund.empty()) grund = "Die geschriebene Datei stimmt nicht.";
     }
@@ -425,7 +415,7 @@ std::vector<std::string> DatenProbleme(const std::string& ordner)
     std::vector<std::string> p;
     std::map<std::string, std::vector<std::vector<std::string>>> listen;
     for (const char* name : DatenDateien) {
-        const auto text = Lesen(o + name);
+        const auto text = DateiInhalt(o + name);
         std::string grund;
         if (!text) p.push_back(std::string(name) + ": Datei fehlt");
         else if (!DateiPruefen(name, *text, &grund)) p.push_back("Der Lader weist die Datei ab: " + grund);

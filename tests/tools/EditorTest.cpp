@@ -50,6 +50,12 @@ struct Datenkopie {
     std::string original(const char* n) const { return Inhalt(fs::path(TORVANE_QUELLEN "/daten") / n); }
 };
 
+struct EditorTest : ::testing::Test {
+    Datenkopie d;
+    SkriptOberflaeche ui;
+    Editor e;
+};
+
 // Gewählt ist Zeile z, Spalte s (die Auswahl muss gelingen).
 void Waehle(Editor& e, int z, int s) { ASSERT_TRUE(e.auswahl(z, s)) << z << "/" << s; }
 
@@ -64,11 +70,8 @@ bool Aendern(Editor& e, int z, int s, const std::string& text, int weiter = 0)
 } // namespace
 
 // Die ausgelieferten Dateien: Zählungen im Status, unverändert gespeichert byte-gleich.
-TEST(Editor, AusgelieferteDatenZaehlenUndByteGleichZurueck)
+TEST_F(EditorTest, AusgelieferteDatenZaehlenUndByteGleichZurueck)
 {
-    Datenkopie d;
-    SkriptOberflaeche ui;
-    Editor e;
     EXPECT_EQ(e.titel(), "");
     EXPECT_FALSE(e.speichern());
     EXPECT_TRUE(ui.enthaelt("Keine Speicherdefinition"));
@@ -109,11 +112,8 @@ TEST(Editor, AusgelieferteDatenZaehlenUndByteGleichZurueck)
 
 // Zellprüfung beim Vereinsnamen: 25 gegen 26 Zeichen, doppelte Namen, leere Zelle,
 // gesperrte Spalten; in Zeichen gezählt, nicht in Bytes.
-TEST(Editor, VereinsnamenPruefen)
+TEST_F(EditorTest, VereinsnamenPruefen)
 {
-    Datenkopie d;
-    SkriptOberflaeche ui;
-    Editor e;
     ASSERT_TRUE(e.listeWaehlen(EditorListe::Mannschaften));
     const std::string alt = e.zelle(3, 1);
 
@@ -150,11 +150,8 @@ TEST(Editor, VereinsnamenPruefen)
 }
 
 // Spielernamen: 15 Zeichen, gleicher Vor- und Nachname doppelt, gleicher Nachname erlaubt.
-TEST(Editor, SpielernamenPruefen)
+TEST_F(EditorTest, SpielernamenPruefen)
 {
-    Datenkopie d;
-    SkriptOberflaeche ui;
-    Editor e;
     ASSERT_TRUE(e.listeWaehlen(EditorListe::Spieler));
     const std::string vor2 = e.zelle(2, 1), nach2 = e.zelle(2, 2);
     const std::string vor1 = e.zelle(1, 1), nach1 = e.zelle(1, 2);
@@ -194,11 +191,8 @@ TEST(Editor, SpielernamenPruefen)
 // "Neuer Eintrag": in Liga 4 abgelehnt, in Liga 5 mit Liga "5" und Nation "D"; der Lader
 // nimmt die Datei an und ein neues Spiel beginnt damit. Zwei Einträge mit derselben
 // Zeilennummer als Namen blockieren das Speichern.
-TEST(Editor, NeuerVereinInLigaFuenf)
+TEST_F(EditorTest, NeuerVereinInLigaFuenf)
 {
-    Datenkopie d;
-    SkriptOberflaeche ui;
-    Editor e;
     ASSERT_TRUE(e.listeWaehlen(EditorListe::Mannschaften));
     Waehle(e, 70, 1);
     EXPECT_FALSE(e.neuerEintrag());
@@ -244,11 +238,8 @@ TEST(Editor, NeuerVereinInLigaFuenf)
 }
 
 // Ein neuer Spieler übernimmt Position und Nation der gewählten Zeile.
-TEST(Editor, NeuerSpielerUndNationen)
+TEST_F(EditorTest, NeuerSpielerUndNationen)
 {
-    Datenkopie d;
-    SkriptOberflaeche ui;
-    Editor e;
     ASSERT_TRUE(e.listeWaehlen(EditorListe::Spieler));
     Waehle(e, 5, 1);
     const std::string pos = e.zelle(5, 3), nat = e.zelle(5, 4);
@@ -293,11 +284,8 @@ TEST(Editor, NeuerSpielerUndNationen)
 
 // "Einfügen": nur in bearbeitbare Zellen, keine Zeilenumbrüche, nur Zeichen aus Windows-1252,
 // dieselben Prüfungen wie beim Tippen.
-TEST(Editor, EinfuegenPrueft)
+TEST_F(EditorTest, EinfuegenPrueft)
 {
-    Datenkopie d;
-    SkriptOberflaeche ui;
-    Editor e;
     ASSERT_TRUE(e.listeWaehlen(EditorListe::Mannschaften));
     const std::string alt = e.zelle(4, 1);
     Waehle(e, 4, 1);
@@ -328,11 +316,8 @@ TEST(Editor, EinfuegenPrueft)
 
 // Eine offene, ungültige Bearbeitung blockiert das Speichern; scheitert das Schreiben,
 // bleibt die alte Datei und der Benutzer erfährt es. Schließen fragt bei Änderungen.
-TEST(Editor, SpeichernSicher)
+TEST_F(EditorTest, SpeichernSicher)
 {
-    Datenkopie d;
-    SkriptOberflaeche ui;
-    Editor e;
     ASSERT_TRUE(e.listeWaehlen(EditorListe::Mannschaften));
     const std::string alt = e.zelle(2, 1);
     Waehle(e, 2, 1);
@@ -369,9 +354,8 @@ TEST(Editor, SpeichernSicher)
 
 // Die Prüfung eines Datenordners: die ausgelieferten Daten ohne Befund, kaputte Kopien
 // mit Namen des Problems; der Spielstand bleibt dabei unberührt.
-TEST(Editor, DatenProblemeFinden)
+TEST_F(EditorTest, DatenProblemeFinden)
 {
-    Datenkopie d;
     EXPECT_EQ(DatenProbleme(d.ordner.string()), std::vector<std::string>{});
 
     S = Spielstand{};
@@ -416,11 +400,8 @@ TEST(Editor, DatenProblemeFinden)
 
 // Die Testsaison ohne Bildschirm: "--daten" liest die Grunddaten aus dem Ordner; der
 // Bericht nennt Meister, Auf- und Absteiger.
-TEST(Editor, TestsaisonMitDatenOrdner)
+TEST_F(EditorTest, TestsaisonMitDatenOrdner)
 {
-    Datenkopie d;
-    SkriptOberflaeche ui;
-    Editor e;
     ASSERT_TRUE(e.listeWaehlen(EditorListe::Mannschaften));
     ASSERT_TRUE(Aendern(e, 1, 1, "FC Probelauf", 2));
     const fs::path test = d.ordner / "test";
