@@ -271,9 +271,10 @@ void Uebernehmen(Grunddaten& g)
 
 Grunddaten Ausgang()
 {
+    // DeutscheHoch immer aus dieser Datei: behielte ein neues Spiel den Wert des ersten
+    // Ladens, gälte nach einem neuen Verein der Liga 5 ein deutscher Verein als ausländisch.
     Grunddaten g;
     g.Mannschaft = S.Mannschaft;
-    g.DeutscheHoch = S.Spiel.DeutscheHoch;
     return g;
 }
 

@@ -81,20 +81,17 @@ TEST_F(EditorTest, AusgelieferteDatenZaehlenUndByteGleichZurueck)
         const char* datei;
         const char* titel;
         const char* status;
-        std::vector<std::string> kopf;
     };
     const Fall faelle[] = {
-        {EditorListe::Mannschaften, "Mansch.dat", "Mannschaften", "262 Mannschaften", {"Mannschaft", "Liga", "Nation"}},
+        {EditorListe::Mannschaften, "Mansch.dat", "Mannschaften", "262 Mannschaften"},
         {EditorListe::Spieler, "Spieler.dat", "Spieler",
-         "2600 Spieler - Torwächter: 260 - Verteidiger: 867 - Mittelfeld: 867 - Stürmer: 606",
-         {"Vorname", "Nachname", "Pos", "Nation"}},
-        {EditorListe::Nationen, "Nationen.dat", "Nationen", "25 Nationenn", {"Nation", "Kürzel", "Bonus"}},
+         "2600 Spieler - Torwächter: 260 - Verteidiger: 867 - Mittelfeld: 867 - Stürmer: 606"},
+        {EditorListe::Nationen, "Nationen.dat", "Nationen", "25 Nationenn"},
     };
     for (const Fall& f : faelle) {
         ASSERT_TRUE(e.listeWaehlen(f.l)) << f.datei;
         EXPECT_EQ(e.titel(), f.titel);
         EXPECT_EQ(e.status(), f.status);
-        EXPECT_EQ(e.kopf(), f.kopf);
         ui.leeren();
         ui.antworte("Ja");
         ASSERT_TRUE(e.speichern());
@@ -106,8 +103,6 @@ TEST_F(EditorTest, AusgelieferteDatenZaehlenUndByteGleichZurueck)
     // Die Umlaute kommen als UTF-8 an.
     ASSERT_TRUE(e.listeWaehlen(EditorListe::Mannschaften));
     EXPECT_EQ(e.zelle(84, 1), "SV Altötting");
-    EXPECT_EQ(e.zelle(1, 2), "1");
-    EXPECT_EQ(e.zelle(1, 3), "D");
 }
 
 // Zellprüfung beim Vereinsnamen: 25 gegen 26 Zeichen, doppelte Namen, leere Zelle,
@@ -193,6 +188,9 @@ TEST_F(EditorTest, SpielernamenPruefen)
 // Zeilennummer als Namen blockieren das Speichern.
 TEST_F(EditorTest, NeuerVereinInLigaFuenf)
 {
+    S = Spielstand{};
+    ASSERT_TRUE(DatenLaden()); // wie beim Programmstart, vor dem Bearbeiten
+    EXPECT_EQ(S.Spiel.DeutscheHoch, 96);
     ASSERT_TRUE(e.listeWaehlen(EditorListe::Mannschaften));
     Waehle(e, 70, 1);
     EXPECT_FALSE(e.neuerEintrag());
@@ -225,8 +223,7 @@ TEST_F(EditorTest, NeuerVereinInLigaFuenf)
     ui.antworte("Ja");
     ASSERT_TRUE(e.speichern());
 
-    S = Spielstand{};
-    ASSERT_TRUE(DatenLaden());
+    ASSERT_TRUE(DatenLaden()); // das nächste neue Spiel im selben Programmlauf
     EXPECT_EQ(S.Spiel.MannschaftHoch, 264);
     EXPECT_EQ(S.Spiel.DeutscheHoch, 96 + 2);
     EXPECT_EQ(S.Mannschaft[80].Name.text(), "TSV Neudorf");
@@ -392,8 +389,6 @@ TEST_F(EditorTest, DatenProblemeFinden)
     EXPECT_EQ(grund, "Mansch.dat: Datei fehlt");
     EXPECT_FALSE(DateiPruefen("Nationen.dat", "48\r\n", &grund));
     EXPECT_EQ(grund, "Nationen.dat, Zeile 1: Zahl außerhalb von 0 bis 47");
-    EXPECT_FALSE(DateiPruefen("Spieler.dat", "2\r\nA\r\nB\r\nT\r\nD\r\nE\r\n", &grund));
-    EXPECT_EQ(grund, "Spieler.dat, Zeile 7: Datei endet vorzeitig");
     EXPECT_FALSE(DateiPruefen("Nationen.dat", "1\r\nDeutschland\r\nD\r\n\r\n", &grund));
     EXPECT_EQ(grund, "Nationen.dat, Zeile 5: Datei endet vorzeitig");
 }

@@ -265,6 +265,8 @@ void TEditorF::testsaisonKlick()
 
 void TEditorF::closeEvent(QCloseEvent* e)
 {
+    // Eine offene Zelleingabe gilt noch: der Fokuswechsel übergibt sie dem Gitter.
+    if (Grid->state() == QAbstractItemView::EditingState) Grid->setFocus();
     if (editor.schliessen()) {
         BerichtF->hide();
         e->accept();
