@@ -266,7 +266,7 @@ void TEditorF::testsaisonKlick()
 void TEditorF::closeEvent(QCloseEvent* e)
 {
     // Eine offene Zelleingabe gilt noch: der Fokuswechsel übergibt sie dem Gitter.
-    if (Grid->state() == QAbstractItemView::EditingState) Grid->setFocus();
+    if (QWidget* w = QApplication::focusWidget(); w && w != Grid && Grid->isAncestorOf(w)) Grid->setFocus();
     if (editor.schliessen()) {
         BerichtF->hide();
         e->accept();
