@@ -220,7 +220,8 @@ bool Editor::zeilePruefen(int z, bool wiederherstellen, bool doppelte)
         else if (!zahl || std::stoi(b) < -128 || std::stoi(b) > 127) fehler = BonusText;
     }
     if (fehler.empty()) return true;
-    FehlerMeldung(fehler);
+    // Beim Prüfen der ganzen Liste ist es nicht die gewählte Zeile: sie nennen.
+    FehlerMeldung(wiederherstellen ? fehler : "Zeile " + Nr(z) + ": " + fehler);
     if (wiederherstellen && z == bearbeitet_ && vorher_.size() == r.size()) r = vorher_;
     return false;
 }

@@ -347,6 +347,17 @@ TEST_F(EditorTest, SpeichernSicher)
     EXPECT_NE(d.datei("Mansch.dat").find("FC Umbenannt\r\n1\r\nD\r\n"), std::string::npos);
     EXPECT_TRUE(e.schliessen()); // nichts mehr offen: keine Frage
     EXPECT_TRUE(ui.antworten.empty());
+
+    // Ein zu langer Name aus der Datei selbst (der Lader nimmt bis 20) blockiert das
+    // Speichern der Liste, und die Meldung nennt seine Zeile.
+    std::string sp = d.original("Spieler.dat");
+    sp.replace(sp.find("\r\nMario\r\n"), 9, "\r\nMariomariomarios\r\n");
+    std::ofstream(d.ordner / "Spieler.dat", std::ios::binary) << sp;
+    ASSERT_TRUE(e.listeWaehlen(EditorListe::Spieler));
+    ui.leeren();
+    ui.antworte("Ja");
+    EXPECT_FALSE(e.speichern());
+    EXPECT_EQ(ui.texte().back(), "Zeile 2: Ein Spielername darf nur max. 15 Zeichen haben.");
 }
 
 // Die Prüfung eines Datenordners: die ausgelieferten Daten ohne Befund, kaputte Kopien
