@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QtTest>
@@ -85,7 +86,15 @@ private slots:
         QCOMPARE(f.Grid->item(2, 0)->text(), alt);
         QCOMPARE(f.Grid->currentRow(), 3);
 
-        f.Grid->item(3, 0)->setText(QStringLiteral("FC Gitter"));
+        // Wirklich getippt: der Zelleditor übergibt beim Verlassen.
+        f.Grid->editItem(f.Grid->item(3, 0));
+        auto* eingabe = f.Grid->viewport()->findChild<QLineEdit*>();
+        QVERIFY(eingabe);
+        QTest::keyClick(eingabe, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(eingabe, QStringLiteral("FC Gitter"));
+        QTest::keyClick(eingabe, Qt::Key_Return);
+        QApplication::processEvents(); // die Übergabe kommt über die Ereignisschleife
+        QCOMPARE(Q(f.editor.zelle(4, 1)), QStringLiteral("FC Gitter"));
         f.Grid->setCurrentCell(79, 0);
         f.neuerEintragKlick();
         QCOMPARE(f.Grid->rowCount(), 263);
