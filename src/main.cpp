@@ -72,8 +72,10 @@ void HilfeZeigen()
               "  --days N                      (mit --autoplay) nach N Spieltagen aufhören\n"
               "  --load DATEI                  (mit --autoplay) einen Spielstand laden\n"
               "  --save DATEI                  (mit --autoplay) am Ende speichern\n"
+              "  --daten ORDNER                (mit --autoplay) die Spielwelt aus ORDNER lesen\n"
               "  --no-restart                  (mit --autoplay) kein neues Spiel, wenn alle pleite sind\n"
               "  --meldungen                   (mit --autoplay) die Meldungen des Spiels ausgeben\n"
+              "  --ereignis N                  (mit --autoplay, für Entwickler) Ereignis N gleich zu Beginn\n"
               "  --version                     die Version\n"
               "  --help                        diese Hilfe");
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <string_view>
 
 namespace torvane {
 
@@ -18,10 +19,22 @@ public:
 
     size_t rest() const { return d_.size() - pos_; }
 
+    // Warum das Lesen scheiterte, mit Zeile; für den Editor und die Testsaison.
+    std::string grund;
+    bool scheitern(const std::string& was)
+    {
+        if (grund.empty()) grund = "Zeile " + std::to_string(zeile_) + ": " + was;
+        return false;
+    }
+
     // Die ganze Zeile ohne Zeilenende; nullopt am Dateiende.
     std::optional<std::string> text()
     {
-        if (pos_ >= d_.size()) return std::nullopt;
+        if (pos_ >= d_.size()) {
+            ++zeile_;
+            scheitern("Datei endet vorzeitig");
+            return std::nullopt;
+        }
         size_t ende = pos_;
         while (ende < d_.size() && d_[ende] != '\r' && d_[ende] != '\n') ++ende;
         std::string z = d_.substr(pos_, ende - pos_);
@@ -34,11 +47,17 @@ public:
     // verwirft den Rest der Zeile.
     std::optional<int64_t> zahl()
     {
-        while (pos_ < d_.size() && (d_[pos_] == ' ' || d_[pos_] == '\t' || d_[pos_] == '\r' || d_[pos_] == '\n'))
+        while (pos_ < d_.size() && (d_[pos_] == ' ' || d_[pos_] == '\t' || d_[pos_] == '\r' || d_[pos_] == '\n')) {
+            if (d_[pos_] == '\n') ++zeile_;
             ++pos_;
+        }
         size_t p = pos_;
         auto w = ZahlLesen(d_, p);
-        if (!w) return std::nullopt;
+        if (!w) {
+            ++zeile_;
+            scheitern(pos_ >= d_.size() ? "Datei endet vorzeitig" : "keine Zahl");
+            return std::nullopt;
+        }
         pos_ = p;
         while (pos_ < d_.size() && d_[pos_] != '\r' && d_[pos_] != '\n') ++pos_;
         zeilenende();
@@ -63,12 +82,19 @@ public:
 private:
     void zeilenende()
     {
+        ++zeile_;
         if (pos_ < d_.size() && d_[pos_] == '\r') ++pos_;
         if (pos_ < d_.size() && d_[pos_] == '\n') ++pos_;
     }
     std::string d_;
     size_t pos_ = 0;
+    long zeile_ = 0;
 };
+
+std::string BereichText(int64_t von, int64_t bis)
+{
+    return "Zahl außerhalb von " + std::to_string(von) + " bis " + std::to_string(bis);
+}
 
 // Eine Textzeile, die nur eine Zahl im Bereich von..bis halten darf.
 std::optional<int64_t> ZahlAusText(Leser& l, int64_t von, int64_t bis)
@@ -77,31 +103,28 @@ std::optional<int64_t> ZahlAusText(Leser& l, int64_t von, int64_t bis)
     if (!t) return std::nullopt;
     size_t p = 0;
     auto w = Leser::ZahlLesen(*t, p);
-    if (!w || p != t->size() || *w < von || *w > bis) return std::nullopt;
-    return w;
+    if (!w || p != t->size()) l.scheitern("keine Zahl");
+    else if (*w < von || *w > bis) l.scheitern(BereichText(von, bis));
+    else return w;
+    return std::nullopt;
 }
 
 std::optional<int64_t> Zahl(Leser& l, int64_t von, int64_t bis)
 {
     auto w = l.zahl();
-    if (!w || *w < von || *w > bis) return std::nullopt;
+    if (w && (*w < von || *w > bis)) {
+        l.scheitern(BereichText(von, bis));
+        return std::nullopt;
+    }
     return w;
 }
 
 // Passt eine Anzahl von Einträgen aus je zeilen Zeilen überhaupt in den Rest der
 // Datei? Sonst ist sie vorzeitig zu Ende, bevor wir Speicher dafür anlegen.
-bool Platz(const Leser& l, int64_t anzahl, int zeilen)
+bool Platz(Leser& l, int64_t anzahl, int zeilen)
 {
-    return anzahl == 0 || static_cast<uint64_t>(anzahl) * static_cast<uint64_t>(zeilen) - 1 <= l.rest();
-}
-
-std::optional<Leser> Oeffnen(const std::string& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::string inhalt((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) return std::nullopt;
-    return Leser(std::move(inhalt));
+    if (anzahl == 0 || static_cast<uint64_t>(anzahl) * static_cast<uint64_t>(zeilen) - 1 <= l.rest()) return true;
+    return l.scheitern("Datei endet vorzeitig");
 }
 
 // Was geladen wird, entsteht erst hier und geht nur als Ganzes in den Spielstand.
@@ -116,7 +139,7 @@ struct Grunddaten {
     decltype(Spielstand::SpielSysteme) SpielSysteme{};
 };
 
-bool SpielerLesen(Leser l, Grunddaten& g)
+bool SpielerLesen(Leser& l, Grunddaten& g)
 {
     auto n = Zahl(l, 0, 10'000'000);
     if (!n || !Platz(l, *n, 4)) return false;
@@ -134,7 +157,7 @@ bool SpielerLesen(Leser l, Grunddaten& g)
     return true;
 }
 
-bool NationenLesen(Leser l, Grunddaten& g)
+bool NationenLesen(Leser& l, Grunddaten& g)
 {
     auto n = Zahl(l, 0, 47);
     if (!n) return false;
@@ -153,7 +176,7 @@ bool NationenLesen(Leser l, Grunddaten& g)
     return true;
 }
 
-bool VereineLesen(Leser l, Grunddaten& g)
+bool VereineLesen(Leser& l, Grunddaten& g)
 {
     auto n = Zahl(l, 0, 100'000);
     if (!n || !Platz(l, *n, 3)) return false;
@@ -177,7 +200,7 @@ bool VereineLesen(Leser l, Grunddaten& g)
 // Spielpläne: die Nummern müssen auf einen Platz des Plans zeigen, sonst
 // scheitert später mitten im Spieltag der Zugriff.
 template <class Plan>
-bool PlanLesen(Leser l, Plan& plan, int tage, int paarungen, int plaetze)
+bool PlanLesen(Leser& l, Plan& plan, int tage, int paarungen, int plaetze)
 {
     for (int t = 1; t <= tage; ++t)
         for (int p = 1; p <= paarungen; ++p)
@@ -189,7 +212,7 @@ bool PlanLesen(Leser l, Plan& plan, int tage, int paarungen, int plaetze)
     return true;
 }
 
-bool SystemeLesen(Leser l, Grunddaten& g)
+bool SystemeLesen(Leser& l, Grunddaten& g)
 {
     for (int s = 0; s <= 5; ++s)
         for (int e = 0; e <= 11; ++e)
@@ -201,30 +224,39 @@ bool SystemeLesen(Leser l, Grunddaten& g)
     return true;
 }
 
-} // namespace
-
-bool DatenLaden() { return DatenLaden(Pfade.Daten); }
-
-bool DatenLaden(const std::string& ordner)
+bool DateiLesen(std::string_view name, Leser& l, Grunddaten& g)
 {
-    Grunddaten g;
-    g.Mannschaft = S.Mannschaft;
-    g.DeutscheHoch = S.Spiel.DeutscheHoch;
-    const std::string o = ordner.empty() || ordner.back() == '/' ? ordner : ordner + "/";
+    if (name == "Spieler.dat") return SpielerLesen(l, g);
+    if (name == "Nationen.dat") return NationenLesen(l, g);
+    if (name == "Mansch.dat") return VereineLesen(l, g);
+    if (name == "Sptg.dat") return PlanLesen(l, g.Spieltage, 17, 9, 18);
+    if (name == "ChlSptg.dat") return PlanLesen(l, g.ChlSpieltage, 15, 8, 16);
+    if (name == "SpielSystem.dat") return SystemeLesen(l, g);
+    return l.scheitern("unbekannte Datei");
+}
 
-    auto datei = [&](const char* name, auto&& lesen) {
-        auto l = Oeffnen(o + name);
-        return l && lesen(std::move(*l));
-    };
-    const bool ok =
-        datei("Spieler.dat", [&](Leser l) { return SpielerLesen(std::move(l), g); }) &&
-        datei("Nationen.dat", [&](Leser l) { return NationenLesen(std::move(l), g); }) &&
-        datei("Mansch.dat", [&](Leser l) { return VereineLesen(std::move(l), g); }) &&
-        datei("Sptg.dat", [&](Leser l) { return PlanLesen(std::move(l), g.Spieltage, 17, 9, 18); }) &&
-        datei("ChlSptg.dat", [&](Leser l) { return PlanLesen(std::move(l), g.ChlSpieltage, 15, 8, 16); }) &&
-        datei("SpielSystem.dat", [&](Leser l) { return SystemeLesen(std::move(l), g); });
-    if (!ok) return false;
+// Liest die Dateien, die quelle liefert (nullopt: Datei fehlt), in g; beim ersten Fehler
+// false mit Dateiname und Grund.
+template <class Quelle>
+bool AllesLesen(Quelle&& quelle, Grunddaten& g, std::string* grund)
+{
+    for (const char* name : DatenDateien) {
+        auto inhalt = quelle(name);
+        if (!inhalt) {
+            if (grund) *grund = std::string(name) + ": Datei fehlt";
+            return false;
+        }
+        Leser l(std::move(*inhalt));
+        if (!DateiLesen(name, l, g)) {
+            if (grund) *grund = std::string(name) + ", " + l.grund;
+            return false;
+        }
+    }
+    return true;
+}
 
+void Uebernehmen(Grunddaten& g)
+{
     S.Spieler = std::move(g.Spieler);
     S.Spiel.SpielerHoch = static_cast<int32_t>(S.Spieler.hoch());
     S.Nation = g.Nation;
@@ -235,6 +267,78 @@ bool DatenLaden(const std::string& ordner)
     S.Spieltage = g.Spieltage;
     S.ChlSpieltage = g.ChlSpieltage;
     S.SpielSysteme = g.SpielSysteme;
+}
+
+Grunddaten Ausgang()
+{
+    // DeutscheHoch immer aus dieser Datei: behielte ein neues Spiel den Wert des ersten
+    // Ladens, gälte nach einem neuen Verein der Liga 5 ein deutscher Verein als ausländisch.
+    Grunddaten g;
+    g.Mannschaft = S.Mannschaft;
+    return g;
+}
+
+} // namespace
+
+std::optional<std::string> DateiInhalt(const std::string& pfad)
+{
+    std::ifstream f(pfad, std::ios::binary);
+    if (!f) return std::nullopt;
+    std::string inhalt((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    if (f.bad()) return std::nullopt;
+    return inhalt;
+}
+
+bool DatenLaden() { return DatenLaden(Pfade.Daten); }
+
+bool DatenLaden(const std::string& ordner, std::string* grund)
+{
+    Grunddaten g = Ausgang();
+    const std::string o = ordner.empty() || ordner.back() == '/' ? ordner : ordner + "/";
+    if (!AllesLesen([&](const char* name) { return DateiInhalt(o + name); }, g, grund)) return false;
+    Uebernehmen(g);
+    return true;
+}
+
+bool DatenAusTextenLaden(const std::array<std::string, 6>& texte, std::string* grund)
+{
+    Grunddaten g = Ausgang();
+    auto quelle = [&](const char* name) -> std::optional<std::string> {
+        for (size_t i = 0; i < DatenDateien.size(); ++i)
+            if (std::string_view(DatenDateien[i]) == name) return texte[i];
+        return std::nullopt;
+    };
+    if (!AllesLesen(quelle, g, grund)) return false;
+    Uebernehmen(g);
+    return true;
+}
+
+bool DateiPruefen(const std::string& name, const std::string& inhalt, std::string* grund)
+{
+    Grunddaten g;
+    Leser l(inhalt);
+    if (DateiLesen(name, l, g)) return true;
+    if (grund) *grund = name + ", " + l.grund;
+    return false;
+}
+
+bool DateiEintraegeLesen(const std::string& name, const std::string& inhalt,
+                         std::vector<std::vector<std::string>>& eintraege, std::string* grund)
+{
+    const int spalten = name == "Spieler.dat" ? 4 : name == "Mansch.dat" || name == "Nationen.dat" ? 3 : 0;
+    if (spalten == 0 || !DateiPruefen(name, inhalt, grund)) {
+        if (spalten == 0 && grund) *grund = name + ": keine Liste";
+        return false;
+    }
+    // Die Datei ist gut: ein zweiter Durchgang holt die Texte ungekürzt.
+    Leser l(inhalt);
+    const int64_t n = *l.zahl();
+    eintraege.assign(static_cast<size_t>(n), {});
+    for (auto& e : eintraege)
+        for (int s = 0; s < spalten; ++s)
+            e.push_back(name == "Nationen.dat" && s == 2
+                            ? std::to_string(static_cast<int8_t>(static_cast<uint8_t>(*l.zahl() & 0xFF)))
+                            : *l.text());
     return true;
 }
 

@@ -1,15 +1,36 @@
 // Die Grunddaten aus daten/: Spielerpool, Nationen, Vereine, Spielpläne, Spielsysteme.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace torvane {
 
+// Die sechs Dateien in der Reihenfolge, in der sie gelesen werden.
+inline constexpr std::array<const char*, 6> DatenDateien = {"Spieler.dat", "Nationen.dat", "Mansch.dat",
+                                                            "Sptg.dat",    "ChlSptg.dat",  "SpielSystem.dat"};
+
 // Liest die sechs Dateien in dieser Reihenfolge in den Spielstand. Beim ersten
 // Fehler gleich welcher Art: false, und im Spielstand hat sich nichts geändert
-// (der Aufrufer zeigt DatenFehlerText und beendet das Programm).
+// (der Aufrufer zeigt DatenFehlerText und beendet das Programm). grund nennt
+// dann Datei, Zeile und Art des Fehlers.
 bool DatenLaden();
-bool DatenLaden(const std::string& ordner);
+bool DatenLaden(const std::string& ordner, std::string* grund = nullptr);
+// Dasselbe aus den Inhalten der sechs Dateien (Reihenfolge wie DatenDateien).
+bool DatenAusTextenLaden(const std::array<std::string, 6>& texte, std::string* grund = nullptr);
+// Liest den Inhalt einer der sechs Dateien probeweise, wie der Lader es täte;
+// am Spielstand ändert sich nichts.
+bool DateiPruefen(const std::string& name, const std::string& inhalt, std::string* grund = nullptr);
+
+// Der ganze Inhalt einer Datei; nullopt, wenn sie fehlt oder nicht lesbar ist.
+std::optional<std::string> DateiInhalt(const std::string& pfad);
+// Spieler.dat, Mansch.dat oder Nationen.dat als Einträge (je Eintrag seine Zeilen,
+// Windows-1252, ungekürzt; der Bonus einer Nation so, wie der Lader ihn speichert).
+// false mit Grund, wenn der Lader die Datei abwiese.
+bool DateiEintraegeLesen(const std::string& name, const std::string& inhalt,
+                         std::vector<std::vector<std::string>>& eintraege, std::string* grund = nullptr);
 
 constexpr const char* DatenFehlerText = "Eine oder mehrere Programmdateien wurden nicht gefunden !";
 

@@ -178,4 +178,6 @@ std::string BenutzerOrdnerAusUmgebung()
     return {};
 }
 
+void DatenOrdnerSetzen(const std::string& ordner) { Pfade.Daten = MitSchraegstrich(ordner); }
+
 } // namespace torvane

@@ -47,6 +47,8 @@ extern Pfade_ Pfade;
 // Im Bauordner ist benutzerOrdner nur der Ausweichort für Save/, wenn der
 // Programmordner nicht beschreibbar ist.
 void PfadeSetzen(const std::string& programmOrdner, const std::string& benutzerOrdner);
+// Grunddaten aus einem anderen Ordner (Testsaison des Editors, eigene Datensätze).
+void DatenOrdnerSetzen(const std::string& ordner);
 
 // Vor jedem Schreiben in den Datenordner: ein installiertes Spiel kopiert die
 // mitgelieferten Daten erst jetzt in den Benutzerordner und liest fortan von dort.

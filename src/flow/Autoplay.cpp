@@ -51,6 +51,7 @@ struct Saisonbericht {
     std::array<std::string, 5> meister;  // Liga 1..4
     std::array<std::string, 5> pokale;   // Wettbewerb 1..4
     std::vector<Manager> manager;
+    std::vector<std::string> wechsel; // "Absteiger in die 2.Liga: a, b, c", in der Reihenfolge des Saisonendes
 };
 
 // Der Automat hinter allen Pforten: antwortet, merkt sich, was der Bericht braucht.
@@ -105,6 +106,28 @@ public:
             bericht.manager.push_back({mg.Name.text(), mg.Vereinsname.text(), mg.Liga, mg.Platz});
         }
     }
+    void tafelZeigen(const std::string&, const std::array<std::string, 3>& vereine,
+                     const std::array<std::string, 3>&) override
+    {
+        const int liga = S.Spiel.AnzeigeLiga;
+        if (liga >= 2 && liga <= 4) wechselMerken(std::string("Aufsteiger in die ") + LigaNamen[static_cast<size_t>(liga - 1)], vereine);
+    }
+    void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, bool) override
+    {
+        if (ab1.rfind("Absteiger", 0) != 0) return;
+        wechselMerken(ab1, vereine);
+        // Die Aufsteiger aus der Verbandsliga schon hier: endet das Spiel mit dem Abstieg
+        // des letzten Managers, zeigt das Saisonende sie nicht mehr.
+        if (S.Spiel.AnzeigeLiga != 4) return;
+        std::array<std::string, 3> auf;
+        for (int j = 0; j < 3; ++j)
+            if (73 + j <= S.Spiel.DeutscheHoch) auf[static_cast<size_t>(j)] = S.Mannschaft[73 + j].Name.text();
+        wechselMerken(std::string("Aufsteiger in die ") + LigaNamen[4], auf);
+    }
+    void wechselMerken(const std::string& was, const std::array<std::string, 3>& vereine)
+    {
+        bericht.wechsel.push_back(was + ": " + vereine[0] + ", " + vereine[1] + ", " + vereine[2]);
+    }
     void schliessen() override { berichtFertig = true; }
     bool berichtFertig = false;
 
@@ -134,6 +157,7 @@ public:
             const std::string& s = bericht.pokale[static_cast<size_t>(w)];
             aus_ << "  " << Wettbewerbsnamen[w] << ": " << (s.empty() ? "-" : s) << "\n";
         }
+        for (const auto& w : bericht.wechsel) aus_ << "  " << w << "\n";
         for (const auto& mb : bericht.manager) {
             aus_ << "  " << mb.name << " (" << mb.verein << "): " << LigaNamen.at(static_cast<size_t>(mb.liga))
                  << ", Platz " << mb.platz;
@@ -188,7 +212,7 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
     for (size_t i = 1; i < a.size(); ++i) {
         const std::string& k = a[i];
         const bool mitWert = k == "--managers" || k == "--seed" || k == "--days" || k == "--load" || k == "--save" ||
-                             k == "--ereignis";
+                             k == "--ereignis" || k == "--daten";
         if (k == "--meldungen") {
             o.meldungen = true;
             continue;
@@ -232,6 +256,8 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
             o.ereignis = static_cast<int>(z);
         } else if (k == "--load") {
             o.laden = w;
+        } else if (k == "--daten") {
+            o.daten = w;
         } else {
             o.speichern = w;
         }
@@ -335,10 +361,11 @@ int AutoplayAusfuehren(int argc, char** argv)
     if (!AutoplayArgumente(argumente, o, fehler)) {
         std::cerr << fehler << "\n"
                   << "Aufruf: torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
-                     "                          [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]\n"
+                     "                          [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]\n"
                      "                          [--ereignis N]\n";
         return 2;
     }
+    if (!o.daten.empty()) DatenOrdnerSetzen(o.daten);
     return Autoplay(o, std::cout, std::cerr);
 }
 

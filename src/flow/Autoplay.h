@@ -2,7 +2,7 @@
 // eine Zahl von Wettbewerbstagen, ohne zu warten. Für Spieler, Tests und Messungen.
 //
 //   torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]
-//                              [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]
+//                              [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]
 //                              [--ereignis N]   (Entwickler: Ereignis N gleich zu Beginn)
 #pragma once
 
@@ -22,6 +22,7 @@ struct AutoplayOptionen {
     long tage = -1;
     std::string laden;
     std::string speichern;
+    std::string daten; // Grunddaten aus diesem Ordner statt aus daten/
     bool meldungen = false; // jede Meldung des Spiels mit ausgeben
     // Sind alle Manager ausgeschieden, beginnt ein neues Spiel mit ebenso vielen Managern
     // (bei --load so vielen, wie der Spielstand hatte), bis das Ziel erreicht ist.

@@ -127,11 +127,11 @@ TEST(DatenLaden, AnzahlNullUndDeutscheHoch)
     ASSERT_TRUE(d.laden());
     EXPECT_EQ(S.Spiel.DeutscheHoch, 90);
 
-    // Ein wiederholtes Laden behält den zuerst gefundenen Wert und die übrigen Vereinsfelder.
+    // Ein wiederholtes Laden bestimmt DeutscheHoch neu und behält die übrigen Vereinsfelder.
     S.Mannschaft[5].Punkte = 42;
     d.dateien["Mansch.dat"] = Zeilen({"6", "a", "1", "D", "b", "1", "D", "c", "1", "D", "d", "1", "D", "e", "1", "D", "f", "1", "I"});
     ASSERT_TRUE(d.laden());
-    EXPECT_EQ(S.Spiel.DeutscheHoch, 90);
+    EXPECT_EQ(S.Spiel.DeutscheHoch, 5);
     EXPECT_EQ(S.Spiel.MannschaftHoch, 6);
     EXPECT_EQ(S.Mannschaft[5].Punkte, 42);
     EXPECT_EQ(S.Mannschaft[5].Name.text(), "e");

@@ -146,7 +146,7 @@ private slots:
     void neuerSpielerUndPleite()
     {
         MenuF->hauptKlick(3);
-        QVERIFY(!MenuF->K[20]->isEnabled()); // Ungebautes ist gesperrt
+        QVERIFY(MenuF->K[20]->isEnabled()); // der Editor
         QtOberflaeche::vorgaben.push_back("Ok");
         QTest::mouseClick(MenuF->K[18], Qt::LeftButton);
         QCOMPARE(S.Spiel.ManagerHoch, 2);

@@ -26,6 +26,7 @@
 #include "season/screens/EreignisFotos.h"
 #include "season/screens/PleiteFrm.h"
 #include "squad/screens/KaderFenster.h"
+#include "tools/screens/EditorFrm.h"
 #include "tools/screens/HilfeFrm.h"
 #include "tools/screens/ProgrammInfoFrm.h"
 
@@ -243,6 +244,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     fertig << KaderBildschirmfotos(ordner);
     fertig << TrainingBankBildschirmfotos(ordner);
     fertig << EreignisBildschirmfotos(ordner);
+    fertig << EditorBildschirmfotos(ordner);
     return fertig;
 }
 

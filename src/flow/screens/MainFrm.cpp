@@ -22,6 +22,7 @@
 #include "season/screens/EndeFrm.h"
 #include "squad/screens/KaderFenster.h"
 #include "season/screens/PleiteFrm.h"
+#include "tools/screens/EditorFrm.h"
 #include "tools/screens/HilfeFrm.h"
 #include "tools/screens/ProgrammInfoFrm.h"
 
@@ -315,6 +316,7 @@ void FensterAnlegen()
     RecordsFensterAnlegen(MainF);
     KaderFensterAnlegen(MainF);
     TrainingBankFensterAnlegen(MainF);
+    EditorFensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });

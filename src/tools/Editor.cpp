@@ -1,0 +1,519 @@
+#include "tools/Editor.h"
+
+#include "core/Cp1252.h"
+#include "core/Daten.h"
+#include "core/Funky.h"
+#include "core/Oberflaeche.h"
+#include "core/Variablen.h"
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <set>
+
+namespace torvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* VerbotenText = "Ändern verboten.";
+constexpr const char* SteuerzeichenText = "Zeilenumbrüche und Steuerzeichen sind nicht erlaubt.";
+constexpr const char* ZeichensatzText = "Dieses Zeichen kann in den Grunddaten nicht gespeichert werden: ";
+constexpr const char* BonusText = "Der Bonus muss eine ganze Zahl von -128 bis 127 sein.";
+
+std::string Getrimmt(const std::string& s)
+{
+    const size_t a = s.find_first_not_of(' ');
+    if (a == std::string::npos) return {};
+    return s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
+// Leer, wenn der Text so in eine Zeile der Datei passt; sonst die Meldung.
+// Ein Zeilenumbruch würde jeden folgenden Wert der Datei verschieben.
+std::string ZeichenFehler(const std::string& t)
+{
+    for (size_t i = 0; i < t.size(); ++i) {
+        const auto b = static_cast<unsigned char>(t[i]);
+        const bool c1 = b == 0xC2 && i + 1 < t.size() && static_cast<unsigned char>(t[i + 1]) <= 0x9F;
+        if (b < 0x20 || b == 0x7F || c1) return SteuerzeichenText;
+    }
+    if (Cp1252NachUtf8(Utf8NachCp1252(t)) == t) return {};
+    // Das erste Zeichen, das die Hin- und Rückwandlung nicht übersteht, nennen.
+    for (size_t n = 1; n <= Utf8Laenge(t); ++n) {
+        const std::string anfang = Utf8Anfang(t, n);
+        if (Cp1252NachUtf8(Utf8NachCp1252(anfang)) != anfang)
+            return ZeichensatzText + anfang.substr(Utf8Anfang(t, n - 1).size());
+    }
+    return ZeichensatzText;
+}
+
+const char* Dateiname(EditorListe l)
+{
+    switch (l) {
+    case EditorListe::Mannschaften: return "Mansch.dat";
+    case EditorListe::Spieler: return "Spieler.dat";
+    case EditorListe::Nationen: return "Nationen.dat";
+    default: return "";
+    }
+}
+
+std::string Nr(int z) { return std::to_string(z); }
+
+} // namespace
+
+// --- Anzeige ---
+
+std::vector<std::string> Editor::kopf() const
+{
+    switch (liste_) {
+    case EditorListe::Mannschaften: return {"Mannschaft", "Liga", "Nation"};
+    case EditorListe::Spieler: return {"Vorname", "Nachname", "Pos", "Nation"};
+    case EditorListe::Nationen: return {"Nation", "Kürzel", "Bonus"};
+    default: return {};
+    }
+}
+
+std::vector<int> Editor::breiten() const
+{
+    switch (liste_) {
+    case EditorListe::Mannschaften: return {165, 35, 40};
+    case EditorListe::Spieler: return {110, 110, 35, 40};
+    case EditorListe::Nationen: return {165, 50, 50};
+    default: return {};
+    }
+}
+
+std::string Editor::titel() const
+{
+    switch (liste_) {
+    case EditorListe::Mannschaften: return "Mannschaften";
+    case EditorListe::Spieler: return "Spieler";
+    case EditorListe::Nationen: return "Nationen";
+    default: return {};
+    }
+}
+
+std::string Editor::status() const
+{
+    const std::string n = Nr(zeilen());
+    switch (liste_) {
+    case EditorListe::Mannschaften: return n + " Mannschaften";
+    case EditorListe::Nationen: return n + " Nationenn";
+    case EditorListe::Spieler: {
+        std::map<std::string, int> pos;
+        for (const auto& r : werte_) ++pos[r[2]];
+        return n + " Spieler" + " - Torwächter: " + Nr(pos["T"]) + " - Verteidiger: " + Nr(pos["V"]) +
+               " - Mittelfeld: " + Nr(pos["M"]) + " - Stürmer: " + Nr(pos["S"]);
+    }
+    default: return {};
+    }
+}
+
+std::string Editor::zelle(int zeile, int spalte) const
+{
+    if (zeile < 1 || zeile > zeilen() || spalte < 1 || spalte > spalten()) return {};
+    return werte_[static_cast<size_t>(zeile - 1)][static_cast<size_t>(spalte - 1)];
+}
+
+bool Editor::spalteEditierbar(int spalte) const
+{
+    switch (liste_) {
+    case EditorListe::Mannschaften: return spalte == 1;
+    case EditorListe::Spieler: return spalte == 1 || spalte == 2;
+    // Das Kürzel nicht: Vereine und Spieler hängen an ihm.
+    case EditorListe::Nationen: return spalte == 1 || spalte == 3;
+    default: return false;
+    }
+}
+
+// --- Laden und Wechseln ---
+
+std::string Editor::datei() const { return Pfade.Daten + Dateiname(liste_); }
+
+bool Editor::laden(EditorListe l)
+{
+    const std::string name = Dateiname(l);
+    std::vector<std::vector<std::string>> roh;
+    std::string grund = name + ": Datei fehlt";
+    const auto text = DateiInhalt(Pfade.Daten + name);
+    if (!text || !DateiEintraegeLesen(name, *text, roh, &grund)) {
+        FehlerMeldung("Die Datei kann nicht gelesen werden:" + std::string(NL) + grund);
+        return false;
+    }
+    for (auto& r : roh)
+        for (auto& w : r) w = Cp1252NachUtf8(w);
+    werte_ = std::move(roh);
+    liste_ = l;
+    zeile_ = spalte_ = bearbeitet_ = 0;
+    vorher_.clear();
+    geaendert_ = false;
+    return true;
+}
+
+bool Editor::listeWaehlen(EditorListe l)
+{
+    if (geaendert_ && sichern(true) == Ausgang::Fehler) return false;
+    return laden(l);
+}
+
+// --- Prüfungen ---
+
+int Editor::deutsche() const
+{
+    int n = 0;
+    while (n < zeilen() && werte_[static_cast<size_t>(n)][2] == Heimatnation) ++n;
+    return n;
+}
+
+void Editor::zelleSetzen(const std::string& text)
+{
+    if (zeile_ < 1 || zeile_ > zeilen() || !spalteEditierbar(spalte_)) return;
+    std::string& w = werte_[static_cast<size_t>(zeile_ - 1)][static_cast<size_t>(spalte_ - 1)];
+    if (w == text) return;
+    w = text;
+    geaendert_ = true;
+}
+
+bool Editor::zelleVerlassen()
+{
+    if (zeile_ < 1 || zeile_ > zeilen() || spalte_ < 1 || spalte_ > spalten()) return true;
+    std::string& w = werte_[static_cast<size_t>(zeile_ - 1)][static_cast<size_t>(spalte_ - 1)];
+    w = Getrimmt(w);
+    if (!w.empty()) return true;
+    FehlerMeldung("Leereintrag in Zeile " + Nr(zeile_) + " gibt es nicht !");
+    return false;
+}
+
+// Eine Zeile gegen sich und alle anderen; bei einem Fehler die Meldung und, wenn
+// verlangt, die Werte vor der Bearbeitung zurück.
+bool Editor::zeilePruefen(int z, bool wiederherstellen, bool doppelte)
+{
+    if (z < 1 || z > zeilen()) return true;
+    auto& r = werte_[static_cast<size_t>(z - 1)];
+    std::string fehler;
+    for (int s = 1; s <= spalten() && fehler.empty(); ++s) {
+        if (!spalteEditierbar(s)) continue; // so geschrieben, wie es gelesen wurde
+        const std::string& w = r[static_cast<size_t>(s - 1)];
+        fehler = w.empty() ? "Leereintrag in Zeile " + Nr(z) + " gibt es nicht !" : ZeichenFehler(w);
+    }
+    auto gleich = [&](auto&& schluessel) {
+        for (int k = 1; k <= zeilen() && doppelte; ++k)
+            if (k != z && schluessel(werte_[static_cast<size_t>(k - 1)]) == schluessel(r)) return k;
+        return 0;
+    };
+    if (!fehler.empty()) {
+    } else if (liste_ == EditorListe::Mannschaften) {
+        if (Utf8Laenge(r[0]) > 25) fehler = "Ein Mannschaftsname darf nur max. 25 Zeichen haben.";
+        else if (const int k = gleich([](const auto& x) { return x[0]; }))
+            fehler = r[0] + NL + "Diese Mannschaft gibt es schon in Nr." + Nr(z) + " + " + Nr(k);
+    } else if (liste_ == EditorListe::Spieler) {
+        if (Utf8Laenge(r[0]) > 15 || Utf8Laenge(r[1]) > 15) fehler = "Ein Spielername darf nur max. 15 Zeichen haben.";
+        else if (const int k = gleich([](const auto& x) { return x[0] + " " + x[1]; }))
+            fehler = r[0] + " " + r[1] + NL + "Diesen Spieler gibt es schon in Nr." + Nr(z) + " + " + Nr(k);
+    } else if (liste_ == EditorListe::Nationen) {
+        const std::string& b = r[2];
+        const bool zahl = b.find_first_not_of("-0123456789") == std::string::npos && b.size() <= 4 &&
+                          b.find('-', 1) == std::string::npos && b != "-";
+        if (Utf8Laenge(r[0]) > 25) fehler = "Ein Nationenname darf nur max. 25 Zeichen haben.";
+        else if (!zahl || std::stoi(b) < -128 || std::stoi(b) > 127) fehler = BonusText;
+    }
+    if (fehler.empty()) return true;
+    // Beim Prüfen der ganzen Liste ist es nicht die gewählte Zeile: sie nennen.
+    FehlerMeldung(wiederherstellen ? fehler : "Zeile " + Nr(z) + ": " + fehler);
+    if (wiederherstellen && z == bearbeitet_ && vorher_.size() == r.size()) r = vorher_;
+    return false;
+}
+
+// Die offene Bearbeitung: erst die Zelle, dann ihre Zeile (mit Wiederherstellen).
+bool Editor::offeneZeilePruefen()
+{
+    if (!zelleVerlassen()) return false;
+    if (!zeilePruefen(bearbeitet_, true)) return false;
+    if (bearbeitet_ >= 1 && bearbeitet_ <= zeilen()) vorher_ = werte_[static_cast<size_t>(bearbeitet_ - 1)];
+    return true;
+}
+
+bool Editor::allesPruefen()
+{
+    if (!offeneZeilePruefen()) return false;
+    // Doppelte über eine Tabelle statt Zeile gegen Zeile: die Spielerliste ist lang.
+    std::map<std::string, int> erste;
+    for (int z = 1; z <= zeilen(); ++z) {
+        if (!zeilePruefen(z, false, false)) return false;
+        if (liste_ == EditorListe::Nationen) continue;
+        const auto& r = werte_[static_cast<size_t>(z - 1)];
+        const bool verein = liste_ == EditorListe::Mannschaften;
+        const std::string name = verein ? r[0] : r[0] + " " + r[1];
+        const auto [it, neu] = erste.emplace(name, z);
+        if (neu) continue;
+        FehlerMeldung(name + NL + (verein ? "Diese Mannschaft gibt es schon in Nr." : "Diesen Spieler gibt es schon in Nr.") +
+                      Nr(z) + " + " + Nr(it->second));
+        return false;
+    }
+    return true;
+}
+
+bool Editor::auswahl(int zeile, int spalte)
+{
+    if (liste_ == EditorListe::Keine || zeile < 1 || zeile > zeilen() || spalte < 1 || spalte > spalten())
+        return false;
+    if (!zelleVerlassen()) return false;
+    if (!spalteEditierbar(spalte)) {
+        FehlerMeldung(VerbotenText);
+        return false;
+    }
+    if (zeile != bearbeitet_) {
+        zeilePruefen(bearbeitet_, true); // abgelehnt: alte Werte zurück, die Auswahl geht trotzdem weiter
+        bearbeitet_ = zeile;
+        vorher_ = werte_[static_cast<size_t>(zeile - 1)];
+    }
+    zeile_ = zeile;
+    spalte_ = spalte;
+    return true;
+}
+
+// --- Einträge ---
+
+bool Editor::neuerEintrag()
+{
+    if (liste_ == EditorListe::Keine || zeile_ < 1 || zeile_ > zeilen()) return false;
+    if (liste_ == EditorListe::Nationen) {
+        FehlerMeldung("Neueintrag nur für Mannschaften und Spieler.");
+        return false;
+    }
+    if (!offeneZeilePruefen()) return false;
+    const auto alt = werte_[static_cast<size_t>(zeile_ - 1)];
+    std::vector<std::string> neu;
+    if (liste_ == EditorListe::Mannschaften) {
+        // Nur zwischen die deutschen Vereine der Liga 5: die Reihenfolge der Blöcke bleibt.
+        if (alt[1] != "5" || zeile_ <= 72 || zeile_ > deutsche()) {
+            FehlerMeldung("Neueintrag nur für Liga 5 erlaubt.");
+            return false;
+        }
+        neu = {Nr(zeile_), "5", Heimatnation};
+    } else {
+        neu = {Nr(zeile_), Nr(zeile_), alt[2], alt[3]};
+    }
+    werte_.insert(werte_.begin() + (zeile_ - 1), neu);
+    bearbeitet_ = zeile_;
+    vorher_ = neu;
+    geaendert_ = true;
+    return true;
+}
+
+bool Editor::einfuegen(const std::string& text)
+{
+    if (zeile_ < 1 || zeile_ > zeilen()) return false;
+    if (!spalteEditierbar(spalte_)) {
+        FehlerMeldung(VerbotenText);
+        return false;
+    }
+    if (const std::string f = ZeichenFehler(text); !f.empty()) {
+        FehlerMeldung(f);
+        return false;
+    }
+    if (!offeneZeilePruefen()) return false;
+    const bool war = geaendert_;
+    zelleSetzen(Getrimmt(text));
+    if (offeneZeilePruefen()) return true;
+    geaendert_ = war; // die Zeile steht wieder wie vor dem Einfügen
+    return false;
+}
+
+// --- Schreiben ---
+
+std::string Editor::inhalt() const
+{
+    std::string s = Nr(zeilen()) + "\r\n";
+    for (const auto& r : werte_)
+        for (const auto& w : r) s += Utf8NachCp1252(w) + "\r\n";
+    return s;
+}
+
+// Über eine Zwischendatei, die der Lader erst zurücklesen muss; nur dann ersetzt sie die alte.
+bool Editor::dateiSchreiben(const std::string& pfad)
+{
+    const std::string name = Dateiname(liste_);
+    const std::string text = inhalt();
+    const std::string neu = pfad + ".neu";
+    std::string grund;
+    bool ok = DateiPruefen(name, text, &grund);
+    if (ok) {
+        std::ofstream f(neu, std::ios::binary | std::ios::trunc);
+        ok = f && (f << text) && f.flush();
+        if (!ok) grund = "Die Datei kann nicht geschrieben werden.";
+    }
+    if (ok) {
+        const auto zurueck = DateiInhalt(neu);
+        ok = zurueck && *zurueck == text && DateiPruefen(name, *zurueck, &grund);
+        if (!ok && grund.empty()) grund = "Die geschriebene Datei stimmt nicht.";
+    }
+    std::error_code fe;
+    if (ok) {
+        fs::rename(neu, pfad, fe);
+        ok = !fe;
+        if (!ok) grund = fe.message();
+    }
+    if (ok) return true;
+    fs::remove(neu, fe);
+    FehlerMeldung("Die Datei wurde nicht gespeichert, die alte bleibt erhalten:" + std::string(NL) + pfad + NL + grund);
+    return false;
+}
+
+Editor::Ausgang Editor::sichern(bool fragen)
+{
+    if (fragen && !Frage("Speichern und vorhandene Datei überschreiben ?")) return Ausgang::Verworfen;
+    if (!allesPruefen()) return Ausgang::Fehler;
+    // Ein installiertes Spiel schreibt in seine Kopie der Daten im Benutzerordner.
+    if (!DatenBeschreibbarMachen()) {
+        FehlerMeldung("Die Datei wurde nicht gespeichert: der Datenordner im Benutzerordner" + std::string(NL) +
+                      "konnte nicht angelegt werden (" + Pfade.Benutzer + ").");
+        return Ausgang::Fehler;
+    }
+    if (!dateiSchreiben(datei())) return Ausgang::Fehler;
+    geaendert_ = false;
+    Klang("speichern");
+    return Ausgang::Gespeichert;
+}
+
+bool Editor::speichern()
+{
+    if (liste_ == EditorListe::Keine) {
+        Hinweis("Keine Speicherdefinition");
+        return false;
+    }
+    return sichern(true) == Ausgang::Gespeichert;
+}
+
+bool Editor::schliessen()
+{
+    if (!geaendert_) return true;
+    switch (Meldung(DialogArt::Bestaetigung, "Die Änderungen sind noch nicht gespeichert. Vorher speichern ?",
+                    Knoepfe::JaNeinAbbrechen)) {
+    case Antwort::Ja: return sichern(false) == Ausgang::Gespeichert;
+    case Antwort::Nein: geaendert_ = false; return true;
+    default: return false;
+    }
+}
+
+bool Editor::testdatenSchreiben(const std::string& ordner)
+{
+    if (liste_ != EditorListe::Keine && !allesPruefen()) return false;
+    std::error_code fe;
+    fs::create_directories(ordner, fe);
+    const std::string o = ordner.empty() || ordner.back() == '/' ? ordner : ordner + "/";
+    for (const char* name : DatenDateien) {
+        if (!fs::exists(Pfade.Daten + name, fe)) continue; // fehlt sie, meldet es die Prüfung
+        fs::copy_file(Pfade.Daten + name, o + name, fs::copy_options::overwrite_existing, fe);
+        if (fe) {
+            FehlerMeldung("Die Testdaten können nicht angelegt werden:" + std::string(NL) + fe.message());
+            return false;
+        }
+    }
+    return liste_ == EditorListe::Keine || dateiSchreiben(o + Dateiname(liste_));
+}
+
+// --- Testsaison ---
+
+std::vector<std::string> DatenProbleme(const std::string& ordner)
+{
+    const std::string o = ordner.empty() || ordner.back() == '/' ? ordner : ordner + "/";
+    std::vector<std::string> p;
+    std::map<std::string, std::vector<std::vector<std::string>>> listen;
+    for (const char* name : DatenDateien) {
+        const auto text = DateiInhalt(o + name);
+        std::string grund;
+        if (!text) p.push_back(std::string(name) + ": Datei fehlt");
+        else if (!DateiPruefen(name, *text, &grund)) p.push_back("Der Lader weist die Datei ab: " + grund);
+        else DateiEintraegeLesen(name, *text, listen[name]);
+    }
+    if (!p.empty()) return p;
+
+    std::set<std::string> kuerzel;
+    for (const auto& n : listen["Nationen.dat"]) kuerzel.insert(n[1]);
+    if (!kuerzel.count(Heimatnation)) p.push_back("Die Nation \"D\" fehlt in Nationen.dat.");
+    // Wenige Beispiele je Art genügen; sonst wird der Bericht endlos.
+    std::map<std::string, int> arten;
+    auto melden = [&](const std::string& art, const std::string& text) {
+        if (++arten[art] <= 5) p.push_back(text);
+        else if (arten[art] == 6) p.push_back("... und weitere: " + art);
+    };
+
+    const auto& v = listen["Mansch.dat"];
+    size_t deutsche = 0;
+    while (deutsche < v.size() && v[deutsche][2] == Heimatnation) ++deutsche;
+    std::array<int, 6> proLiga{};
+    for (size_t k = 0; k < deutsche; ++k) {
+        const int liga = std::stoi(v[k][1]);
+        const std::string name = "Nr." + Nr(static_cast<int>(k + 1)) + " " + Cp1252NachUtf8(v[k][0]);
+        if (liga < 1 || liga > 5) {
+            melden("Liga", "Der Verein " + name + " hat die Liga " + v[k][1] + ", erlaubt sind 1 bis 5.");
+            continue;
+        }
+        ++proLiga[static_cast<size_t>(liga)];
+        const int soll = k < 72 ? static_cast<int>(k) / 18 + 1 : 5;
+        if (liga != soll)
+            melden("Reihenfolge", "Der Verein " + name + " steht im Block der Liga " + Nr(soll) + ", hat aber Liga " +
+                                      Nr(liga) + ".");
+    }
+    for (int liga = 1; liga <= 4; ++liga)
+        if (proLiga[static_cast<size_t>(liga)] != 18)
+            p.push_back(std::string("Die ") + LigaNamen[static_cast<size_t>(liga)] + " hat " +
+                        Nr(proLiga[static_cast<size_t>(liga)]) + " Vereine statt 18.");
+    int auslaender = 0;
+    for (size_t k = deutsche; k < v.size(); ++k) {
+        const std::string name = "Nr." + Nr(static_cast<int>(k + 1)) + " " + Cp1252NachUtf8(v[k][0]);
+        if (v[k][2] == Heimatnation)
+            melden("Reihenfolge", "Der deutsche Verein " + name + " steht hinter den ausländischen.");
+        else if (!kuerzel.count(v[k][2]))
+            melden("Nation", "Der Verein " + name + " hat keine gültige Nation (\"" + Cp1252NachUtf8(v[k][2]) + "\").");
+        else ++auslaender;
+    }
+    if (auslaender < 15)
+        p.push_back("Nur " + Nr(auslaender) + " ausländische Vereine; die ChampionsLige braucht mindestens 15.");
+
+    const auto& sp = listen["Spieler.dat"];
+    for (size_t k = 0; k < sp.size(); ++k) {
+        const std::string name = "Nr." + Nr(static_cast<int>(k + 1)) + " " + Cp1252NachUtf8(sp[k][0] + " " + sp[k][1]);
+        if (sp[k][2] != "T" && sp[k][2] != "V" && sp[k][2] != "M" && sp[k][2] != "S")
+            melden("Position", "Der Spieler " + name + " hat keine gültige Position.");
+        if (!kuerzel.count(sp[k][3]))
+            melden("Spielernation", "Der Spieler " + name + " hat keine gültige Nation (\"" + Cp1252NachUtf8(sp[k][3]) +
+                                        "\").");
+    }
+    return p;
+}
+
+std::string TestsaisonBericht(const std::vector<std::string>& probleme, const std::string& ausgabe,
+                              const std::string& fehler, int rc)
+{
+    std::string b;
+    if (probleme.empty() && rc == 0) {
+        b += "Keine Probleme gefunden.\n";
+    } else {
+        b += "Probleme:\n";
+        for (const auto& p : probleme) b += "- " + p + "\n";
+        if (rc > 0) {
+            b += "- Die Saison brach ab.";
+            if (!fehler.empty()) b += " " + Getrimmt(fehler.substr(0, fehler.find('\n')));
+            b += "\n";
+        }
+    }
+    if (rc < 0) return b + "\nDie Saison wurde nicht gespielt.\n";
+    b += "\n";
+    // Aus dem Bericht des Automaten: Meister, Aufsteiger und Absteiger.
+    size_t a = 0;
+    while (a < ausgabe.size()) {
+        size_t e = ausgabe.find('\n', a);
+        if (e == std::string::npos) e = ausgabe.size();
+        const std::string z = Getrimmt(ausgabe.substr(a, e - a));
+        for (const char* k : {"Meister ", "Aufsteiger ", "Absteiger "})
+            if (z.rfind(k, 0) == 0) b += z + "\n";
+        a = e + 1;
+    }
+    return b;
+}
+
+} // namespace torvane
