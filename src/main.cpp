@@ -61,7 +61,9 @@ void HilfeZeigen()
               "  torvane --screenshots ORDNER  jedes Fenster mit Beispieldaten als PNG ablegen\n"
               "  torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
               "          [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]\n"
-              "                                spielt ohne Bildschirm mit automatischen Managern"
+              "          [--passiv] [--bericht DATEI]\n"
+              "                                spielt ohne Bildschirm mit Computermanagern\n"
+              "                                (--passiv: sie schließen nur ab; --bericht: Bilanzbericht)\n"
               "  torvane --help                diese Hilfe");
 }
 

@@ -3,6 +3,9 @@
 //
 //   torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]
 //                              [--load DATEI] [--save DATEI] [--no-restart] [--meldungen]
+//                              [--passiv] [--bericht DATEI]
+// Ohne --passiv spielt der Computermanager (Assistent) jeden Zug; --bericht schreibt den
+// Bilanzbericht (HTML, daneben CSV). --bericht darf auch vor --autoplay stehen.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +28,9 @@ struct AutoplayOptionen {
     // Sind alle Manager ausgeschieden, beginnt ein neues Spiel mit ebenso vielen Managern
     // (bei --load so vielen, wie der Spielstand hatte), bis das Ziel erreicht ist.
     bool neustart = true;
+    // Die Manager schließen ihre Züge nur, wie früher, statt sie zu spielen.
+    bool passiv = false;
+    std::string bericht; // HTML-Datei des Bilanzberichts, leer: keiner
 };
 
 // Liest die Argumente nach "--autoplay". false mit fehler bei unbrauchbaren Angaben.
@@ -34,10 +40,11 @@ bool AutoplayArgumente(const std::vector<std::string>& argumente, AutoplayOption
 // (0 gut, 1 Laufzeitfehler, 2 Grunddaten oder Spielstand unbrauchbar).
 int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler);
 
-// Der Einstieg aus main(): argv[1] ist "--autoplay". Legt die Ordner neben dem Programm fest.
+// Der Einstieg aus main(): "--autoplay" steht in argv (als erstes oder nach "--bericht DATEI").
+// Legt die Ordner neben dem Programm fest.
 int AutoplayAusfuehren(int argc, char** argv);
 
-// Bei "--autoplay" als erstem Argument der Exit-Code des Automaten, sonst -1
+// Bei "--autoplay" (auch hinter "--bericht DATEI") der Exit-Code des Automaten, sonst -1
 // (dann startet das Spielfenster).
 int AutoplayFallsVerlangt(int argc, char** argv);
 
