@@ -112,7 +112,8 @@ void Bilanzbericht::saisonende()
 
 void Bilanzbericht::pleite()
 {
-    pleiten.push_back({saisons + 1, spiele, S.Spiel.Saison, S.Spiel.Spieltag, S.Manager[S.AktManager].Name.text()});
+    const Manager_& mg = S.Manager[S.AktManager];
+    pleiten.push_back({saisons + 1, spiele, S.Spiel.Saison, S.Spiel.Spieltag, mg.Liga, mg.Name.text()});
 }
 
 void Bilanzbericht::pokalsieger(int wettbewerb, const std::string& verein)
@@ -203,10 +204,11 @@ std::string Bilanzbericht::html() const
          Zelle(hoechste <= 4 ? LigaNamen.at(static_cast<size_t>(hoechste)) : "-") + "</tr>\n";
     h += "</table>\n";
     if (!pleiten.empty()) {
-        h += "<table>\n" + Kopf({"Saison (lauf.)", "Spiel", "Saison", "Spieltag", "Manager"});
+        h += "<table>\n" + Kopf({"Saison (lauf.)", "Spiel", "Saison", "Spieltag", "Liga", "Manager"});
         for (const Pleitefall& p : pleiten)
             h += "<tr>" + ZahlZelle(std::to_string(p.lauf)) + ZahlZelle(std::to_string(p.spiel)) +
-                 ZahlZelle(std::to_string(p.saison)) + ZahlZelle(std::to_string(p.spieltag)) + Zelle(p.name) +
+                 ZahlZelle(std::to_string(p.saison)) + ZahlZelle(std::to_string(p.spieltag)) +
+                 Zelle(LigaNamen.at(static_cast<size_t>(std::clamp(p.liga, 0, 5)))) + Zelle(p.name) +
                  "</tr>\n";
         h += "</table>\n";
     }

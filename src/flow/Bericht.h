@@ -32,7 +32,7 @@ struct Managersaison {
 };
 
 struct Pleitefall {
-    int lauf = 0, spiel = 0, saison = 0, spieltag = 0;
+    int lauf = 0, spiel = 0, saison = 0, spieltag = 0, liga = 0;
     std::string name;
 };
 
