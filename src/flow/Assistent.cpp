@@ -15,8 +15,8 @@ namespace torvane {
 
 namespace {
 
-// Was der Computermanager selbst anklickt, bestätigt er auch selbst: für die Dauer
-// seines Zuges beantwortet diese Oberfläche die Rückfragen seiner eigenen Klicks.
+// Was der Computermanager selbst anklickt, bestätigt er auch selbst: solange ein Schritt läuft,
+// beantwortet diese Oberfläche die Rückfragen seiner eigenen Klicks (auch verschachtelt).
 class Selbstbestaetigung {
 public:
     Selbstbestaetigung() : vorher_(&UI())
@@ -78,6 +78,7 @@ void AssistentZug(int m)
 
 void AssistentAufstellung(int m)
 {
+    const Selbstbestaetigung bestaetigen;
     if (S.Optionen[m][OptAutoaufstellung] == 0) AutoaufstellungSetzen(m, true);
     // Jedes System einmal aufstellen lassen und das stärkste behalten; bei Gleichstand das erste.
     int bestes = 0;
@@ -94,6 +95,7 @@ void AssistentAufstellung(int m)
 
 void AssistentTraining(int m)
 {
+    const Selbstbestaetigung bestaetigen;
     Manager_& mg = S.Manager[m];
     // Ein Sondertrainer für 50 Spiele, wenn danach die Rücklage bleibt: der beste, den die Liga zeigt.
     if (mg.Trainer < 1) {
@@ -136,6 +138,7 @@ void AssistentEinkauf(int m)
 
 void AssistentVerkauf(int m)
 {
+    const Selbstbestaetigung bestaetigen;
     Manager_& mg = S.Manager[m];
     std::array<int, 4> jeLinie{};
     int bleiben = 0;

@@ -13,7 +13,7 @@ namespace torvane {
 // Rückfragen der gerufenen Regeln (etwa die Gebühr der Transferliste) bestätigt er selbst.
 void AssistentZug(int m);
 
-// Die Schritte, in dieser Reihenfolge von AssistentZug gerufen.
+// Die Schritte, in dieser Reihenfolge von AssistentZug gerufen; jeder bestätigt seine Rückfragen selbst.
 void AssistentAufstellung(int m); // Autoaufstellung und das stärkste Spielsystem
 void AssistentTraining(int m);    // Trainingsplan und Sondertrainer
 void AssistentVertraege(int m);   // Verträge der Spieler verlängern, die es wert sind

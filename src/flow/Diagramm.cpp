@@ -10,7 +10,7 @@ namespace {
 
 constexpr int Breite = 960;
 constexpr int Hoehe = 360;
-constexpr int Links = 70, Rechts = 200, Oben = 40, Unten = 40; // Ränder; rechts die Legende
+constexpr int Links = 100, Rechts = 200, Oben = 40, Unten = 40; // Ränder; rechts die Legende
 
 const char* const Farben[] = {"#1b5e20", "#c62828", "#1565c0", "#ef6c00", "#6a1b9a", "#00838f", "#5d4037", "#9e9d24"};
 const char* Farbe(int i) { return Farben[static_cast<size_t>(i) % std::size(Farben)]; }
@@ -26,6 +26,7 @@ std::string Zahl(double v)
 std::string Marke(double v)
 {
     char p[32];
+    if (std::fabs(v) < 1e-9) v = 0; // kein "-0"
     if (std::fabs(v - std::round(v)) < 1e-9)
         std::snprintf(p, sizeof p, "%.0f", v);
     else
