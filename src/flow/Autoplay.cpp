@@ -344,6 +344,17 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
     return 0;
 }
 
+std::vector<std::string> AutoplayAngaben(int argc, const char* const* argv)
+{
+    std::vector<std::string> angaben;
+    int k = 1;
+    while (k < argc && std::string(argv[k]) != "--autoplay") ++k;
+    if (k + 1 < argc) angaben.emplace_back(argv[k + 1]);
+    for (int i = 1; i < argc; ++i)
+        if (i != k && i != k + 1) angaben.emplace_back(argv[i]);
+    return angaben;
+}
+
 int AutoplayAusfuehren(int argc, char** argv)
 {
     namespace fs = std::filesystem;
@@ -354,13 +365,7 @@ int AutoplayAusfuehren(int argc, char** argv)
     if (const char* home = std::getenv("HOME")) benutzer = std::string(home) + "/.local/share/Torvane";
     PfadeSetzen(programm.parent_path().string(), benutzer);
 
-    // Die Zahl nach "--autoplay" zuerst, dann alle übrigen Angaben, ob davor oder danach.
-    std::vector<std::string> argumente;
-    int k = 1;
-    while (k < argc && std::string(argv[k]) != "--autoplay") ++k;
-    if (k + 1 < argc) argumente.emplace_back(argv[k + 1]);
-    for (int i = 1; i < argc; ++i)
-        if (i != k && i != k + 1) argumente.emplace_back(argv[i]);
+    const std::vector<std::string> argumente = AutoplayAngaben(argc, argv);
     AutoplayOptionen o;
     std::string fehler;
     if (!AutoplayArgumente(argumente, o, fehler)) {

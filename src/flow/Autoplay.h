@@ -36,6 +36,10 @@ struct AutoplayOptionen {
 // Liest die Argumente nach "--autoplay". false mit fehler bei unbrauchbaren Angaben.
 bool AutoplayArgumente(const std::vector<std::string>& argumente, AutoplayOptionen& o, std::string& fehler);
 
+// Die Angaben des Automaten aus der Befehlszeile: die Zahl nach "--autoplay" zuerst, dann alle
+// übrigen, ob sie davor oder danach stehen. argv[0] ist das Programm.
+std::vector<std::string> AutoplayAngaben(int argc, const char* const* argv);
+
 // Spielt mit den Grunddaten aus Pfade.Daten. Rückgabe: Exit-Code
 // (0 gut, 1 Laufzeitfehler, 2 Grunddaten oder Spielstand unbrauchbar).
 int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler);
