@@ -202,7 +202,9 @@ std::string Bilanzbericht::html() const
     h += "<tr><th>Abstiege von Managern</th>" + ZahlZelle(std::to_string(abstiege)) + "</tr>\n";
     h += "<tr><th>Höchste erreichte Liga</th>" +
          Zelle(hoechste <= 4 ? LigaNamen.at(static_cast<size_t>(hoechste)) : "-") + "</tr>\n";
-    h += "</table>\n";
+    h += "</table>\n<p>Eine Manager-Saison ist eine Saison, die ein Manager bis zum Saisonende spielte; "
+         "Konto und Vermögen gelten beim Öffnen des Saisonendes, vor Prämien und Auf- und Abstieg. "
+         "Ein Abstieg aus der Oberliga in die Verbandsliga beendet das Spiel eines Managers ohne Pleite.</p>\n";
     if (!pleiten.empty()) {
         h += "<table>\n" + Kopf({"Saison (lauf.)", "Spiel", "Saison", "Spieltag", "Liga", "Manager"});
         for (const Pleitefall& p : pleiten)
@@ -269,12 +271,14 @@ std::string Bilanzbericht::html() const
         platz.push_back(p);
     }
     h += LinienSvg("Vermögen (durchgezogen) und Konto (gestrichelt) am Saisonende, Mio. €", "Saison", geld, {});
+    // Nur die Ligen, die ein Manager erreicht hat; sonst drängen sich alle Linien unten.
     Achse ligen;
     ligen.umgekehrt = true;
-    ligen.von = 1;
+    ligen.von = (hoechste <= 4 ? hoechste - 1 : 3) * 18 + 1;
     ligen.bis = 72;
     for (int liga = 1; liga <= 4; ++liga)
-        ligen.marken.push_back({static_cast<double>((liga - 1) * 18 + 1), LigaNamen.at(static_cast<size_t>(liga))});
+        if ((liga - 1) * 18 + 1 >= ligen.von)
+            ligen.marken.push_back({static_cast<double>((liga - 1) * 18 + 1), LigaNamen.at(static_cast<size_t>(liga))});
     h += LinienSvg("Platz in der Ligenpyramide am Saisonende", "Saison", platz, ligen);
     h += "<table>\n" + Kopf({"Saison (lauf.)", "Spiel", "Saison", "Manager", "Verein", "Liga", "Platz", "Konto €",
                              "Vermögen €", "Wechsel"});
