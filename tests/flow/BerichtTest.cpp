@@ -45,26 +45,6 @@ std::string Wohlgeformt(const std::string& html)
     return offen.empty() ? "" : "<" + offen.back() + "> nie geschlossen";
 }
 
-struct Ausgabe {
-    int code = -1;
-    std::string aus, fehler;
-};
-
-Ausgabe Lauf(const std::vector<std::string>& argumente)
-{
-    AutoplayOptionen o;
-    Ausgabe a;
-    if (!AutoplayArgumente(argumente, o, a.fehler)) return a;
-    const std::string vorher = Pfade.Daten;
-    Pfade.Daten = TORVANE_QUELLEN "/daten/";
-    std::ostringstream aus, fehler;
-    a.code = Autoplay(o, aus, fehler);
-    Pfade.Daten = vorher;
-    a.aus = aus.str();
-    a.fehler = fehler.str();
-    return a;
-}
-
 struct Ordner {
     fs::path pfad;
     explicit Ordner(const char* name) : pfad(fs::temp_directory_path() / name) { fs::create_directories(pfad); }

@@ -92,6 +92,7 @@ private slots:
     void automaticUndSpielfrei()
     {
         int abschluesse = 0;
+        const auto echterAbschluss = MenuF->abschluss;
         MenuF->abschluss = [&] { ++abschluesse; };
         QTest::mouseClick(LinkeF->Automatic, Qt::LeftButton);
         QTest::mouseClick(LinkeF->Automatic, Qt::LeftButton);
@@ -104,12 +105,46 @@ private slots:
         MenuF->spielfreiVerbergen();
         QTest::mouseClick(MenuF->Abschluss, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(abschluesse, 2);
-        MenuF->abschluss = nullptr;
+        MenuF->abschluss = echterAbschluss;
 
         MainF->versteckenUmschalten();
         QVERIFY(MainF->versteckt());
         MainF->versteckenUmschalten();
         QVERIFY(!MainF->versteckt() && MenuF->isVisible() && LinkeF->isVisible());
+    }
+
+    // "Automatic" an: der Computermanager spielt die Züge dessen, der einschaltete, und schließt sie;
+    // der andere bleibt am Zug, bis er selbst schließt. Ausgeschaltet wartet auch der erste wieder.
+    void automaticSpieltNurDieEigenenZuege()
+    {
+        Klicker weiter;
+        S.AktManager = 0;
+        MenueAnzeigen();
+        const int tag = S.Spiel.Spieltag;
+        S.Optionen[0][OptAutoaufstellung] = 0;
+        QTest::mouseClick(LinkeF->Automatic, Qt::LeftButton);
+        QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Autospiel STOP"));
+        QCOMPARE(static_cast<int>(S.AktManager), 1);
+        QCOMPARE(static_cast<int>(S.Optionen[0][OptAutoaufstellung]), 1); // der Computer hat aufgestellt
+
+        QTest::qWait(2500); // mehrere Takte: Bertas Zug gehört ihr
+        QCOMPARE(static_cast<int>(S.AktManager), 1);
+        QCOMPARE(S.Spiel.Spieltag, tag);
+
+        QtOberflaeche::protokoll.clear();
+        QTest::mouseClick(MenuF->AbschlussButton, Qt::LeftButton);
+        QCOMPARE(S.Spiel.Spieltag, tag + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(static_cast<int>(S.AktManager), 1, 5000);
+        QCOMPARE(S.Spiel.Spieltag, tag + 1);
+        // Seine eigenen Rückfragen beantwortet der Computer selbst.
+        for (const auto& z : QtOberflaeche::protokoll) QVERIFY2(z.rfind("Unbeantwortet:", 0) != 0, z.c_str());
+
+        QTest::mouseClick(LinkeF->Automatic, Qt::LeftButton);
+        QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Automatic"));
+        QTest::mouseClick(MenuF->AbschlussButton, Qt::LeftButton);
+        QCOMPARE(S.Spiel.Spieltag, tag + 2);
+        QTest::qWait(2500);
+        QCOMPARE(static_cast<int>(S.AktManager), 0);
     }
 
     // --screenshots legt jedes Fenster als Bild ab, auch die eines echt gespielten Tages.
