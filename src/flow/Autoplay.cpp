@@ -328,7 +328,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
         if (!o.bericht.empty()) {
             bilanz.abschliessen();
             bilanz.titel = "Bilanzbericht: " + std::to_string(o.saisons) + " Saisons, " + std::to_string(anzahlManager) +
-                           (o.passiv ? " passive" : " Computer-") + " Manager, Saat " + std::to_string(o.saat);
+                           (o.passiv ? " passive Manager" : " Computermanager") + ", Saat " + std::to_string(o.saat);
             std::string grund;
             if (!bilanz.schreiben(o.bericht, grund)) {
                 fehler << grund << "\n";

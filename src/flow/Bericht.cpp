@@ -293,9 +293,15 @@ std::string Bilanzbericht::html() const
     // --- Ereignisse ---
     h += "<section id=\"ereignisse\">\n<h2>Ereignisse</h2>\n<table>\n" + Kopf({"Ereignis", "Anzahl"});
     h += "<tr><th>gezogen (alle)</th>" + ZahlZelle(std::to_string(ereignisse[0])) + "</tr>\n";
-    for (size_t n = 1; n < ereignisse.size(); ++n)
+    long einzelne = 0;
+    for (size_t n = 1; n < ereignisse.size(); ++n) {
+        if (ereignisse[n] == 0) continue;
+        einzelne += ereignisse[n];
         h += "<tr>" + Zelle("Ereignis " + std::to_string(n)) + ZahlZelle(std::to_string(ereignisse[n])) + "</tr>\n";
-    h += "</table>\n</section>\n";
+    }
+    h += "</table>\n";
+    if (einzelne == 0) h += "<p>Keines der einzelnen Ereignisse 1 bis 42 wurde gezählt.</p>\n";
+    h += "</section>\n";
 
     // --- Pokalsieger ---
     h += "<section id=\"pokale\">\n<h2>Pokalsieger nach Nation</h2>\n<table>\n<tr><th>Nation</th>";

@@ -6,6 +6,7 @@
 #include "flow/Autoplay.h"
 #include "flow/Bericht.h"
 #include "flow/Diagramm.h"
+#include "season/EreignisZaehler.h"
 #include "season/Pleite.h"
 #include "season/Saisonende.h"
 
@@ -120,6 +121,9 @@ TEST(Bericht, ZahlenStimmenMitDemSpiel)
         AbschlussClick();
     }
     EXPECT_TRUE(geprueft);
+    // Zwei Ziehungen je Zug mit 1 zu 8: in einer Saison mit zwei Managern sicher einige.
+    b.abschliessen();
+    EXPECT_GT(b.ereignisse[0], 5);
 }
 
 // Ein kurzer Lauf mit --bericht: die Seite ist wohlgeformt und nennt jeden Teil, die CSV hat
@@ -187,6 +191,15 @@ TEST(Bericht, MaskierungQuoteUndDateinamen)
     EXPECT_EQ(Bilanzbericht::csvPfad("bericht"), "bericht.csv");
     EXPECT_EQ(Bilanzbericht::csvPfad("x.csv"), "x.csv.csv") << "die Seite wird nie überschrieben";
     EXPECT_NE(LinienSvg("leer", "Saison", {}, {}).find("keine Daten"), std::string::npos);
+
+    // Gezählt wird nur, was seit dem Anlegen des Berichts geschah.
+    EreignisZaehler[7] += 2;
+    Bilanzbericht e;
+    EreignisZaehler[7] += 3;
+    e.abschliessen();
+    EXPECT_EQ(e.ereignisse[7], 3);
+    EXPECT_NE(e.html().find("<td>Ereignis 7</td><td class=\"z\">3</td>"), std::string::npos);
+    EXPECT_EQ(e.html().find("Ereignis 8<"), std::string::npos) << "nie eingetretene bleiben weg";
 }
 
 // --passiv und --bericht; --bericht darf vor --autoplay stehen.
