@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <tuple>
+
 namespace torvane {
 
 TLinkeF* LinkeF = nullptr;
@@ -106,7 +108,11 @@ void TLinkeF::automatikTakt()
         ~Sperre() { b = false; }
     } sperre(automatikLaeuft_);
     if (ZugOffen && HatSpiel(m)) AssistentZug(m);
+    const auto stand = std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, GespielteTage);
     MenuF->abschlussFolgen();
+    // Lehnt der Mensch den Abschluss ab (etwa die Überziehungsgebühr), will er selbst ran.
+    if (stand == std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, GespielteTage) && automatic_)
+        automaticKlick();
 }
 
 } // namespace torvane
