@@ -18,20 +18,13 @@ namespace {
 
 const char* const Wettbewerbe[] = {"Liga", "DFB-Pokal", "Uefa Pokal", "Pokal der Pokalsieger", "Champions League"};
 
-std::string Text(const char* format, double wert)
-{
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, format, wert);
-    return puffer;
-}
-
-std::string Prozent(long teil, long ganz) { return ganz > 0 ? Text("%.1f %%", 100.0 * teil / ganz) : "-"; }
+std::string Prozent(long teil, long ganz) { return ganz > 0 ? Dezimal(100.0 * teil / ganz, 1) + " %" : "-"; }
 
 std::string Schnitt(const std::vector<int>& werte)
 {
     if (werte.empty()) return "-";
     const double s = std::accumulate(werte.begin(), werte.end(), 0.0) / static_cast<double>(werte.size());
-    return std::to_string(*std::min_element(werte.begin(), werte.end())) + " / " + Text("%.1f", s) + " / " +
+    return std::to_string(*std::min_element(werte.begin(), werte.end())) + " / " + Dezimal(s, 1) + " / " +
            std::to_string(*std::max_element(werte.begin(), werte.end()));
 }
 
@@ -173,8 +166,8 @@ std::string Bilanzbericht::html() const
                     "body{font-family:sans-serif;margin:2em;max-width:1100px;color:#222;background:#fbfbf7}\n"
                     "h1{color:#1b5e20}h2{border-bottom:2px solid #2e7d32;padding-bottom:.2em;margin-top:2em}\n"
                     "table{border-collapse:collapse;margin:1em 0}td,th{border:1px solid #bbb;padding:.25em .6em}\n"
-                    "th{background:#e8f5e9}td.z{text-align:right}svg{display:block;margin:1em 0}\n"
-                    ".gross{font-size:1.4em;font-weight:bold}\n"
+                    "th{background:#e8f5e9}td.z{text-align:right;white-space:nowrap}svg{display:block;margin:1em 0}\n"
+                    ".gross{font-size:1.4em;font-weight:bold}summary{cursor:pointer;color:#1b5e20;margin:.5em 0}\n"
                     "</style>\n</head>\n<body>\n";
     h += "<h1>" + HtmlText(titel) + "</h1>\n";
 
@@ -195,7 +188,7 @@ std::string Bilanzbericht::html() const
     h += "<tr><th>Spiele (mit Neustarts)</th>" + ZahlZelle(std::to_string(spiele)) + "</tr>\n";
     h += "<tr><th>Manager-Saisons (beendet)</th>" + ZahlZelle(std::to_string(manager.size())) + "</tr>\n";
     h += "<tr><th>Pleiten</th>" + ZahlZelle(std::to_string(pleiten.size())) + "</tr>\n";
-    h += "<tr><th>Pleiten je 100 Manager-Saisons</th><td class=\"z gross\">" + Text("%.1f", pleitenJeHundert()) +
+    h += "<tr><th>Pleiten je 100 Manager-Saisons</th><td class=\"z gross\">" + Dezimal(pleitenJeHundert(), 1) +
          "</td></tr>\n";
     h += "<tr><th>Aufstiege von Managern</th>" + ZahlZelle(std::to_string(aufstiege)) + "</tr>\n";
     h += "<tr><th>davon aus der Oberliga</th>" + ZahlZelle(std::to_string(ausOberliga)) + "</tr>\n";
@@ -206,13 +199,20 @@ std::string Bilanzbericht::html() const
          "Konto und Vermögen gelten beim Öffnen des Saisonendes, vor Prämien und Auf- und Abstieg. "
          "Ein Abstieg aus der Oberliga in die Verbandsliga beendet das Spiel eines Managers ohne Pleite.</p>\n";
     if (!pleiten.empty()) {
+        std::vector<Balken> jeLiga;
+        for (int liga = 1; liga <= 4; ++liga) {
+            const auto n = std::count_if(pleiten.begin(), pleiten.end(), [&](const auto& p) { return p.liga == liga; });
+            if (n > 0) jeLiga.push_back({LigaNamen.at(static_cast<size_t>(liga)), static_cast<double>(n)});
+        }
+        h += BalkenSvg("Pleiten nach Liga", jeLiga);
+        h += "<details>\n<summary>Die Pleiten einzeln (" + std::to_string(pleiten.size()) + ")</summary>\n";
         h += "<table>\n" + Kopf({"Saison (lauf.)", "Spiel", "Saison", "Spieltag", "Liga", "Manager"});
         for (const Pleitefall& p : pleiten)
             h += "<tr>" + ZahlZelle(std::to_string(p.lauf)) + ZahlZelle(std::to_string(p.spiel)) +
                  ZahlZelle(std::to_string(p.saison)) + ZahlZelle(std::to_string(p.spieltag)) +
                  Zelle(LigaNamen.at(static_cast<size_t>(std::clamp(p.liga, 0, 5)))) + Zelle(p.name) +
                  "</tr>\n";
-        h += "</table>\n";
+        h += "</table>\n</details>\n";
     }
     h += "</section>\n";
 
@@ -226,7 +226,7 @@ std::string Bilanzbericht::html() const
         const Ligasumme s = summe(liga);
         const std::string name = LigaNamen.at(static_cast<size_t>(liga));
         const double schnitt = s.spiele > 0 ? static_cast<double>(s.tore) / static_cast<double>(s.spiele) : 0.0;
-        h += "<tr>" + Zelle(name) + ZahlZelle(std::to_string(s.spiele)) + ZahlZelle(Text("%.2f", schnitt)) +
+        h += "<tr>" + Zelle(name) + ZahlZelle(std::to_string(s.spiele)) + ZahlZelle(Dezimal(schnitt, 2)) +
              ZahlZelle(Prozent(s.heimsiege, s.spiele)) + ZahlZelle(Prozent(s.remis, s.spiele)) +
              ZahlZelle(Prozent(s.auswaertssiege, s.spiele)) + ZahlZelle(Schnitt(s.meisterPunkte)) +
              ZahlZelle(Schnitt(s.absteigerPunkte)) + "</tr>\n";
@@ -280,15 +280,16 @@ std::string Bilanzbericht::html() const
         if ((liga - 1) * 18 + 1 >= ligen.von)
             ligen.marken.push_back({static_cast<double>((liga - 1) * 18 + 1), LigaNamen.at(static_cast<size_t>(liga))});
     h += LinienSvg("Platz in der Ligenpyramide am Saisonende", "Saison", platz, ligen);
-    h += "<table>\n" + Kopf({"Saison (lauf.)", "Spiel", "Saison", "Manager", "Verein", "Liga", "Platz", "Konto €",
-                             "Vermögen €", "Wechsel"});
+    h += "<details>\n<summary>Alle Manager-Saisons (" + std::to_string(manager.size()) + ")</summary>\n<table>\n" +
+         Kopf({"Saison (lauf.)", "Spiel", "Saison", "Manager", "Verein", "Liga", "Platz", "Konto €", "Vermögen €",
+               "Wechsel"});
     for (const auto& z : manager)
         h += "<tr>" + ZahlZelle(std::to_string(z.lauf)) + ZahlZelle(std::to_string(z.spiel)) +
              ZahlZelle(std::to_string(z.saison)) + Zelle(z.name) + Zelle(z.verein) +
              Zelle(LigaNamen.at(static_cast<size_t>(std::clamp(z.liga, 0, 5)))) + ZahlZelle(std::to_string(z.platz)) +
              ZahlZelle(Punkte(z.konto)) + ZahlZelle(Punkte(z.vermoegen)) +
              Zelle(z.aufstieg ? "Aufstieg" : z.abstieg ? "Abstieg" : "") + "</tr>\n";
-    h += "</table>\n</section>\n";
+    h += "</table>\n</details>\n</section>\n";
 
     // --- Ereignisse ---
     h += "<section id=\"ereignisse\">\n<h2>Ereignisse</h2>\n<table>\n" + Kopf({"Ereignis", "Anzahl"});

@@ -25,13 +25,12 @@ std::string Zahl(double v)
 // Kurze Beschriftung einer Achsenmarke: ohne ",0" bei ganzen Werten.
 std::string Marke(double v)
 {
-    char p[32];
     if (std::fabs(v) < 1e-9) v = 0; // kein "-0"
-    if (std::fabs(v - std::round(v)) < 1e-9)
-        std::snprintf(p, sizeof p, "%.0f", v);
-    else
-        std::snprintf(p, sizeof p, "%.2g", v);
-    return p;
+    char p[32];
+    std::snprintf(p, sizeof p, "%g", v);
+    std::string t = p;
+    std::replace(t.begin(), t.end(), '.', ',');
+    return t;
 }
 
 std::string Kopf(const std::string& titel, int hoehe = Hoehe)
@@ -67,6 +66,17 @@ double Schritt(double spanne)
 }
 
 } // namespace
+
+std::string Dezimal(double wert, int stellen)
+{
+    char p[64];
+    std::snprintf(p, sizeof p, "%.*f", stellen, wert);
+    std::string t = p;
+    std::replace(t.begin(), t.end(), '.', ',');
+    // Eine gerundete Null hat kein Vorzeichen.
+    if (t[0] == '-' && t.find_first_not_of("-0,") == std::string::npos) t.erase(0, 1);
+    return t;
+}
 
 std::string HtmlText(const std::string& text)
 {
@@ -161,9 +171,8 @@ std::string BalkenSvg(const std::string& titel, const std::vector<Balken>& balke
         s += Text(190, y + 17, balken[i].name, "end");
         s += "<rect x=\"200\" y=\"" + Zahl(y + 4) + "\" width=\"" + Zahl(lang) + "\" height=\"20\" fill=\"" +
              Farbe(static_cast<int>(i)) + "\"/>\n";
-        char wert[32];
-        std::snprintf(wert, sizeof wert, "%.2f", balken[i].wert);
-        s += Text(200 + lang + 6, y + 18, wert);
+        const bool ganz = std::fabs(balken[i].wert - std::round(balken[i].wert)) < 1e-9;
+        s += Text(200 + lang + 6, y + 18, Dezimal(balken[i].wert, ganz ? 0 : 2));
     }
     return s + "</svg>\n";
 }

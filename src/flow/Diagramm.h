@@ -10,6 +10,8 @@ namespace torvane {
 
 // Text für HTML und SVG: &, <, > und " maskiert.
 std::string HtmlText(const std::string& text);
+// Zahl mit deutschem Komma und so vielen Nachkommastellen ("2,51").
+std::string Dezimal(double wert, int stellen);
 
 struct Linie {
     std::string name;

@@ -144,7 +144,7 @@ TEST(Bericht, SeiteUndTabelleEinesKurzenLaufs)
         EXPECT_NE(html.find(teil), std::string::npos) << teil;
     size_t grafiken = 0;
     for (size_t p = html.find("<svg"); p != std::string::npos; p = html.find("<svg", p + 1)) ++grafiken;
-    EXPECT_EQ(grafiken, 5u);
+    EXPECT_GE(grafiken, 5u); // mit Pleiten eine mehr
     EXPECT_EQ(html.find("http://"), html.find("http://www.w3.org/2000/svg")) << "nichts aus dem Netz";
 
     const std::string csv = Lesen(ordner / "bilanz.csv");
