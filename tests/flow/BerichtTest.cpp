@@ -191,6 +191,18 @@ TEST(Bericht, MaskierungQuoteUndDateinamen)
     EXPECT_EQ(Bilanzbericht::csvPfad("bericht"), "bericht.csv");
     EXPECT_EQ(Bilanzbericht::csvPfad("x.csv"), "x.csv.csv") << "die Seite wird nie überschrieben";
     EXPECT_NE(LinienSvg("leer", "Saison", {}, {}).find("keine Daten"), std::string::npos);
+    EXPECT_EQ(Dezimal(2.5, 2), "2,50");
+    EXPECT_EQ(Dezimal(-0.04, 1), "0,0");
+    EXPECT_EQ(Dezimal(-12.25, 1), "-12,2");
+
+    // Tabellenplätze stehen auf dem Kopf: Platz 1 oben, Platz 72 unten; x von links nach rechts.
+    Achse plaetze;
+    plaetze.umgekehrt = true;
+    plaetze.von = 1;
+    plaetze.bis = 72;
+    const std::string svg = LinienSvg("Plätze", "Saison", {{"A", {{1, 1}, {2, 72}}}}, plaetze);
+    EXPECT_NE(svg.find("points=\"100.0,40.0 760.0,320.0 \""), std::string::npos) << svg;
+    EXPECT_EQ(Wohlgeformt(svg), "");
 
     // Gezählt wird nur, was seit dem Anlegen des Berichts geschah.
     EreignisZaehler[7] += 2;
