@@ -126,13 +126,13 @@ void AssistentTraining(int m)
 
 void AssistentVertraege(int m)
 {
-    // Verlängert über die Verhandlung die Verträge der Stammspieler, bevor sie auslaufen.
+    // Verlängert über NeuerVertrag und die Verhandlung die Verträge aus AssistentVerlaengerungen.
     (void)m;
 }
 
 void AssistentEinkauf(int m)
 {
-    // Kauft über die Verhandlung Spieler vom Markt, bis jede Linie besetzt und der Mindestkader erreicht ist.
+    // Kauft über MarktspielerWaehlen und die Verhandlung die Zeile aus AssistentMarktwahl.
     (void)m;
 }
 
@@ -169,6 +169,56 @@ void AssistentVerkauf(int m)
         if (besser) wahl = i;
     }
     if (wahl > 0) SpielerVerkaufen(m, wahl);
+}
+
+int AssistentMarktwahl(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    if (mg.KaderAnzahl >= 23) return 0;
+    std::array<int, 4> jeLinie{};
+    int bleiben = 0;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        if (mg.Kader[i].Transferstatus != 0) continue;
+        ++jeLinie[static_cast<size_t>(Linie(mg.Kader[i]))];
+        ++bleiben;
+    }
+    bool luecke = false;
+    for (size_t l = 0; l < 4; ++l) luecke = luecke || jeLinie[l] < MindestJeLinie[l];
+    if (!luecke && bleiben >= AssistentMindestkader) return 0;
+
+    int wahl = 0;
+    for (int r = 1; r <= 11; ++r) {
+        const Kaderspieler_& s = S.Transferliste[r];
+        // Ein zweites Gespräch am selben Tag kostet nur Strafe.
+        if (s.Transferstatus == 0 || s.Verhandelt != 0 || s.Alter >= AltersGrenze) continue;
+        const size_t l = static_cast<size_t>(Linie(s));
+        if (luecke && jeLinie[l] >= MindestJeLinie[l]) continue;
+        if (static_cast<int64_t>(mg.Kontostand) - s.Wert < Ruecklage(mg)) continue;
+        if (wahl == 0 || s.Staerke > S.Transferliste[wahl].Staerke) wahl = r;
+    }
+    return wahl;
+}
+
+std::vector<int> AssistentVerlaengerungen(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    // Rang nach Stärke unter den Ungelisteten, je Linie gezählt für das Minimum.
+    std::vector<int> kandidaten;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i)
+        if (mg.Kader[i].Transferstatus == 0) kandidaten.push_back(i);
+    std::stable_sort(kandidaten.begin(), kandidaten.end(),
+                     [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
+    std::vector<int> wahl;
+    std::array<int, 4> jeLinie{};
+    for (size_t rang = 0; rang < kandidaten.size(); ++rang) {
+        const Kaderspieler_& s = mg.Kader[kandidaten[rang]];
+        const size_t l = static_cast<size_t>(Linie(s));
+        const bool gebraucht = static_cast<int>(rang) < AssistentMindestkader || jeLinie[l] < MindestJeLinie[l];
+        ++jeLinie[l];
+        if (gebraucht && s.Vertrag <= 1 && s.Alter < AltersGrenze && s.Verhandelt == 0)
+            wahl.push_back(kandidaten[rang]);
+    }
+    return wahl;
 }
 
 void AssistentBank(int m)

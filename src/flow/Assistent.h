@@ -6,6 +6,7 @@
 #include "core/Oberflaeche.h"
 
 #include <string>
+#include <vector>
 
 namespace torvane {
 
@@ -22,6 +23,14 @@ void AssistentVerkauf(int m);     // Überzählige und Alte auf die Transferlist
 void AssistentBank(int m);        // Konto aus dem teuren Dispo halten
 void AssistentStadion(int m);     // Plätze und Komfort ausbauen
 void AssistentWerbung(int m);     // Werbeverträge abschließen
+
+// Was die Schritte Verträge und Einkauf verhandeln würden.
+// Die Marktzeile (1..11), über die er jetzt einen Kauf verhandeln würde; 0: keine. Zuerst die
+// Linie unter ihrem Minimum, dann bis zum Mindestkader; der Stärkste, den Konto und Rücklage tragen.
+int AssistentMarktwahl(int m);
+// Die Kaderplätze der Spieler, deren auslaufenden Vertrag er jetzt verlängern würde: ungelistet,
+// unter der Altersgrenze und unter den 16 Stärksten oder für das Minimum seiner Linie nötig.
+std::vector<int> AssistentVerlaengerungen(int m);
 
 // Wie der Computermanager Fragen beantwortet, die ihm der Zugablauf stellt (Gebühren,
 // Angebote für eigene Spieler, Ereignisse). m ist der Manager, der gerade dran ist.

@@ -135,6 +135,59 @@ TEST_F(AssistentSchritt, TrainingUndTrainerNurMitRuecklage)
     EXPECT_EQ(mg().Trainer, trainer);
 }
 
+// Einkauf: erst die Linie unter ihrem Minimum, dann bis 16 der Stärkste; nichts Unbezahlbares,
+// keine Alten, kein zweites Gespräch am Tag, nichts bei vollem Kader.
+TEST_F(AssistentSchritt, MarktwahlFuelltLueckenMitBezahlbarem)
+{
+    for (int r = 1; r <= 11; ++r) S.Transferliste[r].Transferstatus = 0;
+    auto zeile = [](int r, const char* pos, int staerke, int32_t wert, int alter) {
+        Kaderspieler_& z = S.Transferliste[r];
+        z.Transferstatus = 1;
+        z.Verhandelt = 0;
+        z.Position.rohSetzen(pos);
+        z.Staerke = static_cast<int16_t>(staerke);
+        z.Wert = wert;
+        z.Alter = static_cast<int16_t>(alter);
+    };
+    zeile(1, "T", 50, 1000000, 25);
+    zeile(2, "V", 80, 1000000, 25);
+    zeile(3, "T", 70, 50000000, 25);
+    zeile(4, "T", 60, 1000000, 35);
+    kader(14);
+    mg().Kader[2].Position.rohSetzen("V"); // nur noch ein Torwart
+    mg().KaderGehalt = 0;
+    mg().Kontostand = 5000000;
+    EXPECT_EQ(AssistentMarktwahl(0), 1);
+    S.Transferliste[1].Verhandelt = 1;
+    EXPECT_EQ(AssistentMarktwahl(0), 0) << "kein bezahlbarer junger Torwart mehr";
+
+    mg().Kader[2].Position.rohSetzen("T");
+    EXPECT_EQ(AssistentMarktwahl(0), 2) << "unter 16: der Stärkste";
+    mg().Kontostand = 1500000;
+    EXPECT_EQ(AssistentMarktwahl(0), 0) << "die Rücklage bleibt";
+    mg().Kontostand = 5000000;
+    kader(16);
+    EXPECT_EQ(AssistentMarktwahl(0), 0);
+    kader(23);
+    mg().Kader[1].Position.rohSetzen("V");
+    EXPECT_EQ(AssistentMarktwahl(0), 0) << "23 sind voll";
+}
+
+// Verlängern: nur auslaufende Verträge der 16 Stärksten oder der fürs Minimum Nötigen, keine Alten
+// und keine Gelisteten; der Stärkste zuerst.
+TEST_F(AssistentSchritt, VerlaengerungenNurFuerStammspieler)
+{
+    kader(20);
+    for (int i = 1; i <= 20; ++i) mg().Kader[i].Vertrag = 3;
+    for (int i : {1, 3, 18, 19, 20}) mg().Kader[i].Vertrag = 1;
+    mg().Kader[19].Alter = 35;
+    mg().Kader[18].Transferstatus = 1;
+    // 3 ist nur 17., aber mit dem gelisteten 18 bliebe die Abwehr ohne ihn unter fünf; 1 ist Torwart.
+    EXPECT_EQ(AssistentVerlaengerungen(0), (std::vector<int>{20, 3, 1}));
+    mg().Kader[18].Transferstatus = 0;
+    EXPECT_EQ(AssistentVerlaengerungen(0), (std::vector<int>{20, 18, 1}));
+}
+
 // Fragen: Angebote für gelistete Spieler an, Gebühren zahlen, Unbekanntes ablehnen, nie zurück
 // in einen Zug, den er nicht retten kann. Seine eigenen Rückfragen beantwortet er selbst.
 TEST_F(AssistentSchritt, AntwortenUndEigeneRueckfragen)
