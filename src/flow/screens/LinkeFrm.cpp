@@ -107,9 +107,15 @@ void TLinkeF::automatikTakt()
         explicit Sperre(bool& x) : b(x) { b = true; }
         ~Sperre() { b = false; }
     } sperre(automatikLaeuft_);
-    if (ZugOffen && HatSpiel(m)) AssistentZug(m);
     const auto stand = std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, GespielteTage);
-    MenuF->abschlussFolgen();
+    try {
+        if (ZugOffen && HatSpiel(m)) AssistentZug(m);
+        MenuF->abschlussFolgen();
+    } catch (...) {
+        // Nach einem Laufzeitfehler nicht jede Sekunde denselben Fehler: der Mensch übernimmt.
+        if (automatic_) automaticKlick();
+        throw;
+    }
     // Lehnt der Mensch den Abschluss ab (etwa die Überziehungsgebühr), will er selbst ran.
     if (stand == std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, GespielteTage) && automatic_)
         automaticKlick();
