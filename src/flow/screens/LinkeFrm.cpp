@@ -90,7 +90,10 @@ void TLinkeF::automaticKlick()
 
 void TLinkeF::automatikTakt()
 {
-    if (!automatic_ || automatikLaeuft_ || !MenuF || !MenuF->isVisible() || !MenuF->isEnabled()) return;
+    // Gesperrt ist die Seitenleiste vom Abschluss bis nach dem "Ding" des nächsten Zuges: solange
+    // läuft noch ein Abschluss, in den kein zweiter geraten darf.
+    if (!automatic_ || automatikLaeuft_ || !isEnabled() || !MenuF || !MenuF->isVisible() || !MenuF->isEnabled())
+        return;
     // Während ein Dialog auf eine Antwort wartet, wird nichts geschlossen.
     if (QApplication::activeModalWidget()) return;
     int m = -1;
