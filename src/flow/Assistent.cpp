@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace torvane {
 
@@ -54,6 +55,19 @@ constexpr std::array<int, 4> MindestJeLinie = {2, 5, 5, 3};
 constexpr int AltersGrenze = 33;
 // Über so vielen Spielern geht auch der Schwächste einer vollen Linie.
 constexpr int Wunschkader = 20;
+
+// Die Spieler, die bleiben sollen (nicht auf der Transferliste): je Linie und zusammen.
+std::pair<std::array<int, 4>, int> Ungelistete(const Manager_& mg)
+{
+    std::array<int, 4> jeLinie{};
+    int zusammen = 0;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        if (mg.Kader[i].Transferstatus != 0) continue;
+        ++jeLinie[static_cast<size_t>(Linie(mg.Kader[i]))];
+        ++zusammen;
+    }
+    return {jeLinie, zusammen};
+}
 
 // Rücklage, die nach einer Ausgabe bleiben soll: zehn Spieltage Gehalt und eine Million.
 int64_t Ruecklage(const Manager_& mg) { return static_cast<int64_t>(mg.KaderGehalt) * 10 + 1000000; }
@@ -140,13 +154,7 @@ void AssistentVerkauf(int m)
 {
     const Selbstbestaetigung bestaetigen;
     Manager_& mg = S.Manager[m];
-    std::array<int, 4> jeLinie{};
-    int bleiben = 0;
-    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
-        if (mg.Kader[i].Transferstatus != 0) continue;
-        ++jeLinie[static_cast<size_t>(Linie(mg.Kader[i]))];
-        ++bleiben;
-    }
+    auto [jeLinie, bleiben] = Ungelistete(mg);
     if (bleiben <= AssistentMindestkader) return;
 
     // Ein Spieler je Zug: der Älteste ab der Altersgrenze, sonst bei zu vollem Kader der
@@ -175,13 +183,7 @@ int AssistentMarktwahl(int m)
 {
     const Manager_& mg = S.Manager[m];
     if (mg.KaderAnzahl >= 23) return 0;
-    std::array<int, 4> jeLinie{};
-    int bleiben = 0;
-    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
-        if (mg.Kader[i].Transferstatus != 0) continue;
-        ++jeLinie[static_cast<size_t>(Linie(mg.Kader[i]))];
-        ++bleiben;
-    }
+    auto [jeLinie, bleiben] = Ungelistete(mg);
     bool luecke = false;
     for (size_t l = 0; l < 4; ++l) luecke = luecke || jeLinie[l] < MindestJeLinie[l];
     if (!luecke && bleiben >= AssistentMindestkader) return 0;
