@@ -1,9 +1,11 @@
 // Eine ganze Saison ohne Bildschirm mit vier automatischen Managern: alle Züge,
-// 75 Wettbewerbstage und das Saisonende. Die Grunddaten liegen neben dem Programm
+// 75 Wettbewerbstage und das Saisonende; einmal passiv (sie schließen nur ab),
+// einmal als Computermanager, die jeden Zug spielen. Die Grunddaten liegen neben dem Programm
 // (daten/ im Bauordner) oder dort, wohin TORVANE_DATEN zeigt.
 #include "core/AutoOberflaeche.h"
 #include "core/Funky.h"
 #include "core/Variablen.h"
+#include "flow/Assistent.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "season/Pleite.h"
@@ -54,7 +56,7 @@ AutoOberflaeche& Automat()
     return ui;
 }
 
-void Saison_VierManager(benchmark::State& st)
+void SaisonSpielen(benchmark::State& st, bool computer)
 {
     OberflaecheSetzen(&Automat());
     const Spielstand& anfang = Anfang();
@@ -68,12 +70,18 @@ void Saison_VierManager(benchmark::State& st)
         const long saisons = BeendeteSaisons;
         const long tageVorher = GespielteTage;
         st.ResumeTiming();
-        while (BeendeteSaisons == saisons && !SpielVorbei()) AbschlussClick();
+        while (BeendeteSaisons == saisons && !SpielVorbei()) {
+            if (computer && ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager);
+            AbschlussClick();
+        }
         tage += GespielteTage - tageVorher;
     }
     st.counters["Tage"] = benchmark::Counter(static_cast<double>(tage), benchmark::Counter::kAvgIterations);
     OberflaecheSetzen(nullptr);
 }
+void Saison_VierManager(benchmark::State& st) { SaisonSpielen(st, false); }
+void Saison_VierComputermanager(benchmark::State& st) { SaisonSpielen(st, true); }
 BENCHMARK(Saison_VierManager)->Unit(benchmark::kMillisecond);
+BENCHMARK(Saison_VierComputermanager)->Unit(benchmark::kMillisecond);
 
 } // namespace

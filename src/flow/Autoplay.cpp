@@ -7,6 +7,8 @@
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "finance/Vermoegen.h"
+#include "flow/Assistent.h"
+#include "flow/Bericht.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "match/Anzeige.h"
@@ -57,11 +59,13 @@ struct Saisonbericht {
 // Der Automat hinter allen Pforten: antwortet, merkt sich, was der Bericht braucht.
 class Automat : public Saisonendeanzeige, public Pleiteanzeige, public StilleAnzeige {
 public:
-    Automat(std::ostream& aus, bool meldungen) : aus_(aus), meldungen_(meldungen)
+    Automat(std::ostream& aus, bool meldungen, bool assistent, Bilanzbericht* bilanz)
+        : aus_(aus), meldungen_(meldungen), bilanz_(bilanz)
     {
-        ui.dialogAntwort = [this](const std::string& text, Knoepfe k) {
+        ui.dialogAntwort = [this, assistent](const std::string& text, Knoepfe k) {
             texte.push_back(text);
             if (meldungen_) aus_ << "  [Dialog] " << text << "\n";
+            if (assistent) return AssistentAntwort(S.AktManager, text, k);
             switch (k) {
             case Knoepfe::Ok: return Antwort::Ok;
             case Knoepfe::OkAbbrechen: return Antwort::Ok; // Gebühren zahlen, sonst käme der Zug nie weiter
@@ -69,8 +73,9 @@ public:
             default: return Antwort::Abbrechen;
             }
         };
-        ui.nachrichtAntwort = [this](const std::string& kopf, const std::string& text, NachrichtArt art) {
+        ui.nachrichtAntwort = [this, assistent](const std::string& kopf, const std::string& text, NachrichtArt art) {
             if (meldungen_) aus_ << "  [Nachricht] " << kopf << ": " << text << "\n";
+            if (assistent) return AssistentKnopf(S.AktManager, text, art);
             switch (art.typ) {
             case NachrichtArt::Jein: return std::string("Nein");
             case NachrichtArt::Auto: return std::string();
@@ -97,6 +102,7 @@ public:
     // --- Saisonende ---
     void oeffnen(const std::string&) override
     {
+        if (bilanz_) bilanz_->saisonende();
         bericht.meister = {};
         for (int liga = 1; liga <= 4; ++liga)
             bericht.meister[static_cast<size_t>(liga)] = S.Mannschaft[18 * liga - 17].Name.text();
@@ -134,6 +140,7 @@ public:
     // --- Pleite ---
     void zeigen(const std::string&) override
     {
+        if (bilanz_) bilanz_->pleite();
         const Manager_& mg = S.Manager[S.AktManager];
         aus_ << "  Saison " << S.Spiel.Saison << ", " << S.Spiel.Spieltag << ". Spieltag: " << mg.Name.text()
              << " (" << mg.Vereinsname.text() << ") ist pleite und verlässt das Spiel, Konto "
@@ -145,6 +152,7 @@ public:
     {
         const int w = S.Spiel.Wettbewerb;
         if (w >= 1 && w <= 4) bericht.pokale[static_cast<size_t>(w)] = verein;
+        if (bilanz_) bilanz_->pokalsieger(w, verein);
     }
 
     void berichtAusgeben(int saison)
@@ -179,6 +187,7 @@ public:
 private:
     std::ostream& aus_;
     bool meldungen_;
+    Bilanzbericht* bilanz_;
 };
 
 // Kennzeichen des Zugstands, um einen hängenden Automaten zu erkennen.
@@ -212,13 +221,17 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
     for (size_t i = 1; i < a.size(); ++i) {
         const std::string& k = a[i];
         const bool mitWert = k == "--managers" || k == "--seed" || k == "--days" || k == "--load" || k == "--save" ||
-                             k == "--ereignis" || k == "--daten";
+                             k == "--ereignis" || k == "--daten" || k == "--bericht";
         if (k == "--meldungen") {
             o.meldungen = true;
             continue;
         }
         if (k == "--no-restart") {
             o.neustart = false;
+            continue;
+        }
+        if (k == "--passiv") {
+            o.passiv = true;
             continue;
         }
         if (!mitWert) {
@@ -258,6 +271,8 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
             o.laden = w;
         } else if (k == "--daten") {
             o.daten = w;
+        } else if (k == "--bericht") {
+            o.bericht = w;
         } else {
             o.speichern = w;
         }
@@ -267,7 +282,8 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
 
 int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
 {
-    Automat automat(aus, o.meldungen || o.ereignis > 0);
+    Bilanzbericht bilanz;
+    Automat automat(aus, o.meldungen || o.ereignis > 0, !o.passiv, o.bericht.empty() ? nullptr : &bilanz);
     ZufallSetzen(o.saat);
     try {
         S = Spielstand{};
@@ -287,6 +303,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
             aus << "Torvane ohne Bildschirm: neues Spiel, " << o.manager << " Manager, Saat " << o.saat << "\n";
         }
         automat.texte.clear();
+        bilanz.neuesSpiel();
         ZugOffen = true;
         if (o.ereignis > 0) Ereignis(o.ereignis);
         const int anzahlManager = S.Spiel.ManagerHoch + 1;
@@ -304,14 +321,17 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
                 // Der letzte ging beim Saisonende: die Saison wird trotzdem berichtet.
                 if (!automat.bericht.manager.empty()) automat.berichtAusgeben(S.Spiel.Saison);
                 aus << "Alle Manager sind ausgeschieden: Spielende in Saison " << S.Spiel.Saison << ".\n";
-                if (!o.neustart || zielErreicht()) break;
+                // Am Ziel beginnt ein neues Spiel nur noch, wenn es gespeichert werden soll.
+                if (!o.neustart || (zielErreicht() && o.speichern.empty())) break;
                 const int n = std::clamp(anzahlManager, 1, 4);
                 if (!NeuesSpiel(n, automat.texte, fehler)) return 2;
                 aus << "Neues Spiel mit " << n << " Manager(n).\n";
+                bilanz.neuesSpiel();
                 ZugOffen = true;
             }
             if (zielErreicht()) break;
             const int saison = S.Spiel.Saison;
+            if (!o.passiv && ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager);
             AbschlussClick();
             if (automat.berichtFertig) automat.berichtAusgeben(saison);
             const auto neu = Stand();
@@ -330,7 +350,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
 
         if (!o.speichern.empty()) {
             if (SpielVorbei()) {
-                fehler << "Kein Manager mehr im Spiel; es wird nichts gespeichert.\n";
+                fehler << "Kein Manager mehr im Spiel und kein Neustart (--no-restart); es wird nichts gespeichert.\n";
                 return 2;
             }
             if (!SpielstandDatei("save", o.speichern)) {
@@ -339,11 +359,34 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
             }
             aus << "Gespeichert: " << o.speichern << "\n";
         }
+        if (!o.bericht.empty()) {
+            bilanz.abschliessen();
+            bilanz.titel = "Bilanzbericht: " + std::to_string(o.saisons) + " Saisons, " + std::to_string(anzahlManager) +
+                           (o.passiv ? " passive Manager" : " Computermanager") + ", Saat " + std::to_string(o.saat);
+            std::string grund;
+            if (!bilanz.schreiben(o.bericht, grund)) {
+                fehler << grund << "\n";
+                return 2;
+            }
+            aus << "Bericht: " << o.bericht << " und " << Bilanzbericht::csvPfad(o.bericht) << ", "
+                << bilanz.manager.size() << " Manager-Saisons, " << bilanz.pleiten.size() << " Pleite(n)\n";
+        }
     } catch (const Laufzeitfehler& f) {
         fehler << f.what() << "\n";
         return 1;
     }
     return 0;
+}
+
+std::vector<std::string> AutoplayAngaben(int argc, const char* const* argv)
+{
+    std::vector<std::string> angaben;
+    int k = 1;
+    while (k < argc && std::string(argv[k]) != "--autoplay") ++k;
+    if (k + 1 < argc) angaben.emplace_back(argv[k + 1]);
+    for (int i = 1; i < argc; ++i)
+        if (i != k && i != k + 1) angaben.emplace_back(argv[i]);
+    return angaben;
 }
 
 int AutoplayAusfuehren(int argc, char** argv)
@@ -354,15 +397,14 @@ int AutoplayAusfuehren(int argc, char** argv)
     if (f || programm.empty()) programm = fs::absolute(argc > 0 ? fs::path(argv[0]) : fs::path("torvane"), f);
     PfadeSetzen(programm.parent_path().string(), BenutzerOrdnerAusUmgebung());
 
-    std::vector<std::string> argumente;
-    for (int i = 2; i < argc; ++i) argumente.emplace_back(argv[i]);
+    const std::vector<std::string> argumente = AutoplayAngaben(argc, argv);
     AutoplayOptionen o;
     std::string fehler;
     if (!AutoplayArgumente(argumente, o, fehler)) {
         std::cerr << fehler << "\n"
                   << "Aufruf: torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
                      "                          [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]\n"
-                     "                          [--ereignis N]\n";
+                     "                          [--passiv] [--bericht DATEI] [--ereignis N]\n";
         return 2;
     }
     if (!o.daten.empty()) DatenOrdnerSetzen(o.daten);
@@ -371,7 +413,10 @@ int AutoplayAusfuehren(int argc, char** argv)
 
 int AutoplayFallsVerlangt(int argc, char** argv)
 {
-    if (argc < 2 || std::string(argv[1]) != "--autoplay") return -1;
+    if (argc < 2) return -1;
+    const std::string erstes = argv[1];
+    const bool autoplay = erstes == "--autoplay" || (erstes == "--bericht" && argc > 3 && std::string(argv[3]) == "--autoplay");
+    if (!autoplay) return -1;
     return AutoplayAusfuehren(argc, argv);
 }
 

@@ -3,7 +3,10 @@
 //
 //   torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]
 //                              [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]
-//                              [--ereignis N]   (Entwickler: Ereignis N gleich zu Beginn)
+//                              [--passiv] [--bericht DATEI] [--ereignis N]
+// Ohne --passiv spielt der Computermanager (Assistent) jeden Zug; --bericht schreibt den
+// Bilanzbericht (HTML, daneben CSV). --bericht darf auch vor --autoplay stehen.
+// --ereignis N (für Entwickler): Ereignis N gleich zu Beginn für den ersten Manager.
 #pragma once
 
 #include <cstdint>
@@ -28,19 +31,27 @@ struct AutoplayOptionen {
     // (bei --load so vielen, wie der Spielstand hatte), bis das Ziel erreicht ist.
     bool neustart = true;
     int ereignis = 0; // 1..42: dieses Ereignis zu Beginn für den ersten Manager, mit Meldungen
+    // Die Manager schließen ihre Züge nur, wie früher, statt sie zu spielen.
+    bool passiv = false;
+    std::string bericht; // HTML-Datei des Bilanzberichts, leer: keiner
 };
 
 // Liest die Argumente nach "--autoplay". false mit fehler bei unbrauchbaren Angaben.
 bool AutoplayArgumente(const std::vector<std::string>& argumente, AutoplayOptionen& o, std::string& fehler);
 
+// Die Angaben des Automaten aus der Befehlszeile: die Zahl nach "--autoplay" zuerst, dann alle
+// übrigen, ob sie davor oder danach stehen. argv[0] ist das Programm.
+std::vector<std::string> AutoplayAngaben(int argc, const char* const* argv);
+
 // Spielt mit den Grunddaten aus Pfade.Daten. Rückgabe: Exit-Code
 // (0 gut, 1 Laufzeitfehler, 2 Grunddaten oder Spielstand unbrauchbar).
 int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler);
 
-// Der Einstieg aus main(): argv[1] ist "--autoplay". Legt die Ordner neben dem Programm fest.
+// Der Einstieg aus main(): "--autoplay" steht in argv (als erstes oder nach "--bericht DATEI").
+// Legt die Ordner neben dem Programm fest.
 int AutoplayAusfuehren(int argc, char** argv);
 
-// Bei "--autoplay" als erstem Argument der Exit-Code des Automaten, sonst -1
+// Bei "--autoplay" (auch hinter "--bericht DATEI") der Exit-Code des Automaten, sonst -1
 // (dann startet das Spielfenster).
 int AutoplayFallsVerlangt(int argc, char** argv);
 

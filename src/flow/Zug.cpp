@@ -10,6 +10,7 @@
 #include "flow/Neuanlage.h"
 #include "match/Spieltag.h"
 #include "season/Ereignis.h"
+#include "season/EreignisZaehler.h"
 #include "season/Pleite.h"
 #include "season/Saisonende.h"
 #include "squad/Angebote.h"
@@ -425,7 +426,10 @@ bool ZugAbschliessen()
 
     StatistikFuehren(m);
     ManagerpunkteMerken();
-    if (Zufall(1, 8) == 1) Ereignis(0);
+    if (Zufall(1, 8) == 1) {
+        ++EreignisZaehler[0];
+        Ereignis(0);
+    }
     return true;
 }
 
@@ -561,7 +565,10 @@ void ZugBeginnen()
     TrainerVertrag(m);
     mg.Aktien = std::clamp<int16_t>(mg.Aktien, 0, 20000);
     ManagerpunkteWerten();
-    if (Zufall(1, 8) == 1) Ereignis(0);
+    if (Zufall(1, 8) == 1) {
+        ++EreignisZaehler[0];
+        Ereignis(0);
+    }
 }
 
 // --- Managerpunkte ---

@@ -147,33 +147,6 @@ TEST(Dauerlauf, SaisonsMitVierManagern)
 
 // --- Das Spiel ohne Bildschirm ---
 
-namespace {
-struct Ausgabe {
-    int code = -1;
-    std::string aus, fehler;
-    // Die Zahl vor " Wettbewerbstage gespielt" in der Schlusszeile.
-    long tage() const
-    {
-        const auto ende = aus.find(" Wettbewerbstage gespielt");
-        return ende == std::string::npos ? -1 : std::atol(aus.c_str() + aus.rfind(' ', ende - 1) + 1);
-    }
-};
-
-Ausgabe Lauf(const std::vector<std::string>& argumente)
-{
-    AutoplayOptionen o;
-    Ausgabe a;
-    if (!AutoplayArgumente(argumente, o, a.fehler)) return a;
-    const std::string vorher = Pfade.Daten;
-    Pfade.Daten = TORVANE_QUELLEN "/daten/";
-    std::ostringstream aus, fehler;
-    a.code = Autoplay(o, aus, fehler);
-    Pfade.Daten = vorher;
-    a.aus = aus.str();
-    a.fehler = fehler.str();
-    return a;
-}
-} // namespace
 
 TEST(Autoplay, Argumente)
 {

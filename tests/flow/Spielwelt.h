@@ -5,6 +5,7 @@
 #include "core/AutoOberflaeche.h"
 #include "core/Funky.h"
 #include "core/Variablen.h"
+#include "flow/Autoplay.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -112,6 +114,33 @@ inline void EchtesSpiel(int n, uint32_t saat)
     S = Spielstand{};
     ZufallSetzen(saat);
     ASSERT_TRUE(SpielAufGrunddaten(n));
+}
+
+// Das Spiel ohne Bildschirm mit den ausgelieferten Grunddaten: Exit-Code und beide Ausgaben.
+struct Ausgabe {
+    int code = -1;
+    std::string aus, fehler;
+    // Die Zahl vor " Wettbewerbstage gespielt" in der Schlusszeile.
+    long tage() const
+    {
+        const auto ende = aus.find(" Wettbewerbstage gespielt");
+        return ende == std::string::npos ? -1 : std::atol(aus.c_str() + aus.rfind(' ', ende - 1) + 1);
+    }
+};
+
+inline Ausgabe Lauf(const std::vector<std::string>& argumente)
+{
+    AutoplayOptionen o;
+    Ausgabe a;
+    if (!AutoplayArgumente(argumente, o, a.fehler)) return a;
+    const std::string vorher = Pfade.Daten;
+    Pfade.Daten = TORVANE_QUELLEN "/daten/";
+    std::ostringstream aus, fehler;
+    a.code = Autoplay(o, aus, fehler);
+    Pfade.Daten = vorher;
+    a.aus = aus.str();
+    a.fehler = fehler.str();
+    return a;
 }
 
 } // namespace torvane

@@ -4,8 +4,11 @@
 
 #include <QWidget>
 
+#include <string>
+
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace torvane {
 
@@ -15,9 +18,12 @@ public:
     explicit TLinkeF(QWidget* eltern = nullptr);
 
     void uhrZeigen(const QString& zeit);
-    // Der Schalter: an beendet den laufenden Zug einmal (über MenuF->abschluss).
+    // Der Schalter: an spielt der Computermanager die Züge des Managers, der ihn einschaltete,
+    // und schließt sie wie ein Klick auf die Abschlusstafel, bis er wieder aus ist.
     void automaticKlick();
     bool automatic() const { return automatic_; }
+    // Ist der automatische Manager mit offenem Zug dran und das Menü frei, spielt er ihn jetzt.
+    void automatikTakt();
 
     QLabel* Titel;
     QLabel* Untertitel;
@@ -28,6 +34,9 @@ public:
 
 private:
     bool automatic_ = false;
+    bool automatikLaeuft_ = false;
+    std::string automatikName_; // Name statt Platz: nach einer Pleite rücken die Plätze auf
+    QTimer* automatikTimer_;
 };
 
 extern TLinkeF* LinkeF;

@@ -1,0 +1,82 @@
+// Der Bilanzbericht eines langen Laufs ohne Bildschirm: sammelt während des Spiels,
+// was über das Gleichgewicht des Spiels Auskunft gibt, und schreibt es als HTML-Seite
+// mit Tabellen und Grafiken (SVG, ohne Netz lesbar) und als CSV daneben.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace torvane {
+
+// Eine Liga in einer Saison, aus den gespeicherten Ergebnissen gezählt.
+struct Ligasaison {
+    int lauf = 0; // laufende Saison des Berichts (1, 2, ...), über Neustarts hinweg
+    int liga = 0;
+    long spiele = 0, tore = 0, heimsiege = 0, remis = 0, auswaertssiege = 0;
+    int meisterPunkte = 0;
+    std::array<int, 3> absteigerPunkte{}; // Plätze 16..18
+};
+
+// Ein Manager am Ende einer Saison (vor Prämien und Auf- und Abstieg).
+struct Managersaison {
+    int lauf = 0;
+    int spiel = 0; // das wievielte Spiel des Laufs (Neustarts zählen hoch)
+    int saison = 0;
+    std::string name, verein;
+    int liga = 0, platz = 0;
+    int64_t konto = 0, vermoegen = 0;
+    bool aufstieg = false, abstieg = false;
+};
+
+struct Pleitefall {
+    int lauf = 0, spiel = 0, saison = 0, spieltag = 0, liga = 0;
+    std::string name;
+};
+
+// Zahlen einer Liga über alle Saisons.
+struct Ligasumme {
+    long spiele = 0, tore = 0, heimsiege = 0, remis = 0, auswaertssiege = 0;
+    std::vector<int> meisterPunkte, absteigerPunkte;
+};
+
+class Bilanzbericht {
+public:
+    Bilanzbericht();
+
+    // Ein neues Spiel beginnt (auch nach einem Neustart).
+    void neuesSpiel();
+    // Beim Öffnen des Saisonendes: Tabellen und Ergebnisse der Saison sind fertig.
+    void saisonende();
+    // Der Manager AktManager geht pleite.
+    void pleite();
+    // Sieger eines Pokals (Wettbewerb 1..4) oder der Champions League.
+    void pokalsieger(int wettbewerb, const std::string& verein);
+    // Am Ende des Laufs: Ereignisse seit Beginn übernehmen.
+    void abschliessen();
+
+    std::string html() const;
+    std::string csv() const;
+    // Schreibt DATEI (HTML) und daneben DATEI mit der Endung .csv; false mit fehler.
+    bool schreiben(const std::string& datei, std::string& fehler) const;
+    static std::string csvPfad(const std::string& datei);
+
+    Ligasumme summe(int liga) const;
+    double pleitenJeHundert() const;
+
+    std::vector<Ligasaison> ligen;
+    std::vector<Managersaison> manager;
+    std::vector<Pleitefall> pleiten;
+    std::map<std::string, std::array<int, 5>> sieger; // Nation -> Titel je Wettbewerb 1..4
+    std::array<long, 43> ereignisse{};
+    int spiele = 0;
+    int saisons = 0;
+    std::string titel = "Bilanzbericht";
+
+private:
+    std::array<long, 43> ereignisseStart_{};
+};
+
+} // namespace torvane
