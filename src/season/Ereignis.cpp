@@ -1,4 +1,5 @@
 #include "season/Ereignis.h"
+#include "season/EreignisZaehler.h"
 
 #include "core/Fehler.h"
 #include "core/Funky.h"
@@ -392,6 +393,7 @@ void Ereignis(int n)
     a.kopf = Akt().Name.text();
     a.text = Anfangstext;
     if (n == 0) n = Z(1, 42);
+    if (n >= 1 && n <= 42) ++EreignisZaehler[static_cast<size_t>(n)];
     Spielen(n, a);
     if (!a.schlussmeldung) return;
     if (a.text.find("Ritz Ratz Rotz") != std::string::npos) a.bild = BildNichts;
