@@ -475,15 +475,6 @@ QPixmap TrikotBild(int sponsor, QSize groesse)
 
 namespace {
 
-bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& fertig)
-{
-    QApplication::processEvents();
-    const QString datei = QDir(ordner).filePath(name + QStringLiteral(".png"));
-    if (!w->grab().save(datei)) return false;
-    fertig << datei;
-    return true;
-}
-
 // Alle Bilder einer Art auf einem Bogen, mit Nummer.
 QPixmap Bogen(int anzahl, int spalten, QSize groesse, QPixmap (*bild)(int, QSize))
 {
@@ -503,10 +494,7 @@ QStringList StadionWerbungBildschirmfotos(const QString& ordner)
 {
     QStringList fertig;
     if (!QDir().mkpath(ordner)) return fertig;
-    const bool vorherNie = QtOberflaeche::nieZeigen;
-    const double vorherTempo = QtOberflaeche::tempo;
-    QtOberflaeche::nieZeigen = true;
-    QtOberflaeche::tempo = 0.0;
+    FotoRuhe ruhe;
     StadionWerbungFensterAnlegen(Hauptfenster());
 
     auto bogen = [&](const QString& name, const QPixmap& b) {
@@ -557,8 +545,6 @@ QStringList StadionWerbungBildschirmfotos(const QString& ordner)
         TototipF->hide();
     }
 
-    QtOberflaeche::nieZeigen = vorherNie;
-    QtOberflaeche::tempo = vorherTempo;
     return fertig;
 }
 

@@ -32,27 +32,11 @@ void TrainingBankFensterAnlegen(QWidget* haupt)
     MenuF->oeffnerSetzen(12, [] { BankF->zeigen(); });
 }
 
-namespace {
-
-bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& fertig)
-{
-    QApplication::processEvents();
-    const QString datei = QDir(ordner).filePath(name + QStringLiteral(".png"));
-    if (!w->grab().save(datei)) return false;
-    fertig << datei;
-    return true;
-}
-
-} // namespace
-
 QStringList TrainingBankBildschirmfotos(const QString& ordner)
 {
     QStringList fertig;
     if (!QDir().mkpath(ordner)) return fertig;
-    const bool vorherNie = QtOberflaeche::nieZeigen;
-    const double vorherTempo = QtOberflaeche::tempo;
-    QtOberflaeche::nieZeigen = true;
-    QtOberflaeche::tempo = 0.0;
+    FotoRuhe ruhe;
     TrainingBankFensterAnlegen(Hauptfenster());
     const bool spiel = BeispielSpielAnlegen();
 
@@ -113,8 +97,6 @@ QStringList TrainingBankBildschirmfotos(const QString& ordner)
     Foto(InfoF, ordner, QStringLiteral("64_info"), fertig);
     InfoF->hide();
 
-    QtOberflaeche::nieZeigen = vorherNie;
-    QtOberflaeche::tempo = vorherTempo;
     return fertig;
 }
 

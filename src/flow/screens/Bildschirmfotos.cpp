@@ -50,18 +50,28 @@ bool BeispielSpielAnlegen()
     return NeuesSpielOhneBildschirm({{"Quirin", "SV Kickersdorf"}, {"Berta", "FC Fallera"}});
 }
 
-namespace {
-
-void Warten() { QApplication::processEvents(); }
-
 bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& fertig)
 {
-    Warten();
+    QApplication::processEvents();
     const QString datei = QDir(ordner).filePath(name + QStringLiteral(".png"));
     if (!w->grab().save(datei)) return false;
     fertig << datei;
     return true;
 }
+
+FotoRuhe::FotoRuhe() : nieZeigen_(QtOberflaeche::nieZeigen), tempo_(QtOberflaeche::tempo)
+{
+    QtOberflaeche::nieZeigen = true;
+    QtOberflaeche::tempo = 0.0;
+}
+
+FotoRuhe::~FotoRuhe()
+{
+    QtOberflaeche::nieZeigen = nieZeigen_;
+    QtOberflaeche::tempo = tempo_;
+}
+
+namespace {
 
 // Alle Spielbilder auf einem Bogen, mit Namen darunter.
 QPixmap Bilderbogen()

@@ -5,7 +5,26 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace torvane {
+
+// Legt das Fenster als ordner/name.png ab und merkt den Dateinamen in fertig.
+bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& fertig);
+
+// Solange eine FotoRuhe lebt, zeigt die Oberfläche keine Meldungen und wartet nicht;
+// danach gilt wieder, was vorher galt.
+class FotoRuhe {
+public:
+    FotoRuhe();
+    ~FotoRuhe();
+    FotoRuhe(const FotoRuhe&) = delete;
+    FotoRuhe& operator=(const FotoRuhe&) = delete;
+
+private:
+    bool nieZeigen_;
+    double tempo_;
+};
 
 // Ein Spiel mit zwei Managern ohne Bildschirm (aus den Grunddaten). false, wenn es nicht geht.
 bool BeispielSpielAnlegen();

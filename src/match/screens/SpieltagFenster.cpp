@@ -126,18 +126,13 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
 {
     Fotograf f{ordner, {}, {}};
     if (!QDir().mkpath(ordner)) return {};
-    const bool vorherNie = QtOberflaeche::nieZeigen;
-    const double vorherTempo = QtOberflaeche::tempo;
-    QtOberflaeche::nieZeigen = true;
-    QtOberflaeche::tempo = 0.0;
+    FotoRuhe ruhe;
     SpieltagsfensterAnlegen(Hauptfenster());
 
     if (!BeispielSpielAnlegen()) {
         // Ohne Grunddaten nur die leeren Fenster.
         TabelleF->zeichnen(1);
         f.foto(TabelleF, QStringLiteral("30_tabelle"));
-        QtOberflaeche::nieZeigen = vorherNie;
-        QtOberflaeche::tempo = vorherTempo;
         return f.fertig;
     }
 
@@ -289,8 +284,6 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
         e->hide();
     }
 
-    QtOberflaeche::nieZeigen = vorherNie;
-    QtOberflaeche::tempo = vorherTempo;
     return f.fertig;
 }
 

@@ -50,15 +50,6 @@ void RecordsFensterAnlegen(QWidget* haupt)
 
 namespace {
 
-bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& fertig)
-{
-    QApplication::processEvents();
-    const QString datei = QDir(ordner).filePath(name + QStringLiteral(".png"));
-    if (!w->grab().save(datei)) return false;
-    fertig << datei;
-    return true;
-}
-
 // Eine Geschichte für die Grafiken und die Karriere, wie sie nach ein paar Saisons aussähe.
 void Geschichte(int m)
 {
@@ -95,16 +86,11 @@ QStringList RecordsBildschirmfotos(const QString& ordner)
 {
     QStringList fertig;
     if (!QDir().mkpath(ordner)) return fertig;
-    const bool vorherNie = QtOberflaeche::nieZeigen;
-    const double vorherTempo = QtOberflaeche::tempo;
-    QtOberflaeche::nieZeigen = true;
-    QtOberflaeche::tempo = 0.0;
+    FotoRuhe ruhe;
     RecordsFensterAnlegen(Hauptfenster());
 
     // Ohne Grunddaten gibt es nichts zu zeigen: die Fenster lesen alle aus dem Spielstand.
     if (!BeispielSpielAnlegen()) {
-        QtOberflaeche::nieZeigen = vorherNie;
-        QtOberflaeche::tempo = vorherTempo;
         return fertig;
     }
     {
@@ -147,8 +133,6 @@ QStringList RecordsBildschirmfotos(const QString& ordner)
     Foto(EinstellF, ordner, QStringLiteral("75_einstellungen"), fertig);
     EinstellF->hide();
 
-    QtOberflaeche::nieZeigen = vorherNie;
-    QtOberflaeche::tempo = vorherTempo;
     return fertig;
 }
 

@@ -36,7 +36,7 @@ public:
     }
 };
 
-struct Foto {
+struct EreignisFoto {
     const char* name;
     int ereignis;
     std::deque<int32_t> ziehungen;
@@ -52,7 +52,7 @@ QStringList EreignisBildschirmfotos(const QString& ordner)
     OberflaecheSetzen(&ui);
     S.AktManager = 0;
     S.Spiel.Saison = 2;
-    const Foto fotos[] = {
+    const EreignisFoto fotos[] = {
         {"ereignis_geld", 3, {98}},
         {"ereignis_spieler", 21, {17, 0, 1, 1, 20, 0, 1}},
         {"ereignis_komfort", 23, {3}},
@@ -61,7 +61,7 @@ QStringList EreignisBildschirmfotos(const QString& ordner)
         {"ereignis_aktien", 40, {2, 120, 850}},
         {"ereignis_nichts", 43, {}},
     };
-    for (const Foto& f : fotos) {
+    for (const EreignisFoto& f : fotos) {
         std::deque<int32_t> z = f.ziehungen;
         EreignisZiehung = [&z](int32_t von, int32_t bis) {
             if (z.empty()) return von;

@@ -53,31 +53,13 @@ void KaderFensterAnlegen(QWidget* haupt)
     MenuF->oeffnerSetzen(16, [] { TransferF->zeigen(); });
 }
 
-namespace {
-
-bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& fertig)
-{
-    QApplication::processEvents();
-    const QString datei = QDir(ordner).filePath(name + QStringLiteral(".png"));
-    if (!w->grab().save(datei)) return false;
-    fertig << datei;
-    return true;
-}
-
-} // namespace
-
 QStringList KaderBildschirmfotos(const QString& ordner)
 {
     QStringList fertig;
     if (!QDir().mkpath(ordner)) return fertig;
-    const bool vorherNie = QtOberflaeche::nieZeigen;
-    const double vorherTempo = QtOberflaeche::tempo;
-    QtOberflaeche::nieZeigen = true;
-    QtOberflaeche::tempo = 0.0;
+    FotoRuhe ruhe;
     KaderFensterAnlegen(Hauptfenster());
     if (!BeispielSpielAnlegen()) {
-        QtOberflaeche::nieZeigen = vorherNie;
-        QtOberflaeche::tempo = vorherTempo;
         return fertig;
     }
     S.AktManager = 0;
@@ -141,8 +123,6 @@ QStringList KaderBildschirmfotos(const QString& ordner)
     VerhandlungAbbrechen();
     Regler = Regler_{};
 
-    QtOberflaeche::nieZeigen = vorherNie;
-    QtOberflaeche::tempo = vorherTempo;
     return fertig;
 }
 
