@@ -11,7 +11,7 @@ int KarriereMaximum(int saison) { return saison > 10 ? saison - 10 : 0; }
 
 std::array<Karrierezeile, KarriereZeilen> KarriereRaster(int m, int position)
 {
-    std::array<Karrierezeile, KarriereZeilen> raster{};
+    std::array<Karrierezeile, KarriereZeilen> raster; // ohne {}: clang 14 stürzt an der Wertinitialisierung ab
     const auto& bilanz = S.Saisonbilanz[m];
     const int ns = static_cast<int>(bilanz.laenge()) - 1;
     for (int r = 0; r < KarriereZeilen; ++r) {
