@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 
@@ -111,6 +112,26 @@ Verhandlungsergebnis Verhandeln(int abloese, int gehalt, int jahre)
 }
 
 bool Enthaelt(const std::string& text, std::string_view teil) { return text.find(teil) != std::string::npos; }
+
+// Die Zahlen eines Fragetexts der Reihe nach; Tausenderpunkte zwischen Ziffern gehören dazu.
+std::vector<int64_t> Zahlen(const std::string& text)
+{
+    std::vector<int64_t> zahlen;
+    const auto ziffer = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    for (size_t i = 0; i < text.size();) {
+        if (!ziffer(i)) {
+            ++i;
+            continue;
+        }
+        int64_t z = 0;
+        while (ziffer(i) || (text[i] == '.' && ziffer(i + 1) && i > 0 && ziffer(i - 1))) {
+            if (text[i] != '.' && z < INT64_MAX / 100) z = z * 10 + (text[i] - '0');
+            ++i;
+        }
+        zahlen.push_back(z);
+    }
+    return zahlen;
+}
 
 } // namespace
 
@@ -250,15 +271,20 @@ int AssistentMarktwahl(int m)
     for (size_t l = 0; l < 4; ++l) luecke = luecke || jeLinie[l] < MindestJeLinie[l];
     if (!luecke && bleiben >= AssistentMindestkader) return 0;
 
+    // Zuerst nur für die Linien unter ihrem Minimum; bietet der Markt dafür niemanden, füllt
+    // unter dem Mindestkader jeder andere auf.
     int wahl = 0;
-    for (int r = 1; r <= 11; ++r) {
-        const Kaderspieler_& s = S.Transferliste[r];
-        // Ein zweites Gespräch am selben Tag kostet nur Strafe.
-        if (s.Transferstatus == 0 || s.Verhandelt != 0 || s.Alter >= AltersGrenze) continue;
-        const size_t l = static_cast<size_t>(LinieVon(s));
-        if (luecke && jeLinie[l] >= MindestJeLinie[l]) continue;
-        if (Frei(mg) - Kaufpreis(s) < Ruecklage(mg)) continue;
-        if (wahl == 0 || s.Staerke > S.Transferliste[wahl].Staerke) wahl = r;
+    for (const bool nurLuecke : {luecke, false}) {
+        for (int r = 1; r <= 11; ++r) {
+            const Kaderspieler_& s = S.Transferliste[r];
+            // Ein zweites Gespräch am selben Tag kostet nur Strafe.
+            if (s.Transferstatus == 0 || s.Verhandelt != 0 || s.Alter >= AltersGrenze) continue;
+            const size_t l = static_cast<size_t>(LinieVon(s));
+            if (nurLuecke && jeLinie[l] >= MindestJeLinie[l]) continue;
+            if (Frei(mg) - Kaufpreis(s) < Ruecklage(mg)) continue;
+            if (wahl == 0 || s.Staerke > S.Transferliste[wahl].Staerke) wahl = r;
+        }
+        if (wahl != 0 || bleiben >= AssistentMindestkader) break;
     }
     return wahl;
 }
@@ -390,12 +416,31 @@ void AssistentWerbung(int m)
     }
 }
 
+namespace {
+
+// Aktien kauft er nur unter dem Kurs und nur aus dem, was über der Rücklage liegt; verkauft
+// wird nur über dem Kurs. Alles andere (etwa den ganzen Verein verkaufen) lehnt er ab.
+bool AktienHandeln(int m, const std::string& text)
+{
+    if (m < 0 || m > S.Spiel.ManagerHoch || !Enthaelt(text, "Aktien")) return false;
+    const std::vector<int64_t> z = Zahlen(text);
+    const int64_t kurs = S.Spiel.Aktienkurs;
+    const int64_t frei = Frei(S.Manager[m]) - Ruecklage(S.Manager[m]);
+    if (Enthaelt(text, "Aktien für je") && z.size() >= 2) return z[1] < kurs && z[0] * z[1] <= frei;
+    if (Enthaelt(text, "1.000 Aktien für") && z.size() >= 2) return z[1] < kurs * 1000 && z[1] <= frei;
+    if (Enthaelt(text, "Aktienanteile für") && !z.empty()) return z[0] > kurs;
+    return false;
+}
+
+} // namespace
+
 Antwort AssistentAntwort(int m, const std::string& text, Knoepfe knoepfe)
 {
     (void)m;
-    // Lieber zurück als aus dem Spiel, aber nur, wenn er dann Geld beschaffen kann; das kann er erst mit der Bank.
+    // Ohne Vermögen hilft auch die Bank nicht mehr: zurück in den Zug änderte nichts.
     if (text == PleiteFrageText) return Antwort::Nein;
-    // Ein gelisteter Spieler soll gehen: jedes Angebot wird angenommen.
+    // Ein gelisteter Spieler soll gehen: jedes Angebot wird angenommen. Die Strafe für den
+    // Vertragsbruch ist nur das halbe Gehalt, das er sonst bis zum Vertragsende zahlte.
     if (Enthaelt(text, "Angebot akzeptieren")) return Antwort::Ja;
     switch (knoepfe) {
     // Die Überziehungsgebühr zahlen, sonst schlösse der Zug nie.
@@ -409,9 +454,8 @@ Antwort AssistentAntwort(int m, const std::string& text, Knoepfe knoepfe)
 
 std::string AssistentKnopf(int m, const std::string& text, const NachrichtArt& art)
 {
-    (void)m, (void)text;
     switch (art.typ) {
-    case NachrichtArt::Jein: return "Nein";
+    case NachrichtArt::Jein: return AktienHandeln(m, text) ? "Ja" : "Nein";
     case NachrichtArt::Auto: return "";
     default: return "Weiter";
     }
