@@ -371,6 +371,11 @@ void AssistentStadion(int m)
     }
     while (mg.Eintrittspreis < ziel && EintrittspreisAendern(m, true)) {}
     while (mg.Eintrittspreis > ziel && EintrittspreisAendern(m, false)) {}
+    // Ein Dauerkarteninhaber zahlt bei keinem der 17 Heimspiele Eintritt: die Karte kostet
+    // mindestens so viel, sonst verschenkt jede verkaufte Karte Geld.
+    const int dauer = std::clamp((17 * mg.Eintrittspreis + 4) / 5 * 5, 150, 1000);
+    while (mg.Dauerkartenpreis < dauer && DauerkartenpreisAendern(m, true)) {}
+    while (mg.Dauerkartenpreis > dauer && DauerkartenpreisAendern(m, false)) {}
 
     // Plätze nur, wenn das Stadion beim letzten Heimspiel fast voll war und die Rücklage zweimal bleibt.
     const int liga = std::clamp<int>(mg.Liga, 1, 4);

@@ -204,7 +204,8 @@ TEST_F(AssistentHandel, BankHaeltDasKontoImPlus)
     EXPECT_EQ(mg().Kontostand, -90000000);
 }
 
-// Stadion und Werbung: der Eintritt bleibt in 1..100, kein Ausbau ohne doppelte Rücklage;
+// Stadion und Werbung: der Eintritt bleibt in 1..100, die Dauerkarte kostet mindestens 17 Eintritte,
+// kein Ausbau ohne doppelte Rücklage;
 // je freiem Platz eine Anfrage, angenommen wird nichts, was Geld kostet.
 TEST_F(AssistentHandel, StadionUndWerbungMitMass)
 {
@@ -218,6 +219,8 @@ TEST_F(AssistentHandel, StadionUndWerbungMitMass)
     EXPECT_LE(mg().Eintrittspreis, 100);
     EXPECT_EQ(mg().Plaetze, plaetze) << "ohne Geld kein Ausbau";
     EXPECT_EQ(mg().Komfortpunkte, komfort);
+    EXPECT_GE(mg().Dauerkartenpreis, std::min(1000, 17 * mg().Eintrittspreis)) << "jede Dauerkarte deckt 17 Heimspiele";
+    EXPECT_LE(mg().Dauerkartenpreis, 1000);
     const int16_t preis = mg().Eintrittspreis;
     AssistentStadion(0);
     EXPECT_EQ(mg().Eintrittspreis, preis) << "ein zweiter Blick ändert nichts";
