@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace torvane {
 
@@ -38,11 +39,14 @@ int64_t VermoegenWert(int m) { return Runden(VermoegenRoh(S.Manager[m]), "Vermoe
 int32_t BerechneVermoegen(int m)
 {
     Manager_& mg = S.Manager[m];
-    SETZE(mg.Vermoegen, Runden(VermoegenRoh(mg), "Vermoegen"));
+    // Konto und Sparbuch können zusammen mehr halten als das Feld; es steht dann an seiner
+    // Grenze, die Abgabe rechnet mit dem ganzen Betrag.
+    const int64_t vermoegen = Runden(VermoegenRoh(mg), "Vermoegen");
+    mg.Vermoegen = static_cast<int32_t>(std::min<int64_t>(vermoegen, std::numeric_limits<int32_t>::max()));
 
-    if (mg.Vermoegen > 2000000000) {
+    if (vermoegen > 2000000000) {
         Hinweis(AbgabeText);
-        mg.Kontostand = Geld(mg.Kontostand - Runden(mg.Vermoegen * 0.1));
+        mg.Kontostand = Geld(mg.Kontostand - Runden(vermoegen * 0.1));
     }
 
     SETZE(mg.Stadionkosten, Runden(mg.Plaetze / 2.0 + mg.Komfortpunkte * 500.0, "Stadionkosten"));

@@ -2,13 +2,20 @@
 
 #include "core/AutoOberflaeche.h"
 #include "core/Variablen.h"
+#include "finance/Bank.h"
+#include "finance/Stadion.h"
+#include "finance/Vermoegen.h"
+#include "finance/Werbung.h"
 #include "flow/Zug.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 #include "squad/Spielsystem.h"
+#include "squad/Training.h"
+#include "squad/Verhandlung.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 
@@ -40,7 +47,7 @@ private:
     AutoOberflaeche eigene_;
 };
 
-int Linie(const Kaderspieler_& s)
+int LinieVon(const Kaderspieler_& s)
 {
     const std::string_view p = s.Position.roh();
     if (p == "T") return 0;
@@ -63,7 +70,7 @@ std::pair<std::array<int, 4>, int> Ungelistete(const Manager_& mg)
     int zusammen = 0;
     for (int i = 1; i <= mg.KaderAnzahl; ++i) {
         if (mg.Kader[i].Transferstatus != 0) continue;
-        ++jeLinie[static_cast<size_t>(Linie(mg.Kader[i]))];
+        ++jeLinie[static_cast<size_t>(LinieVon(mg.Kader[i]))];
         ++zusammen;
     }
     return {jeLinie, zusammen};
@@ -72,7 +79,59 @@ std::pair<std::array<int, 4>, int> Ungelistete(const Manager_& mg)
 // Rücklage, die nach einer Ausgabe bleiben soll: zehn Spieltage Gehalt und eine Million.
 int64_t Ruecklage(const Manager_& mg) { return static_cast<int64_t>(mg.KaderGehalt) * 10 + 1000000; }
 
+// Geld, über das er wirklich verfügt: Konto und Sparbuch ohne den Flinken Kredit.
+int64_t Frei(const Manager_& mg)
+{
+    return static_cast<int64_t>(mg.Kontostand) + mg.Sparbuch - mg.Kredit;
+}
+
+// Die Schieber eines Kaufs: 150 % Ablöse, 120 % Gehalt, sechs Jahre; das sagt jeder zu.
+constexpr int KaufAbloese = 5;
+constexpr int KaufGehalt = 2;
+constexpr int Vertragsjahre = 6;
+// Eine Verlängerung bietet so wenig Gehalt, wie es mit dieser Zusage geht; eine Absage
+// kostet nur Form, und bis zum Saisonende bleiben viele Züge für den nächsten Versuch.
+constexpr int VerlaengerungZusage = 75;
+constexpr int64_t SparbuchHoechst = 300000000;
+
+// Was ein Kauf der Marktzeile r kostet: Ablöse und Eröffnungsgebühr.
+int64_t Kaufpreis(const Kaderspieler_& s)
+{
+    const int32_t abloese = AbloeseFuer(s.Wert, KaufAbloese);
+    return static_cast<int64_t>(abloese) + Verhandlungsgebuehr(abloese);
+}
+
+// Die Schieber gehören dem Bildschirm; nach dem Gespräch stehen sie wieder, wo der Mensch sie ließ.
+Verhandlungsergebnis Verhandeln(int abloese, int gehalt, int jahre)
+{
+    const Regler_ vorher = Regler;
+    ReglerSetzen(abloese, gehalt, jahre);
+    const Verhandlungsergebnis e = Anbieten();
+    Regler = vorher;
+    return e;
+}
+
 bool Enthaelt(const std::string& text, std::string_view teil) { return text.find(teil) != std::string::npos; }
+
+// Die Zahlen eines Fragetexts der Reihe nach; Tausenderpunkte zwischen Ziffern gehören dazu.
+std::vector<int64_t> Zahlen(const std::string& text)
+{
+    std::vector<int64_t> zahlen;
+    const auto ziffer = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    for (size_t i = 0; i < text.size();) {
+        if (!ziffer(i)) {
+            ++i;
+            continue;
+        }
+        int64_t z = 0;
+        while (ziffer(i) || (text[i] == '.' && ziffer(i + 1) && i > 0 && ziffer(i - 1))) {
+            if (text[i] != '.' && z < INT64_MAX / 100) z = z * 10 + (text[i] - '0');
+            ++i;
+        }
+        zahlen.push_back(z);
+    }
+    return zahlen;
+}
 
 } // namespace
 
@@ -80,6 +139,9 @@ void AssistentZug(int m)
 {
     if (m < 0 || m > S.Spiel.ManagerHoch) return;
     const Selbstbestaetigung bestaetigen;
+    // Das Sparbuch zurück aufs Konto: Zinsen gibt es erst beim Abschluss, und bis dahin
+    // legt der Schritt Bank zurück, was übrig bleibt.
+    if (S.Manager[m].Sparbuch > 0) SparbuchSetzen(m, 0);
     AssistentVertraege(m);
     AssistentVerkauf(m);
     AssistentEinkauf(m);
@@ -118,36 +180,57 @@ void AssistentTraining(int m)
         for (int t = 1; t <= AngeboteneTrainer(m); ++t) {
             const Trainereintrag_& e = S.Trainermarkt[t];
             if (e.Nummer == -1 || e.Stufe <= stufe) continue;
-            if (static_cast<int64_t>(mg.Kontostand) - TrainerBedingungen(t, 50).Kostet < Ruecklage(mg)) continue;
+            if (Frei(mg) - TrainerBedingungen(t, 50).Kostet < Ruecklage(mg)) continue;
             wahl = t;
             stufe = e.Stufe;
         }
         if (wahl > 0) TrainerVerpflichten(m, wahl, 50);
     }
 
-    // Der Plan, bis es die Regeln des Trainingsbildschirms gibt: sechs Stunden (mehr bringt mehr
-    // Verletzte), die gewohnte Gewichtung und alle Bälle verteilt, die Technik zuerst.
-    mg.Trainingsstunden = 6;
-    if (mg.TrainingVerteidigung + mg.TrainingMittelfeld + mg.TrainingAngriff != 100) {
-        mg.TrainingVerteidigung = 30;
-        mg.TrainingMittelfeld = 40;
-        mg.TrainingAngriff = 30;
-    }
-    const int konstitution = std::min(11, mg.Baelle / 2);
-    mg.BaelleKonstitution = static_cast<uint8_t>(konstitution);
-    mg.BaelleTechnik = static_cast<uint8_t>(std::min(11, mg.Baelle - konstitution));
+    // Sechs Stunden (mehr bringt mehr Verletzte) und alle Bälle verteilt, die Technik zuerst.
+    StundenSetzen(m, 6);
+    const int konstitution = std::min(BallPlaetze, mg.Baelle / 2);
+    const int technik = std::min(BallPlaetze, mg.Baelle - konstitution);
+    auto verteilen = [&](Skala skala, const uint8_t& liegen, int ziel) {
+        // Ein Klick auf den ersten Ball nimmt einen weg, einer hinter den letzten legt einen dazu.
+        while (liegen > ziel && BallKlick(m, skala, 0)) {}
+        while (liegen < ziel && BallKlick(m, skala, liegen * BallAbstand)) {}
+    };
+    // Erst wegnehmen, was zu viel liegt, dann auffüllen: so reichen die freien Bälle.
+    verteilen(Skala::Technik, mg.BaelleTechnik, std::min<int>(mg.BaelleTechnik, technik));
+    verteilen(Skala::Konstitution, mg.BaelleKonstitution, std::min<int>(mg.BaelleKonstitution, konstitution));
+    verteilen(Skala::Technik, mg.BaelleTechnik, technik);
+    verteilen(Skala::Konstitution, mg.BaelleKonstitution, konstitution);
 }
 
 void AssistentVertraege(int m)
 {
-    // Verlängert über NeuerVertrag und die Verhandlung die Verträge aus AssistentVerlaengerungen.
-    (void)m;
+    const Selbstbestaetigung bestaetigen;
+    // Nach jedem Gespräch wird der Kader neu sortiert; darum jedes Mal neu wählen. Wer gerade
+    // verhandelt hat, fällt aus der Wahl, so endet die Schleife.
+    for (int runde = 0; runde < 23; ++runde) {
+        const std::vector<int> wahl = AssistentVerlaengerungen(m);
+        if (wahl.empty()) return;
+        const Kaderspieler_& s = S.Manager[m].Kader[wahl.front()];
+        // Weniger als bisher nimmt keiner an; sonst das kleinste Gehalt mit genug Zusage.
+        int gehalt = -5;
+        while (gehalt < 5 && (AngebotsgehaltFuer(s.Alter, s.Staerke, Vertragsjahre, gehalt) < s.Gehalt ||
+                              ZusageFuer(Verhandlungsart::Verlaengerung, 0, gehalt, Vertragsjahre) < VerlaengerungZusage))
+            ++gehalt;
+        if (!VertragsVerhandlungOeffnen(m, wahl.front())) return;
+        Verhandeln(0, gehalt, Vertragsjahre);
+    }
 }
 
 void AssistentEinkauf(int m)
 {
-    // Kauft über MarktspielerWaehlen und die Verhandlung die Zeile aus AssistentMarktwahl.
-    (void)m;
+    const Selbstbestaetigung bestaetigen;
+    // Jede Zeile nur einmal am Tag: nach dem Öffnen ist sie verhandelt und fällt aus der Wahl.
+    for (int runde = 0; runde < 11; ++runde) {
+        const int zeile = AssistentMarktwahl(m);
+        if (zeile == 0 || !KaufVerhandlungOeffnen(m, zeile)) return;
+        Verhandeln(KaufAbloese, KaufGehalt, Vertragsjahre);
+    }
 }
 
 void AssistentVerkauf(int m)
@@ -162,7 +245,7 @@ void AssistentVerkauf(int m)
     int wahl = 0;
     for (int i = 1; i <= mg.KaderAnzahl; ++i) {
         const Kaderspieler_& s = mg.Kader[i];
-        const int l = Linie(s);
+        const int l = LinieVon(s);
         if (s.Transferstatus != 0 || jeLinie[static_cast<size_t>(l)] <= MindestJeLinie[static_cast<size_t>(l)])
             continue;
         const bool alt = s.Alter >= AltersGrenze;
@@ -188,15 +271,20 @@ int AssistentMarktwahl(int m)
     for (size_t l = 0; l < 4; ++l) luecke = luecke || jeLinie[l] < MindestJeLinie[l];
     if (!luecke && bleiben >= AssistentMindestkader) return 0;
 
+    // Zuerst nur für die Linien unter ihrem Minimum; bietet der Markt dafür niemanden, füllt
+    // unter dem Mindestkader jeder andere auf.
     int wahl = 0;
-    for (int r = 1; r <= 11; ++r) {
-        const Kaderspieler_& s = S.Transferliste[r];
-        // Ein zweites Gespräch am selben Tag kostet nur Strafe.
-        if (s.Transferstatus == 0 || s.Verhandelt != 0 || s.Alter >= AltersGrenze) continue;
-        const size_t l = static_cast<size_t>(Linie(s));
-        if (luecke && jeLinie[l] >= MindestJeLinie[l]) continue;
-        if (static_cast<int64_t>(mg.Kontostand) - s.Wert < Ruecklage(mg)) continue;
-        if (wahl == 0 || s.Staerke > S.Transferliste[wahl].Staerke) wahl = r;
+    for (const bool nurLuecke : {luecke, false}) {
+        for (int r = 1; r <= 11; ++r) {
+            const Kaderspieler_& s = S.Transferliste[r];
+            // Ein zweites Gespräch am selben Tag kostet nur Strafe.
+            if (s.Transferstatus == 0 || s.Verhandelt != 0 || s.Alter >= AltersGrenze) continue;
+            const size_t l = static_cast<size_t>(LinieVon(s));
+            if (nurLuecke && jeLinie[l] >= MindestJeLinie[l]) continue;
+            if (Frei(mg) - Kaufpreis(s) < Ruecklage(mg)) continue;
+            if (wahl == 0 || s.Staerke > S.Transferliste[wahl].Staerke) wahl = r;
+        }
+        if (wahl != 0 || bleiben >= AssistentMindestkader) break;
     }
     return wahl;
 }
@@ -214,7 +302,7 @@ std::vector<int> AssistentVerlaengerungen(int m)
     std::array<int, 4> jeLinie{};
     for (size_t rang = 0; rang < kandidaten.size(); ++rang) {
         const Kaderspieler_& s = mg.Kader[kandidaten[rang]];
-        const size_t l = static_cast<size_t>(Linie(s));
+        const size_t l = static_cast<size_t>(LinieVon(s));
         const bool gebraucht = static_cast<int>(rang) < AssistentMindestkader || jeLinie[l] < MindestJeLinie[l];
         ++jeLinie[l];
         if (gebraucht && s.Vertrag <= 1 && s.Alter < AltersGrenze && s.Verhandelt == 0)
@@ -225,28 +313,139 @@ std::vector<int> AssistentVerlaengerungen(int m)
 
 void AssistentBank(int m)
 {
-    // Gleicht über Schnellkredit und Sparbuch das Konto aus, damit kein teurer Dispo entsteht.
-    (void)m;
+    const Selbstbestaetigung bestaetigen;
+    Manager_& mg = S.Manager[m];
+    const int64_t vermoegen = BerechneVermoegen(m);
+    // Auf dem Konto bleibt, was zwei Spieltage kosten; der Rest tilgt den teuren Kredit
+    // (1,2 % je Spieltag) und liegt dann auf dem Sparbuch (0,3 % statt 0,1 %).
+    const int64_t polster = static_cast<int64_t>(mg.Ausgaben) * 2 + 100000;
+    int64_t ueber = static_cast<int64_t>(mg.Kontostand) - polster;
+    if (ueber < 0) {
+        // Erst das Sparbuch, dann der Kredit: beides billiger als 1,5 % Überziehung.
+        if (mg.Sparbuch > 0) SparbuchSetzen(m, std::max<int64_t>(0, mg.Sparbuch + ueber));
+        const int64_t fehlt = polster - mg.Kontostand;
+        const int64_t spielraum = vermoegen / 2 - mg.Kredit;
+        if (fehlt > 0 && spielraum > 0) KreditAufnehmen(m, std::min(fehlt, spielraum));
+        return;
+    }
+    if (mg.Kredit > 0) {
+        const int64_t tilgen = std::min<int64_t>(ueber, mg.Kredit);
+        if (KreditTilgen(m, tilgen, false)) ueber -= tilgen;
+    }
+    // Mehr als 300 Millionen legt er nicht an: die Zinsen trügen das Vermögen bald bis zur Abgabe.
+    const int64_t sparbuch = std::min<int64_t>(static_cast<int64_t>(mg.Sparbuch) + ueber, SparbuchHoechst);
+    if (ueber > 0) SparbuchSetzen(m, sparbuch);
 }
+
+namespace {
+
+// Zuschauer eines Heimspiels beim Preis p, wie er sie schätzt: die Stimmung aus Moral,
+// Tabellenplatz (der Gegner im Mittel) und Komfort, dazu der Reiz des Preises; das Stadion begrenzt.
+int64_t ZuschauerSchaetzen(int m, int p)
+{
+    const Manager_& mg = S.Manager[m];
+    const Mannschaft_& v = VereinVon(m);
+    const int k = std::max(1, 5 - static_cast<int>(mg.Liga));
+    double stimmung = v.Moral * 0.15 + (19 - v.Platz) * 5.0 / 6.0 + 9.5 * 5.0 / 6.0 + mg.Komfortpunkte * 0.2 +
+                      35.0 / p * 5 * k;
+    if (5 * k < p + 2) stimmung -= p;
+    const int64_t z = static_cast<int64_t>(std::max(0.0, k * 150.0 * stimmung));
+    return std::clamp<int64_t>(z, 0, std::max(0, mg.Plaetze - mg.DauerkartenVerkauft));
+}
+
+} // namespace
 
 void AssistentStadion(int m)
 {
-    // Baut Plätze und Komfort aus, wenn Geld und Liga es rechtfertigen.
-    (void)m;
+    const Selbstbestaetigung bestaetigen;
+    Manager_& mg = S.Manager[m];
+    // Der Eintritt, der die meiste Kasse bringt; bei Gleichstand der billigere.
+    int ziel = 1;
+    int64_t kasse = -1;
+    for (int p = 1; p <= 100; ++p) {
+        const int64_t k = (ZuschauerSchaetzen(m, p) - mg.DauerkartenVerkauft) * p;
+        if (k > kasse) {
+            kasse = k;
+            ziel = p;
+        }
+    }
+    while (mg.Eintrittspreis < ziel && EintrittspreisAendern(m, true)) {}
+    while (mg.Eintrittspreis > ziel && EintrittspreisAendern(m, false)) {}
+    // Ein Dauerkarteninhaber zahlt bei keinem der 17 Heimspiele Eintritt: die Karte kostet
+    // mindestens so viel, sonst verschenkt jede verkaufte Karte Geld.
+    const int dauer = std::clamp((17 * mg.Eintrittspreis + 4) / 5 * 5, 150, 1000);
+    while (mg.Dauerkartenpreis < dauer && DauerkartenpreisAendern(m, true)) {}
+    while (mg.Dauerkartenpreis > dauer && DauerkartenpreisAendern(m, false)) {}
+
+    // Plätze nur, wenn das Stadion beim letzten Heimspiel fast voll war und die Rücklage zweimal bleibt.
+    const int liga = std::clamp<int>(mg.Liga, 1, 4);
+    const int64_t belegt = static_cast<int64_t>(mg.ZuschauerLetzte) + mg.DauerkartenVerkauft;
+    const int64_t platzpreis = static_cast<int64_t>(Platzpreis(liga)) * 10000 * 9 / 10;
+    if (belegt * 20 >= static_cast<int64_t>(mg.Plaetze) * 19 && mg.Plaetze + 10000 < MaxPlaetze &&
+        Frei(mg) - platzpreis >= 2 * Ruecklage(mg))
+        PlaetzeKaufen(m, 10000);
+    // Komfort lohnt erst in den oberen Ligen mit vielen Zuschauern, und nur aus dem Überfluss.
+    const int64_t komfortpreis = static_cast<int64_t>(Komfortpreis(liga)) * 10;
+    if (liga <= 2 && mg.Komfortpunkte + 11 <= MaxKomfort && Frei(mg) - komfortpreis >= 4 * Ruecklage(mg))
+        KomfortKaufen(m, 10);
 }
+
+namespace {
+
+// Was ein Angebot je Spiel bringt, und was ein mittleres für diesen Platz brächte.
+int64_t JeSpiel(const Werbeangebot& a) { return IstTrikotplatz(a.platz) ? a.betrag / std::max<int>(1, a.spiele) : a.betrag; }
+
+int64_t MittelJeSpiel(int m, int platz)
+{
+    const int liga = std::clamp<int>(S.Manager[m].Liga, 1, 4);
+    const int t = Zugkraft(m);
+    if (IstTrikotplatz(platz)) return Trikotbetrag(liga, platz, 11, 50, t) / 50;
+    return Bandenbetrag(liga, platz, 8, 30, t);
+}
+
+} // namespace
 
 void AssistentWerbung(int m)
 {
-    // Schließt freie Werbeverträge zum besten Angebot ab.
-    (void)m;
+    const Selbstbestaetigung bestaetigen;
+    Manager_& mg = S.Manager[m];
+    for (int platz = WerbungBande1; platz <= WerbungTrikot3; ++platz) {
+        if (!WerbeplatzFrei(m, platz) || (platz == WerbungFernsehen && !FernsehenMoeglich(m))) continue;
+        // Eine Anfrage je Platz und Zug: angenommen wird, was mindestens 60 % eines mittleren
+        // Angebots bringt; die letzte Anfrage nimmt jedes, das Geld bringt.
+        const auto a = WerbeangebotMachen(m, platz);
+        if (!a) return;
+        const bool letzte = mg.Werbeanfragen < 1.0f;
+        if (a->betrag > 0 && (letzte || JeSpiel(*a) * 10 >= MittelJeSpiel(m, platz) * 6))
+            WerbevertragAnnehmen(m, *a);
+    }
 }
+
+namespace {
+
+// Aktien kauft er nur unter dem Kurs und nur aus dem, was über der Rücklage liegt; verkauft
+// wird nur über dem Kurs. Alles andere (etwa den ganzen Verein verkaufen) lehnt er ab.
+bool AktienHandeln(int m, const std::string& text)
+{
+    if (m < 0 || m > S.Spiel.ManagerHoch || !Enthaelt(text, "Aktien")) return false;
+    const std::vector<int64_t> z = Zahlen(text);
+    const int64_t kurs = S.Spiel.Aktienkurs;
+    const int64_t frei = Frei(S.Manager[m]) - Ruecklage(S.Manager[m]);
+    if (Enthaelt(text, "Aktien für je") && z.size() >= 2) return z[1] < kurs && z[0] * z[1] <= frei;
+    if (Enthaelt(text, "1.000 Aktien für") && z.size() >= 2) return z[1] < kurs * 1000 && z[1] <= frei;
+    if (Enthaelt(text, "Aktienanteile für") && !z.empty()) return z[0] > kurs;
+    return false;
+}
+
+} // namespace
 
 Antwort AssistentAntwort(int m, const std::string& text, Knoepfe knoepfe)
 {
     (void)m;
-    // Lieber zurück als aus dem Spiel, aber nur, wenn er dann Geld beschaffen kann; das kann er erst mit der Bank.
+    // Ohne Vermögen hilft auch die Bank nicht mehr: zurück in den Zug änderte nichts.
     if (text == PleiteFrageText) return Antwort::Nein;
-    // Ein gelisteter Spieler soll gehen: jedes Angebot wird angenommen.
+    // Ein gelisteter Spieler soll gehen: jedes Angebot wird angenommen. Die Strafe für den
+    // Vertragsbruch ist nur das halbe Gehalt, das er sonst bis zum Vertragsende zahlte.
     if (Enthaelt(text, "Angebot akzeptieren")) return Antwort::Ja;
     switch (knoepfe) {
     // Die Überziehungsgebühr zahlen, sonst schlösse der Zug nie.
@@ -260,9 +459,8 @@ Antwort AssistentAntwort(int m, const std::string& text, Knoepfe knoepfe)
 
 std::string AssistentKnopf(int m, const std::string& text, const NachrichtArt& art)
 {
-    (void)m, (void)text;
     switch (art.typ) {
-    case NachrichtArt::Jein: return "Nein";
+    case NachrichtArt::Jein: return AktienHandeln(m, text) ? "Ja" : "Nein";
     case NachrichtArt::Auto: return "";
     default: return "Weiter";
     }

@@ -327,7 +327,8 @@ void Ligabuchungen(int m)
         if (mg.DarlehenRestSpiele == 0) mg.DarlehenRate = 0;
     }
     mg.Kontostand = Geld(mg.Kontostand - Runden(mg.Kredit / 100.0 * 1.2));
-    mg.Sparbuch = Geld(mg.Sparbuch + Runden(mg.Sparbuch / 100.0 * 0.3));
+    // Zinsen, die das Sparbuch nicht mehr fasst, verfallen, statt das Spiel anzuhalten.
+    mg.Sparbuch = Geld(std::min<int64_t>(mg.Sparbuch + Runden(mg.Sparbuch / 100.0 * 0.3), INT32_MAX));
     // Trainergehalt und Stadionkosten gehören zur Vorschau; gebucht werden sie hier mit den Gehältern.
     mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + mg.Nebeneinnahmen - mg.KaderGehalt +
                          mg.Werbeeinnahmen - mg.TrainerGehalt - mg.Stadionkosten);

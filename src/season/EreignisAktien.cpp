@@ -50,7 +50,9 @@ void VereinVerkauft(int64_t preis)
 {
     const int m = AktM();
     Manager_& mg = Akt();
-    Buchen(preis);
+    // Bei einem großen Vermögen hätte der Preis im Konto keinen Platz, und schon die nächste
+    // Einnahme liefe über: gezahlt wird höchstens bis zur Grenze der Vermögensabgabe.
+    Buchen(std::max<int64_t>(0, std::min<int64_t>(preis, int64_t{2000000000} - mg.Kontostand)));
     for (int i = mg.KaderAnzahl; i >= 1; --i) {
         SpielerAbgeben(m, i);
         Klang("laser");

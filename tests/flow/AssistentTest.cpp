@@ -135,7 +135,8 @@ TEST_F(AssistentSchritt, TrainingUndTrainerNurMitRuecklage)
     EXPECT_EQ(mg().Trainer, trainer);
 }
 
-// Einkauf: erst die Linie unter ihrem Minimum, dann bis 16 der Stärkste; nichts Unbezahlbares,
+// Einkauf: erst die Linie unter ihrem Minimum (fehlt sie auf dem Markt, unter 16 ein anderer), dann
+// bis 16 der Stärkste; nichts Unbezahlbares,
 // keine Alten, kein zweites Gespräch am Tag, nichts bei vollem Kader.
 TEST_F(AssistentSchritt, MarktwahlFuelltLueckenMitBezahlbarem)
 {
@@ -159,7 +160,7 @@ TEST_F(AssistentSchritt, MarktwahlFuelltLueckenMitBezahlbarem)
     mg().Kontostand = 5000000;
     EXPECT_EQ(AssistentMarktwahl(0), 1);
     S.Transferliste[1].Verhandelt = 1;
-    EXPECT_EQ(AssistentMarktwahl(0), 0) << "kein bezahlbarer junger Torwart mehr";
+    EXPECT_EQ(AssistentMarktwahl(0), 2) << "kein bezahlbarer junger Torwart mehr: unter 16 der Stärkste";
 
     mg().Kader[2].Position.rohSetzen("T");
     EXPECT_EQ(AssistentMarktwahl(0), 2) << "unter 16: der Stärkste";
@@ -168,6 +169,8 @@ TEST_F(AssistentSchritt, MarktwahlFuelltLueckenMitBezahlbarem)
     mg().Kontostand = 5000000;
     kader(16);
     EXPECT_EQ(AssistentMarktwahl(0), 0);
+    mg().Kader[2].Position.rohSetzen("V");
+    EXPECT_EQ(AssistentMarktwahl(0), 0) << "mit 16 nur noch für die Lücke, und dafür gibt es keinen";
     kader(23);
     mg().Kader[1].Position.rohSetzen("V");
     EXPECT_EQ(AssistentMarktwahl(0), 0) << "23 sind voll";

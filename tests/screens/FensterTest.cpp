@@ -2,6 +2,7 @@
 // Seitenleiste, Hauptfenster und die Bildschirmfotos.
 #include "Bildschirmtest.h"
 #include "core/screens/Bilder.h"
+#include "finance/Vermoegen.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "flow/screens/Bildschirmfotos.h"
@@ -142,7 +143,9 @@ private slots:
         QCOMPARE(static_cast<int>(S.AktManager), 0);
 
         // Lehnt der Mensch die Überziehungsgebühr ab, bleibt der Zug offen und der Schalter geht aus.
-        S.Manager[0].Kontostand = -3000000;
+        // So tief im Minus, dass Sparbuch und Kredit (bis zum halben Vermögen) es nicht decken.
+        const int64_t rest = BerechneVermoegen(0) - S.Manager[0].Kontostand;
+        S.Manager[0].Kontostand = static_cast<int32_t>(-rest * 4 / 5);
         QtOberflaeche::vorgaben.push_back("Abbrechen");
         QTest::mouseClick(LinkeF->Automatic, Qt::LeftButton);
         QVERIFY(QtOberflaeche::imProtokoll("Dialog:Kontoüberziehung zu hoch ! max. 10% des Vermögens."));
