@@ -50,6 +50,7 @@ class SpieltagScreenTest : public QObject {
 
 private:
     QtOberflaeche ui_;
+    QTemporaryDir ordner_;
 
     void einManager(uint32_t saat)
     {
@@ -62,10 +63,8 @@ private:
 private slots:
     void initTestCase()
     {
-        PfadeSetzen(TORVANE_QUELLEN, QDir::tempPath().toStdString());
-        OberflaecheSetzen(&ui_);
-        QtOberflaeche::nieZeigen = true;
-        QtOberflaeche::tempo = 0.0;
+        QVERIFY(ordner_.isValid());
+        TestUmgebung(ordner_, ui_);
         SpieltagsfensterAnlegen(nullptr);
     }
 

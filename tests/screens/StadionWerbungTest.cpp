@@ -23,6 +23,7 @@ class StadionWerbungTest : public QObject {
 
 private:
     QtOberflaeche ui_;
+    QTemporaryDir ordner_;
 
     Manager_& einManager()
     {
@@ -38,10 +39,8 @@ private:
 private slots:
     void initTestCase()
     {
-        PfadeSetzen(TORVANE_QUELLEN, QDir::tempPath().toStdString());
-        OberflaecheSetzen(&ui_);
-        QtOberflaeche::nieZeigen = true;
-        QtOberflaeche::tempo = 0.0;
+        QVERIFY(ordner_.isValid());
+        TestUmgebung(ordner_, ui_);
         StadionWerbungFensterAnlegen(nullptr);
     }
 
