@@ -187,6 +187,17 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     }
     MenuF->spielfreiVerbergen();
     Foto(LinkeF, ordner, QStringLiteral("09_seitenleiste"), fertig);
+    if (spiel) {
+        // Beide Manager auf Automatik (das Menü gesperrt, damit der Computer nicht gleich zieht).
+        MenuF->setEnabled(false);
+        for (int m : {1, 0}) {
+            S.AktManager = static_cast<uint8_t>(m);
+            LinkeF->automaticKlick();
+        }
+        Foto(LinkeF, ordner, QStringLiteral("09_seitenleiste_automatik"), fertig);
+        for (int m : {0, 1}) LinkeF->automatikAus(S.Manager[m].Name.text());
+        MenuF->setEnabled(true);
+    }
 
     // Nachrichtenfenster in allen Arten.
     struct Art {
