@@ -281,8 +281,7 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
         box.move(dialogOrt);
     } else if (eltern && eltern->isVisible()) {
         box.adjustSize();
-        const QRect r = eltern->frameGeometry();
-        box.move(r.center() - QPoint(box.width() / 2, box.height() / 2));
+        MittigAuf(&box, FragendesFenster(&box));
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return Antwort::Ja;
