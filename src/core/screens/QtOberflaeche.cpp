@@ -270,7 +270,8 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
                                    : art == DialogArt::Bestaetigung ? QMessageBox::Question
                                                                     : QMessageBox::Information;
     QWidget* eltern = Hauptfenster() ? Hauptfenster() : hauptfenster;
-    QMessageBox box(icon, QStringLiteral("Torvane"), Zeilen(text), k, eltern);
+    const QString titel = Q(MeldungsTitel::aktuell());
+    QMessageBox box(icon, titel.isEmpty() ? QStringLiteral("Torvane") : titel, Zeilen(text), k, eltern);
     box.setTextFormat(Qt::PlainText); // Namen und Spielstände stehen wörtlich im Text
     const std::pair<QMessageBox::StandardButton, const char*> beschriftung[] = {
         {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"}, {QMessageBox::Cancel, "Abbrechen"}, {QMessageBox::Ok, "OK"}};
