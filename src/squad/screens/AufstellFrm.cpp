@@ -252,6 +252,16 @@ TAufstellF::TAufstellF(QWidget* eltern) : QDialog(eltern)
     connect(NeuerVertrag, &QPushButton::clicked, this, [this] { vertragKlick(); });
 }
 
+void TAufstellF::reject()
+{
+    if (Karte->isVisible()) {
+        karteZeile = 0;
+        Karte->hide();
+        return;
+    }
+    QDialog::reject();
+}
+
 void TAufstellF::zeigen()
 {
     karteZeile = 0;
