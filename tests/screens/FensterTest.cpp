@@ -179,7 +179,10 @@ private slots:
     void bildschirmfotos()
     {
         const QString ziel = ordner.path() + QStringLiteral("/fotos");
+        GefundeneAbschnitte.clear();
         const QStringList dateien = BildschirmfotosMachen(ziel);
+        // Keine Beschriftung auf irgendeinem Bild ist abgeschnitten oder überlappt eine andere.
+        QVERIFY2(GefundeneAbschnitte.isEmpty(), qPrintable(GefundeneAbschnitte.join(QLatin1Char('\n'))));
         QVERIFY2(dateien.size() >= 24, qPrintable(QString::number(dateien.size())));
         for (const QString& d : dateien) QVERIFY2(QImage(d).width() > 100, qPrintable(d));
         for (const char* name : {"31_spielen_live", "32_spielen_liga", "33_tabelle_nach_spieltag", "34_spielen_pokal",

@@ -44,7 +44,8 @@ void MittigAuf(QWidget* w, const QWidget* bezug)
     if (!bezug || !bezug->isVisible()) return;
     const QRect r = bezug->frameGeometry();
     // Die Größe steht erst nach dem Layout fest; das Fenster misst sich vorher selbst.
-    const QSize g = w->isVisible() ? w->frameGeometry().size() : w->size().expandedTo(w->sizeHint());
+    if (!w->isVisible()) w->adjustSize();
+    const QSize g = w->isVisible() ? w->frameGeometry().size() : w->size();
     QPoint ort = r.center() - QPoint(g.width() / 2, g.height() / 2);
     if (const QScreen* s = bezug->screen()) {
         const QRect frei = s->availableGeometry();
