@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -99,9 +100,11 @@ void TMailF::fuellen(const QString& kopf, const QString& text, const NachrichtAr
 
 bool TMailF::InSpalten(const QString& text)
 {
-    // Zwei Punkte in Folge oder Leerzeichen mitten in der Zeile: hier wurde auf Spalten aufgefüllt.
+    // Punkte zwischen zwei Wörtern ("Kickersdorf.....(4)") oder drei Leerzeichen mitten in der
+    // Zeile: hier wurde auf Spalten aufgefüllt. Ein "..." am Satzende zählt nicht.
+    static const QRegularExpression punkte(QStringLiteral("\\S\\.{2,}\\S"));
     for (const QString& z : text.split(QLatin1Char('\n')))
-        if (z.contains(QStringLiteral("..")) || z.trimmed().contains(QStringLiteral("   "))) return true;
+        if (z.contains(punkte) || z.trimmed().contains(QStringLiteral("   "))) return true;
     return false;
 }
 

@@ -13,6 +13,8 @@
 #include "finance/screens/StadionWerbung.h"
 #include "finance/screens/TrainingBankFenster.h"
 #include "flow/Neuanlage.h"
+#include "match/Spieltag.h"
+#include "season/Saisonende.h"
 #include "flow/Zug.h"
 #include "flow/screens/LigawahlFrm.h"
 #include "flow/screens/LinkeFrm.h"
@@ -47,6 +49,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <utility>
 
 namespace torvane {
@@ -347,6 +350,32 @@ QStringList BildschirmfotosMachen(const QString& ordner)
         f.fuellen(QString::fromUtf8(a.kopf), Zeilen(a.text), NachrichtArtLesen(a.art), a.bild);
         f.show();
         Foto(&f, ordner, QString::fromUtf8(a.datei), fertig);
+    }
+
+    if (spiel) {
+        // Die Meldungen der Saison mit den längsten Zeilen: die besten Sechs (mit Punkten in
+        // Spalten) und der Scheck des Fußballbunds an einen langen Vereinsnamen.
+        QtOberflaeche::protokoll.clear();
+        const auto vorher = std::make_unique<Spielstand>(S); // groß: nicht auf den Stapel
+        BesteSechs();
+        S.Manager[0].Vereinsname = "Galashiels Academicals FC";
+        const std::string scheck = ScheckKopf(0);
+        S = *vorher;
+        for (const std::string& z : QtOberflaeche::protokoll) {
+            if (z.rfind("Nachricht:", 0) != 0) continue;
+            const size_t strich = z.find('|');
+            TMailF f(MainF);
+            f.fuellen(Q(z.substr(10, strich - 10)), Zeilen(z.substr(strich + 1)), NachrichtArtLesen("ok"), -1);
+            f.show();
+            Foto(&f, ordner, QStringLiteral("14_nachricht_beste_sechs"), fertig);
+        }
+        TMailF f(MainF);
+        f.fuellen(Q(scheck),
+                  Zeilen("\r\nViel Glück in der nächsten Saison wünscht der Fußballbund,zudem wird Ihnen ein Scheck in "
+                         "Höhe von 1.340.000 € überreicht."),
+                  NachrichtArtLesen("ok"), -1);
+        f.show();
+        Foto(&f, ordner, QStringLiteral("14_nachricht_scheck"), fertig);
     }
 
     {
