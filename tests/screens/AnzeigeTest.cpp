@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -214,6 +215,25 @@ private slots:
         QCOMPARE(Zahleneingabe(0, "Ich brauch was !"), 0);
         QVERIFY(qAbs(mitteRechner.x() - bank.frameGeometry().center().x()) <= 2);
         QVERIFY(qAbs(mitteRechner.y() - bank.frameGeometry().center().y()) <= 2);
+
+        // Der Dialog des Fenstersystems ebenso, mit dem Titel, wem die Meldung gilt (Vertragsende).
+        bank.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&bank));
+        QString titel;
+        QPoint mitteDialog;
+        Sobald([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; }, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            titel = box->windowTitle();
+            mitteDialog = box->frameGeometry().center();
+            static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+        });
+        {
+            const MeldungsTitel wessen("Quirin – SV Kickersdorf");
+            Hinweis("Der Vertrag von Heinz Beispiel ist ausgelaufen.");
+        }
+        QCOMPARE(titel, QStringLiteral("Quirin – SV Kickersdorf"));
+        QVERIFY(qAbs(mitteDialog.x() - bank.frameGeometry().center().x()) <= 2);
+        QVERIFY(qAbs(mitteDialog.y() - bank.frameGeometry().center().y()) <= 2);
 
         // Breiter als der Bildschirm: umbrechen statt abschneiden.
         TMailF f;
