@@ -85,8 +85,6 @@ int Breiteste(const QFontMetrics& fm, const QString& text)
 // Was vom Kopf einer Tabelle und ihren Zellen abgeschnitten ist.
 void TabelleMessen(const QTableWidget* t, const QString& name, QStringList& funde)
 {
-    const QFontMetrics kopf(t->horizontalHeader()->font());
-    const QFontMetrics zelle(t->font());
     for (int s = 0; s < t->columnCount(); ++s) {
         if (t->isColumnHidden(s)) continue;
         const int breite = t->columnWidth(s);
@@ -106,8 +104,6 @@ void TabelleMessen(const QTableWidget* t, const QString& name, QStringList& fund
             }
         }
     }
-    Q_UNUSED(kopf);
-    Q_UNUSED(zelle);
 }
 
 // Wo ein Schild seinen Text hinmalt, in den Koordinaten seines Elternteils.

@@ -13,7 +13,6 @@
 #include "finance/screens/StadionFrm.h"
 #include "finance/screens/TototipFrm.h"
 #include "finance/screens/WerbungFrm.h"
-#include "match/screens/NSpieltagFrm.h"
 #include "match/screens/PokalspieleFrm.h"
 #include "match/screens/TabelleFrm.h"
 #include "records/screens/EwigenFrm.h"
@@ -239,9 +238,8 @@ void ManagerAnzeigenAuffrischen()
         {LigaStarkeF, [] { LigaStarkeF->zeigen(); }},
         {LegendeF, [] { LegendeF->fuellen(); }},
         {EwigenF, [] { EwigenF->fuellen(); }},
-        {TabelleF, [] {
-             if (!TabelleF->Weiter->isVisible()) TabelleF->zeichnen(TabelleF->liga());
-         }},
+        // Die Tabelle nach einem Spieltag wartet noch auf "Weiter": die bleibt, wie sie ist.
+        {TabelleF, [] { if (!TabelleF->Weiter->isVisible()) TabelleF->zeichnen(TabelleF->liga()); }},
         {PokalspieleF, [] { PokalspieleF->zeichnen(); }},
         {EinstellF, [] { EinstellF->zeigen(); }},
     };
