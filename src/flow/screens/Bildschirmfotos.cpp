@@ -45,6 +45,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -156,7 +157,9 @@ QStringList AbgeschnitteneTexte(const QWidget* fenster, const QString& name)
         } else if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
             if (b->text().isEmpty()) continue;
             const int bild = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
-            const int braucht = Breiteste(QFontMetrics(b->font()), QString(b->text()).remove(QLatin1Char('&'))) + bild + 8;
+            int braucht = Breiteste(QFontMetrics(b->font()), QString(b->text()).remove(QLatin1Char('&'))) + bild + 8;
+            // Ein Knopf mit Stilrand braucht dazu seinen Innenabstand (die Breite, die er sich wünscht).
+            if (qobject_cast<const QPushButton*>(b)) braucht = qMax(braucht, b->sizeHint().width());
             if (braucht > b->width()) funde << Befund(b, name, b->text(), braucht, b->width());
         } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
             if (g->title().isEmpty()) continue;
@@ -164,6 +167,16 @@ QStringList AbgeschnitteneTexte(const QWidget* fenster, const QString& name)
             if (braucht > g->width()) funde << Befund(g, name, g->title(), braucht, g->width());
         } else if (const auto* t = qobject_cast<const QTableWidget*>(w)) {
             TabelleMessen(t, name, funde);
+        } else if (const auto* liste = qobject_cast<const QListWidget*>(w)) {
+            const QFontMetrics fm(liste->font());
+            const int hat = liste->viewport()->width();
+            for (int i = 0; i < liste->count(); ++i) {
+                const int braucht = Breiteste(fm, liste->item(i)->text()) + 8;
+                if (braucht > hat) {
+                    funde << Befund(liste, name, liste->item(i)->text(), braucht, hat) + QStringLiteral(" (Zeile)");
+                    break;
+                }
+            }
         } else if (const auto* a = qobject_cast<const QAbstractScrollArea*>(w)) {
             // Ein waagrechter Rollbalken heißt: der Inhalt passt nicht in seine Tafel.
             if (a->horizontalScrollBar()->isVisible())
