@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace torvane {
 
@@ -74,5 +75,13 @@ Antwort Meldung(DialogArt art, std::string_view text, Knoepfe knoepfe)
 }
 
 void WarteAufBefehl(std::string_view erwartet) { UI().warteAufBefehl(std::string(erwartet)); }
+
+namespace {
+std::string gMeldungsTitel;
+} // namespace
+
+MeldungsTitel::MeldungsTitel(std::string titel) : vorher_(std::exchange(gMeldungsTitel, std::move(titel))) {}
+MeldungsTitel::~MeldungsTitel() { gMeldungsTitel = std::move(vorher_); }
+const std::string& MeldungsTitel::aktuell() { return gMeldungsTitel; }
 
 } // namespace torvane

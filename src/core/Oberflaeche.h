@@ -62,6 +62,20 @@ inline bool Frage(std::string_view text, Knoepfe knoepfe = Knoepfe::JaNein)
 }
 void WarteAufBefehl(std::string_view erwartet);
 
+// Solange ein Meldungstitel lebt, tragen die Dialoge des Fenstersystems ihn als Fenstertitel
+// (wessen Sache die Meldung ist, wenn mehrere Manager spielen); sonst steht dort der Spielname.
+class MeldungsTitel {
+public:
+    explicit MeldungsTitel(std::string titel);
+    ~MeldungsTitel();
+    MeldungsTitel(const MeldungsTitel&) = delete;
+    MeldungsTitel& operator=(const MeldungsTitel&) = delete;
+    static const std::string& aktuell();
+
+private:
+    std::string vorher_;
+};
+
 // Zeilenwechsel in Meldungstexten.
 constexpr const char* NL = "\r\n";
 

@@ -310,6 +310,11 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
 
         const long tageStart = GespielteTage;
         const long tageZiel = o.tage >= 0 ? GespielteTage + o.tage : -1;
+        // Ein spielfreier Zug spielt gleich den nächsten Tag mit; die Grenze hält ihn am Ziel an.
+        struct Grenze {
+            explicit Grenze(long z) { TageGrenze = z; }
+            ~Grenze() { TageGrenze = -1; }
+        } grenze(tageZiel);
         const long saisonZiel = BeendeteSaisons + o.saisons;
         auto stand = Stand();
         int ohneFortschritt = 0;
@@ -404,7 +409,8 @@ int AutoplayAusfuehren(int argc, char** argv)
         std::cerr << fehler << "\n"
                   << "Aufruf: torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
                      "                          [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]\n"
-                     "                          [--passiv] [--bericht DATEI] [--ereignis N]\n";
+                     "                          [--passiv] [--bericht DATEI] [--ereignis N]\n"
+                     "--days N hält nach genau N Wettbewerbstagen an (Liga-, Pokal- und Champions-League-Tage).\n";
         return 2;
     }
     if (!o.daten.empty()) DatenOrdnerSetzen(o.daten);
