@@ -18,6 +18,7 @@
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
+#include "flow/screens/RatgeberFrm.h"
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
 #include "match/screens/SpieltagFenster.h"
@@ -187,6 +188,10 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     }
     MenuF->spielfreiVerbergen();
     Foto(LinkeF, ordner, QStringLiteral("09_seitenleiste"), fertig);
+    if (spiel && RatgeberF) {
+        RatgeberF->fuellen();
+        Foto(RatgeberF, ordner, QStringLiteral("ratgeber"), fertig);
+    }
 
     // Nachrichtenfenster in allen Arten.
     struct Art {
