@@ -82,11 +82,13 @@ std::pair<std::array<int, 4>, int> Ungelistete(const Manager_& mg)
 int64_t Ruecklage(const Manager_& mg) { return static_cast<int64_t>(mg.KaderGehalt) * 10 + 1000000; }
 
 // Auf Sieg gespielt hält er mehr zurück: zwanzig Spieltage aller laufenden Kosten, dazu zwei
-// Millionen für Strafen und Ereignisse. Was darüber liegt, arbeitet für die Mannschaft.
+// Millionen für Strafen und Ereignisse, und was vom Darlehen noch zu zahlen ist: geliehenes Geld
+// deckt ein Loch, es kauft keine Punkte. Was darüber liegt, arbeitet für die Mannschaft.
 int64_t RuecklageNeu(const Manager_& mg)
 {
     const int64_t laufend = static_cast<int64_t>(mg.KaderGehalt) + mg.TrainerGehalt + mg.Stadionkosten;
-    return laufend * 20 + 2000000;
+    const int64_t darlehen = mg.DarlehenRestSpiele > 0 ? static_cast<int64_t>(mg.DarlehenRestSpiele) * mg.DarlehenRate : 0;
+    return laufend * 20 + 2000000 + darlehen;
 }
 
 int64_t RuecklageVon(const Manager_& mg, AssistentStufe stufe)
@@ -138,20 +140,22 @@ void AssistentZug(int m, AssistentStufe stufe)
     if (S.Manager[m].Sparbuch > 0) SparbuchSetzen(m, 0);
     AssistentVertraege(m);
     AssistentVerkauf(m);
+    if (neu) {
+        const int sparen = AssistentSparwahl(m);
+        if (sparen > 0) SpielerVerkaufen(m, sparen);
+    }
     AssistentEinkauf(m, stufe);
     AssistentTraining(m, stufe);
     if (neu) {
+        // Erst die Plätze (sie bringen Geld bei jedem Heimspiel), dann Lager und Punkte.
+        AssistentStadion(m, stufe);
         AssistentLager(m);
         AssistentPunkte(m);
     }
+    // Wer neu in die Elf rückt, bekommt seine Punkte im nächsten Zug.
     AssistentAufstellung(m);
-    // Die gekauften Punkte zählen erst in der neuen Aufstellung; ihr gilt der zweite Kauf.
-    if (neu) {
-        AssistentPunkte(m);
-        AssistentAufstellung(m);
-    }
     AssistentBank(m, stufe);
-    AssistentStadion(m, stufe);
+    if (!neu) AssistentStadion(m, stufe);
     AssistentWerbung(m);
 }
 
@@ -256,6 +260,25 @@ void AssistentVerkauf(int m)
     const Selbstbestaetigung bestaetigen;
     const int wahl = AssistentVerkaufswahl(m);
     if (wahl > 0) SpielerVerkaufen(m, wahl);
+}
+
+int AssistentSparwahl(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    // Nur wer schon vom Kredit lebt, spart: dann geht der teuerste Ersatzmann, solange jede Linie
+    // ihr System und einen Mann dahinter behält und dreizehn bleiben.
+    if (mg.Kredit <= 0) return 0;
+    auto [jeLinie, bleiben] = Ungelistete(mg);
+    if (bleiben <= 13) return 0;
+    const std::array<int, 4> noetig = {2, SystemZiffer(m, 0) + 1, SystemZiffer(m, 1) + 1, SystemZiffer(m, 2) + 1};
+    int wahl = 0;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        const Kaderspieler_& s = mg.Kader[i];
+        const size_t l = static_cast<size_t>(LinieVon(s));
+        if (s.Transferstatus != 0 || s.Eingesetzt != 0 || jeLinie[l] <= noetig[l]) continue;
+        if (wahl == 0 || s.Gehalt > mg.Kader[wahl].Gehalt) wahl = i;
+    }
+    return wahl;
 }
 
 int AssistentVerkaufswahl(int m)
@@ -517,9 +540,14 @@ void AssistentStadion(int m, AssistentStufe stufe)
     const int64_t platzpreis = static_cast<int64_t>(Platzpreis(liga)) * 10000 * 9 / 10;
     // Auf Sieg gespielt genügt die eigene Rücklage einmal: Geld darüber soll arbeiten.
     const int64_t rueck = neu ? RuecklageNeu(mg) : 2 * Ruecklage(mg);
-    if (belegt * 20 >= static_cast<int64_t>(mg.Plaetze) * 19 && mg.Plaetze + 10000 < MaxPlaetze &&
-        Frei(mg) - platzpreis >= rueck)
+    const bool voll = belegt * 20 >= static_cast<int64_t>(mg.Plaetze) * 19;
+    if (voll && mg.Plaetze + 10000 < MaxPlaetze && Frei(mg) - platzpreis >= rueck) {
         PlaetzeKaufen(m, 10000);
+    } else if (neu && voll) {
+        // Für 10.000 reicht es nicht: so viele Tausend, wie das Geld über der Rücklage trägt.
+        const int64_t n = std::min<int64_t>((Frei(mg) - rueck) / Platzpreis(liga), MaxPlaetze - mg.Plaetze) / 1000 * 1000;
+        if (n >= 1000) PlaetzeKaufen(m, static_cast<int>(n));
+    }
     // Komfort lohnt erst in den oberen Ligen mit vielen Zuschauern, und nur aus dem Überfluss.
     const int64_t komfortpreis = static_cast<int64_t>(Komfortpreis(liga)) * 10;
     if (liga <= 2 && mg.Komfortpunkte + 11 <= MaxKomfort && Frei(mg) - komfortpreis >= (neu ? rueck : 4 * Ruecklage(mg)))

@@ -49,6 +49,8 @@ struct Verstaerkung {
 Verstaerkung AssistentVerstaerkung(int m);
 // Der Kaderplatz, den er jetzt auf die Transferliste setzen würde; 0: keiner.
 int AssistentVerkaufswahl(int m);
+// Nur Neu: lebt der Verein vom Kredit, der teuerste entbehrliche Ersatzmann; 0: keiner.
+int AssistentSparwahl(int m);
 // Was die Stufe Neu mindestens auf Konto und Sparbuch lässt.
 int64_t AssistentRuecklage(int m);
 // Die Kaderplätze der Spieler, deren auslaufenden Vertrag er jetzt verlängern würde: ungelistet,

@@ -194,11 +194,18 @@ void Markt(int m, std::vector<Rat>& raete)
                              Zahl(staerke) + " Punkte Stärke mehr; das Geld liegt sonst nur herum.",
                          KnopfAufstellung, "Aufstellung"});
     const int weg = AssistentVerkaufswahl(m);
+    const int sparen = weg > 0 ? 0 : AssistentSparwahl(m);
     if (weg > 0) {
         const Kaderspieler_& s = mg.Kader[weg];
         raete.push_back({Rat::Verkauf, 35,
                          Name(s) + " auf die Transferliste: " +
                              (s.Alter >= 33 ? "mit " + Zahl(s.Alter) + " Jahren baut er ab." : "der Kader ist zu groß, er ist entbehrlich."),
+                         KnopfAufstellung, "Aufstellung"});
+    } else if (sparen > 0) {
+        const Kaderspieler_& s = mg.Kader[sparen];
+        raete.push_back({Rat::Verkauf, 65,
+                         Name(s) + " auf die Transferliste: der Verein lebt vom Kredit, und er kostet als Ersatzmann " +
+                             Euro(s.Gehalt) + " je Spiel.",
                          KnopfAufstellung, "Aufstellung"});
     }
 }
