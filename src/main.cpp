@@ -76,6 +76,8 @@ void HilfeZeigen()
               "  --daten ORDNER                (mit --autoplay) die Spielwelt aus ORDNER lesen\n"
               "  --no-restart                  (mit --autoplay) kein neues Spiel, wenn alle pleite sind\n"
               "  --passiv                      (mit --autoplay) die Manager schließen ihre Züge nur ab\n"
+              "  --stufe alt|neu|gemischt      (mit --autoplay) wie der Computermanager spielt: neu auf Sieg,\n"
+              "                                alt wie früher, gemischt beide im Wechsel in einer Welt\n"
               "  --bericht DATEI               (mit --autoplay) Bilanzbericht als HTML, daneben CSV\n"
               "  --meldungen                   (mit --autoplay) die Meldungen des Spiels ausgeben\n"
               "  --ereignis N                  (mit --autoplay, für Entwickler) Ereignis N gleich zu Beginn\n"

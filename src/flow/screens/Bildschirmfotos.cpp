@@ -20,6 +20,7 @@
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
+#include "flow/screens/RatgeberFrm.h"
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
 #include "match/screens/SpieltagFenster.h"
@@ -335,6 +336,10 @@ QStringList BildschirmfotosMachen(const QString& ordner)
         Foto(LinkeF, ordner, QStringLiteral("09_seitenleiste_automatik"), fertig);
         for (int m : {0, 1}) LinkeF->automatikAus(S.Manager[m].Name.text());
         MenuF->setEnabled(true);
+    }
+    if (spiel && RatgeberF) {
+        RatgeberF->fuellen();
+        Foto(RatgeberF, ordner, QStringLiteral("ratgeber"), fertig);
     }
 
     // Nachrichtenfenster in allen Arten.

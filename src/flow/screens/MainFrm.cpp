@@ -31,6 +31,7 @@
 #include "flow/screens/LigawahlFrm.h"
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MenuFrm.h"
+#include "flow/screens/RatgeberFrm.h"
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
 #include "match/screens/SpielenFrm.h"
@@ -367,6 +368,7 @@ void FensterAnlegen()
     KaderFensterAnlegen(MainF);
     TrainingBankFensterAnlegen(MainF);
     EditorFensterAnlegen(MainF);
+    RatgeberFensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });
