@@ -18,7 +18,6 @@ const char* const DarlehenZuHochText = "HaHa, Darlehnshöhe darf 1/2 des Vermög
                                        "Überschulden kannst du Kasper dich woanders !";
 const char* const KreditZuHochText = "HaHa, Darlehnshöhe darf 1/2 des Vermögens nicht Überschreiten.\r\n"
                                      "Überschulden kannst du Kasper dich woanders !";
-const char* const BetragZuGrossText = "So viel Geld passt nicht auf das Konto !";
 
 namespace {
 

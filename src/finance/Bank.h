@@ -11,6 +11,8 @@
 // Betrag am Zahlenrad ab und rufen dann die Operation.
 #pragma once
 
+#include "core/Funky.h"
+
 #include <cstdint>
 #include <string>
 
@@ -66,6 +68,5 @@ std::string GeldMitEuro(double betrag, int stellen);
 // "HaHa, ..." (zwei Fassungen: Darlehen mit Zeilenwechsel nach "nicht ", Kredit ohne).
 extern const char* const DarlehenZuHochText;
 extern const char* const KreditZuHochText;
-extern const char* const BetragZuGrossText;
 
 } // namespace torvane

@@ -6,6 +6,7 @@
 #include "core/Oberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "finance/Bank.h"
 #include "finance/Vermoegen.h"
 #include "flow/Neuanlage.h"
 #include "match/Spieltag.h"
@@ -317,21 +318,21 @@ void Ligabuchungen(int m)
 {
     Manager_& mg = S.Manager[m];
     if (mg.Kontostand > 0)
-        mg.Kontostand = Geld(mg.Kontostand + Runden(mg.Kontostand / 100.0 * 0.1));
+        KontoBuchen(mg.Kontostand, Runden(mg.Kontostand / 100.0 * 0.1));
     else if (mg.Kontostand < 0)
-        mg.Kontostand = Geld(mg.Kontostand + Runden(mg.Kontostand / 100.0 * 1.5));
+        KontoBuchen(mg.Kontostand, Runden(mg.Kontostand / 100.0 * 1.5));
 
     if (mg.DarlehenRestSpiele > 0) {
-        mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) - mg.DarlehenRate);
+        KontoBuchen(mg.Kontostand, -int64_t{mg.DarlehenRate});
         --mg.DarlehenRestSpiele;
         if (mg.DarlehenRestSpiele == 0) mg.DarlehenRate = 0;
     }
-    mg.Kontostand = Geld(mg.Kontostand - Runden(mg.Kredit / 100.0 * 1.2));
+    KontoBuchen(mg.Kontostand, -Runden(mg.Kredit / 100.0 * 1.2));
     // Zinsen, die das Sparbuch nicht mehr fasst, verfallen, statt das Spiel anzuhalten.
     mg.Sparbuch = Geld(std::min<int64_t>(mg.Sparbuch + Runden(mg.Sparbuch / 100.0 * 0.3), INT32_MAX));
     // Trainergehalt und Stadionkosten gehören zur Vorschau; gebucht werden sie hier mit den Gehältern.
-    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + mg.Nebeneinnahmen - mg.KaderGehalt +
-                         mg.Werbeeinnahmen - mg.TrainerGehalt - mg.Stadionkosten);
+    KontoBuchen(mg.Kontostand, int64_t{mg.Nebeneinnahmen} - mg.KaderGehalt + mg.Werbeeinnahmen - mg.TrainerGehalt -
+                                   mg.Stadionkosten);
 
     mg.Werbeanfragen = mg.Werbeanfragen + mg.Managerpunkte / 200.0f + static_cast<float>(19 - mg.Platz) / 50.0f;
 
@@ -405,7 +406,7 @@ bool ZugAbschliessen()
                                  "Selber machen bei >Abbrechen<";
         const Antwort a = Meldung(DialogArt::Warnung, text, Knoepfe::OkAbbrechen);
         if (a != Antwort::Ok && a != Antwort::Ja) return false;
-        mg.Kontostand = Geld(mg.Kontostand - gebuehr);
+        KontoBuchen(mg.Kontostand, -gebuehr);
     }
 
     for (int r = 1; r <= 11; ++r)
@@ -418,7 +419,7 @@ bool ZugAbschliessen()
         const int64_t strafe = static_cast<int64_t>(5 - mg.Liga) * 250000;
         FehlerMeldung(std::string(ZuWenigSpielerText) + NL + "und zahlen eine Strafe von " +
                       Geldtext(static_cast<double>(strafe)) + Waehrung);
-        mg.Kontostand = Geld(mg.Kontostand - strafe);
+        KontoBuchen(mg.Kontostand, -strafe);
     }
 
     if (S.Spiel.Wettbewerb == 0) Ligabuchungen(m);
@@ -513,8 +514,7 @@ void DauerkartenVerkaufen(int m)
     n = std::max<int64_t>(1, std::min<int64_t>(n, a));
 
     SETZE(mg.DauerkartenVerkauft, static_cast<int64_t>(mg.DauerkartenVerkauft) + n);
-    const int64_t erloes = static_cast<int64_t>(mg.Dauerkartenpreis) * n;
-    mg.Kontostand = Geld(mg.Kontostand + erloes);
+    const int64_t erloes = KontoBuchen(mg.Kontostand, static_cast<int64_t>(mg.Dauerkartenpreis) * n);
 
     std::string kommentar;
     if (S.Spiel.Spieltag > 30)
@@ -545,10 +545,10 @@ void TrainerVertrag(int m)
     mg.TrainerPreis = Geld(Runden(mg.TrainerPreis * 0.98));
     if (mg.TrainerSpiele > 0) return;
 
-    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + mg.TrainerPreis);
+    const int64_t rueckkauf = KontoBuchen(mg.Kontostand, mg.TrainerPreis);
     Nachricht(Sondertrainer.at(static_cast<size_t>(t)).Name,
               std::string("Der Vertrag ist zu Ende und steht dem Verein als Trainer nicht mehr zu Verfügung") + NL +
-                  NL + Geldtext(mg.TrainerPreis) + Waehrung + " gibt`s als Trainerrückkaufwert." + NL + NL +
+                  NL + Geldtext(static_cast<double>(rueckkauf)) + Waehrung + " gibt`s als Trainerrückkaufwert." + NL + NL +
                   "ACHTUNG: Training sollte neu gestalltet werden !",
               "OK", 0, 0, BildTrainer + t);
     TrainerFreigeben(m);
@@ -564,7 +564,7 @@ void ZugBeginnen()
     BerechneMannschaft(m, 0);
     DauerkartenVerkaufen(m);
     TrainerVertrag(m);
-    mg.Aktien = std::clamp<int16_t>(mg.Aktien, 0, 20000);
+    mg.Aktien = std::clamp<int16_t>(mg.Aktien, 0, AktienMax);
     ManagerpunkteWerten();
     if (Zufall(1, 8) == 1) {
         ++EreignisZaehler[0];

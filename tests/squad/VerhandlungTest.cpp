@@ -94,9 +94,9 @@ TEST(Verhandlung, BetraegeGanzzahlig)
     EXPECT_EQ(AngebotsgehaltFuer(30, 70, 2, 0), 5600);
     // Forderung 4 950 (Stärke 50, 6 Jahre, 33): 1,3 x = 6 435, gekürzt 6 430.
     EXPECT_EQ(AngebotsgehaltFuer(33, 50, 6, 3), 6430);
-    EXPECT_EQ(RundeBruch(-25, 10), -2);
-    EXPECT_EQ(RundeBruch(-35, 10), -4);
-    EXPECT_EQ(RundeBruch(-36, 10), -4);
+    EXPECT_EQ(RundenBruch(-25, 10), -2);
+    EXPECT_EQ(RundenBruch(-35, 10), -4);
+    EXPECT_EQ(RundenBruch(-36, 10), -4);
 }
 
 TEST(Verhandlung, EroeffnungKostetGebuehrUndZeigtWerte)
