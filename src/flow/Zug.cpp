@@ -393,11 +393,21 @@ void StatistikFuehren(int m)
 
 } // namespace
 
-bool ZugAbschliessen()
+std::function<void(int)> AbschlussPruefstelle;
+
+namespace {
+
+void Schritt(int n)
+{
+    if (AbschlussPruefstelle) AbschlussPruefstelle(n);
+}
+
+bool AbschlussBuchen()
 {
     const int m = S.AktManager;
     Manager_& mg = S.Manager[m];
 
+    Schritt(1);
     BerechneVermoegen(m);
     if (-(mg.Vermoegen / 10) > mg.Kontostand) {
         const int64_t gebuehr = AbrundenAuf(Runden(-static_cast<double>(mg.Kontostand) / 10.0) + 1000, 3);
@@ -409,9 +419,11 @@ bool ZugAbschliessen()
         KontoBuchen(mg.Kontostand, -gebuehr);
     }
 
+    Schritt(2);
     for (int r = 1; r <= 11; ++r)
         if (Zufall(1, 3) == 1) S.Transferliste[r].Verhandelt = 0;
 
+    Schritt(3);
     int eingesetzt = 0;
     KaderZaehlen(mg, eingesetzt);
 
@@ -422,17 +434,41 @@ bool ZugAbschliessen()
         KontoBuchen(mg.Kontostand, -strafe);
     }
 
+    Schritt(4);
     if (S.Spiel.Wettbewerb == 0) Ligabuchungen(m);
 
+    Schritt(5);
     if (Zufall(1, S.Spiel.ManagerHoch + 7) == 1) NeueTransferliste(-1);
 
+    Schritt(6);
     StatistikFuehren(m);
     ManagerpunkteMerken();
+    Schritt(7);
     if (Zufall(1, 8) == 1) {
         ++EreignisZaehler[0];
         Ereignis(0);
     }
+    Schritt(AbschlussSchritte);
     return true;
+}
+
+} // namespace
+
+bool ZugAbschliessen()
+{
+    // Ein Abschluss ist eine Einheit: bricht ihn ein Laufzeitfehler ab oder lehnt der Manager die
+    // Überziehungsgebühr ab, steht alles wie vorher; ein zweiter Klick bucht nichts doppelt.
+    const Spielstand vorher = S;
+    const auto zaehler = EreignisZaehler;
+    try {
+        if (AbschlussBuchen()) return true;
+    } catch (...) {
+        S = vorher;
+        EreignisZaehler = zaehler;
+        throw;
+    }
+    S = vorher;
+    return false;
 }
 
 // --- Buchungen beim Zugbeginn ---

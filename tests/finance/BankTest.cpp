@@ -98,7 +98,7 @@ TEST(Bank, DarlehenAufnehmenGrenzeUndAbloesen)
     Kunde(0, 2000000);
     S.Manager[0].Vermoegen = 999999999;
     EXPECT_FALSE(DarlehenAufnehmen(0, 2000000, 10, false));
-    EXPECT_EQ(S.Manager[0].Vermoegen, 2000000);
+    EXPECT_EQ(S.Manager[0].Vermoegen, 999999999); // abgelehnt: nichts geändert
     EXPECT_TRUE(DarlehenAufnehmen(0, 1000000, 10, false));
 }
 
