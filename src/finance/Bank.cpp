@@ -33,16 +33,23 @@ int64_t KontoNachAbgabe(int m)
     return konto + KontoBuchbar(konto, -Abgabe(VermoegenWert(m)));
 }
 
+// Die Felder, die eine Bankhandlung ändert; eine Liste für beide Richtungen (Plan und Manager).
+template <class Ziel, class Quelle>
+void BankfelderKopieren(Ziel& z, const Quelle& q)
+{
+    z.Kredit = q.Kredit;
+    z.Sparbuch = q.Sparbuch;
+    z.DarlehenRate = q.DarlehenRate;
+    z.DarlehenRestSpiele = q.DarlehenRestSpiele;
+    z.AnlageBetrag = q.AnlageBetrag;
+    z.AnlageWert = q.AnlageWert;
+    z.Aktien = q.Aktien;
+}
+
 Bankplan Jetzt(const Manager_& mg)
 {
     Bankplan p;
-    p.Kredit = mg.Kredit;
-    p.Sparbuch = mg.Sparbuch;
-    p.DarlehenRate = mg.DarlehenRate;
-    p.DarlehenRestSpiele = mg.DarlehenRestSpiele;
-    p.AnlageBetrag = mg.AnlageBetrag;
-    p.AnlageWert = mg.AnlageWert;
-    p.Aktien = mg.Aktien;
+    BankfelderKopieren(p, mg);
     return p;
 }
 
@@ -248,13 +255,7 @@ void BankAusfuehren(int m, const Bankplan& p)
     // wenn sie fällig ist); die Prüfung hat das Konto danach schon gerechnet.
     if (p.Abgabe) BerechneVermoegen(m);
     KontoBuchen(mg.Kontostand, p.Buchung);
-    mg.Kredit = p.Kredit;
-    mg.Sparbuch = p.Sparbuch;
-    mg.DarlehenRate = p.DarlehenRate;
-    mg.DarlehenRestSpiele = p.DarlehenRestSpiele;
-    mg.AnlageBetrag = p.AnlageBetrag;
-    mg.AnlageWert = p.AnlageWert;
-    mg.Aktien = p.Aktien;
+    BankfelderKopieren(mg, p);
     if (p.Klang) Klang(p.Klang);
 }
 

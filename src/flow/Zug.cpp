@@ -19,6 +19,7 @@
 #include "squad/Markt.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace torvane {
@@ -53,6 +54,33 @@ void MenueAnzeigeSetzen(Menueanzeige* a) { gMenue = a ? a : &gStill; }
 bool ZugOffen = true;
 long GespielteTage = 0;
 long BeendeteSaisons = 0;
+
+namespace {
+
+// Eine Einheit: merkt sich den Spielstand; wer nicht fertig() sagt (ein Laufzeitfehler, eine
+// Ablehnung), findet ihn beim Verlassen wieder wie vorher. Ein zweiter Versuch bucht nichts doppelt.
+class Einheit {
+public:
+    Einheit() : vorher_(S), zaehler_(EreignisZaehler) {}
+    ~Einheit()
+    {
+        if (fertig_) return;
+        S = std::move(vorher_);
+        EreignisZaehler = zaehler_;
+    }
+    Einheit(const Einheit&) = delete;
+    Einheit& operator=(const Einheit&) = delete;
+    void fertig() { fertig_ = true; }
+
+private:
+    Spielstand vorher_;
+    std::array<long, 43> zaehler_;
+    bool fertig_ = false;
+};
+
+void AbschlussAblauf();
+
+} // namespace
 
 std::string KommaText(double wert, int stellen)
 {
@@ -207,6 +235,17 @@ bool AutospeichernGezogen() { return Zufall(1, S.Spiel.ManagerHoch + 6) == 1; }
 
 void AbschlussClick()
 {
+    // Abschluss, Tag, Saisonende und der nächste Zugbeginn sind ein Klick: bricht ein Laufzeitfehler
+    // irgendwo ab, steht alles wie vor dem Klick, und der nächste Klick bucht nichts doppelt.
+    Einheit einheit;
+    AbschlussAblauf();
+    einheit.fertig();
+}
+
+namespace {
+
+void AbschlussAblauf()
+{
     if (SpielVorbei()) return;
     MenueAnzeige().fensterSchliessen();
     Klang("klick");
@@ -292,6 +331,8 @@ void AbschlussClick()
     }
     MenueAnzeige().abschlussFokus();
 }
+
+} // namespace
 
 // --- Buchungen beim Abschluss ---
 
@@ -456,19 +497,12 @@ bool AbschlussBuchen()
 
 bool ZugAbschliessen()
 {
-    // Ein Abschluss ist eine Einheit: bricht ihn ein Laufzeitfehler ab oder lehnt der Manager die
-    // Überziehungsgebühr ab, steht alles wie vorher; ein zweiter Klick bucht nichts doppelt.
-    const Spielstand vorher = S;
-    const auto zaehler = EreignisZaehler;
-    try {
-        if (AbschlussBuchen()) return true;
-    } catch (...) {
-        S = vorher;
-        EreignisZaehler = zaehler;
-        throw;
-    }
-    S = vorher;
-    return false;
+    // Auch allein eine Einheit: nach einem Laufzeitfehler oder der abgelehnten Überziehungsgebühr
+    // steht alles wie vorher.
+    Einheit einheit;
+    if (!AbschlussBuchen()) return false;
+    einheit.fertig();
+    return true;
 }
 
 // --- Buchungen beim Zugbeginn ---

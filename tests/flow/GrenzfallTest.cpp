@@ -18,6 +18,7 @@
 #include "squad/Verhandlung.h"
 
 #include <limits>
+#include <utility>
 
 using namespace torvane;
 
@@ -293,4 +294,46 @@ TEST(Grenzfall, AbschlussNachFehlerInJedemSchritt)
     };
     const std::string sauber = abschluss(0);
     for (int schritt = 1; schritt <= AbschlussSchritte; ++schritt) EXPECT_EQ(abschluss(schritt), sauber) << schritt;
+}
+
+// Ein Laufzeitfehler mitten im Spieltag (nach allen Abschlüssen): der Klick lässt alles, wie es
+// vor ihm war, und der nächste Klick spielt den Tag so, als wäre nichts gewesen.
+TEST(Grenzfall, KlickNachFehlerImSpieltag)
+{
+    ASSERT_FALSE(Eingespielt().empty());
+    struct Stoerung : Menueanzeige {
+        bool werfen = false;
+        Stoerung() { MenueAnzeigeSetzen(this); }
+        ~Stoerung() override { MenueAnzeigeSetzen(nullptr); }
+        void tagBeginnt() override
+        {
+            if (std::exchange(werfen, false)) throw Laufzeitfehler("Laufzeitfehler: Test");
+        }
+    };
+    auto tag = [](bool stoeren) {
+        std::string fehler;
+        EXPECT_TRUE(SpielstandLesen(Eingespielt(), fehler)) << fehler;
+        ZugOffen = true;
+        ZufallSetzen(13);
+        Mitschrift ui;
+        Stoerung st;
+        st.werfen = stoeren;
+        const long tage = GespielteTage;
+        int geworfen = 0;
+        for (int i = 0; i < 10 && GespielteTage == tage; ++i) {
+            const std::string vorher = SpielstandSchreiben();
+            const uint32_t saat = ZufallSaat();
+            try {
+                AbschlussClick();
+            } catch (const Laufzeitfehler&) {
+                EXPECT_EQ(SpielstandSchreiben(), vorher);
+                ZufallSetzen(saat);
+                ++geworfen;
+            }
+        }
+        EXPECT_EQ(geworfen, stoeren ? 1 : 0);
+        EXPECT_GT(GespielteTage, tage);
+        return SpielstandSchreiben();
+    };
+    EXPECT_EQ(tag(true), tag(false));
 }
