@@ -45,7 +45,7 @@ int32_t BerechneVermoegen(int m)
     // Konto und Sparbuch können zusammen mehr halten als das Feld; es steht dann an seiner
     // Grenze, die Abgabe rechnet mit dem ganzen Betrag.
     const int64_t vermoegen = Runden(VermoegenRoh(mg), "Vermoegen");
-    mg.Vermoegen = static_cast<int32_t>(std::min<int64_t>(vermoegen, std::numeric_limits<int32_t>::max()));
+    mg.Vermoegen = static_cast<int32_t>(std::min(vermoegen, KontoMax));
 
     if (const int64_t abgabe = Abgabe(vermoegen); abgabe > 0) {
         Hinweis(AbgabeText);

@@ -370,7 +370,7 @@ void Ligabuchungen(int m)
     }
     KontoBuchen(mg.Kontostand, -Runden(mg.Kredit / 100.0 * 1.2));
     // Zinsen, die das Sparbuch nicht mehr fasst, verfallen, statt das Spiel anzuhalten.
-    mg.Sparbuch = Geld(std::min<int64_t>(mg.Sparbuch + Runden(mg.Sparbuch / 100.0 * 0.3), INT32_MAX));
+    KontoBuchen(mg.Sparbuch, Runden(mg.Sparbuch / 100.0 * 0.3));
     // Trainergehalt und Stadionkosten gehören zur Vorschau; gebucht werden sie hier mit den Gehältern.
     KontoBuchen(mg.Kontostand, int64_t{mg.Nebeneinnahmen} - mg.KaderGehalt + mg.Werbeeinnahmen - mg.TrainerGehalt -
                                    mg.Stadionkosten);
