@@ -45,9 +45,14 @@ void Kaufangebot(Ablauf& a, int64_t n, int64_t p)
     AktienSetzen(Akt().Aktien + geliefert);
 }
 
-// Was ein Käufer wirklich zahlt: der Preis, soweit er aufs Konto passt. Gezeigt wird dieser
-// Betrag; ist es nichts (Konto an der Grenze), kommt kein Verkauf zustande.
-int64_t Zahlbar(int64_t preis) { return KontoBuchbar(Akt().Kontostand, std::max<int64_t>(0, preis)); }
+// Was ein Käufer wirklich zahlt: der Preis, höchstens bis das Konto die Grenze der Vermögensabgabe
+// erreicht (mehr bliebe dort ohnehin nicht). Gezeigt wird dieser Betrag; ist es nichts, kommt kein
+// Verkauf zustande.
+int64_t Zahlbar(int64_t preis)
+{
+    const int64_t konto = Akt().Kontostand;
+    return std::clamp<int64_t>(preis, 0, std::max<int64_t>(0, AbgabeGrenze - konto));
+}
 
 // Der Verein ist verkauft: Geld aufs Konto, Kader und Stadion sind weg.
 void VereinVerkauft(int64_t bezahlt)

@@ -714,8 +714,8 @@ TEST(Ereignis, SpendenMitIhrenBetraegen)
 }
 
 // Ein steinreicher Mensch, mit "Ja" beantwortet: der Verein geht zu 120 % des Vermögens weg.
-// Fasst das Konto den Preis nicht, zeigt die Meldung, was wirklich gezahlt wird; ist es nichts,
-// wird der Verein nicht verkauft.
+// Hat der Preis bis zur Abgabegrenze keinen Platz, zeigt die Meldung, was wirklich gezahlt wird;
+// ist es nichts, wird der Verein nicht verkauft.
 TEST(Ereignis, VereinskaufMitJaUndAnDerKontogrenze)
 {
     constexpr int32_t Max = std::numeric_limits<int32_t>::max();
@@ -732,25 +732,28 @@ TEST(Ereignis, VereinskaufMitJaUndAnDerKontogrenze)
     EXPECT_EQ(mg.Kontostand, 1000000 + preis);
     EXPECT_EQ((std::tuple{int{mg.KaderAnzahl}, mg.Plaetze, mg.Komfortpunkte}), (std::tuple{0, 0, 0}));
 
-    // Nur 1 000 € Platz: gezeigt und gezahlt werden 1 000 €, der Verkauf gilt.
+    // Gezahlt wird bis das Konto die Abgabegrenze erreicht: nur 1 000 € Platz, gezeigt und gezahlt
+    // werden 1 000 €, der Verkauf gilt.
     Ereigniswelt();
-    mg.Kontostand = Max - 1000;
+    mg.Kontostand = static_cast<int32_t>(AbgabeGrenze - 1000);
     mg.Kredit = 1500000000; // Vermögen unter der Abgabegrenze
     ui.leeren();
     Spiele(37, {1, 25, 50, 50, 50, 50, 50, 50});
     EXPECT_NE(ui.letzte().text.find("Niemand legte 1.000 €"), std::string::npos) << ui.letzte().text;
-    EXPECT_EQ(mg.Kontostand, Max);
+    EXPECT_EQ(mg.Kontostand, AbgabeGrenze);
     EXPECT_EQ(mg.KaderAnzahl, 0);
 
     // Kein Euro Platz: kein Verkauf, keine Meldung, nichts geändert.
-    Ereigniswelt();
-    mg.Kontostand = Max;
-    mg.Kredit = 1500000000;
-    ui.leeren();
-    for (const int r : {1, 2}) {
-        Spiele(37, {r, 25});
-        EXPECT_TRUE(ui.meldungen.empty());
-        EXPECT_EQ((std::tuple{mg.Kontostand, int{mg.KaderAnzahl}, mg.Plaetze}), (std::tuple{Max, 6, 12000}));
+    for (const int32_t konto : {static_cast<int32_t>(AbgabeGrenze), Max}) {
+        Ereigniswelt();
+        mg.Kontostand = konto;
+        mg.Kredit = 1500000000;
+        ui.leeren();
+        for (const int r : {1, 2}) {
+            Spiele(37, {r, 25});
+            EXPECT_TRUE(ui.meldungen.empty());
+            EXPECT_EQ((std::tuple{mg.Kontostand, int{mg.KaderAnzahl}, mg.Plaetze}), (std::tuple{konto, 6, 12000}));
+        }
     }
 }
 
