@@ -24,12 +24,12 @@ constexpr int64_t AbgabeGrenze = 2000000000;
 // Kosten werden ganz gebucht oder gar nicht. Wer etwas kauft, prüft vorher mit KontoPasst
 // und lehnt ab. Ergebnis: der wirklich gebuchte Betrag.
 int64_t KontoBuchen(int32_t& konto, int64_t betrag);
-// Die Ablehnung einer Handlung, deren Geld nicht aufs Konto passt.
-constexpr const char* BetragZuGrossText = "So viel Geld passt nicht auf das Konto !";
 // Was KontoBuchen buchen würde, ohne zu buchen.
 int64_t KontoBuchbar(int64_t konto, int64_t betrag);
 // Passt der ganze Betrag auf das Konto?
 inline bool KontoPasst(int64_t konto, int64_t betrag) { return KontoBuchbar(konto, betrag) == betrag; }
+// Die Ablehnung einer Handlung, deren Geld nicht aufs Konto passt.
+constexpr const char* BetragZuGrossText = "So viel Geld passt nicht auf das Konto !";
 
 // v zur Null hin auf ein Vielfaches von 10^k gekürzt.
 int64_t AbrundenAuf(int64_t v, int k);

@@ -130,8 +130,7 @@ bool MarktspielerWaehlen(int m, int i)
     s.Verhandelt = static_cast<int8_t>(std::min(s.Verhandelt + 1, 100));
     std::string text;
     if (s.Verhandelt > 2) {
-        const int64_t strafe = static_cast<int64_t>(s.Verhandelt) * 1000;
-        KontoBuchen(mg.Kontostand, -strafe);
+        const int64_t strafe = -KontoBuchen(mg.Kontostand, -static_cast<int64_t>(s.Verhandelt) * 1000);
         text = "Sie zahlen, " + Geldtext(static_cast<double>(strafe)) + Waehrung +
                " Strafe wegen Täglicher Verfolgung." + NL + NL;
     }

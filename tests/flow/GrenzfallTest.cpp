@@ -226,6 +226,27 @@ std::vector<Handlung> Katalog()
 
 } // namespace
 
+// Die eine Buchungsregel: Gutschriften bis an die Feldgrenze, Kosten ganz oder gar nicht.
+TEST(Grenzfall, BuchungsregelAnDenFeldgrenzen)
+{
+    struct Fall {
+        int32_t konto;
+        int64_t betrag, gebucht;
+    };
+    const Fall faelle[] = {
+        {0, 5, 5},           {Max - 5, 5, 5},        {Max - 5, 6, 5},         {Max, 1, 0},
+        {Min, -1, 0},        {Min + 5, -5, -5},      {Min + 5, -6, 0},        {Min, Max, Max},
+        {Max, Min, Min + 0}, {-1, -3000000000, 0},   {Max, -1, -1},           {0, 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        int32_t konto = f.konto;
+        EXPECT_EQ(KontoBuchbar(f.konto, f.betrag), f.gebucht) << f.konto << " " << f.betrag;
+        EXPECT_EQ(KontoBuchen(konto, f.betrag), f.gebucht) << f.konto << " " << f.betrag;
+        EXPECT_EQ(konto, f.konto + f.gebucht);
+        EXPECT_EQ(KontoPasst(f.konto, f.betrag), f.gebucht == f.betrag);
+    }
+}
+
 TEST(Grenzfall, JedeHandlungGanzOderGarNicht)
 {
     ASSERT_FALSE(Eingespielt().empty());
