@@ -201,6 +201,25 @@ std::vector<Handlung> Katalog()
              LagerFahren(m, 1, 10, b);
          }},
         {"Trainer verpflichten", [=](int m) { TrainerFreigeben(m); }, [](int m) { TrainerVerpflichten(m, 1, 100); }},
+        {"Trainer kündigen",
+         [](int m) {
+             TrainerFreigeben(m);
+             const int32_t konto = S.Manager[m].Kontostand;
+             TrainerVerpflichten(m, 1, 100);
+             S.Manager[m].Kontostand = konto;
+         },
+         [](int m) { TrainerKuendigen(m); }},
+        {"Plätze kaufen mit Bonus", [=](int m) { mg(m).Plaetze = 20000; }, [](int m) { PlaetzeKaufen(m, 20000); }},
+        {"Zugbeginn mit Dauerkarten und Trainerende",
+         [](int m) {
+             Manager_& g = S.Manager[m];
+             g.DauerkartenImVerkauf = g.Plaetze;
+             g.DauerkartenVerkauft = 0;
+             TrainerFreigeben(m);
+             TrainerVerpflichten(m, 1, 1);
+             g.TrainerPreis = 500000000;
+         },
+         [](int) { ZugBeginnen(); }},
         {"Toto und Spieltag",
          [](int) {
              for (int s = 0; s <= S.Spiel.ManagerHoch; ++s) S.Manager[s].TotoTip = "111111111";
