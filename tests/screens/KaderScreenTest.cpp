@@ -168,7 +168,7 @@ private slots:
     }
 
     // Maximieren am unteren Rand des Kontos kauft nichts, hält nicht an und lässt das Fenster bedienbar.
-    void nachLaufzeitfehlerWiederBedienbar()
+    void maximierenAmKontolimit()
     {
         AufstellF->zeigen();
         Manager_& mg = S.Manager[0];
