@@ -124,10 +124,14 @@ bool TrainerKuendigen(int m)
     if (!Frage(std::string("Ohne Trainer müssen Sie das Training neu gestalten.") + NL + "Sicher, für " +
                Geldtext(static_cast<double>(kosten)) + Waehrung + " kündigen ?"))
         return false;
-    // Erst prüfen, dann ändern: ein Konto, das überliefe, lässt alles, wie es war.
-    const int32_t konto = Geld(static_cast<int64_t>(mg.Kontostand) + mg.TrainerPreis - kosten, "Kontostand");
+    // Erst prüfen, dann ändern: Kosten, die das Konto nicht fasst, machen die Kündigung unmöglich.
+    const int64_t saldo = int64_t{mg.TrainerPreis} - kosten;
+    if (!KontoPasst(mg.Kontostand, std::min<int64_t>(saldo, 0))) {
+        Hinweis(BetragZuGrossText);
+        return false;
+    }
     TrainerFreigeben(m);
-    mg.Kontostand = konto;
+    KontoBuchen(mg.Kontostand, saldo);
     return true;
 }
 
@@ -187,7 +191,10 @@ bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
         return false;
     }
     const Lagerwerte w = LagerBerechnen(mg.KaderAnzahl, lager, tage);
-    const int32_t konto = Geld(mg.Kontostand - w.Preis, "Kontostand");
+    if (!KontoPasst(mg.Kontostand, -w.Preis)) {
+        Hinweis(BetragZuGrossText);
+        return false;
+    }
 
     // Alles erst an einer Kopie: ein Laufzeitfehler mitten in der Reise ändert dann nichts.
     auto kader = mg.Kader;
@@ -237,7 +244,7 @@ bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
     }
 
     const int vorher = mg.TeamStaerke;
-    mg.Kontostand = konto;
+    KontoBuchen(mg.Kontostand, -w.Preis);
     mg.Kader = kader;
     BerechneMannschaft(m, 0);
     const int nachher = mg.TeamStaerke;

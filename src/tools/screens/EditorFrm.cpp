@@ -128,6 +128,12 @@ TEditorF::TEditorF(QWidget* eltern) : QDialog(eltern)
 
 void TEditorF::zeigen()
 {
+    // Ein zweiter Klick auf "Editor" holt den offenen nach vorn, statt seine Änderungen zu verwerfen.
+    if (isVisible() && editor.geaendert()) {
+        raise();
+        activateWindow();
+        return;
+    }
     editor = Editor{};
     fuellen();
     AmStandardOrt(this);
