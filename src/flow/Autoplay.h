@@ -21,8 +21,7 @@ struct AutoplayOptionen {
     int saisons = 1;
     int manager = 1;
     uint32_t saat = 1;
-    // >= 0: so viele Wettbewerbstage statt ganzer Saisons. Gezählt wird nach jedem Abschluss;
-    // schließen sich dabei spielfreie Züge von selbst, können es ein, zwei Tage mehr werden.
+    // >= 0: genau so viele Wettbewerbstage (Liga, Pokal, Champions League) statt ganzer Saisons.
     long tage = -1;
     std::string laden;
     std::string speichern;
