@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/pakete.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVANE_BENCH=OFF > /dev/null
+starter=()
+command -v ccache > /dev/null && starter=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVANE_BENCH=OFF "${starter[@]}" > /dev/null
 cmake --build build --target torvane kopie_daten kopie_musik kopie_grafik
 exec build/torvane "$@"
