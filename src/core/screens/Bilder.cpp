@@ -511,6 +511,14 @@ QStringList BildNamen()
     return n;
 }
 
+QPixmap Malgrund(QSize groesse)
+{
+    const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap bild(groesse * dpr);
+    bild.setDevicePixelRatio(dpr);
+    return bild;
+}
+
 QPixmap Bild(const QString& name, QSize groesse)
 {
     // Bei vergrößerten Fenstern (Zoom) in voller Auflösung, damit nichts verschwimmt.
@@ -524,8 +532,7 @@ QPixmap Bild(const QString& name, QSize groesse)
             return b;
         }
     }
-    QPixmap bild(groesse * dpr);
-    bild.setDevicePixelRatio(dpr);
+    QPixmap bild = Malgrund(groesse);
     bild.fill(Qt::transparent);
     const auto it = Zeichnungen().find(name);
     if (it == Zeichnungen().end()) return bild;
