@@ -194,6 +194,24 @@ bool PlaetzeVerschrotten(int m, int n)
 bool EintrittspreisAendern(int m, bool hoch) { return Rad(S.Manager[m].Eintrittspreis, hoch, 1, 1, 100); }
 bool DauerkartenpreisAendern(int m, bool hoch) { return Rad(S.Manager[m].Dauerkartenpreis, hoch, 5, 5, 1000); }
 
+bool EintrittspreisSetzen(int m, int preis)
+{
+    int16_t& p = S.Manager[m].Eintrittspreis;
+    const int ziel = std::clamp(preis, 1, 100);
+    if (ziel == p) return false;
+    SETZE(p, ziel);
+    return true;
+}
+
+bool DauerkartenpreisSetzen(int m, int preis)
+{
+    int16_t& p = S.Manager[m].Dauerkartenpreis;
+    const int ziel = std::clamp(preis / 5 * 5, 5, 1000);
+    if (ziel == p) return false;
+    SETZE(p, ziel);
+    return true;
+}
+
 bool PokalzuschlagAendern(int m, bool hoch) { return Rad(S.Manager[m].Pokalzuschlag, hoch, 1, 1, 100); }
 
 bool DauerkartenDazu(int m, int n)

@@ -3,8 +3,9 @@
 //
 //   torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]
 //                              [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]
-//                              [--passiv] [--bericht DATEI] [--ereignis N]
-// Ohne --passiv spielt der Computermanager (Assistent) jeden Zug; --bericht schreibt den
+//                              [--passiv] [--stufe alt|neu|gemischt] [--bericht DATEI] [--ereignis N]
+// Ohne --passiv spielt der Computermanager (Assistent) jeden Zug, in der Stufe von --stufe (gemischt:
+// die Manager auf geraden Plätzen neu, die anderen alt, zum Vergleich in einer Welt); --bericht schreibt den
 // Bilanzbericht (HTML, daneben CSV). --bericht darf auch vor --autoplay stehen.
 // --ereignis N (für Entwickler): Ereignis N gleich zu Beginn für den ersten Manager.
 #pragma once
@@ -33,6 +34,7 @@ struct AutoplayOptionen {
     int ereignis = 0; // 1..42: dieses Ereignis zu Beginn für den ersten Manager, mit Meldungen
     // Die Manager schließen ihre Züge nur, wie früher, statt sie zu spielen.
     bool passiv = false;
+    std::string stufe = "neu"; // "alt", "neu" oder "gemischt"
     std::string bericht; // HTML-Datei des Bilanzberichts, leer: keiner
 };
 

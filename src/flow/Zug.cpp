@@ -51,6 +51,7 @@ void MenueAnzeigeSetzen(Menueanzeige* a) { gMenue = a ? a : &gStill; }
 
 bool ZugOffen = true;
 long GespielteTage = 0;
+long TageGrenze = -1;
 long BeendeteSaisons = 0;
 
 std::string KommaText(double wert, int stellen)
@@ -270,6 +271,7 @@ void AbschlussClick()
         const Tiefe merker(tiefe);
         if (tiefe > 100) throw Laufzeitfehler("Laufzeitfehler: Spielfreie Züge ohne Ende (Wettbewerb " +
                                               Zahl(S.Spiel.Wettbewerb) + ", Spieltag " + Zahl(S.Spiel.Spieltag) + ").");
+        if (TageGrenze >= 0 && GespielteTage >= TageGrenze) return;
         AbschlussClick();
         if (SpielVorbei() || HatSpiel(S.AktManager)) return;
     } else {

@@ -43,6 +43,9 @@ extern bool ZugOffen;
 // Gespielte Wettbewerbstage und beendete Saisons seit Programmstart (für den Automaten).
 extern long GespielteTage;
 extern long BeendeteSaisons;
+// Ab so vielen gespielten Tagen spielt ein spielfreier Zug keinen weiteren Tag (-1: keine Grenze);
+// so hält der Automat genau nach der verlangten Zahl an.
+extern long TageGrenze;
 
 // --- Regeln ---
 // Spielt der Verein des Managers m heute?

@@ -18,12 +18,10 @@ constexpr int AktienHoechst = 20000;
 
 void AktienSetzen(int64_t n) { Akt().Aktien = static_cast<int16_t>(std::clamp<int64_t>(n, 0, AktienHoechst)); }
 
-// Fragt im Nachrichtenfenster; true bei "Ja".
-bool JaGedrueckt(const Ablauf& a, const std::string& text)
+// Fragt im Nachrichtenfenster; true bei "Ja". Das Angebot in Werten geht mit.
+bool JaGedrueckt(const Ablauf& a, const std::string& text, Angebotsfrage f)
 {
-    S.Befehl.clear();
-    Nachricht(a.kopf, text, "jein");
-    return S.Befehl == "Ja";
+    return AngebotFragen(f, a.kopf, text);
 }
 
 // Kauf von n Aktien zu je p; geliefert und bezahlt wird nur, was bis zur Obergrenze passt.
@@ -38,7 +36,7 @@ void Kaufangebot(Ablauf& a, int64_t n, int64_t p)
         return;
     }
     if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie " + Zahltext(n) + " Aktien für je " + Zahltext(p) +
-                            Waehrung + " kaufen ?"))
+                            Waehrung + " kaufen ?", {Angebotsfrage::AktienKauf, n, n * p}))
         return;
     const int64_t geliefert = std::clamp<int64_t>(n, 0, AktienHoechst - Akt().Aktien);
     Buchen(-geliefert * p);
@@ -162,13 +160,14 @@ void Vereinskauf(Ablauf& a)
         } else {
             const int64_t preis = RundeDurch((Z(-50, 200) + 100LL) * v, 100);
             if (JaGedrueckt(a, std::string(NL) + NL + "Ein steinreicher Mensch möchte gerne" + NL + "für " +
-                                   Zahltext(preis) + Waehrung + " Ihren Verein Kaufen ?"))
+                                   Zahltext(preis) + Waehrung + " Ihren Verein Kaufen ?", {Angebotsfrage::VereinVerkauf, 1, preis}))
                 VereinVerkauft(preis);
         }
         return;
     }
     const int64_t p = std::llabs(static_cast<int64_t>(Z(-75, 75)) * S.Spiel.Aktienkurs * 10);
-    if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie 1.000 Aktien für " + Zahltext(p) + Waehrung + " kaufen ?"))
+    if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie 1.000 Aktien für " + Zahltext(p) + Waehrung + " kaufen ?",
+                     {Angebotsfrage::AktienKauf, 1000, p}))
         return;
     // Nur was bis zur Obergrenze passt, wird geliefert und anteilig bezahlt.
     const int64_t geliefert = std::clamp<int64_t>(1000, 0, AktienHoechst - Akt().Aktien);
@@ -201,7 +200,7 @@ void AktienVerkaufen(Ablauf& a)
     }
     const int64_t p = RundeDurch((Z(-60, 50) + 100LL) * S.Spiel.Aktienkurs, 100);
     if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie alle Aktienanteile für " + Zahltext(p) + Waehrung +
-                            " das Stück verkaufen ?"))
+                            " das Stück verkaufen ?", {Angebotsfrage::AktienVerkauf, n, n * p}))
         return;
     Buchen(n * p);
     AktienSetzen(0);

@@ -211,6 +211,7 @@ void VertraegeAuslaufen(int m)
         if (i > mg.KaderAnzahl) break;
         Kaderspieler_& sp = mg.Kader[i];
         const int64_t abloese = sp.Wert / 2;
+        const MeldungsTitel titel(mg.Name.text() + " – " + mg.Vereinsname.text());
         Klang("error", 1);
         Hinweis("Der Vertrag von " + sp.Vorname.text() + " " + sp.Nachname.text() + " ist ausgelaufen." + NL +
                 "Der Spieler verläßt den Verein für " + Betrag(abloese));

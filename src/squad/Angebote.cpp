@@ -49,7 +49,7 @@ bool Angebot(int m, int i)
         "Gesamtstärke :" + std::to_string(s.Staerke) + NL + "Gehalt :" + Betrag(s.Gehalt) + NL + "Wert: " +
         Betrag(s.Wert) + NL + "Strafe für Vertragsbruch: " + Betrag(strafe) + NL + S.Mannschaft[verein].Name.text() +
         " bietet " + Betrag(angebot) + NL + " Angebot akzeptieren ?";
-    if (Frage(frage)) {
+    if (AngebotFragen({Angebotsfrage::SpielerVerkauf, i, static_cast<int64_t>(angebot) - strafe}, "", frage)) {
         Buchen(m, static_cast<int64_t>(angebot) - strafe);
         SpielerAbgeben(m, i);
         Klang("kasse");

@@ -44,20 +44,23 @@ int FreieBaelle(int m)
     return std::max(0, mg.Baelle - mg.BaelleTechnik - mg.BaelleKonstitution);
 }
 
-bool BallKlick(int m, Skala skala, int x)
+bool BaelleSetzen(int m, Skala skala, int anzahl)
 {
     Manager_& mg = S.Manager[m];
     uint8_t& liegen = skala == Skala::Technik ? mg.BaelleTechnik : mg.BaelleKonstitution;
+    const int ziel = std::clamp(anzahl, 0, std::min(BallPlaetze, liegen + FreieBaelle(m)));
+    if (ziel == liegen) return false;
+    liegen = static_cast<uint8_t>(ziel);
+    return true;
+}
+
+bool BallKlick(int m, Skala skala, int x)
+{
+    const Manager_& mg = S.Manager[m];
+    const int liegen = skala == Skala::Technik ? mg.BaelleTechnik : mg.BaelleKonstitution;
+    // Ein Klick auf einen liegenden Ball nimmt einen weg, dahinter legt er einen dazu.
     const int platz = std::max(0, x) / BallAbstand + 1;
-    if (platz <= liegen) {
-        --liegen;
-        return true;
-    }
-    if (liegen < BallPlaetze && FreieBaelle(m) >= 1) {
-        ++liegen;
-        return true;
-    }
-    return false;
+    return BaelleSetzen(m, skala, platz <= liegen ? liegen - 1 : liegen + 1);
 }
 
 std::string BaelleText(int m)

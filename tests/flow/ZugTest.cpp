@@ -657,3 +657,43 @@ TEST(Abschluss, LetzterPlatzPleiteSpieltDenTag)
     EXPECT_EQ(S.AktManager, 0);
     EXPECT_EQ(S.Spiel.Spieltag, 1);
 }
+
+// Zwei Manager mit gleichem Kader und gleichem Training ziehen in einer Runde verschiedene
+// Trainingsergebnisse: die Zufallsfolge läuft über alle Züge weiter und wird nie zurückgesetzt.
+TEST(ZugBeginnen, ZweiManagerZiehenVerschiedenesTraining)
+{
+    for (const uint32_t saat : {1u, 7u, 4711u}) {
+        Mitschrift ui;
+        EchtesSpiel(2, saat);
+        Manager_& a = S.Manager[0];
+        Manager_& b = S.Manager[1];
+        b.KaderAnzahl = a.KaderAnzahl;
+        b.Kader = a.Kader;
+        for (Manager_* mg : {&a, &b}) {
+            mg->Trainingsstunden = 10;
+            mg->TrainingVerteidigung = mg->TrainingMittelfeld = mg->TrainingAngriff = 100;
+        }
+        const auto vorher = a.Kader;
+        auto aenderung = [&](const Manager_& mg) {
+            std::vector<int> d;
+            for (int i = 1; i <= mg.KaderAnzahl; ++i)
+                d.push_back((mg.Kader[i].Technik - vorher[i].Technik) * 1000 + mg.Kader[i].Konstitution -
+                            vorher[i].Konstitution + 100 * mg.Kader[i].Verletzt);
+            return d;
+        };
+        // A schließt, B beginnt (Training B); B schließt, der Tag läuft, A beginnt (Training A).
+        AbschlussClick();
+        ASSERT_EQ(S.AktManager, 1);
+        const std::vector<int> trainingB = aenderung(b);
+        AbschlussClick();
+        ASSERT_EQ(S.AktManager, 0);
+        EXPECT_NE(aenderung(a), trainingB) << "Saat " << saat;
+
+        // Auch unmittelbar nacheinander gezogen: gleiche Kader, gleiche Saat, verschiedene Ergebnisse.
+        b.Kader = a.Kader = vorher;
+        ZufallSetzen(saat);
+        TrainingAnwenden(0);
+        TrainingAnwenden(1);
+        EXPECT_NE(aenderung(a), aenderung(b)) << "Saat " << saat;
+    }
+}

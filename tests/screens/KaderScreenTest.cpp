@@ -164,6 +164,16 @@ private slots:
         QCOMPARE(mg.Kontostand, konto - wert / 100 - wert * 3 / 100);
         Klick(3, 0, Qt::RightButton);
         QVERIFY(!AufstellF->Karte->isVisible());
+
+        // Escape schließt nur die Karte; erst das zweite das Fenster.
+        Klick(4, 0, Qt::RightButton);
+        QVERIFY(AufstellF->Karte->isVisible());
+        QTest::keyClick(AufstellF, Qt::Key_Escape);
+        QVERIFY(!AufstellF->Karte->isVisible());
+        QCOMPARE(AufstellF->karteZeile, 0);
+        QVERIFY(AufstellF->isVisible());
+        QTest::keyClick(AufstellF, Qt::Key_Escape);
+        QVERIFY(!AufstellF->isVisible());
     }
 
     // Ein Laufzeitfehler mitten im Maximieren lässt das Fenster nicht gesperrt zurück.

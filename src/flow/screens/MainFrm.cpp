@@ -8,12 +8,30 @@
 #include "core/screens/DiskFrm.h"
 #include "core/screens/QtOberflaeche.h"
 #include "finance/screens/StadionWerbung.h"
+#include "finance/screens/BankFrm.h"
+#include "finance/screens/InfoFrm.h"
+#include "finance/screens/StadionFrm.h"
+#include "finance/screens/TototipFrm.h"
+#include "finance/screens/WerbungFrm.h"
+#include "match/screens/PokalspieleFrm.h"
+#include "match/screens/TabelleFrm.h"
+#include "records/screens/EwigenFrm.h"
+#include "records/screens/LegendeFrm.h"
+#include "records/screens/LigaStarkeFrm.h"
+#include "records/screens/StatistikFrm.h"
+#include "squad/screens/AufstellFrm.h"
+#include "squad/screens/SpielsystemFrm.h"
+#include "squad/screens/TrainingFrm.h"
+#include "squad/screens/TrainingsLagerFrm.h"
+#include "squad/screens/TransferFrm.h"
+#include "tools/screens/EinstellFrm.h"
 #include "finance/screens/TrainingBankFenster.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "flow/screens/LigawahlFrm.h"
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MenuFrm.h"
+#include "flow/screens/RatgeberFrm.h"
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
 #include "match/screens/SpielenFrm.h"
@@ -38,6 +56,7 @@
 #include <QTime>
 #include <QTimer>
 
+#include <functional>
 #include <utility>
 
 namespace torvane {
@@ -203,6 +222,35 @@ bool TMainF::spielAnlegen()
     return true;
 }
 
+void ManagerAnzeigenAuffrischen()
+{
+    if (LinkeF) LinkeF->automatikZeigen();
+    // Die Fenster mit dem Stand eines Managers und wie sie sich neu zeichnen. Beim Öffnen zeichnet
+    // jedes sich selbst; offen geblieben (Laden, Einstellungen, Automatik) zeichnet es hier neu.
+    const std::pair<QWidget*, std::function<void()>> fenster[] = {
+        {AufstellF, [] { AufstellF->zeichnen(); }},
+        {SpielsystemF, [] { SpielsystemF->zeichnen(); }},
+        {TrainingF, [] { TrainingF->zeichnen(); }},
+        {TrainingsLagerF, [] { TrainingsLagerF->zeichnen(); }},
+        {TransferF, [] { TransferF->zeichnen(); }},
+        {InfoF, [] { InfoF->fuellen(); }},
+        {BankF, [] { BankF->zeichnen(); }},
+        {StadionF, [] { StadionF->auffrischen(); }},
+        {WerbungF, [] { WerbungF->auffrischen(); }},
+        {TototipF, [] { TototipF->zeigen(); }},
+        {StatistikF, [] { StatistikF->zeichnen(); }},
+        {LigaStarkeF, [] { LigaStarkeF->zeigen(); }},
+        {LegendeF, [] { LegendeF->fuellen(); }},
+        {EwigenF, [] { EwigenF->fuellen(); }},
+        // Die Tabelle nach einem Spieltag wartet noch auf "Weiter": die bleibt, wie sie ist.
+        {TabelleF, [] { if (!TabelleF->Weiter->isVisible()) TabelleF->zeichnen(TabelleF->liga()); }},
+        {PokalspieleF, [] { PokalspieleF->zeichnen(); }},
+        {EinstellF, [] { EinstellF->zeigen(); }},
+    };
+    for (const auto& [w, zeichnen] : fenster)
+        if (w && w->isVisible()) zeichnen();
+}
+
 void FensterSchliessen()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -223,6 +271,7 @@ public:
     void menueZeigen() override
     {
         if (MenuF) MenuF->menueAnzeigen();
+        ManagerAnzeigenAuffrischen();
     }
     void aufrollen() override
     {
@@ -322,6 +371,7 @@ void FensterAnlegen()
     KaderFensterAnlegen(MainF);
     TrainingBankFensterAnlegen(MainF);
     EditorFensterAnlegen(MainF);
+    RatgeberFensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });

@@ -53,5 +53,8 @@ extern TMainF* MainF;
 void FensterSchliessen();
 // Legt alle Fenster einmal an und verbindet die Haken der Regeln.
 void FensterAnlegen();
+// Nach jedem Wechsel des aktuellen Managers (und nach dem Laden): die Seitenleiste und jedes
+// offene Fenster zeigen den Stand des neuen Managers.
+void ManagerAnzeigenAuffrischen();
 
 } // namespace torvane
