@@ -10,6 +10,7 @@
 #include "tools/screens/ProgrammInfoFrm.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -130,6 +131,27 @@ int Bildschirmfotos(const std::string& ordner)
     return 0;
 }
 
+// Ohne Bildschirm denkt sich Qt einen von 800 × 600 Pixeln. Bei Zoom wächst er mit, damit
+// die Fenster für die Fotos dieselbe Fläche in Punkten haben wie bei 100 % (Meldungen richten
+// ihre Breite nach ihr). Gibt die Datei zurück, die Qt beim Start liest.
+QString GedachterBildschirm()
+{
+    const double faktor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") != QStringLiteral("offscreen") || faktor <= 1.0) return {};
+    const QString datei =
+        QDir::temp().filePath(QStringLiteral("torvane-bildschirm-%1.json").arg(QCoreApplication::applicationPid()));
+    QFile f(datei);
+    if (!f.open(QIODevice::WriteOnly)) return {};
+    f.write(QStringLiteral("{\"screens\": [{\"name\": \"Fotos\", \"x\": 0, \"y\": 0, \"width\": %1, "
+                           "\"height\": %2, \"logicalDpi\": 96, \"dpr\": 1}]}")
+                .arg(qRound(800 * faktor))
+                .arg(qRound(600 * faktor))
+                .toUtf8());
+    f.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(datei));
+    return datei;
+}
+
 // Das Spiel im Fenster.
 int FensterSpiel(SpielAnwendung& app, const std::string& datei)
 {
@@ -181,7 +203,9 @@ int main(int argc, char** argv)
     // Der Zoom muss vor der Anwendung feststehen; Qt vergrößert dann jedes Fenster.
     // Die Bilder für die Seite des Spiels entstehen in 100 %, wenn nichts anderes verlangt ist.
     ZoomVorDemStartSetzen(aufruf.zoom != 0 || aufruf.screenshots.empty() ? aufruf.zoom : 100);
+    const QString bildschirm = aufruf.screenshots.empty() ? QString() : GedachterBildschirm();
     SpielAnwendung app(argc, argv);
+    if (!bildschirm.isEmpty()) QFile::remove(bildschirm);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
     PfadeFestlegen();
     // Gesät wird erst nach den Grundwerten (im Spielaufbau): der Aktienkurs
