@@ -218,7 +218,7 @@ QPixmap Bilderbogen()
     const QStringList namen = BildNamen();
     const int spalten = 8;
     const int zeilen = (static_cast<int>(namen.size()) + spalten - 1) / spalten;
-    QPixmap bogen(spalten * 110, zeilen * 126);
+    QPixmap bogen = Malgrund(QSize(spalten * 110, zeilen * 126));
     bogen.fill(Farbe::Creme);
     QPainter p(&bogen);
     p.setFont(Schrift(8));

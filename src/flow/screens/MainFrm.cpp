@@ -205,9 +205,12 @@ bool TMainF::spielAnlegen()
 
     farbeSetzen(Qt::black);
     showMaximized();
-    if (StartF && !StartF->ausfuehren()) return false;
+    // Nur beim ersten Mal; misslingt es, kommt der Startbildschirm.
+    const bool vonDatei =
+        !startDatei.empty() && DateiLaden(std::exchange(startDatei, {})) == DiskFolge::MenueNeuUndSchliessen;
+    if (!vonDatei && StartF && !StartF->ausfuehren()) return false;
 
-    if (StartF && StartF->geladen) SpielAnlegenNachLaden();
+    if (vonDatei || (StartF && StartF->geladen)) SpielAnlegenNachLaden();
     else SpielAnlegenAbschliessen();
     anordnen();
     MenueAnzeigen();

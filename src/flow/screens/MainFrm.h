@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 class QTimer;
 
 namespace torvane {
@@ -29,6 +31,8 @@ public:
     bool versteckt() const { return versteckt_; }
 
     QTimer* Timer1;
+    // Ein Spielstand von der Befehlszeile: spielAnlegen lädt ihn statt des Startbildschirms.
+    std::string startDatei;
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
