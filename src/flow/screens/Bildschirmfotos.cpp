@@ -133,12 +133,25 @@ void UeberlappungMessen(const QList<const QLabel*>& schilder, const QString& nam
         }
 }
 
+// Sichtbare Knöpfe desselben Fensters, die einander verdecken.
+void KnopfUeberlappungMessen(const QList<const QAbstractButton*>& knoepfe, const QString& name, QStringList& funde)
+{
+    for (qsizetype i = 0; i < knoepfe.size(); ++i)
+        for (qsizetype j = i + 1; j < knoepfe.size(); ++j) {
+            const QAbstractButton* a = knoepfe[i];
+            const QAbstractButton* b = knoepfe[j];
+            if (a->parentWidget() == b->parentWidget() && a->geometry().intersects(b->geometry()))
+                funde << QStringLiteral("%1: Knopf »%2« verdeckt »%3«").arg(Beschreibung(a, name), a->text(), b->text());
+        }
+}
+
 } // namespace
 
 QStringList AbgeschnitteneTexte(const QWidget* fenster, const QString& name)
 {
     QStringList funde;
     QList<const QLabel*> schilder;
+    QList<const QAbstractButton*> knoepfe;
     QList<const QWidget*> alle{fenster};
     for (const QWidget* w : fenster->findChildren<QWidget*>()) alle << w;
     for (const QWidget* w : alle) {
@@ -156,6 +169,7 @@ QStringList AbgeschnitteneTexte(const QWidget* fenster, const QString& name)
             const int braucht = Breiteste(QFontMetrics(c->font()), c->text().remove(QLatin1Char('&'))) + kaestchen;
             if (braucht > c->width()) funde << Befund(c, name, c->text(), braucht, c->width());
         } else if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
+            knoepfe << b;
             if (b->text().isEmpty()) continue;
             const int bild = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
             int braucht = Breiteste(QFontMetrics(b->font()), QString(b->text()).remove(QLatin1Char('&'))) + bild + 8;
@@ -185,6 +199,7 @@ QStringList AbgeschnitteneTexte(const QWidget* fenster, const QString& name)
         }
     }
     UeberlappungMessen(schilder, name, funde);
+    KnopfUeberlappungMessen(knoepfe, name, funde);
     return funde;
 }
 

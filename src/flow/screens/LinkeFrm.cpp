@@ -64,7 +64,7 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
 
     Automatic = new QPushButton(QStringLiteral("Automatic"), this);
     Automatic->setObjectName(QStringLiteral("Automatic"));
-    Automatic->setGeometry(70, 390, 160, 30);
+    Automatic->setGeometry(20, 390, 150, 30);
     connect(Automatic, &QPushButton::clicked, this, &TLinkeF::automaticKlick);
     for (size_t i = 0; i < Stopp.size(); ++i) {
         auto* b = new QPushButton(this);

@@ -102,10 +102,10 @@ void RatgeberFensterAnlegen(QWidget* haupt)
         if (MenuF) MenuF->unterKlick(k);
     };
     if (!LinkeF || LinkeF->findChild<QPushButton*>(QStringLiteral("Ratgeber"))) return;
-    // In der Seitenleiste über "Automatic": sie ist gesperrt, solange der Tag läuft.
+    // In der Seitenleiste neben "Automatic": sie ist gesperrt, solange der Tag läuft.
     auto* b = new QPushButton(QStringLiteral("Ratgeber"), LinkeF);
     b->setObjectName(QStringLiteral("Ratgeber"));
-    b->setGeometry(80, 462, 140, 30);
+    b->setGeometry(180, 390, 100, 30);
     b->setToolTip(QStringLiteral("Was jetzt zu tun wäre, und warum"));
     QObject::connect(b, &QPushButton::clicked, [] { RatgeberF->zeigen(); });
 }
