@@ -444,6 +444,23 @@ Vertragspruefung SpielerVerkaufenPruefen(int m, int i)
     return {p, {}};
 }
 
+std::optional<Vertragsplan> Gespraechswunsch(const Manager_& mg, const Kaderspieler_& s)
+{
+    Vertragsplan p{s, 0, mg.Managerpunkte, {}, {}, false};
+    if (s.Verhandelt == 0) {
+        p.Spieler.Verhandelt = 1;
+        p.Verhandeln = true;
+        return p;
+    }
+    // Wer drängt, zahlt ab dem dritten Mal; passt die Strafe nicht aufs Konto, geschieht nichts.
+    p.Spieler.Verhandelt = static_cast<int8_t>(std::min(s.Verhandelt + 1, 100));
+    if (p.Spieler.Verhandelt > 2) {
+        p.Kosten = static_cast<int64_t>(p.Spieler.Verhandelt) * 1000;
+        if (!KontoPasst(mg.Kontostand, -p.Kosten)) return std::nullopt;
+    }
+    return p;
+}
+
 Vertragspruefung NeuerVertragPruefen(int m, int i)
 {
     const Manager_& mg = S.Manager[m];
@@ -452,22 +469,14 @@ Vertragspruefung NeuerVertragPruefen(int m, int i)
     if (s.Transferstatus > 0)
         return {std::nullopt, herr + ", steht zum Verkauf auf der Tranferliste. !" + NL +
                                   "Warum verhandeln wenn der Spieler verkauft werden soll !?"};
-    Vertragsplan p{s, 0, mg.Managerpunkte, {}};
-    if (s.Verhandelt == 0) {
-        p.Spieler.Verhandelt = 1;
-        p.Verhandeln = true;
-        return {p, {}};
-    }
-    // Wer drängt, zahlt ab dem dritten Mal; passt die Strafe nicht aufs Konto, geschieht nichts.
-    p.Spieler.Verhandelt = static_cast<int8_t>(std::min(s.Verhandelt + 1, 100));
-    if (p.Spieler.Verhandelt > 2) {
-        p.Kosten = static_cast<int64_t>(p.Spieler.Verhandelt) * 1000;
-        if (!KontoPasst(mg.Kontostand, -p.Kosten)) return {std::nullopt, BetragZuGrossText};
-        p.Meldung = "Sie zahlen, " + Geldtext(static_cast<double>(p.Kosten)) + " Strafe wegen Aufgringlichkeit." + NL;
-    }
-    p.Meldung += herr + " ist im moment zu keinen Vertragsgesprächen bereit," + NL +
-                 "da er nicht vor hat in nächster Zeit unter Brücken zu schlafen ." + NL +
-                 "Pokern Sie nicht zu hoch und gönnen Sie dem Spieler auch ein bischen Luxus !";
+    std::optional<Vertragsplan> p = Gespraechswunsch(mg, s);
+    if (!p) return {std::nullopt, BetragZuGrossText};
+    if (p->Verhandeln) return {p, {}};
+    if (p->Kosten > 0)
+        p->Meldung = "Sie zahlen, " + Geldtext(static_cast<double>(p->Kosten)) + " Strafe wegen Aufgringlichkeit." + NL;
+    p->Meldung += herr + " ist im moment zu keinen Vertragsgesprächen bereit," + NL +
+                  "da er nicht vor hat in nächster Zeit unter Brücken zu schlafen ." + NL +
+                  "Pokern Sie nicht zu hoch und gönnen Sie dem Spieler auch ein bischen Luxus !";
     return {p, {}};
 }
 

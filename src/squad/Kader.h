@@ -94,6 +94,10 @@ struct Vertragspruefung {
     std::optional<Vertragsplan> plan;
     std::string ablehnung;
 };
+// Ein Klick, der ein Gespräch will (Kader oder Markt): beim ersten Mal öffnet es, danach zählt
+// das Drängen (höchstens 100), ab dem dritten Mal mit 1.000 € Strafe je Mal. Ohne Plan: die
+// Strafe passt nicht aufs Konto.
+std::optional<Vertragsplan> Gespraechswunsch(const Manager_& mg, const Kaderspieler_& s);
 Vertragspruefung SpielerVerkaufenPruefen(int m, int i);
 Vertragspruefung NeuerVertragPruefen(int m, int i);
 void VertragAusfuehren(int m, int i, const Vertragsplan& p);

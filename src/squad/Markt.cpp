@@ -112,7 +112,7 @@ void ErneuereTrainer(int von, int bis)
     }
 }
 
-Marktpruefung MarktspielerWaehlenPruefen(int m, int i)
+Vertragspruefung MarktspielerWaehlenPruefen(int m, int i)
 {
     const Kaderspieler_& s = S.Transferliste[i];
     if (s.Transferstatus == 0) return {};
@@ -120,34 +120,26 @@ Marktpruefung MarktspielerWaehlenPruefen(int m, int i)
     if (mg.KaderAnzahl >= 23)
         return {std::nullopt, "Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
                               "vernünftige Mannschaft aufzustellen !"};
-    Marktplan p{s, 0, {}, false};
-    if (s.Verhandelt == 0) {
-        p.Spieler.Verhandelt = 1;
-        p.Verhandeln = true;
-        return {p, {}};
-    }
-    // Wer täglich kommt, zahlt ab dem dritten Mal; passt die Strafe nicht aufs Konto, geschieht nichts.
-    p.Spieler.Verhandelt = static_cast<int8_t>(std::min(s.Verhandelt + 1, 100));
-    if (p.Spieler.Verhandelt > 2) {
-        p.Kosten = static_cast<int64_t>(p.Spieler.Verhandelt) * 1000;
-        if (!KontoPasst(mg.Kontostand, -p.Kosten)) return {std::nullopt, BetragZuGrossText};
-        p.Meldung = "Sie zahlen, " + Geldtext(static_cast<double>(p.Kosten)) + Waehrung +
-                    " Strafe wegen Täglicher Verfolgung." + NL + NL;
-    }
-    p.Meldung += s.Vorname.text() + " " + s.Nachname.text() + NL +
-                 "Ihre Aufdringlichkeit macht dem Spieler Angst, schauen Sie demnächt wieder rein, falls er dann "
-                 "noch da ist .";
+    std::optional<Vertragsplan> p = Gespraechswunsch(mg, s);
+    if (!p) return {std::nullopt, BetragZuGrossText};
+    if (p->Verhandeln) return {p, {}};
+    if (p->Kosten > 0)
+        p->Meldung = "Sie zahlen, " + Geldtext(static_cast<double>(p->Kosten)) + Waehrung +
+                     " Strafe wegen Täglicher Verfolgung." + NL + NL;
+    p->Meldung += s.Vorname.text() + " " + s.Nachname.text() + NL +
+                  "Ihre Aufdringlichkeit macht dem Spieler Angst, schauen Sie demnächt wieder rein, falls er dann "
+                  "noch da ist .";
     return {p, {}};
 }
 
 bool MarktspielerWaehlen(int m, int i)
 {
-    const Marktpruefung pruefung = MarktspielerWaehlenPruefen(m, i);
+    const Vertragspruefung pruefung = MarktspielerWaehlenPruefen(m, i);
     if (!pruefung.plan) {
         if (!pruefung.ablehnung.empty()) Hinweis(pruefung.ablehnung);
         return false;
     }
-    const Marktplan& p = *pruefung.plan;
+    const Vertragsplan& p = *pruefung.plan;
     Manager_& mg = S.Manager[m];
     KontoBuchen(mg.Kontostand, -p.Kosten);
     // Die Kopie für das Gespräch trägt den Stand vor dem ersten Klick.

@@ -1,7 +1,7 @@
 // Transfermarkt und Trainer.
 #pragma once
 
-#include "core/Variablen.h"
+#include "squad/Kader.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,19 +18,9 @@ void ErneuereTrainer(int von, int bis);
 
 // --- Spielerverpflichtung ---
 
-// Der Klick als Plan: der Marktspieler danach, die Strafe fürs Drängen mit ihrer Meldung,
-// oder die Ablehnung (auch, wenn die Strafe nicht aufs Konto passt).
-struct Marktplan {
-    Kaderspieler_ Spieler{};
-    int64_t Kosten = 0;
-    std::string Meldung;
-    bool Verhandeln = false;
-};
-struct Marktpruefung {
-    std::optional<Marktplan> plan;
-    std::string ablehnung; // leer: still abgelehnt
-};
-Marktpruefung MarktspielerWaehlenPruefen(int m, int i);
+// Der Klick als Plan (wie der Vertragswunsch im Kader): der Marktspieler danach, die Strafe
+// fürs Drängen mit ihrer Meldung, oder die Ablehnung.
+Vertragspruefung MarktspielerWaehlenPruefen(int m, int i);
 // Linksklick auf Marktzeile i: true, wenn die Verhandlung (Kauf) öffnen soll;
 // der Spieler steht dann als Kopie in Kader[0] des Managers.
 bool MarktspielerWaehlen(int m, int i);

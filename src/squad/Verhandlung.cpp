@@ -86,8 +86,7 @@ int32_t AbloeseZuBeginn(Verhandlungsart art, const Kaderspieler_& k)
 
 // Probelauf vor dem Klick: öffnete er ein Gespräch, dessen Gebühr nicht mehr vom Konto abginge,
 // bleibt alles, wie es war.
-template <class Pruefung>
-bool GebuehrPasstNicht(int m, Verhandlungsart art, const Pruefung& p)
+bool GebuehrPasstNicht(int m, Verhandlungsart art, const Vertragspruefung& p)
 {
     if (!p.plan || !p.plan->Verhandeln) return false;
     if (KontoPasst(S.Manager[m].Kontostand, -int64_t{Verhandlungsgebuehr(AbloeseZuBeginn(art, p.plan->Spieler))}))
