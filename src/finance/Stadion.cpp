@@ -6,6 +6,8 @@
 #include "core/Variablen.h"
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 namespace torvane {
 
@@ -66,26 +68,52 @@ std::string ZeilenText(std::initializer_list<std::string_view> zeilen)
     return t;
 }
 
-void Gluckstag(const char* was)
+std::string Gluckstag(const char* was) { return ZeilenText({"Heute ist dein GLÜCKSTAG", "", was, "", "Mit freundlichem Gruß"}); }
+
+// Die Felder, die eine Stadionhandlung ändert; eine Liste für beide Richtungen (Plan und Manager).
+template <class Ziel, class Quelle>
+void StadionfelderKopieren(Ziel& z, const Quelle& q)
 {
-    Hinweis(ZeilenText({"Heute ist dein GLÜCKSTAG", "", was, "", "Mit freundlichem Gruß"}));
+    z.Komfortpunkte = q.Komfortpunkte;
+    z.Plaetze = q.Plaetze;
+    z.DauerkartenImVerkauf = q.DauerkartenImVerkauf;
+    z.Eintrittspreis = q.Eintrittspreis;
+    z.Dauerkartenpreis = q.Dauerkartenpreis;
+    z.Pokalzuschlag = q.Pokalzuschlag;
 }
 
-void KontoDazu(Manager_& mg, int64_t betrag) { KontoBuchen(mg.Kontostand, betrag); }
-
-template <class F>
-bool Rad(F& wert, bool hoch, int schritt, int unter, int ober)
+Stadionplan Jetzt(const Manager_& mg)
 {
-    // Hoch nur unterhalb der Obergrenze, runter nur, solange ein ganzer Schritt über der Untergrenze bleibt.
-    if (hoch && wert < ober) {
-        SETZE(wert, std::min<int64_t>(int64_t{wert} + schritt, ober));
-        return true;
-    }
-    if (!hoch && wert >= unter + 1) {
-        SETZE(wert, std::max<int64_t>(int64_t{wert} - schritt, unter));
-        return true;
-    }
-    return false;
+    Stadionplan p;
+    StadionfelderKopieren(p, mg);
+    return p;
+}
+
+Stadionpruefung Ablehnung(std::vector<std::string> texte = {}) { return Stadionpruefung{std::nullopt, std::move(texte)}; }
+Stadionpruefung Plan(Stadionplan p, std::vector<std::string> texte = {})
+{
+    return Stadionpruefung{std::move(p), std::move(texte)};
+}
+
+// Ein Rad: hoch nur unterhalb der Obergrenze, runter nur, solange ein ganzer Schritt über der
+// Untergrenze bleibt. Ohne Wirkung: kein Plan.
+template <class F>
+std::optional<F> Rad(F wert, bool hoch, int schritt, int unter, int ober)
+{
+    if (hoch && wert < ober) return Passt<F>(std::min<int64_t>(int64_t{wert} + schritt, ober));
+    if (!hoch && wert >= unter + 1) return Passt<F>(std::max<int64_t>(int64_t{wert} - schritt, unter));
+    return std::nullopt;
+}
+
+// Ein Preis als Plan, wenn er sich ändert.
+template <class F>
+Stadionpruefung PreisPlan(int m, F Stadionplan::*feld, std::optional<int64_t> ziel)
+{
+    const Manager_& mg = S.Manager[m];
+    Stadionplan p = Jetzt(mg);
+    if (!ziel || *ziel == p.*feld) return Ablehnung();
+    p.*feld = Passt<F>(*ziel);
+    return Plan(std::move(p));
 }
 
 } // namespace
@@ -93,170 +121,201 @@ bool Rad(F& wert, bool hoch, int schritt, int unter, int ober)
 int32_t Platzpreis(int liga) { return (5 - std::clamp(liga, 1, 4)) * 250; }
 int32_t Komfortpreis(int liga) { return (5 - std::clamp(liga, 1, 4)) * 100000; }
 
-bool KomfortKaufen(int m, int n)
+void StadionAusfuehren(int m, const Stadionplan& p, bool glueck)
 {
     Manager_& mg = S.Manager[m];
-    if (n <= 0) return false;
-    if (int64_t{mg.Komfortpunkte} + n > MaxKomfort) {
-        Hinweis("Bei 100 Komfortpunkten ist das Maximum erreicht.");
-        return false;
+    KontoBuchen(mg.Kontostand, p.Buchung);
+    StadionfelderKopieren(mg, glueck && p.Glueck ? *p.Glueck : p);
+}
+
+bool StadionHandeln(int m, const Stadionpruefung& pruefung)
+{
+    for (const std::string& t : pruefung.texte)
+        Hinweis(t);
+    if (!pruefung.plan) return false;
+    const Stadionplan& p = *pruefung.plan;
+    // Der Glückstag wird erst gezogen, wenn der Verkauf feststeht; beide Ausgänge sind geprüft.
+    bool glueck = false;
+    if (p.Glueck && Zufall(1, 10) == 1) {
+        glueck = true;
+        Hinweis(p.GlueckText);
     }
-    const int64_t preis = int64_t{n} * Komfortpreis(Liga(m));
-    if (mg.Kontostand < preis) {
-        Hinweis("Ne Ne mein Freund, Du hast nix auf der Tasche !");
-        return false;
-    }
-    KontoDazu(mg, -preis);
-    if (n >= 10 && mg.Komfortpunkte + n < MaxKomfort) {
-        Hinweis("He, ab 10 gibt´s einen Umsonst !");
-        ++n;
-    }
-    SETZE(mg.Komfortpunkte, int64_t{mg.Komfortpunkte} + n);
+    StadionAusfuehren(m, p, glueck);
     return true;
 }
 
-bool KomfortVerkaufen(int m, int n)
+Stadionpruefung KomfortKaufenPruefen(int m, int n)
 {
-    Manager_& mg = S.Manager[m];
-    if (n <= 0) return false;
+    const Manager_& mg = S.Manager[m];
+    if (n <= 0) return Ablehnung();
+    if (int64_t{mg.Komfortpunkte} + n > MaxKomfort) return Ablehnung({"Bei 100 Komfortpunkten ist das Maximum erreicht."});
+    const int64_t preis = int64_t{n} * Komfortpreis(Liga(m));
+    if (mg.Kontostand < preis) return Ablehnung({"Ne Ne mein Freund, Du hast nix auf der Tasche !"});
+    std::vector<std::string> texte;
+    if (n >= 10 && mg.Komfortpunkte + n < MaxKomfort) {
+        texte.emplace_back("He, ab 10 gibt´s einen Umsonst !");
+        ++n;
+    }
+    Stadionplan p = Jetzt(mg);
+    p.Buchung = -preis;
+    p.Komfortpunkte = Passt<int32_t>(int64_t{mg.Komfortpunkte} + n, "Komfortpunkte");
+    return Plan(std::move(p), std::move(texte));
+}
+
+Stadionpruefung KomfortVerkaufenPruefen(int m, int n)
+{
+    const Manager_& mg = S.Manager[m];
+    if (n <= 0) return Ablehnung();
+    std::vector<std::string> texte;
     if (int64_t{mg.Komfortpunkte} - n < 1) {
-        Hinweis("Einen sollten wir schon lassen !");
+        texte.emplace_back("Einen sollten wir schon lassen !");
         n = mg.Komfortpunkte - 1;
         // Mit einem Punkt (oder keinem) würde aus dem Verkauf ein Kauf.
-        if (n <= 0) return false;
+        if (n <= 0) return Ablehnung(std::move(texte));
     }
-    // Erst der ganze Verkauf, dann Punkte und Geld zusammen: ein Erlös, den das Konto nicht
-    // fasst, macht den Verkauf unmöglich, statt die Punkte unbezahlt zu nehmen.
+    // Ein Erlös, den das Konto nicht fasst, macht den Verkauf unmöglich, statt die Punkte unbezahlt zu nehmen.
     const int64_t erloes = int64_t{Komfortpreis(Liga(m)) / 2} * n;
     if (!KontoPasst(mg.Kontostand, erloes)) {
-        Hinweis(BetragZuGrossText);
-        return false;
+        texte.emplace_back(BetragZuGrossText);
+        return Ablehnung(std::move(texte));
     }
     int64_t punkte = int64_t{mg.Komfortpunkte} - n;
     if (n >= 10) {
-        Hinweis("He, ab 10 gibt´s 1 Umsonst !");
+        texte.emplace_back("He, ab 10 gibt´s 1 Umsonst !");
         ++punkte;
+        --n;
     }
-    if (Zufall(1, 10) == 1) {
-        Gluckstag("Der Stadionkompfort bleibt Dir erhalten.");
-        if (n >= 10) --n;
-        punkte += n;
-    }
-    const int32_t neu = Passt<int32_t>(punkte, "Komfortpunkte");
-    KontoDazu(mg, erloes);
-    mg.Komfortpunkte = neu;
-    return true;
+    Stadionplan p = Jetzt(mg);
+    p.Buchung = erloes;
+    p.Komfortpunkte = Passt<int32_t>(punkte, "Komfortpunkte");
+    Stadionplan glueck = p;
+    glueck.Komfortpunkte = Passt<int32_t>(punkte + n, "Komfortpunkte");
+    p.Glueck = std::make_shared<const Stadionplan>(std::move(glueck));
+    p.GlueckText = Gluckstag("Der Stadionkompfort bleibt Dir erhalten.");
+    return Plan(std::move(p), std::move(texte));
 }
 
-bool PlaetzeKaufen(int m, int n)
+Stadionpruefung PlaetzeKaufenPruefen(int m, int n)
 {
-    Manager_& mg = S.Manager[m];
-    if (n <= 0) return false;
-    if (int64_t{mg.Plaetze} + n > MaxPlaetze) {
-        Hinweis(ZeilenText({"Wir sind hier nicht in Mexico (Ariba)", "und Sie haben nicht das Aztekenstadion.",
-                        "    100.000 Plätze müßten doch reichen."}));
-        return false;
-    }
+    const Manager_& mg = S.Manager[m];
+    if (n <= 0) return Ablehnung();
+    if (int64_t{mg.Plaetze} + n > MaxPlaetze)
+        return Ablehnung({ZeilenText({"Wir sind hier nicht in Mexico (Ariba)", "und Sie haben nicht das Aztekenstadion.",
+                                      "    100.000 Plätze müßten doch reichen."})});
     const int64_t preis = int64_t{n} * Platzpreis(Liga(m));
-    if (mg.Kontostand < preis) {
-        Hinweis(ZeilenText({"HALT, Sie kleiner Draufgänger !", "Konto überprüfen !!!"}));
-        return false;
-    }
-    KontoDazu(mg, -preis);
+    if (mg.Kontostand < preis) return Ablehnung({ZeilenText({"HALT, Sie kleiner Draufgänger !", "Konto überprüfen !!!"})});
+    Stadionplan p = Jetzt(mg);
+    p.Buchung = -preis;
+    std::vector<std::string> texte;
     if (n >= 10000 && mg.Plaetze + n < MaxPlaetze) {
         const int64_t bonus = preis / 10;
-        Hinweis(ZeilenText({"He, ab 10.000 gibt´s einen BONUS über", Geldtext(static_cast<double>(bonus)) + " €."}));
-        KontoDazu(mg, bonus);
+        texte.push_back(ZeilenText({"He, ab 10.000 gibt´s einen BONUS über", Geldtext(static_cast<double>(bonus)) + " €."}));
+        p.Buchung += bonus;
     }
-    SETZE(mg.Plaetze, int64_t{mg.Plaetze} + n);
-    return true;
+    p.Plaetze = Passt<int32_t>(int64_t{mg.Plaetze} + n, "Plaetze");
+    return Plan(std::move(p), std::move(texte));
 }
 
-bool PlaetzeVerschrotten(int m, int n)
+Stadionpruefung PlaetzeVerschrottenPruefen(int m, int n)
 {
-    Manager_& mg = S.Manager[m];
-    if (n <= 0) return false;
+    const Manager_& mg = S.Manager[m];
+    if (n <= 0) return Ablehnung();
+    std::vector<std::string> texte;
     // Verkaufte Dauerkarten brauchen ihren Platz, sonst wird jede Heimkasse negativ.
     const int32_t frei = std::max(0, mg.Plaetze - std::max(0, mg.DauerkartenVerkauft));
     if (n > frei) {
         if (mg.DauerkartenVerkauft > 0)
-            Hinweis(ZeilenText({"Für " + Geldtext(mg.DauerkartenVerkauft) + " verkaufte Dauerkarten bleiben die Plätze stehen.",
+            texte.push_back(
+                ZeilenText({"Für " + Geldtext(mg.DauerkartenVerkauft) + " verkaufte Dauerkarten bleiben die Plätze stehen.",
                             "Verschrottet werden können höchstens " + Geldtext(frei) + " Plätze."}));
         n = frei;
-        if (n <= 0) return false;
+        if (n <= 0) return Ablehnung(std::move(texte));
     }
     // Wie beim Komfort: Plätze und Geld ändern sich zusammen oder gar nicht.
     const int64_t erloes = int64_t{Platzpreis(Liga(m)) / 2} * n;
     if (!KontoPasst(mg.Kontostand, erloes)) {
-        Hinweis(BetragZuGrossText);
-        return false;
+        texte.emplace_back(BetragZuGrossText);
+        return Ablehnung(std::move(texte));
     }
     int64_t plaetze = int64_t{mg.Plaetze} - n;
     if (n >= 10000) {
-        Hinweis("He, ab 10.000 gibt´s 1.000 Umsonst !");
+        texte.emplace_back("He, ab 10.000 gibt´s 1.000 Umsonst !");
         plaetze += 1000;
+        n -= 1000;
     }
-    if (Zufall(1, 10) == 1) {
-        Gluckstag("Deine Stadionplätze bleiben Dir erhalten.");
-        if (n >= 10000) n -= 1000;
-        plaetze += n;
-    }
-    const int32_t neu = Passt<int32_t>(plaetze, "Plaetze");
-    KontoDazu(mg, erloes);
-    mg.Plaetze = neu;
-    if (mg.DauerkartenImVerkauf > mg.Plaetze) mg.DauerkartenImVerkauf = mg.Plaetze;
-    return true;
+    // Dauerkarten im Verkauf nie mehr als Plätze.
+    const auto mit = [&](int64_t neu) {
+        Stadionplan p = Jetzt(mg);
+        p.Buchung = erloes;
+        p.Plaetze = Passt<int32_t>(neu, "Plaetze");
+        p.DauerkartenImVerkauf = std::min(p.DauerkartenImVerkauf, p.Plaetze);
+        return p;
+    };
+    Stadionplan p = mit(plaetze);
+    p.Glueck = std::make_shared<const Stadionplan>(mit(plaetze + n));
+    p.GlueckText = Gluckstag("Deine Stadionplätze bleiben Dir erhalten.");
+    return Plan(std::move(p), std::move(texte));
 }
 
-bool EintrittspreisAendern(int m, bool hoch) { return Rad(S.Manager[m].Eintrittspreis, hoch, 1, 1, 100); }
-bool DauerkartenpreisAendern(int m, bool hoch) { return Rad(S.Manager[m].Dauerkartenpreis, hoch, 5, 5, 1000); }
-
-bool EintrittspreisSetzen(int m, int preis)
+Stadionpruefung EintrittspreisAendernPruefen(int m, bool hoch)
 {
-    int16_t& p = S.Manager[m].Eintrittspreis;
-    const int ziel = std::clamp(preis, 1, 100);
-    if (ziel == p) return false;
-    SETZE(p, ziel);
-    return true;
+    return PreisPlan(m, &Stadionplan::Eintrittspreis, Rad(S.Manager[m].Eintrittspreis, hoch, 1, 1, 100));
+}
+Stadionpruefung DauerkartenpreisAendernPruefen(int m, bool hoch)
+{
+    return PreisPlan(m, &Stadionplan::Dauerkartenpreis, Rad(S.Manager[m].Dauerkartenpreis, hoch, 5, 5, 1000));
+}
+Stadionpruefung PokalzuschlagAendernPruefen(int m, bool hoch)
+{
+    return PreisPlan(m, &Stadionplan::Pokalzuschlag, Rad(S.Manager[m].Pokalzuschlag, hoch, 1, 1, 100));
+}
+Stadionpruefung EintrittspreisSetzenPruefen(int m, int preis)
+{
+    return PreisPlan(m, &Stadionplan::Eintrittspreis, std::clamp(preis, 1, 100));
+}
+Stadionpruefung DauerkartenpreisSetzenPruefen(int m, int preis)
+{
+    return PreisPlan(m, &Stadionplan::Dauerkartenpreis, std::clamp(preis / 5 * 5, 5, 1000));
 }
 
-bool DauerkartenpreisSetzen(int m, int preis)
+Stadionpruefung DauerkartenDazuPruefen(int m, int n)
 {
-    int16_t& p = S.Manager[m].Dauerkartenpreis;
-    const int ziel = std::clamp(preis / 5 * 5, 5, 1000);
-    if (ziel == p) return false;
-    SETZE(p, ziel);
-    return true;
+    const Manager_& mg = S.Manager[m];
+    if (n <= 0) return Ablehnung();
+    if (int64_t{mg.DauerkartenImVerkauf} + n > mg.Plaetze)
+        return Ablehnung(
+            {ZeilenText({"Es können nicht mehr Dauerkarten wie Plätze", "in den Verkauf gebracht werden !"})});
+    Stadionplan p = Jetzt(mg);
+    p.DauerkartenImVerkauf = Passt<int32_t>(int64_t{mg.DauerkartenImVerkauf} + n, "DauerkartenImVerkauf");
+    return Plan(std::move(p));
 }
 
-bool PokalzuschlagAendern(int m, bool hoch) { return Rad(S.Manager[m].Pokalzuschlag, hoch, 1, 1, 100); }
-
-bool DauerkartenDazu(int m, int n)
+Stadionpruefung DauerkartenEntnehmenPruefen(int m, int n)
 {
-    Manager_& mg = S.Manager[m];
-    if (n <= 0) return false;
-    if (int64_t{mg.DauerkartenImVerkauf} + n > mg.Plaetze) {
-        Hinweis(ZeilenText({"Es können nicht mehr Dauerkarten wie Plätze", "in den Verkauf gebracht werden !"}));
-        return false;
-    }
-    SETZE(mg.DauerkartenImVerkauf, int64_t{mg.DauerkartenImVerkauf} + n);
-    return true;
-}
-
-bool DauerkartenEntnehmen(int m, int n)
-{
-    Manager_& mg = S.Manager[m];
-    if (n <= 0) return false;
+    const Manager_& mg = S.Manager[m];
+    if (n <= 0) return Ablehnung();
     const int64_t frei = int64_t{mg.DauerkartenImVerkauf} - mg.DauerkartenVerkauft;
-    if (frei < n) {
-        Hinweis(ZeilenText({"Es können keine Dauerkarten aus dem Verkauf genommen werden,", "die schon Verkauft wurden.",
-                        "Max. können " + std::to_string(std::max<int64_t>(0, frei)) +
-                            " Dauerkarten aus dem Verkauf genommen werden !"}));
-        return false;
-    }
-    SETZE(mg.DauerkartenImVerkauf, int64_t{mg.DauerkartenImVerkauf} - n);
-    return true;
+    if (frei < n)
+        return Ablehnung({ZeilenText({"Es können keine Dauerkarten aus dem Verkauf genommen werden,",
+                                      "die schon Verkauft wurden.",
+                                      "Max. können " + std::to_string(std::max<int64_t>(0, frei)) +
+                                          " Dauerkarten aus dem Verkauf genommen werden !"})});
+    Stadionplan p = Jetzt(mg);
+    p.DauerkartenImVerkauf = Passt<int32_t>(int64_t{mg.DauerkartenImVerkauf} - n, "DauerkartenImVerkauf");
+    return Plan(std::move(p));
 }
+
+bool KomfortKaufen(int m, int n) { return StadionHandeln(m, KomfortKaufenPruefen(m, n)); }
+bool KomfortVerkaufen(int m, int n) { return StadionHandeln(m, KomfortVerkaufenPruefen(m, n)); }
+bool PlaetzeKaufen(int m, int n) { return StadionHandeln(m, PlaetzeKaufenPruefen(m, n)); }
+bool PlaetzeVerschrotten(int m, int n) { return StadionHandeln(m, PlaetzeVerschrottenPruefen(m, n)); }
+bool EintrittspreisAendern(int m, bool hoch) { return StadionHandeln(m, EintrittspreisAendernPruefen(m, hoch)); }
+bool DauerkartenpreisAendern(int m, bool hoch) { return StadionHandeln(m, DauerkartenpreisAendernPruefen(m, hoch)); }
+bool PokalzuschlagAendern(int m, bool hoch) { return StadionHandeln(m, PokalzuschlagAendernPruefen(m, hoch)); }
+bool EintrittspreisSetzen(int m, int preis) { return StadionHandeln(m, EintrittspreisSetzenPruefen(m, preis)); }
+bool DauerkartenpreisSetzen(int m, int preis) { return StadionHandeln(m, DauerkartenpreisSetzenPruefen(m, preis)); }
+bool DauerkartenDazu(int m, int n) { return StadionHandeln(m, DauerkartenDazuPruefen(m, n)); }
+bool DauerkartenEntnehmen(int m, int n) { return StadionHandeln(m, DauerkartenEntnehmenPruefen(m, n)); }
 
 bool KomfortKaufenFragen(int m) { return KomfortKaufen(m, Zahleneingabe(0, "Wieviele Komfortpunkte zulegen ?")); }
 bool KomfortVerkaufenFragen(int m)

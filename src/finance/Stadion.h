@@ -1,14 +1,19 @@
 // Das Stadion des Managers: Komfort, Plätze, die drei Preise und die Dauerkarten.
 //
-// Jede Handlung ist eine Funktion mit ihrer Menge; sie gibt zurück, ob etwas geschehen
-// ist. Weigerungen melden sich über die Oberfläche (ohne Bildschirm beantwortet der
-// Automat) und ändern nichts. Die ...Fragen-Varianten holen die Menge vorher vom
-// Zahlenrad; so ruft sie das Stadionfenster. Ein Computermanager ruft die Varianten
-// mit Menge direkt.
+// Jede Handlung hat zwei Schritte wie die Bank: ...Pruefen rechnet über den jetzigen Stand
+// einen Plan (alle neuen Werte, Grenz- und Kontoprüfung schon gemacht) oder eine Ablehnung
+// mit ihren Texten und ändert nichts; StadionAusfuehren weist den Plan nur noch zu.
+// StadionHandeln ist der Klick: Texte zeigen, bei einem Verkauf den Glückstag ziehen, dann
+// ausführen. Die Namen ohne ...Pruefen sind dieser Klick; die ...Fragen-Varianten holen die
+// Menge vorher vom Zahlenrad (so ruft sie das Stadionfenster). Ein Computermanager ruft
+// die Varianten mit Menge direkt.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -20,6 +25,38 @@ constexpr int MaxKomfort = 100;
 // Preis je Platz und je Komfortpunkt in der Liga 1..4; zurück gibt es jeweils die Hälfte.
 int32_t Platzpreis(int liga);
 int32_t Komfortpreis(int liga);
+
+// Was eine Stadionhandlung ändert. Buchung passt ganz aufs Konto.
+struct Stadionplan {
+    int64_t Buchung = 0; // aufs Konto, negativ: ab
+    int32_t Komfortpunkte = 0;
+    int32_t Plaetze = 0;
+    int32_t DauerkartenImVerkauf = 0;
+    int16_t Eintrittspreis = 0;
+    int16_t Dauerkartenpreis = 0;
+    int32_t Pokalzuschlag = 0;
+    // Ein Verkauf mit Glückstag (einer von zehn): die Werte, die dann gelten, und sein Text.
+    std::shared_ptr<const Stadionplan> Glueck;
+    std::string GlueckText;
+};
+struct Stadionpruefung {
+    std::optional<Stadionplan> plan;
+    std::vector<std::string> texte; // vor dem Ausführen zu zeigen; ohne Plan: die Ablehnung
+};
+void StadionAusfuehren(int m, const Stadionplan& p, bool glueck = false);
+bool StadionHandeln(int m, const Stadionpruefung& pruefung);
+
+Stadionpruefung KomfortKaufenPruefen(int m, int n);
+Stadionpruefung KomfortVerkaufenPruefen(int m, int n);
+Stadionpruefung PlaetzeKaufenPruefen(int m, int n);
+Stadionpruefung PlaetzeVerschrottenPruefen(int m, int n);
+Stadionpruefung EintrittspreisAendernPruefen(int m, bool hoch);
+Stadionpruefung DauerkartenpreisAendernPruefen(int m, bool hoch);
+Stadionpruefung PokalzuschlagAendernPruefen(int m, bool hoch);
+Stadionpruefung EintrittspreisSetzenPruefen(int m, int preis);
+Stadionpruefung DauerkartenpreisSetzenPruefen(int m, int preis);
+Stadionpruefung DauerkartenDazuPruefen(int m, int n);
+Stadionpruefung DauerkartenEntnehmenPruefen(int m, int n);
 
 // Komfortpunkte kaufen: höchstens bis 100, nur mit Geld auf dem Konto; ab 10 einer umsonst.
 bool KomfortKaufen(int m, int n);

@@ -1,5 +1,6 @@
 #include "finance/Werbung.h"
 
+#include "core/Bruch.h"
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
@@ -15,18 +16,6 @@ namespace {
 
 constexpr const char* RisikoText = "? ? ? ? ? ? ? ? ?  ? ? ?";
 
-// z / n genau gerundet, Hälften zur geraden Zahl (n > 0).
-int64_t RundenBruch(int64_t z, int64_t n)
-{
-    int64_t q = z / n, r = z % n;
-    if (r < 0) {
-        --q;
-        r += n;
-    }
-    if (2 * r > n || (2 * r == n && (q & 1) != 0)) ++q;
-    return q;
-}
-
 int Liga(int m) { return std::clamp<int>(S.Manager[m].Liga, 1, 4); }
 
 Werbevertrag_& Platz(int m, int platz)
@@ -37,6 +26,8 @@ Werbevertrag_& Platz(int m, int platz)
 }
 
 std::string Euro(int64_t v) { return Geldtext(static_cast<double>(v)) + " €"; }
+
+Werbepruefung Ablehnung(std::string text = {}) { return Werbepruefung{std::nullopt, std::move(text)}; }
 
 } // namespace
 
@@ -72,7 +63,6 @@ std::optional<Werbeangebot> WerbeangebotMachen(int m, int platz)
     if (platz == WerbungFernsehen && !FernsehenMoeglich(m)) return std::nullopt;
     const int liga = Liga(m);
     const int t = Zugkraft(m);
-    mg.Werbeanfragen -= 1.0f;
 
     Werbeangebot a;
     a.platz = platz;
@@ -109,20 +99,26 @@ std::optional<Werbeangebot> WerbeangebotMachen(int m, int platz)
         }
     }
     a.betrag = Geld(betrag, "Werbebetrag");
-    SETZE(a.spiele, spiele);
+    a.spiele = Passt<int16_t>(spiele, "Spiele");
+    // Die Anfrage ist verbraucht, wenn das Angebot steht.
+    mg.Werbeanfragen -= 1.0f;
     return a;
 }
 
-bool WerbevertragAnnehmen(int m, const Werbeangebot& a)
+Werbepruefung WerbevertragAnnehmenPruefen(int m, const Werbeangebot& a)
 {
-    if (a.spiele < 1 || !WerbeplatzFrei(m, a.platz)) return false;
-    Manager_& mg = S.Manager[m];
-    if (!IstTrikotplatz(a.platz))
-        mg.Werbeeinnahmen = Geld(int64_t{mg.Werbeeinnahmen} + a.betrag, "Werbeeinnahmen");
-    KontoBuchen(mg.Kontostand, a.betrag);
-    Platz(m, a.platz) = Werbevertrag_{a.betrag, a.spiele, a.spiele, a.sponsor, {}};
-    Klang("kasse");
-    return true;
+    if (a.spiele < 1 || !WerbeplatzFrei(m, a.platz)) return Ablehnung();
+    const Manager_& mg = S.Manager[m];
+    // Geld herein wird bis an die Grenze gebucht; ein Vertrag, der kostet, nur, wenn es ganz aufs Konto passt.
+    if (a.betrag < 0 && !KontoPasst(mg.Kontostand, a.betrag)) return Ablehnung(BetragZuGrossText);
+    Werbeplan p;
+    p.platz = a.platz;
+    p.Buchung = KontoBuchbar(mg.Kontostand, a.betrag);
+    p.Werbeeinnahmen = IstTrikotplatz(a.platz) ? mg.Werbeeinnahmen
+                                               : Geld(int64_t{mg.Werbeeinnahmen} + a.betrag, "Werbeeinnahmen");
+    p.Vertrag = Werbevertrag_{a.betrag, a.spiele, a.spiele, a.sponsor, {}};
+    p.Klang = "kasse";
+    return Werbepruefung{p, {}};
 }
 
 int64_t Kuendigungskosten(int m, int platz)
@@ -135,22 +131,50 @@ int64_t Kuendigungskosten(int m, int platz)
     return RundenBruch(int64_t{v.Betrag} * v.SpieleRest * 2, gesamt);
 }
 
-bool WerbevertragKuendigen(int m, int platz)
+Werbepruefung WerbevertragKuendigenPruefen(int m, int platz)
 {
-    if (WerbeplatzFrei(m, platz)) return false;
-    Manager_& mg = S.Manager[m];
-    Werbevertrag_& v = Platz(m, platz);
+    if (WerbeplatzFrei(m, platz)) return Ablehnung();
+    const Manager_& mg = S.Manager[m];
+    const Werbevertrag_& v = Platz(m, platz);
     const int64_t kosten = Kuendigungskosten(m, platz);
-    if (!KontoPasst(mg.Kontostand, -kosten)) {
-        Hinweis(BetragZuGrossText);
+    if (!KontoPasst(mg.Kontostand, -kosten)) return Ablehnung(BetragZuGrossText);
+    Werbeplan p;
+    p.platz = platz;
+    p.Buchung = -kosten;
+    p.Werbeeinnahmen = IstTrikotplatz(platz) ? mg.Werbeeinnahmen
+                                             : Geld(std::max<int64_t>(0, int64_t{mg.Werbeeinnahmen} - v.Betrag),
+                                                    "Werbeeinnahmen");
+    p.Vertrag = S.Werbevertraege[m][0];
+    const std::string sponsor = WerbeSponsorName(platz, v.Sponsor);
+    const std::string text = "Kündigen für " + Euro(kosten);
+    p.Rueckfrage = IstTrikotplatz(platz) ? text + NL + NL + sponsor
+                                         : sponsor + NL + WerbeplatzText(m, platz) + NL + NL + text;
+    return Werbepruefung{p, {}};
+}
+
+void WerbungAusfuehren(int m, const Werbeplan& p)
+{
+    Manager_& mg = S.Manager[m];
+    KontoBuchen(mg.Kontostand, p.Buchung);
+    mg.Werbeeinnahmen = p.Werbeeinnahmen;
+    Platz(m, p.platz) = p.Vertrag;
+    if (p.Klang) Klang(p.Klang);
+}
+
+bool WerbungHandeln(int m, const Werbepruefung& pruefung, bool fragen)
+{
+    if (!pruefung.plan) {
+        if (!pruefung.ablehnung.empty()) Hinweis(pruefung.ablehnung);
         return false;
     }
-    if (!IstTrikotplatz(platz))
-        mg.Werbeeinnahmen = Geld(std::max<int64_t>(0, int64_t{mg.Werbeeinnahmen} - v.Betrag), "Werbeeinnahmen");
-    KontoBuchen(mg.Kontostand, -kosten);
-    v = S.Werbevertraege[m][0];
+    if (fragen && !pruefung.plan->Rueckfrage.empty() && !Frage(pruefung.plan->Rueckfrage)) return false;
+    WerbungAusfuehren(m, *pruefung.plan);
     return true;
 }
+
+bool WerbevertragAnnehmen(int m, const Werbeangebot& a) { return WerbungHandeln(m, WerbevertragAnnehmenPruefen(m, a), false); }
+bool WerbevertragKuendigen(int m, int platz) { return WerbungHandeln(m, WerbevertragKuendigenPruefen(m, platz), false); }
+bool WerbungKuendigenFragen(int m, int platz) { return WerbungHandeln(m, WerbevertragKuendigenPruefen(m, platz), true); }
 
 std::string WerbeSponsorName(int platz, int sponsor)
 {
@@ -206,19 +230,6 @@ bool TrikotAnfragen(int m, int platz, Werbeangebot& angebot)
     }
     Hinweis(std::string("Kein Werbepartner weit und breit zu sehen !") + NL + "Nur mit Leistung zu Erfolgsgesprächen !");
     return false;
-}
-
-bool WerbungKuendigenFragen(int m, int platz)
-{
-    if (WerbeplatzFrei(m, platz)) return false;
-    const Werbevertrag_& v = Platz(m, platz);
-    const std::string sponsor = WerbeSponsorName(platz, v.Sponsor);
-    const std::string kosten = "Kündigen für " + Euro(Kuendigungskosten(m, platz));
-    const std::string frage = IstTrikotplatz(platz)
-                                  ? kosten + NL + NL + sponsor
-                                  : sponsor + NL + WerbeplatzText(m, platz) + NL + NL + kosten;
-    if (!Frage(frage)) return false;
-    return WerbevertragKuendigen(m, platz);
 }
 
 } // namespace torvane

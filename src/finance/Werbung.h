@@ -4,9 +4,16 @@
 // Ohne Bildschirm (Computermanager): WerbeangebotMachen holt ein Angebot (kostet eine
 // Anfrage, ändert sonst nichts), WerbevertragAnnehmen unterschreibt es,
 // WerbevertragKuendigen kündigt ohne Rückfrage zu Kuendigungskosten. Alle geben zurück,
-// ob etwas geschehen ist, und weigern sich still. Das Werbefenster ruft die Klick-
-// Varianten mit Meldungen und Rückfragen.
+// ob etwas geschehen ist. Das Werbefenster ruft die Klick-Varianten mit Meldungen und
+// Rückfragen.
+//
+// Unterschreiben und Kündigen haben zwei Schritte wie die Bank: ...Pruefen rechnet einen
+// Plan (Buchung, Werbeeinnahmen, der neue Vertrag) oder eine Ablehnung und ändert nichts;
+// WerbungAusfuehren weist den Plan nur zu; WerbungHandeln ist prüfen, ablehnen oder
+// rückfragen, ausführen.
 #pragma once
+
+#include "core/Variablen.h"
 
 #include <cstdint>
 #include <optional>
@@ -42,6 +49,24 @@ bool WerbeplatzFrei(int m, int platz);
 bool FernsehenMoeglich(int m);
 // Ein Angebot für einen freien Platz, wenn mindestens eine Anfrage da ist (verbraucht sie).
 std::optional<Werbeangebot> WerbeangebotMachen(int m, int platz);
+// Was Unterschreiben oder Kündigen ändert. Buchung passt ganz aufs Konto.
+struct Werbeplan {
+    int platz = 0;
+    int64_t Buchung = 0;
+    int32_t Werbeeinnahmen = 0;
+    Werbevertrag_ Vertrag{};
+    std::string Rueckfrage; // "" : keine
+    const char* Klang = nullptr;
+};
+struct Werbepruefung {
+    std::optional<Werbeplan> plan;
+    std::string ablehnung; // leer: still abgelehnt
+};
+Werbepruefung WerbevertragAnnehmenPruefen(int m, const Werbeangebot& a);
+Werbepruefung WerbevertragKuendigenPruefen(int m, int platz);
+void WerbungAusfuehren(int m, const Werbeplan& p);
+bool WerbungHandeln(int m, const Werbepruefung& pruefung, bool fragen);
+
 // Unterschreibt: Platz belegt, Geld aufs Konto (Banden: eine Zahlung sofort), Klang "kasse".
 bool WerbevertragAnnehmen(int m, const Werbeangebot& a);
 // Was das Kündigen eines laufenden Vertrags kostet; nie negativ.

@@ -452,8 +452,9 @@ bool AbschlussBuchen()
 
     Schritt(1);
     BerechneVermoegen(m);
-    if (-(mg.Vermoegen / 10) > mg.Kontostand) {
-        const int64_t gebuehr = AbrundenAuf(Runden(-static_cast<double>(mg.Kontostand) / 10.0) + 1000, 3);
+    // Eine Gebühr, die am Boden des Kontos nicht mehr abginge, wird gar nicht erst verlangt.
+    const int64_t gebuehr = AbrundenAuf(Runden(-static_cast<double>(mg.Kontostand) / 10.0) + 1000, 3);
+    if (-(mg.Vermoegen / 10) > mg.Kontostand && KontoPasst(mg.Kontostand, -gebuehr)) {
         const std::string text = std::string("Kontoüberziehung zu hoch ! max. 10% des Vermögens.") + NL + NL +
                                  Geldtext(static_cast<double>(gebuehr)) + Waehrung + " bezahlen bei >OK<" + NL +
                                  "Selber machen bei >Abbrechen<";
@@ -471,10 +472,10 @@ bool AbschlussBuchen()
     KaderZaehlen(mg, eingesetzt);
 
     if (HatSpiel(m) && eingesetzt < 7) {
-        const int64_t strafe = static_cast<int64_t>(5 - mg.Liga) * 250000;
+        // Die Meldung nennt, was wirklich abging: am Boden des Kontos bleibt die Strafe aus.
+        const int64_t strafe = -KontoBuchen(mg.Kontostand, -static_cast<int64_t>(5 - mg.Liga) * 250000);
         FehlerMeldung(std::string(ZuWenigSpielerText) + NL + "und zahlen eine Strafe von " +
                       Geldtext(static_cast<double>(strafe)) + Waehrung);
-        KontoBuchen(mg.Kontostand, -strafe);
     }
 
     Schritt(4);

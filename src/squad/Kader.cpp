@@ -311,10 +311,10 @@ void AutoaufstellungSetzen(int m, bool an)
     if (an) Aktualisieren(m);
 }
 
-int PunkteKaufen(int m, int i, Attribut a, int punkte)
+Punktepruefung PunkteKaufenPruefen(int m, int i, Attribut a, int punkte)
 {
-    Kaderspieler_& s = Kaderplatz(m, i);
-    if (punkte < 1) return 0;
+    const Kaderspieler_& s = Kaderplatz(m, i);
+    if (punkte < 1) return {};
     int wert = 0;
     int hoechst = 0;
     int32_t preis = 0;
@@ -345,23 +345,33 @@ int PunkteKaufen(int m, int i, Attribut a, int punkte)
         texte[2] = "Ihm gelingt einfach alles.";
         break;
     }
-    if (wert >= hoechst) {
-        Hinweis(std::string(texte[0]) + NL + NL + texte[1] + NL + texte[2]);
-        return 0;
-    }
-    Klang("klick");
-    const int anzahl = std::min(punkte, hoechst - wert);
-    if (!Abbuchen(m, static_cast<int64_t>(anzahl) * preis)) {
-        Hinweis(BetragZuGrossText);
-        return 0;
-    }
+    if (wert >= hoechst) return {std::nullopt, std::string(texte[0]) + NL + NL + texte[1] + NL + texte[2]};
+    Punkteplan p;
+    p.Anzahl = std::min(punkte, hoechst - wert);
+    p.Kosten = static_cast<int64_t>(p.Anzahl) * preis;
+    if (!KontoPasst(S.Manager[m].Kontostand, -p.Kosten)) return {std::nullopt, BetragZuGrossText, true};
+    p.Spieler = s;
     switch (a) {
-    case Attribut::Technik: SETZE(s.Technik, wert + anzahl); break;
-    case Attribut::Konstitution: SETZE(s.Konstitution, wert + anzahl); break;
-    case Attribut::Form: SETZE(s.Form, wert + anzahl); break;
+    case Attribut::Technik: SETZE(p.Spieler.Technik, wert + p.Anzahl); break;
+    case Attribut::Konstitution: SETZE(p.Spieler.Konstitution, wert + p.Anzahl); break;
+    case Attribut::Form: SETZE(p.Spieler.Form, wert + p.Anzahl); break;
     }
-    BerechneSpieler(s);
-    return anzahl;
+    BerechneSpieler(p.Spieler);
+    return {p, {}, true};
+}
+
+int PunkteKaufen(int m, int i, Attribut a, int punkte)
+{
+    const Punktepruefung pruefung = PunkteKaufenPruefen(m, i, a, punkte);
+    // Der Klick ist zu hören, sobald noch Punkte fehlen, auch wenn das Geld dann nicht reicht.
+    if (pruefung.klick) Klang("klick");
+    if (!pruefung.plan) {
+        if (!pruefung.ablehnung.empty()) Hinweis(pruefung.ablehnung);
+        return 0;
+    }
+    KontoBuchen(S.Manager[m].Kontostand, -pruefung.plan->Kosten);
+    Kaderplatz(m, i) = pruefung.plan->Spieler;
+    return pruefung.plan->Anzahl;
 }
 
 void Maximieren(int m, const std::function<void()>& neuZeichnen)
@@ -402,69 +412,104 @@ void KostenInfo()
             "1 x Form kostet  50.000.-");
 }
 
-void SpielerVerkaufen(int m, int i)
+Vertragspruefung SpielerVerkaufenPruefen(int m, int i)
+{
+    const Manager_& mg = S.Manager[m];
+    const Kaderspieler_& s = Kaderplatz(m, i);
+    const std::string kopf = Name(s) + ",";
+    Vertragsplan p{s, 0, mg.Managerpunkte, {}};
+    switch (s.Transferstatus) {
+    case 0:
+        p.Kosten = Runden(s.Wert * 0.01, "Gebuehr");
+        p.Spieler.Transferstatus = 1;
+        p.Rueckfrage = kopf + NL + NL + "Wenn Sie den Spieler auf die Tranferliste setzen möchten," + NL +
+                       "entsteht eine Gebühr von " + Geldtext(static_cast<double>(p.Kosten)) + Waehrung;
+        break;
+    case 1:
+        p.Kosten = Runden(s.Wert * 0.03, "Konventionalstrafe");
+        p.Spieler.Transferstatus = 0;
+        // Die Angebotsreihe endet mit; eine spätere Listung beginnt wieder beim ersten Angebot.
+        p.Spieler.Angebote = 0;
+        p.Managerpunkte -= 0.5f;
+        p.Rueckfrage = kopf + NL + "steht bereits auf der Transferliste." + NL +
+                       "Wollen Sie den Spieler von der Transferliste nehmen ?" + NL +
+                       "ACHTUNG : Die Konventionalstrafe beträgt " + Geldtext(static_cast<double>(p.Kosten)) + Waehrung;
+        break;
+    case 2:
+        return {std::nullopt, std::string("Da Sie für den Verkauf des Spielers nicht verantwortlich sind,") + NL +
+                                  "können Sie ihn nicht von der Transferliste nehmen !"};
+    default: return {};
+    }
+    if (!KontoPasst(mg.Kontostand, -p.Kosten)) return {std::nullopt, BetragZuGrossText};
+    return {p, {}};
+}
+
+std::optional<Vertragsplan> Gespraechswunsch(const Manager_& mg, const Kaderspieler_& s)
+{
+    Vertragsplan p{s, 0, mg.Managerpunkte, {}, {}, false};
+    if (s.Verhandelt == 0) {
+        p.Spieler.Verhandelt = 1;
+        p.Verhandeln = true;
+        return p;
+    }
+    // Wer drängt, zahlt ab dem dritten Mal; passt die Strafe nicht aufs Konto, geschieht nichts.
+    p.Spieler.Verhandelt = static_cast<int8_t>(std::min(s.Verhandelt + 1, 100));
+    if (p.Spieler.Verhandelt > 2) {
+        p.Kosten = static_cast<int64_t>(p.Spieler.Verhandelt) * 1000;
+        if (!KontoPasst(mg.Kontostand, -p.Kosten)) return std::nullopt;
+    }
+    return p;
+}
+
+Vertragspruefung NeuerVertragPruefen(int m, int i)
+{
+    const Manager_& mg = S.Manager[m];
+    const Kaderspieler_& s = Kaderplatz(m, i);
+    const std::string herr = "Herr " + s.Nachname.text();
+    if (s.Transferstatus > 0)
+        return {std::nullopt, herr + ", steht zum Verkauf auf der Tranferliste. !" + NL +
+                                  "Warum verhandeln wenn der Spieler verkauft werden soll !?"};
+    std::optional<Vertragsplan> p = Gespraechswunsch(mg, s);
+    if (!p) return {std::nullopt, BetragZuGrossText};
+    if (p->Verhandeln) return {p, {}};
+    if (p->Kosten > 0)
+        p->Meldung = "Sie zahlen, " + Geldtext(static_cast<double>(p->Kosten)) + " Strafe wegen Aufgringlichkeit." + NL;
+    p->Meldung += herr + " ist im moment zu keinen Vertragsgesprächen bereit," + NL +
+                  "da er nicht vor hat in nächster Zeit unter Brücken zu schlafen ." + NL +
+                  "Pokern Sie nicht zu hoch und gönnen Sie dem Spieler auch ein bischen Luxus !";
+    return {p, {}};
+}
+
+void VertragAusfuehren(int m, int i, const Vertragsplan& p)
 {
     Manager_& mg = S.Manager[m];
-    Kaderspieler_& s = Kaderplatz(m, i);
-    const std::string kopf = Name(s) + ",";
-    switch (s.Transferstatus) {
-    case 0: {
-        const int64_t gebuehr = Runden(s.Wert * 0.01, "Gebuehr");
-        if (!Frage(kopf + NL + NL + "Wenn Sie den Spieler auf die Tranferliste setzen möchten," + NL +
-                   "entsteht eine Gebühr von " + Geldtext(static_cast<double>(gebuehr)) + Waehrung))
-            return;
-        if (!Abbuchen(m, gebuehr)) return Hinweis(BetragZuGrossText);
-        s.Transferstatus = 1;
-        break;
+    KontoBuchen(mg.Kontostand, -p.Kosten);
+    Kaderplatz(m, i) = p.Spieler;
+    mg.Managerpunkte = p.Managerpunkte;
+    if (p.Verhandeln) mg.Kader[0] = p.Spieler;
+}
+
+void SpielerVerkaufen(int m, int i)
+{
+    const Vertragspruefung pruefung = SpielerVerkaufenPruefen(m, i);
+    if (!pruefung.plan) {
+        if (!pruefung.ablehnung.empty()) Hinweis(pruefung.ablehnung);
+        return;
     }
-    case 1: {
-        const int64_t strafe = Runden(s.Wert * 0.03, "Konventionalstrafe");
-        if (!Frage(kopf + NL + "steht bereits auf der Transferliste." + NL +
-                   "Wollen Sie den Spieler von der Transferliste nehmen ?" + NL +
-                   "ACHTUNG : Die Konventionalstrafe beträgt " + Geldtext(static_cast<double>(strafe)) + Waehrung))
-            return;
-        if (!Abbuchen(m, strafe)) return Hinweis(BetragZuGrossText);
-        s.Transferstatus = 0;
-        // Die Angebotsreihe endet mit; eine spätere Listung beginnt wieder beim ersten Angebot.
-        s.Angebote = 0;
-        mg.Managerpunkte -= 0.5f;
-        break;
-    }
-    case 2:
-        Hinweis(std::string("Da Sie für den Verkauf des Spielers nicht verantwortlich sind,") + NL +
-                "können Sie ihn nicht von der Transferliste nehmen !");
-        break;
-    default: break;
-    }
+    if (!Frage(pruefung.plan->Rueckfrage)) return;
+    VertragAusfuehren(m, i, *pruefung.plan);
 }
 
 bool NeuerVertrag(int m, int i)
 {
-    Manager_& mg = S.Manager[m];
-    Kaderspieler_& s = Kaderplatz(m, i);
-    const std::string herr = "Herr " + s.Nachname.text();
-    if (s.Transferstatus > 0) {
-        Hinweis(herr + ", steht zum Verkauf auf der Tranferliste. !" + NL +
-                "Warum verhandeln wenn der Spieler verkauft werden soll !?");
+    const Vertragspruefung pruefung = NeuerVertragPruefen(m, i);
+    if (!pruefung.plan) {
+        Hinweis(pruefung.ablehnung);
         return false;
     }
-    if (s.Verhandelt == 0) {
-        s.Verhandelt = 1;
-        mg.Kader[0] = s;
-        return true;
-    }
-    s.Verhandelt = static_cast<int8_t>(std::min(s.Verhandelt + 1, 100));
-    std::string text;
-    if (s.Verhandelt > 2) {
-        const int64_t strafe = static_cast<int64_t>(s.Verhandelt) * 1000;
-        Abbuchen(m, strafe);
-        text = "Sie zahlen, " + Geldtext(static_cast<double>(strafe)) + " Strafe wegen Aufgringlichkeit." + NL;
-    }
-    text += herr + " ist im moment zu keinen Vertragsgesprächen bereit," + NL +
-            "da er nicht vor hat in nächster Zeit unter Brücken zu schlafen ." + NL +
-            "Pokern Sie nicht zu hoch und gönnen Sie dem Spieler auch ein bischen Luxus !";
-    Hinweis(text);
-    return false;
+    VertragAusfuehren(m, i, *pruefung.plan);
+    if (!pruefung.plan->Meldung.empty()) Hinweis(pruefung.plan->Meldung);
+    return pruefung.plan->Verhandeln;
 }
 
 // --- Anzeigetexte ---

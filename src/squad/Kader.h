@@ -5,6 +5,7 @@
 #include "core/Variablen.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace torvane {
@@ -60,12 +61,46 @@ void AutoaufstellungSetzen(int m, bool an);
 void Aktualisieren(int m);
 
 enum class Attribut { Technik, Konstitution, Form };
+// Punkte kaufen als Plan: der geänderte Spieler und was er kostet, oder die Ablehnung
+// (klick: der Klick ist zu hören, weil noch Punkte fehlen).
+struct Punkteplan {
+    int Anzahl = 0;
+    int64_t Kosten = 0;
+    Kaderspieler_ Spieler{};
+};
+struct Punktepruefung {
+    std::optional<Punkteplan> plan;
+    std::string ablehnung;
+    bool klick = false;
+};
+Punktepruefung PunkteKaufenPruefen(int m, int i, Attribut a, int punkte);
 // Punkte kaufen (Linksklick 1, Rechtsklick 5); gibt die gekauften Punkte zurück.
 int PunkteKaufen(int m, int i, Attribut a, int punkte);
 // "Maximieren"; neuZeichnen wird nach jedem Durchgang gerufen.
 void Maximieren(int m, const std::function<void()>& neuZeichnen = {});
 void KostenInfo();
 
+// Transferliste und Vertragswunsch als Plan: der geänderte Spieler, Kosten, Managerpunkte,
+// die Rückfrage davor bzw. die Meldung danach; Verhandeln: die Verlängerung öffnet.
+struct Vertragsplan {
+    Kaderspieler_ Spieler{};
+    int64_t Kosten = 0;
+    float Managerpunkte = 0;
+    std::string Rueckfrage;
+    std::string Meldung;
+    bool Verhandeln = false;
+};
+struct Vertragspruefung {
+    std::optional<Vertragsplan> plan;
+    std::string ablehnung;
+};
+// Ein Klick, der ein Gespräch will (Kader oder Markt): beim ersten Mal öffnet es, danach zählt
+// das Drängen (höchstens 100), ab dem dritten Mal mit 1.000 € Strafe je Mal. Ohne Plan: die
+// Strafe passt nicht aufs Konto.
+std::optional<Vertragsplan> Gespraechswunsch(const Manager_& mg, const Kaderspieler_& s);
+Vertragspruefung SpielerVerkaufenPruefen(int m, int i);
+Vertragspruefung NeuerVertragPruefen(int m, int i);
+void VertragAusfuehren(int m, int i, const Vertragsplan& p);
 // "Spieler Verkaufen" auf der Spielerkarte.
 void SpielerVerkaufen(int m, int i);
 // "Neuer Vertrag": true, wenn die Verhandlung (Verlängerung) öffnen soll;

@@ -112,33 +112,41 @@ void ErneuereTrainer(int von, int bis)
     }
 }
 
+Vertragspruefung MarktspielerWaehlenPruefen(int m, int i)
+{
+    const Kaderspieler_& s = S.Transferliste[i];
+    if (s.Transferstatus == 0) return {};
+    const Manager_& mg = S.Manager[m];
+    if (mg.KaderAnzahl >= 23)
+        return {std::nullopt, "Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
+                              "vernünftige Mannschaft aufzustellen !"};
+    std::optional<Vertragsplan> p = Gespraechswunsch(mg, s);
+    if (!p) return {std::nullopt, BetragZuGrossText};
+    if (p->Verhandeln) return {p, {}};
+    if (p->Kosten > 0)
+        p->Meldung = "Sie zahlen, " + Geldtext(static_cast<double>(p->Kosten)) + Waehrung +
+                     " Strafe wegen Täglicher Verfolgung." + NL + NL;
+    p->Meldung += s.Vorname.text() + " " + s.Nachname.text() + NL +
+                  "Ihre Aufdringlichkeit macht dem Spieler Angst, schauen Sie demnächt wieder rein, falls er dann "
+                  "noch da ist .";
+    return {p, {}};
+}
+
 bool MarktspielerWaehlen(int m, int i)
 {
-    Kaderspieler_& s = S.Transferliste[i];
-    if (s.Transferstatus == 0) return false;
-    Manager_& mg = S.Manager[m];
-    if (mg.KaderAnzahl >= 23) {
-        Hinweis("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine vernünftige "
-                "Mannschaft aufzustellen !");
+    const Vertragspruefung pruefung = MarktspielerWaehlenPruefen(m, i);
+    if (!pruefung.plan) {
+        if (!pruefung.ablehnung.empty()) Hinweis(pruefung.ablehnung);
         return false;
     }
-    if (s.Verhandelt == 0) {
-        mg.Kader[0] = s;
-        s.Verhandelt = 1;
-        return true;
-    }
-    s.Verhandelt = static_cast<int8_t>(std::min(s.Verhandelt + 1, 100));
-    std::string text;
-    if (s.Verhandelt > 2) {
-        const int64_t strafe = -KontoBuchen(mg.Kontostand, -static_cast<int64_t>(s.Verhandelt) * 1000);
-        text = "Sie zahlen, " + Geldtext(static_cast<double>(strafe)) + Waehrung +
-               " Strafe wegen Täglicher Verfolgung." + NL + NL;
-    }
-    text += s.Vorname.text() + " " + s.Nachname.text() + NL +
-            "Ihre Aufdringlichkeit macht dem Spieler Angst, schauen Sie demnächt wieder rein, falls er dann noch da "
-            "ist .";
-    Hinweis(text);
-    return false;
+    const Vertragsplan& p = *pruefung.plan;
+    Manager_& mg = S.Manager[m];
+    KontoBuchen(mg.Kontostand, -p.Kosten);
+    // Die Kopie für das Gespräch trägt den Stand vor dem ersten Klick.
+    if (p.Verhandeln) mg.Kader[0] = S.Transferliste[i];
+    S.Transferliste[i] = p.Spieler;
+    if (!p.Meldung.empty()) Hinweis(p.Meldung);
+    return p.Verhandeln;
 }
 
 Trainerbedingungen_ TrainerBedingungen(int t, int g)
@@ -164,34 +172,44 @@ std::string TrainerUeberschrift()
                                     : "In höheren Ligen stehen mehr Trainer zur verfügung.";
 }
 
-bool TrainerVerpflichten(int m, int t, int g)
+Trainerwahl TrainerVerpflichtenPruefen(int m, int t, int g)
 {
-    Manager_& mg = S.Manager[m];
-    if (mg.Trainer >= 1) {
-        Hinweis(std::string("Sie haben schon einen Trainer, kündigen Sie diesem oder ") + NL +
-                "warten Sie bis sein Vertrag abläuft !");
-        return false;
-    }
-    Trainereintrag_& e = S.Trainermarkt[t];
+    const Manager_& mg = S.Manager[m];
+    if (mg.Trainer >= 1)
+        return {std::nullopt, std::string("Sie haben schon einen Trainer, kündigen Sie diesem oder ") + NL +
+                                  "warten Sie bis sein Vertrag abläuft !"};
+    const Trainereintrag_& e = S.Trainermarkt[t];
     // Ein Trainer arbeitet nur für einen Verein.
-    if (e.Nummer == -1) {
-        Hinweis("Dieser Trainer wurde schon Verpflichtet !");
-        return false;
-    }
+    if (e.Nummer == -1) return {std::nullopt, "Dieser Trainer wurde schon Verpflichtet !"};
     g = std::clamp(g, 1, 100);
     const Trainerbedingungen_ b = TrainerBedingungen(t, g);
-    if (!KontoPasst(mg.Kontostand, -int64_t{b.Kostet})) {
-        Hinweis(BetragZuGrossText);
+    if (!KontoPasst(mg.Kontostand, -int64_t{b.Kostet})) return {std::nullopt, BetragZuGrossText};
+    Trainervertrag p;
+    p.Trainer = Passt<int8_t>(t, "Trainer");
+    p.Bedingungen = b;
+    p.Stufe = Passt<uint8_t>(e.Stufe, "TrainerStufe");
+    p.Spiele = Passt<int8_t>(g, "TrainerSpiele");
+    p.Baelle = Passt<uint8_t>(mg.Baelle + e.Stufe, "Baelle");
+    return {p, {}};
+}
+
+bool TrainerVerpflichten(int m, int t, int g)
+{
+    const Trainerwahl wahl = TrainerVerpflichtenPruefen(m, t, g);
+    if (!wahl.plan) {
+        Hinweis(wahl.ablehnung);
         return false;
     }
-    SETZE(mg.Trainer, t);
-    mg.TrainerPreis = b.Kostet;
-    mg.TrainerGehalt = b.GehaltProSpiel;
-    SETZE(mg.TrainerStufe, e.Stufe);
-    SETZE(mg.TrainerSpiele, g);
-    SETZE(mg.Baelle, mg.Baelle + e.Stufe);
-    KontoBuchen(mg.Kontostand, -int64_t{b.Kostet});
-    e.Nummer = -1;
+    const Trainervertrag& p = *wahl.plan;
+    Manager_& mg = S.Manager[m];
+    mg.Trainer = p.Trainer;
+    mg.TrainerPreis = p.Bedingungen.Kostet;
+    mg.TrainerGehalt = p.Bedingungen.GehaltProSpiel;
+    mg.TrainerStufe = p.Stufe;
+    mg.TrainerSpiele = p.Spiele;
+    mg.Baelle = p.Baelle;
+    KontoBuchen(mg.Kontostand, -int64_t{p.Bedingungen.Kostet});
+    S.Trainermarkt[p.Trainer].Nummer = -1;
     Klang("kasse");
     return true;
 }

@@ -1,7 +1,10 @@
 // Transfermarkt und Trainer.
 #pragma once
 
+#include "squad/Kader.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace torvane {
@@ -15,6 +18,9 @@ void ErneuereTrainer(int von, int bis);
 
 // --- Spielerverpflichtung ---
 
+// Der Klick als Plan (wie der Vertragswunsch im Kader): der Marktspieler danach, die Strafe
+// fürs Drängen mit ihrer Meldung, oder die Ablehnung.
+Vertragspruefung MarktspielerWaehlenPruefen(int m, int i);
 // Linksklick auf Marktzeile i: true, wenn die Verhandlung (Kauf) öffnen soll;
 // der Spieler steht dann als Kopie in Kader[0] des Managers.
 bool MarktspielerWaehlen(int m, int i);
@@ -30,6 +36,19 @@ Trainerbedingungen_ TrainerBedingungen(int t, int g);
 // Wie viele Trainer (1..n) der Manager in seiner Liga sehen darf.
 int AngeboteneTrainer(int m);
 std::string TrainerUeberschrift();
+// Die Verpflichtung als Plan: Trainer, Bedingungen, Stufe, Spiele und die Bälle danach.
+struct Trainervertrag {
+    int8_t Trainer = 0;
+    Trainerbedingungen_ Bedingungen;
+    uint8_t Stufe = 0;
+    int8_t Spiele = 0;
+    uint8_t Baelle = 0;
+};
+struct Trainerwahl {
+    std::optional<Trainervertrag> plan;
+    std::string ablehnung;
+};
+Trainerwahl TrainerVerpflichtenPruefen(int m, int t, int g);
 // "Her damit": true, wenn Trainer t für g Spiele eingestellt wurde.
 bool TrainerVerpflichten(int m, int t, int g);
 // Der Trainer des Managers m geht (Kündigung oder Vertragsende): sein Markteintrag wird frei

@@ -116,22 +116,31 @@ int64_t KuendigungsKosten(int m)
            10;
 }
 
+Trainerpruefung TrainerKuendigenPruefen(int m)
+{
+    if (!HatTrainer(m)) return {};
+    const Manager_& mg = S.Manager[m];
+    const int64_t kosten = KuendigungsKosten(m);
+    // Kosten, die das Konto nicht fasst, machen die Kündigung unmöglich; ein Überschuss wird bis an die Grenze gebucht.
+    const int64_t saldo = int64_t{mg.TrainerPreis} - kosten;
+    if (!KontoPasst(mg.Kontostand, std::min<int64_t>(saldo, 0))) return {std::nullopt, BetragZuGrossText};
+    Trainerplan p;
+    p.Buchung = saldo;
+    p.Rueckfrage = std::string("Ohne Trainer müssen Sie das Training neu gestalten.") + NL + "Sicher, für " +
+                   Geldtext(static_cast<double>(kosten)) + Waehrung + " kündigen ?";
+    return {p, {}};
+}
+
 bool TrainerKuendigen(int m)
 {
-    if (!HatTrainer(m)) return false;
-    Manager_& mg = S.Manager[m];
-    const int64_t kosten = KuendigungsKosten(m);
-    if (!Frage(std::string("Ohne Trainer müssen Sie das Training neu gestalten.") + NL + "Sicher, für " +
-               Geldtext(static_cast<double>(kosten)) + Waehrung + " kündigen ?"))
-        return false;
-    // Erst prüfen, dann ändern: Kosten, die das Konto nicht fasst, machen die Kündigung unmöglich.
-    const int64_t saldo = int64_t{mg.TrainerPreis} - kosten;
-    if (!KontoPasst(mg.Kontostand, std::min<int64_t>(saldo, 0))) {
-        Hinweis(BetragZuGrossText);
+    const Trainerpruefung pruefung = TrainerKuendigenPruefen(m);
+    if (!pruefung.plan) {
+        if (!pruefung.ablehnung.empty()) Hinweis(pruefung.ablehnung);
         return false;
     }
+    if (!Frage(pruefung.plan->Rueckfrage)) return false;
     TrainerFreigeben(m);
-    KontoBuchen(mg.Kontostand, saldo);
+    KontoBuchen(S.Manager[m].Kontostand, pruefung.plan->Buchung);
     return true;
 }
 
@@ -183,29 +192,37 @@ Lagerwerte LagerBerechnen(int kaderAnzahl, int lager, int tage)
 
 bool LagerErlaubt(int liga, int lager) { return lager >= 1 && lager <= 3 && liga >= 1 && liga <= 5 - lager; }
 
-bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
+Lagerpruefung LagerPruefen(int m, int lager, int tage)
 {
-    Manager_& mg = S.Manager[m];
-    if (!LagerErlaubt(mg.Liga, lager)) {
-        Hinweis(LagerVerbotenText);
-        return false;
-    }
-    const Lagerwerte w = LagerBerechnen(mg.KaderAnzahl, lager, tage);
-    if (!KontoPasst(mg.Kontostand, -w.Preis)) {
-        Hinweis(BetragZuGrossText);
-        return false;
-    }
+    const Manager_& mg = S.Manager[m];
+    if (!LagerErlaubt(mg.Liga, lager)) return Lagerpruefung{std::nullopt, LagerVerbotenText};
+    Lagerplan p{lager, tage, LagerBerechnen(mg.KaderAnzahl, lager, tage)};
+    if (!KontoPasst(mg.Kontostand, -p.Werte.Preis)) return Lagerpruefung{std::nullopt, BetragZuGrossText};
+    return Lagerpruefung{p, {}};
+}
 
-    // Alles erst an einer Kopie: ein Laufzeitfehler mitten in der Reise ändert dann nichts.
-    auto kader = mg.Kader;
-    struct Zeile {
-        std::string text;
-        Lagerbericht::Art art;
-    };
-    std::vector<Zeile> zeilen;
+namespace {
+
+struct Lagerzeile {
+    std::string text;
+    Lagerbericht::Art art;
+};
+
+// Was die Reise aus dem Kader macht, mit ihren Ziehungen; am Spielstand ändert sich nichts.
+struct Lagerreise {
+    int64_t Preis = 0;
+    decltype(Manager_::Kader) Kader;
+    std::vector<Lagerzeile> zeilen;
+};
+
+Lagerreise LagerReisen(int m, const Lagerplan& p)
+{
+    const Manager_& mg = S.Manager[m];
+    const Lagerwerte& w = p.Werte;
+    Lagerreise r{w.Preis, mg.Kader, {}};
     std::array<bool, 40> benutzt{};
     for (int i = 1; i <= mg.KaderAnzahl; ++i) {
-        Kaderspieler_& sp = kader[i];
+        Kaderspieler_& sp = r.Kader[i];
         const int staerkeVorher = sp.Staerke;
         const int verletztVorher = sp.Verletzt;
         if (sp.Verletzt == 0) {
@@ -221,13 +238,13 @@ bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
         }
         BerechneSpieler(sp);
 
-        zeilen.push_back({sp.Vorname.text() + " " + sp.Nachname.text(), Lagerbericht::Art::Name});
+        r.zeilen.push_back({sp.Vorname.text() + " " + sp.Nachname.text(), Lagerbericht::Art::Name});
         int wort = 0;
         do
             wort = Zufall(0, 39);
         while (benutzt[static_cast<size_t>(wort)]);
         benutzt[static_cast<size_t>(wort)] = true;
-        zeilen.push_back({Lagertaetigkeiten[static_cast<size_t>(wort)], Lagerbericht::Art::Taetigkeit});
+        r.zeilen.push_back({Lagertaetigkeiten[static_cast<size_t>(wort)], Lagerbericht::Art::Taetigkeit});
 
         std::string ergebnis;
         if (sp.Verletzt < verletztVorher) {
@@ -240,17 +257,36 @@ bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
         } else {
             ergebnis = "änderte seine Stärke um " + Zahl(sp.Staerke - staerkeVorher);
         }
-        zeilen.push_back({ergebnis, Lagerbericht::Art::Ergebnis});
+        r.zeilen.push_back({ergebnis, Lagerbericht::Art::Ergebnis});
     }
+    return r;
+}
 
-    const int vorher = mg.TeamStaerke;
-    KontoBuchen(mg.Kontostand, -w.Preis);
-    mg.Kader = kader;
+void LagerAusfuehren(int m, const Lagerreise& r)
+{
+    Manager_& mg = S.Manager[m];
+    KontoBuchen(mg.Kontostand, -r.Preis);
+    mg.Kader = r.Kader;
     BerechneMannschaft(m, 0);
-    const int nachher = mg.TeamStaerke;
+}
+
+} // namespace
+
+bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
+{
+    const Lagerpruefung pruefung = LagerPruefen(m, lager, tage);
+    if (!pruefung.plan) {
+        Hinweis(pruefung.ablehnung);
+        return false;
+    }
+    // Die ganze Reise erst an einer Kopie: ein Laufzeitfehler mitten darin ändert nichts.
+    const Lagerreise reise = LagerReisen(m, *pruefung.plan);
+    const int vorher = S.Manager[m].TeamStaerke;
+    LagerAusfuehren(m, reise);
+    const int nachher = S.Manager[m].TeamStaerke;
 
     const int tempo = S.Optionen[m][OptTempo] + 1;
-    for (const Zeile& z : zeilen) {
+    for (const Lagerzeile& z : reise.zeilen) {
         if (z.art == Lagerbericht::Art::Name) Klang("ding");
         bericht.zeile(z.text, z.art);
         Warte(z.art == Lagerbericht::Art::Name         ? tempo * 200

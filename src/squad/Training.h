@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace torvane {
@@ -39,7 +40,17 @@ std::string TrainingsergebnisText();
 bool HatTrainer(int m);
 // Was eine Kündigung kostet: Trunc(TrainerPreis * 0,1 + TrainerGehalt * TrainerSpiele).
 int64_t KuendigungsKosten(int m);
-// Fragt nach; bei Ja: Rückkaufwert minus Kosten aufs Konto, Trainer frei. true, wenn gekündigt.
+// Die Kündigung als Plan: Rückkaufwert minus Kosten als Buchung und die Rückfrage, oder abgelehnt.
+struct Trainerplan {
+    int64_t Buchung = 0;
+    std::string Rueckfrage;
+};
+struct Trainerpruefung {
+    std::optional<Trainerplan> plan;
+    std::string ablehnung; // leer: still abgelehnt
+};
+Trainerpruefung TrainerKuendigenPruefen(int m);
+// Prüft, fragt nach; bei Ja: Rückkaufwert minus Kosten aufs Konto, Trainer frei. true, wenn gekündigt.
 bool TrainerKuendigen(int m);
 
 // --- Trainingslager ---
@@ -73,6 +84,20 @@ public:
     virtual ~Lagerbericht() = default;
     virtual void zeile(const std::string& text, Art art) { (void)text, (void)art; }
 };
+
+// Die Prüfung der Reise, ein Probelauf ohne Ziehung: erlaubt das Lager und passt sein Preis aufs Konto?
+// Die Reise selbst zieht für jeden Spieler, rechnet den ganzen Kader an einer Kopie und
+// weist ihn dann mit dem Preis zu.
+struct Lagerplan {
+    int lager = 0;
+    int tage = 0;
+    Lagerwerte Werte;
+};
+struct Lagerpruefung {
+    std::optional<Lagerplan> plan;
+    std::string ablehnung;
+};
+Lagerpruefung LagerPruefen(int m, int lager, int tage);
 
 // "Hin geh´n": prüft das Lager erst jetzt (es kann von einem anderen Manager oder
 // aus einer höheren Liga stammen), bucht den Preis, ändert jeden Spieler und

@@ -76,10 +76,32 @@ int ZusageFuer(Verhandlungsart art, int abloese, int gehalt, int jahre)
 
 int32_t Verhandlungsgebuehr(int32_t abloese) { return Geld(RundenBruch(static_cast<int64_t>(abloese) * 2, 100)); }
 
+namespace {
+
+// Die Ablöse, mit der ein Gespräch beginnt (beim Kauf der Wert, bei der Verlängerung die Stärke mal 10.000).
+int32_t AbloeseZuBeginn(Verhandlungsart art, const Kaderspieler_& k)
+{
+    return art == Verhandlungsart::Kauf ? k.Wert : Geld(static_cast<int64_t>(k.Staerke) * 10000);
+}
+
+// Probelauf vor dem Klick: öffnete er ein Gespräch, dessen Gebühr nicht mehr vom Konto abginge,
+// bleibt alles, wie es war.
+bool GebuehrPasstNicht(int m, Verhandlungsart art, const Vertragspruefung& p)
+{
+    if (!p.plan || !p.plan->Verhandeln) return false;
+    if (KontoPasst(S.Manager[m].Kontostand, -int64_t{Verhandlungsgebuehr(AbloeseZuBeginn(art, p.plan->Spieler))}))
+        return false;
+    Hinweis(BetragZuGrossText);
+    return true;
+}
+
+} // namespace
+
 bool KaufVerhandlungOeffnen(int m, int zeile)
 {
     // Solange ein Gespräch läuft, bleibt Kader[0] dessen Spieler.
     if (Verhandlung.Offen) return false;
+    if (GebuehrPasstNicht(m, Verhandlungsart::Kauf, MarktspielerWaehlenPruefen(m, zeile))) return false;
     if (!MarktspielerWaehlen(m, zeile)) return false;
     VerhandlungBeginnen(m, Verhandlungsart::Kauf, zeile);
     return true;
@@ -88,6 +110,7 @@ bool KaufVerhandlungOeffnen(int m, int zeile)
 bool VertragsVerhandlungOeffnen(int m, int i)
 {
     if (Verhandlung.Offen) return false;
+    if (GebuehrPasstNicht(m, Verhandlungsart::Verlaengerung, NeuerVertragPruefen(m, i))) return false;
     if (!NeuerVertrag(m, i)) return false;
     VerhandlungBeginnen(m, Verhandlungsart::Verlaengerung, i);
     return true;
@@ -101,7 +124,7 @@ void VerhandlungBeginnen(int m, Verhandlungsart art, int zeile)
     Verhandlung.Manager = m;
     Verhandlung.Art = art;
     Verhandlung.Zeile = zeile;
-    Verhandlung.Abloese = art == Verhandlungsart::Kauf ? k.Wert : Geld(static_cast<int64_t>(k.Staerke) * 10000);
+    Verhandlung.Abloese = AbloeseZuBeginn(art, k);
     Buchen(m, -static_cast<int64_t>(Verhandlungsgebuehr(Verhandlung.Abloese)));
     Verhandlung.Offen = true;
     VerhandlungRechnen();

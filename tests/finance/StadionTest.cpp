@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <limits>
 #include <set>
 #include <tuple>
@@ -322,5 +323,54 @@ TEST(Stadion, VerkaufAmKontolimitGanzOderGarNicht)
         EXPECT_TRUE(f.komfort ? KomfortVerkaufen(0, 10) : PlaetzeVerschrotten(0, 20000));
         EXPECT_EQ(mg.Kontostand, std::numeric_limits<int32_t>::max());
         EXPECT_EQ(f.komfort ? mg.Komfortpunkte : mg.Plaetze, f.komfort ? 21 : 31000);
+    }
+}
+
+// Die Prüfung allein ist ein Probelauf: sie zeigt nichts, zieht keinen Zufall und ändert nichts;
+// ein Verkauf plant beide Ausgänge des Glückstags, eine Ablehnung trägt ihre Texte.
+TEST(Stadion, PruefungIstProbelauf)
+{
+    SkriptOberflaeche ui;
+    struct Fall {
+        const char* name;
+        Stadionpruefung (*pruefen)(int);
+        bool plan;
+        int32_t komfort, plaetze, komfortGlueck, plaetzeGlueck; // geplante Werte
+        int64_t buchung;
+        size_t texte;
+    };
+    const Fall faelle[] = {
+        {"Komfort verkaufen", [](int m) { return KomfortVerkaufenPruefen(m, 10); }, true, 21, 50000, 30, 50000, 500000, 1},
+        {"Plätze verschrotten", [](int m) { return PlaetzeVerschrottenPruefen(m, 20000); }, true, 30, 31000, 30, 50000,
+         2500000, 1},
+        {"alle Punkte verkaufen", [](int m) { return KomfortVerkaufenPruefen(m, 40); }, true, 2, 50000, 30, 50000,
+         29 * 50000, 2},
+        {"Komfort über 100", [](int m) { return KomfortKaufenPruefen(m, 71); }, false, 0, 0, 0, 0, 0, 1},
+        {"Plätze ohne Geld", [](int m) { return PlaetzeKaufenPruefen(m, 50001); }, false, 0, 0, 0, 0, 0, 1},
+        {"Preis schon oben", [](int m) { return EintrittspreisSetzenPruefen(m, 100); }, false, 0, 0, 0, 0, 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Manager_& mg = Stadion(4, 10000000);
+        mg.Komfortpunkte = 30;
+        mg.Plaetze = 50000;
+        mg.Eintrittspreis = 100;
+        ui.leeren();
+        ZufallSetzen(5);
+        const Spielstand vorher = S;
+        const Stadionpruefung p = f.pruefen(0);
+        const int naechster = Zufall(1, 1000000);
+        ZufallSetzen(5);
+        EXPECT_EQ(naechster, Zufall(1, 1000000));
+        EXPECT_TRUE(ui.texte().empty());
+        EXPECT_EQ(std::memcmp(&vorher.Manager[0], &S.Manager[0], sizeof(Manager_)), 0);
+        EXPECT_EQ(p.texte.size(), f.texte);
+        ASSERT_EQ(p.plan.has_value(), f.plan);
+        if (!f.plan) continue;
+        EXPECT_EQ(p.plan->Buchung, f.buchung);
+        EXPECT_EQ((std::tuple{p.plan->Komfortpunkte, p.plan->Plaetze}), (std::tuple{f.komfort, f.plaetze}));
+        ASSERT_TRUE(p.plan->Glueck);
+        EXPECT_EQ((std::tuple{p.plan->Glueck->Komfortpunkte, p.plan->Glueck->Plaetze}),
+                  (std::tuple{f.komfortGlueck, f.plaetzeGlueck}));
     }
 }

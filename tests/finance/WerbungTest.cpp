@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 using namespace matchtest;
 
 namespace {
@@ -233,4 +235,47 @@ TEST(Werbung, EinnahmenSindDieSummeDerLaufendenPlaetze)
     EXPECT_EQ(mg.Werbeeinnahmen, 0);
     for (int k = 0; k <= 8; ++k) EXPECT_EQ(S.Werbevertraege[0][k].SpieleRest, 0);
     EXPECT_EQ(S.Werbevertraege[0][0].Betrag, 0);
+}
+
+// Am unteren Rand des Kontos: ein Vertrag, der kostet (Risiko-Sponsor), und eine Kündigung werden
+// abgelehnt, statt ohne Buchung durchzugehen; die Kündigung fragt dann gar nicht erst.
+// Geld herein wird bis an die obere Grenze gebucht, und der Vertrag steht.
+TEST(Werbung, UnterschreibenUndKuendigenAnDenKontogrenzen)
+{
+    SkriptOberflaeche ui;
+    struct Fall {
+        const char* name;
+        int32_t konto;
+        bool (*handlung)();
+        bool geschehen;
+        int32_t kontoDanach;
+    };
+    const Fall faelle[] = {
+        {"Kosten am Boden", KontoMin + 99999, [] { return WerbevertragAnnehmen(0, {7, -100000, 1, 17, -1}); }, false,
+         KontoMin + 99999},
+        {"Kosten passen genau", KontoMin + 100000, [] { return WerbevertragAnnehmen(0, {7, -100000, 1, 17, -1}); }, true,
+         KontoMin},
+        {"Kündigung am Boden", KontoMin + 249999, [] { return WerbungKuendigenFragen(0, 1); }, false, KontoMin + 249999},
+        {"Gutschrift an der Decke", KontoMax - 10, [] { return WerbevertragAnnehmen(0, {7, 5000, 10, 4, -1}); }, true,
+         KontoMax},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Manager_& mg = Werbewelt(3);
+        mg.Kontostand = f.konto;
+        S.Werbevertraege[0][1] = {50000, 20, 10, 3, {}};
+        mg.Werbeeinnahmen = 50000;
+        ui.leeren();
+        ui.antworte("Ja");
+        const Spielstand vorher = S;
+        EXPECT_EQ(f.handlung(), f.geschehen);
+        EXPECT_EQ(mg.Kontostand, f.kontoDanach);
+        if (!f.geschehen) {
+            EXPECT_EQ(ui.texte(), std::vector<std::string>{BetragZuGrossText});
+            EXPECT_EQ(std::memcmp(&vorher.Werbevertraege[0], &S.Werbevertraege[0], sizeof(S.Werbevertraege[0])), 0);
+            EXPECT_EQ(mg.Werbeeinnahmen, 50000);
+        } else {
+            EXPECT_EQ(S.Werbevertraege[0][7].SpieleRest, f.konto == KontoMax - 10 ? 10 : 1);
+        }
+    }
 }

@@ -103,22 +103,27 @@ TEST(ZugAbschliessen, StrafeKartenUndVerletzungen)
     Pokaltag();
     S.Mannschaft[73].DfbRunde = "J";
     Manager_& mg = S.Manager[0];
-    // In der Verbandsliga kommt die Meldung mit 0 €, bezahlt wird nichts; sieben reichen.
+    // In der Verbandsliga kommt die Meldung mit 0 €, bezahlt wird nichts; sieben reichen. Am Boden
+    // des Kontos geht die Strafe nicht ab, und die Meldung nennt 0 €.
     struct Fall {
         int liga, platz, aufgestellt;
         const char* betrag;
+        int32_t konto = 5000000;
     };
-    for (const Fall& f : {Fall{4, 18, 6, "250.000"}, Fall{5, 1, 6, "0"}, Fall{4, 18, 7, nullptr}}) {
+    for (const Fall& f : {Fall{4, 18, 6, "250.000"}, Fall{5, 1, 6, "0"}, Fall{4, 18, 7, nullptr},
+                          Fall{4, 18, 6, "0", static_cast<int32_t>(KontoMin + 1000)}}) {
         ui.leeren();
         mg.Liga = static_cast<int8_t>(f.liga);
         mg.Platz = static_cast<int8_t>(f.platz);
-        mg.Kontostand = 5000000;
+        mg.Kontostand = f.konto;
         for (int i = 1; i <= 11; ++i) mg.Kader[i].Eingesetzt = i <= f.aufgestellt;
         EXPECT_TRUE(ZugAbschliessen());
         EXPECT_EQ(ui.enthaelt(std::string(ZuWenigSpielerText) + "\r\nund zahlen eine Strafe von " +
                               (f.betrag ? f.betrag : "") + " €"),
                   f.betrag != nullptr);
-        EXPECT_EQ(mg.Kontostand, f.liga == 4 && f.aufgestellt < 7 ? 4750000 : 5000000) << f.liga;
+        // Die Überziehungsgebühr ginge dort auch nicht ab: keine Frage danach.
+        if (f.konto != 5000000) EXPECT_FALSE(ui.enthaelt("Kontoüberziehung"));
+        if (f.konto == 5000000) EXPECT_EQ(mg.Kontostand, f.liga == 4 && f.aufgestellt < 7 ? 4750000 : 5000000) << f.liga;
     }
 
     // Karten verfallen nur im eigenen Wettbewerb (Liga und DFB-Pokal oder europäisch).

@@ -157,6 +157,38 @@ TEST(Verhandlung, ZweiterMarktklickUeberschreibtDieKopieNicht)
     EXPECT_EQ(Verhandlung.Zeile, 1);
 }
 
+// Am Boden des Kontos ginge die Gebühr nicht ab: kein Gespräch, Zähler und Kopie bleiben; ein Euro
+// mehr, und es öffnet mit der ganzen Gebühr (Kauf: 2 % von 900 000, Verlängerung: 2 % von 800 000).
+TEST(Verhandlung, EroeffnungAmKontobodenGanzOderGarNicht)
+{
+    struct Fall {
+        Verhandlungsart art;
+        int64_t gebuehr;
+    };
+    for (const Fall f : {Fall{Verhandlungsart::Kauf, 18000}, Fall{Verhandlungsart::Verlaengerung, 16000}}) {
+        for (const bool passt : {false, true}) {
+            Kader(5);
+            SkriptOberflaeche ui;
+            Manager_& mg = S.Manager[0];
+            Marktspieler();
+            mg.Kader[1] = Spieler("T", 80, 30, "Olli");
+            mg.Kontostand = static_cast<int32_t>(KontoMin + f.gebuehr - (passt ? 0 : 1));
+            const Kaderspieler_ kopie = mg.Kader[0];
+            const bool kauf = f.art == Verhandlungsart::Kauf;
+            EXPECT_EQ(kauf ? KaufVerhandlungOeffnen(0, 1) : VertragsVerhandlungOeffnen(0, 1), passt);
+            EXPECT_EQ(Verhandlung.Offen, passt);
+            EXPECT_EQ(kauf ? S.Transferliste[1].Verhandelt : mg.Kader[1].Verhandelt, passt ? 1 : 0);
+            if (passt) {
+                EXPECT_EQ(mg.Kontostand, KontoMin);
+                VerhandlungAbbrechen();
+                continue;
+            }
+            EXPECT_EQ(ui.texte(), std::vector<std::string>{BetragZuGrossText});
+            EXPECT_EQ(std::memcmp(&kopie, &mg.Kader[0], sizeof(Kaderspieler_)), 0);
+        }
+    }
+}
+
 TEST(Verhandlung, KaufMitSichererZusage)
 {
     int ohneGeldueberraschung = 0;
