@@ -95,7 +95,7 @@ void TLinkeF::automatikTakt()
     if (!automatic_ || automatikLaeuft_ || !isEnabled() || !MenuF || !MenuF->isVisible() || !MenuF->isEnabled())
         return;
     // Während ein Dialog auf eine Antwort wartet, wird nichts geschlossen.
-    if (QApplication::activeModalWidget()) return;
+    if (QApplication::activeModalWidget() || WarteSperre::aktiv()) return;
     int m = -1;
     for (int s = 0; s <= S.Spiel.ManagerHoch; ++s)
         if (S.Manager[s].Name.text() == automatikName_) m = s;

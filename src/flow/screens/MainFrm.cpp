@@ -180,7 +180,8 @@ bool TMainF::spielAnlegen()
     const bool daten = SpielAnlegenBeginnen();
     if (VorStartF) VorStartF->hide();
     if (!daten) return false;
-    ZufallSetzen(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    ZufallSetzen(QtOberflaeche::festeSaat ? *QtOberflaeche::festeSaat
+                                          : static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
 
     farbeSetzen(Qt::black);
     showMaximized();
@@ -206,6 +207,7 @@ void FensterSchliessen()
         if (w->isModal() || w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip) continue;
         w->close();
     }
+    const WarteSperre sperre; // ein zweiter Klick auf den Abschluss kommt hier nicht dazwischen
     QApplication::processEvents();
 }
 
