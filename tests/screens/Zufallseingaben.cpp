@@ -47,6 +47,8 @@ uint64_t Umgebung(const char* name, uint64_t vorgabe)
 
 const uint64_t Saat = Umgebung("TORVANE_ZUFALL_SAAT", 24);
 const uint64_t Schritte = Umgebung("TORVANE_ZUFALL_SCHRITTE", 2500);
+// 1: jede Aktion ausgeben (zum Vergleich zweier Läufe).
+const bool Mitschreiben = Umgebung("TORVANE_ZUFALL_PROTOKOLL", 0) != 0;
 // Frist für einen Schritt samt allem, was er auslöst (ein ganzer Spieltag, eine Testsaison).
 const int FristSekunden = static_cast<int>(Umgebung("TORVANE_ZUFALL_FRIST", 120));
 
@@ -101,12 +103,12 @@ public:
     Zufall z{Saat};
     std::atomic<uint64_t> schritt{0};
     int helferAktionen = 0;
-    bool imSchritt = false;
     std::vector<std::string> protokoll; // die letzten Aktionen, für die Fehlermeldung
 
     void merken(const std::string& s)
     {
         protokoll.push_back(std::to_string(schritt) + ": " + s);
+        if (Mitschreiben) std::cout << protokoll.back() << "\n";
         if (protokoll.size() > 40) protokoll.erase(protokoll.begin());
     }
 
@@ -186,7 +188,7 @@ public:
     void helfen()
     {
         QTimer::singleShot(0, this, [this] { helfen(); });
-        if (!imSchritt || helferAktionen > 5000) return;
+        if (helferAktionen > 5000) return;
         std::vector<QWidget*> ziel;
         if (QWidget* p = QApplication::activePopupWidget()) ziel = {p};
         else if (QWidget* m = QApplication::activeModalWidget()) ziel = {m};
@@ -194,7 +196,7 @@ public:
         if (WarteSperre::aktiv() && ziel.empty() && !z.chance(10))
             std::erase_if(elemente, [](QWidget* w) { return !WarteSperre::nimmtEingaben(w); });
         // Lange in einem Dialog: nur noch Knöpfe, damit der Schritt ein Ende findet.
-        if (++helferAktionen > 300) {
+        if (++helferAktionen > 150) {
             std::vector<QWidget*> knoepfe;
             for (QWidget* w : elemente)
                 if (qobject_cast<QAbstractButton*>(w)) knoepfe.push_back(w);
@@ -275,6 +277,10 @@ private slots:
         MenueAnzeigen();
         LinkeF->show();
         MenuF->show();
+        // Die Warnungen des Offscreen-Fensters ("raise()") würden die Ausgabe füllen.
+        qInstallMessageHandler([](QtMsgType t, const QMessageLogContext&, const QString& m) {
+            if (t >= QtCriticalMsg) std::cerr << U(m) << std::endl;
+        });
         std::cout << "Zufallseingaben: Saat " << Saat << ", " << Schritte << " Schritte" << std::endl;
     }
 
@@ -317,29 +323,29 @@ private slots:
         for (lauf.schritt = 0; lauf.schritt < Schritte; ++lauf.schritt) {
             QtOberflaeche::festeSaat = static_cast<uint32_t>(lauf.z.g());
             QtOberflaeche::protokoll.clear();
+            lauf.helferAktionen = 0;
             const std::vector<QWidget*> elemente = Elemente(Fenster());
-            if (!elemente.empty()) {
-                lauf.imSchritt = true;
-                lauf.helferAktionen = 0;
+            if (!elemente.empty())
                 lauf.bedienen(elemente[static_cast<size_t>(lauf.z.bis(static_cast<int>(elemente.size())))]);
-                lauf.imSchritt = false;
-                if (lauf.helferAktionen > 5000) {
-                    lauf.fehlschlag("der Schritt findet kein Ende (über 5000 Antworten)");
-                    return;
-                }
-            }
             QApplication::processEvents();
             if (Beendet()) {
-                lauf.merken("Programm beendet, neu gestartet");
-                Neustart();
-                MainF->show();
-                MenueAnzeigen();
-                LinkeF->show();
-                MenuF->show();
-            } else if (!MainF->isVisible() && !lauf.z.chance(80)) {
+                // Wie ein neuer Start des Programms: Vorspann, Startbildschirm, neues oder geladenes Spiel.
+                // Endet auch das (Abbruch im Startbildschirm), endet das Programm wieder.
+                do {
+                    lauf.merken("Programm beendet, neu gestartet");
+                    Neustart();
+                    lauf.helferAktionen = 0;
+                    MainF->show();
+                } while (!MainF->spielAnlegen());
+            } else if ((!MainF->isVisible() || MainF->versteckt()) && lauf.z.chance(20)) {
                 // Versteckt (Strg+W) oder geschlossen: irgendwann holt man es zurück.
-                QTest::keyClick(MainF, Qt::Key_W, Qt::ControlModifier);
-                if (!MainF->isVisible()) MainF->show();
+                lauf.merken("Strg+W");
+                if (MainF->versteckt()) MainF->versteckenUmschalten();
+                else MainF->show();
+            }
+            if (lauf.helferAktionen > 5000) {
+                lauf.fehlschlag("der Schritt findet kein Ende (über 5000 Antworten)");
+                return;
             }
             if (!SpielAnwendung::gefangen.empty()) {
                 lauf.fehlschlag("Laufzeitfehler: " + SpielAnwendung::gefangen.front());
