@@ -52,6 +52,23 @@ const bool Mitschreiben = Umgebung("TORVANE_ZUFALL_PROTOKOLL", 0) != 0;
 // Frist für einen Schritt samt allem, was er auslöst (ein ganzer Spieltag, eine Testsaison).
 const int FristSekunden = static_cast<int>(Umgebung("TORVANE_ZUFALL_FRIST", 120));
 
+// Tippt Zeichen für Zeichen; was kein ASCII ist, kommt als Text ohne Taste.
+// Wie QTest über notify: sendEvent nähme den Ereignissen die Herkunft vom Benutzer.
+void Tippen(QWidget* w, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(w, c.toLatin1());
+            continue;
+        }
+        for (const QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent e(t, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QSpontaneKeyEvent::setSpontaneous(&e);
+            qApp->notify(w->focusWidget() ? w->focusWidget() : w, &e);
+        }
+    }
+}
+
 // Texte, wie sie jemand eintippen könnte: Zahlen, absurde Beträge, Namen mit Auszeichnung.
 const char* const Texte[] = {"0", "1", "7", "42", "999", "100000", "2147483647", "99999999999", "-5", "abc",
                              "Müller", "<b>Fett</b>", "<img src=x>", "&amp;", "A&B", "%1 %2", "\\n", "'\"",
@@ -136,19 +153,19 @@ public:
             QSpontaneKeyEvent::setSpontaneous(&e);
             QWidget* f = w->window();
             QPointer<QWidget> halt(f);
-            QApplication::sendEvent(f, &e);
+            qApp->notify(f, &e);
             if (halt && e.isAccepted()) f->hide();
         } else if (auto* t = qobject_cast<QLineEdit*>(w); t && art < 60) {
             QTest::mouseClick(t, Qt::LeftButton, {}, p);
             if (z.chance(50)) QTest::keyClick(t, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(t, QString::fromUtf8(Texte[z.bis(std::size(Texte))]));
+            Tippen(t, QString::fromUtf8(Texte[z.bis(std::size(Texte))]));
             if (z.chance(40)) QTest::keyClick(t, Qt::Key_Return);
         } else if ((qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w)) && art < 50) {
-            QTest::keyClicks(w, QString::fromUtf8(Texte[z.bis(std::size(Texte))]));
+            Tippen(w, QString::fromUtf8(Texte[z.bis(std::size(Texte))]));
         } else if (auto* s = qobject_cast<QAbstractSpinBox*>(w); s && art < 60) {
             if (z.chance(50)) {
                 QTest::keyClick(s, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(s, QString::fromUtf8(Texte[z.bis(8)]));
+                Tippen(s, QString::fromUtf8(Texte[z.bis(8)]));
                 QTest::keyClick(s, Qt::Key_Return);
             } else {
                 QTest::keyClick(s, z.chance(50) ? Qt::Key_Up : Qt::Key_PageDown);
@@ -159,7 +176,7 @@ public:
             QTest::keyClick(s, tasten[z.bis(std::size(tasten))]);
         } else if (auto* c = qobject_cast<QComboBox*>(w); c && art < 50) {
             QTest::keyClick(c, z.chance(50) ? Qt::Key_Down : Qt::Key_Up);
-            if (c->isEditable() && z.chance(30)) QTest::keyClicks(c, QString::fromUtf8(Texte[z.bis(std::size(Texte))]));
+            if (c->isEditable() && z.chance(30)) Tippen(c, QString::fromUtf8(Texte[z.bis(std::size(Texte))]));
         } else if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model() && art < 60) {
             const int zeilen = v->model()->rowCount(v->rootIndex());
             if (zeilen > 0) {
@@ -179,7 +196,7 @@ public:
             QWheelEvent rad(QPointF(p), QPointF(w->mapToGlobal(p)), QPoint(), QPoint(0, z.chance(50) ? 120 : -120),
                             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QSpontaneKeyEvent::setSpontaneous(&rad);
-            QApplication::sendEvent(w, &rad);
+            qApp->notify(w, &rad);
         }
     }
 
@@ -192,8 +209,10 @@ public:
         std::vector<QWidget*> ziel;
         if (QWidget* p = QApplication::activePopupWidget()) ziel = {p};
         else if (QWidget* m = QApplication::activeModalWidget()) ziel = {m};
+        // Nur wer wartet, bekommt hier Antwort; alles andere ist der nächste Schritt.
+        if (ziel.empty() && !WarteSperre::aktiv()) return;
         std::vector<QWidget*> elemente = ziel.empty() ? Elemente(Fenster()) : Elemente(ziel);
-        if (WarteSperre::aktiv() && ziel.empty() && !z.chance(10))
+        if (WarteSperre::aktiv() && !z.chance(10))
             std::erase_if(elemente, [](QWidget* w) { return !WarteSperre::nimmtEingaben(w); });
         // Lange in einem Dialog: nur noch Knöpfe, damit der Schritt ein Ende findet.
         if (++helferAktionen > 150) {
@@ -220,22 +239,6 @@ public:
         QFAIL(s.str().c_str());
     }
 };
-
-// Hat das Spiel sich beendet (QCoreApplication::exit), kehrt jede neue Schleife sofort zurück.
-// Der Test startet das Programm dann neu: Fenster wieder zeigen, weiter im selben Spielstand.
-bool Beendet()
-{
-    QEventLoop l;
-    QTimer::singleShot(0, &l, [&] { l.exit(1); });
-    return l.exec() == -1;
-}
-
-void Neustart()
-{
-    // exec setzt die Beenden-Marke zurück.
-    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
-}
 
 } // namespace
 
@@ -305,7 +308,8 @@ private slots:
                     std::cerr << "Zufallseingaben: keine Antwort der Ereignisschleife seit " << FristSekunden
                               << " s\n  Wiederholen mit TORVANE_ZUFALL_SAAT=" << Saat
                               << " TORVANE_ZUFALL_SCHRITTE=" << jetzt + 1 << std::endl;
-                    std::_Exit(3);
+                    std::abort(); // QtTest zeigt dann die Stapel aller Threads
+
                 }
             }
         });
@@ -319,6 +323,12 @@ private slots:
             }
         } ende{fertig, waechter};
 
+        // Beendet sich das Spiel, startet der Test es neu, statt selbst zu enden.
+        bool beendet = false;
+        MainF->stattBeenden = [&] { beendet = true; };
+        struct Zurueck {
+            ~Zurueck() { MainF->stattBeenden = nullptr; }
+        } zurueck;
         Invarianten pruefer;
         for (lauf.schritt = 0; lauf.schritt < Schritte; ++lauf.schritt) {
             QtOberflaeche::festeSaat = static_cast<uint32_t>(lauf.z.g());
@@ -328,15 +338,17 @@ private slots:
             if (!elemente.empty())
                 lauf.bedienen(elemente[static_cast<size_t>(lauf.z.bis(static_cast<int>(elemente.size())))]);
             QApplication::processEvents();
-            if (Beendet()) {
+            if (beendet) {
                 // Wie ein neuer Start des Programms: Vorspann, Startbildschirm, neues oder geladenes Spiel.
                 // Endet auch das (Abbruch im Startbildschirm), endet das Programm wieder.
                 do {
                     lauf.merken("Programm beendet, neu gestartet");
-                    Neustart();
+                    beendet = false;
+                    for (QWidget* w : QApplication::topLevelWidgets())
+                        if (w != MainF) w->hide();
                     lauf.helferAktionen = 0;
                     MainF->show();
-                } while (!MainF->spielAnlegen());
+                } while (!MainF->spielAnlegen() || beendet);
             } else if ((!MainF->isVisible() || MainF->versteckt()) && lauf.z.chance(20)) {
                 // Versteckt (Strg+W) oder geschlossen: irgendwann holt man es zurück.
                 lauf.merken("Strg+W");

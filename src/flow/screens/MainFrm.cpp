@@ -159,6 +159,7 @@ void TMainF::resizeEvent(QResizeEvent* e)
 
 void TMainF::beenden()
 {
+    if (stattBeenden) return stattBeenden();
     endet_ = true;
     Timer1->stop();
     QApplication::closeAllWindows();

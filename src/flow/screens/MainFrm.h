@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QTimer;
 
 namespace torvane {
@@ -26,6 +28,8 @@ public:
     bool spielAnlegen();
     // Das Programm endet (nach dem Abspann oder ohne Manager).
     void beenden();
+    // Für Tests: statt zu enden wird dies gerufen (der Testlauf geht weiter).
+    std::function<void()> stattBeenden;
     bool versteckt() const { return versteckt_; }
 
     QTimer* Timer1;
