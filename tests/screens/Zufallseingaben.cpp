@@ -46,7 +46,7 @@ uint64_t Umgebung(const char* name, uint64_t vorgabe)
 }
 
 const uint64_t Saat = Umgebung("TORVANE_ZUFALL_SAAT", 24);
-const uint64_t Schritte = Umgebung("TORVANE_ZUFALL_SCHRITTE", 2500);
+const uint64_t Schritte = Umgebung("TORVANE_ZUFALL_SCHRITTE", 1800);
 // 1: jede Aktion ausgeben (zum Vergleich zweier Läufe).
 const bool Mitschreiben = Umgebung("TORVANE_ZUFALL_PROTOKOLL", 0) != 0;
 // Frist für einen Schritt samt allem, was er auslöst (ein ganzer Spieltag, eine Testsaison).
@@ -113,6 +113,15 @@ std::vector<QWidget*> Fenster()
         if (Bedienbar(w) && w->windowType() != Qt::ToolTip) f.push_back(w);
     std::stable_sort(f.begin(), f.end(), [](QWidget* a, QWidget* b) { return Schluessel(a) < Schluessel(b); });
     return f;
+}
+
+// Was ein Mensch jetzt erreichen kann: ein offenes Aufklappfenster, sonst der oberste modale
+// Dialog (QTest ginge an der Modalität vorbei), sonst alle Fenster.
+std::vector<QWidget*> Erreichbar()
+{
+    if (QWidget* p = QApplication::activePopupWidget()) return Elemente({p});
+    if (QWidget* m = QApplication::activeModalWidget()) return Elemente({m});
+    return Elemente(Fenster());
 }
 
 class Lauf : public QObject {
@@ -206,12 +215,9 @@ public:
     {
         QTimer::singleShot(0, this, [this] { helfen(); });
         if (helferAktionen > 5000) return;
-        std::vector<QWidget*> ziel;
-        if (QWidget* p = QApplication::activePopupWidget()) ziel = {p};
-        else if (QWidget* m = QApplication::activeModalWidget()) ziel = {m};
         // Nur wer wartet, bekommt hier Antwort; alles andere ist der nächste Schritt.
-        if (ziel.empty() && !WarteSperre::aktiv()) return;
-        std::vector<QWidget*> elemente = ziel.empty() ? Elemente(Fenster()) : Elemente(ziel);
+        if (!QApplication::activePopupWidget() && !QApplication::activeModalWidget() && !WarteSperre::aktiv()) return;
+        std::vector<QWidget*> elemente = Erreichbar();
         if (WarteSperre::aktiv() && !z.chance(10))
             std::erase_if(elemente, [](QWidget* w) { return !WarteSperre::nimmtEingaben(w); });
         // Lange in einem Dialog: nur noch Knöpfe, damit der Schritt ein Ende findet.
@@ -334,7 +340,7 @@ private slots:
             QtOberflaeche::festeSaat = static_cast<uint32_t>(lauf.z.g());
             QtOberflaeche::protokoll.clear();
             lauf.helferAktionen = 0;
-            const std::vector<QWidget*> elemente = Elemente(Fenster());
+            const std::vector<QWidget*> elemente = Erreichbar();
             if (!elemente.empty())
                 lauf.bedienen(elemente[static_cast<size_t>(lauf.z.bis(static_cast<int>(elemente.size())))]);
             QApplication::processEvents();
