@@ -127,6 +127,9 @@ std::vector<QWidget*> Erreichbar()
 class Lauf : public QObject {
 public:
     Zufall z{Saat};
+    // Die Antworten in inneren Schleifen ziehen aus einem eigenen, je Schritt neu gesäten Strom:
+    // wie oft eine Schleife läuft, hängt auch an Uhren des Spiels und soll die Schritte nicht verschieben.
+    Zufall h{0};
     std::atomic<uint64_t> schritt{0};
     int helferAktionen = 0;
     std::vector<std::string> protokoll; // die letzten Aktionen, für die Fehlermeldung
@@ -139,7 +142,7 @@ public:
     }
 
     // Eine Aktion auf w, wie sie ein Mensch tun könnte.
-    void bedienen(QWidget* w)
+    void bedienen(QWidget* w, Zufall& z)
     {
         const QString name = Schluessel(w);
         const QRect r = w->rect();
@@ -218,7 +221,7 @@ public:
         // Nur wer wartet, bekommt hier Antwort; alles andere ist der nächste Schritt.
         if (!QApplication::activePopupWidget() && !QApplication::activeModalWidget() && !WarteSperre::aktiv()) return;
         std::vector<QWidget*> elemente = Erreichbar();
-        if (WarteSperre::aktiv() && !z.chance(10))
+        if (WarteSperre::aktiv() && !h.chance(10))
             std::erase_if(elemente, [](QWidget* w) { return !WarteSperre::nimmtEingaben(w); });
         // Lange in einem Dialog: nur noch Knöpfe, damit der Schritt ein Ende findet.
         if (++helferAktionen > 150) {
@@ -226,14 +229,14 @@ public:
             for (QWidget* w : elemente)
                 if (qobject_cast<QAbstractButton*>(w)) knoepfe.push_back(w);
             if (!knoepfe.empty()) {
-                QWidget* k = knoepfe[static_cast<size_t>(z.bis(static_cast<int>(knoepfe.size())))];
+                QWidget* k = knoepfe[static_cast<size_t>(h.bis(static_cast<int>(knoepfe.size())))];
                 merken("Knopf " + U(Schluessel(k)) + " " + U(static_cast<QAbstractButton*>(k)->text()));
                 QTest::mouseClick(k, Qt::LeftButton);
                 return;
             }
         }
         if (elemente.empty()) return;
-        bedienen(elemente[static_cast<size_t>(z.bis(static_cast<int>(elemente.size())))]);
+        bedienen(elemente[static_cast<size_t>(h.bis(static_cast<int>(elemente.size())))], h);
     }
 
     void fehlschlag(const std::string& was)
@@ -340,9 +343,10 @@ private slots:
             QtOberflaeche::festeSaat = static_cast<uint32_t>(lauf.z.g());
             QtOberflaeche::protokoll.clear();
             lauf.helferAktionen = 0;
+            lauf.h.g.seed(Saat * 1000003ULL + lauf.schritt);
             const std::vector<QWidget*> elemente = Erreichbar();
             if (!elemente.empty())
-                lauf.bedienen(elemente[static_cast<size_t>(lauf.z.bis(static_cast<int>(elemente.size())))]);
+                lauf.bedienen(elemente[static_cast<size_t>(lauf.z.bis(static_cast<int>(elemente.size())))], lauf.z);
             QApplication::processEvents();
             if (beendet) {
                 // Wie ein neuer Start des Programms: Vorspann, Startbildschirm, neues oder geladenes Spiel.
