@@ -393,6 +393,8 @@ int main(int argc, char** argv)
     // Die Testsaison des Editors startet dieses Programm mit --autoplay.
     if (const int rc = AutoplayFallsVerlangt(argc, argv); rc >= 0) return rc;
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Lange Läufe dauern länger als die fünf Minuten von QtTest; Hänger fängt der Wächter.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) qputenv("QTEST_FUNCTION_TIMEOUT", "604800000");
     SpielAnwendung app(argc, argv);
     Zufallseingaben t;
     return QTest::qExec(&t, argc, argv);
