@@ -224,7 +224,15 @@ public:
         if (WarteSperre::aktiv() && !h.chance(10))
             std::erase_if(elemente, [](QWidget* w) { return !WarteSperre::nimmtEingaben(w); });
         // Lange in einem Dialog: nur noch Knöpfe, damit der Schritt ein Ende findet.
-        if (++helferAktionen > 150) {
+        if (++helferAktionen > 150 && h.chance(20)) {
+            // Escape verlässt, was sich verlassen lässt (Startbildschirm, Zahlenrad, Listen).
+            if (QWidget* m = QApplication::activeModalWidget()) {
+                merken("Escape " + U(Schluessel(m)));
+                QTest::keyClick(m, Qt::Key_Escape);
+                return;
+            }
+        }
+        if (helferAktionen > 150) {
             std::vector<QWidget*> knoepfe;
             for (QWidget* w : elemente)
                 if (qobject_cast<QAbstractButton*>(w)) knoepfe.push_back(w);
