@@ -73,7 +73,8 @@ struct Invarianten {
                 bereich(wer + "Technik", k.Technik, 1, 120);
                 bereich(wer + "Konstitution", k.Konstitution, 1, 60);
                 bereich(wer + "Form", k.Form, -10, 10);
-                bereich(wer + "Verletzt", k.Verletzt, 0, 10);
+                // Ein Trainingslager kann eine Verletzung über zehn Wochen hinaus verlängern.
+                bereich(wer + "Verletzt", k.Verletzt, 0, 100);
                 bereich(wer + "VerletzungArt", k.VerletzungArt, 0, 10);
                 bereich(wer + "Vertrag", k.Vertrag, 1, 7);
                 wahr(!k.Vorname.leer(), wer + "Spieler ohne Namen");
