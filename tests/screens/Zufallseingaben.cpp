@@ -5,6 +5,13 @@
 // es gab keinen Laufzeitfehler, und die Ereignisschleife kam in der Frist zurück.
 //
 //   TORVANE_ZUFALL_SAAT=S TORVANE_ZUFALL_SCHRITTE=N  wiederholt einen Lauf genau.
+//
+// Fundstellen, mit Saat und Schritten zum Wiederholen:
+//   105 / 2743  Trainingslager: eine Verletzung wird länger als zehn Wochen (die Invariante war zu eng)
+//   100 / 2338  Startbildschirm: lange ohne Ausgang, bis auch Escape gedrückt wird (der Test)
+//   101 / 2959  dasselbe
+//     2 / 3     Schließen über den Rahmen kam an der Sperre vorbei: sendEvent nimmt die Herkunft (der Test)
+//     3 / 993   Abschluss trotz offenem modalem Totoschein: QTest geht an der Modalität vorbei (der Test)
 #include "../flow/Invarianten.h"
 #include "Bildschirmtest.h"
 #include "core/SpielstandDatei.h"
