@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installiert, baut und führt alle Tests aus: Regeln und Bildschirme,
 # die Regeltests noch einmal mit Address- und UB-Sanitizer, dazu die Fuzzer kurz.
+# Jeder Bauordner baut nur, was er prüft; ccache hilft, wenn es da ist.
 set -euo pipefail
 cd "$(dirname "$0")"
+beginn=$SECONDS
 scripts/pakete.sh
 export QT_QPA_PLATFORM=offscreen
+starter=()
+command -v ccache > /dev/null && starter=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 echo "== Bauen (Release)"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${starter[@]}" > /dev/null
 cmake --build build
 echo "== Tests"
 ctest --test-dir build --output-on-failure -j2
@@ -20,15 +24,11 @@ HOME="$heim" XDG_DATA_HOME="" "$praefix/bin/torvane" --autoplay 1 --seed 2 --sav
 test -f "$heim/probe.lig" && test ! -e "$praefix/share/torvane/Save"
 "$praefix/bin/torvane" --version
 rm -rf "$praefix" "$heim"
-if command -v desktop-file-validate > /dev/null; then
-  desktop-file-validate desktop/de.torvane.Torvane.desktop
-fi
-if command -v appstreamcli > /dev/null; then
-  appstreamcli validate --no-net desktop/de.torvane.Torvane.metainfo.xml
-fi
 
 echo "== Regeltests mit Sanitizern"
-cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
+# Nur Zeilentabellen (-g1) statt voller Debug-Infos: die Berichte der Sanitizer nennen
+# Funktion, Datei und Zeile wie zuvor, der Bau braucht aber ein Viertel weniger Zeit.
+cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DCMAKE_CXX_FLAGS_DEBUG=-g1 "${starter[@]}" \
       -DTORVANE_NUR_REGELN=ON -DTORVANE_SANITIZER=ON -DTORVANE_BENCH=OFF > /dev/null
 cmake --build build-san
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-san --output-on-failure -j2
@@ -45,15 +45,32 @@ cmake --build build-san-zufall --target Zufallseingaben
 
 if ls tests/fuzz/*.cpp > /dev/null 2>&1; then
   echo "== Fuzzer (kurz)"
-  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_CXX_COMPILER=clang++ "${starter[@]}" \
         -DTORVANE_NUR_REGELN=ON -DTORVANE_FUZZ=ON -DTORVANE_SANITIZER=ON -DTORVANE_BENCH=OFF > /dev/null
   cmake --build build-fuzz
+  # Beide Fuzzer zugleich (zwei Kerne). Der Korpus in build-fuzz/ bleibt von Lauf zu Lauf:
+  # ein neu gebautes Ziel bekommt die volle Minute, ein unverändertes setzt nur kurz
+  # dort fort, wo der letzte Lauf aufgehört hat.
+  fehler=0
   for quelle in tests/fuzz/*.cpp; do
     ziel=$(basename "$quelle" .cpp)
     korpus=tests/fuzz/korpus/$ziel
     mkdir -p build-fuzz/korpus-$ziel
-    build-fuzz/$ziel -max_total_time="${TORVANE_FUZZ_SEKUNDEN:-60}" -rss_limit_mb=2048 \
-      -artifact_prefix=build-fuzz/ build-fuzz/korpus-$ziel $( [ -d "$korpus" ] && echo "$korpus" ) 2>&1 | tail -n 3
+    sekunden=${TORVANE_FUZZ_SEKUNDEN:-60}
+    if [ -z "${TORVANE_FUZZ_SEKUNDEN:-}" ] && cmp -s "build-fuzz/$ziel" "build-fuzz/$ziel.geprueft"; then
+      sekunden=15
+    fi
+    echo "$ziel: $sekunden s"
+    (build-fuzz/$ziel -max_total_time="$sekunden" -rss_limit_mb=2048 -artifact_prefix=build-fuzz/ \
+       build-fuzz/korpus-$ziel $( [ -d "$korpus" ] && echo "$korpus" ) > "build-fuzz/$ziel.log" 2>&1 &&
+     cp "build-fuzz/$ziel" "build-fuzz/$ziel.geprueft") &
   done
+  for quelle in tests/fuzz/*.cpp; do wait -n || fehler=1; done
+  for quelle in tests/fuzz/*.cpp; do
+    ziel=$(basename "$quelle" .cpp)
+    echo "-- $ziel"
+    tail -n 3 "build-fuzz/$ziel.log"
+  done
+  [ "$fehler" -eq 0 ] || { echo "Ein Fuzzer hat einen Fehler gefunden (build-fuzz/*.log)."; exit 1; }
 fi
-echo "Alle Tests bestanden."
+echo "Alle Tests bestanden ($((SECONDS - beginn)) s)."

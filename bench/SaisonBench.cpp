@@ -1,6 +1,6 @@
 // Eine ganze Saison ohne Bildschirm mit vier automatischen Managern: alle Züge,
 // 75 Wettbewerbstage und das Saisonende; einmal passiv (sie schließen nur ab),
-// einmal als Computermanager, die jeden Zug spielen. Die Grunddaten liegen neben dem Programm
+// dann als Computermanager, die jeden Zug spielen, in beiden Stufen. Die Grunddaten liegen neben dem Programm
 // (daten/ im Bauordner) oder dort, wohin TORVANE_DATEN zeigt.
 #include "core/AutoOberflaeche.h"
 #include "core/Funky.h"
@@ -56,7 +56,8 @@ AutoOberflaeche& Automat()
     return ui;
 }
 
-void SaisonSpielen(benchmark::State& st, bool computer)
+// Ohne Stufe: passiv.
+void SaisonSpielen(benchmark::State& st, const AssistentStufe* stufe)
 {
     OberflaecheSetzen(&Automat());
     const Spielstand& anfang = Anfang();
@@ -71,7 +72,7 @@ void SaisonSpielen(benchmark::State& st, bool computer)
         const long tageVorher = GespielteTage;
         st.ResumeTiming();
         while (BeendeteSaisons == saisons && !SpielVorbei()) {
-            if (computer && ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager);
+            if (stufe && ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager, *stufe);
             AbschlussClick();
         }
         tage += GespielteTage - tageVorher;
@@ -79,9 +80,12 @@ void SaisonSpielen(benchmark::State& st, bool computer)
     st.counters["Tage"] = benchmark::Counter(static_cast<double>(tage), benchmark::Counter::kAvgIterations);
     OberflaecheSetzen(nullptr);
 }
-void Saison_VierManager(benchmark::State& st) { SaisonSpielen(st, false); }
-void Saison_VierComputermanager(benchmark::State& st) { SaisonSpielen(st, true); }
+constexpr AssistentStufe Alt = AssistentStufe::Alt, Neu = AssistentStufe::Neu;
+void Saison_VierManager(benchmark::State& st) { SaisonSpielen(st, nullptr); }
+void Saison_VierComputermanager(benchmark::State& st) { SaisonSpielen(st, &Neu); }
+void Saison_VierComputermanagerAlt(benchmark::State& st) { SaisonSpielen(st, &Alt); }
 BENCHMARK(Saison_VierManager)->Unit(benchmark::kMillisecond);
 BENCHMARK(Saison_VierComputermanager)->Unit(benchmark::kMillisecond);
+BENCHMARK(Saison_VierComputermanagerAlt)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -7,8 +7,11 @@
 #include "flow/Neuanlage.h"
 #include "flow/screens/Bildschirmfotos.h"
 #include "flow/screens/MainFrm.h"
+#include "tools/screens/ProgrammInfoFrm.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTimer>
@@ -28,8 +31,19 @@ struct Aufruf {
     bool version = false;
     bool stumm = false;
     std::string screenshots; // Ordner, leer: keine Fotos
+    std::string datei;       // Spielstand, der gleich geladen wird
+    int zoom = 0;            // 0: die gespeicherte Einstellung
     std::string fehler;      // unbekannter oder unvollständiger Schalter
 };
+
+// Schalter von Qt selbst, auf die ein Wert folgt (der kein Spielstand ist).
+bool QtSchalterMitWert(const std::string& s)
+{
+    for (const char* q : {"-platform", "-platformtheme", "-platformpluginpath", "-plugin", "-style", "-stylesheet",
+                          "-qwindowgeometry", "-qwindowtitle", "-qwindowicon", "-display", "-geometry", "-session"})
+        if (s == q) return true;
+    return false;
+}
 
 Aufruf AufrufLesen(int argc, char** argv)
 {
@@ -48,8 +62,21 @@ Aufruf AufrufLesen(int argc, char** argv)
                 break;
             }
             a.screenshots = argv[++i];
+        } else if (s == "--zoom") {
+            a.zoom = i + 1 < argc ? std::atoi(argv[++i]) : 0;
+            if (!ZoomErlaubt(a.zoom)) {
+                a.fehler = "--zoom braucht 100, 125, 150 oder 200";
+                break;
+            }
+        } else if (QtSchalterMitWert(s)) {
+            ++i;
         } else if (s.rfind("-", 0) == 0 && s.rfind("-platform", 0) != 0 && s.rfind("-style", 0) != 0) {
             a.fehler = "Unbekannter Schalter: " + s;
+            break;
+        } else if (a.datei.empty()) {
+            a.datei = s;
+        } else {
+            a.fehler = "Nur ein Spielstand auf einmal: " + s;
             break;
         }
     }
@@ -62,19 +89,24 @@ void HilfeZeigen()
               "\n"
               "Aufruf:\n"
               "  torvane                       das Spiel im Fenster\n"
+              "  torvane DATEI.lig             das Spiel mit diesem Spielstand\n"
               "  torvane --autoplay SAISONS    spielt ohne Bildschirm mit Computermanagern\n"
               "\n"
               "Schalter:\n"
               "  --stumm                       ohne Klänge\n"
               "  --screenshots ORDNER          jedes Fenster mit Beispieldaten als PNG ablegen\n"
+              "  --zoom 100|125|150|200        Größe der Fenster in Prozent (sonst wie im Fenster \"Info\" eingestellt)\n"
               "  --managers 1..4               (mit --autoplay) Zahl der Manager\n"
               "  --seed S                      (mit --autoplay) feste Saat, gleiches Spiel bei jedem Lauf\n"
-              "  --days N                      (mit --autoplay) nach N Spieltagen aufhören\n"
+              "  --days N                      (mit --autoplay) nach genau N Wettbewerbstagen aufhören\n"
+              "                                (Liga-, Pokal- und Champions-League-Tage zählen je einen)\n"
               "  --load DATEI                  (mit --autoplay) einen Spielstand laden\n"
               "  --save DATEI                  (mit --autoplay) am Ende speichern\n"
               "  --daten ORDNER                (mit --autoplay) die Spielwelt aus ORDNER lesen\n"
               "  --no-restart                  (mit --autoplay) kein neues Spiel, wenn alle pleite sind\n"
               "  --passiv                      (mit --autoplay) die Manager schließen ihre Züge nur ab\n"
+              "  --stufe alt|neu|gemischt      (mit --autoplay) wie der Computermanager spielt: neu auf Sieg,\n"
+              "                                alt wie früher, gemischt beide im Wechsel in einer Welt\n"
               "  --bericht DATEI               (mit --autoplay) Bilanzbericht als HTML, daneben CSV\n"
               "  --meldungen                   (mit --autoplay) die Meldungen des Spiels ausgeben\n"
               "  --ereignis N                  (mit --autoplay, für Entwickler) Ereignis N gleich zu Beginn\n"
@@ -99,8 +131,29 @@ int Bildschirmfotos(const std::string& ordner)
     return 0;
 }
 
+// Ohne Bildschirm denkt sich Qt einen von 800 × 600 Pixeln. Bei Zoom wächst er mit, damit
+// die Fenster für die Fotos dieselbe Fläche in Punkten haben wie bei 100 % (Meldungen richten
+// ihre Breite nach ihr). Gibt die Datei zurück, die Qt beim Start liest.
+QString GedachterBildschirm()
+{
+    const double faktor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") != QStringLiteral("offscreen") || faktor <= 1.0) return {};
+    const QString datei =
+        QDir::temp().filePath(QStringLiteral("torvane-bildschirm-%1.json").arg(QCoreApplication::applicationPid()));
+    QFile f(datei);
+    if (!f.open(QIODevice::WriteOnly)) return {};
+    f.write(QStringLiteral("{\"screens\": [{\"name\": \"Fotos\", \"x\": 0, \"y\": 0, \"width\": %1, "
+                           "\"height\": %2, \"logicalDpi\": 96, \"dpr\": 1}]}")
+                .arg(qRound(800 * faktor))
+                .arg(qRound(600 * faktor))
+                .toUtf8());
+    f.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(datei));
+    return datei;
+}
+
 // Das Spiel im Fenster.
-int FensterSpiel(SpielAnwendung& app)
+int FensterSpiel(SpielAnwendung& app, const std::string& datei)
 {
     // Eine zweite Kopie wird abgewiesen. Die Sperrdatei einer abgestürzten Kopie gilt
     // als verwaist (ihr Prozess lebt nicht mehr) und hält niemanden auf.
@@ -111,6 +164,9 @@ int FensterSpiel(SpielAnwendung& app)
         return 1;
     }
     FensterAnlegen();
+    // Ein Spielstand aus der Befehlszeile (Doppelklick im Dateimanager) ersetzt den
+    // Startbildschirm; relativ zum Ordner, aus dem das Spiel gestartet wurde.
+    if (!datei.empty()) MainF->startDatei = U(QFileInfo(QString::fromLocal8Bit(datei.c_str())).absoluteFilePath());
     MainF->show();
     // Das erste Zeigen des Hauptfensters legt das Spiel an.
     QTimer::singleShot(0, MainF, [] {
@@ -144,7 +200,12 @@ int main(int argc, char** argv)
         std::getenv("WAYLAND_DISPLAY") == nullptr)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    // Der Zoom muss vor der Anwendung feststehen; Qt vergrößert dann jedes Fenster.
+    // Die Bilder für die Seite des Spiels entstehen in 100 %, wenn nichts anderes verlangt ist.
+    ZoomVorDemStartSetzen(aufruf.zoom != 0 || aufruf.screenshots.empty() ? aufruf.zoom : 100);
+    const QString bildschirm = aufruf.screenshots.empty() ? QString() : GedachterBildschirm();
     SpielAnwendung app(argc, argv);
+    if (!bildschirm.isEmpty()) QFile::remove(bildschirm);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
     PfadeFestlegen();
     // Gesät wird erst nach den Grundwerten (im Spielaufbau): der Aktienkurs
@@ -153,7 +214,7 @@ int main(int argc, char** argv)
 
     QtOberflaeche ui;
     OberflaecheSetzen(&ui);
-    const int rc = aufruf.screenshots.empty() ? FensterSpiel(app) : Bildschirmfotos(aufruf.screenshots);
+    const int rc = aufruf.screenshots.empty() ? FensterSpiel(app, aufruf.datei) : Bildschirmfotos(aufruf.screenshots);
     OberflaecheSetzen(nullptr);
     return rc;
 }

@@ -32,6 +32,13 @@ Antwort AutoOberflaeche::dialog(DialogArt, const std::string& text, Knoepfe knoe
     }
 }
 
+bool AutoOberflaeche::angebot(const Angebotsfrage& f, const std::string& kopf, const std::string& text)
+{
+    if (!angebotAntwort) return Oberflaeche::angebot(f, kopf, text);
+    ++meldungen;
+    return angebotAntwort(f);
+}
+
 void AutoOberflaeche::warteAufBefehl(const std::string& erwartet) { S.Befehl = erwartet; }
 
 } // namespace torvane

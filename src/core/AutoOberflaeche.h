@@ -15,6 +15,8 @@ public:
     std::function<std::string(const std::string& kopf, const std::string& text, NachrichtArt art)> nachrichtAntwort;
     std::function<Antwort(const std::string& text, Knoepfe knoepfe)> dialogAntwort;
     std::function<int(int anfang, const std::string& frage)> zahlAntwort;
+    // Angebote in Werten; ohne sie gelten die Antworten auf Nachrichten und Dialoge.
+    std::function<bool(const Angebotsfrage& f)> angebotAntwort;
 
     long meldungen = 0;
 
@@ -25,6 +27,7 @@ public:
                           int) override;
     Antwort dialog(DialogArt art, const std::string& text, Knoepfe knoepfe) override;
     void warteAufBefehl(const std::string& erwartet) override;
+    bool angebot(const Angebotsfrage& f, const std::string& kopf, const std::string& text) override;
 };
 
 } // namespace torvane

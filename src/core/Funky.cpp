@@ -3,6 +3,7 @@
 #include "core/Cp1252.h"
 #include "core/Fehler.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +32,20 @@ int32_t Zufall(int32_t von, int32_t bis)
     if (n > 0) return Passt<int32_t>(von + static_cast<int64_t>(R(static_cast<uint32_t>(n))), "Zufall");
     // Vertauschte Grenzen: von - R(-n); die Saisonwende verlässt sich darauf.
     return Passt<int32_t>(von - static_cast<int64_t>(R(static_cast<uint32_t>(-n))), "Zufall");
+}
+
+int64_t KontoBuchbar(int64_t konto, int64_t betrag)
+{
+    const int64_t neu = konto + betrag;
+    if (betrag >= 0) return std::max<int64_t>(0, std::min(neu, KontoMax) - konto);
+    return neu < KontoMin ? 0 : betrag;
+}
+
+int64_t KontoBuchen(int32_t& konto, int64_t betrag)
+{
+    const int64_t b = KontoBuchbar(konto, betrag);
+    konto = static_cast<int32_t>(konto + b);
+    return b;
 }
 
 int64_t AbrundenAuf(int64_t v, int k)

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace torvane {
 
@@ -74,5 +75,28 @@ Antwort Meldung(DialogArt art, std::string_view text, Knoepfe knoepfe)
 }
 
 void WarteAufBefehl(std::string_view erwartet) { UI().warteAufBefehl(std::string(erwartet)); }
+
+namespace {
+std::string gMeldungsTitel;
+} // namespace
+
+MeldungsTitel::MeldungsTitel(std::string titel) : vorher_(std::exchange(gMeldungsTitel, std::move(titel))) {}
+MeldungsTitel::~MeldungsTitel() { gMeldungsTitel = std::move(vorher_); }
+const std::string& MeldungsTitel::aktuell() { return gMeldungsTitel; }
+
+bool Oberflaeche::angebot(const Angebotsfrage& f, const std::string& kopf, const std::string& text)
+{
+    if (f.art == Angebotsfrage::SpielerVerkauf) return dialog(DialogArt::Bestaetigung, text, Knoepfe::JaNein) == Antwort::Ja;
+    return nachricht(kopf, text, NachrichtArt{NachrichtArt::Jein, 0}, 0, 0, -1) == "Ja";
+}
+
+bool AngebotFragen(const Angebotsfrage& f, std::string_view kopf, std::string_view text)
+{
+    const bool spieler = f.art == Angebotsfrage::SpielerVerkauf;
+    if (!spieler) Klang("error");
+    const bool ja = UI().angebot(f, std::string(kopf), std::string(text));
+    if (!spieler) S.Befehl = ja ? "Ja" : "Nein";
+    return ja;
+}
 
 } // namespace torvane

@@ -4,6 +4,7 @@
 // ein Testskript oder der Automat für das Spiel ohne Bildschirm.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,14 @@ struct NachrichtArt {
     int autoMs = 0; // bei Auto: schließt sich nach so vielen Millisekunden
 };
 NachrichtArt NachrichtArtLesen(std::string_view art);
+
+// Ein Angebot zum Annehmen oder Ablehnen, in Werten: wer ohne Bildschirm antwortet,
+// entscheidet danach und nicht nach dem Wortlaut der Frage.
+struct Angebotsfrage {
+    enum Art { AktienKauf, AktienVerkauf, VereinVerkauf, SpielerVerkauf } art = AktienKauf;
+    int64_t anzahl = 0; // Aktien; beim Spieler sein Kaderplatz, beim Verein 1
+    int64_t preis = 0;  // der ganze Betrag (bei Aktien: alle zusammen)
+};
 
 class Oberflaeche {
 public:
@@ -37,6 +46,9 @@ public:
     virtual Antwort dialog(DialogArt art, const std::string& text, Knoepfe knoepfe) = 0;
     // Wartet, bis ein Knopf den erwarteten Befehl geschrieben hat.
     virtual void warteAufBefehl(const std::string& erwartet) = 0;
+    // Ein Angebot; true bei Annahme. Sonst wie jede Frage: Spielerangebote im Dialog,
+    // die übrigen im Nachrichtenfenster mit Ja und Nein.
+    virtual bool angebot(const Angebotsfrage& f, const std::string& kopf, const std::string& text);
 };
 
 // Die aktuelle Oberfläche (zu Beginn der Automat).
@@ -61,6 +73,22 @@ inline bool Frage(std::string_view text, Knoepfe knoepfe = Knoepfe::JaNein)
     return Meldung(DialogArt::Bestaetigung, text, knoepfe) == Antwort::Ja;
 }
 void WarteAufBefehl(std::string_view erwartet);
+// Fragt nach einem Angebot (mit Klang wie jede Nachricht); true bei Annahme.
+bool AngebotFragen(const Angebotsfrage& f, std::string_view kopf, std::string_view text);
+
+// Solange ein Meldungstitel lebt, tragen die Dialoge des Fenstersystems ihn als Fenstertitel
+// (wessen Sache die Meldung ist, wenn mehrere Manager spielen); sonst steht dort der Spielname.
+class MeldungsTitel {
+public:
+    explicit MeldungsTitel(std::string titel);
+    ~MeldungsTitel();
+    MeldungsTitel(const MeldungsTitel&) = delete;
+    MeldungsTitel& operator=(const MeldungsTitel&) = delete;
+    static const std::string& aktuell();
+
+private:
+    std::string vorher_;
+};
 
 // Zeilenwechsel in Meldungstexten.
 constexpr const char* NL = "\r\n";

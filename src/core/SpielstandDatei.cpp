@@ -347,6 +347,20 @@ bool Vorhanden(const std::string& pfad)
     return fs::exists(PfadVon(pfad), ec);
 }
 
+// Die Frage vor dem Laden, dann die Sperre bis zum nächsten Programmstart.
+DiskFolge FragenUndLaden(const std::string& f, const std::string& name)
+{
+    DiskFolge folge = DiskFolge::Bleiben;
+    if (Frage(f + NL + NL + "Aktuelles Spiel Spiel abbrechen und" + NL + "neues Spiel laden ?", Knoepfe::JaNein) &&
+        SpielstandDatei("load", f)) {
+        S.Spielname = name;
+        folge = DiskFolge::MenueNeuUndSchliessen;
+    }
+    gLadenGesperrt = true;
+    Hinweis(SperrText);
+    return folge;
+}
+
 // Zum Laden und Löschen der Name ohne Rand; nur wenn es allein die Datei mit Rand gibt
 // (von früher gespeichert), diese.
 std::string VorhandenerName(std::string_view text)
@@ -611,16 +625,39 @@ DiskFolge LadenKlick(std::string_view text)
         FehlerMeldung(name + NL + NL + "Datei nicht vorhanden !");
         return DiskFolge::Bleiben;
     }
-    DiskFolge folge = DiskFolge::Bleiben;
-    if (Frage(f + NL + NL + "Aktuelles Spiel Spiel abbrechen und" + NL + "neues Spiel laden ?", Knoepfe::JaNein) &&
-        SpielstandDatei("load", f)) {
-        // Der Name wie eingegeben, auch wenn die Datei anders geschrieben ist.
-        S.Spielname = name;
-        folge = DiskFolge::MenueNeuUndSchliessen;
+    // Der Name wie eingegeben, auch wenn die Datei anders geschrieben ist.
+    return FragenUndLaden(f, name);
+}
+
+DiskFolge DateiLaden(const std::string& pfad)
+{
+    if (gLadenGesperrt) {
+        Hinweis(SperrText);
+        return DiskFolge::Bleiben;
     }
-    gLadenGesperrt = true;
-    Hinweis(SperrText);
-    return folge;
+    if (pfad.empty() || !Vorhanden(pfad)) {
+        FehlerMeldung(pfad + NL + NL + "Datei nicht vorhanden !");
+        return DiskFolge::Bleiben;
+    }
+    return FragenUndLaden(pfad, SpielnameFuerDatei(pfad));
+}
+
+std::string SpielnameFuerDatei(const std::string& pfad)
+{
+    const std::u8string u = PfadVon(pfad).stem().u8string();
+    std::string name(reinterpret_cast<const char*>(u.data()), u.size());
+    for (char& c : name)
+        if (Verboten(static_cast<unsigned char>(c), false)) c = '_';
+    if (!NameSicher(name) || SpielnameZuLang(name)) name = "Spielstand";
+    // Liegt die Datei nicht selbst im Save-Ordner, darf das automatische Speichern
+    // dort keinen anderen Spielstand gleichen Namens überschreiben.
+    std::error_code ec;
+    const auto selbst = [&](const std::string& n) {
+        return fs::equivalent(PfadVon(pfad), PfadVon(SpielstandPfad(n)), ec);
+    };
+    std::string frei = name;
+    for (int i = 2; Vorhanden(SpielstandPfad(frei)) && !selbst(frei); ++i) frei = name + " (" + Zahl(i) + ")";
+    return frei;
 }
 
 DiskFolge LoeschenKlick(std::string_view text)

@@ -106,6 +106,12 @@ DiskFolge SpeichernKlick(std::string_view text);
 // Setzt nach der Frage die Ladesperre; der Bildschirm versteckt dann den Menüknopf.
 DiskFolge LadenKlick(std::string_view text);
 DiskFolge LoeschenKlick(std::string_view text);
+// Ein Spielstand, der beim Start genannt wurde (auch außerhalb des Save-Ordners):
+// dieselbe Frage, Meldungen und Sperre wie "Laden".
+DiskFolge DateiLaden(const std::string& pfad);
+// Der Spielname zu einer solchen Datei: ihr Name ohne Endung, so gewählt, dass das
+// automatische Speichern im Save-Ordner keinen anderen Spielstand überschreibt.
+std::string SpielnameFuerDatei(const std::string& pfad);
 
 // Nach einer Ladefrage ist Laden bis zum nächsten Programmstart gesperrt.
 bool LadenGesperrt();

@@ -18,23 +18,43 @@ const char* const DarlehenZuHochText = "HaHa, Darlehnshöhe darf 1/2 des Vermög
                                        "Überschulden kannst du Kasper dich woanders !";
 const char* const KreditZuHochText = "HaHa, Darlehnshöhe darf 1/2 des Vermögens nicht Überschreiten.\r\n"
                                      "Überschulden kannst du Kasper dich woanders !";
-const char* const BetragZuGrossText = "So viel Geld passt nicht auf das Konto !";
 
 namespace {
 
 constexpr int64_t ZahlenradMax = 999999999; // neun Ziffern
 
-// Der neue Kontostand, wenn er in sein Feld passt; sonst die Meldung und nichts.
-std::optional<int32_t> Konto(int64_t wert)
+// Die halbe Vermögensgrenze der Kredite, ohne Nebenwirkung: erst wer wirklich leiht, zahlt die Abgabe.
+int64_t Haelfte(int m) { return std::min(VermoegenWert(m), KontoMax) / 2; }
+
+// Das Konto, wie es nach der Abgabe stünde, die das Ausführen eines Kredits mitbucht.
+int64_t KontoNachAbgabe(int m)
 {
-    if (wert < std::numeric_limits<int32_t>::min() || wert > std::numeric_limits<int32_t>::max()) {
-        Hinweis(BetragZuGrossText);
-        return std::nullopt;
-    }
-    return static_cast<int32_t>(wert);
+    const int32_t konto = S.Manager[m].Kontostand;
+    return konto + KontoBuchbar(konto, -Abgabe(VermoegenWert(m)));
 }
 
-int64_t Haelfte(int m) { return BerechneVermoegen(m) / 2; }
+// Die Felder, die eine Bankhandlung ändert; eine Liste für beide Richtungen (Plan und Manager).
+template <class Ziel, class Quelle>
+void BankfelderKopieren(Ziel& z, const Quelle& q)
+{
+    z.Kredit = q.Kredit;
+    z.Sparbuch = q.Sparbuch;
+    z.DarlehenRate = q.DarlehenRate;
+    z.DarlehenRestSpiele = q.DarlehenRestSpiele;
+    z.AnlageBetrag = q.AnlageBetrag;
+    z.AnlageWert = q.AnlageWert;
+    z.Aktien = q.Aktien;
+}
+
+Bankplan Jetzt(const Manager_& mg)
+{
+    Bankplan p;
+    BankfelderKopieren(p, mg);
+    return p;
+}
+
+Bankpruefung Ablehnung(std::string text = {}) { return Bankpruefung{std::nullopt, std::move(text)}; }
+Bankpruefung Plan(Bankplan p) { return Bankpruefung{std::move(p), {}}; }
 
 } // namespace
 
@@ -70,152 +90,184 @@ Darlehensangebot DarlehenBerechnen(int64_t betrag, int spiele)
     return a;
 }
 
-bool DarlehenAufnehmen(int m, int64_t betrag, int spiele, bool fragen)
+Bankpruefung DarlehenPruefen(int m, int64_t betrag, int spiele)
 {
-    Manager_& mg = S.Manager[m];
-    if (betrag <= 0 || spiele < 1 || spiele > DarlehenLaufzeitMax) return false;
-    if (mg.DarlehenRestSpiele > 0) {
-        Hinweis("Erst mal Schulden bezahlen !");
-        return false;
-    }
-    if (betrag > Haelfte(m)) {
-        Hinweis(DarlehenZuHochText);
-        return false;
-    }
-    const Darlehensangebot a = DarlehenBerechnen(betrag, spiele);
-    const auto konto = Konto(mg.Kontostand + betrag);
-    if (!konto) return false;
-    if (fragen && !Frage("Darlehen so Aufnehmen ?")) return false;
-    mg.DarlehenRate = Geld(a.Rate, "DarlehenRate");
-    SETZE(mg.DarlehenRestSpiele, spiele);
-    mg.Kontostand = *konto;
-    Klang("Rechner");
-    return true;
+    const Manager_& mg = S.Manager[m];
+    if (betrag <= 0 || spiele < 1 || spiele > DarlehenLaufzeitMax) return Ablehnung();
+    if (mg.DarlehenRestSpiele > 0) return Ablehnung("Erst mal Schulden bezahlen !");
+    if (betrag > Haelfte(m)) return Ablehnung(DarlehenZuHochText);
+    if (!KontoPasst(KontoNachAbgabe(m), betrag)) return Ablehnung(BetragZuGrossText);
+    Bankplan p = Jetzt(mg);
+    p.Abgabe = true;
+    p.Buchung = betrag;
+    p.DarlehenRate = Geld(DarlehenBerechnen(betrag, spiele).Rate, "DarlehenRate");
+    p.DarlehenRestSpiele = static_cast<int16_t>(spiele);
+    p.Rueckfrage = "Darlehen so Aufnehmen ?";
+    p.Klang = "Rechner";
+    return Plan(std::move(p));
 }
 
-bool DarlehenAbloesen(int m, bool fragen)
+Bankpruefung DarlehenAbloesenPruefen(int m)
 {
-    Manager_& mg = S.Manager[m];
-    if (mg.DarlehenRestSpiele <= 0) return false;
+    const Manager_& mg = S.Manager[m];
+    if (mg.DarlehenRestSpiele <= 0) return Ablehnung();
     const int64_t d = static_cast<int64_t>(mg.DarlehenRestSpiele) * mg.DarlehenRate;
-    if (d > mg.Kontostand) {
-        Hinweis("Mit diesem Kontostand nicht möglich ! Schade");
-        return false;
-    }
-    if (fragen && !Frage("Sicher Auflösen für " + GeldMitEuro(RundenBruch(95 * d, 100)) + " ?" + NL +
-                         "+ Gebühr: " + GeldMitEuro(RundenBruch(d, 100))))
-        return false;
-    mg.Kontostand = Geld(mg.Kontostand - 96 * d / 100, "Kontostand");
-    mg.DarlehenRestSpiele = 0;
-    mg.DarlehenRate = 0;
-    return true;
+    if (d > mg.Kontostand) return Ablehnung("Mit diesem Kontostand nicht möglich ! Schade");
+    Bankplan p = Jetzt(mg);
+    p.Buchung = -(96 * d / 100);
+    p.DarlehenRestSpiele = 0;
+    p.DarlehenRate = 0;
+    p.Rueckfrage = "Sicher Auflösen für " + GeldMitEuro(RundenBruch(95 * d, 100)) + " ?" + NL +
+                   "+ Gebühr: " + GeldMitEuro(RundenBruch(d, 100));
+    return Plan(std::move(p));
 }
+
+bool DarlehenAufnehmen(int m, int64_t betrag, int spiele, bool fragen)
+{
+    return BankHandeln(m, DarlehenPruefen(m, betrag, spiele), fragen);
+}
+
+bool DarlehenAbloesen(int m, bool fragen) { return BankHandeln(m, DarlehenAbloesenPruefen(m), fragen); }
 
 // --- Flinker Kredit ---
 
-bool KreditAufnehmen(int m, int64_t n)
+Bankpruefung KreditrahmenPruefen(int m)
 {
-    Manager_& mg = S.Manager[m];
-    if (n <= 0) return false;
     const int64_t grenze = Haelfte(m);
-    if (grenze <= 0) return false;
-    if (grenze <= mg.Kredit) {
-        Hinweis(KreditZuHochText);
-        return false;
-    }
-    // Die Grenze gilt für die ganze Schuld, nicht nur für den neuen Betrag.
-    if (mg.Kredit + n > grenze) {
-        Hinweis("Sorgen Sie für mehr Liquidität,dann sorgen wir für Ihr Geld !");
-        return false;
-    }
-    const auto konto = Konto(mg.Kontostand + n);
-    if (!konto) return false;
-    mg.Kontostand = *konto;
-    mg.Kredit = Geld(mg.Kredit + n, "Kredit");
-    return true;
+    if (grenze <= 0) return Ablehnung();
+    if (grenze <= S.Manager[m].Kredit) return Ablehnung(KreditZuHochText);
+    Bankplan p = Jetzt(S.Manager[m]);
+    return Plan(std::move(p));
 }
 
-bool KreditTilgen(int m, int64_t n, bool fragen)
+Bankpruefung KreditAufnehmenPruefen(int m, int64_t n)
 {
-    Manager_& mg = S.Manager[m];
-    if (n <= 0) return false;
-    const auto konto = Konto(mg.Kontostand - n);
-    if (!konto) return false;
-    if (n <= mg.Kredit) {
-        mg.Kontostand = *konto;
-        mg.Kredit = Geld(mg.Kredit - n, "Kredit");
-        return true;
-    }
-    if (fragen && !Frage("Möchten Sie wirklich der Bank Geld Schenken ?")) return false;
-    mg.Kontostand = *konto;
-    mg.Kredit = 0;
-    return true;
+    const Manager_& mg = S.Manager[m];
+    if (n <= 0) return Ablehnung();
+    // Die Grenze einmal gerechnet; sie gilt für die ganze Schuld, nicht nur für den neuen Betrag.
+    const int64_t grenze = Haelfte(m);
+    if (grenze <= 0) return Ablehnung();
+    if (grenze <= mg.Kredit) return Ablehnung(KreditZuHochText);
+    if (mg.Kredit + n > grenze) return Ablehnung("Sorgen Sie für mehr Liquidität,dann sorgen wir für Ihr Geld !");
+    if (!KontoPasst(KontoNachAbgabe(m), n)) return Ablehnung(BetragZuGrossText);
+    Bankplan p = Jetzt(mg);
+    p.Abgabe = true;
+    p.Buchung = n;
+    p.Kredit = static_cast<int32_t>(mg.Kredit + n); // höchstens die halbe Grenze eines Kontowerts
+    return Plan(std::move(p));
 }
+
+Bankpruefung KreditTilgenPruefen(int m, int64_t n)
+{
+    const Manager_& mg = S.Manager[m];
+    if (n <= 0) return Ablehnung();
+    if (!KontoPasst(mg.Kontostand, -n)) return Ablehnung(BetragZuGrossText);
+    Bankplan p = Jetzt(mg);
+    p.Buchung = -n;
+    if (n <= mg.Kredit) {
+        p.Kredit = static_cast<int32_t>(mg.Kredit - n);
+    } else {
+        p.Kredit = 0;
+        p.Rueckfrage = "Möchten Sie wirklich der Bank Geld Schenken ?";
+    }
+    return Plan(std::move(p));
+}
+
+bool KreditAufnehmen(int m, int64_t n) { return BankHandeln(m, KreditAufnehmenPruefen(m, n), true); }
+
+bool KreditTilgen(int m, int64_t n, bool fragen) { return BankHandeln(m, KreditTilgenPruefen(m, n), fragen); }
 
 // --- Sparbuch, Geldanlage ---
 
-bool SparbuchSetzen(int m, int64_t n)
+Bankpruefung SparbuchPruefen(int m, int64_t n)
 {
-    Manager_& mg = S.Manager[m];
-    if (n < 0) return false;
-    if (n > std::numeric_limits<int32_t>::max()) {
-        Hinweis(BetragZuGrossText);
-        return false;
-    }
-    const auto konto = Konto(static_cast<int64_t>(mg.Kontostand) + mg.Sparbuch - n);
-    if (!konto) return false;
-    mg.Kontostand = *konto;
-    mg.Sparbuch = static_cast<int32_t>(n);
-    return true;
+    const Manager_& mg = S.Manager[m];
+    if (n < 0) return Ablehnung();
+    if (n > KontoMax) return Ablehnung(BetragZuGrossText);
+    const int64_t saldo = static_cast<int64_t>(mg.Sparbuch) - n;
+    if (!KontoPasst(mg.Kontostand, saldo)) return Ablehnung(BetragZuGrossText);
+    Bankplan p = Jetzt(mg);
+    p.Buchung = saldo;
+    p.Sparbuch = static_cast<int32_t>(n);
+    return Plan(std::move(p));
 }
 
-bool AnlageEroeffnen(int m, int64_t n)
+Bankpruefung AnlageEroeffnenPruefen(int m, int64_t n)
 {
-    Manager_& mg = S.Manager[m];
-    if (mg.AnlageBetrag != 0 || n <= 0) return false;
-    if (n < 1000) {
-        Hinweis("Nicht unter 1.000 € Kumpel.");
-        return false;
-    }
-    if (n > 10000000) {
-        Hinweis("Nicht über 10.000.000 € GroßKotz !");
-        return false;
-    }
-    const auto konto = Konto(mg.Kontostand - RundenBruch(105 * n, 100));
-    if (!konto) return false;
-    mg.AnlageBetrag = static_cast<int32_t>(n);
-    mg.AnlageWert = static_cast<int32_t>(n);
-    mg.Kontostand = *konto;
-    return true;
+    const Manager_& mg = S.Manager[m];
+    if (mg.AnlageBetrag != 0 || n <= 0) return Ablehnung();
+    if (n < 1000) return Ablehnung("Nicht unter 1.000 € Kumpel.");
+    if (n > 10000000) return Ablehnung("Nicht über 10.000.000 € GroßKotz !");
+    const int64_t kosten = RundenBruch(105 * n, 100);
+    if (!KontoPasst(mg.Kontostand, -kosten)) return Ablehnung(BetragZuGrossText);
+    Bankplan p = Jetzt(mg);
+    p.Buchung = -kosten;
+    p.AnlageBetrag = static_cast<int32_t>(n);
+    p.AnlageWert = static_cast<int32_t>(n);
+    return Plan(std::move(p));
 }
 
-bool AnlageKuendigen(int m, bool fragen)
+Bankpruefung AnlageKuendigenPruefen(int m)
 {
-    Manager_& mg = S.Manager[m];
-    if (mg.AnlageBetrag == 0) return false;
+    const Manager_& mg = S.Manager[m];
+    if (mg.AnlageBetrag == 0) return Ablehnung();
     const int64_t erloes = RundenBruch(9 * static_cast<int64_t>(mg.AnlageWert), 10);
-    if (fragen && !Frage("Anlage kündigen für " + GeldMitEuro(erloes))) return false;
-    const auto konto = Konto(mg.Kontostand + erloes);
-    if (!konto) return false;
-    mg.Kontostand = *konto;
-    mg.AnlageBetrag = 0;
-    mg.AnlageWert = 0;
-    return true;
+    if (!KontoPasst(mg.Kontostand, erloes)) return Ablehnung(BetragZuGrossText);
+    Bankplan p = Jetzt(mg);
+    p.Buchung = erloes;
+    p.AnlageBetrag = 0;
+    p.AnlageWert = 0;
+    p.Rueckfrage = "Anlage kündigen für " + GeldMitEuro(erloes);
+    return Plan(std::move(p));
 }
+
+bool SparbuchSetzen(int m, int64_t n) { return BankHandeln(m, SparbuchPruefen(m, n), true); }
+
+bool AnlageEroeffnen(int m, int64_t n) { return BankHandeln(m, AnlageEroeffnenPruefen(m, n), true); }
+
+bool AnlageKuendigen(int m, bool fragen) { return BankHandeln(m, AnlageKuendigenPruefen(m), fragen); }
 
 // --- Aktien ---
 
-bool AktienSetzen(int m, int p)
+Bankpruefung AktienPruefen(int m, int p)
 {
-    Manager_& mg = S.Manager[m];
+    const Manager_& mg = S.Manager[m];
     p = std::clamp(p, 0, AktienMax);
     // Gehandelt wird, was sich gegenüber dem Bestand ändert, nie gegenüber einer Anzeige.
     const int64_t mehr = static_cast<int64_t>(p) - mg.Aktien;
-    if (mehr == 0) return false;
-    const auto konto = Konto(mg.Kontostand - mehr * S.Spiel.Aktienkurs);
-    if (!konto) return false;
-    mg.Kontostand = *konto;
-    SETZE(mg.Aktien, p);
+    if (mehr == 0) return Ablehnung();
+    const int64_t kosten = mehr * S.Spiel.Aktienkurs;
+    if (!KontoPasst(mg.Kontostand, -kosten)) return Ablehnung(BetragZuGrossText);
+    Bankplan plan = Jetzt(mg);
+    plan.Buchung = -kosten;
+    plan.Aktien = static_cast<int16_t>(p);
+    return Plan(std::move(plan));
+}
+
+bool AktienSetzen(int m, int p) { return BankHandeln(m, AktienPruefen(m, p), true); }
+
+// --- Ausführen ---
+
+void BankAusfuehren(int m, const Bankplan& p)
+{
+    Manager_& mg = S.Manager[m];
+    // Wer Kredit oder Darlehen bekommt, für den wird das Vermögen gerechnet (mit der Abgabe,
+    // wenn sie fällig ist); die Prüfung hat das Konto danach schon gerechnet.
+    if (p.Abgabe) BerechneVermoegen(m);
+    KontoBuchen(mg.Kontostand, p.Buchung);
+    BankfelderKopieren(mg, p);
+    if (p.Klang) Klang(p.Klang);
+}
+
+bool BankHandeln(int m, const Bankpruefung& pruefung, bool fragen)
+{
+    if (!pruefung.plan) {
+        if (!pruefung.ablehnung.empty()) Hinweis(pruefung.ablehnung);
+        return false;
+    }
+    const Bankplan& p = *pruefung.plan;
+    if (fragen && !p.Rueckfrage.empty() && !Frage(p.Rueckfrage)) return false;
+    BankAusfuehren(m, p);
     return true;
 }
 
@@ -238,12 +290,8 @@ bool KreditTilgenKlick(int m)
 
 bool KreditAufnehmenKlick(int m)
 {
-    const int64_t grenze = Haelfte(m);
-    if (grenze <= 0) return false;
-    if (grenze <= S.Manager[m].Kredit) {
-        Hinweis(KreditZuHochText);
-        return false;
-    }
+    // Schuld schon an der Grenze: abgewiesen, bevor das Zahlenrad kommt.
+    if (const Bankpruefung rahmen = KreditrahmenPruefen(m); !rahmen.plan) return BankHandeln(m, rahmen, false);
     const int n = Zahleneingabe(0, "Ich brauch was !");
     return KreditAufnehmen(m, n);
 }

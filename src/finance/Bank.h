@@ -1,20 +1,45 @@
 // Die Bank: Darlehen, Flinker Kredit, Sparbuch, Geldanlage und eigene Aktien.
 //
-// Jede Operation ist eine Funktion, die den Betrag nimmt und sagt, ob sie
-// ausgeführt wurde. Ablehnungen melden sich über die Oberfläche (Hinweis) und
-// ändern nichts; Rückfragen stellt sie, wenn fragen gesetzt ist (ein Computer-
-// manager ruft mit fragen = false). Beträge, die ein Feld oder das Konto
-// überlaufen ließen, werden vor jeder Änderung abgewiesen. Jede Grenzprüfung
-// rechnet das Vermögen frisch.
+// Jede Handlung hat zwei Schritte: ...Pruefen rechnet über den jetzigen Stand einen Plan
+// (alle neuen Werte, jede Grenz- und Kontoprüfung schon gemacht) oder eine Ablehnung mit
+// ihrem Text und ändert nichts; BankAusfuehren weist den Plan nur noch zu. BankHandeln ist
+// der Klick: prüfen, die Ablehnung zeigen oder rückfragen (wenn fragen gesetzt ist; ein
+// Computermanager ruft mit fragen = false), dann ausführen. Ein Bildschirm oder der
+// Computermanager darf eine Prüfung allein als Probelauf rufen.
 //
+// Die Namen von früher (DarlehenAufnehmen, KreditAufnehmen ...) sind dieser Klick.
 // Die ...Klick-Funktionen sind die Knöpfe des Bankbildschirms: sie fragen den
-// Betrag am Zahlenrad ab und rufen dann die Operation.
+// Betrag am Zahlenrad ab und rufen dann die Handlung.
 #pragma once
 
+#include "core/Funky.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace torvane {
+
+// Was eine Bankhandlung ändert. Buchung passt ganz aufs Konto, auch nach der Abgabe.
+struct Bankplan {
+    int64_t Buchung = 0;  // aufs Konto, negativ: ab
+    bool Abgabe = false;  // vorher das Vermögen rechnen (Abgabe über der Grenze)
+    int32_t Kredit = 0;
+    int32_t Sparbuch = 0;
+    int32_t DarlehenRate = 0;
+    int16_t DarlehenRestSpiele = 0;
+    int32_t AnlageBetrag = 0;
+    int32_t AnlageWert = 0;
+    int16_t Aktien = 0;
+    std::string Rueckfrage; // "" : keine
+    const char* Klang = nullptr;
+};
+struct Bankpruefung {
+    std::optional<Bankplan> plan;
+    std::string ablehnung; // Text der Ablehnung; leer: still abgelehnt
+};
+void BankAusfuehren(int m, const Bankplan& p);
+bool BankHandeln(int m, const Bankpruefung& pruefung, bool fragen);
 
 // --- Darlehen ---
 constexpr int DarlehenSchritt = 1000000; // Liste "Darlehen": 1 .. 100 Mio. in Millionen
@@ -27,18 +52,26 @@ struct Darlehensangebot {
 };
 // R = round((T / 200 + 1) * A * 1,05 / T), genau gerechnet; G = R * T; Zinsen = R - A / T.
 Darlehensangebot DarlehenBerechnen(int64_t betrag, int spiele);
+Bankpruefung DarlehenPruefen(int m, int64_t betrag, int spiele);
+Bankpruefung DarlehenAbloesenPruefen(int m);
 // "Will ich".
 bool DarlehenAufnehmen(int m, int64_t betrag, int spiele, bool fragen = true);
 // "Weg damit": kostet 96 % der Restschuld (95 % plus 1 % Gebühr).
 bool DarlehenAbloesen(int m, bool fragen = true);
 
 // --- Flinker Kredit ---
-// Die Grenze: Kredit + n höchstens Vermögen div 2.
+// Die Grenze: Kredit + n höchstens Vermögen div 2. KreditrahmenPruefen: ist überhaupt noch Rahmen frei?
+Bankpruefung KreditrahmenPruefen(int m);
+Bankpruefung KreditAufnehmenPruefen(int m, int64_t n);
+Bankpruefung KreditTilgenPruefen(int m, int64_t n);
 bool KreditAufnehmen(int m, int64_t n);
 // Mehr als die Schuld tilgen schenkt der Bank den Rest (fragt, wenn fragen gesetzt ist).
 bool KreditTilgen(int m, int64_t n, bool fragen = true);
 
 // --- Sparbuch, Geldanlage ---
+Bankpruefung SparbuchPruefen(int m, int64_t n);
+Bankpruefung AnlageEroeffnenPruefen(int m, int64_t n);
+Bankpruefung AnlageKuendigenPruefen(int m);
 // Das Sparbuch auf n setzen; die Differenz geht vom bzw. aufs Konto.
 bool SparbuchSetzen(int m, int64_t n);
 // Neue Anlage von n (1 000 .. 10 000 000), kostet 5 % Gebühr.
@@ -48,6 +81,7 @@ bool AnlageKuendigen(int m, bool fragen = true);
 
 // --- Aktien ---
 constexpr int AktienMax = 20000;
+Bankpruefung AktienPruefen(int m, int p);
 // Auf p Aktien kaufen oder verkaufen (zum aktuellen Kurs), gemessen an den gehaltenen.
 bool AktienSetzen(int m, int p);
 // "Wert merken".
@@ -66,6 +100,5 @@ std::string GeldMitEuro(double betrag, int stellen);
 // "HaHa, ..." (zwei Fassungen: Darlehen mit Zeilenwechsel nach "nicht ", Kredit ohne).
 extern const char* const DarlehenZuHochText;
 extern const char* const KreditZuHochText;
-extern const char* const BetragZuGrossText;
 
 } // namespace torvane

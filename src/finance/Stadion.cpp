@@ -71,7 +71,7 @@ void Gluckstag(const char* was)
     Hinweis(ZeilenText({"Heute ist dein GLÜCKSTAG", "", was, "", "Mit freundlichem Gruß"}));
 }
 
-void KontoDazu(Manager_& mg, int64_t betrag) { mg.Kontostand = Geld(int64_t{mg.Kontostand} + betrag, "Kontostand"); }
+void KontoDazu(Manager_& mg, int64_t betrag) { KontoBuchen(mg.Kontostand, betrag); }
 
 template <class F>
 bool Rad(F& wert, bool hoch, int schritt, int unter, int ober)
@@ -125,17 +125,26 @@ bool KomfortVerkaufen(int m, int n)
         // Mit einem Punkt (oder keinem) würde aus dem Verkauf ein Kauf.
         if (n <= 0) return false;
     }
-    SETZE(mg.Komfortpunkte, int64_t{mg.Komfortpunkte} - n);
-    KontoDazu(mg, int64_t{Komfortpreis(Liga(m)) / 2} * n);
+    // Erst der ganze Verkauf, dann Punkte und Geld zusammen: ein Erlös, den das Konto nicht
+    // fasst, macht den Verkauf unmöglich, statt die Punkte unbezahlt zu nehmen.
+    const int64_t erloes = int64_t{Komfortpreis(Liga(m)) / 2} * n;
+    if (!KontoPasst(mg.Kontostand, erloes)) {
+        Hinweis(BetragZuGrossText);
+        return false;
+    }
+    int64_t punkte = int64_t{mg.Komfortpunkte} - n;
     if (n >= 10) {
         Hinweis("He, ab 10 gibt´s 1 Umsonst !");
-        SETZE(mg.Komfortpunkte, mg.Komfortpunkte + 1);
+        ++punkte;
     }
     if (Zufall(1, 10) == 1) {
         Gluckstag("Der Stadionkompfort bleibt Dir erhalten.");
         if (n >= 10) --n;
-        SETZE(mg.Komfortpunkte, int64_t{mg.Komfortpunkte} + n);
+        punkte += n;
     }
+    const int32_t neu = Passt<int32_t>(punkte, "Komfortpunkte");
+    KontoDazu(mg, erloes);
+    mg.Komfortpunkte = neu;
     return true;
 }
 
@@ -176,23 +185,49 @@ bool PlaetzeVerschrotten(int m, int n)
         n = frei;
         if (n <= 0) return false;
     }
-    SETZE(mg.Plaetze, int64_t{mg.Plaetze} - n);
-    KontoDazu(mg, int64_t{Platzpreis(Liga(m)) / 2} * n);
+    // Wie beim Komfort: Plätze und Geld ändern sich zusammen oder gar nicht.
+    const int64_t erloes = int64_t{Platzpreis(Liga(m)) / 2} * n;
+    if (!KontoPasst(mg.Kontostand, erloes)) {
+        Hinweis(BetragZuGrossText);
+        return false;
+    }
+    int64_t plaetze = int64_t{mg.Plaetze} - n;
     if (n >= 10000) {
         Hinweis("He, ab 10.000 gibt´s 1.000 Umsonst !");
-        SETZE(mg.Plaetze, int64_t{mg.Plaetze} + 1000);
+        plaetze += 1000;
     }
     if (Zufall(1, 10) == 1) {
         Gluckstag("Deine Stadionplätze bleiben Dir erhalten.");
         if (n >= 10000) n -= 1000;
-        SETZE(mg.Plaetze, int64_t{mg.Plaetze} + n);
+        plaetze += n;
     }
+    const int32_t neu = Passt<int32_t>(plaetze, "Plaetze");
+    KontoDazu(mg, erloes);
+    mg.Plaetze = neu;
     if (mg.DauerkartenImVerkauf > mg.Plaetze) mg.DauerkartenImVerkauf = mg.Plaetze;
     return true;
 }
 
 bool EintrittspreisAendern(int m, bool hoch) { return Rad(S.Manager[m].Eintrittspreis, hoch, 1, 1, 100); }
 bool DauerkartenpreisAendern(int m, bool hoch) { return Rad(S.Manager[m].Dauerkartenpreis, hoch, 5, 5, 1000); }
+
+bool EintrittspreisSetzen(int m, int preis)
+{
+    int16_t& p = S.Manager[m].Eintrittspreis;
+    const int ziel = std::clamp(preis, 1, 100);
+    if (ziel == p) return false;
+    SETZE(p, ziel);
+    return true;
+}
+
+bool DauerkartenpreisSetzen(int m, int preis)
+{
+    int16_t& p = S.Manager[m].Dauerkartenpreis;
+    const int ziel = std::clamp(preis / 5 * 5, 5, 1000);
+    if (ziel == p) return false;
+    SETZE(p, ziel);
+    return true;
+}
 
 bool PokalzuschlagAendern(int m, bool hoch) { return Rad(S.Manager[m].Pokalzuschlag, hoch, 1, 1, 100); }
 

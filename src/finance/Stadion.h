@@ -32,6 +32,9 @@ bool PlaetzeKaufen(int m, int n);
 bool PlaetzeVerschrotten(int m, int n);
 
 // Die drei Preisräder: hoch oder runter um einen Schritt, in ihren Grenzen.
+// Ein Preis unmittelbar, in die Grenzen des Rads gesetzt (der Dauerkartenpreis auf seinen Schritt); true bei Änderung.
+bool EintrittspreisSetzen(int m, int preis);
+bool DauerkartenpreisSetzen(int m, int preis);
 bool EintrittspreisAendern(int m, bool hoch);   // 1..100, Schritt 1
 bool DauerkartenpreisAendern(int m, bool hoch); // 5..1000, Schritt 5
 bool PokalzuschlagAendern(int m, bool hoch);    // 1..100 %, Schritt 1

@@ -1,6 +1,7 @@
 #include "finance/Toto.h"
 
 #include "core/Fehler.h"
+#include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 #include "match/Spieltag.h"
@@ -35,7 +36,7 @@ TotoStart TotoSetzen(int m, TotoSchein& schein)
         neu.gast[static_cast<size_t>(p)] = SpielplanMannschaft(mg.Liga, tag, p, 1);
     }
     // Erst wenn die Paarungen stehen, ist der Einsatz fällig.
-    mg.Kontostand = Geld(int64_t{mg.Kontostand} - TotoEinsatz(mg.Liga), "Kontostand");
+    KontoBuchen(mg.Kontostand, -TotoEinsatz(mg.Liga)); // das Konto ist nicht negativ, der Einsatz passt
     neu.offen = 9;
     schein = neu;
     return TotoStart::Gesetzt;

@@ -1,6 +1,7 @@
 #include "finance/Vermoegen.h"
 
 #include "core/Fehler.h"
+#include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 
@@ -34,6 +35,8 @@ float VermoegenRoh(const Manager_& mg)
 
 } // namespace
 
+int64_t Abgabe(int64_t vermoegen) { return vermoegen > AbgabeGrenze ? Runden(vermoegen * 0.1) : 0; }
+
 int64_t VermoegenWert(int m) { return Runden(VermoegenRoh(S.Manager[m]), "Vermoegen"); }
 
 int32_t BerechneVermoegen(int m)
@@ -42,11 +45,11 @@ int32_t BerechneVermoegen(int m)
     // Konto und Sparbuch können zusammen mehr halten als das Feld; es steht dann an seiner
     // Grenze, die Abgabe rechnet mit dem ganzen Betrag.
     const int64_t vermoegen = Runden(VermoegenRoh(mg), "Vermoegen");
-    mg.Vermoegen = static_cast<int32_t>(std::min<int64_t>(vermoegen, std::numeric_limits<int32_t>::max()));
+    mg.Vermoegen = static_cast<int32_t>(std::min(vermoegen, KontoMax));
 
-    if (vermoegen > 2000000000) {
+    if (const int64_t abgabe = Abgabe(vermoegen); abgabe > 0) {
         Hinweis(AbgabeText);
-        mg.Kontostand = Geld(mg.Kontostand - Runden(vermoegen * 0.1));
+        KontoBuchen(mg.Kontostand, -abgabe);
     }
 
     SETZE(mg.Stadionkosten, Runden(mg.Plaetze / 2.0 + mg.Komfortpunkte * 500.0, "Stadionkosten"));

@@ -8,6 +8,9 @@ namespace torvane {
 // Vermögen des Managers m ohne jede Nebenwirkung (Summe in einfacher Genauigkeit, gerundet).
 int64_t VermoegenWert(int m);
 
+// Die Abgabe, die ein Vermögen über AbgabeGrenze kostet (sonst 0).
+int64_t Abgabe(int64_t vermoegen);
+
 // Vermögen des Managers m; schreibt auch Stadionkosten, Ausgaben, Nebeneinnahmen und
 // Einnahmen. Über zwei Milliarden wird eine Abgabe fällig (Hinweis und Abbuchung).
 int32_t BerechneVermoegen(int m);

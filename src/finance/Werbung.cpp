@@ -4,6 +4,7 @@
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
+#include "finance/Bank.h"
 #include "finance/Sponsoren.h"
 
 #include <algorithm>
@@ -116,10 +117,9 @@ bool WerbevertragAnnehmen(int m, const Werbeangebot& a)
 {
     if (a.spiele < 1 || !WerbeplatzFrei(m, a.platz)) return false;
     Manager_& mg = S.Manager[m];
-    const int32_t konto = Geld(int64_t{mg.Kontostand} + a.betrag, "Kontostand");
     if (!IstTrikotplatz(a.platz))
         mg.Werbeeinnahmen = Geld(int64_t{mg.Werbeeinnahmen} + a.betrag, "Werbeeinnahmen");
-    mg.Kontostand = konto;
+    KontoBuchen(mg.Kontostand, a.betrag);
     Platz(m, a.platz) = Werbevertrag_{a.betrag, a.spiele, a.spiele, a.sponsor, {}};
     Klang("kasse");
     return true;
@@ -140,10 +140,14 @@ bool WerbevertragKuendigen(int m, int platz)
     if (WerbeplatzFrei(m, platz)) return false;
     Manager_& mg = S.Manager[m];
     Werbevertrag_& v = Platz(m, platz);
-    const int32_t konto = Geld(int64_t{mg.Kontostand} - Kuendigungskosten(m, platz), "Kontostand");
+    const int64_t kosten = Kuendigungskosten(m, platz);
+    if (!KontoPasst(mg.Kontostand, -kosten)) {
+        Hinweis(BetragZuGrossText);
+        return false;
+    }
     if (!IstTrikotplatz(platz))
         mg.Werbeeinnahmen = Geld(std::max<int64_t>(0, int64_t{mg.Werbeeinnahmen} - v.Betrag), "Werbeeinnahmen");
-    mg.Kontostand = konto;
+    KontoBuchen(mg.Kontostand, -kosten);
     v = S.Werbevertraege[m][0];
     return true;
 }

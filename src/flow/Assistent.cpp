@@ -21,6 +21,15 @@
 
 namespace torvane {
 
+int AssistentLinie(const Kaderspieler_& s)
+{
+    const std::string_view p = s.Position.roh();
+    if (p == "T") return 0;
+    if (p == "V") return 1;
+    if (p == "M") return 2;
+    return 3;
+}
+
 namespace {
 
 // Was der Computermanager selbst anklickt, bestätigt er auch selbst: solange ein Schritt läuft,
@@ -47,14 +56,7 @@ private:
     AutoOberflaeche eigene_;
 };
 
-int LinieVon(const Kaderspieler_& s)
-{
-    const std::string_view p = s.Position.roh();
-    if (p == "T") return 0;
-    if (p == "V") return 1;
-    if (p == "M") return 2;
-    return 3;
-}
+int LinieVon(const Kaderspieler_& s) { return AssistentLinie(s); }
 
 // Mindestens so viele nicht gelistete Spieler je Linie (T, V, M, S) bleiben im Kader.
 constexpr std::array<int, 4> MindestJeLinie = {2, 5, 5, 3};
@@ -78,6 +80,21 @@ std::pair<std::array<int, 4>, int> Ungelistete(const Manager_& mg)
 
 // Rücklage, die nach einer Ausgabe bleiben soll: zehn Spieltage Gehalt und eine Million.
 int64_t Ruecklage(const Manager_& mg) { return static_cast<int64_t>(mg.KaderGehalt) * 10 + 1000000; }
+
+// Auf Sieg gespielt hält er mehr zurück: zwanzig Spieltage aller laufenden Kosten, dazu zwei
+// Millionen für Strafen und Ereignisse, und was vom Darlehen noch zu zahlen ist: geliehenes Geld
+// deckt ein Loch, es kauft keine Punkte. Was darüber liegt, arbeitet für die Mannschaft.
+int64_t RuecklageNeu(const Manager_& mg)
+{
+    const int64_t laufend = static_cast<int64_t>(mg.KaderGehalt) + mg.TrainerGehalt + mg.Stadionkosten;
+    const int64_t darlehen = mg.DarlehenRestSpiele > 0 ? static_cast<int64_t>(mg.DarlehenRestSpiele) * mg.DarlehenRate : 0;
+    return laufend * 20 + 2000000 + darlehen;
+}
+
+int64_t RuecklageVon(const Manager_& mg, AssistentStufe stufe)
+{
+    return stufe == AssistentStufe::Neu ? RuecklageNeu(mg) : Ruecklage(mg);
+}
 
 // Geld, über das er wirklich verfügt: Konto und Sparbuch ohne den Flinken Kredit.
 int64_t Frei(const Manager_& mg)
@@ -111,44 +128,34 @@ Verhandlungsergebnis Verhandeln(int abloese, int gehalt, int jahre)
     return e;
 }
 
-bool Enthaelt(const std::string& text, std::string_view teil) { return text.find(teil) != std::string::npos; }
-
-// Die Zahlen eines Fragetexts der Reihe nach; Tausenderpunkte zwischen Ziffern gehören dazu.
-std::vector<int64_t> Zahlen(const std::string& text)
-{
-    std::vector<int64_t> zahlen;
-    const auto ziffer = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
-    for (size_t i = 0; i < text.size();) {
-        if (!ziffer(i)) {
-            ++i;
-            continue;
-        }
-        int64_t z = 0;
-        while (ziffer(i) || (text[i] == '.' && ziffer(i + 1) && i > 0 && ziffer(i - 1))) {
-            if (text[i] != '.' && z < INT64_MAX / 100) z = z * 10 + (text[i] - '0');
-            ++i;
-        }
-        zahlen.push_back(z);
-    }
-    return zahlen;
-}
-
 } // namespace
 
-void AssistentZug(int m)
+void AssistentZug(int m, AssistentStufe stufe)
 {
     if (m < 0 || m > S.Spiel.ManagerHoch) return;
     const Selbstbestaetigung bestaetigen;
+    const bool neu = stufe == AssistentStufe::Neu;
     // Das Sparbuch zurück aufs Konto: Zinsen gibt es erst beim Abschluss, und bis dahin
     // legt der Schritt Bank zurück, was übrig bleibt.
     if (S.Manager[m].Sparbuch > 0) SparbuchSetzen(m, 0);
     AssistentVertraege(m);
     AssistentVerkauf(m);
-    AssistentEinkauf(m);
-    AssistentTraining(m);
+    if (neu) {
+        const int sparen = AssistentSparwahl(m);
+        if (sparen > 0) SpielerVerkaufen(m, sparen);
+    }
+    AssistentEinkauf(m, stufe);
+    AssistentTraining(m, stufe);
+    if (neu) {
+        // Erst die Plätze (sie bringen Geld bei jedem Heimspiel), dann Lager und Punkte.
+        AssistentStadion(m, stufe);
+        AssistentLager(m);
+        AssistentPunkte(m);
+    }
+    // Wer neu in die Elf rückt, bekommt seine Punkte im nächsten Zug.
     AssistentAufstellung(m);
-    AssistentBank(m);
-    AssistentStadion(m);
+    AssistentBank(m, stufe);
+    if (!neu) AssistentStadion(m, stufe);
     AssistentWerbung(m);
 }
 
@@ -169,10 +176,11 @@ void AssistentAufstellung(int m)
     if (bestes != 5) WaehleSystem(m, bestes);
 }
 
-void AssistentTraining(int m)
+void AssistentTraining(int m, AssistentStufe stufe)
 {
     const Selbstbestaetigung bestaetigen;
     Manager_& mg = S.Manager[m];
+    const int64_t ruecklage = RuecklageVon(mg, stufe);
     // Ein Sondertrainer für 50 Spiele, wenn danach die Rücklage bleibt: der beste, den die Liga zeigt.
     if (mg.Trainer < 1) {
         int wahl = 0;
@@ -180,7 +188,7 @@ void AssistentTraining(int m)
         for (int t = 1; t <= AngeboteneTrainer(m); ++t) {
             const Trainereintrag_& e = S.Trainermarkt[t];
             if (e.Nummer == -1 || e.Stufe <= stufe) continue;
-            if (Frei(mg) - TrainerBedingungen(t, 50).Kostet < Ruecklage(mg)) continue;
+            if (Frei(mg) - TrainerBedingungen(t, 50).Kostet < ruecklage) continue;
             wahl = t;
             stufe = e.Stufe;
         }
@@ -191,16 +199,11 @@ void AssistentTraining(int m)
     StundenSetzen(m, 6);
     const int konstitution = std::min(BallPlaetze, mg.Baelle / 2);
     const int technik = std::min(BallPlaetze, mg.Baelle - konstitution);
-    auto verteilen = [&](Skala skala, const uint8_t& liegen, int ziel) {
-        // Ein Klick auf den ersten Ball nimmt einen weg, einer hinter den letzten legt einen dazu.
-        while (liegen > ziel && BallKlick(m, skala, 0)) {}
-        while (liegen < ziel && BallKlick(m, skala, liegen * BallAbstand)) {}
-    };
     // Erst wegnehmen, was zu viel liegt, dann auffüllen: so reichen die freien Bälle.
-    verteilen(Skala::Technik, mg.BaelleTechnik, std::min<int>(mg.BaelleTechnik, technik));
-    verteilen(Skala::Konstitution, mg.BaelleKonstitution, std::min<int>(mg.BaelleKonstitution, konstitution));
-    verteilen(Skala::Technik, mg.BaelleTechnik, technik);
-    verteilen(Skala::Konstitution, mg.BaelleKonstitution, konstitution);
+    BaelleSetzen(m, Skala::Technik, std::min<int>(mg.BaelleTechnik, technik));
+    BaelleSetzen(m, Skala::Konstitution, std::min<int>(mg.BaelleKonstitution, konstitution));
+    BaelleSetzen(m, Skala::Technik, technik);
+    BaelleSetzen(m, Skala::Konstitution, konstitution);
 }
 
 void AssistentVertraege(int m)
@@ -222,23 +225,67 @@ void AssistentVertraege(int m)
     }
 }
 
-void AssistentEinkauf(int m)
+void AssistentEinkauf(int m, AssistentStufe stufe)
 {
     const Selbstbestaetigung bestaetigen;
     // Jede Zeile nur einmal am Tag: nach dem Öffnen ist sie verhandelt und fällt aus der Wahl.
     for (int runde = 0; runde < 11; ++runde) {
         const int zeile = AssistentMarktwahl(m);
-        if (zeile == 0 || !KaufVerhandlungOeffnen(m, zeile)) return;
+        if (zeile == 0) break;
+        if (!KaufVerhandlungOeffnen(m, zeile)) return;
         Verhandeln(KaufAbloese, KaufGehalt, Vertragsjahre);
+    }
+    if (stufe != AssistentStufe::Neu) return;
+    // Verstärkungen: einer je Zug, der Verdrängte geht auf die Liste, sobald der Kader es trägt.
+    const Verstaerkung v = AssistentVerstaerkung(m);
+    if (v.zeile == 0) return;
+    Manager_& mg = S.Manager[m];
+    const Kaderspieler_ weg = mg.Kader[v.verdraengt];
+    if (!KaufVerhandlungOeffnen(m, v.zeile)) return;
+    if (Verhandeln(KaufAbloese, KaufGehalt, Vertragsjahre) != Verhandlungsergebnis::Zusage) return;
+    if (Ungelistete(mg).second <= Wunschkader) return;
+    // Nach dem Kauf ist der Kader neu sortiert: den Verdrängten beim Namen suchen.
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        const Kaderspieler_& s = mg.Kader[i];
+        if (s.Transferstatus == 0 && s.Vorname.roh() == weg.Vorname.roh() && s.Nachname.roh() == weg.Nachname.roh() &&
+            s.Alter == weg.Alter) {
+            SpielerVerkaufen(m, i);
+            return;
+        }
     }
 }
 
 void AssistentVerkauf(int m)
 {
     const Selbstbestaetigung bestaetigen;
-    Manager_& mg = S.Manager[m];
+    const int wahl = AssistentVerkaufswahl(m);
+    if (wahl > 0) SpielerVerkaufen(m, wahl);
+}
+
+int AssistentSparwahl(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    // Nur wer schon vom Kredit lebt, spart: dann geht der teuerste Ersatzmann, solange jede Linie
+    // ihr System und einen Mann dahinter behält und dreizehn bleiben.
+    if (mg.Kredit <= 0) return 0;
     auto [jeLinie, bleiben] = Ungelistete(mg);
-    if (bleiben <= AssistentMindestkader) return;
+    if (bleiben <= 13) return 0;
+    const std::array<int, 4> noetig = {2, SystemZiffer(m, 0) + 1, SystemZiffer(m, 1) + 1, SystemZiffer(m, 2) + 1};
+    int wahl = 0;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        const Kaderspieler_& s = mg.Kader[i];
+        const size_t l = static_cast<size_t>(LinieVon(s));
+        if (s.Transferstatus != 0 || s.Eingesetzt != 0 || jeLinie[l] <= noetig[l]) continue;
+        if (wahl == 0 || s.Gehalt > mg.Kader[wahl].Gehalt) wahl = i;
+    }
+    return wahl;
+}
+
+int AssistentVerkaufswahl(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    auto [jeLinie, bleiben] = Ungelistete(mg);
+    if (bleiben <= AssistentMindestkader) return 0;
 
     // Ein Spieler je Zug: der Älteste ab der Altersgrenze, sonst bei zu vollem Kader der
     // Schwächste einer Linie, die ihn entbehren kann.
@@ -259,7 +306,7 @@ void AssistentVerkauf(int m)
         const bool besser = alt != wAlt ? alt : alt ? s.Alter > w.Alter : s.Staerke < w.Staerke;
         if (besser) wahl = i;
     }
-    if (wahl > 0) SpielerVerkaufen(m, wahl);
+    return wahl;
 }
 
 int AssistentMarktwahl(int m)
@@ -311,7 +358,112 @@ std::vector<int> AssistentVerlaengerungen(int m)
     return wahl;
 }
 
-void AssistentBank(int m)
+int64_t AssistentRuecklage(int m) { return RuecklageNeu(S.Manager[m]); }
+
+Verstaerkung AssistentVerstaerkung(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    Verstaerkung beste;
+    if (mg.KaderAnzahl >= 23) return beste;
+    // Je Linie der Schwächste, der in der Elf steht.
+    std::array<int, 4> schwaechster{};
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        const Kaderspieler_& s = mg.Kader[i];
+        if (s.Eingesetzt == 0) continue;
+        int& w = schwaechster[static_cast<size_t>(LinieVon(s))];
+        if (w == 0 || s.Staerke < mg.Kader[w].Staerke) w = i;
+    }
+    for (int r = 1; r <= 11; ++r) {
+        const Kaderspieler_& s = S.Transferliste[r];
+        if (s.Transferstatus == 0 || s.Verhandelt != 0 || s.Alter >= 30) continue;
+        const int w = schwaechster[static_cast<size_t>(LinieVon(s))];
+        if (w == 0) continue;
+        // Fünf Punkte mehr, sonst kauft er die Punkte billiger dem eigenen Mann.
+        const int gewinn = s.Staerke - mg.Kader[w].Staerke;
+        const int64_t preis = Kaufpreis(s);
+        if (gewinn < 5 || Frei(mg) - preis < RuecklageNeu(mg)) continue;
+        if (gewinn > beste.gewinn) beste = {r, w, gewinn, preis};
+    }
+    return beste;
+}
+
+namespace {
+
+// Die Stammspieler in der Reihenfolge, in der sie Punkte bekommen: die Elf, dann die Stärksten
+// der Ungelisteten bis zum Mindestkader.
+std::vector<int> Stammspieler(const Manager_& mg)
+{
+    std::vector<int> elf, rest;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        const Kaderspieler_& s = mg.Kader[i];
+        if (s.Eingesetzt != 0)
+            elf.push_back(i);
+        else if (s.Transferstatus == 0)
+            rest.push_back(i);
+    }
+    std::stable_sort(rest.begin(), rest.end(), [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
+    for (int i : rest) {
+        if (static_cast<int>(elf.size()) >= AssistentMindestkader) break;
+        elf.push_back(i);
+    }
+    return elf;
+}
+
+// Still ins Lager: ohne Bildschirm gibt es nichts zu erzählen.
+class StillesLager : public Lagerbericht {};
+
+} // namespace
+
+void AssistentPunkte(int m)
+{
+    const Selbstbestaetigung bestaetigen;
+    Manager_& mg = S.Manager[m];
+    const std::vector<int> stamm = Stammspieler(mg);
+    // Billigste Stärke zuerst: Konstitution (15.000 € je Punkt Stärke), dann Technik (30.000 €);
+    // Form (50.000 €) nur für die Elf, sie geht im Spiel wieder verloren.
+    struct Kauf {
+        Attribut a;
+        int32_t preis;
+        bool nurElf;
+    };
+    constexpr Kauf Reihe[] = {{Attribut::Konstitution, PreisKonstitution, false},
+                              {Attribut::Technik, PreisTechnik, false},
+                              {Attribut::Form, PreisForm, true}};
+    for (const Kauf& k : Reihe) {
+        for (int i : stamm) {
+            const Kaderspieler_& s = mg.Kader[i];
+            if (k.nurElf && s.Eingesetzt == 0) continue;
+            const int luecke = k.a == Attribut::Technik        ? 120 - s.Technik
+                               : k.a == Attribut::Konstitution ? std::min<int>(60, KonstMaxFuer(s.Alter)) - s.Konstitution
+                                                               : 10 - s.Form;
+            const int64_t geld = Frei(mg) - RuecklageNeu(mg);
+            const int punkte = static_cast<int>(std::min<int64_t>(luecke, geld / k.preis));
+            if (punkte <= 0) continue;
+            PunkteKaufen(m, i, k.a, punkte);
+        }
+    }
+}
+
+void AssistentLager(int m)
+{
+    const Selbstbestaetigung bestaetigen;
+    Manager_& mg = S.Manager[m];
+    // Ins Lager nur zum Heilen: fallen drei Stammspieler noch zwei Wochen und mehr aus, bringt
+    // das beste erlaubte Lager sie zehn Tage lang schneller zurück.
+    int verletzt = 0;
+    for (int i : Stammspieler(mg))
+        if (mg.Kader[i].Verletzt >= 2) ++verletzt;
+    if (verletzt < 3) return;
+    int lager = 3;
+    while (lager >= 1 && !LagerErlaubt(mg.Liga, lager)) --lager;
+    if (lager < 1) return;
+    const Lagerwerte w = LagerBerechnen(mg.KaderAnzahl, lager, 10);
+    if (Frei(mg) - w.Preis < RuecklageNeu(mg)) return;
+    StillesLager bericht;
+    LagerFahren(m, lager, 10, bericht);
+}
+
+void AssistentBank(int m, AssistentStufe stufe)
 {
     const Selbstbestaetigung bestaetigen;
     Manager_& mg = S.Manager[m];
@@ -323,7 +475,13 @@ void AssistentBank(int m)
     if (ueber < 0) {
         // Erst das Sparbuch, dann der Kredit: beides billiger als 1,5 % Überziehung.
         if (mg.Sparbuch > 0) SparbuchSetzen(m, std::max<int64_t>(0, mg.Sparbuch + ueber));
-        const int64_t fehlt = polster - mg.Kontostand;
+        int64_t fehlt = polster - mg.Kontostand;
+        // Ein Darlehen über 200 Spiele kostet knapp 0,6 % je Spieltag, halb so viel wie der Kredit;
+        // es deckt zwanzig Spieltage Polster, damit nicht jeder Zug neu borgt.
+        if (stufe == AssistentStufe::Neu && fehlt > 0 && mg.DarlehenRestSpiele <= 0) {
+            const int64_t betrag = std::min<int64_t>(std::max<int64_t>(fehlt, polster * 10), vermoegen / 2);
+            if (betrag > 0 && DarlehenAufnehmen(m, betrag, DarlehenLaufzeitMax, false)) fehlt = polster - mg.Kontostand;
+        }
         const int64_t spielraum = vermoegen / 2 - mg.Kredit;
         if (fehlt > 0 && spielraum > 0) KreditAufnehmen(m, std::min(fehlt, spielraum));
         return;
@@ -355,10 +513,11 @@ int64_t ZuschauerSchaetzen(int m, int p)
 
 } // namespace
 
-void AssistentStadion(int m)
+void AssistentStadion(int m, AssistentStufe stufe)
 {
     const Selbstbestaetigung bestaetigen;
     Manager_& mg = S.Manager[m];
+    const bool neu = stufe == AssistentStufe::Neu;
     // Der Eintritt, der die meiste Kasse bringt; bei Gleichstand der billigere.
     int ziel = 1;
     int64_t kasse = -1;
@@ -369,24 +528,29 @@ void AssistentStadion(int m)
             ziel = p;
         }
     }
-    while (mg.Eintrittspreis < ziel && EintrittspreisAendern(m, true)) {}
-    while (mg.Eintrittspreis > ziel && EintrittspreisAendern(m, false)) {}
+    EintrittspreisSetzen(m, ziel);
     // Ein Dauerkarteninhaber zahlt bei keinem der 17 Heimspiele Eintritt: die Karte kostet
     // mindestens so viel, sonst verschenkt jede verkaufte Karte Geld.
     const int dauer = std::clamp((17 * mg.Eintrittspreis + 4) / 5 * 5, 150, 1000);
-    while (mg.Dauerkartenpreis < dauer && DauerkartenpreisAendern(m, true)) {}
-    while (mg.Dauerkartenpreis > dauer && DauerkartenpreisAendern(m, false)) {}
+    DauerkartenpreisSetzen(m, dauer);
 
     // Plätze nur, wenn das Stadion beim letzten Heimspiel fast voll war und die Rücklage zweimal bleibt.
     const int liga = std::clamp<int>(mg.Liga, 1, 4);
     const int64_t belegt = static_cast<int64_t>(mg.ZuschauerLetzte) + mg.DauerkartenVerkauft;
     const int64_t platzpreis = static_cast<int64_t>(Platzpreis(liga)) * 10000 * 9 / 10;
-    if (belegt * 20 >= static_cast<int64_t>(mg.Plaetze) * 19 && mg.Plaetze + 10000 < MaxPlaetze &&
-        Frei(mg) - platzpreis >= 2 * Ruecklage(mg))
+    // Auf Sieg gespielt genügt die eigene Rücklage einmal: Geld darüber soll arbeiten.
+    const int64_t rueck = neu ? RuecklageNeu(mg) : 2 * Ruecklage(mg);
+    const bool voll = belegt * 20 >= static_cast<int64_t>(mg.Plaetze) * 19;
+    if (voll && mg.Plaetze + 10000 < MaxPlaetze && Frei(mg) - platzpreis >= rueck) {
         PlaetzeKaufen(m, 10000);
+    } else if (neu && voll) {
+        // Für 10.000 reicht es nicht: so viele Tausend, wie das Geld über der Rücklage trägt.
+        const int64_t n = std::min<int64_t>((Frei(mg) - rueck) / Platzpreis(liga), MaxPlaetze - mg.Plaetze) / 1000 * 1000;
+        if (n >= 1000) PlaetzeKaufen(m, static_cast<int>(n));
+    }
     // Komfort lohnt erst in den oberen Ligen mit vielen Zuschauern, und nur aus dem Überfluss.
     const int64_t komfortpreis = static_cast<int64_t>(Komfortpreis(liga)) * 10;
-    if (liga <= 2 && mg.Komfortpunkte + 11 <= MaxKomfort && Frei(mg) - komfortpreis >= 4 * Ruecklage(mg))
+    if (liga <= 2 && mg.Komfortpunkte + 11 <= MaxKomfort && Frei(mg) - komfortpreis >= (neu ? rueck : 4 * Ruecklage(mg)))
         KomfortKaufen(m, 10);
 }
 
@@ -421,37 +585,34 @@ void AssistentWerbung(int m)
     }
 }
 
-namespace {
-
-// Aktien kauft er nur unter dem Kurs und nur aus dem, was über der Rücklage liegt; verkauft
-// wird nur über dem Kurs. Alles andere (etwa den ganzen Verein verkaufen) lehnt er ab.
-bool AktienHandeln(int m, const std::string& text)
+bool AssistentAngebot(int m, const Angebotsfrage& f)
 {
-    if (m < 0 || m > S.Spiel.ManagerHoch || !Enthaelt(text, "Aktien")) return false;
-    const std::vector<int64_t> z = Zahlen(text);
+    if (m < 0 || m > S.Spiel.ManagerHoch) return false;
     const int64_t kurs = S.Spiel.Aktienkurs;
-    const int64_t frei = Frei(S.Manager[m]) - Ruecklage(S.Manager[m]);
-    if (Enthaelt(text, "Aktien für je") && z.size() >= 2) return z[1] < kurs && z[0] * z[1] <= frei;
-    if (Enthaelt(text, "1.000 Aktien für") && z.size() >= 2) return z[1] < kurs * 1000 && z[1] <= frei;
-    if (Enthaelt(text, "Aktienanteile für") && !z.empty()) return z[0] > kurs;
+    switch (f.art) {
+    // Aktien kauft er nur unter dem Kurs und nur aus dem, was über der Rücklage liegt; verkauft
+    // wird nur über dem Kurs.
+    case Angebotsfrage::AktienKauf:
+        return f.anzahl > 0 && f.preis < kurs * f.anzahl && f.preis <= Frei(S.Manager[m]) - Ruecklage(S.Manager[m]);
+    case Angebotsfrage::AktienVerkauf: return f.preis > kurs * f.anzahl;
+    // Ein gelisteter Spieler soll gehen: jedes Angebot wird angenommen. Die Strafe für den
+    // Vertragsbruch ist nur das halbe Gehalt, das er sonst bis zum Vertragsende zahlte.
+    case Angebotsfrage::SpielerVerkauf: return true;
+    // Den ganzen Verein verkauft er nie.
+    case Angebotsfrage::VereinVerkauf: return false;
+    }
     return false;
 }
 
-} // namespace
-
 Antwort AssistentAntwort(int m, const std::string& text, Knoepfe knoepfe)
 {
-    (void)m;
-    // Ohne Vermögen hilft auch die Bank nicht mehr: zurück in den Zug änderte nichts.
-    if (text == PleiteFrageText) return Antwort::Nein;
-    // Ein gelisteter Spieler soll gehen: jedes Angebot wird angenommen. Die Strafe für den
-    // Vertragsbruch ist nur das halbe Gehalt, das er sonst bis zum Vertragsende zahlte.
-    if (Enthaelt(text, "Angebot akzeptieren")) return Antwort::Ja;
+    (void)m, (void)text;
     switch (knoepfe) {
     // Die Überziehungsgebühr zahlen, sonst schlösse der Zug nie.
     case Knoepfe::Ok:
     case Knoepfe::OkAbbrechen: return Antwort::Ok;
-    // Unbekannte Fragen (Wetten, Angebote aus Ereignissen) lehnt er ab: nie Geld setzen, das fehlt.
+    // Fragen (die Pleite, Wetten) lehnt er ab: nie Geld setzen, das fehlt; ohne Vermögen
+    // hilft auch die Bank nicht mehr, zurück in den Zug änderte nichts.
     case Knoepfe::JaNein: return Antwort::Nein;
     default: return Antwort::Abbrechen;
     }
@@ -459,8 +620,9 @@ Antwort AssistentAntwort(int m, const std::string& text, Knoepfe knoepfe)
 
 std::string AssistentKnopf(int m, const std::string& text, const NachrichtArt& art)
 {
+    (void)m, (void)text;
     switch (art.typ) {
-    case NachrichtArt::Jein: return AktienHandeln(m, text) ? "Ja" : "Nein";
+    case NachrichtArt::Jein: return "Nein";
     case NachrichtArt::Auto: return "";
     default: return "Weiter";
     }

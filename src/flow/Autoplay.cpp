@@ -73,6 +73,7 @@ public:
             default: return Antwort::Abbrechen;
             }
         };
+        if (assistent) ui.angebotAntwort = [](const Angebotsfrage& f) { return AssistentAngebot(S.AktManager, f); };
         ui.nachrichtAntwort = [this, assistent](const std::string& kopf, const std::string& text, NachrichtArt art) {
             if (meldungen_) aus_ << "  [Nachricht] " << kopf << ": " << text << "\n";
             if (assistent) return AssistentKnopf(S.AktManager, text, art);
@@ -221,7 +222,7 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
     for (size_t i = 1; i < a.size(); ++i) {
         const std::string& k = a[i];
         const bool mitWert = k == "--managers" || k == "--seed" || k == "--days" || k == "--load" || k == "--save" ||
-                             k == "--ereignis" || k == "--daten" || k == "--bericht";
+                             k == "--ereignis" || k == "--daten" || k == "--bericht" || k == "--stufe";
         if (k == "--meldungen") {
             o.meldungen = true;
             continue;
@@ -273,12 +274,37 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
             o.daten = w;
         } else if (k == "--bericht") {
             o.bericht = w;
+        } else if (k == "--stufe") {
+            if (w != "alt" && w != "neu" && w != "gemischt") {
+                fehler = "--stufe erwartet alt, neu oder gemischt.";
+                return false;
+            }
+            o.stufe = w;
         } else {
             o.speichern = w;
         }
     }
     return true;
 }
+
+namespace {
+
+// Die Stufe jedes Managers, beim Namen gemerkt: scheidet einer aus, rücken die Plätze auf.
+void StufenMerken(const AutoplayOptionen& o, Bilanzbericht& bilanz)
+{
+    for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
+        const bool neu = o.stufe == "neu" || (o.stufe == "gemischt" && m % 2 == 0);
+        bilanz.stufen[S.Manager[m].Name.text()] = o.passiv ? "passiv" : neu ? "neu" : "alt";
+    }
+}
+
+AssistentStufe StufeVon(const Bilanzbericht& bilanz, int m)
+{
+    const auto s = bilanz.stufen.find(S.Manager[m].Name.text());
+    return s != bilanz.stufen.end() && s->second == "alt" ? AssistentStufe::Alt : AssistentStufe::Neu;
+}
+
+} // namespace
 
 int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
 {
@@ -304,12 +330,18 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
         }
         automat.texte.clear();
         bilanz.neuesSpiel();
+        StufenMerken(o, bilanz);
         ZugOffen = true;
         if (o.ereignis > 0) Ereignis(o.ereignis);
         const int anzahlManager = S.Spiel.ManagerHoch + 1;
 
         const long tageStart = GespielteTage;
         const long tageZiel = o.tage >= 0 ? GespielteTage + o.tage : -1;
+        // Ein spielfreier Zug spielt gleich den nächsten Tag mit; die Grenze hält ihn am Ziel an.
+        struct Grenze {
+            explicit Grenze(long z) { TageGrenze = z; }
+            ~Grenze() { TageGrenze = -1; }
+        } grenze(tageZiel);
         const long saisonZiel = BeendeteSaisons + o.saisons;
         auto stand = Stand();
         int ohneFortschritt = 0;
@@ -327,11 +359,12 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
                 if (!NeuesSpiel(n, automat.texte, fehler)) return 2;
                 aus << "Neues Spiel mit " << n << " Manager(n).\n";
                 bilanz.neuesSpiel();
+                StufenMerken(o, bilanz);
                 ZugOffen = true;
             }
             if (zielErreicht()) break;
             const int saison = S.Spiel.Saison;
-            if (!o.passiv && ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager);
+            if (!o.passiv && ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager, StufeVon(bilanz, S.AktManager));
             AbschlussClick();
             if (automat.berichtFertig) automat.berichtAusgeben(saison);
             const auto neu = Stand();
@@ -362,7 +395,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
         if (!o.bericht.empty()) {
             bilanz.abschliessen();
             bilanz.titel = "Bilanzbericht: " + std::to_string(o.saisons) + " Saisons, " + std::to_string(anzahlManager) +
-                           (o.passiv ? " passive Manager" : " Computermanager") + ", Saat " + std::to_string(o.saat);
+                           (o.passiv ? " passive Manager" : " Computermanager, Stufe " + o.stufe) + ", Saat " + std::to_string(o.saat);
             std::string grund;
             if (!bilanz.schreiben(o.bericht, grund)) {
                 fehler << grund << "\n";
@@ -404,7 +437,8 @@ int AutoplayAusfuehren(int argc, char** argv)
         std::cerr << fehler << "\n"
                   << "Aufruf: torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
                      "                          [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]\n"
-                     "                          [--passiv] [--bericht DATEI] [--ereignis N]\n";
+                     "                          [--passiv] [--stufe alt|neu|gemischt] [--bericht DATEI] [--ereignis N]\n"
+                     "--days N hält nach genau N Wettbewerbstagen an (Liga-, Pokal- und Champions-League-Tage).\n";
         return 2;
     }
     if (!o.daten.empty()) DatenOrdnerSetzen(o.daten);

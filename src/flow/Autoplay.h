@@ -3,8 +3,9 @@
 //
 //   torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]
 //                              [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]
-//                              [--passiv] [--bericht DATEI] [--ereignis N]
-// Ohne --passiv spielt der Computermanager (Assistent) jeden Zug; --bericht schreibt den
+//                              [--passiv] [--stufe alt|neu|gemischt] [--bericht DATEI] [--ereignis N]
+// Ohne --passiv spielt der Computermanager (Assistent) jeden Zug, in der Stufe von --stufe (gemischt:
+// die Manager auf geraden Plätzen neu, die anderen alt, zum Vergleich in einer Welt); --bericht schreibt den
 // Bilanzbericht (HTML, daneben CSV). --bericht darf auch vor --autoplay stehen.
 // --ereignis N (für Entwickler): Ereignis N gleich zu Beginn für den ersten Manager.
 #pragma once
@@ -20,8 +21,7 @@ struct AutoplayOptionen {
     int saisons = 1;
     int manager = 1;
     uint32_t saat = 1;
-    // >= 0: so viele Wettbewerbstage statt ganzer Saisons. Gezählt wird nach jedem Abschluss;
-    // schließen sich dabei spielfreie Züge von selbst, können es ein, zwei Tage mehr werden.
+    // >= 0: genau so viele Wettbewerbstage (Liga, Pokal, Champions League) statt ganzer Saisons.
     long tage = -1;
     std::string laden;
     std::string speichern;
@@ -33,6 +33,7 @@ struct AutoplayOptionen {
     int ereignis = 0; // 1..42: dieses Ereignis zu Beginn für den ersten Manager, mit Meldungen
     // Die Manager schließen ihre Züge nur, wie früher, statt sie zu spielen.
     bool passiv = false;
+    std::string stufe = "neu"; // "alt", "neu" oder "gemischt"
     std::string bericht; // HTML-Datei des Bilanzberichts, leer: keiner
 };
 

@@ -99,6 +99,8 @@ void Bilanzbericht::saisonende()
         z.vermoegen = VermoegenWert(m);
         z.aufstieg = mg.Liga > 1 && mg.Platz <= 3;
         z.abstieg = mg.Platz >= 16;
+        const auto st = stufen.find(z.name);
+        if (st != stufen.end()) z.stufe = st->second;
         manager.push_back(z);
     }
 }
@@ -106,7 +108,9 @@ void Bilanzbericht::saisonende()
 void Bilanzbericht::pleite()
 {
     const Manager_& mg = S.Manager[S.AktManager];
-    pleiten.push_back({saisons + 1, spiele, S.Spiel.Saison, S.Spiel.Spieltag, mg.Liga, mg.Name.text()});
+    const auto st = stufen.find(mg.Name.text());
+    pleiten.push_back({saisons + 1, spiele, S.Spiel.Saison, S.Spiel.Spieltag, mg.Liga, mg.Name.text(),
+                       st != stufen.end() ? st->second : std::string()});
 }
 
 void Bilanzbericht::pokalsieger(int wettbewerb, const std::string& verein)
@@ -114,6 +118,13 @@ void Bilanzbericht::pokalsieger(int wettbewerb, const std::string& verein)
     if (wettbewerb < 1 || wettbewerb > 4) return;
     std::string nation = "?";
     const int v = VereinNachName(verein);
+    if (wettbewerb == 4 && v > 0) {
+        const int m = ManagerVonVerein(v);
+        if (m >= 0) {
+            const auto st = stufen.find(S.Manager[m].Name.text());
+            ++championsLeague[st != stufen.end() ? st->second : std::string()];
+        }
+    }
     if (v > 0) {
         const std::string kuerzel = S.Mannschaft[v].Nation.text();
         const int n = NationNachKuerzel(kuerzel);
@@ -148,14 +159,38 @@ double Bilanzbericht::pleitenJeHundert() const
     return manager.empty() ? 0.0 : 100.0 * static_cast<double>(pleiten.size()) / static_cast<double>(manager.size());
 }
 
+Stufensumme Bilanzbericht::stufensumme(const std::string& stufe) const
+{
+    Stufensumme s;
+    long plaetze = 0;
+    int64_t konten = 0;
+    for (const Managersaison& z : manager) {
+        if (!stufe.empty() && z.stufe != stufe) continue;
+        ++s.saisons;
+        konten += z.konto;
+        if (z.vermoegen >= AbgabeNaehe) ++s.anGrenze;
+        if (z.liga != 1) continue;
+        ++s.bundesliga;
+        plaetze += z.platz;
+        if (z.platz == 1) ++s.titel;
+    }
+    for (const Pleitefall& p : pleiten)
+        if (stufe.empty() || p.stufe == stufe) ++s.pleiten;
+    for (const auto& [st, n] : championsLeague)
+        if (stufe.empty() || st == stufe) s.championsLeague += n;
+    if (s.bundesliga > 0) s.platzBundesliga = static_cast<double>(plaetze) / static_cast<double>(s.bundesliga);
+    if (s.saisons > 0) s.kontoMittel = konten / s.saisons;
+    return s;
+}
+
 std::string Bilanzbericht::csv() const
 {
-    std::string c = "Lauf;Spiel;Saison;Manager;Verein;Liga;Platz;Konto;Vermoegen;Aufstieg;Abstieg\r\n";
+    std::string c = "Lauf;Spiel;Saison;Manager;Verein;Liga;Platz;Konto;Vermoegen;Aufstieg;Abstieg;Stufe\r\n";
     for (const Managersaison& z : manager)
         c += std::to_string(z.lauf) + ";" + std::to_string(z.spiel) + ";" + std::to_string(z.saison) + ";" +
              CsvFeld(z.name) + ";" + CsvFeld(z.verein) + ";" + std::to_string(z.liga) + ";" + std::to_string(z.platz) +
              ";" + std::to_string(z.konto) + ";" + std::to_string(z.vermoegen) + ";" + (z.aufstieg ? "1" : "0") +
-             ";" + (z.abstieg ? "1" : "0") + "\r\n";
+             ";" + (z.abstieg ? "1" : "0") + ";" + CsvFeld(z.stufe) + "\r\n";
     return c;
 }
 
@@ -215,6 +250,28 @@ std::string Bilanzbericht::html() const
         h += "</table>\n</details>\n";
     }
     h += "</section>\n";
+
+    // --- Stufen des Computermanagers, nebeneinander ---
+    std::set<std::string> alleStufen;
+    for (const auto& z : manager)
+        if (!z.stufe.empty()) alleStufen.insert(z.stufe);
+    if (!alleStufen.empty()) {
+        h += "<section id=\"stufen\">\n<h2>Computermanager nach Stufe</h2>\n<table>\n" +
+             Kopf({"Stufe", "Manager-Saisons", "davon Bundesliga", "Meistertitel", "Titel je Bundesliga-Saison",
+                   "Platz in der Bundesliga (Schnitt)", "Champions-League-Siege", "Pleiten", "Pleiten je 20",
+                   "Konto am Saisonende (Schnitt) €", "an der Abgabegrenze"});
+        for (const std::string& st : alleStufen) {
+            const Stufensumme s = stufensumme(st);
+            h += "<tr>" + Zelle(st) + ZahlZelle(std::to_string(s.saisons)) + ZahlZelle(std::to_string(s.bundesliga)) +
+                 ZahlZelle(std::to_string(s.titel)) + ZahlZelle(Prozent(s.titel, s.bundesliga)) +
+                 ZahlZelle(s.bundesliga > 0 ? Dezimal(s.platzBundesliga, 1) : "-") +
+                 ZahlZelle(std::to_string(s.championsLeague)) + ZahlZelle(std::to_string(s.pleiten)) +
+                 ZahlZelle(s.saisons > 0 ? Dezimal(20.0 * static_cast<double>(s.pleiten) / static_cast<double>(s.saisons), 2) : "-") +
+                 ZahlZelle(Punkte(s.kontoMittel)) + ZahlZelle(Prozent(s.anGrenze, s.saisons)) + "</tr>\n";
+        }
+        h += "</table>\n<p>An der Abgabegrenze: ein Vermögen ab 1,8 Milliarden am Saisonende; darüber frisst die "
+             "Abgabe jeden Gewinn.</p>\n</section>\n";
+    }
 
     // --- Ligen ---
     h += "<section id=\"ligen\">\n<h2>Ligen</h2>\n<table>\n" +

@@ -29,11 +29,26 @@ struct Managersaison {
     int liga = 0, platz = 0;
     int64_t konto = 0, vermoegen = 0;
     bool aufstieg = false, abstieg = false;
+    std::string stufe; // des Computermanagers ("alt", "neu", "passiv"); leer: unbekannt
 };
+
+// Was die Manager einer Stufe erreicht haben, über alle Saisons.
+struct Stufensumme {
+    long saisons = 0;             // Manager-Saisons
+    long bundesliga = 0, titel = 0; // Saisons in der Bundesliga, davon als Meister
+    long championsLeague = 0;     // Siege ihrer Vereine
+    long pleiten = 0;
+    long anGrenze = 0;            // Vermögen am Saisonende nahe der Abgabegrenze
+    double platzBundesliga = 0;   // mittlerer Platz in der Bundesliga
+    int64_t kontoMittel = 0;
+};
+
+// Ab diesem Vermögen steht ein Verein an der Grenze der Vermögensabgabe (zwei Milliarden).
+constexpr int64_t AbgabeNaehe = 1800000000;
 
 struct Pleitefall {
     int lauf = 0, spiel = 0, saison = 0, spieltag = 0, liga = 0;
-    std::string name;
+    std::string name, stufe;
 };
 
 // Zahlen einer Liga über alle Saisons.
@@ -65,7 +80,12 @@ public:
 
     Ligasumme summe(int liga) const;
     double pleitenJeHundert() const;
+    // Die Zahlen der Manager einer Stufe ("" : aller).
+    Stufensumme stufensumme(const std::string& stufe) const;
 
+    // Die Stufe je Managername; wer darin steht, wird in den Saisons und Pleiten mit ihr vermerkt.
+    std::map<std::string, std::string> stufen;
+    std::map<std::string, long> championsLeague; // Stufe -> Siege der Vereine ihrer Manager
     std::vector<Ligasaison> ligen;
     std::vector<Managersaison> manager;
     std::vector<Pleitefall> pleiten;

@@ -6,6 +6,7 @@
 #include "core/Oberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "finance/Bank.h"
 #include "finance/Vermoegen.h"
 #include "flow/Neuanlage.h"
 #include "match/Spieltag.h"
@@ -18,6 +19,7 @@
 #include "squad/Markt.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace torvane {
@@ -51,7 +53,35 @@ void MenueAnzeigeSetzen(Menueanzeige* a) { gMenue = a ? a : &gStill; }
 
 bool ZugOffen = true;
 long GespielteTage = 0;
+long TageGrenze = -1;
 long BeendeteSaisons = 0;
+
+namespace {
+
+// Eine Einheit: merkt sich den Spielstand; wer nicht fertig() sagt (ein Laufzeitfehler, eine
+// Ablehnung), findet ihn beim Verlassen wieder wie vorher. Ein zweiter Versuch bucht nichts doppelt.
+class Einheit {
+public:
+    Einheit() : vorher_(S), zaehler_(EreignisZaehler) {}
+    ~Einheit()
+    {
+        if (fertig_) return;
+        S = std::move(vorher_);
+        EreignisZaehler = zaehler_;
+    }
+    Einheit(const Einheit&) = delete;
+    Einheit& operator=(const Einheit&) = delete;
+    void fertig() { fertig_ = true; }
+
+private:
+    Spielstand vorher_;
+    std::array<long, 43> zaehler_;
+    bool fertig_ = false;
+};
+
+void AbschlussAblauf();
+
+} // namespace
 
 std::string KommaText(double wert, int stellen)
 {
@@ -206,6 +236,17 @@ bool AutospeichernGezogen() { return Zufall(1, S.Spiel.ManagerHoch + 6) == 1; }
 
 void AbschlussClick()
 {
+    // Abschluss, Tag, Saisonende und der nächste Zugbeginn sind ein Klick: bricht ein Laufzeitfehler
+    // irgendwo ab, steht alles wie vor dem Klick, und der nächste Klick bucht nichts doppelt.
+    Einheit einheit;
+    AbschlussAblauf();
+    einheit.fertig();
+}
+
+namespace {
+
+void AbschlussAblauf()
+{
     if (SpielVorbei()) return;
     MenueAnzeige().fensterSchliessen();
     Klang("klick");
@@ -270,6 +311,7 @@ void AbschlussClick()
         const Tiefe merker(tiefe);
         if (tiefe > 100) throw Laufzeitfehler("Laufzeitfehler: Spielfreie Züge ohne Ende (Wettbewerb " +
                                               Zahl(S.Spiel.Wettbewerb) + ", Spieltag " + Zahl(S.Spiel.Spieltag) + ").");
+        if (TageGrenze >= 0 && GespielteTage >= TageGrenze) return;
         AbschlussClick();
         if (SpielVorbei() || HatSpiel(S.AktManager)) return;
     } else {
@@ -291,6 +333,8 @@ void AbschlussClick()
     }
     MenueAnzeige().abschlussFokus();
 }
+
+} // namespace
 
 // --- Buchungen beim Abschluss ---
 
@@ -317,21 +361,21 @@ void Ligabuchungen(int m)
 {
     Manager_& mg = S.Manager[m];
     if (mg.Kontostand > 0)
-        mg.Kontostand = Geld(mg.Kontostand + Runden(mg.Kontostand / 100.0 * 0.1));
+        KontoBuchen(mg.Kontostand, Runden(mg.Kontostand / 100.0 * 0.1));
     else if (mg.Kontostand < 0)
-        mg.Kontostand = Geld(mg.Kontostand + Runden(mg.Kontostand / 100.0 * 1.5));
+        KontoBuchen(mg.Kontostand, Runden(mg.Kontostand / 100.0 * 1.5));
 
     if (mg.DarlehenRestSpiele > 0) {
-        mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) - mg.DarlehenRate);
+        KontoBuchen(mg.Kontostand, -int64_t{mg.DarlehenRate});
         --mg.DarlehenRestSpiele;
         if (mg.DarlehenRestSpiele == 0) mg.DarlehenRate = 0;
     }
-    mg.Kontostand = Geld(mg.Kontostand - Runden(mg.Kredit / 100.0 * 1.2));
+    KontoBuchen(mg.Kontostand, -Runden(mg.Kredit / 100.0 * 1.2));
     // Zinsen, die das Sparbuch nicht mehr fasst, verfallen, statt das Spiel anzuhalten.
-    mg.Sparbuch = Geld(std::min<int64_t>(mg.Sparbuch + Runden(mg.Sparbuch / 100.0 * 0.3), INT32_MAX));
+    KontoBuchen(mg.Sparbuch, Runden(mg.Sparbuch / 100.0 * 0.3));
     // Trainergehalt und Stadionkosten gehören zur Vorschau; gebucht werden sie hier mit den Gehältern.
-    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + mg.Nebeneinnahmen - mg.KaderGehalt +
-                         mg.Werbeeinnahmen - mg.TrainerGehalt - mg.Stadionkosten);
+    KontoBuchen(mg.Kontostand, int64_t{mg.Nebeneinnahmen} - mg.KaderGehalt + mg.Werbeeinnahmen - mg.TrainerGehalt -
+                                   mg.Stadionkosten);
 
     mg.Werbeanfragen = mg.Werbeanfragen + mg.Managerpunkte / 200.0f + static_cast<float>(19 - mg.Platz) / 50.0f;
 
@@ -392,11 +436,21 @@ void StatistikFuehren(int m)
 
 } // namespace
 
-bool ZugAbschliessen()
+std::function<void(int)> AbschlussPruefstelle;
+
+namespace {
+
+void Schritt(int n)
+{
+    if (AbschlussPruefstelle) AbschlussPruefstelle(n);
+}
+
+bool AbschlussBuchen()
 {
     const int m = S.AktManager;
     Manager_& mg = S.Manager[m];
 
+    Schritt(1);
     BerechneVermoegen(m);
     if (-(mg.Vermoegen / 10) > mg.Kontostand) {
         const int64_t gebuehr = AbrundenAuf(Runden(-static_cast<double>(mg.Kontostand) / 10.0) + 1000, 3);
@@ -405,12 +459,14 @@ bool ZugAbschliessen()
                                  "Selber machen bei >Abbrechen<";
         const Antwort a = Meldung(DialogArt::Warnung, text, Knoepfe::OkAbbrechen);
         if (a != Antwort::Ok && a != Antwort::Ja) return false;
-        mg.Kontostand = Geld(mg.Kontostand - gebuehr);
+        KontoBuchen(mg.Kontostand, -gebuehr);
     }
 
+    Schritt(2);
     for (int r = 1; r <= 11; ++r)
         if (Zufall(1, 3) == 1) S.Transferliste[r].Verhandelt = 0;
 
+    Schritt(3);
     int eingesetzt = 0;
     KaderZaehlen(mg, eingesetzt);
 
@@ -418,19 +474,36 @@ bool ZugAbschliessen()
         const int64_t strafe = static_cast<int64_t>(5 - mg.Liga) * 250000;
         FehlerMeldung(std::string(ZuWenigSpielerText) + NL + "und zahlen eine Strafe von " +
                       Geldtext(static_cast<double>(strafe)) + Waehrung);
-        mg.Kontostand = Geld(mg.Kontostand - strafe);
+        KontoBuchen(mg.Kontostand, -strafe);
     }
 
+    Schritt(4);
     if (S.Spiel.Wettbewerb == 0) Ligabuchungen(m);
 
+    Schritt(5);
     if (Zufall(1, S.Spiel.ManagerHoch + 7) == 1) NeueTransferliste(-1);
 
+    Schritt(6);
     StatistikFuehren(m);
     ManagerpunkteMerken();
+    Schritt(7);
     if (Zufall(1, 8) == 1) {
         ++EreignisZaehler[0];
         Ereignis(0);
     }
+    Schritt(AbschlussSchritte);
+    return true;
+}
+
+} // namespace
+
+bool ZugAbschliessen()
+{
+    // Auch allein eine Einheit: nach einem Laufzeitfehler oder der abgelehnten Überziehungsgebühr
+    // steht alles wie vorher.
+    Einheit einheit;
+    if (!AbschlussBuchen()) return false;
+    einheit.fertig();
     return true;
 }
 
@@ -513,8 +586,7 @@ void DauerkartenVerkaufen(int m)
     n = std::max<int64_t>(1, std::min<int64_t>(n, a));
 
     SETZE(mg.DauerkartenVerkauft, static_cast<int64_t>(mg.DauerkartenVerkauft) + n);
-    const int64_t erloes = static_cast<int64_t>(mg.Dauerkartenpreis) * n;
-    mg.Kontostand = Geld(mg.Kontostand + erloes);
+    const int64_t erloes = KontoBuchen(mg.Kontostand, static_cast<int64_t>(mg.Dauerkartenpreis) * n);
 
     std::string kommentar;
     if (S.Spiel.Spieltag > 30)
@@ -545,10 +617,10 @@ void TrainerVertrag(int m)
     mg.TrainerPreis = Geld(Runden(mg.TrainerPreis * 0.98));
     if (mg.TrainerSpiele > 0) return;
 
-    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + mg.TrainerPreis);
+    const int64_t rueckkauf = KontoBuchen(mg.Kontostand, mg.TrainerPreis);
     Nachricht(Sondertrainer.at(static_cast<size_t>(t)).Name,
               std::string("Der Vertrag ist zu Ende und steht dem Verein als Trainer nicht mehr zu Verfügung") + NL +
-                  NL + Geldtext(mg.TrainerPreis) + Waehrung + " gibt`s als Trainerrückkaufwert." + NL + NL +
+                  NL + Geldtext(static_cast<double>(rueckkauf)) + Waehrung + " gibt`s als Trainerrückkaufwert." + NL + NL +
                   "ACHTUNG: Training sollte neu gestalltet werden !",
               "OK", 0, 0, BildTrainer + t);
     TrainerFreigeben(m);
@@ -564,7 +636,7 @@ void ZugBeginnen()
     BerechneMannschaft(m, 0);
     DauerkartenVerkaufen(m);
     TrainerVertrag(m);
-    mg.Aktien = std::clamp<int16_t>(mg.Aktien, 0, 20000);
+    mg.Aktien = std::clamp<int16_t>(mg.Aktien, 0, AktienMax);
     ManagerpunkteWerten();
     if (Zufall(1, 8) == 1) {
         ++EreignisZaehler[0];

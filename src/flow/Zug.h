@@ -43,6 +43,9 @@ extern bool ZugOffen;
 // Gespielte Wettbewerbstage und beendete Saisons seit Programmstart (für den Automaten).
 extern long GespielteTage;
 extern long BeendeteSaisons;
+// Ab so vielen gespielten Tagen spielt ein spielfreier Zug keinen weiteren Tag (-1: keine Grenze);
+// so hält der Automat genau nach der verlangten Zahl an.
+extern long TageGrenze;
 
 // --- Regeln ---
 // Spielt der Verein des Managers m heute?
@@ -54,7 +57,12 @@ void AbschlussClick();
 bool AutospeichernGezogen();
 
 // Buchungen beim Abschluss des AktManager; false, wenn er die Überziehungsgebühr ablehnt.
+// Ganz oder gar nicht: abgelehnt oder nach einem Laufzeitfehler steht der Spielstand wie vorher.
 bool ZugAbschliessen();
+// Prüfstelle für Tests: wird vor jedem Schritt 1 .. AbschlussSchritte - 1 des Abschlusses und
+// nach dem letzten (AbschlussSchritte) gerufen und darf einen Laufzeitfehler werfen.
+constexpr int AbschlussSchritte = 8;
+extern std::function<void(int)> AbschlussPruefstelle;
 // Buchungen beim Zugbeginn des AktManager (Training, Dauerkarten, Trainer, Punkte).
 void ZugBeginnen();
 // Das Training eines Zugbeginns samt Bericht (Teil von ZugBeginnen).

@@ -134,7 +134,7 @@ void ChlSpieltagSpielen()
         int m = HeimManager < 4 ? HeimManager : GastManager;
         if (m < 4) {
             Manager_& mg = S.Manager[m];
-            mg.Kontostand = Geld(int64_t{mg.Kontostand} + ChlSpielPraemie, "Kontostand");
+            KontoBuchen(mg.Kontostand, ChlSpielPraemie);
             if (S.PokalZeigen)
                 anz.zeilenMeldung(zeile, mg.Name.text() + NL + NL +
                                              "Das ChampionsLige Spiel brachte Ihnen zusätzlich 100.000 €");
@@ -152,7 +152,7 @@ void ChlSpieltagSpielen()
         if (m >= 0) {
             Klang("tataa");
             Manager_& mg = S.Manager[m];
-            mg.Kontostand = Geld(int64_t{mg.Kontostand} + ChlSiegerPraemie, "Kontostand");
+            KontoBuchen(mg.Kontostand, ChlSiegerPraemie);
             S.Saisonbilanz[m][S.Spiel.Saison].ChlErgebnis = "Sieger";
         }
         anz.siegerZeigen(sieger.Name.text(), "Sieger in der ChampionsLige bekommt 5.555.555 € Siegesprämie");

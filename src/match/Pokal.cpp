@@ -397,7 +397,7 @@ std::string ZuschauerText() { return "Zuschauer " + Geldtext(Zuschauer); }
 void Gutschrift(int m, int64_t betrag)
 {
     Manager_& mg = S.Manager[m];
-    mg.Kontostand = Geld(int64_t{mg.Kontostand} + betrag, "Kontostand");
+    KontoBuchen(mg.Kontostand, betrag);
 }
 
 // Rundengeld für den Managerverein v; gibt den Manager zurück (oder -1).

@@ -182,7 +182,7 @@ void SpielBerechnen(int heim, int gast, int paarung)
     Zuschauer = Passt<int32_t>(z, "Zuschauer");
     if (g >= 0 && wb > 0) {
         Manager_& mg = S.Manager[g];
-        mg.Kontostand = Geld(mg.Kontostand + int64_t{Zuschauer / 2} * static_cast<int64_t>(P), "Kontostand");
+        KontoBuchen(mg.Kontostand, int64_t{Zuschauer / 2} * static_cast<int64_t>(P));
     }
 
     // 3. Stärken und Anteile
@@ -320,8 +320,7 @@ void SpielNachbereiten(int m, int verein)
         SETZE(mg.HeimspieleSaison, mg.HeimspieleSaison + 1);
         SETZE(mg.HeimSpiele, mg.HeimSpiele + 1);
         // Die Dauerkarten sind schon bezahlt; der Pokalzuschlag zählt hier nicht.
-        mg.Kontostand = Geld(mg.Kontostand + (int64_t{Zuschauer} - mg.DauerkartenVerkauft) * mg.Eintrittspreis,
-                             "Kontostand");
+        KontoBuchen(mg.Kontostand, (int64_t{Zuschauer} - mg.DauerkartenVerkauft) * mg.Eintrittspreis);
         if (sieg) SETZE(mg.HeimSiege, mg.HeimSiege + 1);
     } else {
         SETZE(mg.AuswaertsSpiele, mg.AuswaertsSpiele + 1);

@@ -178,8 +178,9 @@ void LigaSpieltag(int liga)
             if (tip[static_cast<size_t>(k - 1)] == static_cast<char>('0' + TotoErgebnis[k])) ++richtige;
         a.totoZeigen();
         if (richtige >= 1) {
-            const int32_t gewinn = TotoAuswerten(m, richtige);
-            mg.Kontostand = Geld(int64_t{mg.Kontostand} + gewinn, "Kontostand");
+            // Erst der Gewinn, dann ist der Schein weg.
+            KontoBuchen(mg.Kontostand, TotoGewinn(mg.Liga, richtige));
+            TotoAuswerten(m, richtige);
             if (richtige == 9) Klang("tataA");
             Warte(1000);
         }
@@ -289,7 +290,7 @@ void BesteSechs()
         const int32_t praemie = Geld(int64_t{basis / r} * (5 - v.Liga), "Prämie");
         for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
             Manager_& mg = S.Manager[m];
-            if (mg.Vereinsname.roh() == v.Name.roh()) mg.Kontostand = Geld(int64_t{mg.Kontostand} + praemie, "Kontostand");
+            if (mg.Vereinsname.roh() == v.Name.roh()) KontoBuchen(mg.Kontostand, praemie);
         }
 
         const std::string betrag = Geldtext(praemie);

@@ -19,7 +19,7 @@ Manager_& Aktueller() { return S.Manager[S.AktManager]; }
 void Abbuchen(int64_t betrag)
 {
     Manager_& mg = Aktueller();
-    mg.Kontostand = Geld(int64_t{mg.Kontostand} - betrag, "Kontostand");
+    KontoBuchen(mg.Kontostand, -betrag);
 }
 
 } // namespace

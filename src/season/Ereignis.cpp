@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "finance/Bank.h"
 #include "finance/Sponsoren.h"
 #include "finance/Vermoegen.h"
 #include "flow/Zug.h"
@@ -20,27 +21,10 @@ namespace ereignis {
 
 int32_t Z(int32_t von, int32_t bis) { return EreignisZiehung ? EreignisZiehung(von, bis) : Zufall(von, bis); }
 
-void Buchen(int64_t betrag)
-{
-    Manager_& mg = Akt();
-    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + betrag, "Kontostand");
-}
+int64_t Buchen(int64_t betrag) { return KontoBuchen(Akt().Kontostand, betrag); }
 
 std::string Betrag(int64_t x) { return Geldtext(static_cast<double>(x)) + Waehrung; }
 std::string Zahltext(int64_t x) { return Geldtext(static_cast<double>(x)); }
-
-int64_t RundeDurch(int64_t z, int64_t n)
-{
-    int64_t q = z / n;
-    int64_t r = z % n;
-    if (r < 0) {
-        r += n;
-        --q;
-    }
-    // q <= z/n < q + 1; r/n ist der Bruchteil.
-    if (2 * r > n || (2 * r == n && q % 2 != 0)) ++q;
-    return q;
-}
 
 void ManagerpunktAbziehen()
 {
@@ -101,14 +85,12 @@ void Geldereignis(int n, Ablauf& a)
     std::string t = std::string(NL) + NL;
     switch (n) {
     case 3: {
-        const int64_t x = Z(1, 111) * 1000LL;
-        Buchen(x);
+        const int64_t x = Buchen(Z(1, 111) * 1000LL);
         a.text = t + "Der Vorstand zahlt Ihnen eine Prämie" + NL + "von " + Betrag(x);
         break;
     }
     case 4: {
-        const int64_t x = Z(1, 100) * 1000LL;
-        Buchen(-x);
+        const int64_t x = -Buchen(-Z(1, 100) * 1000LL);
         a.text = std::string(NL) +
                  "Wegen unüberlegten Transaktionen (man munkelt,das Management hielte sich Prostituierte), "
                  "entstand dem Verein ein Schaden von " +
@@ -117,28 +99,24 @@ void Geldereignis(int n, Ablauf& a)
         break;
     }
     case 5: {
-        const int64_t x = Z(1, 50) * 1000LL;
-        Buchen(x);
+        const int64_t x = Buchen(Z(1, 50) * 1000LL);
         a.text = t + "Durch Spielervermittlung erhalten Sie eine Prämie von " + Betrag(x);
         break;
     }
     case 6: {
-        const int64_t x = Z(1, 100) * 10000LL;
-        Buchen(-x);
+        const int64_t x = -Buchen(-Z(1, 100) * 10000LL);
         a.text = std::string(NL) +
                  "Kreischende, Raufende und \"Hoppla\" Urinierende Fans im Stadion verursachten einen Schaden von " +
                  Betrag(x) + NL + NL + "So kann´s gehn !";
         break;
     }
     case 7: {
-        const int64_t x = Z(1, 100) * 1000LL;
-        Buchen(-x);
+        const int64_t x = -Buchen(-Z(1, 100) * 1000LL);
         a.text = t + "Kosten für Polizeieinsatz " + Betrag(x);
         break;
     }
     case 8: {
-        const int64_t x = Z(1, 100) * 1000LL;
-        Buchen(-x);
+        const int64_t x = -Buchen(-Z(1, 100) * 1000LL);
         a.text = std::string(NL) +
                  "Schadenersatzforderung der Stadtwerke für Beschädigung einer Staßenbahn und ferkelige "
                  "Belästigungen alter Leute. Sie überweisen " +
@@ -146,26 +124,22 @@ void Geldereignis(int n, Ablauf& a)
         break;
     }
     case 11: {
-        const int64_t x = Z(1, 200) * 10000LL;
-        Buchen(x);
+        const int64_t x = Buchen(Z(1, 200) * 10000LL);
         a.text = t + Betrag(x) + " Einnahme durch Tunierteilnahme !";
         break;
     }
     case 12: {
-        const int64_t x = Z(1, 100) * 5000LL;
-        Buchen(-x);
+        const int64_t x = -Buchen(-Z(1, 100) * 5000LL);
         a.text = t + " Durch Renovierungsarbeiten am Stadion entstanden  " + Betrag(x) + " kosten.";
         break;
     }
     case 13: {
-        const int64_t x = Z(1, 500) * 1000LL;
-        Buchen(x);
+        const int64_t x = Buchen(Z(1, 500) * 1000LL);
         a.text = t + Betrag(x) + " Gewinn durch erhöhte Mitgliedschaft !";
         break;
     }
     case 14: {
-        const int64_t x = Z(1, 200) * 1000LL;
-        Buchen(-x);
+        const int64_t x = -Buchen(-Z(1, 200) * 1000LL);
         a.text = " Der Rückgang von Vereinsmitgliedern wegen hoher Sterberate kostet Sie " + Betrag(x) +
                  " !. WIR EMPFEHLEN: Ködern Sie die Leute mit niedrigen Beiträgen und legen Sie keine "
                  "Vertragsdauer fest, so müssen die Nachkommen der Verstorbenen Mitglieder weiter an Sie "
@@ -229,8 +203,8 @@ void Stadionschaden(Ablauf& a)
         plaetze -= x;
         a.text = std::string(NL) + NL + "Bei einem Stadionbrand wurden " + Zahltext(x) + " Plätze zerstört !";
     } else {
-        const int64_t p = std::max<int64_t>(1, RundeDurch(x, 100));
-        plaetze -= RundeDurch(plaetze * p, 100);
+        const int64_t p = std::max<int64_t>(1, RundenBruch(x, 100));
+        plaetze -= RundenBruch(plaetze * p, 100);
         a.text = std::string(NL) + "Aus Sicherheitsgründen wegen schechtem Zustand" + NL + "mußten " +
                  std::to_string(p) + " % Ihres Stadions abgerissen werden !" + NL + "Üble Sache !";
     }
@@ -257,9 +231,9 @@ void Stadionkomfort(Ablauf& a)
             const int64_t f = (101 - mg.Komfortpunkte * l) * 10000;
             // In den oberen Ligen wäre die "Strafe" sonst eine Zahlung an den Verein.
             if (f > 0) {
-                Buchen(-f);
+                const int64_t bezahlt = -Buchen(-f);
                 a.text = std::string(NL) + "Da Ihr Stadionkomfort zu gering ist und unter dem" + NL +
-                         "Standard liegt zahlen Sie " + Zahltext(f) + Waehrung + " Strafe !" + NL + NL +
+                         "Standard liegt zahlen Sie " + Zahltext(bezahlt) + Waehrung + " Strafe !" + NL + NL +
                          "Wir empfehlen den Stadionkomfort zu erhöhen oder Torvane zu beenden !";
             }
         } else {
@@ -278,10 +252,10 @@ void Stadionkomfort(Ablauf& a)
 void Spende(Ablauf& a, bool gross)
 {
     Manager_& mg = Akt();
+    Buchen(gross ? 500000 : 250000);
     if (mg.Komfortpunkte < 100) ++mg.Komfortpunkte;
     mg.Plaetze = std::min(mg.Plaetze + (gross ? 1000 : 500), 100000);
-    Buchen(gross ? 500000 : 250000);
-    mg.Aktien = static_cast<int16_t>(std::min(mg.Aktien + (gross ? 200 : 100), 20000));
+    mg.Aktien = static_cast<int16_t>(std::min(mg.Aktien + (gross ? 200 : 100), AktienMax));
     a.text = std::string("Ein Sponsor spendet: ") + NL + NL + "1 Komfortpunkt" + NL;
     if (gross)
         a.text += std::string("1.000 Stadionplätze") + NL + "500.000" + Waehrung + NL + "200 Torvane Aktien";
@@ -308,13 +282,13 @@ void Managerpunktehandel(Ablauf& a)
     const int64_t c = Abschneiden(mg.Managerpunkte, "Managerpunkte") * 10000;
     a.text = std::string(NL) + "Sie haben " + KommaText(mg.Managerpunkte, 3) + " Managerpunkt(e)" + NL + NL;
     if (mg.Managerpunkte < 50.0f) {
+        const int64_t bezahlt = -Buchen(-c);
         mg.Managerpunkte += 5.0f;
-        Buchen(-c);
-        a.text += std::string("Sie bekommen 5 Managerpunkte") + NL + "und zahlen dafür " + Betrag(c);
+        a.text += std::string("Sie bekommen 5 Managerpunkte") + NL + "und zahlen dafür " + Betrag(bezahlt);
     } else {
+        const int64_t erhalten = Buchen(c);
         mg.Managerpunkte -= 5.0f;
-        Buchen(c);
-        a.text += std::string("Sie bekommen 5 Managerpunkte abgezogen") + NL + "und bekommen dafür " + Betrag(c);
+        a.text += std::string("Sie bekommen 5 Managerpunkte abgezogen") + NL + "und bekommen dafür " + Betrag(erhalten);
     }
 }
 
@@ -322,8 +296,7 @@ void Finanzamt(Ablauf& a)
 {
     const int64_t v = BerechneVermoegen(AktM());
     const int64_t b = Z(1, 2) == 1 ? v / 10000 : v / 1000;
-    const int64_t g = AbrundenAuf(static_cast<int64_t>(Z(1, 10)) * b, 3);
-    Buchen(g);
+    const int64_t g = Buchen(AbrundenAuf(static_cast<int64_t>(Z(1, 10)) * b, 3));
     a.text = std::string(NL) + NL + "Durch kluge Vermögensanlagen beschert Ihnen" + NL + "Das Finanzamt " + Betrag(g);
 }
 

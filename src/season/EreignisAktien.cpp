@@ -2,6 +2,7 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "finance/Bank.h"
 #include "finance/Vermoegen.h"
 #include "season/Ereignis.h"
 #include "season/EreignisIntern.h"
@@ -14,16 +15,12 @@ namespace torvane::ereignis {
 
 namespace {
 
-constexpr int AktienHoechst = 20000;
+void AktienSetzen(int64_t n) { Akt().Aktien = static_cast<int16_t>(std::clamp<int64_t>(n, 0, AktienMax)); }
 
-void AktienSetzen(int64_t n) { Akt().Aktien = static_cast<int16_t>(std::clamp<int64_t>(n, 0, AktienHoechst)); }
-
-// Fragt im Nachrichtenfenster; true bei "Ja".
-bool JaGedrueckt(const Ablauf& a, const std::string& text)
+// Fragt im Nachrichtenfenster; true bei "Ja". Das Angebot in Werten geht mit.
+bool JaGedrueckt(const Ablauf& a, const std::string& text, Angebotsfrage f)
 {
-    S.Befehl.clear();
-    Nachricht(a.kopf, text, "jein");
-    return S.Befehl == "Ja";
+    return AngebotFragen(f, a.kopf, text);
 }
 
 // Kauf von n Aktien zu je p; geliefert und bezahlt wird nur, was bis zur Obergrenze passt.
@@ -38,21 +35,29 @@ void Kaufangebot(Ablauf& a, int64_t n, int64_t p)
         return;
     }
     if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie " + Zahltext(n) + " Aktien für je " + Zahltext(p) +
-                            Waehrung + " kaufen ?"))
+                            Waehrung + " kaufen ?", {Angebotsfrage::AktienKauf, n, n * p}))
         return;
-    const int64_t geliefert = std::clamp<int64_t>(n, 0, AktienHoechst - Akt().Aktien);
-    Buchen(-geliefert * p);
+    const int64_t geliefert = std::clamp<int64_t>(n, 0, AktienMax - Akt().Aktien);
+    // Kosten, die das Konto nicht fasst, bucht niemand: dann gibt es auch keine Aktien.
+    if (Buchen(-geliefert * p) != -geliefert * p) return;
     AktienSetzen(Akt().Aktien + geliefert);
 }
 
+// Was ein Käufer wirklich zahlt: der Preis, höchstens bis das Konto die Grenze der Vermögensabgabe
+// erreicht (mehr bliebe dort ohnehin nicht). Gezeigt wird dieser Betrag; ist es nichts, kommt kein
+// Verkauf zustande.
+int64_t Zahlbar(int64_t preis)
+{
+    const int64_t konto = Akt().Kontostand;
+    return std::clamp<int64_t>(preis, 0, std::max<int64_t>(0, AbgabeGrenze - konto));
+}
+
 // Der Verein ist verkauft: Geld aufs Konto, Kader und Stadion sind weg.
-void VereinVerkauft(int64_t preis)
+void VereinVerkauft(int64_t bezahlt)
 {
     const int m = AktM();
     Manager_& mg = Akt();
-    // Bei einem großen Vermögen hätte der Preis im Konto keinen Platz, und schon die nächste
-    // Einnahme liefe über: gezahlt wird höchstens bis zur Grenze der Vermögensabgabe.
-    Buchen(std::max<int64_t>(0, std::min<int64_t>(preis, int64_t{2000000000} - mg.Kontostand)));
+    Buchen(bezahlt);
     for (int i = mg.KaderAnzahl; i >= 1; --i) {
         SpielerAbgeben(m, i);
         Klang("laser");
@@ -118,17 +123,17 @@ void Aktiengebuehr(Ablauf& a)
     const int64_t aktien = Akt().Aktien;
     const int64_t f = (1000 - aktien) * 1000;
     if (f > 0) {
-        Buchen(-f);
+        const int64_t bezahlt = -Buchen(-f);
         a.text = std::string(NL) + NL + "Halten Sie min. 1.000 Aktienanteile. Das spart Geld !" + NL + NL +
-                 "Sie zahlen " + Zahltext(f) + Waehrung;
+                 "Sie zahlen " + Zahltext(bezahlt) + Waehrung;
         return;
     }
     const int64_t r = (5 - Liga()) * 10;
-    const int64_t summe = (AktienHoechst - aktien) * r;
-    Buchen(-summe);
+    const int64_t summe = (AktienMax - aktien) * r;
+    const int64_t bezahlt = -Buchen(-summe);
     a.text = std::string(NL) + NL + std::to_string(r) + Waehrung + " für jede nicht gekaufte Aktie !" + NL +
-             Zahltext(summe) + Waehrung + " wurden abgebucht !";
-    if (aktien == AktienHoechst) a.text += std::string(NL) + NL + "Glück gehabt !";
+             Zahltext(bezahlt) + Waehrung + " wurden abgebucht !";
+    if (aktien == AktienMax) a.text += std::string(NL) + NL + "Glück gehabt !";
 }
 
 void Aktienbonus(Ablauf& a)
@@ -140,7 +145,7 @@ void Aktienbonus(Ablauf& a)
     const int b = Z(1, 1000);
     AktienSetzen(Akt().Aktien + b);
     a.text = std::string(NL) + NL + Zahltext(b) + " Aktienanteile zu Ihren Gunsten.";
-    if (Akt().Aktien == AktienHoechst) a.text += std::string(NL) + "Der Pott ist voll !";
+    if (Akt().Aktien == AktienMax) a.text += std::string(NL) + "Der Pott ist voll !";
 }
 
 void Vereinskauf(Ablauf& a)
@@ -152,7 +157,8 @@ void Vereinskauf(Ablauf& a)
     if (r <= 4 && v > 0) {
         Klang("userwarn", 1);
         if (r == 1) {
-            const int64_t preis = RundeDurch((Z(25, 200) + 100LL) * v, 100);
+            const int64_t preis = Zahlbar(RundenBruch((Z(25, 200) + 100LL) * v, 100));
+            if (preis <= 0) return;
             Nachricht(a.kopf,
                       std::string(NL) + NL + "Ein dahergelaufener Niemand legte " + Zahltext(preis) + Waehrung + NL +
                           NL + "dem Vorstand auf den Tisch und kaufte den Verein." + NL + NL +
@@ -160,19 +166,21 @@ void Vereinskauf(Ablauf& a)
                       "ok");
             VereinVerkauft(preis);
         } else {
-            const int64_t preis = RundeDurch((Z(-50, 200) + 100LL) * v, 100);
-            if (JaGedrueckt(a, std::string(NL) + NL + "Ein steinreicher Mensch möchte gerne" + NL + "für " +
-                                   Zahltext(preis) + Waehrung + " Ihren Verein Kaufen ?"))
+            const int64_t preis = Zahlbar(RundenBruch((Z(-50, 200) + 100LL) * v, 100));
+            if (preis > 0 && JaGedrueckt(a, std::string(NL) + NL + "Ein steinreicher Mensch möchte gerne" + NL + "für " +
+                                   Zahltext(preis) + Waehrung + " Ihren Verein Kaufen ?", {Angebotsfrage::VereinVerkauf, 1, preis}))
                 VereinVerkauft(preis);
         }
         return;
     }
     const int64_t p = std::llabs(static_cast<int64_t>(Z(-75, 75)) * S.Spiel.Aktienkurs * 10);
-    if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie 1.000 Aktien für " + Zahltext(p) + Waehrung + " kaufen ?"))
+    if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie 1.000 Aktien für " + Zahltext(p) + Waehrung + " kaufen ?",
+                     {Angebotsfrage::AktienKauf, 1000, p}))
         return;
     // Nur was bis zur Obergrenze passt, wird geliefert und anteilig bezahlt.
-    const int64_t geliefert = std::clamp<int64_t>(1000, 0, AktienHoechst - Akt().Aktien);
-    Buchen(-RundeDurch(p * geliefert, 1000));
+    const int64_t geliefert = std::clamp<int64_t>(1000, 0, AktienMax - Akt().Aktien);
+    const int64_t kosten = RundenBruch(p * geliefert, 1000);
+    if (Buchen(-kosten) != -kosten) return;
     AktienSetzen(Akt().Aktien + geliefert);
 }
 
@@ -183,7 +191,7 @@ void Aktienzuwachs(Ablauf& a)
         a.text = std::string(NL) + NL + "Keine Aktien, keine Prozente.";
         return;
     }
-    AktienSetzen(n + RundeDurch(n * 5, 100));
+    AktienSetzen(n + RundenBruch(n * 5, 100));
     a.text = std::string(NL) + NL + "Ihre Aktienanteile sind um 5 % gestiegen.";
 }
 
@@ -199,9 +207,9 @@ void AktienVerkaufen(Ablauf& a)
         ManagerpunktAbziehen();
         return;
     }
-    const int64_t p = RundeDurch((Z(-60, 50) + 100LL) * S.Spiel.Aktienkurs, 100);
+    const int64_t p = RundenBruch((Z(-60, 50) + 100LL) * S.Spiel.Aktienkurs, 100);
     if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie alle Aktienanteile für " + Zahltext(p) + Waehrung +
-                            " das Stück verkaufen ?"))
+                            " das Stück verkaufen ?", {Angebotsfrage::AktienVerkauf, n, n * p}))
         return;
     Buchen(n * p);
     AktienSetzen(0);
@@ -213,15 +221,15 @@ void AktienAngebot(Ablauf& a)
         AktienVerkaufen(a);
         return;
     }
-    const int64_t p = RundeDurch(static_cast<int64_t>(Z(40, 150)) * S.Spiel.Aktienkurs, 100);
+    const int64_t p = RundenBruch(static_cast<int64_t>(Z(40, 150)) * S.Spiel.Aktienkurs, 100);
     const int64_t n = AbrundenAuf(static_cast<int64_t>(Z(1, 2000)), 1);
     Kaufangebot(a, n, p);
 }
 
 void BilligeAktien(Ablauf& a)
 {
-    const int64_t n = AbrundenAuf(RundeDurch(Akt().Aktien, 10), 2);
-    const int64_t p = std::llabs(RundeDurch(static_cast<int64_t>(Z(-50, 200)) * S.Spiel.Aktienkurs, 100));
+    const int64_t n = AbrundenAuf(RundenBruch(Akt().Aktien, 10), 2);
+    const int64_t p = std::llabs(RundenBruch(static_cast<int64_t>(Z(-50, 200)) * S.Spiel.Aktienkurs, 100));
     if (n > 0) {
         Kaufangebot(a, n, p);
         return;

@@ -1,6 +1,7 @@
 // Gemeinsames der Ereignisdateien: die Arbeitswerte eines Aufrufs und kleine Helfer.
 #pragma once
 
+#include "core/Bruch.h"
 #include "core/Variablen.h"
 
 #include <cstdint>
@@ -24,12 +25,10 @@ int32_t Z(int32_t von, int32_t bis);
 inline int AktM() { return S.AktManager; }
 inline Manager_& Akt() { return S.Manager[S.AktManager]; }
 inline int Liga() { return Akt().Liga; }
-// Betrag auf das Konto (negativ: ab); geprüft, das Konto läuft nie über.
-void Buchen(int64_t betrag);
+// Betrag auf das Konto (negativ: ab) nach der Regel von KontoBuchen; gibt den gebuchten Betrag.
+int64_t Buchen(int64_t betrag);
 std::string Betrag(int64_t x);
 std::string Zahltext(int64_t x);
-// z / n auf die nächste ganze Zahl, Hälften zur geraden (n > 0).
-int64_t RundeDurch(int64_t z, int64_t n);
 // Ein Managerpunkt weniger, nie unter 1.
 void ManagerpunktAbziehen();
 // Ein Ereignis spielen; Umleitungen rufen es erneut mit denselben Arbeitswerten.

@@ -32,8 +32,8 @@ void SpielerVerkauft(Ablauf& a)
     if (n == 0) return;
     const int i = Z(1, n);
     const Kaderspieler_& s = Akt().Kader[i];
-    Buchen(s.Wert);
-    a.text = std::string(NL) + Name(s) + NL + " verließ den Verein für " + Zahltext(s.Wert) + Waehrung + NL + NL +
+    const int64_t erloes = Buchen(s.Wert);
+    a.text = std::string(NL) + Name(s) + NL + " verließ den Verein für " + Zahltext(erloes) + Waehrung + NL + NL +
              " Naja, dies ist auch sein realer Wert.";
     SpielerAbgeben(AktM(), i);
 }
@@ -165,7 +165,7 @@ void AngebotFuerSpieler(Ablauf& a)
     a.schlussmeldung = false;
     const int i = Z(1, mg.KaderAnzahl);
     const Kaderspieler_& s = mg.Kader[i];
-    const int64_t preis = std::llabs(RundeDurch(static_cast<int64_t>(Z(-90, 222) + 100) * s.Wert, 100));
+    const int64_t preis = std::llabs(RundenBruch(static_cast<int64_t>(Z(-90, 222) + 100) * s.Wert, 100));
     const bool wird = i % 2 == 0;
     S.Befehl.clear();
     Nachricht(mg.Name.text(),

@@ -62,7 +62,7 @@ void PlaetzeEhren(int liga)
                 Warte(2000);
                 Klang("saisonende");
             }
-            mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + Platzpraemie(liga, mg.Platz));
+            KontoBuchen(mg.Kontostand, Platzpraemie(liga, mg.Platz));
         }
         for (uint8_t& p : S.Statistik[m].Plaetze) p = 0;
     }
@@ -107,7 +107,7 @@ void Aufsteigerbonus()
     for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
         Manager_& mg = S.Manager[m];
         if (mg.Platz > 3 || mg.Liga == 1) continue;
-        mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + 1000000);
+        KontoBuchen(mg.Kontostand, 1000000);
         Klang("tataa");
         Nachricht(mg.Name.text(),
                   std::string(NL) + NL + "Wir Gratulieren zum Aufstieg in die " + LigaNamen.at(mg.Liga - 1) + ". " +
@@ -120,8 +120,7 @@ void Verbandsschecks()
 {
     for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
         Manager_& mg = S.Manager[m];
-        const int32_t s = Verbandsscheck(mg.Liga, mg.Platz);
-        mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + s);
+        const int64_t s = KontoBuchen(mg.Kontostand, Verbandsscheck(mg.Liga, mg.Platz));
         Nachricht(ScheckKopf(m),
                   std::string(NL) + Verbandsurteil(mg.Platz) + "zudem wird Ihnen ein Scheck in Höhe von " +
                       Betrag(s) + " überreicht.",
@@ -210,11 +209,11 @@ void VertraegeAuslaufen(int m)
         while (i <= mg.KaderAnzahl && mg.Kader[i].Vertrag > 0) ++i;
         if (i > mg.KaderAnzahl) break;
         Kaderspieler_& sp = mg.Kader[i];
-        const int64_t abloese = sp.Wert / 2;
+        const int64_t abloese = KontoBuchen(mg.Kontostand, sp.Wert / 2);
+        const MeldungsTitel titel(mg.Name.text() + " – " + mg.Vereinsname.text());
         Klang("error", 1);
         Hinweis("Der Vertrag von " + sp.Vorname.text() + " " + sp.Nachname.text() + " ist ausgelaufen." + NL +
                 "Der Spieler verläßt den Verein für " + Betrag(abloese));
-        mg.Kontostand = Geld(mg.Kontostand + abloese);
         SpielerAbgeben(m, i);
     }
 }

@@ -13,11 +13,7 @@ namespace torvane {
 
 namespace {
 
-void Buchen(int m, int64_t betrag)
-{
-    Manager_& mg = S.Manager[m];
-    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + betrag, "Kontostand");
-}
+int64_t Buchen(int m, int64_t betrag) { return KontoBuchen(S.Manager[m].Kontostand, betrag); }
 
 std::string Betrag(int64_t z) { return Geldtext(static_cast<double>(z)) + Waehrung; }
 
@@ -49,8 +45,14 @@ bool Angebot(int m, int i)
         "Gesamtstärke :" + std::to_string(s.Staerke) + NL + "Gehalt :" + Betrag(s.Gehalt) + NL + "Wert: " +
         Betrag(s.Wert) + NL + "Strafe für Vertragsbruch: " + Betrag(strafe) + NL + S.Mannschaft[verein].Name.text() +
         " bietet " + Betrag(angebot) + NL + " Angebot akzeptieren ?";
-    if (Frage(frage)) {
-        Buchen(m, static_cast<int64_t>(angebot) - strafe);
+    const int64_t netto = static_cast<int64_t>(angebot) - strafe;
+    if (AngebotFragen({Angebotsfrage::SpielerVerkauf, i, netto}, "", frage)) {
+        // Übersteigt die Strafe das Angebot und fasst das Konto den Rest nicht, bleibt der Spieler.
+        if (!KontoPasst(mg.Kontostand, std::min<int64_t>(netto, 0))) {
+            Hinweis(BetragZuGrossText);
+            return false;
+        }
+        Buchen(m, netto);
         SpielerAbgeben(m, i);
         Klang("kasse");
         return true;
@@ -58,8 +60,8 @@ bool Angebot(int m, int i)
     if (!letztes) return false;
     const int64_t wert = s.Wert;
     if (s.Transferstatus == 2) {
-        const int64_t bruch = RundeBruch(wert * 20, 100);
-        const int64_t spende = RundeBruch(wert * 25, 100);
+        const int64_t bruch = RundenBruch(wert * 20, 100);
+        const int64_t spende = RundenBruch(wert * 25, 100);
         Hinweis(std::string("Der Spieler will Verkauft werden .") + NL + "Er zahlt Ihnen wegen Vertragsbruch " +
                 Betrag(bruch) + NL + NL + "Da Sie jedoch jedes Angebot ablehnten, spenden Sie" + NL +
                 Betrag(spende) + " für Wohltätige Zwecke !");
@@ -68,7 +70,7 @@ bool Angebot(int m, int i)
         Klang("kasse");
         return true;
     }
-    const int64_t strafeListe = RundeBruch(wert * 5, 100);
+    const int64_t strafeListe = RundenBruch(wert * 5, 100);
     Hinweis(std::string("Sie haben 3 Angebote für diesen Spieler abgelehnt !") + NL +
             "Der Spieler wird von der Transferliste genommen und" + NL +
             "Sie zahlen eine Konventionalstrafe in Höhe von " + Betrag(strafeListe));
@@ -83,7 +85,7 @@ bool Angebot(int m, int i)
 
 int32_t AngebotsBetrag(int prozent, int32_t wert)
 {
-    return Geld(AbrundenAuf(RundeBruch(static_cast<int64_t>(prozent) * wert, 100) + 100, 2), "Angebot");
+    return Geld(AbrundenAuf(RundenBruch(static_cast<int64_t>(prozent) * wert, 100) + 100, 2), "Angebot");
 }
 
 int32_t Vertragsbruchstrafe(int vertrag, int spieltag, int32_t gehalt)

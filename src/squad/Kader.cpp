@@ -37,11 +37,8 @@ int KaderEnde(int m)
 
 std::string Name(const Kaderspieler_& s) { return s.Vorname.text() + " " + s.Nachname.text(); }
 
-void Abbuchen(int m, int64_t betrag)
-{
-    Manager_& mg = S.Manager[m];
-    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) - betrag, "Kontostand");
-}
+// Kosten ganz oder gar nicht; false: das Konto fasst sie nicht, gekauft wird dann nichts.
+bool Abbuchen(int m, int64_t betrag) { return KontoBuchen(S.Manager[m].Kontostand, -betrag) == -betrag; }
 
 } // namespace
 
@@ -354,12 +351,15 @@ int PunkteKaufen(int m, int i, Attribut a, int punkte)
     }
     Klang("klick");
     const int anzahl = std::min(punkte, hoechst - wert);
+    if (!Abbuchen(m, static_cast<int64_t>(anzahl) * preis)) {
+        Hinweis(BetragZuGrossText);
+        return 0;
+    }
     switch (a) {
     case Attribut::Technik: SETZE(s.Technik, wert + anzahl); break;
     case Attribut::Konstitution: SETZE(s.Konstitution, wert + anzahl); break;
     case Attribut::Form: SETZE(s.Form, wert + anzahl); break;
     }
-    Abbuchen(m, static_cast<int64_t>(anzahl) * preis);
     BerechneSpieler(s);
     return anzahl;
 }
@@ -376,19 +376,16 @@ void Maximieren(int m, const std::function<void()>& neuZeichnen)
         for (int i = 1; i <= KaderEnde(m); ++i) {
             Kaderspieler_& s = mg.Kader[i];
             if (s.Eingesetzt == 0) continue;
-            if (s.Technik < 120) {
+            if (s.Technik < 120 && Abbuchen(m, PreisTechnik)) {
                 SETZE(s.Technik, s.Technik + 1);
-                Abbuchen(m, PreisTechnik);
                 gekauft = true;
             }
-            if (s.Konstitution < std::min(60, KonstMaxFuer(s.Alter))) {
+            if (s.Konstitution < std::min(60, KonstMaxFuer(s.Alter)) && Abbuchen(m, PreisKonstitution)) {
                 SETZE(s.Konstitution, s.Konstitution + 1);
-                Abbuchen(m, PreisKonstitution);
                 gekauft = true;
             }
-            if (s.Form < 10) {
+            if (s.Form < 10 && Abbuchen(m, PreisForm)) {
                 SETZE(s.Form, s.Form + 1);
-                Abbuchen(m, PreisForm);
                 gekauft = true;
             }
         }
@@ -416,8 +413,8 @@ void SpielerVerkaufen(int m, int i)
         if (!Frage(kopf + NL + NL + "Wenn Sie den Spieler auf die Tranferliste setzen möchten," + NL +
                    "entsteht eine Gebühr von " + Geldtext(static_cast<double>(gebuehr)) + Waehrung))
             return;
+        if (!Abbuchen(m, gebuehr)) return Hinweis(BetragZuGrossText);
         s.Transferstatus = 1;
-        Abbuchen(m, gebuehr);
         break;
     }
     case 1: {
@@ -426,10 +423,10 @@ void SpielerVerkaufen(int m, int i)
                    "Wollen Sie den Spieler von der Transferliste nehmen ?" + NL +
                    "ACHTUNG : Die Konventionalstrafe beträgt " + Geldtext(static_cast<double>(strafe)) + Waehrung))
             return;
+        if (!Abbuchen(m, strafe)) return Hinweis(BetragZuGrossText);
         s.Transferstatus = 0;
         // Die Angebotsreihe endet mit; eine spätere Listung beginnt wieder beim ersten Angebot.
         s.Angebote = 0;
-        Abbuchen(m, strafe);
         mg.Managerpunkte -= 0.5f;
         break;
     }

@@ -130,8 +130,7 @@ bool MarktspielerWaehlen(int m, int i)
     s.Verhandelt = static_cast<int8_t>(std::min(s.Verhandelt + 1, 100));
     std::string text;
     if (s.Verhandelt > 2) {
-        const int64_t strafe = static_cast<int64_t>(s.Verhandelt) * 1000;
-        mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) - strafe, "Kontostand");
+        const int64_t strafe = -KontoBuchen(mg.Kontostand, -static_cast<int64_t>(s.Verhandelt) * 1000);
         text = "Sie zahlen, " + Geldtext(static_cast<double>(strafe)) + Waehrung +
                " Strafe wegen Täglicher Verfolgung." + NL + NL;
     }
@@ -181,13 +180,17 @@ bool TrainerVerpflichten(int m, int t, int g)
     }
     g = std::clamp(g, 1, 100);
     const Trainerbedingungen_ b = TrainerBedingungen(t, g);
+    if (!KontoPasst(mg.Kontostand, -int64_t{b.Kostet})) {
+        Hinweis(BetragZuGrossText);
+        return false;
+    }
     SETZE(mg.Trainer, t);
     mg.TrainerPreis = b.Kostet;
     mg.TrainerGehalt = b.GehaltProSpiel;
     SETZE(mg.TrainerStufe, e.Stufe);
     SETZE(mg.TrainerSpiele, g);
     SETZE(mg.Baelle, mg.Baelle + e.Stufe);
-    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) - b.Kostet, "Kontostand");
+    KontoBuchen(mg.Kontostand, -int64_t{b.Kostet});
     e.Nummer = -1;
     Klang("kasse");
     return true;

@@ -44,20 +44,23 @@ int FreieBaelle(int m)
     return std::max(0, mg.Baelle - mg.BaelleTechnik - mg.BaelleKonstitution);
 }
 
-bool BallKlick(int m, Skala skala, int x)
+bool BaelleSetzen(int m, Skala skala, int anzahl)
 {
     Manager_& mg = S.Manager[m];
     uint8_t& liegen = skala == Skala::Technik ? mg.BaelleTechnik : mg.BaelleKonstitution;
+    const int ziel = std::clamp(anzahl, 0, std::min(BallPlaetze, liegen + FreieBaelle(m)));
+    if (ziel == liegen) return false;
+    liegen = static_cast<uint8_t>(ziel);
+    return true;
+}
+
+bool BallKlick(int m, Skala skala, int x)
+{
+    const Manager_& mg = S.Manager[m];
+    const int liegen = skala == Skala::Technik ? mg.BaelleTechnik : mg.BaelleKonstitution;
+    // Ein Klick auf einen liegenden Ball nimmt einen weg, dahinter legt er einen dazu.
     const int platz = std::max(0, x) / BallAbstand + 1;
-    if (platz <= liegen) {
-        --liegen;
-        return true;
-    }
-    if (liegen < BallPlaetze && FreieBaelle(m) >= 1) {
-        ++liegen;
-        return true;
-    }
-    return false;
+    return BaelleSetzen(m, skala, platz <= liegen ? liegen - 1 : liegen + 1);
 }
 
 std::string BaelleText(int m)
@@ -121,10 +124,14 @@ bool TrainerKuendigen(int m)
     if (!Frage(std::string("Ohne Trainer müssen Sie das Training neu gestalten.") + NL + "Sicher, für " +
                Geldtext(static_cast<double>(kosten)) + Waehrung + " kündigen ?"))
         return false;
-    // Erst prüfen, dann ändern: ein Konto, das überliefe, lässt alles, wie es war.
-    const int32_t konto = Geld(static_cast<int64_t>(mg.Kontostand) + mg.TrainerPreis - kosten, "Kontostand");
+    // Erst prüfen, dann ändern: Kosten, die das Konto nicht fasst, machen die Kündigung unmöglich.
+    const int64_t saldo = int64_t{mg.TrainerPreis} - kosten;
+    if (!KontoPasst(mg.Kontostand, std::min<int64_t>(saldo, 0))) {
+        Hinweis(BetragZuGrossText);
+        return false;
+    }
     TrainerFreigeben(m);
-    mg.Kontostand = konto;
+    KontoBuchen(mg.Kontostand, saldo);
     return true;
 }
 
@@ -184,7 +191,10 @@ bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
         return false;
     }
     const Lagerwerte w = LagerBerechnen(mg.KaderAnzahl, lager, tage);
-    const int32_t konto = Geld(mg.Kontostand - w.Preis, "Kontostand");
+    if (!KontoPasst(mg.Kontostand, -w.Preis)) {
+        Hinweis(BetragZuGrossText);
+        return false;
+    }
 
     // Alles erst an einer Kopie: ein Laufzeitfehler mitten in der Reise ändert dann nichts.
     auto kader = mg.Kader;
@@ -234,7 +244,7 @@ bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
     }
 
     const int vorher = mg.TeamStaerke;
-    mg.Kontostand = konto;
+    KontoBuchen(mg.Kontostand, -w.Preis);
     mg.Kader = kader;
     BerechneMannschaft(m, 0);
     const int nachher = mg.TeamStaerke;

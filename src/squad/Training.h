@@ -17,6 +17,8 @@ constexpr int BallPlaetze = 11;
 enum class Skala { Technik, Konstitution };
 // Bälle, die noch auf keiner Skala liegen (nie unter 0).
 int FreieBaelle(int m);
+// Legt so viele Bälle auf die Skala, wie die freien und die 11 Plätze erlauben; true bei Änderung.
+bool BaelleSetzen(int m, Skala skala, int anzahl);
 // Klick bei x Pixeln auf eine Skala: legt einen Ball dazu oder nimmt einen weg; true bei Änderung.
 bool BallKlick(int m, Skala skala, int x);
 std::string BaelleText(int m);          // "<frei> von <Baelle> Bälle(n) zu verteilen"

@@ -37,11 +37,7 @@ const std::array<const char*, 12> Absagen = {
     "gebraucht werden.\r\nHöchste Zensierungsstufe !",
 };
 
-void Buchen(int m, int64_t betrag)
-{
-    Manager_& mg = S.Manager[m];
-    mg.Kontostand = Geld(static_cast<int64_t>(mg.Kontostand) + betrag, "Kontostand");
-}
+int64_t Buchen(int m, int64_t betrag) { return KontoBuchen(S.Manager[m].Kontostand, betrag); }
 
 std::string Zahl(int64_t z) { return std::to_string(z); }
 std::string Betrag(int64_t z) { return Geldtext(static_cast<double>(z)) + Waehrung; }
@@ -58,23 +54,9 @@ void Schliessen()
 
 } // namespace
 
-int64_t RundeBruch(int64_t z, int64_t n)
-{
-    if (n <= 0) BereichFehler("Nenner", n, 1, INT64_MAX);
-    int64_t q = z / n;
-    int64_t r = z % n;
-    if (r < 0) {
-        r += n;
-        --q;
-    }
-    // q + r/n mit 0 <= r < n: ab der Hälfte auf, genau die Hälfte zur geraden Zahl.
-    if (2 * r > n || (2 * r == n && (q % 2 != 0))) ++q;
-    return q;
-}
-
 int32_t AbloeseFuer(int32_t wert, int regler)
 {
-    return Geld(RundeBruch(static_cast<int64_t>(10 + regler) * wert, 10), "Ablöse");
+    return Geld(RundenBruch(static_cast<int64_t>(10 + regler) * wert, 10), "Ablöse");
 }
 
 int32_t AngebotsgehaltFuer(int alter, int staerke, int jahre, int regler)
@@ -87,12 +69,12 @@ int32_t AngebotsgehaltFuer(int alter, int staerke, int jahre, int regler)
 int ZusageFuer(Verhandlungsart art, int abloese, int gehalt, int jahre)
 {
     const int64_t z = art == Verhandlungsart::Verlaengerung
-                          ? RundeBruch(static_cast<int64_t>(gehalt + jahre) * 25, 2)
-                          : RundeBruch(static_cast<int64_t>(abloese + gehalt + jahre) * 100, 13);
+                          ? RundenBruch(static_cast<int64_t>(gehalt + jahre) * 25, 2)
+                          : RundenBruch(static_cast<int64_t>(abloese + gehalt + jahre) * 100, 13);
     return static_cast<int>(std::clamp<int64_t>(z, 1, 100));
 }
 
-int32_t Verhandlungsgebuehr(int32_t abloese) { return Geld(RundeBruch(static_cast<int64_t>(abloese) * 2, 100)); }
+int32_t Verhandlungsgebuehr(int32_t abloese) { return Geld(RundenBruch(static_cast<int64_t>(abloese) * 2, 100)); }
 
 bool KaufVerhandlungOeffnen(int m, int zeile)
 {
@@ -196,8 +178,7 @@ std::string Ueberraschung(int m, int i, int s, int32_t abloese, int32_t angebots
                " % Gehalt.";
     }
     case 14: {
-        const int64_t x = AbrundenAuf(abl * Zufall(1, 50), 1);
-        Buchen(m, x);
+        const int64_t x = Buchen(m, AbrundenAuf(abl * Zufall(1, 50), 1));
         return "Ein Sponsor legt noch  " + Betrag(x) + " drauf.";
     }
     default: return "";
@@ -222,6 +203,11 @@ Verhandlungsergebnis Anbieten()
         if (mg.KaderAnzahl >= 23 || S.Transferliste[Verhandlung.Zeile].Transferstatus == 0) {
             Hinweis("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
                     "vernünftige Mannschaft aufzustellen !");
+            return Verhandlungsergebnis::Ignoriert;
+        }
+        // Eine Ablöse, die das Konto nicht fasst, wird nicht angeboten.
+        if (!KontoPasst(mg.Kontostand, -int64_t{Verhandlung.Abloese})) {
+            Hinweis(BetragZuGrossText);
             return Verhandlungsergebnis::Ignoriert;
         }
     }
@@ -251,6 +237,8 @@ Verhandlungsergebnis Anbieten()
     if (zugesagt) {
         Kaderspieler_& zeile = S.Transferliste[Verhandlung.Zeile];
         Klang("kasse");
+        // Erst bezahlt (oben geprüft), dann verpflichtet; die Überraschung bucht danach.
+        Buchen(m, -static_cast<int64_t>(Verhandlung.Abloese));
         // Einsetzen und zählen in einem Schritt, erst danach wird gewartet.
         const int neu = mg.KaderAnzahl + 1;
         Kaderspieler_ s = kopie;
@@ -265,7 +253,6 @@ Verhandlungsergebnis Anbieten()
         const std::string ueber =
             Ueberraschung(m, neu, Zufall(1, 40), Verhandlung.Abloese, Verhandlung.Angebotsgehalt);
         if (!ueber.empty()) text += std::string(NL) + NL + ueber;
-        Buchen(m, -static_cast<int64_t>(Verhandlung.Abloese));
         BerechneMannschaft(m, 0);
         Nachricht(kopf, text, "ok", 0, 0, BildSpieler);
         return Verhandlungsergebnis::Zusage;

@@ -11,6 +11,8 @@
 // Meldungen gehen über die Pforten; der Automat bestätigt sie.
 #pragma once
 
+#include "core/Bruch.h"
+
 #include <cstdint>
 #include <string>
 
@@ -40,8 +42,6 @@ struct Verhandlung_ {
 extern Verhandlung_ Verhandlung;
 
 // --- Rechnungen (ganzzahlig, ohne Gleitkommarest) ---
-// z / n gerundet, Hälften zur geraden Zahl; n > 0.
-int64_t RundeBruch(int64_t z, int64_t n);
 // Ablöse beim Kauf: (regler / 10 + 1) x wert, gerundet.
 int32_t AbloeseFuer(int32_t wert, int regler);
 // Angebotenes Gehalt: (regler / 10 + 1) x Forderung, auf Zehner gekürzt.

@@ -14,8 +14,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Jeder Fall legt die Ordner neu fest; danach gelten wieder die des Testprogramms,
+// sonst schrieben spätere Tests in einen längst gelöschten Benutzerordner.
 struct Ordner {
     fs::path wurzel;
+    Pfade_ alt = Pfade;
     Ordner()
     {
         wurzel = fs::temp_directory_path() / ("torvane-pfade-" + std::to_string(::getpid()) + "-" +
@@ -25,6 +28,7 @@ struct Ordner {
     }
     ~Ordner()
     {
+        Pfade = alt;
         std::error_code f;
         fs::remove_all(wurzel, f);
     }

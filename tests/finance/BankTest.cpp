@@ -98,7 +98,7 @@ TEST(Bank, DarlehenAufnehmenGrenzeUndAbloesen)
     Kunde(0, 2000000);
     S.Manager[0].Vermoegen = 999999999;
     EXPECT_FALSE(DarlehenAufnehmen(0, 2000000, 10, false));
-    EXPECT_EQ(S.Manager[0].Vermoegen, 2000000);
+    EXPECT_EQ(S.Manager[0].Vermoegen, 999999999); // abgelehnt: nichts geändert
     EXPECT_TRUE(DarlehenAufnehmen(0, 1000000, 10, false));
 }
 
@@ -252,4 +252,33 @@ TEST(Bank, UeberlaufWirdVorJederAenderungAbgewiesen)
     EXPECT_EQ((std::tuple{mg.Kontostand, mg.Kredit}), (std::tuple{-2100000000, 999999999}));
     EXPECT_EQ(ui.anzahl(BetragZuGrossText), 5u);
     EXPECT_EQ(ui.texte().size(), 5u);
+}
+
+// Über zwei Milliarden Vermögen: "+" rechnet die Grenze einmal, die Abgabe fällt einmal an, und
+// nur, wenn der Kredit wirklich gewährt wird. Ein Probelauf der Prüfung ändert nichts.
+TEST(Bank, KreditKnopfNimmtDieAbgabeEinmalUndNurBeiZusage)
+{
+    SkriptOberflaeche ui;
+    Manager_& mg = Kunde(1000000000, 1500000000); // Vermögen 2,5 Mrd., Abgabe 250 Mio., Grenze 2^31 div 4
+    const auto vorher = Bankstand(mg);
+
+    ASSERT_TRUE(KreditAufnehmenPruefen(0, 100000000).plan);
+    ui.antworte("2000000000"); // mehr als die halbe Grenze
+    EXPECT_FALSE(KreditAufnehmenKlick(0));
+    EXPECT_EQ(ui.texte().back(), "Sorgen Sie für mehr Liquidität,dann sorgen wir für Ihr Geld !");
+    EXPECT_EQ(ui.anzahl(AbgabeText), 0u);
+    EXPECT_EQ(Bankstand(mg), vorher);
+    EXPECT_EQ(mg.Vermoegen, 0);
+
+    ui.antworte("100000000");
+    EXPECT_TRUE(KreditAufnehmenKlick(0));
+    EXPECT_EQ(ui.anzahl(AbgabeText), 1u);
+    EXPECT_EQ((std::tuple{mg.Kontostand, mg.Kredit}), (std::tuple{1000000000 - 250000000 + 100000000, 100000000}));
+
+    // Die Grenze gilt vor der Abgabe; passt der Betrag erst nach der Abgabe aufs Konto, wird er gewährt.
+    Kunde(2100000000, 400000000);
+    ui.leeren();
+    EXPECT_TRUE(KreditAufnehmen(0, 100000000));
+    EXPECT_EQ(S.Manager[0].Kontostand, 2100000000 - 250000000 + 100000000);
+    EXPECT_EQ(ui.anzahl(AbgabeText), 1u);
 }

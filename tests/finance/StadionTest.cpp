@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
+#include <tuple>
 
 using namespace torvane;
 
@@ -293,4 +295,32 @@ TEST(Stadion, KostenUndAttraktionen)
     EXPECT_EQ(zellen.size(), 1024u);
     EXPECT_EQ(*zellen.begin(), std::make_pair(0, 0));
     EXPECT_EQ(*zellen.rbegin(), std::make_pair(31, 31));
+}
+
+// Ein Erlös, den das Konto nicht mehr fasst: der Verkauf wird abgelehnt, Punkte, Plätze und Geld
+// bleiben, wie sie waren; ein Euro weniger auf dem Konto, und er geht ganz durch.
+TEST(Stadion, VerkaufAmKontolimitGanzOderGarNicht)
+{
+    SkriptOberflaeche ui;
+    struct Fall {
+        bool komfort;
+        int32_t erloes;
+    };
+    for (const Fall f : {Fall{true, 10 * 50000}, Fall{false, 20000 * 125}}) {
+        Manager_& mg = Stadion(4, std::numeric_limits<int32_t>::max() - f.erloes + 1);
+        mg.Komfortpunkte = 30;
+        mg.Plaetze = 50000;
+        Saat(false);
+        const bool ok = f.komfort ? KomfortVerkaufen(0, 10) : PlaetzeVerschrotten(0, 20000);
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(ui.texte().back(), BetragZuGrossText);
+        EXPECT_EQ((std::tuple{mg.Komfortpunkte, mg.Plaetze, mg.Kontostand}),
+                  (std::tuple{30, 50000, std::numeric_limits<int32_t>::max() - f.erloes + 1}));
+
+        mg.Kontostand -= 1;
+        Saat(false);
+        EXPECT_TRUE(f.komfort ? KomfortVerkaufen(0, 10) : PlaetzeVerschrotten(0, 20000));
+        EXPECT_EQ(mg.Kontostand, std::numeric_limits<int32_t>::max());
+        EXPECT_EQ(f.komfort ? mg.Komfortpunkte : mg.Plaetze, f.komfort ? 21 : 31000);
+    }
 }

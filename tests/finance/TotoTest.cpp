@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace matchtest;
 
 TEST(Toto, EinsatzUndGewinne)
@@ -120,4 +122,29 @@ TEST(Toto, AmSpieltag33GesetztAm34Gewertet)
     EXPECT_TRUE(anz.enthaelt("toto:0:Manager0:4 Richtig"));
     EXPECT_EQ(mg.Kontostand, ohneToto - 100000 + 80000);
     EXPECT_TRUE(mg.TotoTip.leer());
+}
+
+// Ein Gewinn, der nicht mehr ganz aufs Konto passt, wird bis an die Grenze gezahlt, und erst
+// danach ist der Schein weg; der Spieltag läuft zu Ende.
+TEST(Toto, GewinnAnDerKontogrenze)
+{
+    WeltBauen();
+    ManagerSetzen(0, 57);
+    S.Spiel.Spieltag = 3;
+    const Spielstand vorher = S;
+    ZufallSetzen(31);
+    LigaSpieltag(4);
+    std::string tip;
+    for (int k = 1; k <= 9; ++k) tip += static_cast<char>('0' + TotoErgebnis[k]);
+
+    S = vorher;
+    SkriptOberflaeche ui;
+    ProtokollAnzeige anz;
+    S.Manager[0].TotoTip = tip;
+    S.Manager[0].Kontostand = std::numeric_limits<int32_t>::max() - 1000;
+    ZufallSetzen(31);
+    ASSERT_NO_THROW(LigaSpieltag(4));
+    EXPECT_EQ(S.Manager[0].Kontostand, std::numeric_limits<int32_t>::max());
+    EXPECT_TRUE(S.Manager[0].TotoTip.leer());
+    EXPECT_TRUE(anz.enthaelt("toto:0:Manager0:9 Richtig"));
 }

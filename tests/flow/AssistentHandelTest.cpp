@@ -5,6 +5,7 @@
 #include "finance/Vermoegen.h"
 #include "finance/Werbung.h"
 #include "flow/Assistent.h"
+#include "season/Ereignis.h"
 #include "season/Pleite.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
@@ -250,28 +251,53 @@ TEST_F(AssistentHandel, StadionUndWerbungMitMass)
     }
 }
 
-// Fragen im Nachrichtenfenster: Aktien nur unter dem Kurs und aus dem Überfluss kaufen, nur über
-// dem Kurs verkaufen, den Verein nie.
+// Angebote in Werten: Aktien nur unter dem Kurs und aus dem Überfluss kaufen, nur über dem Kurs
+// verkaufen, gelistete Spieler gehen, den Verein nie. Der Wortlaut der Frage zählt nicht: die
+// Ereignisse fragen mit Text und Werten, und der Automat antwortet auf die Werte.
 TEST_F(AssistentHandel, AktienNurMitVorteil)
 {
-    const auto jein = NachrichtArtLesen("jein");
     S.Spiel.Aktienkurs = 1000;
     mg().Kontostand = 5000000;
     mg().Sparbuch = 0;
     mg().KaderGehalt = 0;
-    EXPECT_EQ(AssistentKnopf(0, "\r\n\r\nMöchten Sie 500 Aktien für je 900 € kaufen ?", jein), "Ja");
-    EXPECT_EQ(AssistentKnopf(0, "\r\n\r\nMöchten Sie 500 Aktien für je 1.100 € kaufen ?", jein), "Nein");
-    EXPECT_EQ(AssistentKnopf(0, "\r\n\r\nMöchten Sie 5.000 Aktien für je 900 € kaufen ?", jein), "Nein")
-        << "4,5 Millionen greifen die Rücklage an";
-    EXPECT_EQ(AssistentKnopf(0, "\r\n\r\nMöchten Sie 1.000 Aktien für 800.000 € kaufen ?", jein), "Ja");
-    EXPECT_EQ(AssistentKnopf(0, "\r\n\r\nMöchten Sie 1.000 Aktien für 1.200.000 € kaufen ?", jein), "Nein");
-    EXPECT_EQ(AssistentKnopf(0, "\r\n\r\nMöchten Sie alle Aktienanteile für 1.250 € das Stück verkaufen ?", jein),
-              "Ja");
-    EXPECT_EQ(AssistentKnopf(0, "\r\n\r\nMöchten Sie alle Aktienanteile für 950 € das Stück verkaufen ?", jein),
-              "Nein");
-    EXPECT_EQ(AssistentKnopf(0, "\r\n\r\nEin steinreicher Mensch möchte gerne\r\nfür 9.000 € Ihren Verein Kaufen ?",
-                             jein),
-              "Nein");
+    using A = Angebotsfrage;
+    const struct {
+        A f;
+        bool ja;
+    } faelle[] = {
+        {{A::AktienKauf, 500, 500 * 900}, true},
+        {{A::AktienKauf, 500, 500 * 1100}, false},
+        {{A::AktienKauf, 5000, 5000 * 900}, false}, // 4,5 Millionen greifen die Rücklage an
+        {{A::AktienKauf, 1000, 800000}, true},
+        {{A::AktienKauf, 1000, 1200000}, false},
+        {{A::AktienKauf, 0, 0}, false},
+        {{A::AktienVerkauf, 700, 700 * 1250}, true},
+        {{A::AktienVerkauf, 700, 700 * 950}, false},
+        {{A::SpielerVerkauf, 3, 250000}, true},
+        {{A::VereinVerkauf, 1, 900000000}, false},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(AssistentAngebot(0, f.f), f.ja) << static_cast<int>(f.f.art) << " " << f.f.anzahl << " " << f.f.preis;
+
+    // Im Ablauf: das Aktienangebot eines Ereignisses erreicht den Automaten in Werten und kauft.
+    AutoOberflaeche automat;
+    std::vector<Angebotsfrage> gefragt;
+    automat.angebotAntwort = [&](const Angebotsfrage& f) {
+        gefragt.push_back(f);
+        return AssistentAngebot(S.AktManager, f);
+    };
+    automat.nachrichtAntwort = [](const std::string&, const std::string&, NachrichtArt) { return std::string("Nein"); };
+    OberflaecheSetzen(&automat);
+    for (uint32_t saat = 1; saat <= 60 && gefragt.empty(); ++saat) {
+        ZufallSetzen(saat);
+        mg().Kontostand = 50000000;
+        S.Spiel.Aktienkurs = 5000;
+        Ereignis(40);
+    }
+    OberflaecheSetzen(&ui);
+    ASSERT_FALSE(gefragt.empty()) << "Ereignis 40 fragt nach Aktien";
+    EXPECT_TRUE(gefragt.front().art == A::AktienKauf || gefragt.front().art == A::AktienVerkauf);
+    EXPECT_GT(gefragt.front().preis, 0);
 }
 
 // Sehr reiche Vereine: Konto und Sparbuch zusammen über der Feldgrenze halten das Spiel nicht an,
@@ -294,12 +320,18 @@ TEST_F(AssistentHandel, GrosseVermoegenLaufenNichtUeber)
     EXPECT_EQ(mg().Sparbuch, INT32_MAX);
 }
 
-// Ganze Saisons mit vier Computermanagern: nach jedem seiner Züge 11 bis 23 Spieler, jeder neue
-// Spieler stand vorher auf dem Markt und hat dort seine Zeile geräumt, kein Zug endet in der
-// teuren Überziehung; dieselbe Saat gibt dasselbe Spiel.
+// Ganze Saisons mit vier Computermanagern, zwei auf Sieg und zwei wie früher in derselben Welt:
+// nach jedem seiner Züge 11 bis 23 Spieler, jeder neue Spieler stand vorher auf dem Markt und hat
+// dort seine Zeile geräumt, kein Zug endet in der teuren Überziehung; dieselbe Saat gibt dasselbe
+// Spiel, und die Stufe Neu steht am Ende in der Ligenpyramide vor der alten.
 TEST(AssistentSaisons, KaderUndKaeufeBleibenInOrdnung)
 {
-    auto lauf = [](uint32_t saat, std::vector<std::string>& fehler, int& kaeufe) {
+    const auto neu = [](int m) {
+        const std::string name = S.Manager[m].Name.text();
+        return name == Vorgabenamen[0].Name || name == Vorgabenamen[2].Name;
+    };
+    std::array<int, 2> rang{}; // Summe der Plätze in der Pyramide: alt, neu
+    auto lauf = [&](uint32_t saat, std::vector<std::string>& fehler, int& kaeufe) {
         Mitschrift ui;
         ui.frage = [](const std::string& text, Knoepfe k) { return AssistentAntwort(S.AktManager, text, k); };
         S = Spielstand{};
@@ -316,7 +348,7 @@ TEST(AssistentSaisons, KaderUndKaeufeBleibenInOrdnung)
                 for (int i = 1; i <= mg.KaderAnzahl; ++i) kader.insert(NameVon(mg.Kader[i]));
                 for (int r = 1; r <= 11; ++r)
                     if (S.Transferliste[r].Transferstatus != 0) markt.insert(NameVon(S.Transferliste[r]));
-                AssistentZug(m);
+                AssistentZug(m, neu(m) ? AssistentStufe::Neu : AssistentStufe::Alt);
                 if (mg.KaderAnzahl < 11 || mg.KaderAnzahl > 23)
                     fehler.push_back("Kader mit " + std::to_string(mg.KaderAnzahl) + " Spielern");
                 for (int i = 1; i <= mg.KaderAnzahl; ++i) {
@@ -336,12 +368,17 @@ TEST(AssistentSaisons, KaderUndKaeufeBleibenInOrdnung)
             AbschlussClick();
             for (int s = 0; s <= S.Spiel.ManagerHoch; ++s) verlauf.push_back(S.Manager[s].Kontostand);
         }
+        rang = {};
+        for (int s = 0; s <= S.Spiel.ManagerHoch; ++s)
+            rang[neu(s) ? 1 : 0] += (S.Manager[s].Liga - 1) * 18 + S.Manager[s].Platz;
+        EXPECT_EQ(S.Spiel.ManagerHoch, 3) << "keiner ging pleite oder stieg aus der Oberliga ab";
         return verlauf;
     };
     std::vector<std::string> fehler;
     int kaeufe = 0;
     const auto a = lauf(5, fehler, kaeufe);
     EXPECT_GT(kaeufe, 8) << "vier Manager füllen ihre 14 Spieler auf";
+    EXPECT_LT(rang[1], rang[0]) << "auf Sieg gespielt steht man weiter oben";
     for (const auto& f : fehler) ADD_FAILURE() << f;
     std::vector<std::string> ohne;
     int k2 = 0;

@@ -195,7 +195,9 @@ TEST_F(AssistentSchritt, VerlaengerungenNurFuerStammspieler)
 // in einen Zug, den er nicht retten kann. Seine eigenen Rückfragen beantwortet er selbst.
 TEST_F(AssistentSchritt, AntwortenUndEigeneRueckfragen)
 {
-    EXPECT_EQ(AssistentAntwort(0, "Hertha bietet 1.000 €\r\n Angebot akzeptieren ?", Knoepfe::JaNein), Antwort::Ja);
+    // Der Wortlaut entscheidet nichts: das Angebot kommt in Werten.
+    EXPECT_EQ(AssistentAntwort(0, "Hertha bietet 1.000 €\r\n Angebot akzeptieren ?", Knoepfe::JaNein), Antwort::Nein);
+    EXPECT_TRUE(AssistentAngebot(0, {Angebotsfrage::SpielerVerkauf, 4, 1000}));
     EXPECT_EQ(AssistentAntwort(0, PleiteFrageText, Knoepfe::JaNein), Antwort::Nein);
     EXPECT_EQ(AssistentAntwort(0, "Kontoüberziehung zu hoch !", Knoepfe::OkAbbrechen), Antwort::Ok);
     EXPECT_EQ(AssistentAntwort(0, "Wetten, dass ?", Knoepfe::JaNein), Antwort::Nein);

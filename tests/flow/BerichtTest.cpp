@@ -132,7 +132,7 @@ TEST(Bericht, SeiteUndTabelleEinesKurzenLaufs)
 {
     const Ordner ordner("torvane_bericht_test");
     const std::string datei = ordner / "bilanz.html";
-    const Ausgabe a = Lauf({"2", "--managers", "3", "--seed", "9", "--bericht", datei});
+    const Ausgabe a = Lauf({"2", "--managers", "3", "--seed", "9", "--stufe", "gemischt", "--bericht", datei});
     ASSERT_EQ(a.code, 0) << a.fehler;
 
     const std::string html = Lesen(datei);
@@ -140,7 +140,8 @@ TEST(Bericht, SeiteUndTabelleEinesKurzenLaufs)
     for (const char* teil : {"id=\"ueberblick\"", "id=\"ligen\"", "id=\"manager\"", "id=\"ereignisse\"",
                              "id=\"pokale\"", "<h2>Überblick</h2>", "<h2>Ligen</h2>", "<h2>Manager</h2>",
                              "<h2>Ereignisse</h2>", "<h2>Pokalsieger nach Nation</h2>", "Tore je Spiel",
-                             "Pleiten je 100 Manager-Saisons", "Bundesliga", "Oberliga", "gezogen (alle)"})
+                             "Pleiten je 100 Manager-Saisons", "Bundesliga", "Oberliga", "gezogen (alle)",
+                             "id=\"stufen\"", "<td>alt</td>", "<td>neu</td>", "Stufe gemischt"})
         EXPECT_NE(html.find(teil), std::string::npos) << teil;
     size_t grafiken = 0;
     for (size_t p = html.find("<svg"); p != std::string::npos; p = html.find("<svg", p + 1)) ++grafiken;
@@ -161,7 +162,9 @@ TEST(Bericht, SeiteUndTabelleEinesKurzenLaufs)
         EXPECT_EQ(gemeldet, 6) << "drei Manager, zwei Saisons";
     }
     for (size_t i = 1; i < zeilen.size(); ++i)
-        EXPECT_EQ(std::count(zeilen[i].begin(), zeilen[i].end(), ';'), 10) << zeilen[i];
+        EXPECT_EQ(std::count(zeilen[i].begin(), zeilen[i].end(), ';'), 11) << zeilen[i];
+    EXPECT_NE(csv.find(";neu\r\n"), std::string::npos);
+    EXPECT_NE(csv.find(";alt\r\n"), std::string::npos);
 
     // Ein Bericht, der nicht geschrieben werden kann, ist ein Fehler.
     const Ausgabe b = Lauf({"1", "--days", "1", "--bericht", (ordner.pfad / "fehlt" / "x.html").string()});
@@ -214,6 +217,48 @@ TEST(Bericht, MaskierungQuoteUndDateinamen)
     EXPECT_EQ(e.html().find("Ereignis 8<"), std::string::npos) << "nie eingetretene bleiben weg";
 }
 
+// Die Stufen nebeneinander: Titel zählen nur in der Bundesliga, die Abgabegrenze am Vermögen,
+// Pleiten und Champions-League-Siege bei der Stufe ihres Managers.
+TEST(Bericht, StufenNebeneinander)
+{
+    Bilanzbericht b;
+    struct Z {
+        const char* stufe;
+        int liga, platz;
+        int64_t vermoegen;
+    };
+    for (const Z z : {Z{"neu", 1, 1, 1900000000}, Z{"neu", 1, 3, 500000000}, Z{"neu", 2, 1, 10}, Z{"alt", 1, 8, 1850000000},
+                      Z{"alt", 1, 1, 1799999999}, Z{"alt", 3, 2, 0}}) {
+        Managersaison m;
+        m.stufe = z.stufe;
+        m.liga = z.liga;
+        m.platz = z.platz;
+        m.vermoegen = z.vermoegen;
+        m.konto = 1000;
+        b.manager.push_back(m);
+    }
+    b.pleiten.push_back({1, 1, 1, 5, 4, "X", "alt"});
+    b.championsLeague["neu"] = 2;
+    const Stufensumme neu = b.stufensumme("neu"), alt = b.stufensumme("alt"), alle = b.stufensumme("");
+    EXPECT_EQ(neu.saisons, 3);
+    EXPECT_EQ(neu.bundesliga, 2);
+    EXPECT_EQ(neu.titel, 1) << "Platz 1 der 2.Liga ist kein Titel";
+    EXPECT_DOUBLE_EQ(neu.platzBundesliga, 2.0);
+    EXPECT_EQ(neu.anGrenze, 1);
+    EXPECT_EQ(neu.championsLeague, 2);
+    EXPECT_EQ(neu.pleiten, 0);
+    EXPECT_EQ(alt.titel, 1);
+    EXPECT_EQ(alt.anGrenze, 1);
+    EXPECT_EQ(alt.pleiten, 1);
+    EXPECT_EQ(alle.saisons, 6);
+    EXPECT_EQ(alle.championsLeague, 2);
+    EXPECT_EQ(alle.kontoMittel, 1000);
+    const std::string html = b.html();
+    EXPECT_NE(html.find("<td>neu</td><td class=\"z\">3</td><td class=\"z\">2</td><td class=\"z\">1</td><td class=\"z\">50,0 %</td>"),
+              std::string::npos);
+    EXPECT_EQ(Wohlgeformt(html), "");
+}
+
 // --passiv und --bericht; --bericht darf vor --autoplay stehen.
 TEST(Autoplay, BerichtUndPassivAlsAngaben)
 {
@@ -226,6 +271,10 @@ TEST(Autoplay, BerichtUndPassivAlsAngaben)
     EXPECT_EQ(o.saisons, 100);
     EXPECT_EQ(o.bericht, "b.html");
     EXPECT_TRUE(o.passiv);
+    EXPECT_EQ(o.stufe, "neu");
+    ASSERT_TRUE(AutoplayArgumente({"3", "--stufe", "alt"}, o, f)) << f;
+    EXPECT_EQ(o.stufe, "alt");
+    EXPECT_FALSE(AutoplayArgumente({"3", "--stufe", "klug"}, o, f));
     const char* hinten[] = {"torvane", "--autoplay", "3"};
     EXPECT_EQ(AutoplayAngaben(3, hinten), (std::vector<std::string>{"3"}));
     EXPECT_FALSE(AutoplayArgumente({"3", "--bericht"}, o, f));

@@ -4,7 +4,9 @@
 #include "core/SkriptOberflaeche.h"
 #include "season/Pleite.h"
 
+#include <array>
 #include <cstring>
+#include <set>
 #include <tuple>
 
 using namespace torvane;
@@ -252,6 +254,62 @@ TEST(ZugBeginnen, TrainingsverletzungNachStunden)
             for (int i = 1; i <= 11; ++i) n += mg.Kader[i].Verletzt > 0;
         }
         EXPECT_NEAR(n, erwartet, toleranz) << stunden << " Stunden";
+    }
+}
+
+// Die Änderung je Zug: Round(Zufall(-6, Gewichtung div 10 + Bälle + Stunden) / 11), die Gewichtung
+// der eigenen Linie (T und V Verteidigung, M Mittelfeld, S Angriff). Beispiel: 40 %, 3 Bälle,
+// 4 Stunden geben -1, 0 oder +1. Gesucht wird über viele Züge das kleinste und größte Ergebnis.
+TEST(ZugBeginnen, TrainingJeZugNachLinieBaellenUndStunden)
+{
+    struct Fall {
+        int v, m, s, baelleT, baelleK, stunden;
+        std::array<int, 4> technik, konstitution; // Höchstwert für T, V, M, S
+    };
+    const Fall faelle[] = {
+        {40, 30, 30, 3, 3, 4, {1, 1, 1, 1}, {1, 1, 1, 1}},
+        {100, 0, 0, 0, 0, 10, {2, 2, 1, 1}, {2, 2, 1, 1}},
+        {0, 100, 0, 0, 0, 10, {1, 1, 2, 1}, {1, 1, 2, 1}},
+        {0, 0, 100, 0, 0, 10, {1, 1, 1, 2}, {1, 1, 1, 2}},
+        // 16 / 11 rundet auf 1 (durch 10 wären es 2), 22 / 11 genau 2.
+        {40, 60, 0, 3, 11, 7, {1, 1, 1, 1}, {2, 2, 2, 2}},
+    };
+    const std::string positionen = "TVMS";
+    SkriptOberflaeche ui;
+    for (const Fall& f : faelle) {
+        Kleinwelt(1);
+        Manager_& mg = S.Manager[0];
+        mg.TrainingVerteidigung = static_cast<uint8_t>(f.v);
+        mg.TrainingMittelfeld = static_cast<uint8_t>(f.m);
+        mg.TrainingAngriff = static_cast<uint8_t>(f.s);
+        mg.BaelleTechnik = static_cast<uint8_t>(f.baelleT);
+        mg.BaelleKonstitution = static_cast<uint8_t>(f.baelleK);
+        mg.Trainingsstunden = static_cast<uint8_t>(f.stunden);
+        std::array<std::set<int>, 4> technik, konstitution;
+        for (int r = 0; r < 600; ++r) {
+            for (int i = 1; i <= 11; ++i) {
+                mg.Kader[i].Verletzt = 0;
+                mg.Kader[i].Technik = 50;
+                mg.Kader[i].Konstitution = 30;
+            }
+            TrainingAnwenden(0);
+            for (int i = 1; i <= 11; ++i) {
+                const Kaderspieler_& sp = mg.Kader[i];
+                if (sp.Verletzt > 0) continue;
+                const size_t p = positionen.find(sp.Position.roh());
+                technik[p].insert(sp.Technik - 50);
+                konstitution[p].insert(sp.Konstitution - 30);
+            }
+        }
+        for (size_t p = 0; p < 4; ++p) {
+            const std::string wo = std::to_string(f.v) + "/" + std::to_string(f.m) + "/" + std::to_string(f.s) + " " +
+                                   positionen[p];
+            EXPECT_EQ(*technik[p].begin(), -1) << wo;
+            EXPECT_EQ(*technik[p].rbegin(), f.technik[p]) << wo;
+            EXPECT_EQ(*konstitution[p].begin(), -1) << wo;
+            EXPECT_EQ(*konstitution[p].rbegin(), f.konstitution[p]) << wo;
+        }
+        if (f.v == 40 && f.stunden == 4) EXPECT_EQ(technik[1], (std::set<int>{-1, 0, 1}));
     }
 }
 
@@ -656,4 +714,44 @@ TEST(Abschluss, LetzterPlatzPleiteSpieltDenTag)
     EXPECT_EQ(GespielteTage, tage + 1);
     EXPECT_EQ(S.AktManager, 0);
     EXPECT_EQ(S.Spiel.Spieltag, 1);
+}
+
+// Zwei Manager mit gleichem Kader und gleichem Training ziehen in einer Runde verschiedene
+// Trainingsergebnisse: die Zufallsfolge läuft über alle Züge weiter und wird nie zurückgesetzt.
+TEST(ZugBeginnen, ZweiManagerZiehenVerschiedenesTraining)
+{
+    for (const uint32_t saat : {1u, 7u, 4711u}) {
+        Mitschrift ui;
+        EchtesSpiel(2, saat);
+        Manager_& a = S.Manager[0];
+        Manager_& b = S.Manager[1];
+        b.KaderAnzahl = a.KaderAnzahl;
+        b.Kader = a.Kader;
+        for (Manager_* mg : {&a, &b}) {
+            mg->Trainingsstunden = 10;
+            mg->TrainingVerteidigung = mg->TrainingMittelfeld = mg->TrainingAngriff = 100;
+        }
+        const auto vorher = a.Kader;
+        auto aenderung = [&](const Manager_& mg) {
+            std::vector<int> d;
+            for (int i = 1; i <= mg.KaderAnzahl; ++i)
+                d.push_back((mg.Kader[i].Technik - vorher[i].Technik) * 1000 + mg.Kader[i].Konstitution -
+                            vorher[i].Konstitution + 100 * mg.Kader[i].Verletzt);
+            return d;
+        };
+        // A schließt, B beginnt (Training B); B schließt, der Tag läuft, A beginnt (Training A).
+        AbschlussClick();
+        ASSERT_EQ(S.AktManager, 1);
+        const std::vector<int> trainingB = aenderung(b);
+        AbschlussClick();
+        ASSERT_EQ(S.AktManager, 0);
+        EXPECT_NE(aenderung(a), trainingB) << "Saat " << saat;
+
+        // Auch unmittelbar nacheinander gezogen: gleiche Kader, gleiche Saat, verschiedene Ergebnisse.
+        b.Kader = a.Kader = vorher;
+        ZufallSetzen(saat);
+        TrainingAnwenden(0);
+        TrainingAnwenden(1);
+        EXPECT_NE(aenderung(a), aenderung(b)) << "Saat " << saat;
+    }
 }

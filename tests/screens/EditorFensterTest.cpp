@@ -5,6 +5,7 @@
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
 #include "tools/screens/EditorFrm.h"
+#include "tools/screens/HilfeFrm.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -171,6 +172,43 @@ private slots:
         MenuF->K[20]->click();
         QVERIFY(EditorF->isVisible());
         QVERIFY(EditorF->close());
+
+        // Ein zweiter Klick mit ungespeicherten Änderungen holt den offenen Editor nach vorn und
+        // behält sie; erst das Schließen fragt.
+        MenuF->K[20]->click();
+        QTest::mouseClick(EditorF->Mannschaften, Qt::LeftButton);
+        EditorF->Grid->setCurrentCell(79, 0);
+        EditorF->neuerEintragKlick();
+        QVERIFY(EditorF->editor.geaendert());
+        MenuF->K[20]->click();
+        QVERIFY(EditorF->editor.geaendert());
+        QCOMPARE(EditorF->Grid->rowCount(), 263);
+        QtOberflaeche::vorgaben.push_back("Nein");
+        QVERIFY(EditorF->close());
+        QVERIFY(QtOberflaeche::vorgaben.empty());
+    }
+
+    // Die Hilfe fragt vor dem Verwerfen eines bearbeiteten Textes wie der Editor.
+    void hilfeFragtVorDemVerwerfen()
+    {
+        FensterAnlegen();
+        HilfeF->zeigen();
+        const QString text = HilfeF->Memo1->toPlainText();
+        QTest::keyClicks(HilfeF->Memo1, QStringLiteral("Neu"));
+        HilfeF->zeigen(); // zweiter Klick: nur nach vorn
+        QCOMPARE(HilfeF->Memo1->toPlainText(), QStringLiteral("Neu") + text);
+        QtOberflaeche::vorgaben.push_back("Abbrechen");
+        QVERIFY(!HilfeF->close());
+        QVERIFY(HilfeF->isVisible());
+        QtOberflaeche::vorgaben.push_back("Ja");
+        QVERIFY(HilfeF->close());
+        QVERIFY(Datei(daten + "Hilfe.dat").startsWith("Neu"));
+        HilfeF->zeigen();
+        QTest::keyClicks(HilfeF->Memo1, QStringLiteral("X"));
+        QtOberflaeche::vorgaben.push_back("Nein");
+        QVERIFY(HilfeF->close());
+        QVERIFY(Datei(daten + "Hilfe.dat").startsWith("Neu"));
+        QVERIFY(QtOberflaeche::vorgaben.empty());
     }
 };
 

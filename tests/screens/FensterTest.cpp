@@ -108,25 +108,44 @@ private slots:
         QVERIFY(!MainF->versteckt() && MenuF->isVisible() && LinkeF->isVisible());
     }
 
-    // "Automatic" an: der Computermanager spielt die Züge dessen, der einschaltete, und schließt sie;
-    // der andere bleibt am Zug, bis er selbst schließt. Ausgeschaltet wartet auch der erste wieder.
-    void automaticSpieltNurDieEigenenZuege()
+    // "Automatic" gehört dem Manager am Zug: der Computer spielt Annas Züge; an Bertas Zug zeigt der
+    // Schalter Bertas Stand, ihr Klick schaltet ihre eigene Automatik, Annas hält nur der Knopf mit
+    // Annas Namen an. Ausgeschaltet wartet auch Anna wieder.
+    void automaticGehoertDemManagerAmZug()
     {
         Klicker weiter;
         S.AktManager = 0;
         MenueAnzeigen();
+        const QString anna = Q(S.Manager[0].Name.text());
+        const QString berta = Q(S.Manager[1].Name.text());
         const int tag = S.Spiel.Spieltag;
         S.Optionen[0][OptAutoaufstellung] = 0;
+        QVERIFY(!LinkeF->Stopp[0]->isVisible());
         QTest::mouseClick(LinkeF->Automatic, Qt::LeftButton);
-        QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Autospiel STOP"));
         QCOMPARE(static_cast<int>(S.AktManager), 1);
         QCOMPARE(static_cast<int>(S.Optionen[0][OptAutoaufstellung]), 1); // der Computer hat aufgestellt
+        // Bertas Zug: ihr Schalter ist aus, der Knopf darunter nennt Anna.
+        QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Automatic"));
+        QVERIFY(LinkeF->automatic(U(anna)) && !LinkeF->automatic());
+        QVERIFY(LinkeF->Stopp[0]->isVisible() && !LinkeF->Stopp[1]->isVisible());
+        QCOMPARE(LinkeF->Stopp[0]->text(), QStringLiteral("Autospiel %1 STOP").arg(anna));
 
         QTest::qWait(2500); // mehrere Takte: Bertas Zug gehört ihr
         QCOMPARE(static_cast<int>(S.AktManager), 1);
         QCOMPARE(S.Spiel.Spieltag, tag);
 
+        // Bertas eigener Schalter: an und gleich wieder aus; Annas Automatik bleibt.
         QtOberflaeche::protokoll.clear();
+        MenuF->setEnabled(false); // Bertas Zug soll dabei nicht schließen
+        LinkeF->automaticKlick();
+        QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Autospiel STOP"));
+        QCOMPARE(LinkeF->Stopp[1]->text(), QStringLiteral("Autospiel %1 STOP").arg(berta));
+        LinkeF->automaticKlick();
+        MenuF->setEnabled(true);
+        QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Automatic"));
+        QVERIFY(LinkeF->automatic(U(anna)) && !LinkeF->automatic(U(berta)));
+        QCOMPARE(static_cast<int>(S.AktManager), 1);
+
         QTest::mouseClick(MenuF->AbschlussButton, Qt::LeftButton);
         QCOMPARE(S.Spiel.Spieltag, tag + 1);
         // Großzügig: das erste Anmelden beim Tongerät kann ohne Gerät Sekunden dauern.
@@ -135,12 +154,14 @@ private slots:
         // Seine eigenen Rückfragen beantwortet der Computer selbst.
         for (const auto& z : QtOberflaeche::protokoll) QVERIFY2(z.rfind("Unbeantwortet:", 0) != 0, z.c_str());
 
-        QTest::mouseClick(LinkeF->Automatic, Qt::LeftButton);
-        QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Automatic"));
+        // Annas Automatik hält der Knopf mit ihrem Namen an, auch an Bertas Zug.
+        QTest::mouseClick(LinkeF->Stopp[0], Qt::LeftButton);
+        QVERIFY(!LinkeF->automatic(U(anna)) && !LinkeF->Stopp[0]->isVisible());
         QTest::mouseClick(MenuF->AbschlussButton, Qt::LeftButton);
         QCOMPARE(S.Spiel.Spieltag, tag + 2);
         QTest::qWait(2500);
         QCOMPARE(static_cast<int>(S.AktManager), 0);
+        QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Automatic"));
 
         // Lehnt der Mensch die Überziehungsgebühr ab, bleibt der Zug offen und der Schalter geht aus.
         // So tief im Minus, dass Sparbuch und Kredit (bis zum halben Vermögen) es nicht decken.
@@ -151,13 +172,17 @@ private slots:
         QVERIFY(QtOberflaeche::imProtokoll("Dialog:Kontoüberziehung zu hoch ! max. 10% des Vermögens."));
         QCOMPARE(static_cast<int>(S.AktManager), 0);
         QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Automatic"));
+        QVERIFY(!LinkeF->Stopp[0]->isVisible());
     }
 
     // --screenshots legt jedes Fenster als Bild ab, auch die eines echt gespielten Tages.
     void bildschirmfotos()
     {
         const QString ziel = ordner.path() + QStringLiteral("/fotos");
+        GefundeneAbschnitte.clear();
         const QStringList dateien = BildschirmfotosMachen(ziel);
+        // Keine Beschriftung auf irgendeinem Bild ist abgeschnitten oder überlappt eine andere.
+        QVERIFY2(GefundeneAbschnitte.isEmpty(), qPrintable(GefundeneAbschnitte.join(QLatin1Char('\n'))));
         QVERIFY2(dateien.size() >= 24, qPrintable(QString::number(dateien.size())));
         for (const QString& d : dateien) QVERIFY2(QImage(d).width() > 100, qPrintable(d));
         for (const char* name : {"31_spielen_live", "32_spielen_liga", "33_tabelle_nach_spieltag", "34_spielen_pokal",

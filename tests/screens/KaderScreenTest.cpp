@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <cstring>
 #include <limits>
 
 using namespace torvane;
@@ -164,22 +165,29 @@ private slots:
         QCOMPARE(mg.Kontostand, konto - wert / 100 - wert * 3 / 100);
         Klick(3, 0, Qt::RightButton);
         QVERIFY(!AufstellF->Karte->isVisible());
+
+        // Escape schließt nur die Karte; erst das zweite das Fenster.
+        Klick(4, 0, Qt::RightButton);
+        QVERIFY(AufstellF->Karte->isVisible());
+        QTest::keyClick(AufstellF, Qt::Key_Escape);
+        QVERIFY(!AufstellF->Karte->isVisible());
+        QCOMPARE(AufstellF->karteZeile, 0);
+        QVERIFY(AufstellF->isVisible());
+        QTest::keyClick(AufstellF, Qt::Key_Escape);
+        QVERIFY(!AufstellF->isVisible());
     }
 
-    // Ein Laufzeitfehler mitten im Maximieren lässt das Fenster nicht gesperrt zurück.
-    void nachLaufzeitfehlerWiederBedienbar()
+    // Maximieren am unteren Rand des Kontos kauft nichts, hält nicht an und lässt das Fenster bedienbar.
+    void maximierenAmKontolimit()
     {
         AufstellF->zeigen();
         Manager_& mg = S.Manager[0];
         mg.Kontostand = std::numeric_limits<int32_t>::min() + 10;
+        const auto kader = mg.Kader;
         QtOberflaeche::vorgaben.push_back("Ja");
-        bool geworfen = false;
-        try {
-            AufstellF->maximierenKlick();
-        } catch (const Laufzeitfehler&) {
-            geworfen = true;
-        }
-        QVERIFY(geworfen);
+        AufstellF->maximierenKlick();
+        QCOMPARE(mg.Kontostand, std::numeric_limits<int32_t>::min() + 10);
+        QVERIFY(std::memcmp(&kader, &mg.Kader, sizeof kader) == 0);
         QVERIFY(AufstellF->isEnabled());
         mg.Kontostand = 1000000;
         mg.Kader[1].Technik = 50;
@@ -284,7 +292,7 @@ private slots:
         const int32_t konto = S.Manager[0].Kontostand, wert = S.Transferliste[zeile].Wert;
         Sobald([] { return Offen(VerhandelF); }, [] { QTest::mouseClick(VerhandelF->Abbrechen, Qt::LeftButton); });
         TransferF->spielerKlick(zeile);
-        QCOMPARE(S.Manager[0].Kontostand, konto - int32_t(RundeBruch(int64_t{wert} * 2, 100)));
+        QCOMPARE(S.Manager[0].Kontostand, konto - int32_t(RundenBruch(int64_t{wert} * 2, 100)));
         QCOMPARE(int(S.Transferliste[zeile].Transferstatus), 1);
         QVERIFY(!Verhandlung.Offen);
     }

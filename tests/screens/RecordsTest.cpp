@@ -104,6 +104,17 @@ private slots:
         QVERIFY(LigaStarkeF->Seiten->isEnabled());
         QVERIFY(!LigaStarkeF->Spioniere->isEnabled()); // derselbe Bericht kostet nicht zweimal aus Versehen
 
+        // Der nächste Besuch (auch eines anderen Managers) beginnt ohne Wahl und ohne die bezahlten Werte.
+        LigaStarkeF->hide();
+        LigaStarkeF->zeigen();
+        LigaStarkeF->Seiten->setCurrentIndex(1);
+        QCOMPARE(LigaStarkeF->Grid->currentRow(), -1);
+        QVERIFY(LigaStarkeF->Werte[0]->text().isEmpty() && LigaStarkeF->Gewaehlt->text().isEmpty());
+        QVERIFY(!LigaStarkeF->Spioniere->isEnabled());
+        LigaStarkeF->Grid->setCurrentCell(zeile, 0);
+        QVERIFY(LigaStarkeF->Spioniere->isEnabled());
+        QCOMPARE(LigaStarkeF->Spioniere->y(), y);
+
         // Der Einsatz im Menü frischt die offene Ligastärke auf.
         LigaStarkeF->Seiten->setCurrentIndex(0);
         const int fremd = ManagerVerein(0) == 55 ? 56 : 55;

@@ -1,8 +1,12 @@
 // Die Ereignisse einzeln, mit geplanten Ziehungen: Geld, Bälle, Stadion, Werbung, Spieler,
 // Zeugnis, Aktien und der Verkauf des Vereins.
 #include "EreignisHilfe.h"
+#include "core/Bruch.h"
 #include "finance/Sponsoren.h"
 #include "finance/Vermoegen.h"
+
+#include <limits>
+#include <tuple>
 
 using namespace torvane;
 
@@ -614,4 +618,168 @@ TEST(Ereignis, ZiehungUmleitungUndSchlussmeldung)
     EXPECT_EQ(ui.dialoge.size(), 2u);
     EXPECT_EQ(ui.meldungen.size(), 2u);
     EXPECT_EQ(Kontostand(), 930000);
+}
+
+// Jedes Ereignis fragt den Zufall nach den Grenzen der Regel, nicht nur nach irgendeiner Zahl darin.
+TEST(Ereignis, ZiehungsgrenzenJeEreignis)
+{
+    using G = std::vector<std::pair<int32_t, int32_t>>;
+    struct Fall {
+        int n;
+        std::initializer_list<int32_t> zuege;
+        G grenzen;
+        const char* antwort = "Nein";
+    };
+    const Fall faelle[] = {
+        {1, {1}, {{0, 1}}},
+        {3, {1}, {{1, 111}}},
+        {4, {1}, {{1, 100}}},
+        {5, {1}, {{1, 50}}},
+        {6, {1}, {{1, 100}}},
+        {7, {1}, {{1, 100}}},
+        {8, {1}, {{1, 100}}},
+        {9, {1}, {{1, 5}}},
+        {11, {1}, {{1, 200}}},
+        {12, {1}, {{1, 100}}},
+        {13, {1}, {{1, 500}}},
+        {14, {1}, {{1, 200}}},
+        {15, {1}, {{0, 8}}},
+        {16, {1}, {{1, 6}}},
+        {17, {1}, {{1, 6}}},
+        {22, {1, 0}, {{1, 1200}, {0, 1}}},
+        {23, {1, 1}, {{1, 5}, {1, 3}}},
+        {25, {1}, {{1, 100}}, "Ja"},
+        {26, {1}, {{1, 500}}},
+        {27, {1}, {{1, 500}}},
+        {28, {1}, {{1, 20}}},
+        {29, {200}, {{1, 200}}},
+        {30, {1}, {{1, 20}}},
+        {31, {1, 2, 0}, {{1, 179}, {1, 6}, {-90, 222}}},
+        {34, {1}, {{1, 1000}}},
+        {37, {5, 0}, {{1, 22}, {-75, 75}}},
+        {39, {0}, {{-60, 50}}},
+        {40, {2, 40, 1}, {{1, 2}, {40, 150}, {1, 2000}}},
+        {41, {0}, {{-50, 200}}},
+        {42, {1, 1}, {{1, 2}, {1, 10}}},
+    };
+    for (const Fall& f : faelle) {
+        Ereigniswelt();
+        S.Manager[0].Aktien = 1000;
+        Zuschauer ui;
+        ui.antworten = {f.antwort};
+        EXPECT_EQ(Spiele(f.n, f.zuege), f.grenzen) << "Ereignis " << f.n;
+    }
+}
+
+// Die großen und kleinen Spenden mit ihren Beträgen, an den Grenzen der Felder und des Kontos.
+TEST(Ereignis, SpendenMitIhrenBetraegen)
+{
+    struct Fall {
+        int n;
+        int32_t konto, komfort, plaetze;
+        int16_t aktien;
+        int32_t konto2, komfort2, plaetze2;
+        int16_t aktien2;
+    };
+    constexpr int32_t Max = std::numeric_limits<int32_t>::max();
+    const Fall faelle[] = {
+        {24, 1000000, 10, 12000, 0, 1500000, 11, 13000, 200},
+        {35, 1000000, 10, 12000, 0, 1250000, 11, 12500, 100},
+        {24, 1000000, 100, 99500, 19900, 1500000, 100, 100000, 20000},
+        {35, -300000, 99, 100000, 19950, -50000, 100, 100000, 20000},
+        // Das Geschenk passt nicht ganz aufs Konto: gezahlt wird bis zur Grenze, der Rest kommt trotzdem.
+        {24, Max - 100000, 10, 12000, 0, Max, 11, 13000, 200},
+    };
+    for (const Fall& f : faelle) {
+        Ereigniswelt();
+        Manager_& mg = S.Manager[0];
+        mg.Kontostand = f.konto;
+        mg.Komfortpunkte = f.komfort;
+        mg.Plaetze = f.plaetze;
+        mg.Aktien = f.aktien;
+        Zuschauer ui;
+        Spiele(f.n);
+        EXPECT_EQ((std::tuple{mg.Kontostand, mg.Komfortpunkte, mg.Plaetze, mg.Aktien}),
+                  (std::tuple{f.konto2, f.komfort2, f.plaetze2, f.aktien2}))
+            << f.n << " bei " << f.konto;
+    }
+    Ereigniswelt();
+    Zuschauer ui;
+    Spiele(24);
+    EXPECT_EQ(ui.letzte().text, "Ein Sponsor spendet: \r\n\r\n1 Komfortpunkt\r\n1.000 Stadionplätze\r\n500.000 €\r\n"
+                                "200 Torvane Aktien");
+    Spiele(35);
+    EXPECT_EQ(ui.letzte().text, "Ein Sponsor spendet: \r\n\r\n1 Komfortpunkt\r\n500 Stadionplätze\r\n250.000 €\r\n"
+                                "\r\n100 Torvane Aktien");
+}
+
+// Ein steinreicher Mensch, mit "Ja" beantwortet: der Verein geht zu 120 % des Vermögens weg.
+// Hat der Preis bis zur Abgabegrenze keinen Platz, zeigt die Meldung, was wirklich gezahlt wird;
+// ist es nichts, wird der Verein nicht verkauft.
+TEST(Ereignis, VereinskaufMitJaUndAnDerKontogrenze)
+{
+    constexpr int32_t Max = std::numeric_limits<int32_t>::max();
+    Ereigniswelt();
+    Manager_& mg = S.Manager[0];
+    const int64_t v = VermoegenWert(0);
+    const int64_t preis = RundenBruch(120 * v, 100);
+    Zuschauer ui;
+    ui.antworten = {"Ja"};
+    Spiele(37, {2, 20, 50, 50, 50, 50, 50, 50});
+    ASSERT_EQ(ui.meldungen.size(), 1u);
+    EXPECT_EQ(ui.letzte().text, "\r\n\r\nEin steinreicher Mensch möchte gerne\r\nfür " +
+                                    Geldtext(static_cast<double>(preis)) + " € Ihren Verein Kaufen ?");
+    EXPECT_EQ(mg.Kontostand, 1000000 + preis);
+    EXPECT_EQ((std::tuple{int{mg.KaderAnzahl}, mg.Plaetze, mg.Komfortpunkte}), (std::tuple{0, 0, 0}));
+
+    // Gezahlt wird bis das Konto die Abgabegrenze erreicht: nur 1 000 € Platz, gezeigt und gezahlt
+    // werden 1 000 €, der Verkauf gilt.
+    Ereigniswelt();
+    mg.Kontostand = static_cast<int32_t>(AbgabeGrenze - 1000);
+    mg.Kredit = 1500000000; // Vermögen unter der Abgabegrenze
+    ui.leeren();
+    Spiele(37, {1, 25, 50, 50, 50, 50, 50, 50});
+    EXPECT_NE(ui.letzte().text.find("Niemand legte 1.000 €"), std::string::npos) << ui.letzte().text;
+    EXPECT_EQ(mg.Kontostand, AbgabeGrenze);
+    EXPECT_EQ(mg.KaderAnzahl, 0);
+
+    // Kein Euro Platz: kein Verkauf, keine Meldung, nichts geändert.
+    for (const int32_t konto : {static_cast<int32_t>(AbgabeGrenze), Max}) {
+        Ereigniswelt();
+        mg.Kontostand = konto;
+        mg.Kredit = 1500000000;
+        ui.leeren();
+        for (const int r : {1, 2}) {
+            Spiele(37, {r, 25});
+            EXPECT_TRUE(ui.meldungen.empty());
+            EXPECT_EQ((std::tuple{mg.Kontostand, int{mg.KaderAnzahl}, mg.Plaetze}), (std::tuple{konto, 6, 12000}));
+        }
+    }
+}
+
+// Geld, das nicht passt, hält kein Ereignis an: Gewinne bis an die Grenze, Kosten ganz oder gar nicht,
+// und die Meldung nennt den wirklich gebuchten Betrag.
+TEST(Ereignis, GeldAnDenKontogrenzen)
+{
+    constexpr int32_t Max = std::numeric_limits<int32_t>::max();
+    constexpr int32_t Min = std::numeric_limits<int32_t>::min();
+    struct Fall {
+        int n;
+        int32_t konto, danach;
+        const char* betrag;
+    };
+    const Fall faelle[] = {
+        {3, Max - 500, Max, "von 500 €"},
+        {11, Max - 2, Max, "\r\n\r\n2 € Einnahme"},
+        {4, Min + 500, Min + 500, "Schaden von 0 €"},
+        {7, Min + 1000, Min, "Polizeieinsatz 1.000 €"},
+    };
+    for (const Fall& f : faelle) {
+        Ereigniswelt();
+        S.Manager[0].Kontostand = f.konto;
+        Zuschauer ui;
+        ASSERT_NO_THROW(Spiele(f.n, {1}));
+        EXPECT_EQ(Kontostand(), f.danach) << f.n;
+        EXPECT_NE(ui.letzte().text.find(f.betrag), std::string::npos) << ui.letzte().text;
+    }
 }

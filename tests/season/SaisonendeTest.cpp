@@ -238,3 +238,31 @@ TEST(Saisonende, ScheckDesLetztenUndUrteilsgrenzen)
     EXPECT_EQ(Verbandsurteil(9), "Ein Platz im Mittelfeld ist auch nicht zu verachten, meint der Fußballbund,");
     EXPECT_EQ(Verbandsurteil(14), "Der Fußballbund gibt zu verstehen das Management zu ändern,");
 }
+
+// Mit zwei Managern sagt der Fenstertitel jeder Vertragsmeldung, wessen Spieler geht; der Text
+// bleibt, wie er war, und danach tragen die Dialoge wieder keinen Titel.
+TEST(Saisonende, VertragsendeNenntManagerUndVerein)
+{
+    struct Titelschrift : Mitschrift {
+        std::vector<std::string> titel;
+        Antwort dialog(DialogArt a, const std::string& text, Knoepfe k) override
+        {
+            titel.push_back(MeldungsTitel::aktuell());
+            return Mitschrift::dialog(a, text, k);
+        }
+    } ui;
+    Spiel(2, 31);
+    for (int m = 0; m < 2; ++m) {
+        Manager_& mg = S.Manager[m];
+        for (int i = 1; i <= mg.KaderAnzahl; ++i) mg.Kader[i].Vertrag = static_cast<int8_t>(i == 2 ? 1 : 3);
+    }
+    const std::string erwartet[] = {S.Manager[0].Name.text() + " – " + S.Manager[0].Vereinsname.text(),
+                                    S.Manager[1].Name.text() + " – " + S.Manager[1].Vereinsname.text()};
+    VertraegeAuslaufen(0);
+    VertraegeAuslaufen(1);
+    ASSERT_EQ(ui.titel.size(), 2u);
+    EXPECT_EQ(ui.titel[0], erwartet[0]);
+    EXPECT_EQ(ui.titel[1], erwartet[1]);
+    EXPECT_EQ(ui.texte[0].rfind("Der Vertrag von ", 0), 0u) << ui.texte[0];
+    EXPECT_EQ(MeldungsTitel::aktuell(), "");
+}

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <string>
 
 using namespace torvane;
@@ -94,9 +95,9 @@ TEST(Verhandlung, BetraegeGanzzahlig)
     EXPECT_EQ(AngebotsgehaltFuer(30, 70, 2, 0), 5600);
     // Forderung 4 950 (Stärke 50, 6 Jahre, 33): 1,3 x = 6 435, gekürzt 6 430.
     EXPECT_EQ(AngebotsgehaltFuer(33, 50, 6, 3), 6430);
-    EXPECT_EQ(RundeBruch(-25, 10), -2);
-    EXPECT_EQ(RundeBruch(-35, 10), -4);
-    EXPECT_EQ(RundeBruch(-36, 10), -4);
+    EXPECT_EQ(RundenBruch(-25, 10), -2);
+    EXPECT_EQ(RundenBruch(-35, 10), -4);
+    EXPECT_EQ(RundenBruch(-36, 10), -4);
 }
 
 TEST(Verhandlung, EroeffnungKostetGebuehrUndZeigtWerte)
@@ -379,4 +380,34 @@ TEST(Verhandlung, Ueberraschungen)
     k.Konstitution = 60;
     BerechneSpieler(k);
     EXPECT_EQ(k.Konstitution, 50);
+}
+
+// Eine Ablöse, die das Konto nicht mehr fasst, wird gar nicht erst angeboten: kein Spieler, keine
+// Ziehung, keine Punkte. Passt sie genau, wird erst bezahlt, dann verpflichtet.
+TEST(Verhandlung, KaufAmUnterenKontolimitGanzOderGarNicht)
+{
+    constexpr int32_t Min = std::numeric_limits<int32_t>::min();
+    for (const int32_t rest : {1349999, 1350000}) {
+        Kader(5);
+        Beobachter ui;
+        Manager_& mg = S.Manager[0];
+        Marktspieler();
+        Regler = {5, 5, 4};
+        ZufallSetzen(3);
+        ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1));
+        mg.Kontostand = Min + rest;
+        const float punkte = mg.Managerpunkte;
+        const bool passt = rest == Verhandlung.Abloese;
+        EXPECT_EQ(Anbieten(), passt ? Verhandlungsergebnis::Zusage : Verhandlungsergebnis::Ignoriert);
+        EXPECT_EQ(mg.KaderAnzahl, passt ? 6 : 5);
+        EXPECT_EQ(S.Transferliste[1].Vorname.leer(), passt);
+        EXPECT_FLOAT_EQ(mg.Managerpunkte, punkte);
+        if (passt) {
+            EXPECT_GE(mg.Kontostand, Min); // eine Geldüberraschung kommt erst nach der Ablöse
+        } else {
+            EXPECT_EQ(mg.Kontostand, Min + rest);
+            EXPECT_TRUE(ui.enthaelt(BetragZuGrossText));
+        }
+        EXPECT_FALSE(Verhandlung.Offen);
+    }
 }

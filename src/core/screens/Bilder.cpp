@@ -4,6 +4,7 @@
 #include "core/screens/Stil.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -510,14 +511,28 @@ QStringList BildNamen()
     return n;
 }
 
+QPixmap Malgrund(QSize groesse)
+{
+    const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap bild(groesse * dpr);
+    bild.setDevicePixelRatio(dpr);
+    return bild;
+}
+
 QPixmap Bild(const QString& name, QSize groesse)
 {
+    // Bei vergrößerten Fenstern (Zoom) in voller Auflösung, damit nichts verschwimmt.
+    const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     const QString datei = QString::fromStdString(Pfade.Grafik) + name + QStringLiteral(".png");
     if (!Pfade.Grafik.empty() && QFile::exists(datei)) {
         QPixmap geladen(datei);
-        if (!geladen.isNull()) return geladen.scaled(groesse, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (!geladen.isNull()) {
+            QPixmap b = geladen.scaled(groesse * dpr, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            b.setDevicePixelRatio(dpr);
+            return b;
+        }
     }
-    QPixmap bild(groesse);
+    QPixmap bild = Malgrund(groesse);
     bild.fill(Qt::transparent);
     const auto it = Zeichnungen().find(name);
     if (it == Zeichnungen().end()) return bild;

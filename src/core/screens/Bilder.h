@@ -14,6 +14,9 @@ namespace torvane {
 // "diskette", "geld", "zeugnis", "spieler", "sessel", "pleite", "ausgang",
 // "ende", "systemcheck", "start", "linke", "hilfe", "info", "trainer1".."trainer12".
 QPixmap Bild(const QString& name, QSize groesse);
+// Eine leere Pixmap von groesse Punkten in der vollen Auflösung des Bildschirms (Zoom),
+// damit Gemaltes bei 200 % scharf bleibt. Gemalt wird in Punkten wie sonst auch.
+QPixmap Malgrund(QSize groesse);
 // Alle Namen, die Bild() selbst zeichnen kann.
 QStringList BildNamen();
 

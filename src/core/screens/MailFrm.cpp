@@ -7,6 +7,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -77,19 +79,41 @@ void TMailF::fuellen(const QString& kopf, const QString& text, const NachrichtAr
     nein_->setVisible(art.typ == NachrichtArt::Jein || art.typ == NachrichtArt::Alles);
     if (weiter_->isVisibleTo(this)) weiter_->setDefault(true);
     else if (ja_->isVisibleTo(this)) ja_->setDefault(true);
-    setFixedWidth(460);
-    adjustSize();
-    setFixedSize(460, qMax(160, sizeHint().height()));
+    // Mit Punkten oder Leerzeichen in Spalten gesetzte Listen brauchen gleich breite Zeichen.
+    text_->setFont(InSpalten(text) ? FesteSchrift(10) : Schrift(11));
+    // Das Fenster wächst mit seiner längsten Zeile; erst was breiter als der Bildschirm wäre, bricht um.
+    text_->setWordWrap(false);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->invalidate();
+    layout()->activate();
+    int breite = qMax(460, sizeHint().width());
+    const QScreen* s = Hauptfenster() ? Hauptfenster()->screen() : screen();
+    const int grenze = s ? s->availableGeometry().width() - 40 : 1200;
+    if (breite > grenze) {
+        text_->setWordWrap(true);
+        breite = grenze;
+    }
+    const int hoehe = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(breite) : sizeHint().height();
+    setFixedSize(breite, qMax(160, hoehe));
+}
+
+bool TMailF::InSpalten(const QString& text)
+{
+    // Punkte zwischen zwei Wörtern ("Kickersdorf.....(4)") oder drei Leerzeichen mitten in der
+    // Zeile: hier wurde auf Spalten aufgefüllt. Ein "..." am Satzende zählt nicht.
+    static const QRegularExpression punkte(QStringLiteral("\\S\\.{2,}\\S"));
+    for (const QString& z : text.split(QLatin1Char('\n')))
+        if (z.contains(punkte) || z.trimmed().contains(QStringLiteral("   "))) return true;
+    return false;
 }
 
 void TMailF::platzieren(int x, int y)
 {
-    QWidget* bezug = (x == -1 && y == -1 && Spieltagfenster()) ? Spieltagfenster() : Hauptfenster();
-    if (!bezug) bezug = parentWidget();
-    if (!bezug) return;
-    const QRect r = bezug->frameGeometry();
-    if ((x == 0 && y == 0) || (x == -1 && y == -1)) move(r.center() - QPoint(width() / 2, height() / 2));
-    else move(r.topLeft() + QPoint(x, y));
+    QWidget* haupt = Hauptfenster() ? Hauptfenster() : parentWidget();
+    if (x == -1 && y == -1 && Spieltagfenster() && Spieltagfenster()->isVisible()) MittigAuf(this, Spieltagfenster());
+    else if ((x == 0 && y == 0) || (x == -1 && y == -1)) MittigAuf(this, FragendesFenster(this));
+    else if (haupt) move(haupt->frameGeometry().topLeft() + QPoint(x, y));
 }
 
 QString TMailF::zeigen()

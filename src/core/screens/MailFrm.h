@@ -19,13 +19,15 @@ public:
 
     // Füllt das Fenster; bild < 0: ohne Bild.
     void fuellen(const QString& kopf, const QString& text, const NachrichtArt& art, int bild);
-    // (0, 0) mittig auf dem Hauptfenster, (-1, -1) mittig auf dem Spieltagsfenster,
+    // (0, 0) mittig auf dem Fenster, das fragt, (-1, -1) mittig auf dem Spieltagsfenster,
     // sonst dieser Abstand von der linken oberen Ecke des Hauptfensters.
     void platzieren(int x, int y);
     // Zeigt modal; Rückgabe der gedrückte Knopf ("Weiter", "Ja", "Nein"), bei Auto "".
     QString zeigen();
 
     QString gedrueckt;
+    // Ist der Text mit Punkten oder Leerzeichen in Spalten aufgefüllt?
+    static bool InSpalten(const QString& text);
 
 protected:
     void reject() override;

@@ -369,7 +369,8 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
                                    : art == DialogArt::Bestaetigung ? QMessageBox::Question
                                                                     : QMessageBox::Information;
     QWidget* eltern = Hauptfenster() ? Hauptfenster() : hauptfenster;
-    QMessageBox box(icon, QStringLiteral("Torvane"), Zeilen(text), k, eltern);
+    const QString titel = Q(MeldungsTitel::aktuell());
+    QMessageBox box(icon, titel.isEmpty() ? QStringLiteral("Torvane") : titel, Zeilen(text), k, eltern);
     box.setTextFormat(Qt::PlainText); // Namen und Spielstände stehen wörtlich im Text
     const std::pair<QMessageBox::StandardButton, const char*> beschriftung[] = {
         {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"}, {QMessageBox::Cancel, "Abbrechen"}, {QMessageBox::Ok, "OK"}};
@@ -380,8 +381,7 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
         box.move(dialogOrt);
     } else if (eltern && eltern->isVisible()) {
         box.adjustSize();
-        const QRect r = eltern->frameGeometry();
-        box.move(r.center() - QPoint(box.width() / 2, box.height() / 2));
+        MittigAuf(&box, FragendesFenster(&box));
     }
     const WarteSperre sperre(WarteSperre::Art::Dialog);
     switch (box.exec()) {

@@ -43,7 +43,8 @@ public:
     int zahl() const;
     void nullen();
     void anfangswert();
-    // Modal; die Zahl bei OK, sonst 0. Abstand (x, y) von der Ecke des Hauptfensters.
+    // Modal; die Zahl bei OK, sonst 0. Mittig auf dem fragenden Fenster, bei einem Abstand
+    // (x, y) so weit von der Ecke des Hauptfensters.
     static int eingabe(int anfang, const QString& frage, int x, int y);
 
     std::array<TRad*, 9> raeder{};

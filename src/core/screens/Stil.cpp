@@ -1,9 +1,12 @@
 #include "core/screens/Stil.h"
 
+#include "core/screens/QtOberflaeche.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 namespace torvane {
@@ -16,6 +19,40 @@ QFont Schrift(int punkte, bool fett)
     f.setPointSize(punkte);
     f.setBold(fett);
     return f;
+}
+
+QFont FesteSchrift(int punkte, bool fett)
+{
+    QFont f(QStringLiteral("DejaVu Sans Mono"));
+    f.setStyleHint(QFont::Monospace);
+    f.setFixedPitch(true);
+    f.setPointSize(punkte);
+    f.setBold(fett);
+    return f;
+}
+
+QWidget* FragendesFenster(const QWidget* ausser)
+{
+    for (QWidget* w : {QApplication::activeModalWidget(), QApplication::activeWindow()})
+        if (w && w != ausser && w->isVisible()) return w;
+    return Hauptfenster();
+}
+
+void MittigAuf(QWidget* w, const QWidget* bezug)
+{
+    if (!bezug) bezug = FragendesFenster(w);
+    if (!bezug || !bezug->isVisible()) return;
+    const QRect r = bezug->frameGeometry();
+    // Die Größe steht erst nach dem Layout fest; das Fenster misst sich vorher selbst.
+    if (!w->isVisible()) w->adjustSize();
+    const QSize g = w->isVisible() ? w->frameGeometry().size() : w->size();
+    QPoint ort = r.center() - QPoint(g.width() / 2, g.height() / 2);
+    if (const QScreen* s = bezug->screen()) {
+        const QRect frei = s->availableGeometry();
+        ort.setX(qBound(frei.left(), ort.x(), qMax(frei.left(), frei.right() - g.width())));
+        ort.setY(qBound(frei.top(), ort.y(), qMax(frei.top(), frei.bottom() - g.height())));
+    }
+    w->move(ort);
 }
 
 void StilSetzen(QWidget* w)

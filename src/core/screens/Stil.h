@@ -37,6 +37,14 @@ QFont Schrift(int punkte, bool fett = false);
 // "#rrggbb" für Stylesheets.
 QString Hex(const QColor& c);
 
+// Das Fenster, das gerade etwas fragt: ein wartender modaler Dialog, sonst das aktive Fenster
+// des Spiels, sonst das Hauptfenster. Das neue Fenster selbst (ausser) zählt nicht.
+QWidget* FragendesFenster(const QWidget* ausser = nullptr);
+// Setzt w mittig auf bezug (ohne bezug: auf das fragende Fenster), ganz auf dem Bildschirm.
+void MittigAuf(QWidget* w, const QWidget* bezug = nullptr);
+// Die Schrift fester Breite für Texte, die mit Punkten oder Leerzeichen in Spalten gesetzt sind.
+QFont FesteSchrift(int punkte, bool fett = false);
+
 // Namen tippen die Spieler selbst ("<u>Jörg</u>"); sie dürfen nie als HTML erscheinen.
 // Danach zeigt jedes Schild der Anwendung seinen Text wörtlich, außer es verlangt
 // ausdrücklich Qt::RichText (und maskiert dann selbst). Einmal je Anwendung.

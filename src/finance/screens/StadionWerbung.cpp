@@ -1,6 +1,7 @@
 #include "finance/screens/StadionWerbung.h"
 
 #include "core/Variablen.h"
+#include "core/screens/Bilder.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
 #include "finance/Sponsoren.h"
@@ -436,7 +437,7 @@ QPixmap AttraktionBild(int index, QSize groesse)
 
 QPixmap TrikotBild(int sponsor, QSize groesse)
 {
-    QPixmap bild(groesse);
+    QPixmap bild = Malgrund(groesse);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
@@ -479,7 +480,7 @@ namespace {
 QPixmap Bogen(int anzahl, int spalten, QSize groesse, QPixmap (*bild)(int, QSize))
 {
     const int zeilen = (anzahl + spalten - 1) / spalten;
-    QPixmap bogen(spalten * (groesse.width() + 8) + 8, zeilen * (groesse.height() + 8) + 8);
+    QPixmap bogen = Malgrund(QSize(spalten * (groesse.width() + 8) + 8, zeilen * (groesse.height() + 8) + 8));
     bogen.fill(Farbe::Creme);
     QPainter p(&bogen);
     for (int i = 0; i < anzahl; ++i)

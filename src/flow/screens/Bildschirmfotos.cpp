@@ -13,11 +13,14 @@
 #include "finance/screens/StadionWerbung.h"
 #include "finance/screens/TrainingBankFenster.h"
 #include "flow/Neuanlage.h"
+#include "match/Spieltag.h"
+#include "season/Saisonende.h"
 #include "flow/Zug.h"
 #include "flow/screens/LigawahlFrm.h"
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
+#include "flow/screens/RatgeberFrm.h"
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
 #include "match/screens/SpieltagFenster.h"
@@ -30,16 +33,25 @@
 #include "tools/screens/HilfeFrm.h"
 #include "tools/screens/ProgrammInfoFrm.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableWidget>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <utility>
 
 namespace torvane {
@@ -50,9 +62,151 @@ bool BeispielSpielAnlegen()
     return NeuesSpielOhneBildschirm({{"Quirin", "SV Kickersdorf"}, {"Berta", "FC Fallera"}});
 }
 
+QStringList GefundeneAbschnitte;
+
+namespace {
+
+QString Beschreibung(const QWidget* w, const QString& name)
+{
+    const QString objekt = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+    return name + QLatin1Char('/') + objekt;
+}
+
+QString Befund(const QWidget* w, const QString& name, const QString& text, int braucht, int hat)
+{
+    return QStringLiteral("%1: »%2« braucht %3, hat %4 Pixel").arg(Beschreibung(w, name), text).arg(braucht).arg(hat);
+}
+
+int Breiteste(const QFontMetrics& fm, const QString& text)
+{
+    int b = 0;
+    for (const QString& z : text.split(QLatin1Char('\n'))) b = qMax(b, fm.horizontalAdvance(z));
+    return b;
+}
+
+// Was vom Kopf einer Tabelle und ihren Zellen abgeschnitten ist.
+void TabelleMessen(const QTableWidget* t, const QString& name, QStringList& funde)
+{
+    for (int s = 0; s < t->columnCount(); ++s) {
+        if (t->isColumnHidden(s)) continue;
+        const int breite = t->columnWidth(s);
+        if (const QTableWidgetItem* k = t->horizontalHeaderItem(s); k && t->horizontalHeader()->isVisible()) {
+            const QFontMetrics fm(k->font());
+            const int braucht = Breiteste(fm, k->text()) + 8;
+            if (braucht > breite) funde << Befund(t, name, k->text(), braucht, breite) + QStringLiteral(" (Spaltentitel)");
+        }
+        for (int r = 0; r < t->rowCount(); ++r) {
+            const QTableWidgetItem* i = t->item(r, s);
+            if (!i || i->text().isEmpty() || t->isRowHidden(r)) continue;
+            const QFontMetrics fm(i->data(Qt::FontRole).isValid() ? i->font() : t->font());
+            const int braucht = Breiteste(fm, i->text()) + 6;
+            if (braucht > breite) {
+                funde << Befund(t, name, i->text(), braucht, breite) + QStringLiteral(" (Zelle)");
+                break; // eine Zelle je Spalte reicht
+            }
+        }
+    }
+}
+
+// Wo ein Schild seinen Text hinmalt, in den Koordinaten seines Elternteils.
+QRect Textflaeche(const QLabel* l)
+{
+    const QFontMetrics fm(l->font());
+    const QStringList zeilen = l->text().split(QLatin1Char('\n'));
+    const QSize g(Breiteste(fm, l->text()), fm.height() * static_cast<int>(zeilen.size()));
+    const QRect cr = l->contentsRect();
+    return QStyle::alignedRect(l->layoutDirection(), QStyle::visualAlignment(l->layoutDirection(), l->alignment()), g, cr)
+        .translated(l->pos());
+}
+
+// Schilder desselben Fensters, deren Texte übereinander liegen.
+void UeberlappungMessen(const QList<const QLabel*>& schilder, const QString& name, QStringList& funde)
+{
+    for (qsizetype i = 0; i < schilder.size(); ++i)
+        for (qsizetype j = i + 1; j < schilder.size(); ++j) {
+            const QLabel* a = schilder[i];
+            const QLabel* b = schilder[j];
+            if (a->parentWidget() != b->parentWidget()) continue;
+            const QRect x = Textflaeche(a).intersected(Textflaeche(b));
+            if (x.width() > 1 && x.height() > 2)
+                funde << QStringLiteral("%1: »%2« überlappt »%3«").arg(Beschreibung(a, name), a->text(), b->text());
+        }
+}
+
+// Sichtbare Knöpfe desselben Fensters, die einander verdecken.
+void KnopfUeberlappungMessen(const QList<const QAbstractButton*>& knoepfe, const QString& name, QStringList& funde)
+{
+    for (qsizetype i = 0; i < knoepfe.size(); ++i)
+        for (qsizetype j = i + 1; j < knoepfe.size(); ++j) {
+            const QAbstractButton* a = knoepfe[i];
+            const QAbstractButton* b = knoepfe[j];
+            if (a->parentWidget() == b->parentWidget() && a->geometry().intersects(b->geometry()))
+                funde << QStringLiteral("%1: Knopf »%2« verdeckt »%3«").arg(Beschreibung(a, name), a->text(), b->text());
+        }
+}
+
+} // namespace
+
+QStringList AbgeschnitteneTexte(const QWidget* fenster, const QString& name)
+{
+    QStringList funde;
+    QList<const QLabel*> schilder;
+    QList<const QAbstractButton*> knoepfe;
+    QList<const QWidget*> alle{fenster};
+    for (const QWidget* w : fenster->findChildren<QWidget*>()) alle << w;
+    for (const QWidget* w : alle) {
+        if (!w->isVisibleTo(fenster) && w != fenster) continue;
+        if (const auto* l = qobject_cast<const QLabel*>(w)) {
+            if (l->text().isEmpty() || l->wordWrap() || l->textFormat() == Qt::RichText) continue;
+            schilder << l;
+            const int rand = 2 * l->margin() + qMax(0, l->indent());
+            const int hat = l->contentsRect().width() - rand;
+            const int braucht = Breiteste(QFontMetrics(l->font()), l->text());
+            if (braucht > hat) funde << Befund(l, name, l->text(), braucht, hat);
+        } else if (const auto* c = qobject_cast<const QCheckBox*>(w)) {
+            const int kaestchen = c->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, c) +
+                                  c->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, c);
+            const int braucht = Breiteste(QFontMetrics(c->font()), c->text().remove(QLatin1Char('&'))) + kaestchen;
+            if (braucht > c->width()) funde << Befund(c, name, c->text(), braucht, c->width());
+        } else if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
+            knoepfe << b;
+            if (b->text().isEmpty()) continue;
+            const int bild = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
+            int braucht = Breiteste(QFontMetrics(b->font()), QString(b->text()).remove(QLatin1Char('&'))) + bild + 8;
+            // Ein Knopf mit Stilrand braucht dazu seinen Innenabstand (die Breite, die er sich wünscht).
+            if (qobject_cast<const QPushButton*>(b)) braucht = qMax(braucht, b->sizeHint().width());
+            if (braucht > b->width()) funde << Befund(b, name, b->text(), braucht, b->width());
+        } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
+            if (g->title().isEmpty()) continue;
+            const int braucht = QFontMetrics(g->font()).horizontalAdvance(g->title()) + 16;
+            if (braucht > g->width()) funde << Befund(g, name, g->title(), braucht, g->width());
+        } else if (const auto* t = qobject_cast<const QTableWidget*>(w)) {
+            TabelleMessen(t, name, funde);
+        } else if (const auto* liste = qobject_cast<const QListWidget*>(w)) {
+            const QFontMetrics fm(liste->font());
+            const int hat = liste->viewport()->width();
+            for (int i = 0; i < liste->count(); ++i) {
+                const int braucht = Breiteste(fm, liste->item(i)->text()) + 8;
+                if (braucht > hat) {
+                    funde << Befund(liste, name, liste->item(i)->text(), braucht, hat) + QStringLiteral(" (Zeile)");
+                    break;
+                }
+            }
+        } else if (const auto* a = qobject_cast<const QAbstractScrollArea*>(w)) {
+            // Ein waagrechter Rollbalken heißt: der Inhalt passt nicht in seine Tafel.
+            if (a->horizontalScrollBar()->isVisible())
+                funde << Befund(a, name, QStringLiteral("waagrechter Rollbalken"), a->horizontalScrollBar()->maximum(), 0);
+        }
+    }
+    UeberlappungMessen(schilder, name, funde);
+    KnopfUeberlappungMessen(knoepfe, name, funde);
+    return funde;
+}
+
 bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& fertig)
 {
     QApplication::processEvents();
+    GefundeneAbschnitte << AbgeschnitteneTexte(w, name);
     const QString datei = QDir(ordner).filePath(name + QStringLiteral(".png"));
     if (!w->grab().save(datei)) return false;
     fertig << datei;
@@ -79,7 +233,7 @@ QPixmap Bilderbogen()
     const QStringList namen = BildNamen();
     const int spalten = 8;
     const int zeilen = (static_cast<int>(namen.size()) + spalten - 1) / spalten;
-    QPixmap bogen(spalten * 110, zeilen * 126);
+    QPixmap bogen = Malgrund(QSize(spalten * 110, zeilen * 126));
     bogen.fill(Farbe::Creme);
     QPainter p(&bogen);
     p.setFont(Schrift(8));
@@ -187,6 +341,21 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     }
     MenuF->spielfreiVerbergen();
     Foto(LinkeF, ordner, QStringLiteral("09_seitenleiste"), fertig);
+    if (spiel) {
+        // Beide Manager auf Automatik (das Menü gesperrt, damit der Computer nicht gleich zieht).
+        MenuF->setEnabled(false);
+        for (int m : {1, 0}) {
+            S.AktManager = static_cast<uint8_t>(m);
+            LinkeF->automaticKlick();
+        }
+        Foto(LinkeF, ordner, QStringLiteral("09_seitenleiste_automatik"), fertig);
+        for (int m : {0, 1}) LinkeF->automatikAus(S.Manager[m].Name.text());
+        MenuF->setEnabled(true);
+    }
+    if (spiel && RatgeberF) {
+        RatgeberF->fuellen();
+        Foto(RatgeberF, ordner, QStringLiteral("ratgeber"), fertig);
+    }
 
     // Nachrichtenfenster in allen Arten.
     struct Art {
@@ -210,6 +379,32 @@ QStringList BildschirmfotosMachen(const QString& ordner)
         f.fuellen(QString::fromUtf8(a.kopf), Zeilen(a.text), NachrichtArtLesen(a.art), a.bild);
         f.show();
         Foto(&f, ordner, QString::fromUtf8(a.datei), fertig);
+    }
+
+    if (spiel) {
+        // Die Meldungen der Saison mit den längsten Zeilen: die besten Sechs (mit Punkten in
+        // Spalten) und der Scheck des Fußballbunds an einen langen Vereinsnamen.
+        QtOberflaeche::protokoll.clear();
+        const auto vorher = std::make_unique<Spielstand>(S); // groß: nicht auf den Stapel
+        BesteSechs();
+        S.Manager[0].Vereinsname = "Galashiels Academicals FC";
+        const std::string scheck = ScheckKopf(0);
+        S = *vorher;
+        for (const std::string& z : QtOberflaeche::protokoll) {
+            if (z.rfind("Nachricht:", 0) != 0) continue;
+            const size_t strich = z.find('|');
+            TMailF f(MainF);
+            f.fuellen(Q(z.substr(10, strich - 10)), Zeilen(z.substr(strich + 1)), NachrichtArtLesen("ok"), -1);
+            f.show();
+            Foto(&f, ordner, QStringLiteral("14_nachricht_beste_sechs"), fertig);
+        }
+        TMailF f(MainF);
+        f.fuellen(Q(scheck),
+                  Zeilen("\r\nViel Glück in der nächsten Saison wünscht der Fußballbund,zudem wird Ihnen ein Scheck in "
+                         "Höhe von 1.340.000 € überreicht."),
+                  NachrichtArtLesen("ok"), -1);
+        f.show();
+        Foto(&f, ordner, QStringLiteral("14_nachricht_scheck"), fertig);
     }
 
     {
@@ -255,6 +450,9 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     fertig << TrainingBankBildschirmfotos(ordner);
     fertig << EreignisBildschirmfotos(ordner);
     fertig << EditorBildschirmfotos(ordner);
+    // Jedes abgeschnittene Wort einmal nennen: wer Bilder macht, soll es auch lesen.
+    GefundeneAbschnitte.removeDuplicates();
+    for (const QString& f : GefundeneAbschnitte) qWarning("Abgeschnitten: %s", qPrintable(f));
     return fertig;
 }
 

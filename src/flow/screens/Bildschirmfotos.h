@@ -9,6 +9,12 @@ class QWidget;
 
 namespace torvane {
 
+// Jede Beschriftung (Schild, Knopf, Kästchen, Rahmentitel, Spaltentitel, Tabellenzelle) des
+// Fensters, die breiter ist als ihr Platz: "name/Objekt: »Text« braucht n, hat m Pixel".
+QStringList AbgeschnitteneTexte(const QWidget* w, const QString& name);
+// Was die Fotos bisher abgeschnitten fanden (Foto misst vor jedem Bild).
+extern QStringList GefundeneAbschnitte;
+
 // Legt das Fenster als ordner/name.png ab und merkt den Dateinamen in fertig.
 bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& fertig);
 

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <tuple>
 
 namespace torvane {
@@ -44,12 +45,12 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
 
     Bild1 = new QLabel(this);
     Bild1->setObjectName(QStringLiteral("Bild1"));
-    Bild1->setGeometry(20, 104, 260, 260);
+    Bild1->setGeometry(50, 98, 200, 200);
     Bild1->setPixmap(Bild(QStringLiteral("linke"), Bild1->size()));
 
     Uhr = new QLabel(QStringLiteral("00:00:00"), this);
     Uhr->setObjectName(QStringLiteral("Uhr"));
-    Uhr->setGeometry(60, 380, 180, 44);
+    Uhr->setGeometry(60, 308, 180, 44);
     Uhr->setAlignment(Qt::AlignCenter);
     Uhr->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 20, QFont::Bold));
     Uhr->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border-radius: 8px; }")
@@ -57,15 +58,28 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
 
     Version = new QLabel(QString::fromStdString(VersionLang()), this);
     Version->setObjectName(QStringLiteral("Version"));
-    Version->setGeometry(0, 436, 300, 20);
+    Version->setGeometry(0, 358, 300, 20);
     Version->setAlignment(Qt::AlignCenter);
     Version->setFont(Schrift(9));
 
     Automatic = new QPushButton(QStringLiteral("Automatic"), this);
     Automatic->setObjectName(QStringLiteral("Automatic"));
-    Automatic->setGeometry(80, 500, 140, 30);
-    Automatic->setToolTip(QStringLiteral("Der Computer spielt Ihre Züge, bis Sie ihn anhalten"));
+    Automatic->setGeometry(20, 390, 150, 30);
     connect(Automatic, &QPushButton::clicked, this, &TLinkeF::automaticKlick);
+    for (size_t i = 0; i < Stopp.size(); ++i) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QStringLiteral("Stopp%1").arg(i));
+        b->setGeometry(20, 430 + static_cast<int>(i) * 31, 260, 27);
+        b->setFont(Schrift(9, true));
+        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: white; border-color: %1; }")
+                             .arg(Hex(Farbe::Rot)));
+        b->setVisible(false);
+        connect(b, &QPushButton::clicked, this, [this, i] {
+            if (i < automatik_.size()) automatikAus(automatik_[i]);
+        });
+        Stopp[i] = b;
+    }
+    automatikZeigen();
 
     // Eine Sekunde Luft zwischen zwei Zügen, damit "Autospiel STOP" noch zu treffen ist.
     automatikTimer_ = new QTimer(this);
@@ -75,36 +89,79 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
 
 void TLinkeF::uhrZeigen(const QString& zeit) { Uhr->setText(zeit); }
 
+namespace {
+
+std::string AktuellerName()
+{
+    return S.AktManager <= 3 && S.Spiel.ManagerHoch >= 0 ? S.Manager[S.AktManager].Name.text() : std::string();
+}
+
+} // namespace
+
+bool TLinkeF::automatic(const std::string& name) const
+{
+    return std::find(automatik_.begin(), automatik_.end(), name) != automatik_.end();
+}
+
+bool TLinkeF::automatic() const { return automatic(AktuellerName()); }
+
 void TLinkeF::automaticKlick()
 {
-    automatic_ = !automatic_ && !SpielVorbei();
-    Automatic->setText(automatic_ ? QStringLiteral("Autospiel STOP") : QStringLiteral("Automatic"));
-    if (!automatic_) {
-        automatikTimer_->stop();
+    const std::string name = AktuellerName();
+    if (automatic(name)) {
+        automatikAus(name);
         return;
     }
-    automatikName_ = S.Manager[S.AktManager].Name.text();
+    if (SpielVorbei() || name.empty()) return;
+    automatik_.push_back(name);
+    automatikZeigen();
     automatikTimer_->start();
     automatikTakt();
+}
+
+void TLinkeF::automatikAus(const std::string& name)
+{
+    std::erase(automatik_, name);
+    if (automatik_.empty()) automatikTimer_->stop();
+    automatikZeigen();
+}
+
+void TLinkeF::automatikZeigen()
+{
+    // Wer nicht mehr im Spiel ist (Pleite, neues oder geladenes Spiel), spielt nicht weiter.
+    std::erase_if(automatik_, [](const std::string& n) {
+        for (int s = 0; s <= S.Spiel.ManagerHoch && s <= 3; ++s)
+            if (S.Manager[s].Name.text() == n) return false;
+        return true;
+    });
+    const bool an = automatic();
+    Automatic->setText(an ? QStringLiteral("Autospiel STOP") : QStringLiteral("Automatic"));
+    Automatic->setToolTip(TippWoertlich(
+        an ? QStringLiteral("Automatik von %1 anhalten").arg(Q(AktuellerName()))
+           : QStringLiteral("Der Computer spielt die Züge von %1, bis sie angehalten wird").arg(Q(AktuellerName()))));
+    for (size_t i = 0; i < Stopp.size(); ++i) {
+        const bool da = i < automatik_.size();
+        Stopp[i]->setVisible(da);
+        if (!da) continue;
+        const QString n = Q(automatik_[i]);
+        Stopp[i]->setText(QStringLiteral("Autospiel %1 STOP").arg(n));
+        Stopp[i]->setToolTip(TippWoertlich(QStringLiteral("Automatik von %1 anhalten").arg(n)));
+    }
 }
 
 void TLinkeF::automatikTakt()
 {
     // Gesperrt ist die Seitenleiste vom Abschluss bis nach dem "Ding" des nächsten Zuges: solange
     // läuft noch ein Abschluss, in den kein zweiter geraten darf.
-    if (!automatic_ || automatikLaeuft_ || !isEnabled() || !MenuF || !MenuF->isVisible() || !MenuF->isEnabled())
+    if (automatik_.empty() || automatikLaeuft_ || !isEnabled() || !MenuF || !MenuF->isVisible() ||
+        !MenuF->isEnabled())
         return;
     // Während ein Dialog auf eine Antwort wartet, wird nichts geschlossen.
     if (QApplication::activeModalWidget() || WarteSperre::aktiv()) return;
-    int m = -1;
-    for (int s = 0; s <= S.Spiel.ManagerHoch; ++s)
-        if (S.Manager[s].Name.text() == automatikName_) m = s;
-    // Ist er aus dem Spiel, gibt es nichts mehr zu spielen.
-    if (m < 0) {
-        automaticKlick();
-        return;
-    }
-    if (m != S.AktManager) return;
+    automatikZeigen();
+    const std::string name = AktuellerName();
+    if (!automatic(name)) return;
+    const int m = S.AktManager;
     struct Sperre {
         bool& b;
         explicit Sperre(bool& x) : b(x) { b = true; }
@@ -116,12 +173,14 @@ void TLinkeF::automatikTakt()
         MenuF->abschlussFolgen();
     } catch (...) {
         // Nach einem Laufzeitfehler nicht jede Sekunde denselben Fehler: der Mensch übernimmt.
-        if (automatic_) automaticKlick();
+        automatikAus(name);
         throw;
     }
     // Lehnt der Mensch den Abschluss ab (etwa die Überziehungsgebühr), will er selbst ran.
-    if (stand == std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, GespielteTage) && automatic_)
-        automaticKlick();
+    if (stand == std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, GespielteTage))
+        automatikAus(name);
+    else
+        automatikZeigen();
 }
 
 } // namespace torvane

@@ -1,10 +1,13 @@
 // Die Seitenleiste links neben dem Menü: Titel, Untertitel, Uhr, Version,
-// ein Bild und der Schalter "Automatic".
+// ein Bild, der Schalter "Automatic" des aktuellen Managers und je Manager
+// auf Automatik ein Knopf, der sie anhält.
 #pragma once
 
 #include <QWidget>
 
+#include <array>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -18,11 +21,17 @@ public:
     explicit TLinkeF(QWidget* eltern = nullptr);
 
     void uhrZeigen(const QString& zeit);
-    // Der Schalter: an spielt der Computermanager die Züge des Managers, der ihn einschaltete,
+    // Der Schalter gehört dem Manager, der am Zug ist: an spielt der Computermanager dessen Züge
     // und schließt sie wie ein Klick auf die Abschlusstafel, bis er wieder aus ist.
     void automaticKlick();
-    bool automatic() const { return automatic_; }
-    // Ist der automatische Manager mit offenem Zug dran und das Menü frei, spielt er ihn jetzt.
+    // Ist der aktuelle Manager auf Automatik?
+    bool automatic() const;
+    bool automatic(const std::string& name) const;
+    // Automatik des Managers name aus (die Stopp-Knöpfe unter dem Schalter).
+    void automatikAus(const std::string& name);
+    // Schalter und Stopp-Knöpfe für den aktuellen Manager neu beschriften (nach jedem Wechsel).
+    void automatikZeigen();
+    // Ist ein automatischer Manager mit offenem Zug dran und das Menü frei, spielt er ihn jetzt.
     void automatikTakt();
 
     QLabel* Titel;
@@ -31,11 +40,13 @@ public:
     QLabel* Version;
     QLabel* Bild1;
     QPushButton* Automatic;
+    // Je Manager auf Automatik ein Knopf, der sagt, wessen Automatik er anhält.
+    std::array<QPushButton*, 4> Stopp{};
 
 private:
-    bool automatic_ = false;
+    // Namen statt Plätze: nach einer Pleite rücken die Plätze auf.
+    std::vector<std::string> automatik_;
     bool automatikLaeuft_ = false;
-    std::string automatikName_; // Name statt Platz: nach einer Pleite rücken die Plätze auf
     QTimer* automatikTimer_;
 };
 

@@ -8,12 +8,30 @@
 #include "core/screens/DiskFrm.h"
 #include "core/screens/QtOberflaeche.h"
 #include "finance/screens/StadionWerbung.h"
+#include "finance/screens/BankFrm.h"
+#include "finance/screens/InfoFrm.h"
+#include "finance/screens/StadionFrm.h"
+#include "finance/screens/TototipFrm.h"
+#include "finance/screens/WerbungFrm.h"
+#include "match/screens/PokalspieleFrm.h"
+#include "match/screens/TabelleFrm.h"
+#include "records/screens/EwigenFrm.h"
+#include "records/screens/LegendeFrm.h"
+#include "records/screens/LigaStarkeFrm.h"
+#include "records/screens/StatistikFrm.h"
+#include "squad/screens/AufstellFrm.h"
+#include "squad/screens/SpielsystemFrm.h"
+#include "squad/screens/TrainingFrm.h"
+#include "squad/screens/TrainingsLagerFrm.h"
+#include "squad/screens/TransferFrm.h"
+#include "tools/screens/EinstellFrm.h"
 #include "finance/screens/TrainingBankFenster.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "flow/screens/LigawahlFrm.h"
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MenuFrm.h"
+#include "flow/screens/RatgeberFrm.h"
 #include "flow/screens/StartFrm.h"
 #include "flow/screens/VorStartFrm.h"
 #include "match/screens/SpielenFrm.h"
@@ -37,6 +55,9 @@
 #include <QShortcut>
 #include <QTime>
 #include <QTimer>
+
+#include <functional>
+#include <utility>
 
 namespace torvane {
 
@@ -186,9 +207,12 @@ bool TMainF::spielAnlegen()
 
     farbeSetzen(Qt::black);
     showMaximized();
-    if (StartF && !StartF->ausfuehren()) return false;
+    // Nur beim ersten Mal; misslingt es, kommt der Startbildschirm.
+    const bool vonDatei =
+        !startDatei.empty() && DateiLaden(std::exchange(startDatei, {})) == DiskFolge::MenueNeuUndSchliessen;
+    if (!vonDatei && StartF && !StartF->ausfuehren()) return false;
 
-    if (StartF && StartF->geladen) SpielAnlegenNachLaden();
+    if (vonDatei || (StartF && StartF->geladen)) SpielAnlegenNachLaden();
     else SpielAnlegenAbschliessen();
     anordnen();
     MenueAnzeigen();
@@ -198,6 +222,35 @@ bool TMainF::spielAnlegen()
         MenuF->abschlussFokussieren();
     }
     return true;
+}
+
+void ManagerAnzeigenAuffrischen()
+{
+    if (LinkeF) LinkeF->automatikZeigen();
+    // Die Fenster mit dem Stand eines Managers und wie sie sich neu zeichnen. Beim Öffnen zeichnet
+    // jedes sich selbst; offen geblieben (Laden, Einstellungen, Automatik) zeichnet es hier neu.
+    const std::pair<QWidget*, std::function<void()>> fenster[] = {
+        {AufstellF, [] { AufstellF->zeichnen(); }},
+        {SpielsystemF, [] { SpielsystemF->zeichnen(); }},
+        {TrainingF, [] { TrainingF->zeichnen(); }},
+        {TrainingsLagerF, [] { TrainingsLagerF->zeichnen(); }},
+        {TransferF, [] { TransferF->zeichnen(); }},
+        {InfoF, [] { InfoF->fuellen(); }},
+        {BankF, [] { BankF->zeichnen(); }},
+        {StadionF, [] { StadionF->auffrischen(); }},
+        {WerbungF, [] { WerbungF->auffrischen(); }},
+        {TototipF, [] { TototipF->zeigen(); }},
+        {StatistikF, [] { StatistikF->zeichnen(); }},
+        {LigaStarkeF, [] { LigaStarkeF->zeigen(); }},
+        {LegendeF, [] { LegendeF->fuellen(); }},
+        {EwigenF, [] { EwigenF->fuellen(); }},
+        // Die Tabelle nach einem Spieltag wartet noch auf "Weiter": die bleibt, wie sie ist.
+        {TabelleF, [] { if (!TabelleF->Weiter->isVisible()) TabelleF->zeichnen(TabelleF->liga()); }},
+        {PokalspieleF, [] { PokalspieleF->zeichnen(); }},
+        {EinstellF, [] { EinstellF->zeigen(); }},
+    };
+    for (const auto& [w, zeichnen] : fenster)
+        if (w && w->isVisible()) zeichnen();
 }
 
 void FensterSchliessen()
@@ -221,6 +274,7 @@ public:
     void menueZeigen() override
     {
         if (MenuF) MenuF->menueAnzeigen();
+        ManagerAnzeigenAuffrischen();
     }
     void aufrollen() override
     {
@@ -320,6 +374,7 @@ void FensterAnlegen()
     KaderFensterAnlegen(MainF);
     TrainingBankFensterAnlegen(MainF);
     EditorFensterAnlegen(MainF);
+    RatgeberFensterAnlegen(MainF);
     MenuF->oeffnerSetzen(18, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });

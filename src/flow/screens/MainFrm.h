@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 
 class QTimer;
 
@@ -33,6 +34,8 @@ public:
     bool versteckt() const { return versteckt_; }
 
     QTimer* Timer1;
+    // Ein Spielstand von der Befehlszeile: spielAnlegen lädt ihn statt des Startbildschirms.
+    std::string startDatei;
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -53,5 +56,8 @@ extern TMainF* MainF;
 void FensterSchliessen();
 // Legt alle Fenster einmal an und verbindet die Haken der Regeln.
 void FensterAnlegen();
+// Nach jedem Wechsel des aktuellen Managers (und nach dem Laden): die Seitenleiste und jedes
+// offene Fenster zeigen den Stand des neuen Managers.
+void ManagerAnzeigenAuffrischen();
 
 } // namespace torvane

@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace torvane {
@@ -189,6 +190,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     connect(Tschuess, &QPushButton::clicked, this, [this] {
         if (tschuessOeffnen) tschuessOeffnen();
     });
+    tastenkuerzelAnlegen();
 
     Abschluss = new TKlickPanel(this);
     Abschluss->setObjectName(QStringLiteral("Abschluss"));
@@ -424,6 +426,34 @@ void TMenuF::spielfreiZeigen(const QString& name)
 }
 
 void TMenuF::spielfreiVerbergen() { PanelSpielfrei->setVisible(false); }
+
+bool KuerzelFrei(const QPushButton* b)
+{
+    // Nie an einem offenen Dialog vorbei, und nicht, solange der Knopf gesperrt oder
+    // verborgen ist (während des Spieltags ist das ganze Menü gesperrt).
+    return !QApplication::activeModalWidget() && !QApplication::activePopupWidget() && b->isVisible() &&
+           b->isEnabled();
+}
+
+void TMenuF::tastenkuerzelAnlegen()
+{
+    const struct {
+        QPushButton* knopf;
+        const char* taste;
+        const char* tipp;
+    } kuerzel[] = {{Hilfe, "F1", "Hilfe (F1)"},
+                   {Disk, "Ctrl+S", "Spielstände speichern und laden (Strg+S)"},
+                   {Tschuess, "Ctrl+Q", "Spiel beenden (Strg+Q)"}};
+    for (const auto& k : kuerzel) {
+        k.knopf->setToolTip(QString::fromUtf8(k.tipp));
+        auto* s = new QShortcut(QKeySequence(QString::fromLatin1(k.taste)), this);
+        s->setContext(Qt::ApplicationShortcut);
+        QPushButton* b = k.knopf;
+        connect(s, &QShortcut::activated, b, [b] {
+            if (KuerzelFrei(b)) b->click();
+        });
+    }
+}
 
 void TMenuF::bedienungFreigeben(bool an)
 {

@@ -90,10 +90,15 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    // F1 Hilfe, Strg+S "Disk", Strg+Q "Tschüss".
+    void tastenkuerzelAnlegen();
     std::array<std::function<void()>, 24> oeffner_{};
     QPushButton* hervor_ = nullptr;
 };
 
 extern TMenuF* MenuF;
+
+// Ob ein Tastenkürzel jetzt wie ein Klick auf b wirken darf.
+bool KuerzelFrei(const QPushButton* b);
 
 } // namespace torvane

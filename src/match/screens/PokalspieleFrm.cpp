@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -275,9 +276,21 @@ void TPokalspieleF::chlZeichnen()
 {
     const int tag = S.Spiel.ChlSpieltag;
     ChlKopf->setText(QStringLiteral("Champions League Spieltag ") + QString::number(tag) + QStringLiteral("/15"));
-    QString t = QStringLiteral("<pre style=\"margin:0; ") + CourierCss() + QStringLiteral("\"><b>") +
-                QStringLiteral("Platz   Mannschaft           Punkte   T.diff.  Tore+   Tore-").toHtmlEscaped() +
-                QStringLiteral("</b>\n");
+    // Die Namensspalte wächst mit dem längsten Namen (bis 25 Zeichen); bei 20 ist es der alte Kopf.
+    int nameBreite = 20;
+    for (int k = 1; k <= 16; ++k) {
+        const int v = S.ChlTabelle[k].ChlSlot > 0 ? ChlVereinStill(S.ChlTabelle[k].ChlSlot) : 0;
+        if (Gueltig(v)) nameBreite = std::max(nameBreite, static_cast<int>(Q(S.Mannschaft[v].Name.text()).size()));
+    }
+    const QString kopf = QStringLiteral("Platz   ") + QStringLiteral("Mannschaft").leftJustified(nameBreite + 1) +
+                         QStringLiteral("Punkte   T.diff.  Tore+   Tore-");
+    // Passt die Zeile nicht in die Tafel, wird die Schrift kleiner statt den Namen zu kappen.
+    int punkte = 10;
+    while (punkte > 7 && QFontMetrics(CourierSchrift(punkte, true)).horizontalAdvance(kopf) >
+                             ChlTabelleText->contentsRect().width() - 12)
+        --punkte;
+    QString t = QStringLiteral("<pre style=\"margin:0; ") + CourierCss() +
+                QStringLiteral(" font-size:%1pt;\"><b>").arg(punkte) + kopf.toHtmlEscaped() + QStringLiteral("</b>\n");
     int erster = 0;
     for (int k = 1; k <= 16; ++k) {
         const ChlEintrag_& e = S.ChlTabelle[k];
@@ -286,7 +299,7 @@ void TPokalspieleF::chlZeichnen()
         const QString name = Gueltig(v) ? Q(S.Mannschaft[v].Name.text()) : QString();
         const int diff = e.ChlTore - e.ChlGegentore;
         const QString zeile = (QString::number(k) + QLatin1Char('.')).leftJustified(8) +
-                              name.left(20).leftJustified(21) + QString::number(e.ChlPunkte).rightJustified(6) +
+                              name.leftJustified(nameBreite + 1) + QString::number(e.ChlPunkte).rightJustified(6) +
                               QStringLiteral("   ") + QString::number(diff).rightJustified(7) + QStringLiteral("  ") +
                               QString::number(e.ChlTore).rightJustified(5) + QStringLiteral("   ") +
                               QString::number(e.ChlGegentore).rightJustified(5);

@@ -101,6 +101,7 @@ struct Fotograf {
         if (!w || gemacht.count(name)) return false;
         QApplication::processEvents();
         const QString datei = QDir(ordner).filePath(name + QStringLiteral(".png"));
+        GefundeneAbschnitte << AbgeschnitteneTexte(w, name);
         if (!w->grab().save(datei)) return false;
         gemacht.insert(name);
         fertig << datei;

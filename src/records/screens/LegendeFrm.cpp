@@ -43,6 +43,8 @@ TLegendeF::TLegendeF(QWidget* eltern) : QDialog(eltern)
                            kopfSchrift);
         k->setText(QString::fromUtf8(koepfe[c]));
         Kopf[static_cast<size_t>(c)] = k;
+        // Die letzte Spalte heißt im Spiel so kurz; der Tipp sagt, was gemeint ist.
+        if (c == 6) k->setToolTip(QStringLiteral("Champions League"));
         for (int r = 0; r < 10; ++r) {
             // Jede Zelle nimmt Breite, linken Rand und Höhe ihres Kopfes.
             QLabel* z = Schild(this, QStringLiteral("Zelle%1_%2").arg(r).arg(c),

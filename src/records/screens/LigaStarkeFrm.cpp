@@ -141,6 +141,13 @@ void TLigaStarkeF::zeigen()
         Seiten->setCurrentIndex(0);
     }
     seite2Bezahlt_ = false;
+    // Jeder Besuch beginnt ohne Wahl: was ein Manager bezahlt hat, sieht nur er, und nur diesmal.
+    verein_ = 0;
+    {
+        const QSignalBlocker b(Grid);
+        Grid->setRowCount(0);
+    }
+    zeileGewaehlt(-1);
     ersteSeiteZeichnen(S.Spiel.AnzeigeLiga);
     AmStandardOrt(this);
 }
@@ -168,6 +175,12 @@ void TLigaStarkeF::ersteSeiteZeichnen(int liga)
 
 void TLigaStarkeF::alleOeffnen()
 {
+    if (!KontoPasst(S.Manager[S.AktManager].Kontostand, -AlleMannschaftenPreis)) {
+        Hinweis(BetragZuGrossText);
+        const QSignalBlocker b(Seiten);
+        Seiten->setCurrentIndex(0);
+        return;
+    }
     AlleMannschaftenBezahlen();
     Hinweis(AlleMannschaftenHinweis());
     seite2Bezahlt_ = true;
@@ -242,6 +255,11 @@ void TLigaStarkeF::spionieren()
 {
     if (verein_ <= 0 || !Spioniere->isEnabled()) return;
     const int verein = verein_;
+    if (!KontoPasst(S.Manager[S.AktManager].Kontostand,
+                    -int64_t{SpionagePreis(S.Mannschaft[verein].Gesamt, S.Manager[S.AktManager].Liga)})) {
+        Hinweis(BetragZuGrossText);
+        return;
+    }
     Spioniere->setEnabled(false);
     Seiten->setEnabled(false);
     struct Freigabe {

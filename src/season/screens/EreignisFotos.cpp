@@ -7,6 +7,7 @@
 #include "flow/screens/Bildschirmfotos.h"
 #include "season/Ereignis.h"
 
+#include <QFileInfo>
 #include <QApplication>
 #include <QDir>
 
@@ -30,6 +31,7 @@ public:
         f.fuellen(QString::fromStdString(kopf), Zeilen(text), art, bild);
         f.show();
         QApplication::processEvents();
+        if (!datei.isEmpty()) GefundeneAbschnitte << AbgeschnitteneTexte(&f, QFileInfo(datei).baseName());
         if (!datei.isEmpty() && f.grab().save(datei)) fertig << datei;
         datei.clear();
         return AutoOberflaeche::nachricht(kopf, text, art, x, y, bild);

@@ -158,7 +158,8 @@ TAufstellF::TAufstellF(QWidget* eltern) : QDialog(eltern)
     Ueberschrift->setGeometry(10, 8, 760, 34);
 
     for (const auto& sp : Spalten) {
-        auto* k = Schild(this, QString(), QRect(GitterX + sp.von, 48, sp.bis - sp.von, 20), Schrift(8, true));
+        // Zwei Pixel Luft zu jeder Seite: die Titel stehen mittig, der Nachbar bleibt frei.
+        auto* k = Schild(this, QString(), QRect(GitterX + sp.von - 2, 48, sp.bis - sp.von + 4, 20), Schrift(8, true));
         k->setText(QString::fromUtf8(sp.kopf));
         k->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen.darker(140))));
     }
@@ -249,6 +250,16 @@ TAufstellF::TAufstellF(QWidget* eltern) : QDialog(eltern)
     Karte->hide();
     connect(Verkaufen, &QPushButton::clicked, this, [this] { verkaufenKlick(); });
     connect(NeuerVertrag, &QPushButton::clicked, this, [this] { vertragKlick(); });
+}
+
+void TAufstellF::reject()
+{
+    if (Karte->isVisible()) {
+        karteZeile = 0;
+        Karte->hide();
+        return;
+    }
+    QDialog::reject();
 }
 
 void TAufstellF::zeigen()

@@ -64,6 +64,10 @@ public:
     QPushButton *Aktualisieren, *Maximieren, *KostenInfo;
     int karteZeile = 0; // 0: keine Karte
 
+protected:
+    // Escape schließt erst die Spielerkarte, dann das Fenster.
+    void reject() override;
+
 private:
     bool beschaeftigt_ = false;
 };

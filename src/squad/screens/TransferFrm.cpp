@@ -40,13 +40,11 @@ void TMarktliste::paintEvent(QPaintEvent*)
     p.drawText(QRect(8, 0, width() - 16, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Spielerverpflichtung"));
     p.setFont(Schrift(8, true));
     p.setPen(Qt::white);
-    // Name, Position, Alter, Stärke, Wert, Gehaltsforderung, Vertragsjahre: linke Kante und Breite.
-    const int x[] = {8, 176, 202, 232, 278, 362, 414};
-    const int b[] = {166, 24, 28, 42, 80, 50, 24};
-    const char* koepfe[] = {"Spieler", "Pos", "Alter", "Stärke", "Wert ca.", "Gehalt", ""};
-    for (int k = 0; k < 7; ++k)
+    const auto* x = SpalteX;
+    const auto* b = SpalteBreite;
+    for (int k = 0; k < Spalten; ++k)
         p.drawText(QRect(x[k], 22, b[k], 18), (k == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                   QString::fromUtf8(koepfe[k]));
+                   QString::fromUtf8(SpalteTitel[k]));
     p.setFont(Schrift(8));
     for (int i = 1; i <= 11; ++i) {
         const Kaderspieler_& s = S.Transferliste[i];
@@ -111,16 +109,21 @@ TTransferF::TTransferF(QWidget* eltern) : QDialog(eltern)
     hinweis->setText(QStringLiteral("Ein Klick auf einen Spieler öffnet die Verhandlung. Gehalt: was er pro Spiel "
                                     "verlangt. Jede Verhandlung kostet 2% vom Spielerwert."));
 
-    Werbetext = Schild(this, QStringLiteral("Werbetext"), QRect(462, 50, 328, 56), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
+    // Die rechte Hälfte: Kopf wie links, darunter die Werbung, die Auswahl und das Blättern.
+    Trainerkopf = Schild(this, QStringLiteral("Trainerkopf"), QRect(462, 50, 328, 22), Schrift(11, true), Qt::AlignLeft);
+    Trainerkopf->setText(QStringLiteral("Trainerverpflichtung"));
+    Trainerkopf->setIndent(8);
+    Trainerkopf->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; }").arg(Hex(Farbe::Nacht), Hex(Farbe::Sonne)));
+    Werbetext = Schild(this, QStringLiteral("Werbetext"), QRect(462, 76, 328, 56), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
     Werbetext->setWordWrap(true);
     Werbetext->setText(QStringLiteral("Tanzen die Jungs Ihen auf der Nase, ist die Trainingsbeteidigung unter aller "
                                       "Sau und möchten Sie die Trainingseffizienz erhöhen, dann sind Sie hier genau "
                                       "richtig !"));
-    Auswahltext = Schild(this, QStringLiteral("Auswahltext"), QRect(462, 106, 328, 20), Schrift(8, true), Qt::AlignLeft);
+    Auswahltext = Schild(this, QStringLiteral("Auswahltext"), QRect(462, 132, 328, 20), Schrift(8, true), Qt::AlignLeft);
 
     Trainerbox = new QGroupBox(this);
     Trainerbox->setObjectName(QStringLiteral("Trainerbox"));
-    Trainerbox->setGeometry(462, 128, 328, 300);
+    Trainerbox->setGeometry(462, 184, 328, 300);
     Trainerbox->setFont(Schrift(11, true));
     TrainerBild = Schild(Trainerbox, QStringLiteral("TrainerBild"), QRect(10, 28, 110, 110), Schrift(8));
     TrainerStufe = Schild(Trainerbox, QStringLiteral("TrainerStufe"), QRect(10, 140, 110, 22), Schrift(10, true));
@@ -142,10 +145,13 @@ TTransferF::TTransferF(QWidget* eltern) : QDialog(eltern)
     HerDamit->setObjectName(QStringLiteral("HerDamit"));
     HerDamit->setGeometry(170, 248, 148, 34);
 
+    // Geblättert wird über der Tafel, mit Stand: so sieht niemand darin einen Rollbalken.
+    Blaetterstand = Schild(this, QStringLiteral("Blaetterstand"), QRect(462, 154, 120, 24), Schrift(9, true), Qt::AlignLeft);
     Blaettern = new QScrollBar(Qt::Horizontal, this);
     Blaettern->setObjectName(QStringLiteral("Blaettern"));
-    Blaettern->setGeometry(462, 436, 328, 22);
+    Blaettern->setGeometry(586, 155, 204, 22);
     Blaettern->setPageStep(1);
+    Blaettern->setToolTip(QStringLiteral("Trainer blättern"));
 
     connect(Blaettern, &QScrollBar::valueChanged, this, [this](int t) { trainerZeigen(t); });
     connect(Spiele, &QSpinBox::valueChanged, this, [this] { trainerZeigen(Blaettern->value()); });
@@ -170,6 +176,7 @@ void TTransferF::zeichnen()
 void TTransferF::trainerZeigen(int t)
 {
     if (t < 1 || t > 12) return;
+    Blaetterstand->setText(QStringLiteral("Trainer %1 von %2").arg(t).arg(Blaettern->maximum()));
     const Trainereintrag_& e = S.Trainermarkt[t];
     if (e.Nummer == -1) {
         Trainerbox->setTitle(QStringLiteral("Auf der Arbeit"));

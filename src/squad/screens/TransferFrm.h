@@ -19,6 +19,11 @@ class TMarktliste : public QWidget {
 public:
     explicit TMarktliste(QWidget* eltern = nullptr);
     static constexpr int Kopf = 42, Zeilenhoehe = 18;
+    // Name, Position, Alter, Stärke, Wert, Gehaltsforderung, Vertragsjahre: linke Kante, Breite, Titel.
+    static constexpr int Spalten = 7;
+    static constexpr int SpalteX[Spalten] = {8, 144, 180, 216, 264, 356, 410};
+    static constexpr int SpalteBreite[Spalten] = {134, 34, 34, 44, 88, 50, 28};
+    static constexpr const char* SpalteTitel[Spalten] = {"Spieler", "Pos.", "Alter", "Stärke", "Wert ca.", "Gehalt", ""};
     int hell = 0; // Zeile unter der Maus
 signals:
     void gewaehlt(int zeile);
@@ -46,6 +51,7 @@ public:
     TMarktliste* Liste;
     QGroupBox* Trainerbox;
     QLabel *TrainerBild, *TrainerStufe, *TrainerText, *Kostet, *Gehalt, *Wertverlust, *Auswahltext, *Werbetext;
+    QLabel *Trainerkopf, *Blaetterstand;
     QScrollBar* Blaettern;
     QSpinBox* Spiele;
     QPushButton* HerDamit;

@@ -132,6 +132,7 @@ void TVerhandelF::oeffnen()
 {
     if (!Verhandlung.Offen || isVisible()) return;
     zeichnen();
+    MittigAuf(this, FragendesFenster(this));
     exec();
 }
 

@@ -1,5 +1,7 @@
 #include "tools/screens/EditorFrm.h"
 
+#include "flow/screens/Bildschirmfotos.h"
+
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/screens/QtOberflaeche.h"
@@ -126,6 +128,12 @@ TEditorF::TEditorF(QWidget* eltern) : QDialog(eltern)
 
 void TEditorF::zeigen()
 {
+    // Ein zweiter Klick auf "Editor" holt den offenen nach vorn, statt seine Änderungen zu verwerfen.
+    if (isVisible() && editor.geaendert()) {
+        raise();
+        activateWindow();
+        return;
+    }
     editor = Editor{};
     fuellen();
     AmStandardOrt(this);
@@ -160,7 +168,10 @@ void TEditorF::fuellen()
     QStringList k;
     for (const auto& t : kopf) k << Q(t);
     Grid->setHorizontalHeaderLabels(k);
-    for (int s = 0; s < static_cast<int>(breiten.size()); ++s) Grid->setColumnWidth(s, breiten[static_cast<size_t>(s)]);
+    // Jede Spalte mindestens so breit wie ihr Titel.
+    const QFontMetrics titel(Grid->horizontalHeader()->font());
+    for (int s = 0; s < static_cast<int>(breiten.size()); ++s)
+        Grid->setColumnWidth(s, qMax(breiten[static_cast<size_t>(s)], titel.horizontalAdvance(k.value(s)) + 12));
     for (int z = 1; z <= editor.zeilen(); ++z) zeileZeigen(z);
     umschalten_ = true;
     if (editor.zeile() >= 1) Grid->setCurrentCell(editor.zeile() - 1, editor.spalte() - 1);
@@ -291,6 +302,7 @@ QStringList EditorBildschirmfotos(const QString& ordner)
     auto foto = [&](QWidget* w, const QString& name) {
         QApplication::processEvents();
         const QString datei = ordner + QStringLiteral("/") + name + QStringLiteral(".png");
+        GefundeneAbschnitte << AbgeschnitteneTexte(w, name);
         if (w->grab().save(datei)) fertig << datei;
     };
     f.listeZeigen(EditorListe::Mannschaften);

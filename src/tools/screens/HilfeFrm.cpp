@@ -7,6 +7,7 @@
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -90,8 +91,28 @@ bool THilfeF::speichern()
 
 void THilfeF::zeigen()
 {
+    if (isVisible() && Memo1->document()->isModified()) {
+        raise();
+        activateWindow();
+        return;
+    }
     laden();
     AmStandardOrt(this);
+}
+
+void THilfeF::closeEvent(QCloseEvent* e)
+{
+    if (!Memo1->document()->isModified()) return e->accept();
+    switch (Meldung(DialogArt::Bestaetigung, "Die Änderungen sind noch nicht gespeichert. Vorher speichern ?",
+                    Knoepfe::JaNeinAbbrechen)) {
+    case Antwort::Ja:
+        if (speichern()) return e->accept();
+        return e->ignore();
+    case Antwort::Nein:
+        Memo1->document()->setModified(false);
+        return e->accept();
+    default: return e->ignore();
+    }
 }
 
 } // namespace torvane

@@ -19,12 +19,17 @@ public:
     void laden();
     // Schreibt das Feld zurück (Windows-1252, CRLF); false mit Meldung, wenn es nicht geht.
     bool speichern();
-    // Am Standardort zeigen.
+    // Am Standardort zeigen; ist sie mit Änderungen schon offen, nur nach vorn holen.
     void zeigen();
 
     QPlainTextEdit* Memo1;
     QPushButton *Speichern, *Schliessen;
     QLabel* Status;
+
+protected:
+    // Schließen mit ungespeichertem Text fragt wie der Editor: speichern, verwerfen oder offen bleiben.
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override { close(); }
 };
 
 extern THilfeF* HilfeF;

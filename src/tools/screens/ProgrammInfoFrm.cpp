@@ -5,18 +5,50 @@
 #include "core/screens/Stil.h"
 #include "flow/Neuanlage.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
 
 namespace torvane {
 
 TProgrammInfoF* ProgrammInfoF = nullptr;
 
+namespace {
+// Vor der Anwendung gibt es noch keinen Anwendungsnamen; daher ausdrücklich.
+QSettings Einstellungen() { return QSettings(QStringLiteral("Torvane"), QStringLiteral("Torvane")); }
+const QString ZoomSchluessel = QStringLiteral("Ansicht/Zoom");
+} // namespace
+
+bool ZoomErlaubt(int prozent) { return std::find(std::begin(ZoomStufen), std::end(ZoomStufen), prozent) != std::end(ZoomStufen); }
+
+int ZoomGespeichert()
+{
+    const int z = Einstellungen().value(ZoomSchluessel, 100).toInt();
+    return ZoomErlaubt(z) ? z : 100;
+}
+
+void ZoomSpeichern(int prozent)
+{
+    if (ZoomErlaubt(prozent)) Einstellungen().setValue(ZoomSchluessel, prozent);
+}
+
+void ZoomVorDemStartSetzen(int prozent)
+{
+    if (prozent == 0 && qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
+    const int z = ZoomErlaubt(prozent) ? prozent : ZoomGespeichert();
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(z / 100.0));
+}
+
 TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
 {
     FensterEinrichten(this, QStringLiteral("ProgrammInfoF"), QStringLiteral("Info"));
-    setFixedSize(400, 430);
+    setFixedSize(400, 480);
 
     auto* bild = new QLabel(this);
     bild->setAlignment(Qt::AlignCenter);
@@ -38,6 +70,22 @@ TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
         this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);
+    // Die Größe gilt für alle Fenster; Qt kann sie nur beim Start festlegen.
+    auto* zoomZeile = new QHBoxLayout;
+    auto* zoomText = new QLabel(QStringLiteral("Fenstergröße"), this);
+    zoomText->setFont(Schrift(10, true));
+    Zoom = new QComboBox(this);
+    Zoom->setObjectName(QStringLiteral("Zoom"));
+    for (const int z : ZoomStufen) Zoom->addItem(QStringLiteral("%1 %").arg(z), z);
+    Zoom->setCurrentIndex(Zoom->findData(ZoomGespeichert()));
+    Zoom->setToolTip(QStringLiteral("Für große Bildschirme; gilt ab dem nächsten Start"));
+    auto* zoomHinweis = new QLabel(QStringLiteral("ab dem nächsten Start"), this);
+    zoomZeile->addStretch(1);
+    zoomZeile->addWidget(zoomText);
+    zoomZeile->addWidget(Zoom);
+    zoomZeile->addWidget(zoomHinweis);
+    zoomZeile->addStretch(1);
+    connect(Zoom, &QComboBox::currentIndexChanged, this, [this](int i) { ZoomSpeichern(Zoom->itemData(i).toInt()); });
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -46,11 +94,13 @@ TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
     l->addWidget(titel);
     l->addWidget(version);
     l->addWidget(text, 1);
+    l->addLayout(zoomZeile);
     l->addWidget(ok, 0, Qt::AlignCenter);
 }
 
 void TProgrammInfoF::oeffnen()
 {
+    Zoom->setCurrentIndex(Zoom->findData(ZoomGespeichert()));
     if (QWidget* h = Hauptfenster()) move(h->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     exec();
 }

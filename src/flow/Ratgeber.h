@@ -1,0 +1,36 @@
+// Der Ratgeber: was der Computermanager in diesem Zug täte und warum, für den Menschen am Zug.
+// Er liest nur: kein Byte des Spielstands ändert sich, und er zieht keinen Zufall.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace torvane {
+
+struct Rat {
+    enum Thema {
+        Kader,        // Lücken im Kader, zu wenige Aufgestellte
+        Aufstellung,  // Verletzte oder Gesperrte in der Elf
+        Ueberziehung, // Dispo beim Abschluss
+        Vertrag,      // auslaufende Verträge
+        Trainer,
+        Training,
+        Verstaerkung, // ein Marktspieler für die Elf
+        Punkte,       // Fähigkeitspunkte der Elf kaufen
+        Verkauf,      // ein Spieler für die Transferliste
+        Stadion,      // ausverkauft
+        Werbung,      // freie Werbeplätze
+    };
+    Thema thema;
+    int dringlichkeit = 0; // größer: wichtiger
+    std::string text;      // kurz, mit Grund
+    int knopf = 0;         // Unterknopf des Managermenüs, der den Bildschirm öffnet
+    std::string ziel;      // seine Beschriftung
+    int64_t betrag = 0;    // beim Dispo: das Konto nach dem Abschluss
+};
+
+// Die Ratschläge für Manager m, die wichtigsten zuerst.
+std::vector<Rat> Ratschlaege(int m);
+
+} // namespace torvane

@@ -1,0 +1,58 @@
+// Der goldene Lauf: zwei feste Spiele ohne Bildschirm, ihr gespeicherter Stand als Prüfsumme.
+// Ein Umbau, der das Spiel nicht ändern soll, muss hier dieselben Bytes liefern; ändert eine
+// Regel das Spiel mit Absicht, werden die Summen neu eingetragen (der Test nennt die neuen).
+#include "Spielwelt.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace torvane;
+namespace fs = std::filesystem;
+
+namespace {
+
+// FNV-1a über alle Bytes der Datei.
+uint64_t Pruefsumme(const fs::path& p)
+{
+    std::ifstream f(p, std::ios::binary);
+    const std::string b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    uint64_t h = 1469598103934665603ull;
+    for (unsigned char c : b) h = (h ^ c) * 1099511628211ull;
+    return b.empty() ? 0 : h;
+}
+
+uint64_t GoldenerLauf(std::vector<std::string> argumente)
+{
+    const fs::path datei = fs::temp_directory_path() / ("torvane_golden_" + argumente[4] + ".lig");
+    fs::remove(datei);
+    argumente.insert(argumente.end(), {"--save", datei.string()});
+    const Ausgabe a = Lauf(argumente);
+    EXPECT_EQ(a.code, 0) << a.fehler;
+    const uint64_t h = Pruefsumme(datei);
+    fs::remove(datei);
+    return h;
+}
+
+} // namespace
+
+TEST(Golden, ZwanzigSaisonsVierComputermanagerUndFuenfPassiveMitZwei)
+{
+    struct Fall {
+        std::vector<std::string> argumente;
+        uint64_t summe;
+    } faelle[] = {
+        {{"20", "--managers", "4", "--seed", "1"}, 0xad7f1c63d0465db4ull},
+        {{"5", "--managers", "2", "--seed", "3", "--passiv"}, 0x03a8e37f061a8007ull},
+    };
+    for (const Fall& f : faelle) {
+        const uint64_t h = GoldenerLauf(f.argumente);
+        char text[32];
+        std::snprintf(text, sizeof text, "0x%016llxull", static_cast<unsigned long long>(h));
+        EXPECT_EQ(h, f.summe) << "Lauf --autoplay " << f.argumente[0] << " ... --seed " << f.argumente[4]
+                              << " ergibt jetzt " << text;
+    }
+}
