@@ -33,6 +33,16 @@ cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 
 cmake --build build-san
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-san --output-on-failure -j2
 
+# == Zufallseingaben mit Sanitizern: nur die Bildschirmbibliothek und dieser eine Test.
+grep -h "^Zufallseingaben: " build/Testing/Temporary/LastTest.log || true  # Saat und Schritte des normalen Laufs
+echo "== Zufallseingaben mit Sanitizern"
+cmake -S . -B build-san-zufall -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
+      "${starter[@]}" -DTORVANE_SANITIZER=ON -DTORVANE_BENCH=OFF > /dev/null
+cmake --build build-san-zufall --target Zufallseingaben
+(cd build-san-zufall && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+   TORVANE_ZUFALL_SCHRITTE="${TORVANE_ZUFALL_SCHRITTE_SAN:-300}" ./Zufallseingaben -silent)
+# == Ende Zufallseingaben mit Sanitizern
+
 if ls tests/fuzz/*.cpp > /dev/null 2>&1; then
   echo "== Fuzzer (kurz)"
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_CXX_COMPILER=clang++ "${starter[@]}" \

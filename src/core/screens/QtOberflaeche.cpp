@@ -76,6 +76,7 @@ std::deque<std::string> QtOberflaeche::vorgaben;
 bool QtOberflaeche::nieZeigen = false;
 std::vector<std::string> QtOberflaeche::protokoll;
 double QtOberflaeche::tempo = 1.0;
+std::optional<uint32_t> QtOberflaeche::festeSaat;
 bool QtOberflaeche::dialogOrtGesetzt = false;
 QPoint QtOberflaeche::dialogOrt;
 
@@ -97,6 +98,100 @@ DialogOrt::~DialogOrt()
     QtOberflaeche::dialogOrtGesetzt = vorherGesetzt_;
     QtOberflaeche::dialogOrt = vorher_;
 }
+
+// --- Die Sperre während des Wartens ---
+namespace {
+
+std::vector<WarteSperre::Art> gSperrStapel;
+
+bool IstEingabe(const QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: return true;
+    // Schließt das Spiel selbst ein Fenster, kommt das an; nur der Rahmen des Fensters wird abgewiesen.
+    case QEvent::Close: return e->spontaneous();
+    default: return false;
+    }
+}
+
+// Innerhalb heißt auch: ein Aufklappfenster (Liste eines Auswahlfelds) gehört zu seinem Besitzer.
+bool Innerhalb(const QWidget* w, const QWidget* fenster)
+{
+    for (; w; w = w->parentWidget())
+        if (w == fenster) return true;
+    return false;
+}
+
+bool Freigegeben(const QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (w->property("torvaneImWarten").toBool()) return true;
+    return false;
+}
+
+class Sperrfilter : public QObject {
+public:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (!IstEingabe(e) || WarteSperre::nimmtEingaben(o)) return false;
+        // Ein abgewiesenes Tastenkürzel gilt als vom Fenster übernommen: dann feuert es nicht.
+        if (e->type() == QEvent::ShortcutOverride) e->accept();
+        else e->ignore();
+        return true;
+    }
+};
+
+Sperrfilter* gSperrfilter = nullptr;
+
+} // namespace
+
+WarteSperre::WarteSperre(Art art)
+{
+    if (gSperrStapel.empty() && qApp) {
+        if (!gSperrfilter) gSperrfilter = new Sperrfilter;
+        qApp->installEventFilter(gSperrfilter);
+    }
+    gSperrStapel.push_back(art);
+}
+
+WarteSperre::~WarteSperre()
+{
+    gSperrStapel.pop_back();
+    if (gSperrStapel.empty() && qApp && gSperrfilter) qApp->removeEventFilter(gSperrfilter);
+}
+
+bool WarteSperre::aktiv() { return !gSperrStapel.empty(); }
+
+bool WarteSperre::nimmtEingaben(const QObject* o)
+{
+    if (gSperrStapel.empty() || !o) return true;
+    // Tastenkürzel und Aktionen gehören zu dem Element, an dem sie hängen.
+    const QObject* k = o;
+    while (k && !k->isWidgetType()) k = k->parent();
+    // Ereignisse an die Fenster des Systems gehen weiter an die Elemente und werden dort geprüft.
+    if (!k) return !o->inherits("QShortcut") && !o->inherits("QAction");
+    const auto* w = static_cast<const QWidget*>(k);
+    if (gSperrStapel.back() == Art::Dialog) return Innerhalb(w, QApplication::activeModalWidget());
+    return Freigegeben(w);
+}
+
+void ImWartenBedienbar(QWidget* w) { w->setProperty("torvaneImWarten", true); }
 
 namespace {
 
@@ -180,6 +275,7 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
     e->stop();
     e->play();
     if (!bisEnde) return;
+    const WarteSperre sperre;
     QElapsedTimer uhr;
     uhr.start();
     // Erst warten, bis er läuft (Laden ist asynchron), dann bis er verklungen ist.
@@ -194,6 +290,7 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
 void QtOberflaeche::warte(int ms, bool still)
 {
     const int dauer = static_cast<int>(std::lround(ms * tempo));
+    const WarteSperre sperre;
     if (dauer <= 0) {
         if (!still) QApplication::processEvents();
         return;
@@ -220,6 +317,7 @@ int QtOberflaeche::zahleneingabe(int anfang, const std::string& frage, int x, in
         protokoll.push_back("Unbeantwortet:" + frage);
         return 0;
     }
+    const WarteSperre sperre(WarteSperre::Art::Dialog);
     return TRechnerF::eingabe(anfang, Q(frage), x, y);
 }
 
@@ -237,6 +335,7 @@ std::string QtOberflaeche::nachricht(const std::string& kopf, const std::string&
     TMailF f(Hauptfenster());
     f.fuellen(Zeilen(kopf), Zeilen(text), art, bild);
     f.platzieren(x, y);
+    const WarteSperre sperre(WarteSperre::Art::Dialog);
     return U(f.zeigen());
 }
 
@@ -284,6 +383,7 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
         box.adjustSize();
         MittigAuf(&box, FragendesFenster(&box));
     }
+    const WarteSperre sperre(WarteSperre::Art::Dialog);
     switch (box.exec()) {
     case QMessageBox::Yes: return Antwort::Ja;
     case QMessageBox::No: return Antwort::Nein;
@@ -300,10 +400,12 @@ void QtOberflaeche::warteAufBefehl(const std::string& erwartet)
         if (S.Befehl == erwartet || QCoreApplication::closingDown()) schleife.quit();
     });
     uhr.start(20);
+    const WarteSperre sperre;
     if (S.Befehl != erwartet) schleife.exec();
 }
 
 // --- Anwendung ---
+std::vector<std::string> SpielAnwendung::gefangen;
 SpielAnwendung::SpielAnwendung(int& argc, char** argv) : QApplication(argc, argv) { TexteWoertlich(); }
 
 bool SpielAnwendung::notify(QObject* empfaenger, QEvent* e)
@@ -311,8 +413,10 @@ bool SpielAnwendung::notify(QObject* empfaenger, QEvent* e)
     try {
         return QApplication::notify(empfaenger, e);
     } catch (const Laufzeitfehler& f) {
+        gefangen.emplace_back(f.what());
         FehlerMeldung(f.what());
     } catch (const std::exception& f) {
+        gefangen.emplace_back(f.what());
         FehlerMeldung(std::string("Laufzeitfehler: ") + f.what());
     }
     return false;

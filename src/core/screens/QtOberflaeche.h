@@ -13,6 +13,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,12 +68,35 @@ public:
     static std::vector<std::string> protokoll;
     // Faktor auf alle Wartezeiten (Tests machen die Animationen schnell).
     static double tempo;
+    // Für Tests: ein neues Spiel nimmt diese Saat statt der Uhrzeit.
+    static std::optional<uint32_t> festeSaat;
     static bool imProtokoll(const std::string& teil);
 
     // Ort der Dialoge; ohne Angabe mittig auf dem Hauptfenster.
     static bool dialogOrtGesetzt;
     static QPoint dialogOrt;
 };
+
+// Solange eine Regel wartet (Pause, Klang bis zum Ende, Nachricht, Zahlenrad, Dialog, Warten
+// auf einen Knopf), nimmt kein Fenster des Spiels Maus, Tasten, Rad oder Schließen an, außer
+// dem, worauf gewartet wird: bei einem Dialog dieser, sonst nur die mit ImWartenBedienbar
+// freigegebenen Elemente. Verschachtelt gilt die innerste Stufe; der Abbau des Stapels
+// (auch nach einem Laufzeitfehler) gibt alles wieder frei.
+class WarteSperre {
+public:
+    enum class Art { Pause, Dialog };
+    explicit WarteSperre(Art art = Art::Pause);
+    ~WarteSperre();
+    WarteSperre(const WarteSperre&) = delete;
+    WarteSperre& operator=(const WarteSperre&) = delete;
+
+    static bool aktiv();
+    // Ob ein Ereignis an o jetzt durchkäme (ohne Sperre immer).
+    static bool nimmtEingaben(const QObject* o);
+};
+
+// Gibt w samt Kindern für jedes Warten frei (Tempo des Live-Spiels, "Weiter").
+void ImWartenBedienbar(QWidget* w);
 
 // Setzt für seine Lebensdauer, wo die Dialoge erscheinen (Bildschirmkoordinaten, linke obere Ecke).
 class DialogOrt {
@@ -93,6 +117,8 @@ class SpielAnwendung : public QApplication {
 public:
     SpielAnwendung(int& argc, char** argv);
     bool notify(QObject* empfaenger, QEvent* e) override;
+    // Für Tests: die Texte der hier gefangenen Fehler (die Absagen des Spiels zählen nicht).
+    static std::vector<std::string> gefangen;
 };
 
 } // namespace torvane

@@ -157,7 +157,7 @@ void TLinkeF::automatikTakt()
         !MenuF->isEnabled())
         return;
     // Während ein Dialog auf eine Antwort wartet, wird nichts geschlossen.
-    if (QApplication::activeModalWidget()) return;
+    if (QApplication::activeModalWidget() || WarteSperre::aktiv()) return;
     automatikZeigen();
     const std::string name = AktuellerName();
     if (!automatic(name)) return;

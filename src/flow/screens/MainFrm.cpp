@@ -180,6 +180,7 @@ void TMainF::resizeEvent(QResizeEvent* e)
 
 void TMainF::beenden()
 {
+    if (stattBeenden) return stattBeenden();
     endet_ = true;
     Timer1->stop();
     QApplication::closeAllWindows();
@@ -201,7 +202,8 @@ bool TMainF::spielAnlegen()
     const bool daten = SpielAnlegenBeginnen();
     if (VorStartF) VorStartF->hide();
     if (!daten) return false;
-    ZufallSetzen(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    ZufallSetzen(QtOberflaeche::festeSaat ? *QtOberflaeche::festeSaat
+                                          : static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
 
     farbeSetzen(Qt::black);
     showMaximized();
@@ -259,6 +261,7 @@ void FensterSchliessen()
         if (w->isModal() || w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip) continue;
         w->close();
     }
+    const WarteSperre sperre; // ein zweiter Klick auf den Abschluss kommt hier nicht dazwischen
     QApplication::processEvents();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 class QTimer;
@@ -28,6 +29,8 @@ public:
     bool spielAnlegen();
     // Das Programm endet (nach dem Abspann oder ohne Manager).
     void beenden();
+    // Für Tests: statt zu enden wird dies gerufen (der Testlauf geht weiter).
+    std::function<void()> stattBeenden;
     bool versteckt() const { return versteckt_; }
 
     QTimer* Timer1;

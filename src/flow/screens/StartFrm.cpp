@@ -31,6 +31,7 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
 {
     FensterEinrichten(this, QStringLiteral("StartF"), QStringLiteral("Wer soll Spielen ?"));
     setFixedSize(Breite, Hoehe);
+    ImWartenBedienbar(this); // der Doppelklick fragt auch während des Vorspanns
 
     Kopf = new QWidget(this);
     Kopf->setGeometry(0, 210, Breite, 100);

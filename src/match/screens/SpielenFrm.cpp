@@ -180,6 +180,7 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     Sieger->setCursor(Qt::PointingHandCursor);
     Sieger->setVisible(false);
     connect(Sieger, &TKlickSchild::geklickt, Sieger, &QWidget::hide);
+    ImWartenBedienbar(Sieger);
 
     Weiter = new QPushButton(QStringLiteral("Weiter"), this);
     Weiter->setObjectName(QStringLiteral("Weiter"));
@@ -188,6 +189,7 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     // Enter drückt "Weiter", sobald er den Fokus hat.
     Weiter->setAutoDefault(true);
     Weiter->setVisible(false);
+    ImWartenBedienbar(Weiter);
     connect(Weiter, &QPushButton::clicked, this, [this] {
         Weiter->setVisible(false);
         S.Befehl = "weiter";
@@ -216,6 +218,7 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     Anteil->setStyleSheet(Tafelstil(QStringLiteral("Anteil"), Farbe::Himmel, Farbe::Nacht));
     HansDampf = new QCheckBox(QStringLiteral("Hans Dampf Aktivieren"), Live);
     HansDampf->setObjectName(QStringLiteral("HansDampf"));
+    ImWartenBedienbar(HansDampf);
     HansDampf->setGeometry(rx, 246, rb, 28);
     HansDampf->setFont(Schrift(10, true));
     HansDampf->setFocusPolicy(Qt::NoFocus);

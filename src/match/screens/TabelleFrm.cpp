@@ -125,6 +125,7 @@ TTabelleF::TTabelleF(QWidget* eltern) : QDialog(eltern)
     // Enter drückt "Weiter", sobald er den Fokus hat.
     Weiter->setAutoDefault(true);
     Weiter->setVisible(false);
+    ImWartenBedienbar(this); // Weiter und Schließen beenden das Warten des Spieltags
     connect(Weiter, &QPushButton::clicked, this, [this] {
         Weiter->setVisible(false);
         S.Befehl = "tabelleweiter";

@@ -70,6 +70,7 @@ void TPleiteF::warteAufTschuess()
         if (tschuess_ || QCoreApplication::closingDown()) schleife.quit();
     });
     uhr.start(20);
+    const WarteSperre sperre(WarteSperre::Art::Dialog);
     if (!tschuess_) schleife.exec();
     hide();
 }

@@ -96,6 +96,7 @@ TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
     BitBtn1->setFont(Schrift(11, true));
     BitBtn1->setAutoDefault(true);
     BitBtn1->setVisible(false);
+    ImWartenBedienbar(BitBtn1);
     connect(BitBtn1, &QPushButton::clicked, this, [this] {
         BitBtn1->setVisible(false);
         blinkenBeenden();

@@ -252,6 +252,7 @@ void TEditorF::testsaisonKlick()
                            QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--no-restart")});
         QElapsedTimer uhr;
         uhr.start();
+        const WarteSperre warten;
         while (!p.waitForFinished(50)) {
             if (p.state() == QProcess::NotRunning) break;
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
