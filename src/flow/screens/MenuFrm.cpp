@@ -429,10 +429,10 @@ void TMenuF::spielfreiVerbergen() { PanelSpielfrei->setVisible(false); }
 
 bool KuerzelFrei(const QPushButton* b)
 {
-    // Nie an einem offenen Dialog vorbei, und nicht, solange der Knopf gesperrt oder
-    // verborgen ist (während des Spieltags ist das ganze Menü gesperrt).
-    return !QApplication::activeModalWidget() && !QApplication::activePopupWidget() && b->isVisible() &&
-           b->isEnabled();
+    // Nie an einem offenen Dialog oder einer wartenden Regel vorbei, und nicht, solange der Knopf
+    // gesperrt oder verborgen ist (während des Spieltags ist das ganze Menü gesperrt).
+    return !QApplication::activeModalWidget() && !QApplication::activePopupWidget() && WarteSperre::nimmtEingaben(b) &&
+           b->isVisible() && b->isEnabled();
 }
 
 void TMenuF::tastenkuerzelAnlegen()
