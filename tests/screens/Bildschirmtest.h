@@ -5,6 +5,10 @@
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
+#include "flow/Zug.h"
+#include "flow/screens/LinkeFrm.h"
+#include "flow/screens/MainFrm.h"
+#include "flow/screens/MenuFrm.h"
 #include "match/screens/SpielenFrm.h"
 #include "match/screens/TabelleFrm.h"
 #include "season/screens/SaisonEndeFrm.h"
@@ -34,6 +38,17 @@ inline void TestUmgebung(const QTemporaryDir& ordner, QtOberflaeche& ui)
     QtOberflaeche::tempo = 0.0;
     QtOberflaeche::nieZeigen = true;
     TexteWoertlich(); // wie im Programm
+}
+
+// Hauptfenster, Menü und Seitenleiste des angelegten Spiels, wie nach dem Start.
+inline void SpielfensterZeigen()
+{
+    MainF->resize(800, 600);
+    MainF->show();
+    MainF->anordnen();
+    MenueAnzeigen();
+    MenuF->show();
+    LinkeF->show();
 }
 
 inline bool Offen(const QWidget* w) { return w && w->isVisible(); }

@@ -31,12 +31,7 @@ private slots:
         TestUmgebung(ordner, ui);
         FensterAnlegen();
         QVERIFY(BeispielSpielAnlegen());
-        MainF->resize(800, 600);
-        MainF->show();
-        MainF->anordnen();
-        MenueAnzeigen();
-        MenuF->show();
-        LinkeF->show();
+        SpielfensterZeigen();
     }
 
     void cleanupTestCase() { OberflaecheSetzen(nullptr); }
