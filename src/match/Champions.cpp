@@ -110,14 +110,8 @@ void ChlSpieltagSpielen()
         const std::string ergebnis = e.Stand();
         TextSetzen(S.ChlTabelle[tag].ChlErgebnisse[p], ergebnis);
 
-        if (e.Heimsieg()) {
-            SETZE(h.ChlPunkte, h.ChlPunkte + 3);
-        } else if (!e.Remis()) {
-            SETZE(g.ChlPunkte, g.ChlPunkte + 3);
-        } else {
-            SETZE(h.ChlPunkte, h.ChlPunkte + 1);
-            SETZE(g.ChlPunkte, g.ChlPunkte + 1);
-        }
+        SETZE(h.ChlPunkte, h.ChlPunkte + e.PunkteHeim());
+        SETZE(g.ChlPunkte, g.ChlPunkte + e.PunkteGast());
         SETZE(h.ChlTore, h.ChlTore + e.ToreHeim);
         SETZE(h.ChlGegentore, h.ChlGegentore + e.ToreGast);
         SETZE(g.ChlTore, g.ChlTore + e.ToreGast);

@@ -30,7 +30,7 @@ struct Wertungen {
     int Ausgleich, Zusatz;
 };
 
-// 5. Die 90 Zweikämpfe über die zehn Zonen; Gleichstand gewinnt der Verteidiger.
+// Die 90 Zweikämpfe über die zehn Zonen; Gleichstand gewinnt der Verteidiger.
 // Die Tore zählen weiter, die Ballspur wird überschrieben.
 void NeunzigMinuten(Spielergebnis_& e, const Wertungen& w)
 {
@@ -109,7 +109,7 @@ void Drift(Mannschaft_& v, int von, int bis, int vorzeichen)
     Linie(v.Angriff, vorzeichen * Zufall(von, bis));
 }
 
-// 2. Zahlende Zuschauer; im Pokal bekommt ein Managerverein als Gast die Hälfte davon zum Preis des Tages.
+// Zahlende Zuschauer; im Pokal bekommt ein Managerverein als Gast die Hälfte davon zum Preis des Tages.
 int32_t ZuschauerKommen(const Spielergebnis_& e, const Mannschaft_& H, const Mannschaft_& G, Wettbewerb_ wb)
 {
     const bool heimManager = e.HeimManager < 4;
@@ -164,7 +164,7 @@ int32_t ZuschauerKommen(const Spielergebnis_& e, const Mannschaft_& H, const Man
     return zuschauer;
 }
 
-// 3. und 4. Die Wertungen der drei Linien aus Stärken und Anteilen, dazu der Ausgleich:
+// Die Wertungen der drei Linien aus Stärken und Anteilen, dazu der Ausgleich:
 // ein großer Unterschied weitet beide Zufallsbereiche gleich.
 Wertungen WertungenBerechnen(const Mannschaft_& H, const Mannschaft_& G, Wettbewerb_ wb, double L)
 {
@@ -186,7 +186,7 @@ Wertungen WertungenBerechnen(const Mannschaft_& H, const Mannschaft_& G, Wettbew
     return w;
 }
 
-// 7. Ewige Tabelle: je wertvoller der Wettbewerb, desto mehr Punkte.
+// Ewige Tabelle: je wertvoller der Wettbewerb, desto mehr Punkte.
 void EwigePunkteBuchen(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G, Wettbewerb_ wb, double L)
 {
     double F = 1.0;
@@ -208,7 +208,7 @@ void EwigePunkteBuchen(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G, 
     }
 }
 
-// 8. Liga: Legende, Ergebnistafel, Tabelle und Moral.
+// Nur in der Liga: Legende, Ergebnistafel, Tabelle und Moral.
 void LigaBuchen(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G, double L, int paarung)
 {
     const bool heimsieg = e.Heimsieg();
@@ -221,17 +221,15 @@ void LigaBuchen(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G, double 
     const int liga = static_cast<int>(Runden(L, "Liga"));
     S.Ergebnisse[liga][S.Spiel.Spieltag][paarung].rohSetzen(std::string_view(text, static_cast<size_t>(n)));
 
+    SETZE(H.Punkte, H.Punkte + e.PunkteHeim());
+    SETZE(G.Punkte, G.Punkte + e.PunkteGast());
     if (heimsieg) {
-        SETZE(H.Punkte, H.Punkte + 3);
         SETZE(H.Siege, H.Siege + 1);
         SETZE(G.Niederlagen, G.Niederlagen + 1);
     } else if (remis) {
-        SETZE(H.Punkte, H.Punkte + 1);
-        SETZE(G.Punkte, G.Punkte + 1);
         SETZE(H.Unentschieden, H.Unentschieden + 1);
         SETZE(G.Unentschieden, G.Unentschieden + 1);
     } else {
-        SETZE(G.Punkte, G.Punkte + 3);
         SETZE(G.Siege, G.Siege + 1);
         SETZE(H.Niederlagen, H.Niederlagen + 1);
     }
@@ -256,7 +254,7 @@ void LigaBuchen(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G, double 
     }
 }
 
-// 9. Linienstärken driften, gezogen in der Reihenfolge Heim V, M, A, dann Gast.
+// Linienstärken driften, gezogen in der Reihenfolge Heim V, M, A, dann Gast.
 void LinienDriften(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G)
 {
     if (e.Heimsieg()) {
@@ -281,7 +279,7 @@ void LinienDriften(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G)
     }
 }
 
-// 10. Buchführung nach dem Spiel für Manager m und seinen Verein.
+// Buchführung nach dem Spiel für Manager m und seinen Verein.
 void SpielNachbereiten(const Spielergebnis_& e, int m, int verein)
 {
     Manager_& mg = S.Manager[m];
@@ -354,7 +352,7 @@ void SpielNachbereiten(const Spielergebnis_& e, int m, int verein)
     }
 }
 
-// 0..3, 4 = Computerverein.
+// Der Manager des Vereins 0..3, 4 für einen Computerverein.
 int32_t ManagerOderComputer(int verein)
 {
     const int m = ManagerVonVerein(verein);
@@ -375,7 +373,7 @@ Spielergebnis_ SpielBerechnen(int heim, int gast, int paarung)
     e.GastManager = ManagerOderComputer(gast);
     e.Zuschauer = ZuschauerKommen(e, H, G, wb);
     const Wertungen w = WertungenBerechnen(H, G, wb, L);
-    // 6. Im DFB-Pokal so oft, bis es einen Sieger gibt.
+    // Im DFB-Pokal so oft, bis es einen Sieger gibt.
     NeunzigMinuten(e, w);
     while (wb == Wettbewerb_::Dfb && e.Remis()) NeunzigMinuten(e, w);
 

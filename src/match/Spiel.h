@@ -32,6 +32,9 @@ struct Spielergebnis_ {
     bool Heimsieg() const { return ToreHeim > ToreGast; }
     bool Remis() const { return ToreHeim == ToreGast; }
     bool MitManager() const { return HeimManager < 4 || GastManager < 4; }
+    // Tabellenpunkte: 3 für den Sieg, 1 für ein Remis.
+    int PunkteHeim() const { return Heimsieg() ? 3 : Remis() ? 1 : 0; }
+    int PunkteGast() const { return Heimsieg() ? 0 : Remis() ? 1 : 3; }
     // Tippzeichen des Totos: 1 Heimsieg, 0 Remis, 2 Auswärtssieg.
     uint8_t Toto() const { return Heimsieg() ? 1 : Remis() ? 0 : 2; }
     // "2:1", ohne Auffüllen.
