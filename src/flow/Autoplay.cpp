@@ -373,10 +373,11 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
                 return 1;
             }
         }
+        // Ein fremder Wert aus einem geladenen Spielstand bekommt den nächstliegenden Namen.
+        const Wettbewerb_ naechster = std::clamp(S.Spiel.Wettbewerb, Wettbewerb_::Liga, Wettbewerb_::Chl);
         if (!SpielVorbei())
             aus << "Stand: Saison " << S.Spiel.Saison << ", " << S.Spiel.Spieltag << ". Spieltag, nächster Wettbewerb "
-                << WettbewerbName(static_cast<Wettbewerb_>(std::clamp(WettbewerbNr(S.Spiel.Wettbewerb), 0, 4))) << ", " << GespielteTage - tageStart
-                << " Wettbewerbstage gespielt\n";
+                << WettbewerbName(naechster) << ", " << GespielteTage - tageStart << " Wettbewerbstage gespielt\n";
 
         if (!o.speichern.empty()) {
             if (SpielVorbei()) {

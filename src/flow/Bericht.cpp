@@ -16,7 +16,6 @@ namespace torvane {
 
 namespace {
 
-
 std::string Prozent(long teil, long ganz) { return ganz > 0 ? Dezimal(100.0 * teil / ganz, 1) + " %" : "-"; }
 
 std::string Schnitt(const std::vector<int>& werte)
@@ -366,7 +365,8 @@ std::string Bilanzbericht::html() const
     h += "</tr>\n";
     for (const auto& [nation, titel] : sieger) {
         h += "<tr>" + Zelle(nation);
-        for (const Wettbewerb_ w : PokaleUndChl) h += ZahlZelle(std::to_string(titel[static_cast<size_t>(WettbewerbNr(w))]));
+        for (const Wettbewerb_ w : PokaleUndChl)
+            h += ZahlZelle(std::to_string(titel[static_cast<size_t>(WettbewerbNr(w))]));
         h += "</tr>\n";
     }
     h += "</table>\n</section>\n</body>\n</html>\n";

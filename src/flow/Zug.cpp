@@ -310,7 +310,8 @@ void AbschlussAblauf()
         static int tiefe = 0;
         const Tiefe merker(tiefe);
         if (tiefe > 100) throw Laufzeitfehler("Laufzeitfehler: Spielfreie Züge ohne Ende (Wettbewerb " +
-                                              Zahl(WettbewerbNr(S.Spiel.Wettbewerb)) + ", Spieltag " + Zahl(S.Spiel.Spieltag) + ").");
+                                              Zahl(WettbewerbNr(S.Spiel.Wettbewerb)) + ", Spieltag " +
+                                              Zahl(S.Spiel.Spieltag) + ").");
         if (TageGrenze >= 0 && GespielteTage >= TageGrenze) return;
         AbschlussClick();
         if (SpielVorbei() || HatSpiel(S.AktManager)) return;
@@ -320,7 +321,8 @@ void AbschlussAblauf()
     }
 
     if (ZugOffen) {
-        if (S.Spiel.Wettbewerb == Wettbewerb_::Liga && (S.Spiel.Spieltag == 17 || S.Spiel.Spieltag == 34) && S.AktManager == 0)
+        if (S.Spiel.Wettbewerb == Wettbewerb_::Liga && (S.Spiel.Spieltag == 17 || S.Spiel.Spieltag == 34) &&
+            S.AktManager == 0)
             BesteSechs();
         MenueAnzeige().abrollen();
         if (HatSpiel(S.AktManager)) {

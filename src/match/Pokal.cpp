@@ -504,7 +504,8 @@ void DfbPokaltag()
         }
 
         if (n == 1)
-            Pokalsieger(sieger, Wettbewerb_::Dfb, 10.0f, 2000000, "Sieger im DFB-Pokal bekommt 2.000.000 € Siegesprämie");
+            Pokalsieger(sieger, Wettbewerb_::Dfb, 10.0f, 2000000,
+                        "Sieger im DFB-Pokal bekommt 2.000.000 € Siegesprämie");
         Blaettern(p, n);
     }
 
@@ -574,7 +575,8 @@ void Europapokaltag(const Europapokal& e)
         ZeileZeigen(zeile, 4, heim, gast, " " + ergebnis.Stand() + hin);
         PaarungsPause();
 
-        const int weiter = RueckspielEntscheiden(heimFeld, gastFeld, zeile, gast, heim, ergebnis.ToreHeim, ergebnis.ToreGast);
+        const int weiter =
+            RueckspielEntscheiden(heimFeld, gastFeld, zeile, gast, heim, ergebnis.ToreHeim, ergebnis.ToreGast);
         if (weiter != 0) anz.verliererZeigen(zeile, weiter == heim ? 3 : 2);
 
         for (const int v : {heim, gast})
@@ -592,7 +594,8 @@ void Europapokaltag(const Europapokal& e)
 
 void UefaPokaltag()
 {
-    Europapokaltag({Wettbewerb_::Uefa, "UEFA Pokalspiele", "Uefa Pokal", "Das Uefa Pokal Spiel brachte Ihnen zusätzlich",
+    Europapokaltag({Wettbewerb_::Uefa, "UEFA Pokalspiele", "Uefa Pokal",
+                    "Das Uefa Pokal Spiel brachte Ihnen zusätzlich",
                     25.0f, 4444444, "Sieger im Uefa Pokal bekommt 4.444.444 € Siegesprämie"});
 }
 

@@ -137,7 +137,8 @@ TEST(ZugAbschliessen, StrafeKartenUndVerletzungen)
     VereinVon(0).PdpRunde = "J";
     VereinVon(0).ChlRunde = "3";
     Kaderspieler_& sp = mg.Kader[5];
-    for (const Wettbewerb_ w : {Wettbewerb_::Liga, Wettbewerb_::Dfb, Wettbewerb_::Uefa, Wettbewerb_::Pdp, Wettbewerb_::Chl}) {
+    for (const Wettbewerb_ w :
+         {Wettbewerb_::Liga, Wettbewerb_::Dfb, Wettbewerb_::Uefa, Wettbewerb_::Pdp, Wettbewerb_::Chl}) {
         sp.GelbNational = sp.GelbInternational = 4;
         sp.RotNational = 2;
         sp.RotInternational = 1;

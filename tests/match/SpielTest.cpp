@@ -289,7 +289,8 @@ TEST(Spiel, KeineHeapAnforderungUndKeineVorfaelle)
     ZufallSetzen(17);
     gAnforderungen = 0;
     gZaehlen = true;
-    for (const Wettbewerb_ wb : {Wettbewerb_::Liga, Wettbewerb_::Dfb, Wettbewerb_::Uefa, Wettbewerb_::Pdp, Wettbewerb_::Chl}) {
+    for (const Wettbewerb_ wb :
+         {Wettbewerb_::Liga, Wettbewerb_::Dfb, Wettbewerb_::Uefa, Wettbewerb_::Pdp, Wettbewerb_::Chl}) {
         S.Spiel.Wettbewerb = wb;
         for (int i = 0; i < 20; ++i) {
             SpielBerechnen(1, 2, 1);
