@@ -2,6 +2,8 @@
 // Pokal- und ChampionsLige-Tage, die Prämie der sechs Besten und die Totoauswertung.
 #pragma once
 
+#include "core/Felder.h"
+
 #include <cstdint>
 
 namespace torvane {
@@ -19,8 +21,9 @@ int SpielplanMannschaft(int liga, int spieltag, int paarung, int seite);
 // Ein Wettbewerbstag nach Spiel.Wettbewerb; legt danach den nächsten Wettbewerb fest.
 void WettbewerbstagSpielen();
 
-// Die neun Spiele der Liga am Spieltag Spiel.Spieltag, mit Tabelle und Toto.
-void LigaSpieltag(int liga);
+// Die neun Spiele der Liga am Spieltag Spiel.Spieltag, mit Tabelle und Toto. Liefert die
+// Tippzeichen des Tages je Paarung 1..9 (1 Heimsieg, 0 Remis, 2 Auswärtssieg).
+Feld<uint8_t, 1, 9> LigaSpieltag(int liga);
 
 // Sortiert die 18 Vereine der Liga und nummeriert Platz neu.
 void TabelleSortieren(int liga);
