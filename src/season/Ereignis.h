@@ -6,9 +6,13 @@
 
 namespace torvane {
 
-// Ein Ereignis für AktManager: 0 zieht eines, 1..42 spielt genau dieses, jede andere
-// Zahl spielt keines und zeigt nur den Anfangstext.
+constexpr int EreignisAnzahl = 42;
+
+// Ein Ereignis für AktManager: 0 zieht eines, 1..EreignisAnzahl spielt genau dieses, jede
+// andere Zahl spielt keines und zeigt nur den Anfangstext.
 void Ereignis(int n);
+// Kurzer Name des Ereignisses n (für Berichte und Tests); nullptr, wenn es keines gibt.
+const char* EreignisName(int n);
 
 // Nur für Tests: liefert statt Zufall die Ziehungen der Ereignisse (leer: Zufall).
 extern std::function<int32_t(int32_t von, int32_t bis)> EreignisZiehung;
