@@ -88,7 +88,7 @@ KurzText<14>& BilanzFeld(Saisonbilanz_& b, int wettbewerb)
 
 // Die Tafeln kennen nur 32, 16, 8, 4, 2 und 1 Paarungen. Andere Zahlen entstehen nur
 // mit dünnen Vereinsdateien; sie zählen wie die nächstgrößere Runde der Tafel.
-static int RundenStufe(int paarungen)
+int RundenStufe(int paarungen)
 {
     if (paarungen > 16) return 0;
     if (paarungen > 8) return 1;

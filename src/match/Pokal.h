@@ -51,6 +51,8 @@ KurzText<12>& PokalFeld(Mannschaft_& m, int wettbewerb);
 // Das Feld der Saisonbilanz für den Wettbewerb 1..4.
 KurzText<14>& BilanzFeld(Saisonbilanz_& b, int wettbewerb);
 
+// Stufe der Runde nach Zahl der Paarungen: 0 erste Runde ... 5 Finale.
+int RundenStufe(int paarungen);
 // Rundenname der Auslosung nach Zahl der Paarungen (32 "1.Runde" ... 1 "Finale").
 std::string RundenName(int paarungen);
 // Rundenfaktor des Pokaltags nach Zahl der Paarungen.

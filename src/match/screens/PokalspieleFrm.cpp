@@ -4,6 +4,7 @@
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
 #include "match/screens/Spieltagbilder.h"
+#include "match/Champions.h"
 #include "match/Pokal.h"
 
 #include <QEvent>
@@ -50,15 +51,6 @@ QString Farbname(int verein)
 
 bool Gueltig(int v) { return v > 0 && v < S.Mannschaft.laenge(); }
 
-// Verein mit dieser Nummer in der ChampionsLige; still, ohne Fehlermeldung.
-int ChlVereinStill(int slot)
-{
-    const std::string nummer = std::to_string(slot);
-    for (int i = 1; i <= S.Spiel.MannschaftHoch && i < S.Mannschaft.laenge(); ++i)
-        if (S.Mannschaft[i].ChlRunde == nummer) return i;
-    return 0;
-}
-
 struct Gezogen {
     int paarung, heim, gast;
 };
@@ -100,12 +92,8 @@ std::vector<Gezogen> Paarungen(int wettbewerb, bool& hinspiele, int& sieger)
 
 QString UebersichtRunde(int paarungen)
 {
-    if (paarungen > 16) return QStringLiteral("1.Runde");
-    if (paarungen > 8) return QStringLiteral("2.Runde");
-    if (paarungen > 4) return QStringLiteral("1/8 Finale");
-    if (paarungen > 2) return QStringLiteral("1/4 Finale");
-    if (paarungen == 2) return QStringLiteral("1/2 Finale");
-    return QStringLiteral("Finale");
+    static const char* const namen[] = {"1.Runde", "2.Runde", "1/8 Finale", "1/4 Finale", "1/2 Finale", "Finale"};
+    return QString::fromUtf8(namen[RundenStufe(paarungen)]);
 }
 
 TPokalspieleF::TPokalspieleF(QWidget* eltern) : QDialog(eltern)
@@ -279,7 +267,7 @@ void TPokalspieleF::chlZeichnen()
     // Die Namensspalte wächst mit dem längsten Namen (bis 25 Zeichen); bei 20 ist es der alte Kopf.
     int nameBreite = 20;
     for (int k = 1; k <= 16; ++k) {
-        const int v = S.ChlTabelle[k].ChlSlot > 0 ? ChlVereinStill(S.ChlTabelle[k].ChlSlot) : 0;
+        const int v = S.ChlTabelle[k].ChlSlot > 0 ? ChlVereinSuchen(S.ChlTabelle[k].ChlSlot) : 0;
         if (Gueltig(v)) nameBreite = std::max(nameBreite, static_cast<int>(Q(S.Mannschaft[v].Name.text()).size()));
     }
     const QString kopf = QStringLiteral("Platz   ") + QStringLiteral("Mannschaft").leftJustified(nameBreite + 1) +
@@ -294,7 +282,7 @@ void TPokalspieleF::chlZeichnen()
     int erster = 0;
     for (int k = 1; k <= 16; ++k) {
         const ChlEintrag_& e = S.ChlTabelle[k];
-        const int v = e.ChlSlot > 0 ? ChlVereinStill(e.ChlSlot) : 0;
+        const int v = e.ChlSlot > 0 ? ChlVereinSuchen(e.ChlSlot) : 0;
         if (k == 1) erster = v;
         const QString name = Gueltig(v) ? Q(S.Mannschaft[v].Name.text()) : QString();
         const int diff = e.ChlTore - e.ChlGegentore;
@@ -333,8 +321,8 @@ void TPokalspieleF::chlSpieltagZeigen(int tag)
     ChlTag->setText(QStringLiteral("Spieltag ") + QString::number(tag));
     for (int p = 1; p <= 8; ++p) {
         QLabel* l = ChlPaarung[static_cast<size_t>(p - 1)];
-        const int heim = ChlVereinStill(S.ChlSpieltage[tag][p][0]);
-        const int gast = ChlVereinStill(S.ChlSpieltage[tag][p][1]);
+        const int heim = ChlVereinSuchen(S.ChlSpieltage[tag][p][0]);
+        const int gast = ChlVereinSuchen(S.ChlSpieltage[tag][p][1]);
         if (!Gueltig(heim) && !Gueltig(gast)) {
             l->clear();
             continue;
