@@ -6,6 +6,7 @@
 #include "match/Anzeige.h"
 #include "match/Champions.h"
 #include "match/LiveSpiel.h"
+#include "match/Pokaltafel.h"
 #include "match/Spiel.h"
 
 #include <algorithm>
@@ -564,9 +565,7 @@ void Europapokaltag(const Europapokal& e)
         if (S.PokalZeigen && (HeimManager < 4 || GastManager < 4)) LiveSpiel(heim, gast);
         ZeileZeigen(zeile, 1, heim, gast, ZuschauerText());
         // Dahinter das Hinspiel aus Sicht der heutigen Heimmannschaft.
-        const std::string hin = CodeWert(heimFeld.text(), 'B') == "-1"
-                                    ? std::string(" (-:-)")
-                                    : " (" + CodeWert(heimFeld.text(), 'D') + ":" + CodeWert(gastFeld.text(), 'C') + ")";
+        const std::string hin = " " + Hinspielstand(heimFeld.text(), gastFeld.text());
         ZeileZeigen(zeile, 4, heim, gast, " " + std::to_string(ToreHeim) + ":" + std::to_string(ToreGast) + hin);
         PaarungsPause();
 

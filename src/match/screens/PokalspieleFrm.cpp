@@ -6,6 +6,7 @@
 #include "match/screens/Spieltagbilder.h"
 #include "match/Champions.h"
 #include "match/Pokal.h"
+#include "match/Pokaltafel.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -50,43 +51,6 @@ QString Farbname(int verein)
 }
 
 bool Gueltig(int v) { return v > 0 && v < S.Mannschaft.laenge(); }
-
-struct Gezogen {
-    int paarung, heim, gast;
-};
-
-// Die gezogenen Paarungen eines Pokals, aus den Feldern der Vereine.
-std::vector<Gezogen> Paarungen(int wettbewerb, bool& hinspiele, int& sieger)
-{
-    hinspiele = false;
-    sieger = 0;
-    const int hoch = static_cast<int>(std::min<int64_t>(wettbewerb == WettbewerbDfb ? 72 : S.Spiel.MannschaftHoch,
-                                                        S.Mannschaft.hoch()));
-    std::vector<int> heim(65, 0), gast(65, 0);
-    for (int i = 1; i <= hoch; ++i) {
-        const std::string f = PokalFeld(S.Mannschaft[i], wettbewerb).text();
-        if (f == "Sieger") {
-            sieger = i;
-            continue;
-        }
-        std::string a = wettbewerb == WettbewerbDfb ? f : CodeWert(f, 'A');
-        if (a.empty() || f == "J") continue;
-        if (wettbewerb != WettbewerbDfb && CodeWert(f, 'B') == "-1") hinspiele = true;
-        int p = 0;
-        try {
-            p = std::stoi(a);
-        } catch (...) {
-            continue;
-        }
-        if (p > 0 && p <= 64) heim[static_cast<size_t>(p)] = i;
-        if (p < 0 && p >= -64) gast[static_cast<size_t>(-p)] = i;
-    }
-    std::vector<Gezogen> liste;
-    for (int p = 1; p <= 64; ++p)
-        if (heim[static_cast<size_t>(p)] || gast[static_cast<size_t>(p)])
-            liste.push_back({p, heim[static_cast<size_t>(p)], gast[static_cast<size_t>(p)]});
-    return liste;
-}
 
 } // namespace
 
@@ -210,10 +174,10 @@ void TPokalspieleF::pokalZeichnen(int w)
     Pokalseite& s = Pokale[static_cast<size_t>(w - 1)];
     static const char* const koepfe[] = {"", "DFB Pokal  -  ", "UEFA Pokal  -  ", "Pokal der Pokalsieger  -  "};
     static const char* const sieger[] = {"", "DFB Pokalsieger der ", "UEFA Pokalsieger der ", "Pokal d. Pokalsieger der "};
-    bool hinspiele = false;
-    int siegerVerein = 0;
-    const std::vector<Gezogen> liste = S.Mannschaft.laenge() > 1 ? Paarungen(w, hinspiele, siegerVerein)
-                                                                 : std::vector<Gezogen>{};
+    const Pokaltafel tafel = PokaltafelLesen(w);
+    const std::vector<Pokalpaarung>& liste = tafel.paarungen;
+    const bool hinspiele = tafel.hinspiele;
+    const int siegerVerein = tafel.sieger;
     QString runde;
     if (!liste.empty()) runde = UebersichtRunde(static_cast<int>(liste.size()));
     else if (siegerVerein) runde = QStringLiteral("Sieger");
@@ -226,7 +190,7 @@ void TPokalspieleF::pokalZeichnen(int w)
         const bool da = p < static_cast<int>(liste.size());
         pa.Reihe->setVisible(da);
         if (!da) continue;
-        const Gezogen& g = liste[static_cast<size_t>(p)];
+        const Pokalpaarung& g = liste[static_cast<size_t>(p)];
         auto name = [w](QLabel* l, int v) {
             l->setProperty("verein", v);
             if (!Gueltig(v)) {
@@ -242,10 +206,7 @@ void TPokalspieleF::pokalZeichnen(int w)
         name(pa.Gast, g.gast);
         QString stand;
         if (w != WettbewerbDfb && Gueltig(g.heim) && Gueltig(g.gast)) {
-            const std::string h = PokalFeld(S.Mannschaft[g.heim], w).text();
-            const std::string a = PokalFeld(S.Mannschaft[g.gast], w).text();
-            stand = CodeWert(h, 'B') == "-1" ? QStringLiteral("(-:-)")
-                                              : Q("(" + CodeWert(h, 'D') + ":" + CodeWert(a, 'C') + ")");
+            stand = Q(Hinspielstand(PokalFeld(S.Mannschaft[g.heim], w).text(), PokalFeld(S.Mannschaft[g.gast], w).text()));
         }
         pa.Stand->setText(stand);
     }
