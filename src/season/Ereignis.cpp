@@ -401,8 +401,8 @@ void Ereignis(int n)
     using namespace ereignis;
     Ablauf a;
     a.kopf = Akt().Name.text();
-    if (n == 0) n = Z(1, EreignisAnzahl);
-    if (Art(n)) ++EreignisZaehler[static_cast<size_t>(n)];
+    if (n == 0) n = Z(1, 42);
+    if (n >= 1 && n <= 42) ++EreignisZaehler[static_cast<size_t>(n)];
     Spielen(n, a);
     if (!a.schlussmeldung) return;
     // Wer nichts zu erzählen hatte, bekommt den Anfangstext und das leere Bild.

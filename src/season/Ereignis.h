@@ -6,13 +6,9 @@
 
 namespace torvane {
 
-constexpr int EreignisAnzahl = 42;
-
-// Ein Ereignis für AktManager: 0 zieht eines, 1..EreignisAnzahl spielt genau dieses, jede
-// andere Zahl spielt keines und zeigt nur den Anfangstext.
+// Ein Ereignis für AktManager: 0 zieht eines, 1..42 spielt genau dieses, jede andere
+// Zahl spielt keines und zeigt nur den Anfangstext.
 void Ereignis(int n);
-// Kurzer Name des Ereignisses n (für Berichte und Tests); nullptr, wenn es keines gibt.
-const char* EreignisName(int n);
 
 // Nur für Tests: liefert statt Zufall die Ziehungen der Ereignisse (leer: Zufall).
 extern std::function<int32_t(int32_t von, int32_t bis)> EreignisZiehung;
@@ -25,5 +21,9 @@ constexpr int BildWerbung = 6;
 constexpr int BildZeugnis = 7;
 constexpr int BildStar = 8;
 constexpr int BildKomfort = 9;
+
+// Die Ereignisse 1 .. EreignisAnzahl; ihr kurzer Name (für Berichte und Tests), nullptr ohne Ereignis.
+constexpr int EreignisAnzahl = 42;
+const char* EreignisName(int n);
 
 } // namespace torvane
