@@ -41,8 +41,8 @@ namespace {
 bool ChlVorher(const ChlEintrag_& b, const ChlEintrag_& a)
 {
     if (b.ChlPunkte != a.ChlPunkte) return b.ChlPunkte > a.ChlPunkte;
-    const int db = b.ChlTore - b.ChlGegentore;
-    const int da = a.ChlTore - a.ChlGegentore;
+    const int db = Tordifferenz(b);
+    const int da = Tordifferenz(a);
     if (db != da) return db > da;
     if (b.ChlTore != a.ChlTore) return b.ChlTore > a.ChlTore;
     return b.ChlGegentore < a.ChlGegentore;

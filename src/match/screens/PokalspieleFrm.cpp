@@ -246,7 +246,7 @@ void TPokalspieleF::chlZeichnen()
         const int v = e.ChlSlot > 0 ? ChlVereinSuchen(e.ChlSlot) : 0;
         if (k == 1) erster = v;
         const QString name = Gueltig(v) ? Q(S.Mannschaft[v].Name.text()) : QString();
-        const int diff = e.ChlTore - e.ChlGegentore;
+        const int diff = Tordifferenz(e);
         const QString zeile = (QString::number(k) + QLatin1Char('.')).leftJustified(8) +
                               name.leftJustified(nameBreite + 1) + QString::number(e.ChlPunkte).rightJustified(6) +
                               QStringLiteral("   ") + QString::number(diff).rightJustified(7) + QStringLiteral("  ") +

@@ -160,7 +160,7 @@ void TTabelleF::zeichnen(int liga)
         z.Name->setStyleSheet(manager ? QStringLiteral("color: %1;").arg(Hex(Farbe::Rot))
                                       : QStringLiteral("color: %1;").arg(Hex(Farbe::Tinte)));
         z.Punkte->setText(QString::number(v.Punkte));
-        const int diff = v.Tore - v.Gegentore;
+        const int diff = Tordifferenz(v);
         z.Tore->setText(QStringLiteral("%1 : %2   %3")
                             .arg(v.Tore)
                             .arg(v.Gegentore)
