@@ -316,5 +316,10 @@ void BilanzEintragen();
 Mannschaft_& VereinVon(int m);
 // Index der Mannschaft auf Platz p der Liga l (1..4).
 inline int VereinAufPlatz(int liga, int platz) { return liga * 18 - 18 + platz; }
+// Stehen die 18 Vereine der Liga in den Grunddaten? (Ohne Grunddaten bleiben Anzeigen leer.)
+inline bool LigaHatVereine(int liga) { return S.Mannschaft.laenge() > liga * 18; }
+// Tore minus Gegentore, in der Liga und in der ChampionsLige.
+inline int Tordifferenz(const Mannschaft_& v) { return v.Tore - v.Gegentore; }
+inline int Tordifferenz(const ChlEintrag_& e) { return e.ChlTore - e.ChlGegentore; }
 
 } // namespace torvane

@@ -207,11 +207,13 @@ Bankpruefung AnlageEroeffnenPruefen(int m, int64_t n)
     return Plan(std::move(p));
 }
 
+int64_t AnlageBeiKuendigung(int64_t wert) { return RundenBruch(9 * wert, 10); }
+
 Bankpruefung AnlageKuendigenPruefen(int m)
 {
     const Manager_& mg = S.Manager[m];
     if (mg.AnlageBetrag == 0) return Ablehnung();
-    const int64_t erloes = RundenBruch(9 * static_cast<int64_t>(mg.AnlageWert), 10);
+    const int64_t erloes = AnlageBeiKuendigung(mg.AnlageWert);
     if (!KontoPasst(mg.Kontostand, erloes)) return Ablehnung(BetragZuGrossText);
     Bankplan p = Jetzt(mg);
     p.Buchung = erloes;
@@ -270,6 +272,8 @@ bool BankHandeln(int m, const Bankpruefung& pruefung, bool fragen)
     BankAusfuehren(m, p);
     return true;
 }
+
+int64_t AktienWert(int m) { return static_cast<int64_t>(S.Manager[m].Aktien) * S.Spiel.Aktienkurs; }
 
 void AktienkursMerken(int m)
 {

@@ -76,8 +76,10 @@ Bankpruefung AnlageKuendigenPruefen(int m);
 bool SparbuchSetzen(int m, int64_t n);
 // Neue Anlage von n (1 000 .. 10 000 000), kostet 5 % Gebühr.
 bool AnlageEroeffnen(int m, int64_t n);
-// Kündigen bringt 90 % des Werts.
+// Kündigen bringt AnlageBeiKuendigung des Werts.
 bool AnlageKuendigen(int m, bool fragen = true);
+// Was eine Anlage vom Wert w beim Kündigen bringt: 90 %, Hälften zur geraden Zahl.
+int64_t AnlageBeiKuendigung(int64_t wert);
 
 // --- Aktien ---
 constexpr int AktienMax = 20000;
@@ -86,6 +88,8 @@ Bankpruefung AktienPruefen(int m, int p);
 bool AktienSetzen(int m, int p);
 // "Wert merken".
 void AktienkursMerken(int m);
+// Die gehaltenen Aktien zum aktuellen Kurs.
+int64_t AktienWert(int m);
 
 // --- Knöpfe des Bildschirms (mit Zahlenrad) ---
 bool KreditTilgenKlick(int m);    // "-"

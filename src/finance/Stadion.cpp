@@ -120,6 +120,8 @@ Stadionpruefung PreisPlan(int m, F Stadionplan::*feld, std::optional<int64_t> zi
 
 int32_t Platzpreis(int liga) { return (5 - std::clamp(liga, 1, 4)) * 250; }
 int32_t Komfortpreis(int liga) { return (5 - std::clamp(liga, 1, 4)) * 100000; }
+int32_t PlatzRueckpreis(int liga) { return Platzpreis(liga) / 2; }
+int32_t KomfortRueckpreis(int liga) { return Komfortpreis(liga) / 2; }
 
 void StadionAusfuehren(int m, const Stadionplan& p, bool glueck)
 {
@@ -174,7 +176,7 @@ Stadionpruefung KomfortVerkaufenPruefen(int m, int n)
         if (n <= 0) return Ablehnung(std::move(texte));
     }
     // Ein Erlös, den das Konto nicht fasst, macht den Verkauf unmöglich, statt die Punkte unbezahlt zu nehmen.
-    const int64_t erloes = int64_t{Komfortpreis(Liga(m)) / 2} * n;
+    const int64_t erloes = int64_t{KomfortRueckpreis(Liga(m))} * n;
     if (!KontoPasst(mg.Kontostand, erloes)) {
         texte.emplace_back(BetragZuGrossText);
         return Ablehnung(std::move(texte));
@@ -232,7 +234,7 @@ Stadionpruefung PlaetzeVerschrottenPruefen(int m, int n)
         if (n <= 0) return Ablehnung(std::move(texte));
     }
     // Wie beim Komfort: Plätze und Geld ändern sich zusammen oder gar nicht.
-    const int64_t erloes = int64_t{Platzpreis(Liga(m)) / 2} * n;
+    const int64_t erloes = int64_t{PlatzRueckpreis(Liga(m))} * n;
     if (!KontoPasst(mg.Kontostand, erloes)) {
         texte.emplace_back(BetragZuGrossText);
         return Ablehnung(std::move(texte));

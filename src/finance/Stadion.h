@@ -25,6 +25,8 @@ constexpr int MaxKomfort = 100;
 // Preis je Platz und je Komfortpunkt in der Liga 1..4; zurück gibt es jeweils die Hälfte.
 int32_t Platzpreis(int liga);
 int32_t Komfortpreis(int liga);
+int32_t PlatzRueckpreis(int liga);
+int32_t KomfortRueckpreis(int liga);
 
 // Was eine Stadionhandlung ändert. Buchung passt ganz aufs Konto.
 struct Stadionplan {

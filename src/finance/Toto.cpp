@@ -13,6 +13,18 @@ namespace torvane {
 
 int32_t TotoEinsatz(int liga) { return 400000 / std::clamp(liga, 1, 4); }
 
+TotoPaarungen NaechstePaarungen(int liga)
+{
+    TotoPaarungen p;
+    const int tag = S.Spiel.Spieltag + 1;
+    if (tag < 1 || tag > 34 || !LigaHatVereine(liga)) return p;
+    for (int k = 1; k <= 9; ++k) {
+        p.heim[static_cast<size_t>(k)] = SpielplanMannschaft(liga, tag, k, 0);
+        p.gast[static_cast<size_t>(k)] = SpielplanMannschaft(liga, tag, k, 1);
+    }
+    return p;
+}
+
 TotoStart TotoSetzen(int m, TotoSchein& schein)
 {
     Manager_& mg = S.Manager[m];
@@ -31,10 +43,9 @@ TotoStart TotoSetzen(int m, TotoSchein& schein)
     TotoSchein neu;
     neu.manager = m;
     neu.spieltag = tag;
-    for (int p = 1; p <= 9; ++p) {
-        neu.heim[static_cast<size_t>(p)] = SpielplanMannschaft(mg.Liga, tag, p, 0);
-        neu.gast[static_cast<size_t>(p)] = SpielplanMannschaft(mg.Liga, tag, p, 1);
-    }
+    const TotoPaarungen paarungen = NaechstePaarungen(mg.Liga);
+    neu.heim = paarungen.heim;
+    neu.gast = paarungen.gast;
     // Erst wenn die Paarungen stehen, ist der Einsatz fällig.
     KontoBuchen(mg.Kontostand, -TotoEinsatz(mg.Liga)); // das Konto ist nicht negativ, der Einsatz passt
     neu.offen = 9;

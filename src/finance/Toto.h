@@ -22,6 +22,14 @@ struct TotoSchein {
     bool laeuft() const { return manager >= 0 && offen > 0; }
 };
 
+// Die Paarungen 1..9 des nächsten Ligaspieltags der Liga (Index 0 bleibt frei); ohne
+// nächsten Spieltag oder ohne Vereine der Liga lauter 0.
+struct TotoPaarungen {
+    std::array<int, 10> heim{};
+    std::array<int, 10> gast{};
+};
+TotoPaarungen NaechstePaarungen(int liga);
+
 enum class TotoStart { Gesetzt, KontoLeer, KeinSpieltag, SchonGesetzt };
 
 // Nimmt den Einsatz und listet die Paarungen des nächsten Ligaspieltags; verweigert mit

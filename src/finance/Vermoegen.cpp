@@ -4,6 +4,7 @@
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
+#include "finance/Bank.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,12 +25,13 @@ float Summe(std::initializer_list<int64_t> teile)
     return v;
 }
 
-float VermoegenRoh(const Manager_& mg)
+float VermoegenRoh(int m)
 {
+    const Manager_& mg = S.Manager[m];
     const int64_t liga = 5 - mg.Liga;
     return Summe({mg.Kontostand, -static_cast<int64_t>(mg.Kredit),
                   -static_cast<int64_t>(mg.DarlehenRate) * mg.DarlehenRestSpiele, mg.Sparbuch, mg.KaderWert,
-                  static_cast<int64_t>(mg.Aktien) * S.Spiel.Aktienkurs, mg.AnlageBetrag,
+                  AktienWert(m), mg.AnlageBetrag,
                   liga * mg.Plaetze * 250 / 2, liga * mg.Komfortpunkte * 100000 / 2, mg.TrainerPreis});
 }
 
@@ -37,14 +39,14 @@ float VermoegenRoh(const Manager_& mg)
 
 int64_t Abgabe(int64_t vermoegen) { return vermoegen > AbgabeGrenze ? Runden(vermoegen * 0.1) : 0; }
 
-int64_t VermoegenWert(int m) { return Runden(VermoegenRoh(S.Manager[m]), "Vermoegen"); }
+int64_t VermoegenWert(int m) { return Runden(VermoegenRoh(m), "Vermoegen"); }
 
 int32_t BerechneVermoegen(int m)
 {
     Manager_& mg = S.Manager[m];
     // Konto und Sparbuch können zusammen mehr halten als das Feld; es steht dann an seiner
     // Grenze, die Abgabe rechnet mit dem ganzen Betrag.
-    const int64_t vermoegen = Runden(VermoegenRoh(mg), "Vermoegen");
+    const int64_t vermoegen = Runden(VermoegenRoh(m), "Vermoegen");
     mg.Vermoegen = static_cast<int32_t>(std::min(vermoegen, KontoMax));
 
     if (const int64_t abgabe = Abgabe(vermoegen); abgabe > 0) {

@@ -56,10 +56,12 @@ bool WerbeplatzFrei(int m, int platz) { return Platz(m, platz).SpieleRest <= 0; 
 
 bool FernsehenMoeglich(int m) { return S.Manager[m].Liga != 4; }
 
+int OffeneWerbeanfragen(int m) { return static_cast<int>(std::floor(std::max(0.0f, S.Manager[m].Werbeanfragen))); }
+
 std::optional<Werbeangebot> WerbeangebotMachen(int m, int platz)
 {
     Manager_& mg = S.Manager[m];
-    if (!WerbeplatzFrei(m, platz) || mg.Werbeanfragen < 1.0f) return std::nullopt;
+    if (!WerbeplatzFrei(m, platz) || OffeneWerbeanfragen(m) < 1) return std::nullopt;
     if (platz == WerbungFernsehen && !FernsehenMoeglich(m)) return std::nullopt;
     const int liga = Liga(m);
     const int t = Zugkraft(m);

@@ -47,6 +47,8 @@ int64_t Trikotbetrag(int liga, int platz, int sponsor, int spiele, int zugkraft)
 bool WerbeplatzFrei(int m, int platz);
 // Fernsehwerbung gibt es erst ab der 3. Liga.
 bool FernsehenMoeglich(int m);
+// Wie viele ganze Werbeanfragen der Manager noch stellen kann (jede verbraucht eine).
+int OffeneWerbeanfragen(int m);
 // Ein Angebot für einen freien Platz, wenn mindestens eine Anfrage da ist (verbraucht sie).
 std::optional<Werbeangebot> WerbeangebotMachen(int m, int platz);
 // Was Unterschreiben oder Kündigen ändert. Buchung passt ganz aufs Konto.

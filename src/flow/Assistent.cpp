@@ -352,7 +352,7 @@ std::vector<int> AssistentVerlaengerungen(int m)
         const size_t l = static_cast<size_t>(LinieVon(s));
         const bool gebraucht = static_cast<int>(rang) < AssistentMindestkader || jeLinie[l] < MindestJeLinie[l];
         ++jeLinie[l];
-        if (gebraucht && s.Vertrag <= 1 && s.Alter < AltersGrenze && s.Verhandelt == 0)
+        if (gebraucht && VertragLaeuftAus(s) && s.Alter < AltersGrenze && s.Verhandelt == 0)
             wahl.push_back(kandidaten[rang]);
     }
     return wahl;

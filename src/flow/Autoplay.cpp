@@ -116,9 +116,9 @@ public:
         const int liga = S.Spiel.AnzeigeLiga;
         if (liga >= 2 && liga <= 4) wechselMerken(std::string("Aufsteiger in die ") + LigaNamen[static_cast<size_t>(liga - 1)], vereine);
     }
-    void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, bool) override
+    void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, Wechsel art, bool) override
     {
-        if (ab1.rfind("Absteiger", 0) != 0) return;
+        if (art != Wechsel::Abstieg) return;
         wechselMerken(ab1, vereine);
         // Die Aufsteiger aus der Verbandsliga schon hier: endet das Spiel mit dem Abstieg
         // des letzten Managers, zeigt das Saisonende sie nicht mehr.

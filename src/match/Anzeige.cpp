@@ -91,7 +91,7 @@ void ProtokollAnzeige::liveBeginnen(const std::string& heim, bool, const std::st
 {
     protokoll.push_back("live:" + heim + "|" + gast + "|" + zuschauer);
 }
-void ProtokollAnzeige::minuteZeigen(const std::string& t) { protokoll.push_back("minute:" + t); }
+void ProtokollAnzeige::minuteZeigen(int minute) { protokoll.push_back("minute:" + std::to_string(minute)); }
 void ProtokollAnzeige::spielstandZeigen(const std::string& t) { protokoll.push_back("stand:" + t); }
 void ProtokollAnzeige::anteilZeigen(const std::string& t) { protokoll.push_back("anteil:" + t); }
 void ProtokollAnzeige::ballZeigen(int x, int, int, int, int)

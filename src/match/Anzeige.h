@@ -57,7 +57,8 @@ public:
     // --- Live-Ansicht ---
     virtual void liveBeginnen(const std::string& heim, bool heimIstManager, const std::string& gast,
                               bool gastIstManager, const std::string& zuschauer) = 0;
-    virtual void minuteZeigen(const std::string& text) = 0;
+    // Die Spielminute 0..90; der Bildschirm schreibt sie als "n min.".
+    virtual void minuteZeigen(int minute) = 0;
     virtual void spielstandZeigen(const std::string& text) = 0;
     virtual void anteilZeigen(const std::string& text) = 0;
     // Platz neu zeichnen mit dem Ball (Bild 5..11) bei x, y und, wenn spielerBild >= 0,
@@ -96,7 +97,7 @@ public:
     void tabelleSchliessen() override {}
     void tagBeendet() override {}
     void liveBeginnen(const std::string&, bool, const std::string&, bool, const std::string&) override {}
-    void minuteZeigen(const std::string&) override {}
+    void minuteZeigen(int) override {}
     void spielstandZeigen(const std::string&) override {}
     void anteilZeigen(const std::string&) override {}
     void ballZeigen(int, int, int, int, int) override {}
@@ -110,7 +111,7 @@ public:
 // Schreibt jeden Aufruf mit, für Tests. Setzt sich beim Anlegen ein und beim Ende wieder aus.
 // Protokoll: "titel:t", "kopf:w|t", "zeile:z:s:text", "grau:z:s", "leeren", "meldung:z:text",
 // "meldungenLeeren", "weiter:b", "weiterAus", "sieger:v|t", "siegerAus", "toto", "toto:slot:text",
-// "totoAus", "tabelle:l", "tabelleZu", "tagEnde", "live:h|g|zuschauer", "minute:t", "stand:t",
+// "totoAus", "tabelle:l", "tabelleZu", "tagEnde", "live:h|g|zuschauer", "minute:n", "stand:t",
 // "anteil:t", "symbol:s:x:y", "aktion:tafel:text", "aktionAus:tafel", "liveEnde".
 // Ballbilder werden nur gezählt.
 class ProtokollAnzeige : public Spieltagsanzeige {
@@ -151,7 +152,7 @@ public:
     void tagBeendet() override;
     void liveBeginnen(const std::string& heim, bool heimIstManager, const std::string& gast, bool gastIstManager,
                       const std::string& zuschauer) override;
-    void minuteZeigen(const std::string& text) override;
+    void minuteZeigen(int minute) override;
     void spielstandZeigen(const std::string& text) override;
     void anteilZeigen(const std::string& text) override;
     void ballZeigen(int x, int y, int bild, int spielerBild, int spielerX) override;

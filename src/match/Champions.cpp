@@ -12,13 +12,19 @@
 
 namespace torvane {
 
-int ChlManschNr(int nummer)
+int ChlVereinSuchen(int nummer)
 {
     const std::string text = std::to_string(nummer);
-    for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i)
+    for (int i = 1; i <= S.Spiel.MannschaftHoch && i < S.Mannschaft.laenge(); ++i)
         if (S.Mannschaft[i].ChlRunde == text) return i;
-    Hinweis("FEHLER: Keine ChlManschNr gefunden !");
     return 0;
+}
+
+int ChlManschNr(int nummer)
+{
+    const int v = ChlVereinSuchen(nummer);
+    if (v == 0) Hinweis("FEHLER: Keine ChlManschNr gefunden !");
+    return v;
 }
 
 int ChlManschIndex(int nummer)
@@ -35,8 +41,8 @@ namespace {
 bool ChlVorher(const ChlEintrag_& b, const ChlEintrag_& a)
 {
     if (b.ChlPunkte != a.ChlPunkte) return b.ChlPunkte > a.ChlPunkte;
-    const int db = b.ChlTore - b.ChlGegentore;
-    const int da = a.ChlTore - a.ChlGegentore;
+    const int db = Tordifferenz(b);
+    const int da = Tordifferenz(a);
     if (db != da) return db > da;
     if (b.ChlTore != a.ChlTore) return b.ChlTore > a.ChlTore;
     return b.ChlGegentore < a.ChlGegentore;

@@ -7,6 +7,8 @@ namespace torvane {
 
 // Verein, dessen ChlRunde die Nummer trägt; sonst Meldung und 0.
 int ChlManschNr(int nummer);
+// Dasselbe still: 0 ohne Meldung (für Anzeigen).
+int ChlVereinSuchen(int nummer);
 // Tabellenplatz, auf dem die Nummer steht; sonst Meldung und 0.
 int ChlManschIndex(int nummer);
 // Sortiert die Tabelle; die Ergebnistexte der Spieltage bleiben stehen.

@@ -37,7 +37,7 @@ void LiveSpiel(int heim, int gast, const Spielergebnis_& e)
     a.liveBeginnen(S.Mannschaft[heim].Name.text(), e.HeimManager < 4, S.Mannschaft[gast].Name.text(), e.GastManager < 4,
                    "zahlende Zuschauer " + Geldtext(e.Zuschauer));
     a.spielstandZeigen("0:0");
-    a.minuteZeigen("0 min.");
+    a.minuteZeigen(0);
     a.anteilZeigen("HomeComputer");
     a.aktionVerbergen(1);
     a.aktionVerbergen(2);
@@ -55,7 +55,7 @@ void LiveSpiel(int heim, int gast, const Spielergebnis_& e)
 
     for (int minute = 0; minute <= 90; ++minute) {
         const Spielminute_& sm = e.Spielverlauf[minute];
-        a.minuteZeigen(std::to_string(minute) + " min.");
+        a.minuteZeigen(minute);
 
         // 4. Der Ball läuft in Schritten von 2 Pixeln zum Ziel; die Schritte zählen als Spielanteil.
         if (sm.X != 0) {

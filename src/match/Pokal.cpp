@@ -6,6 +6,7 @@
 #include "match/Anzeige.h"
 #include "match/Champions.h"
 #include "match/LiveSpiel.h"
+#include "match/Pokaltafel.h"
 #include "match/Spiel.h"
 
 #include <algorithm>
@@ -88,7 +89,7 @@ KurzText<14>& BilanzFeld(Saisonbilanz_& b, Wettbewerb_ wettbewerb)
 
 // Die Tafeln kennen nur 32, 16, 8, 4, 2 und 1 Paarungen. Andere Zahlen entstehen nur
 // mit dünnen Vereinsdateien; sie zählen wie die nächstgrößere Runde der Tafel.
-static int RundenStufe(int paarungen)
+int RundenStufe(int paarungen)
 {
     if (paarungen > 16) return 0;
     if (paarungen > 8) return 1;
@@ -569,9 +570,7 @@ void Europapokaltag(const Europapokal& e)
         if (S.PokalZeigen && ergebnis.MitManager()) LiveSpiel(heim, gast, ergebnis);
         ZeileZeigen(zeile, 1, heim, gast, ZuschauerText(ergebnis));
         // Dahinter das Hinspiel aus Sicht der heutigen Heimmannschaft.
-        const std::string hin = CodeWert(heimFeld.text(), 'B') == "-1"
-                                    ? std::string(" (-:-)")
-                                    : " (" + CodeWert(heimFeld.text(), 'D') + ":" + CodeWert(gastFeld.text(), 'C') + ")";
+        const std::string hin = " " + Hinspielstand(heimFeld.text(), gastFeld.text());
         ZeileZeigen(zeile, 4, heim, gast, " " + ergebnis.Stand() + hin);
         PaarungsPause();
 

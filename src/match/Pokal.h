@@ -45,6 +45,8 @@ KurzText<12>& PokalFeld(Mannschaft_& m, Wettbewerb_ wettbewerb);
 // Das Feld der Saisonbilanz für einen Pokal oder die ChampionsLige.
 KurzText<14>& BilanzFeld(Saisonbilanz_& b, Wettbewerb_ wettbewerb);
 
+// Stufe der Runde nach Zahl der Paarungen: 0 erste Runde ... 5 Finale.
+int RundenStufe(int paarungen);
 // Rundenname der Auslosung nach Zahl der Paarungen (32 "1.Runde" ... 1 "Finale").
 std::string RundenName(int paarungen);
 // Rundenfaktor des Pokaltags nach Zahl der Paarungen.

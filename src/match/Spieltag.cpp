@@ -80,7 +80,7 @@ void Aktienkurs()
 bool KommtVor(const Mannschaft_& a, const Mannschaft_& b)
 {
     if (a.Punkte != b.Punkte) return a.Punkte > b.Punkte;
-    const int da = a.Tore - a.Gegentore, db = b.Tore - b.Gegentore;
+    const int da = Tordifferenz(a), db = Tordifferenz(b);
     if (da != db) return da > db;
     if (a.Tore != b.Tore) return a.Tore > b.Tore;
     if (a.Gegentore != b.Gegentore) return a.Gegentore < b.Gegentore;
@@ -278,7 +278,7 @@ void BesteSechs()
         const Mannschaft_& x = S.Mannschaft[a];
         const Mannschaft_& y = S.Mannschaft[b];
         if (x.Punkte != y.Punkte) return x.Punkte > y.Punkte;
-        return x.Tore - x.Gegentore > y.Tore - y.Gegentore;
+        return Tordifferenz(x) > Tordifferenz(y);
     };
 
     std::string text;
@@ -301,7 +301,7 @@ void BesteSechs()
         if (r > 1) text += NL;
         text += std::to_string(r) + "." + MitPunkten(v.Name.text(), 25) + "(" + std::to_string(v.Liga) + ")" +
                 " Pk:" + MitPunkten(std::to_string(v.Punkte), 2) + " Td:" +
-                MitPunkten(std::to_string(v.Tore - v.Gegentore), 2) +
+                MitPunkten(std::to_string(Tordifferenz(v)), 2) +
                 std::string(static_cast<size_t>(std::max(0, luecke)), ' ') + " +" + betrag + Waehrung;
     }
     Nachricht("Die 6 Besten Liga-Manschaften nach Punkten + Toren", text, "ok");

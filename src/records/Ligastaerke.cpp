@@ -121,7 +121,13 @@ int SpionagePreis(int gesamt, int managerLiga)
     return static_cast<int>(AbrundenAuf(int64_t{gesamt} * 100 / managerLiga, 1));
 }
 
+int Spionagekosten(int verein) { return SpionagePreis(S.Mannschaft[verein].Gesamt, Aktueller().Liga); }
+
+bool SpionageBuchbar(int verein) { return KontoPasst(Aktueller().Kontostand, -int64_t{Spionagekosten(verein)}); }
+
 void AlleMannschaftenBezahlen() { Abbuchen(AlleMannschaftenPreis); }
+
+bool AlleMannschaftenBuchbar() { return KontoPasst(Aktueller().Kontostand, -AlleMannschaftenPreis); }
 
 std::string AlleMannschaftenHinweis()
 {
@@ -130,7 +136,7 @@ std::string AlleMannschaftenHinweis()
 
 int Spionieren(int verein)
 {
-    const int preis = SpionagePreis(S.Mannschaft[verein].Gesamt, Aktueller().Liga);
+    const int preis = Spionagekosten(verein);
     Abbuchen(preis);
     Klang("scroll");
     return preis;

@@ -40,10 +40,14 @@ std::string LigaSpalte(int verein);
 
 // Preis eines Spionageberichts über eine Mannschaft der Stärke gesamt für einen Manager der Liga managerLiga.
 int SpionagePreis(int gesamt, int managerLiga);
+// Was der Spion über verein den aktuellen Manager kostet, und ob die Abbuchung ins Kontofeld passt.
+int Spionagekosten(int verein);
+bool SpionageBuchbar(int verein);
 
 // Die Seite "Alle Mannschaften" kostet den aktuellen Manager 1 000 €.
 constexpr int AlleMannschaftenPreis = 1000;
 void AlleMannschaftenBezahlen();
+bool AlleMannschaftenBuchbar();
 std::string AlleMannschaftenHinweis();
 // Der Spion: Preis abbuchen, "scroll" spielen; gibt den Preis zurück.
 int Spionieren(int verein);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace torvane {
 
@@ -300,76 +301,115 @@ void Finanzamt(Ablauf& a)
     a.text = std::string(NL) + NL + "Durch kluge Vermögensanlagen beschert Ihnen" + NL + "Das Finanzamt " + Betrag(g);
 }
 
+void Spielinfo(Ablauf& a)
+{
+    a.kopf = "Torvane";
+    a.text = std::string(NL) +
+             "Versuchen Sie mit Geschick und etwas Glück von der 4.Liga in die 1.Liga aufzusteigen und dabei "
+             "diverse Internationale Wettbewerbe zu bestreiten.";
+    a.bild = BildSpielinfo;
+}
+
+// Die Geldereignisse teilen sich einen Rumpf; die Tafel braucht je Nummer einen eigenen Eintrag.
+template <int N>
+void Geld(Ablauf& a)
+{
+    Geldereignis(N, a);
+}
+
+void GrosseSpende(Ablauf& a) { Spende(a, true); }
+void KleineSpende(Ablauf& a) { Spende(a, false); }
+
+// Die Nummer ist, was gezogen und gezählt wird: Reihenfolge und Lücken nie ändern.
+constexpr Ereignisart Ereignistafel[] = {
+    {1, "Trainingsball", Trainingsball},
+    {2, "Spielinfo", Spielinfo},
+    {3, "Prämie vom Vorstand", Geld<3>},
+    {4, "Schaden durch Transaktionen", Geld<4>},
+    {5, "Prämie für Spielervermittlung", Geld<5>},
+    {6, "Schaden durch Fans", Geld<6>},
+    {7, "Polizeieinsatz", Geld<7>},
+    {8, "Schadenersatz an die Stadtwerke", Geld<8>},
+    {9, "Sponsor verdoppelt", SponsorVerdoppelt},
+    {10, "Sponsor verdoppelt", SponsorVerdoppelt},
+    {11, "Turnierteilnahme", Geld<11>},
+    {12, "Renovierung des Stadions", Geld<12>},
+    {13, "Mehr Mitglieder", Geld<13>},
+    {14, "Weniger Mitglieder", Geld<14>},
+    {15, "Sponsor kündigt", SponsorKuendigt},
+    {16, "Spieler verkauft", SpielerVerkauft},
+    {17, "Spieler ablösefrei weg", SpielerWeg},
+    {18, "Geld für einen neuen Spieler", Geld<18>},
+    {19, "Managerzeugnis", Managerzeugnis},
+    {20, "Managerzeugnis", Managerzeugnis},
+    {21, "Spieler umsonst", SpielerUmsonst},
+    {22, "Stadionschaden", Stadionschaden},
+    {23, "Stadionkomfort", Stadionkomfort},
+    {24, "Große Spende", GrosseSpende},
+    {25, "Zahlen oder überraschen lassen", ZahlenOderUeberraschen},
+    {26, "Aktienkurs steigt", KursHoch},
+    {27, "Aktienkurs fällt", KursRunter},
+    {28, "Aktien vom Fan", FanAktien},
+    {29, "Aktienlotterie", Aktienlotterie},
+    {30, "Computerfehler", Computerfehler},
+    {31, "Angebot für einen Spieler", AngebotFuerSpieler},
+    {32, "Angebot für einen Spieler", AngebotFuerSpieler},
+    {33, "Aktiengebühr", Aktiengebuehr},
+    {34, "Aktienbonus", Aktienbonus},
+    {35, "Kleine Spende", KleineSpende},
+    {36, "Managerpunktehandel", Managerpunktehandel},
+    {37, "Vereinskauf", Vereinskauf},
+    {38, "Aktienzuwachs", Aktienzuwachs},
+    {39, "Aktien verkaufen", AktienVerkaufen},
+    {40, "Aktienangebot", AktienAngebot},
+    {41, "Billige Aktien", BilligeAktien},
+    {42, "Finanzamt", Finanzamt},
+};
+static_assert(std::size(Ereignistafel) == EreignisAnzahl);
+
+constexpr bool LueckenlosNummeriert()
+{
+    for (size_t i = 0; i < std::size(Ereignistafel); ++i)
+        if (Ereignistafel[i].nummer != static_cast<int>(i) + 1) return false;
+    return true;
+}
+static_assert(LueckenlosNummeriert(), "Eintrag i der Ereignistafel trägt die Nummer i + 1");
+
 } // namespace
+
+const Ereignisart* Art(int n)
+{
+    if (n < 1 || n > EreignisAnzahl) return nullptr;
+    return &Ereignistafel[static_cast<size_t>(n - 1)];
+}
 
 void Spielen(int n, Ablauf& a)
 {
-    switch (n) {
-    case 1: Trainingsball(a); break;
-    case 2:
-        a.kopf = "Torvane";
-        a.text = std::string(NL) +
-                 "Versuchen Sie mit Geschick und etwas Glück von der 4.Liga in die 1.Liga aufzusteigen und dabei "
-                 "diverse Internationale Wettbewerbe zu bestreiten.";
-        a.bild = BildSpielinfo;
-        break;
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 18: Geldereignis(n, a); break;
-    case 9:
-    case 10: SponsorVerdoppelt(a); break;
-    case 15: SponsorKuendigt(a); break;
-    case 16: SpielerVerkauft(a); break;
-    case 17: SpielerWeg(a); break;
-    case 19:
-    case 20: Managerzeugnis(a); break;
-    case 21: SpielerUmsonst(a); break;
-    case 22: Stadionschaden(a); break;
-    case 23: Stadionkomfort(a); break;
-    case 24: Spende(a, true); break;
-    case 25: ZahlenOderUeberraschen(a); break;
-    case 26: KursHoch(a); break;
-    case 27: KursRunter(a); break;
-    case 28: FanAktien(a); break;
-    case 29: Aktienlotterie(a); break;
-    case 30: Computerfehler(a); break;
-    case 31:
-    case 32: AngebotFuerSpieler(a); break;
-    case 33: Aktiengebuehr(a); break;
-    case 34: Aktienbonus(a); break;
-    case 35: Spende(a, false); break;
-    case 36: Managerpunktehandel(a); break;
-    case 37: Vereinskauf(a); break;
-    case 38: Aktienzuwachs(a); break;
-    case 39: AktienVerkaufen(a); break;
-    case 40: AktienAngebot(a); break;
-    case 41: BilligeAktien(a); break;
-    case 42: Finanzamt(a); break;
-    default: break;
-    }
+    if (const Ereignisart* e = Art(n)) e->spielen(a);
 }
 
 } // namespace ereignis
+
+const char* EreignisName(int n)
+{
+    const ereignis::Ereignisart* e = ereignis::Art(n);
+    return e ? e->name : nullptr;
+}
 
 void Ereignis(int n)
 {
     using namespace ereignis;
     Ablauf a;
     a.kopf = Akt().Name.text();
-    a.text = Anfangstext;
     if (n == 0) n = Z(1, 42);
     if (n >= 1 && n <= 42) ++EreignisZaehler[static_cast<size_t>(n)];
     Spielen(n, a);
     if (!a.schlussmeldung) return;
-    if (a.text.find("Ritz Ratz Rotz") != std::string::npos) a.bild = BildNichts;
+    // Wer nichts zu erzählen hatte, bekommt den Anfangstext und das leere Bild.
+    if (a.text.empty()) {
+        a.text = Anfangstext;
+        a.bild = BildNichts;
+    }
     Nachricht(a.kopf, a.text, a.art, 0, 0, a.bild);
 }
 

@@ -22,4 +22,8 @@ constexpr int BildZeugnis = 7;
 constexpr int BildStar = 8;
 constexpr int BildKomfort = 9;
 
+// Die Ereignisse 1 .. EreignisAnzahl; ihr kurzer Name (für Berichte und Tests), nullptr ohne Ereignis.
+constexpr int EreignisAnzahl = 42;
+const char* EreignisName(int n);
+
 } // namespace torvane

@@ -12,7 +12,7 @@ namespace torvane::ereignis {
 // Überschrift, Text, Knopfart und Bild der Schlussmeldung; wer selbst fragt, schaltet sie ab.
 struct Ablauf {
     std::string kopf;
-    std::string text;
+    std::string text; // leer: es bleibt beim Anfangstext
     std::string art = "OK";
     int bild = -1;
     bool schlussmeldung = true;
@@ -34,25 +34,34 @@ void ManagerpunktAbziehen();
 // Ein Ereignis spielen; Umleitungen rufen es erneut mit denselben Arbeitswerten.
 void Spielen(int n, Ablauf& a);
 
+// Eine Zeile der Ereignistafel: Nummer (wie gezogen und gezählt), Name, was es tut.
+struct Ereignisart {
+    int nummer;
+    const char* name;
+    void (*spielen)(Ablauf&);
+};
+// Die Zeile zu n, nullptr außerhalb von 1 .. EreignisAnzahl.
+const Ereignisart* Art(int n);
+
 // Spieler (EreignisSpieler.cpp)
-void SpielerVerkauft(Ablauf& a);     // 16
-void SpielerWeg(Ablauf& a);          // 17
-void Managerzeugnis(Ablauf& a);      // 19, 20
-void SpielerUmsonst(Ablauf& a);      // 21
-void AngebotFuerSpieler(Ablauf& a);  // 31, 32
+void SpielerVerkauft(Ablauf& a);
+void SpielerWeg(Ablauf& a);
+void Managerzeugnis(Ablauf& a);
+void SpielerUmsonst(Ablauf& a);
+void AngebotFuerSpieler(Ablauf& a);
 
 // Aktien und Verein (EreignisAktien.cpp)
-void KursHoch(Ablauf& a);            // 26
-void KursRunter(Ablauf& a);          // 27
-void FanAktien(Ablauf& a);           // 28
-void Aktienlotterie(Ablauf& a);      // 29
-void Computerfehler(Ablauf& a);      // 30
-void Aktiengebuehr(Ablauf& a);       // 33
-void Aktienbonus(Ablauf& a);         // 34
-void Vereinskauf(Ablauf& a);         // 37
-void Aktienzuwachs(Ablauf& a);       // 38
-void AktienVerkaufen(Ablauf& a);     // 39
-void AktienAngebot(Ablauf& a);       // 40
-void BilligeAktien(Ablauf& a);       // 41
+void KursHoch(Ablauf& a);
+void KursRunter(Ablauf& a);
+void FanAktien(Ablauf& a);
+void Aktienlotterie(Ablauf& a);
+void Computerfehler(Ablauf& a);
+void Aktiengebuehr(Ablauf& a);
+void Aktienbonus(Ablauf& a);
+void Vereinskauf(Ablauf& a);
+void Aktienzuwachs(Ablauf& a);
+void AktienVerkaufen(Ablauf& a);
+void AktienAngebot(Ablauf& a);
+void BilligeAktien(Ablauf& a);
 
 } // namespace torvane::ereignis

@@ -97,7 +97,7 @@ bool VerbandsligaAbstieg()
     SaisonendeAnzeige().wechselZeigen(std::string("Aufstieg in die ") + LigaNamen[4],
                                       {S.Mannschaft[70].Name.text(), S.Mannschaft[71].Name.text(),
                                        S.Mannschaft[72].Name.text()},
-                                      false);
+                                      Saisonendeanzeige::Wechsel::Aufstieg, false);
     AufWeiterWarten();
     return true;
 }
@@ -239,7 +239,7 @@ bool Saisonende()
         a.wechselZeigen(std::string("Absteiger in die ") + LigaNamen[static_cast<size_t>(liga + 1)],
                         {S.Mannschaft[f + 15].Name.text(), S.Mannschaft[f + 16].Name.text(),
                          S.Mannschaft[f + 17].Name.text()},
-                        liga == 4);
+                        Saisonendeanzeige::Wechsel::Abstieg, liga == 4);
         AufWeiterWarten();
         if (liga == 4 && !VerbandsligaAbstieg()) return false;
     }

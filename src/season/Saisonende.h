@@ -25,10 +25,12 @@ public:
     {
         (void)meister, (void)vereine, (void)praemien;
     }
-    // Ab1 und A1..A3; blinken: Ab1 blinkt, solange auf "Weiter" gewartet wird.
-    virtual void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, bool blinken)
+    // Ab1 und A1..A3; art: Auf- oder Abstieg; blinken: Ab1 blinkt, solange auf "Weiter" gewartet wird.
+    enum class Wechsel { Abstieg, Aufstieg };
+    virtual void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, Wechsel art,
+                               bool blinken)
     {
-        (void)ab1, (void)vereine, (void)blinken;
+        (void)ab1, (void)vereine, (void)art, (void)blinken;
     }
     // "Weiter" zeigen; sein Klick schreibt "weiter" nach Befehl.
     virtual void weiterZeigen() {}

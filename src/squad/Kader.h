@@ -31,6 +31,9 @@ void SortiereKader(int m);
 int SperreGrund(const Kaderspieler_& s);
 int SperreGrund(int m, int i);
 
+// Im letzten Vertragsjahr (oder ohne Vertrag): Zeit für ein Gespräch.
+inline bool VertragLaeuftAus(const Kaderspieler_& s) { return s.Vertrag <= 1; }
+
 // Ziffer k (0..2) des Spielsystems als Zahl; fehlt sie oder ist sie keine Ziffer: 0.
 int SystemZiffer(int m, int k);
 

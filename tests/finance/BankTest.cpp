@@ -282,3 +282,30 @@ TEST(Bank, KreditKnopfNimmtDieAbgabeEinmalUndNurBeiZusage)
     EXPECT_EQ(S.Manager[0].Kontostand, 2100000000 - 250000000 + 100000000);
     EXPECT_EQ(ui.anzahl(AbgabeText), 1u);
 }
+
+// Was die Bank beim Kündigen der Anlage nennt, zeigt und bucht, ist ein und dieselbe Zahl:
+// 90 % des Werts, Hälften zur geraden Zahl.
+TEST(Bank, AnlageBeiKuendigungNeunZehntel)
+{
+    struct Fall {
+        int32_t wert;
+        int64_t erloes;
+    };
+    const Fall faelle[] = {
+        {0, 0},
+        {5, 4},   // 4,5 -> 4
+        {15, 14}, // 13,5 -> 14
+        {512563, 461307},
+        {2000000, 1800000},
+        {2147483647, 1932735282}, // 1 932 735 282,3: ohne 64 Bit liefe 9 * Wert über
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(AnlageBeiKuendigung(f.wert), f.erloes) << f.wert;
+        Manager_& mg = Kunde(0);
+        mg.AnlageBetrag = 1000;
+        mg.AnlageWert = f.wert;
+        const Bankpruefung p = AnlageKuendigenPruefen(0);
+        ASSERT_TRUE(p.plan) << f.wert;
+        EXPECT_EQ(p.plan->Buchung, f.erloes) << f.wert;
+    }
+}

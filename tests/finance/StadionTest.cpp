@@ -374,3 +374,28 @@ TEST(Stadion, PruefungIstProbelauf)
                   (std::tuple{f.komfortGlueck, f.plaetzeGlueck}));
     }
 }
+
+// Zurück gibt es die Hälfte des Preises; was die Anzeige nennt, bucht auch der Verkauf.
+TEST(Stadion, RueckpreiseJeLiga)
+{
+    struct Fall {
+        int liga;
+        int32_t platz, komfort;
+    };
+    // Außerhalb 1..4 gilt die nächste Liga, wie beim Kaufpreis.
+    for (const Fall f : {Fall{1, 500, 200000}, Fall{2, 375, 150000}, Fall{3, 250, 100000}, Fall{4, 125, 50000},
+                         Fall{0, 500, 200000}, Fall{5, 125, 50000}}) {
+        EXPECT_EQ(PlatzRueckpreis(f.liga), f.platz) << f.liga;
+        EXPECT_EQ(KomfortRueckpreis(f.liga), f.komfort) << f.liga;
+    }
+    for (int liga = 1; liga <= 4; ++liga) {
+        Manager_& mg = Stadion(liga, 0);
+        mg.Komfortpunkte = 50;
+        mg.Plaetze = 20000;
+        const auto komfort = KomfortVerkaufenPruefen(0, 3);
+        const auto plaetze = PlaetzeVerschrottenPruefen(0, 7);
+        ASSERT_TRUE(komfort.plan && plaetze.plan);
+        EXPECT_EQ(komfort.plan->Buchung, 3 * KomfortRueckpreis(liga));
+        EXPECT_EQ(plaetze.plan->Buchung, 7 * PlatzRueckpreis(liga));
+    }
+}

@@ -148,3 +148,33 @@ TEST(Toto, GewinnAnDerKontogrenze)
     EXPECT_TRUE(S.Manager[0].TotoTip.leer());
     EXPECT_TRUE(anz.enthaelt("toto:0:Manager0:9 Richtig"));
 }
+
+// Die Paarungen des Scheins: die des nächsten Spieltags; nach dem 34. Spieltag und ohne
+// Vereine der Liga keine.
+TEST(Toto, NaechstePaarungen)
+{
+    WeltBauen();
+    struct Fall {
+        int spieltag, liga;
+        bool paarungen;
+    };
+    for (const Fall f : {Fall{0, 4, true}, Fall{16, 1, true}, Fall{17, 2, true}, Fall{33, 3, true}, Fall{34, 4, false}}) {
+        S.Spiel.Spieltag = f.spieltag;
+        const TotoPaarungen p = NaechstePaarungen(f.liga);
+        EXPECT_EQ(p.heim[0] + p.gast[0], 0);
+        for (int k = 1; k <= 9; ++k) {
+            const int heim = f.paarungen ? SpielplanMannschaft(f.liga, f.spieltag + 1, k, 0) : 0;
+            const int gast = f.paarungen ? SpielplanMannschaft(f.liga, f.spieltag + 1, k, 1) : 0;
+            EXPECT_EQ(p.heim[static_cast<size_t>(k)], heim) << f.spieltag << "/" << k;
+            EXPECT_EQ(p.gast[static_cast<size_t>(k)], gast) << f.spieltag << "/" << k;
+            if (f.paarungen) {
+                EXPECT_NE(heim, gast);
+            }
+        }
+    }
+    // Nur die ersten zwei Ligen in den Grunddaten: die Oberliga hat keine Paarungen.
+    S.Mannschaft.laengeSetzen(37);
+    S.Spiel.Spieltag = 5;
+    const TotoPaarungen leer = NaechstePaarungen(4);
+    for (int k = 0; k <= 9; ++k) EXPECT_EQ(leer.heim[static_cast<size_t>(k)] + leer.gast[static_cast<size_t>(k)], 0);
+}

@@ -279,3 +279,18 @@ TEST(Werbung, UnterschreibenUndKuendigenAnDenKontogrenzen)
         }
     }
 }
+
+// Was die Tafel als Anfragen zeigt, ist genau, was ein Angebot verbrauchen darf.
+TEST(Werbung, OffeneAnfragenSindDieGanzen)
+{
+    struct Fall {
+        float anfragen;
+        int offen;
+    };
+    for (const Fall f : {Fall{0.0f, 0}, Fall{0.99f, 0}, Fall{1.0f, 1}, Fall{6.4f, 6}, Fall{-2.5f, 0}}) {
+        Werbewelt(3);
+        S.Manager[0].Werbeanfragen = f.anfragen;
+        EXPECT_EQ(OffeneWerbeanfragen(0), f.offen) << f.anfragen;
+        EXPECT_EQ(WerbeangebotMachen(0, 1).has_value(), f.offen > 0) << f.anfragen;
+    }
+}

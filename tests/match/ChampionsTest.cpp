@@ -115,6 +115,10 @@ TEST(ChlSpieltag, NachschlagenUndFehlenderVereinSpieltMitDemLeerenHilfseintrag)
     EXPECT_EQ(ui.texte(), (std::vector<std::string>{"FEHLER: Keine ChlManschNr gefunden !",
                                                     "FEHLER: Keine ChlManschIndenx gefunden !"}));
     ui.leeren();
+    // Die Anzeige schlägt still nach: derselbe Verein, ohne Treffer 0 und keine Meldung.
+    EXPECT_EQ(ChlVereinSuchen(7), ChlManschNr(7));
+    EXPECT_EQ(ChlVereinSuchen(17), 0);
+    EXPECT_TRUE(ui.texte().empty());
 
     // Ein Slot ohne Verein: Meldung, gespielt wird mit dem Hilfseintrag 0.
     ManagerSetzen(0, 1);

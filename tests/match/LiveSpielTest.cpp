@@ -71,7 +71,11 @@ TEST(LiveSpiel, BallspurToreSpielanteileUndPausen)
 
         EXPECT_EQ(anz.protokoll.front(), "live:Heimverein|Gastverein|zahlende Zuschauer 12.345");
         EXPECT_EQ(Mit(anz.protokoll, "stand:"), (std::vector<std::string>{"stand:0:0", "stand:1:0", "stand:1:1"}));
-        EXPECT_EQ(Mit(anz.protokoll, "minute:").size(), 92u); // "0 min." zu Beginn, dann 0..90
+        const auto minuten = Mit(anz.protokoll, "minute:");
+        ASSERT_EQ(minuten.size(), 92u); // 0 zu Beginn, dann 0..90
+        EXPECT_EQ(minuten[1], "minute:0");
+        EXPECT_EQ(minuten[61], "minute:60");
+        EXPECT_EQ(minuten.back(), "minute:90");
         // Minute 0 bewegt nichts; nach Minute 2 steht es 5 : 9.
         auto anteile = Mit(anz.protokoll, "anteil:");
         anteile.resize(3);

@@ -5,6 +5,8 @@
 #include "records/Karriere.h"
 #include "records/Ligastaerke.h"
 
+#include <limits>
+
 namespace torvane {
 namespace {
 
@@ -38,9 +40,23 @@ TEST(Ligastaerke, SpionagepreisUndZweiteSeiteKosten)
               "Diese Informationen wurden durch Co. Trainer zusammengestellt und Kosten 1.000 €");
 
     S.Mannschaft[100].Gesamt = 95;
+    EXPECT_EQ(Spionagekosten(100), 2370);
     EXPECT_EQ(Spionieren(100), 2370);
     EXPECT_EQ(S.Manager[0].Kontostand, -1500 - 2370);
     EXPECT_EQ(ui.klaengeMit("scroll"), 1);
+
+    // Ins Minus darf es gehen, nur nicht unter die Grenze des Kontofelds.
+    const int32_t unten = std::numeric_limits<int32_t>::min();
+    struct Fall {
+        int32_t konto;
+        bool spion, alle;
+    };
+    for (const Fall f : {Fall{unten + 2370, true, true}, Fall{unten + 2369, false, true}, Fall{unten + 1000, false, true},
+                         Fall{unten + 999, false, false}}) {
+        S.Manager[0].Kontostand = f.konto;
+        EXPECT_EQ(SpionageBuchbar(100), f.spion) << f.konto;
+        EXPECT_EQ(AlleMannschaftenBuchbar(), f.alle) << f.konto;
+    }
 }
 
 TEST(Ligastaerke, LigaspalteNachIndex)

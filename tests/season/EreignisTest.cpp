@@ -4,8 +4,11 @@
 #include "core/Bruch.h"
 #include "finance/Sponsoren.h"
 #include "finance/Vermoegen.h"
+#include "season/EreignisZaehler.h"
 
+#include <cstring>
 #include <limits>
+#include <set>
 #include <tuple>
 
 using namespace torvane;
@@ -618,6 +621,41 @@ TEST(Ereignis, ZiehungUmleitungUndSchlussmeldung)
     EXPECT_EQ(ui.dialoge.size(), 2u);
     EXPECT_EQ(ui.meldungen.size(), 2u);
     EXPECT_EQ(Kontostand(), 930000);
+}
+
+// Jede Nummer hat ihren Namen; gezählt wird die gespielte Nummer, auch wenn sie erst gezogen wird.
+TEST(Ereignis, TafelNamenUndZaehler)
+{
+    std::set<std::string> namen;
+    for (int n = 1; n <= EreignisAnzahl; ++n) {
+        const char* name = EreignisName(n);
+        ASSERT_NE(name, nullptr) << n;
+        EXPECT_GT(std::strlen(name), 3u) << n;
+        namen.insert(name);
+    }
+    // Drei Paare teilen sich Name und Wirkung (9/10, 19/20, 31/32); sonst heißt jede anders.
+    EXPECT_EQ(namen.size(), static_cast<size_t>(EreignisAnzahl - 3));
+    EXPECT_STREQ(EreignisName(9), EreignisName(10));
+    EXPECT_STREQ(EreignisName(19), EreignisName(20));
+    EXPECT_STREQ(EreignisName(31), EreignisName(32));
+    for (int n : {-1, 0, EreignisAnzahl + 1}) EXPECT_EQ(EreignisName(n), nullptr) << n;
+
+    struct Fall {
+        int n;
+        std::initializer_list<int32_t> zuege;
+        int gezaehlt; // 0: keiner
+    };
+    const Fall faelle[] = {{0, {2}, 2}, {0, {42, 1, 1}, 42}, {2, {}, 2}, {43, {}, 0}, {-3, {}, 0}};
+    for (const Fall& f : faelle) {
+        Ereigniswelt();
+        Zuschauer ui;
+        const auto vorher = EreignisZaehler;
+        Spiele(f.n, f.zuege);
+        auto erwartet = vorher;
+        if (f.gezaehlt > 0) ++erwartet[static_cast<size_t>(f.gezaehlt)];
+        EXPECT_EQ(EreignisZaehler, erwartet) << f.n;
+        EXPECT_EQ(ui.meldungen.size(), 1u) << f.n;
+    }
 }
 
 // Jedes Ereignis fragt den Zufall nach den Grenzen der Regel, nicht nur nach irgendeiner Zahl darin.

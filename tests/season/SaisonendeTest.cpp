@@ -23,6 +23,10 @@ struct Bildschirm : Saisonendeanzeige {
         aufrufe.push_back("tafel:" + meister + "|" + v[0] + "|" + p[0] + "|" + p[1] + "|" + p[2]);
     }
     void textZeigen(const std::string& t) override { aufrufe.push_back("text:" + t); }
+    void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>&, Wechsel art, bool blinken) override
+    {
+        aufrufe.push_back(std::string(art == Wechsel::Aufstieg ? "auf:" : "ab:") + ab1 + (blinken ? "!" : ""));
+    }
 };
 
 // Ein echtes Spiel, in dem Verträge nur auslaufen, wenn ein Test es will.
@@ -157,6 +161,13 @@ TEST(Saisonende, AblaufAmBildschirmUndNeueSaison)
                                 "|bekommt 2.000.000 €|bekommt 1.000.000 €|bekommt 400.000 €");
     EXPECT_EQ(ui.klaengeMit("warte:weiter"), 5); // vier Ligen und der Aufstieg in die Oberliga
     EXPECT_EQ(b.aufrufe.back(), "text:Auf zur 2.Saison");
+    // Die Art des Wechsels kommt als Wert mit; geblinkt wird nur beim Abstieg aus der Oberliga.
+    std::vector<std::string> wechsel;
+    for (const std::string& a : b.aufrufe)
+        if (a.rfind("auf:", 0) == 0 || a.rfind("ab:", 0) == 0) wechsel.push_back(a);
+    EXPECT_EQ(wechsel, (std::vector<std::string>{"ab:Absteiger in die 2.Liga", "ab:Absteiger in die Regionalliga",
+                                                 "ab:Absteiger in die Oberliga", "ab:Absteiger in die Verbandsliga!",
+                                                 "auf:Aufstieg in die Oberliga"}));
 
     // Saison, Spieltag, AktManager, ChL-Tabelle, Platzverlauf, Heimspiele, Dauerkarten, Anzeigeliga, Bilanz.
     EXPECT_EQ((std::vector<int>{S.Spiel.Saison, S.Spiel.Spieltag, S.AktManager, S.ChlTabelle[3].ChlPunkte,

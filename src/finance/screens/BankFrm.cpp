@@ -1,6 +1,5 @@
 #include "finance/screens/BankFrm.h"
 
-#include "core/Bruch.h"
 #include "core/Funky.h"
 #include "core/Variablen.h"
 #include "finance/Bank.h"
@@ -163,7 +162,7 @@ void TBankF::zeichnen()
         AnlageText->setText(QStringLiteral("Angelegtes Geld ") + Euro(mg.AnlageBetrag) +
                             QStringLiteral("\nAktueller Betrag ") + Euro(mg.AnlageWert) +
                             QStringLiteral("\nBei Kündigung ") +
-                            Euro(RundenBruch(9 * static_cast<int64_t>(mg.AnlageWert), 10)));
+                            Euro(AnlageBeiKuendigung(mg.AnlageWert)));
         AnlageKnopf->setText(QStringLiteral("Anlage Kündigen"));
     }
 
@@ -175,7 +174,7 @@ void TBankF::zeichnen()
         Aktien->setValue(mg.Aktien);
     }
     AktienAnzahl->setText(QStringLiteral("%1 Aktien").arg(mg.Aktien));
-    ImWert->setText(QStringLiteral("Im Wert von ") + Euro(static_cast<int64_t>(mg.Aktien) * kurs));
+    ImWert->setText(QStringLiteral("Im Wert von ") + Euro(AktienWert(S.AktManager)));
 }
 
 void TBankF::zeigen()

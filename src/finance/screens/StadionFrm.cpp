@@ -163,10 +163,10 @@ void TStadionF::auffrischen()
     Stadionkosten->setText(Euro(mg.Stadionkosten));
     Komfort->setText(QString::number(mg.Komfortpunkte) + QStringLiteral(" %"));
     KomfortPreis->setText(QStringLiteral("Verbessern für je ") + Euro(kp));
-    KomfortRueck->setText(QStringLiteral("Verhökern für \"oh je\" ") + Euro(kp / 2));
+    KomfortRueck->setText(QStringLiteral("Verhökern für \"oh je\" ") + Euro(KomfortRueckpreis(mg.Liga)));
     Plaetze->setText(Q(Geldtext(mg.Plaetze)) + QStringLiteral(" Plätze"));
     PlatzPreis->setText(QStringLiteral("Erhöhen pro Platz für ") + Euro(pp));
-    PlatzRueck->setText(QStringLiteral("Schrottpreis pro Platz ") + Euro(pp / 2));
+    PlatzRueck->setText(QStringLiteral("Schrottpreis pro Platz ") + Euro(PlatzRueckpreis(mg.Liga)));
     Eintrittspreis->setText(Euro(mg.Eintrittspreis));
     Dauerkartenpreis->setText(Euro(mg.Dauerkartenpreis));
     Pokalzuschlag->setText(QString::number(mg.Pokalzuschlag) + QStringLiteral(" %"));

@@ -148,8 +148,7 @@ void TTototipF::zeigen()
     BitBtn1->setVisible(tip.empty());
     tippknoepfe(false);
     // Ein abgegebener Tipp steht auf dem Stapel, mit den Paarungen des nächsten Spieltags.
-    const int tag = S.Spiel.Spieltag + 1;
-    const bool daten = tag <= 34 && S.Mannschaft.laenge() > mg.Liga * 18;
+    const TotoPaarungen paarungen = NaechstePaarungen(mg.Liga);
     for (int p = 1; p <= 9; ++p) {
         Reihe& r = Reihen[static_cast<size_t>(p)];
         if (tip.empty()) {
@@ -157,8 +156,7 @@ void TTototipF::zeigen()
             continue;
         }
         const char t = static_cast<size_t>(p) <= tip.size() ? tip[static_cast<size_t>(p - 1)] : '\0';
-        reiheFuellen(p, daten ? SpielplanMannschaft(mg.Liga, tag, p, 0) : 0,
-                     daten ? SpielplanMannschaft(mg.Liga, tag, p, 1) : 0, t);
+        reiheFuellen(p, paarungen.heim[static_cast<size_t>(p)], paarungen.gast[static_cast<size_t>(p)], t);
         r.Rahmen->move(16, Gestapelt(p));
     }
     Hinweistext->setText(tip.empty() ? QString() : QStringLiteral("Der Tipp ist abgegeben."));

@@ -134,9 +134,7 @@ void TWerbungF::zeigen()
 void TWerbungF::auffrischen()
 {
     const int m = S.AktManager;
-    const Manager_& mg = S.Manager[m];
-    Anfragen->setText(QStringLiteral("Werbeanfragen ") +
-                      QString::number(static_cast<long>(std::floor(std::max(0.0f, mg.Werbeanfragen)))));
+    Anfragen->setText(QStringLiteral("Werbeanfragen ") + QString::number(OffeneWerbeanfragen(m)));
     const bool frei = !Tafel->isVisible();
     for (int s = 1; s <= 8; ++s) {
         const Werbevertrag_& v = S.Werbevertraege[m][s];

@@ -16,13 +16,14 @@ TLigawahlF::TLigawahlF(QWidget* eltern) : QDialog(eltern)
     FensterEinrichten(this, QStringLiteral("LigawahlF"), QStringLiteral("Ligawahl"));
     auto* l = new QVBoxLayout(this);
     l->addWidget(Kopfzeile(QStringLiteral("Wähle eine Liga"), this));
-    for (const char* text : {"1. Bundesliga", "2. Liga", "3. Regionalliga", "4. Oberliga"}) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QStringLiteral("Liga%1").arg(text[0]));
+    const char* const texte[] = {"1. Bundesliga", "2. Liga", "3. Regionalliga", "4. Oberliga"};
+    for (int liga = 1; liga <= 4; ++liga) {
+        auto* b = new QPushButton(QString::fromUtf8(texte[liga - 1]), this);
+        b->setObjectName(QStringLiteral("Liga%1").arg(liga));
         b->setMinimumHeight(32);
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, b] {
-            gewaehlt = b->text().section(QLatin1Char('.'), 0, 0).toInt();
+        connect(b, &QPushButton::clicked, this, [this, liga] {
+            gewaehlt = liga;
             accept();
         });
         l->addWidget(b);

@@ -81,7 +81,7 @@ void TNSpieltagF::zeichnen(int liga, int tag)
     Runde->setText(tag < 18 ? QStringLiteral("Hinrunde") : QStringLiteral("Rückrunde"));
     Spieltag->setText(QString::number(tag) + QStringLiteral(". Spieltag der ") + ligaName);
 
-    const bool daten = S.Mannschaft.laenge() > liga_ * 18;
+    const bool daten = LigaHatVereine(liga_);
     for (int p = 1; p <= 9; ++p) {
         Zeile& z = Zeilen[static_cast<size_t>(p - 1)];
         const int heim = daten ? SpielplanMannschaft(liga_, tag, p, 0) : 0;

@@ -4,7 +4,9 @@
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
 #include "match/screens/Spieltagbilder.h"
+#include "match/Champions.h"
 #include "match/Pokal.h"
+#include "match/Pokaltafel.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -50,62 +52,12 @@ QString Farbname(int verein)
 
 bool Gueltig(int v) { return v > 0 && v < S.Mannschaft.laenge(); }
 
-// Verein mit dieser Nummer in der ChampionsLige; still, ohne Fehlermeldung.
-int ChlVereinStill(int slot)
-{
-    const std::string nummer = std::to_string(slot);
-    for (int i = 1; i <= S.Spiel.MannschaftHoch && i < S.Mannschaft.laenge(); ++i)
-        if (S.Mannschaft[i].ChlRunde == nummer) return i;
-    return 0;
-}
-
-struct Gezogen {
-    int paarung, heim, gast;
-};
-
-// Die gezogenen Paarungen eines Pokals, aus den Feldern der Vereine.
-std::vector<Gezogen> Paarungen(Wettbewerb_ wettbewerb, bool& hinspiele, int& sieger)
-{
-    hinspiele = false;
-    sieger = 0;
-    const int hoch = static_cast<int>(std::min<int64_t>(wettbewerb == Wettbewerb_::Dfb ? 72 : S.Spiel.MannschaftHoch,
-                                                        S.Mannschaft.hoch()));
-    std::vector<int> heim(65, 0), gast(65, 0);
-    for (int i = 1; i <= hoch; ++i) {
-        const std::string f = PokalFeld(S.Mannschaft[i], wettbewerb).text();
-        if (f == "Sieger") {
-            sieger = i;
-            continue;
-        }
-        std::string a = wettbewerb == Wettbewerb_::Dfb ? f : CodeWert(f, 'A');
-        if (a.empty() || f == "J") continue;
-        if (wettbewerb != Wettbewerb_::Dfb && CodeWert(f, 'B') == "-1") hinspiele = true;
-        int p = 0;
-        try {
-            p = std::stoi(a);
-        } catch (...) {
-            continue;
-        }
-        if (p > 0 && p <= 64) heim[static_cast<size_t>(p)] = i;
-        if (p < 0 && p >= -64) gast[static_cast<size_t>(-p)] = i;
-    }
-    std::vector<Gezogen> liste;
-    for (int p = 1; p <= 64; ++p)
-        if (heim[static_cast<size_t>(p)] || gast[static_cast<size_t>(p)])
-            liste.push_back({p, heim[static_cast<size_t>(p)], gast[static_cast<size_t>(p)]});
-    return liste;
-}
-
 } // namespace
 
 QString UebersichtRunde(int paarungen)
 {
-    if (paarungen > 16) return QStringLiteral("1.Runde");
-    if (paarungen > 8) return QStringLiteral("2.Runde");
-    if (paarungen > 4) return QStringLiteral("1/8 Finale");
-    if (paarungen > 2) return QStringLiteral("1/4 Finale");
-    if (paarungen == 2) return QStringLiteral("1/2 Finale");
-    return QStringLiteral("Finale");
+    static const char* const namen[] = {"1.Runde", "2.Runde", "1/8 Finale", "1/4 Finale", "1/2 Finale", "Finale"};
+    return QString::fromUtf8(namen[RundenStufe(paarungen)]);
 }
 
 TPokalspieleF::TPokalspieleF(QWidget* eltern) : QDialog(eltern)
@@ -222,10 +174,10 @@ void TPokalspieleF::pokalZeichnen(Wettbewerb_ w)
     Pokalseite& s = Pokale[static_cast<size_t>(WettbewerbNr(w) - 1)];
     static const char* const koepfe[] = {"", "DFB Pokal  -  ", "UEFA Pokal  -  ", "Pokal der Pokalsieger  -  "};
     static const char* const sieger[] = {"", "DFB Pokalsieger der ", "UEFA Pokalsieger der ", "Pokal d. Pokalsieger der "};
-    bool hinspiele = false;
-    int siegerVerein = 0;
-    const std::vector<Gezogen> liste = S.Mannschaft.laenge() > 1 ? Paarungen(w, hinspiele, siegerVerein)
-                                                                 : std::vector<Gezogen>{};
+    const Pokaltafel tafel = PokaltafelLesen(w);
+    const std::vector<Pokalpaarung>& liste = tafel.paarungen;
+    const bool hinspiele = tafel.hinspiele;
+    const int siegerVerein = tafel.sieger;
     QString runde;
     if (!liste.empty()) runde = UebersichtRunde(static_cast<int>(liste.size()));
     else if (siegerVerein) runde = QStringLiteral("Sieger");
@@ -238,7 +190,7 @@ void TPokalspieleF::pokalZeichnen(Wettbewerb_ w)
         const bool da = p < static_cast<int>(liste.size());
         pa.Reihe->setVisible(da);
         if (!da) continue;
-        const Gezogen& g = liste[static_cast<size_t>(p)];
+        const Pokalpaarung& g = liste[static_cast<size_t>(p)];
         auto name = [w](QLabel* l, int v) {
             l->setProperty("verein", v);
             if (!Gueltig(v)) {
@@ -254,10 +206,7 @@ void TPokalspieleF::pokalZeichnen(Wettbewerb_ w)
         name(pa.Gast, g.gast);
         QString stand;
         if (w != Wettbewerb_::Dfb && Gueltig(g.heim) && Gueltig(g.gast)) {
-            const std::string h = PokalFeld(S.Mannschaft[g.heim], w).text();
-            const std::string a = PokalFeld(S.Mannschaft[g.gast], w).text();
-            stand = CodeWert(h, 'B') == "-1" ? QStringLiteral("(-:-)")
-                                              : Q("(" + CodeWert(h, 'D') + ":" + CodeWert(a, 'C') + ")");
+            stand = Q(Hinspielstand(PokalFeld(S.Mannschaft[g.heim], w).text(), PokalFeld(S.Mannschaft[g.gast], w).text()));
         }
         pa.Stand->setText(stand);
     }
@@ -279,7 +228,7 @@ void TPokalspieleF::chlZeichnen()
     // Die Namensspalte wächst mit dem längsten Namen (bis 25 Zeichen); bei 20 ist es der alte Kopf.
     int nameBreite = 20;
     for (int k = 1; k <= 16; ++k) {
-        const int v = S.ChlTabelle[k].ChlSlot > 0 ? ChlVereinStill(S.ChlTabelle[k].ChlSlot) : 0;
+        const int v = S.ChlTabelle[k].ChlSlot > 0 ? ChlVereinSuchen(S.ChlTabelle[k].ChlSlot) : 0;
         if (Gueltig(v)) nameBreite = std::max(nameBreite, static_cast<int>(Q(S.Mannschaft[v].Name.text()).size()));
     }
     const QString kopf = QStringLiteral("Platz   ") + QStringLiteral("Mannschaft").leftJustified(nameBreite + 1) +
@@ -294,10 +243,10 @@ void TPokalspieleF::chlZeichnen()
     int erster = 0;
     for (int k = 1; k <= 16; ++k) {
         const ChlEintrag_& e = S.ChlTabelle[k];
-        const int v = e.ChlSlot > 0 ? ChlVereinStill(e.ChlSlot) : 0;
+        const int v = e.ChlSlot > 0 ? ChlVereinSuchen(e.ChlSlot) : 0;
         if (k == 1) erster = v;
         const QString name = Gueltig(v) ? Q(S.Mannschaft[v].Name.text()) : QString();
-        const int diff = e.ChlTore - e.ChlGegentore;
+        const int diff = Tordifferenz(e);
         const QString zeile = (QString::number(k) + QLatin1Char('.')).leftJustified(8) +
                               name.leftJustified(nameBreite + 1) + QString::number(e.ChlPunkte).rightJustified(6) +
                               QStringLiteral("   ") + QString::number(diff).rightJustified(7) + QStringLiteral("  ") +
@@ -333,8 +282,8 @@ void TPokalspieleF::chlSpieltagZeigen(int tag)
     ChlTag->setText(QStringLiteral("Spieltag ") + QString::number(tag));
     for (int p = 1; p <= 8; ++p) {
         QLabel* l = ChlPaarung[static_cast<size_t>(p - 1)];
-        const int heim = ChlVereinStill(S.ChlSpieltage[tag][p][0]);
-        const int gast = ChlVereinStill(S.ChlSpieltage[tag][p][1]);
+        const int heim = ChlVereinSuchen(S.ChlSpieltage[tag][p][0]);
+        const int gast = ChlVereinSuchen(S.ChlSpieltage[tag][p][1]);
         if (!Gueltig(heim) && !Gueltig(gast)) {
             l->clear();
             continue;

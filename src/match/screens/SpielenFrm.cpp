@@ -492,7 +492,11 @@ void TSpielenF::liveBeginnen(const std::string& heim, bool heimIstManager, const
     Live->raise();
 }
 
-void TSpielenF::minuteZeigen(const std::string& text) { Zeit->setText(Q(text)); }
+void TSpielenF::minuteZeigen(int minute)
+{
+    minute_ = minute;
+    Zeit->setText(QStringLiteral("%1 min.").arg(minute));
+}
 
 void TSpielenF::spielstandZeigen(const std::string& text) { Spielstand->setText(Q(text)); }
 

@@ -94,7 +94,9 @@ public:
     void tagBeendet() override;
     void liveBeginnen(const std::string& heim, bool heimIstManager, const std::string& gast, bool gastIstManager,
                       const std::string& zuschauer) override;
-    void minuteZeigen(const std::string& text) override;
+    void minuteZeigen(int minute) override;
+    // Die zuletzt gezeigte Spielminute der Live-Ansicht.
+    int minute() const { return minute_; }
     void spielstandZeigen(const std::string& text) override;
     void anteilZeigen(const std::string& text) override;
     void ballZeigen(int x, int y, int bild, int spielerBild, int spielerX) override;
@@ -140,6 +142,7 @@ private:
     QLabel* zelle(int zeile, int spalte) const;
 
     bool tagLaeuft_ = false;
+    int minute_ = 0;
     // Vereine der Zeile, für die Hervorhebung der Managervereine.
     std::array<std::array<int, 2>, Zeilenzahl> vereine_{};
     std::array<std::array<bool, 2>, Zeilenzahl> grau_{};

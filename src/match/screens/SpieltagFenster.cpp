@@ -150,13 +150,13 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
     // Ligatag 10
     SETZE(S.Spiel.Spieltag, S.Spiel.Spieltag + 1);
     TagMitFotos([&] {
-        if (SpielenF->Live->isVisible() && SpielenF->Zeit->text().section(QLatin1Char(' '), 0, 0).toInt() >= 60)
+        if (SpielenF->Live->isVisible() && SpielenF->minute() >= 60)
             f.foto(SpielenF, QStringLiteral("31_spielen_live"));
         if (TabelleF->isVisible() && TabelleF->Weiter->isVisible()) {
             if (TabelleF->liga() == 4) f.foto(TabelleF, QStringLiteral("33_tabelle_nach_spieltag"));
             TabelleF->Weiter->click();
         } else if (SpielenF->Weiter->isVisible()) {
-            if (SpielenF->Kopf->text() == QString::fromUtf8(LigaNamen[4]))
+            if (S.Spiel.AnzeigeLiga == 4)
                 f.foto(SpielenF, QStringLiteral("32_spielen_liga"));
             SpielenF->Weiter->click();
         }
@@ -199,7 +199,7 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
 
         s->liveBeginnen(S.Mannschaft[heim].Name.text(), true, S.Mannschaft[gast].Name.text(), false,
                         "zahlende Zuschauer 31.415");
-        s->minuteZeigen("77 min.");
+        s->minuteZeigen(77);
         s->spielstandZeigen("2:1");
         s->anteilZeigen("Spielanteile: 47 % : 53 %");
         s->HansDampf->setChecked(true);
@@ -266,7 +266,7 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
             e->wechselZeigen(std::string("Absteiger in die ") + LigaNamen[static_cast<size_t>(l + 1)],
                              {S.Mannschaft[erster + 15].Name.text(), S.Mannschaft[erster + 16].Name.text(),
                               S.Mannschaft[erster + 17].Name.text()},
-                             blinken);
+                             Saisonendeanzeige::Wechsel::Abstieg, blinken);
             e->weiterZeigen();
         };
         liga(1, false);
@@ -275,7 +275,7 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
         f.foto(e, QStringLiteral("48_saisonende_oberliga"));
         e->wechselZeigen(std::string("Aufstieg in die ") + LigaNamen[4],
                          {S.Mannschaft[73].Name.text(), S.Mannschaft[74].Name.text(), S.Mannschaft[75].Name.text()},
-                         false);
+                         Saisonendeanzeige::Wechsel::Aufstieg, false);
         f.foto(e, QStringLiteral("49_saisonende_aufstieg"));
         e->tafelVerbergen();
         e->musikAus();

@@ -136,12 +136,12 @@ void TTabelleF::zeichnen(int liga)
 {
     if (liga < 1 || liga > 4) liga = 4;
     liga_ = liga;
-    S.Spiel.AnzeigeErster = liga * 18 - 17;
+    S.Spiel.AnzeigeErster = VereinAufPlatz(liga, 1);
     const QString text = QStringLiteral("Tabelle der ") + QString::fromUtf8(LigaNamen[static_cast<size_t>(liga)]) +
                          QStringLiteral(" am ") + QString::number(S.Spiel.Spieltag) + QStringLiteral(". Spieltag");
     setWindowTitle(text);
     Ueberschrift->setText(text);
-    const bool daten = S.Mannschaft.laenge() > liga * 18;
+    const bool daten = LigaHatVereine(liga);
     for (int p = 1; p <= 18; ++p) {
         Zeile& z = Zeilen[static_cast<size_t>(p - 1)];
         const QColor farbe = Balkenfarbe(liga, p);
@@ -160,7 +160,7 @@ void TTabelleF::zeichnen(int liga)
         z.Name->setStyleSheet(manager ? QStringLiteral("color: %1;").arg(Hex(Farbe::Rot))
                                       : QStringLiteral("color: %1;").arg(Hex(Farbe::Tinte)));
         z.Punkte->setText(QString::number(v.Punkte));
-        const int diff = v.Tore - v.Gegentore;
+        const int diff = Tordifferenz(v);
         z.Tore->setText(QStringLiteral("%1 : %2   %3")
                             .arg(v.Tore)
                             .arg(v.Gegentore)

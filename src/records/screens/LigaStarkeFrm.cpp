@@ -175,7 +175,7 @@ void TLigaStarkeF::ersteSeiteZeichnen(int liga)
 
 void TLigaStarkeF::alleOeffnen()
 {
-    if (!KontoPasst(S.Manager[S.AktManager].Kontostand, -AlleMannschaftenPreis)) {
+    if (!AlleMannschaftenBuchbar()) {
         Hinweis(BetragZuGrossText);
         const QSignalBlocker b(Seiten);
         Seiten->setCurrentIndex(0);
@@ -247,16 +247,14 @@ void TLigaStarkeF::zeileGewaehlt(int zeile)
     }
     const Mannschaft_& v = S.Mannschaft[verein_];
     Gewaehlt->setText(Q(v.Name.text()));
-    Kostet->setText(QStringLiteral("Kostet nur: ") +
-                    Q(Geldtext(SpionagePreis(v.Gesamt, S.Manager[S.AktManager].Liga)) + Waehrung));
+    Kostet->setText(QStringLiteral("Kostet nur: ") + Q(Geldtext(Spionagekosten(verein_)) + Waehrung));
 }
 
 void TLigaStarkeF::spionieren()
 {
     if (verein_ <= 0 || !Spioniere->isEnabled()) return;
     const int verein = verein_;
-    if (!KontoPasst(S.Manager[S.AktManager].Kontostand,
-                    -int64_t{SpionagePreis(S.Mannschaft[verein].Gesamt, S.Manager[S.AktManager].Liga)})) {
+    if (!SpionageBuchbar(verein)) {
         Hinweis(BetragZuGrossText);
         return;
     }

@@ -247,12 +247,13 @@ void TSaisonEndeF::tafelZeigen(const std::string& meister, const std::array<std:
     Panel->raise();
 }
 
-void TSaisonEndeF::wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, bool blinken)
+void TSaisonEndeF::wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, Wechsel art,
+                                 bool blinken)
 {
     ab1Text_ = Q(ab1);
     blinkenBeenden();
     // Wer aufsteigt, steht auf Grün, wer absteigt, auf Rot.
-    const bool auf = ab1Text_.startsWith(QStringLiteral("Aufstieg"));
+    const bool auf = art == Wechsel::Aufstieg;
     for (QLabel* a : {A1, A2, A3})
         a->setStyleSheet(QStringLiteral("QLabel#%1 { color: %2; background: %3; border-radius: 8px; }")
                              .arg(a->objectName(), Hex(Farbe::Tinte),

@@ -27,7 +27,8 @@ public:
     void ueberschriftSchieben() override;
     void tafelZeigen(const std::string& meister, const std::array<std::string, 3>& vereine,
                      const std::array<std::string, 3>& praemien) override;
-    void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, bool blinken) override;
+    void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, Wechsel art,
+                       bool blinken) override;
     void weiterZeigen() override;
     void tafelVerbergen() override;
     void musikAus() override;

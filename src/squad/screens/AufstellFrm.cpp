@@ -117,12 +117,13 @@ void TKaderGitter::paintEvent(QPaintEvent*)
         zelle(4, QString::number(s.Konstitution), tinte);
         zelle(5, QString::number(s.Form), s.Form < 0 ? Farbe::Rot : tinte);
         zelle(6, Q(Geldtext(s.Gehalt)), tinte);
-        if (s.Vertrag <= 1) {
+        const bool laeuftAus = VertragLaeuftAus(s);
+        if (laeuftAus) {
             const auto& sp = Spalten[7];
             p.fillRect(QRect(sp.von + 1, y + 1, sp.bis - sp.von - 2, Zeilenhoehe - 2), Farbe::Sonne);
         }
-        zelle(7, QString::number(s.Vertrag) + QStringLiteral(".J"), s.Vertrag <= 1 ? Farbe::Rot : tinte,
-              s.Vertrag <= 1, Qt::AlignCenter);
+        zelle(7, QString::number(s.Vertrag) + QStringLiteral(".J"), laeuftAus ? Farbe::Rot : tinte,
+              laeuftAus, Qt::AlignCenter);
         zelle(8, Karten(s.GelbNational, s.RotNational), tinte, false, Qt::AlignCenter);
         zelle(9, Karten(s.GelbInternational, s.RotInternational), tinte, false, Qt::AlignCenter);
         if (s.Verletzt > 0) zelle(10, QString::number(s.Verletzt), Farbe::Rot, true, Qt::AlignCenter);
@@ -356,7 +357,7 @@ void TAufstellF::karteZeigen(int zeile)
     const bool gelistet = s.Transferstatus > 0;
     Verkaufen->setText(gelistet ? QStringLiteral("NICHT Verkaufen") : QStringLiteral("Spieler Verkaufen"));
     Lampe(LampeVerkaufen, gelistet);
-    Lampe(LampeVertrag, s.Vertrag <= 1);
+    Lampe(LampeVertrag, VertragLaeuftAus(s));
     // Neben der Zeile, rechts von der Namensspalte, ganz im Fenster.
     const int y = std::clamp(GitterY + (zeile - 1) * TKaderGitter::Zeilenhoehe, GitterY, height() - Karte->height() - 8);
     Karte->move(GitterX + 184, y);
