@@ -126,7 +126,7 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
     Spioniere->setAutoDefault(false);
     Spioniere->setEnabled(false);
     Spioniere->raise();
-    connect(Spioniere, &QPushButton::clicked, this, &TLigaStarkeF::spionieren);
+    connect(Spioniere, &QPushButton::clicked, this, &TLigaStarkeF::spionierenGeklickt);
     Seiten->addTab(s2, QStringLiteral("Alle Mannschaften"));
 
     connect(Seiten, &QTabWidget::currentChanged, this, [this](int seite) {
@@ -251,7 +251,7 @@ void TLigaStarkeF::zeileGewaehlt(int zeile)
                     Q(Geldtext(SpionagePreis(v.Gesamt, S.Manager[S.AktManager].Liga)) + Waehrung));
 }
 
-void TLigaStarkeF::spionieren()
+void TLigaStarkeF::spionierenGeklickt()
 {
     if (verein_ <= 0 || !Spioniere->isEnabled()) return;
     const int verein = verein_;
