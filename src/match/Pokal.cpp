@@ -366,7 +366,7 @@ void PokalAusgeschieden(int wettbewerb, int zeile)
                   mg.Vereinsname.text() + " von " + NL + "Manager " + mg.Name.text() + NL + zeilen[wettbewerb] + NL +
                       NL + "Pokalspiele trotzdem weiter zeigen ?",
                   "JEIN", ort.x, ort.y);
-        if (S.Befehl == "Nein") S.Optionen[m][option] = 0;
+        if (S.Befehl == Befehlswert::Nein) S.Optionen[m][option] = 0;
     }
 }
 

@@ -194,10 +194,10 @@ void LigaSpieltag(int liga)
     }
     if (zeigen) {
         WeiterAbwarten();
-        S.Befehl = "tabellebitbtn1sichtbar";
+        S.Befehl = Befehlswert::TabelleWeiterZeigen;
         a.tabelleZeigen(liga);
-        WarteAufBefehl("tabelleweiter");
-        S.Befehl.clear();
+        WarteAufBefehl(Befehlswert::TabelleWeiter);
+        S.Befehl = Befehlswert::Keiner;
         a.tabelleSchliessen();
     }
 }

@@ -141,6 +141,7 @@ bool TrainerKuendigen(int m)
     if (!Frage(pruefung.plan->Rueckfrage)) return false;
     TrainerFreigeben(m);
     KontoBuchen(S.Manager[m].Kontostand, pruefung.plan->Buchung);
+    SpielstandGeaendert();
     return true;
 }
 
@@ -268,6 +269,7 @@ void LagerAusfuehren(int m, const Lagerreise& r)
     KontoBuchen(mg.Kontostand, -r.Preis);
     mg.Kader = r.Kader;
     BerechneMannschaft(m, 0);
+    SpielstandGeaendert();
 }
 
 } // namespace
