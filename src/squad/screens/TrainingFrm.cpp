@@ -185,7 +185,7 @@ void TTrainingF::zeichnen()
         BringtNoch->setText(Euro(mg.TrainerPreis));
         Gehalt->setText(Euro(mg.TrainerGehalt));
         Spiele->setText(QString::number(mg.TrainerSpiele));
-        Kosten->setText(Euro(KuendigungsKosten(m)));
+        Kosten->setText(Euro(TrainerKuendigungskosten(m)));
     } else {
         TrainerName->setText(QStringLiteral("Wir haben keinen Trainer"));
     }
