@@ -160,7 +160,9 @@ private slots:
 
         S.AktManager = 1;
         QString label2;
-        Sobald([] { return Offen(PleiteF); }, [&] {
+        // Erst klicken, wenn das Warten auf "und Tschüss" begonnen hat: in der Pause davor
+        // (Axt-Klang) nähme die Wartesperre den Klick nicht an.
+        Sobald([] { return Offen(PleiteF) && WarteSperre::nimmtEingaben(PleiteF->BitBtn1); }, [&] {
             label2 = PleiteF->Label2->text();
             QTest::mouseClick(PleiteF->BitBtn1, Qt::LeftButton);
         });
