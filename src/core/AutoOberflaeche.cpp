@@ -9,15 +9,15 @@ int AutoOberflaeche::zahleneingabe(int anfang, const std::string& frage, int, in
     return zahlAntwort ? zahlAntwort(anfang, frage) : anfang;
 }
 
-std::string AutoOberflaeche::nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int,
+Befehlswert AutoOberflaeche::nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int,
                                        int, int)
 {
     ++meldungen;
     if (nachrichtAntwort) return nachrichtAntwort(kopf, text, art);
     switch (art.typ) {
-    case NachrichtArt::Jein: return "Nein";
-    case NachrichtArt::Auto: return "";
-    default: return "Weiter";
+    case NachrichtArt::Jein: return Befehlswert::Nein;
+    case NachrichtArt::Auto: return Befehlswert::Keiner;
+    default: return Befehlswert::NachrichtWeiter;
     }
 }
 
@@ -39,6 +39,6 @@ bool AutoOberflaeche::angebot(const Angebotsfrage& f, const std::string& kopf, c
     return angebotAntwort(f);
 }
 
-void AutoOberflaeche::warteAufBefehl(const std::string& erwartet) { S.Befehl = erwartet; }
+void AutoOberflaeche::warteAufBefehl(Befehlswert erwartet) { S.Befehl = erwartet; }
 
 } // namespace torvane

@@ -12,7 +12,7 @@ class AutoOberflaeche : public Oberflaeche {
 public:
     // Wer es genauer will, setzt eigene Antworten; sonst gilt: Hinweise
     // bestätigen, Fragen ablehnen, Zahlen unverändert lassen.
-    std::function<std::string(const std::string& kopf, const std::string& text, NachrichtArt art)> nachrichtAntwort;
+    std::function<Befehlswert(const std::string& kopf, const std::string& text, NachrichtArt art)> nachrichtAntwort;
     std::function<Antwort(const std::string& text, Knoepfe knoepfe)> dialogAntwort;
     std::function<int(int anfang, const std::string& frage)> zahlAntwort;
     // Angebote in Werten; ohne sie gelten die Antworten auf Nachrichten und Dialoge.
@@ -23,10 +23,10 @@ public:
     void klang(const std::string&, bool) override {}
     void warte(int, bool) override {}
     int zahleneingabe(int anfang, const std::string& frage, int, int) override;
-    std::string nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int, int,
+    Befehlswert nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int, int,
                           int) override;
     Antwort dialog(DialogArt art, const std::string& text, Knoepfe knoepfe) override;
-    void warteAufBefehl(const std::string& erwartet) override;
+    void warteAufBefehl(Befehlswert erwartet) override;
     bool angebot(const Angebotsfrage& f, const std::string& kopf, const std::string& text) override;
 };
 

@@ -65,8 +65,8 @@ void Nachricht(std::string_view kopf, std::string_view text, std::string_view ar
         return;
     }
     Klang("error");
-    const std::string knopf = UI().nachricht(std::string(kopf), std::string(text), a, x, y, bild);
-    if (!knopf.empty()) S.Befehl = knopf;
+    const Befehlswert knopf = UI().nachricht(std::string(kopf), std::string(text), a, x, y, bild);
+    if (knopf != Befehlswert::Keiner) S.Befehl = knopf;
 }
 
 Antwort Meldung(DialogArt art, std::string_view text, Knoepfe knoepfe)
@@ -74,7 +74,7 @@ Antwort Meldung(DialogArt art, std::string_view text, Knoepfe knoepfe)
     return UI().dialog(art, std::string(text), knoepfe);
 }
 
-void WarteAufBefehl(std::string_view erwartet) { UI().warteAufBefehl(std::string(erwartet)); }
+void WarteAufBefehl(Befehlswert erwartet) { UI().warteAufBefehl(erwartet); }
 
 namespace {
 std::string gMeldungsTitel;
@@ -87,7 +87,7 @@ const std::string& MeldungsTitel::aktuell() { return gMeldungsTitel; }
 bool Oberflaeche::angebot(const Angebotsfrage& f, const std::string& kopf, const std::string& text)
 {
     if (f.art == Angebotsfrage::SpielerVerkauf) return dialog(DialogArt::Bestaetigung, text, Knoepfe::JaNein) == Antwort::Ja;
-    return nachricht(kopf, text, NachrichtArt{NachrichtArt::Jein, 0}, 0, 0, -1) == "Ja";
+    return nachricht(kopf, text, NachrichtArt{NachrichtArt::Jein, 0}, 0, 0, -1) == Befehlswert::Ja;
 }
 
 bool AngebotFragen(const Angebotsfrage& f, std::string_view kopf, std::string_view text)
@@ -95,7 +95,7 @@ bool AngebotFragen(const Angebotsfrage& f, std::string_view kopf, std::string_vi
     const bool spieler = f.art == Angebotsfrage::SpielerVerkauf;
     if (!spieler) Klang("error");
     const bool ja = UI().angebot(f, std::string(kopf), std::string(text));
-    if (!spieler) S.Befehl = ja ? "Ja" : "Nein";
+    if (!spieler) S.Befehl = ja ? Befehlswert::Ja : Befehlswert::Nein;
     return ja;
 }
 

@@ -4,6 +4,8 @@
 // ein Testskript oder der Automat für das Spiel ohne Bildschirm.
 #pragma once
 
+#include "core/Befehl.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -39,13 +41,13 @@ public:
     virtual void warte(int ms, bool still) = 0;
     // Zahlenrad; 0, wenn der Benutzer das Fenster anders als mit OK schließt.
     virtual int zahleneingabe(int anfang, const std::string& frage, int x, int y) = 0;
-    // Das Nachrichtenfenster; gibt den gedrückten Knopf zurück ("Weiter", "Ja", "Nein"; "" bei Auto).
-    virtual std::string nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x,
+    // Das Nachrichtenfenster; gibt den gedrückten Knopf zurück (Befehlswert::Keiner bei Auto).
+    virtual Befehlswert nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x,
                                   int y, int bild) = 0;
     // Die Dialoge des Fenstersystems.
     virtual Antwort dialog(DialogArt art, const std::string& text, Knoepfe knoepfe) = 0;
     // Wartet, bis ein Knopf den erwarteten Befehl geschrieben hat.
-    virtual void warteAufBefehl(const std::string& erwartet) = 0;
+    virtual void warteAufBefehl(Befehlswert erwartet) = 0;
     // Ein Angebot; true bei Annahme. Sonst wie jede Frage: Spielerangebote im Dialog,
     // die übrigen im Nachrichtenfenster mit Ja und Nein.
     virtual bool angebot(const Angebotsfrage& f, const std::string& kopf, const std::string& text);
@@ -72,9 +74,12 @@ inline bool Frage(std::string_view text, Knoepfe knoepfe = Knoepfe::JaNein)
 {
     return Meldung(DialogArt::Bestaetigung, text, knoepfe) == Antwort::Ja;
 }
-void WarteAufBefehl(std::string_view erwartet);
+void WarteAufBefehl(Befehlswert erwartet);
 // Fragt nach einem Angebot (mit Klang wie jede Nachricht); true bei Annahme.
 bool AngebotFragen(const Angebotsfrage& f, std::string_view kopf, std::string_view text);
+// Am Ende jeder Aktion, die den Spielstand ändert: Menü und offene Fenster zeichnen ihn neu
+// (die Menüpforte in core/Menue.h); ohne Bildschirm geschieht nichts.
+void SpielstandGeaendert();
 
 // Solange ein Meldungstitel lebt, tragen die Dialoge des Fenstersystems ihn als Fenstertitel
 // (wessen Sache die Meldung ist, wenn mehrere Manager spielen); sonst steht dort der Spielname.

@@ -69,19 +69,19 @@ int SkriptOberflaeche::zahleneingabe(int, const std::string& frage, int, int)
     return static_cast<int>(z);
 }
 
-std::string SkriptOberflaeche::nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art,
+Befehlswert SkriptOberflaeche::nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art,
                                          int, int, int)
 {
     protokoll.push_back("Nachricht:" + kopf + "|" + text);
     switch (art.typ) {
-    case NachrichtArt::Ok: return "Weiter";
-    case NachrichtArt::Auto: return "";
+    case NachrichtArt::Ok: return Befehlswert::NachrichtWeiter;
+    case NachrichtArt::Auto: return Befehlswert::Keiner;
     case NachrichtArt::Jein:
     case NachrichtArt::Alles: {
-        std::string a = naechste("Nachricht \"" + kopf + "|" + text + "\"");
-        const bool erlaubt = a == "Ja" || a == "Nein" || (art.typ == NachrichtArt::Alles && a == "Weiter");
-        if (!erlaubt) throw UngeskriptetFehler("Antwort \"" + a + "\" passt nicht zur Nachricht " + kopf);
-        return a;
+        const std::string a = naechste("Nachricht \"" + kopf + "|" + text + "\"");
+        for (const Befehlswert b : {Befehlswert::Ja, Befehlswert::Nein, Befehlswert::NachrichtWeiter})
+            if (a == BefehlName(b) && (b != Befehlswert::NachrichtWeiter || art.typ == NachrichtArt::Alles)) return b;
+        throw UngeskriptetFehler("Antwort \"" + a + "\" passt nicht zur Nachricht " + kopf);
     }
     default: throw UngeskriptetFehler("Nachricht ohne Art");
     }
@@ -99,9 +99,9 @@ Antwort SkriptOberflaeche::dialog(DialogArt, const std::string& text, Knoepfe kn
     throw UngeskriptetFehler("Antwort \"" + a + "\" passt nicht zum Dialog \"" + text + "\"");
 }
 
-void SkriptOberflaeche::warteAufBefehl(const std::string& erwartet)
+void SkriptOberflaeche::warteAufBefehl(Befehlswert erwartet)
 {
-    protokoll.push_back("Befehl:" + erwartet);
+    protokoll.push_back("Befehl:" + std::string(BefehlName(erwartet)));
     S.Befehl = erwartet;
 }
 

@@ -41,10 +41,10 @@ public:
     void klang(const std::string& name, bool bisEnde) override;
     void warte(int ms, bool still) override;
     int zahleneingabe(int anfang, const std::string& frage, int x, int y) override;
-    std::string nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x, int y,
+    Befehlswert nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x, int y,
                           int bild) override;
     Antwort dialog(DialogArt art, const std::string& text, Knoepfe knoepfe) override;
-    void warteAufBefehl(const std::string& erwartet) override;
+    void warteAufBefehl(Befehlswert erwartet) override;
 
 private:
     std::string naechste(const std::string& frage);

@@ -3,6 +3,7 @@
 // Dateiformat der Spielstände, daher sind Größe und Lage jedes Feldes festgenagelt.
 #pragma once
 
+#include "core/Befehl.h"
 #include "core/Felder.h"
 #include "core/KurzText.h"
 
@@ -282,7 +283,7 @@ struct Spielstand {
     // --- Arbeitswerte, nicht gespeichert ---
     bool Neuanlage = false;
     std::string Spielname;
-    std::string Befehl;
+    Befehlswert Befehl = Befehlswert::Keiner;
     bool PokalZeigen = false;
     bool KlangAus = false;
 };

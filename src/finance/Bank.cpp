@@ -259,6 +259,7 @@ void BankAusfuehren(int m, const Bankplan& p)
     KontoBuchen(mg.Kontostand, p.Buchung);
     BankfelderKopieren(mg, p);
     if (p.Klang) Klang(p.Klang);
+    SpielstandGeaendert();
 }
 
 bool BankHandeln(int m, const Bankpruefung& pruefung, bool fragen)

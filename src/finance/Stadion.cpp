@@ -128,6 +128,7 @@ void StadionAusfuehren(int m, const Stadionplan& p, bool glueck)
     Manager_& mg = S.Manager[m];
     KontoBuchen(mg.Kontostand, p.Buchung);
     StadionfelderKopieren(mg, glueck && p.Glueck ? *p.Glueck : p);
+    SpielstandGeaendert();
 }
 
 bool StadionHandeln(int m, const Stadionpruefung& pruefung)

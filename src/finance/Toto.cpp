@@ -50,6 +50,7 @@ TotoStart TotoSetzen(int m, TotoSchein& schein)
     KontoBuchen(mg.Kontostand, -TotoEinsatz(mg.Liga)); // das Konto ist nicht negativ, der Einsatz passt
     neu.offen = 9;
     schein = neu;
+    SpielstandGeaendert();
     return TotoStart::Gesetzt;
 }
 

@@ -161,6 +161,7 @@ void WerbungAusfuehren(int m, const Werbeplan& p)
     mg.Werbeeinnahmen = p.Werbeeinnahmen;
     Platz(m, p.platz) = p.Vertrag;
     if (p.Klang) Klang(p.Klang);
+    SpielstandGeaendert();
 }
 
 bool WerbungHandeln(int m, const Werbepruefung& pruefung, bool fragen)

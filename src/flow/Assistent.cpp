@@ -618,13 +618,13 @@ Antwort AssistentAntwort(int m, const std::string& text, Knoepfe knoepfe)
     }
 }
 
-std::string AssistentKnopf(int m, const std::string& text, const NachrichtArt& art)
+Befehlswert AssistentKnopf(int m, const std::string& text, const NachrichtArt& art)
 {
     (void)m, (void)text;
     switch (art.typ) {
-    case NachrichtArt::Jein: return "Nein";
-    case NachrichtArt::Auto: return "";
-    default: return "Weiter";
+    case NachrichtArt::Jein: return Befehlswert::Nein;
+    case NachrichtArt::Auto: return Befehlswert::Keiner;
+    default: return Befehlswert::NachrichtWeiter;
     }
 }
 

@@ -60,8 +60,8 @@ std::vector<int> AssistentVerlaengerungen(int m);
 // Wie der Computermanager Fragen beantwortet, die ihm der Zugablauf stellt (Gebühren,
 // Ereignisse). Er entscheidet nach den Knöpfen, nie nach dem Wortlaut. m ist der Manager am Zug.
 Antwort AssistentAntwort(int m, const std::string& text, Knoepfe knoepfe);
-// Knopf im Nachrichtenfenster ("Ja", "Nein", "Weiter"; "" bei Auto).
-std::string AssistentKnopf(int m, const std::string& text, const NachrichtArt& art);
+// Knopf im Nachrichtenfenster (Befehlswert::Keiner bei Auto).
+Befehlswert AssistentKnopf(int m, const std::string& text, const NachrichtArt& art);
 // Angebote in Werten: Aktien unter dem Kurs aus dem Überfluss, über dem Kurs verkaufen, gelistete
 // Spieler gehen; den Verein verkauft er nie.
 bool AssistentAngebot(int m, const Angebotsfrage& f);

@@ -75,9 +75,9 @@ public:
             if (meldungen_) aus_ << "  [Nachricht] " << kopf << ": " << text << "\n";
             if (assistent) return AssistentKnopf(S.AktManager, text, art);
             switch (art.typ) {
-            case NachrichtArt::Jein: return std::string("Nein");
-            case NachrichtArt::Auto: return std::string();
-            default: return std::string("Weiter");
+            case NachrichtArt::Jein: return Befehlswert::Nein;
+            case NachrichtArt::Auto: return Befehlswert::Keiner;
+            default: return Befehlswert::NachrichtWeiter;
             }
         };
         OberflaecheSetzen(&ui);

@@ -20,14 +20,6 @@ namespace torvane {
 
 namespace {
 
-// Die Unterknöpfe des Managermenüs, die ein Rat öffnet.
-constexpr int KnopfAufstellung = 0;
-constexpr int KnopfTraining = 2;
-constexpr int KnopfBank = 12;
-constexpr int KnopfStadion = 13;
-constexpr int KnopfWerbung = 14;
-constexpr int KnopfTransfer = 16;
-
 std::string Euro(int64_t betrag) { return Geldtext(static_cast<double>(betrag)) + Waehrung; }
 
 std::string Name(const Kaderspieler_& s) { return s.Vorname.text() + " " + s.Nachname.text(); }
@@ -56,20 +48,20 @@ void KaderLuecken(int m, std::vector<Rat>& raete)
         raete.push_back({Rat::Kader, 100,
                          "Nur " + Zahl(alle) + " einsatzfähige Spieler: für eine volle Elf fehlen " + Zahl(11 - alle) +
                              (voll ? ". Der Kader ist voll, erst jemanden abgeben." : ". Auf dem Transfermarkt nachkaufen."),
-                         voll ? KnopfAufstellung : KnopfTransfer, voll ? "Aufstellung" : "Transfermarkt"});
+                         voll ? Menuepunkt::Aufstellung : Menuepunkt::Transfermarkt, voll ? "Aufstellung" : "Transfermarkt"});
     for (size_t l = 0; l < 4; ++l) {
         if (bereit[l] >= noetig[l]) continue;
         raete.push_back({Rat::Kader, 95,
                          "Für das System " + mg.SpielSystem.text() + " fehlen einsatzfähige " + LinienNamen[l] + ": " +
                              Zahl(bereit[l]) + " statt " + Zahl(noetig[l]) + ".",
-                         voll ? KnopfAufstellung : KnopfTransfer, voll ? "Aufstellung" : "Transfermarkt"});
+                         voll ? Menuepunkt::Aufstellung : Menuepunkt::Transfermarkt, voll ? "Aufstellung" : "Transfermarkt"});
     }
     const int eingesetzt = AnzahlEingesetzt(m);
     if (eingesetzt < 7)
         raete.push_back({Rat::Kader, 100,
                          "Nur " + Zahl(eingesetzt) + " Spieler aufgestellt: unter 7 kostet der Abschluss " +
                              Euro(static_cast<int64_t>(5 - mg.Liga) * 250000) + " Strafe.",
-                         KnopfAufstellung, "Aufstellung"});
+                         Menuepunkt::Aufstellung, "Aufstellung"});
 }
 
 void Aufgestellte(int m, std::vector<Rat>& raete)
@@ -80,7 +72,7 @@ void Aufgestellte(int m, std::vector<Rat>& raete)
         if (s.Eingesetzt == 0 || Einsatzfaehig(s)) continue;
         const std::string grund = s.Verletzt > 0 ? "ist verletzt (noch " + Zahl(s.Verletzt) + " Wochen)" : "ist gesperrt";
         raete.push_back({Rat::Aufstellung, 90, Name(s) + " " + grund + " und steht trotzdem in der Elf.",
-                         KnopfAufstellung, "Aufstellung"});
+                         Menuepunkt::Aufstellung, "Aufstellung"});
     }
 }
 
@@ -95,7 +87,7 @@ void Dispo(int m, std::vector<Rat>& raete)
         raete.push_back({Rat::Ueberziehung, 92,
                          "Konto über 10 % des Vermögens überzogen: der Abschluss kostet " + Euro(gebuehr) +
                              " Gebühr. Vorher Sparbuch oder Kredit nutzen.",
-                         KnopfBank, "Bank"});
+                         Menuepunkt::Bank, "Bank"});
     }
     if (S.Spiel.Wettbewerb != Wettbewerb_::Liga) return;
     // Dieselben Rechnungen wie die Buchungen des Ligaspieltags, in derselben Reihenfolge.
@@ -113,7 +105,7 @@ void Dispo(int m, std::vector<Rat>& raete)
                      "Nach dem Abschluss etwa " + Euro(-nachher) + " im Minus: der Dispo kostet 1,5 %, rund " +
                          Euro(zinsen) + " je Spieltag. " +
                          (sparbuch ? "Das Sparbuch deckt es." : "Ein Kredit (1,2 %) ist billiger."),
-                     KnopfBank, "Bank", nachher});
+                     Menuepunkt::Bank, "Bank", nachher});
 }
 
 void Vertraege(int m, std::vector<Rat>& raete)
@@ -124,7 +116,7 @@ void Vertraege(int m, std::vector<Rat>& raete)
         raete.push_back({Rat::Vertrag, 70,
                          "Vertrag von " + Name(s) + " (Stärke " + Zahl(s.Staerke) + ") läuft aus: verlängern, er will etwa " +
                              Euro(Gehaltsforderung(s.Alter, s.Staerke, 6)) + " je Spiel für 6 Jahre.",
-                         KnopfAufstellung, "Aufstellung"});
+                         Menuepunkt::Aufstellung, "Aufstellung"});
     }
 }
 
@@ -144,12 +136,12 @@ void TrainerUndTraining(int m, std::vector<Rat>& raete)
                              "Kein Sondertrainer: ohne ihn gibt es keine Trainingsbälle. Einer der Stufe " +
                                  Zahl(S.Trainermarkt[wahl].Stufe) + " kostet für 50 Spiele " +
                                  Euro(TrainerBedingungen(wahl, 50).Kostet) + ".",
-                             KnopfTransfer, "Transfermarkt"});
+                             Menuepunkt::Transfermarkt, "Transfermarkt"});
     }
     if (FreieBaelle(m) > 0 && mg.BaelleTechnik + mg.BaelleKonstitution < 2 * BallPlaetze)
         raete.push_back({Rat::Training, 50,
                          Zahl(FreieBaelle(m)) + " Trainingsbälle liegen ungenutzt: auf Technik und Konstitution verteilen.",
-                         KnopfTraining, "Training"});
+                         Menuepunkt::Training, "Training"});
     int verletzt = 0;
     for (int i = 1; i <= mg.KaderAnzahl; ++i)
         if (mg.Kader[i].Verletzt > 0) ++verletzt;
@@ -157,11 +149,11 @@ void TrainerUndTraining(int m, std::vector<Rat>& raete)
         raete.push_back({Rat::Training, 55,
                          Zahl(mg.Trainingsstunden) + " Stunden Training bei " + Zahl(verletzt) +
                              " Verletzten: mehr Stunden bringen mehr Verletzte, 6 genügen.",
-                         KnopfTraining, "Training"});
+                         Menuepunkt::Training, "Training"});
     else if (mg.Trainingsstunden <= 3)
         raete.push_back({Rat::Training, 45,
                          "Nur " + Zahl(mg.Trainingsstunden) + " Stunden Training: so wächst die Mannschaft kaum.",
-                         KnopfTraining, "Training"});
+                         Menuepunkt::Training, "Training"});
 }
 
 void Markt(int m, std::vector<Rat>& raete)
@@ -173,7 +165,7 @@ void Markt(int m, std::vector<Rat>& raete)
         raete.push_back({Rat::Verstaerkung, 40,
                          Name(s) + " (" + Zahl(s.Alter) + ", Stärke " + Zahl(s.Staerke) + ") für etwa " + Euro(v.preis) +
                              ": " + Zahl(v.gewinn) + " Punkte stärker als " + Name(mg.Kader[v.verdraengt]) + " in der Elf.",
-                         KnopfTransfer, "Transfermarkt"});
+                         Menuepunkt::Transfermarkt, "Transfermarkt"});
     }
     // Punkte für die Elf: der billigste Weg zu mehr Stärke, solange die Rücklage bleibt.
     int64_t kosten = 0;
@@ -192,7 +184,7 @@ void Markt(int m, std::vector<Rat>& raete)
         raete.push_back({Rat::Punkte, 42,
                          "\"Maximieren\" bringt die Elf für " + Euro(kosten) + " auf das Höchste, zusammen " +
                              Zahl(staerke) + " Punkte Stärke mehr; das Geld liegt sonst nur herum.",
-                         KnopfAufstellung, "Aufstellung"});
+                         Menuepunkt::Aufstellung, "Aufstellung"});
     const int weg = AssistentVerkaufswahl(m);
     const int sparen = weg > 0 ? 0 : AssistentSparwahl(m);
     if (weg > 0) {
@@ -200,13 +192,13 @@ void Markt(int m, std::vector<Rat>& raete)
         raete.push_back({Rat::Verkauf, 35,
                          Name(s) + " auf die Transferliste: " +
                              (s.Alter >= 33 ? "mit " + Zahl(s.Alter) + " Jahren baut er ab." : "der Kader ist zu groß, er ist entbehrlich."),
-                         KnopfAufstellung, "Aufstellung"});
+                         Menuepunkt::Aufstellung, "Aufstellung"});
     } else if (sparen > 0) {
         const Kaderspieler_& s = mg.Kader[sparen];
         raete.push_back({Rat::Verkauf, 65,
                          Name(s) + " auf die Transferliste: der Verein lebt vom Kredit, und er kostet als Ersatzmann " +
                              Euro(s.Gehalt) + " je Spiel.",
-                         KnopfAufstellung, "Aufstellung"});
+                         Menuepunkt::Aufstellung, "Aufstellung"});
     }
 }
 
@@ -222,7 +214,7 @@ void Stadion(int m, std::vector<Rat>& raete)
     raete.push_back({Rat::Stadion, 30,
                      "Beim letzten Heimspiel ausverkauft (" + Zahl(mg.Plaetze) + " Plätze): " + Zahl(n) +
                          " Plätze mehr kosten " + Euro(preis) + ".",
-                     KnopfStadion, "Stadion"});
+                     Menuepunkt::Stadion, "Stadion"});
 }
 
 void Werbung(int m, std::vector<Rat>& raete)
@@ -235,7 +227,7 @@ void Werbung(int m, std::vector<Rat>& raete)
     if (frei == 0 || mg.Werbeanfragen < 1.0f) return;
     raete.push_back({Rat::Werbung, 25,
                      Zahl(frei) + (frei == 1 ? " Werbeplatz ist" : " Werbeplätze sind") + " frei: Angebote einholen bringt Geld je Spiel.",
-                     KnopfWerbung, "Werbung"});
+                     Menuepunkt::Werbung, "Werbung"});
 }
 
 } // namespace

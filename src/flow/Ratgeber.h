@@ -2,6 +2,8 @@
 // Er liest nur: kein Byte des Spielstands ändert sich, und er zieht keinen Zufall.
 #pragma once
 
+#include "core/Menue.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,7 +27,7 @@ struct Rat {
     Thema thema;
     int dringlichkeit = 0; // größer: wichtiger
     std::string text;      // kurz, mit Grund
-    int knopf = 0;         // Unterknopf des Managermenüs, der den Bildschirm öffnet
+    Menuepunkt knopf = Menuepunkt::Aufstellung; // öffnet den Bildschirm
     std::string ziel;      // seine Beschriftung
     int64_t betrag = 0;    // beim Dispo: das Konto nach dem Abschluss
 };

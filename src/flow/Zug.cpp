@@ -25,9 +25,6 @@
 namespace torvane {
 
 namespace {
-Menueanzeige gStill;
-Menueanzeige* gMenue = &gStill;
-
 std::string Zahl(int64_t z) { return std::to_string(z); }
 
 // Bilder des Nachrichtenfensters.
@@ -47,9 +44,6 @@ const char* const Wundertexte[] = {
     "War beim Wunderheiler, der ´Oh Wunder´ seine Wunden heilte",
 };
 } // namespace
-
-Menueanzeige& MenueAnzeige() { return *gMenue; }
-void MenueAnzeigeSetzen(Menueanzeige* a) { gMenue = a ? a : &gStill; }
 
 bool ZugOffen = true;
 long GespielteTage = 0;
@@ -176,7 +170,11 @@ bool EinsatzRunter()
     return true;
 }
 
-void EinsatzAnzeigen() { BerechneMannschaft(S.AktManager, 0); }
+void EinsatzBerechnen()
+{
+    BerechneMannschaft(S.AktManager, 0);
+    SpielstandGeaendert();
+}
 
 void HauptknopfKlick()
 {

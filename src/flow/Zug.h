@@ -3,39 +3,12 @@
 // beim Abschluss und beim Zugbeginn, die Managerpunkte und die Texte des Menüs.
 #pragma once
 
+#include "core/Menue.h"
+
 #include <functional>
 #include <string>
 
 namespace torvane {
-
-// --- Die Pforte zum Managermenü ---
-// Was der Zugablauf am Menü und an der Seitenleiste sichtbar macht. Ohne Bildschirm
-// geschieht nichts; das Qt-Menü setzt sich mit MenueAnzeigeSetzen ein.
-class Menueanzeige {
-public:
-    virtual ~Menueanzeige() = default;
-    // Alle offenen Fenster außer Hauptfenster, Seitenleiste, Menü und Spieltag schließen.
-    virtual void fensterSchliessen() {}
-    // Das Menü aus dem Spielstand neu zeichnen (AktManager) und die Uhr starten.
-    virtual void menueZeigen() {}
-    // Uhr anhalten, Seitenleiste und Menü sperren, oberes Feld hochrollen.
-    virtual void aufrollen() {}
-    // Oberes Feld herunterrollen, Menü freigeben, Uhr starten.
-    virtual void abrollen() {}
-    // Seitenleiste wieder freigeben (nach "Ding").
-    virtual void seitenleisteFreigeben() {}
-    // Vor dem Spieltag Seitenleiste und Menü verbergen, danach wieder zeigen.
-    virtual void tagBeginnt() {}
-    virtual void tagEndet() {}
-    // Das Feld "S p i e l f r e i" mit dem Namen des Managers.
-    virtual void spielfreiZeigen(const std::string& name) { (void)name; }
-    virtual void spielfreiVerbergen() {}
-    // Den Abschlussknopf in den Fokus nehmen (Enter schließt den Zug).
-    virtual void abschlussFokus() {}
-};
-
-Menueanzeige& MenueAnzeige();
-void MenueAnzeigeSetzen(Menueanzeige* a); // nullptr: wieder die stille Anzeige
 
 // --- Zustand des Zugablaufs (nicht gespeichert) ---
 // Der Zug des aktuellen Managers wurde mit heruntergerolltem Menü geöffnet.
@@ -91,7 +64,7 @@ Abschlusstexte AbschlussTexte();
 bool EinsatzHoch();
 bool EinsatzRunter();
 // Nach einer Änderung des Einsatzes die Mannschaft neu berechnen.
-void EinsatzAnzeigen();
+void EinsatzBerechnen();
 // Ein Hauptknopf: Vermögen neu, "klick2", Fenster zu. Ein Unterknopf: +0,01 Managerpunkte, Fenster zu, "klick".
 void HauptknopfKlick();
 void UnterknopfKlick();

@@ -21,9 +21,9 @@ void ZeileZeigen(int zeile, int spalte, int heim, int gast, const std::string& t
 void WeiterAbwarten(const std::string& beschriftung)
 {
     // Ein altes "weiter" darf das Warten nicht vorzeitig beenden.
-    S.Befehl.clear();
+    S.Befehl = Befehlswert::Keiner;
     Tagesanzeige().weiterZeigen(beschriftung);
-    WarteAufBefehl("weiter");
+    WarteAufBefehl(Befehlswert::Weiter);
 }
 
 std::string ErgebnisAusrichten(const std::string& text)

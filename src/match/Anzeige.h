@@ -35,7 +35,7 @@ public:
         int y = -1;
     };
     virtual Ort zeilenOrt(int zeile) = 0;
-    // Der Weiter-Knopf; ein Klick schreibt "weiter" nach Befehl und verbirgt ihn.
+    // Der Weiter-Knopf; ein Klick schreibt Befehlswert::Weiter nach Befehl und verbirgt ihn.
     virtual void weiterZeigen(const std::string& beschriftung) = 0;
     virtual void weiterVerbergen() = 0;
     // Die Siegertafel; ein Klick verbirgt sie.
@@ -48,7 +48,7 @@ public:
     // Nicht mit der Versteck-Taste verborgen.
     virtual bool hauptfensterSichtbar() = 0;
     // Die Tabelle über dem Spieltag; ihr Weiter-Knopf ist sichtbar, solange
-    // Befehl "tabellebitbtn1sichtbar" lautet, und schreibt "tabelleweiter".
+    // Befehl TabelleWeiterZeigen lautet, und schreibt TabelleWeiter.
     virtual void tabelleZeigen(int liga) = 0;
     virtual void tabelleSchliessen() = 0;
     // Der Tag ist fertig; der Bildschirm schließt sich.
@@ -172,7 +172,7 @@ void TagesanzeigeSetzen(Spieltagsanzeige* a);
 
 // --- was die Regeln aufrufen ---
 void ZeileZeigen(int zeile, int spalte, int heim, int gast, const std::string& text);
-// Zeigt den Weiter-Knopf und wartet, bis er "weiter" nach Befehl geschrieben hat.
+// Zeigt den Weiter-Knopf und wartet, bis er Befehlswert::Weiter nach Befehl geschrieben hat.
 void WeiterAbwarten(const std::string& beschriftung = "Weiter");
 // Ergebnistext mit so vielen Leerzeichen davor, dass der Doppelpunkt an der dritten Stelle steht.
 std::string ErgebnisAusrichten(const std::string& text);

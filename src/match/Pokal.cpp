@@ -371,7 +371,7 @@ void PokalAusgeschieden(Wettbewerb_ wettbewerb, int zeile)
                   mg.Vereinsname.text() + " von " + NL + "Manager " + mg.Name.text() + NL + zeilentext + NL +
                       NL + "Pokalspiele trotzdem weiter zeigen ?",
                   "JEIN", ort.x, ort.y);
-        if (S.Befehl == "Nein") S.Optionen[m][option] = 0;
+        if (S.Befehl == Befehlswert::Nein) S.Optionen[m][option] = 0;
     }
 }
 

@@ -196,10 +196,10 @@ Feld<uint8_t, 1, 9> LigaSpieltag(int liga)
     }
     if (zeigen) {
         WeiterAbwarten();
-        S.Befehl = "tabellebitbtn1sichtbar";
+        S.Befehl = Befehlswert::TabelleWeiterZeigen;
         a.tabelleZeigen(liga);
-        WarteAufBefehl("tabelleweiter");
-        S.Befehl.clear();
+        WarteAufBefehl(Befehlswert::TabelleWeiter);
+        S.Befehl = Befehlswert::Keiner;
         a.tabelleSchliessen();
     }
     return toto;

@@ -20,6 +20,7 @@ void Abbuchen(int64_t betrag)
 {
     Manager_& mg = Aktueller();
     KontoBuchen(mg.Kontostand, -betrag);
+    SpielstandGeaendert();
 }
 
 } // namespace

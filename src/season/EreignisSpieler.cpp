@@ -167,13 +167,13 @@ void AngebotFuerSpieler(Ablauf& a)
     const Kaderspieler_& s = mg.Kader[i];
     const int64_t preis = std::llabs(RundenBruch(static_cast<int64_t>(Z(-90, 222) + 100) * s.Wert, 100));
     const bool wird = i % 2 == 0;
-    S.Befehl.clear();
+    S.Befehl = Befehlswert::Keiner;
     Nachricht(mg.Name.text(),
               std::string(NL) + Name(s) + NL + "Wert ca. " + Zahltext(s.Wert) + Waehrung + NL + NL +
                   S.Mannschaft[c].Name.text() + " " + (wird ? "wird" : "möchte") + " für " + Zahltext(preis) +
                   Waehrung + NL + " den Spieler kaufen.",
               wird ? "OK" : "Jein");
-    if (!wird && S.Befehl != "Ja") return;
+    if (!wird && S.Befehl != Befehlswert::Ja) return;
     Buchen(preis);
     SpielerAbgeben(m, i);
 }

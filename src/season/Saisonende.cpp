@@ -26,8 +26,8 @@ void AufWeiterWarten()
 {
     Warte(1000);
     SaisonendeAnzeige().weiterZeigen();
-    S.Befehl.clear();
-    WarteAufBefehl("weiter");
+    S.Befehl = Befehlswert::Keiner;
+    WarteAufBefehl(Befehlswert::Weiter);
 }
 
 // Nach jedem Tausch zeigen Liga und Platz der Manager wieder auf ihren Verein;

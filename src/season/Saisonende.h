@@ -9,7 +9,7 @@
 namespace torvane {
 
 // Der Saisonende-Bildschirm als Pforte; ohne Bildschirm geschieht nichts.
-// Gewartet wird über Befehl "weiter" (WarteAufBefehl), Pausen über Warte.
+// Gewartet wird über Befehlswert::Weiter (WarteAufBefehl), Pausen über Warte.
 class Saisonendeanzeige {
 public:
     virtual ~Saisonendeanzeige() = default;
@@ -32,7 +32,7 @@ public:
     {
         (void)ab1, (void)vereine, (void)art, (void)blinken;
     }
-    // "Weiter" zeigen; sein Klick schreibt "weiter" nach Befehl.
+    // "Weiter" zeigen; sein Klick schreibt Befehlswert::Weiter nach Befehl.
     virtual void weiterZeigen() {}
     virtual void tafelVerbergen() {}
     // Musik aus, Timer1 aus.

@@ -17,7 +17,7 @@ int64_t Buchen(int m, int64_t betrag) { return KontoBuchen(S.Manager[m].Kontosta
 
 std::string Betrag(int64_t z) { return Geldtext(static_cast<double>(z)) + Waehrung; }
 
-bool Managerverein(int v)
+bool IstManagerverein(int v)
 {
     const auto name = S.Mannschaft[v].Name.roh();
     for (int m = 0; m <= 3; ++m)
@@ -100,11 +100,11 @@ int BietenderVerein()
     if (hoch < 1) return 0;
     for (int versuch = 0; versuch < 1000; ++versuch) {
         const int v = Zufall(1, hoch);
-        if (!Managerverein(v)) return v;
+        if (!IstManagerverein(v)) return v;
     }
     // Kaum denkbar: fast nur Managervereine. Dann der erste freie, sonst keiner.
     for (int v = 1; v <= hoch; ++v)
-        if (!Managerverein(v)) return v;
+        if (!IstManagerverein(v)) return v;
     return 0;
 }
 

@@ -371,6 +371,7 @@ int PunkteKaufen(int m, int i, Attribut a, int punkte)
     }
     KontoBuchen(S.Manager[m].Kontostand, -pruefung.plan->Kosten);
     Kaderplatz(m, i) = pruefung.plan->Spieler;
+    SpielstandGeaendert();
     return pruefung.plan->Anzahl;
 }
 
@@ -487,6 +488,7 @@ void VertragAusfuehren(int m, int i, const Vertragsplan& p)
     Kaderplatz(m, i) = p.Spieler;
     mg.Managerpunkte = p.Managerpunkte;
     if (p.Verhandeln) mg.Kader[0] = p.Spieler;
+    SpielstandGeaendert();
 }
 
 void SpielerVerkaufen(int m, int i)

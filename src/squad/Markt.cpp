@@ -145,6 +145,7 @@ bool MarktspielerWaehlen(int m, int i)
     // Die Kopie für das Gespräch trägt den Stand vor dem ersten Klick.
     if (p.Verhandeln) mg.Kader[0] = S.Transferliste[i];
     S.Transferliste[i] = p.Spieler;
+    SpielstandGeaendert();
     if (!p.Meldung.empty()) Hinweis(p.Meldung);
     return p.Verhandeln;
 }
@@ -210,6 +211,7 @@ bool TrainerVerpflichten(int m, int t, int g)
     mg.Baelle = p.Baelle;
     KontoBuchen(mg.Kontostand, -int64_t{p.Bedingungen.Kostet});
     S.Trainermarkt[p.Trainer].Nummer = -1;
+    SpielstandGeaendert();
     Klang("kasse");
     return true;
 }

@@ -107,7 +107,7 @@ std::string TrainingsergebnisText()
 
 bool HatTrainer(int m) { return S.Manager[m].Trainer >= 1; }
 
-int64_t KuendigungsKosten(int m)
+int64_t TrainerKuendigungskosten(int m)
 {
     const Manager_& mg = S.Manager[m];
     if (!HatTrainer(m)) return 0;
@@ -120,7 +120,7 @@ Trainerpruefung TrainerKuendigenPruefen(int m)
 {
     if (!HatTrainer(m)) return {};
     const Manager_& mg = S.Manager[m];
-    const int64_t kosten = KuendigungsKosten(m);
+    const int64_t kosten = TrainerKuendigungskosten(m);
     // Kosten, die das Konto nicht fasst, machen die Kündigung unmöglich; ein Überschuss wird bis an die Grenze gebucht.
     const int64_t saldo = int64_t{mg.TrainerPreis} - kosten;
     if (!KontoPasst(mg.Kontostand, std::min<int64_t>(saldo, 0))) return {std::nullopt, BetragZuGrossText};
@@ -141,6 +141,7 @@ bool TrainerKuendigen(int m)
     if (!Frage(pruefung.plan->Rueckfrage)) return false;
     TrainerFreigeben(m);
     KontoBuchen(S.Manager[m].Kontostand, pruefung.plan->Buchung);
+    SpielstandGeaendert();
     return true;
 }
 
@@ -268,6 +269,7 @@ void LagerAusfuehren(int m, const Lagerreise& r)
     KontoBuchen(mg.Kontostand, -r.Preis);
     mg.Kader = r.Kader;
     BerechneMannschaft(m, 0);
+    SpielstandGeaendert();
 }
 
 } // namespace

@@ -39,7 +39,7 @@ std::string TrainingsergebnisText();
 // Trainer 0 und -1 heißen beide: keiner.
 bool HatTrainer(int m);
 // Was eine Kündigung kostet: Trunc(TrainerPreis * 0,1 + TrainerGehalt * TrainerSpiele).
-int64_t KuendigungsKosten(int m);
+int64_t TrainerKuendigungskosten(int m);
 // Die Kündigung als Plan: Rückkaufwert minus Kosten als Buchung und die Rückfrage, oder abgelehnt.
 struct Trainerplan {
     int64_t Buchung = 0;

@@ -37,7 +37,12 @@ const std::array<const char*, 12> Absagen = {
     "gebraucht werden.\r\nHöchste Zensierungsstufe !",
 };
 
-int64_t Buchen(int m, int64_t betrag) { return KontoBuchen(S.Manager[m].Kontostand, betrag); }
+int64_t Buchen(int m, int64_t betrag)
+{
+    const int64_t gebucht = KontoBuchen(S.Manager[m].Kontostand, betrag);
+    SpielstandGeaendert();
+    return gebucht;
+}
 
 std::string Zahl(int64_t z) { return std::to_string(z); }
 std::string Betrag(int64_t z) { return Geldtext(static_cast<double>(z)) + Waehrung; }

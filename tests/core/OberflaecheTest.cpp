@@ -22,10 +22,10 @@ TEST(Oberflaeche, SkriptProtokolliertUndAntwortet)
     S = Spielstand{};
     SkriptOberflaeche ui;
     Nachricht("Kopf", "Text", "OK");
-    EXPECT_EQ(S.Befehl, "Weiter");
+    EXPECT_EQ(S.Befehl, Befehlswert::NachrichtWeiter);
     ui.antworte("Ja");
     Nachricht("Frage", "Wirklich?", "JEIN");
-    EXPECT_EQ(S.Befehl, "Ja");
+    EXPECT_EQ(S.Befehl, Befehlswert::Ja);
     Nachricht("x", "y", "Unsinn"); // nur die Meldung, kein Fenster
     EXPECT_TRUE(ui.enthaelt("Dialog:Mail nicht definiert !"));
     EXPECT_EQ(ui.anzahl("Klang:error"), 2u);
@@ -65,10 +65,10 @@ TEST(Oberflaeche, AutomatWartetNieUndLehntAb)
     Warte(100000);
     EXPECT_FALSE(Frage("Alles verkaufen ?"));
     Nachricht("K", "T", "JEIN");
-    EXPECT_EQ(S.Befehl, "Nein");
+    EXPECT_EQ(S.Befehl, Befehlswert::Nein);
     EXPECT_EQ(Zahleneingabe(42, "Wieviel ?"), 42);
-    WarteAufBefehl("weiter");
-    EXPECT_EQ(S.Befehl, "weiter");
+    WarteAufBefehl(Befehlswert::Weiter);
+    EXPECT_EQ(S.Befehl, Befehlswert::Weiter);
     automat.dialogAntwort = [](const std::string&, Knoepfe) { return Antwort::Ja; };
     EXPECT_TRUE(Frage("Doch ?"));
     OberflaecheSetzen(nullptr);

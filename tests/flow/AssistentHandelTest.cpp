@@ -286,7 +286,7 @@ TEST_F(AssistentHandel, AktienNurMitVorteil)
         gefragt.push_back(f);
         return AssistentAngebot(S.AktManager, f);
     };
-    automat.nachrichtAntwort = [](const std::string&, const std::string&, NachrichtArt) { return std::string("Nein"); };
+    automat.nachrichtAntwort = [](const std::string&, const std::string&, NachrichtArt) { return Befehlswert::Nein; };
     OberflaecheSetzen(&automat);
     for (uint32_t saat = 1; saat <= 60 && gefragt.empty(); ++saat) {
         ZufallSetzen(saat);

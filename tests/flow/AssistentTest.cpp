@@ -201,8 +201,8 @@ TEST_F(AssistentSchritt, AntwortenUndEigeneRueckfragen)
     EXPECT_EQ(AssistentAntwort(0, PleiteFrageText, Knoepfe::JaNein), Antwort::Nein);
     EXPECT_EQ(AssistentAntwort(0, "Kontoüberziehung zu hoch !", Knoepfe::OkAbbrechen), Antwort::Ok);
     EXPECT_EQ(AssistentAntwort(0, "Wetten, dass ?", Knoepfe::JaNein), Antwort::Nein);
-    EXPECT_EQ(AssistentKnopf(0, "", NachrichtArtLesen("Jein")), "Nein");
-    EXPECT_EQ(AssistentKnopf(0, "", NachrichtArtLesen("Auto1500")), "");
+    EXPECT_EQ(AssistentKnopf(0, "", NachrichtArtLesen("Jein")), Befehlswert::Nein);
+    EXPECT_EQ(AssistentKnopf(0, "", NachrichtArtLesen("Auto1500")), Befehlswert::Keiner);
 
     kader(22);
     mg().Kader[4].Alter = 35;

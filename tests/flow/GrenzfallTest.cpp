@@ -33,9 +33,10 @@ struct Jasager : AutoOberflaeche {
     int zahl = 100000;
     Jasager() { OberflaecheSetzen(this); }
     ~Jasager() override { OberflaecheSetzen(nullptr); }
-    std::string nachricht(const std::string&, const std::string&, const NachrichtArt& art, int, int, int) override
+    Befehlswert nachricht(const std::string&, const std::string&, const NachrichtArt& art, int, int, int) override
     {
-        return art.typ == NachrichtArt::Jein ? (nein ? "Nein" : "Ja") : "Weiter";
+        if (art.typ != NachrichtArt::Jein) return Befehlswert::NachrichtWeiter;
+        return nein ? Befehlswert::Nein : Befehlswert::Ja;
     }
     Antwort dialog(DialogArt, const std::string&, Knoepfe k) override
     {

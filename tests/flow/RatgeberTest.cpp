@@ -99,7 +99,7 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
         std::function<std::string()> lage; // gibt das erwartete Textstück zurück
         Rat::Thema thema;
         bool erwartet;
-        int knopf;
+        Menuepunkt knopf;
     };
     const std::vector<Fall> faelle = {
         {"Vertrag läuft aus",
@@ -109,7 +109,7 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
              return NameVon(s) + " (Stärke " + std::to_string(s.Staerke) + ") läuft aus: verlängern, er will etwa " +
                     Geldtext(Gehaltsforderung(s.Alter, s.Staerke, 6)) + " €";
          },
-         Rat::Vertrag, true, 0},
+         Rat::Vertrag, true, Menuepunkt::Aufstellung},
         {"auslaufender Vertrag eines Alten",
          [] {
              Kaderspieler_& s = Mg().Kader[2];
@@ -117,20 +117,20 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
              s.Alter = 34;
              return std::string();
          },
-         Rat::Vertrag, false, 0},
+         Rat::Vertrag, false, Menuepunkt::Aufstellung},
         {"zu kleiner Kader",
          [] {
              Mg().KaderAnzahl = 9;
              return std::string("Nur 9 einsatzfähige Spieler");
          },
-         Rat::Kader, true, 16},
+         Rat::Kader, true, Menuepunkt::Transfermarkt},
         {"kein Torwart einsatzfähig",
          [] {
              for (int i = 1; i <= Mg().KaderAnzahl; ++i)
                  if (Mg().Kader[i].Position.roh() == "T") Mg().Kader[i].Verletzt = 4;
              return std::string("Torwart: 0 statt 1");
          },
-         Rat::Kader, true, 16},
+         Rat::Kader, true, Menuepunkt::Transfermarkt},
         {"Verletzter in der Elf",
          [] {
              Kaderspieler_& s = Mg().Kader[1];
@@ -138,7 +138,7 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
              s.Verletzt = 3;
              return NameVon(s) + " ist verletzt";
          },
-         Rat::Aufstellung, true, 0},
+         Rat::Aufstellung, true, Menuepunkt::Aufstellung},
         {"Gesperrter in der Elf",
          [] {
              Kaderspieler_& s = Mg().Kader[1];
@@ -146,7 +146,7 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
              s.RotNational = 1;
              return NameVon(s) + " ist gesperrt";
          },
-         Rat::Aufstellung, true, 0},
+         Rat::Aufstellung, true, Menuepunkt::Aufstellung},
         {"Verletzter auf der Bank",
          [] {
              for (int i = 1; i <= Mg().KaderAnzahl; ++i)
@@ -156,66 +156,66 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
                  }
              return std::string();
          },
-         Rat::Aufstellung, false, 0},
+         Rat::Aufstellung, false, Menuepunkt::Aufstellung},
         {"Dispo nach dem Abschluss",
          [] {
              Mg().Kontostand = 10000;
              Mg().KaderGehalt = 400000;
              return std::string("1,5 %");
          },
-         Rat::Ueberziehung, true, 12},
+         Rat::Ueberziehung, true, Menuepunkt::Bank},
         {"Konto bleibt im Plus",
          [] {
              Mg().Kontostand = 50000000;
              return std::string();
          },
-         Rat::Ueberziehung, false, 12},
+         Rat::Ueberziehung, false, Menuepunkt::Bank},
         {"kein Trainer, Geld da",
          [] {
              Mg().Trainer = 0;
              Mg().Kontostand = 90000000;
              return std::string("Kein Sondertrainer");
          },
-         Rat::Trainer, true, 16},
+         Rat::Trainer, true, Menuepunkt::Transfermarkt},
         {"kein Trainer, kein Geld",
          [] {
              Mg().Trainer = 0;
              Mg().Kontostand = 0;
              return std::string();
          },
-         Rat::Trainer, false, 16},
+         Rat::Trainer, false, Menuepunkt::Transfermarkt},
         {"Bälle liegen herum",
          [] {
              Mg().Baelle = 6;
              return std::string("6 Trainingsbälle");
          },
-         Rat::Training, true, 2},
+         Rat::Training, true, Menuepunkt::Training},
         {"freie Werbeplätze mit Anfragen",
          [] {
              Mg().Werbeanfragen = 4.0f;
              return std::string("Werbeplätze sind frei");
          },
-         Rat::Werbung, true, 14},
+         Rat::Werbung, true, Menuepunkt::Werbung},
         {"ausverkauft",
          [] {
              Mg().ZuschauerLetzte = Mg().Plaetze;
              return std::string("ausverkauft (" + Geldtext(Mg().Plaetze) + " Plätze)");
          },
-         Rat::Stadion, true, 13},
+         Rat::Stadion, true, Menuepunkt::Stadion},
         {"Geld für Punkte",
          [] {
              Mg().Kontostand = 400000000;
              return std::string("\"Maximieren\" bringt die Elf für ");
          },
-         Rat::Punkte, true, 0},
-        {"Punkte ohne Geld", [] { return std::string(); }, Rat::Punkte, false, 0},
+         Rat::Punkte, true, Menuepunkt::Aufstellung},
+        {"Punkte ohne Geld", [] { return std::string(); }, Rat::Punkte, false, Menuepunkt::Aufstellung},
         {"Verstärkung am Markt",
          [] {
              Mg().Kontostand = 90000000;
              Starker(4);
              return std::string("Otto Ueberall (24, Stärke 130)");
          },
-         Rat::Verstaerkung, true, 16},
+         Rat::Verstaerkung, true, Menuepunkt::Transfermarkt},
         {"Verstärkung, aber voller Kader",
          [] {
              Mg().Kontostand = 90000000;
@@ -226,14 +226,14 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
              }
              return std::string();
          },
-         Rat::Verstaerkung, false, 16},
+         Rat::Verstaerkung, false, Menuepunkt::Transfermarkt},
         {"Verstärkung, aber kein Geld",
          [] {
              Mg().Kontostand = 100000;
              Starker(4);
              return std::string();
          },
-         Rat::Verstaerkung, false, 16},
+         Rat::Verstaerkung, false, Menuepunkt::Transfermarkt},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);

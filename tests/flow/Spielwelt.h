@@ -28,7 +28,7 @@ struct Mitschrift : AutoOberflaeche {
     std::function<Antwort(const std::string&, Knoepfe)> frage;
     Mitschrift() { OberflaecheSetzen(this); }
     ~Mitschrift() override { OberflaecheSetzen(nullptr); }
-    std::string nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x, int y,
+    Befehlswert nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x, int y,
                           int bild) override
     {
         texte.push_back(kopf + "|" + text);
@@ -42,9 +42,9 @@ struct Mitschrift : AutoOberflaeche {
     }
     void klang(const std::string& name, bool) override { klaenge.push_back(name); }
     void warte(int ms, bool) override { wartezeiten.push_back(ms); }
-    void warteAufBefehl(const std::string& erwartet) override
+    void warteAufBefehl(Befehlswert erwartet) override
     {
-        klaenge.push_back("warte:" + erwartet);
+        klaenge.push_back("warte:" + std::string(BefehlName(erwartet)));
         AutoOberflaeche::warteAufBefehl(erwartet);
     }
     size_t anzahl(const std::string& teil) const

@@ -39,7 +39,7 @@ struct Gemeldet {
 // Merkt jede Nachricht und antwortet wie der Automat.
 struct Sammler : AutoOberflaeche {
     std::vector<Gemeldet> meldungen;
-    std::string nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x, int y,
+    Befehlswert nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x, int y,
                           int bild) override
     {
         meldungen.push_back({kopf, text, art, bild});
@@ -266,24 +266,27 @@ private slots:
         S.Manager[1].Werbeanfragen = 25.0f;
         S.Manager[1].TotoTip = "111111111";
         LigawahlDialog = [] { return 55; }; // Oberliga
-        auto oeffnen = [](int k, int m) {
+        auto oeffnen = [](Menuepunkt p, int m) {
             S.AktManager = static_cast<uint8_t>(m);
             MenueAnzeigen();
-            MenuF->unterKlick(k);
+            MenuF->unterKlick(p);
             return OffenesFenster();
         };
         QStringList fehler, geprueft;
-        for (int k = 0; k < 24; ++k) {
-            if (k == 18 || k == 19 || k == 20 || !MenuF->K[static_cast<size_t>(k)]->isEnabled()) continue;
-            const QString knopf = MenuF->K[static_cast<size_t>(k)]->text();
-            QWidget* w = oeffnen(k, 1);
+        for (int k = 0; k < MenuepunktZahl; ++k) {
+            const Menuepunkt p = PunktAmPlatz(k);
+            if (p == Menuepunkt::NeuerSpieler || p == Menuepunkt::NeuesSpiel || p == Menuepunkt::Editor ||
+                !MenuF->knopf(p)->isEnabled())
+                continue;
+            const QString knopf = MenuF->knopf(p)->text();
+            QWidget* w = oeffnen(p, 1);
             if (!w) {
                 fehler << knopf + QStringLiteral(": kein Fenster");
                 continue;
             }
             const QString berta = Texte(w);
             w->hide();
-            QCOMPARE(oeffnen(k, 0), w);
+            QCOMPARE(oeffnen(p, 0), w);
             const QString quirin = Texte(w);
             // Ligen, Tabellen und Rekorde sehen für beide gleich aus; zu prüfen gibt es dort nichts.
             if (quirin == berta) {
@@ -295,7 +298,7 @@ private slots:
             MenueAnzeigen();
             if (Texte(w) != berta) fehler << knopf + QStringLiteral(": offen beim Wechsel noch Quirins Stand");
             w->hide();
-            QCOMPARE(oeffnen(k, 1), w);
+            QCOMPARE(oeffnen(p, 1), w);
             if (Texte(w) != berta) fehler << knopf + QStringLiteral(": neu geöffnet nicht Bertas Stand");
             w->hide();
         }

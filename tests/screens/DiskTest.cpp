@@ -32,7 +32,7 @@ private slots:
         TDiskF disk(&haupt);
         int nachLaden = 0, gesperrt = 0;
         disk.nachLaden = [&] { ++nachLaden; };
-        disk.ladenGesperrt = [&] { ++gesperrt; };
+        disk.nachLadesperre = [&] { ++gesperrt; };
         const QString datei = ordner.path() + QStringLiteral("/Save/Testspiel.lig");
 
         S.Spielname.clear();

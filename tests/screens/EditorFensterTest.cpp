@@ -167,20 +167,20 @@ private slots:
     void menueknopf()
     {
         FensterAnlegen();
-        QVERIFY(MenuF->K[20]->isEnabled());
-        QVERIFY(MenuF->K[20]->toolTip().isEmpty());
-        MenuF->K[20]->click();
+        QVERIFY(MenuF->knopf(Menuepunkt::Editor)->isEnabled());
+        QVERIFY(MenuF->knopf(Menuepunkt::Editor)->toolTip().isEmpty());
+        MenuF->knopf(Menuepunkt::Editor)->click();
         QVERIFY(EditorF->isVisible());
         QVERIFY(EditorF->close());
 
         // Ein zweiter Klick mit ungespeicherten Änderungen holt den offenen Editor nach vorn und
         // behält sie; erst das Schließen fragt.
-        MenuF->K[20]->click();
+        MenuF->knopf(Menuepunkt::Editor)->click();
         QTest::mouseClick(EditorF->Mannschaften, Qt::LeftButton);
         EditorF->Grid->setCurrentCell(79, 0);
         EditorF->neuerEintragKlick();
         QVERIFY(EditorF->editor.geaendert());
-        MenuF->K[20]->click();
+        MenuF->knopf(Menuepunkt::Editor)->click();
         QVERIFY(EditorF->editor.geaendert());
         QCOMPARE(EditorF->Grid->rowCount(), 263);
         QtOberflaeche::vorgaben.push_back("Nein");

@@ -181,7 +181,7 @@ private slots:
     {
         S.Manager[S.AktManager].Name = U(Roh);
         S.Manager[S.AktManager].Vereinsname = "<b>FC</b> &amp; Co";
-        MenuF->menueAnzeigen();
+        MenuF->menueZeichnen();
         MenuF->spielfreiZeigen(Roh);
         QCOMPARE(MenuF->P2->text(), QStringLiteral("<b>FC</b> &amp; Co"));
         for (const QLabel* l : {MenuF->P1, MenuF->P2, MenuF->LabelSpielFrei}) QVERIFY2(Woertlich(l), qPrintable(l->objectName()));
@@ -253,13 +253,13 @@ private slots:
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
         }
 
-        S.Befehl = "tabellebitbtn1sichtbar";
+        S.Befehl = Befehlswert::TabelleWeiterZeigen;
         TabelleF->nachSpieltag(4, nullptr);
         Aktiv(TabelleF);
         QTest::keyClick(TabelleF, Qt::Key_Escape);
         QVERIFY(TabelleF->isVisible());
         QTest::mouseClick(TabelleF->Weiter, Qt::LeftButton);
-        QCOMPARE(S.Befehl, std::string("tabelleweiter"));
+        QCOMPARE(S.Befehl, Befehlswert::TabelleWeiter);
         TabelleF->hide();
     }
 };

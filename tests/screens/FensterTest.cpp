@@ -59,17 +59,32 @@ private slots:
         for (int i : {-1, 10, 100, 113}) QVERIFY(NachrichtBildName(i).isEmpty());
     }
 
+    // Ein Hauptknopf deckt genau die beschrifteten Punkte seiner Gruppe auf, in der Reihenfolge der Tafel.
+    void gruppenNachDerTafel()
+    {
+        for (int n = 0; n < MenuepunktZahl / PunkteJeGruppe; ++n) {
+            MenuF->hauptKlick(n);
+            QStringList gezeigt, erwartet;
+            for (int k = 0; k < MenuepunktZahl; ++k) {
+                const Menuepunkt p = PunktAmPlatz(k);
+                if (MenuF->knopf(p)->isVisible()) gezeigt << MenuF->knopf(p)->text();
+                if (k / PunkteJeGruppe == n && !Frei(p)) erwartet << QString::fromUtf8(Eintrag(p).text);
+            }
+            QCOMPARE(gezeigt, erwartet);
+        }
+    }
+
     // "Tabelle" öffnet erst nach der Ligawahl, mit dem ersten Verein der gewählten Liga;
     // ohne Wahl bleibt die Liga, ohne Öffner ist der Knopf gesperrt.
     void unterknopfMitLigawahl()
     {
         S.Optionen[S.AktManager][OptAnzeigeLiga] = 0;
         int geoeffnet = 0;
-        MenuF->oeffnerSetzen(8, [&] { ++geoeffnet; });
+        MenuF->oeffnerSetzen(Menuepunkt::Tabelle, [&] { ++geoeffnet; });
         const float punkte = S.Manager[S.AktManager].Managerpunkte;
         Sobald([] { return Offen(LigawahlF); },
                [] { QTest::mouseClick(LigawahlF->findChild<QPushButton*>("Liga2"), Qt::LeftButton); });
-        MenuF->unterKlick(8);
+        MenuF->unterKlick(Menuepunkt::Tabelle);
         QCOMPARE(geoeffnet, 1);
         QCOMPARE(S.Spiel.AnzeigeLiga, 2);
         QCOMPARE(S.Spiel.AnzeigeErster, 19);
@@ -79,8 +94,8 @@ private slots:
         Sobald([] { return Offen(LigawahlF); }, [] { LigawahlF->reject(); });
         QCOMPARE(LigaWaehlen(), 19);
         QVERIFY(!QtOberflaeche::imProtokoll("Klang:klick"));
-        MenuF->oeffnerSetzen(8, nullptr);
-        QVERIFY(!MenuF->K[8]->isEnabled());
+        MenuF->oeffnerSetzen(Menuepunkt::Tabelle, nullptr);
+        QVERIFY(!MenuF->knopf(Menuepunkt::Tabelle)->isEnabled());
     }
 
     // Die Spielfrei-Tafel sperrt den Abschluss; Strg+W versteckt alles und zeigt es wieder.

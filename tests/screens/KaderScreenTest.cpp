@@ -82,16 +82,16 @@ private slots:
 
     void menueOeffnetDieFenster()
     {
-        for (int k : {0, 1, 16}) {
-            QVERIFY(MenuF->K[static_cast<size_t>(k)]->isEnabled());
-            QVERIFY(MenuF->K[static_cast<size_t>(k)]->toolTip().isEmpty());
+        for (Menuepunkt p : {Menuepunkt::Aufstellung, Menuepunkt::Spielsystem, Menuepunkt::Transfermarkt}) {
+            QVERIFY(MenuF->knopf(p)->isEnabled());
+            QVERIFY(MenuF->knopf(p)->toolTip().isEmpty());
         }
-        MenuF->unterKlick(0);
+        MenuF->unterKlick(Menuepunkt::Aufstellung);
         QVERIFY(AufstellF->isVisible());
         QCOMPARE(AufstellF->Ueberschrift->text(), QStringLiteral("Aufstellung  NATIONAL"));
-        MenuF->unterKlick(16);
+        MenuF->unterKlick(Menuepunkt::Transfermarkt);
         QVERIFY(TransferF->isVisible());
-        MenuF->unterKlick(1);
+        MenuF->unterKlick(Menuepunkt::Spielsystem);
         QVERIFY(SpielsystemF->isVisible());
         QVERIFY(SpielsystemF->isEnabled()); // nach dem Einlaufen wieder bedienbar
         // Nach einem Managerwechsel zeigt das Fenster den anderen Kader.

@@ -1,6 +1,7 @@
 // Ligastärke mit Spion, Grafik, Legende, Ewigentabelle und Einstellungen am Bildschirm.
 #include "Bildschirmtest.h"
 #include "flow/screens/Bildschirmfotos.h"
+#include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
 #include "records/Ligastaerke.h"
 #include "records/screens/EwigenFrm.h"
@@ -49,16 +50,16 @@ private slots:
     // Alle fünf Knöpfe öffnen ihr Fenster, keiner sagt mehr "Kommt bald".
     void menueKnoepfe()
     {
-        for (int k : {7, 21, 22, 23}) {
-            QVERIFY(MenuF->K[static_cast<size_t>(k)]->isEnabled());
-            QVERIFY(MenuF->K[static_cast<size_t>(k)]->toolTip().isEmpty());
-            MenuF->unterKlick(k);
+        for (Menuepunkt p : {Menuepunkt::Statistik, Menuepunkt::Einstellungen, Menuepunkt::Legende, Menuepunkt::Ewigentabelle}) {
+            QVERIFY(MenuF->knopf(p)->isEnabled());
+            QVERIFY(MenuF->knopf(p)->toolTip().isEmpty());
+            MenuF->unterKlick(p);
         }
         QVERIFY(StatistikF->isVisible() && EinstellF->isVisible() && LegendeF->isVisible() && EwigenF->isVisible());
         for (QWidget* w : {static_cast<QWidget*>(StatistikF), static_cast<QWidget*>(EinstellF),
                            static_cast<QWidget*>(LegendeF), static_cast<QWidget*>(EwigenF)})
             w->hide();
-        QVERIFY(MenuF->K[10]->toolTip().isEmpty());
+        QVERIFY(MenuF->knopf(Menuepunkt::LigaStaerke)->toolTip().isEmpty());
     }
 
     // Seite 2 kostet bei jedem Öffnen; ohne Wahl kein Spion; der Spion bucht, klingt, schiebt und gibt frei.
@@ -119,7 +120,9 @@ private slots:
         LigaStarkeF->Seiten->setCurrentIndex(0);
         const int fremd = ManagerVerein(0) == 55 ? 56 : 55;
         S.Mannschaft[fremd].Gesamt = 999;
-        MenuF->einsatzHoch();
+        MenueAnzeigeVerbinden(); // sie hört es über die Menüpforte
+        MenuF->einsatzHochKlick();
+        MenueAnzeigeSetzen(nullptr);
         QVERIFY(LigaStarkeF->ListBox1->item(0)->text().endsWith(QStringLiteral("999")));
         LigaStarkeF->hide();
     }

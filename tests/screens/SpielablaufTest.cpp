@@ -134,11 +134,11 @@ private slots:
 
         const int32_t vorher = mg.Kontostand;
         mg.Kontostand = -1500;
-        MainF->uhrTakt();
+        SpielstandGeaendert();
         QCOMPARE(MenuF->P5->text(), QStringLiteral("-1.500"));
         QVERIFY(MenuF->P5->styleSheet().contains(QStringLiteral("#d32f2f")));
         mg.Kontostand = vorher;
-        MainF->uhrTakt();
+        SpielstandGeaendert();
         QVERIFY(!MenuF->P5->styleSheet().contains(QStringLiteral("#d32f2f")));
     }
 
@@ -146,22 +146,23 @@ private slots:
     void neuerSpielerUndPleite()
     {
         MenuF->hauptKlick(3);
-        // Jeder Unterknopf mit Namen öffnet ein Fenster; nur die Zahlen-Platzhalter bleiben aus.
-        for (QPushButton* k : MenuF->K) {
-            bool platzhalter = false;
-            k->text().toInt(&platzhalter);
-            QCOMPARE(k->isEnabled(), !platzhalter);
-            QVERIFY(!k->toolTip().contains(QStringLiteral("Kommt bald")) || platzhalter);
+        // Jeder Unterknopf mit Namen öffnet ein Fenster; nur die freien Plätze bleiben aus.
+        for (int k = 0; k < MenuepunktZahl; ++k) {
+            const Menuepunkt p = PunktAmPlatz(k);
+            QCOMPARE(MenuF->knopf(p)->isEnabled(), !Frei(p));
+            QVERIFY(!MenuF->knopf(p)->toolTip().contains(QStringLiteral("Kommt bald")) || Frei(p));
         }
         QtOberflaeche::vorgaben.push_back("Ok");
-        QTest::mouseClick(MenuF->K[18], Qt::LeftButton);
+        QTest::mouseClick(MenuF->knopf(Menuepunkt::NeuerSpieler), Qt::LeftButton);
         QCOMPARE(S.Spiel.ManagerHoch, 2);
         const std::string neu = S.Manager[2].Name.text();
         QVERIFY(!neu.empty());
 
         S.AktManager = 1;
         QString label2;
-        Sobald([] { return Offen(PleiteF); }, [&] {
+        // Erst klicken, wenn das Warten auf "und Tschüss" begonnen hat: in der Pause davor
+        // (Axt-Klang) nähme die Wartesperre den Klick nicht an.
+        Sobald([] { return Offen(PleiteF) && WarteSperre::nimmtEingaben(PleiteF->BitBtn1); }, [&] {
             label2 = PleiteF->Label2->text();
             QTest::mouseClick(PleiteF->BitBtn1, Qt::LeftButton);
         });

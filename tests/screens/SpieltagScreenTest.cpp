@@ -71,7 +71,7 @@ private slots:
     void init()
     {
         QtOberflaeche::protokoll.clear();
-        S.Befehl.clear();
+        S.Befehl = Befehlswert::Keiner;
     }
 
     void cleanupTestCase() { OberflaecheSetzen(nullptr); }
@@ -123,7 +123,7 @@ private slots:
         const std::vector<int> alle{1, 2, 3, 4};
         QCOMPARE(ligen, alle);
         QCOMPARE(tabellen, alle);
-        QVERIFY(S.Befehl.empty());
+        QVERIFY(S.Befehl == Befehlswert::Keiner);
         // Der Managerverein spielt in der Oberliga; sein Live-Ergebnis ist das der Zeile.
         QVERIFY(SpielenF->ballBilder > 0);
         QVERIFY(QtOberflaeche::imProtokoll("Klang:Pfiff1") && QtOberflaeche::imProtokoll("Klang:Pfiff2"));
@@ -204,12 +204,12 @@ private slots:
         for (const auto& z : zonen)
             QCOMPARE(TTabelleF::Balkenfarbe(z.l1, z.p1) == TTabelleF::Balkenfarbe(z.l2, z.p2), z.gleich);
         for (const bool schliessen : {false, true}) {
-            S.Befehl = "tabellebitbtn1sichtbar";
+            S.Befehl = Befehlswert::TabelleWeiterZeigen;
             TabelleF->nachSpieltag(4, SpielenF);
             QVERIFY(TabelleF->Weiter->isVisible());
             if (schliessen) TabelleF->close();
             else TabelleF->Weiter->click();
-            QCOMPARE(S.Befehl, std::string("tabelleweiter"));
+            QCOMPARE(S.Befehl, Befehlswert::TabelleWeiter);
         }
 
         NSpieltagF->zeigen();

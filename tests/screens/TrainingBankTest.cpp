@@ -58,10 +58,10 @@ private slots:
     // Darlehen aus dem Menü: Angebot nach dem Beispiel, Aufnahme, Konto im Menü; Aktienbalken handelt nur bei Bewegung.
     void darlehenUndAktien()
     {
-        for (int k : {2, 3, 6, 12})
-            QVERIFY(MenuF->K[static_cast<size_t>(k)]->isEnabled());
+        for (Menuepunkt p : {Menuepunkt::Training, Menuepunkt::Trainingslager, Menuepunkt::Info, Menuepunkt::Bank})
+            QVERIFY(MenuF->knopf(p)->isEnabled());
         mg().Kontostand = 25000000;
-        MenuF->unterKlick(12);
+        MenuF->unterKlick(Menuepunkt::Bank);
         QVERIFY(Offen(BankF));
         BankF->Darlehen->setCurrentIndex(9);
         BankF->Laufzeit->setValue(100);
@@ -75,8 +75,14 @@ private slots:
         QVERIFY(QtOberflaeche::imProtokoll("Darlehen so Aufnehmen ?"));
         QCOMPARE(mg().Kontostand, 35000000);
         QCOMPARE(BankF->LaeuftNoch->text(), QStringLiteral("Läuft noch 100  Rate 157.500 €"));
-        MenuF->kontoZeigen();
         QCOMPARE(MenuF->P5->text(), QStringLiteral("35.000.000"));
+        // Das Konto im Menü zeichnet neu, wer es sagt, nicht der Uhrtakt.
+        mg().Kontostand = 1;
+        MainF->uhrTakt();
+        QCOMPARE(MenuF->P5->text(), QStringLiteral("35.000.000"));
+        SpielstandGeaendert();
+        QCOMPARE(MenuF->P5->text(), QStringLiteral("1"));
+        mg().Kontostand = 35000000;
 
         // Zeigen stellt den Balken auf den Bestand und bucht nichts; erst eine Bewegung handelt.
         mg().Aktien = 300;
@@ -98,7 +104,7 @@ private slots:
     // Bälle verschieben und die Beschriftung lesen; Stunden und Schwerpunkte.
     void baelleUndPlan()
     {
-        MenuF->unterKlick(2);
+        MenuF->unterKlick(Menuepunkt::Training);
         QVERIFY(Offen(TrainingF));
         QCOMPARE(TrainingF->BaelleLabel->text(), QStringLiteral("0 von 5 Bälle(n) zu verteilen"));
         QTest::mouseClick(TrainingF->Technik, Qt::LeftButton, {}, QPoint(5, 20));
@@ -126,7 +132,7 @@ private slots:
         QVERIFY(TrainerVerpflichten(S.AktManager, 2, 30));
         const int32_t konto = mg().Kontostand;
         const int64_t kosten = mg().TrainerPreis / 10 + static_cast<int64_t>(mg().TrainerGehalt) * 30;
-        MenuF->unterKlick(2);
+        MenuF->unterKlick(Menuepunkt::Training);
         QVERIFY(TrainingF->Kuendigen->isVisible());
         QVERIFY(TrainingF->TrainerName->text().startsWith(QStringLiteral("Unser Trainer heißt, ")));
         QCOMPARE(TrainingF->Kosten->text(), Q(Geldtext(static_cast<double>(kosten)) + Waehrung));
@@ -144,7 +150,7 @@ private slots:
     // Eine Reise läuft bis zum Bericht; ein zweiter Klick währenddessen bucht nichts; danach ist alles frei.
     void lagerReise()
     {
-        MenuF->unterKlick(3);
+        MenuF->unterKlick(Menuepunkt::Trainingslager);
         QVERIFY(Offen(TrainingsLagerF));
         TrainingsLagerF->lagerKlick(2); // Oberliga: nicht erlaubt
         QCOMPARE(TrainingsLagerF->Felder[1].Preis->text(), QStringLiteral("Was willst Du hier ?"));
@@ -184,7 +190,7 @@ private slots:
     // Info füllt sich bei jedem Zeigen frisch; die Managerzeilen nur für aktive Manager.
     void infoFrisch()
     {
-        MenuF->unterKlick(6);
+        MenuF->unterKlick(Menuepunkt::Info);
         QVERIFY(Offen(InfoF));
         QCOMPARE(InfoF->Zuschauerschnitt->text(), QStringLiteral("Kein Heimspiel"));
         QVERIFY(InfoF->N[1]->isVisible() && !InfoF->N[2]->isVisible());
@@ -192,7 +198,7 @@ private slots:
         QCOMPARE(InfoF->Spieler->title(), QStringLiteral("2 Spieler"));
         mg().Kredit = 120000;
         InfoF->hide();
-        MenuF->unterKlick(6);
+        MenuF->unterKlick(Menuepunkt::Info);
         QCOMPARE(InfoF->Kredit->text(), QStringLiteral("120.000 €"));
         InfoF->hide();
     }

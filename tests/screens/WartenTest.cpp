@@ -186,7 +186,7 @@ private slots:
         QtOberflaeche::nieZeigen = false;
         TabelleF->show();
         TabelleF->Weiter->show();
-        S.Befehl.clear();
+        S.Befehl = Befehlswert::Keiner;
         std::vector<std::string> gesehen;
         int schritt = 0;
         QTimer aussen, innen;
@@ -195,7 +195,7 @@ private slots:
                 QTest::mouseClick(MenuF->Disk, Qt::LeftButton);
                 gesehen.push_back("Disk " + std::to_string(diskAuf));
                 Nachricht("Kopf", "Text", "ok");
-                gesehen.push_back("Nachricht zu " + S.Befehl);
+                gesehen.push_back("Nachricht zu " + std::string(BefehlName(S.Befehl)));
             } else {
                 QTest::mouseClick(TabelleF->Weiter, Qt::LeftButton);
                 aussen.stop();
@@ -205,18 +205,18 @@ private slots:
         QObject::connect(&innen, &QTimer::timeout, [&] {
             if (!Offen(MailF)) return;
             QTest::mouseClick(TabelleF->Weiter, Qt::LeftButton);
-            gesehen.push_back("Tabelle " + S.Befehl);
+            gesehen.push_back("Tabelle " + std::string(BefehlName(S.Befehl)));
             for (QPushButton* k : MailF->findChildren<QPushButton*>())
                 if (k->isVisible()) QTest::mouseClick(k, Qt::LeftButton);
         });
         aussen.start(5);
         innen.start(5);
-        WarteAufBefehl("tabelleweiter");
+        WarteAufBefehl(Befehlswert::TabelleWeiter);
         QtOberflaeche::nieZeigen = true;
         TabelleF->hide();
         const std::vector<std::string> erwartet = {"Disk 0", "Tabelle ", "Nachricht zu Weiter"};
         QCOMPARE(gesehen, erwartet);
-        QCOMPARE(S.Befehl, std::string("tabelleweiter"));
+        QCOMPARE(S.Befehl, Befehlswert::TabelleWeiter);
         QVERIFY(!WarteSperre::aktiv());
         QTest::mouseClick(MenuF->Disk, Qt::LeftButton);
         QCOMPARE(diskAuf, 1);

@@ -32,11 +32,12 @@ struct Zuschauer : AutoOberflaeche {
         antworten.pop_front();
         return a;
     }
-    std::string nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int, int,
+    Befehlswert nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int, int,
                           int bild) override
     {
         meldungen.push_back({kopf, text, art.typ, bild});
-        return art.typ == NachrichtArt::Jein ? naechste() : "Weiter";
+        if (art.typ != NachrichtArt::Jein) return Befehlswert::NachrichtWeiter;
+        return naechste() == "Ja" ? Befehlswert::Ja : Befehlswert::Nein;
     }
     Antwort dialog(DialogArt, const std::string& text, Knoepfe k) override
     {

@@ -127,7 +127,7 @@ TEST(Training, TrainerKuendigenKostetUndGibtIhnFrei)
     SkriptOberflaeche ui;
     Manager_& mg = MitTrainer();
     // 800 000 * 0,1 + 5 000 * 10 = 130 000; gutgeschrieben 800 000 - 130 000.
-    EXPECT_EQ(KuendigungsKosten(0), 130000);
+    EXPECT_EQ(TrainerKuendigungskosten(0), 130000);
     ui.antworte("Nein");
     EXPECT_FALSE(TrainerKuendigen(0));
     EXPECT_EQ(ui.texte().back(),
@@ -156,7 +156,7 @@ TEST(Training, TrainerKuendigenKostetUndGibtIhnFrei)
     mg.TrainerSpiele = 100;
     mg.TrainerGehalt = 9999;
     mg.TrainerPreis = 55555;
-    EXPECT_EQ(KuendigungsKosten(0), 5555 + 999900); // 5 555,5 abgeschnitten
+    EXPECT_EQ(TrainerKuendigungskosten(0), 5555 + 999900); // 5 555,5 abgeschnitten
     ui.antworte("Ja");
     EXPECT_TRUE(TrainerKuendigen(0));
     EXPECT_EQ(mg.Kontostand, 1000000 + 55555 - 1005455);
@@ -164,7 +164,7 @@ TEST(Training, TrainerKuendigenKostetUndGibtIhnFrei)
     // Trainer 0 ist keiner: keine Frage, kein Markteintrag 0.
     mg.Trainer = 0;
     EXPECT_FALSE(HatTrainer(0));
-    EXPECT_EQ(KuendigungsKosten(0), 0);
+    EXPECT_EQ(TrainerKuendigungskosten(0), 0);
     EXPECT_FALSE(TrainerKuendigen(0));
     EXPECT_TRUE(ui.antworten.empty());
 }

@@ -61,11 +61,11 @@ TDiskF::TDiskF(QWidget* eltern) : QDialog(eltern)
             [this](QListWidgetItem* e) { Edit1->setText(angenommen_ = Q(ListenName(U(e->text())))); });
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* e) {
         Edit1->setText(angenommen_ = Q(ListenName(U(e->text()))));
-        ladenKlick();
+        ladenGeklickt();
     });
-    connect(Speichern, &QPushButton::clicked, this, &TDiskF::speichernKlick);
-    connect(Laden, &QPushButton::clicked, this, &TDiskF::ladenKlick);
-    connect(Loeschen, &QPushButton::clicked, this, &TDiskF::loeschenKlick);
+    connect(Speichern, &QPushButton::clicked, this, &TDiskF::speichernGeklickt);
+    connect(Laden, &QPushButton::clicked, this, &TDiskF::ladenGeklickt);
+    connect(Loeschen, &QPushButton::clicked, this, &TDiskF::loeschenGeklickt);
 }
 
 void TDiskF::zeigen()
@@ -110,22 +110,22 @@ void TDiskF::folge(int diskFolge)
     }
 }
 
-void TDiskF::speichernKlick()
+void TDiskF::speichernGeklickt()
 {
     const DialogOrt ort(DiskDialogOrt());
     folge(static_cast<int>(SpeichernKlick(U(Edit1->text()))));
 }
 
-void TDiskF::ladenKlick()
+void TDiskF::ladenGeklickt()
 {
     const DialogOrt ort(DiskDialogOrt());
     const bool vorher = LadenGesperrt();
     const DiskFolge f = LadenKlick(U(Edit1->text()));
-    if (!vorher && LadenGesperrt() && ladenGesperrt) ladenGesperrt();
+    if (!vorher && LadenGesperrt() && nachLadesperre) nachLadesperre();
     folge(static_cast<int>(f));
 }
 
-void TDiskF::loeschenKlick()
+void TDiskF::loeschenGeklickt()
 {
     const DialogOrt ort(DiskDialogOrt());
     folge(static_cast<int>(LoeschenKlick(U(Edit1->text()))));

@@ -21,14 +21,14 @@ public:
     // Nach einem erfolgreichen Laden: das Menü des aktuellen Managers neu aufbauen.
     std::function<void()> nachLaden;
     // Nach der Ladefrage: der Menüknopf "Disk" verschwindet bis zum nächsten Start.
-    std::function<void()> ladenGesperrt;
+    std::function<void()> nachLadesperre;
 
     // Am Standardort zeigen (nicht modal): Ordner anlegen, Liste und Feld füllen.
     void zeigen();
     void auffrischen();
-    void speichernKlick();
-    void ladenKlick();
-    void loeschenKlick();
+    void speichernGeklickt();
+    void ladenGeklickt();
+    void loeschenGeklickt();
 
     QLineEdit* Edit1;
     QListWidget* ListBox1;

@@ -36,17 +36,20 @@ TMailF::TMailF(QWidget* eltern) : QDialog(eltern)
     text_->setMinimumWidth(300);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    weiter_ = new QPushButton(QStringLiteral("Weiter"), this);
-    ja_ = new QPushButton(QStringLiteral("Ja"), this);
-    nein_ = new QPushButton(QStringLiteral("Nein"), this);
-    for (QPushButton* k : {weiter_, ja_, nein_}) {
-        k->setObjectName(k->text());
+    // Jeder Knopf meldet seinen Befehl, nicht seine Beschriftung.
+    const std::pair<QPushButton**, Befehlswert> knopfwerte[] = {
+        {&weiter_, Befehlswert::NachrichtWeiter}, {&ja_, Befehlswert::Ja}, {&nein_, Befehlswert::Nein}};
+    for (const auto& [knopf, wert] : knopfwerte) {
+        const QString name = Q(std::string(BefehlName(wert)));
+        auto* k = new QPushButton(name, this);
+        k->setObjectName(name);
         k->setMinimumWidth(90);
         k->setAutoDefault(false);
-        connect(k, &QPushButton::clicked, this, [this, k] {
-            gedrueckt = k->text();
+        connect(k, &QPushButton::clicked, this, [this, w = wert] {
+            gedrueckt = w;
             accept();
         });
+        *knopf = k;
     }
 
     auto* knoepfe = new QHBoxLayout;
@@ -67,7 +70,7 @@ TMailF::TMailF(QWidget* eltern) : QDialog(eltern)
 void TMailF::fuellen(const QString& kopf, const QString& text, const NachrichtArt& art, int bild)
 {
     art_ = art;
-    gedrueckt.clear();
+    gedrueckt = Befehlswert::Keiner;
     kopf_->setText(kopf);
     kopf_->setVisible(!kopf.trimmed().isEmpty());
     text_->setText(text);
@@ -116,7 +119,7 @@ void TMailF::platzieren(int x, int y)
     else if (haupt) move(haupt->frameGeometry().topLeft() + QPoint(x, y));
 }
 
-QString TMailF::zeigen()
+Befehlswert TMailF::zeigen()
 {
     TMailF* vorher = MailF;
     MailF = this;
@@ -126,14 +129,14 @@ QString TMailF::zeigen()
     }
     exec();
     MailF = vorher;
-    return art_.typ == NachrichtArt::Auto ? QString() : gedrueckt;
+    return art_.typ == NachrichtArt::Auto ? Befehlswert::Keiner : gedrueckt;
 }
 
 void TMailF::reject()
 {
     // Ohne Wahl zu schließen geht nur, wo es nichts zu wählen gibt.
     if (art_.typ == NachrichtArt::Ok) {
-        gedrueckt = QStringLiteral("Weiter");
+        gedrueckt = Befehlswert::NachrichtWeiter;
         QDialog::reject();
     } else if (art_.typ == NachrichtArt::Auto) {
         QDialog::reject();

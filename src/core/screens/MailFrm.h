@@ -2,6 +2,7 @@
 // Knöpfe je nach Art; der gedrückte Knopf landet in Befehl.
 #pragma once
 
+#include "core/Befehl.h"
 #include "core/Oberflaeche.h"
 
 #include <QDialog>
@@ -22,10 +23,10 @@ public:
     // (0, 0) mittig auf dem Fenster, das fragt, (-1, -1) mittig auf dem Spieltagsfenster,
     // sonst dieser Abstand von der linken oberen Ecke des Hauptfensters.
     void platzieren(int x, int y);
-    // Zeigt modal; Rückgabe der gedrückte Knopf ("Weiter", "Ja", "Nein"), bei Auto "".
-    QString zeigen();
+    // Zeigt modal; Rückgabe der gedrückte Knopf, bei Auto Befehlswert::Keiner.
+    Befehlswert zeigen();
 
-    QString gedrueckt;
+    Befehlswert gedrueckt = Befehlswert::Keiner;
     // Ist der Text mit Punkten oder Leerzeichen in Spalten aufgefüllt?
     static bool InSpalten(const QString& text);
 

@@ -321,22 +321,28 @@ int QtOberflaeche::zahleneingabe(int anfang, const std::string& frage, int x, in
     return TRechnerF::eingabe(anfang, Q(frage), x, y);
 }
 
-std::string QtOberflaeche::nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x,
+Befehlswert QtOberflaeche::nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x,
                                      int y, int bild)
 {
     protokoll.push_back("Nachricht:" + kopf + "|" + text);
     std::string a;
-    if (art.typ != NachrichtArt::Auto && VorgabeNehmen(a)) return a;
+    if (art.typ != NachrichtArt::Auto && VorgabeNehmen(a)) {
+        // Eine Vorgabe, die kein Knopf ist, wirkt wie "Weiter": weder Ja noch Nein.
+        if (a.empty()) return Befehlswert::Keiner;
+        for (const Befehlswert b : {Befehlswert::Ja, Befehlswert::Nein})
+            if (a == BefehlName(b)) return b;
+        return Befehlswert::NachrichtWeiter;
+    }
     if (nieZeigen) {
-        if (art.typ == NachrichtArt::Auto) return "";
+        if (art.typ == NachrichtArt::Auto) return Befehlswert::Keiner;
         if (art.typ != NachrichtArt::Ok) protokoll.push_back("Unbeantwortet:" + kopf);
-        return art.typ == NachrichtArt::Jein ? "Nein" : "Weiter";
+        return art.typ == NachrichtArt::Jein ? Befehlswert::Nein : Befehlswert::NachrichtWeiter;
     }
     TMailF f(Hauptfenster());
     f.fuellen(Zeilen(kopf), Zeilen(text), art, bild);
     f.platzieren(x, y);
     const WarteSperre sperre(WarteSperre::Art::Dialog);
-    return U(f.zeigen());
+    return f.zeigen();
 }
 
 Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe knoepfe)
@@ -392,7 +398,7 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
     }
 }
 
-void QtOberflaeche::warteAufBefehl(const std::string& erwartet)
+void QtOberflaeche::warteAufBefehl(Befehlswert erwartet)
 {
     QEventLoop schleife;
     QTimer uhr;

@@ -26,9 +26,9 @@ void StadionWerbungFensterAnlegen(QWidget* haupt)
     if (!WerbungF) WerbungF = new TWerbungF(haupt);
     if (!TototipF) TototipF = new TTototipF(haupt);
     if (MenuF) {
-        MenuF->oeffnerSetzen(13, [] { StadionF->zeigen(); });
-        MenuF->oeffnerSetzen(14, [] { WerbungF->zeigen(); });
-        MenuF->oeffnerSetzen(15, [] { TototipF->zeigen(); });
+        MenuF->oeffnerSetzen(Menuepunkt::Stadion, [] { StadionF->zeigen(); });
+        MenuF->oeffnerSetzen(Menuepunkt::Werbung, [] { WerbungF->zeigen(); });
+        MenuF->oeffnerSetzen(Menuepunkt::TotoTip, [] { TototipF->zeigen(); });
     }
 }
 
@@ -529,10 +529,10 @@ QStringList StadionWerbungBildschirmfotos(const QString& ordner)
         WerbungF->zeigen();
         WerbungF->trikotKlick(7);
         Foto(WerbungF, ordner, QStringLiteral("62_werbung"), fertig);
-        WerbungF->bandenKlick(5); // Oberliga: kein Fernsehen
+        WerbungF->bandenGeklickt(5); // Oberliga: kein Fernsehen
         Foto(WerbungF, ordner, QStringLiteral("63_werbung_fernsehtraum"), fertig);
         WerbungF->nein();
-        WerbungF->bandenKlick(2);
+        WerbungF->bandenGeklickt(2);
         Foto(WerbungF, ordner, QStringLiteral("63_werbung_angebot"), fertig);
         WerbungF->hide();
 

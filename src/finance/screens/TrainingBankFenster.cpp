@@ -26,10 +26,10 @@ void TrainingBankFensterAnlegen(QWidget* haupt)
     if (!BankF) BankF = new TBankF(haupt);
     if (!InfoF) InfoF = new TInfoF(haupt);
     if (!MenuF) return;
-    MenuF->oeffnerSetzen(2, [] { TrainingF->zeigen(); });
-    MenuF->oeffnerSetzen(3, [] { TrainingsLagerF->zeigen(); });
-    MenuF->oeffnerSetzen(6, [] { InfoF->zeigen(); });
-    MenuF->oeffnerSetzen(12, [] { BankF->zeigen(); });
+    MenuF->oeffnerSetzen(Menuepunkt::Training, [] { TrainingF->zeigen(); });
+    MenuF->oeffnerSetzen(Menuepunkt::Trainingslager, [] { TrainingsLagerF->zeigen(); });
+    MenuF->oeffnerSetzen(Menuepunkt::Info, [] { InfoF->zeigen(); });
+    MenuF->oeffnerSetzen(Menuepunkt::Bank, [] { BankF->zeigen(); });
 }
 
 QStringList TrainingBankBildschirmfotos(const QString& ordner)

@@ -74,7 +74,7 @@ TWerbungF::TWerbungF(QWidget* eltern) : QDialog(eltern)
         Sponsor[s]->setWordWrap(true);
         B[s] = Knopf(this, QStringLiteral("B") + n, QRect(412, y, Breite - 426, 34));
         B[s]->setToolTip(QStringLiteral("Anwerben oder Kündigen"));
-        connect(B[s], &QPushButton::clicked, this, [this, s] { bandenKlick(s); });
+        connect(B[s], &QPushButton::clicked, this, [this, s] { bandenGeklickt(s); });
     }
 
     for (int s = WerbungTrikot1; s <= WerbungTrikot3; ++s) {
@@ -169,7 +169,7 @@ void TWerbungF::tafelZeigen(bool zeigen)
     auffrischen();
 }
 
-void TWerbungF::bandenKlick(int platz)
+void TWerbungF::bandenGeklickt(int platz)
 {
     if (Tafel->isVisible()) return;
     Werbeangebot a;

@@ -24,7 +24,7 @@ public:
     void auffrischen();
 
     // Klicks (auch für Tests): Platz 1..5, Trikotschild und -knopf 6..8, Ja/Nein der Tafel.
-    void bandenKlick(int platz);
+    void bandenGeklickt(int platz);
     void trikotKlick(int platz);
     void trikotKnopf(int platz);
     void ja();

@@ -316,14 +316,14 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     if (spiel) {
         S.Manager[S.AktManager].Einsatz = 40;
         S.Manager[S.AktManager].Kontostand = -123456;
-        MenuF->menueAnzeigen();
+        MenuF->menueZeichnen();
     }
     Foto(MenuF, ordner, QStringLiteral("06_menu_finanzen"), fertig);
     MenuF->hauptKlick(3);
     if (spiel) {
         S.Manager[S.AktManager].Einsatz = -70;
         S.Spiel.Spieltag = 33;
-        MenuF->menueAnzeigen();
+        MenuF->menueZeichnen();
     }
     Foto(MenuF, ordner, QStringLiteral("07_menu_sonstiges"), fertig);
     MenuF->spielfreiZeigen(QStringLiteral("Berta"));
@@ -333,11 +333,11 @@ QStringList BildschirmfotosMachen(const QString& ordner)
         const Manager_ vorher = S.Manager[S.AktManager];
         S.Manager[S.AktManager].Name = "<u>Jörg</u>&€";
         S.Manager[S.AktManager].Vereinsname = "<i>FC</i> &amp; Co";
-        MenuF->menueAnzeigen();
+        MenuF->menueZeichnen();
         MenuF->spielfreiZeigen(Q(S.Manager[S.AktManager].Name.text()));
         Foto(MenuF, ordner, QStringLiteral("menu_name_roh"), fertig);
         S.Manager[S.AktManager] = vorher;
-        MenuF->menueAnzeigen();
+        MenuF->menueZeichnen();
     }
     MenuF->spielfreiVerbergen();
     Foto(LinkeF, ordner, QStringLiteral("09_seitenleiste"), fertig);

@@ -117,7 +117,6 @@ void TMainF::uhrAnhalten() { Timer1->stop(); }
 void TMainF::uhrTakt()
 {
     if (LinkeF) LinkeF->uhrZeigen(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
-    if (MenuF && S.Spiel.ManagerHoch >= 0) MenuF->kontoZeigen();
 }
 
 void TMainF::versteckenUmschalten()
@@ -273,8 +272,17 @@ public:
     void fensterSchliessen() override { FensterSchliessen(); }
     void menueZeigen() override
     {
-        if (MenuF) MenuF->menueAnzeigen();
+        if (MainF) MainF->uhrStarten();
+        if (MenuF) MenuF->menueZeichnen();
         ManagerAnzeigenAuffrischen();
+    }
+    void spielstandGeaendert() override
+    {
+        // Ohne Spiel (oder während der Tag den Manager weiterreicht) gibt es nichts zu zeigen.
+        if (S.Spiel.ManagerHoch < 0 || S.AktManager > S.Spiel.ManagerHoch) return;
+        if (MenuF) MenuF->menueZeichnen();
+        // Die Stärken hängen am Einsatz; die Grafik nicht: ihr Zeichnen rechnet das Vermögen neu.
+        if (LigaStarkeF && LigaStarkeF->isVisible()) LigaStarkeF->auffrischen();
     }
     void aufrollen() override
     {
@@ -323,7 +331,11 @@ public:
     }
 };
 
+QtMenueanzeige gQtMenue;
+
 } // namespace
+
+void MenueAnzeigeVerbinden() { MenueAnzeigeSetzen(&gQtMenue); }
 
 void FensterAnlegen()
 {
@@ -342,8 +354,7 @@ void FensterAnlegen()
     HilfeF = new THilfeF(MainF);
     ProgrammInfoF = new TProgrammInfoF(MainF);
 
-    static QtMenueanzeige menue;
-    MenueAnzeigeSetzen(&menue);
+    MenueAnzeigeVerbinden();
     PleiteAnzeigeVerbinden();
     LigawahlDialog = [] { return LigawahlF->waehlen(); };
 
@@ -354,9 +365,9 @@ void FensterAnlegen()
             // Ein Laufzeitfehler mitten im Tag: Spieltag zu, Menü wieder bedienbar;
             // die Meldung zeigt danach die Ereignisgrenze.
             if (SpielenF) SpielenF->hide();
-            menue.tagEndet();
-            menue.abrollen();
-            menue.seitenleisteFreigeben();
+            gQtMenue.tagEndet();
+            gQtMenue.abrollen();
+            gQtMenue.seitenleisteFreigeben();
             MenueAnzeigen();
             throw;
         }
@@ -366,7 +377,7 @@ void FensterAnlegen()
     MenuF->infoOeffnen = [] { ProgrammInfoF->oeffnen(); };
     MenuF->tschuessOeffnen = [] { EndeF->oeffnen(); };
     DiskF->nachLaden = [] { MenueAnzeigen(); };
-    DiskF->ladenGesperrt = [] { MenuF->Disk->setVisible(false); };
+    DiskF->nachLadesperre = [] { MenuF->Disk->setVisible(false); };
     // Spieltag, Tabelle, Spieltage, Pokalspiele und Saisonende (hängt sich selbst ans Menü).
     SpieltagsfensterAnlegen(MainF);
     StadionWerbungFensterAnlegen(MainF);
@@ -375,10 +386,10 @@ void FensterAnlegen()
     TrainingBankFensterAnlegen(MainF);
     EditorFensterAnlegen(MainF);
     RatgeberFensterAnlegen(MainF);
-    MenuF->oeffnerSetzen(18, [] {
+    MenuF->oeffnerSetzen(Menuepunkt::NeuerSpieler, [] {
         if (NeuerSpielerKlick()) MenueAnzeigen();
     });
-    MenuF->oeffnerSetzen(19, [] {
+    MenuF->oeffnerSetzen(Menuepunkt::NeuesSpiel, [] {
         if (NeuesSpielKlick() && !MainF->spielAnlegen()) MainF->beenden();
     });
 }

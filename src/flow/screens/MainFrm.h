@@ -56,6 +56,8 @@ extern TMainF* MainF;
 void FensterSchliessen();
 // Legt alle Fenster einmal an und verbindet die Haken der Regeln.
 void FensterAnlegen();
+// Setzt Menü, Seitenleiste und Fenster als Menüpforte der Regeln ein (FensterAnlegen tut es auch).
+void MenueAnzeigeVerbinden();
 // Nach jedem Wechsel des aktuellen Managers (und nach dem Laden): die Seitenleiste und jedes
 // offene Fenster zeigen den Stand des neuen Managers.
 void ManagerAnzeigenAuffrischen();

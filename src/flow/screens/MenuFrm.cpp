@@ -31,22 +31,7 @@ void TKlickPanel::mousePressEvent(QMouseEvent* e)
 
 namespace {
 
-const char* const Unterknopftexte[24] = {
-    "Aufstellung", "Spielsystem", "Training",     "Trainingslager", "4",             "5",
-    "Info",        "Statistik",   "Tabelle",      "Spieltage",      "LigaStärke",    "Pokalspiele",
-    "Bank",        "Stadion",     "Werbung",      "TotoTip",        "Transfermarkt", "17",
-    "Neuer Spieler", "Neues Spiel", "Editor",     "Einstellungen",  "Legende",       "Ewigentabelle",
-};
-
 const char* const Hauptknopftexte[4] = {"&Mannschaft ", "&Information", "&Finanzen", "&Sonstiges"};
-
-// Ein Unterknopf, dessen Beschriftung eine Zahl ist, ist ein Platzhalter und erscheint nie.
-bool Platzhalter(int k)
-{
-    bool zahl = false;
-    QString::fromUtf8(Unterknopftexte[k]).toInt(&zahl);
-    return zahl;
-}
 
 QLabel* Tafelfeld(QWidget* eltern, const QString& name, QRect ort, int punkte = 10, bool fett = true)
 {
@@ -127,8 +112,8 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     UpDown1Runter->setObjectName(QStringLiteral("UpDown1Runter"));
     UpDown1Runter->setArrowType(Qt::DownArrow);
     UpDown1Runter->setGeometry(110, 164, 30, 18);
-    connect(UpDown1Hoch, &QToolButton::clicked, this, &TMenuF::einsatzHoch);
-    connect(UpDown1Runter, &QToolButton::clicked, this, &TMenuF::einsatzRunter);
+    connect(UpDown1Hoch, &QToolButton::clicked, this, &TMenuF::einsatzHochKlick);
+    connect(UpDown1Runter, &QToolButton::clicked, this, &TMenuF::einsatzRunterKlick);
     L2 = new QLabel(Panel1);
     L2->setObjectName(QStringLiteral("L2"));
     L2->setGeometry(6, 186, 238, 20);
@@ -150,8 +135,9 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
         connect(b, &QPushButton::clicked, this, [this, n] { hauptKlick(n); });
         M[static_cast<size_t>(n)] = b;
     }
-    for (int k = 0; k < 24; ++k) {
-        auto* b = new QPushButton(QString::fromUtf8(Unterknopftexte[k]), Panel1);
+    for (int k = 0; k < MenuepunktZahl; ++k) {
+        const char* text = Eintrag(PunktAmPlatz(k)).text;
+        auto* b = new QPushButton(text ? QString::fromUtf8(text) : QString(), Panel1);
         b->setObjectName(QStringLiteral("K%1").arg(k));
         b->setGeometry(122, 244, 122, 24);
         b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border-color: %3; }"
@@ -162,7 +148,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
         b->setEnabled(false);
         b->setToolTip(QStringLiteral("Kommt bald"));
         b->installEventFilter(this);
-        connect(b, &QPushButton::clicked, this, [this, k] { unterKlick(k); });
+        connect(b, &QPushButton::clicked, this, [this, k] { unterKlick(PunktAmPlatz(k)); });
         K[static_cast<size_t>(k)] = b;
     }
 
@@ -248,19 +234,19 @@ void TMenuF::abschlussFolgen()
     if (abschluss) abschluss();
 }
 
-void TMenuF::oeffnerSetzen(int k, std::function<void()> oeffner)
+void TMenuF::oeffnerSetzen(Menuepunkt p, std::function<void()> oeffner)
 {
-    QPushButton* b = K[static_cast<size_t>(k)];
-    oeffner_[static_cast<size_t>(k)] = std::move(oeffner);
-    const bool da = static_cast<bool>(oeffner_[static_cast<size_t>(k)]);
+    QPushButton* b = knopf(p);
+    auto& o = oeffner_[static_cast<size_t>(Platz(p))];
+    o = std::move(oeffner);
+    const bool da = static_cast<bool>(o);
     b->setEnabled(da);
     b->setToolTip(da ? QString() : QStringLiteral("Kommt bald"));
 }
 
-void TMenuF::menueAnzeigen()
+void TMenuF::menueZeichnen()
 {
     // AnzeigeErster setzt die Regel (MenueAnzeigen); hier wird nur gezeichnet.
-    if (MainF) MainF->uhrStarten();
     const int m = S.AktManager;
     const Manager_& mg = S.Manager[m];
     P1->setText(Q(mg.Name.text()));
@@ -268,11 +254,11 @@ void TMenuF::menueAnzeigen()
     P3->setText(Q(SaisonText()).trimmed());
     P4->setText(mg.Liga >= 0 && mg.Liga < static_cast<int>(LigaNamen.size()) ? QString::fromUtf8(LigaNamen[mg.Liga])
                                                                              : QString());
-    kontoZeigen();
+    kontoZeichnen();
     const int moral = VereinVon(m).Moral;
     Gauge1->setValue(qBound(0, moral, 100));
     L4->setText(Q(MoralWort(moral)));
-    einsatzAnzeigen();
+    einsatzZeichnen();
     const Abschlusstexte t = AbschlussTexte();
     Label3D1->setText(Q(t.wettbewerb));
     // Lange Texte ("Meisterschaft  LETZTER SPIELTAG") kleiner setzen, damit sie ganz zu lesen sind.
@@ -285,9 +271,8 @@ void TMenuF::menueAnzeigen()
     Disk->setVisible(!LadenGesperrt());
 }
 
-void TMenuF::kontoZeigen()
+void TMenuF::kontoZeichnen()
 {
-    if (S.AktManager > 3) return;
     const int32_t konto = S.Manager[S.AktManager].Kontostand;
     P5->setText(Q(Geldtext(konto)));
     P5->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border: 1px solid %3; border-radius: 4px; }")
@@ -297,7 +282,7 @@ void TMenuF::kontoZeigen()
     L1->setText(QString::fromUtf8(Waehrung).trimmed());
 }
 
-void TMenuF::einsatzAnzeigen()
+void TMenuF::einsatzZeichnen()
 {
     const int e = S.Manager[S.AktManager].Einsatz;
     L2->setText(Q(EinsatzText(e)));
@@ -307,22 +292,16 @@ void TMenuF::einsatzAnzeigen()
     Gauge2->setValue(e < 0 ? qMin(-e, 100) : 0);
 }
 
-void TMenuF::einsatzHoch()
+void TMenuF::einsatzHochKlick()
 {
-    const bool geaendert = EinsatzHoch();
-    einsatzAnzeigen();
-    if (!geaendert) return;
-    EinsatzAnzeigen();
-    if (nachEinsatz) nachEinsatz();
+    if (EinsatzHoch()) EinsatzBerechnen();
+    einsatzZeichnen();
 }
 
-void TMenuF::einsatzRunter()
+void TMenuF::einsatzRunterKlick()
 {
-    const bool geaendert = EinsatzRunter();
-    einsatzAnzeigen();
-    if (!geaendert) return;
-    EinsatzAnzeigen();
-    if (nachEinsatz) nachEinsatz();
+    if (EinsatzRunter()) EinsatzBerechnen();
+    einsatzZeichnen();
 }
 
 void TMenuF::hauptKlick(int n)
@@ -335,19 +314,20 @@ void TMenuF::hauptKlick(int n)
         M[static_cast<size_t>(i)]->setFont(f);
     }
     if (n != letzteGruppe && letzteGruppe >= 0) {
-        for (int k = 6 * letzteGruppe; k < 6 * letzteGruppe + 6; ++k) {
+        for (int k = PunkteJeGruppe * letzteGruppe; k < PunkteJeGruppe * (letzteGruppe + 1); ++k) {
             if (!K[static_cast<size_t>(k)]->isVisible()) continue;
             K[static_cast<size_t>(k)]->setVisible(false);
             WarteSekunden(0.03);
         }
     }
-    for (int i = 0; i < 6; ++i) {
-        QPushButton* b = K[static_cast<size_t>(6 * n + i)];
+    for (int i = 0; i < PunkteJeGruppe; ++i) {
+        const Menuepunkt p = PunktAmPlatz(PunkteJeGruppe * n + i);
+        QPushButton* b = knopf(p);
         b->move(122, 244 + i * 27);
         QFont f = b->font();
         f.setBold(false);
         b->setFont(f);
-        if (!b->isVisible() && !Platzhalter(6 * n + i)) {
+        if (!b->isVisible() && !Frei(p)) {
             b->setVisible(true);
             WarteSekunden(0.05);
         }
@@ -356,13 +336,12 @@ void TMenuF::hauptKlick(int n)
     setEnabled(true);
 }
 
-void TMenuF::unterKlick(int k)
+void TMenuF::unterKlick(Menuepunkt p)
 {
-    const auto& o = oeffner_[static_cast<size_t>(k)];
+    const auto& o = oeffner_[static_cast<size_t>(Platz(p))];
     if (!o) return;
     UnterknopfKlick();
-    // Tabelle, Spieltage und LigaStärke zeigen eine Liga: erst wählen, dann öffnen.
-    if (k == 8 || k == 9 || k == 10) {
+    if (Eintrag(p).ligaWaehlen) {
         const int erster = LigaWaehlen();
         if (erster <= 0) return; // ohne Wahl geschlossen
         S.Spiel.AnzeigeErster = erster;
@@ -462,7 +441,7 @@ void TMenuF::bedienungFreigeben(bool an)
     }
     // Gesperrte Unterknöpfe bleiben gesperrt.
     if (an)
-        for (int k = 0; k < 24; ++k) K[static_cast<size_t>(k)]->setEnabled(static_cast<bool>(oeffner_[static_cast<size_t>(k)]));
+        for (size_t k = 0; k < K.size(); ++k) K[k]->setEnabled(static_cast<bool>(oeffner_[k]));
 }
 
 void TMenuF::abschlussFokussieren()

@@ -4,6 +4,8 @@
 // hängt an den Haken unten (der Zugabschluss an "abschluss").
 #pragma once
 
+#include "core/Menue.h"
+
 #include <QFrame>
 #include <QWidget>
 
@@ -37,25 +39,22 @@ public:
     // --- Haken ---
     // Schließt den Zug des aktuellen Managers (Abschlusstafel, Knopf, Enter, "Automatic").
     std::function<void()> abschluss;
-    // Nach jeder Einsatzänderung (Ligastärke- und Statistikfenster auffrischen).
-    std::function<void()> nachEinsatz;
-    // Öffnet das Fenster des Unterknopfs K<k>; ohne Öffner ist der Knopf gesperrt ("Kommt bald").
-    void oeffnerSetzen(int k, std::function<void()> oeffner);
+    // Öffnet das Fenster des Unterknopfs p; ohne Öffner ist der Knopf gesperrt ("Kommt bald").
+    void oeffnerSetzen(Menuepunkt p, std::function<void()> oeffner);
     // Die Knöpfe unten: "Disk", "Hilfe", "Info", "Tschüss".
     std::function<void()> diskOeffnen, hilfeOeffnen, infoOeffnen, tschuessOeffnen;
 
     // --- Anzeige ---
-    // Das Menü für AktManager neu aufbauen.
-    void menueAnzeigen();
-    void einsatzAnzeigen();
-    // Konto (P5, L1) aus dem Kontostand; vom Uhrtakt des Hauptfensters gerufen.
-    void kontoZeigen();
+    // Zeichnet das Menü aus dem Spielstand des AktManager; rechnet und ändert nichts.
+    void menueZeichnen();
+    void einsatzZeichnen();
 
     // Hauptknopf n (0..3) wählen: Gruppe wechseln mit der Aufdeck-Animation.
     void hauptKlick(int n);
-    void unterKlick(int k);
-    void einsatzHoch();
-    void einsatzRunter();
+    void unterKlick(Menuepunkt p);
+    void einsatzHochKlick();
+    void einsatzRunterKlick();
+    QPushButton* knopf(Menuepunkt p) const { return K[static_cast<size_t>(Platz(p))]; }
 
     // Einrollen und Ausrollen der oberen Tafel während der Tag läuft.
     void hochrollen();
@@ -74,7 +73,7 @@ public:
     QProgressBar *Gauge1, *Gauge2, *Gauge3;
     QToolButton *UpDown1Hoch, *UpDown1Runter;
     std::array<QPushButton*, 4> M{};
-    std::array<QPushButton*, 24> K{};
+    std::array<QPushButton*, MenuepunktZahl> K{}; // nach Platz; knopf(p) nach Menüpunkt
     QPushButton *Disk, *Hilfe, *Info, *Tschuess;
     TKlickPanel* Abschluss;
     QLabel *Label3D1, *Label3D2;
@@ -92,7 +91,9 @@ protected:
 private:
     // F1 Hilfe, Strg+S "Disk", Strg+Q "Tschüss".
     void tastenkuerzelAnlegen();
-    std::array<std::function<void()>, 24> oeffner_{};
+    // Konto (P5, L1) aus dem Kontostand.
+    void kontoZeichnen();
+    std::array<std::function<void()>, MenuepunktZahl> oeffner_{};
     QPushButton* hervor_ = nullptr;
 };
 

@@ -78,7 +78,7 @@ void TRatgeberF::fuellen()
         auto* knopf = new QPushButton(Q(r.ziel), zeile);
         knopf->setObjectName(QStringLiteral("Knopf"));
         knopf->setFixedWidth(130);
-        const int k = r.knopf;
+        const Menuepunkt k = r.knopf;
         connect(knopf, &QPushButton::clicked, this, [this, k] {
             close();
             if (oeffnen) oeffnen(k);
@@ -98,7 +98,7 @@ void TRatgeberF::zeigen()
 void RatgeberFensterAnlegen(QWidget* haupt)
 {
     if (!RatgeberF) RatgeberF = new TRatgeberF(haupt);
-    RatgeberF->oeffnen = [](int k) {
+    RatgeberF->oeffnen = [](Menuepunkt k) {
         if (MenuF) MenuF->unterKlick(k);
     };
     if (!LinkeF || LinkeF->findChild<QPushButton*>(QStringLiteral("Ratgeber"))) return;

@@ -2,6 +2,8 @@
 // zuerst, jede Zeile mit dem Knopf zum Bildschirm, um den es geht. Das Öffnen ändert nichts.
 #pragma once
 
+#include "core/Menue.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -21,8 +23,8 @@ public:
     void zeigen();
     void fuellen();
 
-    // Öffnet den Bildschirm hinter Unterknopf k des Menüs (ohne Menü: nichts).
-    std::function<void(int k)> oeffnen;
+    // Öffnet den Bildschirm hinter dem Menüpunkt (ohne Menü: nichts).
+    std::function<void(Menuepunkt)> oeffnen;
 
     QLabel* Kopf;
     QLabel* Leer;

@@ -128,9 +128,9 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     KeinSpielstand->setWordWrap(true);
     LadenZurueck = knopf(QStringLiteral("Zurück"), QStringLiteral("LadenZurueck"), Ladetafel, QRect(12, 206, 120, 30),
                          &TStartF::ladelisteSchliessen);
-    Laden = knopf(QStringLiteral("Laden"), QStringLiteral("Laden"), Ladetafel, QRect(152, 206, 120, 30), &TStartF::ladenKlick);
+    Laden = knopf(QStringLiteral("Laden"), QStringLiteral("Laden"), Ladetafel, QRect(152, 206, 120, 30), &TStartF::ladenGeklickt);
     connect(Ladeliste, &QListWidget::currentRowChanged, this, [this](int zeile) { Laden->setEnabled(zeile >= 0); });
-    connect(Ladeliste, &QListWidget::itemDoubleClicked, this, &TStartF::ladenKlick);
+    connect(Ladeliste, &QListWidget::itemDoubleClicked, this, &TStartF::ladenGeklickt);
     Ladetafel->setVisible(false);
 
     // Enter drückt "Weiter" bzw. "Laden", solange eine der Tafeln den Fokus hat.
@@ -143,7 +143,7 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
         auto* laden = new QShortcut(QKeySequence(taste), Ladetafel);
         laden->setContext(Qt::WidgetWithChildrenShortcut);
         connect(laden, &QShortcut::activated, this, [this] {
-            if (Laden->isEnabled()) ladenKlick();
+            if (Laden->isEnabled()) ladenGeklickt();
         });
     }
 
@@ -253,7 +253,7 @@ void TStartF::ladelisteZeigen()
     Ladeliste->setFocus();
 }
 
-void TStartF::ladenKlick()
+void TStartF::ladenGeklickt()
 {
     const QListWidgetItem* e = Ladeliste->currentItem();
     if (!e || !Ladetafel->isVisible()) return;

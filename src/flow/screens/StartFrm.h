@@ -26,7 +26,7 @@ public:
     void weiterKlick();
     // "Spiel laden": die Liste der Spielstände statt der Eingabe; Laden nach den Regeln des Speicherbildschirms.
     void ladelisteZeigen();
-    void ladenKlick();
+    void ladenGeklickt();
     void ladelisteSchliessen();
     // Modal zeigen; false, wenn die Spieler das Programm beenden wollen.
     bool ausfuehren();

@@ -192,7 +192,7 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     ImWartenBedienbar(Weiter);
     connect(Weiter, &QPushButton::clicked, this, [this] {
         Weiter->setVisible(false);
-        S.Befehl = "weiter";
+        S.Befehl = Befehlswert::Weiter;
     });
 
     // Live-Ansicht

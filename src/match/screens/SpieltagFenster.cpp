@@ -44,9 +44,9 @@ void SpieltagsfensterAnlegen(QWidget* haupt)
     SaisonendeAnzeigeSetzen(SaisonEndeF);
     if (MenuF) {
         // Unterknöpfe "Tabelle", "Spieltage" und "Pokalspiele"; die Liga hat das Menü schon gewählt.
-        MenuF->oeffnerSetzen(8, [] { TabelleF->zeigen(); });
-        MenuF->oeffnerSetzen(9, [] { NSpieltagF->zeigen(); });
-        MenuF->oeffnerSetzen(11, [] { PokalspieleF->zeigen(); });
+        MenuF->oeffnerSetzen(Menuepunkt::Tabelle, [] { TabelleF->zeigen(); });
+        MenuF->oeffnerSetzen(Menuepunkt::Spieltage, [] { NSpieltagF->zeigen(); });
+        MenuF->oeffnerSetzen(Menuepunkt::Pokalspiele, [] { PokalspieleF->zeigen(); });
     }
 }
 
@@ -217,7 +217,7 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
     }
 
     // Aus dem Menü: Tabelle, Spieltage, Pokalspiele
-    S.Befehl.clear();
+    S.Befehl = Befehlswert::Keiner;
     TabelleF->zeichnen(4);
     TabelleF->show();
     f.foto(TabelleF, QStringLiteral("38_tabelle"));

@@ -128,7 +128,7 @@ TTabelleF::TTabelleF(QWidget* eltern) : QDialog(eltern)
     ImWartenBedienbar(this); // Weiter und Schließen beenden das Warten des Spieltags
     connect(Weiter, &QPushButton::clicked, this, [this] {
         Weiter->setVisible(false);
-        S.Befehl = "tabelleweiter";
+        S.Befehl = Befehlswert::TabelleWeiter;
     });
 }
 
@@ -171,7 +171,7 @@ void TTabelleF::zeichnen(int liga)
         z.Legende->setText(LegendeText(std::string(v.Legende.roh())));
     }
     // Der Weiter-Knopf gehört zum Warten nach einem Spieltag.
-    Weiter->setVisible(S.Befehl == "tabellebitbtn1sichtbar");
+    Weiter->setVisible(S.Befehl == Befehlswert::TabelleWeiterZeigen);
 }
 
 void TTabelleF::zeigen()
@@ -196,7 +196,7 @@ void TTabelleF::nachSpieltag(int liga, QWidget* ueber)
 void TTabelleF::closeEvent(QCloseEvent* e)
 {
     Weiter->setVisible(false);
-    S.Befehl = "tabelleweiter";
+    S.Befehl = Befehlswert::TabelleWeiter;
     // Nicht QDialog::closeEvent: es riefe reject() und damit close() im Schließen, das dann abbricht.
     e->accept();
 }

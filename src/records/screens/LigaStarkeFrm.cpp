@@ -126,7 +126,7 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
     Spioniere->setAutoDefault(false);
     Spioniere->setEnabled(false);
     Spioniere->raise();
-    connect(Spioniere, &QPushButton::clicked, this, &TLigaStarkeF::spionieren);
+    connect(Spioniere, &QPushButton::clicked, this, &TLigaStarkeF::spionierenGeklickt);
     Seiten->addTab(s2, QStringLiteral("Alle Mannschaften"));
 
     connect(Seiten, &QTabWidget::currentChanged, this, [this](int seite) {
@@ -250,7 +250,7 @@ void TLigaStarkeF::zeileGewaehlt(int zeile)
     Kostet->setText(QStringLiteral("Kostet nur: ") + Q(Geldtext(Spionagekosten(verein_)) + Waehrung));
 }
 
-void TLigaStarkeF::spionieren()
+void TLigaStarkeF::spionierenGeklickt()
 {
     if (verein_ <= 0 || !Spioniere->isEnabled()) return;
     const int verein = verein_;

@@ -32,7 +32,7 @@ public:
     void sortieren(int art);
     void suchen(const QString& text);
     void zeileGewaehlt(int zeile);
-    void spionieren();
+    void spionierenGeklickt();
 
     QTabWidget* Seiten;
     QLabel *Kopf1, *Ligaschnitt;

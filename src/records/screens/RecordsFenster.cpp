@@ -34,18 +34,11 @@ void RecordsFensterAnlegen(QWidget* haupt)
     if (!EinstellF) EinstellF = new TEinstellF(haupt);
     EinstellF->nachAenderung = [] { MenueAnzeigen(); };
     if (!MenuF) return;
-    MenuF->oeffnerSetzen(7, [] { StatistikF->zeigen(); });
-    MenuF->oeffnerSetzen(10, [] { LigaStarkeF->zeigen(); }); // die Liga hat das Menü schon gewählt
-    MenuF->oeffnerSetzen(21, [] { EinstellF->zeigen(); });
-    MenuF->oeffnerSetzen(22, [] { LegendeF->zeigen(); });
-    MenuF->oeffnerSetzen(23, [] { EwigenF->zeigen(); });
-    // Ein anderer Einsatz ändert die Stärken: offene Ligastärke und Grafik zeigen es sofort.
-    auto vorher = MenuF->nachEinsatz;
-    MenuF->nachEinsatz = [vorher] {
-        if (vorher) vorher();
-        if (LigaStarkeF->isVisible()) LigaStarkeF->auffrischen();
-        if (StatistikF->isVisible()) StatistikF->zeichnen();
-    };
+    MenuF->oeffnerSetzen(Menuepunkt::Statistik, [] { StatistikF->zeigen(); });
+    MenuF->oeffnerSetzen(Menuepunkt::LigaStaerke, [] { LigaStarkeF->zeigen(); }); // die Liga hat das Menü schon gewählt
+    MenuF->oeffnerSetzen(Menuepunkt::Einstellungen, [] { EinstellF->zeigen(); });
+    MenuF->oeffnerSetzen(Menuepunkt::Legende, [] { LegendeF->zeigen(); });
+    MenuF->oeffnerSetzen(Menuepunkt::Ewigentabelle, [] { EwigenF->zeigen(); });
 }
 
 namespace {
@@ -107,7 +100,7 @@ QStringList RecordsBildschirmfotos(const QString& ordner)
     Foto(LigaStarkeF, ordner, QStringLiteral("70_ligastaerke"), fertig);
     LigaStarkeF->Seiten->setCurrentIndex(1);
     LigaStarkeF->Grid->setCurrentCell(3, 1);
-    LigaStarkeF->spionieren();
+    LigaStarkeF->spionierenGeklickt();
     Foto(LigaStarkeF, ordner, QStringLiteral("71_ligastaerke_spionage"), fertig);
     LigaStarkeF->hide();
 

@@ -24,7 +24,7 @@ public:
     QString datei;
     QStringList fertig;
 
-    std::string nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x, int y,
+    Befehlswert nachricht(const std::string& kopf, const std::string& text, const NachrichtArt& art, int x, int y,
                           int bild) override
     {
         TMailF f(Hauptfenster());

@@ -100,7 +100,7 @@ TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
     connect(BitBtn1, &QPushButton::clicked, this, [this] {
         BitBtn1->setVisible(false);
         blinkenBeenden();
-        S.Befehl = "weiter";
+        S.Befehl = Befehlswert::Weiter;
     });
     Panel->setVisible(false);
 

@@ -48,9 +48,9 @@ void KaderFensterAnlegen(QWidget* haupt)
     if (!SpielsystemF) SpielsystemF = new TSpielsystemF(haupt);
     if (!TransferF) TransferF = new TTransferF(haupt);
     if (!MenuF) return;
-    MenuF->oeffnerSetzen(0, [] { AufstellF->zeigen(); });
-    MenuF->oeffnerSetzen(1, [] { SpielsystemF->zeigen(); });
-    MenuF->oeffnerSetzen(16, [] { TransferF->zeigen(); });
+    MenuF->oeffnerSetzen(Menuepunkt::Aufstellung, [] { AufstellF->zeigen(); });
+    MenuF->oeffnerSetzen(Menuepunkt::Spielsystem, [] { SpielsystemF->zeigen(); });
+    MenuF->oeffnerSetzen(Menuepunkt::Transfermarkt, [] { TransferF->zeigen(); });
 }
 
 QStringList KaderBildschirmfotos(const QString& ordner)

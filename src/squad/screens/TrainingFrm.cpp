@@ -129,8 +129,8 @@ TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
     Konstitution = new TBallSkala(Skala::Konstitution, baelle);
     Konstitution->setObjectName(QStringLiteral("Konstitution"));
     Konstitution->move(124, 70);
-    connect(Technik, &TBallSkala::geklickt, this, [this](int x) { ballKlick(Skala::Technik, x); });
-    connect(Konstitution, &TBallSkala::geklickt, this, [this](int x) { ballKlick(Skala::Konstitution, x); });
+    connect(Technik, &TBallSkala::geklickt, this, [this](int x) { ballGeklickt(Skala::Technik, x); });
+    connect(Konstitution, &TBallSkala::geklickt, this, [this](int x) { ballGeklickt(Skala::Konstitution, x); });
     BallMarke = new QLabel(baelle);
     BallMarke->setObjectName(QStringLiteral("BallMarke"));
     BallMarke->setGeometry(590, 30, 70, 70);
@@ -149,7 +149,7 @@ TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
     Ergebnis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void TTrainingF::ballKlick(Skala s, int x)
+void TTrainingF::ballGeklickt(Skala s, int x)
 {
     if (BallKlick(S.AktManager, s, x)) zeichnen();
 }
@@ -185,7 +185,7 @@ void TTrainingF::zeichnen()
         BringtNoch->setText(Euro(mg.TrainerPreis));
         Gehalt->setText(Euro(mg.TrainerGehalt));
         Spiele->setText(QString::number(mg.TrainerSpiele));
-        Kosten->setText(Euro(KuendigungsKosten(m)));
+        Kosten->setText(Euro(TrainerKuendigungskosten(m)));
     } else {
         TrainerName->setText(QStringLiteral("Wir haben keinen Trainer"));
     }

@@ -55,7 +55,7 @@ public:
     QTimer* Blinker;
 
 private:
-    void ballKlick(Skala s, int x);
+    void ballGeklickt(Skala s, int x);
 };
 
 extern TTrainingF* TrainingF;

@@ -88,7 +88,7 @@ TVerhandelF::TVerhandelF(QWidget* eltern) : QDialog(eltern)
 
     for (QSlider* s : {AbloeseRegler, GehaltRegler, JahreRegler})
         connect(s, &QSlider::valueChanged, this, [this] { reglerGeaendert(); });
-    connect(Anbieten, &QPushButton::clicked, this, [this] { anbieten(); });
+    connect(Anbieten, &QPushButton::clicked, this, [this] { anbietenGeklickt(); });
     connect(Abbrechen, &QPushButton::clicked, this, [this] { abbrechen(); });
 }
 
@@ -136,7 +136,7 @@ void TVerhandelF::oeffnen()
     exec();
 }
 
-void TVerhandelF::anbieten()
+void TVerhandelF::anbietenGeklickt()
 {
     if (beschaeftigt_ || !Verhandlung.Offen) return;
     {

@@ -21,7 +21,7 @@ public:
     void oeffnen();
     // Aus dem Spielstand und den Schiebern neu zeichnen.
     void zeichnen();
-    void anbieten();
+    void anbietenGeklickt();
     void abbrechen();
 
     QLabel* Titel;

@@ -90,7 +90,7 @@ TEditorF::TEditorF(QWidget* eltern) : QDialog(eltern)
     connect(Mannschaften, &QPushButton::clicked, this, [this] { listeZeigen(EditorListe::Mannschaften); });
     connect(Spieler, &QPushButton::clicked, this, [this] { listeZeigen(EditorListe::Spieler); });
     connect(Nationen, &QPushButton::clicked, this, [this] { listeZeigen(EditorListe::Nationen); });
-    connect(Speichern, &QPushButton::clicked, this, &TEditorF::speichernKlick);
+    connect(Speichern, &QPushButton::clicked, this, &TEditorF::speichernGeklickt);
     connect(Testsaison, &QPushButton::clicked, this, &TEditorF::testsaisonKlick);
     connect(Schliessen, &QPushButton::clicked, this, &QDialog::close);
 
@@ -210,7 +210,7 @@ void TEditorF::listeZeigen(EditorListe l)
     fuellen();
 }
 
-void TEditorF::speichernKlick()
+void TEditorF::speichernGeklickt()
 {
     editor.speichern();
     fuellen();
@@ -291,7 +291,7 @@ void TEditorF::closeEvent(QCloseEvent* e)
 void EditorFensterAnlegen(QWidget* haupt)
 {
     EditorF = new TEditorF(haupt);
-    if (MenuF) MenuF->oeffnerSetzen(20, [] { EditorF->zeigen(); });
+    if (MenuF) MenuF->oeffnerSetzen(Menuepunkt::Editor, [] { EditorF->zeigen(); });
 }
 
 QStringList EditorBildschirmfotos(const QString& ordner)

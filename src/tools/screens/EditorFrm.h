@@ -23,7 +23,7 @@ public:
     // Frisch öffnen, ohne gezeigte Liste.
     void zeigen();
     void listeZeigen(EditorListe l);
-    void speichernKlick();
+    void speichernGeklickt();
     void neuerEintragKlick();
     void einfuegenKlick();
     // Schreibt die Testdaten in einen Temp-Ordner, prüft sie, spielt eine Saison in einem
