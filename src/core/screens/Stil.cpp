@@ -83,6 +83,14 @@ QLabel* Kopfzeile(const QString& text, QWidget* eltern)
     return l;
 }
 
+QLabel* Mittig(QWidget* eltern, const QString& text, const QFont& f)
+{
+    auto* l = new QLabel(text, eltern);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFont(f);
+    return l;
+}
+
 QPushButton* Knopf(QWidget* eltern, const QString& text, const QString& name, QRect ort)
 {
     auto* b = Element<QPushButton>(eltern, name, ort);

@@ -46,6 +46,8 @@ W* Element(QWidget* eltern, const QString& name, QRect ort)
 QPushButton* Knopf(QWidget* eltern, const QString& text, const QString& name, QRect ort);
 // Ein benanntes Schild an fester Stelle; ohne senkrechte Angabe mittig in der Höhe.
 QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a = Qt::AlignCenter);
+// Eine mittige Beschriftung für Fenster mit Layout.
+QLabel* Mittig(QWidget* eltern, const QString& text, const QFont& f);
 // Überschrift auf grünem Band.
 QLabel* Kopfzeile(const QString& text, QWidget* eltern);
 QFont Schrift(int punkte, bool fett = false);
