@@ -81,40 +81,40 @@ def _wert(x, t):
     return x(t) if callable(x) else x
 
 
-def ton(dauer, freq, teiltoene=((1, 1.0),), vibrato=(0.0, 0.0), phase=0.0):
-    """Additiver Ton. freq darf eine Funktion der Zeit sein (Glissando).
-    Teiltöne oberhalb der Nyquist-Frequenz werden weggelassen."""
-    n = anz(dauer)
-    out = [0.0] * n
-    ph = phase
+def _frequenzen(dauer, freq, vibrato, versatz=None):
+    """Die Frequenz je Abtastwert, mit Vibrato (versatz verschiebt dessen Phase)."""
     vib_rate, vib_tiefe = vibrato
-    for i in range(n):
+    for i in range(anz(dauer)):
         t = i / RATE
         f = _wert(freq, t)
         if vib_tiefe:
-            f *= 1.0 + vib_tiefe * math.sin(ZWEI_PI * vib_rate * t)
+            w = ZWEI_PI * vib_rate * t
+            f *= 1.0 + vib_tiefe * math.sin(w if versatz is None else w + versatz)
+        yield f
+
+
+def ton(dauer, freq, teiltoene=((1, 1.0),), vibrato=(0.0, 0.0), phase=0.0):
+    """Additiver Ton. freq darf eine Funktion der Zeit sein (Glissando).
+    Teiltöne oberhalb der Nyquist-Frequenz werden weggelassen."""
+    out = []
+    ph = phase
+    for f in _frequenzen(dauer, freq, vibrato):
         ph += ZWEI_PI * f / RATE
         s = 0.0
         for k, a in teiltoene:
             if k * f < NYQUIST - 400:
                 s += a * math.sin(k * ph)
-        out[i] = s
+        out.append(s)
     return out
 
 
 def saege(dauer, freq, vibrato=(0.0, 0.0), phase=0.0):
     """Einfacher Sägezahn (für Stimmen, wird danach gefiltert)."""
-    n = anz(dauer)
-    out = [0.0] * n
+    out = []
     ph = phase
-    vib_rate, vib_tiefe = vibrato
-    for i in range(n):
-        t = i / RATE
-        f = _wert(freq, t)
-        if vib_tiefe:
-            f *= 1.0 + vib_tiefe * math.sin(ZWEI_PI * vib_rate * t + phase * 7)
+    for f in _frequenzen(dauer, freq, vibrato, phase * 7):
         ph = (ph + f / RATE) % 1.0
-        out[i] = 2.0 * ph - 1.0
+        out.append(2.0 * ph - 1.0)
     return out
 
 

@@ -13,8 +13,6 @@ using namespace torvane;
 
 namespace {
 
-std::string NameVon(const Kaderspieler_& s) { return s.Vorname.text() + " " + s.Nachname.text(); }
-
 class AssistentSieg : public ::testing::Test {
 protected:
     Mitschrift ui;

@@ -49,7 +49,10 @@ struct Invarianten {
                 wahr(v.Liga == liga && v.Platz == p, wer + "hat Liga " + std::to_string(v.Liga) + ", Platz " +
                                                          std::to_string(v.Platz));
                 bereich(wer + "Moral", v.Moral, 1, 100);
-                for (int linie : {v.Verteidigung, v.Mittelfeld, v.Angriff}) bereich(wer + "Linie", linie, 0, 200);
+                // Stellt die Aufstellung mehr Spieler in eine Linie, als das System Plätze hat, zählt
+                // ihre Summe: bis elfmal die höchste Stärke (130) und der Einsatz.
+                const long linieHoch = ManagerVonVerein(i) >= 0 ? 11 * 130 + 10 : 200;
+                for (int linie : {v.Verteidigung, v.Mittelfeld, v.Angriff}) bereich(wer + "Linie", linie, 0, linieHoch);
                 if (p > 1) wahr(S.Mannschaft[i - 1].Punkte >= v.Punkte, wer + "Tabellenordnung");
             }
         wahr(alle.size() == 72, "72 verschiedene Vereine in den Ligen 1..4, gefunden " + std::to_string(alle.size()));
@@ -67,6 +70,12 @@ struct Invarianten {
             bereich(wer + "Aktien", mg.Aktien, 0, 20000);
             bereich(wer + "Trainingsstunden", mg.Trainingsstunden, 1, 10);
             wahr(mg.Trainer == -1 || (mg.Trainer >= 1 && mg.Trainer <= 12), wer + "Trainer");
+            if (mg.Trainer >= 1 && mg.Trainer <= 12) {
+                wahr(S.Trainermarkt[mg.Trainer].Nummer == -1, wer + "Trainer steht noch auf dem Markt");
+                for (int t = m + 1; t <= sp.ManagerHoch; ++t)
+                    wahr(S.Manager[t].Trainer != mg.Trainer,
+                         wer + "Trainer arbeitet auch für Manager " + std::to_string(t));
+            }
             wahr(mg.Managerpunkte >= 1.0f && mg.Managerpunkte <= 100.0f, wer + "Managerpunkte");
             for (int i = 1; i <= mg.KaderAnzahl; ++i) {
                 const Kaderspieler_& k = mg.Kader[i];

@@ -15,8 +15,6 @@ using namespace torvane;
 
 namespace {
 
-std::string NameVon(const Kaderspieler_& s) { return s.Vorname.text() + " " + s.Nachname.text(); }
-
 Manager_& Mg() { return S.Manager[0]; }
 
 // Ein Zug, zu dem nichts zu raten ist: gesunder Kader mit langen Verträgen, ein Trainer, alle

@@ -1,13 +1,17 @@
-// Dauerlauf: viele Saisons mit vier automatischen Managern auf den ausgelieferten
-// Grunddaten; nach jedem Tag und jedem Saisonende werden die Invarianten geprüft.
+// Dauerlauf: viele Saisons mit vier Managern auf den ausgelieferten Grunddaten, als
+// Computermanager oder ganz ohne Züge. Nach jedem Tag und jedem Saisonende werden die
+// Invarianten geprüft, nach jedem Zug eines Computermanagers seine Käufe und sein Geld.
 // Sind alle Manager ausgeschieden, beginnt ein neues Spiel.
 // TORVANE_DAUERLAUF_SAISONS setzt die Zahl der Saisons (Vorgabe 20).
 #include "Invarianten.h"
 #include "Spielwelt.h"
+#include "finance/Vermoegen.h"
+#include "flow/Assistent.h"
 #include "flow/Autoplay.h"
 #include "season/Pleite.h"
 #include "season/Saisonende.h"
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -36,21 +40,71 @@ int Saisons()
     return n > 0 ? n : 20;
 }
 
-} // namespace
+bool AufSieg(int m)
+{
+    const std::string name = S.Manager[m].Name.text();
+    return name == Vorgabenamen[0].Name || name == Vorgabenamen[2].Name;
+}
 
-TEST(Dauerlauf, SaisonsMitVierManagern)
+int Ungelistet(const Manager_& mg)
+{
+    int n = 0;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) n += mg.Kader[i].Transferstatus == 0;
+    return n;
+}
+
+// Ein Zug des Computermanagers m: nicht unter 16 Ungelistete gelistet, jeder neue Spieler kam vom
+// Markt und hat dort seine Zeile geräumt, Bälle im Rahmen, keine teure Überziehung; mit
+// aufgefuellt auch 11 bis 23 Spieler. Gibt die Zahl der Käufe zurück.
+int ZugPruefen(int m, Invarianten& p, bool aufgefuellt)
+{
+    Manager_& mg = S.Manager[m];
+    std::set<std::string> kader, markt;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) kader.insert(NameVon(mg.Kader[i]));
+    for (int r = 1; r <= 11; ++r)
+        if (S.Transferliste[r].Transferstatus != 0) markt.insert(NameVon(S.Transferliste[r]));
+    const int ungelistet = Ungelistet(mg);
+    AssistentZug(m, AufSieg(m) ? AssistentStufe::Neu : AssistentStufe::Alt);
+
+    p.wo = "Zug von Manager " + std::to_string(m) + " in Saison " + std::to_string(S.Spiel.Saison);
+    if (aufgefuellt) p.bereich("Kader", mg.KaderAnzahl, 11, 23);
+    p.wahr(ungelistet < AssistentMindestkader || Ungelistet(mg) >= AssistentMindestkader,
+           "unter 16 Ungelistete gelistet");
+    int kaeufe = 0;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        const std::string name = NameVon(mg.Kader[i]);
+        if (kader.count(name)) continue;
+        ++kaeufe;
+        p.wahr(markt.count(name) > 0, name + " kam nicht vom Markt");
+        for (int r = 1; r <= 11; ++r)
+            p.wahr(S.Transferliste[r].Transferstatus == 0 || NameVon(S.Transferliste[r]) != name,
+                   name + " steht noch auf dem Markt");
+    }
+    p.wahr(mg.BaelleTechnik <= 11 && mg.BaelleKonstitution <= 11 &&
+               mg.BaelleTechnik + mg.BaelleKonstitution <= mg.Baelle,
+           "Bälle");
+    BerechneVermoegen(m);
+    p.wahr(-(mg.Vermoegen / 10) <= mg.Kontostand, "teure Überziehung");
+    p.bereich("Eintrittspreis", mg.Eintrittspreis, 1, 100);
+    p.wahr(mg.Sparbuch >= 0 && mg.Kredit >= 0, "Sparbuch oder Kredit negativ");
+    return kaeufe;
+}
+
+// Die Saisons eines Dauerlaufs; mit zuege spielen die vier Manager als Computermanager (zwei auf
+// Sieg, zwei wie früher), sonst bleiben ihre Züge leer, bis sie pleite gehen oder absteigen.
+void Dauerlauf(bool zuege, uint32_t saat)
 {
     Mitschrift ui;
+    if (zuege) ui.frage = [](const std::string& text, Knoepfe k) { return AssistentAntwort(S.AktManager, text, k); };
     Pruefer pruefer;
-    S = Spielstand{};
-    ZufallSetzen(2024);
-    ASSERT_TRUE(SpielAufGrunddaten(4));
+    EchtesSpiel(4, saat);
     pruefer.pruefen();
 
     const int ziel = Saisons();
     int spiele = 1;
     const long start = BeendeteSaisons;
     long klicks = 0;
+    int kaeufe = 0;
     try {
         while (BeendeteSaisons - start < ziel && pruefer.fehler.size() < 20) {
             if (SpielVorbei()) {
@@ -59,8 +113,22 @@ TEST(Dauerlauf, SaisonsMitVierManagern)
                 pruefer.pruefen();
             }
             const long saisons = BeendeteSaisons;
+            // Den vollen Kader nur in den ersten drei Saisons: später kauft ein Manager, dessen Geld
+            // auf dem Sparbuch liegt, vom Konto allein nicht nach.
+            if (zuege && ZugOffen && HatSpiel(S.AktManager))
+                kaeufe += ZugPruefen(S.AktManager, pruefer, spiele == 1 && BeendeteSaisons - start < 3);
             AbschlussClick();
             if (BeendeteSaisons != saisons && !SpielVorbei()) pruefer.pruefen();
+            // Nach drei Saisons: Käufe, keiner pleite oder aus der Oberliga gefallen, und wer auf Sieg
+            // spielt, steht in der Ligenpyramide weiter oben.
+            if (zuege && spiele == 1 && BeendeteSaisons - start == 3 && saisons != BeendeteSaisons) {
+                std::array<int, 2> rang{}; // Summe der Plätze: wie früher, auf Sieg
+                for (int m = 0; m <= S.Spiel.ManagerHoch; ++m)
+                    rang[AufSieg(m) ? 1 : 0] += (S.Manager[m].Liga - 1) * 18 + S.Manager[m].Platz;
+                EXPECT_EQ(S.Spiel.ManagerHoch, 3);
+                EXPECT_LT(rang[1], rang[0]);
+                EXPECT_GT(kaeufe, 8) << "vier Manager füllen ihre 14 Spieler auf";
+            }
             ASSERT_LT(++klicks, 1000000L) << "der Ablauf kommt nicht voran";
         }
     } catch (const std::exception& e) {
@@ -69,9 +137,17 @@ TEST(Dauerlauf, SaisonsMitVierManagern)
     }
     for (const auto& f : pruefer.fehler) ADD_FAILURE() << f;
     EXPECT_GE(pruefer.tage, 75L * ziel);
-    RecordProperty("Spiele", spiele);
-    RecordProperty("Tage", static_cast<int>(pruefer.tage));
+    if (!zuege) EXPECT_GT(spiele, 1) << "ohne Züge endet ein Spiel, und ein neues beginnt";
+    ::testing::Test::RecordProperty("Spiele", spiele);
+    ::testing::Test::RecordProperty("Tage", static_cast<int>(pruefer.tage));
 }
+
+} // namespace
+
+TEST(Dauerlauf, SaisonsMitVierComputermanagern) { Dauerlauf(true, 5); }
+
+// Manager, die pleite gehen oder absteigen, verlassen das Spiel mitten in der Saison.
+TEST(Dauerlauf, SaisonsOhneZuege) { Dauerlauf(false, 2024); }
 
 // --- Das Spiel ohne Bildschirm ---
 
@@ -97,15 +173,19 @@ TEST(Autoplay, Argumente)
 
 TEST(Autoplay, SaisonBerichtUndGleicherLaufBeiGleicherSaat)
 {
-    const Ausgabe a = Lauf({"1", "--managers", "2", "--seed", "5"});
+    // Gemischt: Berta spielt wie früher, so gilt die gleiche Saat für beide Stufen.
+    const std::vector<std::string> argumente{"1", "--managers", "2", "--seed", "5", "--stufe", "gemischt"};
+    const Ausgabe a = Lauf(argumente);
     ASSERT_EQ(a.code, 0) << a.fehler;
     for (const char* z : {"Saison 1\n  Meister Bundesliga: ", "  DFB-Pokal: ", "  Uefa Pokal: ",
                           "  Pokal der Pokalsieger: ", "  Champions League: ", "  Alfred (AC Achern): Oberliga, Platz ",
                           "  Berta (BF Burgen): Oberliga, Platz ",
                           "Stand: Saison 2, 0. Spieltag, nächster Wettbewerb Liga, 75 Wettbewerbstage gespielt"})
         EXPECT_NE(a.aus.find(z), std::string::npos) << z << "\n" << a.aus;
-    EXPECT_EQ(Lauf({"1", "--managers", "2", "--seed", "5"}).aus, a.aus);
-    EXPECT_NE(Lauf({"1", "--managers", "2", "--seed", "6"}).aus, a.aus);
+    EXPECT_EQ(Lauf(argumente).aus, a.aus);
+    auto andere = argumente;
+    andere[4] = "6";
+    EXPECT_NE(Lauf(andere).aus, a.aus);
 }
 
 TEST(Autoplay, TageSpeichernLadenUndKaputterSpielstand)

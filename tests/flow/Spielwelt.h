@@ -108,6 +108,8 @@ inline bool SpielAufGrunddaten(int n)
     return ok;
 }
 
+inline std::string NameVon(const Kaderspieler_& s) { return s.Vorname.text() + " " + s.Nachname.text(); }
+
 // Dasselbe aus leerem Spielstand und mit fester Saat.
 inline void EchtesSpiel(int n, uint32_t saat)
 {

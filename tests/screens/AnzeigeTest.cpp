@@ -111,11 +111,8 @@ QWidget* OffenesFenster()
 
 } // namespace
 
-class AnzeigeTest : public QObject {
+class AnzeigeTest : public Bildschirmtest {
     Q_OBJECT
-
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
 
 private slots:
     void initTestCase()
@@ -124,8 +121,6 @@ private slots:
         TestPfade(ordner);
         S.KlangAus = true;
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     // Eine ganze Saison mit zwei Managern ohne Bildschirm, dann jede ihrer Meldungen im Fenster:
     // die besten Sechs nach Spieltag 17 und 34, Schecks, Aufstieg, Training, Ereignisse.

@@ -6,6 +6,7 @@
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
 #include "flow/Zug.h"
+#include "flow/screens/Bildschirmfotos.h"
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
@@ -50,6 +51,41 @@ inline void SpielfensterZeigen()
     MenuF->show();
     LinkeF->show();
 }
+
+// Grundlage der Bildschirmtests: Temp-Ordner und Qt-Oberfläche; danach zeigt keine Regel
+// mehr auf die Oberfläche des Tests.
+class Bildschirmtest : public QObject {
+public:
+    ~Bildschirmtest() override { OberflaecheSetzen(nullptr); }
+
+protected:
+    QtOberflaeche ui;
+    QTemporaryDir ordner;
+
+    bool umgebung()
+    {
+        if (!ordner.isValid()) return false;
+        TestUmgebung(ordner, ui);
+        return true;
+    }
+    // Dazu alle Fenster des Spiels, das Hauptfenster sichtbar.
+    bool fensterStarten()
+    {
+        if (!umgebung()) return false;
+        FensterAnlegen();
+        MainF->show();
+        return true;
+    }
+    // Das Beispielspiel mit Hauptfenster, Menü und Seitenleiste, wie nach dem Start.
+    bool spielfensterStarten()
+    {
+        if (!umgebung()) return false;
+        FensterAnlegen();
+        if (!BeispielSpielAnlegen()) return false;
+        SpielfensterZeigen();
+        return true;
+    }
+};
 
 inline bool Offen(const QWidget* w) { return w && w->isVisible(); }
 

@@ -44,11 +44,8 @@ void Kuerzel(const char* taste)
 
 } // namespace
 
-class DesktopTest : public QObject {
+class DesktopTest : public Bildschirmtest {
     Q_OBJECT
-
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
 
     bool startbildschirm_ = false;
     bool ladenAngeboten_ = false;
@@ -75,14 +72,9 @@ class DesktopTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner.isValid());
-        TestUmgebung(ordner, ui);
+        QVERIFY(fensterStarten());
         S.KlangAus = true;
-        FensterAnlegen();
-        MainF->show();
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     // Beschädigt, zu kurz, fremde Version, fehlend: die Meldung des Spiels, dann der
     // Startbildschirm, und keine Datei wird geschrieben oder verändert.

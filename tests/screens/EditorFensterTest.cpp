@@ -29,11 +29,9 @@ QByteArray Datei(const QString& pfad)
 
 } // namespace
 
-class EditorFensterTest : public QObject {
+class EditorFensterTest : public Bildschirmtest {
     Q_OBJECT
 
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
     QString daten;
 
     void datenKopieren()
@@ -51,12 +49,10 @@ class EditorFensterTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner.isValid());
-        TestUmgebung(ordner, ui);
+        QVERIFY(umgebung());
         S.KlangAus = false;
     }
     void init() { datenKopieren(); }
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     // Das Gitter folgt den Regeln: fetter Knopf, Status, gesperrte Spalte hält die Auswahl,
     // der alte Name kehrt zurück, neuer Eintrag, Einfügen, Wechsel mit Frage, Schließen.

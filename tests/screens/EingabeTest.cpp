@@ -51,23 +51,15 @@ void Aktiv(QWidget* w)
 
 } // namespace
 
-class EingabeTest : public QObject {
+class EingabeTest : public Bildschirmtest {
     Q_OBJECT
-
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner.isValid());
-        TestUmgebung(ordner, ui);
+        QVERIFY(fensterStarten());
         S.KlangAus = true;
-        FensterAnlegen();
-        MainF->show();
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     // Ein gespeichertes Spiel mit HTML im Managernamen wird vom Startbildschirm geladen:
     // dieselbe Frage und Sperre wie auf "Disk", danach zeigt das Menü das geladene Spiel

@@ -18,23 +18,14 @@
 
 using namespace torvane;
 
-class FensterTest : public QObject {
+class FensterTest : public Bildschirmtest {
     Q_OBJECT
-
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner.isValid());
-        TestUmgebung(ordner, ui);
-        FensterAnlegen();
-        QVERIFY(BeispielSpielAnlegen());
-        SpielfensterZeigen();
+        QVERIFY(spielfensterStarten());
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     // Jeder Klang, den das Spiel spielt, liegt in musik/, gleich wie er geschrieben ist.
     void klangDateien()

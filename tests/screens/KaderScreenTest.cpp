@@ -46,17 +46,13 @@ int ErsteMarktzeile()
 
 } // namespace
 
-class KaderScreenTest : public QObject {
+class KaderScreenTest : public Bildschirmtest {
     Q_OBJECT
-
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner.isValid());
-        TestUmgebung(ordner, ui);
+        QVERIFY(umgebung());
         FensterAnlegen();
     }
 
@@ -77,8 +73,6 @@ private slots:
                            static_cast<QWidget*>(TransferF)})
             w->hide();
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     void menueOeffnetDieFenster()
     {

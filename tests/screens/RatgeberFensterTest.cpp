@@ -18,11 +18,8 @@
 
 using namespace torvane;
 
-class RatgeberFensterTest : public QObject {
+class RatgeberFensterTest : public Bildschirmtest {
     Q_OBJECT
-
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
 
     QList<QFrame*> zeilen() const
     {
@@ -35,14 +32,8 @@ class RatgeberFensterTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner.isValid());
-        TestUmgebung(ordner, ui);
-        FensterAnlegen();
-        QVERIFY(BeispielSpielAnlegen());
-        SpielfensterZeigen();
+        QVERIFY(spielfensterStarten());
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     void zeilenWieDieRegel()
     {

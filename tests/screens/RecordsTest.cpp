@@ -23,23 +23,20 @@
 
 using namespace torvane;
 
-class RecordsTest : public QObject {
+class RecordsTest : public Bildschirmtest {
     Q_OBJECT
 
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
     QWidget haupt;
 
 private slots:
     void initTestCase()
     {
-        TestUmgebung(ordner, ui);
+        QVERIFY(umgebung());
         S.KlangAus = true;
         HauptfensterSetzen(&haupt);
         MenuF = new TMenuF(&haupt);
         RecordsFensterAnlegen(&haupt);
     }
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
     void init()
     {
         QVERIFY(BeispielSpielAnlegen());

@@ -27,24 +27,16 @@ std::string Text(const QLabel* l) { return U(l->text()); }
 
 } // namespace
 
-class SpielablaufTest : public QObject {
+class SpielablaufTest : public Bildschirmtest {
     Q_OBJECT
-
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner.isValid());
-        TestUmgebung(ordner, ui);
+        QVERIFY(fensterStarten());
         // Ohne Tongerät bleibt es still, das Protokoll hört trotzdem mit.
         S.KlangAus = false;
-        FensterAnlegen();
-        MainF->show();
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     // Zwei Manager; doppelte Namen und doppelte Vereine werden abgewiesen.
     void neuesSpielMitZweiManagern()

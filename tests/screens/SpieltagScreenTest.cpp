@@ -45,12 +45,8 @@ void ManagerAufPlatz(int m, int platz)
 
 } // namespace
 
-class SpieltagScreenTest : public QObject {
+class SpieltagScreenTest : public Bildschirmtest {
     Q_OBJECT
-
-private:
-    QtOberflaeche ui_;
-    QTemporaryDir ordner_;
 
     void einManager(uint32_t saat)
     {
@@ -63,8 +59,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner_.isValid());
-        TestUmgebung(ordner_, ui_);
+        QVERIFY(umgebung());
         SpieltagsfensterAnlegen(nullptr);
     }
 
@@ -73,8 +68,6 @@ private slots:
         QtOberflaeche::protokoll.clear();
         S.Befehl = Befehlswert::Keiner;
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     // Ein Ligatag: vier Ligen mit je neun Zeilen samt gespeichertem Ergebnis, danach jede Tabelle.
     // Das Spiel des Managers läuft live mit "Hans Dampf Aktivieren" durch, Vorfälle treffen den Kader.

@@ -18,12 +18,8 @@
 
 using namespace torvane;
 
-class StadionWerbungTest : public QObject {
+class StadionWerbungTest : public Bildschirmtest {
     Q_OBJECT
-
-private:
-    QtOberflaeche ui_;
-    QTemporaryDir ordner_;
 
     Manager_& einManager()
     {
@@ -39,8 +35,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner_.isValid());
-        TestUmgebung(ordner_, ui_);
+        QVERIFY(umgebung());
         StadionWerbungFensterAnlegen(nullptr);
     }
 
@@ -50,8 +45,6 @@ private slots:
         QtOberflaeche::vorgaben.clear();
         QtOberflaeche::tempo = 0.0;
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     // 1 000 Plätze in der Oberliga für je 250 €; Konto und Anzeige folgen, ein Preisrad dreht.
     void stadionPlaetzeKaufen()

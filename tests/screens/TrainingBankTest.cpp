@@ -25,22 +25,16 @@
 
 using namespace torvane;
 
-class TrainingBankTest : public QObject {
+class TrainingBankTest : public Bildschirmtest {
     Q_OBJECT
-
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
 
     Manager_& mg() { return S.Manager[S.AktManager]; }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner.isValid());
-        TestUmgebung(ordner, ui);
+        QVERIFY(fensterStarten());
         S.KlangAus = true;
-        FensterAnlegen();
-        MainF->show();
         MenuF->show();
     }
 
@@ -52,8 +46,6 @@ private slots:
         QtOberflaeche::protokoll.clear();
         QtOberflaeche::tempo = 0.0;
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     // Darlehen aus dem Menü: Angebot nach dem Beispiel, Aufnahme, Konto im Menü; Aktienbalken handelt nur bei Bewegung.
     void darlehenUndAktien()

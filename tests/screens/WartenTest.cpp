@@ -46,11 +46,8 @@ private:
 
 } // namespace
 
-class WartenTest : public QObject {
+class WartenTest : public Bildschirmtest {
     Q_OBJECT
-
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
     int abschluesse = 0;
     int diskAuf = 0;
     std::function<void()> abschlussVorher, diskVorher;
@@ -70,10 +67,7 @@ class WartenTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner.isValid());
-        TestUmgebung(ordner, ui);
-        FensterAnlegen();
-        MainF->show();
+        QVERIFY(fensterStarten());
         MenuF->show();
         // Gezählt statt ausgeführt: ob ein Klick durchkam, zeigt der Zähler.
         abschlussVorher = MenuF->abschluss;
@@ -86,7 +80,6 @@ private slots:
     {
         MenuF->abschluss = abschlussVorher;
         MenuF->diskOeffnen = diskVorher;
-        OberflaecheSetzen(nullptr);
     }
 
     void init()

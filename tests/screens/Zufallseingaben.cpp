@@ -266,17 +266,13 @@ public:
 
 } // namespace
 
-class Zufallseingaben : public QObject {
+class Zufallseingaben : public Bildschirmtest {
     Q_OBJECT
-
-    QtOberflaeche ui;
-    QTemporaryDir ordner;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(ordner.isValid());
-        TestUmgebung(ordner, ui);
+        QVERIFY(umgebung());
         QtOberflaeche::nieZeigen = false;
         QtOberflaeche::festeSaat = static_cast<uint32_t>(Saat);
         // Auch der Editor schreibt nur in den Temp-Ordner.
@@ -310,8 +306,6 @@ private slots:
         });
         std::cout << "Zufallseingaben: Saat " << Saat << ", " << Schritte << " Schritte" << std::endl;
     }
-
-    void cleanupTestCase() { OberflaecheSetzen(nullptr); }
 
     void schritte()
     {

@@ -1,6 +1,7 @@
 // Jedes der 42 Ereignisse mit vielen Saaten auf einem angespielten Spiel: alle Felder bleiben
 // in ihren Grenzen, die Werbeeinnahmen passen zu den Verträgen, der Kader ist sortiert und frisch
 // berechnet, und es erscheint genau eine Meldung (wo vorgesehen keine oder die Frage dazu).
+#include "../flow/Invarianten.h"
 #include "EreignisHilfe.h"
 #include "flow/Autoplay.h"
 
@@ -11,22 +12,7 @@ using namespace torvane;
 
 namespace {
 
-struct Pruefung {
-    std::vector<std::string> fehler;
-    std::string wo;
-    void bereich(const std::string& was, long wert, long von, long bis)
-    {
-        if (wert < von || wert > bis)
-            fehler.push_back(wo + ": " + was + " = " + std::to_string(wert) + " nicht in " + std::to_string(von) + ".." +
-                             std::to_string(bis));
-    }
-    void wahr(bool b, const std::string& was)
-    {
-        if (!b) fehler.push_back(wo + ": " + was);
-    }
-};
-
-void Pruefen(Pruefung& p, int m)
+void Pruefen(Invarianten& p, int m)
 {
     const Manager_& mg = S.Manager[m];
     p.bereich("Aktienkurs", S.Spiel.Aktienkurs, 100, 100000000);
@@ -146,7 +132,7 @@ void Abwandeln(uint32_t saat)
 TEST(EreignisDurchlauf, AlleEreignisseVieleSaatenBleibenInDenGrenzen)
 {
     const Spielstand& vorher = Angespielt();
-    Pruefung p;
+    Invarianten p;
     std::set<std::string> gesehen;
     for (int n = 1; n <= 42; ++n) {
         for (uint32_t saat = 1; saat <= 60; ++saat) {

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -517,6 +518,14 @@ QPixmap Malgrund(QSize groesse)
     QPixmap bild(groesse * dpr);
     bild.setDevicePixelRatio(dpr);
     return bild;
+}
+
+QLabel* Bildschild(QWidget* eltern, const QString& name, QSize groesse)
+{
+    auto* l = new QLabel(eltern);
+    l->setAlignment(Qt::AlignCenter);
+    l->setPixmap(Bild(name, groesse));
+    return l;
 }
 
 QPixmap Bild(const QString& name, QSize groesse)

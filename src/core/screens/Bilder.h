@@ -8,12 +8,17 @@
 #include <QString>
 #include <QStringList>
 
+class QLabel;
+class QWidget;
+
 namespace torvane {
 
 // Namen: "ball", "baelle", "pokal", "stadion", "manager", "verletzung", "wunder", "nichts",
 // "diskette", "geld", "zeugnis", "spieler", "sessel", "pleite", "ausgang",
 // "ende", "systemcheck", "start", "linke", "hilfe", "info", "trainer1".."trainer12".
 QPixmap Bild(const QString& name, QSize groesse);
+// Ein mittiges Schild mit dem Bild name (für Fenster mit Layout).
+QLabel* Bildschild(QWidget* eltern, const QString& name, QSize groesse);
 // Eine leere Pixmap von groesse Punkten in der vollen Auflösung des Bildschirms (Zoom),
 // damit Gemaltes bei 200 % scharf bleibt. Gemalt wird in Punkten wie sonst auch.
 QPixmap Malgrund(QSize groesse);

@@ -83,11 +83,24 @@ QLabel* Kopfzeile(const QString& text, QWidget* eltern)
     return l;
 }
 
+QLabel* Mittig(QWidget* eltern, const QString& text, const QFont& f)
+{
+    auto* l = new QLabel(text, eltern);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFont(f);
+    return l;
+}
+
+QPushButton* Knopf(QWidget* eltern, const QString& text, const QString& name, QRect ort)
+{
+    auto* b = Element<QPushButton>(eltern, name, ort);
+    b->setText(text);
+    return b;
+}
+
 QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a)
 {
-    auto* l = new QLabel(eltern);
-    l->setObjectName(name);
-    l->setGeometry(ort);
+    auto* l = Element<QLabel>(eltern, name, ort);
     l->setFont(f);
     l->setAlignment((a & Qt::AlignVertical_Mask) ? a : a | Qt::AlignVCenter);
     return l;
@@ -99,6 +112,15 @@ void FensterEinrichten(QWidget* w, const QString& name, const QString& titel)
     w->setWindowTitle(titel);
     w->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     StilSetzen(w);
+}
+
+QLabel* FensterMitKopf(QWidget* w, const QString& name, const QString& titel, QSize groesse, const QString& kopf)
+{
+    FensterEinrichten(w, name, titel);
+    w->setFixedSize(groesse);
+    QLabel* k = Kopfzeile(kopf.isNull() ? titel : kopf, w);
+    k->setGeometry(10, 8, groesse.width() - 20, 34);
+    return k;
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -29,8 +30,24 @@ inline const QColor Himmel{129, 212, 250};
 void StilSetzen(QWidget* w);
 // Name, Titel und Grundstil eines Spielfensters, ohne den Hilfeknopf im Rahmen.
 void FensterEinrichten(QWidget* w, const QString& name, const QString& titel);
+// Dazu feste Größe und die Kopfzeile über die ganze Breite (ohne kopf: der Titel).
+QLabel* FensterMitKopf(QWidget* w, const QString& name, const QString& titel, QSize groesse,
+                       const QString& kopf = QString());
+// Ein benanntes Bedienelement an fester Stelle.
+template <class W>
+W* Element(QWidget* eltern, const QString& name, QRect ort)
+{
+    auto* w = new W(eltern);
+    w->setObjectName(name);
+    w->setGeometry(ort);
+    return w;
+}
+// Ein benannter Knopf mit Aufschrift an fester Stelle.
+QPushButton* Knopf(QWidget* eltern, const QString& text, const QString& name, QRect ort);
 // Ein benanntes Schild an fester Stelle; ohne senkrechte Angabe mittig in der Höhe.
 QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, Qt::Alignment a = Qt::AlignCenter);
+// Eine mittige Beschriftung für Fenster mit Layout.
+QLabel* Mittig(QWidget* eltern, const QString& text, const QFont& f);
 // Überschrift auf grünem Band.
 QLabel* Kopfzeile(const QString& text, QWidget* eltern);
 QFont Schrift(int punkte, bool fett = false);

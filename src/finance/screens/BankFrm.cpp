@@ -10,42 +10,38 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <functional>
+
 namespace torvane {
 
 TBankF* BankF = nullptr;
 
 namespace {
 QString Euro(int64_t v) { return Q(GeldMitEuro(v)); }
-
-QPushButton* Knopf(QWidget* eltern, const QString& text, const QString& name, QRect ort)
-{
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(name);
-    b->setGeometry(ort);
-    return b;
-}
 } // namespace
 
 TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("BankF"), QStringLiteral("Bank"));
-    setFixedSize(760, 570);
-    Kopfzeile(QStringLiteral("Bank"), this)->setGeometry(10, 8, 740, 34);
+    FensterMitKopf(this, QStringLiteral("BankF"), QStringLiteral("Bank"), QSize(760, 570));
     auto* zins =
         Beschrift(this, QStringLiteral("Guthabenzins 1 %  -  Dispozins 15 %"), QRect(10, 46, 740, 20), 10, true);
     zins->setAlignment(Qt::AlignCenter);
+    // Jeder Knopf handelt für den Manager am Zug; danach zeigt das Fenster den neuen Stand.
+    auto handeln = [this](QPushButton* knopf, std::function<void()> regel) {
+        connect(knopf, &QPushButton::clicked, this, [this, regel] {
+            regel();
+            zeichnen();
+        });
+    };
 
     // --- Darlehen ---
     auto* dg = Gruppe(this, QStringLiteral("Darlehen"), QRect(10, 72, 370, 262));
     Beschrift(dg, QStringLiteral("Mit fester Laufzeit zu 5% Zinsen Bearbeitungsgebühr 5%"), QRect(12, 22, 350, 20), 8);
-    Darlehen = new QComboBox(dg);
-    Darlehen->setObjectName(QStringLiteral("Darlehen"));
-    Darlehen->setGeometry(12, 46, 200, 26);
+    Darlehen = Element<QComboBox>(dg, QStringLiteral("Darlehen"), QRect(12, 46, 200, 26));
     for (int i = 1; i <= 100; ++i)
         Darlehen->addItem(Euro(static_cast<int64_t>(i) * DarlehenSchritt));
-    Laufzeit = new QScrollBar(Qt::Horizontal, dg);
-    Laufzeit->setObjectName(QStringLiteral("Laufzeit"));
-    Laufzeit->setGeometry(12, 82, 240, 20);
+    Laufzeit = Element<QScrollBar>(dg, QStringLiteral("Laufzeit"), QRect(12, 82, 240, 20));
+    Laufzeit->setOrientation(Qt::Horizontal);
     Laufzeit->setRange(1, DarlehenLaufzeitMax);
     Laufzeit->setValue(50);
     LaufzeitLabel = Beschrift(dg, QString(), QRect(260, 80, 100, 24), 10, true, QStringLiteral("LaufzeitLabel"));
@@ -61,14 +57,8 @@ TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
     WegDamit = Knopf(dg, QStringLiteral("Weg damit"), QStringLiteral("WegDamit"), QRect(192, 224, 164, 30));
     connect(Darlehen, &QComboBox::currentIndexChanged, this, [this] { zeichnen(); });
     connect(Laufzeit, &QScrollBar::valueChanged, this, [this] { zeichnen(); });
-    connect(WillIch, &QPushButton::clicked, this, [this] {
-        DarlehenAufnehmen(S.AktManager, betrag(), laufzeit());
-        zeichnen();
-    });
-    connect(WegDamit, &QPushButton::clicked, this, [this] {
-        DarlehenAbloesen(S.AktManager);
-        zeichnen();
-    });
+    handeln(WillIch, [this] { DarlehenAufnehmen(S.AktManager, betrag(), laufzeit()); });
+    handeln(WegDamit, [] { DarlehenAbloesen(S.AktManager); });
 
     // --- Flinker Kredit ---
     auto* kg = Gruppe(this, QStringLiteral("Flinker Kredit"), QRect(390, 72, 360, 124));
@@ -76,24 +66,15 @@ TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
     Kredit = Wertfeld(kg, QStringLiteral("Kredit"), QRect(12, 56, 200, 30));
     KreditMinus = Knopf(kg, QStringLiteral("-"), QStringLiteral("KreditMinus"), QRect(224, 56, 56, 30));
     KreditPlus = Knopf(kg, QStringLiteral("+"), QStringLiteral("KreditPlus"), QRect(290, 56, 56, 30));
-    connect(KreditMinus, &QPushButton::clicked, this, [this] {
-        KreditTilgenKlick(S.AktManager);
-        zeichnen();
-    });
-    connect(KreditPlus, &QPushButton::clicked, this, [this] {
-        KreditAufnehmenKlick(S.AktManager);
-        zeichnen();
-    });
+    handeln(KreditMinus, [] { KreditTilgenKlick(S.AktManager); });
+    handeln(KreditPlus, [] { KreditAufnehmenKlick(S.AktManager); });
 
     // --- Sparbuch ---
     auto* sg = Gruppe(this, QStringLiteral("Sparbuch"), QRect(390, 204, 360, 130));
     Beschrift(sg, QStringLiteral("Sparbuch bringt 3% Zinsen"), QRect(12, 22, 336, 20), 8);
     Sparbuch = Wertfeld(sg, QStringLiteral("Sparbuch"), QRect(12, 56, 200, 30));
     Aendern = Knopf(sg, QStringLiteral("Ändern"), QStringLiteral("Aendern"), QRect(224, 56, 122, 30));
-    connect(Aendern, &QPushButton::clicked, this, [this] {
-        SparbuchKlick(S.AktManager);
-        zeichnen();
-    });
+    handeln(Aendern, [] { SparbuchKlick(S.AktManager); });
 
     // --- Geldanlage ---
     auto* ag = Gruppe(this, QStringLiteral("Geldanlage"), QRect(10, 342, 370, 218));
@@ -102,19 +83,15 @@ TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
     AnlageText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     AnlageText->setWordWrap(true);
     AnlageKnopf = Knopf(ag, QString(), QStringLiteral("AnlageKnopf"), QRect(12, 174, 344, 32));
-    connect(AnlageKnopf, &QPushButton::clicked, this, [this] {
-        AnlageKlick(S.AktManager);
-        zeichnen();
-    });
+    handeln(AnlageKnopf, [] { AnlageKlick(S.AktManager); });
 
     // --- Eigene Aktien ---
     auto* kk = Gruppe(this, QStringLiteral("Eigene Aktien"), QRect(390, 342, 360, 218));
     Kurs = Beschrift(kk, QString(), QRect(12, 26, 200, 24), 11, true, QStringLiteral("Kurs"));
     Gemerkt = Beschrift(kk, QString(), QRect(12, 52, 200, 22), 9, false, QStringLiteral("Gemerkt"));
     WertMerken = Knopf(kk, QStringLiteral("Wert merken"), QStringLiteral("WertMerken"), QRect(224, 30, 122, 30));
-    Aktien = new QScrollBar(Qt::Horizontal, kk);
-    Aktien->setObjectName(QStringLiteral("Aktien"));
-    Aktien->setGeometry(12, 90, 334, 22);
+    Aktien = Element<QScrollBar>(kk, QStringLiteral("Aktien"), QRect(12, 90, 334, 22));
+    Aktien->setOrientation(Qt::Horizontal);
     Aktien->setRange(0, AktienMax);
     Aktien->setPageStep(100);
     Aktien->setSingleStep(10);
@@ -122,10 +99,7 @@ TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
     AktienAnzahl->setAlignment(Qt::AlignCenter);
     ImWert = Wertfeld(kk, QStringLiteral("ImWert"), QRect(12, 150, 334, 30));
     ImWert->setAlignment(Qt::AlignCenter);
-    connect(WertMerken, &QPushButton::clicked, this, [this] {
-        AktienkursMerken(S.AktManager);
-        zeichnen();
-    });
+    handeln(WertMerken, [] { AktienkursMerken(S.AktManager); });
     // Nur eine Bewegung des Benutzers handelt; zeichnen() stellt den Balken mit gesperrten Signalen hin.
     connect(Aktien, &QScrollBar::valueChanged, this, [this](int p) {
         AktienSetzen(S.AktManager, p);

@@ -12,9 +12,7 @@ TInfoF* InfoF = nullptr;
 
 TInfoF::TInfoF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("InfoF"), QStringLiteral("Info"));
-    setFixedSize(730, 560);
-    Kopfzeile(QStringLiteral("Info"), this)->setGeometry(10, 8, 710, 34);
+    FensterMitKopf(this, QStringLiteral("InfoF"), QStringLiteral("Info"), QSize(730, 560));
 
     auto zeile = [](QWidget* g, const QString& text, int y, const QString& name, int x = 140, int breite = 130) {
         Beschrift(g, text, QRect(12, y, x - 14, 24), 9, true);

@@ -49,14 +49,6 @@ QLabel* Klein(QWidget* eltern, const QString& name, QRect ort)
     return l;
 }
 
-QPushButton* Knopf(QWidget* eltern, const QString& name, const QString& text, QRect ort)
-{
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(name);
-    b->setGeometry(ort);
-    return b;
-}
-
 QToolButton* Rad(QWidget* eltern, const QString& name, bool hoch, int x, int y)
 {
     auto* b = new QToolButton(eltern);
@@ -71,27 +63,24 @@ QToolButton* Rad(QWidget* eltern, const QString& name, bool hoch, int x, int y)
 
 TStadionF::TStadionF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("StadionF"), QStringLiteral("Stadion"));
-    setFixedSize(852, 432);
-    auto* kopf = Kopfzeile(QStringLiteral("Stadion"), this);
-    kopf->setGeometry(10, 8, 832, 34);
+    FensterMitKopf(this, QStringLiteral("StadionF"), QStringLiteral("Stadion"), QSize(852, 432));
 
     Beschriftung(this, QStringLiteral("Stadionkosten"), 54);
     Stadionkosten = Wert(this, QStringLiteral("Stadionkosten"), 54);
 
     Beschriftung(this, QStringLiteral("Stadionkomfort"), 96);
     Komfort = Wert(this, QStringLiteral("Komfort"), 96);
-    KomfortKaufen = Knopf(this, QStringLiteral("KomfortKaufen"), QStringLiteral("Zulegen"), QRect(362, 96, 90, 28));
+    KomfortKaufen = Knopf(this, QStringLiteral("Zulegen"), QStringLiteral("KomfortKaufen"), QRect(362, 96, 90, 28));
     KomfortVerkaufen =
-        Knopf(this, QStringLiteral("KomfortVerkaufen"), QStringLiteral("Verkaufen"), QRect(456, 96, 110, 28));
+        Knopf(this, QStringLiteral("Verkaufen"), QStringLiteral("KomfortVerkaufen"), QRect(456, 96, 110, 28));
     KomfortPreis = Klein(this, QStringLiteral("KomfortPreis"), QRect(30, 126, 260, 20));
     KomfortRueck = Klein(this, QStringLiteral("KomfortRueck"), QRect(300, 126, 266, 20));
 
     Beschriftung(this, QStringLiteral("Stadiongröße"), 160);
     Plaetze = Wert(this, QStringLiteral("Plaetze"), 160);
-    PlaetzeKaufen = Knopf(this, QStringLiteral("PlaetzeKaufen"), QStringLiteral("Zulegen"), QRect(362, 160, 90, 28));
+    PlaetzeKaufen = Knopf(this, QStringLiteral("Zulegen"), QStringLiteral("PlaetzeKaufen"), QRect(362, 160, 90, 28));
     PlaetzeVerschrotten =
-        Knopf(this, QStringLiteral("PlaetzeVerschrotten"), QStringLiteral("Verschrotten"), QRect(456, 160, 110, 28));
+        Knopf(this, QStringLiteral("Verschrotten"), QStringLiteral("PlaetzeVerschrotten"), QRect(456, 160, 110, 28));
     PlatzPreis = Klein(this, QStringLiteral("PlatzPreis"), QRect(30, 190, 260, 20));
     PlatzRueck = Klein(this, QStringLiteral("PlatzRueck"), QRect(300, 190, 266, 20));
 

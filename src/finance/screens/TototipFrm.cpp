@@ -38,10 +38,7 @@ QString VereinName(int v) { return v > 0 && v < S.Mannschaft.laenge() ? Q(S.Mann
 
 TTototipF::TTototipF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("TototipF"), QStringLiteral("TotoTip"));
-    setFixedSize(Breite, ListeUnten + 104);
-    auto* kopf = Kopfzeile(QStringLiteral("TotoTip"), this);
-    kopf->setGeometry(10, 8, Breite - 20, 34);
+    FensterMitKopf(this, QStringLiteral("TototipF"), QStringLiteral("TotoTip"), QSize(Breite, ListeUnten + 104));
 
     auto* liste = new QFrame(this);
     liste->setObjectName(QStringLiteral("Liste"));
@@ -82,11 +79,9 @@ TTototipF::TTototipF(QWidget* eltern) : QDialog(eltern)
     }
 
     auto tipKnopf = [this](const QString& name, const QString& text, const QString& hinweis, int x) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(name);
+        auto* b = Knopf(this, text, name, QRect(x, ListeOben + 234, 70, 48));
         b->setToolTip(hinweis);
         b->setFont(Schrift(16, true));
-        b->setGeometry(x, ListeOben + 234, 70, 48);
         return b;
     };
     Heimsieg = tipKnopf(QStringLiteral("Heimsieg"), QStringLiteral("1"), QStringLiteral("für Heimsieg"), 470);

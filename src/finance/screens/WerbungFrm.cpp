@@ -36,22 +36,12 @@ QColor Artfarbe(int platz)
     return Farbe::RasenHell;
 }
 
-QPushButton* Knopf(QWidget* eltern, const QString& name, QRect ort)
-{
-    auto* b = new QPushButton(eltern);
-    b->setObjectName(name);
-    b->setGeometry(ort);
-    return b;
-}
-
 } // namespace
 
 TWerbungF::TWerbungF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("WerbungF"), QStringLiteral("Werbung"));
-    setFixedSize(Breite, TrikotOben + 3 * TrikotAbstand + 8);
-    auto* kopf = Kopfzeile(QStringLiteral("Werbung"), this);
-    kopf->setGeometry(10, 8, Breite - 20, 34);
+    FensterMitKopf(this, QStringLiteral("WerbungF"), QStringLiteral("Werbung"),
+                   QSize(Breite, TrikotOben + 3 * TrikotAbstand + 8));
 
     auto ueberschrift = [this](const QString& text, int y) {
         QLabel* l = Schild(this, QString(), QRect(14, y, 420, 26), Schrift(11, true), Qt::AlignLeft);
@@ -61,7 +51,7 @@ TWerbungF::TWerbungF(QWidget* eltern) : QDialog(eltern)
     ueberschrift(QStringLiteral("Werbeeinnahmen je Spiel"), 48);
     ueberschrift(QStringLiteral("Trikotwerbung einmalige Zahlung"), TrikotOben - 30);
 
-    Anfragen = Knopf(this, QStringLiteral("Anfragen"), QRect(Breite - 224, 48, 210, 26));
+    Anfragen = Element<QPushButton>(this, QStringLiteral("Anfragen"), QRect(Breite - 224, 48, 210, 26));
     Anfragen->setToolTip(QStringLiteral("Werbeanfragen"));
     connect(Anfragen, &QPushButton::clicked, this, [this] { anfragenKlick(); });
 
@@ -72,7 +62,7 @@ TWerbungF::TWerbungF(QWidget* eltern) : QDialog(eltern)
         Titel[s]->setText(QString::fromUtf8(BandenTitel[s]));
         Sponsor[s] = Schild(this, QStringLiteral("Sponsor") + n, QRect(182, y, 226, 34), Schrift(10), Qt::AlignLeft);
         Sponsor[s]->setWordWrap(true);
-        B[s] = Knopf(this, QStringLiteral("B") + n, QRect(412, y, Breite - 426, 34));
+        B[s] = Element<QPushButton>(this, QStringLiteral("B") + n, QRect(412, y, Breite - 426, 34));
         B[s]->setToolTip(QStringLiteral("Anwerben oder Kündigen"));
         connect(B[s], &QPushButton::clicked, this, [this, s] { bandenGeklickt(s); });
     }
@@ -87,13 +77,13 @@ TWerbungF::TWerbungF(QWidget* eltern) : QDialog(eltern)
                                    .arg(Hex(Farbe::RasenHell)));
         Titel[s] = Schild(this, QStringLiteral("Titel") + n, QRect(96, y, 420, 22), Schrift(10, true), Qt::AlignLeft);
         Titel[s]->setText(QString::fromUtf8(TrikotTitel[static_cast<size_t>(s - WerbungTrikot1)]));
-        L[s] = Knopf(this, QStringLiteral("L") + n, QRect(96, y + 24, 470, 46));
+        L[s] = Element<QPushButton>(this, QStringLiteral("L") + n, QRect(96, y + 24, 470, 46));
         L[s]->setStyleSheet(QStringLiteral("QPushButton { background: white; color: %1; border: 1px solid %2;"
                                            " border-radius: 4px; text-align: left; padding-left: 8px; }"
                                            "QPushButton:hover { background: %3; }")
                                 .arg(Hex(Farbe::Nacht), Hex(Farbe::RasenHell), Hex(Farbe::Creme)));
         connect(L[s], &QPushButton::clicked, this, [this, s] { trikotKlick(s); });
-        B[s] = Knopf(this, QStringLiteral("Bu") + n, QRect(578, y + 30, Breite - 592, 34));
+        B[s] = Element<QPushButton>(this, QStringLiteral("Bu") + n, QRect(578, y + 30, Breite - 592, 34));
         connect(B[s], &QPushButton::clicked, this, [this, s] { trikotKnopf(s); });
     }
 
@@ -113,10 +103,8 @@ TWerbungF::TWerbungF(QWidget* eltern) : QDialog(eltern)
     kursiv.setItalic(true);
     TafelSpruch = zeile(QStringLiteral("TafelSpruch"), 110, 24, kursiv);
     TafelNotiz = zeile(QStringLiteral("TafelNotiz"), 136, 22, Schrift(9));
-    Ja = Knopf(Tafel, QStringLiteral("Ja"), QRect(140, 176, 110, 32));
-    Ja->setText(QStringLiteral("Ja"));
-    Nein = Knopf(Tafel, QStringLiteral("Nein"), QRect(270, 176, 110, 32));
-    Nein->setText(QStringLiteral("Nein"));
+    Ja = Knopf(Tafel, QStringLiteral("Ja"), QStringLiteral("Ja"), QRect(140, 176, 110, 32));
+    Nein = Knopf(Tafel, QStringLiteral("Nein"), QStringLiteral("Nein"), QRect(270, 176, 110, 32));
     connect(Ja, &QPushButton::clicked, this, [this] { ja(); });
     connect(Nein, &QPushButton::clicked, this, [this] { nein(); });
     Tafel->hide();

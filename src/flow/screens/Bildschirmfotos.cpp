@@ -265,9 +265,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
         if (b.save(datei)) fertig << datei;
     }
 
-    VorStartF->show();
-    Foto(VorStartF, ordner, QStringLiteral("01_systemcheck"), fertig);
-    VorStartF->hide();
+    Fotografieren(VorStartF, ordner, QStringLiteral("01_systemcheck"), fertig);
 
     // Startbildschirm nach dem Vorspann, dann mit zwei eingetragenen Managern.
     StartF->show();
@@ -417,29 +415,19 @@ QStringList BildschirmfotosMachen(const QString& ordner)
         Foto(&r, ordner, QStringLiteral("15_zahleneingabe"), fertig);
     }
 
-    LigawahlF->show();
-    Foto(LigawahlF, ordner, QStringLiteral("16_ligawahl"), fertig);
-    LigawahlF->hide();
+    Fotografieren(LigawahlF, ordner, QStringLiteral("16_ligawahl"), fertig);
 
-    DiskF->zeigen();
-    Foto(DiskF, ordner, QStringLiteral("17_disk"), fertig);
-    DiskF->hide();
+    Fotografieren(DiskF, ordner, QStringLiteral("17_disk"), fertig);
 
     PleiteF->zeigen(QStringLiteral("Quirin hat´s geschafft"));
     Foto(PleiteF, ordner, QStringLiteral("18_pleite"), fertig);
     PleiteF->hide();
 
-    EndeF->show();
-    Foto(EndeF, ordner, QStringLiteral("19_ende"), fertig);
-    EndeF->hide();
+    Fotografieren(EndeF, ordner, QStringLiteral("19_ende"), fertig);
 
-    HilfeF->zeigen();
-    Foto(HilfeF, ordner, QStringLiteral("20_hilfe"), fertig);
-    HilfeF->hide();
+    Fotografieren(HilfeF, ordner, QStringLiteral("20_hilfe"), fertig);
 
-    ProgrammInfoF->show();
-    Foto(ProgrammInfoF, ordner, QStringLiteral("21_info"), fertig);
-    ProgrammInfoF->hide();
+    Fotografieren(ProgrammInfoF, ordner, QStringLiteral("21_info"), fertig);
 
     MainF->hide();
     // Die Fenster des Spieltags und des Saisonendes (mit eigenem Beispielspiel).

@@ -17,6 +17,17 @@ extern QStringList GefundeneAbschnitte;
 
 // Legt das Fenster als ordner/name.png ab und merkt den Dateinamen in fertig.
 bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& fertig);
+// Öffnet das Fenster wie das Spiel (zeigen(), sonst show()), legt das Foto ab und schließt es.
+template <class F>
+void Fotografieren(F* f, const QString& ordner, const QString& name, QStringList& fertig)
+{
+    if constexpr (requires { f->zeigen(); })
+        f->zeigen();
+    else
+        f->show();
+    Foto(f, ordner, name, fertig);
+    f->hide();
+}
 
 // Solange eine FotoRuhe lebt, zeigt die Oberfläche keine Meldungen und wartet nicht;
 // danach gilt wieder, was vorher galt.

@@ -29,23 +29,15 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
     StilSetzen(this);
     setFixedSize(300, 556);
 
-    Titel = new QLabel(QStringLiteral("Torvane"), this);
-    Titel->setObjectName(QStringLiteral("Titel"));
-    Titel->setGeometry(0, 12, 300, 56);
-    Titel->setAlignment(Qt::AlignCenter);
-    Titel->setFont(Schrift(30, true));
+    Titel = Schild(this, QStringLiteral("Titel"), QRect(0, 12, 300, 56), Schrift(30, true));
+    Titel->setText(QStringLiteral("Torvane"));
     Titel->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen)));
 
-    Untertitel = new QLabel(QStringLiteral("Die FußballManagerSimulation"), this);
-    Untertitel->setObjectName(QStringLiteral("Untertitel"));
-    Untertitel->setGeometry(0, 66, 300, 24);
-    Untertitel->setAlignment(Qt::AlignCenter);
-    Untertitel->setFont(Schrift(11, true));
+    Untertitel = Schild(this, QStringLiteral("Untertitel"), QRect(0, 66, 300, 24), Schrift(11, true));
+    Untertitel->setText(QStringLiteral("Die FußballManagerSimulation"));
     Untertitel->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Nacht)));
 
-    Bild1 = new QLabel(this);
-    Bild1->setObjectName(QStringLiteral("Bild1"));
-    Bild1->setGeometry(50, 98, 200, 200);
+    Bild1 = Element<QLabel>(this, QStringLiteral("Bild1"), QRect(50, 98, 200, 200));
     Bild1->setPixmap(Bild(QStringLiteral("linke"), Bild1->size()));
 
     Uhr = new QLabel(QStringLiteral("00:00:00"), this);

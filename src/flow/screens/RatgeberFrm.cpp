@@ -19,10 +19,7 @@ TRatgeberF* RatgeberF = nullptr;
 
 TRatgeberF::TRatgeberF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("RatgeberF"), QStringLiteral("Ratgeber"));
-    setFixedSize(620, 520);
-    auto* titel = Kopfzeile(QStringLiteral("Ratgeber"), this);
-    titel->setGeometry(10, 8, 600, 34);
+    FensterMitKopf(this, QStringLiteral("RatgeberF"), QStringLiteral("Ratgeber"), QSize(620, 520));
     Kopf = Schild(this, QStringLiteral("Kopf"), QRect(14, 46, 592, 22), Schrift(10, true), Qt::AlignLeft);
 
     auto* flaeche = new QScrollArea(this);

@@ -35,42 +35,26 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
 
     Kopf = new QWidget(this);
     Kopf->setGeometry(0, 210, Breite, 100);
-    Titel = new QLabel(QStringLiteral("Torvane"), Kopf);
-    Titel->setObjectName(QStringLiteral("Titel"));
-    Titel->setGeometry(0, 0, Breite, 56);
-    Titel->setAlignment(Qt::AlignCenter);
-    Titel->setFont(Schrift(34, true));
+    Titel = Schild(Kopf, QStringLiteral("Titel"), QRect(0, 0, Breite, 56), Schrift(34, true));
+    Titel->setText(QStringLiteral("Torvane"));
     Titel->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen)));
-    Untertitel = new QLabel(Kopf);
-    Untertitel->setObjectName(QStringLiteral("Untertitel"));
-    Untertitel->setGeometry(0, 56, Breite, 24);
-    Untertitel->setAlignment(Qt::AlignCenter);
-    Untertitel->setFont(Schrift(12, true));
+    Untertitel = Schild(Kopf, QStringLiteral("Untertitel"), QRect(0, 56, Breite, 24), Schrift(12, true));
     Untertitel->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Nacht)));
-    Version = new QLabel(Kopf);
-    Version->setObjectName(QStringLiteral("Version"));
-    Version->setGeometry(0, 80, Breite, 18);
-    Version->setAlignment(Qt::AlignCenter);
-    Version->setFont(Schrift(9));
+    Version = Schild(Kopf, QStringLiteral("Version"), QRect(0, 80, Breite, 18), Schrift(9));
 
-    Bild1 = new QLabel(this);
-    Bild1->setObjectName(QStringLiteral("Bild1"));
-    Bild1->setGeometry(20, 112, 220, 220);
+    Bild1 = Element<QLabel>(this, QStringLiteral("Bild1"), QRect(20, 112, 220, 220));
     Bild1->setPixmap(Bild(QStringLiteral("start"), Bild1->size()));
     Bild1->setVisible(false);
 
-    StartKnopf = new QPushButton(QStringLiteral("Start"), this);
-    StartKnopf->setObjectName(QStringLiteral("StartKnopf"));
-    StartKnopf->setGeometry(Breite / 2 + 60, 220, 160, 48);
+    StartKnopf =
+        Knopf(this, QStringLiteral("Start"), QStringLiteral("StartKnopf"), QRect(Breite / 2 + 60, 220, 160, 48));
     StartKnopf->setFont(Schrift(16, true));
     StartKnopf->setVisible(false);
     connect(StartKnopf, &QPushButton::clicked, this, &TStartF::startKlick);
 
     // Knöpfe ohne Enter-Automatik: Enter gehört "Weiter" und "Laden" (unten).
     auto knopf = [this](const QString& text, const QString& name, QWidget* eltern, QRect ort, void (TStartF::*klick)()) {
-        auto* b = new QPushButton(text, eltern);
-        b->setObjectName(name);
-        b->setGeometry(ort);
+        auto* b = Knopf(eltern, text, name, ort);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, klick);
         return b;
@@ -81,9 +65,7 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
 
     // Weiße Tafel rechts vom Bild: die Eingabe der Manager oder die Liste der Spielstände.
     auto tafel = [this](const QString& name, int hoehe) {
-        auto* t = new QWidget(this);
-        t->setObjectName(name);
-        t->setGeometry(256, 112, 284, hoehe);
+        auto* t = Element<QWidget>(this, name, QRect(256, 112, 284, hoehe));
         t->setAttribute(Qt::WA_StyledBackground);
         t->setStyleSheet(QStringLiteral("QWidget#%1 { background: white; border: 2px solid %2; border-radius: 10px; }")
                              .arg(name, Hex(Farbe::RasenHell)));

@@ -18,12 +18,8 @@ TVorStartF::TVorStartF(QWidget* eltern) : QWidget(eltern, Qt::SplashScreen | Qt:
     setStyleSheet(QStringLiteral("QWidget#VorStartF { background: %1; border: 4px solid %2; border-radius: 12px; }")
                       .arg(Hex(Farbe::Rasen), Hex(Farbe::Sonne)));
     setFixedSize(320, 260);
-    auto* bild = new QLabel(this);
-    bild->setAlignment(Qt::AlignCenter);
-    bild->setPixmap(Bild(QStringLiteral("systemcheck"), QSize(140, 140)));
-    auto* titel = new QLabel(QStringLiteral("Systemcheck"), this);
-    titel->setAlignment(Qt::AlignCenter);
-    titel->setFont(Schrift(18, true));
+    auto* bild = Bildschild(this, QStringLiteral("systemcheck"), QSize(140, 140));
+    auto* titel = Mittig(this, QStringLiteral("Systemcheck"), Schrift(18, true));
     titel->setStyleSheet(QStringLiteral("color: white;"));
     Meldung = new QLabel(QStringLiteral("Klänge, Bilder und Daten werden geprüft ..."), this);
     Meldung->setObjectName(QStringLiteral("Meldung"));

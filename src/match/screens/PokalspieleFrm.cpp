@@ -31,9 +31,7 @@ constexpr int ReiheHoehe = 24;
 
 QLabel* Siegertafel(QWidget* eltern, const QString& name, QRect ort)
 {
-    auto* l = new QLabel(eltern);
-    l->setObjectName(name);
-    l->setGeometry(ort);
+    auto* l = Element<QLabel>(eltern, name, ort);
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);
     l->setTextFormat(Qt::RichText);

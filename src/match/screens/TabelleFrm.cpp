@@ -36,9 +36,7 @@ constexpr Spalte SpalteLegende{"Legende", 570, 106, Qt::AlignHCenter};
 
 QLabel* Zelle(QWidget* eltern, const QString& name, int x, int breite, Qt::Alignment a, const QFont& f)
 {
-    auto* l = new QLabel(eltern);
-    l->setObjectName(name);
-    l->setGeometry(x, 0, breite, ZeilenAbstand - 2);
+    auto* l = Element<QLabel>(eltern, name, QRect(x, 0, breite, ZeilenAbstand - 2));
     l->setAlignment(a | Qt::AlignVCenter);
     l->setFont(f);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -15,10 +15,7 @@ TEwigenF* EwigenF = nullptr;
 
 TEwigenF::TEwigenF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("EwigenF"), QStringLiteral("Ewige Tabelle"));
-    setFixedSize(560, 560);
-    auto* titel = Kopfzeile(QStringLiteral("Ewige Tabelle"), this);
-    titel->setGeometry(10, 8, 540, 34);
+    FensterMitKopf(this, QStringLiteral("EwigenF"), QStringLiteral("Ewige Tabelle"), QSize(560, 560));
     Kopf = Schild(this, QStringLiteral("Kopf"), QRect(10, 48, 540, 20), Schrift(8, true), Qt::AlignLeft);
     Kopf->setText(QString::fromUtf8(EwigeKopf));
     ListBox1 = new QListWidget(this);

@@ -104,9 +104,7 @@ QStringList RecordsBildschirmfotos(const QString& ordner)
     Foto(LigaStarkeF, ordner, QStringLiteral("71_ligastaerke_spionage"), fertig);
     LigaStarkeF->hide();
 
-    EwigenF->zeigen();
-    Foto(EwigenF, ordner, QStringLiteral("72_ewige_tabelle"), fertig);
-    EwigenF->hide();
+    Fotografieren(EwigenF, ordner, QStringLiteral("72_ewige_tabelle"), fertig);
 
     StatistikF->zeigen();
     {
@@ -118,13 +116,9 @@ QStringList RecordsBildschirmfotos(const QString& ordner)
     Foto(StatistikF, ordner, QStringLiteral("73_grafik"), fertig);
     StatistikF->hide();
 
-    LegendeF->zeigen();
-    Foto(LegendeF, ordner, QStringLiteral("74_karriere"), fertig);
-    LegendeF->hide();
+    Fotografieren(LegendeF, ordner, QStringLiteral("74_karriere"), fertig);
 
-    EinstellF->zeigen();
-    Foto(EinstellF, ordner, QStringLiteral("75_einstellungen"), fertig);
-    EinstellF->hide();
+    Fotografieren(EinstellF, ordner, QStringLiteral("75_einstellungen"), fertig);
 
     return fertig;
 }

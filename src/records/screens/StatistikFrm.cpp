@@ -127,9 +127,7 @@ QPixmap Staerkebild(int m)
 
 QLabel* Bildfeld(QWidget* eltern, const QString& name, QRect ort)
 {
-    auto* l = new QLabel(eltern);
-    l->setObjectName(name);
-    l->setGeometry(ort);
+    auto* l = Element<QLabel>(eltern, name, ort);
     l->setMouseTracking(true);
     return l;
 }

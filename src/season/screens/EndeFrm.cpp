@@ -28,12 +28,8 @@ TEndeF::TEndeF(QWidget* eltern) : QDialog(eltern)
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setFixedSize(360, 250);
 
-    auto* bild = new QLabel(this);
-    bild->setAlignment(Qt::AlignCenter);
-    bild->setPixmap(Bild(QStringLiteral("ende"), QSize(120, 120)));
-    auto* frage = new QLabel(QStringLiteral("Schon Feierabend ?"), this);
-    frage->setAlignment(Qt::AlignCenter);
-    frage->setFont(Schrift(13, true));
+    auto* bild = Bildschild(this, QStringLiteral("ende"), QSize(120, 120));
+    auto* frage = Mittig(this, QStringLiteral("Schon Feierabend ?"), Schrift(13, true));
     BitBtn1 = new QPushButton(QStringLiteral("E N D E"), this);
     BitBtn2 = new QPushButton(QStringLiteral("Abbrechchen"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

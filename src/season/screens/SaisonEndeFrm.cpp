@@ -29,9 +29,8 @@ constexpr int FetteHoehe = 72;
 QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, const QColor& farbe,
                const QString& text = QString())
 {
-    auto* l = new QLabel(text, eltern);
-    l->setObjectName(name);
-    l->setGeometry(ort);
+    auto* l = Element<QLabel>(eltern, name, ort);
+    l->setText(text);
     l->setFont(f);
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);

@@ -204,19 +204,13 @@ TAufstellF::TAufstellF(QWidget* eltern) : QDialog(eltern)
     wertKopf->setText(QStringLiteral("Spielerwert ca."));
     WertLabel = Schild(tafel, QStringLiteral("WertLabel"), QRect(20, 292, 215, 22), Schrift(10), Qt::AlignLeft);
 
-    Autoaufstellung = new QCheckBox(QStringLiteral("Autoaufstellung"), tafel);
-    Autoaufstellung->setObjectName(QStringLiteral("Autoaufstellung"));
-    Autoaufstellung->setGeometry(20, 326, 215, 24);
-    Aktualisieren = new QPushButton(QStringLiteral("Aktualisieren"), tafel);
-    Aktualisieren->setObjectName(QStringLiteral("Aktualisieren"));
-    Aktualisieren->setGeometry(20, 356, 215, 32);
+    Autoaufstellung = Element<QCheckBox>(tafel, QStringLiteral("Autoaufstellung"), QRect(20, 326, 215, 24));
+    Autoaufstellung->setText(QStringLiteral("Autoaufstellung"));
+    Aktualisieren =
+        Knopf(tafel, QStringLiteral("Aktualisieren"), QStringLiteral("Aktualisieren"), QRect(20, 356, 215, 32));
     Aktualisieren->setEnabled(false);
-    Maximieren = new QPushButton(QStringLiteral("Maximieren"), tafel);
-    Maximieren->setObjectName(QStringLiteral("Maximieren"));
-    Maximieren->setGeometry(20, 394, 215, 32);
-    KostenInfo = new QPushButton(QStringLiteral("Kosten Info"), tafel);
-    KostenInfo->setObjectName(QStringLiteral("KostenInfo"));
-    KostenInfo->setGeometry(20, 432, 215, 32);
+    Maximieren = Knopf(tafel, QStringLiteral("Maximieren"), QStringLiteral("Maximieren"), QRect(20, 394, 215, 32));
+    KostenInfo = Knopf(tafel, QStringLiteral("Kosten Info"), QStringLiteral("KostenInfo"), QRect(20, 432, 215, 32));
 
     connect(Autoaufstellung, &QCheckBox::clicked, this, [this](bool an) {
         AutoaufstellungSetzen(Manager(), an);

@@ -83,9 +83,7 @@ QStringList KaderBildschirmfotos(const QString& ordner)
     AufstellF->hide();
 
     SpielsystemF->OhneAnimation->setChecked(true);
-    SpielsystemF->zeigen();
-    Foto(SpielsystemF, ordner, QStringLiteral("62_spielsystem"), fertig);
-    SpielsystemF->hide();
+    Fotografieren(SpielsystemF, ordner, QStringLiteral("62_spielsystem"), fertig);
 
     S.Spiel.AnzeigeLiga = 1;
     TransferF->Blaettern->setValue(1);
@@ -109,17 +107,13 @@ QStringList KaderBildschirmfotos(const QString& ordner)
     Regler = {2, 1, 3};
     VerhandlungBeginnen(0, Verhandlungsart::Kauf, zeile);
     VerhandelF->zeichnen();
-    VerhandelF->show();
-    Foto(VerhandelF, ordner, QStringLiteral("66_verhandlung_kauf"), fertig);
-    VerhandelF->hide();
+    Fotografieren(VerhandelF, ordner, QStringLiteral("66_verhandlung_kauf"), fertig);
     VerhandlungAbbrechen();
     mg.Kader[0] = mg.Kader[2];
     Regler = {0, 2, 4};
     VerhandlungBeginnen(0, Verhandlungsart::Verlaengerung, 2);
     VerhandelF->zeichnen();
-    VerhandelF->show();
-    Foto(VerhandelF, ordner, QStringLiteral("67_verhandlung_vertrag"), fertig);
-    VerhandelF->hide();
+    Fotografieren(VerhandelF, ordner, QStringLiteral("67_verhandlung_vertrag"), fertig);
     VerhandlungAbbrechen();
     Regler = Regler_{};
 

@@ -66,11 +66,7 @@ void TSpielfeld::paintEvent(QPaintEvent*)
 
 TSpielsystemF::TSpielsystemF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("SpielsystemF"), QStringLiteral("Spielsystem"));
-    setFixedSize(700, 370);
-
-    auto* kopf = Kopfzeile(QStringLiteral("Spielsystem"), this);
-    kopf->setGeometry(10, 8, 680, 34);
+    FensterMitKopf(this, QStringLiteral("SpielsystemF"), QStringLiteral("Spielsystem"), QSize(700, 370));
     Untertitel = Schild(this, QStringLiteral("Untertitel"), QRect(10, 44, 680, 22), Schrift(9));
     Untertitel->setText(QStringLiteral(
         "Kompensieren von Stärken b.z.w Schwächen in Verteidigung, Mittelfeld und Angriff"));

@@ -54,9 +54,7 @@ void TBallSkala::mousePressEvent(QMouseEvent* e)
 
 TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("TrainingF"), QStringLiteral("Training"));
-    setFixedSize(700, 580);
-    Kopfzeile(QStringLiteral("Training"), this)->setGeometry(10, 8, 680, 34);
+    FensterMitKopf(this, QStringLiteral("TrainingF"), QStringLiteral("Training"), QSize(700, 580));
 
     auto* stunden = Gruppe(this, QStringLiteral("Trainingszeit"), QRect(10, 50, 330, 84));
     Stunden = new QSlider(Qt::Horizontal, stunden);

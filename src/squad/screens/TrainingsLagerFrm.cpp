@@ -151,9 +151,8 @@ private:
 
 TTrainingsLagerF::TTrainingsLagerF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("TrainingsLagerF"), QStringLiteral("Trainingslager"));
-    setFixedSize(780, 600);
-    Kopfzeile(QStringLiteral("Komm´t wir fahren ins Trainingslager"), this)->setGeometry(10, 8, 760, 34);
+    FensterMitKopf(this, QStringLiteral("TrainingsLagerF"), QStringLiteral("Trainingslager"), QSize(780, 600),
+                   QStringLiteral("Komm´t wir fahren ins Trainingslager"));
 
     for (int i = 0; i < 3; ++i) {
         const int c = i + 1;

@@ -96,10 +96,7 @@ void TMarktliste::leaveEvent(QEvent*)
 
 TTransferF::TTransferF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("TransferF"), QStringLiteral("Transfermarkt"));
-    setFixedSize(800, 500);
-    auto* kopf = Kopfzeile(QStringLiteral("Transfermarkt"), this);
-    kopf->setGeometry(10, 8, 780, 34);
+    FensterMitKopf(this, QStringLiteral("TransferF"), QStringLiteral("Transfermarkt"), QSize(800, 500));
 
     Liste = new TMarktliste(this);
     Liste->move(10, 50);

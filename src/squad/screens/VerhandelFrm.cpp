@@ -21,13 +21,12 @@ namespace {
 
 QSlider* Schieber(QWidget* eltern, const QString& name, int von, int bis, QRect ort)
 {
-    auto* s = new QSlider(Qt::Horizontal, eltern);
-    s->setObjectName(name);
+    auto* s = Element<QSlider>(eltern, name, ort);
+    s->setOrientation(Qt::Horizontal);
     s->setRange(von, bis);
     s->setPageStep(1);
     s->setTickPosition(QSlider::TicksBelow);
     s->setTickInterval(1);
-    s->setGeometry(ort);
     return s;
 }
 

@@ -19,10 +19,7 @@ TEinstellF* EinstellF = nullptr;
 
 TEinstellF::TEinstellF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("EinstellF"), QStringLiteral("Einstellungen"));
-    setFixedSize(480, 470);
-    auto* titel = Kopfzeile(QStringLiteral("Einstellungen"), this);
-    titel->setGeometry(10, 8, 460, 34);
+    FensterMitKopf(this, QStringLiteral("EinstellF"), QStringLiteral("Einstellungen"), QSize(480, 470));
 
     auto kasten = [this](QWidget* eltern, const char* name, const char* text, QRect ort, int byte) {
         auto* k = new QCheckBox(QString::fromUtf8(text), eltern);

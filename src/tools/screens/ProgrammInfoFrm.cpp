@@ -50,17 +50,11 @@ TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
     FensterEinrichten(this, QStringLiteral("ProgrammInfoF"), QStringLiteral("Info"));
     setFixedSize(400, 480);
 
-    auto* bild = new QLabel(this);
-    bild->setAlignment(Qt::AlignCenter);
-    bild->setPixmap(Bild(QStringLiteral("pokal"), QSize(110, 110)));
-    auto* titel = new QLabel(QStringLiteral("Torvane"), this);
-    titel->setAlignment(Qt::AlignCenter);
-    titel->setFont(Schrift(26, true));
+    auto* bild = Bildschild(this, QStringLiteral("pokal"), QSize(110, 110));
+    auto* titel = Mittig(this, QStringLiteral("Torvane"), Schrift(26, true));
     titel->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen)));
-    auto* version = new QLabel(QStringLiteral("Die FußballManagerSimulation\n") + Q(VersionLang()), this);
+    auto* version = Mittig(this, QStringLiteral("Die FußballManagerSimulation\n") + Q(VersionLang()), Schrift(10, true));
     version->setObjectName(QStringLiteral("Version"));
-    version->setAlignment(Qt::AlignCenter);
-    version->setFont(Schrift(10, true));
     auto* text = new QLabel(
         QStringLiteral("Ein bis vier Manager übernehmen je einen Verein der Oberliga und versuchen, "
                        "mit Geschick und etwas Glück bis in die Bundesliga aufzusteigen.\n\n"
