@@ -1,5 +1,4 @@
 #include "season/Ereignis.h"
-#include "season/EreignisZaehler.h"
 
 #include "core/Fehler.h"
 #include "core/Funky.h"
@@ -15,11 +14,12 @@
 
 namespace torvane {
 
-std::function<int32_t(int32_t, int32_t)> EreignisZiehung;
-
 namespace ereignis {
 
-int32_t Z(int32_t von, int32_t bis) { return EreignisZiehung ? EreignisZiehung(von, bis) : Zufall(von, bis); }
+int32_t Z(int32_t von, int32_t bis)
+{
+    return Sitzung.EreignisZiehung ? Sitzung.EreignisZiehung(von, bis) : Zufall(von, bis);
+}
 
 int64_t Buchen(int64_t betrag) { return KontoBuchen(Akt().Kontostand, betrag); }
 
@@ -366,7 +366,7 @@ void Ereignis(int n)
     a.kopf = Akt().Name.text();
     a.text = Anfangstext;
     if (n == 0) n = Z(1, 42);
-    if (n >= 1 && n <= 42) ++EreignisZaehler[static_cast<size_t>(n)];
+    if (n >= 1 && n <= 42) ++Sitzung.EreignisZaehler[static_cast<size_t>(n)];
     Spielen(n, a);
     if (!a.schlussmeldung) return;
     if (a.text.find("Ritz Ratz Rotz") != std::string::npos) a.bild = BildNichts;

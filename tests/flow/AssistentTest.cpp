@@ -228,12 +228,11 @@ TEST(Assistent, SaisonsMitVierComputermanagern)
         S = Spielstand{};
         ZufallSetzen(saat);
         EXPECT_TRUE(SpielAufGrunddaten(4));
-        const long ziel = BeendeteSaisons + 2;
         std::vector<int32_t> verlauf;
         long klicks = 0;
-        while (BeendeteSaisons < ziel && !SpielVorbei() && ++klicks < 100000) {
+        while (Sitzung.BeendeteSaisons < 2 && !SpielVorbei() && ++klicks < 100000) {
             const int m = S.AktManager;
-            const bool spielt = ZugOffen && HatSpiel(m);
+            const bool spielt = Sitzung.ZugOffen && HatSpiel(m);
             if (spielt) {
                 const Manager_& mg = S.Manager[m];
                 int vorher = 0;

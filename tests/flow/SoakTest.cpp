@@ -49,18 +49,19 @@ TEST(Dauerlauf, SaisonsMitVierManagern)
 
     const int ziel = Saisons();
     int spiele = 1;
-    const long start = BeendeteSaisons;
+    long beendet = 0; // über alle Spiele; die Sitzung zählt je Spiel
     long klicks = 0;
     try {
-        while (BeendeteSaisons - start < ziel && pruefer.fehler.size() < 20) {
+        while (beendet < ziel && pruefer.fehler.size() < 20) {
             if (SpielVorbei()) {
                 ASSERT_TRUE(SpielAufGrunddaten(4));
                 ++spiele;
                 pruefer.pruefen();
             }
-            const long saisons = BeendeteSaisons;
+            const long saisons = Sitzung.BeendeteSaisons;
             AbschlussClick();
-            if (BeendeteSaisons != saisons && !SpielVorbei()) pruefer.pruefen();
+            beendet += Sitzung.BeendeteSaisons - saisons;
+            if (Sitzung.BeendeteSaisons != saisons && !SpielVorbei()) pruefer.pruefen();
             ASSERT_LT(++klicks, 1000000L) << "der Ablauf kommt nicht voran";
         }
     } catch (const std::exception& e) {
@@ -133,6 +134,24 @@ TEST(Autoplay, TageSpeichernLadenUndKaputterSpielstand)
     fs::remove_all(ordner);
 }
 
+// Scheiden alle Manager aus, beginnt ein neues Spiel; das Ziel gilt für den ganzen Lauf, nicht je Spiel.
+TEST(Autoplay, ZielZaehltUeberDenNeustart)
+{
+    const Ausgabe s = Lauf({"5", "--managers", "2", "--seed", "3", "--passiv"});
+    ASSERT_EQ(s.code, 0) << s.fehler;
+    EXPECT_NE(s.aus.find("Neues Spiel mit 2 Manager(n)."), std::string::npos) << s.aus;
+    size_t berichte = 0;
+    for (size_t p = s.aus.find("\nSaison "); p != std::string::npos; p = s.aus.find("\nSaison ", p + 1)) ++berichte;
+    EXPECT_EQ(berichte, 5u) << s.aus;
+
+    const Ausgabe t = Lauf({"0", "--managers", "2", "--seed", "3", "--passiv", "--days", "300"});
+    ASSERT_EQ(t.code, 0) << t.fehler;
+    EXPECT_NE(t.aus.find("Neues Spiel mit 2 Manager(n)."), std::string::npos) << t.aus;
+    EXPECT_EQ(t.tage(), 300) << t.aus;
+    EXPECT_LT(Sitzung.GespielteTage, 300) << "das neue Spiel zählt von vorn";
+    EXPECT_EQ(Sitzung.TageGrenze, -1);
+}
+
 // --days N hält nach genau N Wettbewerbstagen an, auch wenn der letzte Zug vor dem Halt spielfrei
 // war (ein Pokaltag ohne Manager spielte früher gleich den nächsten Tag mit).
 TEST(Autoplay, TageGenau)
@@ -144,11 +163,10 @@ TEST(Autoplay, TageGenau)
     };
     for (const Fall f : {Fall{"1", "2", 32}, Fall{"2", "2", 32}, Fall{"3", "1", 17}, Fall{"4", "4", 9}, Fall{"5", "2", 1},
                          Fall{"6", "2", 0}}) {
-        const long vorher = GespielteTage;
         const Ausgabe a = Lauf({"1", "--managers", f.manager, "--seed", f.saat, "--days", std::to_string(f.tage)});
         ASSERT_EQ(a.code, 0) << a.fehler;
-        EXPECT_EQ(GespielteTage - vorher, f.tage) << "Saat " << f.saat << "\n" << a.aus;
+        EXPECT_EQ(Sitzung.GespielteTage, f.tage) << "Saat " << f.saat << "\n" << a.aus;
         EXPECT_EQ(a.tage(), f.tage) << a.aus;
-        EXPECT_EQ(TageGrenze, -1) << "die Grenze gilt nur während des Laufs";
+        EXPECT_EQ(Sitzung.TageGrenze, -1) << "die Grenze gilt nur während des Laufs";
     }
 }
