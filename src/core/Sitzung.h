@@ -33,7 +33,7 @@ struct Sitzung_ {
     long GespielteTage = 0;
     long BeendeteSaisons = 0;
     // Ab so vielen gespielten Tagen spielt ein spielfreier Zug keinen weiteren Tag (-1: keine
-    // Grenze); so hält der Automat genau nach der verlangten Zahl an.
+    // Grenze); der Automat setzt sie nach jedem neuen Spiel und hält so genau am Ziel an.
     long TageGrenze = -1;
 
     // Paarungen, die heute in den Pokalen noch zu spielen sind (Teilnehmer div 2);
