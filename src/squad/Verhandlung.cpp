@@ -44,9 +44,10 @@ const Kaderspieler_& Kopie() { return S.Manager[Sitzung.Verhandlung.Manager].Kad
 // Ende jeder Verhandlung: Kopie leeren, nichts mehr offen.
 void Schliessen()
 {
-    if (Sitzung.Verhandlung.Manager >= 0) S.Manager[Sitzung.Verhandlung.Manager].Kader[0] = Kaderspieler_{};
-    Sitzung.Verhandlung.Offen = false;
-    Sitzung.Verhandlung.Beschaeftigt = false;
+    Verhandlung_& v = Sitzung.Verhandlung;
+    if (v.Manager >= 0) S.Manager[v.Manager].Kader[0] = Kaderspieler_{};
+    v.Offen = false;
+    v.Beschaeftigt = false;
 }
 
 } // namespace
@@ -117,13 +118,14 @@ void VerhandlungBeginnen(int m, Verhandlungsart art, int zeile, const Regler_& r
 {
     Manager_& mg = S.Manager[m];
     const Kaderspieler_& k = mg.Kader[0];
-    Sitzung.Verhandlung = Verhandlung_{};
-    Sitzung.Verhandlung.Manager = m;
-    Sitzung.Verhandlung.Art = art;
-    Sitzung.Verhandlung.Zeile = zeile;
-    Sitzung.Verhandlung.Abloese = AbloeseZuBeginn(art, k);
-    Buchen(m, -static_cast<int64_t>(Verhandlungsgebuehr(Sitzung.Verhandlung.Abloese)));
-    Sitzung.Verhandlung.Offen = true;
+    Verhandlung_& v = Sitzung.Verhandlung;
+    v = Verhandlung_{};
+    v.Manager = m;
+    v.Art = art;
+    v.Zeile = zeile;
+    v.Abloese = AbloeseZuBeginn(art, k);
+    Buchen(m, -static_cast<int64_t>(Verhandlungsgebuehr(v.Abloese)));
+    v.Offen = true;
     VerhandlungRechnen(regler);
 }
 
@@ -203,46 +205,47 @@ std::string Ueberraschung(int m, int i, int s, int32_t abloese, int32_t angebots
 
 Verhandlungsergebnis Anbieten()
 {
-    if (!Sitzung.Verhandlung.Offen || Sitzung.Verhandlung.Beschaeftigt) return Verhandlungsergebnis::Ignoriert;
-    Sitzung.Verhandlung.Beschaeftigt = true;
+    Verhandlung_& v = Sitzung.Verhandlung;
+    if (!v.Offen || v.Beschaeftigt) return Verhandlungsergebnis::Ignoriert;
+    v.Beschaeftigt = true;
     struct Aufraeumen {
         ~Aufraeumen() { Schliessen(); }
     } aufraeumen; // auch nach einem Laufzeitfehler ist die Verhandlung zu
-    const int m = Sitzung.Verhandlung.Manager;
+    const int m = v.Manager;
     Manager_& mg = S.Manager[m];
-    const bool kauf = Sitzung.Verhandlung.Art == Verhandlungsart::Kauf;
+    const bool kauf = v.Art == Verhandlungsart::Kauf;
     const Kaderspieler_ kopie = mg.Kader[0];
     const std::string kopf = kopie.Vorname.text() + " " + kopie.Nachname.text();
 
     if (kauf) {
         // Zwischen Öffnen und Angebot kann der Kader voll oder die Zeile leer geworden sein.
-        if (mg.KaderAnzahl >= 23 || S.Transferliste[Sitzung.Verhandlung.Zeile].Transferstatus == 0) {
+        if (mg.KaderAnzahl >= 23 || S.Transferliste[v.Zeile].Transferstatus == 0) {
             Hinweis("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
                     "vernünftige Mannschaft aufzustellen !");
             return Verhandlungsergebnis::Ignoriert;
         }
         // Eine Ablöse, die das Konto nicht fasst, wird nicht angeboten.
-        if (!KontoPasst(mg.Kontostand, -int64_t{Sitzung.Verhandlung.Abloese})) {
+        if (!KontoPasst(mg.Kontostand, -int64_t{v.Abloese})) {
             Hinweis(BetragZuGrossText);
             return Verhandlungsergebnis::Ignoriert;
         }
     }
 
     const int r = Zufall(1, 100);
-    const bool zugesagt = r <= Sitzung.Verhandlung.Zusage;
-    mg.Managerpunkte += static_cast<float>(100 - Sitzung.Verhandlung.Zusage) / 100.0f;
+    const bool zugesagt = r <= v.Zusage;
+    mg.Managerpunkte += static_cast<float>(100 - v.Zusage) / 100.0f;
 
     if (zugesagt && !kauf) {
-        Kaderspieler_& s = mg.Kader[Sitzung.Verhandlung.Zeile];
+        Kaderspieler_& s = mg.Kader[v.Zeile];
         std::string text;
-        if (Sitzung.Verhandlung.Angebotsgehalt < s.Gehalt || Sitzung.Verhandlung.Jahre < s.Vertrag) {
+        if (v.Angebotsgehalt < s.Gehalt || v.Jahre < s.Vertrag) {
             text = std::string(NL) + "Nach meinen Berechnungen stand ich voher besser da !" + NL +
                    "Kleiner Denkfehler ?" + NL + "Mein Ziel ist immer, mehr Gehalt und lange Vertragsbindung.";
             Nachricht(kopf, text, "ok", 0, 0, BildSpieler);
             return Verhandlungsergebnis::Absage;
         }
-        SETZE(s.Vertrag, Sitzung.Verhandlung.Jahre);
-        s.Gehalt = Sitzung.Verhandlung.Angebotsgehalt;
+        SETZE(s.Vertrag, v.Jahre);
+        s.Gehalt = v.Angebotsgehalt;
         Klang("kasse");
         BerechneMannschaft(m, 0);
         Nachricht(kopf, "Ich hoffe auf eine weiterhin gute Zusammenarbeit und werde mein bestes für das Team geben !",
@@ -251,23 +254,22 @@ Verhandlungsergebnis Anbieten()
     }
 
     if (zugesagt) {
-        Kaderspieler_& zeile = S.Transferliste[Sitzung.Verhandlung.Zeile];
+        Kaderspieler_& zeile = S.Transferliste[v.Zeile];
         Klang("kasse");
         // Erst bezahlt (oben geprüft), dann verpflichtet; die Überraschung bucht danach.
-        Buchen(m, -static_cast<int64_t>(Sitzung.Verhandlung.Abloese));
+        Buchen(m, -static_cast<int64_t>(v.Abloese));
         // Einsetzen und zählen in einem Schritt, erst danach wird gewartet.
         const int neu = mg.KaderAnzahl + 1;
         Kaderspieler_ s = kopie;
-        SETZE(s.Vertrag, Sitzung.Verhandlung.Jahre);
-        s.Gehalt = Sitzung.Verhandlung.Angebotsgehalt;
+        SETZE(s.Vertrag, v.Jahre);
+        s.Gehalt = v.Angebotsgehalt;
         s.Transferstatus = 0;
         mg.Kader[neu] = s;
         mg.KaderAnzahl = static_cast<uint8_t>(neu);
         zeile = Kaderspieler_{};
         Warte(1000);
         std::string text = "Danke für Ihr Vertrauen, ich versuche Sie nicht zu enttäuschen.";
-        const std::string ueber =
-            Ueberraschung(m, neu, Zufall(1, 40), Sitzung.Verhandlung.Abloese, Sitzung.Verhandlung.Angebotsgehalt);
+        const std::string ueber = Ueberraschung(m, neu, Zufall(1, 40), v.Abloese, v.Angebotsgehalt);
         if (!ueber.empty()) text += std::string(NL) + NL + ueber;
         BerechneMannschaft(m, 0);
         Nachricht(kopf, text, "ok", 0, 0, BildSpieler);
@@ -278,19 +280,19 @@ Verhandlungsergebnis Anbieten()
     std::string text = a <= 12 ? Absagen[static_cast<size_t>(a - 1)] : "";
     if (a == 13 && !kauf) {
         text = "Der Spieler will unweigerlich den Verein verlassen und wird auf die Tranverliste gesetzt.";
-        mg.Kader[Sitzung.Verhandlung.Zeile].Transferstatus = 2;
+        mg.Kader[v.Zeile].Transferstatus = 2;
     } else {
         if (!text.empty()) text += NL;
         text += "Durch Vertragsfrustation sickert der Spieler in ein Formtief.";
         const int verlust = Zufall(1, 5);
         if (kauf) {
-            Kaderspieler_& z = S.Transferliste[Sitzung.Verhandlung.Zeile];
+            Kaderspieler_& z = S.Transferliste[v.Zeile];
             // Die Form hat ihre Grenze bei -10, auch nach vielen Absagen.
             SETZE(z.Form, std::max(z.Form - verlust, -10));
             const int64_t staerke = Runden((z.Technik + z.Konstitution) / 1.5, "Staerke") + z.Form;
             SETZE(z.Staerke, std::max<int64_t>(staerke, 1));
         } else {
-            Kaderspieler_& s = mg.Kader[Sitzung.Verhandlung.Zeile];
+            Kaderspieler_& s = mg.Kader[v.Zeile];
             SETZE(s.Form, std::max(s.Form - verlust, -10));
             BerechneMannschaft(m, 0);
         }
@@ -301,10 +303,11 @@ Verhandlungsergebnis Anbieten()
 
 void VerhandlungAbbrechen()
 {
-    if (!Sitzung.Verhandlung.Offen || Sitzung.Verhandlung.Beschaeftigt) return;
-    S.Manager[Sitzung.Verhandlung.Manager].Managerpunkte += 0.1f;
+    Verhandlung_& v = Sitzung.Verhandlung;
+    if (!v.Offen || v.Beschaeftigt) return;
+    S.Manager[v.Manager].Managerpunkte += 0.1f;
     // Die Kopie in Kader[0] bleibt; das nächste Gespräch überschreibt sie.
-    Sitzung.Verhandlung.Offen = false;
+    v.Offen = false;
 }
 
 std::string VerhandlungsTitel(Verhandlungsart art)
