@@ -35,15 +35,14 @@ void ZweiVereine()
 void SpielBerechnenBench(benchmark::State& state)
 {
     ZweiVereine();
-    S.Spiel.Wettbewerb = static_cast<int32_t>(state.range(0));
+    S.Spiel.Wettbewerb = static_cast<Wettbewerb_>(state.range(0));
     ZufallSetzen(1);
     const Mannschaft_ heim = S.Mannschaft[1], gast = S.Mannschaft[2];
     for (auto _ : state) {
         // Zurück auf den Anfang, damit Siege und Punkte nicht überlaufen.
         S.Mannschaft[1] = heim;
         S.Mannschaft[2] = gast;
-        SpielBerechnen(1, 2, 1);
-        benchmark::DoNotOptimize(ToreHeim);
+        benchmark::DoNotOptimize(SpielBerechnen(1, 2, 1));
     }
 }
 BENCHMARK(SpielBerechnenBench)->Arg(0)->Arg(1);

@@ -242,13 +242,23 @@ const std::array<const char*, 4> Tempotexte = {"Gefudelt", "Schneller", "Normal"
 const std::array<const char*, 6> LigaNamen = {"Auswahl", "Bundesliga", "2.Liga", "Regionalliga", "Oberliga",
                                               "Verbandsliga"};
 
-// Pokaltag nach jedem Ligaspieltag: 1 DFB-Pokal, 2 Uefa Pokal, 3 Pokal der Pokalsieger.
-const Feld<int, 1, 34> Pokaltermine = {{
-    0, 0, 3, 3, 1, 2, 2, 0, 0, 1,  // 1..10
-    2, 2, 3, 3, 1, 2, 2, 0, 0, 1,  // 11..20
-    2, 2, 3, 3, 1, 2, 2, 0, 0, 1,  // 21..30
-    2, 2, 3, 3,                    // 31..34
+// Pokaltag nach jedem Ligaspieltag (Liga: keiner).
+namespace {
+constexpr Wettbewerb_ O = Wettbewerb_::Liga, D = Wettbewerb_::Dfb, U = Wettbewerb_::Uefa, P = Wettbewerb_::Pdp;
+} // namespace
+const Feld<Wettbewerb_, 1, 34> Pokaltermine = {{
+    O, O, P, P, D, U, U, O, O, D,  // 1..10
+    U, U, P, P, D, U, U, O, O, D,  // 11..20
+    U, U, P, P, D, U, U, O, O, D,  // 21..30
+    U, U, P, P,                    // 31..34
 }};
+
+const char* WettbewerbName(Wettbewerb_ w)
+{
+    static const char* const namen[] = {"Liga", "DFB-Pokal", "Uefa Pokal", "Pokal der Pokalsieger", "Champions League"};
+    if (w != Wettbewerb_::Liga && !PokalOderChl(w)) BereichFehler("Wettbewerb", WettbewerbNr(w), 0, 4);
+    return namen[WettbewerbNr(w)];
+}
 
 const std::array<Sondertrainer_, 13> Sondertrainer = {{
     {"", ""},

@@ -18,12 +18,28 @@ static_assert(std::endian::native == std::endian::little, "Spielstände sind lit
 
 constexpr int SpielstandVersion = 1;
 
+// Der Wettbewerb eines Tages; im Spielstand eine 32-Bit-Zahl 0..4.
+enum class Wettbewerb_ : int32_t { Liga = 0, Dfb = 1, Uefa = 2, Pdp = 3, Chl = 4 };
+
+// Die Zahl im Spielstand, für Tafeln und Meldungen.
+constexpr int WettbewerbNr(Wettbewerb_ w) { return static_cast<int>(w); }
+// Liga und DFB-Pokal zählen Karten national, die drei Europapokale international.
+constexpr bool National(Wettbewerb_ w) { return w == Wettbewerb_::Liga || w == Wettbewerb_::Dfb; }
+// Ein Pokal oder die ChampionsLige, kein Wert außerhalb (etwa aus einem fremden Spielstand).
+constexpr bool PokalOderChl(Wettbewerb_ w) { return w >= Wettbewerb_::Dfb && w <= Wettbewerb_::Chl; }
+// Die drei Pokale mit Auslosung und die Pokale samt ChampionsLige.
+constexpr std::array<Wettbewerb_, 3> Pokalwettbewerbe = {Wettbewerb_::Dfb, Wettbewerb_::Uefa, Wettbewerb_::Pdp};
+constexpr std::array<Wettbewerb_, 4> PokaleUndChl = {Wettbewerb_::Dfb, Wettbewerb_::Uefa, Wettbewerb_::Pdp,
+                                                     Wettbewerb_::Chl};
+// "Liga", "DFB-Pokal", "Uefa Pokal", "Pokal der Pokalsieger", "Champions League"; für Berichte.
+const char* WettbewerbName(Wettbewerb_ w);
+
 struct Spiel_ {
     int32_t ManagerHoch;
     int32_t AnzeigeLiga;
     int32_t AnzeigeErster;
     int32_t Spieltag;
-    int32_t Wettbewerb;
+    Wettbewerb_ Wettbewerb;
     int32_t Saison;
     int32_t Reserve1;
     int32_t MannschaftHoch;
@@ -279,7 +295,7 @@ extern const std::array<const char*, 11> Gesundheitstexte;
 extern const std::array<std::array<const char*, 2>, 11> Anweisungstexte;
 extern const std::array<const char*, 4> Tempotexte;
 extern const std::array<const char*, 6> LigaNamen;
-extern const Feld<int, 1, 34> Pokaltermine;
+extern const Feld<Wettbewerb_, 1, 34> Pokaltermine;
 struct Sondertrainer_ {
     const char* Name;
     const char* Beschreibung;

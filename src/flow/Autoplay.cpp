@@ -28,9 +28,6 @@ namespace torvane {
 
 namespace {
 
-const char* const Wettbewerbsnamen[] = {"Liga", "DFB-Pokal", "Uefa Pokal", "Pokal der Pokalsieger",
-                                        "Champions League"};
-
 bool Ganzzahl(const std::string& text, long long von, long long bis, long long& wert)
 {
     if (text.empty()) return false;
@@ -151,8 +148,8 @@ public:
     // --- Spieltag: nur die Sieger der Pokale interessieren ---
     void siegerZeigen(const std::string& verein, const std::string&) override
     {
-        const int w = S.Spiel.Wettbewerb;
-        if (w >= 1 && w <= 4) bericht.pokale[static_cast<size_t>(w)] = verein;
+        const Wettbewerb_ w = S.Spiel.Wettbewerb;
+        if (PokalOderChl(w)) bericht.pokale[static_cast<size_t>(WettbewerbNr(w))] = verein;
         if (bilanz_) bilanz_->pokalsieger(w, verein);
     }
 
@@ -162,9 +159,9 @@ public:
         for (int liga = 1; liga <= 4; ++liga)
             aus_ << "  Meister " << LigaNamen[static_cast<size_t>(liga)] << ": "
                  << bericht.meister[static_cast<size_t>(liga)] << "\n";
-        for (int w = 1; w <= 4; ++w) {
-            const std::string& s = bericht.pokale[static_cast<size_t>(w)];
-            aus_ << "  " << Wettbewerbsnamen[w] << ": " << (s.empty() ? "-" : s) << "\n";
+        for (const Wettbewerb_ w : PokaleUndChl) {
+            const std::string& s = bericht.pokale[static_cast<size_t>(WettbewerbNr(w))];
+            aus_ << "  " << WettbewerbName(w) << ": " << (s.empty() ? "-" : s) << "\n";
         }
         for (const auto& w : bericht.wechsel) aus_ << "  " << w << "\n";
         for (const auto& mb : bericht.manager) {
@@ -194,7 +191,8 @@ private:
 // Kennzeichen des Zugstands, um einen hängenden Automaten zu erkennen.
 std::array<long, 5> Stand()
 {
-    return {Sitzung.GespielteTage, Sitzung.BeendeteSaisons, S.AktManager, S.Spiel.ManagerHoch, S.Spiel.Wettbewerb};
+    return {Sitzung.GespielteTage, Sitzung.BeendeteSaisons, S.AktManager, S.Spiel.ManagerHoch,
+            WettbewerbNr(S.Spiel.Wettbewerb)};
 }
 
 // Ein neues Spiel mit den ersten n Vorgabenamen.
@@ -381,10 +379,11 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
                 return 1;
             }
         }
+        // Ein fremder Wert aus einem geladenen Spielstand bekommt den nächstliegenden Namen.
+        const Wettbewerb_ naechster = std::clamp(S.Spiel.Wettbewerb, Wettbewerb_::Liga, Wettbewerb_::Chl);
         if (!SpielVorbei())
             aus << "Stand: Saison " << S.Spiel.Saison << ", " << S.Spiel.Spieltag << ". Spieltag, nächster Wettbewerb "
-                << Wettbewerbsnamen[std::clamp(S.Spiel.Wettbewerb, 0, 4)] << ", " << tage()
-                << " Wettbewerbstage gespielt\n";
+                << WettbewerbName(naechster) << ", " << tage() << " Wettbewerbstage gespielt\n";
 
         if (!o.speichern.empty()) {
             if (SpielVorbei()) {

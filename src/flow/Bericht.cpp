@@ -16,8 +16,6 @@ namespace torvane {
 
 namespace {
 
-const char* const Wettbewerbe[] = {"Liga", "DFB-Pokal", "Uefa Pokal", "Pokal der Pokalsieger", "Champions League"};
-
 std::string Prozent(long teil, long ganz) { return ganz > 0 ? Dezimal(100.0 * teil / ganz, 1) + " %" : "-"; }
 
 std::string Schnitt(const std::vector<int>& werte)
@@ -118,12 +116,12 @@ void Bilanzbericht::pleite()
                        st != stufen.end() ? st->second : std::string()});
 }
 
-void Bilanzbericht::pokalsieger(int wettbewerb, const std::string& verein)
+void Bilanzbericht::pokalsieger(Wettbewerb_ wettbewerb, const std::string& verein)
 {
-    if (wettbewerb < 1 || wettbewerb > 4) return;
+    if (!PokalOderChl(wettbewerb)) return;
     std::string nation = "?";
     const int v = VereinNachName(verein);
-    if (wettbewerb == 4 && v > 0) {
+    if (wettbewerb == Wettbewerb_::Chl && v > 0) {
         const int m = ManagerVonVerein(v);
         if (m >= 0) {
             const auto st = stufen.find(S.Manager[m].Name.text());
@@ -135,7 +133,7 @@ void Bilanzbericht::pokalsieger(int wettbewerb, const std::string& verein)
         const int n = NationNachKuerzel(kuerzel);
         nation = n > 0 && !S.Nation[n].Name.empty() ? S.Nation[n].Name : kuerzel;
     }
-    ++sieger[nation][static_cast<size_t>(wettbewerb)];
+    ++sieger[nation][static_cast<size_t>(WettbewerbNr(wettbewerb))];
 }
 
 void Bilanzbericht::abschliessen()
@@ -369,11 +367,12 @@ std::string Bilanzbericht::html() const
 
     // --- Pokalsieger ---
     h += "<section id=\"pokale\">\n<h2>Pokalsieger nach Nation</h2>\n<table>\n<tr><th>Nation</th>";
-    for (int w = 1; w <= 4; ++w) h += std::string("<th>") + Wettbewerbe[w] + "</th>";
+    for (const Wettbewerb_ w : PokaleUndChl) h += std::string("<th>") + WettbewerbName(w) + "</th>";
     h += "</tr>\n";
     for (const auto& [nation, titel] : sieger) {
         h += "<tr>" + Zelle(nation);
-        for (int w = 1; w <= 4; ++w) h += ZahlZelle(std::to_string(titel[static_cast<size_t>(w)]));
+        for (const Wettbewerb_ w : PokaleUndChl)
+            h += ZahlZelle(std::to_string(titel[static_cast<size_t>(WettbewerbNr(w))]));
         h += "</tr>\n";
     }
     h += "</table>\n</section>\n</body>\n</html>\n";

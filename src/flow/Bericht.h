@@ -3,6 +3,8 @@
 // mit Tabellen und Grafiken (SVG, ohne Netz lesbar) und als CSV daneben.
 #pragma once
 
+#include "core/Variablen.h"
+
 #include <array>
 #include <cstdint>
 #include <map>
@@ -67,8 +69,8 @@ public:
     void saisonende();
     // Der Manager AktManager geht pleite.
     void pleite();
-    // Sieger eines Pokals (Wettbewerb 1..4) oder der Champions League.
-    void pokalsieger(int wettbewerb, const std::string& verein);
+    // Sieger eines Pokals oder der Champions League.
+    void pokalsieger(Wettbewerb_ wettbewerb, const std::string& verein);
     // Vor einem neuen Spiel und am Ende des Laufs: die Ereignisse seit dem letzten Mal übernehmen.
     void abschliessen();
 

@@ -200,7 +200,7 @@ void GrundwerteSetzen()
     S.Spiel.AnzeigeLiga = 4;
     S.Spiel.Saison = 1;
     S.Spiel.Spieltag = 0;
-    S.Spiel.Wettbewerb = 0;
+    S.Spiel.Wettbewerb = Wettbewerb_::Liga;
     S.Spiel.ChlSpieltag = 0;
     for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) {
         S.Mannschaft[i].Gesamt = -1; // Stärken noch nicht gezogen

@@ -97,7 +97,7 @@ void Dispo(int m, std::vector<Rat>& raete)
                              " Gebühr. Vorher Sparbuch oder Kredit nutzen.",
                          KnopfBank, "Bank"});
     }
-    if (S.Spiel.Wettbewerb != 0) return;
+    if (S.Spiel.Wettbewerb != Wettbewerb_::Liga) return;
     // Dieselben Rechnungen wie die Buchungen des Ligaspieltags, in derselben Reihenfolge.
     int64_t nachher = konto;
     if (konto > 0) nachher += Runden(konto / 100.0 * 0.1);

@@ -96,13 +96,13 @@ std::string KommaText(double wert, int stellen)
 
 bool HatSpiel(int m)
 {
-    if (S.Spiel.Wettbewerb == 0) return S.Spiel.Spieltag <= 34;
+    if (S.Spiel.Wettbewerb == Wettbewerb_::Liga) return S.Spiel.Spieltag <= 34;
     const Mannschaft_& v = VereinVon(m);
     switch (S.Spiel.Wettbewerb) {
-    case 1: return !v.DfbRunde.leer();
-    case 2: return !v.UefaRunde.leer();
-    case 3: return !v.PdpRunde.leer();
-    case 4: return !v.ChlRunde.leer();
+    case Wettbewerb_::Dfb: return !v.DfbRunde.leer();
+    case Wettbewerb_::Uefa: return !v.UefaRunde.leer();
+    case Wettbewerb_::Pdp: return !v.PdpRunde.leer();
+    case Wettbewerb_::Chl: return !v.ChlRunde.leer();
     default: return false;
     }
 }
@@ -141,14 +141,14 @@ Abschlusstexte AbschlussTexte()
 {
     const Mannschaft_& v = VereinVon(S.AktManager);
     switch (S.Spiel.Wettbewerb) {
-    case 0:
+    case Wettbewerb_::Liga:
         if (S.Spiel.Spieltag == 34) return {SaisonText(), "Saisonende"};
         return {S.Spiel.Spieltag + 1 == 34 ? "Meisterschaft  LETZTER SPIELTAG" : "Meisterschaft",
                 "zum " + Zahl(S.Spiel.Spieltag + 1) + ".Spieltag"};
-    case 1: return {"DFB Pokal", v.DfbRunde.leer() ? "Spielfrei" : "Pokalspiel"};
-    case 2: return {"UEFA Pokal", v.UefaRunde.leer() ? "Spielfrei" : "Pokalspiel"};
-    case 3: return {"Pokal der Pokalsieger", v.PdpRunde.leer() ? "Spielfrei" : "Pokalspiel"};
-    case 4:
+    case Wettbewerb_::Dfb: return {"DFB Pokal", v.DfbRunde.leer() ? "Spielfrei" : "Pokalspiel"};
+    case Wettbewerb_::Uefa: return {"UEFA Pokal", v.UefaRunde.leer() ? "Spielfrei" : "Pokalspiel"};
+    case Wettbewerb_::Pdp: return {"Pokal der Pokalsieger", v.PdpRunde.leer() ? "Spielfrei" : "Pokalspiel"};
+    case Wettbewerb_::Chl:
         return {"Champions League",
                 v.ChlRunde.leer() ? "Spielfrei" : "Spiel " + Zahl(S.Spiel.ChlSpieltag + 1) + "/15"};
     default: return {"", ""};
@@ -280,9 +280,9 @@ Naechster EinAbschluss()
     if (akt > S.Spiel.ManagerHoch) {
         // Während des Tages zeigt AktManager auf einen gültigen Platz, auch wenn der letzte gerade ging.
         if (S.AktManager > S.Spiel.ManagerHoch) SETZE(S.AktManager, S.Spiel.ManagerHoch);
-        if (S.Spiel.Spieltag < 34 || S.Spiel.Wettbewerb > 0) {
+        if (S.Spiel.Spieltag < 34 || S.Spiel.Wettbewerb != Wettbewerb_::Liga) {
             MenueAnzeige().tagBeginnt();
-            if (S.Spiel.Wettbewerb == 0) SETZE(S.Spiel.Spieltag, S.Spiel.Spieltag + 1);
+            if (S.Spiel.Wettbewerb == Wettbewerb_::Liga) SETZE(S.Spiel.Spieltag, S.Spiel.Spieltag + 1);
             WettbewerbstagSpielen();
             ++Sitzung.GespielteTage;
             MenueAnzeige().tagEndet();
@@ -314,7 +314,8 @@ Naechster EinAbschluss()
 // Der Zug des neuen AktManager beginnt: Prämie, Menü herunter, Buchungen des Zugbeginns.
 void ZugOeffnen()
 {
-    if (S.Spiel.Wettbewerb == 0 && (S.Spiel.Spieltag == 17 || S.Spiel.Spieltag == 34) && S.AktManager == 0)
+    if (S.Spiel.Wettbewerb == Wettbewerb_::Liga && (S.Spiel.Spieltag == 17 || S.Spiel.Spieltag == 34) &&
+        S.AktManager == 0)
         BesteSechs();
     MenueAnzeige().abrollen();
     ZugBeginnen();
@@ -337,8 +338,8 @@ void AbschlussAblauf()
         case Naechster::Spielfrei: break;
         }
         if (spielfrei > 100)
-            throw Laufzeitfehler("Laufzeitfehler: Spielfreie Züge ohne Ende (Wettbewerb " + Zahl(S.Spiel.Wettbewerb) +
-                                 ", Spieltag " + Zahl(S.Spiel.Spieltag) + ").");
+            throw Laufzeitfehler("Laufzeitfehler: Spielfreie Züge ohne Ende (Wettbewerb " +
+                                 Zahl(WettbewerbNr(S.Spiel.Wettbewerb)) + ", Spieltag " + Zahl(S.Spiel.Spieltag) + ").");
         if (Sitzung.TageGrenze >= 0 && Sitzung.GespielteTage >= Sitzung.TageGrenze) return;
     }
 }
@@ -351,7 +352,7 @@ namespace {
 
 void KaderZaehlen(Manager_& mg, int& eingesetzt)
 {
-    const bool national = S.Spiel.Wettbewerb <= 1;
+    const bool national = National(S.Spiel.Wettbewerb);
     for (int i = 1; i <= mg.KaderAnzahl; ++i) {
         Kaderspieler_& sp = mg.Kader[i];
         if (Zufall(1, 3) == 1) sp.Verhandelt = 0;
@@ -486,7 +487,7 @@ bool AbschlussBuchen()
     }
 
     Schritt(4);
-    if (S.Spiel.Wettbewerb == 0) Ligabuchungen(m);
+    if (S.Spiel.Wettbewerb == Wettbewerb_::Liga) Ligabuchungen(m);
 
     Schritt(5);
     if (Zufall(1, S.Spiel.ManagerHoch + 7) == 1) NeueTransferliste(-1);

@@ -106,32 +106,26 @@ void ChlSpieltagSpielen()
         ZeileZeigen(zeile, 2, heim, gast, NameMitNation(heim));
         ZeileZeigen(zeile, 3, heim, gast, NameMitNation(gast));
 
-        SpielBerechnen(heim, gast, p);
-        const std::string ergebnis = std::to_string(ToreHeim) + ":" + std::to_string(ToreGast);
+        const Spielergebnis_ e = SpielBerechnen(heim, gast, p);
+        const std::string ergebnis = e.Stand();
         TextSetzen(S.ChlTabelle[tag].ChlErgebnisse[p], ergebnis);
 
-        if (ToreHeim > ToreGast) {
-            SETZE(h.ChlPunkte, h.ChlPunkte + 3);
-        } else if (ToreHeim < ToreGast) {
-            SETZE(g.ChlPunkte, g.ChlPunkte + 3);
-        } else {
-            SETZE(h.ChlPunkte, h.ChlPunkte + 1);
-            SETZE(g.ChlPunkte, g.ChlPunkte + 1);
-        }
-        SETZE(h.ChlTore, h.ChlTore + ToreHeim);
-        SETZE(h.ChlGegentore, h.ChlGegentore + ToreGast);
-        SETZE(g.ChlTore, g.ChlTore + ToreGast);
-        SETZE(g.ChlGegentore, g.ChlGegentore + ToreHeim);
+        SETZE(h.ChlPunkte, h.ChlPunkte + e.PunkteHeim());
+        SETZE(g.ChlPunkte, g.ChlPunkte + e.PunkteGast());
+        SETZE(h.ChlTore, h.ChlTore + e.ToreHeim);
+        SETZE(h.ChlGegentore, h.ChlGegentore + e.ToreGast);
+        SETZE(g.ChlTore, g.ChlTore + e.ToreGast);
+        SETZE(g.ChlGegentore, g.ChlGegentore + e.ToreHeim);
 
         if (S.PokalZeigen) {
             Warte(Tempo(0) * 100 + 50);
-            if (HeimManager < 4 || GastManager < 4) LiveSpiel(heim, gast);
+            if (e.MitManager()) LiveSpiel(heim, gast, e);
         }
-        ZeileZeigen(zeile, 1, heim, gast, "Zuschauer " + Geldtext(Zuschauer));
+        ZeileZeigen(zeile, 1, heim, gast, "Zuschauer " + Geldtext(e.Zuschauer));
         ZeileZeigen(zeile, 4, heim, gast, ErgebnisAusrichten(ergebnis));
 
         // Treffen zwei Managervereine aufeinander, bekommt nur der Gastgeber das Geld.
-        int m = HeimManager < 4 ? HeimManager : GastManager;
+        const int m = e.HeimManager < 4 ? e.HeimManager : e.GastManager;
         if (m < 4) {
             Manager_& mg = S.Manager[m];
             KontoBuchen(mg.Kontostand, ChlSpielPraemie);
@@ -142,7 +136,7 @@ void ChlSpieltagSpielen()
     }
 
     ChlTabelleSortieren();
-    PokalAuslosen(WettbewerbChl);
+    PokalAuslosen(Wettbewerb_::Chl);
 
     if (tag == 15) {
         const int v = ChlManschNr(S.ChlTabelle[1].ChlSlot);

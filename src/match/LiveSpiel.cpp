@@ -12,6 +12,8 @@
 
 namespace torvane {
 
+Feld<Feld<uint8_t, 0, 23>, 0, 3> GelbHeute{};
+
 namespace {
 
 constexpr int MitteX = 234;
@@ -26,14 +28,14 @@ std::string Prozent(int teil, int ganz) { return std::to_string(Runden(100.0 / g
 
 } // namespace
 
-void LiveSpiel(int heim, int gast)
+void LiveSpiel(int heim, int gast, const Spielergebnis_& e)
 {
     Spieltagsanzeige& a = Tagesanzeige();
     const int tempo = Tempo(0);
 
     // 1. und 2.
-    a.liveBeginnen(S.Mannschaft[heim].Name.text(), HeimManager < 4, S.Mannschaft[gast].Name.text(), GastManager < 4,
-                   "zahlende Zuschauer " + Geldtext(Zuschauer));
+    a.liveBeginnen(S.Mannschaft[heim].Name.text(), e.HeimManager < 4, S.Mannschaft[gast].Name.text(), e.GastManager < 4,
+                   "zahlende Zuschauer " + Geldtext(e.Zuschauer));
     a.spielstandZeigen("0:0");
     a.minuteZeigen("0 min.");
     a.anteilZeigen("HomeComputer");
@@ -52,7 +54,7 @@ void LiveSpiel(int heim, int gast)
     int bild = 8;
 
     for (int minute = 0; minute <= 90; ++minute) {
-        const Spielminute_& sm = Spielverlauf[minute];
+        const Spielminute_& sm = e.Spielverlauf[minute];
         a.minuteZeigen(std::to_string(minute) + " min.");
 
         // 4. Der Ball läuft in Schritten von 2 Pixeln zum Ziel; die Schritte zählen als Spielanteil.
@@ -104,8 +106,8 @@ void LiveSpiel(int heim, int gast)
         }
 
         // 7. Vorfälle: Chance 1 zu (111 - Einsatz) je Minute und Managerverein
-        if (HeimManager < 4 && Zufall(0, 110 - S.Manager[HeimManager].Einsatz) == 1) Aktion(HeimManager, 1);
-        if (GastManager < 4 && Zufall(0, 110 - S.Manager[GastManager].Einsatz) == 1) Aktion(GastManager, 2);
+        if (e.HeimManager < 4 && Zufall(0, 110 - S.Manager[e.HeimManager].Einsatz) == 1) Aktion(e.HeimManager, 1);
+        if (e.GastManager < 4 && Zufall(0, 110 - S.Manager[e.GastManager].Einsatz) == 1) Aktion(e.GastManager, 2);
     }
 
     // 8.
@@ -136,7 +138,7 @@ void Aktion(int m, int tafel)
     Warte(tempo * 50);
     const int x = tafel == 1 ? 110 : 360;
     const int y = 8;
-    const bool national = S.Spiel.Wettbewerb <= 1;
+    const bool national = National(S.Spiel.Wettbewerb);
 
     if (r < 80) {
         uint8_t& gelb = national ? sp.GelbNational : sp.GelbInternational;

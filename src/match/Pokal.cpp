@@ -64,25 +64,25 @@ int CodeZahl(std::string_view code, char buchstabe)
     return TextZahl(CodeWert(code, buchstabe), was.c_str());
 }
 
-KurzText<12>& PokalFeld(Mannschaft_& m, int wettbewerb)
+KurzText<12>& PokalFeld(Mannschaft_& m, Wettbewerb_ wettbewerb)
 {
     switch (wettbewerb) {
-    case WettbewerbDfb: return m.DfbRunde;
-    case WettbewerbUefa: return m.UefaRunde;
-    case WettbewerbPdp: return m.PdpRunde;
-    case WettbewerbChl: return m.ChlRunde;
-    default: BereichFehler("Wettbewerb", wettbewerb, 1, 4);
+    case Wettbewerb_::Dfb: return m.DfbRunde;
+    case Wettbewerb_::Uefa: return m.UefaRunde;
+    case Wettbewerb_::Pdp: return m.PdpRunde;
+    case Wettbewerb_::Chl: return m.ChlRunde;
+    default: BereichFehler("Wettbewerb", WettbewerbNr(wettbewerb), 1, 4);
     }
 }
 
-KurzText<14>& BilanzFeld(Saisonbilanz_& b, int wettbewerb)
+KurzText<14>& BilanzFeld(Saisonbilanz_& b, Wettbewerb_ wettbewerb)
 {
     switch (wettbewerb) {
-    case WettbewerbDfb: return b.DfbErgebnis;
-    case WettbewerbUefa: return b.UefaErgebnis;
-    case WettbewerbPdp: return b.PdpErgebnis;
-    case WettbewerbChl: return b.ChlErgebnis;
-    default: BereichFehler("Wettbewerb", wettbewerb, 1, 4);
+    case Wettbewerb_::Dfb: return b.DfbErgebnis;
+    case Wettbewerb_::Uefa: return b.UefaErgebnis;
+    case Wettbewerb_::Pdp: return b.PdpErgebnis;
+    case Wettbewerb_::Chl: return b.ChlErgebnis;
+    default: BereichFehler("Wettbewerb", WettbewerbNr(wettbewerb), 1, 4);
     }
 }
 
@@ -105,7 +105,7 @@ std::string RundenName(int paarungen)
     return namen[RundenStufe(paarungen)];
 }
 
-int Rundenfaktor(int wettbewerb, int paarungen)
+int Rundenfaktor(Wettbewerb_ wettbewerb, int paarungen)
 {
     static const int dfb[] = {1, 2, 3, 4, 5, 6};
     static const int uefa[] = {1, 2, 4, 8, 10, 12};
@@ -113,10 +113,10 @@ int Rundenfaktor(int wettbewerb, int paarungen)
     static const int pdp[] = {2, 2, 2, 6, 8, 10};
     const int stufe = RundenStufe(paarungen);
     switch (wettbewerb) {
-    case WettbewerbDfb: return dfb[stufe];
-    case WettbewerbUefa: return uefa[stufe];
-    case WettbewerbPdp: return pdp[stufe];
-    default: BereichFehler("Wettbewerb", wettbewerb, 1, 3);
+    case Wettbewerb_::Dfb: return dfb[stufe];
+    case Wettbewerb_::Uefa: return uefa[stufe];
+    case Wettbewerb_::Pdp: return pdp[stufe];
+    default: BereichFehler("Wettbewerb", WettbewerbNr(wettbewerb), 1, 3);
     }
 }
 
@@ -192,7 +192,7 @@ void PokaleVorbereiten()
     for (int i = 1; i <= S.Spiel.MannschaftHoch && sieger == 0; ++i)
         if (S.Mannschaft[i].DfbRunde == "Sieger") sieger = i;
     for (int i = 0; i <= S.Spiel.MannschaftHoch; ++i)
-        for (int w = WettbewerbDfb; w <= WettbewerbChl; ++w) PokalFeld(S.Mannschaft[i], w) = "";
+        for (const Wettbewerb_ w : PokaleUndChl) PokalFeld(S.Mannschaft[i], w) = "";
 
     S.Mannschaft[sieger > 0 ? sieger : 1].PdpRunde = "J";
     for (int i = 1; i <= 64; ++i) S.Mannschaft[i].DfbRunde = "J";
@@ -213,14 +213,14 @@ void PokaleVorbereiten()
         for (size_t k = 2; k < g.size() && k < 6; ++k) S.Mannschaft[g[k]].UefaRunde = "J";
     }
 
-    for (int w = WettbewerbDfb; w <= WettbewerbChl; ++w) PokalAuslosen(w);
+    for (const Wettbewerb_ w : PokaleUndChl) PokalAuslosen(w);
 }
 
 // --- Auslosung ---
 
-void PokalAuslosen(int wettbewerb)
+void PokalAuslosen(Wettbewerb_ wettbewerb)
 {
-    if (wettbewerb == WettbewerbChl) {
+    if (wettbewerb == Wettbewerb_::Chl) {
         for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
             const int v = PokalVereinVon(m);
             if (v == 0) continue;
@@ -233,7 +233,7 @@ void PokalAuslosen(int wettbewerb)
         return;
     }
 
-    const int oben = wettbewerb == WettbewerbDfb ? 72 : S.Spiel.MannschaftHoch;
+    const int oben = wettbewerb == Wettbewerb_::Dfb ? 72 : S.Spiel.MannschaftHoch;
     int anzahl = 0;
     for (int i = 1; i <= oben; ++i)
         if (PokalFeld(S.Mannschaft[i], wettbewerb) == "J") ++anzahl;
@@ -259,7 +259,7 @@ void PokalAuslosen(int wettbewerb)
         do b = Zufall(1, oben);
         while (b == a || !(PokalFeld(S.Mannschaft[b], wettbewerb) == "J"));
 
-        if (wettbewerb == WettbewerbDfb) {
+        if (wettbewerb == Wettbewerb_::Dfb) {
             // Der Unterklassige hat Heimrecht.
             const bool bUnten = S.Mannschaft[b].Liga > S.Mannschaft[a].Liga;
             const int heim = bUnten ? b : a;
@@ -348,13 +348,17 @@ int RueckspielEntscheiden(KurzText<12>& heim, KurzText<12>& gast, int zeile, int
 
 // --- Ausgeschiedene Manager ---
 
-void PokalAusgeschieden(int wettbewerb, int zeile)
+void PokalAusgeschieden(Wettbewerb_ wettbewerb, int zeile)
 {
     if (!S.PokalZeigen) return;
-    static const char* const zeilen[] = {"", "ist nicht mehr im DFB Pokal !", "ist nicht mehr im Uefa Pokal !",
-                                         "ist nicht mehr im Pokal d. Pokalsieger !"};
-    if (wettbewerb < WettbewerbDfb || wettbewerb > WettbewerbPdp) BereichFehler("Wettbewerb", wettbewerb, 1, 3);
-    const int option = OptZeigeDfb + wettbewerb - 1;
+    const char* zeilentext = nullptr;
+    int option = 0;
+    switch (wettbewerb) {
+    case Wettbewerb_::Dfb: zeilentext = "ist nicht mehr im DFB Pokal !"; option = OptZeigeDfb; break;
+    case Wettbewerb_::Uefa: zeilentext = "ist nicht mehr im Uefa Pokal !"; option = OptZeigeUefa; break;
+    case Wettbewerb_::Pdp: zeilentext = "ist nicht mehr im Pokal d. Pokalsieger !"; option = OptZeigePdp; break;
+    default: BereichFehler("Wettbewerb", WettbewerbNr(wettbewerb), 1, 3);
+    }
     for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
         const int v = PokalVereinVon(m);
         if (v == 0 || !PokalFeld(S.Mannschaft[v], wettbewerb).leer()) continue;
@@ -363,7 +367,7 @@ void PokalAusgeschieden(int wettbewerb, int zeile)
         const Manager_& mg = S.Manager[m];
         const Spieltagsanzeige::Ort ort = Tagesanzeige().zeilenOrt(zeile);
         Nachricht("Pokalspiele",
-                  mg.Vereinsname.text() + " von " + NL + "Manager " + mg.Name.text() + NL + zeilen[wettbewerb] + NL +
+                  mg.Vereinsname.text() + " von " + NL + "Manager " + mg.Name.text() + NL + zeilentext + NL +
                       NL + "Pokalspiele trotzdem weiter zeigen ?",
                   "JEIN", ort.x, ort.y);
         if (S.Befehl == "Nein") S.Optionen[m][option] = 0;
@@ -392,7 +396,7 @@ std::string NameMitNation(int v)
     return m.Name.text() + " (" + m.Nation.text() + ")";
 }
 
-std::string ZuschauerText() { return "Zuschauer " + Geldtext(Zuschauer); }
+std::string ZuschauerText(const Spielergebnis_& e) { return "Zuschauer " + Geldtext(e.Zuschauer); }
 
 void Gutschrift(int m, int64_t betrag)
 {
@@ -422,7 +426,7 @@ void Blaettern(int p, int n)
     Tagesanzeige().meldungenLeeren();
 }
 
-void Pokalsieger(int v, int wettbewerb, float ewige, int32_t praemie, const std::string& tafeltext)
+void Pokalsieger(int v, Wettbewerb_ wettbewerb, float ewige, int32_t praemie, const std::string& tafeltext)
 {
     Mannschaft_& sieger = S.Mannschaft[v];
     PokalFeld(sieger, wettbewerb) = "Sieger";
@@ -456,7 +460,7 @@ void DfbPokaltag()
     }
     const int n = gezogen / 2;
     if (n == 0) return;
-    const int faktor = Rundenfaktor(WettbewerbDfb, n);
+    const int faktor = Rundenfaktor(Wettbewerb_::Dfb, n);
 
     anz.titel("DFB-Pokalspiele");
     anz.kopf("DFB-Pokal", RundenName(n));
@@ -474,15 +478,15 @@ void DfbPokaltag()
         if (heim == 0 || gast == 0)
             throw Laufzeitfehler("Laufzeitfehler: DFB-Pokal-Paarung " + plus + " ist unvollständig.");
 
-        SpielBerechnen(heim, gast, p);
+        const Spielergebnis_ e = SpielBerechnen(heim, gast, p);
         ZeileZeigen(zeile, 2, heim, gast, NameMitLiga(heim));
         ZeileZeigen(zeile, 3, heim, gast, NameMitLiga(gast));
-        if (S.PokalZeigen && (HeimManager < 4 || GastManager < 4)) LiveSpiel(heim, gast);
-        ZeileZeigen(zeile, 1, heim, gast, ZuschauerText());
-        ZeileZeigen(zeile, 4, heim, gast, ErgebnisAusrichten(std::to_string(ToreHeim) + ":" + std::to_string(ToreGast)));
+        if (S.PokalZeigen && e.MitManager()) LiveSpiel(heim, gast, e);
+        ZeileZeigen(zeile, 1, heim, gast, ZuschauerText(e));
+        ZeileZeigen(zeile, 4, heim, gast, ErgebnisAusrichten(e.Stand()));
         PaarungsPause();
 
-        const bool heimsieg = ToreHeim > ToreGast;
+        const bool heimsieg = e.Heimsieg();
         const int sieger = heimsieg ? heim : gast;
         const int verlierer = heimsieg ? gast : heim;
         S.Mannschaft[sieger].DfbRunde = "J";
@@ -496,15 +500,16 @@ void DfbPokaltag()
             // Der Höherklassige, der beim Kleinen verliert, wird ausgelacht.
             if (v == verlierer && S.Mannschaft[v].Liga < S.Mannschaft[gegner].Liga) Klang("Lach");
             Rundengeld(v, faktor, "Das DFB-Pokalspiel brachte Ihnen zusätzlich", zeile);
-            PokalAusgeschieden(WettbewerbDfb, zeile);
+            PokalAusgeschieden(Wettbewerb_::Dfb, zeile);
         }
 
         if (n == 1)
-            Pokalsieger(sieger, WettbewerbDfb, 10.0f, 2000000, "Sieger im DFB-Pokal bekommt 2.000.000 € Siegesprämie");
+            Pokalsieger(sieger, Wettbewerb_::Dfb, 10.0f, 2000000,
+                        "Sieger im DFB-Pokal bekommt 2.000.000 € Siegesprämie");
         Blaettern(p, n);
     }
 
-    PokalAuslosen(WettbewerbDfb);
+    PokalAuslosen(Wettbewerb_::Dfb);
     TagesEnde();
 }
 
@@ -513,7 +518,7 @@ void DfbPokaltag()
 namespace {
 
 struct Europapokal {
-    int wettbewerb;
+    Wettbewerb_ wettbewerb;
     const char* titel;
     const char* kopf;
     const char* geldtext;
@@ -525,7 +530,7 @@ struct Europapokal {
 void Europapokaltag(const Europapokal& e)
 {
     Spieltagsanzeige& anz = Tagesanzeige();
-    const int w = e.wettbewerb;
+    const Wettbewerb_ w = e.wettbewerb;
 
     int gezogen = 0;
     bool hinspiele = false;
@@ -558,19 +563,20 @@ void Europapokaltag(const Europapokal& e)
         KurzText<12>& heimFeld = PokalFeld(S.Mannschaft[heim], w);
         KurzText<12>& gastFeld = PokalFeld(S.Mannschaft[gast], w);
 
-        SpielBerechnen(heim, gast, p);
+        const Spielergebnis_ ergebnis = SpielBerechnen(heim, gast, p);
         ZeileZeigen(zeile, 2, heim, gast, NameMitNation(heim));
         ZeileZeigen(zeile, 3, heim, gast, NameMitNation(gast));
-        if (S.PokalZeigen && (HeimManager < 4 || GastManager < 4)) LiveSpiel(heim, gast);
-        ZeileZeigen(zeile, 1, heim, gast, ZuschauerText());
+        if (S.PokalZeigen && ergebnis.MitManager()) LiveSpiel(heim, gast, ergebnis);
+        ZeileZeigen(zeile, 1, heim, gast, ZuschauerText(ergebnis));
         // Dahinter das Hinspiel aus Sicht der heutigen Heimmannschaft.
         const std::string hin = CodeWert(heimFeld.text(), 'B') == "-1"
                                     ? std::string(" (-:-)")
                                     : " (" + CodeWert(heimFeld.text(), 'D') + ":" + CodeWert(gastFeld.text(), 'C') + ")";
-        ZeileZeigen(zeile, 4, heim, gast, " " + std::to_string(ToreHeim) + ":" + std::to_string(ToreGast) + hin);
+        ZeileZeigen(zeile, 4, heim, gast, " " + ergebnis.Stand() + hin);
         PaarungsPause();
 
-        const int weiter = RueckspielEntscheiden(heimFeld, gastFeld, zeile, gast, heim, ToreHeim, ToreGast);
+        const int weiter =
+            RueckspielEntscheiden(heimFeld, gastFeld, zeile, gast, heim, ergebnis.ToreHeim, ergebnis.ToreGast);
         if (weiter != 0) anz.verliererZeigen(zeile, weiter == heim ? 3 : 2);
 
         for (const int v : {heim, gast})
@@ -588,13 +594,14 @@ void Europapokaltag(const Europapokal& e)
 
 void UefaPokaltag()
 {
-    Europapokaltag({WettbewerbUefa, "UEFA Pokalspiele", "Uefa Pokal", "Das Uefa Pokal Spiel brachte Ihnen zusätzlich",
+    Europapokaltag({Wettbewerb_::Uefa, "UEFA Pokalspiele", "Uefa Pokal",
+                    "Das Uefa Pokal Spiel brachte Ihnen zusätzlich",
                     25.0f, 4444444, "Sieger im Uefa Pokal bekommt 4.444.444 € Siegesprämie"});
 }
 
 void PdpPokaltag()
 {
-    Europapokaltag({WettbewerbPdp, "Pokal der Pokalsieger", "Pokal der Pokalsieger",
+    Europapokaltag({Wettbewerb_::Pdp, "Pokal der Pokalsieger", "Pokal der Pokalsieger",
                     "Das Pokal der Pokalsieger Spiel brachte Ihnen zusätzlich", 20.0f, 3333333,
                     "Sieger im Pokal der Pokalsieger bekommt 3.333.333 € Siegesprämie"});
 }

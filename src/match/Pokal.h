@@ -9,18 +9,12 @@
 
 namespace torvane {
 
-// Wettbewerbsnummern wie in Spiel.Wettbewerb.
-constexpr int WettbewerbDfb = 1;
-constexpr int WettbewerbUefa = 2;
-constexpr int WettbewerbPdp = 3;
-constexpr int WettbewerbChl = 4;
-
 // Pokale und ChampionsLige einer neuen Saison aufsetzen und die ersten Runden auslosen.
 void PokaleVorbereiten();
 
-// Lost die nächste Runde aus (1 DFB, 2 Uefa, 3 Pokal der Pokalsieger); für 4 wird nur
-// der Tabellenplatz der Manager in der ChampionsLige in die Saisonbilanz geschrieben.
-void PokalAuslosen(int wettbewerb);
+// Lost die nächste Runde eines der drei Pokale aus; für die ChampionsLige wird nur
+// der Tabellenplatz der Manager in die Saisonbilanz geschrieben.
+void PokalAuslosen(Wettbewerb_ wettbewerb);
 
 // Ein Pokaltag; vom Wettbewerbstag aufgerufen.
 void DfbPokaltag();
@@ -38,7 +32,7 @@ int RueckspielEntscheiden(KurzText<12>& heim, KurzText<12>& gast, int zeile, int
 
 // Fragt (nur wenn Pokalspiele gezeigt werden) jeden ausgeschiedenen Manager,
 // ob er die Spiele dieses Pokals weiter sehen will.
-void PokalAusgeschieden(int wettbewerb, int zeile);
+void PokalAusgeschieden(Wettbewerb_ wettbewerb, int zeile);
 
 // Europapokal-Eintrag "A3B-1C0D0": Wert nach einem Buchstaben lesen bzw. ersetzen.
 std::string CodeWert(std::string_view code, char buchstabe);
@@ -46,15 +40,15 @@ std::string CodeSetzen(std::string_view code, char buchstabe, std::string_view w
 // Der Wert als Zahl; ein fehlender oder kaputter Wert ist ein Laufzeitfehler.
 int CodeZahl(std::string_view code, char buchstabe);
 
-// Das Wettbewerbsfeld eines Vereins (1 DfbRunde, 2 UefaRunde, 3 PdpRunde, 4 ChlRunde).
-KurzText<12>& PokalFeld(Mannschaft_& m, int wettbewerb);
-// Das Feld der Saisonbilanz für den Wettbewerb 1..4.
-KurzText<14>& BilanzFeld(Saisonbilanz_& b, int wettbewerb);
+// Das Wettbewerbsfeld eines Vereins (DfbRunde, UefaRunde, PdpRunde, ChlRunde).
+KurzText<12>& PokalFeld(Mannschaft_& m, Wettbewerb_ wettbewerb);
+// Das Feld der Saisonbilanz für einen Pokal oder die ChampionsLige.
+KurzText<14>& BilanzFeld(Saisonbilanz_& b, Wettbewerb_ wettbewerb);
 
 // Rundenname der Auslosung nach Zahl der Paarungen (32 "1.Runde" ... 1 "Finale").
 std::string RundenName(int paarungen);
 // Rundenfaktor des Pokaltags nach Zahl der Paarungen.
-int Rundenfaktor(int wettbewerb, int paarungen);
+int Rundenfaktor(Wettbewerb_ wettbewerb, int paarungen);
 
 // Verein des Managers m, über den Vereinsnamen gesucht (0, wenn es ihn nicht gibt).
 int PokalVereinVon(int m);

@@ -11,15 +11,6 @@
 
 namespace torvane {
 
-int32_t ToreHeim = 0;
-int32_t ToreGast = 0;
-int32_t Zuschauer = 0;
-int32_t HeimManager = 4;
-int32_t GastManager = 4;
-Feld<uint8_t, 1, 9> TotoErgebnis{};
-Feld<Spielminute_, 0, 90> Spielverlauf{};
-Feld<Feld<uint8_t, 0, 23>, 0, 3> GelbHeute{};
-
 namespace {
 
 constexpr int X0 = 237;
@@ -40,7 +31,8 @@ struct Wertungen {
 };
 
 // Die 90 Zweikämpfe über die zehn Zonen; Gleichstand gewinnt der Verteidiger.
-void NeunzigMinuten(const Wertungen& w)
+// Die Tore zählen weiter, die Ballspur wird überschrieben.
+void NeunzigMinuten(Spielergebnis_& e, const Wertungen& w)
 {
     const int y = PlatzHoehe / 2 - 15;
     int zone = 3;
@@ -63,7 +55,7 @@ void NeunzigMinuten(const Wertungen& w)
         const int a = Zufall(lo, ra + w.Ausgleich);
         const int d = Zufall(lo, rd + w.Ausgleich + w.Zusatz);
 
-        Spielminute_& sm = Spielverlauf[minute];
+        Spielminute_& sm = e.Spielverlauf[minute];
         sm.X = 0;
         sm.Y = y;
         sm.Ereignis = 0;
@@ -74,7 +66,7 @@ void NeunzigMinuten(const Wertungen& w)
             case 3: zone = 4; sm.X = X0 + 90; break;
             case 4: zone = 5; sm.X = X0 + 190; break;
             case 5:
-                ++ToreHeim;
+                ++e.ToreHeim;
                 sm.X = PlatzBreite - 10;
                 sm.Ereignis = -1;
                 zone = 9;
@@ -84,7 +76,7 @@ void NeunzigMinuten(const Wertungen& w)
             case 9: zone = 8; sm.X = X0 - 90; break;
             case 8: zone = 7; sm.X = X0 - 190; break;
             case 7:
-                ++ToreGast;
+                ++e.ToreGast;
                 sm.X = -22;
                 sm.Ereignis = 1;
                 zone = 3;
@@ -117,34 +109,19 @@ void Drift(Mannschaft_& v, int von, int bis, int vorzeichen)
     Linie(v.Angriff, vorzeichen * Zufall(von, bis));
 }
 
-} // namespace
-
-void SpielBerechnen(int heim, int gast, int paarung)
+// Zahlende Zuschauer; im Pokal bekommt ein Managerverein als Gast die Hälfte davon zum Preis des Tages.
+int32_t ZuschauerKommen(const Spielergebnis_& e, const Mannschaft_& H, const Mannschaft_& G, Wettbewerb_ wb)
 {
-    Mannschaft_& H = S.Mannschaft[heim];
-    Mannschaft_& G = S.Mannschaft[gast];
-    const int wb = S.Spiel.Wettbewerb;
-
-    // 1. Anfang
-    ToreHeim = 0;
-    ToreGast = 0;
-    HeimManager = 4;
-    GastManager = 4;
-    const double L = (H.Liga + G.Liga) / 2.0;
+    const bool heimManager = e.HeimManager < 4;
+    const bool pokal = wb != Wettbewerb_::Liga;
     // Ein Verein der Verbandsliga (nach einem Abstieg noch im Pokal) zählt wie die
     // Oberliga; mit k = 0 wäre der Eintritt 0 und 35 / P unendlich.
     int k = std::max(1, 5 - H.Liga);
 
-    // 2. Zuschauer
-    const int h = ManagerVonVerein(heim);
-    const int g = ManagerVonVerein(gast);
-    if (h >= 0) HeimManager = h;
-    if (g >= 0) GastManager = g;
-
     double P, C, M;
     int64_t Sitze, Dauer;
-    if (h >= 0) {
-        const Manager_& mh = S.Manager[h];
+    if (heimManager) {
+        const Manager_& mh = S.Manager[e.HeimManager];
         P = mh.Eintrittspreis;
         C = mh.Komfortpunkte * 0.2;
         M = H.Moral * 0.15;
@@ -157,10 +134,10 @@ void SpielBerechnen(int heim, int gast, int paarung)
         Sitze = Zufall(100, k * 2500) + int64_t{k} * 15000;
         Dauer = Zufall(k * 100, k * 2000);
     }
-    if (wb > 0) {
+    if (pokal) {
         int zm = S.Spiel.ManagerHoch;
-        if (h >= 0) zm = h;
-        else if (g >= 0) zm = g;
+        if (heimManager) zm = e.HeimManager;
+        else if (e.GastManager < 4) zm = e.GastManager;
         P = static_cast<double>(Runden(P * (1.0 + S.Manager[zm].Pokalzuschlag / 100.0), "Eintrittspreis"));
         k = k + 1;
     }
@@ -169,23 +146,28 @@ void SpielBerechnen(int heim, int gast, int paarung)
     if (5 * k < P + 2) M = M - P;
     if (M <= 0) M = 1 - std::fabs(M / 100.0);
     switch (wb) {
-    case 1: M += Zufall(1, 5); break;
-    case 2: M += Zufall(1, 8); break;
-    case 3: M += Zufall(1, 7); break;
-    case 4: M += Zufall(1, 10); break;
+    case Wettbewerb_::Dfb: M += Zufall(1, 5); break;
+    case Wettbewerb_::Uefa: M += Zufall(1, 8); break;
+    case Wettbewerb_::Pdp: M += Zufall(1, 7); break;
+    case Wettbewerb_::Chl: M += Zufall(1, 10); break;
     default: break;
     }
-    if (wb > 0 && H.Liga < G.Liga) M += H.Liga - G.Liga;
+    if (pokal && H.Liga < G.Liga) M += H.Liga - G.Liga;
     int64_t z = Runden(k * 15000 / 100.0 * M, "Zuschauer");
     if (Sitze - Dauer < z) z = Sitze - Dauer;
     if (z > Sitze || z < 0) z = 0;
-    Zuschauer = Passt<int32_t>(z, "Zuschauer");
-    if (g >= 0 && wb > 0) {
-        Manager_& mg = S.Manager[g];
-        KontoBuchen(mg.Kontostand, int64_t{Zuschauer / 2} * static_cast<int64_t>(P));
+    const int32_t zuschauer = Passt<int32_t>(z, "Zuschauer");
+    if (e.GastManager < 4 && pokal) {
+        Manager_& mg = S.Manager[e.GastManager];
+        KontoBuchen(mg.Kontostand, int64_t{zuschauer / 2} * static_cast<int64_t>(P));
     }
+    return zuschauer;
+}
 
-    // 3. Stärken und Anteile
+// Die Wertungen der drei Linien aus Stärken und Anteilen, dazu der Ausgleich:
+// ein großer Unterschied weitet beide Zufallsbereiche gleich.
+Wertungen WertungenBerechnen(const Mannschaft_& H, const Mannschaft_& G, Wettbewerb_ wb, double L)
+{
     const int StaerkeH = R(R(R(H.Gesamt + H.Moral * 0.1) + (19 - H.Platz) * 5.0 / 18.0) + H.Gesamt * 0.05);
     const int StaerkeG = R(R(G.Gesamt + G.Moral * 0.1) + (19 - G.Platz) * 5.0 / 18.0);
     const int AnteilH = R(Anteil(StaerkeH, StaerkeG));
@@ -198,89 +180,87 @@ void SpielBerechnen(int heim, int gast, int paarung)
     w.MittelG = R((Anteil(G.Mittelfeld, H.Mittelfeld) + AnteilG) / 2);
     w.SturmG = R((Anteil(G.Angriff, H.Verteidigung) + AnteilG) / 2);
 
-    // 4. Ausgleich: ein großer Unterschied weitet beide Zufallsbereiche gleich
     w.Ausgleich = R(std::abs(AnteilH - AnteilG) * 2.5);
-    if (wb == 1) w.Ausgleich = R(w.Ausgleich * 1.3);
+    if (wb == Wettbewerb_::Dfb) w.Ausgleich = R(w.Ausgleich * 1.3);
     w.Zusatz = L > 1.0 ? w.Ausgleich : 0;
+    return w;
+}
 
-    // 5. und 6. Die 90 Minuten; im DFB-Pokal so oft, bis es einen Sieger gibt.
-    NeunzigMinuten(w);
-    while (wb == 1 && ToreHeim == ToreGast) NeunzigMinuten(w);
-
-    const bool heimsieg = ToreHeim > ToreGast;
-    const bool remis = ToreHeim == ToreGast;
-
-    // 7. Ewige Tabelle
+// Ewige Tabelle: je wertvoller der Wettbewerb, desto mehr Punkte.
+void EwigePunkteBuchen(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G, Wettbewerb_ wb, double L)
+{
     double F = 1.0;
     switch (wb) {
-    case 0: F = 1.0 / L; break;
-    case 1: F = 1.0; break;
-    case 2: F = 3.0; break;
-    case 3: F = 4.0; break;
-    case 4: F = 6.0; break;
+    case Wettbewerb_::Liga: F = 1.0 / L; break;
+    case Wettbewerb_::Dfb: F = 1.0; break;
+    case Wettbewerb_::Uefa: F = 3.0; break;
+    case Wettbewerb_::Pdp: F = 4.0; break;
+    case Wettbewerb_::Chl: F = 6.0; break;
     default: break;
     }
-    if (heimsieg) {
+    if (e.Heimsieg()) {
         H.EwigePunkte = DreiStellen(H.EwigePunkte + F);
-    } else if (remis) {
+    } else if (e.Remis()) {
         H.EwigePunkte = DreiStellen(H.EwigePunkte + F / 2);
         G.EwigePunkte = DreiStellen(G.EwigePunkte + F / 1.5);
     } else {
         G.EwigePunkte = DreiStellen(G.EwigePunkte + F * 1.5);
     }
+}
 
-    // 8. Liga
-    if (wb == 0) {
-        LegendeSchreiben(H, heimsieg ? 'S' : remis ? 'U' : 'V');
-        LegendeSchreiben(G, heimsieg ? 'V' : remis ? 'U' : 'S');
+// Nur in der Liga: Legende, Ergebnistafel, Tabelle und Moral.
+void LigaBuchen(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G, double L, int paarung)
+{
+    const bool heimsieg = e.Heimsieg();
+    const bool remis = e.Remis();
+    LegendeSchreiben(H, heimsieg ? 'S' : remis ? 'U' : 'V');
+    LegendeSchreiben(G, heimsieg ? 'V' : remis ? 'U' : 'S');
 
-        char text[16];
-        const int n = std::snprintf(text, sizeof text, "%2d:%-2d", ToreHeim, ToreGast);
-        const int liga = static_cast<int>(Runden(L, "Liga"));
-        S.Ergebnisse[liga][S.Spiel.Spieltag][paarung].rohSetzen(std::string_view(text, static_cast<size_t>(n)));
+    char text[16];
+    const int n = std::snprintf(text, sizeof text, "%2d:%-2d", e.ToreHeim, e.ToreGast);
+    const int liga = static_cast<int>(Runden(L, "Liga"));
+    S.Ergebnisse[liga][S.Spiel.Spieltag][paarung].rohSetzen(std::string_view(text, static_cast<size_t>(n)));
 
-        TotoErgebnis[paarung] = heimsieg ? 1 : remis ? 0 : 2;
-
-        if (heimsieg) {
-            SETZE(H.Punkte, H.Punkte + 3);
-            SETZE(H.Siege, H.Siege + 1);
-            SETZE(G.Niederlagen, G.Niederlagen + 1);
-        } else if (remis) {
-            SETZE(H.Punkte, H.Punkte + 1);
-            SETZE(G.Punkte, G.Punkte + 1);
-            SETZE(H.Unentschieden, H.Unentschieden + 1);
-            SETZE(G.Unentschieden, G.Unentschieden + 1);
-        } else {
-            SETZE(G.Punkte, G.Punkte + 3);
-            SETZE(G.Siege, G.Siege + 1);
-            SETZE(H.Niederlagen, H.Niederlagen + 1);
-        }
-        SETZE(H.Tore, H.Tore + ToreHeim);
-        SETZE(H.Gegentore, H.Gegentore + ToreGast);
-        SETZE(G.Tore, G.Tore + ToreGast);
-        SETZE(G.Gegentore, G.Gegentore + ToreHeim);
-
-        // Ein Sieg gegen einen Besseren hebt die Moral mehr.
-        if (heimsieg) {
-            const int d = 18 + H.Platz - G.Platz;
-            SETZE(H.Moral, H.Moral + d);
-            SETZE(G.Moral, G.Moral - d);
-        } else if (remis) {
-            const int d = H.Platz - G.Platz;
-            SETZE(H.Moral, H.Moral + d);
-            SETZE(G.Moral, G.Moral - d);
-        } else {
-            const int d = 18 + G.Platz - H.Platz;
-            SETZE(G.Moral, G.Moral + d);
-            SETZE(H.Moral, H.Moral - d);
-        }
-    }
-
-    // 9. Linienstärken driften, gezogen in der Reihenfolge Heim V, M, A, dann Gast.
+    SETZE(H.Punkte, H.Punkte + e.PunkteHeim());
+    SETZE(G.Punkte, G.Punkte + e.PunkteGast());
     if (heimsieg) {
+        SETZE(H.Siege, H.Siege + 1);
+        SETZE(G.Niederlagen, G.Niederlagen + 1);
+    } else if (remis) {
+        SETZE(H.Unentschieden, H.Unentschieden + 1);
+        SETZE(G.Unentschieden, G.Unentschieden + 1);
+    } else {
+        SETZE(G.Siege, G.Siege + 1);
+        SETZE(H.Niederlagen, H.Niederlagen + 1);
+    }
+    SETZE(H.Tore, H.Tore + e.ToreHeim);
+    SETZE(H.Gegentore, H.Gegentore + e.ToreGast);
+    SETZE(G.Tore, G.Tore + e.ToreGast);
+    SETZE(G.Gegentore, G.Gegentore + e.ToreHeim);
+
+    // Ein Sieg gegen einen Besseren hebt die Moral mehr.
+    if (heimsieg) {
+        const int d = 18 + H.Platz - G.Platz;
+        SETZE(H.Moral, H.Moral + d);
+        SETZE(G.Moral, G.Moral - d);
+    } else if (remis) {
+        const int d = H.Platz - G.Platz;
+        SETZE(H.Moral, H.Moral + d);
+        SETZE(G.Moral, G.Moral - d);
+    } else {
+        const int d = 18 + G.Platz - H.Platz;
+        SETZE(G.Moral, G.Moral + d);
+        SETZE(H.Moral, H.Moral - d);
+    }
+}
+
+// Linienstärken driften, gezogen in der Reihenfolge Heim V, M, A, dann Gast.
+void LinienDriften(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G)
+{
+    if (e.Heimsieg()) {
         Drift(H, -1, 2, 1);
         Drift(G, -1, 2, -1);
-    } else if (remis) {
+    } else if (e.Remis()) {
         if (H.Gesamt > G.Gesamt) {
             Drift(H, -1, 1, 1);
             Drift(G, -1, 2, 1);
@@ -297,30 +277,27 @@ void SpielBerechnen(int heim, int gast, int paarung)
             Drift(G, -1, 2, 1);
         }
     }
-
-    // 10. Managerbuchführung
-    if (HeimManager < 4) SpielNachbereiten(HeimManager, heim);
-    if (GastManager < 4) SpielNachbereiten(GastManager, gast);
 }
 
-void SpielNachbereiten(int m, int verein)
+// Buchführung nach dem Spiel für Manager m und seinen Verein.
+void SpielNachbereiten(const Spielergebnis_& e, int m, int verein)
 {
     Manager_& mg = S.Manager[m];
     const Mannschaft_& v = S.Mannschaft[verein];
-    const bool daheim = m == HeimManager;
-    const int eigene = daheim ? ToreHeim : ToreGast;
-    const int fremde = daheim ? ToreGast : ToreHeim;
+    const bool daheim = m == e.HeimManager;
+    const int eigene = daheim ? e.ToreHeim : e.ToreGast;
+    const int fremde = daheim ? e.ToreGast : e.ToreHeim;
     const bool sieg = eigene > fremde;
     const bool remis = eigene == fremde;
     const bool niederlage = eigene < fremde;
 
     if (daheim) {
-        SETZE(mg.ZuschauerSaison, int64_t{mg.ZuschauerSaison} + Zuschauer);
-        mg.ZuschauerLetzte = Zuschauer;
+        SETZE(mg.ZuschauerSaison, int64_t{mg.ZuschauerSaison} + e.Zuschauer);
+        mg.ZuschauerLetzte = e.Zuschauer;
         SETZE(mg.HeimspieleSaison, mg.HeimspieleSaison + 1);
         SETZE(mg.HeimSpiele, mg.HeimSpiele + 1);
         // Die Dauerkarten sind schon bezahlt; der Pokalzuschlag zählt hier nicht.
-        KontoBuchen(mg.Kontostand, (int64_t{Zuschauer} - mg.DauerkartenVerkauft) * mg.Eintrittspreis);
+        KontoBuchen(mg.Kontostand, (int64_t{e.Zuschauer} - mg.DauerkartenVerkauft) * mg.Eintrittspreis);
         if (sieg) SETZE(mg.HeimSiege, mg.HeimSiege + 1);
     } else {
         SETZE(mg.AuswaertsSpiele, mg.AuswaertsSpiele + 1);
@@ -352,20 +329,20 @@ void SpielNachbereiten(int m, int verein)
 
     // Wer im Wettbewerb steht, wird bekannter.
     switch (S.Spiel.Wettbewerb) {
-    case 1:
+    case Wettbewerb_::Dfb:
         if (!v.DfbRunde.leer()) {
             mg.Werbeanfragen += 0.5f;
             mg.Managerpunkte += 0.1f;
         }
         break;
-    case 2:
-    case 3:
-        if (!(S.Spiel.Wettbewerb == 2 ? v.UefaRunde : v.PdpRunde).leer()) {
+    case Wettbewerb_::Uefa:
+    case Wettbewerb_::Pdp:
+        if (!(S.Spiel.Wettbewerb == Wettbewerb_::Uefa ? v.UefaRunde : v.PdpRunde).leer()) {
             mg.Werbeanfragen += 1.0f;
             mg.Managerpunkte += 0.3f;
         }
         break;
-    case 4:
+    case Wettbewerb_::Chl:
         if (!v.ChlRunde.leer()) {
             mg.Werbeanfragen += 0.3f;
             mg.Managerpunkte += 0.1f;
@@ -373,6 +350,39 @@ void SpielNachbereiten(int m, int verein)
         break;
     default: break;
     }
+}
+
+// Der Manager des Vereins 0..3, 4 für einen Computerverein.
+int32_t ManagerOderComputer(int verein)
+{
+    const int m = ManagerVonVerein(verein);
+    return m >= 0 ? m : 4;
+}
+
+} // namespace
+
+Spielergebnis_ SpielBerechnen(int heim, int gast, int paarung)
+{
+    Mannschaft_& H = S.Mannschaft[heim];
+    Mannschaft_& G = S.Mannschaft[gast];
+    const Wettbewerb_ wb = S.Spiel.Wettbewerb;
+    const double L = (H.Liga + G.Liga) / 2.0;
+
+    Spielergebnis_ e;
+    e.HeimManager = ManagerOderComputer(heim);
+    e.GastManager = ManagerOderComputer(gast);
+    e.Zuschauer = ZuschauerKommen(e, H, G, wb);
+    const Wertungen w = WertungenBerechnen(H, G, wb, L);
+    // Im DFB-Pokal so oft, bis es einen Sieger gibt.
+    NeunzigMinuten(e, w);
+    while (wb == Wettbewerb_::Dfb && e.Remis()) NeunzigMinuten(e, w);
+
+    EwigePunkteBuchen(e, H, G, wb, L);
+    if (wb == Wettbewerb_::Liga) LigaBuchen(e, H, G, L, paarung);
+    LinienDriften(e, H, G);
+    if (e.HeimManager < 4) SpielNachbereiten(e, e.HeimManager, heim);
+    if (e.GastManager < 4) SpielNachbereiten(e, e.GastManager, gast);
+    return e;
 }
 
 void MannschaftenPruefen(int von, int bis)

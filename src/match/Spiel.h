@@ -5,6 +5,7 @@
 #include "core/Felder.h"
 
 #include <cstdint>
+#include <string>
 
 namespace torvane {
 
@@ -19,27 +20,30 @@ struct Spielminute_ {
     int8_t Ereignis = 0;  // -1 Tor für Heim, 1 Tor für Gast
 };
 
-// --- Ergebnis der letzten Spielberechnung ---
-// Gilt bis zum nächsten Aufruf; der Wettbewerbstag liest es sofort
-// (Zeile, Live-Ansicht, Toto). Nicht Teil des Spielstands.
-extern int32_t ToreHeim;
-extern int32_t ToreGast;
-extern int32_t Zuschauer;
-extern int32_t HeimManager;   // 0..3, 4 = Computerverein
-extern int32_t GastManager;
-extern Feld<uint8_t, 1, 9> TotoErgebnis;        // Ligapaarung 1..9: 1 Heimsieg, 0 Remis, 2 Auswärtssieg
-extern Feld<Spielminute_, 0, 90> Spielverlauf;  // Eintrag 0 bleibt leer
+// Was ein berechnetes Spiel dem Wettbewerbstag, der Live-Ansicht und dem Toto liefert.
+struct Spielergebnis_ {
+    int32_t ToreHeim = 0;
+    int32_t ToreGast = 0;
+    int32_t Zuschauer = 0;
+    int32_t HeimManager = 4; // 0..3, 4 = Computerverein
+    int32_t GastManager = 4;
+    Feld<Spielminute_, 0, 90> Spielverlauf{}; // Eintrag 0 bleibt leer
 
-// Gelbe Karten des laufenden Wettbewerbstags je Manager 0..3 und Kaderplatz 0..23;
-// der Wettbewerbstag löscht sie zu Beginn.
-extern Feld<Feld<uint8_t, 0, 23>, 0, 3> GelbHeute;
+    bool Heimsieg() const { return ToreHeim > ToreGast; }
+    bool Remis() const { return ToreHeim == ToreGast; }
+    bool MitManager() const { return HeimManager < 4 || GastManager < 4; }
+    // Tabellenpunkte: 3 für den Sieg, 1 für ein Remis.
+    int PunkteHeim() const { return Heimsieg() ? 3 : Remis() ? 1 : 0; }
+    int PunkteGast() const { return Heimsieg() ? 0 : Remis() ? 1 : 3; }
+    // Tippzeichen des Totos: 1 Heimsieg, 0 Remis, 2 Auswärtssieg.
+    uint8_t Toto() const { return Heimsieg() ? 1 : Remis() ? 0 : 2; }
+    // "2:1", ohne Auffüllen.
+    std::string Stand() const { return std::to_string(ToreHeim) + ":" + std::to_string(ToreGast); }
+};
 
-// Berechnet das Spiel heim gegen gast; paarung 1..9 ist die Zeile der Tagesliste
-// (für Ligaspiele der Platz in Ergebnisse und TotoErgebnis). Legt nichts an.
-void SpielBerechnen(int heim, int gast, int paarung);
-
-// Buchführung nach dem Spiel für Manager m und seinen Verein; nur SpielBerechnen ruft das.
-void SpielNachbereiten(int m, int verein);
+// Berechnet das Spiel heim gegen gast und bucht es; paarung 1..9 ist die Zeile der Tagesliste
+// (für Ligaspiele der Platz in Ergebnisse). Legt nichts an.
+Spielergebnis_ SpielBerechnen(int heim, int gast, int paarung);
 
 // Hält Moral und Linienstärken der Vereine von..bis in ihren Grenzen und berechnet Gesamt.
 void MannschaftenPruefen(int von, int bis);

@@ -52,12 +52,12 @@ void NaechsterWettbewerb()
 {
     Spiel_& sp = S.Spiel;
     // Der Pokalkalender gilt nur nach einem Ligaspieltag; die ChampionsLige folgt geraden Spieltagen.
-    if (sp.Wettbewerb == 0 && sp.Spieltag >= 1 && Pokaltermine[sp.Spieltag] > 0) {
+    if (sp.Wettbewerb == Wettbewerb_::Liga && sp.Spieltag >= 1 && Pokaltermine[sp.Spieltag] != Wettbewerb_::Liga) {
         sp.Wettbewerb = Pokaltermine[sp.Spieltag];
-    } else if (sp.Spieltag > 0 && sp.Spieltag % 2 == 0 && sp.Wettbewerb != 4 && sp.ChlSpieltag < 15) {
-        sp.Wettbewerb = 4;
+    } else if (sp.Spieltag > 0 && sp.Spieltag % 2 == 0 && sp.Wettbewerb != Wettbewerb_::Chl && sp.ChlSpieltag < 15) {
+        sp.Wettbewerb = Wettbewerb_::Chl;
     } else {
-        sp.Wettbewerb = 0;
+        sp.Wettbewerb = Wettbewerb_::Liga;
     }
 }
 
@@ -132,7 +132,7 @@ int32_t TotoAuswerten(int m, int richtige)
     return TotoGewinn(mg.Liga, richtige);
 }
 
-void LigaSpieltag(int liga)
+Feld<uint8_t, 1, 9> LigaSpieltag(int liga)
 {
     Spieltagsanzeige& a = Tagesanzeige();
     const int tag = S.Spiel.Spieltag;
@@ -141,6 +141,7 @@ void LigaSpieltag(int liga)
     a.kopf(LigaNamen.at(static_cast<size_t>(liga)), std::to_string(tag) + ". Spieltag der " + haelfte);
 
     const int wahl0 = S.Optionen[0][OptAnzeigeLiga];
+    Feld<uint8_t, 1, 9> toto{};
     for (int p = 1; p <= 9; ++p) {
         const int heim = SpielplanMannschaft(liga, tag, p, 0);
         const int gast = SpielplanMannschaft(liga, tag, p, 1);
@@ -148,15 +149,16 @@ void LigaSpieltag(int liga)
         if (heim == 0 || gast == 0)
             throw Laufzeitfehler("Laufzeitfehler: Spielplan der " + std::string(LigaNamen.at(static_cast<size_t>(liga))) +
                                  ", Paarung " + std::to_string(p) + " hat keinen Verein.");
-        SpielBerechnen(heim, gast, p);
+        const Spielergebnis_ e = SpielBerechnen(heim, gast, p);
+        toto[p] = e.Toto();
         ZeileZeigen(p - 1, 2, heim, gast, VereinZelle(heim));
         ZeileZeigen(p - 1, 3, heim, gast, VereinZelle(gast));
         if (wahl0 == 0 || wahl0 == liga) Warte(Tempo(0) * 100 + 50);
-        if (HeimManager < 4 || GastManager < 4) {
-            Warte(Tempo(HeimManager < 4 ? HeimManager : GastManager) * 500);
-            LiveSpiel(heim, gast);
+        if (e.MitManager()) {
+            Warte(Tempo(e.HeimManager < 4 ? e.HeimManager : e.GastManager) * 500);
+            LiveSpiel(heim, gast, e);
         }
-        ZeileZeigen(p - 1, 1, heim, gast, "Zuschauer " + Geldtext(Zuschauer));
+        ZeileZeigen(p - 1, 1, heim, gast, "Zuschauer " + Geldtext(e.Zuschauer));
         ZeileZeigen(p - 1, 4, heim, gast, ErgebnisAusrichten(S.Ergebnisse[liga][tag][p].text()));
     }
 
@@ -171,7 +173,7 @@ void LigaSpieltag(int liga)
         const std::string_view tip = mg.TotoTip.roh();
         int richtige = 0;
         for (int k = 1; k <= 9 && k <= static_cast<int>(tip.size()); ++k)
-            if (tip[static_cast<size_t>(k - 1)] == static_cast<char>('0' + TotoErgebnis[k])) ++richtige;
+            if (tip[static_cast<size_t>(k - 1)] == static_cast<char>('0' + toto[k])) ++richtige;
         a.totoZeigen();
         if (richtige >= 1) {
             // Erst der Gewinn, dann ist der Schein weg.
@@ -196,6 +198,7 @@ void LigaSpieltag(int liga)
         S.Befehl.clear();
         a.tabelleSchliessen();
     }
+    return toto;
 }
 
 void WettbewerbstagSpielen()
@@ -217,7 +220,7 @@ void WettbewerbstagSpielen()
 
     // 3. Der Wettbewerb des Tages
     switch (sp.Wettbewerb) {
-    case 0: {
+    case Wettbewerb_::Liga: {
         const int alt = sp.AnzeigeLiga;
         for (int liga = 1; liga <= 4; ++liga) {
             sp.AnzeigeLiga = liga;
@@ -226,24 +229,24 @@ void WettbewerbstagSpielen()
         sp.AnzeigeLiga = alt;
         break;
     }
-    case 1:
+    case Wettbewerb_::Dfb:
         S.PokalZeigen = ZeigtJemand(OptZeigeDfb);
         DfbPokaltag();
         break;
-    case 2:
+    case Wettbewerb_::Uefa:
         S.PokalZeigen = ZeigtJemand(OptZeigeUefa);
         UefaPokaltag();
         break;
-    case 3:
+    case Wettbewerb_::Pdp:
         S.PokalZeigen = ZeigtJemand(OptZeigePdp);
         PdpPokaltag();
         break;
-    case 4:
+    case Wettbewerb_::Chl:
         SETZE(sp.ChlSpieltag, sp.ChlSpieltag + 1);
         S.PokalZeigen = ZeigtJemand(OptZeigeChl);
         ChlSpieltagSpielen();
         break;
-    default: BereichFehler("Wettbewerb", sp.Wettbewerb, 0, 4);
+    default: BereichFehler("Wettbewerb", WettbewerbNr(sp.Wettbewerb), 0, 4);
     }
 
     // 4. Grenzen und Saisonbilanz

@@ -3,6 +3,7 @@
 // Die Pokalpaarungen des Tages zählt er in Sitzung.
 #pragma once
 
+#include "core/Felder.h"
 #include "core/Sitzung.h"
 
 #include <cstdint>
@@ -16,8 +17,9 @@ int SpielplanMannschaft(int liga, int spieltag, int paarung, int seite);
 // Ein Wettbewerbstag nach Spiel.Wettbewerb; legt danach den nächsten Wettbewerb fest.
 void WettbewerbstagSpielen();
 
-// Die neun Spiele der Liga am Spieltag Spiel.Spieltag, mit Tabelle und Toto.
-void LigaSpieltag(int liga);
+// Die neun Spiele der Liga am Spieltag Spiel.Spieltag, mit Tabelle und Toto. Liefert die
+// Tippzeichen des Tages je Paarung 1..9 (1 Heimsieg, 0 Remis, 2 Auswärtssieg).
+Feld<uint8_t, 1, 9> LigaSpieltag(int liga);
 
 // Sortiert die 18 Vereine der Liga und nummeriert Platz neu.
 void TabelleSortieren(int liga);

@@ -93,7 +93,7 @@ void SortiereKader(int m)
 
 int SperreGrund(const Kaderspieler_& s)
 {
-    if (S.Spiel.Wettbewerb < 2) {
+    if (National(S.Spiel.Wettbewerb)) {
         if (s.GelbNational == 4) return 1;
         if (s.RotNational > 0) return 2;
     } else {
@@ -544,7 +544,7 @@ std::string SpielerZustand(int m, int i)
 
 std::string AufstellungsUeberschrift()
 {
-    return S.Spiel.Wettbewerb >= 2 ? "Aufstellung INTETNATIONAL" : "Aufstellung  NATIONAL";
+    return National(S.Spiel.Wettbewerb) ? "Aufstellung  NATIONAL" : "Aufstellung INTETNATIONAL";
 }
 
 Schnitt_ SchnittEingesetzte(int m)

@@ -17,6 +17,7 @@
 #include <stdexcept>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 using namespace torvane;
@@ -156,6 +157,8 @@ template <> struct Typ<int16_t> { static std::string name() { return "i16"; } };
 template <> struct Typ<uint16_t> { static std::string name() { return "u16"; } };
 template <> struct Typ<int32_t> { static std::string name() { return "i32"; } };
 template <> struct Typ<float> { static std::string name() { return "f32"; } };
+// Ein Aufzählungstyp steht im Spielstand als seine Zahl.
+template <> struct Typ<Wettbewerb_> : Typ<std::underlying_type_t<Wettbewerb_>> {};
 template <int N> struct Typ<KurzText<N>> { static std::string name() { return "str[" + std::to_string(N) + "]"; } };
 #define DATENSATZ(T) template <> struct Typ<T> { static std::string name() { return #T; } }
 DATENSATZ(Kaderspieler_);

@@ -160,7 +160,7 @@ TEST(Info, VorschauEinesRuhigenLigatagsIstDieKontobewegung)
     EXPECT_EQ(mg.Kontostand - vorher, vorschau);
 
     // Am Pokaltag kosten Trainer und Stadion nichts.
-    S.Spiel.Wettbewerb = 1;
+    S.Spiel.Wettbewerb = Wettbewerb_::Dfb;
     VereinVon(0).DfbRunde = "J";
     const int32_t vorPokal = mg.Kontostand;
     ZufallSetzen(1);

@@ -94,14 +94,14 @@ TEST(Toto, AmSpieltag33GesetztAm34Gewertet)
     S.Spiel.Spieltag = 33;
     const Spielstand vorher = S;
     // Die Ergebnisse des 34. Spieltags vorab ausspielen.
+    Feld<uint8_t, 1, 9> ergebnis{};
     {
         SkriptOberflaeche ui;
         ProtokollAnzeige anz;
         S.Spiel.Spieltag = 34;
         ZufallSetzen(8);
-        LigaSpieltag(4);
+        ergebnis = LigaSpieltag(4);
     }
-    const auto ergebnis = TotoErgebnis;
     const int32_t ohneToto = mg.Kontostand;
     S = vorher;
 
@@ -133,9 +133,9 @@ TEST(Toto, GewinnAnDerKontogrenze)
     S.Spiel.Spieltag = 3;
     const Spielstand vorher = S;
     ZufallSetzen(31);
-    LigaSpieltag(4);
+    const auto ergebnis = LigaSpieltag(4);
     std::string tip;
-    for (int k = 1; k <= 9; ++k) tip += static_cast<char>('0' + TotoErgebnis[k]);
+    for (int k = 1; k <= 9; ++k) tip += static_cast<char>('0' + ergebnis[k]);
 
     S = vorher;
     SkriptOberflaeche ui;

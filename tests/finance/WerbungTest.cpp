@@ -228,7 +228,7 @@ TEST(Werbung, EinnahmenSindDieSummeDerLaufendenPlaetze)
     EXPECT_EQ(mg.Werbeeinnahmen, Summe(0));
     for (int tag = 1; tag <= 8; ++tag) {
         S.AktManager = 0;
-        S.Spiel.Wettbewerb = 0;
+        S.Spiel.Wettbewerb = Wettbewerb_::Liga;
         ASSERT_TRUE(ZugAbschliessen());
         EXPECT_EQ(mg.Werbeeinnahmen, Summe(0)) << "nach Abschluss " << tag;
     }

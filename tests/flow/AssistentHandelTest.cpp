@@ -311,7 +311,7 @@ TEST_F(AssistentHandel, GrosseVermoegenLaufenNichtUeber)
     mg().Kontostand = 1000000;
     mg().Sparbuch = INT32_MAX - 10;
     mg().KaderGehalt = 0;
-    S.Spiel.Wettbewerb = 0;
+    S.Spiel.Wettbewerb = Wettbewerb_::Liga;
     EXPECT_NO_THROW(ZugAbschliessen());
     EXPECT_EQ(mg().Sparbuch, INT32_MAX);
 }

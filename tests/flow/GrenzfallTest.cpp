@@ -314,7 +314,7 @@ TEST(Grenzfall, AbschlussNachFehlerInJedemSchritt)
     std::string fehler;
     auto abschluss = [&](int fehlerIn) {
         EXPECT_TRUE(SpielstandLesen(Eingespielt(), fehler)) << fehler;
-        S.Spiel.Wettbewerb = 0;
+        S.Spiel.Wettbewerb = Wettbewerb_::Liga;
         S.Manager[S.AktManager].Kredit = 1000000;
         ZufallSetzen(9);
         Mitschrift ui;

@@ -31,9 +31,9 @@ struct Invarianten {
     {
         const Spiel_& sp = S.Spiel;
         wo = "Saison " + std::to_string(sp.Saison) + " Spieltag " + std::to_string(sp.Spieltag) + " Wettbewerb " +
-             std::to_string(sp.Wettbewerb);
+             std::to_string(WettbewerbNr(sp.Wettbewerb));
         bereich("Spieltag", sp.Spieltag, 0, 34);
-        bereich("Wettbewerb", sp.Wettbewerb, 0, 4);
+        wahr(PokalOderChl(sp.Wettbewerb) || sp.Wettbewerb == Wettbewerb_::Liga, "Wettbewerb gültig");
         bereich("ChlSpieltag", sp.ChlSpieltag, 0, 15);
         bereich("ManagerHoch", sp.ManagerHoch, 0, 3);
         bereich("AktManager", S.AktManager, 0, sp.ManagerHoch);

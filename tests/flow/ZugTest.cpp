@@ -57,7 +57,7 @@ void Kleinwelt(int n)
 // Ein Pokaltag, an dem der Verein des Managers 0 dabei ist: keine Ligabuchungen.
 void Pokaltag()
 {
-    S.Spiel.Wettbewerb = 1;
+    S.Spiel.Wettbewerb = Wettbewerb_::Dfb;
     VereinVon(0).DfbRunde = "J";
 }
 
@@ -140,15 +140,16 @@ TEST(ZugAbschliessen, StrafeKartenUndVerletzungen)
     VereinVon(0).PdpRunde = "J";
     VereinVon(0).ChlRunde = "3";
     Kaderspieler_& sp = mg.Kader[5];
-    for (int w : {0, 1, 2, 3, 4}) {
+    for (const Wettbewerb_ w :
+         {Wettbewerb_::Liga, Wettbewerb_::Dfb, Wettbewerb_::Uefa, Wettbewerb_::Pdp, Wettbewerb_::Chl}) {
         sp.GelbNational = sp.GelbInternational = 4;
         sp.RotNational = 2;
         sp.RotInternational = 1;
         S.Spiel.Wettbewerb = w;
         EXPECT_TRUE(ZugAbschliessen());
         EXPECT_EQ((std::vector<int>{sp.GelbNational, sp.RotNational, sp.GelbInternational, sp.RotInternational}),
-                  (w <= 1 ? std::vector<int>{0, 1, 4, 1} : std::vector<int>{4, 2, 0, 0}))
-            << "Wettbewerb " << w;
+                  (National(w) ? std::vector<int>{0, 1, 4, 1} : std::vector<int>{4, 2, 0, 0}))
+            << WettbewerbName(w);
     }
     // Fünf Abschlüsse: eine Woche ist ausgeheilt, sieben sind es noch nicht; das Wort geht mit der Heilung.
     const auto& k = mg.Kader;
@@ -532,13 +533,13 @@ TEST(Menue, TexteZumTagMoralUndEinsatz)
     EXPECT_EQ(AbschlussTexte().tag, "Saisonende");
     EXPECT_TRUE(HatSpiel(0)); // auch der Saisonendzug hat ein Spiel
 
-    S.Spiel.Wettbewerb = 4;
+    S.Spiel.Wettbewerb = Wettbewerb_::Chl;
     S.Spiel.ChlSpieltag = 2;
     EXPECT_EQ(AbschlussTexte().tag, "Spielfrei");
     VereinVon(0).ChlRunde = "7";
     EXPECT_EQ(AbschlussTexte().tag, "Spiel 3/15");
 
-    S.Spiel.Wettbewerb = 0;
+    S.Spiel.Wettbewerb = Wettbewerb_::Liga;
     MenueAnzeigen();
     EXPECT_EQ(S.Spiel.AnzeigeErster, 72);
 
@@ -621,7 +622,7 @@ TEST(Abschluss, ReihenfolgeTagUndGanzeSaison)
     EXPECT_EQ(ui.anzahl("Die 6 Besten Liga-Manschaften nach Punkten + Toren"), 2u);
     EXPECT_EQ(ui.anzahl("Leut lasst Euch sagen ...|\r\n\r\nNach der Sommerpause beginnt Saison 2\r\n"), 1u);
     EXPECT_EQ(S.Spiel.Spieltag, 0);
-    EXPECT_EQ(S.Spiel.Wettbewerb, 0);
+    EXPECT_EQ(S.Spiel.Wettbewerb, Wettbewerb_::Liga);
     EXPECT_EQ(S.AktManager, 0);
 }
 
@@ -634,7 +635,7 @@ TEST(Abschluss, SpielfreieZuegeSchliessenSichUndKetten)
         Mitschrift* ui = nullptr;
         void spielfreiZeigen(const std::string& name) override
         {
-            spielfrei.push_back(name + " " + std::to_string(S.Spiel.Wettbewerb));
+            spielfrei.push_back(name + " " + std::to_string(WettbewerbNr(S.Spiel.Wettbewerb)));
             ui->wartezeiten.clear();
         }
         void tagBeginnt() override
@@ -646,7 +647,7 @@ TEST(Abschluss, SpielfreieZuegeSchliessenSichUndKetten)
     menue.ui = &ui;
     MenueAnzeigeSetzen(&menue);
     EchtesSpiel(2, 12);
-    while (!(S.Spiel.Spieltag == 5 && S.Spiel.Wettbewerb == 0 && S.AktManager == 1)) AbschlussClick();
+    while (!(S.Spiel.Spieltag == 5 && S.Spiel.Wettbewerb == Wettbewerb_::Liga && S.AktManager == 1)) AbschlussClick();
     // Nach dem 6. Spieltag: Uefa Pokal und ChampionsLige ohne die Oberligavereine.
     menue.spielfrei.clear();
     menue.pausen.clear();
@@ -655,7 +656,7 @@ TEST(Abschluss, SpielfreieZuegeSchliessenSichUndKetten)
     MenueAnzeigeSetzen(nullptr);
     EXPECT_EQ(Sitzung.GespielteTage, tage + 3);
     EXPECT_EQ(S.Spiel.Spieltag, 6);
-    EXPECT_EQ(S.Spiel.Wettbewerb, 0);
+    EXPECT_EQ(S.Spiel.Wettbewerb, Wettbewerb_::Liga);
     EXPECT_EQ(S.AktManager, 0);
     EXPECT_EQ(menue.spielfrei, (std::vector<std::string>{"Alfred 2", "Berta 2", "Alfred 4", "Berta 4"}));
     EXPECT_EQ(menue.pausen, (std::vector<int>{1000 + 500 * 2, 1000 + 500 * 2}));
@@ -681,7 +682,7 @@ TEST(Abschluss, EndloseSpielfreieKetteBrichtAb)
         }
     } kalender;
     EchtesSpiel(2, 12);
-    while (!(S.Spiel.Spieltag == 5 && S.Spiel.Wettbewerb == 0 && S.AktManager == 1)) AbschlussClick();
+    while (!(S.Spiel.Spieltag == 5 && S.Spiel.Wettbewerb == Wettbewerb_::Liga && S.AktManager == 1)) AbschlussClick();
     const std::string vorher = SpielstandSchreiben();
     MenueAnzeigeSetzen(&kalender);
     try {

@@ -14,7 +14,7 @@ void ChlWelt(uint32_t saat, int tag)
     ZufallSetzen(saat);
     WeltBauen(16, 6);
     PokaleVorbereiten();
-    S.Spiel.Wettbewerb = WettbewerbChl;
+    S.Spiel.Wettbewerb = Wettbewerb_::Chl;
     S.Spiel.ChlSpieltag = tag;
 }
 

@@ -12,7 +12,8 @@ using namespace matchtest;
 namespace {
 
 // Heimverein 1 gehört Manager 0, Gastverein 2 Manager 1; je `kader` Spieler, die ersten 11 eingesetzt.
-void LiveWelt(int kader = 14)
+// Liefert ein Spiel ohne Ballspur vor 12.345 Zuschauern.
+Spielergebnis_ LiveWelt(int kader = 14)
 {
     ZweiVereine(1, 2);
     for (int m = 0; m <= 1; ++m) {
@@ -25,10 +26,11 @@ void LiveWelt(int kader = 14)
         }
     }
     GelbHeute = {};
-    Spielverlauf = {};
-    Zuschauer = 12345;
-    HeimManager = 0;
-    GastManager = 1;
+    Spielergebnis_ e;
+    e.Zuschauer = 12345;
+    e.HeimManager = 0;
+    e.GastManager = 1;
+    return e;
 }
 
 // Aktion zieht zuerst r = Zufall(1, 100): 1..79 Gelb, 80..89 Rot, 90 nur Pfiff, 91..100 Verletzung.
@@ -55,17 +57,17 @@ int Gezaehlt(Bedingung b)
 TEST(LiveSpiel, BallspurToreSpielanteileUndPausen)
 {
     for (const bool hansDampf : {false, true}) {
-        LiveWelt(0); // ohne Kader keine Vorfälle
-        Spielverlauf[1].X = 240; // 3 Schritte nach rechts: H = 1 + 1 + (1 + 2)
-        Spielverlauf[2].X = 230; // 5 Schritte nach links: G = 5 + 2 (Schritt 6) + 2 (Ankunft)
-        Spielverlauf[5].X = PlatzBreite - 10;
-        Spielverlauf[5].Ereignis = -1;
-        Spielverlauf[10].X = -22;
-        Spielverlauf[10].Ereignis = 1;
+        Spielergebnis_ e = LiveWelt(0); // ohne Kader keine Vorfälle
+        e.Spielverlauf[1].X = 240; // 3 Schritte nach rechts: H = 1 + 1 + (1 + 2)
+        e.Spielverlauf[2].X = 230; // 5 Schritte nach links: G = 5 + 2 (Schritt 6) + 2 (Ankunft)
+        e.Spielverlauf[5].X = PlatzBreite - 10;
+        e.Spielverlauf[5].Ereignis = -1;
+        e.Spielverlauf[10].X = -22;
+        e.Spielverlauf[10].Ereignis = 1;
         SkriptOberflaeche ui;
         ProtokollAnzeige anz;
         anz.hansDampfAn = hansDampf;
-        LiveSpiel(1, 2);
+        LiveSpiel(1, 2, e);
 
         EXPECT_EQ(anz.protokoll.front(), "live:Heimverein|Gastverein|zahlende Zuschauer 12.345");
         EXPECT_EQ(Mit(anz.protokoll, "stand:"), (std::vector<std::string>{"stand:0:0", "stand:1:0", "stand:1:1"}));
@@ -94,9 +96,9 @@ TEST(LiveSpiel, VorfallChanceHaengtAmEinsatz)
 {
     // 1 zu (111 - Einsatz) je Minute: bei 100 etwa 91 / 11 = 8,3 Vorfälle je Spiel, bei -100 etwa 0,43.
     for (const int einsatz : {100, -100}) {
-        LiveWelt();
+        Spielergebnis_ e = LiveWelt();
         S.Manager[0].Einsatz = static_cast<int8_t>(einsatz);
-        GastManager = 4;
+        e.GastManager = 4;
         const Manager_ kader = S.Manager[0];
         ZufallSetzen(static_cast<uint32_t>(einsatz + 1000));
         size_t vorfaelle = 0;
@@ -104,7 +106,7 @@ TEST(LiveSpiel, VorfallChanceHaengtAmEinsatz)
             SkriptOberflaeche ui;
             S.Manager[0] = kader;
             GelbHeute = {};
-            LiveSpiel(1, 2);
+            LiveSpiel(1, 2, e);
             vorfaelle += ui.anzahl("Klang:Pfiff2");
         }
         const double schnitt = static_cast<double>(vorfaelle) / 200;
@@ -191,14 +193,14 @@ TEST(Aktion, GelbRotSperrenNationalUndInternational)
     EXPECT_EQ(vomPlatz(), 0);
 
     // Europapokale und ChampionsLige zählen international, der DFB-Pokal national.
-    for (const int wb : {1, 2, 3, 4}) {
+    for (const Wettbewerb_ wb : PokaleUndChl) {
         LiveWelt();
         S.Spiel.Wettbewerb = wb;
         ZufallSetzen(rot);
         Aktion(0, 1);
         ZufallSetzen(gelb);
         Aktion(0, 1);
-        const bool national = wb == 1;
+        const bool national = wb == Wettbewerb_::Dfb;
         EXPECT_EQ(Gezaehlt([](const Kaderspieler_& k) { return k.RotNational > 0 || k.GelbNational > 0; }),
                   national ? 2 : 0);
         EXPECT_EQ(Gezaehlt([](const Kaderspieler_& k) { return k.RotInternational > 0 || k.GelbInternational > 0; }),

@@ -1,10 +1,13 @@
 // Die Spielberechnung: Zweikämpfe, Zuschauer, Buchführung von Liga und Managern.
 #include "Welt.h"
 
+#include "match/LiveSpiel.h"
+
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <tuple>
 
 using namespace matchtest;
@@ -38,15 +41,15 @@ namespace {
 
 // Spielt mit wechselnden Saaten, bis bedingung(ToreHeim, ToreGast) gilt; aufbau stellt den Anfang her.
 template <class Aufbau, class Bedingung>
-bool SpielBis(Aufbau aufbau, Bedingung bedingung)
+std::optional<Spielergebnis_> SpielBis(Aufbau aufbau, Bedingung bedingung)
 {
     for (uint32_t saat = 1; saat < 2000; ++saat) {
         aufbau();
         ZufallSetzen(saat);
-        SpielBerechnen(1, 2, 1);
-        if (bedingung(ToreHeim, ToreGast)) return true;
+        const Spielergebnis_ e = SpielBerechnen(1, 2, 1);
+        if (bedingung(e.ToreHeim, e.ToreGast)) return e;
     }
-    return false;
+    return std::nullopt;
 }
 
 } // namespace
@@ -63,16 +66,16 @@ TEST(Spiel, GleichstandGewinntDerVerteidigerUndBallspurPasstZuDenToren)
     for (int i = 0; i < n; ++i) {
         S.Mannschaft[1] = a;
         S.Mannschaft[2] = b;
-        SpielBerechnen(1, 2, 1);
-        vorwaerts += Spielverlauf[1].X != 0;
+        const Spielergebnis_ e = SpielBerechnen(1, 2, 1);
+        vorwaerts += e.Spielverlauf[1].X != 0;
         // Jedes Tor steht in der Spur mit dem Ball auf der Torlinie.
         int heim = 0, gast = 0;
         for (int m = 1; m <= 90; ++m) {
-            heim += Spielverlauf[m].Ereignis == -1 && Spielverlauf[m].X == PlatzBreite - 10;
-            gast += Spielverlauf[m].Ereignis == 1 && Spielverlauf[m].X == -22;
+            heim += e.Spielverlauf[m].Ereignis == -1 && e.Spielverlauf[m].X == PlatzBreite - 10;
+            gast += e.Spielverlauf[m].Ereignis == 1 && e.Spielverlauf[m].X == -22;
         }
-        ASSERT_EQ(heim, ToreHeim);
-        ASSERT_EQ(gast, ToreGast);
+        ASSERT_EQ(heim, e.ToreHeim);
+        ASSERT_EQ(gast, e.ToreGast);
     }
     EXPECT_LT(static_cast<double>(vorwaerts) / n, 0.5);
     EXPECT_GT(static_cast<double>(vorwaerts) / n, 0.47);
@@ -83,13 +86,13 @@ TEST(Spiel, ZweiComputervereineBuchenNichts)
     ZweiVereine(3, 1);
     S.Manager[0].Vereinsname = "Woanders";
     const auto manager = S.Manager;
-    S.Spiel.Wettbewerb = 2;
+    S.Spiel.Wettbewerb = Wettbewerb_::Uefa;
     ZufallSetzen(3);
     for (int i = 0; i < 50; ++i) {
-        SpielBerechnen(1, 2, 1);
-        EXPECT_EQ(HeimManager * 10 + GastManager, 44);
+        const Spielergebnis_ e = SpielBerechnen(1, 2, 1);
+        EXPECT_EQ(e.HeimManager * 10 + e.GastManager, 44);
         // Zufallsstadion der Liga 3 (k = 2): höchstens 2 * 2500 + 2 * 15000 Plätze.
-        EXPECT_TRUE(Zuschauer >= 0 && Zuschauer <= 35000);
+        EXPECT_TRUE(e.Zuschauer >= 0 && e.Zuschauer <= 35000);
     }
     EXPECT_EQ(std::memcmp(&manager, &S.Manager, sizeof manager), 0);
 }
@@ -98,23 +101,23 @@ TEST(Spiel, ZweiManagervereineJeVonIhrerSeiteGebucht)
 {
     // Uefa-Pokal: Eintritt nur für den Heimmanager, der Gästeanteil (Preis mit Zuschlag) nur für den Gast.
     ZweiVereine(2, 2);
-    S.Spiel.Wettbewerb = 2;
+    S.Spiel.Wettbewerb = Wettbewerb_::Uefa;
     S.Mannschaft[1].UefaRunde = "A1B-1C0D0";
     S.Mannschaft[2].UefaRunde = "A-1B-1C0D0";
     ZufallSetzen(21);
-    SpielBerechnen(1, 2, 1);
-    ASSERT_EQ(HeimManager * 10 + GastManager, 1);
+    Spielergebnis_ e = SpielBerechnen(1, 2, 1);
+    ASSERT_EQ(e.HeimManager * 10 + e.GastManager, 1);
     const Manager_& h = S.Manager[0];
     const Manager_& g = S.Manager[1];
-    EXPECT_EQ(h.Kontostand, 1000000 + (Zuschauer - 2000) * 20);
-    EXPECT_EQ(g.Kontostand, 1000000 + Zuschauer / 2 * 22); // 20 * 1,1
+    EXPECT_EQ(h.Kontostand, 1000000 + (e.Zuschauer - 2000) * 20);
+    EXPECT_EQ(g.Kontostand, 1000000 + e.Zuschauer / 2 * 22); // 20 * 1,1
     EXPECT_EQ(h.HeimSpiele + h.HeimspieleSaison + g.AuswaertsSpiele + h.SpieleGespielt + g.SpieleGespielt, 5);
     EXPECT_EQ(h.AuswaertsSpiele + g.HeimSpiele + g.ZuschauerSaison, 0);
-    EXPECT_EQ(h.ZuschauerSaison, Zuschauer);
+    EXPECT_EQ(h.ZuschauerSaison, e.Zuschauer);
     // Sieg und Niederlage von der eigenen Seite, dazu für beide der Uefa-Bonus (+1,0 / +0,3).
-    ASSERT_NE(ToreHeim, ToreGast) << "Saat liefert ein Remis";
-    const Manager_& sieger = ToreHeim > ToreGast ? h : g;
-    const Manager_& verlierer = ToreHeim > ToreGast ? g : h;
+    ASSERT_FALSE(e.Remis()) << "Saat liefert ein Remis";
+    const Manager_& sieger = e.Heimsieg() ? h : g;
+    const Manager_& verlierer = e.Heimsieg() ? g : h;
     EXPECT_EQ(sieger.HeimSiege + sieger.AuswaertsSiege, 1);
     EXPECT_EQ(verlierer.HeimSiege + verlierer.AuswaertsSiege, 0);
     EXPECT_FLOAT_EQ(sieger.Werbeanfragen, 5 + 0.2f + 1.0f);
@@ -125,8 +128,8 @@ TEST(Spiel, ZweiManagervereineJeVonIhrerSeiteGebucht)
     // Ligaspiel: der Gast bekommt keinen Anteil.
     ZweiVereine(2, 2);
     ZufallSetzen(22);
-    SpielBerechnen(1, 2, 1);
-    EXPECT_EQ(S.Manager[0].Kontostand, 1000000 + (Zuschauer - 2000) * 20);
+    e = SpielBerechnen(1, 2, 1);
+    EXPECT_EQ(S.Manager[0].Kontostand, 1000000 + (e.Zuschauer - 2000) * 20);
     EXPECT_EQ(S.Manager[1].Kontostand, 1000000);
 }
 
@@ -156,36 +159,34 @@ TEST(Spiel, ZuschauerHoechstensPlaetzeOhneDauerkartenNieNegativ)
     S.Manager[0].Komfortpunkte = 100;
     S.Mannschaft[1].Moral = 100;
     ZufallSetzen(1);
-    SpielBerechnen(1, 2, 1);
-    EXPECT_EQ(Zuschauer, 4000);
+    EXPECT_EQ(SpielBerechnen(1, 2, 1).Zuschauer, 4000);
     EXPECT_EQ(S.Manager[0].Kontostand, 1000000 + 3000 * 20);
 
     // Mehr Dauerkarten als Plätze: niemand zahlt, die Differenz geht vom Konto.
     ZweiVereine(1, 1);
     S.Manager[0].Plaetze = 500;
     S.Manager[0].DauerkartenVerkauft = 800;
-    SpielBerechnen(1, 2, 1);
-    EXPECT_EQ(Zuschauer, 0);
+    EXPECT_EQ(SpielBerechnen(1, 2, 1).Zuschauer, 0);
     EXPECT_EQ(S.Manager[0].Kontostand, 1000000 - 800 * 20);
 }
 
 TEST(Spiel, DfbPokalNieRemisEuropapokalSchon)
 {
     ZweiVereine(2);
-    S.Spiel.Wettbewerb = 1;
+    S.Spiel.Wettbewerb = Wettbewerb_::Dfb;
     const Mannschaft_ a = S.Mannschaft[1], b = S.Mannschaft[2];
     ZufallSetzen(12);
     int wiederholt = 0;
     for (int i = 0; i < 300; ++i) {
         S.Mannschaft[1] = a;
         S.Mannschaft[2] = b;
-        SpielBerechnen(1, 2, 1);
-        EXPECT_NE(ToreHeim, ToreGast);
+        const Spielergebnis_ e = SpielBerechnen(1, 2, 1);
+        EXPECT_FALSE(e.Remis());
         // Wiederholte 90 Minuten zählen ihre Tore dazu; die Spur zeigt nur den letzten Durchgang.
         int inSpur = 0;
-        for (int m = 1; m <= 90; ++m) inSpur += Spielverlauf[m].Ereignis != 0;
-        EXPECT_LE(inSpur, ToreHeim + ToreGast);
-        wiederholt += inSpur < ToreHeim + ToreGast;
+        for (int m = 1; m <= 90; ++m) inSpur += e.Spielverlauf[m].Ereignis != 0;
+        EXPECT_LE(inSpur, e.ToreHeim + e.ToreGast);
+        wiederholt += inSpur < e.ToreHeim + e.ToreGast;
     }
     EXPECT_GT(wiederholt, 0);
     // Nur Ligaspiele ändern Punkte, Legende und Moral.
@@ -196,7 +197,7 @@ TEST(Spiel, DfbPokalNieRemisEuropapokalSchon)
     // ChampionsLige (F = 6): Remis möglich, Heim + 3, Gast + 4.
     auto aufbau = [] {
         ZweiVereine();
-        S.Spiel.Wettbewerb = 4;
+        S.Spiel.Wettbewerb = Wettbewerb_::Chl;
     };
     ASSERT_TRUE(SpielBis(aufbau, [](int h, int g) { return h == g; }));
     EXPECT_FLOAT_EQ(S.Mannschaft[1].EwigePunkte, 3.0f);
@@ -210,20 +211,24 @@ TEST(Spiel, LigabuchfuehrungUndErgebnistext)
         ZweiVereine(4);
         S.Spiel.Spieltag = 7;
     };
-    ASSERT_TRUE(SpielBis(aufbau, [](int h, int g) { return h == g; }));
+    auto e = SpielBis(aufbau, [](int h, int g) { return h == g; });
+    ASSERT_TRUE(e);
     EXPECT_FLOAT_EQ(S.Mannschaft[1].EwigePunkte, 0.125f);
     EXPECT_FLOAT_EQ(S.Mannschaft[2].EwigePunkte, 0.167f);
-    EXPECT_EQ(TotoErgebnis[1], 0);
+    EXPECT_EQ(e->Toto(), 0);
     EXPECT_EQ(S.Mannschaft[1].Legende, "---------U");
 
     // 2:1 steht als " 2:1 " da, Auswärtssieg 0:3 als " 0:3 ".
-    ASSERT_TRUE(SpielBis(aufbau, [](int h, int g) { return h == 2 && g == 1; }));
+    e = SpielBis(aufbau, [](int h, int g) { return h == 2 && g == 1; });
+    ASSERT_TRUE(e);
     EXPECT_EQ(S.Ergebnisse[4][7][1].text(), " 2:1 ");
-    EXPECT_EQ(TotoErgebnis[1], 1);
+    EXPECT_EQ(e->Stand(), "2:1");
+    EXPECT_EQ(e->Toto(), 1);
     EXPECT_EQ(S.Mannschaft[2].Legende, "---------V");
-    ASSERT_TRUE(SpielBis(aufbau, [](int h, int g) { return h == 0 && g == 3; }));
+    e = SpielBis(aufbau, [](int h, int g) { return h == 0 && g == 3; });
+    ASSERT_TRUE(e);
     EXPECT_EQ(S.Ergebnisse[4][7][1].text(), " 0:3 ");
-    EXPECT_EQ(TotoErgebnis[1], 2);
+    EXPECT_EQ(e->Toto(), 2);
     EXPECT_EQ(S.Mannschaft[2].Punkte, 3);
     EXPECT_FLOAT_EQ(S.Mannschaft[2].EwigePunkte, 0.375f);
 }
@@ -259,14 +264,15 @@ TEST(Spiel, OhneDivisionDurchNull)
     EXPECT_NO_THROW(SpielBerechnen(1, 2, 1));
     // Ein abgestiegener Pokalsieger empfängt als Verbandsligist: kein Abbruch des Pokaltags.
     ZweiVereine(5, 0);
-    S.Spiel.Wettbewerb = 3;
-    ASSERT_NO_THROW(SpielBerechnen(1, 2, 1));
-    EXPECT_GE(Zuschauer, 0);
+    S.Spiel.Wettbewerb = Wettbewerb_::Pdp;
+    Spielergebnis_ e;
+    ASSERT_NO_THROW(e = SpielBerechnen(1, 2, 1));
+    EXPECT_GE(e.Zuschauer, 0);
     // Ein Manager, der keinen Eintritt verlangt.
     ZweiVereine(1, 1);
     S.Manager[0].Eintrittspreis = 0;
-    ASSERT_NO_THROW(SpielBerechnen(1, 2, 1));
-    EXPECT_LE(Zuschauer, S.Manager[0].Plaetze - S.Manager[0].DauerkartenVerkauft);
+    ASSERT_NO_THROW(e = SpielBerechnen(1, 2, 1));
+    EXPECT_LE(e.Zuschauer, S.Manager[0].Plaetze - S.Manager[0].DauerkartenVerkauft);
 }
 
 TEST(Spiel, KeineHeapAnforderungUndKeineVorfaelle)
@@ -283,7 +289,8 @@ TEST(Spiel, KeineHeapAnforderungUndKeineVorfaelle)
     ZufallSetzen(17);
     gAnforderungen = 0;
     gZaehlen = true;
-    for (int wb = 0; wb <= 4; ++wb) {
+    for (const Wettbewerb_ wb :
+         {Wettbewerb_::Liga, Wettbewerb_::Dfb, Wettbewerb_::Uefa, Wettbewerb_::Pdp, Wettbewerb_::Chl}) {
         S.Spiel.Wettbewerb = wb;
         for (int i = 0; i < 20; ++i) {
             SpielBerechnen(1, 2, 1);
@@ -301,4 +308,22 @@ TEST(Spiel, KeineHeapAnforderungUndKeineVorfaelle)
             EXPECT_EQ(b.Verletzt * 10 + b.Eingesetzt, a.Eingesetzt);
         }
     EXPECT_EQ(std::memcmp(&gelbVorher, &GelbHeute, sizeof GelbHeute), 0);
+}
+
+TEST(Spiel, ErgebnisPunkteTotoUndStand)
+{
+    // Punkte für Liga und ChampionsLige, das Tippzeichen des Totos und die Zeile der Pokale.
+    struct Fall {
+        int heim, gast, punkteHeim, punkteGast, toto;
+        const char* stand;
+    };
+    for (const Fall f : {Fall{2, 1, 3, 0, 1, "2:1"}, Fall{1, 1, 1, 1, 0, "1:1"}, Fall{0, 3, 0, 3, 2, "0:3"},
+                         Fall{10, 0, 3, 0, 1, "10:0"}}) {
+        Spielergebnis_ e;
+        e.ToreHeim = f.heim;
+        e.ToreGast = f.gast;
+        EXPECT_EQ(e.PunkteHeim() * 10 + e.PunkteGast(), f.punkteHeim * 10 + f.punkteGast) << f.stand;
+        EXPECT_EQ(e.Toto(), f.toto) << f.stand;
+        EXPECT_EQ(e.Stand(), f.stand);
+    }
 }

@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/SkriptOberflaeche.h"
 #include "match/Champions.h"
+#include "match/LiveSpiel.h"
 #include "match/Spieltag.h"
 
 #include <array>
@@ -36,15 +37,15 @@ void TabellenPruefen(int spieltag)
 
 // Eine Saison Tag für Tag, wie der Zugabschluss sie anstößt; höchstens so viele Tage, wie der
 // Kalender hat, damit ein Fehler scheitert statt hängt. Liefert (Spieltag, Wettbewerb) je Tag.
-std::vector<std::pair<int, int>> SaisonSpielen(bool pruefen)
+std::vector<std::pair<int, Wettbewerb_>> SaisonSpielen(bool pruefen)
 {
-    std::vector<std::pair<int, int>> tage;
-    while (tage.size() < 75 && !(S.Spiel.Spieltag == 34 && S.Spiel.Wettbewerb == 0)) {
-        const int wb = S.Spiel.Wettbewerb;
-        if (wb == 0) ++S.Spiel.Spieltag;
+    std::vector<std::pair<int, Wettbewerb_>> tage;
+    while (tage.size() < 75 && !(S.Spiel.Spieltag == 34 && S.Spiel.Wettbewerb == Wettbewerb_::Liga)) {
+        const Wettbewerb_ wb = S.Spiel.Wettbewerb;
+        if (wb == Wettbewerb_::Liga) ++S.Spiel.Spieltag;
         WettbewerbstagSpielen();
         tage.emplace_back(S.Spiel.Spieltag, wb);
-        if (pruefen && wb == 0) TabellenPruefen(S.Spiel.Spieltag);
+        if (pruefen && wb == Wettbewerb_::Liga) TabellenPruefen(S.Spiel.Spieltag);
         if (::testing::Test::HasFatalFailure()) break;
     }
     return tage;
@@ -145,16 +146,18 @@ TEST(Wettbewerbstag, GanzeSaisonAllerWettbewerbeAufDerEchtenWelt)
     if (HasFatalFailure()) return;
 
     ASSERT_GE(tage.size(), 14u);
-    const std::vector<std::pair<int, int>> anfangSoll = {
-        {1, 0}, {2, 0}, {2, 4},         // nach 2: ChampionsLige
-        {3, 0}, {3, 3},                 // nach 3 (ungerade): Pokalsieger, dann 4
-        {4, 0}, {4, 3}, {4, 4},         // nach 4: Pokalsieger, ChampionsLige
-        {5, 0}, {5, 1},                 // nach 5: DFB-Pokal
-        {6, 0}, {6, 2}, {6, 4}, {7, 0}, // nach 6: Uefa, ChampionsLige, dann 7
+    constexpr auto L = Wettbewerb_::Liga, D = Wettbewerb_::Dfb, U = Wettbewerb_::Uefa, P = Wettbewerb_::Pdp,
+                   C = Wettbewerb_::Chl;
+    const std::vector<std::pair<int, Wettbewerb_>> anfangSoll = {
+        {1, L}, {2, L}, {2, C},         // nach 2: ChampionsLige
+        {3, L}, {3, P},                 // nach 3 (ungerade): Pokalsieger, dann 4
+        {4, L}, {4, P}, {4, C},         // nach 4: Pokalsieger, ChampionsLige
+        {5, L}, {5, D},                 // nach 5: DFB-Pokal
+        {6, L}, {6, U}, {6, C}, {7, L}, // nach 6: Uefa, ChampionsLige, dann 7
     };
     EXPECT_EQ(std::vector(tage.begin(), tage.begin() + 14), anfangSoll);
     std::array<int, 5> zahl{};
-    for (const auto& [tag, wb] : tage) ++zahl[static_cast<size_t>(wb)];
+    for (const auto& [tag, wb] : tage) ++zahl[static_cast<size_t>(WettbewerbNr(wb))];
     EXPECT_EQ(zahl, (std::array<int, 5>{34, 6, 12, 8, 15}));
     EXPECT_EQ(S.Spiel.ChlSpieltag, 15);
     for (int l = 1; l <= 4; ++l)
@@ -162,9 +165,9 @@ TEST(Wettbewerbstag, GanzeSaisonAllerWettbewerbeAufDerEchtenWelt)
             for (int p = 1; p <= 9; ++p) ASSERT_EQ(S.Ergebnisse[l][t][p].text().find('-'), std::string::npos);
 
     // Genau ein Sieger je Pokal, sonst niemand mehr darin; dazu der ChampionsLige-Sieger auf der Tafel.
-    for (int w = WettbewerbDfb; w <= WettbewerbPdp; ++w) {
-        EXPECT_EQ(Zaehle(w, "Sieger"), 1) << w;
-        EXPECT_EQ(Zaehle(w, ""), S.Spiel.MannschaftHoch - 1) << w;
+    for (const Wettbewerb_ w : Pokalwettbewerbe) {
+        EXPECT_EQ(Zaehle(w, "Sieger"), 1) << WettbewerbName(w);
+        EXPECT_EQ(Zaehle(w, ""), S.Spiel.MannschaftHoch - 1) << WettbewerbName(w);
     }
     EXPECT_EQ(anz.anzahl("sieger:"), 4u);
     EXPECT_EQ(anz.anzahl("Sieger in der ChampionsLige"), 1u);
@@ -187,7 +190,7 @@ TEST(Wettbewerbstag, AufraeumenPokalpaarungenUndAktienkurs)
     ManagerSetzen(0, 57);
     ProtokollAnzeige anz;
     GelbHeute[0][5] = 1;
-    S.Spiel.Wettbewerb = WettbewerbDfb;
+    S.Spiel.Wettbewerb = Wettbewerb_::Dfb;
     S.Spiel.Spieltag = 5;
     S.Optionen[0][OptZeigeDfb] = 1;
     for (int i = 1; i <= 10; ++i) S.Mannschaft[i].DfbRunde = "J";
@@ -199,7 +202,7 @@ TEST(Wettbewerbstag, AufraeumenPokalpaarungenUndAktienkurs)
 
     // Der Kurs strebt zu 1000 zurück: höchstens 100 Schwankung und 10 zurück.
     for (uint32_t saat = 1; saat <= 50; ++saat) {
-        S.Spiel.Wettbewerb = WettbewerbUefa; // ohne Paarungen
+        S.Spiel.Wettbewerb = Wettbewerb_::Uefa; // ohne Paarungen
         S.Spiel.Aktienkurs = 5000;
         ZufallSetzen(saat);
         WettbewerbstagSpielen();
@@ -247,12 +250,12 @@ TEST(Toto, AuswertungImLigaspieltag)
     S.Spiel.Spieltag = 3;
     const Spielstand vorher = S;
     ZufallSetzen(31);
-    LigaSpieltag(4);
+    const auto ergebnis = LigaSpieltag(4);
     const int32_t ohneToto = S.Manager[0].Kontostand;
     for (const auto& [richtige, gewinn] : {std::pair{9, 2560000}, std::pair{1, 10000}, std::pair{0, 0}}) {
         std::string tip; // die ersten `richtige` Paarungen getroffen
         for (int k = 1; k <= 9; ++k)
-            tip += k <= richtige ? static_cast<char>('0' + TotoErgebnis[k]) : TotoErgebnis[k] == 1 ? '2' : '1';
+            tip += k <= richtige ? static_cast<char>('0' + ergebnis[k]) : ergebnis[k] == 1 ? '2' : '1';
         S = vorher;
         SkriptOberflaeche ui;
         ProtokollAnzeige anz;

@@ -125,7 +125,7 @@ inline void EchteWelt(uint32_t saat)
 }
 
 // Wie viele Vereine im Pokal w diesen Eintrag tragen.
-inline int Zaehle(int w, const std::string& text)
+inline int Zaehle(Wettbewerb_ w, const std::string& text)
 {
     int n = 0;
     for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) n += PokalFeld(S.Mannschaft[i], w) == text;

@@ -150,7 +150,7 @@ private slots:
     {
         einManager(13);
         ManagerAufPlatz(0, 1); // Platz 1 der Oberliga ist immer im Pokal
-        S.Spiel.Wettbewerb = 1;
+        S.Spiel.Wettbewerb = Wettbewerb_::Dfb;
         S.Optionen[0][OptZeigeDfb] = 1;
         QVERIFY(!VereinVon(0).DfbRunde.leer());
         const int32_t kontoVorher = S.Manager[0].Kontostand;
@@ -281,7 +281,7 @@ private slots:
         einManager(18);
         S.Optionen[0][OptAnzeigeLiga] = 4;
         for (int o : {OptZeigeDfb, OptZeigeUefa, OptZeigePdp, OptZeigeChl}) S.Optionen[0][o] = 1;
-        std::set<int> wettbewerbe;
+        std::set<Wettbewerb_> wettbewerbe;
         struct Halt {
             QString fette, meister1, m1, ab1, a1;
             bool blinkt;
@@ -300,10 +300,10 @@ private slots:
             for (int zug = 0; zug < 200 && !halt() && !SpielVorbei(); ++zug) AbschlussClick();
         };
         const long tageVorher = Sitzung.GespielteTage;
-        zuegeBis([] { return S.Spiel.Spieltag == 34 && S.Spiel.Wettbewerb == 0; });
+        zuegeBis([] { return S.Spiel.Spieltag == 34 && S.Spiel.Wettbewerb == Wettbewerb_::Liga; });
         // 34 Ligatage, 6 DFB-, 12 Uefa-, 8 Pokalsieger- und 15 ChampionsLige-Tage
         QCOMPARE(Sitzung.GespielteTage - tageVorher, 34L + 6 + 12 + 8 + 15);
-        QVERIFY(wettbewerbe.count(0) && wettbewerbe.count(4));
+        QVERIFY(wettbewerbe.count(Wettbewerb_::Liga) && wettbewerbe.count(Wettbewerb_::Chl));
         QVERIFY(halte.empty());
 
         PokalspieleF->zeigen();

@@ -117,7 +117,7 @@ TEST(Aufstellung, RandfaelleDerAutomatik)
     S.Manager[0].Kader[6].GelbNational = 4;
     BerechneMannschaft(0, 3);
     EXPECT_EQ(Namen(true), "T60 V70 V60 M70 S70");
-    S.Spiel.Wettbewerb = 2;
+    S.Spiel.Wettbewerb = Wettbewerb_::Uefa;
     BerechneMannschaft(0, 3);
     EXPECT_EQ(AnzahlEingesetzt(0), 6);
     // Gesperrt ist nur, wer genau vier Gelbe hat.

@@ -64,11 +64,11 @@ struct Gezogen {
 };
 
 // Die gezogenen Paarungen eines Pokals, aus den Feldern der Vereine.
-std::vector<Gezogen> Paarungen(int wettbewerb, bool& hinspiele, int& sieger)
+std::vector<Gezogen> Paarungen(Wettbewerb_ wettbewerb, bool& hinspiele, int& sieger)
 {
     hinspiele = false;
     sieger = 0;
-    const int hoch = static_cast<int>(std::min<int64_t>(wettbewerb == WettbewerbDfb ? 72 : S.Spiel.MannschaftHoch,
+    const int hoch = static_cast<int>(std::min<int64_t>(wettbewerb == Wettbewerb_::Dfb ? 72 : S.Spiel.MannschaftHoch,
                                                         S.Mannschaft.hoch()));
     std::vector<int> heim(65, 0), gast(65, 0);
     for (int i = 1; i <= hoch; ++i) {
@@ -77,9 +77,9 @@ std::vector<Gezogen> Paarungen(int wettbewerb, bool& hinspiele, int& sieger)
             sieger = i;
             continue;
         }
-        std::string a = wettbewerb == WettbewerbDfb ? f : CodeWert(f, 'A');
+        std::string a = wettbewerb == Wettbewerb_::Dfb ? f : CodeWert(f, 'A');
         if (a.empty() || f == "J") continue;
-        if (wettbewerb != WettbewerbDfb && CodeWert(f, 'B') == "-1") hinspiele = true;
+        if (wettbewerb != Wettbewerb_::Dfb && CodeWert(f, 'B') == "-1") hinspiele = true;
         int p = 0;
         try {
             p = std::stoi(a);
@@ -217,9 +217,9 @@ void TPokalspieleF::reihenAnordnen(Pokalseite& s, int paarungen)
     }
 }
 
-void TPokalspieleF::pokalZeichnen(int w)
+void TPokalspieleF::pokalZeichnen(Wettbewerb_ w)
 {
-    Pokalseite& s = Pokale[static_cast<size_t>(w - 1)];
+    Pokalseite& s = Pokale[static_cast<size_t>(WettbewerbNr(w) - 1)];
     static const char* const koepfe[] = {"", "DFB Pokal  -  ", "UEFA Pokal  -  ", "Pokal der Pokalsieger  -  "};
     static const char* const sieger[] = {"", "DFB Pokalsieger der ", "UEFA Pokalsieger der ", "Pokal d. Pokalsieger der "};
     bool hinspiele = false;
@@ -229,8 +229,8 @@ void TPokalspieleF::pokalZeichnen(int w)
     QString runde;
     if (!liste.empty()) runde = UebersichtRunde(static_cast<int>(liste.size()));
     else if (siegerVerein) runde = QStringLiteral("Sieger");
-    if (w != WettbewerbDfb && !liste.empty()) runde += hinspiele ? QStringLiteral(" Hinspiele") : QStringLiteral(" Rückspiele");
-    s.Kopf->setText(QString::fromUtf8(koepfe[w]) + runde);
+    if (w != Wettbewerb_::Dfb && !liste.empty()) runde += hinspiele ? QStringLiteral(" Hinspiele") : QStringLiteral(" Rückspiele");
+    s.Kopf->setText(QString::fromUtf8(koepfe[WettbewerbNr(w)]) + runde);
 
     reihenAnordnen(s, static_cast<int>(liste.size()));
     for (int p = 0; p < 32; ++p) {
@@ -246,14 +246,14 @@ void TPokalspieleF::pokalZeichnen(int w)
                 return;
             }
             const Mannschaft_& m = S.Mannschaft[v];
-            const std::string zusatz = w == WettbewerbDfb ? std::to_string(m.Liga) : m.Nation.text();
+            const std::string zusatz = w == Wettbewerb_::Dfb ? std::to_string(m.Liga) : m.Nation.text();
             l->setText(Q(m.Name.text() + " (" + zusatz + ")"));
             l->setStyleSheet(QStringLiteral("color: %1;").arg(Farbname(v)));
         };
         name(pa.Heim, g.heim);
         name(pa.Gast, g.gast);
         QString stand;
-        if (w != WettbewerbDfb && Gueltig(g.heim) && Gueltig(g.gast)) {
+        if (w != Wettbewerb_::Dfb && Gueltig(g.heim) && Gueltig(g.gast)) {
             const std::string h = PokalFeld(S.Mannschaft[g.heim], w).text();
             const std::string a = PokalFeld(S.Mannschaft[g.gast], w).text();
             stand = CodeWert(h, 'B') == "-1" ? QStringLiteral("(-:-)")
@@ -263,7 +263,7 @@ void TPokalspieleF::pokalZeichnen(int w)
     }
 
     if (liste.empty() && siegerVerein) {
-        s.Sieger->setText(QStringLiteral("<div>") + QString::fromUtf8(sieger[w]) + QString::number(S.Spiel.Saison) +
+        s.Sieger->setText(QStringLiteral("<div>") + QString::fromUtf8(sieger[WettbewerbNr(w)]) + QString::number(S.Spiel.Saison) +
                           QStringLiteral(". Saison</div><div style=\"font-size:18pt\">") +
                           Q(S.Mannschaft[siegerVerein].Name.text()).toHtmlEscaped() + QStringLiteral("</div>"));
         s.Sieger->setVisible(true);
@@ -352,7 +352,7 @@ void TPokalspieleF::chlSpieltagZeigen(int tag)
 
 void TPokalspieleF::zeichnen()
 {
-    for (int w = WettbewerbDfb; w <= WettbewerbPdp; ++w) pokalZeichnen(w);
+    for (const Wettbewerb_ w : Pokalwettbewerbe) pokalZeichnen(w);
     chlZeichnen();
     Hinweis->clear();
 }

@@ -3,6 +3,8 @@
 // und die Tabelle der ChampionsLige.
 #pragma once
 
+#include "core/Variablen.h"
+
 #include <QDialog>
 
 #include <array>
@@ -49,7 +51,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    void pokalZeichnen(int wettbewerb);
+    void pokalZeichnen(Wettbewerb_ wettbewerb);
     // Bis 16 Paarungen eine breite Spalte, darüber zwei schmale.
     void reihenAnordnen(Pokalseite& s, int paarungen);
     void chlZeichnen();

@@ -81,7 +81,7 @@ void TageStillSpielen(int bisSpieltag)
     bisSpieltag = std::clamp(bisSpieltag, 0, 34);
     StillerTag still;
     for (;;) {
-        if (S.Spiel.Wettbewerb == 0) {
+        if (S.Spiel.Wettbewerb == Wettbewerb_::Liga) {
             if (S.Spiel.Spieltag >= bisSpieltag) break;
             SETZE(S.Spiel.Spieltag, S.Spiel.Spieltag + 1);
         }
