@@ -67,15 +67,13 @@ void SaisonSpielen(benchmark::State& st, const AssistentStufe* stufe)
         st.PauseTiming();
         S = anfang;
         ZufallSetzen(saat++);
-        ZugOffen = true;
-        const long saisons = BeendeteSaisons;
-        const long tageVorher = GespielteTage;
+        SitzungZuruecksetzen();
         st.ResumeTiming();
-        while (BeendeteSaisons == saisons && !SpielVorbei()) {
-            if (stufe && ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager, *stufe);
+        while (Sitzung.BeendeteSaisons == 0 && !SpielVorbei()) {
+            if (stufe && Sitzung.ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager, *stufe);
             AbschlussClick();
         }
-        tage += GespielteTage - tageVorher;
+        tage += Sitzung.GespielteTage;
     }
     st.counters["Tage"] = benchmark::Counter(static_cast<double>(tage), benchmark::Counter::kAvgIterations);
     OberflaecheSetzen(nullptr);

@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/Sitzung.h"
 #include "core/Variablen.h"
 
 #include <algorithm>
@@ -147,6 +148,8 @@ void Uebernehmen(std::string_view b)
         ofs += static_cast<int64_t>(f.groesse);
     }
     S.Trainingsbericht = std::move(bericht);
+    // Was das vorige Spiel offen ließ (Verhandlung, Zähler), gilt im geladenen nicht.
+    SitzungZuruecksetzen();
 }
 
 fs::path PfadVon(const std::string& utf8)

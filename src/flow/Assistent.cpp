@@ -104,8 +104,8 @@ int64_t Frei(const Manager_& mg)
 
 // Die Schieber eines Kaufs: 150 % Ablöse, 120 % Gehalt, sechs Jahre; das sagt jeder zu.
 constexpr int KaufAbloese = 5;
-constexpr int KaufGehalt = 2;
 constexpr int Vertragsjahre = 6;
+constexpr Regler_ Kaufregler{KaufAbloese, 2, Vertragsjahre};
 // Eine Verlängerung bietet so wenig Gehalt, wie es mit dieser Zusage geht; eine Absage
 // kostet nur Form, und bis zum Saisonende bleiben viele Züge für den nächsten Versuch.
 constexpr int VerlaengerungZusage = 75;
@@ -116,16 +116,6 @@ int64_t Kaufpreis(const Kaderspieler_& s)
 {
     const int32_t abloese = AbloeseFuer(s.Wert, KaufAbloese);
     return static_cast<int64_t>(abloese) + Verhandlungsgebuehr(abloese);
-}
-
-// Die Schieber gehören dem Bildschirm; nach dem Gespräch stehen sie wieder, wo der Mensch sie ließ.
-Verhandlungsergebnis Verhandeln(int abloese, int gehalt, int jahre)
-{
-    const Regler_ vorher = Regler;
-    ReglerSetzen(abloese, gehalt, jahre);
-    const Verhandlungsergebnis e = Anbieten();
-    Regler = vorher;
-    return e;
 }
 
 } // namespace
@@ -220,8 +210,8 @@ void AssistentVertraege(int m)
         while (gehalt < 5 && (AngebotsgehaltFuer(s.Alter, s.Staerke, Vertragsjahre, gehalt) < s.Gehalt ||
                               ZusageFuer(Verhandlungsart::Verlaengerung, 0, gehalt, Vertragsjahre) < VerlaengerungZusage))
             ++gehalt;
-        if (!VertragsVerhandlungOeffnen(m, wahl.front())) return;
-        Verhandeln(0, gehalt, Vertragsjahre);
+        if (!VertragsVerhandlungOeffnen(m, wahl.front(), {0, gehalt, Vertragsjahre})) return;
+        Anbieten();
     }
 }
 
@@ -232,8 +222,8 @@ void AssistentEinkauf(int m, AssistentStufe stufe)
     for (int runde = 0; runde < 11; ++runde) {
         const int zeile = AssistentMarktwahl(m);
         if (zeile == 0) break;
-        if (!KaufVerhandlungOeffnen(m, zeile)) return;
-        Verhandeln(KaufAbloese, KaufGehalt, Vertragsjahre);
+        if (!KaufVerhandlungOeffnen(m, zeile, Kaufregler)) return;
+        Anbieten();
     }
     if (stufe != AssistentStufe::Neu) return;
     // Verstärkungen: einer je Zug, der Verdrängte geht auf die Liste, sobald der Kader es trägt.
@@ -241,8 +231,8 @@ void AssistentEinkauf(int m, AssistentStufe stufe)
     if (v.zeile == 0) return;
     Manager_& mg = S.Manager[m];
     const Kaderspieler_ weg = mg.Kader[v.verdraengt];
-    if (!KaufVerhandlungOeffnen(m, v.zeile)) return;
-    if (Verhandeln(KaufAbloese, KaufGehalt, Vertragsjahre) != Verhandlungsergebnis::Zusage) return;
+    if (!KaufVerhandlungOeffnen(m, v.zeile, Kaufregler)) return;
+    if (Anbieten() != Verhandlungsergebnis::Zusage) return;
     if (Ungelistete(mg).second <= Wunschkader) return;
     // Nach dem Kauf ist der Kader neu sortiert: den Verdrängten beim Namen suchen.
     for (int i = 1; i <= mg.KaderAnzahl; ++i) {

@@ -191,7 +191,8 @@ private:
 // Kennzeichen des Zugstands, um einen hängenden Automaten zu erkennen.
 std::array<long, 5> Stand()
 {
-    return {GespielteTage, BeendeteSaisons, S.AktManager, S.Spiel.ManagerHoch, WettbewerbNr(S.Spiel.Wettbewerb)};
+    return {Sitzung.GespielteTage, Sitzung.BeendeteSaisons, S.AktManager, S.Spiel.ManagerHoch,
+            WettbewerbNr(S.Spiel.Wettbewerb)};
 }
 
 // Ein neues Spiel mit den ersten n Vorgabenamen.
@@ -328,22 +329,23 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
         automat.texte.clear();
         bilanz.neuesSpiel();
         StufenMerken(o, bilanz);
-        ZugOffen = true;
         if (o.ereignis > 0) Ereignis(o.ereignis);
         const int anzahlManager = S.Spiel.ManagerHoch + 1;
 
-        const long tageStart = GespielteTage;
-        const long tageZiel = o.tage >= 0 ? GespielteTage + o.tage : -1;
+        // Die Sitzung zählt je Spiel; nach einem Neustart zählt mit, was die früheren Spiele schon spielten.
+        long tageFrueher = 0;
+        long saisonsFrueher = 0;
+        const auto tage = [&] { return tageFrueher + Sitzung.GespielteTage; };
         // Ein spielfreier Zug spielt gleich den nächsten Tag mit; die Grenze hält ihn am Ziel an.
-        struct Grenze {
-            explicit Grenze(long z) { TageGrenze = z; }
-            ~Grenze() { TageGrenze = -1; }
-        } grenze(tageZiel);
-        const long saisonZiel = BeendeteSaisons + o.saisons;
+        const auto grenzeSetzen = [&] { Sitzung.TageGrenze = o.tage >= 0 ? o.tage - tageFrueher : -1; };
+        struct GrenzeAufheben {
+            ~GrenzeAufheben() { Sitzung.TageGrenze = -1; }
+        } aufheben;
+        grenzeSetzen();
         auto stand = Stand();
         int ohneFortschritt = 0;
         const auto zielErreicht = [&] {
-            return tageZiel >= 0 ? GespielteTage >= tageZiel : BeendeteSaisons >= saisonZiel;
+            return o.tage >= 0 ? tage() >= o.tage : saisonsFrueher + Sitzung.BeendeteSaisons >= o.saisons;
         };
         while (true) {
             if (SpielVorbei()) {
@@ -353,15 +355,19 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
                 // Am Ziel beginnt ein neues Spiel nur noch, wenn es gespeichert werden soll.
                 if (!o.neustart || (zielErreicht() && o.speichern.empty())) break;
                 const int n = std::clamp(anzahlManager, 1, 4);
+                tageFrueher = tage();
+                saisonsFrueher += Sitzung.BeendeteSaisons;
+                bilanz.abschliessen();
                 if (!NeuesSpiel(n, automat.texte, fehler)) return 2;
                 aus << "Neues Spiel mit " << n << " Manager(n).\n";
                 bilanz.neuesSpiel();
                 StufenMerken(o, bilanz);
-                ZugOffen = true;
+                grenzeSetzen();
             }
             if (zielErreicht()) break;
             const int saison = S.Spiel.Saison;
-            if (!o.passiv && ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager, StufeVon(bilanz, S.AktManager));
+            if (!o.passiv && Sitzung.ZugOffen && HatSpiel(S.AktManager))
+                AssistentZug(S.AktManager, StufeVon(bilanz, S.AktManager));
             AbschlussClick();
             if (automat.berichtFertig) automat.berichtAusgeben(saison);
             const auto neu = Stand();
@@ -377,7 +383,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
         const Wettbewerb_ naechster = std::clamp(S.Spiel.Wettbewerb, Wettbewerb_::Liga, Wettbewerb_::Chl);
         if (!SpielVorbei())
             aus << "Stand: Saison " << S.Spiel.Saison << ", " << S.Spiel.Spieltag << ". Spieltag, nächster Wettbewerb "
-                << WettbewerbName(naechster) << ", " << GespielteTage - tageStart << " Wettbewerbstage gespielt\n";
+                << WettbewerbName(naechster) << ", " << tage() << " Wettbewerbstage gespielt\n";
 
         if (!o.speichern.empty()) {
             if (SpielVorbei()) {

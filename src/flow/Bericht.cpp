@@ -1,9 +1,9 @@
 #include "flow/Bericht.h"
 
+#include "core/Sitzung.h"
 #include "core/Variablen.h"
 #include "finance/Vermoegen.h"
 #include "flow/Diagramm.h"
-#include "season/EreignisZaehler.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -54,9 +54,14 @@ std::string CsvFeld(const std::string& t)
 
 } // namespace
 
-Bilanzbericht::Bilanzbericht() : ereignisseStart_(EreignisZaehler) {}
+Bilanzbericht::Bilanzbericht() : ereignisseStart_(Sitzung.EreignisZaehler) {}
 
-void Bilanzbericht::neuesSpiel() { ++spiele; }
+void Bilanzbericht::neuesSpiel()
+{
+    ++spiele;
+    // Das neue Spiel zählt seine Ereignisse wieder von vorn.
+    ereignisseStart_ = Sitzung.EreignisZaehler;
+}
 
 void Bilanzbericht::saisonende()
 {
@@ -133,7 +138,8 @@ void Bilanzbericht::pokalsieger(Wettbewerb_ wettbewerb, const std::string& verei
 
 void Bilanzbericht::abschliessen()
 {
-    for (size_t i = 0; i < ereignisse.size(); ++i) ereignisse[i] = EreignisZaehler[i] - ereignisseStart_[i];
+    for (size_t i = 0; i < ereignisse.size(); ++i) ereignisse[i] += Sitzung.EreignisZaehler[i] - ereignisseStart_[i];
+    ereignisseStart_ = Sitzung.EreignisZaehler;
 }
 
 Ligasumme Bilanzbericht::summe(int liga) const

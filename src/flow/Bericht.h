@@ -71,7 +71,7 @@ public:
     void pleite();
     // Sieger eines Pokals oder der Champions League.
     void pokalsieger(Wettbewerb_ wettbewerb, const std::string& verein);
-    // Am Ende des Laufs: Ereignisse seit Beginn übernehmen.
+    // Vor einem neuen Spiel und am Ende des Laufs: die Ereignisse seit dem letzten Mal übernehmen.
     void abschliessen();
 
     std::string html() const;

@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/Sitzung.h"
 #include "core/Variablen.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
@@ -211,6 +212,7 @@ void GrundwerteSetzen()
 
 bool SpielAnlegenBeginnen()
 {
+    SitzungZuruecksetzen();
     S.Neuanlage = true;
     if (!DatenLaden()) {
         S.Neuanlage = false;

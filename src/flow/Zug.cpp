@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/Sitzung.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "finance/Bank.h"
@@ -11,7 +12,6 @@
 #include "flow/Neuanlage.h"
 #include "match/Spieltag.h"
 #include "season/Ereignis.h"
-#include "season/EreignisZaehler.h"
 #include "season/Pleite.h"
 #include "season/Saisonende.h"
 #include "squad/Angebote.h"
@@ -45,23 +45,18 @@ const char* const Wundertexte[] = {
 };
 } // namespace
 
-bool ZugOffen = true;
-long GespielteTage = 0;
-long TageGrenze = -1;
-long BeendeteSaisons = 0;
-
 namespace {
 
 // Eine Einheit: merkt sich den Spielstand; wer nicht fertig() sagt (ein Laufzeitfehler, eine
 // Ablehnung), findet ihn beim Verlassen wieder wie vorher. Ein zweiter Versuch bucht nichts doppelt.
 class Einheit {
 public:
-    Einheit() : vorher_(S), zaehler_(EreignisZaehler) {}
+    Einheit() : vorher_(S), zaehler_(Sitzung.EreignisZaehler) {}
     ~Einheit()
     {
         if (fertig_) return;
         S = std::move(vorher_);
-        EreignisZaehler = zaehler_;
+        Sitzung.EreignisZaehler = zaehler_;
     }
     Einheit(const Einheit&) = delete;
     Einheit& operator=(const Einheit&) = delete;
@@ -243,9 +238,18 @@ void AbschlussClick()
 
 namespace {
 
-void AbschlussAblauf()
+// Wie es nach dem Abschluss eines Managers weitergeht.
+enum class Naechster {
+    Halt,      // nichts weiter: abgelehnt oder das Spiel ist vorbei
+    Spielfrei, // der nächste Manager hat heute kein Spiel; sein Zug schließt sich selbst
+    Spielt,    // der nächste Manager ist dran
+};
+
+// Ein Abschluss: Buchungen des AktManager, danach der Tag oder das Saisonende, wenn er der
+// Letzte war, und das Menü des nächsten Managers.
+Naechster EinAbschluss()
 {
-    if (SpielVorbei()) return;
+    if (SpielVorbei()) return Naechster::Halt;
     MenueAnzeige().fensterSchliessen();
     Klang("klick");
 
@@ -258,14 +262,14 @@ void AbschlussAblauf()
     bool weiterzaehlen = true;
     if (HatSpiel(akt)) {
         if (BerechneVermoegen(akt) <= 0) {
-            if (Meldung(DialogArt::Warnung, PleiteFrageText, Knoepfe::JaNein) == Antwort::Ja) return;
-            if (!PleiteAbwickeln()) return;
+            if (Meldung(DialogArt::Warnung, PleiteFrageText, Knoepfe::JaNein) == Antwort::Ja) return Naechster::Halt;
+            if (!PleiteAbwickeln()) return Naechster::Halt;
             // Der Nachrücker steht jetzt in diesem Platz und ist als Nächster dran; ging der
             // Letzte, zeigt das Menü erst nach dem Tag wieder einen Manager.
             weiterzaehlen = false;
             if (akt <= S.Spiel.ManagerHoch) MenueAnzeigen();
         } else {
-            if (ZugOffen && !ZugAbschliessen()) return;
+            if (Sitzung.ZugOffen && !ZugAbschliessen()) return Naechster::Halt;
             MenueAnzeige().aufrollen();
         }
     }
@@ -278,12 +282,12 @@ void AbschlussAblauf()
             MenueAnzeige().tagBeginnt();
             if (S.Spiel.Wettbewerb == Wettbewerb_::Liga) SETZE(S.Spiel.Spieltag, S.Spiel.Spieltag + 1);
             WettbewerbstagSpielen();
-            ++GespielteTage;
+            ++Sitzung.GespielteTage;
             MenueAnzeige().tagEndet();
         } else {
             const bool weiter = Saisonende();
-            ++BeendeteSaisons;
-            if (!weiter) return;
+            ++Sitzung.BeendeteSaisons;
+            if (!weiter) return Naechster::Halt;
             Nachricht("Leut lasst Euch sagen ...",
                       std::string(NL) + NL + "Nach der Sommerpause beginnt Saison " + Geldtext(S.Spiel.Saison) + NL +
                           "In der Mannschaft könnten diverse Veränderungen stattgefunden haben.",
@@ -295,43 +299,47 @@ void AbschlussAblauf()
     MenueAnzeigen();
 
     if (!HatSpiel(S.AktManager)) {
-        ZugOffen = false;
+        Sitzung.ZugOffen = false;
         MenueAnzeige().spielfreiZeigen(S.Manager[S.AktManager].Name.text());
         Warte(1000 + 500 * S.Optionen[S.AktManager][OptTempo]);
-        // Spielfreie Züge schließen sich selbst; zwischen zwei Ligatagen liegen höchstens
-        // zwei andere Tage. Eine endlose Kette wäre ein Fehler im Kalender, kein Spielzug.
-        struct Tiefe {
-            int& t;
-            explicit Tiefe(int& z) : t(++z) {}
-            ~Tiefe() { --t; }
-        };
-        static int tiefe = 0;
-        const Tiefe merker(tiefe);
-        if (tiefe > 100) throw Laufzeitfehler("Laufzeitfehler: Spielfreie Züge ohne Ende (Wettbewerb " +
-                                              Zahl(WettbewerbNr(S.Spiel.Wettbewerb)) + ", Spieltag " +
-                                              Zahl(S.Spiel.Spieltag) + ").");
-        if (TageGrenze >= 0 && GespielteTage >= TageGrenze) return;
-        AbschlussClick();
-        if (SpielVorbei() || HatSpiel(S.AktManager)) return;
-    } else {
-        ZugOffen = true;
-        MenueAnzeige().spielfreiVerbergen();
+        return Naechster::Spielfrei;
     }
+    Sitzung.ZugOffen = true;
+    MenueAnzeige().spielfreiVerbergen();
+    return Naechster::Spielt;
+}
 
-    if (ZugOffen) {
-        if (S.Spiel.Wettbewerb == Wettbewerb_::Liga && (S.Spiel.Spieltag == 17 || S.Spiel.Spieltag == 34) &&
-            S.AktManager == 0)
-            BesteSechs();
-        MenueAnzeige().abrollen();
-        if (HatSpiel(S.AktManager)) {
-            ZugBeginnen();
-            Spielerangebote(S.AktManager);
-            Klang("Ding");
-            Warte(200);
-            MenueAnzeige().seitenleisteFreigeben();
-        }
-    }
+// Der Zug des neuen AktManager beginnt: Prämie, Menü herunter, Buchungen des Zugbeginns.
+void ZugOeffnen()
+{
+    if (S.Spiel.Wettbewerb == Wettbewerb_::Liga && (S.Spiel.Spieltag == 17 || S.Spiel.Spieltag == 34) &&
+        S.AktManager == 0)
+        BesteSechs();
+    MenueAnzeige().abrollen();
+    ZugBeginnen();
+    Spielerangebote(S.AktManager);
+    Klang("Ding");
+    Warte(200);
+    MenueAnzeige().seitenleisteFreigeben();
     MenueAnzeige().abschlussFokus();
+}
+
+void AbschlussAblauf()
+{
+    // Spielfreie Züge schließen sich selbst, bis ein Manager mit Spiel dran ist; zwischen zwei
+    // Ligatagen liegen höchstens zwei andere Tage. Eine endlose Kette wäre ein Fehler im
+    // Kalender, kein Spielzug.
+    for (int spielfrei = 1;; ++spielfrei) {
+        switch (EinAbschluss()) {
+        case Naechster::Halt: return;
+        case Naechster::Spielt: ZugOeffnen(); return;
+        case Naechster::Spielfrei: break;
+        }
+        if (spielfrei > 100)
+            throw Laufzeitfehler("Laufzeitfehler: Spielfreie Züge ohne Ende (Wettbewerb " +
+                                 Zahl(WettbewerbNr(S.Spiel.Wettbewerb)) + ", Spieltag " + Zahl(S.Spiel.Spieltag) + ").");
+        if (Sitzung.TageGrenze >= 0 && Sitzung.GespielteTage >= Sitzung.TageGrenze) return;
+    }
 }
 
 } // namespace
@@ -436,13 +444,11 @@ void StatistikFuehren(int m)
 
 } // namespace
 
-std::function<void(int)> AbschlussPruefstelle;
-
 namespace {
 
 void Schritt(int n)
 {
-    if (AbschlussPruefstelle) AbschlussPruefstelle(n);
+    if (Sitzung.AbschlussPruefstelle) Sitzung.AbschlussPruefstelle(n);
 }
 
 bool AbschlussBuchen()
@@ -489,7 +495,7 @@ bool AbschlussBuchen()
     ManagerpunkteMerken();
     Schritt(7);
     if (Zufall(1, 8) == 1) {
-        ++EreignisZaehler[0];
+        ++Sitzung.EreignisZaehler[0];
         Ereignis(0);
     }
     Schritt(AbschlussSchritte);
@@ -640,7 +646,7 @@ void ZugBeginnen()
     mg.Aktien = std::clamp<int16_t>(mg.Aktien, 0, AktienMax);
     ManagerpunkteWerten();
     if (Zufall(1, 8) == 1) {
-        ++EreignisZaehler[0];
+        ++Sitzung.EreignisZaehler[0];
         Ereignis(0);
     }
 }

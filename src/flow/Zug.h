@@ -1,24 +1,15 @@
 // Der Zugablauf: die Manager schließen reihum ab, danach wird der Tag gespielt
 // (oder die Saison beendet), dann beginnt der nächste Zug. Dazu die Buchungen
 // beim Abschluss und beim Zugbeginn, die Managerpunkte und die Texte des Menüs.
+// Was der Zugablauf zwischen zwei Klicks weiß (ZugOffen, gezählte Tage), steht in Sitzung.
 #pragma once
 
 #include "core/Menue.h"
+#include "core/Sitzung.h"
 
-#include <functional>
 #include <string>
 
 namespace torvane {
-
-// --- Zustand des Zugablaufs (nicht gespeichert) ---
-// Der Zug des aktuellen Managers wurde mit heruntergerolltem Menü geöffnet.
-extern bool ZugOffen;
-// Gespielte Wettbewerbstage und beendete Saisons seit Programmstart (für den Automaten).
-extern long GespielteTage;
-extern long BeendeteSaisons;
-// Ab so vielen gespielten Tagen spielt ein spielfreier Zug keinen weiteren Tag (-1: keine Grenze);
-// so hält der Automat genau nach der verlangten Zahl an.
-extern long TageGrenze;
 
 // --- Regeln ---
 // Spielt der Verein des Managers m heute?
@@ -32,10 +23,9 @@ bool AutospeichernGezogen();
 // Buchungen beim Abschluss des AktManager; false, wenn er die Überziehungsgebühr ablehnt.
 // Ganz oder gar nicht: abgelehnt oder nach einem Laufzeitfehler steht der Spielstand wie vorher.
 bool ZugAbschliessen();
-// Prüfstelle für Tests: wird vor jedem Schritt 1 .. AbschlussSchritte - 1 des Abschlusses und
-// nach dem letzten (AbschlussSchritte) gerufen und darf einen Laufzeitfehler werfen.
+// Sitzung.AbschlussPruefstelle wird vor jedem Schritt 1 .. AbschlussSchritte - 1 des Abschlusses
+// und nach dem letzten (AbschlussSchritte) gerufen.
 constexpr int AbschlussSchritte = 8;
-extern std::function<void(int)> AbschlussPruefstelle;
 // Buchungen beim Zugbeginn des AktManager (Training, Dauerkarten, Trainer, Punkte).
 void ZugBeginnen();
 // Das Training eines Zugbeginns samt Bericht (Teil von ZugBeginnen).

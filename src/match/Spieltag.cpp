@@ -16,10 +16,6 @@
 
 namespace torvane {
 
-int DfbPaarungen = 0;
-int UefaPaarungen = 0;
-int PdpPaarungen = 0;
-
 int SpielplanMannschaft(int liga, int spieltag, int paarung, int seite)
 {
     // Die Rückrunde wiederholt die Hinrunde mit getauschtem Heimrecht.
@@ -218,9 +214,9 @@ void WettbewerbstagSpielen()
     GelbHeute = {};
 
     // 2. Pokalpaarungen zählen
-    DfbPaarungen = Teilnehmer(&Mannschaft_::DfbRunde) / 2;
-    PdpPaarungen = Teilnehmer(&Mannschaft_::PdpRunde) / 2;
-    UefaPaarungen = Teilnehmer(&Mannschaft_::UefaRunde) / 2;
+    Sitzung.DfbPaarungen = Teilnehmer(&Mannschaft_::DfbRunde) / 2;
+    Sitzung.PdpPaarungen = Teilnehmer(&Mannschaft_::PdpRunde) / 2;
+    Sitzung.UefaPaarungen = Teilnehmer(&Mannschaft_::UefaRunde) / 2;
 
     // 3. Der Wettbewerb des Tages
     switch (sp.Wettbewerb) {

@@ -1,18 +1,14 @@
 // Der Wettbewerbstag: Ligaspieltag, Tabelle, Spielplan, die Verteilung auf
 // Pokal- und ChampionsLige-Tage, die Prämie der sechs Besten und die Totoauswertung.
+// Die Pokalpaarungen des Tages zählt er in Sitzung.
 #pragma once
 
 #include "core/Felder.h"
+#include "core/Sitzung.h"
 
 #include <cstdint>
 
 namespace torvane {
-
-// Paarungen, die heute in den Pokalen noch zu spielen sind (Teilnehmer div 2);
-// der Wettbewerbstag zählt sie zu Beginn.
-extern int DfbPaarungen;
-extern int UefaPaarungen;
-extern int PdpPaarungen;
 
 // Vereinsindex der Liga auf Seite 0 (Heim) oder 1 (Gast) der Paarung 1..9 am Spieltag 1..34;
 // 0, wenn kein Verein der Liga die Spielplannummer trägt.

@@ -1,5 +1,4 @@
 #include "season/Ereignis.h"
-#include "season/EreignisZaehler.h"
 
 #include "core/Fehler.h"
 #include "core/Funky.h"
@@ -16,11 +15,12 @@
 
 namespace torvane {
 
-std::function<int32_t(int32_t, int32_t)> EreignisZiehung;
-
 namespace ereignis {
 
-int32_t Z(int32_t von, int32_t bis) { return EreignisZiehung ? EreignisZiehung(von, bis) : Zufall(von, bis); }
+int32_t Z(int32_t von, int32_t bis)
+{
+    return Sitzung.EreignisZiehung ? Sitzung.EreignisZiehung(von, bis) : Zufall(von, bis);
+}
 
 int64_t Buchen(int64_t betrag) { return KontoBuchen(Akt().Kontostand, betrag); }
 
@@ -402,7 +402,7 @@ void Ereignis(int n)
     Ablauf a;
     a.kopf = Akt().Name.text();
     if (n == 0) n = Z(1, 42);
-    if (n >= 1 && n <= 42) ++EreignisZaehler[static_cast<size_t>(n)];
+    if (n >= 1 && n <= 42) ++Sitzung.EreignisZaehler[static_cast<size_t>(n)];
     Spielen(n, a);
     if (!a.schlussmeldung) return;
     // Wer nichts zu erzählen hatte, bekommt den Anfangstext und das leere Bild.

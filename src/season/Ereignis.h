@@ -1,17 +1,16 @@
 // Zufällige Ereignisse rund um einen Spieltag.
+// Tests ersetzen die Ziehungen mit Sitzung.EreignisZiehung; Sitzung.EreignisZaehler zählt mit.
 #pragma once
 
+#include "core/Sitzung.h"
+
 #include <cstdint>
-#include <functional>
 
 namespace torvane {
 
 // Ein Ereignis für AktManager: 0 zieht eines, 1..42 spielt genau dieses, jede andere
 // Zahl spielt keines und zeigt nur den Anfangstext.
 void Ereignis(int n);
-
-// Nur für Tests: liefert statt Zufall die Ziehungen der Ereignisse (leer: Zufall).
-extern std::function<int32_t(int32_t von, int32_t bis)> EreignisZiehung;
 
 // Bilder des Nachrichtenfensters, die die Ereignisse zeigen.
 constexpr int BildSpielinfo = 0;

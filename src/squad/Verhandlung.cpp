@@ -12,9 +12,6 @@
 
 namespace torvane {
 
-Regler_ Regler;
-Verhandlung_ Verhandlung;
-
 namespace {
 
 constexpr int BildSpieler = 8;
@@ -47,14 +44,15 @@ int64_t Buchen(int m, int64_t betrag)
 std::string Zahl(int64_t z) { return std::to_string(z); }
 std::string Betrag(int64_t z) { return Geldtext(static_cast<double>(z)) + Waehrung; }
 
-const Kaderspieler_& Kopie() { return S.Manager[Verhandlung.Manager].Kader[0]; }
+const Kaderspieler_& Kopie() { return S.Manager[Sitzung.Verhandlung.Manager].Kader[0]; }
 
 // Ende jeder Verhandlung: Kopie leeren, nichts mehr offen.
 void Schliessen()
 {
-    if (Verhandlung.Manager >= 0) S.Manager[Verhandlung.Manager].Kader[0] = Kaderspieler_{};
-    Verhandlung.Offen = false;
-    Verhandlung.Beschaeftigt = false;
+    Verhandlung_& v = Sitzung.Verhandlung;
+    if (v.Manager >= 0) S.Manager[v.Manager].Kader[0] = Kaderspieler_{};
+    v.Offen = false;
+    v.Beschaeftigt = false;
 }
 
 } // namespace
@@ -102,56 +100,53 @@ bool GebuehrPasstNicht(int m, Verhandlungsart art, const Vertragspruefung& p)
 
 } // namespace
 
-bool KaufVerhandlungOeffnen(int m, int zeile)
+bool KaufVerhandlungOeffnen(int m, int zeile, const Regler_& regler)
 {
     // Solange ein Gespräch läuft, bleibt Kader[0] dessen Spieler.
-    if (Verhandlung.Offen) return false;
+    if (Sitzung.Verhandlung.Offen) return false;
     if (GebuehrPasstNicht(m, Verhandlungsart::Kauf, MarktspielerWaehlenPruefen(m, zeile))) return false;
     if (!MarktspielerWaehlen(m, zeile)) return false;
-    VerhandlungBeginnen(m, Verhandlungsart::Kauf, zeile);
+    VerhandlungBeginnen(m, Verhandlungsart::Kauf, zeile, regler);
     return true;
 }
 
-bool VertragsVerhandlungOeffnen(int m, int i)
+bool VertragsVerhandlungOeffnen(int m, int i, const Regler_& regler)
 {
-    if (Verhandlung.Offen) return false;
+    if (Sitzung.Verhandlung.Offen) return false;
     if (GebuehrPasstNicht(m, Verhandlungsart::Verlaengerung, NeuerVertragPruefen(m, i))) return false;
     if (!NeuerVertrag(m, i)) return false;
-    VerhandlungBeginnen(m, Verhandlungsart::Verlaengerung, i);
+    VerhandlungBeginnen(m, Verhandlungsart::Verlaengerung, i, regler);
     return true;
 }
 
-void VerhandlungBeginnen(int m, Verhandlungsart art, int zeile)
+void VerhandlungBeginnen(int m, Verhandlungsart art, int zeile, const Regler_& regler)
 {
     Manager_& mg = S.Manager[m];
     const Kaderspieler_& k = mg.Kader[0];
-    Verhandlung = Verhandlung_{};
-    Verhandlung.Manager = m;
-    Verhandlung.Art = art;
-    Verhandlung.Zeile = zeile;
-    Verhandlung.Abloese = AbloeseZuBeginn(art, k);
-    Buchen(m, -static_cast<int64_t>(Verhandlungsgebuehr(Verhandlung.Abloese)));
-    Verhandlung.Offen = true;
-    VerhandlungRechnen();
+    Verhandlung_& v = Sitzung.Verhandlung;
+    v = Verhandlung_{};
+    v.Manager = m;
+    v.Art = art;
+    v.Zeile = zeile;
+    v.Abloese = AbloeseZuBeginn(art, k);
+    Buchen(m, -static_cast<int64_t>(Verhandlungsgebuehr(v.Abloese)));
+    v.Offen = true;
+    VerhandlungRechnen(regler);
 }
 
-void ReglerSetzen(int abloese, int gehalt, int jahre)
+void VerhandlungRechnen(const Regler_& regler)
 {
-    Regler.Abloese = std::clamp(abloese, -5, 5);
-    Regler.Gehalt = std::clamp(gehalt, -5, 5);
-    Regler.Jahre = std::clamp(jahre, 1, 6);
-    if (Verhandlung.Offen) VerhandlungRechnen();
-}
-
-void VerhandlungRechnen()
-{
-    if (!Verhandlung.Offen) return;
+    Verhandlung_& v = Sitzung.Verhandlung;
+    if (!v.Offen) return;
+    const int abloese = std::clamp(regler.Abloese, -5, 5);
+    const int gehalt = std::clamp(regler.Gehalt, -5, 5);
+    const int jahre = std::clamp(regler.Jahre, 1, 6);
     const Kaderspieler_& k = Kopie();
-    Verhandlung.Jahre = Regler.Jahre;
-    const bool kauf = Verhandlung.Art == Verhandlungsart::Kauf;
-    if (kauf) Verhandlung.Abloese = AbloeseFuer(k.Wert, Regler.Abloese);
-    Verhandlung.Angebotsgehalt = AngebotsgehaltFuer(k.Alter, k.Staerke, Regler.Jahre, Regler.Gehalt);
-    Verhandlung.Zusage = ZusageFuer(Verhandlung.Art, kauf ? Regler.Abloese : 0, Regler.Gehalt, Regler.Jahre);
+    v.Jahre = jahre;
+    const bool kauf = v.Art == Verhandlungsart::Kauf;
+    if (kauf) v.Abloese = AbloeseFuer(k.Wert, abloese);
+    v.Angebotsgehalt = AngebotsgehaltFuer(k.Alter, k.Staerke, jahre, gehalt);
+    v.Zusage = ZusageFuer(v.Art, kauf ? abloese : 0, gehalt, jahre);
 }
 
 std::string Ueberraschung(int m, int i, int s, int32_t abloese, int32_t angebotsgehalt)
@@ -215,46 +210,47 @@ std::string Ueberraschung(int m, int i, int s, int32_t abloese, int32_t angebots
 
 Verhandlungsergebnis Anbieten()
 {
-    if (!Verhandlung.Offen || Verhandlung.Beschaeftigt) return Verhandlungsergebnis::Ignoriert;
-    Verhandlung.Beschaeftigt = true;
+    Verhandlung_& v = Sitzung.Verhandlung;
+    if (!v.Offen || v.Beschaeftigt) return Verhandlungsergebnis::Ignoriert;
+    v.Beschaeftigt = true;
     struct Aufraeumen {
         ~Aufraeumen() { Schliessen(); }
     } aufraeumen; // auch nach einem Laufzeitfehler ist die Verhandlung zu
-    const int m = Verhandlung.Manager;
+    const int m = v.Manager;
     Manager_& mg = S.Manager[m];
-    const bool kauf = Verhandlung.Art == Verhandlungsart::Kauf;
+    const bool kauf = v.Art == Verhandlungsart::Kauf;
     const Kaderspieler_ kopie = mg.Kader[0];
     const std::string kopf = kopie.Vorname.text() + " " + kopie.Nachname.text();
 
     if (kauf) {
         // Zwischen Öffnen und Angebot kann der Kader voll oder die Zeile leer geworden sein.
-        if (mg.KaderAnzahl >= 23 || S.Transferliste[Verhandlung.Zeile].Transferstatus == 0) {
+        if (mg.KaderAnzahl >= 23 || S.Transferliste[v.Zeile].Transferstatus == 0) {
             Hinweis("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
                     "vernünftige Mannschaft aufzustellen !");
             return Verhandlungsergebnis::Ignoriert;
         }
         // Eine Ablöse, die das Konto nicht fasst, wird nicht angeboten.
-        if (!KontoPasst(mg.Kontostand, -int64_t{Verhandlung.Abloese})) {
+        if (!KontoPasst(mg.Kontostand, -int64_t{v.Abloese})) {
             Hinweis(BetragZuGrossText);
             return Verhandlungsergebnis::Ignoriert;
         }
     }
 
     const int r = Zufall(1, 100);
-    const bool zugesagt = r <= Verhandlung.Zusage;
-    mg.Managerpunkte += static_cast<float>(100 - Verhandlung.Zusage) / 100.0f;
+    const bool zugesagt = r <= v.Zusage;
+    mg.Managerpunkte += static_cast<float>(100 - v.Zusage) / 100.0f;
 
     if (zugesagt && !kauf) {
-        Kaderspieler_& s = mg.Kader[Verhandlung.Zeile];
+        Kaderspieler_& s = mg.Kader[v.Zeile];
         std::string text;
-        if (Verhandlung.Angebotsgehalt < s.Gehalt || Verhandlung.Jahre < s.Vertrag) {
+        if (v.Angebotsgehalt < s.Gehalt || v.Jahre < s.Vertrag) {
             text = std::string(NL) + "Nach meinen Berechnungen stand ich voher besser da !" + NL +
                    "Kleiner Denkfehler ?" + NL + "Mein Ziel ist immer, mehr Gehalt und lange Vertragsbindung.";
             Nachricht(kopf, text, "ok", 0, 0, BildSpieler);
             return Verhandlungsergebnis::Absage;
         }
-        SETZE(s.Vertrag, Verhandlung.Jahre);
-        s.Gehalt = Verhandlung.Angebotsgehalt;
+        SETZE(s.Vertrag, v.Jahre);
+        s.Gehalt = v.Angebotsgehalt;
         Klang("kasse");
         BerechneMannschaft(m, 0);
         Nachricht(kopf, "Ich hoffe auf eine weiterhin gute Zusammenarbeit und werde mein bestes für das Team geben !",
@@ -263,23 +259,22 @@ Verhandlungsergebnis Anbieten()
     }
 
     if (zugesagt) {
-        Kaderspieler_& zeile = S.Transferliste[Verhandlung.Zeile];
+        Kaderspieler_& zeile = S.Transferliste[v.Zeile];
         Klang("kasse");
         // Erst bezahlt (oben geprüft), dann verpflichtet; die Überraschung bucht danach.
-        Buchen(m, -static_cast<int64_t>(Verhandlung.Abloese));
+        Buchen(m, -static_cast<int64_t>(v.Abloese));
         // Einsetzen und zählen in einem Schritt, erst danach wird gewartet.
         const int neu = mg.KaderAnzahl + 1;
         Kaderspieler_ s = kopie;
-        SETZE(s.Vertrag, Verhandlung.Jahre);
-        s.Gehalt = Verhandlung.Angebotsgehalt;
+        SETZE(s.Vertrag, v.Jahre);
+        s.Gehalt = v.Angebotsgehalt;
         s.Transferstatus = 0;
         mg.Kader[neu] = s;
         mg.KaderAnzahl = static_cast<uint8_t>(neu);
         zeile = Kaderspieler_{};
         Warte(1000);
         std::string text = "Danke für Ihr Vertrauen, ich versuche Sie nicht zu enttäuschen.";
-        const std::string ueber =
-            Ueberraschung(m, neu, Zufall(1, 40), Verhandlung.Abloese, Verhandlung.Angebotsgehalt);
+        const std::string ueber = Ueberraschung(m, neu, Zufall(1, 40), v.Abloese, v.Angebotsgehalt);
         if (!ueber.empty()) text += std::string(NL) + NL + ueber;
         BerechneMannschaft(m, 0);
         Nachricht(kopf, text, "ok", 0, 0, BildSpieler);
@@ -290,19 +285,19 @@ Verhandlungsergebnis Anbieten()
     std::string text = a <= 12 ? Absagen[static_cast<size_t>(a - 1)] : "";
     if (a == 13 && !kauf) {
         text = "Der Spieler will unweigerlich den Verein verlassen und wird auf die Tranverliste gesetzt.";
-        mg.Kader[Verhandlung.Zeile].Transferstatus = 2;
+        mg.Kader[v.Zeile].Transferstatus = 2;
     } else {
         if (!text.empty()) text += NL;
         text += "Durch Vertragsfrustation sickert der Spieler in ein Formtief.";
         const int verlust = Zufall(1, 5);
         if (kauf) {
-            Kaderspieler_& z = S.Transferliste[Verhandlung.Zeile];
+            Kaderspieler_& z = S.Transferliste[v.Zeile];
             // Die Form hat ihre Grenze bei -10, auch nach vielen Absagen.
             SETZE(z.Form, std::max(z.Form - verlust, -10));
             const int64_t staerke = Runden((z.Technik + z.Konstitution) / 1.5, "Staerke") + z.Form;
             SETZE(z.Staerke, std::max<int64_t>(staerke, 1));
         } else {
-            Kaderspieler_& s = mg.Kader[Verhandlung.Zeile];
+            Kaderspieler_& s = mg.Kader[v.Zeile];
             SETZE(s.Form, std::max(s.Form - verlust, -10));
             BerechneMannschaft(m, 0);
         }
@@ -313,10 +308,11 @@ Verhandlungsergebnis Anbieten()
 
 void VerhandlungAbbrechen()
 {
-    if (!Verhandlung.Offen || Verhandlung.Beschaeftigt) return;
-    S.Manager[Verhandlung.Manager].Managerpunkte += 0.1f;
+    Verhandlung_& v = Sitzung.Verhandlung;
+    if (!v.Offen || v.Beschaeftigt) return;
+    S.Manager[v.Manager].Managerpunkte += 0.1f;
     // Die Kopie in Kader[0] bleibt; das nächste Gespräch überschreibt sie.
-    Verhandlung.Offen = false;
+    v.Offen = false;
 }
 
 std::string VerhandlungsTitel(Verhandlungsart art)

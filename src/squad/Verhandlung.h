@@ -3,43 +3,27 @@
 // auf der Kopie in Kader[0] des Managers und schreibt am Ende in die Zeile
 // zurück, aus der der Spieler kam.
 //
-// Ohne Bildschirm (Computermanager, Tests) läuft eine Verhandlung so:
-//   if (KaufVerhandlungOeffnen(m, zeile)) {     // oder VertragsVerhandlungOeffnen(m, i)
-//       ReglerSetzen(abloese, gehalt, jahre);    // -5..5, -5..5, 1..6; Verhandlung.Zusage ist sofort neu
-//       Anbieten();                              // oder VerhandlungAbbrechen()
-//   }
-// Meldungen gehen über die Pforten; der Automat bestätigt sie.
+// Die Schieber gehören dem, der verhandelt (Fenster, Computermanager, Test); die Regeln bekommen
+// ihre Stellung als Wert. Ohne Bildschirm läuft eine Verhandlung so:
+//   if (KaufVerhandlungOeffnen(m, zeile, {abloese, gehalt, jahre})) // oder VertragsVerhandlungOeffnen
+//       Anbieten();                                                 // oder VerhandlungAbbrechen()
+// Die laufende Verhandlung steht in Sitzung.Verhandlung. Meldungen gehen über die Pforten.
 #pragma once
 
 #include "core/Bruch.h"
+#include "core/Sitzung.h"
 
 #include <cstdint>
 #include <string>
 
 namespace torvane {
 
-enum class Verhandlungsart { Verlaengerung = 0, Kauf = 1 };
-
-// Die drei Schieber; sie bleiben von einer Verhandlung zur nächsten stehen.
+// Die Stellung der drei Schieber.
 struct Regler_ {
     int Abloese = 0; // -5..5: 50 % bis 150 % des Marktwerts
     int Gehalt = 0;  // -5..5: 50 % bis 150 % der Gehaltsforderung
     int Jahre = 1;   // 1..6
 };
-extern Regler_ Regler;
-
-struct Verhandlung_ {
-    bool Offen = false;
-    bool Beschaeftigt = false; // ein Angebot wird gerade bearbeitet
-    int Manager = -1;
-    Verhandlungsart Art = Verhandlungsart::Verlaengerung;
-    int Zeile = 0; // Kaderplatz 1..23 (Verlängerung) oder Marktzeile 1..11 (Kauf)
-    int32_t Abloese = 0;
-    int32_t Angebotsgehalt = 0;
-    int Jahre = 1;
-    int Zusage = 1; // Prozent, 1..100
-};
-extern Verhandlung_ Verhandlung;
 
 // --- Rechnungen (ganzzahlig, ohne Gleitkommarest) ---
 // Ablöse beim Kauf: (regler / 10 + 1) x wert, gerundet.
@@ -53,14 +37,13 @@ int32_t Verhandlungsgebuehr(int32_t abloese);
 
 // --- Ablauf ---
 // Klick auf Marktzeile: Prüfungen des Markts, dann Eröffnung. false: keine Verhandlung.
-bool KaufVerhandlungOeffnen(int m, int zeile);
+bool KaufVerhandlungOeffnen(int m, int zeile, const Regler_& regler);
 // "Neuer Vertrag" für Kaderspieler i: Prüfungen des Kaders, dann Eröffnung.
-bool VertragsVerhandlungOeffnen(int m, int i);
+bool VertragsVerhandlungOeffnen(int m, int i, const Regler_& regler);
 // Eröffnung, wenn der Spieler schon in Kader[0] steht: Gebühr abbuchen, Werte rechnen.
-void VerhandlungBeginnen(int m, Verhandlungsart art, int zeile);
-// Schieber setzen (auf ihre Grenzen gebracht) und die Werte neu rechnen.
-void ReglerSetzen(int abloese, int gehalt, int jahre);
-void VerhandlungRechnen();
+void VerhandlungBeginnen(int m, Verhandlungsart art, int zeile, const Regler_& regler);
+// Die Werte der offenen Verhandlung nach den Schiebern (auf ihre Grenzen gebracht) neu rechnen.
+void VerhandlungRechnen(const Regler_& regler);
 
 // Ignoriert: kein Angebot gemacht (nichts offen, schon beschäftigt, oder der Kader ist inzwischen
 // voll bzw. die Marktzeile leer; dann schließt die Verhandlung mit der Meldung).

@@ -6,7 +6,6 @@
 #include "flow/Autoplay.h"
 #include "flow/Bericht.h"
 #include "flow/Diagramm.h"
-#include "season/EreignisZaehler.h"
 #include "season/Pleite.h"
 #include "season/Saisonende.h"
 
@@ -115,9 +114,8 @@ TEST(Bericht, ZahlenStimmenMitDemSpiel)
         }
         geprueft = true;
     };
-    const long ziel = BeendeteSaisons + 1;
-    for (long k = 0; BeendeteSaisons < ziel && !SpielVorbei() && k < 100000; ++k) {
-        if (ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager);
+    for (long k = 0; Sitzung.BeendeteSaisons < 1 && !SpielVorbei() && k < 100000; ++k) {
+        if (Sitzung.ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager);
         AbschlussClick();
     }
     EXPECT_TRUE(geprueft);
@@ -208,13 +206,20 @@ TEST(Bericht, MaskierungQuoteUndDateinamen)
     EXPECT_EQ(Wohlgeformt(svg), "");
 
     // Gezählt wird nur, was seit dem Anlegen des Berichts geschah.
-    EreignisZaehler[7] += 2;
+    Sitzung.EreignisZaehler[7] += 2;
     Bilanzbericht e;
-    EreignisZaehler[7] += 3;
+    Sitzung.EreignisZaehler[7] += 3;
     e.abschliessen();
     EXPECT_EQ(e.ereignisse[7], 3);
     EXPECT_NE(e.html().find("<td>Ereignis 7</td><td class=\"z\">3</td>"), std::string::npos);
     EXPECT_EQ(e.html().find("Ereignis 8<"), std::string::npos) << "nie eingetretene bleiben weg";
+    // Ein neues Spiel zählt von vorn; übernommen wird je Spiel einmal, was dazukam.
+    SitzungZuruecksetzen();
+    e.neuesSpiel();
+    Sitzung.EreignisZaehler[7] += 4;
+    e.abschliessen();
+    e.abschliessen();
+    EXPECT_EQ(e.ereignisse[7], 7);
 }
 
 // Die Stufen nebeneinander: Titel zählen nur in der Bundesliga, die Abgabegrenze am Vermögen,

@@ -168,8 +168,7 @@ std::vector<Handlung> Katalog()
              s.Wert = 40000000;
          },
          [](int m) {
-             ReglerSetzen(5, 5, 1);
-             if (KaufVerhandlungOeffnen(m, 1)) Anbieten();
+             if (KaufVerhandlungOeffnen(m, 1, {5, 5, 1})) Anbieten();
          }},
         {"Spieler auf die Liste", [=](int m) { mg(m).Kader[1].Transferstatus = 0; },
          [](int m) { SpielerVerkaufen(m, 1); }},
@@ -226,8 +225,8 @@ std::vector<Handlung> Katalog()
              for (int s = 0; s <= S.Spiel.ManagerHoch; ++s) S.Manager[s].TotoTip = "111111111";
          },
          [](int) {
-             const long tage = GespielteTage;
-             for (int i = 0; i < 10 && GespielteTage == tage; ++i) AbschlussClick();
+             const long tage = Sitzung.GespielteTage;
+             for (int i = 0; i < 10 && Sitzung.GespielteTage == tage; ++i) AbschlussClick();
          }},
         {"Zug abschließen", nullptr, [](int) { ZugAbschliessen(); }},
         {"Saisonende", nullptr, [](int) { Saisonende(); }},
@@ -236,7 +235,7 @@ std::vector<Handlung> Katalog()
     for (int n = 1; n <= 42; ++n)
         for (const bool gross : {false, true})
             h.push_back({"Ereignis " + std::to_string(n) + (gross ? " oben" : " unten"), nullptr, [n, gross](int) {
-                             EreignisZiehung = [gross](int32_t von, int32_t bis) {
+                             Sitzung.EreignisZiehung = [gross](int32_t von, int32_t bis) {
                                  return bis < von ? von : gross ? bis : von;
                              };
                              Ereignis(n);
@@ -290,7 +289,7 @@ TEST(Grenzfall, JedeHandlungGanzOderGarNicht)
             } catch (const Laufzeitfehler& e) {
                 ADD_FAILURE() << fall << ": das Spiel hält an: " << e.what();
             }
-            EreignisZiehung = nullptr;
+            Sitzung.EreignisZiehung = nullptr;
             std::string nachher;
             ASSERT_NO_THROW(nachher = SpielstandSchreiben()) << fall;
             if (nachher == vorher) {
@@ -322,11 +321,11 @@ TEST(Grenzfall, AbschlussNachFehlerInJedemSchritt)
         Mitschrift ui;
         if (fehlerIn > 0) {
             const std::string vorher = SpielstandSchreiben();
-            AbschlussPruefstelle = [fehlerIn](int schritt) {
+            Sitzung.AbschlussPruefstelle = [fehlerIn](int schritt) {
                 if (schritt == fehlerIn) throw Laufzeitfehler("Laufzeitfehler: Test");
             };
             EXPECT_THROW(ZugAbschliessen(), Laufzeitfehler) << fehlerIn;
-            AbschlussPruefstelle = nullptr;
+            Sitzung.AbschlussPruefstelle = nullptr;
             EXPECT_EQ(SpielstandSchreiben(), vorher) << "Schritt " << fehlerIn;
             ZufallSetzen(9);
         }
@@ -354,14 +353,13 @@ TEST(Grenzfall, KlickNachFehlerImSpieltag)
     auto tag = [](bool stoeren) {
         std::string fehler;
         EXPECT_TRUE(SpielstandLesen(Eingespielt(), fehler)) << fehler;
-        ZugOffen = true;
         ZufallSetzen(13);
         Mitschrift ui;
         Stoerung st;
         st.werfen = stoeren;
-        const long tage = GespielteTage;
+        const long tage = Sitzung.GespielteTage;
         int geworfen = 0;
-        for (int i = 0; i < 10 && GespielteTage == tage; ++i) {
+        for (int i = 0; i < 10 && Sitzung.GespielteTage == tage; ++i) {
             const std::string vorher = SpielstandSchreiben();
             const uint32_t saat = ZufallSaat();
             try {
@@ -373,7 +371,7 @@ TEST(Grenzfall, KlickNachFehlerImSpieltag)
             }
         }
         EXPECT_EQ(geworfen, stoeren ? 1 : 0);
-        EXPECT_GT(GespielteTage, tage);
+        EXPECT_GT(Sitzung.GespielteTage, tage);
         return SpielstandSchreiben();
     };
     EXPECT_EQ(tag(true), tag(false));

@@ -6,7 +6,6 @@
 #include "finance/Vermoegen.h"
 #include "flow/Assistent.h"
 #include "flow/Ratgeber.h"
-#include "season/EreignisZaehler.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 #include "squad/Training.h"
@@ -267,9 +266,9 @@ TEST_F(Ratgeber, DispoWieDerAbschlussBucht)
         const auto raete = Ratschlaege(0);
         const auto rat = std::find_if(raete.begin(), raete.end(), [](const Rat& r) { return r.thema == Rat::Ueberziehung; });
         ASSERT_NE(rat, raete.end());
-        const long ereignisse = EreignisZaehler[0];
+        const long ereignisse = Sitzung.EreignisZaehler[0];
         ASSERT_TRUE(ZugAbschliessen());
-        if (EreignisZaehler[0] != ereignisse) continue;
+        if (Sitzung.EreignisZaehler[0] != ereignisse) continue;
         ++verglichen;
         EXPECT_EQ(rat->betrag, S.Manager[0].Kontostand) << "Saat " << saat;
     }

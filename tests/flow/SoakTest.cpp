@@ -102,26 +102,27 @@ void Dauerlauf(bool zuege, uint32_t saat)
 
     const int ziel = Saisons();
     int spiele = 1;
-    const long start = BeendeteSaisons;
+    long beendet = 0; // über alle Spiele; die Sitzung zählt je Spiel
     long klicks = 0;
     int kaeufe = 0;
     try {
-        while (BeendeteSaisons - start < ziel && pruefer.fehler.size() < 20) {
+        while (beendet < ziel && pruefer.fehler.size() < 20) {
             if (SpielVorbei()) {
                 ASSERT_TRUE(SpielAufGrunddaten(4));
                 ++spiele;
                 pruefer.pruefen();
             }
-            const long saisons = BeendeteSaisons;
+            const long saisons = Sitzung.BeendeteSaisons;
             // Den vollen Kader nur in den ersten drei Saisons: später kauft ein Manager, dessen Geld
             // auf dem Sparbuch liegt, vom Konto allein nicht nach.
-            if (zuege && ZugOffen && HatSpiel(S.AktManager))
-                kaeufe += ZugPruefen(S.AktManager, pruefer, spiele == 1 && BeendeteSaisons - start < 3);
+            if (zuege && Sitzung.ZugOffen && HatSpiel(S.AktManager))
+                kaeufe += ZugPruefen(S.AktManager, pruefer, spiele == 1 && beendet < 3);
             AbschlussClick();
-            if (BeendeteSaisons != saisons && !SpielVorbei()) pruefer.pruefen();
+            beendet += Sitzung.BeendeteSaisons - saisons;
+            if (Sitzung.BeendeteSaisons != saisons && !SpielVorbei()) pruefer.pruefen();
             // Nach drei Saisons: Käufe, keiner pleite oder aus der Oberliga gefallen, und wer auf Sieg
             // spielt, steht in der Ligenpyramide weiter oben.
-            if (zuege && spiele == 1 && BeendeteSaisons - start == 3 && saisons != BeendeteSaisons) {
+            if (zuege && spiele == 1 && beendet == 3 && saisons != Sitzung.BeendeteSaisons) {
                 std::array<int, 2> rang{}; // Summe der Plätze: wie früher, auf Sieg
                 for (int m = 0; m <= S.Spiel.ManagerHoch; ++m)
                     rang[AufSieg(m) ? 1 : 0] += (S.Manager[m].Liga - 1) * 18 + S.Manager[m].Platz;
@@ -213,6 +214,24 @@ TEST(Autoplay, TageSpeichernLadenUndKaputterSpielstand)
     fs::remove_all(ordner);
 }
 
+// Scheiden alle Manager aus, beginnt ein neues Spiel; das Ziel gilt für den ganzen Lauf, nicht je Spiel.
+TEST(Autoplay, ZielZaehltUeberDenNeustart)
+{
+    const Ausgabe s = Lauf({"5", "--managers", "2", "--seed", "3", "--passiv"});
+    ASSERT_EQ(s.code, 0) << s.fehler;
+    EXPECT_NE(s.aus.find("Neues Spiel mit 2 Manager(n)."), std::string::npos) << s.aus;
+    size_t berichte = 0;
+    for (size_t p = s.aus.find("\nSaison "); p != std::string::npos; p = s.aus.find("\nSaison ", p + 1)) ++berichte;
+    EXPECT_EQ(berichte, 5u) << s.aus;
+
+    const Ausgabe t = Lauf({"0", "--managers", "2", "--seed", "3", "--passiv", "--days", "300"});
+    ASSERT_EQ(t.code, 0) << t.fehler;
+    EXPECT_NE(t.aus.find("Neues Spiel mit 2 Manager(n)."), std::string::npos) << t.aus;
+    EXPECT_EQ(t.tage(), 300) << t.aus;
+    EXPECT_LT(Sitzung.GespielteTage, 300) << "das neue Spiel zählt von vorn";
+    EXPECT_EQ(Sitzung.TageGrenze, -1);
+}
+
 // --days N hält nach genau N Wettbewerbstagen an, auch wenn der letzte Zug vor dem Halt spielfrei
 // war (ein Pokaltag ohne Manager spielte früher gleich den nächsten Tag mit).
 TEST(Autoplay, TageGenau)
@@ -224,11 +243,10 @@ TEST(Autoplay, TageGenau)
     };
     for (const Fall f : {Fall{"1", "2", 32}, Fall{"2", "2", 32}, Fall{"3", "1", 17}, Fall{"4", "4", 9}, Fall{"5", "2", 1},
                          Fall{"6", "2", 0}}) {
-        const long vorher = GespielteTage;
         const Ausgabe a = Lauf({"1", "--managers", f.manager, "--seed", f.saat, "--days", std::to_string(f.tage)});
         ASSERT_EQ(a.code, 0) << a.fehler;
-        EXPECT_EQ(GespielteTage - vorher, f.tage) << "Saat " << f.saat << "\n" << a.aus;
+        EXPECT_EQ(Sitzung.GespielteTage, f.tage) << "Saat " << f.saat << "\n" << a.aus;
         EXPECT_EQ(a.tage(), f.tage) << a.aus;
-        EXPECT_EQ(TageGrenze, -1) << "die Grenze gilt nur während des Laufs";
+        EXPECT_EQ(Sitzung.TageGrenze, -1) << "die Grenze gilt nur während des Laufs";
     }
 }

@@ -104,7 +104,6 @@ inline bool SpielAufGrunddaten(int n)
     for (int m = 0; m < n; ++m) manager.emplace_back(Vorgabenamen[m].Name, Vorgabenamen[m].Verein);
     const bool ok = NeuesSpielOhneBildschirm(manager);
     Pfade.Daten = vorher;
-    ZugOffen = true;
     return ok;
 }
 

@@ -1,11 +1,14 @@
 // Der Zugablauf: Abschluss und Zugbeginn mit ihren Buchungen, Managerpunkte,
 // Menütexte, und der Ablauf der Züge über Spieltage und Saisonende auf echten Grunddaten.
 #include "Spielwelt.h"
+#include "core/Fehler.h"
 #include "core/SkriptOberflaeche.h"
+#include "core/SpielstandDatei.h"
 #include "season/Pleite.h"
 
 #include <array>
 #include <cstring>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -601,23 +604,21 @@ TEST(Abschluss, ReihenfolgeTagUndGanzeSaison)
 {
     Mitschrift ui;
     EchtesSpiel(2, 11);
-    const long tage = GespielteTage;
-    const long saisons = BeendeteSaisons;
     AbschlussClick();
     EXPECT_EQ(S.AktManager, 1);
     EXPECT_EQ(S.Spiel.Spieltag, 0);
-    EXPECT_EQ(GespielteTage, tage);
+    EXPECT_EQ(Sitzung.GespielteTage, 0);
     AbschlussClick();
     EXPECT_EQ(S.AktManager, 0);
     EXPECT_EQ(S.Spiel.Spieltag, 1);
-    EXPECT_EQ(GespielteTage, tage + 1);
+    EXPECT_EQ(Sitzung.GespielteTage, 1);
     EXPECT_EQ(ui.klaengeMit("Ding"), 2); // beide Züge wurden geöffnet
 
     // Die Saison: 34 Liga-, 6 DFB-, 12 Uefa-, 8 Pokalsieger- und 15 ChampionsLige-Tage;
     // die besten Sechs nach Spieltag 17 und 34, jeweils einmal und nicht je Manager.
-    while (BeendeteSaisons == saisons && !SpielVorbei()) AbschlussClick();
+    while (Sitzung.BeendeteSaisons == 0 && !SpielVorbei()) AbschlussClick();
     ASSERT_FALSE(SpielVorbei());
-    EXPECT_EQ(GespielteTage - tage, 34 + 6 + 12 + 8 + 15);
+    EXPECT_EQ(Sitzung.GespielteTage, 34 + 6 + 12 + 8 + 15);
     EXPECT_EQ(ui.anzahl("Die 6 Besten Liga-Manschaften nach Punkten + Toren"), 2u);
     EXPECT_EQ(ui.anzahl("Leut lasst Euch sagen ...|\r\n\r\nNach der Sommerpause beginnt Saison 2\r\n"), 1u);
     EXPECT_EQ(S.Spiel.Spieltag, 0);
@@ -650,16 +651,56 @@ TEST(Abschluss, SpielfreieZuegeSchliessenSichUndKetten)
     // Nach dem 6. Spieltag: Uefa Pokal und ChampionsLige ohne die Oberligavereine.
     menue.spielfrei.clear();
     menue.pausen.clear();
-    const long tage = GespielteTage;
+    const long tage = Sitzung.GespielteTage;
     AbschlussClick();
     MenueAnzeigeSetzen(nullptr);
-    EXPECT_EQ(GespielteTage, tage + 3);
+    EXPECT_EQ(Sitzung.GespielteTage, tage + 3);
     EXPECT_EQ(S.Spiel.Spieltag, 6);
     EXPECT_EQ(S.Spiel.Wettbewerb, Wettbewerb_::Liga);
     EXPECT_EQ(S.AktManager, 0);
     EXPECT_EQ(menue.spielfrei, (std::vector<std::string>{"Alfred 2", "Berta 2", "Alfred 4", "Berta 4"}));
     EXPECT_EQ(menue.pausen, (std::vector<int>{1000 + 500 * 2, 1000 + 500 * 2}));
-    EXPECT_TRUE(ZugOffen);
+    EXPECT_TRUE(Sitzung.ZugOffen);
+}
+
+// Eine Kette spielfreier Züge ohne Ende ist ein Fehler im Kalender: nach hundert spielfreien
+// Zügen bricht der Klick ab, der Spielstand steht wie vorher, und der nächste Klick läuft normal.
+TEST(Abschluss, EndloseSpielfreieKetteBrichtAb)
+{
+    Mitschrift ui;
+    // Der erste Pokaltag ohne Manager kehrt nach jedem Tag wieder.
+    struct Kalenderfehler : Menueanzeige {
+        int tage = 0;
+        std::optional<Spielstand> pokaltag;
+        void tagBeginnt() override
+        {
+            if (++tage == 2) pokaltag = S;
+        }
+        void tagEndet() override
+        {
+            if (pokaltag) S = *pokaltag;
+        }
+    } kalender;
+    EchtesSpiel(2, 12);
+    while (!(S.Spiel.Spieltag == 5 && S.Spiel.Wettbewerb == Wettbewerb_::Liga && S.AktManager == 1)) AbschlussClick();
+    const std::string vorher = SpielstandSchreiben();
+    MenueAnzeigeSetzen(&kalender);
+    try {
+        AbschlussClick();
+        ADD_FAILURE() << "die Kette endet nie, der Klick muss abbrechen";
+    } catch (const Laufzeitfehler& f) {
+        EXPECT_NE(std::string(f.what()).find("Spielfreie Züge ohne Ende (Wettbewerb 2"), std::string::npos)
+            << f.what();
+    }
+    MenueAnzeigeSetzen(nullptr);
+    // Zwei spielfreie Züge je Tag, der 101. bricht ab.
+    EXPECT_EQ(kalender.tage, 51);
+    EXPECT_EQ(SpielstandSchreiben(), vorher);
+    const long tage = Sitzung.GespielteTage;
+    AbschlussClick();
+    EXPECT_EQ(Sitzung.GespielteTage, tage + 3);
+    EXPECT_EQ(S.Spiel.Spieltag, 6);
+    EXPECT_EQ(S.AktManager, 0);
 }
 
 TEST(Abschluss, UeberziehungAbgelehntUndPleiteFrage)
@@ -714,10 +755,10 @@ TEST(Abschluss, LetzterPlatzPleiteSpieltDenTag)
     AbschlussClick();
     ASSERT_EQ(S.AktManager, 1);
     S.Manager[1].Kontostand = -100000000;
-    const long tage = GespielteTage;
+    const long tage = Sitzung.GespielteTage;
     AbschlussClick(); // Nein (Vorgabe): Platz 1 geht, der Tag wird gespielt
     EXPECT_EQ(S.Spiel.ManagerHoch, 0);
-    EXPECT_EQ(GespielteTage, tage + 1);
+    EXPECT_EQ(Sitzung.GespielteTage, tage + 1);
     EXPECT_EQ(S.AktManager, 0);
     EXPECT_EQ(S.Spiel.Spieltag, 1);
 }

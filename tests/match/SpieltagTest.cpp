@@ -197,7 +197,7 @@ TEST(Wettbewerbstag, AufraeumenPokalpaarungenUndAktienkurs)
     for (int i = 1; i <= 7; ++i) S.Mannschaft[i].PdpRunde = "J";
     WettbewerbstagSpielen();
     EXPECT_EQ(GelbHeute[0][5], 0);
-    EXPECT_EQ(DfbPaarungen * 100 + PdpPaarungen * 10 + UefaPaarungen, 530);
+    EXPECT_EQ(Sitzung.DfbPaarungen * 100 + Sitzung.PdpPaarungen * 10 + Sitzung.UefaPaarungen, 530);
     EXPECT_TRUE(S.PokalZeigen);
 
     // Der Kurs strebt zu 1000 zurück: höchstens 100 Schwankung und 10 zurück.

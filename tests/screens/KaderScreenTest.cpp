@@ -62,7 +62,7 @@ private slots:
         ZufallSetzen(31);
         QVERIFY(NeuesSpielOhneBildschirm({{"Quirin", "SV Kickersdorf"}, {"Berta", "FC Fallera"}}));
         S.AktManager = 0;
-        Regler = Regler_{};
+        if (VerhandelF) VerhandelF->reglerSetzen({});
         QtOberflaeche::vorgaben.clear();
         QtOberflaeche::protokoll.clear();
     }
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(da);
         QCOMPARE(int(S.Transferliste[zeile].Transferstatus), 0);
         QVERIFY(QtOberflaeche::imProtokoll("Danke für Ihr Vertrauen"));
-        QCOMPARE(Regler.Jahre, 6); // die Schieber bleiben stehen
+        QCOMPARE(VerhandelF->regler().Jahre, 6); // die Schieber bleiben stehen
     }
 
     void vertragVerlaengern()
@@ -288,7 +288,7 @@ private slots:
         TransferF->spielerKlick(zeile);
         QCOMPARE(S.Manager[0].Kontostand, konto - int32_t(RundenBruch(int64_t{wert} * 2, 100)));
         QCOMPARE(int(S.Transferliste[zeile].Transferstatus), 1);
-        QVERIFY(!Verhandlung.Offen);
+        QVERIFY(!Sitzung.Verhandlung.Offen);
     }
 
     void trainerEinstellen()

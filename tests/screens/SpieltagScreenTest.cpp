@@ -289,13 +289,13 @@ private slots:
             QVERIFY(e->Panel->isVisible() && e->FetteLiga->y() < e->Panel->y());
         };
         const auto zuegeBis = [](const std::function<bool()>& halt) {
-            ZugOffen = true;
+            Sitzung.ZugOffen = true;
             for (int zug = 0; zug < 200 && !halt() && !SpielVorbei(); ++zug) AbschlussClick();
         };
-        const long tageVorher = GespielteTage;
+        const long tageVorher = Sitzung.GespielteTage;
         zuegeBis([] { return S.Spiel.Spieltag == 34 && S.Spiel.Wettbewerb == Wettbewerb_::Liga; });
         // 34 Ligatage, 6 DFB-, 12 Uefa-, 8 Pokalsieger- und 15 ChampionsLige-Tage
-        QCOMPARE(GespielteTage - tageVorher, 34L + 6 + 12 + 8 + 15);
+        QCOMPARE(Sitzung.GespielteTage - tageVorher, 34L + 6 + 12 + 8 + 15);
         QVERIFY(wettbewerbe.count(Wettbewerb_::Liga) && wettbewerbe.count(Wettbewerb_::Chl));
         QVERIFY(halte.empty());
 

@@ -71,7 +71,7 @@ struct Ziehungen {
     std::vector<std::pair<int32_t, int32_t>> grenzen;
     explicit Ziehungen(std::initializer_list<int32_t> w = {}) : werte(w)
     {
-        EreignisZiehung = [this](int32_t von, int32_t bis) {
+        Sitzung.EreignisZiehung = [this](int32_t von, int32_t bis) {
             grenzen.emplace_back(von, bis);
             const std::string was = "Zufall(" + std::to_string(von) + ", " + std::to_string(bis) + ")";
             if (werte.empty()) throw std::logic_error("ungeplante Ziehung " + was);
@@ -84,7 +84,7 @@ struct Ziehungen {
             return v;
         };
     }
-    ~Ziehungen() { EreignisZiehung = nullptr; }
+    ~Ziehungen() { Sitzung.EreignisZiehung = nullptr; }
     Ziehungen(const Ziehungen&) = delete;
     Ziehungen& operator=(const Ziehungen&) = delete;
 };

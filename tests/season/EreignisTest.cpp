@@ -2,9 +2,9 @@
 // Zeugnis, Aktien und der Verkauf des Vereins.
 #include "EreignisHilfe.h"
 #include "core/Bruch.h"
+#include "core/Sitzung.h"
 #include "finance/Sponsoren.h"
 #include "finance/Vermoegen.h"
-#include "season/EreignisZaehler.h"
 
 #include <cstring>
 #include <limits>
@@ -649,11 +649,11 @@ TEST(Ereignis, TafelNamenUndZaehler)
     for (const Fall& f : faelle) {
         Ereigniswelt();
         Zuschauer ui;
-        const auto vorher = EreignisZaehler;
+        const auto vorher = Sitzung.EreignisZaehler;
         Spiele(f.n, f.zuege);
         auto erwartet = vorher;
         if (f.gezaehlt > 0) ++erwartet[static_cast<size_t>(f.gezaehlt)];
-        EXPECT_EQ(EreignisZaehler, erwartet) << f.n;
+        EXPECT_EQ(Sitzung.EreignisZaehler, erwartet) << f.n;
         EXPECT_EQ(ui.meldungen.size(), 1u) << f.n;
     }
 }

@@ -36,8 +36,7 @@ void Kader(int anzahl)
     Grundstand();
     for (int i = 0; i < anzahl; ++i) Hinzu(Spieler("V", 50 + i, 25, "Spieler" + std::to_string(i)));
     BerechneMannschaft(0, 0);
-    Regler = Regler_{};
-    Verhandlung = Verhandlung_{};
+    Sitzung.Verhandlung = Verhandlung_{};
 }
 
 // Merkt sich beim Warten, wie der Kader gerade aussieht.
@@ -108,35 +107,42 @@ TEST(Verhandlung, EroeffnungKostetGebuehrUndZeigtWerte)
     // Verlängerung: Stärke 80 -> Ablöse 800 000, Gebühr 16 000.
     mg.Kader[1] = Spieler("T", 80, 30, "Olli");
     mg.Kader[1].Vertrag = 2;
-    Regler = {3, -3, 2};
-    ASSERT_TRUE(VertragsVerhandlungOeffnen(0, 1));
+    Regler_ regler{3, -3, 2};
+    ASSERT_TRUE(VertragsVerhandlungOeffnen(0, 1, regler));
     EXPECT_EQ(mg.Kontostand, 1000000 - 16000);
-    EXPECT_EQ(Verhandlung.Abloese, 800000);
-    EXPECT_EQ(Verhandlung.Angebotsgehalt, AngebotsgehaltFuer(30, 80, 2, -3));
-    EXPECT_EQ(Verhandlung.Zusage, 1); // (-3 + 2) x 12,5
+    EXPECT_EQ(Sitzung.Verhandlung.Abloese, 800000);
+    EXPECT_EQ(Sitzung.Verhandlung.Angebotsgehalt, AngebotsgehaltFuer(30, 80, 2, -3));
+    EXPECT_EQ(Sitzung.Verhandlung.Zusage, 1); // (-3 + 2) x 12,5
     EXPECT_EQ(mg.Kader[0].Vorname.text(), "Olli");
-    EXPECT_EQ(Verhandlung.Zeile, 1);
-    // Die Schieber bleiben stehen; ein neuer Wert rechnet sofort.
-    ReglerSetzen(9, 2, 9);
-    EXPECT_EQ(Regler.Abloese, 5);
-    EXPECT_EQ(Regler.Jahre, 6);
-    EXPECT_EQ(Verhandlung.Zusage, 100);
-    EXPECT_EQ(Verhandlung.Abloese, 800000); // bei der Verlängerung fest
+    EXPECT_EQ(Sitzung.Verhandlung.Zeile, 1);
+    // Ein neuer Schieberstand rechnet sofort, auf die Grenzen der Schieber gebracht.
+    VerhandlungRechnen({9, 2, 9});
+    EXPECT_EQ(Sitzung.Verhandlung.Jahre, 6);
+    EXPECT_EQ(Sitzung.Verhandlung.Angebotsgehalt, AngebotsgehaltFuer(30, 80, 6, 2));
+    EXPECT_EQ(Sitzung.Verhandlung.Zusage, 100);
+    EXPECT_EQ(Sitzung.Verhandlung.Abloese, 800000); // bei der Verlängerung fest
     const float punkte = mg.Managerpunkte;
     VerhandlungAbbrechen();
     EXPECT_FLOAT_EQ(mg.Managerpunkte, punkte + 0.1f);
-    EXPECT_FALSE(Verhandlung.Offen);
-    EXPECT_EQ(Regler.Jahre, 6);
+    EXPECT_FALSE(Sitzung.Verhandlung.Offen);
 
     // Kauf: Gebühr auf den Marktwert, dann die Ablöse nach dem Schieber.
     Marktspieler();
     S.Transferliste[1].Wert = 1234000;
-    Regler = {-3, 0, 1};
+    regler = {-3, 0, 1};
     const int32_t vorher = mg.Kontostand;
-    ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1));
+    ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1, regler));
     EXPECT_EQ(mg.Kontostand, vorher - 24680);
-    EXPECT_EQ(Verhandlung.Abloese, 863800);
-    EXPECT_EQ(Verhandlung.Zusage, 1); // -2 x 100/13
+    EXPECT_EQ(Sitzung.Verhandlung.Abloese, 863800);
+    EXPECT_EQ(Sitzung.Verhandlung.Zusage, 1); // -2 x 100/13
+    VerhandlungRechnen({-9, 9, 0});
+    EXPECT_EQ(Sitzung.Verhandlung.Abloese, 617000); // 50 %
+    EXPECT_EQ(Sitzung.Verhandlung.Jahre, 1);
+    EXPECT_EQ(Sitzung.Verhandlung.Zusage, 8); // (-5 + 5 + 1) x 100/13
+    // Nach dem Ende rechnet niemand mehr an der Verhandlung.
+    VerhandlungAbbrechen();
+    VerhandlungRechnen({5, 5, 6});
+    EXPECT_EQ(Sitzung.Verhandlung.Abloese, 617000);
 }
 
 TEST(Verhandlung, ZweiterMarktklickUeberschreibtDieKopieNicht)
@@ -146,15 +152,15 @@ TEST(Verhandlung, ZweiterMarktklickUeberschreibtDieKopieNicht)
     Marktspieler(1);
     Marktspieler(2);
     S.Transferliste[2].Vorname = "Zweiter";
-    ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1));
+    ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1, Regler_{}));
     const int32_t konto = S.Manager[0].Kontostand;
-    EXPECT_FALSE(KaufVerhandlungOeffnen(0, 2));
-    EXPECT_FALSE(VertragsVerhandlungOeffnen(0, 3));
+    EXPECT_FALSE(KaufVerhandlungOeffnen(0, 2, Regler_{}));
+    EXPECT_FALSE(VertragsVerhandlungOeffnen(0, 3, Regler_{}));
     EXPECT_EQ(S.Manager[0].Kader[0].Vorname.text(), "Kai");
     EXPECT_EQ(S.Transferliste[2].Verhandelt, 0);
     EXPECT_EQ(S.Manager[0].Kader[3].Verhandelt, 0);
     EXPECT_EQ(S.Manager[0].Kontostand, konto);
-    EXPECT_EQ(Verhandlung.Zeile, 1);
+    EXPECT_EQ(Sitzung.Verhandlung.Zeile, 1);
 }
 
 // Am Boden des Kontos ginge die Gebühr nicht ab: kein Gespräch, Zähler und Kopie bleiben; ein Euro
@@ -175,8 +181,8 @@ TEST(Verhandlung, EroeffnungAmKontobodenGanzOderGarNicht)
             mg.Kontostand = static_cast<int32_t>(KontoMin + f.gebuehr - (passt ? 0 : 1));
             const Kaderspieler_ kopie = mg.Kader[0];
             const bool kauf = f.art == Verhandlungsart::Kauf;
-            EXPECT_EQ(kauf ? KaufVerhandlungOeffnen(0, 1) : VertragsVerhandlungOeffnen(0, 1), passt);
-            EXPECT_EQ(Verhandlung.Offen, passt);
+            EXPECT_EQ(kauf ? KaufVerhandlungOeffnen(0, 1, {}) : VertragsVerhandlungOeffnen(0, 1, {}), passt);
+            EXPECT_EQ(Sitzung.Verhandlung.Offen, passt);
             EXPECT_EQ(kauf ? S.Transferliste[1].Verhandelt : mg.Kader[1].Verhandelt, passt ? 1 : 0);
             if (passt) {
                 EXPECT_EQ(mg.Kontostand, KontoMin);
@@ -198,12 +204,12 @@ TEST(Verhandlung, KaufMitSichererZusage)
         Manager_& mg = S.Manager[0];
         Marktspieler();
         const float punkte = mg.Managerpunkte;
-        Regler = {5, 5, 4};
+        Regler_ regler{5, 5, 4};
         ZufallSetzen(saat);
-        ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1));
-        ASSERT_EQ(Verhandlung.Zusage, 100);
-        const int32_t abloese = Verhandlung.Abloese;
-        const int32_t gehalt = Verhandlung.Angebotsgehalt;
+        ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1, regler));
+        ASSERT_EQ(Sitzung.Verhandlung.Zusage, 100);
+        const int32_t abloese = Sitzung.Verhandlung.Abloese;
+        const int32_t gehalt = Sitzung.Verhandlung.Angebotsgehalt;
         EXPECT_EQ(abloese, 1350000);
         EXPECT_EQ(Anbieten(), Verhandlungsergebnis::Zusage);
 
@@ -221,7 +227,7 @@ TEST(Verhandlung, KaufMitSichererZusage)
         EXPECT_EQ(S.Transferliste[1].Transferstatus, 0);
         EXPECT_TRUE(S.Transferliste[1].Vorname.leer());
         EXPECT_TRUE(mg.Kader[0].Vorname.leer());
-        EXPECT_FALSE(Verhandlung.Offen);
+        EXPECT_FALSE(Sitzung.Verhandlung.Offen);
         EXPECT_FLOAT_EQ(mg.Managerpunkte, punkte); // (100 - 100) / 100
         EXPECT_TRUE(ui.enthaelt("Klang:kasse"));
         EXPECT_TRUE(ui.enthaelt("Nachricht:Kai Muster|Danke für Ihr Vertrauen, ich versuche Sie nicht zu enttäuschen."));
@@ -243,8 +249,8 @@ TEST(Verhandlung, KaufScheitertAmVollenKader)
     Kader(22);
     SkriptOberflaeche ui;
     Marktspieler();
-    Regler = {5, 5, 6};
-    ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1));
+    Regler_ regler{5, 5, 6};
+    ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1, regler));
     // Während das Gespräch offen ist, kommt ein 23. Spieler dazu.
     Hinzu(Spieler("S", 40, 20, "Nachzuegler"));
     const int32_t konto = S.Manager[0].Kontostand;
@@ -256,7 +262,7 @@ TEST(Verhandlung, KaufScheitertAmVollenKader)
     EXPECT_EQ(S.Manager[0].Kontostand, konto);
     EXPECT_EQ(S.Transferliste[1].Transferstatus, 1);
     EXPECT_TRUE(ui.enthaelt("Sie haben schon 23 Spieler"));
-    EXPECT_FALSE(Verhandlung.Offen);
+    EXPECT_FALSE(Sitzung.Verhandlung.Offen);
 }
 
 TEST(Verhandlung, AbsageSenktDieFormBisMinusZehn)
@@ -264,13 +270,13 @@ TEST(Verhandlung, AbsageSenktDieFormBisMinusZehn)
     Kader(5);
     SkriptOberflaeche ui;
     Marktspieler(1, -7);
-    Regler = {-5, -5, 1};
+    Regler_ regler{-5, -5, 1};
     int absagen = 0;
     for (uint32_t saat = 1; saat <= 30 && absagen < 4; ++saat) {
         S.Transferliste[1].Verhandelt = 0;
         ZufallSetzen(saat);
-        ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1));
-        EXPECT_EQ(Verhandlung.Zusage, 1);
+        ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1, regler));
+        EXPECT_EQ(Sitzung.Verhandlung.Zusage, 1);
         const float punkte = S.Manager[0].Managerpunkte;
         if (Anbieten() != Verhandlungsergebnis::Absage) continue;
         ++absagen;
@@ -295,9 +301,9 @@ TEST(Verhandlung, VerlaengerungZusageUndDenkfehler)
     mg.Kader[2].Gehalt = 1000;
     const std::string name = mg.Kader[2].Vorname.text();
     // Sichere Zusage, aber weniger Jahre als er noch hat: abgelehnt, nichts ändert sich.
-    Regler = {0, 5, 3};
-    ASSERT_TRUE(VertragsVerhandlungOeffnen(0, 2));
-    EXPECT_EQ(Verhandlung.Zusage, 100);
+    Regler_ regler{0, 5, 3};
+    ASSERT_TRUE(VertragsVerhandlungOeffnen(0, 2, regler));
+    EXPECT_EQ(Sitzung.Verhandlung.Zusage, 100);
     EXPECT_EQ(Anbieten(), Verhandlungsergebnis::Absage);
     EXPECT_TRUE(ui.enthaelt("Nach meinen Berechnungen stand ich voher besser da !\r\nKleiner Denkfehler ?"));
     EXPECT_EQ(mg.Kader[2].Vertrag, 4);
@@ -306,9 +312,9 @@ TEST(Verhandlung, VerlaengerungZusageUndDenkfehler)
 
     // Mehr Jahre und Gehalt: angenommen.
     mg.Kader[2].Verhandelt = 0;
-    Regler = {0, 5, 6};
-    ASSERT_TRUE(VertragsVerhandlungOeffnen(0, 2));
-    const int32_t gehalt = Verhandlung.Angebotsgehalt;
+    regler = {0, 5, 6};
+    ASSERT_TRUE(VertragsVerhandlungOeffnen(0, 2, regler));
+    const int32_t gehalt = Sitzung.Verhandlung.Angebotsgehalt;
     EXPECT_EQ(Anbieten(), Verhandlungsergebnis::Zusage);
     int i = 1;
     while (mg.Kader[i].Vorname.text() != name) ++i;
@@ -327,9 +333,9 @@ TEST(Verhandlung, VerlaengerungAbsageFormtiefOderTransferliste)
         Manager_& mg = S.Manager[0];
         mg.Kader[3].Form = -8;
         const std::string name = mg.Kader[3].Vorname.text();
-        Regler = {0, -5, 1};
+        Regler_ regler{0, -5, 1};
         ZufallSetzen(saat);
-        ASSERT_TRUE(VertragsVerhandlungOeffnen(0, 3));
+        ASSERT_TRUE(VertragsVerhandlungOeffnen(0, 3, regler));
         if (Anbieten() != Verhandlungsergebnis::Absage) continue;
         int i = 1;
         while (mg.Kader[i].Vorname.text() != name) ++i;
@@ -424,12 +430,12 @@ TEST(Verhandlung, KaufAmUnterenKontolimitGanzOderGarNicht)
         Beobachter ui;
         Manager_& mg = S.Manager[0];
         Marktspieler();
-        Regler = {5, 5, 4};
+        Regler_ regler{5, 5, 4};
         ZufallSetzen(3);
-        ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1));
+        ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1, regler));
         mg.Kontostand = Min + rest;
         const float punkte = mg.Managerpunkte;
-        const bool passt = rest == Verhandlung.Abloese;
+        const bool passt = rest == Sitzung.Verhandlung.Abloese;
         EXPECT_EQ(Anbieten(), passt ? Verhandlungsergebnis::Zusage : Verhandlungsergebnis::Ignoriert);
         EXPECT_EQ(mg.KaderAnzahl, passt ? 6 : 5);
         EXPECT_EQ(S.Transferliste[1].Vorname.leer(), passt);
@@ -440,6 +446,6 @@ TEST(Verhandlung, KaufAmUnterenKontolimitGanzOderGarNicht)
             EXPECT_EQ(mg.Kontostand, Min + rest);
             EXPECT_TRUE(ui.enthaelt(BetragZuGrossText));
         }
-        EXPECT_FALSE(Verhandlung.Offen);
+        EXPECT_FALSE(Sitzung.Verhandlung.Offen);
     }
 }

@@ -159,9 +159,9 @@ void TLinkeF::automatikTakt()
         explicit Sperre(bool& x) : b(x) { b = true; }
         ~Sperre() { b = false; }
     } sperre(automatikLaeuft_);
-    const auto stand = std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, GespielteTage);
+    const auto stand = std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, Sitzung.GespielteTage);
     try {
-        if (ZugOffen && HatSpiel(m)) AssistentZug(m);
+        if (Sitzung.ZugOffen && HatSpiel(m)) AssistentZug(m);
         MenuF->abschlussFolgen();
     } catch (...) {
         // Nach einem Laufzeitfehler nicht jede Sekunde denselben Fehler: der Mensch übernimmt.
@@ -169,7 +169,7 @@ void TLinkeF::automatikTakt()
         throw;
     }
     // Lehnt der Mensch den Abschluss ab (etwa die Überziehungsgebühr), will er selbst ran.
-    if (stand == std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, GespielteTage))
+    if (stand == std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, Sitzung.GespielteTage))
         automatikAus(name);
     else
         automatikZeigen();

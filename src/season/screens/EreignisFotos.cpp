@@ -65,7 +65,7 @@ QStringList EreignisBildschirmfotos(const QString& ordner)
     };
     for (const EreignisFoto& f : fotos) {
         std::deque<int32_t> z = f.ziehungen;
-        EreignisZiehung = [&z](int32_t von, int32_t bis) {
+        Sitzung.EreignisZiehung = [&z](int32_t von, int32_t bis) {
             if (z.empty()) return von;
             const int32_t v = z.front();
             z.pop_front();
@@ -75,7 +75,7 @@ QStringList EreignisBildschirmfotos(const QString& ordner)
         ui.datei = QDir(ordner).filePath(QString::fromLatin1(f.name) + QStringLiteral(".png"));
         Ereignis(f.ereignis);
     }
-    EreignisZiehung = nullptr;
+    Sitzung.EreignisZiehung = nullptr;
     OberflaecheSetzen(vorher);
     return ui.fertig;
 }

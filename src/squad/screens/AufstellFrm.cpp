@@ -378,7 +378,7 @@ void TAufstellF::vertragsgespraech(int i)
     const Beschaeftigt sperre(this, beschaeftigt_);
     karteZeile = 0;
     Karte->hide();
-    if (VertragsVerhandlungOeffnen(Manager(), i) && VerhandelF) VerhandelF->oeffnen();
+    if (VertragsVerhandlungOeffnen(Manager(), i, Verhandlungsregler()) && VerhandelF) VerhandelF->oeffnen();
     // Was das Gespräch geändert hat, steht nun im Gitter (wie "Aktualisieren").
     zeichnen();
 }

@@ -104,18 +104,19 @@ QStringList KaderBildschirmfotos(const QString& ordner)
     int zeile = 1;
     while (zeile < 11 && S.Transferliste[zeile].Transferstatus == 0) ++zeile;
     mg.Kader[0] = S.Transferliste[zeile];
-    Regler = {2, 1, 3};
-    VerhandlungBeginnen(0, Verhandlungsart::Kauf, zeile);
+    const Regler_ regler = VerhandelF->regler();
+    VerhandelF->reglerSetzen({2, 1, 3});
+    VerhandlungBeginnen(0, Verhandlungsart::Kauf, zeile, VerhandelF->regler());
     VerhandelF->zeichnen();
     Fotografieren(VerhandelF, ordner, QStringLiteral("66_verhandlung_kauf"), fertig);
     VerhandlungAbbrechen();
     mg.Kader[0] = mg.Kader[2];
-    Regler = {0, 2, 4};
-    VerhandlungBeginnen(0, Verhandlungsart::Verlaengerung, 2);
+    VerhandelF->reglerSetzen({0, 2, 4});
+    VerhandlungBeginnen(0, Verhandlungsart::Verlaengerung, 2, VerhandelF->regler());
     VerhandelF->zeichnen();
     Fotografieren(VerhandelF, ordner, QStringLiteral("67_verhandlung_vertrag"), fertig);
     VerhandlungAbbrechen();
-    Regler = Regler_{};
+    VerhandelF->reglerSetzen(regler);
 
     return fertig;
 }

@@ -199,7 +199,7 @@ void TTransferF::spielerKlick(int i)
     if (beschaeftigt_ || i < 1 || i > 11) return;
     // Der Spieler bleibt für das ganze Gespräch fest; ein weiterer Klick wartet, bis es vorbei ist.
     const Beschaeftigt sperre(this, beschaeftigt_);
-    if (KaufVerhandlungOeffnen(S.AktManager, i) && VerhandelF) VerhandelF->oeffnen();
+    if (KaufVerhandlungOeffnen(S.AktManager, i, Verhandlungsregler()) && VerhandelF) VerhandelF->oeffnen();
     Liste->hell = 0;
     zeichnen();
 }

@@ -91,19 +91,28 @@ TVerhandelF::TVerhandelF(QWidget* eltern) : QDialog(eltern)
     connect(Abbrechen, &QPushButton::clicked, this, [this] { abbrechen(); });
 }
 
+Regler_ TVerhandelF::regler() const
+{
+    return {AbloeseRegler->value(), GehaltRegler->value(), JahreRegler->value()};
+}
+
+void TVerhandelF::reglerSetzen(const Regler_& r)
+{
+    const QSignalBlocker a(AbloeseRegler), g(GehaltRegler), j(JahreRegler);
+    AbloeseRegler->setValue(r.Abloese);
+    GehaltRegler->setValue(r.Gehalt);
+    JahreRegler->setValue(r.Jahre);
+}
+
+Regler_ Verhandlungsregler() { return VerhandelF ? VerhandelF->regler() : Regler_{}; }
+
 void TVerhandelF::zeichnen()
 {
-    const bool kauf = Verhandlung.Art == Verhandlungsart::Kauf;
-    {
-        const QSignalBlocker a(AbloeseRegler), g(GehaltRegler), j(JahreRegler);
-        AbloeseRegler->setValue(Regler.Abloese);
-        GehaltRegler->setValue(Regler.Gehalt);
-        JahreRegler->setValue(Regler.Jahre);
-    }
-    Titel->setText(Q(VerhandlungsTitel(Verhandlung.Art)));
+    const bool kauf = Sitzung.Verhandlung.Art == Verhandlungsart::Kauf;
+    Titel->setText(Q(VerhandlungsTitel(Sitzung.Verhandlung.Art)));
     setWindowTitle(Titel->text());
-    if (Verhandlung.Manager >= 0) {
-        const Kaderspieler_& k = S.Manager[Verhandlung.Manager].Kader[0];
+    if (Sitzung.Verhandlung.Manager >= 0) {
+        const Kaderspieler_& k = S.Manager[Sitzung.Verhandlung.Manager].Kader[0];
         Spielerbox->setTitle(Q(k.Vorname.text() + " " + k.Nachname.text()));
         PositionLabel->setText(Q(PositionsTitel(k.Position.roh())));
         const QColor farbe = PositionsFarbe(k.Position.roh());
@@ -115,21 +124,21 @@ void TVerhandelF::zeichnen()
         StaerkeLabel->setText(QStringLiteral("Stärke ") + QString::number(k.Staerke));
     }
     Abloesebox->setEnabled(kauf);
-    AbloeseWert->setText(Q(Geldtext(Verhandlung.Abloese) + Waehrung));
-    GehaltWert->setText(Q(Geldtext(Verhandlung.Angebotsgehalt) + Waehrung));
-    JahreWert->setText(QString::number(Verhandlung.Jahre) + QStringLiteral(" Jahre"));
-    ZusageLabel->setText(Q(ZusageText(Verhandlung.Zusage)));
+    AbloeseWert->setText(Q(Geldtext(Sitzung.Verhandlung.Abloese) + Waehrung));
+    GehaltWert->setText(Q(Geldtext(Sitzung.Verhandlung.Angebotsgehalt) + Waehrung));
+    JahreWert->setText(QString::number(Sitzung.Verhandlung.Jahre) + QStringLiteral(" Jahre"));
+    ZusageLabel->setText(Q(ZusageText(Sitzung.Verhandlung.Zusage)));
 }
 
 void TVerhandelF::reglerGeaendert()
 {
-    ReglerSetzen(AbloeseRegler->value(), GehaltRegler->value(), JahreRegler->value());
+    VerhandlungRechnen(regler());
     zeichnen();
 }
 
 void TVerhandelF::oeffnen()
 {
-    if (!Verhandlung.Offen || isVisible()) return;
+    if (!Sitzung.Verhandlung.Offen || isVisible()) return;
     zeichnen();
     MittigAuf(this, FragendesFenster(this));
     exec();
@@ -137,12 +146,12 @@ void TVerhandelF::oeffnen()
 
 void TVerhandelF::anbietenGeklickt()
 {
-    if (beschaeftigt_ || !Verhandlung.Offen) return;
+    if (beschaeftigt_ || !Sitzung.Verhandlung.Offen) return;
     {
         const Beschaeftigt sperre(this, beschaeftigt_);
         torvane::Anbieten();
     }
-    if (!Verhandlung.Offen) accept();
+    if (!Sitzung.Verhandlung.Offen) accept();
 }
 
 void TVerhandelF::abbrechen()
@@ -156,7 +165,7 @@ void TVerhandelF::reject()
 {
     // Schließen mit dem Fensterknopf oder Escape ist ein Abbruch; nicht mitten im Angebot.
     if (beschaeftigt_) return;
-    if (Verhandlung.Offen) VerhandlungAbbrechen();
+    if (Sitzung.Verhandlung.Offen) VerhandlungAbbrechen();
     QDialog::reject();
 }
 

@@ -3,6 +3,8 @@
 // einer Ziehung oder "Verhandlung Abbrechen".
 #pragma once
 
+#include "squad/Verhandlung.h"
+
 #include <QDialog>
 
 class QGroupBox;
@@ -19,8 +21,12 @@ public:
 
     // Zeigt die begonnene Verhandlung und wartet, bis sie entschieden oder abgebrochen ist.
     void oeffnen();
-    // Aus dem Spielstand und den Schiebern neu zeichnen.
+    // Aus der laufenden Verhandlung neu zeichnen.
     void zeichnen();
+    // Die Stellung der Schieber; sie bleibt von einer Verhandlung zur nächsten stehen.
+    Regler_ regler() const;
+    // Schieber stellen, ohne die Verhandlung neu zu rechnen.
+    void reglerSetzen(const Regler_& r);
     void anbietenGeklickt();
     void abbrechen();
 
@@ -41,5 +47,8 @@ private:
 };
 
 extern TVerhandelF* VerhandelF;
+
+// Womit Markt und Kader eine Verhandlung eröffnen: die Schieber des Fensters, ohne Fenster die Mitte.
+Regler_ Verhandlungsregler();
 
 } // namespace torvane

@@ -1,0 +1,63 @@
+// Was die Regeln zwischen zwei Aufrufen wissen, aber nicht speichern: der Stand des
+// Zugablaufs, die laufende Verhandlung, die Zähler der Ereignisse. Alles an einer Stelle,
+// damit ein neues oder geladenes Spiel mit SitzungZuruecksetzen() sauber beginnt und kein
+// Aufrufer einzelne Reste von Hand richten muss.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace torvane {
+
+enum class Verhandlungsart { Verlaengerung = 0, Kauf = 1 };
+
+// Die eine laufende Verhandlung; sie arbeitet auf der Kopie in Kader[0] ihres Managers.
+struct Verhandlung_ {
+    bool Offen = false;
+    bool Beschaeftigt = false; // ein Angebot wird gerade bearbeitet
+    int Manager = -1;
+    Verhandlungsart Art = Verhandlungsart::Verlaengerung;
+    int Zeile = 0; // Kaderplatz 1..23 (Verlängerung) oder Marktzeile 1..11 (Kauf)
+    int32_t Abloese = 0;
+    int32_t Angebotsgehalt = 0;
+    int Jahre = 1;
+    int Zusage = 1; // Prozent, 1..100
+};
+
+struct Sitzung_ {
+    // --- Zugablauf ---
+    // Der Zug des aktuellen Managers wurde mit heruntergerolltem Menü geöffnet.
+    bool ZugOffen = true;
+    // Gespielte Wettbewerbstage und beendete Saisons dieses Spiels.
+    long GespielteTage = 0;
+    long BeendeteSaisons = 0;
+    // Ab so vielen gespielten Tagen spielt ein spielfreier Zug keinen weiteren Tag (-1: keine
+    // Grenze); der Automat setzt sie nach jedem neuen Spiel und hält so genau am Ziel an.
+    long TageGrenze = -1;
+
+    // Paarungen, die heute in den Pokalen noch zu spielen sind (Teilnehmer div 2);
+    // der Wettbewerbstag zählt sie zu Beginn.
+    int DfbPaarungen = 0;
+    int UefaPaarungen = 0;
+    int PdpPaarungen = 0;
+
+    Verhandlung_ Verhandlung;
+
+    // Eintrag 0: wie oft der Zugablauf ein Ereignis gezogen hat (jede Chance 1 zu 8, die traf);
+    // 1..42: wie oft genau dieses Ereignis eintrat (zählt das Ereignis selbst).
+    std::array<long, 43> EreignisZaehler{};
+
+    // --- Prüfstellen für Tests; sie gehören dem, der sie setzt, und überstehen das Zurücksetzen ---
+    // Wird vor jedem Schritt des Abschlusses gerufen und darf einen Laufzeitfehler werfen.
+    std::function<void(int schritt)> AbschlussPruefstelle;
+    // Liefert statt Zufall die Ziehungen der Ereignisse (leer: Zufall).
+    std::function<int32_t(int32_t von, int32_t bis)> EreignisZiehung;
+};
+
+extern Sitzung_ Sitzung;
+
+// Ein neues oder geladenes Spiel: alles auf Anfang, nur die Prüfstellen bleiben.
+void SitzungZuruecksetzen();
+
+} // namespace torvane
