@@ -15,6 +15,7 @@
 #include "season/screens/SaisonEndeFrm.h"
 
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -22,9 +23,11 @@
 
 namespace torvane {
 
-// Geschriebenes landet im Temp-Ordner, Daten und Klänge kommen aus den Quellen.
+// Geschriebenes landet im Temp-Ordner, Daten und Klänge kommen aus den Quellen. Auch die
+// Einstellungen (Fenstergröße): ein Testlauf ändert nie die des Spielers.
 inline void TestPfade(const QTemporaryDir& ordner)
 {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.filePath(QStringLiteral("einstellungen")));
     Pfade.Programm = Pfade.Grafik = U(ordner.path()) + "/";
     Pfade.Daten = TORVANE_QUELLEN "/daten/";
     Pfade.Musik = TORVANE_QUELLEN "/musik/";
