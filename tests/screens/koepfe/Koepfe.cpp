@@ -1,0 +1,1 @@
+// Trägt nur die vorübersetzten Köpfe der Bildschirmtests.
