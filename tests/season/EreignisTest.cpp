@@ -70,7 +70,9 @@ TEST(Ereignis, GeldGeschenkeUndSchaeden)
         EXPECT_EQ(Kontostand(), 1000000 + f.aenderung) << f.n;
         ASSERT_EQ(ui.anzahl(), 1u);
         EXPECT_EQ(ui.letzte().kopf, "Quirin");
-        if (!f.text.empty()) EXPECT_EQ(ui.letzte().text, f.text);
+        if (!f.text.empty()) {
+            EXPECT_EQ(ui.letzte().text, f.text);
+        }
         EXPECT_EQ(ui.letzte().bild, f.bild) << f.n;
     }
 
