@@ -147,7 +147,9 @@ TEST(Ereignis, StadionbrandUndAbrissHaltenPlaetzeUndDauerkarten)
         Spiele(22, {f.x, f.abriss});
         EXPECT_EQ((std::vector<int>{mg.Plaetze, mg.DauerkartenImVerkauf, mg.DauerkartenVerkauft}), f.danach)
             << f.plaetze << " Plätze, x " << f.x;
-        if (!f.text.empty()) EXPECT_EQ(ui.letzte().text, f.text);
+        if (!f.text.empty()) {
+            EXPECT_EQ(ui.letzte().text, f.text);
+        }
     }
 }
 
