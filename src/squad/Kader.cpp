@@ -418,7 +418,7 @@ Vertragspruefung SpielerVerkaufenPruefen(int m, int i)
     const Manager_& mg = S.Manager[m];
     const Kaderspieler_& s = Kaderplatz(m, i);
     const std::string kopf = Name(s) + ",";
-    Vertragsplan p{s, 0, mg.Managerpunkte, {}};
+    Vertragsplan p{s, 0, mg.Managerpunkte, {}, {}};
     switch (s.Transferstatus) {
     case 0:
         p.Kosten = Runden(s.Wert * 0.01, "Gebuehr");

@@ -414,7 +414,9 @@ TEST(Spielstandformat, BloeckeWieDerSchreiber)
             EXPECT_EQ(ort, lage);
             lage = ort + groesse;
             ASSERT_LE(lage, static_cast<int64_t>(datei.size()));
-            if (z[2] != "Text") EXPECT_EQ(TypGroesse(z[2], w), groesse);
+            if (z[2] != "Text") {
+                EXPECT_EQ(TypGroesse(z[2], w), groesse);
+            }
             const std::string dort = datei.substr(static_cast<size_t>(ort), static_cast<size_t>(groesse));
             if (zahl.count(name)) {
                 ASSERT_EQ(z[2], "i32");

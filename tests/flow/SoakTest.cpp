@@ -138,7 +138,9 @@ void Dauerlauf(bool zuege, uint32_t saat)
     }
     for (const auto& f : pruefer.fehler) ADD_FAILURE() << f;
     EXPECT_GE(pruefer.tage, 75L * ziel);
-    if (!zuege) EXPECT_GT(spiele, 1) << "ohne Züge endet ein Spiel, und ein neues beginnt";
+    if (!zuege) {
+        EXPECT_GT(spiele, 1) << "ohne Züge endet ein Spiel, und ein neues beginnt";
+    }
     ::testing::Test::RecordProperty("Spiele", spiele);
     ::testing::Test::RecordProperty("Tage", static_cast<int>(pruefer.tage));
 }

@@ -125,8 +125,11 @@ TEST(ZugAbschliessen, StrafeKartenUndVerletzungen)
                               (f.betrag ? f.betrag : "") + " €"),
                   f.betrag != nullptr);
         // Die Überziehungsgebühr ginge dort auch nicht ab: keine Frage danach.
-        if (f.konto != 5000000) EXPECT_FALSE(ui.enthaelt("Kontoüberziehung"));
-        if (f.konto == 5000000) EXPECT_EQ(mg.Kontostand, f.liga == 4 && f.aufgestellt < 7 ? 4750000 : 5000000) << f.liga;
+        if (f.konto != 5000000) {
+            EXPECT_FALSE(ui.enthaelt("Kontoüberziehung"));
+        } else {
+            EXPECT_EQ(mg.Kontostand, f.liga == 4 && f.aufgestellt < 7 ? 4750000 : 5000000) << f.liga;
+        }
     }
 
     // Karten verfallen nur im eigenen Wettbewerb (Liga und DFB-Pokal oder europäisch).
@@ -318,7 +321,9 @@ TEST(ZugBeginnen, TrainingJeZugNachLinieBaellenUndStunden)
             EXPECT_EQ(*konstitution[p].begin(), -1) << wo;
             EXPECT_EQ(*konstitution[p].rbegin(), f.konstitution[p]) << wo;
         }
-        if (f.v == 40 && f.stunden == 4) EXPECT_EQ(technik[1], (std::set<int>{-1, 0, 1}));
+        if (f.v == 40 && f.stunden == 4) {
+            EXPECT_EQ(technik[1], (std::set<int>{-1, 0, 1}));
+        }
     }
 }
 
