@@ -4,7 +4,8 @@
 // dabei ebenso zufällig beantwortet. Nach jedem Schritt gelten die Invarianten des Spielstands,
 // es gab keinen Laufzeitfehler, und die Ereignisschleife kam in der Frist zurück.
 //
-//   TORVANE_ZUFALL_SAAT=S TORVANE_ZUFALL_SCHRITTE=N  wiederholt einen Lauf genau.
+//   TORVANE_ZUFALL_SAAT=S TORVANE_ZUFALL_SCHRITTE=N  wiederholt einen Lauf genau (ohne Zeit hängt kein
+//   Ablauf an der Uhr; auch das Malen ändert nichts am Lauf).
 //   TORVANE_ZUFALL_MALEN=10  malt nur jeden zehnten Schritt: lange Läufe gehen gut doppelt so schnell.
 //
 // Fundstellen, mit Saat und Schritten zum Wiederholen:

@@ -124,8 +124,7 @@ Befehlswert TMailF::zeigen()
     TMailF* vorher = MailF;
     MailF = this;
     if (art_.typ == NachrichtArt::Auto) {
-        const int ms = static_cast<int>(art_.autoMs * QtOberflaeche::tempo);
-        QTimer::singleShot(ms, this, [this] { done(QDialog::Accepted); });
+        QTimer::singleShot(QtOberflaeche::dauer(art_.autoMs), this, [this] { done(QDialog::Accepted); });
     }
     exec();
     MailF = vorher;

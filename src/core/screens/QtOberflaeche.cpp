@@ -289,7 +289,7 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
 
 void QtOberflaeche::warte(int ms, bool still)
 {
-    const int dauer = static_cast<int>(std::lround(ms * tempo));
+    const int dauer = QtOberflaeche::dauer(ms);
     const WarteSperre sperre;
     if (dauer <= 0) {
         if (!still) QApplication::processEvents();
@@ -405,7 +405,7 @@ void QtOberflaeche::warteAufBefehl(Befehlswert erwartet)
     QObject::connect(&uhr, &QTimer::timeout, &schleife, [&] {
         if (S.Befehl == erwartet || QCoreApplication::closingDown()) schleife.quit();
     });
-    uhr.start(20);
+    uhr.start(dauer(20));
     const WarteSperre sperre;
     if (S.Befehl != erwartet) schleife.exec();
 }

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -66,8 +67,10 @@ public:
     // Alles, was der Benutzer gesehen oder gehört hätte: "Nachricht:kopf|text", "Dialog:text",
     // "Zahl:frage", "Klang:name", "KlangEnde:name", "Unbeantwortet:...".
     static std::vector<std::string> protokoll;
-    // Faktor auf alle Wartezeiten (Tests machen die Animationen schnell).
+    // Faktor auf alle Wartezeiten (Tests machen die Animationen schnell). Bei 0 hängt kein
+    // Ablauf mehr an der Uhr: ein Zufallslauf wiederholt sich dann genau.
     static double tempo;
+    static int dauer(int ms) { return static_cast<int>(std::lround(ms * tempo)); }
     // Für Tests: ein neues Spiel nimmt diese Saat statt der Uhrzeit.
     static std::optional<uint32_t> festeSaat;
     static bool imProtokoll(const std::string& teil);

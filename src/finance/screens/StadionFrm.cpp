@@ -192,7 +192,7 @@ void TStadionF::attraktionWeiter()
     // Während der Überblendung steht die Uhr.
     Uhr.stop();
     schritt_ = 0;
-    blende_.start(static_cast<int>(std::lround(40 * QtOberflaeche::tempo)));
+    blende_.start(QtOberflaeche::dauer(40));
 }
 
 void TStadionF::blendeSchritt()

@@ -238,7 +238,6 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(10);
     connect(Timer1, &QTimer::timeout, this, [this] {
         Timer1->stop();
         hide();
@@ -470,7 +469,7 @@ void TSpielenF::tagBeendet()
     Weiter->setVisible(false);
     Live->setVisible(false);
     tabelleSchliessen();
-    Timer1->start();
+    Timer1->start(QtOberflaeche::dauer(10));
 }
 
 void TSpielenF::liveBeginnen(const std::string& heim, bool heimIstManager, const std::string& gast,

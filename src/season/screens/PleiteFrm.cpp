@@ -56,7 +56,7 @@ void TPleiteF::warteAufTschuess()
     QObject::connect(&uhr, &QTimer::timeout, &schleife, [&] {
         if (tschuess_ || QCoreApplication::closingDown()) schleife.quit();
     });
-    uhr.start(20);
+    uhr.start(QtOberflaeche::dauer(20));
     const WarteSperre sperre(WarteSperre::Art::Dialog);
     if (!tschuess_) schleife.exec();
     hide();

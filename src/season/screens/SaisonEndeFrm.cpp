@@ -110,7 +110,6 @@ TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(250);
     connect(Timer2, &QTimer::timeout, this, [this] {
         Timer2->stop();
         QApplication::beep();
@@ -289,7 +288,7 @@ void TSaisonEndeF::schliessen()
 {
     Timer1->stop();
     blinkenBeenden();
-    Timer2->start();
+    Timer2->start(QtOberflaeche::dauer(250));
 }
 
 } // namespace torvane

@@ -136,10 +136,10 @@ TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
     BaelleLabel = Beschrift(baelle, QString(), QRect(124, 112, 440, 22), 10, true, QStringLiteral("BaelleLabel"));
     BaelleLabel->setAlignment(Qt::AlignCenter);
     Blinker = new QTimer(this);
-    Blinker->setInterval(500);
     connect(Blinker, &QTimer::timeout, this,
             [this] { BallMarke->setVisible(FreieBaelle(S.AktManager) > 0 && !BallMarke->isVisible()); });
-    Blinker->start();
+    // In Tests (ohne Zeit) blinkt nichts.
+    if (QtOberflaeche::dauer(500) > 0) Blinker->start(QtOberflaeche::dauer(500));
 
     auto* ergebnis = Gruppe(this, QStringLiteral("Trainingsergebnisse"), QRect(10, 448, 680, 122));
     Ergebnis = Beschrift(ergebnis, QString(), QRect(14, 22, 652, 94), 10, false, QStringLiteral("Ergebnis"));
