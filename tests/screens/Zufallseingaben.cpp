@@ -102,6 +102,20 @@ QString Schluessel(const QWidget* w)
 
 bool Bedienbar(const QWidget* w) { return w->isVisible() && w->isEnabled() && w->width() > 0 && w->height() > 0; }
 
+// Die bedienbaren Kinder von w, in der Reihenfolge von findChildren. Unter einem verborgenen
+// oder gesperrten Element und unter einem eigenen Fenster ist keins mehr bedienbar: diese Äste
+// bleiben ungelesen (das Suchen kostete sonst ein Viertel eines langen Laufs).
+void BedienbareKinder(const QWidget* w, std::vector<QWidget*>& alle)
+{
+    for (QObject* o : w->children()) {
+        if (!o->isWidgetType()) continue;
+        auto* k = static_cast<QWidget*>(o);
+        if (!k->isVisible() || !k->isEnabled() || k->isWindow()) continue;
+        if (Bedienbar(k)) alle.push_back(k);
+        BedienbareKinder(k, alle);
+    }
+}
+
 // Alle bedienbaren Elemente unter den Fenstern, in fester Reihenfolge.
 std::vector<QWidget*> Elemente(const std::vector<QWidget*>& fenster)
 {
@@ -109,8 +123,7 @@ std::vector<QWidget*> Elemente(const std::vector<QWidget*>& fenster)
     for (QWidget* f : fenster) {
         if (!Bedienbar(f)) continue;
         alle.push_back(f);
-        for (QWidget* w : f->findChildren<QWidget*>())
-            if (Bedienbar(w) && w->window() == f) alle.push_back(w);
+        BedienbareKinder(f, alle);
     }
     // "Automatic" schließt Züge am Takt der Uhr: ein Lauf ließe sich nicht wiederholen.
     std::erase_if(alle, [](QWidget* w) { return LinkeF && w == LinkeF->Automatic; });
