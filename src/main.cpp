@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTimer>
@@ -19,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 using namespace torvane;
@@ -165,8 +165,13 @@ int FensterSpiel(SpielAnwendung& app, const std::string& datei)
     }
     FensterAnlegen();
     // Ein Spielstand aus der Befehlszeile (Doppelklick im Dateimanager) ersetzt den
-    // Startbildschirm; relativ zum Ordner, aus dem das Spiel gestartet wurde.
-    if (!datei.empty()) MainF->startDatei = U(QFileInfo(QString::fromLocal8Bit(datei.c_str())).absoluteFilePath());
+    // Startbildschirm; relativ zum Ordner, aus dem das Spiel gestartet wurde. Der Name bleibt
+    // in den Bytes der Befehlszeile: ein Name, der kein UTF-8 ist, wird sonst unkenntlich.
+    if (!datei.empty()) {
+        std::error_code f;
+        const std::filesystem::path p = std::filesystem::absolute(datei, f);
+        MainF->startDatei = f ? datei : p.string();
+    }
     MainF->show();
     // Das erste Zeigen des Hauptfensters legt das Spiel an.
     QTimer::singleShot(0, MainF, [] {

@@ -5,6 +5,7 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/SpielstandDatei.h"
+#include "core/Terminal.h"
 #include "core/Variablen.h"
 #include "finance/Vermoegen.h"
 #include "flow/Assistent.h"
@@ -446,7 +447,11 @@ int AutoplayAusfuehren(int argc, char** argv)
         return 2;
     }
     if (!o.daten.empty()) DatenOrdnerSetzen(o.daten);
-    return Autoplay(o, std::cout, std::cerr);
+    SteuerzeichenFilter ausFilter(std::cout.rdbuf());
+    SteuerzeichenFilter fehlerFilter(std::cerr.rdbuf());
+    std::ostream aus(&ausFilter);
+    std::ostream fehlerAus(&fehlerFilter);
+    return Autoplay(o, aus, fehlerAus);
 }
 
 int AutoplayFallsVerlangt(int argc, char** argv)

@@ -2,12 +2,14 @@
 #include "core/Cp1252.h"
 #include "core/Fehler.h"
 #include "core/Funky.h"
+#include "core/Terminal.h"
 #include "core/KurzText.h"
 #include "core/Variablen.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
 
 using namespace torvane;
 
@@ -220,4 +222,17 @@ TEST(Spielstand, Texttafeln)
         EXPECT_FALSE(PokalOderChl(static_cast<Wettbewerb_>(fremd)));
     }
     for (int t = 1; t <= 12; ++t) EXPECT_NE(std::string(Sondertrainer[t].Name), "");
+}
+
+TEST(Texte, TerminalAusgabeMaskiertSteuerzeichen)
+{
+    std::ostringstream ziel;
+    {
+        SteuerzeichenFilter filter(ziel.rdbuf());
+        std::ostream aus(&filter);
+        // ESC-Folge, Glocke, einsames CR, DEL und ein C1-Zeichen (U+009B, CSI) aus einem Namen;
+        // Zeilenenden, Tab und Umlaute bleiben, ein CR am Ende kommt beim Schließen maskiert an.
+        aus << "\x1b[2JKlub\a\tA\rB\x7f\xc2\x9bX\r\nJörg\xc2\xa0\n\r";
+    }
+    EXPECT_EQ(ziel.str(), "\\x1B[2JKlub\\x07\tA\\rB\\x7F\\u009BX\r\nJörg\xc2\xa0\n\\r");
 }

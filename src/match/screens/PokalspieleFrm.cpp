@@ -293,7 +293,7 @@ void TPokalspieleF::chlSpieltagZeigen(int tag)
         };
         const std::string erg = S.ChlTabelle[tag].ChlErgebnisse[p].text();
         l->setText(name(heim) + QStringLiteral(" - ") + name(gast) + QStringLiteral("<br><span style=\"") + CourierCss() + QStringLiteral("\">") +
-                   Q(erg.empty() ? "-:-" : erg) + QStringLiteral("</span>"));
+                   Q(erg.empty() ? "-:-" : erg).toHtmlEscaped() + QStringLiteral("</span>"));
     }
 }
 

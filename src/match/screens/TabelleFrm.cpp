@@ -52,12 +52,13 @@ QFont Arial(int punkte, bool fett)
 }
 
 // Die letzten Ergebnisse farbig: Sieg grün, Remis grau, Niederlage rot.
-QString LegendeText(const std::string& roh)
+// Die Zeichen kommen aus dem Spielstand: jedes wird maskiert, auch ein fremdes.
+QString LegendeText(const std::string& text)
 {
     QString t = QStringLiteral("<span style=\"") + CourierCss() + QStringLiteral("\">");
-    for (const char c : roh) {
-        const char* farbe = c == 'S' ? "#1b5e20" : c == 'V' ? "#b71c1c" : c == 'U' ? "#455a64" : "#9e9e9e";
-        t += QStringLiteral("<span style=\"color:%1\">%2</span>").arg(QString::fromLatin1(farbe), QChar(c));
+    for (const QChar c : Q(text)) {
+        const char* farbe = c == u'S' ? "#1b5e20" : c == u'V' ? "#b71c1c" : c == u'U' ? "#455a64" : "#9e9e9e";
+        t += QStringLiteral("<span style=\"color:%1\">%2</span>").arg(QString::fromLatin1(farbe), QString(c).toHtmlEscaped());
     }
     return t + QStringLiteral("</span>");
 }
@@ -166,7 +167,7 @@ void TTabelleF::zeichnen(int liga)
         z.S->setText(QString::number(v.Siege));
         z.U->setText(QString::number(v.Unentschieden));
         z.N->setText(QString::number(v.Niederlagen));
-        z.Legende->setText(LegendeText(std::string(v.Legende.roh())));
+        z.Legende->setText(LegendeText(v.Legende.text()));
     }
     // Der Weiter-Knopf gehört zum Warten nach einem Spieltag.
     Weiter->setVisible(S.Befehl == Befehlswert::TabelleWeiterZeigen);
