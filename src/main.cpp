@@ -1,6 +1,8 @@
 // Ein Programm: das Spielfenster, das Spiel ohne Bildschirm (--autoplay)
 // oder die Bildschirmfotos.
+#include "core/Datei.h"
 #include "core/Funky.h"
+#include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "flow/Autoplay.h"
@@ -11,7 +13,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -140,14 +141,14 @@ QString GedachterBildschirm()
     if (qEnvironmentVariable("QT_QPA_PLATFORM") != QStringLiteral("offscreen") || faktor <= 1.0) return {};
     const QString datei =
         QDir::temp().filePath(QStringLiteral("torvane-bildschirm-%1.json").arg(QCoreApplication::applicationPid()));
-    QFile f(datei);
-    if (!f.open(QIODevice::WriteOnly)) return {};
-    f.write(QStringLiteral("{\"screens\": [{\"name\": \"Fotos\", \"x\": 0, \"y\": 0, \"width\": %1, "
-                           "\"height\": %2, \"logicalDpi\": 96, \"dpr\": 1}]}")
-                .arg(qRound(800 * faktor))
-                .arg(qRound(600 * faktor))
-                .toUtf8());
-    f.close();
+    // Der Name im Temp-Ordner ist vorhersehbar: nie durch einen dort hingelegten Link schreiben.
+    const QByteArray inhalt = QStringLiteral("{\"screens\": [{\"name\": \"Fotos\", \"x\": 0, \"y\": 0, \"width\": %1, "
+                                             "\"height\": %2, \"logicalDpi\": 96, \"dpr\": 1}]}")
+                                  .arg(qRound(800 * faktor))
+                                  .arg(qRound(600 * faktor))
+                                  .toUtf8();
+    std::string grund;
+    if (!DateiSicherErsetzen(QFile::encodeName(datei).toStdString(), inhalt.toStdString(), grund)) return {};
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(datei));
     return datei;
 }
@@ -155,12 +156,12 @@ QString GedachterBildschirm()
 // Das Spiel im Fenster.
 int FensterSpiel(SpielAnwendung& app, const std::string& datei)
 {
-    // Eine zweite Kopie wird abgewiesen. Die Sperrdatei einer abgestürzten Kopie gilt
-    // als verwaist (ihr Prozess lebt nicht mehr) und hält niemanden auf.
-    QLockFile sperre(QDir::temp().filePath(QStringLiteral("torvane.lock")));
-    sperre.setStaleLockTime(0);
-    if (!sperre.tryLock(100)) {
-        Meldung(DialogArt::Fehler, "Torvane läuft schon auf diesem System !");
+    // Eine zweite Kopie mit demselben Save-Ordner wird abgewiesen (auch ein Lauf ohne Bildschirm,
+    // der dorthin speichert). Die Sperre einer abgestürzten Kopie hat das System schon gelöst.
+    SaveOrdnerAnlegen();
+    OrdnerSperre sperre;
+    if (std::string grund; !sperre.nehmen(Pfade.Save, grund)) {
+        Meldung(DialogArt::Fehler, grund);
         return 1;
     }
     FensterAnlegen();

@@ -1,6 +1,7 @@
 #include "core/Funky.h"
 
 #include "core/Cp1252.h"
+#include "core/Datei.h"
 #include "core/Fehler.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace torvane {
 
@@ -115,15 +115,7 @@ bool Beschreibbar(const std::string& ordner)
 {
     std::error_code f;
     std::filesystem::create_directories(ordner, f);
-    if (!std::filesystem::is_directory(ordner, f)) return false;
-    const std::string probe = ordner + ".schreibprobe";
-    bool ok = false;
-    {
-        std::ofstream o(probe, std::ios::binary);
-        ok = static_cast<bool>(o << 'x') && static_cast<bool>(o.flush());
-    }
-    std::filesystem::remove(probe, f);
-    return ok;
+    return std::filesystem::is_directory(ordner, f) && OrdnerBeschreibbar(ordner);
 }
 } // namespace
 

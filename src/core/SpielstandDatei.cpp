@@ -1,6 +1,7 @@
 #include "core/SpielstandDatei.h"
 
 #include "core/Cp1252.h"
+#include "core/Datei.h"
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
@@ -206,62 +207,9 @@ Lesestatus DateiLesen(const fs::path& p, int64_t grenze, std::string& aus, std::
     return st;
 }
 
-bool AufPlatte(std::FILE* f)
-{
-#ifdef _WIN32
-    return _commit(_fileno(f)) == 0;
-#else
-    return fsync(fileno(f)) == 0;
-#endif
-}
-
-// Damit auch das Umbenennen einen Absturz übersteht.
-void OrdnerAufPlatte([[maybe_unused]] const fs::path& ordner)
-{
-#ifndef _WIN32
-    const std::string o = ordner.empty() ? std::string(".") : ordner.string();
-    const int fd = ::open(o.c_str(), O_RDONLY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#endif
-}
-
-// Zwischendatei schreiben, zurücklesen, dann über die alte Datei umbenennen.
-// Die alte Datei bleibt bei jedem Fehler unberührt.
 bool SicherSchreiben(const std::string& pfad, const std::string& bytes, std::string& grund)
 {
-    const fs::path ziel = PfadVon(pfad);
-    fs::path zwischen = ziel;
-    zwischen += ".tmp";
-    std::error_code ec;
-    auto aufgeben = [&](std::string g) {
-        grund = std::move(g);
-        fs::remove(zwischen, ec);
-        return false;
-    };
-
-    errno = 0;
-    std::FILE* f = Oeffnen(zwischen, true);
-    if (!f) return aufgeben("Die Zwischendatei konnte nicht angelegt werden" + Systemgrund() + ".");
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = ok && std::fflush(f) == 0;
-    ok = ok && AufPlatte(f);
-    std::string sys = Systemgrund();
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok) return aufgeben("Die Zwischendatei konnte nicht vollständig geschrieben werden" + sys + ".");
-
-    std::string zurueck;
-    std::string lesegrund;
-    if (DateiLesen(zwischen, static_cast<int64_t>(bytes.size()), zurueck, lesegrund) != Lesestatus::Gut ||
-        zurueck != bytes)
-        return aufgeben("Die Zwischendatei enthält nicht, was geschrieben wurde.");
-
-    fs::rename(zwischen, ziel, ec);
-    if (ec) return aufgeben("Die Datei konnte nicht ersetzt werden (" + ec.message() + ").");
-    OrdnerAufPlatte(ziel.parent_path());
-    return true;
+    return DateiSicherErsetzen(pfad, bytes, grund);
 }
 
 bool Speichern(const std::string& pfad)

@@ -2,6 +2,7 @@
 
 #include "core/AutoOberflaeche.h"
 #include "core/Daten.h"
+#include "core/Datei.h"
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/SpielstandDatei.h"
@@ -303,6 +304,27 @@ AssistentStufe StufeVon(const Bilanzbericht& bilanz, int m)
     return s != bilanz.stufen.end() && s->second == "alt" ? AssistentStufe::Alt : AssistentStufe::Neu;
 }
 
+// Wer speichert, hält den Ordner wie das Spiel im Fenster: mit --save dessen Ordner, mit einem
+// Spielnamen (automatisches Speichern) auch den Save-Ordner.
+bool OrdnerHalten(const AutoplayOptionen& o, std::array<OrdnerSperre, 2>& sperren, std::ostream& fehler)
+{
+    namespace fs = std::filesystem;
+    std::error_code f;
+    const auto ordner = [&f](const std::string& datei) {
+        return fs::weakly_canonical(fs::absolute(datei, f).parent_path(), f);
+    };
+    if (!S.Spielname.empty()) SaveOrdnerAnlegen();
+    const fs::path mitSave = o.speichern.empty() ? fs::path() : ordner(o.speichern);
+    const fs::path automatisch = S.Spielname.empty() ? fs::path() : ordner(SpielstandPfad(S.Spielname));
+    std::string grund;
+    if ((!mitSave.empty() && !sperren[0].nehmen(mitSave.string(), grund)) ||
+        (!automatisch.empty() && automatisch != mitSave && !sperren[1].nehmen(automatisch.string(), grund))) {
+        fehler << grund << "\n";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
@@ -310,6 +332,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
     Bilanzbericht bilanz;
     Automat automat(aus, o.meldungen || o.ereignis > 0, !o.passiv, o.bericht.empty() ? nullptr : &bilanz);
     ZufallSetzen(o.saat);
+    std::array<OrdnerSperre, 2> sperren;
     try {
         S = Spielstand{};
         if (!o.laden.empty()) {
@@ -328,6 +351,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
             aus << "Torvane ohne Bildschirm: neues Spiel, " << o.manager << " Manager, Saat " << o.saat << "\n";
         }
         automat.texte.clear();
+        if (!OrdnerHalten(o, sperren, fehler)) return 2;
         bilanz.neuesSpiel();
         StufenMerken(o, bilanz);
         if (o.ereignis > 0) Ereignis(o.ereignis);

@@ -1,5 +1,6 @@
 #include "flow/Bericht.h"
 
+#include "core/Datei.h"
 #include "core/Sitzung.h"
 #include "core/Variablen.h"
 #include "finance/Vermoegen.h"
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <numeric>
 #include <set>
 
@@ -43,9 +43,13 @@ std::string Kopf(std::initializer_list<const char*> spalten)
     return h + "</tr>\n";
 }
 
-// Ein CSV-Feld: Semikolon als Trenner (deutsche Tabellenkalkulation), Anführungszeichen bei Bedarf.
-std::string CsvFeld(const std::string& t)
+// Ein CSV-Textfeld: Semikolon als Trenner (deutsche Tabellenkalkulation), Anführungszeichen bei
+// Bedarf. Ein Name, der wie eine Formel beginnt, bekommt ein ' davor, damit die Tabellenkalkulation
+// ihn nie ausrechnet; Zahlen schreibt der Bericht selbst und nie durch diese Funktion.
+std::string CsvFeld(const std::string& text)
 {
+    const bool formel = !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
+    const std::string t = formel ? "'" + text : text;
     if (t.find_first_of(";\"\r\n") == std::string::npos) return t;
     std::string q = "\"";
     for (char c : t) q += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -390,11 +394,9 @@ bool Bilanzbericht::schreiben(const std::string& datei, std::string& fehler) con
 {
     const std::pair<std::string, std::string> dateien[] = {{datei, html()}, {csvPfad(datei), csv()}};
     for (const auto& [pfad, inhalt] : dateien) {
-        std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
-        aus << inhalt;
-        aus.close();
-        if (!aus) {
-            fehler = "Der Bericht konnte nicht geschrieben werden: " + pfad;
+        std::string grund;
+        if (!DateiSicherErsetzen(pfad, inhalt, grund)) {
+            fehler = "Der Bericht konnte nicht geschrieben werden: " + pfad + "\n" + grund;
             return false;
         }
     }

@@ -2,12 +2,12 @@
 
 #include "core/Cp1252.h"
 #include "core/Daten.h"
+#include "core/Datei.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
@@ -332,32 +332,12 @@ std::string Editor::inhalt() const
     return s;
 }
 
-// Über eine Zwischendatei, die der Lader erst zurücklesen muss; nur dann ersetzt sie die alte.
+// Geprüft, dann sicher ersetzt: scheitert etwas, bleibt die alte Datei ganz.
 bool Editor::dateiSchreiben(const std::string& pfad)
 {
-    const std::string name = Dateiname(liste_);
     const std::string text = inhalt();
-    const std::string neu = pfad + ".neu";
     std::string grund;
-    bool ok = DateiPruefen(name, text, &grund);
-    if (ok) {
-        std::ofstream f(neu, std::ios::binary | std::ios::trunc);
-        ok = f && (f << text) && f.flush();
-        if (!ok) grund = "Die Datei kann nicht geschrieben werden.";
-    }
-    if (ok) {
-        const auto zurueck = DateiInhalt(neu);
-        ok = zurueck && *zurueck == text && DateiPruefen(name, *zurueck, &grund);
-        if (!ok && grund.empty()) grund = "Die geschriebene Datei stimmt nicht.";
-    }
-    std::error_code fe;
-    if (ok) {
-        fs::rename(neu, pfad, fe);
-        ok = !fe;
-        if (!ok) grund = fe.message();
-    }
-    if (ok) return true;
-    fs::remove(neu, fe);
+    if (DateiPruefen(Dateiname(liste_), text, &grund) && DateiSicherErsetzen(pfad, text, grund)) return true;
     FehlerMeldung("Die Datei wurde nicht gespeichert, die alte bleibt erhalten:" + std::string(NL) + pfad + NL + grund);
     return false;
 }
@@ -405,10 +385,11 @@ bool Editor::testdatenSchreiben(const std::string& ordner)
     fs::create_directories(ordner, fe);
     const std::string o = ordner.empty() || ordner.back() == '/' ? ordner : ordner + "/";
     for (const char* name : DatenDateien) {
-        if (!fs::exists(Pfade.Daten + name, fe)) continue; // fehlt sie, meldet es die Prüfung
-        fs::copy_file(Pfade.Daten + name, o + name, fs::copy_options::overwrite_existing, fe);
-        if (fe) {
-            FehlerMeldung("Die Testdaten können nicht angelegt werden:" + std::string(NL) + fe.message());
+        const auto quelle = DateiInhalt(Pfade.Daten + name);
+        if (!quelle) continue; // fehlt sie, meldet es die Prüfung
+        std::string grund;
+        if (!DateiSicherErsetzen(o + name, *quelle, grund)) {
+            FehlerMeldung("Die Testdaten können nicht angelegt werden:" + std::string(NL) + grund);
             return false;
         }
     }

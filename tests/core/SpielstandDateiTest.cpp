@@ -3,6 +3,7 @@
 //
 // Die Dateien in tests/data/ erzeugt SpielstandFormat.TestdateienUndJedeKaputteDatei;
 // mit TORVANE_TESTDATEN_SCHREIBEN=1 schreibt er sie neu.
+#include "VollePlatte.h"
 #include "core/Funky.h"
 #include "core/SkriptOberflaeche.h"
 #include "core/SpielstandDatei.h"
@@ -278,28 +279,34 @@ TEST_F(SpielstandDateien, SpeichernErsetztErstNachVollstaendigemSchreiben)
     SkriptOberflaeche ui;
     StandBauen(100, 50, 2);
     const std::string datei = pfad("spiel");
-    const std::string zwischen = datei + ".tmp";
+    // Ein Link an der Stelle des Spielstands wird ersetzt; seine Zieldatei bleibt.
+    DateiSchreiben(ordner / "opfer", "geheim");
+    fs::create_symlink(ordner / "opfer", datei);
     ASSERT_TRUE(SpielstandDatei("SAVE", datei));
     EXPECT_EQ(ui.klaenge(), std::vector<std::string>{"speichern"});
+    EXPECT_EQ(Datei(ordner / "opfer"), "geheim");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(datei)));
     const std::string alt = Datei(datei);
     EXPECT_EQ(alt, SpielstandSchreiben());
-    EXPECT_FALSE(fs::exists(zwischen));
+    fs::remove(ordner / "opfer");
+    const std::vector<fs::path> nurSpiel{datei};
+    const auto dateien = [&] { return std::vector<fs::path>(fs::directory_iterator(ordner), fs::directory_iterator()); };
+    EXPECT_EQ(dateien(), nurSpiel);
 
-    // Die Zwischendatei lässt sich nicht anlegen: gemeldet, ohne Klang, die alte Datei bleibt.
+    // Die Zwischendatei lässt sich nicht ganz schreiben: gemeldet, ohne Klang, die alte Datei bleibt.
     StandBauen(100, 50, 3, "neuer");
-    fs::create_directory(zwischen);
     ui.leeren();
-    EXPECT_FALSE(SpielstandDatei("save", datei));
+    EXPECT_FALSE(BeiVollerPlatte([&] { return SpielstandDatei("save", datei); }));
     ASSERT_EQ(ui.protokoll.size(), 1u);
     EXPECT_TRUE(ui.texte()[0].starts_with(std::string(NichtGespeichertText) + "\r\n" + datei));
     EXPECT_EQ(Datei(datei), alt);
-    fs::remove(zwischen);
+    EXPECT_EQ(dateien(), nurSpiel);
 
     // Ein Stand, der sich nicht schreiben lässt, zerstört die alte Datei ebenso wenig.
     S.Mannschaft.laengeSetzen(0);
     EXPECT_FALSE(SpielstandDatei("save", datei));
     EXPECT_EQ(Datei(datei), alt);
-    EXPECT_FALSE(fs::exists(zwischen));
+    EXPECT_EQ(dateien(), nurSpiel);
 
     // Ordner fehlt: gemeldet.
     ui.leeren();

@@ -183,6 +183,16 @@ TEST(Bericht, MaskierungQuoteUndDateinamen)
     b.pleiten.resize(2);
     EXPECT_DOUBLE_EQ(b.pleitenJeHundert(), 5.0);
     EXPECT_NE(b.csv().find(";\"A;B \"\"C\"\"\";<FC & Co>;4;2;"), std::string::npos) << b.csv();
+    // Namen, die wie Formeln beginnen, bleiben Text; die Zahlen des Berichts bleiben Zahlen.
+    for (const auto& [name, feld] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"=SUMME(A1)", "'=SUMME(A1)"}, {"+1", "'+1"}, {"-1", "'-1"}, {"@x", "'@x"}, {"\tx", "'\tx"},
+             {"\rx", "\"'\rx\""}, {"a\"b", "\"a\"\"b\""}, {"a\nb", "\"a\nb\""}, {"a=b", "a=b"}}) {
+        Bilanzbericht c;
+        z.name = name;
+        z.konto = -5000;
+        c.manager = {z};
+        EXPECT_NE(c.csv().find(";" + feld + ";<FC & Co>;4;2;-5000;"), std::string::npos) << name << "\n" << c.csv();
+    }
     const std::string html = b.html();
     EXPECT_NE(html.find("&lt;FC &amp; Co&gt;"), std::string::npos);
     EXPECT_EQ(html.find("<FC"), std::string::npos);

@@ -1,5 +1,6 @@
 // Der Grunddaten-Editor: Listen, Zellprüfungen, neue Einträge, Einfügen, sicheres
 // Speichern, die Prüfung eines Datenordners und die Testsaison ohne Bildschirm.
+#include "../core/VollePlatte.h"
 #include "core/Cp1252.h"
 #include "core/Daten.h"
 #include "core/Funky.h"
@@ -98,7 +99,6 @@ TEST_F(EditorTest, AusgelieferteDatenZaehlenUndByteGleichZurueck)
         EXPECT_TRUE(ui.enthaelt("Speichern und vorhandene Datei überschreiben ?"));
         EXPECT_EQ(ui.klaenge(), std::vector<std::string>{"speichern"});
         EXPECT_EQ(d.datei(f.datei), d.original(f.datei)) << f.datei;
-        EXPECT_FALSE(fs::exists(d.ordner / (std::string(f.datei) + ".neu")));
     }
     // Die Umlaute kommen als UTF-8 an.
     ASSERT_TRUE(e.listeWaehlen(EditorListe::Mannschaften));
@@ -325,12 +325,11 @@ TEST_F(EditorTest, SpeichernSicher)
     EXPECT_EQ(e.zelle(2, 1), alt);
     EXPECT_EQ(d.datei("Mansch.dat"), d.original("Mansch.dat"));
 
-    // Die Zwischendatei lässt sich nicht anlegen: die alte Datei bleibt ganz.
+    // Die Zwischendatei lässt sich nicht ganz schreiben: die alte Datei bleibt ganz.
     e.zelleSetzen("FC Umbenannt");
-    fs::create_directories(d.ordner / "Mansch.dat.neu" / "x");
     ui.leeren();
     ui.antworte("Ja");
-    EXPECT_FALSE(e.speichern());
+    EXPECT_FALSE(BeiVollerPlatte([&] { return e.speichern(); }));
     EXPECT_TRUE(ui.enthaelt("Die Datei wurde nicht gespeichert, die alte bleibt erhalten:"));
     EXPECT_TRUE(ui.klaenge().empty());
     EXPECT_EQ(d.datei("Mansch.dat"), d.original("Mansch.dat"));
@@ -340,10 +339,15 @@ TEST_F(EditorTest, SpeichernSicher)
     ui.antworte("Abbrechen");
     EXPECT_FALSE(e.schliessen());
     ui.antworte("Ja");
-    EXPECT_FALSE(e.schliessen());
-    fs::remove_all(d.ordner / "Mansch.dat.neu");
+    EXPECT_FALSE(BeiVollerPlatte([&] { return e.schliessen(); }));
+    // Ein Link an der Stelle der Datei wird ersetzt; seine Zieldatei bleibt.
+    std::ofstream(d.ordner / "opfer") << "geheim";
+    fs::remove(d.ordner / "Mansch.dat");
+    fs::create_symlink(d.ordner / "opfer", d.ordner / "Mansch.dat");
     ui.antworte("Ja");
     EXPECT_TRUE(e.schliessen());
+    EXPECT_EQ(d.datei("opfer"), "geheim");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(d.ordner / "Mansch.dat")));
     EXPECT_NE(d.datei("Mansch.dat").find("FC Umbenannt\r\n1\r\nD\r\n"), std::string::npos);
     EXPECT_TRUE(e.schliessen()); // nichts mehr offen: keine Frage
     EXPECT_TRUE(ui.antworten.empty());

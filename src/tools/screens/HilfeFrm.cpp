@@ -1,6 +1,7 @@
 #include "tools/screens/HilfeFrm.h"
 
 #include "core/Cp1252.h"
+#include "core/Datei.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/screens/Bilder.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace torvane {
@@ -76,13 +76,12 @@ bool THilfeF::speichern()
     QString text = Memo1->toPlainText();
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     const std::string roh = Utf8NachCp1252(U(text));
-    // Über eine Zwischendatei: ein Abbruch mitten im Schreiben lässt die alte Hilfe ganz.
+    // Ein Abbruch mitten im Schreiben lässt die alte Hilfe ganz, ein Link an ihrer Stelle sein Ziel.
     // Ein installiertes Spiel schreibt in die Kopie der Daten im Benutzerordner.
-    const bool kopie = DatenBeschreibbarMachen();
-    QSaveFile f(datei());
-    if (!kopie || !f.open(QIODevice::WriteOnly) || f.write(roh.data(), static_cast<qint64>(roh.size())) !=
-                                               static_cast<qint64>(roh.size()) || !f.commit()) {
-        FehlerMeldung("Die Hilfe konnte nicht gespeichert werden." + std::string(NL) + U(datei()));
+    std::string grund;
+    if (!DatenBeschreibbarMachen() || !DateiSicherErsetzen(QFile::encodeName(datei()).toStdString(), roh, grund)) {
+        FehlerMeldung("Die Hilfe konnte nicht gespeichert werden." + std::string(NL) + U(datei()) +
+                      (grund.empty() ? std::string() : NL + grund));
         return false;
     }
     Memo1->document()->setModified(false);
