@@ -1,10 +1,11 @@
 #include "core/Daten.h"
 
 #include "core/Funky.h"
+#include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 
+#include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -17,7 +18,16 @@ class Leser {
 public:
     explicit Leser(std::string d) : d_(std::move(d)) {}
 
-    size_t rest() const { return d_.size() - pos_; }
+    size_t groesse() const { return d_.size(); }
+
+    // Wie viele Zeilen noch folgen (die letzte auch ohne Zeilenende).
+    int64_t zeilenRest() const
+    {
+        int64_t n = 0;
+        for (size_t p = pos_; p < d_.size(); ++p)
+            if (d_[p] == '\n' || (d_[p] == '\r' && (p + 1 == d_.size() || d_[p + 1] != '\n'))) ++n;
+        return n + (pos_ < d_.size() && d_.back() != '\n' && d_.back() != '\r');
+    }
 
     // Warum das Lesen scheiterte, mit Zeile; für den Editor und die Testsaison.
     std::string grund;
@@ -119,12 +129,22 @@ std::optional<int64_t> Zahl(Leser& l, int64_t von, int64_t bis)
     return w;
 }
 
-// Passt eine Anzahl von Einträgen aus je zeilen Zeilen überhaupt in den Rest der
-// Datei? Sonst ist sie vorzeitig zu Ende, bevor wir Speicher dafür anlegen.
-bool Platz(Leser& l, int64_t anzahl, int zeilen)
+// Eine Anzahl von Einträgen aus je mindestens zeilen Zeilen: nicht mehr, als ein Spielstand
+// halten kann (sonst ließe sich eine Saison lang spielen und dann nie speichern), und nicht
+// mehr, als der Rest der Datei Zeilen hat; erst danach wird Speicher dafür angelegt.
+std::optional<int64_t> Anzahl(Leser& l, int64_t mindestens, int64_t hoechstens, const std::string& was, int zeilen)
 {
-    if (anzahl == 0 || static_cast<uint64_t>(anzahl) * static_cast<uint64_t>(zeilen) - 1 <= l.rest()) return true;
-    return l.scheitern("Datei endet vorzeitig");
+    auto n = l.zahl();
+    if (!n) return n;
+    if (*n < 0) l.scheitern(BereichText(mindestens, hoechstens));
+    else if (*n < mindestens)
+        l.scheitern("nur " + std::to_string(*n) + " " + was + ", ein Spiel braucht mindestens " + std::to_string(mindestens));
+    else if (*n > hoechstens)
+        l.scheitern(std::to_string(*n) + " " + was + " sind mehr, als ein Spielstand halten kann (höchstens " +
+                    std::to_string(hoechstens) + ")");
+    else if (*n * zeilen > l.zeilenRest()) l.scheitern("Datei endet vorzeitig");
+    else return n;
+    return std::nullopt;
 }
 
 // Was geladen wird, entsteht erst hier und geht nur als Ganzes in den Spielstand.
@@ -139,12 +159,17 @@ struct Grunddaten {
     decltype(Spielstand::SpielSysteme) SpielSysteme{};
 };
 
+// Vier Manager ziehen ihre Kader aus dem Pool: je Kader ein Torwart, vier Verteidiger,
+// fünf Mittelfeldspieler und vier Stürmer. Fehlen sie, kann kein Spiel beginnen.
+constexpr std::array<std::pair<char, int>, 4> KaderBedarf = {{{'T', 4}, {'V', 16}, {'M', 20}, {'S', 16}}};
+
 bool SpielerLesen(Leser& l, Grunddaten& g)
 {
-    auto n = Zahl(l, 0, 10'000'000);
-    if (!n || !Platz(l, *n, 4)) return false;
+    auto n = Anzahl(l, 56, MaxSpieler, "Spieler", 4);
+    if (!n) return false;
     g.Spieler.laengeSetzen(0);
     g.Spieler.laengeSetzen(*n + 1);
+    std::array<int64_t, 4> anzahl{};
     for (int64_t k = 1; k <= *n; ++k) {
         auto vor = l.text(), nach = l.text(), pos = l.text(), nat = l.text();
         if (!nat) return false;
@@ -153,7 +178,13 @@ bool SpielerLesen(Leser& l, Grunddaten& g)
         s.Nachname.rohSetzen(*nach);
         s.Position.rohSetzen(*pos);
         s.Nation.rohSetzen(*nat);
+        for (size_t b = 0; b < KaderBedarf.size(); ++b)
+            if (s.Position.roh() == std::string_view(&KaderBedarf[b].first, 1)) ++anzahl[b];
     }
+    for (size_t b = 0; b < KaderBedarf.size(); ++b)
+        if (anzahl[b] < KaderBedarf[b].second)
+            return l.scheitern("nur " + std::to_string(anzahl[b]) + " Spieler der Position " + KaderBedarf[b].first +
+                               ", vier Kader brauchen " + std::to_string(KaderBedarf[b].second));
     return true;
 }
 
@@ -164,23 +195,26 @@ bool NationenLesen(Leser& l, Grunddaten& g)
     for (int64_t k = 1; k <= *n; ++k) {
         auto name = l.text(), kuerzel = l.text();
         if (!kuerzel) return false;
-        auto bonus = l.zahl();
+        auto bonus = Zahl(l, -128, 127);
         if (!bonus) return false;
         Nation_& nat = g.Nation[k];
         nat.Name = Cp1252NachUtf8(*name);
         nat.Kuerzel = Cp1252NachUtf8(*kuerzel);
-        // Ein Byte: die unteren acht Bit, mit Vorzeichen gelesen.
-        nat.Bonus = static_cast<int8_t>(static_cast<uint8_t>(*bonus & 0xFF));
+        nat.Bonus = static_cast<int8_t>(*bonus);
     }
     g.NationAnzahl = static_cast<int32_t>(*n);
     return true;
 }
 
+// Die vier Ligen brauchen 72 deutsche Vereine vorn; dahinter die Verbandsliga und das Ausland.
+constexpr int64_t Ligavereine = 72;
+
 bool VereineLesen(Leser& l, Grunddaten& g)
 {
-    auto n = Zahl(l, 0, 100'000);
-    if (!n || !Platz(l, *n, 3)) return false;
+    auto n = Anzahl(l, Ligavereine, MaxVereine, "Vereine", 3);
+    if (!n) return false;
     g.Mannschaft.laengeSetzen(*n + 1); // vorhandene Einträge behalten ihre übrigen Felder
+    g.DeutscheHoch = static_cast<int32_t>(*n); // ohne ausländische Vereine sind alle deutsch
     for (int64_t k = 1; k <= *n; ++k) {
         auto name = l.text();
         if (!name) return false;
@@ -192,7 +226,11 @@ bool VereineLesen(Leser& l, Grunddaten& g)
         m.Name.rohSetzen(*name);
         m.Liga = static_cast<uint8_t>(*liga);
         m.Nation.rohSetzen(*nat);
-        if (g.DeutscheHoch == 0 && m.Nation.roh() != Heimatnation) g.DeutscheHoch = static_cast<int32_t>(k - 1);
+        if (g.DeutscheHoch == *n && m.Nation.roh() != Heimatnation) {
+            if (k <= Ligavereine)
+                return l.scheitern("Verein " + std::to_string(k) + " ist nicht deutsch, die vier Ligen brauchen 72 deutsche Vereine vorn");
+            g.DeutscheHoch = static_cast<int32_t>(k - 1);
+        }
     }
     return true;
 }
@@ -212,12 +250,14 @@ bool PlanLesen(Leser& l, Plan& plan, int tage, int paarungen, int plaetze)
     return true;
 }
 
+// Eintrag 0 trägt den Code des Systems (y, etwa 442), die Einträge 1..11 die Plätze der
+// Spieler im Bild des Spielfelds (270 x 190).
 bool SystemeLesen(Leser& l, Grunddaten& g)
 {
     for (int s = 0; s <= 5; ++s)
         for (int e = 0; e <= 11; ++e)
             for (int k = 0; k <= 1; ++k) {
-                auto w = ZahlAusText(l, -32768, 32767);
+                auto w = ZahlAusText(l, 0, k == 0 ? 270 : e == 0 ? 999 : 190);
                 if (!w) return false;
                 g.SpielSysteme[k][e][s] = static_cast<int16_t>(*w);
             }
@@ -226,6 +266,10 @@ bool SystemeLesen(Leser& l, Grunddaten& g)
 
 bool DateiLesen(std::string_view name, Leser& l, Grunddaten& g)
 {
+    if (l.groesse() > MaxDatenDateiGroesse) {
+        l.grund = "Datei größer als " + std::to_string(MaxDatenDateiGroesse / (1024 * 1024)) + " MB";
+        return false;
+    }
     if (name == "Spieler.dat") return SpielerLesen(l, g);
     if (name == "Nationen.dat") return NationenLesen(l, g);
     if (name == "Mansch.dat") return VereineLesen(l, g);
@@ -284,8 +328,15 @@ std::optional<std::string> DateiInhalt(const std::string& pfad)
 {
     std::ifstream f(pfad, std::ios::binary);
     if (!f) return std::nullopt;
-    std::string inhalt((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    f.seekg(0, std::ios::end);
+    const std::streamoff groesse = f.tellg();
+    f.seekg(0);
+    if (groesse < 0 || !f) return std::nullopt;
+    // Ein Byte mehr als erlaubt genügt, um eine zu große Datei abzuweisen.
+    std::string inhalt(static_cast<size_t>(std::min<std::streamoff>(groesse, MaxDatenDateiGroesse + 1)), '\0');
+    f.read(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
     if (f.bad()) return std::nullopt;
+    inhalt.resize(static_cast<size_t>(f.gcount()));
     return inhalt;
 }
 
@@ -337,7 +388,7 @@ bool DateiEintraegeLesen(const std::string& name, const std::string& inhalt,
     for (auto& e : eintraege)
         for (int s = 0; s < spalten; ++s)
             e.push_back(name == "Nationen.dat" && s == 2
-                            ? std::to_string(static_cast<int8_t>(static_cast<uint8_t>(*l.zahl() & 0xFF)))
+                            ? std::to_string(*l.zahl())
                             : *l.text());
     return true;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,10 +25,15 @@ bool DatenAusTextenLaden(const std::array<std::string, 6>& texte, std::string* g
 // am Spielstand ändert sich nichts.
 bool DateiPruefen(const std::string& name, const std::string& inhalt, std::string* grund = nullptr);
 
-// Der ganze Inhalt einer Datei; nullopt, wenn sie fehlt oder nicht lesbar ist.
+// Keine gültige Datendatei ist so groß (so viele Spieler, wie ein Spielstand hält, zu je
+// vier Zeilen von 40 Bytes); größere werden abgewiesen, bevor sie ganz im Speicher liegen.
+constexpr int64_t MaxDatenDateiGroesse = 16 * 1024 * 1024;
+
+// Der ganze Inhalt einer Datei, von einer größeren als MaxDatenDateiGroesse nur so viel,
+// dass der Lader sie abweist; nullopt, wenn sie fehlt oder nicht lesbar ist.
 std::optional<std::string> DateiInhalt(const std::string& pfad);
 // Spieler.dat, Mansch.dat oder Nationen.dat als Einträge (je Eintrag seine Zeilen,
-// Windows-1252, ungekürzt; der Bonus einer Nation so, wie der Lader ihn speichert).
+// Windows-1252, ungekürzt; der Bonus einer Nation als Zahl).
 // false mit Grund, wenn der Lader die Datei abwiese.
 bool DateiEintraegeLesen(const std::string& name, const std::string& inhalt,
                          std::vector<std::vector<std::string>>& eintraege, std::string* grund = nullptr);

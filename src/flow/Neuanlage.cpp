@@ -210,11 +210,11 @@ void GrundwerteSetzen()
     S.Spiel.Aktienkurs = 950 + Zufall(0, 100);
 }
 
-bool SpielAnlegenBeginnen()
+bool SpielAnlegenBeginnen(const std::array<std::string, 6>* grunddaten)
 {
     SitzungZuruecksetzen();
     S.Neuanlage = true;
-    if (!DatenLaden()) {
+    if (!(grunddaten ? DatenAusTextenLaden(*grunddaten) : DatenLaden())) {
         S.Neuanlage = false;
         FehlerMeldung(DatenFehlerText);
         return false;
@@ -238,7 +238,8 @@ void SpielAnlegenAbschliessen()
 
 void SpielAnlegenNachLaden() { S.Neuanlage = false; }
 
-bool NeuesSpielOhneBildschirm(const std::vector<std::pair<std::string, std::string>>& managerNameUndVerein)
+bool NeuesSpielOhneBildschirm(const std::vector<std::pair<std::string, std::string>>& managerNameUndVerein,
+                              const std::array<std::string, 6>* grunddaten)
 {
     const int n = static_cast<int>(managerNameUndVerein.size());
     if (n < 1 || n > 4) BereichFehler("Anzahl der Manager", n, 1, 4);
@@ -257,7 +258,7 @@ bool NeuesSpielOhneBildschirm(const std::vector<std::pair<std::string, std::stri
         return false;
     }
 
-    if (!SpielAnlegenBeginnen()) return false;
+    if (!SpielAnlegenBeginnen(grunddaten)) return false;
     NeuanlageEnde ende;
     S.Spiel.ManagerHoch = n - 1;
     for (int m = 0; m < n; ++m) {

@@ -33,7 +33,8 @@ extern std::array<Vorgabename_, 7> Vorgabenamen;
 // Neuanlage setzen, Grunddaten laden, Grundwerte, ManagerHoch := 0.
 // false (nach der Fehlermeldung), wenn die Grunddaten nicht zu lesen sind; die Schale beendet dann.
 // Danach sät die Schale den Zufall aus der Uhr und zeigt den Startbildschirm.
-bool SpielAnlegenBeginnen();
+// grunddaten: die Inhalte der sechs Dateien (wie DatenDateien) statt des Datenordners.
+bool SpielAnlegenBeginnen(const std::array<std::string, 6>* grunddaten = nullptr);
 // Nach dem Startbildschirm: Manager anlegen, Saison, Bilanz, Markt und Trainer;
 // zuletzt Neuanlage löschen. Die Schale ordnet danach die Fenster und baut das Menü.
 void SpielAnlegenAbschliessen();
@@ -42,7 +43,8 @@ void SpielAnlegenAbschliessen();
 void SpielAnlegenNachLaden();
 // Das Ganze ohne Bildschirm mit 1..4 Paaren (Name, Verein). false, wenn die
 // Grunddaten fehlen oder die Angaben abgelehnt werden (mit der Meldung des Startbildschirms).
-bool NeuesSpielOhneBildschirm(const std::vector<std::pair<std::string, std::string>>& managerNameUndVerein);
+bool NeuesSpielOhneBildschirm(const std::vector<std::pair<std::string, std::string>>& managerNameUndVerein,
+                              const std::array<std::string, 6>* grunddaten = nullptr);
 
 void GrundwerteSetzen();
 // Slot m (0..3) spielbereit machen; mit Name vom Startbildschirm oder ohne (neuer Mitspieler).

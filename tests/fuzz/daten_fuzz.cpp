@@ -1,9 +1,13 @@
 // Fuzzer für den Lader der Grunddaten: eine Eingabe, an Nullbytes in die sechs
 // Dateien geteilt (fehlende Teile sind leer). Nie ein Absturz; eine abgewiesene
 // Eingabe ändert nichts am Spielstand, und jede angenommene Datei nimmt auch die
-// Einzelprüfung an. Schreibt keine Dateien.
+// Einzelprüfung an. Mit angenommenen Daten beginnt ein neues Spiel, spielt einen
+// Wettbewerbstag und lässt sich speichern und wieder laden. Schreibt keine Dateien.
+#include "Spielen.h"
+
 #include "core/Daten.h"
-#include "core/Variablen.h"
+#include "core/Funky.h"
+#include "flow/Neuanlage.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -27,6 +31,12 @@ std::string Abdruck()
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    AutomatEinsetzen();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(daten), groesse);
@@ -36,13 +46,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
         if (c == '\0' && teil + 1 < texte.size()) ++teil;
         else texte[teil] += c;
     }
+    S = Spielstand{};
+    SitzungZuruecksetzen();
+    ZufallSetzen(1);
     const std::string vorher = Abdruck();
     std::string grund;
-    if (DatenAusTextenLaden(texte, &grund)) {
-        for (size_t i = 0; i < texte.size(); ++i)
-            if (!DateiPruefen(DatenDateien[i], texte[i])) std::abort();
-    } else if (grund.empty() || Abdruck() != vorher) {
-        std::abort();
+    if (!DatenAusTextenLaden(texte, &grund)) {
+        if (grund.empty() || Abdruck() != vorher) std::abort();
+        return 0;
     }
+    for (size_t i = 0; i < texte.size(); ++i)
+        if (!DateiPruefen(DatenDateien[i], texte[i])) std::abort();
+    if (!NeuesSpielOhneBildschirm({{"Alfred", "SV Fuzz"}, {"Berta", "FC Zufall"}}, &texte)) std::abort();
+    EinenTagSpielen();
+    SpeichernUndLaden();
     return 0;
 }
