@@ -32,7 +32,15 @@ void VollerStand()
     for (int i = 1; i <= vereine; ++i) {
         S.Mannschaft[i].Name = "Verein " + std::to_string(i);
         S.Mannschaft[i].Moral = static_cast<int16_t>(Zufall(1, 100));
+        if (i <= 72) { // die Ligen, wie sie ein Spiel lädt
+            S.Mannschaft[i].Liga = static_cast<uint8_t>((i - 1) / 18 + 1);
+            S.Mannschaft[i].Platz = static_cast<uint8_t>((i - 1) % 18 + 1);
+            S.Mannschaft[i].SpielplanNr = S.Mannschaft[i].Platz;
+        }
     }
+    S.Spiel.NationAnzahl = 16;
+    S.Spiel.Aktienkurs = 250;
+    for (int t = 1; t <= 12; ++t) S.Trainermarkt[t].Nummer = t;
     S.Spieler.laengeSetzen(spieler + 1);
     for (int j = 1; j <= spieler; ++j) {
         S.Spieler[j].Vorname = "Jörg";
@@ -40,9 +48,24 @@ void VollerStand()
     }
     for (int m = 0; m <= 3; ++m) {
         S.Saisonbilanz[m].laengeSetzen(saisons + 1);
-        S.Manager[m].Name = "Manager " + std::to_string(m);
-        S.Manager[m].KaderAnzahl = 23;
-        for (int k = 1; k <= 23; ++k) S.Manager[m].Kader[k].Nachname = "Kicker " + std::to_string(k);
+        Manager_& mg = S.Manager[m];
+        mg.Name = "Manager " + std::to_string(m);
+        mg.Liga = static_cast<int8_t>(m + 1);
+        mg.Platz = 1;
+        mg.Vereinsname.rohSetzen(S.Mannschaft[VereinAufPlatz(m + 1, 1)].Name.roh());
+        mg.Trainer = -1;
+        mg.Trainingsstunden = 5;
+        mg.Managerpunkte = 50;
+        mg.KaderAnzahl = 23;
+        for (int k = 1; k <= 23; ++k) {
+            Kaderspieler_& s = mg.Kader[k];
+            s.Vorname = "Jörg";
+            s.Nachname = "Kicker " + std::to_string(m) + "-" + std::to_string(k);
+            s.Position = "M";
+            s.Alter = 25;
+            s.Technik = s.Konstitution = s.Staerke = 30;
+            s.Vertrag = 3;
+        }
     }
     S.Trainingsbericht = "Abwehr +2, Mittelfeld +1, Angriff +3\r\nÄußerst erfolgreich.";
 }

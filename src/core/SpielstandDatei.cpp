@@ -6,6 +6,7 @@
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Sitzung.h"
+#include "core/SpielstandSinn.h"
 #include "core/Variablen.h"
 
 #include <algorithm>
@@ -104,14 +105,14 @@ bool ZaehlerLesen(std::string_view b, int64_t ofs, int32_t& wert, std::string& g
 std::string Fehlertext(const SpielstandPruefung& p, const std::string& pfad)
 {
     if (p.ergebnis == Pruefergebnis::FremdeVersion) return VersionFehlerText(p.version);
+    if (p.ergebnis == Pruefergebnis::KeinSpielstand) return KeinSpielstandText + (pfad.empty() ? "" : NL + pfad);
     std::string t = BeschaedigtText;
     if (!pfad.empty()) t += NL + pfad;
     return t + NL + NL + p.grund;
 }
 
-// Übernimmt geprüfte Bytes. Was scheitern kann (Speicher holen), geschieht
-// vorher in lokalen Listen; danach wird nur noch verschoben und kopiert.
-void Uebernehmen(std::string_view b)
+// Zerlegt Bytes, deren Aufbau geprüft ist, in die gespeicherten Teile von t.
+void Zerlegen(std::string_view b, Spielstand& t)
 {
     const int64_t nc = I32Lesen(b, 4);
     const SpielstandLage l0 = LageBerechnen(nc, 0, 0);
@@ -121,36 +122,53 @@ void Uebernehmen(std::string_view b)
     const SpielstandLage l = LageBerechnen(nc, np, ns);
     const int64_t textLaenge = I32Lesen(b, l.D);
 
-    Liste<Mannschaft_> vereine;
-    vereine.laengeSetzen(nc + 1);
-    std::memcpy(vereine.daten(), b.data() + 8, static_cast<size_t>((nc + 1) * VereinGroesse));
-
-    Liste<Spieler_> spieler;
-    spieler.laengeSetzen(np + 1);
-    std::memcpy(spieler.daten(), b.data() + l.A + 4, static_cast<size_t>((np + 1) * SpielerGroesse));
-
-    Feld<Liste<Saisonbilanz_>, 0, 3> bilanz;
+    t.Mannschaft.laengeSetzen(nc + 1);
+    std::memcpy(t.Mannschaft.daten(), b.data() + 8, static_cast<size_t>((nc + 1) * VereinGroesse));
+    t.Spieler.laengeSetzen(np + 1);
+    std::memcpy(t.Spieler.daten(), b.data() + l.A + 4, static_cast<size_t>((np + 1) * SpielerGroesse));
     int64_t ofs = l.B + 4;
-    for (auto& liste : bilanz) {
+    for (auto& liste : t.Saisonbilanz) {
         liste.laengeSetzen(ns + 1);
         std::memcpy(liste.daten(), b.data() + ofs, static_cast<size_t>((ns + 1) * BilanzGroesse));
         ofs += (ns + 1) * BilanzGroesse;
     }
-
-    std::string bericht = Cp1252NachUtf8(b.substr(static_cast<size_t>(l.D + 4), static_cast<size_t>(textLaenge)));
-
-    // Ab hier wirft nichts mehr.
-    S.Mannschaft = std::move(vereine);
-    S.Spieler = std::move(spieler);
-    S.Saisonbilanz = std::move(bilanz);
     ofs = l.C;
-    for (const FesterBlock& f : FesteBloecke(S)) {
+    for (const FesterBlock& f : FesteBloecke(t)) {
         std::memcpy(f.ort, b.data() + ofs, f.groesse);
         ofs += static_cast<int64_t>(f.groesse);
     }
-    S.Trainingsbericht = std::move(bericht);
+    t.Trainingsbericht = Cp1252NachUtf8(b.substr(static_cast<size_t>(l.D + 4), static_cast<size_t>(textLaenge)));
+}
+
+// Prüft den Aufbau, zerlegt in t und prüft dort die Bedeutung.
+SpielstandPruefung Zerlegt(std::string_view b, Spielstand& t)
+{
+    SpielstandPruefung p = SpielstandPruefen(b);
+    if (p.ergebnis != Pruefergebnis::Gut) return p;
+    Zerlegen(b, t);
+    if (std::string grund = SpielstandSinn(t); !grund.empty()) return Kaputt(std::move(grund));
+    return p;
+}
+
+// Übernimmt erst nach der ganzen Prüfung. Alles, was scheitern kann (Speicher holen,
+// prüfen), geschieht an einer Kopie; danach wird nur noch verschoben und kopiert.
+SpielstandPruefung Uebernehmen(std::string_view b)
+{
+    auto t = std::make_unique<Spielstand>();
+    const SpielstandPruefung p = Zerlegt(b, *t);
+    if (p.ergebnis != Pruefergebnis::Gut) return p;
+
+    // Ab hier wirft nichts mehr.
+    S.Mannschaft = std::move(t->Mannschaft);
+    S.Spieler = std::move(t->Spieler);
+    S.Saisonbilanz = std::move(t->Saisonbilanz);
+    const auto ziel = FesteBloecke(S);
+    const auto quelle = FesteBloecke(*t);
+    for (size_t i = 0; i < ziel.size(); ++i) std::memcpy(ziel[i].ort, quelle[i].ort, ziel[i].groesse);
+    S.Trainingsbericht = std::move(t->Trainingsbericht);
     // Was das vorige Spiel offen ließ (Verhandlung, Zähler), gilt im geladenen nicht.
     SitzungZuruecksetzen();
+    return p;
 }
 
 fs::path PfadVon(const std::string& utf8)
@@ -239,6 +257,12 @@ bool Laden(const std::string& pfad)
         Hinweis(pfad + NL + NL + "Nicht vorhanden.");
         return false;
     }
+    // Eine Pipe oder ein Gerät hielte das Lesen auf: nicht einmal öffnen.
+    if (!fs::is_regular_file(p, ec)) {
+        FehlerMeldung("Der Spielstand konnte nicht gelesen werden." + std::string(NL) + pfad + NL + NL +
+                      "Das ist keine gewöhnliche Datei.");
+        return false;
+    }
     std::string bytes;
     std::string grund;
     const SpielstandLage groesste = LageBerechnen(MaxVereine, MaxSpieler, MaxSaisons, MaxBerichtLaenge);
@@ -249,12 +273,11 @@ bool Laden(const std::string& pfad)
         FehlerMeldung("Der Spielstand konnte nicht gelesen werden." + std::string(NL) + pfad + NL + NL + grund);
         return false;
     }
-    const SpielstandPruefung pruefung = SpielstandPruefen(bytes);
+    const SpielstandPruefung pruefung = Uebernehmen(bytes);
     if (pruefung.ergebnis != Pruefergebnis::Gut) {
         FehlerMeldung(Fehlertext(pruefung, pfad));
         return false;
     }
-    Uebernehmen(bytes);
     Klang("speichern");
     return true;
 }
@@ -350,7 +373,8 @@ SpielstandPruefung SpielstandPruefen(std::string_view b)
     if (!ZaehlerLesen(b, 0, version, grund)) return Kaputt(grund);
     if (version != SpielstandVersion) {
         SpielstandPruefung p;
-        p.ergebnis = Pruefergebnis::FremdeVersion;
+        p.ergebnis = version >= 1 && version <= HoechsteDenkbareVersion ? Pruefergebnis::FremdeVersion
+                                                                         : Pruefergebnis::KeinSpielstand;
         p.version = version;
         return p;
     }
@@ -394,6 +418,12 @@ SpielstandPruefung SpielstandPruefen(std::string_view b)
     return p;
 }
 
+SpielstandPruefung SpielstandGanzPruefen(std::string_view bytes)
+{
+    auto t = std::make_unique<Spielstand>();
+    return Zerlegt(bytes, *t);
+}
+
 std::string SpielstandSchreiben()
 {
     const int64_t nc = S.Mannschaft.hoch();
@@ -434,12 +464,11 @@ std::string SpielstandSchreiben()
 
 bool SpielstandLesen(std::string_view bytes, std::string& fehler)
 {
-    const SpielstandPruefung p = SpielstandPruefen(bytes);
+    const SpielstandPruefung p = Uebernehmen(bytes);
     if (p.ergebnis != Pruefergebnis::Gut) {
         fehler = Fehlertext(p, "");
         return false;
     }
-    Uebernehmen(bytes);
     fehler.clear();
     return true;
 }

@@ -36,7 +36,10 @@ struct SpielstandLage {
 };
 SpielstandLage LageBerechnen(int64_t nc, int64_t np, int64_t ns, int64_t textLaenge = 0);
 
-enum class Pruefergebnis { Gut, FremdeVersion, Beschaedigt };
+// KeinSpielstand: die ersten vier Bytes sind keine Version, die es je gab oder geben wird.
+enum class Pruefergebnis { Gut, FremdeVersion, Beschaedigt, KeinSpielstand };
+// Bis hier gilt eine fremde Versionsnummer als echter Spielstand einer anderen Version.
+constexpr int32_t HoechsteDenkbareVersion = 99;
 
 struct SpielstandPruefung {
     Pruefergebnis ergebnis = Pruefergebnis::Beschaedigt;
@@ -44,14 +47,18 @@ struct SpielstandPruefung {
     std::string grund; // deutsch, bei Beschaedigt
 };
 
-// Prüft alles an den Bytes einer Datei, ohne den Spielstand anzurühren.
+// Prüft den Aufbau der Bytes einer Datei, ohne den Spielstand anzurühren.
 SpielstandPruefung SpielstandPruefen(std::string_view bytes);
+
+// Dazu die Bedeutung (SpielstandSinn): genau die Prüfung vor dem Laden, ohne zu laden.
+SpielstandPruefung SpielstandGanzPruefen(std::string_view bytes);
 
 // Die Bytes des aktuellen Spielstands. Wirft Laufzeitfehler, wenn der Spielstand
 // im Speicher selbst nicht in eine ladbare Datei passt.
 std::string SpielstandSchreiben();
 
-// Prüft die Bytes und ersetzt dann die gespeicherten Blöcke in einem Zug.
+// Prüft die Bytes in Aufbau und Bedeutung (SpielstandSinn) und ersetzt dann die
+// gespeicherten Blöcke in einem Zug.
 // false: nichts hat sich geändert; fehler ist der Text für den Benutzer
 // (bei fremder Version genau der Text des Versionsdialogs).
 bool SpielstandLesen(std::string_view bytes, std::string& fehler);
@@ -59,6 +66,7 @@ bool SpielstandLesen(std::string_view bytes, std::string& fehler);
 // Der Text des Dialogs für eine Datei mit fremder Version.
 std::string VersionFehlerText(int32_t version);
 constexpr const char* BeschaedigtText = "Der Spielstand ist beschädigt und wurde nicht geladen.";
+constexpr const char* KeinSpielstandText = "Die Datei ist kein Spielstand von Torvane und wurde nicht geladen.";
 constexpr const char* NichtGespeichertText = "Der Spielstand konnte nicht gespeichert werden.";
 
 // --- Mit Datei ---

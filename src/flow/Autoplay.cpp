@@ -436,6 +436,13 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
     } catch (const Laufzeitfehler& f) {
         fehler << f.what() << "\n";
         return 1;
+    } catch (const std::exception& f) {
+        // Ein Lauf ohne Bildschirm soll nie abbrechen, sondern sagen, woran er scheiterte.
+        fehler << "Unerwarteter Fehler, das Spiel ohne Bildschirm wurde abgebrochen: " << f.what() << "\n";
+        return 3;
+    } catch (...) {
+        fehler << "Unerwarteter Fehler, das Spiel ohne Bildschirm wurde abgebrochen.\n";
+        return 3;
     }
     return 0;
 }

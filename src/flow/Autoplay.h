@@ -45,7 +45,8 @@ bool AutoplayArgumente(const std::vector<std::string>& argumente, AutoplayOption
 std::vector<std::string> AutoplayAngaben(int argc, const char* const* argv);
 
 // Spielt mit den Grunddaten aus Pfade.Daten. Rückgabe: Exit-Code
-// (0 gut, 1 Laufzeitfehler, 2 Grunddaten oder Spielstand unbrauchbar).
+// (0 gut, 1 Laufzeitfehler, 2 Grunddaten oder Spielstand unbrauchbar,
+// 3 jeder andere Fehler).
 int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler);
 
 // Der Einstieg aus main(): "--autoplay" steht in argv (als erstes oder nach "--bericht DATEI").

@@ -34,6 +34,8 @@ void StandBauen(int nc, int np, int ns, const std::string& bericht = "Training: 
     S.Spiel.DeutscheHoch = std::min(nc, 90);
     S.Spiel.SpielerHoch = np;
     S.AktManager = 1;
+    S.Spiel.Aktienkurs = 250;
+    S.Spiel.NationAnzahl = 2;
 
     S.Mannschaft.laengeSetzen(nc + 1);
     for (int i = 1; i <= nc; ++i) {
@@ -47,6 +49,7 @@ void StandBauen(int nc, int np, int ns, const std::string& bericht = "Training: 
         v.EwigePunkte = static_cast<float>(i) * 1.5f;
         v.Legende = "SUVSS";
         v.Nation = i <= 90 ? "D" : "ENG";
+        if (i <= 72) v.SpielplanNr = v.Platz;
     }
     S.Mannschaft[7].Name = "1.FC Köln";
 
@@ -74,11 +77,25 @@ void StandBauen(int nc, int np, int ns, const std::string& bericht = "Training: 
     h.Kontostand = -1234567;
     h.Werbeanfragen = 2.5f;
     for (int i = 1; i <= 15; ++i) {
-        h.Kader[i].Nachname = "Kicker " + std::to_string(i);
-        h.Kader[i].Wert = Zufall(10000, 1300000);
+        auto& k = h.Kader[i];
+        k.Vorname = "Jörg";
+        k.Nachname = "Kicker " + std::to_string(i);
+        k.Position = "M";
+        k.Wert = Zufall(10000, 1300000);
+        k.Alter = 24;
+        k.Technik = k.Konstitution = k.Staerke = 20;
+        k.Vertrag = 3;
     }
     S.Manager[1].Name = "Grete";
     S.Manager[1].Vereinsname = "Verein 60";
+    // Jeder Manager steht auf dem Platz seines Vereins (7 ist "1.FC Köln").
+    for (const auto& [m, liga, platz] : {std::tuple{0, 1, 7}, {1, 4, 6}}) {
+        S.Manager[m].Liga = static_cast<int8_t>(liga);
+        S.Manager[m].Platz = static_cast<int8_t>(platz);
+        S.Manager[m].Trainer = -1;
+        S.Manager[m].Trainingsstunden = 5;
+        S.Manager[m].Managerpunkte = 50;
+    }
 
     for (auto& liga : S.Ergebnisse)
         for (auto& tag : liga)
@@ -264,7 +281,7 @@ TEST_F(SpielstandDateien, LadenUeberDieDatei)
         EXPECT_EQ(SpielstandSchreiben(), vorher) << name;
     }
     // Die Version wird vor allem anderen geprüft, auch bei vier Bytes.
-    EXPECT_EQ(SpielstandPruefen(std::string("\0\0\0\0", 4)).ergebnis, Pruefergebnis::FremdeVersion);
+    EXPECT_EQ(SpielstandPruefen(std::string("\0\0\0\0", 4)).ergebnis, Pruefergebnis::KeinSpielstand);
 
     SkriptOberflaeche ui;
     EXPECT_TRUE(SpielstandDatei("LoAd", pfad("gut")));

@@ -2,11 +2,11 @@
 // Gemeinsam für den Dauerlauf ohne Bildschirm und die Zufallseingaben am Fenster.
 #pragma once
 
+#include "core/SpielstandSinn.h"
 #include "core/Variablen.h"
 
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace torvane {
@@ -32,87 +32,27 @@ struct Invarianten {
         const Spiel_& sp = S.Spiel;
         wo = "Saison " + std::to_string(sp.Saison) + " Spieltag " + std::to_string(sp.Spieltag) + " Wettbewerb " +
              std::to_string(WettbewerbNr(sp.Wettbewerb));
-        bereich("Spieltag", sp.Spieltag, 0, 34);
-        wahr(PokalOderChl(sp.Wettbewerb) || sp.Wettbewerb == Wettbewerb_::Liga, "Wettbewerb gültig");
-        bereich("ChlSpieltag", sp.ChlSpieltag, 0, 15);
-        bereich("ManagerHoch", sp.ManagerHoch, 0, 3);
-        bereich("AktManager", S.AktManager, 0, sp.ManagerHoch);
-        bereich("Aktienkurs", sp.Aktienkurs, 100, 1000000);
+        // Bereiche, Indizes und Kader: dieselbe Prüfung, die jeder geladene Spielstand besteht.
+        for (const std::string& f : SpielstandSinnFehler(S)) fehler.push_back(wo + ": " + f);
 
         std::set<std::string> alle;
         for (int liga = 1; liga <= 4; ++liga)
-            for (int p = 1; p <= 18; ++p) {
+            for (int p = 2; p <= 18; ++p) {
                 const int i = VereinAufPlatz(liga, p);
-                const Mannschaft_& v = S.Mannschaft[i];
-                const std::string wer = "Verein " + std::to_string(i) + " ";
-                alle.insert(std::string(v.Name.roh()));
-                wahr(v.Liga == liga && v.Platz == p, wer + "hat Liga " + std::to_string(v.Liga) + ", Platz " +
-                                                         std::to_string(v.Platz));
-                bereich(wer + "Moral", v.Moral, 1, 100);
-                // Stellt die Aufstellung mehr Spieler in eine Linie, als das System Plätze hat, zählt
-                // ihre Summe: bis elfmal die höchste Stärke (130) und der Einsatz.
-                const long linieHoch = ManagerVonVerein(i) >= 0 ? 11 * 130 + 10 : 200;
-                for (int linie : {v.Verteidigung, v.Mittelfeld, v.Angriff}) bereich(wer + "Linie", linie, 0, linieHoch);
-                if (p > 1) wahr(S.Mannschaft[i - 1].Punkte >= v.Punkte, wer + "Tabellenordnung");
+                alle.insert(std::string(S.Mannschaft[i].Name.roh()));
+                wahr(S.Mannschaft[i - 1].Punkte >= S.Mannschaft[i].Punkte,
+                     "Verein " + std::to_string(i) + " Tabellenordnung");
             }
+        for (int liga = 1; liga <= 4; ++liga) alle.insert(std::string(S.Mannschaft[VereinAufPlatz(liga, 1)].Name.roh()));
         wahr(alle.size() == 72, "72 verschiedene Vereine in den Ligen 1..4, gefunden " + std::to_string(alle.size()));
-
-        for (int m = 0; m <= sp.ManagerHoch; ++m) {
-            const Manager_& mg = S.Manager[m];
-            const std::string wer = "Manager " + std::to_string(m) + " ";
-            bereich(wer + "Liga", mg.Liga, 1, 4);
-            bereich(wer + "Platz", mg.Platz, 1, 18);
-            if (mg.Liga >= 1 && mg.Liga <= 4 && mg.Platz >= 1 && mg.Platz <= 18)
-                wahr(S.Mannschaft[ManagerVerein(m)].Name.roh() == mg.Vereinsname.roh(),
-                     wer + "zeigt nicht auf seinen Verein");
-            bereich(wer + "KaderAnzahl", mg.KaderAnzahl, 0, 23);
-            bereich(wer + "Einsatz", mg.Einsatz, -100, 100);
-            bereich(wer + "Aktien", mg.Aktien, 0, 20000);
-            bereich(wer + "Trainingsstunden", mg.Trainingsstunden, 1, 10);
-            wahr(mg.Trainer == -1 || (mg.Trainer >= 1 && mg.Trainer <= 12), wer + "Trainer");
-            if (mg.Trainer >= 1 && mg.Trainer <= 12) {
-                wahr(S.Trainermarkt[mg.Trainer].Nummer == -1, wer + "Trainer steht noch auf dem Markt");
-                for (int t = m + 1; t <= sp.ManagerHoch; ++t)
-                    wahr(S.Manager[t].Trainer != mg.Trainer,
-                         wer + "Trainer arbeitet auch für Manager " + std::to_string(t));
-            }
-            wahr(mg.Managerpunkte >= 1.0f && mg.Managerpunkte <= 100.0f, wer + "Managerpunkte");
-            for (int i = 1; i <= mg.KaderAnzahl; ++i) {
-                const Kaderspieler_& k = mg.Kader[i];
-                bereich(wer + "Technik", k.Technik, 1, 120);
-                bereich(wer + "Konstitution", k.Konstitution, 1, 60);
-                bereich(wer + "Form", k.Form, -10, 10);
-                // Ein Trainingslager kann eine Verletzung über zehn Wochen hinaus verlängern.
-                bereich(wer + "Verletzt", k.Verletzt, 0, 100);
-                bereich(wer + "VerletzungArt", k.VerletzungArt, 0, 10);
-                bereich(wer + "Vertrag", k.Vertrag, 1, 7);
-                wahr(!k.Vorname.leer(), wer + "Spieler ohne Namen");
-            }
-            for (int i = mg.KaderAnzahl + 1; i <= 23; ++i)
-                wahr(mg.Kader[i].Vorname.leer(), wer + "Eintrag hinter dem Kader");
-            wahr(mg.DauerkartenVerkauft <= mg.Plaetze, wer + "mehr Dauerkarten als Plätze");
-            for (long geld : {long(mg.Kredit), long(mg.Sparbuch), long(mg.Plaetze), long(mg.DauerkartenVerkauft)})
-                bereich(wer + "Kredit/Sparbuch/Plätze/Dauerkarten", geld, 0, 2000000000L);
+        for (int i = 1; i <= 72; ++i) {
+            const Mannschaft_& v = S.Mannschaft[i];
+            // Stellt die Aufstellung mehr Spieler in eine Linie, als das System Plätze hat, zählt
+            // ihre Summe: bis elfmal die höchste Stärke und der Einsatz.
+            const long linieHoch = ManagerVonVerein(i) >= 0 ? 11 * StaerkeHoch + 10 : 200;
+            for (int linie : {v.Verteidigung, v.Mittelfeld, v.Angriff})
+                bereich("Verein " + std::to_string(i) + " Linie", linie, 0, linieHoch);
         }
-        const auto n = S.Saisonbilanz[0].laenge();
-        for (int m = 0; m <= 3; ++m) wahr(S.Saisonbilanz[m].laenge() == n, "Saisonbilanzen gleich lang");
-        wahr(n == sp.Saison + 1, "Saisonbilanz passt zur Saison");
-        jederSpielerEinmal();
-    }
-
-    // Kein Spieler steht zweimal in den Kadern der Manager.
-    void jederSpielerEinmal()
-    {
-        std::set<std::tuple<std::string, std::string, int, std::string>> gesehen;
-        for (int m = 0; m <= S.Spiel.ManagerHoch; ++m)
-            for (int i = 1; i <= S.Manager[m].KaderAnzahl && i <= 23; ++i) {
-                const Kaderspieler_& k = S.Manager[m].Kader[i];
-                if (!gesehen.insert({std::string(k.Vorname.roh()), std::string(k.Nachname.roh()), k.Alter,
-                                     std::string(k.Nation.roh())})
-                         .second)
-                    fehler.push_back(wo + ": " + std::string(k.Vorname.roh()) + " " + std::string(k.Nachname.roh()) +
-                                     " steht zweimal in den Kadern");
-            }
     }
 };
 

@@ -7,6 +7,7 @@
 #include "Spielwelt.h"
 #include "finance/Vermoegen.h"
 #include "flow/Assistent.h"
+#include "core/SpielstandDatei.h"
 #include "flow/Autoplay.h"
 #include "season/Pleite.h"
 #include "season/Saisonende.h"
@@ -30,6 +31,11 @@ struct Pruefer : Menueanzeige, Invarianten {
     {
         ++tage;
         pruefen();
+        // Was das Spiel selbst speichert, muss sich immer wieder laden lassen.
+        if (tage % 10 == 0) {
+            const SpielstandPruefung p = SpielstandGanzPruefen(SpielstandSchreiben());
+            wahr(p.ergebnis == Pruefergebnis::Gut, "der eigene Spielstand wird abgewiesen: " + p.grund);
+        }
     }
 };
 

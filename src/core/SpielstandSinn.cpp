@@ -1,0 +1,231 @@
+#include "core/SpielstandSinn.h"
+
+#include "core/SpielstandDatei.h"
+#include "finance/Sponsoren.h"
+#include "squad/Kader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+#include <tuple>
+
+namespace torvane {
+
+namespace {
+
+// Sammelt die Verstöße. Die Texte entstehen erst beim Verstoß: die langen Läufe prüfen jeden Tag.
+struct Pruefung {
+    std::vector<std::string> fehler;
+
+    bool bereich(const std::string& wo, const char* feld, int64_t wert, int64_t von, int64_t bis)
+    {
+        if (wert >= von && wert <= bis) return true;
+        fehler.push_back(wo + feld + " = " + std::to_string(wert) + " liegt nicht in " + std::to_string(von) + ".." +
+                         std::to_string(bis) + ".");
+        return false;
+    }
+    bool wahr(bool b, const std::string& wo, const char* was)
+    {
+        if (!b) fehler.push_back(wo + was + ".");
+        return b;
+    }
+    // Ein zu großes Längenbyte schnitte die Regeln nicht ab, wohl aber jede Kopie in einen kürzeren Text.
+    template <int N>
+    void text(const std::string& wo, const char* feld, const KurzText<N>& t)
+    {
+        if (t.laenge > N)
+            fehler.push_back(wo + feld + ": Textlänge " + std::to_string(t.laenge) + " größer als " +
+                             std::to_string(N) + ".");
+    }
+
+    void spieler(const std::string& wo, const Kaderspieler_& k)
+    {
+        wahr(!k.Vorname.leer(), wo, "Spieler ohne Vornamen");
+        text(wo, "Vorname", k.Vorname);
+        text(wo, "Nachname", k.Nachname);
+        text(wo, "Zusatz", k.Zusatz);
+        text(wo, "Nation", k.Nation);
+        wahr(k.Position.laenge == 1 && std::strchr("TVMS", k.Position.zeichen[0]) != nullptr, wo,
+             "Position nicht T, V, M oder S");
+        if (bereich(wo, "Alter", k.Alter, 16, AlterHoch))
+            // Ab 31 sinkt die höchste Konstitution; die Regeln setzen sie dann auch darunter.
+            bereich(wo, "Konstitution", k.Konstitution, std::min(1, KonstMaxFuer(k.Alter)), KonstitutionHoch);
+        bereich(wo, "Technik", k.Technik, 1, TechnikHoch);
+        bereich(wo, "Stärke", k.Staerke, 1, StaerkeHoch);
+        bereich(wo, "Form", k.Form, -10, 10);
+        bereich(wo, "Verletzt", k.Verletzt, 0, VerletztHoch);
+        bereich(wo, "VerletzungArt", k.VerletzungArt, 0, 10);
+        bereich(wo, "Vertrag", k.Vertrag, 1, VertragHoch);
+        bereich(wo, "Transferstatus", k.Transferstatus, 0, 2);
+        bereich(wo, "Verhandelt", k.Verhandelt, 0, 100);
+        bereich(wo, "Eingesetzt", k.Eingesetzt, 0, 1);
+        bereich(wo, "Wert", k.Wert, 0, INT32_MAX);
+        bereich(wo, "Gehalt", k.Gehalt, 0, INT32_MAX);
+    }
+
+    void spiel(const Spielstand& s)
+    {
+        const Spiel_& sp = s.Spiel;
+        const std::string wo = "Spiel: ";
+        bereich(wo, "Spieltag", sp.Spieltag, 0, 34);
+        bereich(wo, "Wettbewerb", WettbewerbNr(sp.Wettbewerb), 0, 4);
+        bereich(wo, "ChlSpieltag", sp.ChlSpieltag, 0, 15);
+        bereich(wo, "AnzeigeLiga", sp.AnzeigeLiga, 0, 4);
+        bereich(wo, "AnzeigeErster", sp.AnzeigeErster, 0, sp.MannschaftHoch);
+        bereich(wo, "Aktienkurs", sp.Aktienkurs, 100, 100000000); // Ereignisse treiben ihn hoch
+        bereich(wo, "NationAnzahl", sp.NationAnzahl, 1, decltype(s.Nation)::bis);
+        // Pokale und Neuanlage ziehen aus den deutschen Vereinen, die Ligen brauchen 72.
+        bereich(wo, "DeutscheHoch", sp.DeutscheHoch, 72, sp.MannschaftHoch);
+        bereich(wo, "MannschaftHoch", sp.MannschaftHoch, 72, s.Mannschaft.hoch());
+        bereich(wo, "SpielerHoch", sp.SpielerHoch, 0, s.Spieler.hoch());
+        if (bereich(wo, "Saison", sp.Saison, 1, MaxSaisons))
+            for (int m = 0; m <= 3; ++m)
+                wahr(s.Saisonbilanz[m].laenge() == int64_t{sp.Saison} + 1, wo, "Saisonbilanz passt nicht zur Saison");
+        if (bereich(wo, "ManagerHoch", sp.ManagerHoch, 0, 3)) bereich(wo, "AktManager", s.AktManager, 0, sp.ManagerHoch);
+    }
+
+    void vereine(const Spielstand& s)
+    {
+        const int hoch = static_cast<int>(std::min<int64_t>(s.Mannschaft.hoch(), s.Spiel.MannschaftHoch));
+        for (int i = 1; i <= hoch; ++i) {
+            const Mannschaft_& v = s.Mannschaft[i];
+            const std::string wo = "Verein " + std::to_string(i) + ": ";
+            text(wo, "Name", v.Name);
+            text(wo, "DfbRunde", v.DfbRunde);
+            text(wo, "UefaRunde", v.UefaRunde);
+            text(wo, "PdpRunde", v.PdpRunde);
+            text(wo, "ChlRunde", v.ChlRunde);
+            text(wo, "Legende", v.Legende);
+            text(wo, "Nation", v.Nation);
+            if (i > 72) continue;
+            // Die Ligavereine stehen nach Liga und Platz; der Spielplan verteilt je Liga die Nummern 1..18.
+            const int liga = (i - 1) / 18 + 1, platz = (i - 1) % 18 + 1;
+            wahr(v.Liga == liga && v.Platz == platz, wo, "Liga und Platz passen nicht zur Stelle in der Tabelle");
+            bereich(wo, "Moral", v.Moral, 1, 100);
+            if (bereich(wo, "SpielplanNr", v.SpielplanNr, 1, 18))
+                for (int j = VereinAufPlatz(liga, 1); j < i; ++j)
+                    wahr(s.Mannschaft[j].SpielplanNr != v.SpielplanNr, wo, "SpielplanNr doppelt in der Liga");
+        }
+        for (int i = 1; i <= s.Spieler.hoch(); ++i) {
+            const Spieler_& p = s.Spieler[i];
+            const std::string wo = "Spielerpool " + std::to_string(i) + ": ";
+            text(wo, "Vorname", p.Vorname);
+            text(wo, "Nachname", p.Nachname);
+            text(wo, "Position", p.Position);
+            text(wo, "Nation", p.Nation);
+            text(wo, "Zusatz", p.Zusatz);
+        }
+    }
+
+    void manager(const Spielstand& s)
+    {
+        if (s.Spiel.ManagerHoch < 0 || s.Spiel.ManagerHoch > 3) return;
+        std::set<std::tuple<std::string_view, std::string_view, int, std::string_view>> gesehen;
+        for (int m = 0; m <= s.Spiel.ManagerHoch; ++m) {
+            const Manager_& mg = s.Manager[m];
+            const std::string wo = "Manager " + std::to_string(m + 1) + ": ";
+            text(wo, "Vereinsname", mg.Vereinsname);
+            text(wo, "SpielSystem", mg.SpielSystem);
+            text(wo, "Name", mg.Name);
+            text(wo, "TotoTip", mg.TotoTip);
+            const bool liga = bereich(wo, "Liga", mg.Liga, 1, 4);
+            if (bereich(wo, "Platz", mg.Platz, 1, 18) && liga && s.Mannschaft.hoch() >= 72) {
+                wahr(s.Mannschaft[VereinAufPlatz(mg.Liga, mg.Platz)].Name.roh() == mg.Vereinsname.roh(), wo,
+                     "der Verein auf seinem Platz trägt nicht seinen Vereinsnamen");
+                for (int n = 0; n < m; ++n)
+                    wahr(s.Manager[n].Liga != mg.Liga || s.Manager[n].Platz != mg.Platz, wo,
+                         "führt denselben Verein wie ein anderer Manager");
+            }
+            if (bereich(wo, "Trainer", mg.Trainer, -1, 12) && mg.Trainer != -1 &&
+                wahr(mg.Trainer != 0, wo, "Trainer 0 gibt es nicht")) {
+                wahr(s.Trainermarkt[mg.Trainer].Nummer == -1, wo, "sein Trainer steht noch auf dem Markt");
+                for (int n = 0; n < m; ++n)
+                    wahr(s.Manager[n].Trainer != mg.Trainer, wo, "sein Trainer arbeitet auch für einen anderen");
+            }
+            bereich(wo, "TrainerStufe", mg.TrainerStufe, 0, TrainerStufeHoch);
+            bereich(wo, "Einsatz", mg.Einsatz, -100, 100);
+            bereich(wo, "Aktien", mg.Aktien, 0, 20000);
+            bereich(wo, "Trainingsstunden", mg.Trainingsstunden, 1, 10);
+            bereich(wo, "BaelleTechnik", mg.BaelleTechnik, 0, 11);
+            bereich(wo, "BaelleKonstitution", mg.BaelleKonstitution, 0, 11);
+            wahr(mg.BaelleTechnik + mg.BaelleKonstitution <= mg.Baelle, wo, "mehr Bälle verteilt als vorhanden");
+            wahr(mg.Managerpunkte >= 1.0f && mg.Managerpunkte <= 100.0f, wo, "Managerpunkte nicht in 1..100");
+            for (const auto& [feld, wert] : {std::pair{"Kredit", mg.Kredit}, {"Sparbuch", mg.Sparbuch},
+                                            {"Plaetze", mg.Plaetze}, {"DauerkartenVerkauft", mg.DauerkartenVerkauft}})
+                bereich(wo, feld, wert, 0, INT32_MAX);
+            wahr(mg.DauerkartenVerkauft <= mg.Plaetze, wo, "mehr Dauerkarten verkauft als Plätze");
+            for (const uint8_t p : s.Statistik[m].Plaetze) bereich(wo, "Statistik Platz", p, 0, 19);
+            for (const Werbevertrag_& v : s.Werbevertraege[m]) {
+                // Die Plätze 6..8 sind Trikotwerbung, die anderen Banden- und Fernsehwerbung.
+                const size_t n = &v - s.Werbevertraege[m].begin() >= 6 ? TrikotSponsoren.size()
+                                                                        : BandenSponsoren.size();
+                bereich(wo, "Werbevertrag Sponsor", v.Sponsor, 0, static_cast<int64_t>(n) - 1);
+            }
+            if (!bereich(wo, "KaderAnzahl", mg.KaderAnzahl, 0, 23)) continue;
+            for (int i = 1; i <= 23; ++i) {
+                const Kaderspieler_& k = mg.Kader[i];
+                const std::string wk = wo + "Kader " + std::to_string(i) + ": ";
+                if (i > mg.KaderAnzahl) {
+                    wahr(k.Vorname.leer(), wk, "Eintrag hinter dem Kader");
+                    continue;
+                }
+                spieler(wk, k);
+                wahr(gesehen.insert({k.Vorname.roh(), k.Nachname.roh(), k.Alter, k.Nation.roh()}).second, wk,
+                     "derselbe Spieler steht schon in einem Kader");
+            }
+        }
+    }
+
+    void maerkte(const Spielstand& s)
+    {
+        for (int r = 1; r <= 11; ++r)
+            if (s.Transferliste[r].Transferstatus != 0) spieler("Transferliste " + std::to_string(r) + ": ", s.Transferliste[r]);
+        for (int t = 1; t <= 12; ++t) {
+            const Trainereintrag_& e = s.Trainermarkt[t];
+            const std::string wo = "Trainermarkt " + std::to_string(t) + ": ";
+            wahr(e.Nummer == -1 || e.Nummer == t, wo, "Nummer passt nicht zur Zeile");
+            bereich(wo, "Stufe", e.Stufe, 0, TrainerStufeHoch);
+        }
+        // Vor der ersten Auslosung stehen alle Plätze auf 0, danach jede Nummer 1..16 genau einmal.
+        std::set<int32_t> slots;
+        for (int k = 1; k <= 16; ++k) {
+            const ChlEintrag_& e = s.ChlTabelle[k];
+            const std::string wo = "ChlTabelle " + std::to_string(k) + ": ";
+            if (bereich(wo, "ChlSlot", e.ChlSlot, 0, 16) && e.ChlSlot != 0)
+                wahr(slots.insert(e.ChlSlot).second, wo, "ChlSlot doppelt");
+            for (const auto& t : e.ChlErgebnisse) text(wo, "Ergebnis", t);
+        }
+        wahr(slots.empty() || slots.size() == 16, "ChlTabelle: ", "nicht jeder Platz 1..16 vergeben");
+        for (const auto& liga : s.Ergebnisse)
+            for (const auto& tag : liga)
+                for (const auto& t : tag) text("Ergebnisse: ", "Ergebnis", t);
+        for (int m = 0; m <= 3; ++m)
+            for (const Saisonbilanz_& b : s.Saisonbilanz[m]) {
+                const std::string wo = "Saisonbilanz " + std::to_string(m + 1) + ": ";
+                text(wo, "DfbErgebnis", b.DfbErgebnis);
+                text(wo, "UefaErgebnis", b.UefaErgebnis);
+                text(wo, "PdpErgebnis", b.PdpErgebnis);
+                text(wo, "ChlErgebnis", b.ChlErgebnis);
+            }
+    }
+};
+
+} // namespace
+
+std::vector<std::string> SpielstandSinnFehler(const Spielstand& s)
+{
+    Pruefung p;
+    p.spiel(s);
+    p.vereine(s);
+    p.manager(s);
+    p.maerkte(s);
+    return std::move(p.fehler);
+}
+
+std::string SpielstandSinn(const Spielstand& s)
+{
+    std::vector<std::string> f = SpielstandSinnFehler(s);
+    return f.empty() ? std::string() : std::move(f.front());
+}
+
+} // namespace torvane
