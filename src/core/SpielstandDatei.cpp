@@ -310,29 +310,27 @@ bool NameSicher(std::string_view name)
 
 bool gLadenGesperrt = false;
 
-constexpr const char* SperrText = "Laden erst wieder beim nächsten Programmstart möglich.\r\n"
-                                  "Speichern erfolgt Automatisch.\r\n"
-                                  "\r\n"
-                                  "Der Fudellei zuliebe.";
-
 bool Vorhanden(const std::string& pfad)
 {
     std::error_code ec;
     return fs::exists(PfadVon(pfad), ec);
 }
 
-// Die Frage vor dem Laden, dann die Sperre bis zum nächsten Programmstart.
-DiskFolge FragenUndLaden(const std::string& f, const std::string& name)
+// Nach der Frage (wenn ein Spiel läuft) laden; erst ein geladener Spielstand sperrt das
+// Laden bis zum nächsten Programmstart. Liegt die Datei nicht selbst im Save-Ordner, erfährt
+// der Spieler, wo das Spiel von nun an gespeichert wird.
+DiskFolge FragenUndLaden(const std::string& f, const std::string& name, bool fragen)
 {
-    DiskFolge folge = DiskFolge::Bleiben;
-    if (Frage(f + NL + NL + "Aktuelles Spiel Spiel abbrechen und" + NL + "neues Spiel laden ?", Knoepfe::JaNein) &&
-        SpielstandDatei("load", f)) {
-        S.Spielname = name;
-        folge = DiskFolge::MenueNeuUndSchliessen;
-    }
+    if (fragen && !Frage(f + NL + NL + "Aktuelles Spiel Spiel abbrechen und" + NL + "neues Spiel laden ?", Knoepfe::JaNein))
+        return DiskFolge::Bleiben;
+    if (!SpielstandDatei("load", f)) return DiskFolge::Bleiben;
+    S.Spielname = name;
     gLadenGesperrt = true;
-    Hinweis(SperrText);
-    return folge;
+    std::error_code ec;
+    const std::string ziel = SpielstandPfad(name);
+    if (!fs::equivalent(PfadVon(f), PfadVon(ziel), ec)) Hinweis(SperrText + std::string(NL) + NL + SpeicherortText(ziel));
+    else Hinweis(SperrText);
+    return DiskFolge::MenueNeuUndSchliessen;
 }
 
 // Zum Laden und Löschen der Name ohne Rand; nur wenn es allein die Datei mit Rand gibt
@@ -606,7 +604,7 @@ DiskFolge LadenKlick(std::string_view text)
         return DiskFolge::Bleiben;
     }
     // Der Name wie eingegeben, auch wenn die Datei anders geschrieben ist.
-    return FragenUndLaden(f, name);
+    return FragenUndLaden(f, name, true);
 }
 
 DiskFolge DateiLaden(const std::string& pfad)
@@ -619,7 +617,8 @@ DiskFolge DateiLaden(const std::string& pfad)
         FehlerMeldung(pfad + NL + NL + "Datei nicht vorhanden !");
         return DiskFolge::Bleiben;
     }
-    return FragenUndLaden(pfad, SpielnameFuerDatei(pfad));
+    // Beim Programmstart läuft noch kein Spiel, das abgebrochen würde.
+    return FragenUndLaden(pfad, SpielnameFuerDatei(pfad), false);
 }
 
 std::string SpielnameFuerDatei(const std::string& pfad)
@@ -656,6 +655,11 @@ DiskFolge LoeschenKlick(std::string_view text)
             FehlerMeldung("Die Datei konnte nicht gelöscht werden." + std::string(NL) + f);
     }
     return DiskFolge::ListeAuffrischen;
+}
+
+std::string SpeicherortText(const std::string& pfad)
+{
+    return "Gespeichert wird von nun an unter:" + std::string(NL) + pfad;
 }
 
 bool LadenGesperrt() { return gLadenGesperrt; }

@@ -111,17 +111,24 @@ enum class DiskFolge {
 };
 
 DiskFolge SpeichernKlick(std::string_view text);
-// Setzt nach der Frage die Ladesperre; der Bildschirm versteckt dann den Menüknopf.
+// Setzt nach dem Laden die Ladesperre; der Bildschirm versteckt dann den Menüknopf.
 DiskFolge LadenKlick(std::string_view text);
 DiskFolge LoeschenKlick(std::string_view text);
 // Ein Spielstand, der beim Start genannt wurde (auch außerhalb des Save-Ordners):
-// dieselbe Frage, Meldungen und Sperre wie "Laden".
+// dieselben Meldungen und Sperre wie "Laden", aber keine Frage (es läuft noch kein Spiel).
 DiskFolge DateiLaden(const std::string& pfad);
 // Der Spielname zu einer solchen Datei: ihr Name ohne Endung, so gewählt, dass das
 // automatische Speichern im Save-Ordner keinen anderen Spielstand überschreibt.
 std::string SpielnameFuerDatei(const std::string& pfad);
 
-// Nach einer Ladefrage ist Laden bis zum nächsten Programmstart gesperrt.
+// Nach einem geladenen Spielstand ist Laden bis zum nächsten Programmstart gesperrt;
+// gespeichert wird dann nur noch automatisch. SperrText sagt das dem Spieler.
+constexpr const char* SperrText = "Laden erst wieder beim nächsten Programmstart möglich.\r\n"
+                                  "Speichern erfolgt Automatisch.\r\n"
+                                  "\r\n"
+                                  "Der Fudellei zuliebe.";
+// "Gespeichert wird von nun an unter:" und der Pfad.
+std::string SpeicherortText(const std::string& pfad);
 bool LadenGesperrt();
 void LadenSperreSetzen(bool gesperrt);
 

@@ -390,24 +390,24 @@ TEST_F(SpielstandDisk, LadenSperrtUndLoeschen)
     EXPECT_EQ(ui.texte(), std::vector<std::string>{"fehlt\r\n\r\nDatei nicht vorhanden !"});
     EXPECT_FALSE(LadenGesperrt());
 
-    // "Nein": nichts geladen, aber gesperrt; danach nur noch die Meldung, ohne Frage.
-    ui.antworte("Nein");
-    EXPECT_EQ(LadenKlick("Liga"), DiskFolge::Bleiben);
-    EXPECT_TRUE(ui.texte().back().starts_with("Laden erst wieder beim nächsten Programmstart möglich."));
+    // "Nein" und eine kaputte Datei laden nichts und sperren nichts.
+    for (auto [name, antwort] : {std::pair{"Liga", "Nein"}, {"Kaputt", "Ja"}}) {
+        ui.antworte(antwort);
+        EXPECT_EQ(LadenKlick(name), DiskFolge::Bleiben) << name;
+        EXPECT_FALSE(LadenGesperrt()) << name;
+        EXPECT_EQ(SpielstandSchreiben(), laufend);
+    }
+    // "Ja": geladen, der Name wie eingegeben, und gesperrt; danach nur noch die Meldung, ohne Frage.
+    ui.antworte("Ja");
+    EXPECT_EQ(LadenKlick("Liga"), DiskFolge::MenueNeuUndSchliessen);
+    EXPECT_EQ(S.Spielname, "Liga");
+    EXPECT_EQ(SpielstandSchreiben(), gespeichert);
     EXPECT_TRUE(LadenGesperrt());
-    EXPECT_EQ(SpielstandSchreiben(), laufend);
+    EXPECT_TRUE(ui.texte().back().starts_with("Laden erst wieder beim nächsten Programmstart möglich."));
     ui.leeren();
     EXPECT_EQ(LadenKlick("Liga"), DiskFolge::Bleiben);
     EXPECT_EQ(ui.texte().size(), 1u);
-
-    // "Ja": geladen, der Name wie eingegeben; eine kaputte Datei danach lädt nichts und lässt den Namen.
-    for (auto [name, folge] : {std::pair{"Liga", DiskFolge::MenueNeuUndSchliessen}, {"Kaputt", DiskFolge::Bleiben}}) {
-        LadenSperreSetzen(false);
-        ui.antworte("Ja");
-        EXPECT_EQ(LadenKlick(name), folge) << name;
-        EXPECT_EQ(S.Spielname, "Liga");
-        EXPECT_EQ(SpielstandSchreiben(), gespeichert);
-    }
+    LadenSperreSetzen(false);
 
     // Löschen: "Abbrechen" lässt die Datei; nie außerhalb des Save-Ordners.
     ui.antworte("Abbrechen");

@@ -406,13 +406,15 @@ void TMenuF::spielfreiZeigen(const QString& name)
 
 void TMenuF::spielfreiVerbergen() { PanelSpielfrei->setVisible(false); }
 
-bool KuerzelFrei(const QPushButton* b)
+// Nie an einem offenen Dialog oder einer wartenden Regel vorbei, und nicht, solange der Knopf
+// gesperrt ist (während des Spieltags ist das ganze Menü gesperrt).
+static bool KuerzelFreiFuer(const QPushButton* b)
 {
-    // Nie an einem offenen Dialog oder einer wartenden Regel vorbei, und nicht, solange der Knopf
-    // gesperrt oder verborgen ist (während des Spieltags ist das ganze Menü gesperrt).
     return !QApplication::activeModalWidget() && !QApplication::activePopupWidget() && WarteSperre::nimmtEingaben(b) &&
-           b->isVisible() && b->isEnabled();
+           b->isEnabled() && b->window()->isVisible();
 }
+
+bool KuerzelFrei(const QPushButton* b) { return KuerzelFreiFuer(b) && b->isVisible(); }
 
 void TMenuF::tastenkuerzelAnlegen()
 {
@@ -428,8 +430,10 @@ void TMenuF::tastenkuerzelAnlegen()
         auto* s = new QShortcut(QKeySequence(QString::fromLatin1(k.taste)), this);
         s->setContext(Qt::ApplicationShortcut);
         QPushButton* b = k.knopf;
-        connect(s, &QShortcut::activated, b, [b] {
+        connect(s, &QShortcut::activated, b, [this, b] {
             if (KuerzelFrei(b)) b->click();
+            // "Disk" ist nach dem Laden verborgen: die Taste sagt, warum, statt nichts zu tun.
+            else if (b == Disk && LadenGesperrt() && KuerzelFreiFuer(b)) Hinweis(SperrText);
         });
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/QtOberflaeche.h"
@@ -26,10 +27,13 @@ TEndeF::TEndeF(QWidget* eltern) : QDialog(eltern)
 {
     FensterEinrichten(this, QStringLiteral("EndeF"), QStringLiteral("SpielEnde"));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    setFixedSize(360, 250);
+    setFixedSize(360, 290);
 
     auto* bild = Bildschild(this, QStringLiteral("ende"), QSize(120, 120));
     auto* frage = Mittig(this, QStringLiteral("Schon Feierabend ?"), Schrift(13, true));
+    Speicherort = Mittig(this, QString(), Schrift(8, false));
+    Speicherort->setObjectName(QStringLiteral("Speicherort"));
+    Speicherort->setWordWrap(true);
     BitBtn1 = new QPushButton(QStringLiteral("E N D E"), this);
     BitBtn2 = new QPushButton(QStringLiteral("Abbrechchen"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -47,6 +51,7 @@ TEndeF::TEndeF(QWidget* eltern) : QDialog(eltern)
     auto* l = new QVBoxLayout(this);
     l->addWidget(bild);
     l->addWidget(frage);
+    l->addWidget(Speicherort);
     l->addLayout(knoepfe);
 }
 
@@ -54,6 +59,8 @@ void TEndeF::oeffnen()
 {
     if (isVisible()) return;
     BitBtn1->setText(QStringLiteral("E N D E"));
+    Speicherort->setText(S.Spielname.empty() ? QString()
+                                             : QStringLiteral("Gespeichert wird unter:\n") + Q(SpielstandPfad(S.Spielname)));
     setEnabled(true);
     if (QWidget* h = Hauptfenster()) move(h->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     exec();

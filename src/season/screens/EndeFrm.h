@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
 
 namespace torvane {
@@ -19,6 +20,8 @@ public:
     void endeKlick();
 
     QPushButton *BitBtn1, *BitBtn2;
+    // Wohin das automatische Speichern schreibt (leer, wenn das Spiel keinen Namen hat).
+    QLabel* Speicherort;
 };
 
 extern TEndeF* EndeF;
