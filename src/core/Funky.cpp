@@ -41,10 +41,13 @@ int64_t KontoBuchbar(int64_t konto, int64_t betrag)
     return neu < KontoMin ? 0 : betrag;
 }
 
+void (*KontoPruefstelle)(int64_t verlangt, int64_t gebucht) = nullptr;
+
 int64_t KontoBuchen(int32_t& konto, int64_t betrag)
 {
     const int64_t b = KontoBuchbar(konto, betrag);
     konto = static_cast<int32_t>(konto + b);
+    if (KontoPruefstelle) KontoPruefstelle(betrag, b);
     return b;
 }
 

@@ -21,9 +21,12 @@ constexpr int64_t KontoMin = -KontoMax - 1;
 constexpr int64_t AbgabeGrenze = 2000000000;
 // Keine Geldbewegung hält das Spiel an: eine Gutschrift, die nicht ganz ins Feld passt,
 // wird bis an seine Grenze gebucht (der Rest verfällt wie Sparbuchzinsen über der Grenze);
-// Kosten werden ganz gebucht oder gar nicht. Wer etwas kauft, prüft vorher mit KontoPasst
-// und lehnt ab. Ergebnis: der wirklich gebuchte Betrag.
+// Kosten werden ganz gebucht oder gar nicht. Wer Kosten bucht, prüft vorher mit KontoPasst
+// und lehnt die ganze Handlung ab; sonst gäbe es, was sie bringt, umsonst.
+// Ergebnis: der wirklich gebuchte Betrag.
 int64_t KontoBuchen(int32_t& konto, int64_t betrag);
+// Prüfstelle für Tests: sieht jede Buchung mit verlangtem und wirklich gebuchtem Betrag.
+extern void (*KontoPruefstelle)(int64_t verlangt, int64_t gebucht);
 // Was KontoBuchen buchen würde, ohne zu buchen.
 int64_t KontoBuchbar(int64_t konto, int64_t betrag);
 // Passt der ganze Betrag auf das Konto?

@@ -35,6 +35,8 @@ struct Sitzung_ {
     // Ab so vielen gespielten Tagen spielt ein spielfreier Zug keinen weiteren Tag (-1: keine
     // Grenze); der Automat setzt sie nach jedem neuen Spiel und hält so genau am Ziel an.
     long TageGrenze = -1;
+    // Der letzte Abschluss scheiterte an Kosten, die das Konto nicht trägt.
+    bool AbschlussOhneDeckung = false;
 
     // Paarungen, die heute in den Pokalen noch zu spielen sind (Teilnehmer div 2);
     // der Wettbewerbstag zählt sie zu Beginn.

@@ -127,7 +127,7 @@ void AssistentZug(int m, AssistentStufe stufe)
     const bool neu = stufe == AssistentStufe::Neu;
     // Das Sparbuch zurück aufs Konto: Zinsen gibt es erst beim Abschluss, und bis dahin
     // legt der Schritt Bank zurück, was übrig bleibt.
-    if (S.Manager[m].Sparbuch > 0) SparbuchSetzen(m, 0);
+    SparbuchAufsKonto(m);
     AssistentVertraege(m);
     AssistentVerkauf(m);
     if (neu) {
@@ -147,6 +147,13 @@ void AssistentZug(int m, AssistentStufe stufe)
     AssistentBank(m, stufe);
     if (!neu) AssistentStadion(m, stufe);
     AssistentWerbung(m);
+}
+
+void SparbuchAufsKonto(int m)
+{
+    const Selbstbestaetigung bestaetigen;
+    const Manager_& mg = S.Manager[m];
+    if (mg.Sparbuch > 0) SparbuchSetzen(m, std::max<int64_t>(0, int64_t{mg.Kontostand} + mg.Sparbuch - KontoMax));
 }
 
 void AssistentAufstellung(int m)

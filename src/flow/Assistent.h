@@ -19,6 +19,9 @@ enum class AssistentStufe { Alt, Neu };
 // Spielt den offenen Zug des Managers m, bevor er geschlossen wird. Die eigenen
 // Rückfragen der gerufenen Regeln (etwa die Gebühr der Transferliste) bestätigt er selbst.
 void AssistentZug(int m, AssistentStufe stufe = AssistentStufe::Neu);
+// Das Sparbuch aufs Konto, so weit es dort Platz hat: der erste Schritt des Zuges und alles,
+// was ein passiver Manager tut, wenn sein Konto die Kosten des Abschlusses nicht trägt.
+void SparbuchAufsKonto(int m);
 
 // Die Schritte, in dieser Reihenfolge von AssistentZug gerufen; jeder bestätigt seine Rückfragen selbst.
 void AssistentAufstellung(int m); // Autoaufstellung und das stärkste Spielsystem

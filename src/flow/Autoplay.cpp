@@ -393,6 +393,8 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
             const int saison = S.Spiel.Saison;
             if (!o.passiv && Sitzung.ZugOffen && HatSpiel(S.AktManager))
                 AssistentZug(S.AktManager, StufeVon(bilanz, S.AktManager));
+            // Ein passiver Manager holt nur dann Geld, wenn sein Abschluss sonst nie gelänge.
+            if (o.passiv && Sitzung.AbschlussOhneDeckung) SparbuchAufsKonto(S.AktManager);
             AbschlussClick();
             if (automat.berichtFertig) automat.berichtAusgeben(saison);
             const auto neu = Stand();

@@ -365,25 +365,36 @@ void KaderZaehlen(Manager_& mg, int& eingesetzt)
     }
 }
 
+// Kosten, die das Konto nicht mehr trägt: der ganze Abschluss wird zurückgenommen, denn
+// ausgelassene Kosten gäben Zinsen, Gehälter oder die Rate umsonst.
+struct KostenPassenNicht {};
+
+// Eine Buchung des Abschlusses: Gutschriften bis an die Grenze, Kosten ganz oder gar nicht.
+int64_t Buchung(int32_t& konto, int64_t betrag)
+{
+    if (!KontoPasst(konto, std::min<int64_t>(betrag, 0))) throw KostenPassenNicht{};
+    return KontoBuchen(konto, betrag);
+}
+
 void Ligabuchungen(int m)
 {
     Manager_& mg = S.Manager[m];
     if (mg.Kontostand > 0)
-        KontoBuchen(mg.Kontostand, Runden(mg.Kontostand / 100.0 * 0.1));
+        Buchung(mg.Kontostand, Runden(mg.Kontostand / 100.0 * 0.1));
     else if (mg.Kontostand < 0)
-        KontoBuchen(mg.Kontostand, Runden(mg.Kontostand / 100.0 * 1.5));
+        Buchung(mg.Kontostand, Runden(mg.Kontostand / 100.0 * 1.5));
 
     if (mg.DarlehenRestSpiele > 0) {
-        KontoBuchen(mg.Kontostand, -int64_t{mg.DarlehenRate});
+        Buchung(mg.Kontostand, -int64_t{mg.DarlehenRate});
         --mg.DarlehenRestSpiele;
         if (mg.DarlehenRestSpiele == 0) mg.DarlehenRate = 0;
     }
-    KontoBuchen(mg.Kontostand, -Runden(mg.Kredit / 100.0 * 1.2));
+    Buchung(mg.Kontostand, -Runden(mg.Kredit / 100.0 * 1.2));
     // Zinsen, die das Sparbuch nicht mehr fasst, verfallen, statt das Spiel anzuhalten.
     KontoBuchen(mg.Sparbuch, Runden(mg.Sparbuch / 100.0 * 0.3));
     // Trainergehalt und Stadionkosten gehören zur Vorschau; gebucht werden sie hier mit den Gehältern.
-    KontoBuchen(mg.Kontostand, int64_t{mg.Nebeneinnahmen} - mg.KaderGehalt + mg.Werbeeinnahmen - mg.TrainerGehalt -
-                                   mg.Stadionkosten);
+    Buchung(mg.Kontostand, int64_t{mg.Nebeneinnahmen} - mg.KaderGehalt + mg.Werbeeinnahmen - mg.TrainerGehalt -
+                               mg.Stadionkosten);
 
     mg.Werbeanfragen = mg.Werbeanfragen + mg.Managerpunkte / 200.0f + static_cast<float>(19 - mg.Platz) / 50.0f;
 
@@ -458,9 +469,10 @@ bool AbschlussBuchen()
 
     Schritt(1);
     BerechneVermoegen(m);
-    // Eine Gebühr, die am Boden des Kontos nicht mehr abginge, wird gar nicht erst verlangt.
     const int64_t gebuehr = AbrundenAuf(Runden(-static_cast<double>(mg.Kontostand) / 10.0) + 1000, 3);
-    if (-(mg.Vermoegen / 10) > mg.Kontostand && KontoPasst(mg.Kontostand, -gebuehr)) {
+    if (-(mg.Vermoegen / 10) > mg.Kontostand) {
+        // Eine Gebühr, die das Konto nicht mehr trägt, wird gar nicht erst erfragt.
+        if (!KontoPasst(mg.Kontostand, -gebuehr)) throw KostenPassenNicht{};
         const std::string text = std::string("Kontoüberziehung zu hoch ! max. 10% des Vermögens.") + NL + NL +
                                  Geldtext(static_cast<double>(gebuehr)) + Waehrung + " bezahlen bei >OK<" + NL +
                                  "Selber machen bei >Abbrechen<";
@@ -478,8 +490,7 @@ bool AbschlussBuchen()
     KaderZaehlen(mg, eingesetzt);
 
     if (HatSpiel(m) && eingesetzt < 7) {
-        // Die Meldung nennt, was wirklich abging: am Boden des Kontos bleibt die Strafe aus.
-        const int64_t strafe = -KontoBuchen(mg.Kontostand, -static_cast<int64_t>(5 - mg.Liga) * 250000);
+        const int64_t strafe = -Buchung(mg.Kontostand, -static_cast<int64_t>(5 - mg.Liga) * 250000);
         FehlerMeldung(std::string(ZuWenigSpielerText) + NL + "und zahlen eine Strafe von " +
                       Geldtext(static_cast<double>(strafe)) + Waehrung);
     }
@@ -506,12 +517,19 @@ bool AbschlussBuchen()
 
 bool ZugAbschliessen()
 {
-    // Auch allein eine Einheit: nach einem Laufzeitfehler oder der abgelehnten Überziehungsgebühr
-    // steht alles wie vorher.
-    Einheit einheit;
-    if (!AbschlussBuchen()) return false;
-    einheit.fertig();
-    return true;
+    Sitzung.AbschlussOhneDeckung = false;
+    // Auch allein eine Einheit: nach einem Laufzeitfehler, der abgelehnten Überziehungsgebühr
+    // oder Kosten, die das Konto nicht trägt, steht alles wie vorher.
+    try {
+        Einheit einheit;
+        if (!AbschlussBuchen()) return false;
+        einheit.fertig();
+        return true;
+    } catch (const KostenPassenNicht&) {
+        Sitzung.AbschlussOhneDeckung = true;
+        FehlerMeldung(AbschlussOhneDeckungText);
+        return false;
+    }
 }
 
 // --- Buchungen beim Zugbeginn ---

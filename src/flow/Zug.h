@@ -20,7 +20,8 @@ void AbschlussClick();
 // Ziehung für das automatische Speichern: 1 zu (Manager + 5) je Abschluss.
 bool AutospeichernGezogen();
 
-// Buchungen beim Abschluss des AktManager; false, wenn er die Überziehungsgebühr ablehnt.
+// Buchungen beim Abschluss des AktManager; false, wenn er die Überziehungsgebühr ablehnt oder
+// das Konto eine Kostenbuchung nicht trägt (dann Sitzung.AbschlussOhneDeckung).
 // Ganz oder gar nicht: abgelehnt oder nach einem Laufzeitfehler steht der Spielstand wie vorher.
 bool ZugAbschliessen();
 // Sitzung.AbschlussPruefstelle wird vor jedem Schritt 1 .. AbschlussSchritte - 1 des Abschlusses
@@ -68,6 +69,8 @@ bool NeuesSpielKlick();
 // Die Texte, die der Zugablauf zeigt.
 constexpr const char* PleiteFrageText =
     "Mit diesem Vermögen werden Sie aus\r\ndem Spiel geworfen.\r\n\r\nZurück um dies zu Verhindern ?";
+constexpr const char* AbschlussOhneDeckungText =
+    "Das Konto kann die Kosten dieses Spieltags nicht tragen: erst Geld vom Sparbuch holen.";
 constexpr const char* ZuWenigSpielerText = "Sie schafften es nicht min. 7 Spieler einzusetzen";
 
 // Zwei Nachkommastellen mit Komma, ohne Nullen am Ende ("0,5", "-1,25", "3").

@@ -27,6 +27,19 @@ int64_t Buchen(int64_t betrag) { return KontoBuchen(Akt().Kontostand, betrag); }
 std::string Betrag(int64_t x) { return Geldtext(static_cast<double>(x)) + Waehrung; }
 std::string Zahltext(int64_t x) { return Geldtext(static_cast<double>(x)); }
 
+bool Bezahlt(Ablauf& a, int64_t kosten)
+{
+    if (KontoPasst(Akt().Kontostand, -kosten)) {
+        Buchen(-kosten);
+        return true;
+    }
+    a.text = std::string(NL) + NL + "Das Konto kann Kosten von " + Betrag(kosten) +
+             " nicht mehr tragen: es bleibt alles, wie es war.";
+    a.bild = BildNichts;
+    a.schlussmeldung = true;
+    return false;
+}
+
 void ManagerpunktAbziehen()
 {
     Manager_& mg = Akt();
@@ -91,7 +104,8 @@ void Geldereignis(int n, Ablauf& a)
         break;
     }
     case 4: {
-        const int64_t x = -Buchen(-Z(1, 100) * 1000LL);
+        const int64_t x = Z(1, 100) * 1000LL;
+        if (!Bezahlt(a, x)) break;
         a.text = std::string(NL) +
                  "Wegen unüberlegten Transaktionen (man munkelt,das Management hielte sich Prostituierte), "
                  "entstand dem Verein ein Schaden von " +
@@ -105,19 +119,22 @@ void Geldereignis(int n, Ablauf& a)
         break;
     }
     case 6: {
-        const int64_t x = -Buchen(-Z(1, 100) * 10000LL);
+        const int64_t x = Z(1, 100) * 10000LL;
+        if (!Bezahlt(a, x)) break;
         a.text = std::string(NL) +
                  "Kreischende, Raufende und \"Hoppla\" Urinierende Fans im Stadion verursachten einen Schaden von " +
                  Betrag(x) + NL + NL + "So kann´s gehn !";
         break;
     }
     case 7: {
-        const int64_t x = -Buchen(-Z(1, 100) * 1000LL);
+        const int64_t x = Z(1, 100) * 1000LL;
+        if (!Bezahlt(a, x)) break;
         a.text = t + "Kosten für Polizeieinsatz " + Betrag(x);
         break;
     }
     case 8: {
-        const int64_t x = -Buchen(-Z(1, 100) * 1000LL);
+        const int64_t x = Z(1, 100) * 1000LL;
+        if (!Bezahlt(a, x)) break;
         a.text = std::string(NL) +
                  "Schadenersatzforderung der Stadtwerke für Beschädigung einer Staßenbahn und ferkelige "
                  "Belästigungen alter Leute. Sie überweisen " +
@@ -130,7 +147,8 @@ void Geldereignis(int n, Ablauf& a)
         break;
     }
     case 12: {
-        const int64_t x = -Buchen(-Z(1, 100) * 5000LL);
+        const int64_t x = Z(1, 100) * 5000LL;
+        if (!Bezahlt(a, x)) break;
         a.text = t + " Durch Renovierungsarbeiten am Stadion entstanden  " + Betrag(x) + " kosten.";
         break;
     }
@@ -140,7 +158,8 @@ void Geldereignis(int n, Ablauf& a)
         break;
     }
     case 14: {
-        const int64_t x = -Buchen(-Z(1, 200) * 1000LL);
+        const int64_t x = Z(1, 200) * 1000LL;
+        if (!Bezahlt(a, x)) break;
         a.text = " Der Rückgang von Vereinsmitgliedern wegen hoher Sterberate kostet Sie " + Betrag(x) +
                  " !. WIR EMPFEHLEN: Ködern Sie die Leute mit niedrigen Beiträgen und legen Sie keine "
                  "Vertragsdauer fest, so müssen die Nachkommen der Verstorbenen Mitglieder weiter an Sie "
@@ -232,9 +251,9 @@ void Stadionkomfort(Ablauf& a)
             const int64_t f = (101 - mg.Komfortpunkte * l) * 10000;
             // In den oberen Ligen wäre die "Strafe" sonst eine Zahlung an den Verein.
             if (f > 0) {
-                const int64_t bezahlt = -Buchen(-f);
+                if (!Bezahlt(a, f)) return;
                 a.text = std::string(NL) + "Da Ihr Stadionkomfort zu gering ist und unter dem" + NL +
-                         "Standard liegt zahlen Sie " + Zahltext(bezahlt) + Waehrung + " Strafe !" + NL + NL +
+                         "Standard liegt zahlen Sie " + Zahltext(f) + Waehrung + " Strafe !" + NL + NL +
                          "Wir empfehlen den Stadionkomfort zu erhöhen oder Torvane zu beenden !";
             }
         } else {
@@ -269,8 +288,7 @@ void ZahlenOderUeberraschen(Ablauf& a)
     const int64_t x = static_cast<int64_t>(Z(1, 100)) * (5 - Liga()) * 10000;
     if (Frage(Akt().Name.text() + NL + "Drücke > Ja < und zahle " + Betrag(x) + NL +
               "Drücke > Nein < und lass Dich Überraschen.")) {
-        Buchen(-x);
-        a.schlussmeldung = false;
+        a.schlussmeldung = !Bezahlt(a, x);
         return;
     }
     const int r = Z(1, 10);
@@ -283,9 +301,9 @@ void Managerpunktehandel(Ablauf& a)
     const int64_t c = Abschneiden(mg.Managerpunkte, "Managerpunkte") * 10000;
     a.text = std::string(NL) + "Sie haben " + KommaText(mg.Managerpunkte, 3) + " Managerpunkt(e)" + NL + NL;
     if (mg.Managerpunkte < 50.0f) {
-        const int64_t bezahlt = -Buchen(-c);
+        if (!Bezahlt(a, c)) return;
         mg.Managerpunkte += 5.0f;
-        a.text += std::string("Sie bekommen 5 Managerpunkte") + NL + "und zahlen dafür " + Betrag(bezahlt);
+        a.text += std::string("Sie bekommen 5 Managerpunkte") + NL + "und zahlen dafür " + Betrag(c);
     } else {
         const int64_t erhalten = Buchen(c);
         mg.Managerpunkte -= 5.0f;
@@ -297,7 +315,10 @@ void Finanzamt(Ablauf& a)
 {
     const int64_t v = BerechneVermoegen(AktM());
     const int64_t b = Z(1, 2) == 1 ? v / 10000 : v / 1000;
-    const int64_t g = Buchen(AbrundenAuf(static_cast<int64_t>(Z(1, 10)) * b, 3));
+    // Ohne Vermögen wird aus der Bescherung eine Forderung.
+    const int64_t betrag = AbrundenAuf(static_cast<int64_t>(Z(1, 10)) * b, 3);
+    if (betrag < 0 && !Bezahlt(a, -betrag)) return;
+    const int64_t g = betrag < 0 ? betrag : Buchen(betrag);
     a.text = std::string(NL) + NL + "Durch kluge Vermögensanlagen beschert Ihnen" + NL + "Das Finanzamt " + Betrag(g);
 }
 

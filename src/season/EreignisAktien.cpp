@@ -39,7 +39,7 @@ void Kaufangebot(Ablauf& a, int64_t n, int64_t p)
         return;
     const int64_t geliefert = std::clamp<int64_t>(n, 0, AktienMax - Akt().Aktien);
     // Kosten, die das Konto nicht fasst, bucht niemand: dann gibt es auch keine Aktien.
-    if (Buchen(-geliefert * p) != -geliefert * p) return;
+    if (!Bezahlt(a, geliefert * p)) return;
     AktienSetzen(Akt().Aktien + geliefert);
 }
 
@@ -123,16 +123,16 @@ void Aktiengebuehr(Ablauf& a)
     const int64_t aktien = Akt().Aktien;
     const int64_t f = (1000 - aktien) * 1000;
     if (f > 0) {
-        const int64_t bezahlt = -Buchen(-f);
+        if (!Bezahlt(a, f)) return;
         a.text = std::string(NL) + NL + "Halten Sie min. 1.000 Aktienanteile. Das spart Geld !" + NL + NL +
-                 "Sie zahlen " + Zahltext(bezahlt) + Waehrung;
+                 "Sie zahlen " + Zahltext(f) + Waehrung;
         return;
     }
     const int64_t r = (5 - Liga()) * 10;
     const int64_t summe = (AktienMax - aktien) * r;
-    const int64_t bezahlt = -Buchen(-summe);
+    if (!Bezahlt(a, summe)) return;
     a.text = std::string(NL) + NL + std::to_string(r) + Waehrung + " für jede nicht gekaufte Aktie !" + NL +
-             Zahltext(bezahlt) + Waehrung + " wurden abgebucht !";
+             Zahltext(summe) + Waehrung + " wurden abgebucht !";
     if (aktien == AktienMax) a.text += std::string(NL) + NL + "Glück gehabt !";
 }
 
@@ -180,7 +180,7 @@ void Vereinskauf(Ablauf& a)
     // Nur was bis zur Obergrenze passt, wird geliefert und anteilig bezahlt.
     const int64_t geliefert = std::clamp<int64_t>(1000, 0, AktienMax - Akt().Aktien);
     const int64_t kosten = RundenBruch(p * geliefert, 1000);
-    if (Buchen(-kosten) != -kosten) return;
+    if (!Bezahlt(a, kosten)) return;
     AktienSetzen(Akt().Aktien + geliefert);
 }
 

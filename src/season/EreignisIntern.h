@@ -27,6 +27,9 @@ inline Manager_& Akt() { return S.Manager[S.AktManager]; }
 inline int Liga() { return Akt().Liga; }
 // Betrag auf das Konto (negativ: ab) nach der Regel von KontoBuchen; gibt den gebuchten Betrag.
 int64_t Buchen(int64_t betrag);
+// Kosten ganz oder gar nicht. Trägt das Konto sie nicht, fällt das Ereignis aus: false, und der
+// Aufrufer kehrt zurück, ohne etwas zu geben oder zu nehmen; die Schlussmeldung sagt es.
+bool Bezahlt(Ablauf& a, int64_t kosten);
 std::string Betrag(int64_t x);
 std::string Zahltext(int64_t x);
 // Ein Managerpunkt weniger, nie unter 1.

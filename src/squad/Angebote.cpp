@@ -71,6 +71,12 @@ bool Angebot(int m, int i)
         return true;
     }
     const int64_t strafeListe = RundenBruch(wert * 5, 100);
+    // Eine Strafe, die das Konto nicht trägt, gibt es nicht umsonst: das Angebot gilt als nie gemacht.
+    if (!KontoPasst(mg.Kontostand, -strafeListe)) {
+        SETZE(s.Angebote, s.Angebote - 1);
+        Hinweis(BetragZuGrossText);
+        return false;
+    }
     Hinweis(std::string("Sie haben 3 Angebote für diesen Spieler abgelehnt !") + NL +
             "Der Spieler wird von der Transferliste genommen und" + NL +
             "Sie zahlen eine Konventionalstrafe in Höhe von " + Betrag(strafeListe));

@@ -1,8 +1,9 @@
 // Jede Handlung ganz oder gar nicht, an den Rändern des Geldes: ein eingespieltes Spiel, das
-// Konto bei 0, -1, an der Abgabegrenze, knapp unter und über den Feldgrenzen und ein Vermögen
-// über seinem Feld; jede Handlung des Katalogs läuft darauf. Danach ist sie entweder ganz
-// geschehen (und der Spielstand bleibt in seinen Grenzen) oder die Bytes des Spielstands sind
-// dieselben wie vorher. Kein Geld hält das Spiel an.
+// Konto bei 0, -1, an der Abgabegrenze, knapp unter und über den Feldgrenzen, am Boden mit
+// vollem Sparbuch und ein Vermögen über seinem Feld; jede Handlung des Katalogs läuft darauf.
+// Danach ist sie entweder ganz geschehen (jede Kostenbuchung mit ihrem Betrag, und der
+// Spielstand bleibt in seinen Grenzen) oder die Bytes des Spielstands sind dieselben wie vorher.
+// Kein Geld hält das Spiel an.
 #include "Spielwelt.h"
 #include "core/SpielstandDatei.h"
 #include "finance/Bank.h"
@@ -61,6 +62,13 @@ struct Handlung {
 };
 
 struct Bericht : Lagerbericht {};
+
+// Kosten, die verlangt, aber nicht (ganz) gebucht wurden: gäbe es die Handlung dann doch, wäre sie umsonst.
+std::vector<int64_t> ausgelassen;
+void KostenMerken(int64_t verlangt, int64_t gebucht)
+{
+    if (verlangt < 0 && gebucht != verlangt) ausgelassen.push_back(verlangt);
+}
 
 // Der Spielstand nach einigen gespielten Tagen; einmal gerechnet.
 const std::string& Eingespielt()
@@ -121,6 +129,12 @@ std::vector<Zustand> Zustaende()
          }},
         {"knapp unter der Obergrenze", [](Manager_& mg) { mg.Kontostand = Max - 5; }},
         {"knapp über der Untergrenze", [](Manager_& mg) { mg.Kontostand = Min + 5; }},
+        {"Boden mit vollem Sparbuch",
+         [](Manager_& mg) {
+             // Das Vermögen bleibt positiv: kein Pleitefall, der Abschluss kommt bis zu seinen Kosten.
+             mg.Kontostand = Min + 1;
+             mg.Sparbuch = Max;
+         }},
         {"Vermögen über seinem Feld",
          [](Manager_& mg) {
              mg.Kontostand = Max - 5;
@@ -284,11 +298,14 @@ TEST(Grenzfall, JedeHandlungGanzOderGarNicht)
             if (h.vorbereiten) h.vorbereiten(m);
             z.setzen(S.Manager[m]);
             const std::string vorher = SpielstandSchreiben();
+            ausgelassen.clear();
+            KontoPruefstelle = KostenMerken;
             try {
                 h.tun(m);
             } catch (const Laufzeitfehler& e) {
                 ADD_FAILURE() << fall << ": das Spiel hält an: " << e.what();
             }
+            KontoPruefstelle = nullptr;
             Sitzung.EreignisZiehung = nullptr;
             std::string nachher;
             ASSERT_NO_THROW(nachher = SpielstandSchreiben()) << fall;
@@ -297,6 +314,7 @@ TEST(Grenzfall, JedeHandlungGanzOderGarNicht)
                 continue;
             }
             ++geschehen;
+            for (const int64_t k : ausgelassen) ADD_FAILURE() << fall << ": Kosten " << k << " nicht gebucht";
             EXPECT_EQ(SpielstandPruefen(nachher).ergebnis, Pruefergebnis::Gut) << fall;
             for (const auto& v : Verstoesse()) ADD_FAILURE() << fall << ": " << v;
         }

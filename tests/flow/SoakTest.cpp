@@ -5,6 +5,7 @@
 // TORVANE_DAUERLAUF_SAISONS setzt die Zahl der Saisons (Vorgabe 20).
 #include "Invarianten.h"
 #include "Spielwelt.h"
+#include "core/SpielstandDatei.h"
 #include "finance/Vermoegen.h"
 #include "flow/Assistent.h"
 #include "core/SpielstandDatei.h"
@@ -15,6 +16,7 @@
 #include <array>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -219,6 +221,32 @@ TEST(Autoplay, TageSpeichernLadenUndKaputterSpielstand)
     const Ausgabe d = Lauf({"1", "--load", (ordner / "gibtsnicht.lig").string()});
     EXPECT_NE(d.code, 0);
     EXPECT_NE(d.fehler.find("Nicht vorhanden."), std::string::npos) << d.fehler;
+    fs::remove_all(ordner);
+}
+
+// Am Boden des Kontos mit vollem Sparbuch trägt das Konto die Kosten des Abschlusses erst, wenn
+// Geld vom Sparbuch kommt: Computermanager und passive Manager holen es selbst, der Lauf geht weiter.
+TEST(Autoplay, BodenDesKontosMitVollemSparbuch)
+{
+    namespace fs = std::filesystem;
+    const fs::path ordner = fs::temp_directory_path() / "torvane_autoplay_boden";
+    fs::create_directories(ordner);
+    const std::string datei = (ordner / "boden.lig").string();
+    ASSERT_EQ(Lauf({"1", "--managers", "2", "--seed", "4", "--days", "3", "--save", datei}).code, 0);
+    for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
+        S.Manager[m].Kontostand = static_cast<int32_t>(KontoMin + 1);
+        S.Manager[m].Sparbuch = static_cast<int32_t>(KontoMax);
+        S.Manager[m].DarlehenRestSpiele = 10;
+        S.Manager[m].DarlehenRate = 100000;
+    }
+    std::ofstream(datei, std::ios::binary) << SpielstandSchreiben();
+    for (const char* stufe : {"--passiv", "--no-restart"}) {
+        const Ausgabe a = Lauf({"1", "--load", datei, "--days", "4", stufe});
+        ASSERT_EQ(a.code, 0) << stufe << "\n" << a.fehler;
+        EXPECT_EQ(a.tage(), 4) << a.aus;
+        EXPECT_EQ(S.Spiel.ManagerHoch, 1) << stufe;
+        for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) EXPECT_GT(S.Manager[m].Kontostand, KontoMin / 2) << stufe;
+    }
     fs::remove_all(ordner);
 }
 

@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/SkriptOberflaeche.h"
 #include "core/SpielstandDatei.h"
+#include "finance/Vermoegen.h"
 #include "season/Pleite.h"
 
 #include <array>
@@ -107,30 +108,28 @@ TEST(ZugAbschliessen, StrafeKartenUndVerletzungen)
     S.Mannschaft[73].DfbRunde = "J";
     Manager_& mg = S.Manager[0];
     // In der Verbandsliga kommt die Meldung mit 0 €, bezahlt wird nichts; sieben reichen. Am Boden
-    // des Kontos geht die Strafe nicht ab, und die Meldung nennt 0 €.
+    // des Kontos ginge die Strafe nicht ab: der Abschluss bleibt ganz aus, ohne Strafmeldung.
     struct Fall {
         int liga, platz, aufgestellt;
         const char* betrag;
         int32_t konto = 5000000;
     };
     for (const Fall& f : {Fall{4, 18, 6, "250.000"}, Fall{5, 1, 6, "0"}, Fall{4, 18, 7, nullptr},
-                          Fall{4, 18, 6, "0", static_cast<int32_t>(KontoMin + 1000)}}) {
+                          Fall{4, 18, 6, nullptr, static_cast<int32_t>(KontoMin + 1000)}}) {
         ui.leeren();
         mg.Liga = static_cast<int8_t>(f.liga);
         mg.Platz = static_cast<int8_t>(f.platz);
         mg.Kontostand = f.konto;
         for (int i = 1; i <= 11; ++i) mg.Kader[i].Eingesetzt = i <= f.aufgestellt;
-        EXPECT_TRUE(ZugAbschliessen());
+        const bool boden = f.konto != 5000000;
+        EXPECT_EQ(ZugAbschliessen(), !boden);
         EXPECT_EQ(ui.enthaelt(std::string(ZuWenigSpielerText) + "\r\nund zahlen eine Strafe von " +
                               (f.betrag ? f.betrag : "") + " €"),
                   f.betrag != nullptr);
-        // Die Überziehungsgebühr ginge dort auch nicht ab: keine Frage danach.
-        if (f.konto != 5000000) {
-            EXPECT_FALSE(ui.enthaelt("Kontoüberziehung"));
-        } else {
-            EXPECT_EQ(mg.Kontostand, f.liga == 4 && f.aufgestellt < 7 ? 4750000 : 5000000) << f.liga;
-        }
+        EXPECT_EQ(ui.enthaelt(AbschlussOhneDeckungText), boden);
+        EXPECT_EQ(mg.Kontostand, boden ? f.konto : f.liga == 4 && f.aufgestellt < 7 ? 4750000 : 5000000) << f.liga;
     }
+    mg.Kontostand = 5000000;
 
     // Karten verfallen nur im eigenen Wettbewerb (Liga und DFB-Pokal oder europäisch).
     mg.Kader[1].Verletzt = 1;
@@ -205,6 +204,57 @@ TEST(ZugAbschliessen, Ligabuchungen)
     EXPECT_EQ(mg.Kontostand, -100000 - 1500 + 17600);
     EXPECT_EQ(mg.AnlageWert, 1000000000);
     EXPECT_TRUE(ui.enthaelt("Manager0, Sie haben das Anlagemaximum erreicht."));
+}
+
+// Ein Ligatag mit Trainer, Stadion, Darlehen und Gehältern: jeder Betrag wie gerechnet, über der
+// Abgabegrenze samt Gebühr; abgebrochen oder am Boden des Kontos bleibt alles wie vorher, auch die
+// Abgabe, deren Meldung schon kam.
+TEST(ZugAbschliessen, KostenDesLigatagsGanzOderGarNicht)
+{
+    struct Fall {
+        const char* name;
+        int32_t konto, sparbuch, kaderwert;
+        const char* antwort; // auf die Überziehungsgebühr; nullptr: sie wird nicht erfragt
+        int64_t nachher;     // 0: abgelehnt
+        bool abgabe, ohneDeckung;
+    };
+    // Vermögen, Abgabe und Gebühr in runden Beträgen (Vielfache von 256: die Summe ist genau).
+    const Fall faelle[] = {
+        {"normal", 1000000, 0, 0, nullptr, 1000000 + 1000 - 102400 + 17600 - 20000 - 30000 - 42240, false, false},
+        {"Abgabe und Gebühr", -300000000, 2000000000, 400000000, "Ok",
+         -300000000 - 210473600 - 51048000 - 8422824 - 102400 + 17600 - 20000 - 30000 - 42240, true, false},
+        {"Gebühr abgebrochen", -300000000, 2000000000, 400000000, "Abbrechen", 0, true, false},
+        {"Boden", static_cast<int32_t>(KontoMin + 1), static_cast<int32_t>(KontoMax), 0, nullptr, 0, false, true},
+        {"Zinsen unter dem Boden", -1952000000, static_cast<int32_t>(KontoMax), 0, "Ok", 0, false, true},
+    };
+    for (const Fall& f : faelle) {
+        SkriptOberflaeche ui;
+        Kleinwelt(1);
+        Manager_& mg = S.Manager[0];
+        mg.Kontostand = f.konto;
+        mg.Sparbuch = f.sparbuch;
+        mg.KaderWert = f.kaderwert;
+        mg.TrainerGehalt = 30000;
+        mg.Plaetze = 20480;
+        mg.Komfortpunkte = 64; // Stadionkosten 10 240 + 32 000
+        mg.DarlehenRestSpiele = 10;
+        mg.DarlehenRate = 102400;
+        mg.KaderGehalt = 20000;
+        if (f.antwort) ui.antworte(f.antwort);
+        const std::string vorher = SpielstandSchreiben();
+        EXPECT_EQ(ZugAbschliessen(), f.nachher != 0) << f.name;
+        EXPECT_EQ(ui.enthaelt("Kontoüberziehung"), f.antwort != nullptr) << f.name;
+        EXPECT_EQ(ui.enthaelt(AbgabeText), f.abgabe) << f.name;
+        EXPECT_EQ(ui.enthaelt(AbschlussOhneDeckungText), f.ohneDeckung) << f.name;
+        EXPECT_EQ(Sitzung.AbschlussOhneDeckung, f.ohneDeckung) << f.name;
+        if (f.nachher == 0) {
+            EXPECT_EQ(SpielstandSchreiben(), vorher) << f.name;
+            continue;
+        }
+        EXPECT_EQ(mg.Kontostand, f.nachher) << f.name;
+        EXPECT_EQ(mg.DarlehenRestSpiele, 9) << f.name;
+        EXPECT_EQ(mg.Sparbuch, f.sparbuch / 1000 * 1003) << f.name;
+    }
 }
 
 TEST(ZugAbschliessen, Grafiken)

@@ -799,8 +799,8 @@ TEST(Ereignis, VereinskaufMitJaUndAnDerKontogrenze)
     }
 }
 
-// Geld, das nicht passt, hält kein Ereignis an: Gewinne bis an die Grenze, Kosten ganz oder gar nicht,
-// und die Meldung nennt den wirklich gebuchten Betrag.
+// Geld, das nicht passt, hält kein Ereignis an: Gewinne bis an die Grenze, und die Meldung nennt
+// den wirklich gebuchten Betrag; Kosten ganz, oder das Ereignis fällt aus und sagt es.
 TEST(Ereignis, GeldAnDenKontogrenzen)
 {
     constexpr int32_t Max = std::numeric_limits<int32_t>::max();
@@ -813,7 +813,7 @@ TEST(Ereignis, GeldAnDenKontogrenzen)
     const Fall faelle[] = {
         {3, Max - 500, Max, "von 500 €"},
         {11, Max - 2, Max, "\r\n\r\n2 € Einnahme"},
-        {4, Min + 500, Min + 500, "Schaden von 0 €"},
+        {4, Min + 500, Min + 500, "Kosten von 1.000 € nicht mehr tragen"},
         {7, Min + 1000, Min, "Polizeieinsatz 1.000 €"},
     };
     for (const Fall& f : faelle) {
