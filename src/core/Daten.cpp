@@ -177,6 +177,10 @@ bool SpielerLesen(Leser& l, Grunddaten& g)
         s.Vorname.rohSetzen(*vor);
         s.Nachname.rohSetzen(*nach);
         s.Position.rohSetzen(*pos);
+        // Jede Regel kennt nur diese vier Positionen; ein Spieler ohne eine von ihnen wäre
+        // in keinem Kader und in keinem Spielstand gültig.
+        if (s.Position.laenge != 1 || std::string_view("TVMS").find(s.Position.zeichen[0]) == std::string_view::npos)
+            return l.scheitern("Position muss T, V, M oder S sein");
         s.Nation.rohSetzen(*nat);
         for (size_t b = 0; b < KaderBedarf.size(); ++b)
             if (s.Position.roh() == std::string_view(&KaderBedarf[b].first, 1)) ++anzahl[b];

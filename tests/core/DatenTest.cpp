@@ -181,6 +181,8 @@ TEST(DatenLaden, JederFehlerBrichtAbUndAendertNichts)
         {"Spieler.dat", "100000" + std::string(4 * 100000 - 2, '\n'), "endet vorzeitig"},
         {"Spieler.dat", std::string(MaxDatenDateiGroesse + 1, '\n'), "größer als 16 MB"},
         {"Spieler.dat", MitAnzahl(torhueter), "Position V"},
+        {"Spieler.dat", SpielerDat({{"Hans", "Meier", "X", "D"}}), "Position muss"},
+        {"Spieler.dat", SpielerDat({{"Hans", "Meier", "", "D"}}), "Position muss"},
         {"Nationen.dat", Zeilen({"48"}), "außerhalb"}, // mehr als 47 Nationen
         {"Nationen.dat", Zeilen({"1", "Deutschland", "D", "viel"}), "keine Zahl"},
         {"Nationen.dat", Zeilen({"1", "Deutschland", "D", "128"}), "-128 bis 127"},

@@ -11,6 +11,7 @@
 #include "flow/Zug.h"
 #include "season/Pleite.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -48,7 +49,11 @@ inline void SpeichernUndLaden()
     if (SpielVorbei()) return; // ohne Manager gibt es nichts zu speichern
     const std::string bytes = SpielstandSchreiben();
     std::string fehler;
-    if (!SpielstandLesen(bytes, fehler) || SpielstandSchreiben() != bytes) std::abort();
+    if (!SpielstandLesen(bytes, fehler)) {
+        std::fprintf(stderr, "Eigener Spielstand abgewiesen: %s\n", fehler.c_str());
+        std::abort();
+    }
+    if (SpielstandSchreiben() != bytes) std::abort();
 }
 
 } // namespace torvane
