@@ -256,6 +256,17 @@ private slots:
         QVERIFY(QtOberflaeche::vorgaben.empty());
     }
 
+    // Die ausgelieferte Hilfe erklärt auch Ratgeber, Automatic, Zahlenrad, die Tasten und "Disk".
+    void hilfeNenntDieBedienung()
+    {
+        DatenOrdnerSetzen(TORVANE_QUELLEN "/daten/");
+        THilfeF h;
+        h.laden();
+        const QString t = h.Memo1->toPlainText();
+        for (const char* wort : {"Ratgeber", "Automatic", "Zahlenrad", "F1", "Strg+S", "Strg+Q", "Escape",
+                                 "\"Disk\" bis zum nächsten Programmstart"})
+            QVERIFY2(t.contains(QString::fromUtf8(wort)), wort);
+    }
 };
 
 QTEST_MAIN(EditorFensterTest)
