@@ -819,7 +819,29 @@ Wer in die Verbandsliga absteigt oder pleite ist, fliegt raus!
 
 SPEICHERN
 Mit "Disk" speichern und laden Sie Ihre Spiele. Ab und zu speichert
-Torvane auch von selbst.
+Torvane auch von selbst. Nach dem Laden eines Spielstands verschwindet
+"Disk" bis zum nächsten Programmstart: Laden geht erst nach einem
+Neustart wieder, gespeichert wird bis dahin automatisch.
+
+RATGEBER UND AUTOMATIC
+Der "Ratgeber" in der linken Leiste zeigt, was der Computermanager an
+Ihrer Stelle jetzt täte, das Wichtigste zuerst und jeweils mit Grund.
+Sein Knopf führt gleich zum passenden Bildschirm; entscheiden müssen
+Sie selbst. Mit "Automatic" spielt der Computer die Züge des Managers,
+der gerade dran ist, bis Sie "Autospiel STOP" drücken.
+
+DAS ZAHLENRAD
+Wo eine Zahl gefragt ist (Plätze, Beträge), erscheint das Zahlenrad.
+Tippen Sie die Ziffern ein oder klicken Sie auf die Räder: links +1,
+rechts -1. "Nullen" löscht alles, "Anfangswert" holt die alte Zahl
+zurück. Nur OK oder Enter übernimmt die Zahl, Escape heißt 0.
+
+TASTEN
+F1       diese Hilfe
+Strg+S   "Disk": Spielstände speichern und laden
+Strg+Q   Spiel beenden
+Enter    im Menü "Zug abschließen", im Zahlenrad und in Meldungen OK
+Escape   schließt die offene Tafel oder das Fenster, bricht Fragen ab
 
 Viel Glück und immer ein volles Stadion!
 """

@@ -274,10 +274,11 @@ def spielsysteme_pruefen(ordner):
 
 def hilfe_pruefen(ordner):
     r = Leser(os.path.join(ordner, "Hilfe.dat"))
-    pruefe(20 <= len(r.zeilen) <= 40, f"Hilfe: {len(r.zeilen)} Zeilen")
+    pruefe(20 <= len(r.zeilen) <= 80, f"Hilfe: {len(r.zeilen)} Zeilen")
     text = "\n".join(r.zeilen)
     for wort in ("Zug abschließen", "Aufstellung", "Transfermarkt", "Bank",
-                 "Stadion", "Werbung", "Spieltag", "speichern"):
+                 "Stadion", "Werbung", "Spieltag", "speichern", "Ratgeber",
+                 "Automatic", "Zahlenrad", "F1", "Escape"):
         pruefe(wort in text, f"Hilfe: {wort!r} fehlt")
 
 

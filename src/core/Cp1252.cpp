@@ -1,5 +1,6 @@
 #include "core/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -78,6 +79,15 @@ char32_t Lesen(std::string_view s, size_t& i)
     return cp;
 }
 
+// Das Byte des Zeichens in 1252; 0 heißt: gibt es dort nicht (die echte 0 ist U+0000).
+char NachCp1252(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (size_t k = 0; k < kObererBlock.size(); ++k)
+        if (kObererBlock[k] == cp) return static_cast<char>(0x80 + k);
+    return 0;
+}
+
 } // namespace
 
 std::string Cp1252NachUtf8(std::string_view cp1252)
@@ -93,17 +103,24 @@ std::string Utf8NachCp1252(std::string_view utf8)
     std::string aus;
     aus.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
-        char32_t cp = Lesen(utf8, i);
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            aus += static_cast<char>(cp);
-            continue;
-        }
-        char ersatz = '?';
-        for (size_t k = 0; k < kObererBlock.size(); ++k)
-            if (kObererBlock[k] == cp) ersatz = static_cast<char>(0x80 + k);
-        aus += ersatz;
+        const char32_t cp = Lesen(utf8, i);
+        const char c = NachCp1252(cp);
+        aus += c != 0 || cp == 0 ? c : '?';
     }
     return aus;
+}
+
+std::vector<std::string> NichtInCp1252(std::string_view utf8)
+{
+    std::vector<std::string> fehlt;
+    for (size_t i = 0; i < utf8.size();) {
+        const char32_t cp = Lesen(utf8, i);
+        if (cp == 0 || NachCp1252(cp) != 0) continue;
+        std::string z;
+        Anhaengen(z, cp);
+        if (std::find(fehlt.begin(), fehlt.end(), z) == fehlt.end()) fehlt.push_back(z);
+    }
+    return fehlt;
 }
 
 size_t Utf8Laenge(std::string_view utf8)

@@ -3,12 +3,15 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvane {
 
 std::string Cp1252NachUtf8(std::string_view cp1252);
 // Nicht darstellbare Zeichen werden zu "?".
 std::string Utf8NachCp1252(std::string_view utf8);
+// Die Zeichen (je einmal, in ihrer Reihenfolge), die dabei zu "?" würden.
+std::vector<std::string> NichtInCp1252(std::string_view utf8);
 // Anzahl der Zeichen (nicht Bytes) eines UTF-8-Textes.
 size_t Utf8Laenge(std::string_view utf8);
 // Die ersten n Zeichen eines UTF-8-Textes.

@@ -26,7 +26,6 @@ Infotafel InfoBerechnen(int m)
 
     t.kritisch = vermoegen <= 0;
     t.Vermoegen = {Euro(vermoegen), t.kritisch ? Ton::Warnung : Ton::Gut};
-    if (t.kritisch) Warnung(VermoegenKritischText);
     t.Liquiditaet = {Euro(vermoegen / 2), Ton::Neutral};
     t.Werbeeinnahmen = {Euro(mg.Werbeeinnahmen), mg.Werbeeinnahmen == 0 ? Ton::Warnung : Ton::Gut};
     t.Geldanlage = {Euro(mg.AnlageWert), mg.AnlageWert > 0 ? Ton::Gut : Ton::Neutral};

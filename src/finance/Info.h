@@ -31,8 +31,8 @@ struct Infotafel {
     bool kritisch = false; // Vermögen 0 oder weniger
 };
 
-// Rechnet das Vermögen des Managers m frisch und füllt die Tafel; bei einem Vermögen
-// von 0 oder weniger erscheint die Warnung.
+// Rechnet das Vermögen des Managers m frisch und füllt die Tafel. Die Warnung bei einem
+// Vermögen von 0 oder weniger (kritisch) zeigt der Bildschirm erst über den neuen Zahlen.
 Infotafel InfoBerechnen(int m);
 
 constexpr const char* VermoegenKritischText =

@@ -39,14 +39,8 @@ std::string ZeichenFehler(const std::string& t)
         const bool c1 = b == 0xC2 && i + 1 < t.size() && static_cast<unsigned char>(t[i + 1]) <= 0x9F;
         if (b < 0x20 || b == 0x7F || c1) return SteuerzeichenText;
     }
-    if (Cp1252NachUtf8(Utf8NachCp1252(t)) == t) return {};
-    // Das erste Zeichen, das die Hin- und Rückwandlung nicht übersteht, nennen.
-    for (size_t n = 1; n <= Utf8Laenge(t); ++n) {
-        const std::string anfang = Utf8Anfang(t, n);
-        if (Cp1252NachUtf8(Utf8NachCp1252(anfang)) != anfang)
-            return ZeichensatzText + anfang.substr(Utf8Anfang(t, n - 1).size());
-    }
-    return ZeichensatzText;
+    const std::vector<std::string> fehlt = NichtInCp1252(t);
+    return fehlt.empty() ? std::string() : ZeichensatzText + fehlt.front();
 }
 
 const char* Dateiname(EditorListe l)
@@ -145,16 +139,16 @@ bool Editor::laden(EditorListe l)
     for (auto& r : roh)
         for (auto& w : r) w = Cp1252NachUtf8(w);
     werte_ = std::move(roh);
+    geladen_ = werte_;
     liste_ = l;
     zeile_ = spalte_ = bearbeitet_ = 0;
     vorher_.clear();
-    geaendert_ = false;
     return true;
 }
 
 bool Editor::listeWaehlen(EditorListe l)
 {
-    if (geaendert_ && sichern(true) == Ausgang::Fehler) return false;
+    if (geaendert() && sichern(true) == Ausgang::Fehler) return false;
     return laden(l);
 }
 
@@ -171,9 +165,7 @@ void Editor::zelleSetzen(const std::string& text)
 {
     if (zeile_ < 1 || zeile_ > zeilen() || !spalteEditierbar(spalte_)) return;
     std::string& w = werte_[static_cast<size_t>(zeile_ - 1)][static_cast<size_t>(spalte_ - 1)];
-    if (w == text) return;
     w = text;
-    geaendert_ = true;
 }
 
 bool Editor::zelleVerlassen()
@@ -299,7 +291,6 @@ bool Editor::neuerEintrag()
     werte_.insert(werte_.begin() + (zeile_ - 1), neu);
     bearbeitet_ = zeile_;
     vorher_ = neu;
-    geaendert_ = true;
     return true;
 }
 
@@ -315,11 +306,8 @@ bool Editor::einfuegen(const std::string& text)
         return false;
     }
     if (!offeneZeilePruefen()) return false;
-    const bool war = geaendert_;
     zelleSetzen(Getrimmt(text));
-    if (offeneZeilePruefen()) return true;
-    geaendert_ = war; // die Zeile steht wieder wie vor dem Einfügen
-    return false;
+    return offeneZeilePruefen(); // abgelehnt: die Zeile steht wieder wie vorher
 }
 
 // --- Schreiben ---
@@ -353,7 +341,7 @@ Editor::Ausgang Editor::sichern(bool fragen)
         return Ausgang::Fehler;
     }
     if (!dateiSchreiben(datei())) return Ausgang::Fehler;
-    geaendert_ = false;
+    geladen_ = werte_;
     Klang("speichern");
     return Ausgang::Gespeichert;
 }
@@ -369,11 +357,11 @@ bool Editor::speichern()
 
 bool Editor::schliessen()
 {
-    if (!geaendert_) return true;
+    if (!geaendert()) return true;
     switch (Meldung(DialogArt::Bestaetigung, "Die Änderungen sind noch nicht gespeichert. Vorher speichern ?",
                     Knoepfe::JaNeinAbbrechen)) {
     case Antwort::Ja: return sichern(false) == Ausgang::Gespeichert;
-    case Antwort::Nein: geaendert_ = false; return true;
+    case Antwort::Nein: werte_ = geladen_; return true;
     default: return false;
     }
 }

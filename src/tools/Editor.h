@@ -23,7 +23,8 @@ public:
     std::vector<int> breiten() const;
     std::string titel() const;
     std::string status() const;
-    bool geaendert() const { return geaendert_; }
+    // Steht etwas anders als in der Datei? Eine abgelehnte und zurückgenommene Eingabe zählt nicht.
+    bool geaendert() const { return werte_ != geladen_; }
 
     // Zeilen und Spalten ab 1 (0 ist die Nummernspalte bzw. die Kopfzeile).
     std::string zelle(int zeile, int spalte) const;
@@ -65,10 +66,10 @@ private:
 
     EditorListe liste_ = EditorListe::Keine;
     std::vector<std::vector<std::string>> werte_; // UTF-8, je Zeile die Spalten 1..k
+    std::vector<std::vector<std::string>> geladen_; // so, wie es in der Datei steht
     std::vector<std::string> vorher_;             // die bearbeitete Zeile vor der Bearbeitung
     int bearbeitet_ = 0;                          // Zeile, die gerade bearbeitet wird (0: keine)
     int zeile_ = 0, spalte_ = 0;
-    bool geaendert_ = false;
 };
 
 // Was an einem Datenordner nicht stimmt: eine Datei, die der Lader abweist (mit Grund),

@@ -123,6 +123,43 @@ private slots:
         QVERIFY(QtOberflaeche::vorgaben.empty());
     }
 
+    // Mit der Maus Abgelehntes: die gesperrte Zelle wird nicht ausgewählt, ungültige Werte nennen
+    // den Grund, und Zurückgenommenes gilt beim Listenwechsel nicht als Änderung.
+    void abgelehnteEingaben()
+    {
+        TEditorF f;
+        f.zeigen();
+        QTest::mouseClick(f.Nationen, Qt::LeftButton);
+        auto klick = [&f](int z, int s) {
+            QTest::mouseClick(f.Grid->viewport(), Qt::LeftButton, {}, f.Grid->visualItemRect(f.Grid->item(z, s)).center());
+            QApplication::processEvents();
+        };
+        klick(1, 2);
+        klick(4, 1);
+        QVERIFY(QtOberflaeche::imProtokoll("Dialog:Ändern verboten."));
+        QCOMPARE(f.Grid->selectedItems(), QList<QTableWidgetItem*>{f.Grid->item(1, 2)});
+
+        const struct {
+            int spalte;
+            const char* text;
+            const char* grund;
+        } falsch[] = {{2, "9999", "von -128 bis 127"}, {2, "abc", "von -128 bis 127"}, {0, "Nirgendwo und überall 26 Z", "max. 25 Zeichen"}};
+        for (const auto& x : falsch) {
+            klick(1, x.spalte);
+            const QString alt = f.Grid->item(1, x.spalte)->text();
+            f.Grid->item(1, x.spalte)->setText(QString::fromUtf8(x.text));
+            QtOberflaeche::protokoll.clear();
+            klick(3, 0);
+            QVERIFY2(QtOberflaeche::imProtokoll(x.grund), x.text);
+            QCOMPARE(f.Grid->item(1, x.spalte)->text(), alt);
+        }
+        QVERIFY(!f.editor.geaendert());
+        QtOberflaeche::protokoll.clear();
+        QTest::mouseClick(f.Mannschaften, Qt::LeftButton);
+        QVERIFY(QtOberflaeche::protokoll.empty());
+        QCOMPARE(f.Titel->text(), QStringLiteral("Mannschaften"));
+    }
+
     // Die Testsaison: auf den ausgelieferten Daten ohne Befund mit Meistern, auf einem
     // kaputten Datenordner mit Namen des Problems und ohne Saison; nichts wird verändert.
     void testsaison()
@@ -204,7 +241,31 @@ private slots:
         QtOberflaeche::vorgaben.push_back("Nein");
         QVERIFY(HilfeF->close());
         QVERIFY(Datei(daten + "Hilfe.dat").startsWith("Neu"));
+
+        // Was Windows-1252 nicht kennt, wird vor dem Speichern genannt; "Nein" schreibt nichts.
+        HilfeF->zeigen();
+        HilfeF->Memo1->insertPlainText(QStringLiteral("Łódź ✓ "));
+        QtOberflaeche::vorgaben.push_back("Nein");
+        QVERIFY(!HilfeF->speichern());
+        QVERIFY(QtOberflaeche::imProtokoll(":\r\nŁ ź ✓\r\n"));
+        QVERIFY(Datei(daten + "Hilfe.dat").startsWith("Neu"));
+        QtOberflaeche::vorgaben.push_back("Ja");
+        QVERIFY(HilfeF->speichern());
+        QVERIFY(Datei(daten + "Hilfe.dat").startsWith("?\xF3" "d? ? Neu"));
+        QVERIFY(HilfeF->close());
         QVERIFY(QtOberflaeche::vorgaben.empty());
+    }
+
+    // Die ausgelieferte Hilfe erklärt auch Ratgeber, Automatic, Zahlenrad, die Tasten und "Disk".
+    void hilfeNenntDieBedienung()
+    {
+        DatenOrdnerSetzen(TORVANE_QUELLEN "/daten/");
+        THilfeF h;
+        h.laden();
+        const QString t = h.Memo1->toPlainText();
+        for (const char* wort : {"Ratgeber", "Automatic", "Zahlenrad", "F1", "Strg+S", "Strg+Q", "Escape",
+                                 "\"Disk\" bis zum nächsten Programmstart"})
+            QVERIFY2(t.contains(QString::fromUtf8(wort)), wort);
     }
 };
 

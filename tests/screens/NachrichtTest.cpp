@@ -140,6 +140,20 @@ private slots:
         QCOMPARE(Zahleneingabe(-5, "Sitze"), 0);
         QCOMPARE(negativ, 0);
 
+        // Getippt: die erste Ziffer ersetzt den Anfangswert, die Rücktaste nimmt die letzte,
+        // eine zehnte Stelle passt nicht, Enter heißt OK.
+        QList<int> getippt;
+        Sobald(RechnerOffen, [&] {
+            QTest::keyClicks(RechnerF, QStringLiteral("428"));
+            QTest::keyClick(RechnerF, Qt::Key_Backspace);
+            QTest::keyClick(RechnerF, Qt::Key_7);
+            getippt << RechnerF->zahl();
+            QTest::keyClicks(RechnerF, QStringLiteral("12345678"));
+            QTest::keyClick(RechnerF, Qt::Key_Return);
+        });
+        QCOMPARE(Zahleneingabe(1000, "Sitze"), 427123456);
+        QCOMPARE(getippt, QList<int>{427});
+
         QtOberflaeche::vorgaben = {"4711"};
         QCOMPARE(Zahleneingabe(5, "Wie viel ?"), 4711);
         QVERIFY(QtOberflaeche::imProtokoll("Zahl:Wie viel ?"));

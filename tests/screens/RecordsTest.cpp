@@ -170,6 +170,8 @@ private slots:
         EwigenF->zeigen();
         QCOMPARE(EwigenF->ListBox1->count(), S.Spiel.MannschaftHoch);
         QVERIFY(EwigenF->ListBox1->currentItem()->text().contains(Q(VereinVon(S.AktManager).Name.text())));
+        // Die Legende sagt, warum Oberligapunkte so wenig zählen.
+        QVERIFY(EwigenF->Legende->isVisible() && EwigenF->Legende->text().contains(QStringLiteral("Oberliga ein Viertel")));
         EwigenF->hide();
     }
 

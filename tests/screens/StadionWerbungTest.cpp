@@ -132,7 +132,10 @@ private slots:
         WerbungF->B[5]->click();
         QCOMPARE(WerbungF->TafelSponsor->text(), QStringLiteral("Träum weiter ..."));
         QVERIFY(!WerbungF->Ja->isVisible());
-        WerbungF->Nein->click();
+        // Escape schließt nur die Tafel, wie "Nein"; das zweite das Fenster.
+        QTest::keyClick(WerbungF, Qt::Key_Escape);
+        QVERIFY(!WerbungF->Tafel->isVisible());
+        QVERIFY(WerbungF->isVisible() && WerbungF->B[1]->isEnabled());
         QCOMPARE(mg.Werbeanfragen, 2.5f);
 
         WerbungF->L[8]->click();
@@ -156,7 +159,8 @@ private slots:
         // Ein offenes Trikotangebot verfällt mit dem Fenster.
         WerbungF->L[6]->click();
         QVERIFY(WerbungF->B[6]->isVisible());
-        WerbungF->hide();
+        QTest::keyClick(WerbungF, Qt::Key_Escape);
+        QVERIFY(!WerbungF->isVisible());
         WerbungF->zeigen();
         QVERIFY(!WerbungF->B[6]->isVisible());
         QCOMPARE(WerbungF->L[6]->text(), QStringLiteral("- Klicke hier für -"));

@@ -2,6 +2,7 @@
 #include "Bildschirmtest.h"
 #include "core/Fehler.h"
 #include "finance/Bank.h"
+#include "finance/Info.h"
 #include "finance/screens/BankFrm.h"
 #include "finance/screens/InfoFrm.h"
 #include "finance/screens/TrainingBankFenster.h"
@@ -192,6 +193,19 @@ private slots:
         InfoF->hide();
         MenuF->unterKlick(Menuepunkt::Info);
         QCOMPARE(InfoF->Kredit->text(), QStringLiteral("120.000 €"));
+        InfoF->hide();
+
+        // Die Warnung zum kritischen Vermögen kommt erst über den neuen Zahlen.
+        mg().Kontostand = -2000000000;
+        QString gesehen;
+        ui.dialogVorgabe = [&gesehen](DialogArt, const std::string&, Knoepfe) {
+            gesehen = InfoF->isVisible() ? InfoF->Vermoegen->text() : QString();
+            return Antwort::Ok;
+        };
+        MenuF->unterKlick(Menuepunkt::Info);
+        ui.dialogVorgabe = nullptr;
+        QVERIFY(QtOberflaeche::imProtokoll(VermoegenKritischText));
+        QCOMPARE(gesehen, Q(InfoBerechnen(S.AktManager).Vermoegen.text));
         InfoF->hide();
     }
 

@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -84,6 +85,9 @@ TRechnerF::TRechnerF(QWidget* eltern) : QDialog(eltern)
     anfangK->setObjectName(QStringLiteral("Anfangswert"));
     okK->setObjectName(QStringLiteral("OK"));
     okK->setDefault(true);
+    // Enter heißt immer OK, auch wenn einer der anderen Knöpfe den Fokus hat.
+    nullenK->setAutoDefault(false);
+    anfangK->setAutoDefault(false);
     connect(nullenK, &QPushButton::clicked, this, &TRechnerF::nullen);
     connect(anfangK, &QPushButton::clicked, this, &TRechnerF::anfangswert);
     connect(okK, &QPushButton::clicked, this, &QDialog::accept);
@@ -94,9 +98,17 @@ TRechnerF::TRechnerF(QWidget* eltern) : QDialog(eltern)
     knoepfe->addStretch();
     knoepfe->addWidget(okK);
 
+    auto* hinweis = new QLabel(QStringLiteral("Ziffern tippen oder Räder klicken (links +1, rechts −1). "
+                                              "Enter übernimmt, Esc bricht ab."),
+                               this);
+    hinweis->setObjectName(QStringLiteral("Hinweis"));
+    hinweis->setFont(Schrift(8));
+    hinweis->setAlignment(Qt::AlignCenter);
+
     auto* l = new QVBoxLayout(this);
     l->addWidget(frage_);
     l->addLayout(reihe);
+    l->addWidget(hinweis);
     l->addLayout(knoepfe);
     setFixedSize(sizeHint().expandedTo(QSize(400, 150)));
 }
@@ -117,18 +129,42 @@ int TRechnerF::zahl() const
     return z;
 }
 
+void TRechnerF::zahlSetzen(int z)
+{
+    for (int i = 8; i >= 0; --i) {
+        raeder[static_cast<size_t>(i)]->zifferSetzen(z % 10);
+        z /= 10;
+    }
+}
+
 void TRechnerF::nullen()
 {
-    for (TRad* r : raeder) r->zifferSetzen(0);
+    zahlSetzen(0);
+    getippt_ = true; // weiter getippte Ziffern hängen sich an
 }
 
 void TRechnerF::anfangswert()
 {
-    int rest = anfang_;
-    for (int i = 8; i >= 0; --i) {
-        raeder[static_cast<size_t>(i)]->zifferSetzen(rest % 10);
-        rest /= 10;
+    zahlSetzen(anfang_);
+    getippt_ = false;
+}
+
+void TRechnerF::keyPressEvent(QKeyEvent* e)
+{
+    const QString t = e->text();
+    if (t.size() == 1 && t[0].isDigit() && t[0].unicode() < 128) {
+        const int alt = getippt_ ? zahl() : 0;
+        getippt_ = true;
+        // Eine zehnte Stelle passt nicht aufs Rad.
+        if (alt <= 99999999) zahlSetzen(alt * 10 + t[0].digitValue());
+        return;
     }
+    if (e->key() == Qt::Key_Backspace) {
+        getippt_ = true;
+        zahlSetzen(zahl() / 10);
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 int TRechnerF::eingabe(int anfang, const QString& frage, int x, int y)

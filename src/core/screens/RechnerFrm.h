@@ -1,5 +1,6 @@
 // Das Zahlenrad "Zahleneingabe": neun Ziffernräder, Linksklick zählt hoch,
-// Rechtsklick runter. Nur OK übernimmt die Zahl, jedes andere Schließen gibt 0.
+// Rechtsklick runter; getippte Ziffern laufen von rechts ein. Nur OK (oder Enter)
+// übernimmt die Zahl, jedes andere Schließen gibt 0.
 #pragma once
 
 #include <QDialog>
@@ -49,8 +50,14 @@ public:
 
     std::array<TRad*, 9> raeder{};
 
+protected:
+    // Ziffern und Rücktaste; Enter und Escape wie im Dialog üblich.
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
+    void zahlSetzen(int z);
     int anfang_ = 0;
+    bool getippt_ = false; // die erste getippte Ziffer ersetzt die Zahl auf den Rädern
     QLabel* frage_;
 };
 

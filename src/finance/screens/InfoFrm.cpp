@@ -1,5 +1,6 @@
 #include "finance/screens/InfoFrm.h"
 
+#include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 #include "finance/Info.h"
 #include "finance/screens/Tafelfelder.h"
@@ -65,7 +66,7 @@ TInfoF::TInfoF(QWidget* eltern) : QDialog(eltern)
     SpielerText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void TInfoF::fuellen()
+bool TInfoF::fuellen()
 {
     const Infotafel t = InfoBerechnen(S.AktManager);
     FeldZeigen(Vermoegen, t.Vermoegen);
@@ -101,12 +102,15 @@ void TInfoF::fuellen()
     Managerqualitaet->resize(Managerqualitaet->width(), (n - 1) * 25 + 48);
     Spieler->setTitle(Q(t.SpielerKopf));
     SpielerText->setText(Zeilen(t.SpielerText));
+    return t.kritisch;
 }
 
 void TInfoF::zeigen()
 {
+    // Erst die neuen Zahlen zeigen, dann über ihnen warnen.
+    const bool kritisch = fuellen();
     AmStandardOrt(this);
-    fuellen();
+    if (kritisch) Warnung(VermoegenKritischText);
 }
 
 } // namespace torvane

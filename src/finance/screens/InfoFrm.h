@@ -17,9 +17,10 @@ class TInfoF : public QDialog {
 public:
     explicit TInfoF(QWidget* eltern = nullptr);
 
-    // Zeigen und füllen (die Warnung bei leerem Vermögen erscheint über dem Fenster).
+    // Füllen und zeigen; die Warnung bei leerem Vermögen erscheint danach über dem Fenster.
     void zeigen();
-    void fuellen();
+    // true: das Vermögen ist kritisch.
+    bool fuellen();
 
     QLabel *Vermoegen, *Liquiditaet, *Werbeeinnahmen, *Geldanlage, *Sparbuch, *SparZinsen, *Kontozinsen;
     QLabel *Zuschuesse, *Einnahmen, *Kosten;

@@ -211,6 +211,12 @@ void TWerbungF::nein()
     tafelZeigen(false);
 }
 
+void TWerbungF::reject()
+{
+    if (Tafel->isVisible()) return nein();
+    QDialog::reject();
+}
+
 void TWerbungF::trikotKlick(int platz)
 {
     if (Tafel->isVisible() || !WerbeplatzFrei(S.AktManager, platz)) return;

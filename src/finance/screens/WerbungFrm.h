@@ -44,6 +44,8 @@ public:
 
 protected:
     void hideEvent(QHideEvent* e) override;
+    // Escape schließt erst die offene Tafel (wie "Nein"), dann das Fenster.
+    void reject() override;
 
 private:
     void tafelZeigen(bool zeigen);

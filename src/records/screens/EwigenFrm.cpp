@@ -20,8 +20,11 @@ TEwigenF::TEwigenF(QWidget* eltern) : QDialog(eltern)
     Kopf->setText(QString::fromUtf8(EwigeKopf));
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(10, 70, 540, 480);
+    ListBox1->setGeometry(10, 70, 540, 424);
     ListBox1->setFont(CourierSchrift(10, false));
+    Legende = Schild(this, QStringLiteral("Legende"), QRect(10, 498, 540, 56), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
+    Legende->setWordWrap(true);
+    Legende->setText(QString::fromUtf8(EwigeLegende));
 }
 
 void TEwigenF::zeigen()

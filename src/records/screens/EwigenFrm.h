@@ -16,7 +16,7 @@ public:
     void zeigen();
     void fuellen();
 
-    QLabel* Kopf;
+    QLabel *Kopf, *Legende;
     QListWidget* ListBox1;
 };
 

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace torvane {
@@ -197,11 +198,16 @@ void TEditorF::zelleGewechselt(int zeile, int spalte, int alteZeile, int alteSpa
     // Prüfung und Wiederherstellen können die verlassene Zeile geändert haben.
     zeileZeigen(vorher);
     if (ok) return;
-    umschalten_ = true;
-    if (editor.zeile() >= 1) Grid->setCurrentCell(editor.zeile() - 1, editor.spalte() - 1);
-    else if (alteZeile >= 0) Grid->setCurrentCell(alteZeile, alteSpalte);
-    else Grid->setCurrentCell(-1, -1);
-    umschalten_ = false;
+    auto zurueck = [this, alteZeile, alteSpalte] {
+        umschalten_ = true;
+        if (editor.zeile() >= 1) Grid->setCurrentCell(editor.zeile() - 1, editor.spalte() - 1);
+        else if (alteZeile >= 0) Grid->setCurrentCell(alteZeile, alteSpalte);
+        else Grid->setCurrentCell(-1, -1);
+        umschalten_ = false;
+    };
+    zurueck();
+    // Ein Mausklick wählt die abgelehnte Zelle erst nach diesem Signal aus: danach noch einmal zurück.
+    QTimer::singleShot(0, this, zurueck);
 }
 
 void TEditorF::listeZeigen(EditorListe l)

@@ -75,6 +75,12 @@ bool THilfeF::speichern()
 {
     QString text = Memo1->toPlainText();
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    // Die Datei ist Windows-1252: was sie nicht halten kann, wird vorher genannt, nicht still zu "?".
+    std::string fehlt;
+    for (const std::string& z : NichtInCp1252(U(text))) fehlt += (fehlt.empty() ? "" : " ") + z;
+    if (!fehlt.empty() && !Frage("Diese Zeichen kann die Hilfe nicht speichern, sie würden zu \"?\":" + std::string(NL) +
+                                 fehlt + NL + NL + "Trotzdem speichern ?"))
+        return false;
     const std::string roh = Utf8NachCp1252(U(text));
     // Ein Abbruch mitten im Schreiben lässt die alte Hilfe ganz, ein Link an ihrer Stelle sein Ziel.
     // Ein installiertes Spiel schreibt in die Kopie der Daten im Benutzerordner.

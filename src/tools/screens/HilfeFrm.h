@@ -18,6 +18,7 @@ public:
     // Liest die Datei (Windows-1252) ins Feld; fehlt sie, bleibt das Feld leer.
     void laden();
     // Schreibt das Feld zurück (Windows-1252, CRLF); false mit Meldung, wenn es nicht geht.
+    // Zeichen außerhalb von Windows-1252 nennt es vorher und schreibt nur auf "Ja".
     bool speichern();
     // Am Standardort zeigen; ist sie mit Änderungen schon offen, nur nach vorn holen.
     void zeigen();
