@@ -2,6 +2,7 @@
 // Pokalspiele und Saisonende. Offscreen, mit eingereihten Antworten; "Weiter"
 // drückt ein Klicker, der dabei nachsieht, was der Bildschirm gerade zeigt.
 #include "Bildschirmtest.h"
+#include "core/SpielstandDatei.h"
 #include "core/screens/Stil.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
@@ -14,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollBar>
 #include <QtTest>
@@ -54,6 +56,31 @@ class SpieltagScreenTest : public Bildschirmtest {
         ZufallSetzen(saat);
         QVERIFY(NeuesSpielOhneBildschirm({{"Quirin", "SV Kickersdorf"}}));
         S.Optionen[0][OptTempo] = 0;
+    }
+
+    // Spielt ablauf von anfang aus mit fester Saat; abgekürzt drückt ein Finger knopf (im Spieltag
+    // Escape), sobald er sich zeigt. Gibt den Spielstand zurück, ms die gebrauchte Zeit.
+    std::string gespielt(const Spielstand& anfang, const std::function<void()>& ablauf, QPushButton* knopf,
+                         bool abkuerzen, qint64& ms)
+    {
+        S = anfang;
+        ZufallSetzen(5);
+        QtOberflaeche::protokoll.clear();
+        QtOberflaeche::tempo = abkuerzen ? 1.0 : 0.02;
+        QTimer finger;
+        QObject::connect(&finger, &QTimer::timeout, [&] {
+            if (!abkuerzen || QtOberflaeche::abkuerzen || !knopf->isVisible()) return;
+            if (knopf == SpielenF->Abkuerzen) QTest::keyClick(SpielenF->Platz, Qt::Key_Escape);
+            else QTest::mouseClick(knopf, Qt::LeftButton);
+        });
+        finger.start(2);
+        Klicker k;
+        QElapsedTimer uhr;
+        uhr.start();
+        ablauf();
+        ms = uhr.elapsed();
+        QtOberflaeche::tempo = 0.0;
+        return SpielstandSchreiben();
     }
 
 private slots:
@@ -269,6 +296,37 @@ private slots:
 
         s->tagBeendet();
         QTRY_VERIFY_WITH_TIMEOUT(!s->isVisible(), 1000);
+    }
+
+    // Abgekürzt ist es dasselbe Spiel wie zugesehen, Byte für Byte: der Ligatag mit Live-Spiel
+    // (Escape) und das Saisonende (Knopf, auch über die "Weiter" der Ligen). Zugesehen bei
+    // Tempo 1 dauerte jedes über zehn Sekunden.
+    void abkuerzenGibtDasselbeSpiel()
+    {
+        einManager(21);
+        S.Optionen[0][OptAnzeigeLiga] = 4;
+        S.Manager[0].Einsatz = 100; // viele Vorfälle, jeder zieht aus Zufall
+        ManagerAufPlatz(0, 9);      // kein Abstieg in die Verbandsliga
+        SETZE(S.Spiel.Spieltag, 1);
+        const Spielstand anfang = S;
+        const std::string vorher = SpielstandSchreiben();
+        const std::tuple<std::function<void()>, QPushButton*, const char*> schauspiele[] = {
+            {[] { SpielenF->spielen(); }, SpielenF->Abkuerzen, "Klang:Pfiff2"},
+            {[] { QVERIFY(Saisonende()); }, SaisonEndeF->Abkuerzen, "Klang:saisonende"}};
+        for (const auto& [ablauf, knopf, klang] : schauspiele) {
+            qint64 ms = 0;
+            const std::string zugesehen = gespielt(anfang, ablauf, knopf, false, ms);
+            const auto gesehen = QtOberflaeche::protokoll;
+            const std::string abgekuerzt = gespielt(anfang, ablauf, knopf, true, ms);
+            QVERIFY(zugesehen != vorher);
+            QVERIFY(zugesehen == abgekuerzt);
+            // Dieselben Meldungen und Klänge (die nur vermerkt, nicht gespielt werden), nur schneller.
+            QCOMPARE(QtOberflaeche::protokoll, gesehen);
+            QVERIFY(QtOberflaeche::imProtokoll(klang));
+            QVERIFY2(ms < 5000, std::to_string(ms).c_str());
+            // Danach ist nichts mehr abgekürzt und alles wieder bedienbar.
+            QVERIFY(!QtOberflaeche::abkuerzen && !WarteSperre::aktiv() && !knopf->isVisible());
+        }
     }
 
     // Eine ganze Saison über den Zugablauf, jeder Tag über den Bildschirm und live zugesehen;

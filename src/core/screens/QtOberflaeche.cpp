@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QPointer>
@@ -77,6 +78,7 @@ bool QtOberflaeche::nieZeigen = false;
 std::vector<std::string> QtOberflaeche::protokoll;
 double QtOberflaeche::tempo = 1.0;
 std::optional<uint32_t> QtOberflaeche::festeSaat;
+bool QtOberflaeche::abkuerzen = false;
 bool QtOberflaeche::dialogOrtGesetzt = false;
 QPoint QtOberflaeche::dialogOrt;
 
@@ -103,6 +105,22 @@ DialogOrt::~DialogOrt()
 namespace {
 
 std::vector<WarteSperre::Art> gSperrStapel;
+std::vector<QPointer<QAbstractButton>> gAbkuerzKnoepfe;
+// Die laufenden Pausen (verschachtelt möglich); Abkürzen beendet sie alle.
+std::vector<QEventLoop*> gPausen;
+
+// Escape während einer Pause: der sichtbare Abkürzknopf, wo immer der Fokus gerade steht.
+bool EscapeKuerztAb(const QEvent* e)
+{
+    if (e->type() != QEvent::KeyPress || static_cast<const QKeyEvent*>(e)->key() != Qt::Key_Escape) return false;
+    if (gSperrStapel.empty() || gSperrStapel.back() != WarteSperre::Art::Pause) return false;
+    for (const QPointer<QAbstractButton>& k : gAbkuerzKnoepfe)
+        if (k && k->isVisible() && k->isEnabled()) {
+            k->click();
+            return true;
+        }
+    return false;
+}
 
 bool IstEingabe(const QEvent* e)
 {
@@ -149,6 +167,7 @@ class Sperrfilter : public QObject {
 public:
     bool eventFilter(QObject* o, QEvent* e) override
     {
+        if (EscapeKuerztAb(e)) return true;
         if (!IstEingabe(e) || WarteSperre::nimmtEingaben(o)) return false;
         // Ein abgewiesenes Tastenkürzel gilt als vom Fenster übernommen: dann feuert es nicht.
         if (e->type() == QEvent::ShortcutOverride) e->accept();
@@ -192,6 +211,24 @@ bool WarteSperre::nimmtEingaben(const QObject* o)
 }
 
 void ImWartenBedienbar(QWidget* w) { w->setProperty("torvaneImWarten", true); }
+
+void AbkuerzKnopf(QAbstractButton* knopf)
+{
+    ImWartenBedienbar(knopf);
+    gAbkuerzKnoepfe.emplace_back(knopf);
+}
+
+void AbkuerzenBeginnen()
+{
+    QtOberflaeche::abkuerzen = true;
+    for (QEventLoop* p : gPausen) p->quit();
+}
+
+void AbkuerzenAnbieten(QAbstractButton* knopf, bool ja)
+{
+    QtOberflaeche::abkuerzen = false;
+    knopf->setVisible(ja);
+}
 
 namespace {
 
@@ -259,7 +296,7 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
 {
     protokoll.push_back((bisEnde ? "KlangEnde:" : "Klang:") + name);
     Klangspieler& k = Klangspieler::ich();
-    if (k.stumm()) return;
+    if (k.stumm() || abkuerzen) return;
     const QString n = Q(name);
     QSoundEffect* e = k.finde(n);
     if (!e) {
@@ -280,6 +317,10 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
     uhr.start();
     // Erst warten, bis er läuft (Laden ist asynchron), dann bis er verklungen ist.
     while (uhr.elapsed() < KlangHoechstMs) {
+        if (abkuerzen) {
+            e->stop();
+            break;
+        }
         QApplication::processEvents(QEventLoop::AllEvents, 20);
         if (e->status() == QSoundEffect::Error) break;
         if (e->status() == QSoundEffect::Ready && !e->isPlaying() && uhr.elapsed() > 50) break;
@@ -289,6 +330,7 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
 
 void QtOberflaeche::warte(int ms, bool still)
 {
+    if (abkuerzen) return;
     const int dauer = QtOberflaeche::dauer(ms);
     const WarteSperre sperre;
     if (dauer <= 0) {
@@ -301,12 +343,17 @@ void QtOberflaeche::warte(int ms, bool still)
     }
     QEventLoop schleife;
     QTimer::singleShot(dauer, &schleife, &QEventLoop::quit);
+    struct Eingetragen {
+        explicit Eingetragen(QEventLoop* s) { gPausen.push_back(s); }
+        ~Eingetragen() { gPausen.pop_back(); }
+    } eingetragen(&schleife);
     schleife.exec();
 }
 
 int QtOberflaeche::zahleneingabe(int anfang, const std::string& frage, int x, int y)
 {
     protokoll.push_back("Zahl:" + frage);
+    abkuerzen = false;
     std::string a;
     if (VorgabeNehmen(a)) {
         bool ok = false;
@@ -325,6 +372,7 @@ Befehlswert QtOberflaeche::nachricht(const std::string& kopf, const std::string&
                                      int y, int bild)
 {
     protokoll.push_back("Nachricht:" + kopf + "|" + text);
+    if (art.typ != NachrichtArt::Auto) abkuerzen = false; // nur wer gefragt wird, soll es auch lesen
     std::string a;
     if (art.typ != NachrichtArt::Auto && VorgabeNehmen(a)) {
         // Eine Vorgabe, die kein Knopf ist, wirkt wie "Weiter": weder Ja noch Nein.
@@ -348,6 +396,7 @@ Befehlswert QtOberflaeche::nachricht(const std::string& kopf, const std::string&
 Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe knoepfe)
 {
     protokoll.push_back("Dialog:" + text);
+    abkuerzen = false;
     if (dialogVorgabe) return dialogVorgabe(art, text, knoepfe);
     std::string a;
     if (VorgabeNehmen(a)) {
@@ -419,9 +468,11 @@ bool SpielAnwendung::notify(QObject* empfaenger, QEvent* e)
     try {
         return QApplication::notify(empfaenger, e);
     } catch (const Laufzeitfehler& f) {
+        QtOberflaeche::abkuerzen = false;
         gefangen.emplace_back(f.what());
         FehlerMeldung(f.what());
     } catch (const std::exception& f) {
+        QtOberflaeche::abkuerzen = false;
         gefangen.emplace_back(f.what());
         FehlerMeldung(std::string("Laufzeitfehler: ") + f.what());
     }

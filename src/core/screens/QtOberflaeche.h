@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
+
 namespace torvane {
 
 QString Q(const std::string& utf8);
@@ -75,6 +77,12 @@ public:
     static std::optional<uint32_t> festeSaat;
     static bool imProtokoll(const std::string& teil);
 
+    // Der Spieler kürzt das laufende Schauspiel ab (Live-Spiel, Ergebnisliste, Saisonende):
+    // Pausen enden sofort, Klänge schweigen. Die Regeln rechnen dabei unverändert weiter, mit
+    // denselben Zügen aus Zufall. Eine Frage an den Spieler beendet es, ebenso der Bildschirm
+    // am Ende seines Schauspiels.
+    static bool abkuerzen;
+
     // Ort der Dialoge; ohne Angabe mittig auf dem Hauptfenster.
     static bool dialogOrtGesetzt;
     static QPoint dialogOrt;
@@ -100,6 +108,15 @@ public:
 
 // Gibt w samt Kindern für jedes Warten frei (Tempo des Live-Spiels, "Weiter").
 void ImWartenBedienbar(QWidget* w);
+
+// Gibt knopf für jedes Warten frei; Escape klickt ihn während einer Pause, solange er sichtbar
+// ist, gleich welches Fenster die Taste bekommt.
+void AbkuerzKnopf(QAbstractButton* knopf);
+// Setzt QtOberflaeche::abkuerzen und beendet auch die Pausen, die gerade laufen.
+void AbkuerzenBeginnen();
+// Zeigt oder verbirgt den Abkürzknopf; beides beendet ein laufendes Abkürzen, denn der
+// Bildschirm beginnt damit einen neuen Abschnitt oder ist fertig.
+void AbkuerzenAnbieten(QAbstractButton* knopf, bool ja);
 
 // Setzt für seine Lebensdauer, wo die Dialoge erscheinen (Bildschirmkoordinaten, linke obere Ecke).
 class DialogOrt {

@@ -195,6 +195,17 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
         S.Befehl = Befehlswert::Weiter;
     });
 
+    Abkuerzen = new QPushButton(QStringLiteral("Überspringen"), this);
+    Abkuerzen->setObjectName(QStringLiteral("Abkuerzen"));
+    Abkuerzen->setGeometry(Breite - 400, Hoehe - 50, 190, 40);
+    Abkuerzen->setFont(Schrift(11, true));
+    Abkuerzen->setFocusPolicy(Qt::NoFocus); // Enter und Leertaste bleiben beim "Weiter"
+    Abkuerzen->setToolTip(QStringLiteral("Zeigt den Rest sofort (Taste Escape): dieselben Ergebnisse, "
+                                         "Karten und Verletzungen, nur ohne Warten."));
+    Abkuerzen->setVisible(false);
+    AbkuerzKnopf(Abkuerzen);
+    connect(Abkuerzen, &QPushButton::clicked, this, &AbkuerzenBeginnen);
+
     // Live-Ansicht
     Live = new QFrame(this);
     Live->setObjectName(QStringLiteral("Live"));
@@ -258,6 +269,7 @@ void TSpielenF::spielen()
         WettbewerbstagSpielen();
     } catch (...) {
         tagLaeuft_ = false;
+        AbkuerzenAnbieten(Abkuerzen, false);
         throw;
     }
     tagLaeuft_ = false;
@@ -340,6 +352,8 @@ void TSpielenF::zeileZeigen(int zeile, int spalte, int heim, int gast, const std
     l->setToolTip(spalte == 2 || spalte == 3 ? TippWoertlich(Q(text)) : QString());
     zeileFaerben(zeile);
     sichtbar();
+    // Die Liste läuft: abkürzbar bis zum nächsten "Weiter".
+    if (!Weiter->isVisible()) Abkuerzen->setVisible(true);
 }
 
 void TSpielenF::verliererZeigen(int zeile, int spalte)
@@ -408,6 +422,7 @@ Spieltagsanzeige::Ort TSpielenF::zeilenOrt(int zeile)
 
 void TSpielenF::weiterZeigen(const std::string& beschriftung)
 {
+    AbkuerzenAnbieten(Abkuerzen, false);
     Weiter->setText(Q(beschriftung));
     Weiter->setVisible(true);
     Weiter->raise();
@@ -466,6 +481,7 @@ void TSpielenF::tabelleSchliessen()
 
 void TSpielenF::tagBeendet()
 {
+    AbkuerzenAnbieten(Abkuerzen, false);
     Weiter->setVisible(false);
     Live->setVisible(false);
     tabelleSchliessen();
@@ -476,6 +492,8 @@ void TSpielenF::liveBeginnen(const std::string& heim, bool heimIstManager, const
                              bool gastIstManager, const std::string& zuschauer)
 {
     sichtbar();
+    // Jedes Live-Spiel beginnt zum Zusehen, auch wenn das vorige abgekürzt wurde.
+    AbkuerzenAnbieten(Abkuerzen, true);
     const QColor hellrot(255, 205, 210);
     Man1->setText(Q(heim));
     Man2->setText(Q(gast));

@@ -119,6 +119,8 @@ public:
 
     QLabel *Kopf, *Tag;
     QPushButton* Weiter;
+    // Überspringt den Rest des laufenden Live-Spiels und der Ergebnisliste bis "Weiter".
+    QPushButton* Abkuerzen;
     TKlickSchild* Sieger;
     QFrame* TotoPanel;
     std::array<QLabel*, 4> Toto{};

@@ -45,7 +45,8 @@ TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
     FensterEinrichten(this, QStringLiteral("SaisonEndeF"), QStringLiteral("Saisonende"));
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     setWindowModality(Qt::ApplicationModal);
-    setMinimumSize(PanelBreite + 80, PanelHoehe + 2 * FetteHoehe + 60);
+    // Unten bleibt Platz für "Überspringen".
+    setMinimumSize(PanelBreite + 80, PanelHoehe + 2 * FetteHoehe + 120);
     resize(900, 660);
 
     FetteLiga = Schild(this, QStringLiteral("FetteLiga"), QRect(20, 0, 860, FetteHoehe), Schrift(30, true), Farbe::Sonne);
@@ -102,6 +103,20 @@ TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
         S.Befehl = Befehlswert::Weiter;
     });
     Panel->setVisible(false);
+
+    Abkuerzen = new QPushButton(QStringLiteral("Überspringen"), this);
+    Abkuerzen->setObjectName(QStringLiteral("Abkuerzen"));
+    Abkuerzen->resize(170, 40);
+    Abkuerzen->setFont(Schrift(11, true));
+    Abkuerzen->setFocusPolicy(Qt::NoFocus); // Enter bleibt beim "Weiter"
+    Abkuerzen->setToolTip(QStringLiteral("Zeigt den Rest des Saisonendes sofort (Taste Escape); "
+                                         "Meldungen an Sie erscheinen trotzdem."));
+    Abkuerzen->setVisible(false);
+    AbkuerzKnopf(Abkuerzen);
+    connect(Abkuerzen, &QPushButton::clicked, this, [this] {
+        AbkuerzenBeginnen();
+        if (BitBtn1->isVisible()) BitBtn1->click();
+    });
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -167,6 +182,7 @@ void TSaisonEndeF::anordnen()
 {
     Panel->move((width() - PanelBreite) / 2, std::max(FetteHoehe + 30, (height() - PanelHoehe) / 2 + 40));
     FetteLiga->setGeometry(20, FetteLiga->y(), width() - 40, FetteHoehe);
+    Abkuerzen->move(width() - Abkuerzen->width() - 20, height() - Abkuerzen->height() - 16);
 }
 
 void TSaisonEndeF::mittig() { FetteLiga->move(20, (height() - FetteHoehe) / 2); }
@@ -184,6 +200,7 @@ void TSaisonEndeF::oeffnen(const std::string& fetteLiga)
     blinkenBeenden();
     Panel->setVisible(false);
     BitBtn1->setVisible(false);
+    AbkuerzenAnbieten(Abkuerzen, true);
     FetteLiga->setText(Q(fetteLiga));
     QWidget* haupt = Hauptfenster();
     if (haupt && haupt->isVisible()) setGeometry(haupt->geometry());
@@ -267,6 +284,11 @@ void TSaisonEndeF::weiterZeigen()
 {
     BitBtn1->setVisible(true);
     BitBtn1->setFocus();
+    // Abgekürzt: weiter, sobald die Regel auf den Knopf wartet.
+    if (QtOberflaeche::abkuerzen)
+        QTimer::singleShot(0, BitBtn1, [this] {
+            if (BitBtn1->isVisible()) BitBtn1->click();
+        });
 }
 
 void TSaisonEndeF::tafelVerbergen()
@@ -286,6 +308,7 @@ void TSaisonEndeF::textZeigen(const std::string& text)
 
 void TSaisonEndeF::schliessen()
 {
+    AbkuerzenAnbieten(Abkuerzen, false);
     Timer1->stop();
     blinkenBeenden();
     Timer2->start(QtOberflaeche::dauer(250));

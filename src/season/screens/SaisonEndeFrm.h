@@ -39,6 +39,8 @@ public:
     QFrame* Panel;
     QLabel *Meister1, *M1, *M2, *M3, *Label3D5, *Label3D6, *G1, *G2, *G3, *Ab1, *A1, *A2, *A3;
     QPushButton* BitBtn1;
+    // Überspringt den Rest des Saisonendes: Pausen, Musik und die "Weiter" der Ligen.
+    QPushButton* Abkuerzen;
     QTimer* Timer1; // Musik, solange das Saisonende läuft
     QTimer* Timer2; // Piepen und schließen
     QTimer* Blinker;
