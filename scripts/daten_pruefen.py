@@ -278,7 +278,7 @@ def hilfe_pruefen(ordner):
     text = "\n".join(r.zeilen)
     for wort in ("Zug abschließen", "Aufstellung", "Transfermarkt", "Bank",
                  "Stadion", "Werbung", "Spieltag", "speichern", "Ratgeber",
-                 "Automatic", "Zahlenrad", "F1", "Escape"):
+                 "Automatic", "Zahlenrad", "F1", "Escape", "Überspringen"):
         pruefe(wort in text, f"Hilfe: {wort!r} fehlt")
 
 
