@@ -51,8 +51,11 @@ void Warte(int ms) { UI().warte(ms, false); }
 
 void WarteSekunden(double s, bool still) { UI().warte(static_cast<int>(std::lround(s * 1000.0)), still); }
 
+// Vor jeder Frage zeigen Menü und Fenster den Stand, nach dem gefragt wird: Buchungen ohne
+// eigene Aktion (Zugbeginn, Ereignis, Angebot) stehen sonst erst nach dem nächsten Klick da.
 int Zahleneingabe(int anfang, std::string_view frage, int x, int y)
 {
+    SpielstandGeaendert();
     Klang("rechner");
     return UI().zahleneingabe(anfang, std::string(frage), x, y);
 }
@@ -64,6 +67,7 @@ void Nachricht(std::string_view kopf, std::string_view text, std::string_view ar
         Meldung(DialogArt::Information, "Mail nicht definiert !");
         return;
     }
+    SpielstandGeaendert();
     Klang("error");
     const Befehlswert knopf = UI().nachricht(std::string(kopf), std::string(text), a, x, y, bild);
     if (knopf != Befehlswert::Keiner) S.Befehl = knopf;
@@ -71,6 +75,7 @@ void Nachricht(std::string_view kopf, std::string_view text, std::string_view ar
 
 Antwort Meldung(DialogArt art, std::string_view text, Knoepfe knoepfe)
 {
+    SpielstandGeaendert();
     return UI().dialog(art, std::string(text), knoepfe);
 }
 
@@ -92,6 +97,7 @@ bool Oberflaeche::angebot(const Angebotsfrage& f, const std::string& kopf, const
 
 bool AngebotFragen(const Angebotsfrage& f, std::string_view kopf, std::string_view text)
 {
+    SpielstandGeaendert();
     const bool spieler = f.art == Angebotsfrage::SpielerVerkauf;
     if (!spieler) Klang("error");
     const bool ja = UI().angebot(f, std::string(kopf), std::string(text));

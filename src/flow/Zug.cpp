@@ -231,9 +231,16 @@ void AbschlussClick()
 {
     // Abschluss, Tag, Saisonende und der nächste Zugbeginn sind ein Klick: bricht ein Laufzeitfehler
     // irgendwo ab, steht alles wie vor dem Klick, und der nächste Klick bucht nichts doppelt.
-    Einheit einheit;
-    AbschlussAblauf();
-    einheit.fertig();
+    // Danach (auch nach einem Abbruch) zeigt das Menü, was der Zugbeginn gebucht hat.
+    try {
+        Einheit einheit;
+        AbschlussAblauf();
+        einheit.fertig();
+    } catch (...) {
+        SpielstandGeaendert();
+        throw;
+    }
+    SpielstandGeaendert();
 }
 
 namespace {

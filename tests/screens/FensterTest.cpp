@@ -1,6 +1,7 @@
 // Kleine Fensterregeln: Klänge und Bilder vorhanden, Ligawahl, Menüknöpfe,
 // Seitenleiste, Hauptfenster und die Bildschirmfotos.
 #include "Bildschirmtest.h"
+#include "core/Funky.h"
 #include "core/screens/Bilder.h"
 #include "finance/Vermoegen.h"
 #include "flow/Neuanlage.h"
@@ -122,6 +123,7 @@ private slots:
         const int tag = S.Spiel.Spieltag;
         S.Optionen[0][OptAutoaufstellung] = 0;
         QVERIFY(!LinkeF->Stopp[0]->isVisible());
+        const int32_t kontoAn = S.Manager[0].Kontostand;
         QTest::mouseClick(LinkeF->Automatic, Qt::LeftButton);
         QCOMPARE(static_cast<int>(S.AktManager), 1);
         QCOMPARE(static_cast<int>(S.Optionen[0][OptAutoaufstellung]), 1); // der Computer hat aufgestellt
@@ -155,24 +157,32 @@ private slots:
         // Seine eigenen Rückfragen beantwortet der Computer selbst.
         for (const auto& z : QtOberflaeche::protokoll) QVERIFY2(z.rfind("Unbeantwortet:", 0) != 0, z.c_str());
 
-        // Annas Automatik hält der Knopf mit ihrem Namen an, auch an Bertas Zug.
+        // Annas Automatik hält der Knopf mit ihrem Namen an, auch an Bertas Zug; die Bilanz nennt
+        // Kontostand vorher und nachher.
+        QtOberflaeche::protokoll.clear();
         QTest::mouseClick(LinkeF->Stopp[0], Qt::LeftButton);
         QVERIFY(!LinkeF->automatic(U(anna)) && !LinkeF->Stopp[0]->isVisible());
+        QVERIFY(QtOberflaeche::imProtokoll("Dialog:" + U(anna) + ", das hat die Automatik"));
+        QVERIFY(QtOberflaeche::imProtokoll("Kontostand: " + Geldtext(kontoAn) + " € → " +
+                                           Geldtext(S.Manager[0].Kontostand) + " €"));
         QTest::mouseClick(MenuF->AbschlussButton, Qt::LeftButton);
         QCOMPARE(S.Spiel.Spieltag, tag + 2);
         QTest::qWait(2500);
         QCOMPARE(static_cast<int>(S.AktManager), 0);
         QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Automatic"));
 
-        // Lehnt der Mensch die Überziehungsgebühr ab, bleibt der Zug offen und der Schalter geht aus.
+        // Die Überziehungsgebühr zahlt auf Automatik der Computer: niemand muss klicken, der Zug schließt.
         // So tief im Minus, dass Sparbuch und Kredit (bis zum halben Vermögen) es nicht decken.
         const int64_t rest = BerechneVermoegen(0) - S.Manager[0].Kontostand;
         S.Manager[0].Kontostand = static_cast<int32_t>(-rest * 4 / 5);
+        QtOberflaeche::protokoll.clear();
         QtOberflaeche::vorgaben.push_back("Abbrechen");
         QTest::mouseClick(LinkeF->Automatic, Qt::LeftButton);
-        QVERIFY(QtOberflaeche::imProtokoll("Dialog:Kontoüberziehung zu hoch ! max. 10% des Vermögens."));
-        QCOMPARE(static_cast<int>(S.AktManager), 0);
-        QCOMPARE(LinkeF->Automatic->text(), QStringLiteral("Automatic"));
+        QVERIFY(!QtOberflaeche::imProtokoll("Kontoüberziehung"));
+        QCOMPARE(QtOberflaeche::vorgaben.size(), size_t{1});
+        QtOberflaeche::vorgaben.clear();
+        QCOMPARE(static_cast<int>(S.AktManager), 1);
+        QTest::mouseClick(LinkeF->Stopp[0], Qt::LeftButton);
         QVERIFY(!LinkeF->Stopp[0]->isVisible());
     }
 

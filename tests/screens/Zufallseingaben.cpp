@@ -16,7 +16,9 @@
 //     3 / 993   Abschluss trotz offenem modalem Totoschein: QTest geht an der Modalität vorbei (der Test)
 #include "../flow/Invarianten.h"
 #include "Bildschirmtest.h"
+#include "core/Funky.h"
 #include "core/SpielstandDatei.h"
+#include "core/Variablen.h"
 #include "flow/Autoplay.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
@@ -30,6 +32,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -287,6 +290,25 @@ public:
     }
 };
 
+// Das Menü zeigt den Stand des Managers am Zug, auch was ohne Klick gebucht wurde (Zugbeginn,
+// Angebote, Ereignisse). Hochgerollt (Tag, Spielende) zeichnet erst das Abrollen.
+std::string AnzeigeAbweichung()
+{
+    if (!MenuF || !MenuF->isVisible() || !MenuF->AbschlussButton->isEnabled() || S.Neuanlage ||
+        S.Spiel.ManagerHoch < 0 || S.AktManager > S.Spiel.ManagerHoch)
+        return {};
+    const Manager_& mg = S.Manager[S.AktManager];
+    const std::pair<const QLabel*, QString> felder[] = {
+        {MenuF->P1, Q(mg.Name.text())},
+        {MenuF->P3, Q(SaisonText()).trimmed()},
+        {MenuF->P4, QString::fromUtf8(LigaNamen.at(static_cast<size_t>(mg.Liga)))},
+        {MenuF->P5, Q(Geldtext(mg.Kontostand))},
+    };
+    for (const auto& [feld, soll] : felder)
+        if (feld->text() != soll) return U(feld->objectName() + " zeigt " + feld->text() + " statt " + soll);
+    return {};
+}
+
 } // namespace
 
 class Zufallseingaben : public Bildschirmtest {
@@ -410,6 +432,10 @@ private slots:
             }
             if (WarteSperre::aktiv()) {
                 lauf.fehlschlag("die Sperre blieb nach dem Warten bestehen");
+                return;
+            }
+            if (const std::string a = AnzeigeAbweichung(); !a.empty()) {
+                lauf.fehlschlag("Anzeige veraltet: " + a);
                 return;
             }
             pruefer.fehler.clear();

@@ -67,7 +67,7 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
                              .arg(Hex(Farbe::Rot)));
         b->setVisible(false);
         connect(b, &QPushButton::clicked, this, [this, i] {
-            if (i < automatik_.size()) automatikAus(automatik_[i]);
+            if (i < automatik_.size()) automatikAus(automatik_[i].name);
         });
         Stopp[i] = b;
     }
@@ -92,10 +92,15 @@ std::string AktuellerName()
 
 bool TLinkeF::automatic(const std::string& name) const
 {
-    return std::find(automatik_.begin(), automatik_.end(), name) != automatik_.end();
+    return std::any_of(automatik_.begin(), automatik_.end(), [&](const auto& v) { return v.name == name; });
 }
 
 bool TLinkeF::automatic() const { return automatic(AktuellerName()); }
+
+Vertretung TLinkeF::vertreten() const
+{
+    return Vertretung([this](int m) { return automatic(S.Manager[m].Name.text()); });
+}
 
 void TLinkeF::automaticKlick()
 {
@@ -105,7 +110,7 @@ void TLinkeF::automaticKlick()
         return;
     }
     if (SpielVorbei() || name.empty()) return;
-    automatik_.push_back(name);
+    automatik_.push_back(VertretungBeginnen(S.AktManager));
     automatikZeigen();
     automatikTimer_->start();
     automatikTakt();
@@ -113,17 +118,22 @@ void TLinkeF::automaticKlick()
 
 void TLinkeF::automatikAus(const std::string& name)
 {
-    std::erase(automatik_, name);
+    const auto v = std::find_if(automatik_.begin(), automatik_.end(), [&](const auto& a) { return a.name == name; });
+    if (v == automatik_.end()) return;
+    const Vertretungsstand vorher = *v;
+    automatik_.erase(v);
     if (automatik_.empty()) automatikTimer_->stop();
     automatikZeigen();
+    for (int m = 0; m <= S.Spiel.ManagerHoch && m <= 3; ++m)
+        if (S.Manager[m].Name.text() == name) Hinweis(VertretungText(name, VertretungBilanz(vorher, m)));
 }
 
 void TLinkeF::automatikZeigen()
 {
     // Wer nicht mehr im Spiel ist (Pleite, neues oder geladenes Spiel), spielt nicht weiter.
-    std::erase_if(automatik_, [](const std::string& n) {
+    std::erase_if(automatik_, [](const Vertretungsstand& v) {
         for (int s = 0; s <= S.Spiel.ManagerHoch && s <= 3; ++s)
-            if (S.Manager[s].Name.text() == n) return false;
+            if (S.Manager[s].Name.text() == v.name) return false;
         return true;
     });
     const bool an = automatic();
@@ -135,7 +145,7 @@ void TLinkeF::automatikZeigen()
         const bool da = i < automatik_.size();
         Stopp[i]->setVisible(da);
         if (!da) continue;
-        const QString n = Q(automatik_[i]);
+        const QString n = Q(automatik_[i].name);
         Stopp[i]->setText(QStringLiteral("Autospiel %1 STOP").arg(n));
         Stopp[i]->setToolTip(TippWoertlich(QStringLiteral("Automatik von %1 anhalten").arg(n)));
     }
@@ -161,6 +171,7 @@ void TLinkeF::automatikTakt()
     } sperre(automatikLaeuft_);
     const auto stand = std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, Sitzung.GespielteTage);
     try {
+        const Vertretung vertretung = vertreten();
         if (Sitzung.ZugOffen && HatSpiel(m)) AssistentZug(m);
         MenuF->abschlussFolgen();
     } catch (...) {

@@ -3,6 +3,8 @@
 // auf Automatik ein Knopf, der sie anhält.
 #pragma once
 
+#include "flow/Vertretung.h"
+
 #include <QWidget>
 
 #include <array>
@@ -26,8 +28,11 @@ public:
     void automaticKlick();
     // Ist der aktuelle Manager auf Automatik?
     bool automatic() const;
+    // Solange sie lebt, antwortet der Computermanager für jeden Manager auf Automatik, der am Zug ist.
+    Vertretung vertreten() const;
     bool automatic(const std::string& name) const;
-    // Automatik des Managers name aus (die Stopp-Knöpfe unter dem Schalter).
+    // Automatik des Managers name aus (die Stopp-Knöpfe unter dem Schalter); eine Nachricht sagt
+    // ihm, was seitdem für ihn geschah.
     void automatikAus(const std::string& name);
     // Schalter und Stopp-Knöpfe für den aktuellen Manager neu beschriften (nach jedem Wechsel).
     void automatikZeigen();
@@ -45,7 +50,7 @@ public:
 
 private:
     // Namen statt Plätze: nach einer Pleite rücken die Plätze auf.
-    std::vector<std::string> automatik_;
+    std::vector<Vertretungsstand> automatik_;
     bool automatikLaeuft_ = false;
     QTimer* automatikTimer_;
 };

@@ -272,20 +272,23 @@ public:
     void fensterSchliessen() override { FensterSchliessen(); }
     void menueZeigen() override
     {
+        hochgerollt_ = false; // ein neuer oder geladener Stand ist ganz
         if (MainF) MainF->uhrStarten();
         if (MenuF) MenuF->menueZeichnen();
         ManagerAnzeigenAuffrischen();
     }
     void spielstandGeaendert() override
     {
-        // Ohne Spiel (oder während der Tag den Manager weiterreicht) gibt es nichts zu zeigen.
-        if (S.Spiel.ManagerHoch < 0 || S.AktManager > S.Spiel.ManagerHoch) return;
+        // Ohne Spiel (oder während der Tag den Manager weiterreicht) gibt es nichts zu zeigen; hochgerollt
+        // baut der Abschluss den Stand um (Tag, Saisonende), das Abrollen zeichnet ihn dann neu.
+        if (S.Neuanlage || hochgerollt_ || S.Spiel.ManagerHoch < 0 || S.AktManager > S.Spiel.ManagerHoch) return;
         if (MenuF) MenuF->menueZeichnen();
         // Die Stärken hängen am Einsatz; die Grafik nicht: ihr Zeichnen rechnet das Vermögen neu.
         if (LigaStarkeF && LigaStarkeF->isVisible()) LigaStarkeF->auffrischen();
     }
     void aufrollen() override
     {
+        hochgerollt_ = true;
         if (MainF) MainF->uhrAnhalten();
         if (LinkeF) LinkeF->setEnabled(false);
         if (MenuF) {
@@ -295,6 +298,7 @@ public:
     }
     void abrollen() override
     {
+        hochgerollt_ = false;
         if (MenuF) {
             MenuF->runterrollen();
             MenuF->bedienungFreigeben(true);
@@ -329,6 +333,9 @@ public:
     {
         if (MenuF) MenuF->abschlussFokussieren();
     }
+
+private:
+    bool hochgerollt_ = false;
 };
 
 QtMenueanzeige gQtMenue;
@@ -360,6 +367,8 @@ void FensterAnlegen()
 
     MenuF->abschluss = [] {
         try {
+            // Auch nach dem Klick eines Menschen: der Zugbeginn eines Managers auf Automatik wartet auf niemanden.
+            const Vertretung vertretung = LinkeF->vertreten();
             AbschlussClick();
         } catch (...) {
             // Ein Laufzeitfehler mitten im Tag: Spieltag zu, Menü wieder bedienbar;
