@@ -7,6 +7,7 @@
 #include "flow/Assistent.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
+#include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
 #include "season/Pleite.h"
 
@@ -99,7 +100,9 @@ bool TLinkeF::automatic() const { return automatic(AktuellerName()); }
 
 Vertretung TLinkeF::vertreten() const
 {
-    return Vertretung([this](int m) { return automatic(S.Manager[m].Name.text()); });
+    // Nur im eigenen Zug (Abschluss und Zugbeginn): was der Tag oder das Saisonende meldet, gilt allen
+    // Managern und wartet auf einen Menschen.
+    return Vertretung([this](int m) { return !MenueHochgerollt() && automatic(S.Manager[m].Name.text()); });
 }
 
 void TLinkeF::automaticKlick()

@@ -334,6 +334,8 @@ public:
         if (MenuF) MenuF->abschlussFokussieren();
     }
 
+    bool hochgerollt() const { return hochgerollt_; }
+
 private:
     bool hochgerollt_ = false;
 };
@@ -343,6 +345,8 @@ QtMenueanzeige gQtMenue;
 } // namespace
 
 void MenueAnzeigeVerbinden() { MenueAnzeigeSetzen(&gQtMenue); }
+
+bool MenueHochgerollt() { return gQtMenue.hochgerollt(); }
 
 void FensterAnlegen()
 {

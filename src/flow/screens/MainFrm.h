@@ -58,6 +58,8 @@ void FensterSchliessen();
 void FensterAnlegen();
 // Setzt Menü, Seitenleiste und Fenster als Menüpforte der Regeln ein (FensterAnlegen tut es auch).
 void MenueAnzeigeVerbinden();
+// Während des Tages und des Saisonendes ist das Menü hochgerollt: dann ist kein Manager am Zug.
+bool MenueHochgerollt();
 // Nach jedem Wechsel des aktuellen Managers (und nach dem Laden): die Seitenleiste und jedes
 // offene Fenster zeigen den Stand des neuen Managers.
 void ManagerAnzeigenAuffrischen();
