@@ -63,10 +63,11 @@ QPoint StandardOrt()
 void AmStandardOrt(QWidget* w)
 {
     const QPoint ort = StandardOrt();
-    w->move(ort);
+    AufDenBildschirm(w, ort);
     w->show();
-    // Erst sichtbar kennt das Fenster seinen Rahmen; sonst steht es um den Rahmen versetzt.
-    if (w->pos() != ort) w->move(ort);
+    // Erst sichtbar kennt das Fenster seinen Rahmen; sonst steht es um den Rahmen versetzt
+    // oder ragt über den Bildschirmrand.
+    AufDenBildschirm(w, ort);
     w->raise();
     w->activateWindow();
 }

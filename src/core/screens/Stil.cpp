@@ -42,12 +42,18 @@ void MittigAuf(QWidget* w, const QWidget* bezug)
 {
     if (!bezug) bezug = FragendesFenster(w);
     if (!bezug || !bezug->isVisible()) return;
-    const QRect r = bezug->frameGeometry();
     // Die Größe steht erst nach dem Layout fest; das Fenster misst sich vorher selbst.
     if (!w->isVisible()) w->adjustSize();
     const QSize g = w->isVisible() ? w->frameGeometry().size() : w->size();
-    QPoint ort = r.center() - QPoint(g.width() / 2, g.height() / 2);
-    if (const QScreen* s = bezug->screen()) {
+    AufDenBildschirm(w, bezug->frameGeometry().center() - QPoint(g.width() / 2, g.height() / 2), bezug->screen());
+}
+
+void AufDenBildschirm(QWidget* w, QPoint ort, const QScreen* s)
+{
+    if (!s) s = QGuiApplication::screenAt(ort);
+    if (!s) s = w->screen();
+    const QSize g = w->isVisible() ? w->frameGeometry().size() : w->size();
+    if (s) {
         const QRect frei = s->availableGeometry();
         ort.setX(qBound(frei.left(), ort.x(), qMax(frei.left(), frei.right() - g.width())));
         ort.setY(qBound(frei.top(), ort.y(), qMax(frei.top(), frei.bottom() - g.height())));

@@ -11,6 +11,7 @@
 class QWidget;
 class QLabel;
 class QPushButton;
+class QScreen;
 
 namespace torvane {
 
@@ -59,6 +60,9 @@ QString Hex(const QColor& c);
 QWidget* FragendesFenster(const QWidget* ausser = nullptr);
 // Setzt w mittig auf bezug (ohne bezug: auf das fragende Fenster), ganz auf dem Bildschirm.
 void MittigAuf(QWidget* w, const QWidget* bezug = nullptr);
+// Setzt w nach ort, aber so, dass es ganz auf der freien Fläche des Bildschirms liegt
+// (ohne s: der Bildschirm an ort).
+void AufDenBildschirm(QWidget* w, QPoint ort, const QScreen* s = nullptr);
 // Die Schrift fester Breite für Texte, die mit Punkten oder Leerzeichen in Spalten gesetzt sind.
 QFont FesteSchrift(int punkte, bool fett = false);
 

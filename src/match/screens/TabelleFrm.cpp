@@ -182,10 +182,7 @@ void TTabelleF::zeigen()
 void TTabelleF::nachSpieltag(int liga, QWidget* ueber)
 {
     zeichnen(liga);
-    if (ueber) {
-        const QRect r = ueber->frameGeometry();
-        move(r.center() - QPoint(width() / 2, height() / 2));
-    }
+    if (ueber) MittigAuf(this, ueber);
     show();
     raise();
     activateWindow();
