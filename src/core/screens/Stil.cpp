@@ -156,6 +156,23 @@ void TexteWoertlich()
     app->installEventFilter(new WoertlichFilter(app));
 }
 
+void TextEinpassen(QLabel* l, const QString& text, int kleinste)
+{
+    // Die Größe, die das Schild von Haus aus hat, nicht die eines vorigen langen Namens.
+    l->ensurePolished();
+    if (!l->property("grundPunkte").isValid()) l->setProperty("grundPunkte", l->font().pointSize());
+    const int platz = l->contentsRect().width() - 2 * l->margin() - qMax(0, l->indent());
+    QFont f = l->font();
+    for (int p = l->property("grundPunkte").toInt(); p >= kleinste; --p) {
+        f.setPointSize(p);
+        if (QFontMetrics(f).horizontalAdvance(text) <= platz) break;
+    }
+    l->setFont(f);
+    const QString gezeigt = QFontMetrics(f).elidedText(text, Qt::ElideRight, platz);
+    l->setText(gezeigt);
+    l->setToolTip(gezeigt == text ? QString() : TippWoertlich(text));
+}
+
 QString TippWoertlich(const QString& text)
 {
     if (text.isEmpty()) return text;
