@@ -147,7 +147,7 @@ void TMailF::platzieren(int x, int y)
     QWidget* haupt = Hauptfenster() ? Hauptfenster() : parentWidget();
     if (x == -1 && y == -1 && Spieltagfenster() && Spieltagfenster()->isVisible()) MittigAuf(this, Spieltagfenster());
     else if ((x == 0 && y == 0) || (x == -1 && y == -1)) MittigAuf(this, FragendesFenster(this));
-    else if (haupt) move(haupt->frameGeometry().topLeft() + QPoint(x, y));
+    else if (haupt) AufDenBildschirm(this, haupt->frameGeometry().topLeft() + QPoint(x, y));
 }
 
 Befehlswert TMailF::zeigen()

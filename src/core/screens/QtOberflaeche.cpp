@@ -385,7 +385,7 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
         if (QAbstractButton* b = box.button(knopf)) b->setText(QString::fromUtf8(text));
     if (dialogOrtGesetzt) {
         box.adjustSize();
-        box.move(dialogOrt);
+        AufDenBildschirm(&box, dialogOrt);
     } else if (eltern && eltern->isVisible()) {
         box.adjustSize();
         MittigAuf(&box, FragendesFenster(&box));

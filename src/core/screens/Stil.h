@@ -27,6 +27,8 @@ inline const QColor Limette{0, 230, 118};
 inline const QColor Himmel{129, 212, 250};
 // Gelbe Schrift auf Rasen: Sonne hebt sich dort zu wenig ab.
 inline const QColor Zitrone{255, 245, 157};
+// Rote Schrift auf hellem oder grauem Grund.
+inline const QColor Weinrot{183, 28, 28};
 } // namespace Farbe
 
 // Grundstil eines Spielfensters (helle Fläche, grüne Köpfe, runde Knöpfe).

@@ -156,7 +156,7 @@ void TTabelleF::zeichnen(int liga)
         const Mannschaft_& v = S.Mannschaft[i];
         const bool manager = ManagerVonVerein(i) >= 0;
         z.Name->setText(Q(v.Name.text()));
-        z.Name->setStyleSheet(manager ? QStringLiteral("color: #b71c1c;") // dunkler als Rot: lesbar auf Grau
+        z.Name->setStyleSheet(manager ? QStringLiteral("color: %1;").arg(Hex(Farbe::Weinrot))
                                       : QStringLiteral("color: %1;").arg(Hex(Farbe::Tinte)));
         z.Punkte->setText(QString::number(v.Punkte));
         const int diff = Tordifferenz(v);
