@@ -243,6 +243,14 @@ private slots:
                   NachrichtArtLesen("ok"), -1);
         QVERIFY(f.findChild<QLabel*>(QStringLiteral("Text"))->wordWrap());
         QVERIFY(f.width() <= haupt.screen()->availableGeometry().width());
+        // In Spalten Gesetztes behält seine Zeilen und rollt: zu breit wie zu lang.
+        const QString spalten = QStringLiteral("Kickersdorf.........(1)");
+        for (const QString& liste : {spalten + QString(90, QLatin1Char('x')), QStringList(80, spalten).join(u'\n')}) {
+            f.fuellen(QStringLiteral("Liste"), liste, NachrichtArtLesen("ok"), -1);
+            QVERIFY(!f.findChild<QLabel*>(QStringLiteral("Text"))->wordWrap());
+            QVERIFY(f.width() <= haupt.width());
+            QVERIFY(f.height() <= haupt.screen()->availableGeometry().height());
+        }
         QtOberflaeche::nieZeigen = true;
         HauptfensterSetzen(nullptr);
     }
