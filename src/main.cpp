@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 #include <filesystem>
 #include <string>
 
@@ -132,25 +133,38 @@ int Bildschirmfotos(const std::string& ordner)
     return 0;
 }
 
-// Ohne Bildschirm denkt sich Qt einen von 800 × 600 Pixeln. Bei Zoom wächst er mit, damit
-// die Fenster für die Fotos dieselbe Fläche in Punkten haben wie bei 100 % (Meldungen richten
-// ihre Breite nach ihr). Gibt die Datei zurück, die Qt beim Start liest.
+// Ohne Bildschirm denkt sich Qt einen von 800 × 600 Pixeln, zu klein für den Spieltag. Für die
+// Fotos einer, auf den das größte Fenster bei jedem Zoom passt, in Punkten immer gleich groß.
+// Gibt die Datei zurück, die Qt beim Start liest.
 QString GedachterBildschirm()
 {
     const double faktor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
-    if (qEnvironmentVariable("QT_QPA_PLATFORM") != QStringLiteral("offscreen") || faktor <= 1.0) return {};
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") != QStringLiteral("offscreen")) return {};
     const QString datei =
         QDir::temp().filePath(QStringLiteral("torvane-bildschirm-%1.json").arg(QCoreApplication::applicationPid()));
     // Der Name im Temp-Ordner ist vorhersehbar: nie durch einen dort hingelegten Link schreiben.
     const QByteArray inhalt = QStringLiteral("{\"screens\": [{\"name\": \"Fotos\", \"x\": 0, \"y\": 0, \"width\": %1, "
                                              "\"height\": %2, \"logicalDpi\": 96, \"dpr\": 1}]}")
-                                  .arg(qRound(800 * faktor))
-                                  .arg(qRound(600 * faktor))
+                                  .arg(qRound(GroesstesFenster.width() * faktor))
+                                  .arg(qRound(GroesstesFenster.height() * faktor))
                                   .toUtf8();
     std::string grund;
     if (!DateiSicherErsetzen(QFile::encodeName(datei).toStdString(), inhalt.toStdString(), grund)) return {};
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(datei));
     return datei;
+}
+
+// Die freie Fläche des Bildschirms, bevor der Zoom feststeht: Qt kennt sie erst mit einer
+// Anwendung, nimmt den Zoom aber nur bei ihrem Anlegen. Daher eine kurze Anwendung vorab,
+// nur wenn mehr als 100 % verlangt sein kann.
+QSize BildschirmMessen(const Aufruf& a, int argc, char** argv)
+{
+    if ((a.zoom == 0 ? ZoomGespeichert() : a.zoom) <= 100) return {};
+    // Qt nimmt seine Schalter aus argv; die echte Anwendung braucht sie noch.
+    std::vector<char*> kopie(argv, argv + argc + 1);
+    int n = argc;
+    const QGuiApplication vorab(n, kopie.data());
+    return FreiInPixeln();
 }
 
 // Das Spiel im Fenster.
@@ -208,7 +222,8 @@ int main(int argc, char** argv)
 
     // Der Zoom muss vor der Anwendung feststehen; Qt vergrößert dann jedes Fenster.
     // Die Bilder für die Seite des Spiels entstehen in 100 %, wenn nichts anderes verlangt ist.
-    ZoomVorDemStartSetzen(aufruf.zoom != 0 || aufruf.screenshots.empty() ? aufruf.zoom : 100);
+    ZoomVorDemStartSetzen(aufruf.zoom != 0 || aufruf.screenshots.empty() ? aufruf.zoom : 100,
+                          aufruf.screenshots.empty() ? BildschirmMessen(aufruf, argc, argv) : QSize());
     const QString bildschirm = aufruf.screenshots.empty() ? QString() : GedachterBildschirm();
     SpielAnwendung app(argc, argv);
     if (!bildschirm.isEmpty()) QFile::remove(bildschirm);

@@ -55,8 +55,8 @@ int Breiteste(const QFontMetrics& fm, const QString& text)
 }
 
 // Jede Nachricht im echten Fenster: nichts abgeschnitten, Text und Kopf ganz zu sehen,
-// in Spalten Aufgefülltes in fester Schrift. Leer, wenn alles passt.
-QStringList NachrichtPruefen(const Gemeldet& m)
+// in Spalten Aufgefülltes in fester Schrift, nie breiter als das Hauptfenster. Leer, wenn alles passt.
+QStringList NachrichtPruefen(const Gemeldet& m, const QWidget& haupt)
 {
     TMailF f;
     const QString text = Zeilen(m.text);
@@ -71,6 +71,8 @@ QStringList NachrichtPruefen(const Gemeldet& m)
         funde << Q(m.kopf) + QStringLiteral(": Text breiter als sein Feld");
     if (TMailF::InSpalten(text) != QFontInfo(feld->font()).fixedPitch())
         funde << Q(m.kopf) + QStringLiteral(": Spalten ohne feste Schrift");
+    if (f.width() > haupt.width())
+        funde << Q(m.kopf) + QStringLiteral(": %1 Pixel breit, Hauptfenster %2").arg(f.width()).arg(haupt.width());
     return funde;
 }
 
@@ -140,6 +142,11 @@ private slots:
                                                      "zudem wird Ihnen ein Scheck in Höhe von 660.000 € überreicht.",
                                      NachrichtArtLesen("ok"), -1});
         OberflaecheSetzen(&ui);
+        // Schmaler als der Bildschirm, wie unter Zoom: die Meldungen richten sich nach dem Hauptfenster.
+        QWidget haupt;
+        haupt.setGeometry(0, 0, 640, 480);
+        haupt.show();
+        HauptfensterSetzen(&haupt);
 
         std::set<std::string> gesehen;
         int besteSechs = 0, schecks = 0;
@@ -149,8 +156,9 @@ private slots:
             schecks += m.kopf.find(" unter dem Management von ") != std::string::npos;
             // Je Kopf und Textanfang einmal: gleich gebaute Meldungen messen sich gleich.
             if (!gesehen.insert(m.kopf + m.text.substr(0, 40)).second) continue;
-            funde << NachrichtPruefen(m);
+            funde << NachrichtPruefen(m, haupt);
         }
+        HauptfensterSetzen(nullptr);
         QCOMPARE(besteSechs, 2);
         // Die mit Punkten aufgefüllte Liste steht in fester Schrift: jede Zeile gleich breit.
         for (const Gemeldet& m : sammler.meldungen) {
@@ -235,6 +243,14 @@ private slots:
                   NachrichtArtLesen("ok"), -1);
         QVERIFY(f.findChild<QLabel*>(QStringLiteral("Text"))->wordWrap());
         QVERIFY(f.width() <= haupt.screen()->availableGeometry().width());
+        // In Spalten Gesetztes behält seine Zeilen und rollt: zu breit wie zu lang.
+        const QString spalten = QStringLiteral("Kickersdorf.........(1)");
+        for (const QString& liste : {spalten + QString(90, QLatin1Char('x')), QStringList(80, spalten).join(u'\n')}) {
+            f.fuellen(QStringLiteral("Liste"), liste, NachrichtArtLesen("ok"), -1);
+            QVERIFY(!f.findChild<QLabel*>(QStringLiteral("Text"))->wordWrap());
+            QVERIFY(f.width() <= haupt.width());
+            QVERIFY(f.height() <= haupt.screen()->availableGeometry().height());
+        }
         QtOberflaeche::nieZeigen = true;
         HauptfensterSetzen(nullptr);
     }

@@ -134,7 +134,7 @@ private slots:
                 QCOMPARE(z.Name->text(), Q(S.Mannschaft[v].Name.text()));
                 QVERIFY(z.Punkte->text().toInt() <= vorher);
                 vorher = z.Punkte->text().toInt();
-                QCOMPARE(Schriftfarbe(z.Name) == Farbe::Rot, ManagerVonVerein(v) >= 0);
+                QCOMPARE(Schriftfarbe(z.Name) == Farbe::Weinrot, ManagerVonVerein(v) >= 0);
             }
         };
         SpielenF->spielen();
@@ -181,7 +181,7 @@ private slots:
         k.spielen = [&] {
             knoepfe.push_back(SpielenF->Weiter->text());
             int zeilen = 0, grau = 0;
-            const QColor grauton(158, 158, 158);
+            const QColor grauton(109, 109, 109);
             for (const auto& r : SpielenF->Reihen) {
                 if (!r.Heim->parentWidget()->isVisible()) continue;
                 ++zeilen;

@@ -103,15 +103,35 @@ private slots:
         QCOMPARE(ZoomGespeichert(), 100);
     }
 
-    // Die Auswahl im Fenster "Info" speichert sofort.
+    // Angeboten wird nur, was das größte Fenster ganz auf den Bildschirm bringt.
+    void passendeStufen()
+    {
+        const struct {
+            QSize frei;
+            QList<int> stufen;
+        } faelle[] = {
+            {{800, 600}, {100}},                      // zu klein selbst für 100 %: bleibt 100
+            {{1600, 1200}, {100, 125, 150}},          // der Spieltag bei 200 % wäre 2000 breit
+            {{1920, 1040}, {100, 125}},               // Full HD ohne Leiste: 150 % zu hoch
+            {{2000, 1480}, {100, 125, 150, 200}},     // genau passend
+            {{1999, 1480}, {100, 125, 150}},
+        };
+        for (const auto& f : faelle) QCOMPARE(PassendeZoomStufen(f.frei), f.stufen);
+    }
+
+    // Die Auswahl im Fenster "Info" zeigt nur passende Stufen und speichert sofort; passt die
+    // gespeicherte nicht, steht die größte passende da, und das Öffnen allein ändert nichts.
     void auswahlImInfoFenster()
     {
-        ZoomSpeichern(125);
+        ZoomSpeichern(200);
         TProgrammInfoF info;
-        QCOMPARE(info.Zoom->count(), 4);
-        QCOMPARE(info.Zoom->currentText(), QStringLiteral("125 %"));
-        info.Zoom->setCurrentIndex(info.Zoom->findData(200));
+        const QList<int> passend = PassendeZoomStufen(FreiInPixeln());
+        QCOMPARE(info.Zoom->count(), passend.size());
+        QCOMPARE(info.Zoom->currentData().toInt(), passend.constLast());
         QCOMPARE(ZoomGespeichert(), 200);
+        info.Zoom->setCurrentIndex(-1);
+        info.Zoom->setCurrentIndex(0);
+        QCOMPARE(ZoomGespeichert(), 100);
     }
 
     // Beim Start: verlangter Zoom vor gespeichertem; eine vom Benutzer gesetzte
@@ -127,6 +147,12 @@ private slots:
         QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("1.5"));
         ZoomVorDemStartSetzen(200);
         QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
+        // Auf einem kleineren Bildschirm die größte Stufe, die passt; gespeichert bleibt die Wahl.
+        ZoomVorDemStartSetzen(200, QSize(1600, 1200));
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("1.5"));
+        ZoomVorDemStartSetzen(0, QSize(1600, 1200));
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("1.5"));
+        QCOMPARE(ZoomGespeichert(), 150);
         qputenv("QT_SCALE_FACTOR", "1.25");
         ZoomVorDemStartSetzen(0);
         QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("1.25"));

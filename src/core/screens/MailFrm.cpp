@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -28,13 +30,23 @@ TMailF::TMailF(QWidget* eltern) : QDialog(eltern)
     bild_->setFixedSize(96, 96);
     kopf_ = Kopfzeile(QString(), this);
     kopf_->setObjectName(QStringLiteral("Kopf"));
+    // Ein Kopf mit langem Vereins- und Managernamen bricht um, statt das Fenster zu verbreitern.
+    kopf_->setWordWrap(true);
+    kopf_->setMaximumHeight(QWIDGETSIZE_MAX);
     text_ = new QLabel(this);
     text_->setObjectName(QStringLiteral("Text"));
     text_->setWordWrap(true);
     text_->setTextFormat(Qt::PlainText);
     text_->setFont(Schrift(11));
-    text_->setMinimumWidth(300);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Lange Listen rollen, statt das Fenster über den Bildschirm wachsen zu lassen.
+    rolle_ = new QScrollArea(this);
+    rolle_->setObjectName(QStringLiteral("Rolle"));
+    rolle_->setFrameShape(QFrame::NoFrame);
+    rolle_->setWidgetResizable(true);
+    rolle_->viewport()->setAutoFillBackground(false);
+    rolle_->setWidget(text_);
+    text_->setAutoFillBackground(false);
 
     // Jeder Knopf meldet seinen Befehl, nicht seine Beschriftung.
     const std::pair<QPushButton**, Befehlswert> knopfwerte[] = {
@@ -60,7 +72,7 @@ TMailF::TMailF(QWidget* eltern) : QDialog(eltern)
     knoepfe->addStretch();
     auto* mitte = new QHBoxLayout;
     mitte->addWidget(bild_, 0, Qt::AlignTop);
-    mitte->addWidget(text_, 1);
+    mitte->addWidget(rolle_, 1);
     auto* l = new QVBoxLayout(this);
     l->addWidget(kopf_);
     l->addLayout(mitte, 1);
@@ -83,22 +95,41 @@ void TMailF::fuellen(const QString& kopf, const QString& text, const NachrichtAr
     if (weiter_->isVisibleTo(this)) weiter_->setDefault(true);
     else if (ja_->isVisibleTo(this)) ja_->setDefault(true);
     // Mit Punkten oder Leerzeichen in Spalten gesetzte Listen brauchen gleich breite Zeichen.
-    text_->setFont(InSpalten(text) ? FesteSchrift(10) : Schrift(11));
-    // Das Fenster wächst mit seiner längsten Zeile; erst was breiter als der Bildschirm wäre, bricht um.
+    const bool spalten = InSpalten(text);
+    text_->setFont(spalten ? FesteSchrift(10) : Schrift(11));
+    // Fließtext bricht an der Breite des Hauptfensters um, nie breiter als der Bildschirm;
+    // in Spalten Gesetztes behält seine Zeilen und rollt, wenn es nicht passt.
     text_->setWordWrap(false);
+    const QSize natur = text_->sizeHint();
+    const QWidget* haupt = Hauptfenster();
+    const QScreen* s = haupt ? haupt->screen() : screen();
+    const QRect frei = s ? s->availableGeometry().adjusted(0, 0, -40, -60) : QRect(0, 0, 1200, 800);
+    const int breite = qMin(haupt ? haupt->width() : frei.width(), frei.width());
+    const QMargins m = layout()->contentsMargins();
+    const int daneben = m.left() + m.right() + (bild_->isVisibleTo(this) ? bild_->width() + layout()->spacing() : 0);
+    const int leiste = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int fensterBreite = qBound(qMin(460, breite), daneben + natur.width(), breite);
+    int textBreite = fensterBreite - daneben;
+    int textHoehe = natur.height();
+    if (!spalten && textBreite < natur.width()) {
+        text_->setWordWrap(true);
+        textHoehe = text_->heightForWidth(textBreite);
+    }
+    rolle_->setHorizontalScrollBarPolicy(spalten ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    if (spalten && natur.width() > textBreite) textHoehe += leiste;
+    // Höher als der Bildschirm: die Liste rollt senkrecht.
+    rolle_->setFixedSize(textBreite, textHoehe);
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     layout()->invalidate();
     layout()->activate();
-    int breite = qMax(460, sizeHint().width());
-    const QScreen* s = Hauptfenster() ? Hauptfenster()->screen() : screen();
-    const int grenze = s ? s->availableGeometry().width() - 40 : 1200;
-    if (breite > grenze) {
-        text_->setWordWrap(true);
-        breite = grenze;
-    }
-    const int hoehe = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(breite) : sizeHint().height();
-    setFixedSize(breite, qMax(160, hoehe));
+    const int ohneText = (layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(fensterBreite) : sizeHint().height()) -
+                         textHoehe;
+    if (ohneText + textHoehe > frei.height()) rolle_->setFixedHeight(qMax(3 * leiste, frei.height() - ohneText));
+    layout()->invalidate();
+    layout()->activate();
+    setFixedSize(fensterBreite, qMax(160, layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(fensterBreite)
+                                                                        : sizeHint().height()));
 }
 
 bool TMailF::InSpalten(const QString& text)
@@ -116,7 +147,7 @@ void TMailF::platzieren(int x, int y)
     QWidget* haupt = Hauptfenster() ? Hauptfenster() : parentWidget();
     if (x == -1 && y == -1 && Spieltagfenster() && Spieltagfenster()->isVisible()) MittigAuf(this, Spieltagfenster());
     else if ((x == 0 && y == 0) || (x == -1 && y == -1)) MittigAuf(this, FragendesFenster(this));
-    else if (haupt) move(haupt->frameGeometry().topLeft() + QPoint(x, y));
+    else if (haupt) AufDenBildschirm(this, haupt->frameGeometry().topLeft() + QPoint(x, y));
 }
 
 Befehlswert TMailF::zeigen()

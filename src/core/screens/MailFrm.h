@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace torvane {
 
@@ -37,6 +38,7 @@ private:
     QLabel* bild_;
     QLabel* kopf_;
     QLabel* text_;
+    QScrollArea* rolle_;
     QPushButton* weiter_;
     QPushButton* ja_;
     QPushButton* nein_;

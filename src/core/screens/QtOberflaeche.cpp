@@ -64,10 +64,11 @@ QPoint StandardOrt()
 void AmStandardOrt(QWidget* w)
 {
     const QPoint ort = StandardOrt();
-    w->move(ort);
+    AufDenBildschirm(w, ort);
     w->show();
-    // Erst sichtbar kennt das Fenster seinen Rahmen; sonst steht es um den Rahmen versetzt.
-    if (w->pos() != ort) w->move(ort);
+    // Erst sichtbar kennt das Fenster seinen Rahmen; sonst steht es um den Rahmen versetzt
+    // oder ragt über den Bildschirmrand.
+    AufDenBildschirm(w, ort);
     w->raise();
     w->activateWindow();
 }
@@ -433,7 +434,7 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
         if (QAbstractButton* b = box.button(knopf)) b->setText(QString::fromUtf8(text));
     if (dialogOrtGesetzt) {
         box.adjustSize();
-        box.move(dialogOrt);
+        AufDenBildschirm(&box, dialogOrt);
     } else if (eltern && eltern->isVisible()) {
         box.adjustSize();
         MittigAuf(&box, FragendesFenster(&box));

@@ -173,7 +173,7 @@ int TRechnerF::eingabe(int anfang, const QString& frage, int x, int y)
     f.vorbereiten(anfang, frage);
     // Ohne eigenen Abstand mittig auf dem Fenster, das nach der Zahl fragt.
     if (x == 0 && y == 0) MittigAuf(&f, FragendesFenster(&f));
-    else if (QWidget* h = Hauptfenster()) f.move(h->frameGeometry().topLeft() + QPoint(x, y));
+    else if (QWidget* h = Hauptfenster()) AufDenBildschirm(&f, h->frameGeometry().topLeft() + QPoint(x, y));
     TRechnerF* vorher = RechnerF;
     RechnerF = &f;
     const int ergebnis = f.exec() == QDialog::Accepted ? f.zahl() : 0;

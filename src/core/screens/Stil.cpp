@@ -42,12 +42,18 @@ void MittigAuf(QWidget* w, const QWidget* bezug)
 {
     if (!bezug) bezug = FragendesFenster(w);
     if (!bezug || !bezug->isVisible()) return;
-    const QRect r = bezug->frameGeometry();
     // Die Größe steht erst nach dem Layout fest; das Fenster misst sich vorher selbst.
     if (!w->isVisible()) w->adjustSize();
     const QSize g = w->isVisible() ? w->frameGeometry().size() : w->size();
-    QPoint ort = r.center() - QPoint(g.width() / 2, g.height() / 2);
-    if (const QScreen* s = bezug->screen()) {
+    AufDenBildschirm(w, bezug->frameGeometry().center() - QPoint(g.width() / 2, g.height() / 2), bezug->screen());
+}
+
+void AufDenBildschirm(QWidget* w, QPoint ort, const QScreen* s)
+{
+    if (!s) s = QGuiApplication::screenAt(ort);
+    if (!s) s = w->screen();
+    const QSize g = w->isVisible() ? w->frameGeometry().size() : w->size();
+    if (s) {
         const QRect frei = s->availableGeometry();
         ort.setX(qBound(frei.left(), ort.x(), qMax(frei.left(), frei.right() - g.width())));
         ort.setY(qBound(frei.top(), ort.y(), qMax(frei.top(), frei.bottom() - g.height())));
@@ -148,6 +154,23 @@ void TexteWoertlich()
     if (!app || app == schon) return;
     schon = app;
     app->installEventFilter(new WoertlichFilter(app));
+}
+
+void TextEinpassen(QLabel* l, const QString& text, int kleinste)
+{
+    // Die Größe, die das Schild von Haus aus hat, nicht die eines vorigen langen Namens.
+    l->ensurePolished();
+    if (!l->property("grundPunkte").isValid()) l->setProperty("grundPunkte", l->font().pointSize());
+    const int platz = l->contentsRect().width() - 2 * l->margin() - qMax(0, l->indent());
+    QFont f = l->font();
+    for (int p = l->property("grundPunkte").toInt(); p >= kleinste; --p) {
+        f.setPointSize(p);
+        if (QFontMetrics(f).horizontalAdvance(text) <= platz) break;
+    }
+    l->setFont(f);
+    const QString gezeigt = QFontMetrics(f).elidedText(text, Qt::ElideRight, platz);
+    l->setText(gezeigt);
+    l->setToolTip(gezeigt == text ? QString() : TippWoertlich(text));
 }
 
 QString TippWoertlich(const QString& text)

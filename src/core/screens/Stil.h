@@ -11,6 +11,7 @@
 class QWidget;
 class QLabel;
 class QPushButton;
+class QScreen;
 
 namespace torvane {
 
@@ -24,6 +25,10 @@ inline const QColor Tinte{33, 33, 33};
 inline const QColor Rot{211, 47, 47};
 inline const QColor Limette{0, 230, 118};
 inline const QColor Himmel{129, 212, 250};
+// Gelbe Schrift auf Rasen: Sonne hebt sich dort zu wenig ab.
+inline const QColor Zitrone{255, 245, 157};
+// Rote Schrift auf hellem oder grauem Grund.
+inline const QColor Weinrot{183, 28, 28};
 } // namespace Farbe
 
 // Grundstil eines Spielfensters (helle Fläche, grüne Köpfe, runde Knöpfe).
@@ -59,6 +64,12 @@ QString Hex(const QColor& c);
 QWidget* FragendesFenster(const QWidget* ausser = nullptr);
 // Setzt w mittig auf bezug (ohne bezug: auf das fragende Fenster), ganz auf dem Bildschirm.
 void MittigAuf(QWidget* w, const QWidget* bezug = nullptr);
+// Setzt w nach ort, aber so, dass es ganz auf der freien Fläche des Bildschirms liegt
+// (ohne s: der Bildschirm an ort).
+void AufDenBildschirm(QWidget* w, QPoint ort, const QScreen* s = nullptr);
+// Ein Name in ein Schild fester Breite: passt er nicht, erst in kleinerer Schrift (bis kleinste
+// Punkte), dann gekürzt mit "…"; der ganze Name steht dann im Tooltip.
+void TextEinpassen(QLabel* l, const QString& text, int kleinste = 7);
 // Die Schrift fester Breite für Texte, die mit Punkten oder Leerzeichen in Spalten gesetzt sind.
 QFont FesteSchrift(int punkte, bool fett = false);
 

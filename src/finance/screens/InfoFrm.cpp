@@ -61,8 +61,8 @@ TInfoF::TInfoF(QWidget* eltern) : QDialog(eltern)
                       QStringLiteral("%v"));
     }
 
-    Spieler = Gruppe(this, QString(), QRect(400, 414, 320, 136), QStringLiteral("Spieler"));
-    SpielerText = Beschrift(Spieler, QString(), QRect(12, 24, 296, 104), 9, false, QStringLiteral("SpielerText"));
+    Spieler = Gruppe(this, QString(), QRect(396, 414, 326, 136), QStringLiteral("Spieler"));
+    SpielerText = Beschrift(Spieler, QString(), QRect(10, 24, 308, 104), 9, false, QStringLiteral("SpielerText"));
     SpielerText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 

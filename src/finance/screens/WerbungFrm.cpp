@@ -33,7 +33,7 @@ QColor Artfarbe(int platz)
 {
     if (platz == WerbungAllgemein) return Farbe::Sonne;
     if (platz == WerbungFernsehen) return Farbe::Rot;
-    return Farbe::RasenHell;
+    return Farbe::Rasen; // weiße Schrift darauf: Hellgrün wäre zu blass
 }
 
 } // namespace

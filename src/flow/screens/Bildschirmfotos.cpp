@@ -37,6 +37,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyle>
@@ -51,15 +52,30 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <utility>
 
 namespace torvane {
 
+bool BeispielLangeNamen = false;
+
 bool BeispielSpielAnlegen()
 {
     ZufallSetzen(4711);
-    return NeuesSpielOhneBildschirm({{"Quirin", "SV Kickersdorf"}, {"Berta", "FC Fallera"}});
+    const bool lang = BeispielLangeNamen;
+    // 15 und 25 Zeichen, die Spieler je 20 und 20: was die Eingabe höchstens annimmt.
+    if (!NeuesSpielOhneBildschirm({{lang ? "Maximilian Graf" : "Quirin", lang ? "TSV Oberröblingen-Westend" : "SV Kickersdorf"},
+                                   {"Berta", "FC Fallera"}}))
+        return false;
+    if (lang) {
+        for (Kaderspieler_* k : {&S.Manager[0].Kader[1], &S.Manager[0].Kader[2], &S.Manager[0].Kader[3], &S.Transferliste[1]}) {
+            k->Vorname.setzen("Karl-Heinz-Friedrich");
+            k->Nachname.setzen("Meyer-Hohenfriedberg");
+        }
+    }
+    return true;
 }
 
 QStringList GefundeneAbschnitte;
@@ -145,19 +161,67 @@ void KnopfUeberlappungMessen(const QList<const QAbstractButton*>& knoepfe, const
         }
 }
 
+// Relative Leuchtdichte und Kontrastverhältnis nach WCAG.
+double Leuchtdichte(const QColor& c)
+{
+    auto kanal = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * kanal(c.red()) + 0.7152 * kanal(c.green()) + 0.0722 * kanal(c.blue());
+}
+
+double Kontrast(const QColor& a, const QColor& b)
+{
+    const double la = Leuchtdichte(a), lb = Leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Schrift, die sich zu wenig von ihrem Grund abhebt (unter 4,5 : 1). Der Grund ist die häufigste
+// Farbe, die das Fenster unter dem Schild wirklich malt (Stylesheet, Eltern, Bild), die Schrift
+// die Farbe, mit der das Schild malt.
+void KontrastMessen(const QWidget* fenster, const QList<const QLabel*>& schilder, const QString& name, QStringList& funde)
+{
+    if (schilder.isEmpty()) return;
+    const QImage bild = const_cast<QWidget*>(fenster)->grab().toImage(); // malt nur, ändert nichts
+    const double dpr = bild.devicePixelRatio();
+    for (const QLabel* l : schilder) {
+        if (!l->isEnabled() || !l->pixmap().isNull()) continue;
+        // Von einer Tafel verdeckt: zu sehen ist die Tafel, nicht das Schild.
+        const QWidget* oben = fenster->childAt(l->mapTo(fenster, l->rect().center()));
+        if (oben && oben != l && !oben->isAncestorOf(l)) continue;
+        const QRect r = QRect(QPointF(l->mapTo(fenster, QPoint(0, 0)) * dpr).toPoint(), l->size() * dpr)
+                            .intersected(bild.rect());
+        QHash<QRgb, int> zahl;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) ++zahl[bild.pixel(x, y)];
+        if (zahl.isEmpty()) continue;
+        const QColor grund = QColor::fromRgb(std::max_element(zahl.keyValueBegin(), zahl.keyValueEnd(), [](auto a, auto b) {
+                                                 return a.second < b.second;
+                                             })->first);
+        const QColor schrift = l->palette().color(l->foregroundRole());
+        if (const double k = Kontrast(schrift, grund); k < 4.5)
+            funde << QStringLiteral("%1: »%2« %3 auf %4, Kontrast %5 : 1")
+                         .arg(Beschreibung(l, name), l->text(), Hex(schrift), Hex(grund))
+                         .arg(k, 0, 'f', 1);
+    }
+}
+
 } // namespace
 
 QStringList AbgeschnitteneTexte(const QWidget* fenster, const QString& name)
 {
     QStringList funde;
-    QList<const QLabel*> schilder;
+    QList<const QLabel*> schilder, lesbar;
     QList<const QAbstractButton*> knoepfe;
     QList<const QWidget*> alle{fenster};
     for (const QWidget* w : fenster->findChildren<QWidget*>()) alle << w;
     for (const QWidget* w : alle) {
         if (!w->isVisibleTo(fenster) && w != fenster) continue;
         if (const auto* l = qobject_cast<const QLabel*>(w)) {
-            if (l->text().isEmpty() || l->wordWrap() || l->textFormat() == Qt::RichText) continue;
+            if (l->text().trimmed().isEmpty() || l->textFormat() == Qt::RichText) continue;
+            lesbar << l;
+            if (l->wordWrap()) continue;
             schilder << l;
             const int rand = 2 * l->margin() + qMax(0, l->indent());
             const int hat = l->contentsRect().width() - rand;
@@ -200,6 +264,13 @@ QStringList AbgeschnitteneTexte(const QWidget* fenster, const QString& name)
     }
     UeberlappungMessen(schilder, name, funde);
     KnopfUeberlappungMessen(knoepfe, name, funde);
+    KontrastMessen(fenster, lesbar, name, funde);
+    // Der Zoom richtet sich nach dem größten Fenster; ein größeres ragte bei ihm über den Bildschirm.
+    if (fenster->isWindow() && fenster->size().boundedTo(GroesstesFenster) != fenster->size())
+        funde << QStringLiteral("%1: %2 × %3 Punkte, größer als GroesstesFenster")
+                     .arg(Beschreibung(fenster, name))
+                     .arg(fenster->width())
+                     .arg(fenster->height());
     return funde;
 }
 
@@ -252,6 +323,11 @@ QStringList BildschirmfotosMachen(const QString& ordner)
 {
     QStringList fertig;
     if (!QDir().mkpath(ordner)) return fertig;
+    // Was mit den längsten Namen passt, passt immer.
+    const struct LangeNamen {
+        LangeNamen() { BeispielLangeNamen = true; }
+        ~LangeNamen() { BeispielLangeNamen = false; }
+    } langeNamen;
     QtOberflaeche::nieZeigen = true;
     QtOberflaeche::tempo = 0.0;
     if (!MainF) FensterAnlegen();

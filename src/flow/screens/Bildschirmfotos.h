@@ -44,7 +44,10 @@ private:
 };
 
 // Ein Spiel mit zwei Managern ohne Bildschirm (aus den Grunddaten). false, wenn es nicht geht.
+// Mit BeispielLangeNamen tragen der erste Manager, sein Verein, drei seiner Spieler und der
+// erste Spieler der Transferliste die längsten Namen, die das Spiel erlaubt.
 bool BeispielSpielAnlegen();
+extern bool BeispielLangeNamen;
 // Legt die Bilder in ordner ab; gibt die geschriebenen Dateinamen zurück (leer bei Fehler).
 QStringList BildschirmfotosMachen(const QString& ordner);
 

@@ -190,7 +190,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     Label3D1->setGeometry(4, 6, 242, 22);
     Label3D1->setAlignment(Qt::AlignCenter);
     Label3D1->setFont(Schrift(11, true));
-    Label3D1->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Sonne)));
+    Label3D1->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Zitrone)));
     Label3D2 = new QLabel(Abschluss);
     Label3D2->setObjectName(QStringLiteral("Label3D2"));
     Label3D2->setGeometry(4, 28, 242, 20);
@@ -250,7 +250,7 @@ void TMenuF::menueZeichnen()
     const int m = S.AktManager;
     const Manager_& mg = S.Manager[m];
     P1->setText(Q(mg.Name.text()));
-    P2->setText(Q(mg.Vereinsname.text()));
+    TextEinpassen(P2, Q(mg.Vereinsname.text()));
     P3->setText(Q(SaisonText()).trimmed());
     P4->setText(mg.Liga >= 0 && mg.Liga < static_cast<int>(LigaNamen.size()) ? QString::fromUtf8(LigaNamen[mg.Liga])
                                                                              : QString());

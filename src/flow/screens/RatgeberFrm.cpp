@@ -55,8 +55,8 @@ void TRatgeberF::fuellen()
         delete z;
     }
     const std::vector<Rat> raete = Ratschlaege(S.AktManager);
-    Kopf->setText(QStringLiteral("Für %1: was der Computermanager jetzt täte, das Wichtigste zuerst")
-                      .arg(Q(S.Manager[S.AktManager].Name.text())));
+    TextEinpassen(Kopf, QStringLiteral("Für %1: was der Computermanager jetzt täte, das Wichtigste zuerst")
+                            .arg(Q(S.Manager[S.AktManager].Name.text())));
     Leer->setVisible(raete.empty());
     int n = 0;
     for (const Rat& r : raete) {

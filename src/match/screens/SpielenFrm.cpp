@@ -116,7 +116,7 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     Kopf->setStyleSheet(QStringLiteral("color: white;"));
     Tag = Schild(band, QStringLiteral("Tag"), QRect(480, 0, Breite - 20 - 492, 36), Schrift(12, true),
                  Qt::AlignRight | Qt::AlignVCenter);
-    Tag->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Sonne)));
+    Tag->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Zitrone)));
 
     for (int z = 0; z < Zeilenzahl; ++z) {
         const QString n = QString::number(z);
@@ -129,16 +129,16 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
                                  .arg(n, Hex(Farbe::RasenHell)));
         Zeile& r = Reihen[static_cast<size_t>(z)];
         const int h = ZeilenHoehe - 3;
-        r.Zuschauer = Schild(reihe, QStringLiteral("Zuschauer") + n, QRect(6, 0, 132, h), Schrift(8),
+        r.Zuschauer = Schild(reihe, QStringLiteral("Zuschauer") + n, QRect(6, 0, 112, h), Schrift(8),
                              Qt::AlignLeft | Qt::AlignVCenter);
-        r.Zuschauer->setStyleSheet(QStringLiteral("color: #607d8b;"));
-        r.Heim = Schild(reihe, QStringLiteral("Heim") + n, QRect(140, 0, 228, h), Schrift(10, true),
+        r.Zuschauer->setStyleSheet(QStringLiteral("color: #546e7a;"));
+        r.Heim = Schild(reihe, QStringLiteral("Heim") + n, QRect(120, 0, 248, h), Schrift(10, true),
                         Qt::AlignRight | Qt::AlignVCenter);
         auto* strich = Schild(reihe, QStringLiteral("Strich") + n, QRect(368, 0, 16, h), Schrift(10, true));
         strich->setText(QStringLiteral("-"));
-        r.Gast = Schild(reihe, QStringLiteral("Gast") + n, QRect(384, 0, 228, h), Schrift(10, true),
+        r.Gast = Schild(reihe, QStringLiteral("Gast") + n, QRect(384, 0, 248, h), Schrift(10, true),
                         Qt::AlignLeft | Qt::AlignVCenter);
-        r.Ergebnis = Schild(reihe, QStringLiteral("Ergebnis") + n, QRect(612, 0, 98, h), CourierSchrift(11),
+        r.Ergebnis = Schild(reihe, QStringLiteral("Ergebnis") + n, QRect(632, 0, 78, h), CourierSchrift(11),
                             Qt::AlignLeft | Qt::AlignVCenter);
         r.Ergebnis->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Nacht)));
         r.Meldung = Schild(this, QStringLiteral("Meldung") + n, QRect(MeldungX, y - 1, Breite - MeldungX - 10, ZeilenHoehe - 1),
@@ -317,7 +317,7 @@ void TSpielenF::zeileFaerben(int zeile)
         QLabel* l = seite == 0 ? r.Heim : r.Gast;
         const int v = vereine_[static_cast<size_t>(zeile)][static_cast<size_t>(seite)];
         QColor farbe = Farbe::Tinte;
-        if (grau_[static_cast<size_t>(zeile)][static_cast<size_t>(seite)]) farbe = QColor(158, 158, 158);
+        if (grau_[static_cast<size_t>(zeile)][static_cast<size_t>(seite)]) farbe = QColor(109, 109, 109);
         else if (GueltigerVerein(v) && ManagerVonVerein(v) >= 0) farbe = Farbe::Rot;
         l->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(farbe)));
     }
@@ -532,7 +532,7 @@ void TSpielenF::symbolZeigen(int symbol, int x, int y) { Platz->symbol(symbol, x
 void TSpielenF::aktionZeigen(int tafel, const std::string& text)
 {
     QLabel* a = tafel == 1 ? Aktion1 : Aktion2;
-    a->setText(Q(text));
+    TextEinpassen(a, Q(text));
     a->setVisible(true);
     a->raise();
 }

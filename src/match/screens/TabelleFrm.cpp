@@ -156,7 +156,7 @@ void TTabelleF::zeichnen(int liga)
         const Mannschaft_& v = S.Mannschaft[i];
         const bool manager = ManagerVonVerein(i) >= 0;
         z.Name->setText(Q(v.Name.text()));
-        z.Name->setStyleSheet(manager ? QStringLiteral("color: %1;").arg(Hex(Farbe::Rot))
+        z.Name->setStyleSheet(manager ? QStringLiteral("color: %1;").arg(Hex(Farbe::Weinrot))
                                       : QStringLiteral("color: %1;").arg(Hex(Farbe::Tinte)));
         z.Punkte->setText(QString::number(v.Punkte));
         const int diff = Tordifferenz(v);
@@ -182,10 +182,7 @@ void TTabelleF::zeigen()
 void TTabelleF::nachSpieltag(int liga, QWidget* ueber)
 {
     zeichnen(liga);
-    if (ueber) {
-        const QRect r = ueber->frameGeometry();
-        move(r.center() - QPoint(width() / 2, height() / 2));
-    }
+    if (ueber) MittigAuf(this, ueber);
     show();
     raise();
     activateWindow();

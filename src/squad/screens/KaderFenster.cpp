@@ -22,7 +22,7 @@ namespace torvane {
 
 QColor PositionsFarbe(std::string_view position)
 {
-    if (position == "T") return QColor(0, 0, 255);
+    if (position == "T") return QColor(100, 181, 246); // hell genug für die dunklen Listen
     if (position == "V") return QColor(0, 255, 0);
     if (position == "M") return QColor(0, 255, 255);
     if (position == "S") return QColor(255, 255, 0);

@@ -258,7 +258,7 @@ void TTrainingsLagerF::zeichnen()
         QPixmap bild = LagerBild(c, f.Bild->size());
         if (!erlaubt) bild = QPixmap::fromImage(bild.toImage().convertToFormat(QImage::Format_Grayscale8));
         f.Bild->setPixmap(bild);
-        f.Text->setStyleSheet(erlaubt ? QString() : QStringLiteral("color: #9e9e9e;"));
+        f.Text->setStyleSheet(erlaubt ? QString() : QStringLiteral("color: #6d6d6d;")); // blasser, aber lesbar
         const bool gewaehlt = c == lager_;
         f.Preis->setText(
             gewaehlt

@@ -57,7 +57,8 @@ void TMarktliste::paintEvent(QPaintEvent*)
                        text);
         };
         const QColor farbe = PositionsFarbe(s.Position.roh());
-        zelle(0, Q(s.Vorname.text() + " " + s.Nachname.text()), Qt::white);
+        // Zwei lange Namen passen nicht in die Spalte: gekürzt statt über die Position gemalt.
+        zelle(0, p.fontMetrics().elidedText(Q(s.Vorname.text() + " " + s.Nachname.text()), Qt::ElideRight, b[0]), Qt::white);
         zelle(1, Q(std::string(s.Position.roh())), farbe == Qt::black ? QColor(Qt::white) : farbe);
         zelle(2, QString::number(s.Alter), Qt::white);
         zelle(3, QString::number(s.Staerke), Qt::white);

@@ -116,10 +116,10 @@ void TVerhandelF::zeichnen()
         Spielerbox->setTitle(Q(k.Vorname.text() + " " + k.Nachname.text()));
         PositionLabel->setText(Q(PositionsTitel(k.Position.roh())));
         const QColor farbe = PositionsFarbe(k.Position.roh());
-        // Rotes Schild, die Schrift in der Farbe der Position.
+        // Dunkles Schild wie in Aufstellung und Markt: nur darauf sind alle Positionsfarben lesbar.
         PositionLabel->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border-radius: 4px; "
                                                     "padding-left: 6px; }")
-                                         .arg(Hex(Farbe::Rot), Hex(farbe)));
+                                         .arg(Hex(Farbe::Nacht), Hex(farbe)));
         AlterLabel->setText(QString::number(k.Alter) + QStringLiteral(".J"));
         StaerkeLabel->setText(QStringLiteral("Stärke ") + QString::number(k.Staerke));
     }

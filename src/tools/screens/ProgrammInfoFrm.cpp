@@ -9,7 +9,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,6 +29,22 @@ const QString ZoomSchluessel = QStringLiteral("Ansicht/Zoom");
 
 bool ZoomErlaubt(int prozent) { return std::find(std::begin(ZoomStufen), std::end(ZoomStufen), prozent) != std::end(ZoomStufen); }
 
+QList<int> PassendeZoomStufen(QSize freiInPixeln, QSize groesstes)
+{
+    QList<int> stufen;
+    for (const int z : ZoomStufen)
+        if (z == 100 || (groesstes * (z / 100.0)).boundedTo(freiInPixeln) == groesstes * (z / 100.0)) stufen << z;
+    return stufen;
+}
+
+QSize FreiInPixeln()
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s) return {};
+    // Unter Zoom zählt Qt in vergrößerten Punkten; zurück in Pixel.
+    return s->availableGeometry().size() * qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+}
+
 int ZoomGespeichert()
 {
     const int z = Einstellungen().value(ZoomSchluessel, 100).toInt();
@@ -38,10 +56,12 @@ void ZoomSpeichern(int prozent)
     if (ZoomErlaubt(prozent)) Einstellungen().setValue(ZoomSchluessel, prozent);
 }
 
-void ZoomVorDemStartSetzen(int prozent)
+void ZoomVorDemStartSetzen(int prozent, QSize freiInPixeln)
 {
     if (prozent == 0 && qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
-    const int z = ZoomErlaubt(prozent) ? prozent : ZoomGespeichert();
+    int z = ZoomErlaubt(prozent) ? prozent : ZoomGespeichert();
+    // Gespeichert bleibt die Wahl: auf dem großen Bildschirm gilt sie wieder.
+    if (freiInPixeln.isValid()) z = qMin(z, PassendeZoomStufen(freiInPixeln).constLast());
     qputenv("QT_SCALE_FACTOR", QByteArray::number(z / 100.0));
 }
 
@@ -70,8 +90,9 @@ TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
     zoomText->setFont(Schrift(10, true));
     Zoom = new QComboBox(this);
     Zoom->setObjectName(QStringLiteral("Zoom"));
-    for (const int z : ZoomStufen) Zoom->addItem(QStringLiteral("%1 %").arg(z), z);
-    Zoom->setCurrentIndex(Zoom->findData(ZoomGespeichert()));
+    // Nur, was auf diesen Bildschirm passt.
+    for (const int z : PassendeZoomStufen(FreiInPixeln())) Zoom->addItem(QStringLiteral("%1 %").arg(z), z);
+    ZoomZeigen();
     Zoom->setToolTip(QStringLiteral("Für große Bildschirme; gilt ab dem nächsten Start"));
     auto* zoomHinweis = new QLabel(QStringLiteral("ab dem nächsten Start"), this);
     zoomZeile->addStretch(1);
@@ -92,10 +113,19 @@ TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
     l->addWidget(ok, 0, Qt::AlignCenter);
 }
 
+void TProgrammInfoF::ZoomZeigen()
+{
+    // Passt die gespeicherte Stufe nicht auf diesen Bildschirm, läuft das Spiel in der größten,
+    // die passt; das Zeigen allein speichert nichts.
+    const QSignalBlocker still(Zoom);
+    const int i = Zoom->findData(ZoomGespeichert());
+    Zoom->setCurrentIndex(i >= 0 ? i : Zoom->count() - 1);
+}
+
 void TProgrammInfoF::oeffnen()
 {
-    Zoom->setCurrentIndex(Zoom->findData(ZoomGespeichert()));
-    if (QWidget* h = Hauptfenster()) move(h->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    ZoomZeigen();
+    MittigAuf(this, Hauptfenster());
     exec();
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QSize>
 
 class QComboBox;
 
@@ -15,6 +17,9 @@ public:
     void oeffnen();
 
     QComboBox* Zoom;
+
+private:
+    void ZoomZeigen();
 };
 
 extern TProgrammInfoF* ProgrammInfoF;
@@ -23,11 +28,19 @@ extern TProgrammInfoF* ProgrammInfoF;
 // Die angebotenen Stufen in Prozent.
 constexpr int ZoomStufen[] = {100, 125, 150, 200};
 bool ZoomErlaubt(int prozent);
+// Das größte Fenster des Spiels (der Spieltag) in Punkten bei 100 %, mit Platz für den Rahmen.
+constexpr QSize GroesstesFenster{1000, 740};
+// Die Stufen, bei denen das größte Fenster ganz auf die freie Fläche (in Pixeln des
+// Bildschirms) passt; 100 % immer, kleiner geht es nicht.
+QList<int> PassendeZoomStufen(QSize freiInPixeln, QSize groesstes = GroesstesFenster);
+// Die freie Fläche des Hauptbildschirms in Pixeln, gleich bei welchem Zoom die Anwendung läuft.
+QSize FreiInPixeln();
 // Die gespeicherte Stufe (100, wenn nichts oder Unsinn gespeichert ist).
 int ZoomGespeichert();
 void ZoomSpeichern(int prozent);
 // Vor dem Anlegen der Anwendung: prozent (0 = gespeichert) als Qt-Skalierung aller
-// Fenster. Eine vom Benutzer gesetzte QT_SCALE_FACTOR gilt, wenn nichts verlangt ist.
-void ZoomVorDemStartSetzen(int prozent);
+// Fenster, höchstens die größte Stufe, die auf frei passt (leer: ungeprüft). Eine vom
+// Benutzer gesetzte QT_SCALE_FACTOR gilt, wenn nichts verlangt ist.
+void ZoomVorDemStartSetzen(int prozent, QSize freiInPixeln = {});
 
 } // namespace torvane
