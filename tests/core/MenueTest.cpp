@@ -65,7 +65,9 @@ TEST(Menue, NachJederAktionZeigtDasMenueDenKontostand)
         EXPECT_EQ(f.tat(), f.gebucht) << f.was;
         // Gezeichnet wird auch vor einem Hinweis; danach zeigt das Menü, was gebucht ist.
         EXPECT_EQ(menue.gezeigt, mg.Kontostand) << f.was;
-        if (f.gebucht) EXPECT_GE(menue.geaendert, 1) << f.was;
+        if (f.gebucht) {
+            EXPECT_GE(menue.geaendert, 1) << f.was;
+        }
         EXPECT_EQ(mg.Kontostand != konto, f.gebucht) << f.was;
     }
     // Ohne Bildschirm hört niemand zu, und nichts geschieht.
