@@ -282,6 +282,10 @@ public:
         // Ohne Spiel (oder während der Tag den Manager weiterreicht) gibt es nichts zu zeigen; hochgerollt
         // baut der Abschluss den Stand um (Tag, Saisonende), das Abrollen zeichnet ihn dann neu.
         if (S.Neuanlage || hochgerollt_ || S.Spiel.ManagerHoch < 0 || S.AktManager > S.Spiel.ManagerHoch) return;
+        // Auch eine Meldung mitten in einer Regel zeichnet neu: steht der Manager gerade auf keinem
+        // Verein (Testsaison des Editors, Umbau), bleibt das Menü, wie es ist.
+        const Manager_& mg = S.Manager[S.AktManager];
+        if (mg.Liga < 1 || mg.Liga > 4 || mg.Platz < 1 || mg.Platz > 18 || !LigaHatVereine(mg.Liga)) return;
         if (MenuF) MenuF->menueZeichnen();
         // Die Stärken hängen am Einsatz; die Grafik nicht: ihr Zeichnen rechnet das Vermögen neu.
         if (LigaStarkeF && LigaStarkeF->isVisible()) LigaStarkeF->auffrischen();
