@@ -9,8 +9,10 @@ scripts/pakete.sh
 export QT_QPA_PLATFORM=offscreen
 starter=()
 command -v ccache > /dev/null && starter=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-# Damit ccache auch mit den vorübersetzten Köpfen der Tests arbeitet.
+# Damit ccache auch mit den vorübersetzten Köpfen der Tests arbeitet, und ein zweiter Klon
+# (oder ein anderer Ordner) dieselben Ergebnisse wiederfindet.
 export CCACHE_SLOPPINESS=pch_defines,time_macros
+export CCACHE_BASEDIR="$PWD"
 
 echo "== Bauen (Release)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${starter[@]}" > /dev/null
