@@ -13,6 +13,8 @@ command -v ccache > /dev/null && starter=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 # (oder ein anderer Ordner) dieselben Ergebnisse wiederfindet.
 export CCACHE_SLOPPINESS=pch_defines,time_macros
 export CCACHE_BASEDIR="$PWD"
+# Auch die Bauten mit Zeilentabellen (Sanitizer, Fuzzer): der Ordner des Übersetzens zählt nicht.
+export CCACHE_NOHASHDIR=1
 
 echo "== Bauen (Release)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${starter[@]}" > /dev/null
