@@ -172,9 +172,10 @@ int FensterSpiel(SpielAnwendung& app, const std::string& datei)
 {
     // Eine zweite Kopie mit demselben Save-Ordner wird abgewiesen (auch ein Lauf ohne Bildschirm,
     // der dorthin speichert). Die Sperre einer abgestürzten Kopie hat das System schon gelöst.
+    // Lässt sich im Ordner nichts anlegen, kann auch niemand dort speichern: gespielt wird trotzdem.
     SaveOrdnerAnlegen();
     OrdnerSperre sperre;
-    if (std::string grund; !sperre.nehmen(Pfade.Save, grund)) {
+    if (std::string grund; !sperre.nehmen(Pfade.Save, grund) && sperre.belegt()) {
         Meldung(DialogArt::Fehler, grund);
         return 1;
     }

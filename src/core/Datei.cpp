@@ -135,6 +135,7 @@ bool OrdnerBeschreibbar(const std::string& ordner)
 bool OrdnerSperre::nehmen(const std::string& ordner, std::string& grund)
 {
     freigeben();
+    belegt_ = false;
     const std::string pfad = MitStrich(ordner) + SperrdateiName;
     const int fd = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -147,6 +148,7 @@ bool OrdnerSperre::nehmen(const std::string& ordner, std::string& grund)
     if (r != 0) {
         const int e = errno;
         if (e == EWOULDBLOCK) {
+            belegt_ = true;
             const long halter = HalterLesen(fd);
             grund = halter > 0 ? "Torvane läuft schon mit diesem Spielstandordner (Prozess " + std::to_string(halter) + ") !"
                                : std::string("Torvane läuft schon mit diesem Spielstandordner !");

@@ -34,9 +34,13 @@ public:
     bool nehmen(const std::string& ordner, std::string& grund);
     void freigeben();
     bool gehalten() const { return fd_ >= 0; }
+    // Nach einem gescheiterten nehmen(): hält ein anderer Prozess den Ordner? (Sonst ließ sich
+    // die Sperrdatei nur nicht anlegen, etwa in einem schreibgeschützten Ordner.)
+    bool belegt() const { return belegt_; }
 
 private:
     int fd_ = -1;
+    bool belegt_ = false;
 };
 
 } // namespace torvane

@@ -149,6 +149,7 @@ TEST(Datei, EineSperreJeOrdner)
     std::string grund;
     EXPECT_FALSE(s.nehmen(o.p.string(), grund));
     EXPECT_FALSE(s.gehalten());
+    EXPECT_TRUE(s.belegt());
     EXPECT_EQ(grund, "Torvane läuft schon mit diesem Spielstandordner (Prozess " + std::to_string(kind) + ") !");
     ASSERT_EQ(::write(los[1], "x", 1), 1);
     ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
@@ -166,5 +167,6 @@ TEST(Datei, EineSperreJeOrdner)
     fs::remove(datei);
     fs::create_symlink(o.p / "opfer", datei);
     EXPECT_FALSE(s.nehmen(o.p.string(), grund));
+    EXPECT_FALSE(s.belegt());
     EXPECT_EQ(Lesen(o.p / "opfer"), "geheim");
 }
