@@ -59,8 +59,13 @@ void TEndeF::oeffnen()
 {
     if (isVisible()) return;
     BitBtn1->setText(QStringLiteral("E N D E"));
-    Speicherort->setText(S.Spielname.empty() ? QString()
-                                             : QStringLiteral("Gespeichert wird unter:\n") + Q(SpielstandPfad(S.Spielname)));
+    // Ein Pfad hat keine Leerzeichen zum Umbrechen: in der Mitte gekürzt, ganz im Tipp.
+    const QString pfad = S.Spielname.empty() ? QString() : Q(SpielstandPfad(S.Spielname));
+    const int breite = width() - 2 * layout()->contentsMargins().left();
+    Speicherort->setText(pfad.isEmpty() ? QString()
+                                        : QStringLiteral("Gespeichert wird unter:\n") +
+                                              Speicherort->fontMetrics().elidedText(pfad, Qt::ElideMiddle, breite));
+    Speicherort->setToolTip(TippWoertlich(pfad));
     setEnabled(true);
     if (QWidget* h = Hauptfenster()) move(h->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     exec();
