@@ -73,6 +73,13 @@ if ls tests/fuzz/*.cpp > /dev/null 2>&1; then
     echo "-- $ziel"
     tail -n 3 "build-fuzz/$ziel.log"
   done
+  if [ "$fehler" -ne 0 ]; then
+    # Der Fund selbst, damit er sich auch aus dem Protokoll einer fremden Maschine nachspielen lässt.
+    grep -h -B6 -A12 "ERROR: " build-fuzz/*.log || true
+    for fund in build-fuzz/crash-* build-fuzz/leak-* build-fuzz/timeout-* build-fuzz/oom-*; do
+      [ -f "$fund" ] && { echo "$fund (base64):"; head -c 30000 "$fund" | base64; }
+    done
+  fi
   [ "$fehler" -eq 0 ] || { echo "Ein Fuzzer hat einen Fehler gefunden (build-fuzz/*.log)."; exit 1; }
 fi
 echo "Alle Tests bestanden ($((SECONDS - beginn)) s)."

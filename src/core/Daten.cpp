@@ -194,7 +194,8 @@ bool SpielerLesen(Leser& l, Grunddaten& g)
 
 bool NationenLesen(Leser& l, Grunddaten& g)
 {
-    auto n = Zahl(l, 0, 47);
+    // Ein Spielstand kennt mindestens eine Nation (die eigene).
+    auto n = Anzahl(l, 1, decltype(g.Nation)::bis, "Nationen", 3);
     if (!n) return false;
     for (int64_t k = 1; k <= *n; ++k) {
         auto name = l.text(), kuerzel = l.text();

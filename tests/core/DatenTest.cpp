@@ -183,7 +183,8 @@ TEST(DatenLaden, JederFehlerBrichtAbUndAendertNichts)
         {"Spieler.dat", MitAnzahl(torhueter), "Position V"},
         {"Spieler.dat", SpielerDat({{"Hans", "Meier", "X", "D"}}), "Position muss"},
         {"Spieler.dat", SpielerDat({{"Hans", "Meier", "", "D"}}), "Position muss"},
-        {"Nationen.dat", Zeilen({"48"}), "außerhalb"}, // mehr als 47 Nationen
+        {"Nationen.dat", Zeilen({"48"}), "höchstens 47"},
+        {"Nationen.dat", Zeilen({"0"}), "mindestens 1"}, // ein Spielstand ohne Nation ließe sich nie laden
         {"Nationen.dat", Zeilen({"1", "Deutschland", "D", "viel"}), "keine Zahl"},
         {"Nationen.dat", Zeilen({"1", "Deutschland", "D", "128"}), "-128 bis 127"},
         {"Nationen.dat", Zeilen({"1", "Deutschland", "D", "-300"}), "-128 bis 127"},
