@@ -29,6 +29,7 @@ private slots:
         Pfade.Musik = TORVANE_QUELLEN "/musik/";
         OberflaecheSetzen(&ui);
         HauptfensterSetzen(&haupt);
+        FokusZurueckgeben(); // wie im Programm
         haupt.setGeometry(100, 80, 800, 600);
         haupt.show();
         QVERIFY(QTest::qWaitForWindowExposed(&haupt));
@@ -101,6 +102,21 @@ private slots:
         Nachricht("Frage", "Wirklich ?", "jein");
         QVERIFY(offenNachEscape);
         QCOMPARE(S.Befehl, Befehlswert::Ja);
+    }
+
+    // Nach einer Nachricht hat wieder das Fenster die Tastatur, aus dem sie kam (nicht das
+    // Hauptfenster, dem alle gehören): sonst gingen Escape und Enter dort ins Leere.
+    void tastaturZurueck()
+    {
+        QWidget markt(&haupt, Qt::Window);
+        markt.setGeometry(150, 120, 300, 200);
+        markt.show();
+        markt.activateWindow();
+        QTRY_VERIFY(markt.isActiveWindow());
+        Sobald(MailOffen, [&] { QTest::mouseClick(Knopf(MailF, "Weiter"), Qt::LeftButton); });
+        Nachricht("Markt", "abgelehnt", "ok");
+        haupt.activateWindow(); // wie ein Fenstermanager, der dem Eltern die Tastatur gibt
+        QTRY_VERIFY(markt.isActiveWindow());
     }
 
     // Die Räder laufen über (9 + 1 = 0, 0 - 1 = 9), der Anfangswert steht rechtsbündig; OK übernimmt

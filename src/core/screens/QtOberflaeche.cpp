@@ -462,7 +462,11 @@ void QtOberflaeche::warteAufBefehl(Befehlswert erwartet)
 
 // --- Anwendung ---
 std::vector<std::string> SpielAnwendung::gefangen;
-SpielAnwendung::SpielAnwendung(int& argc, char** argv) : QApplication(argc, argv) { TexteWoertlich(); }
+SpielAnwendung::SpielAnwendung(int& argc, char** argv) : QApplication(argc, argv)
+{
+    TexteWoertlich();
+    FokusZurueckgeben();
+}
 
 bool SpielAnwendung::notify(QObject* empfaenger, QEvent* e)
 {

@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+
+#include <map>
 
 namespace torvane {
 
@@ -145,7 +149,49 @@ public:
     }
 };
 
+// Schließt ein Fenster (eine Nachricht, eine Frage, die Verhandlung), bekommt das Fenster die
+// Tastatur zurück, aus dem es kam: der Transfermarkt unter der Verhandlung, die Pokalspiele
+// unter ihrer Frage. Alle Fenster gehören dem Hauptfenster; manche Fenstermanager gäben sie
+// sonst ihm, und Escape und Enter gingen ins Leere, bis der Spieler klickt.
+class FokusFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::Show && e->type() != QEvent::Hide) return false;
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || !w->isWindow() || (w->windowType() != Qt::Dialog && w->windowType() != Qt::Window)) return false;
+        if (e->type() == QEvent::Show) {
+            QWidget* aktiv = QApplication::activeWindow();
+            if (aktiv && aktiv != w) herkunft_[w] = aktiv;
+            return false;
+        }
+        const auto it = herkunft_.find(w);
+        if (it == herkunft_.end()) return false;
+        const QPointer<QWidget> zurueck = it->second;
+        herkunft_.erase(it);
+        QTimer::singleShot(0, this, [zurueck] {
+            if (zurueck && zurueck->isVisible() && !zurueck->isActiveWindow() && !QApplication::activePopupWidget() &&
+                (!QApplication::activeModalWidget() || QApplication::activeModalWidget() == zurueck))
+                zurueck->activateWindow();
+        });
+        return false;
+    }
+
+private:
+    std::map<QWidget*, QPointer<QWidget>> herkunft_;
+};
+
 } // namespace
+
+void FokusZurueckgeben()
+{
+    static QApplication* schon = nullptr;
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app || app == schon) return;
+    schon = app;
+    app->installEventFilter(new FokusFilter(app));
+}
 
 void TexteWoertlich()
 {

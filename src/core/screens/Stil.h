@@ -77,6 +77,8 @@ QFont FesteSchrift(int punkte, bool fett = false);
 // Danach zeigt jedes Schild der Anwendung seinen Text wörtlich, außer es verlangt
 // ausdrücklich Qt::RichText (und maskiert dann selbst). Einmal je Anwendung.
 void TexteWoertlich();
+// Nach dem Schließen eines Fensters bekommt das oberste noch offene modale die Tastatur.
+void FokusZurueckgeben();
 // Ein Tooltip, der genau diesen Text zeigt (Tooltips erkennen HTML sonst selbst).
 QString TippWoertlich(const QString& text);
 
