@@ -14,6 +14,7 @@
 //   101 / 2959  dasselbe
 //     2 / 3     Schließen über den Rahmen kam an der Sperre vorbei: sendEvent nimmt die Herkunft (der Test)
 //     3 / 993   Abschluss trotz offenem modalem Totoschein: QTest geht an der Modalität vorbei (der Test)
+//     6 / 66    "Maximieren" buchte Runde für Runde, das Konto im Menü blieb beim alten Stand
 #include "../flow/Invarianten.h"
 #include "Bildschirmtest.h"
 #include "core/Funky.h"
