@@ -222,8 +222,10 @@ private slots:
         QVERIFY2(GefundeneAbschnitte.isEmpty(), qPrintable(GefundeneAbschnitte.join(QLatin1Char('\n'))));
         QVERIFY2(dateien.size() >= 24, qPrintable(QString::number(dateien.size())));
         for (const QString& d : dateien) QVERIFY2(QImage(d).width() > 100, qPrintable(d));
-        for (const char* name : {"31_spielen_live", "32_spielen_liga", "33_tabelle_nach_spieltag", "34_spielen_pokal",
-                                 "35_spielen_chl"})
+        // Auch Start, Ligawahl und Saisonende werden gemessen, mit den längsten Namen.
+        for (const char* name : {"02_start", "03_start_eingabe", "16_ligawahl", "31_spielen_live", "32_spielen_liga",
+                                 "33_tabelle_nach_spieltag", "34_spielen_pokal", "35_spielen_chl",
+                                 "46_saisonende_start", "47_saisonende_bundesliga", "50_saisonende_auf_zur"})
             QVERIFY2(dateien.contains(QDir(ziel).filePath(QString::fromLatin1(name) + ".png")), name);
     }
 };
