@@ -401,6 +401,7 @@ void Maximieren(int m, const std::function<void()>& neuZeichnen)
             }
         }
         BerechneMannschaft(m, 0);
+        SpielstandGeaendert(); // auch das Konto im Menü sinkt Runde für Runde
         if (neuZeichnen) neuZeichnen();
         Warte(200);
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Funky.h"
+#include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
@@ -14,12 +15,15 @@
 #include "match/screens/TabelleFrm.h"
 #include "season/screens/SaisonEndeFrm.h"
 
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest>
 
 #include <functional>
+#include <vector>
 
 namespace torvane {
 
@@ -132,5 +136,36 @@ private:
     }
     QTimer uhr_;
 };
+
+// Spielt ablauf von anfang aus mit fester Saat; abgekürzt drückt ein Finger jeden der knoepfe, sobald
+// er sich in einer Pause zeigt, abwechselnd mit Escape und mit der Maus. Gibt den Spielstand zurück,
+// ms die gebrauchte Zeit.
+inline std::string Gespielt(const Spielstand& anfang, const std::function<void()>& ablauf,
+                            const std::vector<QPushButton*>& knoepfe, bool abkuerzen, qint64& ms)
+{
+    S = anfang;
+    ZufallSetzen(5);
+    QtOberflaeche::protokoll.clear();
+    QtOberflaeche::tempo = abkuerzen ? 1.0 : 0.02;
+    QTimer finger;
+    int gedrueckt = 0;
+    QObject::connect(&finger, &QTimer::timeout, [&] {
+        if (!abkuerzen || QtOberflaeche::abkuerzen || !WarteSperre::aktiv()) return;
+        for (QPushButton* k : knoepfe) {
+            if (!k->isVisible()) continue;
+            if (gedrueckt++ % 2 == 0) QTest::keyClick(k->window(), Qt::Key_Escape);
+            else QTest::mouseClick(k, Qt::LeftButton);
+            return;
+        }
+    });
+    finger.start(2);
+    Klicker k;
+    QElapsedTimer uhr;
+    uhr.start();
+    ablauf();
+    ms = uhr.elapsed();
+    QtOberflaeche::tempo = 0.0;
+    return SpielstandSchreiben();
+}
 
 } // namespace torvane

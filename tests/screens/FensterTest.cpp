@@ -186,6 +186,32 @@ private slots:
         QVERIFY(!LinkeF->Stopp[0]->isVisible());
     }
 
+    // Die Abschlüsse aller Manager samt Tag: abgekürzt (Menü rollt, Live-Spiel) ist es Byte für Byte
+    // dasselbe Spiel wie zugesehen, mit denselben Meldungen und Klängen. Zugesehen rollt das Menü
+    // bei Tempo 1 allein schon fast vier Sekunden.
+    void abschlussAbgekuerzt()
+    {
+        QVERIFY(BeispielSpielAnlegen());
+        MenueAnzeigen();
+        const Spielstand anfang = S;
+        const Sitzung_ sitzung = Sitzung;
+        const auto ablauf = [&] {
+            Sitzung = sitzung;
+            MenueAnzeigen();
+            for (int m = 0; m <= anfang.Spiel.ManagerHoch; ++m) MenuF->abschlussFolgen();
+        };
+        const std::vector<QPushButton*> knoepfe{MenuF->Abkuerzen, SpielenF->Abkuerzen};
+        qint64 ms = 0;
+        const std::string zugesehen = Gespielt(anfang, ablauf, knoepfe, false, ms);
+        const auto gesehen = QtOberflaeche::protokoll;
+        const std::string abgekuerzt = Gespielt(anfang, ablauf, knoepfe, true, ms);
+        QCOMPARE(S.Spiel.Spieltag, anfang.Spiel.Spieltag + 1);
+        QVERIFY(zugesehen == abgekuerzt);
+        QCOMPARE(QtOberflaeche::protokoll, gesehen);
+        QVERIFY2(ms < 2500, std::to_string(ms).c_str());
+        QVERIFY(!QtOberflaeche::abkuerzen && !WarteSperre::aktiv() && !MenuF->Abkuerzen->isVisible());
+    }
+
     // --screenshots legt jedes Fenster als Bild ab, auch die eines echt gespielten Tages.
     void bildschirmfotos()
     {
@@ -196,8 +222,10 @@ private slots:
         QVERIFY2(GefundeneAbschnitte.isEmpty(), qPrintable(GefundeneAbschnitte.join(QLatin1Char('\n'))));
         QVERIFY2(dateien.size() >= 24, qPrintable(QString::number(dateien.size())));
         for (const QString& d : dateien) QVERIFY2(QImage(d).width() > 100, qPrintable(d));
-        for (const char* name : {"31_spielen_live", "32_spielen_liga", "33_tabelle_nach_spieltag", "34_spielen_pokal",
-                                 "35_spielen_chl"})
+        // Auch Start, Ligawahl und Saisonende werden gemessen, mit den längsten Namen.
+        for (const char* name : {"02_start", "03_start_eingabe", "16_ligawahl", "31_spielen_live", "32_spielen_liga",
+                                 "33_tabelle_nach_spieltag", "34_spielen_pokal", "35_spielen_chl",
+                                 "46_saisonende_start", "47_saisonende_bundesliga", "50_saisonende_auf_zur"})
             QVERIFY2(dateien.contains(QDir(ziel).filePath(QString::fromLatin1(name) + ".png")), name);
     }
 };

@@ -15,7 +15,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollBar>
 #include <QtTest>
@@ -56,31 +55,6 @@ class SpieltagScreenTest : public Bildschirmtest {
         ZufallSetzen(saat);
         QVERIFY(NeuesSpielOhneBildschirm({{"Quirin", "SV Kickersdorf"}}));
         S.Optionen[0][OptTempo] = 0;
-    }
-
-    // Spielt ablauf von anfang aus mit fester Saat; abgekürzt drückt ein Finger knopf (im Spieltag
-    // Escape), sobald er sich zeigt. Gibt den Spielstand zurück, ms die gebrauchte Zeit.
-    std::string gespielt(const Spielstand& anfang, const std::function<void()>& ablauf, QPushButton* knopf,
-                         bool abkuerzen, qint64& ms)
-    {
-        S = anfang;
-        ZufallSetzen(5);
-        QtOberflaeche::protokoll.clear();
-        QtOberflaeche::tempo = abkuerzen ? 1.0 : 0.02;
-        QTimer finger;
-        QObject::connect(&finger, &QTimer::timeout, [&] {
-            if (!abkuerzen || QtOberflaeche::abkuerzen || !knopf->isVisible()) return;
-            if (knopf == SpielenF->Abkuerzen) QTest::keyClick(SpielenF->Platz, Qt::Key_Escape);
-            else QTest::mouseClick(knopf, Qt::LeftButton);
-        });
-        finger.start(2);
-        Klicker k;
-        QElapsedTimer uhr;
-        uhr.start();
-        ablauf();
-        ms = uhr.elapsed();
-        QtOberflaeche::tempo = 0.0;
-        return SpielstandSchreiben();
     }
 
 private slots:
@@ -315,9 +289,9 @@ private slots:
             {[] { QVERIFY(Saisonende()); }, SaisonEndeF->Abkuerzen, "Klang:saisonende"}};
         for (const auto& [ablauf, knopf, klang] : schauspiele) {
             qint64 ms = 0;
-            const std::string zugesehen = gespielt(anfang, ablauf, knopf, false, ms);
+            const std::string zugesehen = Gespielt(anfang, ablauf, {knopf}, false, ms);
             const auto gesehen = QtOberflaeche::protokoll;
-            const std::string abgekuerzt = gespielt(anfang, ablauf, knopf, true, ms);
+            const std::string abgekuerzt = Gespielt(anfang, ablauf, {knopf}, true, ms);
             QVERIFY(zugesehen != vorher);
             QVERIFY(zugesehen == abgekuerzt);
             // Dieselben Meldungen und Klänge (die nur vermerkt, nicht gespielt werden), nur schneller.

@@ -14,11 +14,14 @@
 //   101 / 2959  dasselbe
 //     2 / 3     Schließen über den Rahmen kam an der Sperre vorbei: sendEvent nimmt die Herkunft (der Test)
 //     3 / 993   Abschluss trotz offenem modalem Totoschein: QTest geht an der Modalität vorbei (der Test)
+//     6 / 66    "Maximieren" buchte Runde für Runde, das Konto im Menü blieb beim alten Stand
 #include "../flow/Invarianten.h"
 #include "Bildschirmtest.h"
 #include "core/Funky.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "finance/Bank.h"
+#include "finance/Vermoegen.h"
 #include "flow/Autoplay.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
@@ -290,22 +293,51 @@ public:
     }
 };
 
-// Das Menü zeigt den Stand des Managers am Zug, auch was ohne Klick gebucht wurde (Zugbeginn,
-// Angebote, Ereignisse). Hochgerollt (Tag, Spielende) zeichnet erst das Abrollen.
+// Was die Fenster vom Manager am Zug zeigen, nach Fenster und Feld (Objektnamen): jedes offene
+// Fenster mit einem dieser Felder muss den Stand zeigen, auch was ohne Klick gebucht wurde
+// (Zugbeginn, Angebote, Ereignisse) oder in einem anderen Fenster. Das Vermögen rein gerechnet:
+// BerechneVermoegen buchte die Abgabe.
+struct Kennzahl {
+    const char* fenster;
+    const char* feld;
+    QString (*soll)(const Manager_& mg, int m);
+};
+QString Euro(int64_t v) { return Q(GeldMitEuro(v)); }
+const Kennzahl Kennzahlen[] = {
+    {"MenuF", "P1", [](const Manager_& mg, int) { return Q(mg.Name.text()); }},
+    {"MenuF", "P3", [](const Manager_&, int) { return Q(SaisonText()).trimmed(); }},
+    {"MenuF", "P4", [](const Manager_& mg, int) { return QString::fromUtf8(LigaNamen.at(static_cast<size_t>(mg.Liga))); }},
+    {"MenuF", "P5", [](const Manager_& mg, int) { return Q(Geldtext(mg.Kontostand)); }},
+    {"InfoF", "Vermoegen", [](const Manager_&, int m) { return Euro(VermoegenWert(m)); }},
+    {"InfoF", "Liquiditaet", [](const Manager_&, int m) { return Euro(VermoegenWert(m) / 2); }},
+    {"InfoF", "Sparbuch", [](const Manager_& mg, int) { return Euro(mg.Sparbuch); }},
+    {"InfoF", "Geldanlage", [](const Manager_& mg, int) { return Euro(mg.AnlageWert); }},
+    {"BankF", "Sparbuch", [](const Manager_& mg, int) { return Euro(mg.Sparbuch); }},
+    {"BankF", "Kredit", [](const Manager_& mg, int) { return Euro(mg.Kredit); }},
+    {"BankF", "AktienAnzahl", [](const Manager_& mg, int) { return QStringLiteral("%1 Aktien").arg(mg.Aktien); }},
+    {"AufstellF", "WertLabel", [](const Manager_& mg, int) { return Euro(mg.KaderWert); }},
+    {"AufstellF", "GehaelterLabel", [](const Manager_& mg, int) { return Euro(mg.KaderGehalt); }},
+};
+
+// Hochgerollt (Tag, Spielende) zeichnet erst das Abrollen; vorher gilt kein Stand.
 std::string AnzeigeAbweichung()
 {
     if (!MenuF || !MenuF->isVisible() || !MenuF->AbschlussButton->isEnabled() || S.Neuanlage ||
         S.Spiel.ManagerHoch < 0 || S.AktManager > S.Spiel.ManagerHoch)
         return {};
-    const Manager_& mg = S.Manager[S.AktManager];
-    const std::pair<const QLabel*, QString> felder[] = {
-        {MenuF->P1, Q(mg.Name.text())},
-        {MenuF->P3, Q(SaisonText()).trimmed()},
-        {MenuF->P4, QString::fromUtf8(LigaNamen.at(static_cast<size_t>(mg.Liga)))},
-        {MenuF->P5, Q(Geldtext(mg.Kontostand))},
-    };
-    for (const auto& [feld, soll] : felder)
-        if (feld->text() != soll) return U(feld->objectName() + " zeigt " + feld->text() + " statt " + soll);
+    const int m = S.AktManager;
+    const Manager_& mg = S.Manager[m];
+    for (const Kennzahl& k : Kennzahlen) {
+        const QString fenster = QString::fromLatin1(k.fenster);
+        const QWidget* f = fenster == u"MenuF" ? MenuF : nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (!f && w->objectName() == fenster) f = w;
+        if (!f || !f->isVisible()) continue;
+        const auto* l = f->findChild<const QLabel*>(QString::fromLatin1(k.feld));
+        if (!l) return std::string(k.fenster) + " hat kein Feld " + k.feld;
+        if (const QString soll = k.soll(mg, m); l->text() != soll)
+            return U(fenster + u'.' + l->objectName() + " zeigt " + l->text() + " statt " + soll);
+    }
     return {};
 }
 

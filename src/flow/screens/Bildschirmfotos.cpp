@@ -364,8 +364,9 @@ QStringList BildschirmfotosMachen(const QString& ordner)
         const int mh = S.Spiel.ManagerHoch;
         StartF->startKlick();
         StartF->aktivierenKlick();
-        StartF->NameFeld->setText(QStringLiteral("Berta"));
-        StartF->VereinFeld->setEditText(QStringLiteral("FC Fallera"));
+        // Die längsten Namen, die die Eingabe annimmt.
+        StartF->NameFeld->setText(QStringLiteral("Maximilian Graf"));
+        StartF->VereinFeld->setEditText(QStringLiteral("TSV Oberröblingen-Westend"));
         StartF->Fortschritt->setText(QStringLiteral("Initzialisiere .."));
         Foto(StartF, ordner, QStringLiteral("03_start_eingabe"), fertig);
         S.Spiel.ManagerHoch = mh;

@@ -207,6 +207,14 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
                                        .arg(Hex(Farbe::Sonne), Hex(Farbe::Nacht)));
     connect(AbschlussButton, &QPushButton::clicked, this, &TMenuF::abschlussFolgen);
     connect(Abschluss, &TKlickPanel::geklickt, this, &TMenuF::abschlussFolgen);
+    Abkuerzen = new QPushButton(QStringLiteral("Überspringen"), Abschluss);
+    Abkuerzen->setObjectName(QStringLiteral("Abkuerzen"));
+    Abkuerzen->setGeometry(AbschlussButton->geometry());
+    Abkuerzen->setFocusPolicy(Qt::NoFocus);
+    Abkuerzen->setToolTip(QStringLiteral("Rollt das Menü sofort ein oder aus (Taste Escape)"));
+    Abkuerzen->setVisible(false);
+    AbkuerzKnopf(Abkuerzen);
+    connect(Abkuerzen, &QPushButton::clicked, this, &AbkuerzenBeginnen);
 
     PanelSpielfrei = new QFrame(Abschluss);
     PanelSpielfrei->setObjectName(QStringLiteral("PanelSpielfrei"));
@@ -372,8 +380,31 @@ void TMenuF::mousePressEvent(QMouseEvent* e)
     if (e->button() == Qt::LeftButton) Klang("OhOh");
 }
 
+namespace {
+
+// Solange das Menü rollt, zeigt es "Überspringen"; danach ist auch das Abkürzen vorbei, damit der
+// Tag oder der neue Zug wieder zum Zusehen beginnt.
+class Rollen {
+public:
+    explicit Rollen(QPushButton* knopf) : knopf_(knopf)
+    {
+        AbkuerzenAnbieten(knopf_, true);
+        knopf_->setEnabled(true); // das übrige Menü ist gesperrt
+        knopf_->raise();
+    }
+    ~Rollen() { AbkuerzenAnbieten(knopf_, false); }
+    Rollen(const Rollen&) = delete;
+    Rollen& operator=(const Rollen&) = delete;
+
+private:
+    QPushButton* knopf_;
+};
+
+} // namespace
+
 void TMenuF::hochrollen()
 {
+    const Rollen rollen(Abkuerzen);
     vollHoehe = Panel1->height() > 0 ? Panel1->height() : vollHoehe;
     int h = Panel1->height();
     while (h > 0) {
@@ -387,6 +418,7 @@ void TMenuF::hochrollen()
 
 void TMenuF::runterrollen()
 {
+    const Rollen rollen(Abkuerzen);
     int h = Panel1->height();
     while (h < vollHoehe) {
         h = qMin(h + 2, vollHoehe);

@@ -78,6 +78,8 @@ public:
     TKlickPanel* Abschluss;
     QLabel *Label3D1, *Label3D2;
     QPushButton* AbschlussButton;
+    // Während das Menü rollt: sofort fertig rollen (auch Escape).
+    QPushButton* Abkuerzen;
     QFrame* PanelSpielfrei;
     QLabel* LabelSpielFrei;
 

@@ -251,6 +251,8 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
     {
         TSaisonEndeF* e = SaisonEndeF;
         e->resize(900, 660);
+        // Meister, Zweiter und ein Absteiger mit dem längsten Vereinsnamen, den das Spiel erlaubt.
+        for (int platz : {1, 2, 17}) S.Mannschaft[VereinAufPlatz(1, platz)].Name = "TSV Oberröblingen-Westend";
         e->oeffnen("Saison " + Geldtext(S.Spiel.Saison) + " ist zu Ende");
         f.foto(e, QStringLiteral("46_saisonende_start"));
         auto liga = [&](int l, bool blinken) {
