@@ -102,6 +102,12 @@ struct Pruefung {
             const int liga = (i - 1) / 18 + 1, platz = (i - 1) % 18 + 1;
             wahr(v.Liga == liga && v.Platz == platz, wo, "Liga und Platz passen nicht zur Stelle in der Tabelle");
             bereich(wo, "Moral", v.Moral, 1, 100);
+            // Eine Saison hat 34 Spieltage; mit Platz nach oben, damit der nächste Spieltag passt.
+            const int spiele = v.Siege + v.Unentschieden + v.Niederlagen;
+            wahr(spiele <= 34, wo, "mehr als 34 Spiele in der Saison");
+            bereich(wo, "Punkte", v.Punkte, -10000, 10000);
+            bereich(wo, "Tore", v.Tore, 0, 10000);
+            bereich(wo, "Gegentore", v.Gegentore, 0, 10000);
             if (bereich(wo, "SpielplanNr", v.SpielplanNr, 1, 18))
                 for (int j = VereinAufPlatz(liga, 1); j < i; ++j)
                     wahr(s.Mannschaft[j].SpielplanNr != v.SpielplanNr, wo, "SpielplanNr doppelt in der Liga");

@@ -253,7 +253,14 @@ TEST_F(SpielstandFormat, TestdateienUndJedeKaputteDatei)
         EXPECT_TRUE(fehler.starts_with(version ? "2<>1\r\n" : BeschaedigtText)) << was << ": " << fehler;
         EXPECT_EQ(SpielstandSchreiben(), vorher) << was;
     }
+    // Ein Stand, dessen nächster Spieltag nicht mehr in die Felder passte (255 Siege):
+    // abgewiesen, statt nach dem Laden beim ersten Abschluss zu scheitern.
+    S.Mannschaft[1].Siege = 255;
+    const std::string voll = SpielstandSchreiben();
+    StandBauen(90, 40, 4, "der laufende Stand");
     std::string fehler;
+    EXPECT_FALSE(SpielstandLesen(voll, fehler));
+    EXPECT_EQ(SpielstandSchreiben(), vorher);
     ASSERT_TRUE(SpielstandLesen(gut, fehler)) << fehler;
     EXPECT_EQ(SpielstandSchreiben(), gut);
 }
