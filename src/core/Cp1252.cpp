@@ -22,23 +22,42 @@ char32_t NachUnicode(unsigned char c)
     return c;
 }
 
-void Anhaengen(std::string& aus, char32_t cp)
+// Die UTF-8-Bytes eines Zeichens (höchstens vier); gibt ihre Anzahl zurück.
+size_t Utf8Bytes(char32_t cp, char* aus)
 {
     if (cp < 0x80) {
-        aus += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        aus += static_cast<char>(0xC0 | (cp >> 6));
-        aus += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        aus += static_cast<char>(0xE0 | (cp >> 12));
-        aus += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        aus += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        aus += static_cast<char>(0xF0 | (cp >> 18));
-        aus += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        aus += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        aus += static_cast<char>(0x80 | (cp & 0x3F));
+        aus[0] = static_cast<char>(cp);
+        return 1;
     }
+    if (cp < 0x800) {
+        aus[0] = static_cast<char>(0xC0 | (cp >> 6));
+        aus[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 2;
+    }
+    if (cp < 0x10000) {
+        aus[0] = static_cast<char>(0xE0 | (cp >> 12));
+        aus[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        aus[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 3;
+    }
+    aus[0] = static_cast<char>(0xF0 | (cp >> 18));
+    aus[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    aus[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    aus[3] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 4;
+}
+
+void Anhaengen(std::string& aus, char32_t cp)
+{
+    char b[4];
+    aus.append(b, Utf8Bytes(cp, b));
+}
+
+bool NurAscii(std::string_view s)
+{
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
 }
 
 // Liest einen Codepunkt; ungültige Folgen ergeben U+FFFD und ein Byte Fortschritt.
@@ -92,10 +111,24 @@ char NachCp1252(char32_t cp)
 
 std::string Cp1252NachUtf8(std::string_view cp1252)
 {
+    // Namen und Kürzel sind meist reines ASCII: dann ist nichts umzusetzen.
+    if (NurAscii(cp1252)) return std::string(cp1252);
     std::string aus;
-    aus.reserve(cp1252.size() + 8);
+    aus.reserve(cp1252.size() * 2);
     for (char c : cp1252) Anhaengen(aus, NachUnicode(static_cast<unsigned char>(c)));
     return aus;
+}
+
+bool Cp1252GleichUtf8(std::string_view cp1252, std::string_view utf8)
+{
+    size_t i = 0;
+    char b[4];
+    for (char c : cp1252) {
+        const size_t n = Utf8Bytes(NachUnicode(static_cast<unsigned char>(c)), b);
+        if (utf8.substr(i, n) != std::string_view(b, n)) return false;
+        i += n;
+    }
+    return i == utf8.size();
 }
 
 std::string Utf8NachCp1252(std::string_view utf8)

@@ -8,6 +8,8 @@
 namespace torvane {
 
 std::string Cp1252NachUtf8(std::string_view cp1252);
+// Wie Cp1252NachUtf8(cp1252) == utf8, aber ohne eine Zeichenkette anzulegen.
+bool Cp1252GleichUtf8(std::string_view cp1252, std::string_view utf8);
 // Nicht darstellbare Zeichen werden zu "?".
 std::string Utf8NachCp1252(std::string_view utf8);
 // Die Zeichen (je einmal, in ihrer Reihenfolge), die dabei zu "?" würden.

@@ -29,7 +29,8 @@ uint32_t ZufallSaat() { return gSaat; }
 int32_t Zufall(int32_t von, int32_t bis)
 {
     const int64_t n = static_cast<int64_t>(bis) - von + 1;
-    if (n > 0) return Passt<int32_t>(von + static_cast<int64_t>(R(static_cast<uint32_t>(n))), "Zufall");
+    // R(n) < n: das Ergebnis liegt in von..bis und passt immer.
+    if (n > 0) return static_cast<int32_t>(von + static_cast<int64_t>(R(static_cast<uint32_t>(n))));
     // Vertauschte Grenzen: von - R(-n); die Saisonwende verlässt sich darauf.
     return Passt<int32_t>(von - static_cast<int64_t>(R(static_cast<uint32_t>(-n))), "Zufall");
 }

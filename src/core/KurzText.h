@@ -36,7 +36,7 @@ struct KurzText {
         setzen(utf8);
         return *this;
     }
-    bool operator==(std::string_view utf8) const { return text() == utf8; }
+    bool operator==(std::string_view utf8) const { return Cp1252GleichUtf8(roh(), utf8); }
     // Vergleich des Inhalts, nicht der unbenutzten Bytes.
     template <int M>
     bool gleich(const KurzText<M>& o) const

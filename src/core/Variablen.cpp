@@ -1,8 +1,26 @@
 #include "core/Variablen.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace torvane {
 
 Spielstand S;
+
+#if defined(__GLIBC__)
+namespace {
+// Jede Einheit des Abschlusses kopiert den Spielstand; dessen Spielerliste (einige hundert KB)
+// gäbe glibc nach jedem Schritt ans System zurück und holte sie Seite für Seite wieder
+// (mmap bzw. Kürzen des Heaps): der erste Lauf eines Prozesses kostete so das Vierfache.
+// Große Blöcke bleiben deshalb im Heap und der Heap behält seine Spitze.
+const bool gSpeicherBehalten = [] {
+    mallopt(M_MMAP_THRESHOLD, 16 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    return true;
+}();
+} // namespace
+#endif
 
 // --- Speicherbilder ---
 #define LAGE(typ, feld, ofs) static_assert(offsetof(typ, feld) == (ofs), #typ "." #feld)

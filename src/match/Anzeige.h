@@ -72,6 +72,8 @@ public:
     virtual void aktionZeigen(int tafel, const std::string& text) = 0;
     virtual void aktionVerbergen(int tafel) = 0;
     virtual void liveBeenden() = 0;
+    // Sieht jemand zu? Sonst spielt die Live-Ansicht nur, was das Spiel verändert.
+    virtual bool siehtZu() { return true; }
 };
 
 // Tut nichts; ein Tag ohne Bildschirm.
@@ -106,6 +108,7 @@ public:
     void aktionZeigen(int, const std::string&) override {}
     void aktionVerbergen(int) override {}
     void liveBeenden() override {}
+    bool siehtZu() override { return false; }
 };
 
 // Schreibt jeden Aufruf mit, für Tests. Setzt sich beim Anlegen ein und beim Ende wieder aus.

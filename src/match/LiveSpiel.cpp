@@ -26,11 +26,23 @@ constexpr int BildGastspieler = 4;
 
 std::string Prozent(int teil, int ganz) { return std::to_string(Runden(100.0 / ganz * teil, "Spielanteil")); }
 
+// Chance 1 zu (111 - Einsatz) je Minute und Managerverein.
+void Vorfaelle(const Spielergebnis_& e)
+{
+    if (e.HeimManager < 4 && Zufall(0, 110 - S.Manager[e.HeimManager].Einsatz) == 1) Aktion(e.HeimManager, 1);
+    if (e.GastManager < 4 && Zufall(0, 110 - S.Manager[e.GastManager].Einsatz) == 1) Aktion(e.GastManager, 2);
+}
+
 } // namespace
 
 void LiveSpiel(int heim, int gast, const Spielergebnis_& e)
 {
     Spieltagsanzeige& a = Tagesanzeige();
+    // Ohne Zuschauer bleiben nur die Vorfälle: dieselben Würfe, ohne Ballspur, Texte und Pausen.
+    if (!a.siehtZu()) {
+        for (int minute = 0; minute <= 90; ++minute) Vorfaelle(e);
+        return;
+    }
     const int tempo = Tempo(0);
 
     // 1. und 2.
@@ -105,9 +117,8 @@ void LiveSpiel(int heim, int gast, const Spielergebnis_& e)
             Warte(tempo * 600);
         }
 
-        // 7. Vorfälle: Chance 1 zu (111 - Einsatz) je Minute und Managerverein
-        if (e.HeimManager < 4 && Zufall(0, 110 - S.Manager[e.HeimManager].Einsatz) == 1) Aktion(e.HeimManager, 1);
-        if (e.GastManager < 4 && Zufall(0, 110 - S.Manager[e.GastManager].Einsatz) == 1) Aktion(e.GastManager, 2);
+        // 7.
+        Vorfaelle(e);
     }
 
     // 8.

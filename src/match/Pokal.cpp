@@ -41,14 +41,16 @@ int TextZahl(std::string_view t, const char* was)
 
 // --- Einträge ---
 
-std::string CodeWert(std::string_view code, char buchstabe)
+std::string_view CodeTeil(std::string_view code, char buchstabe)
 {
     const size_t pos = code.find(buchstabe);
-    if (pos == std::string_view::npos) return "";
+    if (pos == std::string_view::npos) return {};
     size_t ende = pos + 1;
     while (ende < code.size() && !IstBuchstabe(code[ende])) ++ende;
-    return std::string(code.substr(pos + 1, ende - pos - 1));
+    return code.substr(pos + 1, ende - pos - 1);
 }
+
+std::string CodeWert(std::string_view code, char buchstabe) { return std::string(CodeTeil(code, buchstabe)); }
 
 std::string CodeSetzen(std::string_view code, char buchstabe, std::string_view wert)
 {
@@ -536,10 +538,11 @@ void Europapokaltag(const Europapokal& e)
     int gezogen = 0;
     bool hinspiele = false;
     for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) {
-        const std::string f = PokalFeld(S.Mannschaft[i], w).text();
-        if (CodeWert(f, 'A').empty()) continue;
+        // Die Bytes des Feldes genügen: Werte und Buchstaben des Eintrags sind ASCII.
+        const std::string_view f = PokalFeld(S.Mannschaft[i], w).roh();
+        if (CodeTeil(f, 'A').empty()) continue;
         ++gezogen;
-        if (CodeWert(f, 'B') == "-1") hinspiele = true;
+        if (CodeTeil(f, 'B') == "-1") hinspiele = true;
     }
     const int n = gezogen / 2;
     if (n == 0) return;
@@ -555,7 +558,7 @@ void Europapokaltag(const Europapokal& e)
         const std::string plus = std::to_string(p);
         const std::string minus = std::to_string(-p);
         for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) {
-            const std::string a = CodeWert(PokalFeld(S.Mannschaft[i], w).text(), 'A');
+            const std::string_view a = CodeTeil(PokalFeld(S.Mannschaft[i], w).roh(), 'A');
             if (a == plus) heim = i;
             if (a == minus) gast = i;
         }

@@ -36,6 +36,8 @@ void PokalAusgeschieden(Wettbewerb_ wettbewerb, int zeile);
 
 // Europapokal-Eintrag "A3B-1C0D0": Wert nach einem Buchstaben lesen bzw. ersetzen.
 std::string CodeWert(std::string_view code, char buchstabe);
+// Derselbe Wert als Ausschnitt von code, ohne eine Zeichenkette anzulegen.
+std::string_view CodeTeil(std::string_view code, char buchstabe);
 std::string CodeSetzen(std::string_view code, char buchstabe, std::string_view wert);
 // Der Wert als Zahl; ein fehlender oder kaputter Wert ist ein Laufzeitfehler.
 int CodeZahl(std::string_view code, char buchstabe);

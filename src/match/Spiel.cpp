@@ -5,6 +5,7 @@
 #include "core/Variablen.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -30,62 +31,49 @@ struct Wertungen {
     int Ausgleich, Zusatz;
 };
 
-// Die 90 Zweikämpfe über die zehn Zonen; Gleichstand gewinnt der Verteidiger.
-// Die Tore zählen weiter, die Ballspur wird überschrieben.
+// Eine Zone des Zweikampfs: die Obergrenzen der beiden Würfe und wohin der Ball geht.
+struct Zone {
+    int obenAngriff = 0, obenAbwehr = 0;
+    int weiter = 0;      // nach gewonnenem Zweikampf
+    int x = 0;           // Ballspur dorthin
+    int8_t tor = 0;      // -1 Tor für Heim, 1 für Gast
+};
+
+// Die 90 Zweikämpfe über die zehn Zonen (1..5 Heim greift an, 7..11 Gast); Gleichstand gewinnt
+// der Verteidiger, dann geht der Ball in die gegenüberliegende Zone (1 <-> 7 ... 5 <-> 11).
+// Die Tore zählen weiter, die Ballspur wird überschrieben. Die Zonen stehen in einer Tafel,
+// damit die Schleife nur noch würfelt.
 void NeunzigMinuten(Spielergebnis_& e, const Wertungen& w)
 {
+    const int aus = w.Ausgleich, zu = w.Ausgleich + w.Zusatz;
+    std::array<Zone, 12> z{};
+    z[1] = {w.AbwehrH + aus, w.SturmG + zu, 2, X0 - 130, 0};
+    z[2] = {(w.AbwehrH + w.MittelH) / 2 + aus, (w.SturmG + w.MittelG) / 2 + zu, 3, X0 - 50, 0};
+    z[3] = {w.MittelH + aus, w.MittelG + zu, 4, X0 + 90, 0};
+    z[4] = {(w.MittelH + w.SturmH) / 2 + aus, w.MittelG + w.AbwehrG + zu, 5, X0 + 190, 0};
+    z[5] = {w.SturmH + aus, 3 * w.AbwehrG + zu, 9, PlatzBreite - 10, -1};
+    z[11] = {w.AbwehrG + aus, w.SturmH + zu, 10, X0 + 130, 0};
+    z[10] = {(w.AbwehrG + w.MittelG) / 2 + aus, w.SturmH + w.MittelH + zu, 9, X0 + 50, 0};
+    z[9] = {w.MittelG + aus, w.MittelH + zu, 8, X0 - 90, 0};
+    z[8] = {(w.MittelG + w.SturmG) / 2 + aus, w.MittelH + w.SturmH + zu, 7, X0 - 190, 0};
+    z[7] = {w.SturmG + aus, 3 * w.AbwehrH + zu, 3, -22, 1};
+
     const int y = PlatzHoehe / 2 - 15;
     int zone = 3;
     for (int minute = 1; minute <= 90; ++minute) {
-        int ra = 0, rd = 0;
-        switch (zone) {
-        case 1: ra = w.AbwehrH; rd = w.SturmG; break;
-        case 2: ra = (w.AbwehrH + w.MittelH) / 2; rd = (w.SturmG + w.MittelG) / 2; break;
-        case 3: ra = w.MittelH; rd = w.MittelG; break;
-        case 4: ra = (w.MittelH + w.SturmH) / 2; rd = w.MittelG + w.AbwehrG; break;
-        case 5: ra = w.SturmH; rd = 3 * w.AbwehrG; break;
-        case 11: ra = w.AbwehrG; rd = w.SturmH; break;
-        case 10: ra = (w.AbwehrG + w.MittelG) / 2; rd = w.SturmH + w.MittelH; break;
-        case 9: ra = w.MittelG; rd = w.MittelH; break;
-        case 8: ra = (w.MittelG + w.SturmG) / 2; rd = w.MittelH + w.SturmH; break;
-        case 7: ra = w.SturmG; rd = 3 * w.AbwehrH; break;
-        default: BereichFehler("Spielzone", zone, 1, 11);
-        }
+        const Zone& jetzt = z[static_cast<size_t>(zone)];
         const int lo = zone <= 5 ? 0 : 1;
-        const int a = Zufall(lo, ra + w.Ausgleich);
-        const int d = Zufall(lo, rd + w.Ausgleich + w.Zusatz);
+        const int a = Zufall(lo, jetzt.obenAngriff);
+        const int d = Zufall(lo, jetzt.obenAbwehr);
+        const bool gewonnen = a > d;
 
         Spielminute_& sm = e.Spielverlauf[minute];
-        sm.X = 0;
+        sm.X = gewonnen ? jetzt.x : 0;
         sm.Y = y;
-        sm.Ereignis = 0;
-        if (a > d) {
-            switch (zone) {
-            case 1: zone = 2; sm.X = X0 - 130; break;
-            case 2: zone = 3; sm.X = X0 - 50; break;
-            case 3: zone = 4; sm.X = X0 + 90; break;
-            case 4: zone = 5; sm.X = X0 + 190; break;
-            case 5:
-                ++e.ToreHeim;
-                sm.X = PlatzBreite - 10;
-                sm.Ereignis = -1;
-                zone = 9;
-                break;
-            case 11: zone = 10; sm.X = X0 + 130; break;
-            case 10: zone = 9; sm.X = X0 + 50; break;
-            case 9: zone = 8; sm.X = X0 - 90; break;
-            case 8: zone = 7; sm.X = X0 - 190; break;
-            case 7:
-                ++e.ToreGast;
-                sm.X = -22;
-                sm.Ereignis = 1;
-                zone = 3;
-                break;
-            }
-        } else {
-            // Der Ball wechselt zum Gegner in die gegenüberliegende Zone (1 <-> 7 ... 5 <-> 11).
-            zone = zone <= 5 ? zone + 6 : zone - 6;
-        }
+        sm.Ereignis = gewonnen ? jetzt.tor : 0;
+        e.ToreHeim += sm.Ereignis < 0;
+        e.ToreGast += sm.Ereignis > 0;
+        zone = gewonnen ? jetzt.weiter : zone <= 5 ? zone + 6 : zone - 6;
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <set>
 #include <sstream>
+#include <tuple>
 
 using namespace torvane;
 
@@ -142,6 +143,15 @@ TEST(Cp1252, RundreiseUndKuerzung)
     EXPECT_EQ(Utf8NachCp1252(Cp1252NachUtf8(alle)), alle);
     EXPECT_EQ(Utf8NachCp1252("日本"), "??");
     EXPECT_EQ(Grossbuchstaben("auto1500 ä"), "AUTO1500 Ä");
+
+    // Der Vergleich ohne Umwandeln: Präfixe, Längen und Zeichen über 0x7F.
+    const std::string euro = Utf8NachCp1252("5 €");
+    for (const auto& [roh, utf8, gleich] : std::vector<std::tuple<std::string, std::string, bool>>{
+             {roh, text, true}, {roh, text + " ", false}, {roh.substr(0, 3), text, false}, {"", "", true},
+             {euro, "5 €", true}, {euro, "5 e", false}, {euro, "5 \xE2\x82", false}, {"\xE4", "ä", true}}) {
+        EXPECT_EQ(Cp1252GleichUtf8(roh, utf8), gleich) << utf8;
+        EXPECT_EQ(Cp1252NachUtf8(roh) == utf8, gleich) << utf8;
+    }
 
     KurzText<5> k{};
     k = "Mönchengladbach";

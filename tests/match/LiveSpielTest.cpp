@@ -4,8 +4,10 @@
 #include "core/SkriptOberflaeche.h"
 #include "match/LiveSpiel.h"
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 using namespace matchtest;
 
@@ -94,6 +96,36 @@ TEST(LiveSpiel, BallspurToreSpielanteileUndPausen)
         EXPECT_EQ(std::count(p.begin(), p.end(), "Warte:1200"), 2);
         EXPECT_EQ(p.back(), "Warte:3000");
     }
+}
+
+TEST(LiveSpiel, OhneZuschauerDieselbenWuerfeUndVorfaelle)
+{
+    // Ohne Bildschirm fällt das Abspielen weg, nicht aber ein Wurf oder eine Karte.
+    Spielergebnis_ e = LiveWelt();
+    S.Manager[0].Einsatz = S.Manager[1].Einsatz = 100;
+    e.Spielverlauf[3] = {400, 120, 0};
+    e.Spielverlauf[4] = {490, 0, -1};
+    e.Spielverlauf[60] = {-22, 120, 1};
+    const Spielstand anfang = S;
+    std::array<uint32_t, 2> saat{};
+    std::array<Feld<Manager_, 0, 3>, 2> manager{};
+    std::array<decltype(GelbHeute), 2> gelb{};
+    for (int mitBild = 0; mitBild <= 1; ++mitBild) {
+        S = anfang;
+        GelbHeute = {};
+        ZufallSetzen(77);
+        SkriptOberflaeche ui;
+        std::optional<ProtokollAnzeige> anz;
+        if (mitBild) anz.emplace();
+        LiveSpiel(1, 2, e);
+        saat[mitBild] = ZufallSaat();
+        manager[mitBild] = S.Manager;
+        gelb[mitBild] = GelbHeute;
+    }
+    EXPECT_EQ(saat[0], saat[1]);
+    EXPECT_EQ(std::memcmp(&manager[0], &manager[1], sizeof manager[0]), 0);
+    EXPECT_EQ(std::memcmp(&gelb[0], &gelb[1], sizeof gelb[0]), 0);
+    EXPECT_NE(std::memcmp(&manager[0], &anfang.Manager, sizeof manager[0]), 0); // es gab Vorfälle
 }
 
 TEST(LiveSpiel, VorfallChanceHaengtAmEinsatz)
