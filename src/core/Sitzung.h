@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 
@@ -23,9 +24,12 @@ struct Verhandlung_ {
     int32_t Angebotsgehalt = 0;
     int Jahre = 1;
     int Zusage = 1; // Prozent, 1..100
+    bool operator==(const Verhandlung_&) const = default;
 };
 
-struct Sitzung_ {
+// Alles, was eine Einheit zurückholt. Ein neues Feld gehört hierher, nicht in Sitzung_:
+// dann kopiert es die Einheit mit, ohne dass jemand es ihr sagt.
+struct Sitzungsstand {
     // --- Zugablauf ---
     // Der Zug des aktuellen Managers wurde mit heruntergerolltem Menü geöffnet.
     bool ZugOffen = true;
@@ -50,6 +54,10 @@ struct Sitzung_ {
     // 1..42: wie oft genau dieses Ereignis eintrat (zählt das Ereignis selbst).
     std::array<long, 43> EreignisZaehler{};
 
+    bool operator==(const Sitzungsstand&) const = default;
+};
+
+struct Sitzung_ : Sitzungsstand {
     // --- Prüfstellen für Tests; sie gehören dem, der sie setzt, und überstehen das Zurücksetzen ---
     // Wird vor jedem Schritt des Abschlusses gerufen und darf einen Laufzeitfehler werfen.
     std::function<void(int schritt)> AbschlussPruefstelle;
@@ -57,9 +65,29 @@ struct Sitzung_ {
     std::function<int32_t(int32_t von, int32_t bis)> EreignisZiehung;
 };
 
+// Sitzung_ hat außer den Prüfstellen nichts Eigenes, was eine Einheit vergessen könnte.
+static_assert(sizeof(Sitzung_) ==
+              sizeof(Sitzungsstand) + sizeof(std::function<void(int)>) + sizeof(std::function<int32_t(int32_t, int32_t)>));
+
 extern Sitzung_ Sitzung;
 
 // Ein neues oder geladenes Spiel: alles auf Anfang, nur die Prüfstellen bleiben.
 void SitzungZuruecksetzen();
+
+// Ganz oder gar nicht: eine Einheit merkt sich beim Anlegen den Spielstand S und den Sitzungsstand;
+// wer nicht fertig() sagt (ein Laufzeitfehler, eine Ablehnung), findet beides beim Verlassen wieder
+// wie vorher. Einheiten dürfen ineinander stecken; die innere holt nur ihren eigenen Anfang zurück.
+class Einheit {
+public:
+    Einheit();
+    ~Einheit();
+    Einheit(const Einheit&) = delete;
+    Einheit& operator=(const Einheit&) = delete;
+    void fertig() { fertig_ = true; }
+
+private:
+    size_t tiefe_;
+    bool fertig_ = false;
+};
 
 } // namespace torvane

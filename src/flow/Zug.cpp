@@ -19,7 +19,6 @@
 #include "squad/Markt.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace torvane {
@@ -46,27 +45,6 @@ const char* const Wundertexte[] = {
 } // namespace
 
 namespace {
-
-// Eine Einheit: merkt sich den Spielstand; wer nicht fertig() sagt (ein Laufzeitfehler, eine
-// Ablehnung), findet ihn beim Verlassen wieder wie vorher. Ein zweiter Versuch bucht nichts doppelt.
-class Einheit {
-public:
-    Einheit() : vorher_(S), zaehler_(Sitzung.EreignisZaehler) {}
-    ~Einheit()
-    {
-        if (fertig_) return;
-        S = std::move(vorher_);
-        Sitzung.EreignisZaehler = zaehler_;
-    }
-    Einheit(const Einheit&) = delete;
-    Einheit& operator=(const Einheit&) = delete;
-    void fertig() { fertig_ = true; }
-
-private:
-    Spielstand vorher_;
-    std::array<long, 43> zaehler_;
-    bool fertig_ = false;
-};
 
 void AbschlussAblauf();
 

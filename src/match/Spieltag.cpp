@@ -23,10 +23,22 @@ int SpielplanMannschaft(int liga, int spieltag, int paarung, int seite)
         spieltag -= 17;
         seite = 1 - seite;
     }
-    const int slot = S.Spieltage[spieltag][paarung][seite];
+    return VereinZu({liga, S.Spieltage[spieltag][paarung][seite]});
+}
+
+Vereinsgriff GriffAuf(int verein)
+{
+    const int liga = (verein - 1) / 18 + 1;
+    if (verein < 1 || liga > 4 || !LigaHatVereine(liga)) return {0, verein};
+    return {liga, S.Mannschaft[verein].SpielplanNr};
+}
+
+int VereinZu(const Vereinsgriff& griff)
+{
+    if (griff.liga == 0) return griff.nummer;
     for (int p = 1; p <= 18; ++p) {
-        const int i = VereinAufPlatz(liga, p);
-        if (S.Mannschaft[i].SpielplanNr == slot) return i;
+        const int i = VereinAufPlatz(griff.liga, p);
+        if (S.Mannschaft[i].SpielplanNr == griff.nummer) return i;
     }
     return 0;
 }

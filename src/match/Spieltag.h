@@ -14,6 +14,19 @@ namespace torvane {
 // 0, wenn kein Verein der Liga die Spielplannummer trägt.
 int SpielplanMannschaft(int liga, int spieltag, int paarung, int seite);
 
+// Ein Verein über das Sortieren der Tabelle hinweg. Die Tabelle tauscht ganze Datensätze (so liegt
+// der Spielstand), ein gemerkter Index zeigt danach auf einen anderen Verein. Der Griff merkt sich
+// Liga und Spielplannummer, die eine Saison lang bleiben, und findet den Datensatz, wo er gebraucht
+// wird. Vereine außerhalb der Ligen sortiert keine Tabelle: sie behalten ihren Index.
+struct Vereinsgriff {
+    int liga = 0;   // 0: außerhalb der Ligen
+    int nummer = 0; // Spielplannummer, außerhalb der Ligen der Index
+    bool operator==(const Vereinsgriff&) const = default;
+};
+Vereinsgriff GriffAuf(int verein);
+// Der Index des Vereins jetzt; 0, wenn kein Verein der Liga die Nummer trägt.
+int VereinZu(const Vereinsgriff& griff);
+
 // Ein Wettbewerbstag nach Spiel.Wettbewerb; legt danach den nächsten Wettbewerb fest.
 void WettbewerbstagSpielen();
 

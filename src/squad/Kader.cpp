@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/Sitzung.h"
 
 #include <algorithm>
 #include <cctype>
@@ -380,6 +381,8 @@ void Maximieren(int m, const std::function<void()>& neuZeichnen)
     if (!Frage(std::string("Die Werte der eingesetzten Spieler auf Maximal setzten ?") + NL + NL +
                "Hola, das könnte aber einniges kosten !"))
         return;
+    // Ganz oder gar nicht: bricht ein Durchgang ab, ist auch aus den vorigen nichts gekauft.
+    Einheit einheit;
     Manager_& mg = S.Manager[m];
     bool gekauft = true;
     while (gekauft) {
@@ -406,6 +409,7 @@ void Maximieren(int m, const std::function<void()>& neuZeichnen)
         Warte(200);
     }
     Aktualisieren(m);
+    einheit.fertig();
 }
 
 void KostenInfo()

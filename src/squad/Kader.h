@@ -79,7 +79,7 @@ struct Punktepruefung {
 Punktepruefung PunkteKaufenPruefen(int m, int i, Attribut a, int punkte);
 // Punkte kaufen (Linksklick 1, Rechtsklick 5); gibt die gekauften Punkte zurück.
 int PunkteKaufen(int m, int i, Attribut a, int punkte);
-// "Maximieren"; neuZeichnen wird nach jedem Durchgang gerufen.
+// "Maximieren"; neuZeichnen wird nach jedem Durchgang gerufen. Ganz oder gar nicht.
 void Maximieren(int m, const std::function<void()>& neuZeichnen = {});
 void KostenInfo();
 

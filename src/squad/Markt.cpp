@@ -140,14 +140,19 @@ bool MarktspielerWaehlen(int m, int i)
         return false;
     }
     const Vertragsplan& p = *pruefung.plan;
+    MarktspielerWaehlenAusfuehren(m, i, p);
+    if (!p.Meldung.empty()) Hinweis(p.Meldung);
+    return p.Verhandeln;
+}
+
+void MarktspielerWaehlenAusfuehren(int m, int i, const Vertragsplan& p)
+{
     Manager_& mg = S.Manager[m];
     KontoBuchen(mg.Kontostand, -p.Kosten);
     // Die Kopie für das Gespräch trägt den Stand vor dem ersten Klick.
     if (p.Verhandeln) mg.Kader[0] = S.Transferliste[i];
     S.Transferliste[i] = p.Spieler;
     SpielstandGeaendert();
-    if (!p.Meldung.empty()) Hinweis(p.Meldung);
-    return p.Verhandeln;
 }
 
 Trainerbedingungen_ TrainerBedingungen(int t, int g)

@@ -21,6 +21,8 @@ void ErneuereTrainer(int von, int bis);
 // Der Klick als Plan (wie der Vertragswunsch im Kader): der Marktspieler danach, die Strafe
 // fürs Drängen mit ihrer Meldung, oder die Ablehnung.
 Vertragspruefung MarktspielerWaehlenPruefen(int m, int i);
+// Der Plan des Klicks, ohne Meldung.
+void MarktspielerWaehlenAusfuehren(int m, int i, const Vertragsplan& p);
 // Linksklick auf Marktzeile i: true, wenn die Verhandlung (Kauf) öffnen soll;
 // der Spieler steht dann als Kopie in Kader[0] des Managers.
 bool MarktspielerWaehlen(int m, int i);

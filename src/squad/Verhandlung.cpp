@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/Sitzung.h"
 #include "core/Variablen.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
@@ -100,23 +101,42 @@ bool GebuehrPasstNicht(int m, Verhandlungsart art, const Vertragspruefung& p)
 
 } // namespace
 
+namespace {
+
+// Eröffnen als Einheit: der Plan des Klicks und, wenn ein Gespräch beginnt, seine Gebühr; die
+// Meldung zum Plan erst danach.
+bool Eroeffnen(int m, Verhandlungsart art, int zeile, const Regler_& regler, const Vertragspruefung& p,
+               void (*ausfuehren)(int, int, const Vertragsplan&))
+{
+    if (GebuehrPasstNicht(m, art, p)) return false;
+    if (!p.plan) {
+        if (!p.ablehnung.empty()) Hinweis(p.ablehnung);
+        return false;
+    }
+    {
+        Einheit einheit;
+        ausfuehren(m, zeile, *p.plan);
+        if (p.plan->Verhandeln) VerhandlungBeginnen(m, art, zeile, regler);
+        einheit.fertig();
+    }
+    if (!p.plan->Meldung.empty()) Hinweis(p.plan->Meldung);
+    return p.plan->Verhandeln;
+}
+
+} // namespace
+
 bool KaufVerhandlungOeffnen(int m, int zeile, const Regler_& regler)
 {
     // Solange ein Gespräch läuft, bleibt Kader[0] dessen Spieler.
     if (Sitzung.Verhandlung.Offen) return false;
-    if (GebuehrPasstNicht(m, Verhandlungsart::Kauf, MarktspielerWaehlenPruefen(m, zeile))) return false;
-    if (!MarktspielerWaehlen(m, zeile)) return false;
-    VerhandlungBeginnen(m, Verhandlungsart::Kauf, zeile, regler);
-    return true;
+    return Eroeffnen(m, Verhandlungsart::Kauf, zeile, regler, MarktspielerWaehlenPruefen(m, zeile),
+                     MarktspielerWaehlenAusfuehren);
 }
 
 bool VertragsVerhandlungOeffnen(int m, int i, const Regler_& regler)
 {
     if (Sitzung.Verhandlung.Offen) return false;
-    if (GebuehrPasstNicht(m, Verhandlungsart::Verlaengerung, NeuerVertragPruefen(m, i))) return false;
-    if (!NeuerVertrag(m, i)) return false;
-    VerhandlungBeginnen(m, Verhandlungsart::Verlaengerung, i, regler);
-    return true;
+    return Eroeffnen(m, Verhandlungsart::Verlaengerung, i, regler, NeuerVertragPruefen(m, i), VertragAusfuehren);
 }
 
 void VerhandlungBeginnen(int m, Verhandlungsart art, int zeile, const Regler_& regler)
@@ -149,7 +169,7 @@ void VerhandlungRechnen(const Regler_& regler)
     v.Zusage = ZusageFuer(v.Art, kauf ? abloese : 0, gehalt, jahre);
 }
 
-std::string Ueberraschung(int m, int i, int s, int32_t abloese, int32_t angebotsgehalt)
+Ueberraschungstext Ueberraschung(int m, int i, int s, int32_t abloese, int32_t angebotsgehalt)
 {
     Kaderspieler_& k = S.Manager[m].Kader[i];
     const int64_t abl = abloese / 100;
@@ -158,71 +178,153 @@ std::string Ueberraschung(int m, int i, int s, int32_t abloese, int32_t angebots
     case 1: {
         const int p = Zufall(1, 25);
         Buchen(m, abl * p);
-        return "Der Spieler hätte sich besser Beraten sollen, durch Dummheit zahlen Sie " + Zahl(p) +
-               " % weniger Ablösesumme.";
+        return {"Der Spieler hätte sich besser Beraten sollen, durch Dummheit zahlen Sie " + Zahl(p) +
+               " % weniger Ablösesumme."};
     }
     case 2:
         SETZE(k.GelbNational, Zufall(1, 4));
-        return "Der Spieler ist mit " + Zahl(k.GelbNational) + " Gelbe Karten vorbelastet.";
+        return {"Der Spieler ist mit " + Zahl(k.GelbNational) + " Gelbe Karten vorbelastet."};
     case 3:
         SETZE(k.GelbInternational, Zufall(1, 4));
-        return "Der Spieler ist mit " + Zahl(k.GelbInternational) + " Gelbe Karte(n) International vorbelastet.";
+        return {"Der Spieler ist mit " + Zahl(k.GelbInternational) + " Gelbe Karte(n) International vorbelastet."};
     case 4:
         SETZE(k.RotNational, Zufall(1, 3));
-        return "Der Spieler ist mit einer Roten Karte vorbelastet und darf " + Zahl(k.RotNational) +
-               " Spiele nicht spielen.";
+        return {"Der Spieler ist mit einer Roten Karte vorbelastet und darf " + Zahl(k.RotNational) +
+               " Spiele nicht spielen."};
     case 5:
         SETZE(k.RotInternational, Zufall(1, 3));
-        return "Der Spieler ist mit einer Roten Karte International vorbelastet und darf " +
-               Zahl(k.RotInternational) + " Pokalspiel(e) nicht spielen.";
+        return {"Der Spieler ist mit einer Roten Karte International vorbelastet und darf " +
+               Zahl(k.RotInternational) + " Pokalspiel(e) nicht spielen."};
     case 6: {
         const int n = Zufall(1, 10);
         SETZE(k.Verletzt, n);
         SETZE(k.VerletzungArt, n);
-        return "Der Spieler fällt Verletzungsbedingt " + Zahl(n) + " Spiel(e) aus.";
+        return {"Der Spieler fällt Verletzungsbedingt " + Zahl(n) + " Spiel(e) aus."};
     }
-    case 7: k.Form = 10; return "Der Spieler ist in einer Superform.";
-    case 8: k.Technik = 120; return "Der Spieler hat eine Super Technik.";
-    case 9: k.Konstitution = 60; return "Diesen Spieler nennt man auch , \"Die Lunge\" .";
+    case 7: k.Form = 10; return {"Der Spieler ist in einer Superform."};
+    case 8: k.Technik = 120; return {"Der Spieler hat eine Super Technik."};
+    case 9: k.Konstitution = 60; return {"Diesen Spieler nennt man auch , \"Die Lunge\" ."};
     case 10:
         k.Konstitution = 60;
-        Hinweis("Der Spieler ist ja Pfeilschnell.");
-        return "";
-    case 11: k.Technik = 120; return "Der Spieler ist ein Fummelkönig.";
+        return {"", "Der Spieler ist ja Pfeilschnell."};
+    case 11: k.Technik = 120; return {"Der Spieler ist ein Fummelkönig."};
     case 12: {
         const int p = Zufall(1, 50);
         SETZE(k.Gehalt, AbrundenAuf(static_cast<int64_t>(k.Gehalt) + geh * p, 1));
-        return "Beim Gehalt wurde geschummelt, Sie zahlen dem Spieler " + Zahl(p) + " % mehr Gehalt.";
+        return {"Beim Gehalt wurde geschummelt, Sie zahlen dem Spieler " + Zahl(p) + " % mehr Gehalt."};
     }
     case 13: {
         const int p = Zufall(1, 50);
         SETZE(k.Gehalt, AbrundenAuf(static_cast<int64_t>(k.Gehalt) - geh * p, 1));
-        return "Beim Gehalt konnten Sie den Spieler über den Tisch ziehen, dadurch sparen Sie " + Zahl(p) +
-               " % Gehalt.";
+        return {"Beim Gehalt konnten Sie den Spieler über den Tisch ziehen, dadurch sparen Sie " + Zahl(p) +
+               " % Gehalt."};
     }
     case 14: {
         const int64_t x = Buchen(m, AbrundenAuf(abl * Zufall(1, 50), 1));
-        return "Ein Sponsor legt noch  " + Betrag(x) + " drauf.";
+        return {"Ein Sponsor legt noch  " + Betrag(x) + " drauf."};
     }
-    default: return "";
+    default: return {};
     }
 }
+
+namespace {
+
+// Was ein Angebot nach dem Buchen zeigt, in dieser Folge.
+struct Angebotsanzeige {
+    bool kasse = false;
+    bool warten = false; // der Neue ist da; Zeit, ihn anzusehen
+    std::string meldung;
+    std::string text;
+    const char* knopf = "ok";
+};
+
+// Das Angebot ohne Meldung: die Ziehungen und alles, was sie ändern.
+Verhandlungsergebnis AngebotBuchen(Angebotsanzeige& anz)
+{
+    Verhandlung_& v = Sitzung.Verhandlung;
+    const int m = v.Manager;
+    Manager_& mg = S.Manager[m];
+    const bool kauf = v.Art == Verhandlungsart::Kauf;
+    const Kaderspieler_ kopie = mg.Kader[0];
+
+    const int r = Zufall(1, 100);
+    const bool zugesagt = r <= v.Zusage;
+    mg.Managerpunkte += static_cast<float>(100 - v.Zusage) / 100.0f;
+
+    if (zugesagt && !kauf) {
+        Kaderspieler_& s = mg.Kader[v.Zeile];
+        if (v.Angebotsgehalt < s.Gehalt || v.Jahre < s.Vertrag) {
+            anz.text = std::string(NL) + "Nach meinen Berechnungen stand ich voher besser da !" + NL +
+                       "Kleiner Denkfehler ?" + NL + "Mein Ziel ist immer, mehr Gehalt und lange Vertragsbindung.";
+            return Verhandlungsergebnis::Absage;
+        }
+        SETZE(s.Vertrag, v.Jahre);
+        s.Gehalt = v.Angebotsgehalt;
+        BerechneMannschaft(m, 0);
+        anz.kasse = true;
+        anz.text = "Ich hoffe auf eine weiterhin gute Zusammenarbeit und werde mein bestes für das Team geben !";
+        return Verhandlungsergebnis::Zusage;
+    }
+
+    if (zugesagt) {
+        // Erst bezahlt (vorher geprüft), dann verpflichtet; die Überraschung bucht danach.
+        Buchen(m, -static_cast<int64_t>(v.Abloese));
+        const int neu = mg.KaderAnzahl + 1;
+        Kaderspieler_ s = kopie;
+        SETZE(s.Vertrag, v.Jahre);
+        s.Gehalt = v.Angebotsgehalt;
+        s.Transferstatus = 0;
+        mg.Kader[neu] = s;
+        mg.KaderAnzahl = static_cast<uint8_t>(neu);
+        S.Transferliste[v.Zeile] = Kaderspieler_{};
+        const Ueberraschungstext ueber = Ueberraschung(m, neu, Zufall(1, 40), v.Abloese, v.Angebotsgehalt);
+        BerechneMannschaft(m, 0);
+        anz.kasse = true;
+        anz.warten = true;
+        anz.meldung = ueber.meldung;
+        anz.text = "Danke für Ihr Vertrauen, ich versuche Sie nicht zu enttäuschen.";
+        if (!ueber.satz.empty()) anz.text += std::string(NL) + NL + ueber.satz;
+        return Verhandlungsergebnis::Zusage;
+    }
+
+    const int a = Zufall(1, 13);
+    anz.knopf = "OK";
+    anz.text = a <= 12 ? Absagen[static_cast<size_t>(a - 1)] : "";
+    if (a == 13 && !kauf) {
+        anz.text = "Der Spieler will unweigerlich den Verein verlassen und wird auf die Tranverliste gesetzt.";
+        mg.Kader[v.Zeile].Transferstatus = 2;
+        return Verhandlungsergebnis::Absage;
+    }
+    if (!anz.text.empty()) anz.text += NL;
+    anz.text += "Durch Vertragsfrustation sickert der Spieler in ein Formtief.";
+    const int verlust = Zufall(1, 5);
+    if (kauf) {
+        Kaderspieler_& z = S.Transferliste[v.Zeile];
+        // Die Form hat ihre Grenze bei -10, auch nach vielen Absagen.
+        SETZE(z.Form, std::max(z.Form - verlust, -10));
+        const int64_t staerke = Runden((z.Technik + z.Konstitution) / 1.5, "Staerke") + z.Form;
+        SETZE(z.Staerke, std::max<int64_t>(staerke, 1));
+    } else {
+        Kaderspieler_& s = mg.Kader[v.Zeile];
+        SETZE(s.Form, std::max(s.Form - verlust, -10));
+        BerechneMannschaft(m, 0);
+    }
+    return Verhandlungsergebnis::Absage;
+}
+
+} // namespace
 
 Verhandlungsergebnis Anbieten()
 {
     Verhandlung_& v = Sitzung.Verhandlung;
     if (!v.Offen || v.Beschaeftigt) return Verhandlungsergebnis::Ignoriert;
-    v.Beschaeftigt = true;
     struct Aufraeumen {
         ~Aufraeumen() { Schliessen(); }
     } aufraeumen; // auch nach einem Laufzeitfehler ist die Verhandlung zu
-    const int m = v.Manager;
-    Manager_& mg = S.Manager[m];
-    const bool kauf = v.Art == Verhandlungsart::Kauf;
-    const Kaderspieler_ kopie = mg.Kader[0];
-    const std::string kopf = kopie.Vorname.text() + " " + kopie.Nachname.text();
+    const Manager_& mg = S.Manager[v.Manager];
+    const std::string kopf = mg.Kader[0].Vorname.text() + " " + mg.Kader[0].Nachname.text();
 
-    if (kauf) {
+    if (v.Art == Verhandlungsart::Kauf) {
         // Zwischen Öffnen und Angebot kann der Kader voll oder die Zeile leer geworden sein.
         if (mg.KaderAnzahl >= 23 || S.Transferliste[v.Zeile].Transferstatus == 0) {
             Hinweis("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
@@ -236,74 +338,21 @@ Verhandlungsergebnis Anbieten()
         }
     }
 
-    const int r = Zufall(1, 100);
-    const bool zugesagt = r <= v.Zusage;
-    mg.Managerpunkte += static_cast<float>(100 - v.Zusage) / 100.0f;
-
-    if (zugesagt && !kauf) {
-        Kaderspieler_& s = mg.Kader[v.Zeile];
-        std::string text;
-        if (v.Angebotsgehalt < s.Gehalt || v.Jahre < s.Vertrag) {
-            text = std::string(NL) + "Nach meinen Berechnungen stand ich voher besser da !" + NL +
-                   "Kleiner Denkfehler ?" + NL + "Mein Ziel ist immer, mehr Gehalt und lange Vertragsbindung.";
-            Nachricht(kopf, text, "ok", 0, 0, BildSpieler);
-            return Verhandlungsergebnis::Absage;
-        }
-        SETZE(s.Vertrag, v.Jahre);
-        s.Gehalt = v.Angebotsgehalt;
-        Klang("kasse");
-        BerechneMannschaft(m, 0);
-        Nachricht(kopf, "Ich hoffe auf eine weiterhin gute Zusammenarbeit und werde mein bestes für das Team geben !",
-                  "ok", 0, 0, BildSpieler);
-        return Verhandlungsergebnis::Zusage;
+    Angebotsanzeige anz;
+    Verhandlungsergebnis ergebnis;
+    {
+        // Die Rücknahme läuft vor dem Aufräumen: nach einem Fehler ist nichts gebucht und die Verhandlung zu.
+        Einheit einheit;
+        v.Beschaeftigt = true;
+        ergebnis = AngebotBuchen(anz);
+        Schliessen();
+        einheit.fertig();
     }
-
-    if (zugesagt) {
-        Kaderspieler_& zeile = S.Transferliste[v.Zeile];
-        Klang("kasse");
-        // Erst bezahlt (oben geprüft), dann verpflichtet; die Überraschung bucht danach.
-        Buchen(m, -static_cast<int64_t>(v.Abloese));
-        // Einsetzen und zählen in einem Schritt, erst danach wird gewartet.
-        const int neu = mg.KaderAnzahl + 1;
-        Kaderspieler_ s = kopie;
-        SETZE(s.Vertrag, v.Jahre);
-        s.Gehalt = v.Angebotsgehalt;
-        s.Transferstatus = 0;
-        mg.Kader[neu] = s;
-        mg.KaderAnzahl = static_cast<uint8_t>(neu);
-        zeile = Kaderspieler_{};
-        Warte(1000);
-        std::string text = "Danke für Ihr Vertrauen, ich versuche Sie nicht zu enttäuschen.";
-        const std::string ueber = Ueberraschung(m, neu, Zufall(1, 40), v.Abloese, v.Angebotsgehalt);
-        if (!ueber.empty()) text += std::string(NL) + NL + ueber;
-        BerechneMannschaft(m, 0);
-        Nachricht(kopf, text, "ok", 0, 0, BildSpieler);
-        return Verhandlungsergebnis::Zusage;
-    }
-
-    const int a = Zufall(1, 13);
-    std::string text = a <= 12 ? Absagen[static_cast<size_t>(a - 1)] : "";
-    if (a == 13 && !kauf) {
-        text = "Der Spieler will unweigerlich den Verein verlassen und wird auf die Tranverliste gesetzt.";
-        mg.Kader[v.Zeile].Transferstatus = 2;
-    } else {
-        if (!text.empty()) text += NL;
-        text += "Durch Vertragsfrustation sickert der Spieler in ein Formtief.";
-        const int verlust = Zufall(1, 5);
-        if (kauf) {
-            Kaderspieler_& z = S.Transferliste[v.Zeile];
-            // Die Form hat ihre Grenze bei -10, auch nach vielen Absagen.
-            SETZE(z.Form, std::max(z.Form - verlust, -10));
-            const int64_t staerke = Runden((z.Technik + z.Konstitution) / 1.5, "Staerke") + z.Form;
-            SETZE(z.Staerke, std::max<int64_t>(staerke, 1));
-        } else {
-            Kaderspieler_& s = mg.Kader[v.Zeile];
-            SETZE(s.Form, std::max(s.Form - verlust, -10));
-            BerechneMannschaft(m, 0);
-        }
-    }
-    Nachricht(kopf, text, "OK", 0, 0, BildSpieler);
-    return Verhandlungsergebnis::Absage;
+    if (anz.kasse) Klang("kasse");
+    if (anz.warten) Warte(1000);
+    if (!anz.meldung.empty()) Hinweis(anz.meldung);
+    Nachricht(kopf, anz.text, anz.knopf, 0, 0, BildSpieler);
+    return ergebnis;
 }
 
 void VerhandlungAbbrechen()

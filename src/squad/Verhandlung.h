@@ -37,6 +37,7 @@ int32_t Verhandlungsgebuehr(int32_t abloese);
 
 // --- Ablauf ---
 // Klick auf Marktzeile: Prüfungen des Markts, dann Eröffnung. false: keine Verhandlung.
+// Beide Eröffnungen sind ganz oder gar nicht; eine Meldung kommt nach dem Buchen.
 bool KaufVerhandlungOeffnen(int m, int zeile, const Regler_& regler);
 // "Neuer Vertrag" für Kaderspieler i: Prüfungen des Kaders, dann Eröffnung.
 bool VertragsVerhandlungOeffnen(int m, int i, const Regler_& regler);
@@ -48,14 +49,19 @@ void VerhandlungRechnen(const Regler_& regler);
 // Ignoriert: kein Angebot gemacht (nichts offen, schon beschäftigt, oder der Kader ist inzwischen
 // voll bzw. die Marktzeile leer; dann schließt die Verhandlung mit der Meldung).
 enum class Verhandlungsergebnis { Zusage, Absage, Ignoriert };
-// Ein Angebot mit einer Ziehung; danach ist die Verhandlung zu.
+// Ein Angebot mit einer Ziehung; danach ist die Verhandlung zu. Ganz oder gar nicht: nach einem
+// Laufzeitfehler ist nur die Verhandlung zu; Klang, Pause und Meldungen kommen nach dem Buchen.
 Verhandlungsergebnis Anbieten();
 // "Verhandlung Abbrechen": ein Zehntel Managerpunkt, die Verhandlung ist zu.
 void VerhandlungAbbrechen();
 
-// Überraschung s (1..40) nach einem Kauf für Kaderspieler i; gibt den Text zurück
-// ("" ohne Text oder wenn er schon als eigene Meldung kam).
-std::string Ueberraschung(int m, int i, int s, int32_t abloese, int32_t angebotsgehalt);
+// Überraschung s (1..40) nach einem Kauf für Kaderspieler i: bucht und ändert den Spieler; was sie
+// zu sagen hat, kommt als Satz für die Nachricht des Spielers oder als eigene Meldung davor.
+struct Ueberraschungstext {
+    std::string satz;
+    std::string meldung{};
+};
+Ueberraschungstext Ueberraschung(int m, int i, int s, int32_t abloese, int32_t angebotsgehalt);
 
 // Anzeigetexte.
 std::string VerhandlungsTitel(Verhandlungsart art);

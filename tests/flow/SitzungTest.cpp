@@ -1,6 +1,7 @@
 // Die Sitzung: ein neues und ein geladenes Spiel beginnen von vorn, ein abgelehnter Stand
 // ändert nichts, und die Prüfstellen der Tests überstehen das Zurücksetzen.
 #include "Spielwelt.h"
+#include "core/Fehler.h"
 #include "core/SpielstandDatei.h"
 
 using namespace torvane;
@@ -54,4 +55,44 @@ TEST(Sitzung, NeuesUndGeladenesSpielBeginnenVonVorn)
     Sitzung.AbschlussPruefstelle = nullptr;
     Sitzung.EreignisZiehung = nullptr;
     SitzungZuruecksetzen();
+}
+
+// Ein Laufzeitfehler in jedem Schritt des Abschlusses und am Ende des Tages: danach stehen Spielstand
+// und Sitzung ganz wie vor dem Klick. Die Sitzung wird als Ganzes verglichen, so fiele auch ein
+// neues Feld auf, das die Einheit vergäße; am Ende des Tages hat der Klick sie schon bewegt.
+TEST(Sitzung, KlickMitFehlerLaesstAllesWieVorher)
+{
+    struct Stoerung : Menueanzeige {
+        std::function<void()> beiTagesende;
+        Stoerung() { MenueAnzeigeSetzen(this); }
+        ~Stoerung() override { MenueAnzeigeSetzen(nullptr); }
+        void tagEndet() override
+        {
+            if (beiTagesende) beiTagesende();
+        }
+    };
+    for (int fehlerIn = 1; fehlerIn <= AbschlussSchritte + 1; ++fehlerIn) {
+        Mitschrift ui;
+        Stoerung st;
+        EchtesSpiel(1, 5);
+        AbschlussClick(); // ein Tag: die Zähler stehen nicht mehr am Anfang
+        const std::string gespeichert = SpielstandSchreiben();
+        const Sitzungsstand vorher = Sitzung;
+        bool bewegt = false;
+        const auto werfen = [&] {
+            bewegt = !(Sitzung == vorher);
+            throw Laufzeitfehler("Laufzeitfehler: Test");
+        };
+        Sitzung.AbschlussPruefstelle = [&](int schritt) {
+            if (schritt == fehlerIn) werfen();
+        };
+        if (fehlerIn > AbschlussSchritte) st.beiTagesende = werfen;
+        EXPECT_THROW(AbschlussClick(), Laufzeitfehler) << fehlerIn;
+        Sitzung.AbschlussPruefstelle = nullptr;
+        EXPECT_EQ(SpielstandSchreiben(), gespeichert) << fehlerIn;
+        EXPECT_TRUE(Sitzung == vorher) << fehlerIn;
+        if (fehlerIn > AbschlussSchritte) {
+            EXPECT_TRUE(bewegt);
+        }
+    }
 }

@@ -184,6 +184,31 @@ TEST(Wettbewerbstag, GanzeSaisonAllerWettbewerbeAufDerEchtenWelt)
     EXPECT_EQ(std::memcmp(&ende.Manager, &S.Manager, sizeof ende.Manager), 0);
 }
 
+// Griffe halten ihren Verein über Ligaspieltage, an denen die Tabelle umsortiert; ein gemerkter
+// Index tut das nicht (sonst prüfte der Test nichts).
+TEST(Wettbewerbstag, VereinsgriffeUeberdauernDieTabelle)
+{
+    EchteWelt(5);
+    SkriptOberflaeche ui;
+    ProtokollAnzeige anz;
+    std::vector<std::pair<Vereinsgriff, std::string>> griffe;
+    for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) griffe.emplace_back(GriffAuf(i), S.Mannschaft[i].Name.text());
+    int verschoben = 0;
+    for (int tag = 1; tag <= 3; ++tag) {
+        S.Spiel.Wettbewerb = Wettbewerb_::Liga;
+        S.Spiel.Spieltag = tag;
+        WettbewerbstagSpielen();
+        for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) {
+            const auto& [griff, name] = griffe[static_cast<size_t>(i - 1)];
+            EXPECT_EQ(S.Mannschaft[VereinZu(griff)].Name.text(), name) << i;
+            EXPECT_EQ(GriffAuf(VereinZu(griff)), griff) << i;
+            if (S.Mannschaft[i].Name.text() != name) ++verschoben;
+        }
+    }
+    EXPECT_GT(verschoben, 0);
+    EXPECT_EQ(VereinZu({1, 99}), 0);
+}
+
 TEST(Wettbewerbstag, AufraeumenPokalpaarungenUndAktienkurs)
 {
     WeltBauen();

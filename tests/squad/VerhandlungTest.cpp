@@ -1,6 +1,7 @@
 // Vertragsverhandlung: Zusage, Ablöse, Gehalt, Gebühr, Kauf, Verlängerung, Absagen, Überraschungen.
 #include "KaderHilfe.h"
 
+#include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/SkriptOberflaeche.h"
 #include "squad/Kader.h"
@@ -367,50 +368,51 @@ TEST(Verhandlung, Ueberraschungen)
     const int32_t abloese = 1000000, gehalt = 5000;
     Kaderspieler_& k = mg.Kader[1];
 
-    std::string t = Ueberraschung(0, 1, 1, abloese, gehalt);
+    std::string t = Ueberraschung(0, 1, 1, abloese, gehalt).satz;
     EXPECT_EQ(mg.Kontostand, 1000000 + 10000 * zahlIn(t, "zahlen Sie "));
-    t = Ueberraschung(0, 1, 2, abloese, gehalt);
+    t = Ueberraschung(0, 1, 2, abloese, gehalt).satz;
     EXPECT_EQ(k.GelbNational, zahlIn(t, "mit "));
     EXPECT_TRUE(k.GelbNational >= 1 && k.GelbNational <= 4);
-    t = Ueberraschung(0, 1, 3, abloese, gehalt);
+    t = Ueberraschung(0, 1, 3, abloese, gehalt).satz;
     EXPECT_EQ(k.GelbInternational, zahlIn(t, "mit "));
-    t = Ueberraschung(0, 1, 4, abloese, gehalt);
+    t = Ueberraschung(0, 1, 4, abloese, gehalt).satz;
     EXPECT_EQ(k.RotNational, zahlIn(t, "darf "));
     EXPECT_TRUE(k.RotNational >= 1 && k.RotNational <= 3);
-    t = Ueberraschung(0, 1, 5, abloese, gehalt);
+    t = Ueberraschung(0, 1, 5, abloese, gehalt).satz;
     EXPECT_EQ(k.RotInternational, zahlIn(t, "darf "));
-    t = Ueberraschung(0, 1, 6, abloese, gehalt);
+    t = Ueberraschung(0, 1, 6, abloese, gehalt).satz;
     EXPECT_EQ(k.Verletzt, zahlIn(t, "Verletzungsbedingt "));
     EXPECT_EQ(k.VerletzungArt, k.Verletzt);
-    EXPECT_EQ(Ueberraschung(0, 1, 7, abloese, gehalt), "Der Spieler ist in einer Superform.");
+    EXPECT_EQ(Ueberraschung(0, 1, 7, abloese, gehalt).satz, "Der Spieler ist in einer Superform.");
     EXPECT_EQ(k.Form, 10);
     Ueberraschung(0, 1, 8, abloese, gehalt);
     EXPECT_EQ(k.Technik, 120);
     k.Konstitution = 10;
-    EXPECT_EQ(Ueberraschung(0, 1, 9, abloese, gehalt), "Diesen Spieler nennt man auch , \"Die Lunge\" .");
+    EXPECT_EQ(Ueberraschung(0, 1, 9, abloese, gehalt).satz, "Diesen Spieler nennt man auch , \"Die Lunge\" .");
     EXPECT_EQ(k.Konstitution, 60);
     k.Konstitution = 10;
-    EXPECT_EQ(Ueberraschung(0, 1, 10, abloese, gehalt), ""); // kam schon als eigene Meldung
-    EXPECT_TRUE(ui.enthaelt("Dialog:Der Spieler ist ja Pfeilschnell."));
+    const Ueberraschungstext schnell = Ueberraschung(0, 1, 10, abloese, gehalt);
+    EXPECT_EQ(schnell.satz, ""); // kommt als eigene Meldung
+    EXPECT_EQ(schnell.meldung, "Der Spieler ist ja Pfeilschnell.");
     EXPECT_EQ(k.Konstitution, 60);
     k.Technik = 50;
-    EXPECT_EQ(Ueberraschung(0, 1, 11, abloese, gehalt), "Der Spieler ist ein Fummelkönig.");
+    EXPECT_EQ(Ueberraschung(0, 1, 11, abloese, gehalt).satz, "Der Spieler ist ein Fummelkönig.");
     EXPECT_EQ(k.Technik, 120);
     k.Gehalt = 5000;
-    t = Ueberraschung(0, 1, 12, abloese, gehalt);
+    t = Ueberraschung(0, 1, 12, abloese, gehalt).satz;
     EXPECT_EQ(k.Gehalt, 5000 + 50 * zahlIn(t, "Spieler "));
     k.Gehalt = 5000;
-    t = Ueberraschung(0, 1, 13, abloese, gehalt);
+    t = Ueberraschung(0, 1, 13, abloese, gehalt).satz;
     EXPECT_EQ(k.Gehalt, 5000 - 50 * zahlIn(t, "sparen Sie "));
     const int32_t konto = mg.Kontostand;
-    t = Ueberraschung(0, 1, 14, abloese, gehalt);
+    t = Ueberraschung(0, 1, 14, abloese, gehalt).satz;
     const int x = mg.Kontostand - konto;
     EXPECT_EQ(x % 10000, 0);
     EXPECT_TRUE(x >= 10000 && x <= 500000);
     EXPECT_EQ(t, "Ein Sponsor legt noch  " + Geldtext(x) + " € drauf.");
     const Kaderspieler_ vorher = k;
-    EXPECT_EQ(Ueberraschung(0, 1, 15, abloese, gehalt), "");
-    EXPECT_EQ(Ueberraschung(0, 1, 40, abloese, gehalt), "");
+    EXPECT_EQ(Ueberraschung(0, 1, 15, abloese, gehalt).satz, "");
+    EXPECT_EQ(Ueberraschung(0, 1, 40, abloese, gehalt).satz, "");
     EXPECT_EQ(std::memcmp(&vorher, &k, sizeof k), 0);
 
     // Ein Alter bringt die Konstitution am Ende des Kaufs in ihre Grenze.
@@ -447,5 +449,72 @@ TEST(Verhandlung, KaufAmUnterenKontolimitGanzOderGarNicht)
             EXPECT_TRUE(ui.enthaelt(BetragZuGrossText));
         }
         EXPECT_FALSE(Sitzung.Verhandlung.Offen);
+    }
+}
+
+namespace {
+int gBuchungenBisFehler = 0;
+void FehlerBeiBuchung(int64_t, int64_t)
+{
+    if (--gBuchungenBisFehler == 0) throw Laufzeitfehler("Laufzeitfehler: Test");
+}
+// Die Bytes dessen, was die Aktionen schreiben können (der kleine Stand lässt sich nicht speichern).
+std::string Bytes()
+{
+    return std::string(reinterpret_cast<const char*>(&S.Manager), sizeof S.Manager) +
+           std::string(reinterpret_cast<const char*>(&S.Transferliste), sizeof S.Transferliste);
+}
+} // namespace
+
+// Ein Laufzeitfehler nach einer Buchung mitten in der Aktion: danach ist nichts gebucht und keine
+// Meldung gezeigt; nur ein Angebot schließt seine Verhandlung. Ohne Fehler bucht dieselbe Aktion.
+TEST(Verhandlung, AktionenGanzOderGarNicht)
+{
+    const Regler_ sicher{5, 5, 4};
+    struct Fall {
+        const char* name;
+        int buchung;
+        bool verhandlungOffen; // vor der Aktion
+        std::function<void()> tun;
+    } faelle[] = {
+        {"Kauf eröffnen, nach der Gebühr", 2, false, [&] { KaufVerhandlungOeffnen(0, 1, sicher); }},
+        {"Verlängerung eröffnen", 2, false, [&] { VertragsVerhandlungOeffnen(0, 1, sicher); }},
+        {"Kauf, nach der Ablöse", 1, true, [] { Anbieten(); }},
+        {"Maximieren, im zweiten Durchgang", 5, false, [] { Maximieren(0); }},
+    };
+    for (const Fall& f : faelle) {
+        for (const bool fehler : {true, false}) {
+            Kader(5);
+            S.Manager[0].Kader[1].Eingesetzt = 1;
+            SkriptOberflaeche ui;
+            ui.antworte("Ja");
+            Marktspieler();
+            if (f.verhandlungOffen) {
+                ASSERT_TRUE(KaufVerhandlungOeffnen(0, 1, sicher));
+            }
+            // Nach einem Angebot ist die Verhandlung zu, auch nach einem Fehler.
+            const Spielstand anfang = S;
+            S.Manager[0].Kader[0] = Kaderspieler_{};
+            const std::string ohneKopie = Bytes();
+            S = anfang;
+            const std::string vorher = Bytes();
+            ui.protokoll.clear();
+
+            gBuchungenBisFehler = fehler ? f.buchung : -1;
+            KontoPruefstelle = FehlerBeiBuchung;
+            if (fehler)
+                EXPECT_THROW(f.tun(), Laufzeitfehler) << f.name;
+            else
+                f.tun();
+            KontoPruefstelle = nullptr;
+            const std::string nachher = Bytes();
+            if (!fehler) {
+                EXPECT_NE(nachher, vorher) << f.name;
+                continue;
+            }
+            EXPECT_EQ(nachher, f.verhandlungOffen ? ohneKopie : vorher) << f.name;
+            EXPECT_EQ(Sitzung.Verhandlung.Offen, false) << f.name;
+            EXPECT_FALSE(ui.enthaelt("Nachricht:") || ui.enthaelt("Klang:kasse")) << f.name;
+        }
     }
 }

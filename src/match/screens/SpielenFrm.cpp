@@ -315,7 +315,7 @@ void TSpielenF::zeileFaerben(int zeile)
     Zeile& r = Reihen[static_cast<size_t>(zeile)];
     for (int seite = 0; seite < 2; ++seite) {
         QLabel* l = seite == 0 ? r.Heim : r.Gast;
-        const int v = vereine_[static_cast<size_t>(zeile)][static_cast<size_t>(seite)];
+        const int v = VereinZu(vereine_[static_cast<size_t>(zeile)][static_cast<size_t>(seite)]);
         QColor farbe = Farbe::Tinte;
         if (grau_[static_cast<size_t>(zeile)][static_cast<size_t>(seite)]) farbe = QColor(109, 109, 109);
         else if (GueltigerVerein(v) && ManagerVonVerein(v) >= 0) farbe = Farbe::Rot;
@@ -347,7 +347,7 @@ void TSpielenF::zeileZeigen(int zeile, int spalte, int heim, int gast, const std
     if (zeile < 0 || zeile >= Zeilenzahl) return;
     QLabel* l = zelle(zeile, spalte);
     if (!l) return;
-    vereine_[static_cast<size_t>(zeile)] = {heim, gast};
+    vereine_[static_cast<size_t>(zeile)] = {GriffAuf(heim), GriffAuf(gast)};
     l->setText(Q(text));
     l->setToolTip(spalte == 2 || spalte == 3 ? TippWoertlich(Q(text)) : QString());
     zeileFaerben(zeile);
@@ -371,7 +371,7 @@ void TSpielenF::zeilenLeeren()
             l->clear();
             l->setToolTip(QString());
         }
-        vereine_[static_cast<size_t>(z)] = {0, 0};
+        vereine_[static_cast<size_t>(z)] = {};
         grau_[static_cast<size_t>(z)] = {false, false};
         zeileFaerben(z);
     }

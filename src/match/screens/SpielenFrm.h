@@ -5,6 +5,7 @@
 #pragma once
 
 #include "match/Anzeige.h"
+#include "match/Spieltag.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -145,8 +146,9 @@ private:
 
     bool tagLaeuft_ = false;
     int minute_ = 0;
-    // Vereine der Zeile, für die Hervorhebung der Managervereine.
-    std::array<std::array<int, 2>, Zeilenzahl> vereine_{};
+    // Vereine der Zeile, für die Hervorhebung der Managervereine; als Griff, denn die Zeilen
+    // stehen noch, wenn die Tabelle danach umsortiert.
+    std::array<std::array<Vereinsgriff, 2>, Zeilenzahl> vereine_{};
     std::array<std::array<bool, 2>, Zeilenzahl> grau_{};
 };
 
