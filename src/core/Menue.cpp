@@ -1,16 +1,16 @@
 #include "core/Menue.h"
 
 #include "core/Oberflaeche.h"
+#include "core/PortHalter.h"
 
 namespace torvane {
 
 namespace {
-Menueanzeige gStill;
-Menueanzeige* gMenue = &gStill;
+PortHalter<Menueanzeige> gMenue;
 } // namespace
 
 Menueanzeige& MenueAnzeige() { return *gMenue; }
-void MenueAnzeigeSetzen(Menueanzeige* a) { gMenue = a ? a : &gStill; }
+void MenueAnzeigeSetzen(Menueanzeige* a) { gMenue.setzen(a); }
 
 void SpielstandGeaendert() { gMenue->spielstandGeaendert(); }
 

@@ -2,6 +2,7 @@
 
 #include "core/AutoOberflaeche.h"
 #include "core/Cp1252.h"
+#include "core/PortHalter.h"
 #include "core/Variablen.h"
 
 #include <cmath>
@@ -11,12 +12,11 @@
 namespace torvane {
 
 namespace {
-AutoOberflaeche gAutomat;
-Oberflaeche* gAktuell = &gAutomat;
+PortHalter<Oberflaeche, AutoOberflaeche> gAktuell;
 } // namespace
 
 Oberflaeche& UI() { return *gAktuell; }
-void OberflaecheSetzen(Oberflaeche* o) { gAktuell = o ? o : &gAutomat; }
+void OberflaecheSetzen(Oberflaeche* o) { gAktuell.setzen(o); }
 
 NachrichtArt NachrichtArtLesen(std::string_view art)
 {

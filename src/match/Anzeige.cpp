@@ -1,17 +1,17 @@
 #include "match/Anzeige.h"
 
 #include "core/Oberflaeche.h"
+#include "core/PortHalter.h"
 #include "core/Variablen.h"
 
 namespace torvane {
 
 namespace {
-StilleAnzeige gStill;
-Spieltagsanzeige* gAnzeige = &gStill;
+PortHalter<Spieltagsanzeige, StilleAnzeige> gAnzeige;
 } // namespace
 
 Spieltagsanzeige& Tagesanzeige() { return *gAnzeige; }
-void TagesanzeigeSetzen(Spieltagsanzeige* a) { gAnzeige = a ? a : &gStill; }
+void TagesanzeigeSetzen(Spieltagsanzeige* a) { gAnzeige.setzen(a); }
 
 void ZeileZeigen(int zeile, int spalte, int heim, int gast, const std::string& text)
 {

@@ -2,18 +2,18 @@
 
 #include "core/Cp1252.h"
 #include "core/Oberflaeche.h"
+#include "core/PortHalter.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 
 namespace torvane {
 
 namespace {
-Pleiteanzeige gStill;
-Pleiteanzeige* gAnzeige = &gStill;
+PortHalter<Pleiteanzeige> gAnzeige;
 } // namespace
 
 Pleiteanzeige& PleiteAnzeige() { return *gAnzeige; }
-void PleiteAnzeigeSetzen(Pleiteanzeige* a) { gAnzeige = a ? a : &gStill; }
+void PleiteAnzeigeSetzen(Pleiteanzeige* a) { gAnzeige.setzen(a); }
 
 void ManagerEntfernen()
 {

@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/PortHalter.h"
 #include "core/Variablen.h"
 #include "flow/Neuanlage.h"
 #include "season/Pleite.h"
@@ -16,8 +17,7 @@
 namespace torvane {
 
 namespace {
-Saisonendeanzeige gStill;
-Saisonendeanzeige* gAnzeige = &gStill;
+PortHalter<Saisonendeanzeige> gAnzeige;
 
 std::string Zahl(int64_t z) { return std::to_string(z); }
 std::string Betrag(int64_t z) { return Geldtext(static_cast<double>(z)) + Waehrung; }
@@ -131,7 +131,7 @@ void Verbandsschecks()
 } // namespace
 
 Saisonendeanzeige& SaisonendeAnzeige() { return *gAnzeige; }
-void SaisonendeAnzeigeSetzen(Saisonendeanzeige* a) { gAnzeige = a ? a : &gStill; }
+void SaisonendeAnzeigeSetzen(Saisonendeanzeige* a) { gAnzeige.setzen(a); }
 
 int32_t Platzpraemie(int liga, int platz)
 {

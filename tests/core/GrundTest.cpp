@@ -202,9 +202,6 @@ TEST(Spielstand, NachschlagenUndBilanz)
 
 TEST(Spielstand, Texttafeln)
 {
-    EXPECT_STREQ(Gesundheitstexte[4], "Der Spieler hat eine schwere Grippe ");
-    EXPECT_STREQ(Anweisungstexte[10][1], "Keine Angst vor Mord !");
-    EXPECT_STREQ(LigaNamen[5], "Verbandsliga");
     int dfb = 0, uefa = 0, pdp = 0;
     for (int t = 1; t <= 34; ++t) {
         dfb += Pokaltermine[t] == Wettbewerb_::Dfb;
@@ -231,7 +228,6 @@ TEST(Spielstand, Texttafeln)
         EXPECT_THROW(WettbewerbName(static_cast<Wettbewerb_>(fremd)), Laufzeitfehler);
         EXPECT_FALSE(PokalOderChl(static_cast<Wettbewerb_>(fremd)));
     }
-    for (int t = 1; t <= 12; ++t) EXPECT_NE(std::string(Sondertrainer[t].Name), "");
 }
 
 TEST(Texte, TerminalAusgabeMaskiertSteuerzeichen)

@@ -41,178 +41,104 @@ uint32_t Saat(bool glueck)
     }
 }
 
-const std::string Glueck = "Heute ist dein GLÜCKSTAG";
-
 } // namespace
 
-TEST(Stadion, KomfortKaufen)
+// Komfort und Plätze: dieselbe Form, andere Grenzen, Preise und Zugaben.
+TEST(Stadion, KaufenBisZurGrenzeMitZugabe)
 {
-    SkriptOberflaeche ui;
-    Manager_& mg = Stadion(4, 5000000);
-    // 10 Punkte ab 50 in der Oberliga: 10 * 100 000, dazu einer umsonst.
-    mg.Komfortpunkte = 50;
-    EXPECT_TRUE(KomfortKaufen(0, 10));
-    EXPECT_EQ(mg.Komfortpunkte, 61);
-    EXPECT_EQ(mg.Kontostand, 4000000);
-    EXPECT_EQ(ui.texte(), std::vector<std::string>{"He, ab 10 gibt´s einen Umsonst !"});
+    struct Fall {
+        bool komfort;
+        int liga;
+        int32_t konto, bestand;
+        int n;
+        bool ok;
+        int32_t bestandDanach, kontoDanach;
+        const char* text; // "": keine Meldung
+    };
+    const Fall faelle[] = {
+        // Oberliga: 10 Punkte zu 100 000, einer umsonst; 10 000 Plätze zu 250, ein Zehntel zurück.
+        {true, 4, 5000000, 50, 10, true, 61, 4000000, "He, ab 10 gibt´s einen Umsonst !"},
+        {false, 4, 3000000, 5000, 10000, true, 15000, 750000, "einen BONUS über\r\n250.000 €."},
+        // Genau bis zur Grenze: ohne Zugabe; einer mehr ist zu viel.
+        {true, 4, 1000000, 90, 10, true, 100, 0, ""},
+        {false, 4, 2500000, 90000, 10000, true, 100000, 0, ""},
+        {true, 4, 1000000, 100, 1, false, 100, 1000000, "Maximum erreicht."},
+        {false, 4, 1000000, 100000, 1, false, 100000, 1000000, "nicht in Mexico"},
+        // Bundesliga: 400 000 je Punkt, 1 000 je Platz; genau passend geht.
+        {true, 1, 799999, 5, 2, false, 5, 799999, "Du hast nix auf der Tasche !"},
+        {true, 1, 800000, 5, 2, true, 7, 0, ""},
+        {false, 1, 999, 0, 1, false, 0, 999, "Konto überprüfen !!!"},
+    };
+    for (const Fall& f : faelle) {
+        SkriptOberflaeche ui;
+        Manager_& mg = Stadion(f.liga, f.konto);
+        int32_t& bestand = f.komfort ? mg.Komfortpunkte : mg.Plaetze;
+        bestand = f.bestand;
+        EXPECT_EQ(f.komfort ? KomfortKaufen(0, f.n) : PlaetzeKaufen(0, f.n), f.ok) << f.bestand;
+        EXPECT_EQ((std::tuple{bestand, mg.Kontostand}), (std::tuple{f.bestandDanach, f.kontoDanach})) << f.bestand;
+        EXPECT_EQ(ui.texte().size(), *f.text ? 1u : 0u) << f.bestand;
+        if (*f.text) {
+            EXPECT_NE(ui.texte()[0].find(f.text), std::string::npos) << ui.texte()[0];
+        }
+    }
 
-    // Genau bis 100: erlaubt, aber ohne Zugabe; einer mehr ist zu viel.
-    ui.leeren();
-    mg.Komfortpunkte = 90;
-    EXPECT_TRUE(KomfortKaufen(0, 10));
-    EXPECT_EQ(mg.Komfortpunkte, 100);
-    EXPECT_EQ(mg.Kontostand, 3000000);
-    EXPECT_TRUE(ui.texte().empty());
-    EXPECT_FALSE(KomfortKaufen(0, 1));
-    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Bei 100 Komfortpunkten ist das Maximum erreicht."});
-
-    // Zu wenig Geld: Bundesliga kostet 400 000 je Punkt; genau passend geht.
-    ui.leeren();
-    Stadion(1, 799999).Komfortpunkte = 5;
-    EXPECT_FALSE(KomfortKaufen(0, 2));
-    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Ne Ne mein Freund, Du hast nix auf der Tasche !"});
-    EXPECT_EQ(mg.Komfortpunkte, 5);
-    mg.Kontostand = 800000;
-    EXPECT_TRUE(KomfortKaufen(0, 2));
-    EXPECT_EQ(mg.Kontostand, 0);
-    EXPECT_EQ(mg.Komfortpunkte, 7);
     // Abgebrochenes Zahlenrad (0) tut nichts, auch bei leerem Konto nicht.
-    ui.leeren();
+    SkriptOberflaeche ui;
+    Stadion(4, 0);
     ui.antworte("0");
     EXPECT_FALSE(KomfortKaufenFragen(0));
     EXPECT_EQ(ui.protokoll, (std::vector<std::string>{"Klang:rechner", "Zahl:Wieviele Komfortpunkte zulegen ?",
                                                       "Antwort:0"}));
 }
 
-TEST(Stadion, KomfortVerkaufen)
+// Verkauft wird zum halben Preis; ab 10 (10 000) kommt ein Teil zurück, am Glückstag alles, das Geld bleibt.
+TEST(Stadion, VerkaufenMitZugabeUndGlueckstag)
 {
-    SkriptOberflaeche ui;
-    Manager_& mg = Stadion(4, 0);
-    // 10 verkauft: halber Preis, einer kommt zurück.
-    mg.Komfortpunkte = 30;
-    Saat(false);
-    EXPECT_TRUE(KomfortVerkaufen(0, 10));
-    EXPECT_EQ(mg.Komfortpunkte, 21);
-    EXPECT_EQ(mg.Kontostand, 500000);
-    EXPECT_EQ(ui.texte(), std::vector<std::string>{"He, ab 10 gibt´s 1 Umsonst !"});
-
-    // Glückstag: die Punkte kommen zurück, das Geld bleibt.
-    ui.leeren();
-    mg.Komfortpunkte = 30;
-    mg.Kontostand = 0;
-    Saat(true);
-    EXPECT_TRUE(KomfortVerkaufen(0, 10));
-    EXPECT_EQ(mg.Komfortpunkte, 30);
-    EXPECT_EQ(mg.Kontostand, 500000);
-    ASSERT_EQ(ui.texte().size(), 2u);
-    EXPECT_EQ(ui.texte()[1], Glueck + "\r\n\r\nDer Stadionkompfort bleibt Dir erhalten.\r\n\r\nMit freundlichem Gruß");
-    mg.Komfortpunkte = 6;
-    Saat(true);
-    EXPECT_TRUE(KomfortVerkaufen(0, 3));
-    EXPECT_EQ(mg.Komfortpunkte, 6);
-
-    // Alles verkaufen lässt genau einen Punkt und zahlt die übrigen.
-    ui.leeren();
-    mg.Komfortpunkte = 8;
-    mg.Kontostand = 0;
-    Saat(false);
-    EXPECT_TRUE(KomfortVerkaufen(0, 8));
-    EXPECT_EQ(mg.Komfortpunkte, 1);
-    EXPECT_EQ(mg.Kontostand, 7 * 50000);
-    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Einen sollten wir schon lassen !"});
-
-    // Mit einem oder keinem Punkt wird nichts verkauft (und erst recht nichts gekauft).
-    for (int punkte : {1, 0}) {
-        ui.leeren();
-        mg.Komfortpunkte = punkte;
-        mg.Kontostand = 0;
-        const uint32_t saat = Saat(true);
-        EXPECT_FALSE(KomfortVerkaufen(0, 5));
-        EXPECT_EQ(mg.Komfortpunkte, punkte);
-        EXPECT_EQ(mg.Kontostand, 0);
-        EXPECT_EQ(ZufallSaat(), saat);
-        EXPECT_EQ(ui.texte(), std::vector<std::string>{"Einen sollten wir schon lassen !"});
+    struct Fall {
+        bool komfort, glueck;
+        int32_t bestand, imVerkauf, verkauft;
+        int n;
+        bool ok;
+        int32_t bestandDanach, imVerkaufDanach, kontoDanach;
+        const char* text; // in der letzten Meldung; "": keine
+    };
+    const Fall faelle[] = {
+        {true, false, 30, 0, 0, 10, true, 21, 0, 500000, "He, ab 10 gibt´s 1 Umsonst !"},
+        {true, true, 30, 0, 0, 10, true, 30, 0, 500000, "Der Stadionkompfort bleibt Dir erhalten."},
+        {true, true, 6, 0, 0, 3, true, 6, 0, 150000, "GLÜCKSTAG"},
+        // Alles verkaufen lässt genau einen Punkt; mit einem oder keinem wird nichts verkauft.
+        {true, false, 8, 0, 0, 8, true, 1, 0, 7 * 50000, "Einen sollten wir schon lassen !"},
+        {true, true, 1, 0, 0, 5, false, 1, 0, 0, "Einen sollten wir schon lassen !"},
+        {true, true, 0, 0, 0, 5, false, 0, 0, 0, "Einen sollten wir schon lassen !"},
+        {false, false, 50000, 0, 0, 20000, true, 31000, 0, 20000 * 125, "He, ab 10.000 gibt´s 1.000 Umsonst !"},
+        {false, true, 50000, 0, 0, 20000, true, 50000, 0, 20000 * 125, "GLÜCKSTAG"},
+        // Mehr als da ist: alle; Dauerkarten im Verkauf folgen nach unten, verkaufte behalten ihren Platz.
+        {false, false, 3000, 2000, 0, 5000, true, 0, 0, 3000 * 125, ""},
+        {false, false, 10000, 8000, 6000, 9000, true, 6000, 6000, 4000 * 125, "höchstens 4.000 Plätze"},
+        {false, false, 6000, 6000, 6000, 1, false, 6000, 6000, 0, "höchstens 0 Plätze"},
+    };
+    for (const Fall& f : faelle) {
+        SkriptOberflaeche ui;
+        Manager_& mg = Stadion(4, 0);
+        int32_t& bestand = f.komfort ? mg.Komfortpunkte : mg.Plaetze;
+        bestand = f.bestand;
+        mg.DauerkartenImVerkauf = f.imVerkauf;
+        mg.DauerkartenVerkauft = f.verkauft;
+        const uint32_t saat = Saat(f.glueck);
+        EXPECT_EQ(f.komfort ? KomfortVerkaufen(0, f.n) : PlaetzeVerschrotten(0, f.n), f.ok) << f.bestand;
+        EXPECT_EQ((std::tuple{bestand, mg.DauerkartenImVerkauf, mg.Kontostand}),
+                  (std::tuple{f.bestandDanach, f.imVerkaufDanach, f.kontoDanach}))
+            << f.bestand << " " << f.n;
+        if (!f.ok) {
+            EXPECT_EQ(ZufallSaat(), saat);
+        }
+        if (*f.text) {
+            ASSERT_FALSE(ui.texte().empty());
+            EXPECT_NE(ui.texte().back().find(f.text), std::string::npos) << ui.texte().back();
+        } else {
+            EXPECT_TRUE(ui.texte().empty());
+        }
     }
-}
-
-TEST(Stadion, PlaetzeKaufen)
-{
-    SkriptOberflaeche ui;
-    // 10 000 Plätze in der Oberliga: 2 500 000, davon 250 000 zurück.
-    Manager_& mg = Stadion(4, 3000000);
-    mg.Plaetze = 5000;
-    EXPECT_TRUE(PlaetzeKaufen(0, 10000));
-    EXPECT_EQ(mg.Plaetze, 15000);
-    EXPECT_EQ(mg.Kontostand, 3000000 - 2500000 + 250000);
-    EXPECT_EQ(ui.texte(), std::vector<std::string>{"He, ab 10.000 gibt´s einen BONUS über\r\n250.000 €."});
-
-    // Bis genau 100 000: erlaubt, ohne Bonus; darüber die Mexico-Meldung.
-    ui.leeren();
-    mg.Plaetze = 90000;
-    mg.Kontostand = 2500000;
-    EXPECT_TRUE(PlaetzeKaufen(0, 10000));
-    EXPECT_EQ(mg.Plaetze, 100000);
-    EXPECT_EQ(mg.Kontostand, 0);
-    EXPECT_TRUE(ui.texte().empty());
-    EXPECT_FALSE(PlaetzeKaufen(0, 1));
-    EXPECT_EQ(ui.texte(), std::vector<std::string>{"Wir sind hier nicht in Mexico (Ariba)\r\nund Sie haben nicht das "
-                                                   "Aztekenstadion.\r\n    100.000 Plätze müßten doch reichen."});
-
-    // Zu wenig Geld (Bundesliga 1 000 je Platz).
-    ui.leeren();
-    Stadion(1, 999);
-    EXPECT_FALSE(PlaetzeKaufen(0, 1));
-    EXPECT_EQ(ui.texte(), std::vector<std::string>{"HALT, Sie kleiner Draufgänger !\r\nKonto überprüfen !!!"});
-    EXPECT_EQ(mg.Plaetze, 0);
-    EXPECT_EQ(mg.Kontostand, 999);
-}
-
-TEST(Stadion, PlaetzeVerschrotten)
-{
-    SkriptOberflaeche ui;
-    // 20 000 verschrottet: 1 000 kommen zurück; am Glückstag weitere 19 000, das Geld bleibt.
-    Manager_& mg = Stadion(4, 0);
-    mg.Plaetze = 50000;
-    Saat(false);
-    EXPECT_TRUE(PlaetzeVerschrotten(0, 20000));
-    EXPECT_EQ(mg.Plaetze, 31000);
-    EXPECT_EQ(mg.Kontostand, 20000 * 125);
-    EXPECT_EQ(ui.texte(), std::vector<std::string>{"He, ab 10.000 gibt´s 1.000 Umsonst !"});
-    mg.Plaetze = 50000;
-    mg.Kontostand = 0;
-    Saat(true);
-    EXPECT_TRUE(PlaetzeVerschrotten(0, 20000));
-    EXPECT_EQ(mg.Plaetze, 50000);
-    EXPECT_EQ(mg.Kontostand, 20000 * 125);
-
-    // Mehr als da ist: alle Plätze; Dauerkarten im Verkauf folgen den Plätzen nach unten.
-    ui.leeren();
-    mg.Plaetze = 3000;
-    mg.DauerkartenImVerkauf = 2000;
-    mg.Kontostand = 0;
-    Saat(false);
-    EXPECT_TRUE(PlaetzeVerschrotten(0, 5000));
-    EXPECT_EQ(mg.Plaetze, 0);
-    EXPECT_EQ(mg.DauerkartenImVerkauf, 0);
-    EXPECT_EQ(mg.Kontostand, 3000 * 125);
-    EXPECT_TRUE(ui.texte().empty());
-
-    // Verkaufte Dauerkarten behalten ihre Plätze.
-    mg.Plaetze = 10000;
-    mg.DauerkartenImVerkauf = 8000;
-    mg.DauerkartenVerkauft = 6000;
-    mg.Kontostand = 0;
-    Saat(false);
-    EXPECT_TRUE(PlaetzeVerschrotten(0, 9000));
-    EXPECT_EQ(mg.Plaetze, 6000);
-    EXPECT_EQ(mg.DauerkartenImVerkauf, 6000);
-    EXPECT_EQ(mg.Kontostand, 4000 * 125);
-    ASSERT_EQ(ui.texte().size(), 1u);
-    EXPECT_NE(ui.texte()[0].find("höchstens 4.000 Plätze"), std::string::npos);
-    ui.leeren();
-    EXPECT_FALSE(PlaetzeVerschrotten(0, 1));
-    EXPECT_EQ(mg.Plaetze, 6000);
-    EXPECT_EQ(mg.Kontostand, 4000 * 125);
 }
 
 TEST(Stadion, PreisraederUndDauerkarten)

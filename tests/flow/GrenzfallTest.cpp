@@ -4,6 +4,7 @@
 // Danach ist sie entweder ganz geschehen (jede Kostenbuchung mit ihrem Betrag, und der
 // Spielstand bleibt in seinen Grenzen) oder die Bytes des Spielstands sind dieselben wie vorher.
 // Kein Geld hält das Spiel an.
+#include "Invarianten.h"
 #include "Spielwelt.h"
 #include "core/SpielstandDatei.h"
 #include "finance/Bank.h"
@@ -19,6 +20,7 @@
 #include "squad/Verhandlung.h"
 
 #include <limits>
+#include <set>
 #include <utility>
 
 using namespace torvane;
@@ -84,34 +86,13 @@ const std::string& Eingespielt()
     return bytes;
 }
 
-// Die Grenzen, die auch der Dauerlauf prüft, für jeden Manager.
-std::vector<std::string> Verstoesse()
+// Was die Invarianten finden, ohne die Angabe von Saison und Tag.
+std::set<std::string> Verstoesse()
 {
-    std::vector<std::string> v;
-    auto bereich = [&](const std::string& was, long w, long von, long bis) {
-        if (w < von || w > bis) v.push_back(was + " = " + std::to_string(w));
-    };
-    for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
-        const Manager_& mg = S.Manager[m];
-        const std::string wer = "Manager " + std::to_string(m) + " ";
-        bereich(wer + "Aktien", mg.Aktien, 0, AktienMax);
-        bereich(wer + "KaderAnzahl", mg.KaderAnzahl, 0, 23);
-        bereich(wer + "Plaetze", mg.Plaetze, 0, MaxPlaetze);
-        bereich(wer + "Komfortpunkte", mg.Komfortpunkte, 0, MaxKomfort);
-        bereich(wer + "DauerkartenVerkauft", mg.DauerkartenVerkauft, 0, std::max(0, mg.Plaetze));
-        bereich(wer + "Liga", mg.Liga, 1, 4);
-        if (!(mg.Managerpunkte >= 1.0f && mg.Managerpunkte <= 100.0f)) v.push_back(wer + "Managerpunkte");
-        for (int i = 1; i <= mg.KaderAnzahl; ++i) {
-            const Kaderspieler_& k = mg.Kader[i];
-            bereich(wer + "Technik", k.Technik, 1, 120);
-            bereich(wer + "Konstitution", k.Konstitution, 1, 60);
-            bereich(wer + "Form", k.Form, -10, 10);
-            bereich(wer + "Verletzt", k.Verletzt, 0, 10);
-            if (k.Vorname.leer()) v.push_back(wer + "Spieler ohne Namen");
-        }
-        for (int i = mg.KaderAnzahl + 1; i <= 23; ++i)
-            if (!mg.Kader[i].Vorname.leer()) v.push_back(wer + "Eintrag hinter dem Kader");
-    }
+    Invarianten inv;
+    inv.pruefen();
+    std::set<std::string> v;
+    for (const std::string& f : inv.fehler) v.insert(f.substr(f.find(": ") + 2));
     return v;
 }
 
@@ -297,6 +278,8 @@ TEST(Grenzfall, JedeHandlungGanzOderGarNicht)
             const int m = S.AktManager;
             if (h.vorbereiten) h.vorbereiten(m);
             z.setzen(S.Manager[m]);
+            // Was die Vorbereitung selbst verbiegt (Alter 5 für ein sicheres Angebot), zählt nicht.
+            const auto schon = Verstoesse();
             const std::string vorher = SpielstandSchreiben();
             ausgelassen.clear();
             KontoPruefstelle = KostenMerken;
@@ -316,7 +299,8 @@ TEST(Grenzfall, JedeHandlungGanzOderGarNicht)
             ++geschehen;
             for (const int64_t k : ausgelassen) ADD_FAILURE() << fall << ": Kosten " << k << " nicht gebucht";
             EXPECT_EQ(SpielstandPruefen(nachher).ergebnis, Pruefergebnis::Gut) << fall;
-            for (const auto& v : Verstoesse()) ADD_FAILURE() << fall << ": " << v;
+            for (const auto& v : Verstoesse())
+                if (!schon.count(v)) ADD_FAILURE() << fall << ": " << v;
         }
     // Beides kommt vor: der Katalog prüft nicht nur Ablehnungen.
     EXPECT_GT(geschehen, 300);

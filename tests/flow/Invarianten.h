@@ -4,6 +4,7 @@
 
 #include "core/SpielstandSinn.h"
 #include "core/Variablen.h"
+#include "finance/Stadion.h"
 
 #include <set>
 #include <string>
@@ -45,6 +46,12 @@ struct Invarianten {
             }
         for (int liga = 1; liga <= 4; ++liga) alle.insert(std::string(S.Mannschaft[VereinAufPlatz(liga, 1)].Name.roh()));
         wahr(alle.size() == 72, "72 verschiedene Vereine in den Ligen 1..4, gefunden " + std::to_string(alle.size()));
+        // Was der Spielstand fassen könnte, die Regeln aber nie erlauben.
+        for (int m = 0; m <= sp.ManagerHoch; ++m) {
+            const std::string wer = "Manager " + std::to_string(m) + " ";
+            bereich(wer + "Plaetze", S.Manager[m].Plaetze, 0, MaxPlaetze);
+            bereich(wer + "Komfortpunkte", S.Manager[m].Komfortpunkte, 0, MaxKomfort);
+        }
         for (int i = 1; i <= 72; ++i) {
             const Mannschaft_& v = S.Mannschaft[i];
             // Stellt die Aufstellung mehr Spieler in eine Linie, als das System Plätze hat, zählt

@@ -182,9 +182,9 @@ TEST(Autoplay, Argumente)
         EXPECT_FALSE(AutoplayArgumente(falsch, o, f)) << (falsch.empty() ? "" : falsch.back());
 }
 
-TEST(Autoplay, SaisonBerichtUndGleicherLaufBeiGleicherSaat)
+TEST(Autoplay, SaisonBericht)
 {
-    // Gemischt: Berta spielt wie früher, so gilt die gleiche Saat für beide Stufen.
+    // Gemischt: Berta spielt wie früher. Gleiche Saat, gleiches Spiel hält der goldene Lauf fest.
     const std::vector<std::string> argumente{"1", "--managers", "2", "--seed", "5", "--stufe", "gemischt"};
     const Ausgabe a = Lauf(argumente);
     ASSERT_EQ(a.code, 0) << a.fehler;
@@ -193,10 +193,6 @@ TEST(Autoplay, SaisonBerichtUndGleicherLaufBeiGleicherSaat)
                           "  Berta (BF Burgen): Oberliga, Platz ",
                           "Stand: Saison 2, 0. Spieltag, nächster Wettbewerb Liga, 75 Wettbewerbstage gespielt"})
         EXPECT_NE(a.aus.find(z), std::string::npos) << z << "\n" << a.aus;
-    EXPECT_EQ(Lauf(argumente).aus, a.aus);
-    auto andere = argumente;
-    andere[4] = "6";
-    EXPECT_NE(Lauf(andere).aus, a.aus);
 }
 
 TEST(Autoplay, TageSpeichernLadenUndKaputterSpielstand)

@@ -37,7 +37,7 @@ void TabellenPruefen(int spieltag)
 
 // Eine Saison Tag für Tag, wie der Zugabschluss sie anstößt; höchstens so viele Tage, wie der
 // Kalender hat, damit ein Fehler scheitert statt hängt. Liefert (Spieltag, Wettbewerb) je Tag.
-std::vector<std::pair<int, Wettbewerb_>> SaisonSpielen(bool pruefen)
+std::vector<std::pair<int, Wettbewerb_>> SaisonSpielen()
 {
     std::vector<std::pair<int, Wettbewerb_>> tage;
     while (tage.size() < 75 && !(S.Spiel.Spieltag == 34 && S.Spiel.Wettbewerb == Wettbewerb_::Liga)) {
@@ -45,7 +45,7 @@ std::vector<std::pair<int, Wettbewerb_>> SaisonSpielen(bool pruefen)
         if (wb == Wettbewerb_::Liga) ++S.Spiel.Spieltag;
         WettbewerbstagSpielen();
         tage.emplace_back(S.Spiel.Spieltag, wb);
-        if (pruefen && wb == Wettbewerb_::Liga) TabellenPruefen(S.Spiel.Spieltag);
+        if (wb == Wettbewerb_::Liga) TabellenPruefen(S.Spiel.Spieltag);
         if (::testing::Test::HasFatalFailure()) break;
     }
     return tage;
@@ -139,10 +139,8 @@ TEST(Wettbewerbstag, GanzeSaisonAllerWettbewerbeAufDerEchtenWelt)
     for (int i = 0; i < 20; ++i) ui.antworte("Ja"); // weiter zusehen, wenn ein Managerverein ausscheidet
     for (int m = 0; m <= 1; ++m)
         for (int o : {OptZeigeDfb, OptZeigeUefa, OptZeigePdp, OptZeigeChl}) S.Optionen[m][o] = 1;
-    const Spielstand anfang = S;
-    const uint32_t saat = ZufallSaat();
     ProtokollAnzeige anz;
-    const auto tage = SaisonSpielen(true);
+    const auto tage = SaisonSpielen();
     if (HasFatalFailure()) return;
 
     ASSERT_GE(tage.size(), 14u);
@@ -172,16 +170,6 @@ TEST(Wettbewerbstag, GanzeSaisonAllerWettbewerbeAufDerEchtenWelt)
     EXPECT_EQ(anz.anzahl("sieger:"), 4u);
     EXPECT_EQ(anz.anzahl("Sieger in der ChampionsLige"), 1u);
     EXPECT_FALSE(ui.enthaelt("FEHLER")); // jeder Slot der ChampionsLige hat seinen Verein
-
-    // Gleiche Saat, gleiche Saison.
-    const Spielstand ende = S;
-    S = anfang;
-    ZufallSetzen(saat);
-    SaisonSpielen(false);
-    EXPECT_EQ(std::memcmp(ende.Mannschaft.daten(), S.Mannschaft.daten(),
-                          sizeof(Mannschaft_) * static_cast<size_t>(S.Mannschaft.laenge())),
-              0);
-    EXPECT_EQ(std::memcmp(&ende.Manager, &S.Manager, sizeof ende.Manager), 0);
 }
 
 // Griffe halten ihren Verein über Ligaspieltage, an denen die Tabelle umsortiert; ein gemerkter

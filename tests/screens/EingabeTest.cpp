@@ -101,34 +101,21 @@ private slots:
         QVERIFY(Woertlich(MenuF->P1));
     }
 
-    // Neues Spiel nach dem Laden: kein "Spiel laden" mehr; nur Leerzeichen ist leer,
-    // " Anna " ist "Anna"; Enter im Formular drückt "Weiter".
-    void leereUndGepolsterteNamenAmStart()
+    // Neues Spiel nach dem Laden: kein "Spiel laden" mehr; " Bert " ist "Bert"; Enter im
+    // Formular drückt "Weiter".
+    void gepolsterteNamenAmStart()
     {
         QtOberflaeche::protokoll.clear();
         bool gesehen = false;
         Sobald([] { return Offen(StartF) && StartF->StartKnopf->isVisible(); }, [&] {
             QVERIFY(!StartF->SpielLaden->isVisible());
             QTest::mouseClick(StartF->StartKnopf, Qt::LeftButton);
+            // Leer, doppelt und Ränder prüft die Regel (NeuanlageStart); hier, dass die Felder ankommen.
             const QString verein1 = StartF->VereinFeld->itemText(3);
             const QString verein2 = StartF->VereinFeld->itemText(20);
-            StartF->NameFeld->setText(QStringLiteral("   "));
-            StartF->VereinFeld->setEditText(verein1);
-            QTest::mouseClick(StartF->Weiter, Qt::LeftButton);
-            QVERIFY(QtOberflaeche::imProtokoll("Dialog:Keine leeren Angaben !\r\n1. Spieler"));
-
             StartF->NameFeld->setText(QStringLiteral("Anna"));
+            StartF->VereinFeld->setEditText(verein1);
             QTest::mouseClick(StartF->Aktivieren, Qt::LeftButton);
-            StartF->NameFeld->setText(QStringLiteral(" Anna "));
-            StartF->VereinFeld->setEditText(verein2);
-            QTest::mouseClick(StartF->Weiter, Qt::LeftButton);
-            QVERIFY(QtOberflaeche::imProtokoll("Dialog:Name mehrfach vorhanden !"));
-            StartF->NameFeld->setText(QStringLiteral("Bert"));
-            StartF->VereinFeld->setEditText(verein1 + QStringLiteral("  "));
-            QTest::mouseClick(StartF->Weiter, Qt::LeftButton);
-            QVERIFY(QtOberflaeche::imProtokoll("Dialog:Mannschaft mehrfach vorhanden !\r\n" + U(verein1)));
-            QVERIFY(StartF->isVisible());
-
             StartF->NameFeld->setText(QStringLiteral(" Bert "));
             StartF->VereinFeld->setEditText(verein2);
             Aktiv(StartF);
@@ -145,24 +132,11 @@ private slots:
         QCOMPARE(MenuF->P1->text(), QStringLiteral("Anna"));
     }
 
-    // Der Speicherbildschirm: "   " ist leer, " Liga " ist "Liga", mehr als 100 Zeichen passen nicht ins Feld.
-    void leereUndLangeSpielnamen()
+    // Der Speicherbildschirm: mehr als 100 Zeichen passen nicht ins Feld (leer und Ränder: SpielstandDisk).
+    void langeSpielnamen()
     {
         TDiskF disk(MainF);
         disk.zeigen();
-        const int vorher = disk.ListBox1->count();
-        QtOberflaeche::protokoll.clear();
-        disk.Edit1->setText(QStringLiteral("   "));
-        QTest::mouseClick(disk.Speichern, Qt::LeftButton);
-        QVERIFY(QtOberflaeche::imProtokoll("Dialog:Leerer Dateiname."));
-        QCOMPARE(disk.ListBox1->count(), vorher);
-
-        disk.Edit1->setText(QStringLiteral(" Liga "));
-        QTest::mouseClick(disk.Speichern, Qt::LeftButton);
-        QVERIFY(QFile::exists(ordner.path() + QStringLiteral("/Save/Liga.lig")));
-        QCOMPARE(S.Spielname, std::string("Liga"));
-        QVERIFY(!disk.ListBox1->findItems(QStringLiteral("Liga.lig"), Qt::MatchExactly).isEmpty());
-
         disk.Edit1->clear();
         QTest::keyClicks(disk.Edit1, QString(120, QLatin1Char('x')));
         QCOMPARE(disk.Edit1->text().size(), SpielnameHoechstlaenge);

@@ -64,15 +64,11 @@ struct Zuschauer : AutoOberflaeche {
 };
 
 // Die Ziehungen der Ereignisse der Reihe nach; eine ungeplante oder unmögliche Ziehung ist ein Fehler.
-// Die Grenzen jedes Aufrufs werden mitgeschrieben: eine falsche Obergrenze fällt so auf, auch wenn
-// die geplante Zahl in beide Bereiche passt.
 struct Ziehungen {
     std::deque<int32_t> werte;
-    std::vector<std::pair<int32_t, int32_t>> grenzen;
     explicit Ziehungen(std::initializer_list<int32_t> w = {}) : werte(w)
     {
         Sitzung.EreignisZiehung = [this](int32_t von, int32_t bis) {
-            grenzen.emplace_back(von, bis);
             const std::string was = "Zufall(" + std::to_string(von) + ", " + std::to_string(bis) + ")";
             if (werte.empty()) throw std::logic_error("ungeplante Ziehung " + was);
             const int32_t v = werte.front();
@@ -89,13 +85,12 @@ struct Ziehungen {
     Ziehungen& operator=(const Ziehungen&) = delete;
 };
 
-// Spielt Ereignis n mit genau diesen Ziehungen; gibt die Grenzen zurück, nach denen es fragte.
-inline std::vector<std::pair<int32_t, int32_t>> Spiele(int n, std::initializer_list<int32_t> ziehungen = {})
+// Spielt Ereignis n mit genau diesen Ziehungen.
+inline void Spiele(int n, std::initializer_list<int32_t> ziehungen = {})
 {
     Ziehungen z(ziehungen);
     Ereignis(n);
     EXPECT_TRUE(z.werte.empty()) << "Ereignis " << n << " zog zu wenig";
-    return z.grenzen;
 }
 
 inline Kaderspieler_ Kaderspieler(const std::string& vorname, const std::string& position, int technik,

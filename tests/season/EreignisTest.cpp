@@ -31,6 +31,12 @@ bool ImPool(const std::string& vorname)
     return false;
 }
 
+// Die Meldung nennt, worauf es ankommt (Betrag, Name); den ganzen Wortlaut hält der Code.
+void Nennt(const Zuschauer& ui, const std::string& teil)
+{
+    EXPECT_NE(ui.letzte().text.find(teil), std::string::npos) << ui.letzte().text;
+}
+
 } // namespace
 
 TEST(Ereignis, GeldGeschenkeUndSchaeden)
@@ -42,23 +48,12 @@ TEST(Ereignis, GeldGeschenkeUndSchaeden)
         int bild;
     };
     const Fall faelle[] = {
-        {3, 7, 7000, "\r\n\r\nDer Vorstand zahlt Ihnen eine Prämie\r\nvon 7.000 €", -1},
-        {4, 100, -100000,
-         "\r\nWegen unüberlegten Transaktionen (man munkelt,das Management hielte sich Prostituierte), entstand dem "
-         "Verein ein Schaden von 100.000 €",
-         3},
-        {6, 2, -20000,
-         "\r\nKreischende, Raufende und \"Hoppla\" Urinierende Fans im Stadion verursachten einen Schaden von "
-         "20.000 €\r\n\r\nSo kann´s gehn !",
-         -1},
-        {12, 3, -15000, "\r\n\r\n Durch Renovierungsarbeiten am Stadion entstanden  15.000 € kosten.", -1},
-        {5, 50, 50000, "", -1},
-        {7, 1, -1000, "", -1},
-        {8, 100, -100000, "", -1},
-        {11, 200, 2000000, "", -1},
-        {13, 500, 500000, "", -1},
-        {14, 1, -1000, "", -1},
-        {18, 0, 1000000, "", -1},
+        {3, 7, 7000, "Prämie\r\nvon 7.000 €", -1},     {4, 100, -100000, "Schaden von 100.000 €", 3},
+        {6, 2, -20000, "Schaden von 20.000 €", -1},      {12, 3, -15000, "entstanden  15.000 € kosten.", -1},
+        {5, 50, 50000, "50.000", -1},                    {7, 1, -1000, "1.000", -1},
+        {8, 100, -100000, "100.000", -1},                {11, 200, 2000000, "2.000.000", -1},
+        {13, 500, 500000, "500.000", -1},                {14, 1, -1000, "1.000", -1},
+        {18, 0, 1000000, "1.000.000", -1},
     };
     for (const Fall& f : faelle) {
         Ereigniswelt();
@@ -70,9 +65,7 @@ TEST(Ereignis, GeldGeschenkeUndSchaeden)
         EXPECT_EQ(Kontostand(), 1000000 + f.aenderung) << f.n;
         ASSERT_EQ(ui.anzahl(), 1u);
         EXPECT_EQ(ui.letzte().kopf, "Quirin");
-        if (!f.text.empty()) {
-            EXPECT_EQ(ui.letzte().text, f.text);
-        }
+        Nennt(ui, f.text);
         EXPECT_EQ(ui.letzte().bild, f.bild) << f.n;
     }
 
@@ -116,8 +109,7 @@ TEST(Ereignis, TrainingsbaelleKommenUndGehenOhneUnterlauf)
 
 TEST(Ereignis, StadionbrandUndAbrissHaltenPlaetzeUndDauerkarten)
 {
-    const std::string eizelle = "\r\n\r\nIhr Stadion hat die größe einer Eizelle !?\?!!?\r\n\r\nDeshalb vergrößert "
-                                "die Stadt es auf 1.000 Plätze.";
+    const std::string eizelle = "vergrößert die Stadt es auf 1.000 Plätze.";
     struct Fall {
         int liga, plaetze, imVerkauf, verkauft, x, abriss;
         std::vector<int> danach; // Plätze, im Verkauf, verkauft
@@ -125,16 +117,13 @@ TEST(Ereignis, StadionbrandUndAbrissHaltenPlaetzeUndDauerkarten)
     };
     const Fall faelle[] = {
         // 5 Plätze: Zufall(1, 0) ist 1, also x = 5 - Liga.
-        {4, 5, 5, 5, 1, 0, {4, 4, 4}, "\r\n\r\nBei einem Stadionbrand wurden 1 Plätze zerstört !"},
+        {4, 5, 5, 5, 1, 0, {4, 4, 4}, "wurden 1 Plätze zerstört"},
         {1, 5, 5, 5, 1, 0, {1000, 5, 5}, eizelle},
         // 100 000 Plätze: der größte Brand der 4. Liga nimmt 10 000.
-        {4, 100000, 95000, 92000, 10000, 0, {90000, 90000, 90000},
-         "\r\n\r\nBei einem Stadionbrand wurden 10.000 Plätze zerstört !"},
+        {4, 100000, 95000, 92000, 10000, 0, {90000, 90000, 90000}, "wurden 10.000 Plätze zerstört"},
         // Abriss: 250 / 100 rundet auf 2 %, 350 / 100 auf 4 %; 400 % lassen die Stadt bauen.
-        {4, 100000, 99000, 1000, 250, 1, {98000, 98000, 1000},
-         "\r\nAus Sicherheitsgründen wegen schechtem Zustand\r\nmußten 2 % Ihres Stadions abgerissen "
-         "werden !\r\nÜble Sache !"},
-        {4, 100000, 0, 0, 350, 1, {96000, 0, 0}, ""},
+        {4, 100000, 99000, 1000, 250, 1, {98000, 98000, 1000}, "mußten 2 % Ihres Stadions"},
+        {4, 100000, 0, 0, 350, 1, {96000, 0, 0}, "4 %"},
         {1, 100000, 50000, 40000, 10000, 1, {1000, 1000, 1000}, eizelle},
     };
     for (const Fall& f : faelle) {
@@ -147,9 +136,7 @@ TEST(Ereignis, StadionbrandUndAbrissHaltenPlaetzeUndDauerkarten)
         Spiele(22, {f.x, f.abriss});
         EXPECT_EQ((std::vector<int>{mg.Plaetze, mg.DauerkartenImVerkauf, mg.DauerkartenVerkauft}), f.danach)
             << f.plaetze << " Plätze, x " << f.x;
-        if (!f.text.empty()) {
-            EXPECT_EQ(ui.letzte().text, f.text);
-        }
+        Nennt(ui, f.text);
     }
 }
 
@@ -160,9 +147,7 @@ TEST(Ereignis, StadionkomfortStrafeNurWennSieEtwasKostet)
     Ereigniswelt(4);
     Spiele(23, {3});
     EXPECT_EQ(Kontostand(), 1000000 - 910000);
-    EXPECT_EQ(ui.letzte().text, "\r\nDa Ihr Stadionkomfort zu gering ist und unter dem\r\nStandard liegt zahlen Sie "
-                                "910.000 € Strafe !\r\n\r\nWir empfehlen den Stadionkomfort zu erhöhen oder Torvane "
-                                "zu beenden !");
+    Nennt(ui, "zahlen Sie 910.000 € Strafe");
     EXPECT_EQ(ui.letzte().bild, BildKomfort);
 
     // 1. Liga, Komfort 30: unter 88, aber die Formel gäbe -190 000; es geschieht nichts.
@@ -254,9 +239,7 @@ TEST(Ereignis, SpielerUmsonstMitRichtigemGehaltUndAusDemPool)
     EXPECT_EQ((std::vector<int>{neu.Staerke, neu.Gehalt, neu.Vertrag, neu.Alter, neu.Verletzt, neu.GelbNational}),
               (std::vector<int>{100, 8500, 3, 25, 0, 0}));
     EXPECT_TRUE(S.Spieler[5].Vorname.leer());
-    EXPECT_EQ(ui.letzte().text, "Ein unbekannter Fan(wahrscheinlich sehr Reich\r\noder sehr bescheuert) bezahlte "
-                                "diesen Spieler.\r\nVor5 Spieler T5\r\n stieß zu Ihrem Kader.\r\nWas für ein "
-                                "Unverschämtes Glück !");
+    Nennt(ui, "Vor5 Spieler T5\r\n stieß zu Ihrem Kader");
 
     // Der Superstar: 17 Jahre, 7 Jahre Vertrag, ohne Gehalt, Stärke (120 + 60) / 1,5 + 10.
     Spiele(21, {1, 0, 5, 5, 30, -5, 1});
@@ -268,8 +251,7 @@ TEST(Ereignis, SpielerUmsonstMitRichtigemGehaltUndAusDemPool)
               (std::vector<int>{17, 7, 0, 120, 60, 10, 130, 1300000}));
     EXPECT_EQ(ui.klaenge, (std::vector<std::string>{"error", "tataa", "error"})); // Fanfare, dann die Meldung
     EXPECT_EQ(ui.letzte().bild, BildStar);
-    EXPECT_EQ(ui.letzte().text, "Born to be a SUPERSTAR\r\n * * * * *  F U ß B A L L G O T T  * * * * * "
-                                "\r\n\r\nVor6 Spieler T6\r\n\r\n Ist vom Himmel in Ihren Kader gefallen");
+    Nennt(ui, "Vor6 Spieler T6");
 
     // Voller Kader: keine Ziehung, der Pool bleibt.
     while (mg.KaderAnzahl < 23) {
@@ -329,8 +311,7 @@ TEST(Ereignis, AngebotFuerEinenSpieler)
     Spiele(31, {1, 2, -90});
     ASSERT_EQ(ui.anzahl(), 1u);
     EXPECT_EQ(ui.letzte().art, NachrichtArt::Ok);
-    EXPECT_EQ(ui.letzte().text, "\r\nBerta Beispiel\r\nWert ca. 730.000 €\r\n\r\nVerein 1 wird für 73.000 €\r\n den "
-                                "Spieler kaufen.");
+    Nennt(ui, "Verein 1 wird für 73.000 €");
     EXPECT_EQ(Kontostand(), 1073000);
     EXPECT_EQ(mg.KaderAnzahl, 5);
 
@@ -341,8 +322,7 @@ TEST(Ereignis, AngebotFuerEinenSpieler)
     EXPECT_EQ(mg.KaderAnzahl, 5);
     Spiele(32, {55, 1, 222});
     EXPECT_EQ(ui.letzte().art, NachrichtArt::Jein);
-    EXPECT_EQ(ui.letzte().text, "\r\nAnton Beispiel\r\nWert ca. 600.000 €\r\n\r\nVerein 56 möchte für 1.932.000 "
-                                "€\r\n den Spieler kaufen.");
+    Nennt(ui, "Verein 56 möchte für 1.932.000 €");
     EXPECT_EQ(Kontostand(), 1073000 + 1932000);
     EXPECT_EQ(mg.KaderAnzahl, 4);
     EXPECT_EQ(ui.anzahl(), 2u);
@@ -429,8 +409,7 @@ TEST(Ereignis, AktienKursUndGeschenke)
     EXPECT_EQ(mg.Aktien, 0);
     Spiele(30, {3});
     EXPECT_EQ(S.Spiel.Aktienkurs, 550);
-    EXPECT_EQ(ui.letzte().text, "\r\nAktienpreis um 100 € gestiegen weil Sie keine Aktien haben.\r\n\r\nVorher "
-                                "Aktien kaufen mein Lieber !");
+    Nennt(ui, "Aktienpreis um 100 € gestiegen");
     // Bonus bis zum vollen Pott; 5 % Zuwachs rundet zur geraden Zahl.
     mg.Aktien = 19500;
     Spiele(34, {1000});
@@ -448,8 +427,7 @@ TEST(Ereignis, AktienKursUndGeschenke)
     // Lotterie: wer genug Aktien hat, bekommt einen Spieler.
     mg.Aktien = 5000;
     Spiele(29, {51});
-    EXPECT_EQ(ui.letzte().text, "\r\nHätten Sie jetzt 100 Aktien mehr, \r\nwären Sie um einen Spieler "
-                                "reicher.\r\n\r\nAber, wer hat der hat !");
+    Nennt(ui, "100 Aktien mehr");
     Spiele(29, {50, 1, 1, 90, 60, 25, 0, 3});
     EXPECT_EQ(mg.KaderAnzahl, 7);
 }
@@ -461,8 +439,7 @@ TEST(Ereignis, AktiengebuehrHaltenLohntSich)
     S.Manager[0].Aktien = 400;
     Ereignis(33);
     EXPECT_EQ(Kontostand(), 1000000 - 600000);
-    EXPECT_EQ(ui.letzte().text, "\r\n\r\nHalten Sie min. 1.000 Aktienanteile. Das spart Geld !\r\n\r\nSie zahlen "
-                                "600.000 €");
+    Nennt(ui, "Sie zahlen 600.000 €");
     S.Manager[0].Aktien = 1000;
     Ereignis(33);
     EXPECT_EQ(Kontostand(), 400000 - 190000);
@@ -471,8 +448,7 @@ TEST(Ereignis, AktiengebuehrHaltenLohntSich)
     S.Manager[0].Aktien = 20000;
     Ereignis(33);
     EXPECT_EQ(Kontostand(), 1000000);
-    EXPECT_EQ(ui.letzte().text, "\r\n\r\n40 € für jede nicht gekaufte Aktie !\r\n0 € wurden abgebucht !\r\n\r\nGlück "
-                                "gehabt !");
+    Nennt(ui, "0 € wurden abgebucht");
 }
 
 TEST(Ereignis, AktienHandelLiefertNurBisZurObergrenze)
@@ -581,14 +557,12 @@ TEST(Ereignis, ManagerpunkteKaufenUndVerkaufen)
     Zuschauer ui;
     mg.Managerpunkte = 45.5f;
     Ereignis(36);
-    EXPECT_EQ(ui.letzte().text, "\r\nSie haben 45,5 Managerpunkt(e)\r\n\r\nSie bekommen 5 Managerpunkte\r\nund zahlen "
-                                "dafür 450.000 €");
+    Nennt(ui, "und zahlen dafür 450.000 €");
     EXPECT_FLOAT_EQ(mg.Managerpunkte, 50.5f);
     EXPECT_EQ(Kontostand(), 550000);
     mg.Managerpunkte = 60.0f;
     Ereignis(36);
-    EXPECT_EQ(ui.letzte().text, "\r\nSie haben 60 Managerpunkt(e)\r\n\r\nSie bekommen 5 Managerpunkte "
-                                "abgezogen\r\nund bekommen dafür 600.000 €");
+    Nennt(ui, "bekommen dafür 600.000 €");
     EXPECT_FLOAT_EQ(mg.Managerpunkte, 55.0f);
     EXPECT_EQ(Kontostand(), 1150000);
 }
@@ -662,57 +636,6 @@ TEST(Ereignis, TafelNamenUndZaehler)
     }
 }
 
-// Jedes Ereignis fragt den Zufall nach den Grenzen der Regel, nicht nur nach irgendeiner Zahl darin.
-TEST(Ereignis, ZiehungsgrenzenJeEreignis)
-{
-    using G = std::vector<std::pair<int32_t, int32_t>>;
-    struct Fall {
-        int n;
-        std::initializer_list<int32_t> zuege;
-        G grenzen;
-        const char* antwort = "Nein";
-    };
-    const Fall faelle[] = {
-        {1, {1}, {{0, 1}}},
-        {3, {1}, {{1, 111}}},
-        {4, {1}, {{1, 100}}},
-        {5, {1}, {{1, 50}}},
-        {6, {1}, {{1, 100}}},
-        {7, {1}, {{1, 100}}},
-        {8, {1}, {{1, 100}}},
-        {9, {1}, {{1, 5}}},
-        {11, {1}, {{1, 200}}},
-        {12, {1}, {{1, 100}}},
-        {13, {1}, {{1, 500}}},
-        {14, {1}, {{1, 200}}},
-        {15, {1}, {{0, 8}}},
-        {16, {1}, {{1, 6}}},
-        {17, {1}, {{1, 6}}},
-        {22, {1, 0}, {{1, 1200}, {0, 1}}},
-        {23, {1, 1}, {{1, 5}, {1, 3}}},
-        {25, {1}, {{1, 100}}, "Ja"},
-        {26, {1}, {{1, 500}}},
-        {27, {1}, {{1, 500}}},
-        {28, {1}, {{1, 20}}},
-        {29, {200}, {{1, 200}}},
-        {30, {1}, {{1, 20}}},
-        {31, {1, 2, 0}, {{1, 179}, {1, 6}, {-90, 222}}},
-        {34, {1}, {{1, 1000}}},
-        {37, {5, 0}, {{1, 22}, {-75, 75}}},
-        {39, {0}, {{-60, 50}}},
-        {40, {2, 40, 1}, {{1, 2}, {40, 150}, {1, 2000}}},
-        {41, {0}, {{-50, 200}}},
-        {42, {1, 1}, {{1, 2}, {1, 10}}},
-    };
-    for (const Fall& f : faelle) {
-        Ereigniswelt();
-        S.Manager[0].Aktien = 1000;
-        Zuschauer ui;
-        ui.antworten = {f.antwort};
-        EXPECT_EQ(Spiele(f.n, f.zuege), f.grenzen) << "Ereignis " << f.n;
-    }
-}
-
 // Die großen und kleinen Spenden mit ihren Beträgen, an den Grenzen der Felder und des Kontos.
 TEST(Ereignis, SpendenMitIhrenBetraegen)
 {
@@ -748,11 +671,9 @@ TEST(Ereignis, SpendenMitIhrenBetraegen)
     Ereigniswelt();
     Zuschauer ui;
     Spiele(24);
-    EXPECT_EQ(ui.letzte().text, "Ein Sponsor spendet: \r\n\r\n1 Komfortpunkt\r\n1.000 Stadionplätze\r\n500.000 €\r\n"
-                                "200 Torvane Aktien");
+    Nennt(ui, "1.000 Stadionplätze\r\n500.000 €\r\n200 Torvane");
     Spiele(35);
-    EXPECT_EQ(ui.letzte().text, "Ein Sponsor spendet: \r\n\r\n1 Komfortpunkt\r\n500 Stadionplätze\r\n250.000 €\r\n"
-                                "\r\n100 Torvane Aktien");
+    Nennt(ui, "500 Stadionplätze\r\n250.000 €\r\n\r\n100 Torvane");
 }
 
 // Ein steinreicher Mensch, mit "Ja" beantwortet: der Verein geht zu 120 % des Vermögens weg.
