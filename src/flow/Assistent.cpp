@@ -291,7 +291,8 @@ bool Entbehrlich(int m, int i, const std::vector<int>& elf, const std::array<int
 }
 
 // Die Marktzeile für einen Kader unter seinem Minimum bei so viel Geld; gekauft: schon gewählte Zeilen.
-int Marktwahl(int m, const std::array<int, 4>& jeLinie, int bleiben, int64_t spielraum, const std::vector<int>& gekauft)
+int Marktwahl(int m, const std::array<int, 4>& jeLinie, int bleiben, int64_t spielraum, const std::vector<int>& gekauft,
+              bool not_ = false)
 {
     const std::array<int, 4> mindest = Mindest(m);
     bool luecke = false;
@@ -304,7 +305,9 @@ int Marktwahl(int m, const std::array<int, 4>& jeLinie, int bleiben, int64_t spi
         for (int r = 1; r <= 11; ++r) {
             const Kaderspieler_& s = S.Transferliste[r];
             // Ein zweites Gespräch am selben Tag kostet nur Strafe.
-            if (s.Transferstatus == 0 || s.Verhandelt != 0 || s.Alter >= AltersGrenze || Enthaelt(gekauft, r)) continue;
+            // In der Not tut es auch ein Alter: ohne Elf verliert der Verein mehr.
+            if (s.Transferstatus == 0 || s.Verhandelt != 0 || (s.Alter >= AltersGrenze && !not_) || Enthaelt(gekauft, r))
+                continue;
             const size_t l = static_cast<size_t>(LinieVon(s));
             if ((nurLuecke && jeLinie[l] >= mindest[l]) || Kaufpreis(s) > spielraum) continue;
             if (wahl == 0 || s.Staerke > S.Transferliste[wahl].Staerke) wahl = r;
@@ -530,8 +533,12 @@ std::vector<Entscheidung> AssistentEntscheidungen(int m, AssistentStufe stufe)
     auto [jeLinie, bleiben] = Ungelistete(mg);
     std::vector<int> gekauft;
     while (mg.KaderAnzahl + static_cast<int>(gekauft.size()) < 23) {
-        const int64_t rueck = Ruecklage(mg);
-        const int r = Marktwahl(m, jeLinie, bleiben, raum(rueck), gekauft);
+        // Fehlen Spieler für die Aufstellung, ist Not: dann auch auf Kredit, so weit die Bank ihn gibt.
+        const std::array<int, 4> bedarf = LinienBedarf(m);
+        bool not_ = bleiben < 11;
+        for (size_t l = 0; l < 4; ++l) not_ = not_ || jeLinie[l] < bedarf[l];
+        const int64_t rueck = not_ ? -std::max<int64_t>(0, VermoegenWert(m) / 2 - mg.Kredit) : Ruecklage(mg);
+        const int r = Marktwahl(m, jeLinie, bleiben, raum(rueck), gekauft, not_);
         if (r == 0) break;
         gekauft.push_back(r);
         ++jeLinie[static_cast<size_t>(LinieVon(S.Transferliste[r]))];

@@ -26,7 +26,9 @@ void AssistentZug(int m, AssistentStufe stufe = AssistentStufe::Neu);
 // was ein passiver Manager tut, wenn sein Konto die Kosten des Abschlusses nicht trägt.
 void SparbuchAufsKonto(int m);
 
-// Die Schritte, in dieser Reihenfolge von AssistentZug gerufen; jeder bestätigt seine Rückfragen selbst.
+// Die Schritte des Zuges; jeder bestätigt seine Rückfragen selbst. Was Geld kostet (Käufe, Verkäufe,
+// Trainer, Plätze, Komfort, Lager, Punkte), führt AssistentZug aus der Liste AssistentEntscheidungen
+// aus; Einkauf, Verkauf, Punkte und Lager sind dieselben Entscheidungen als Schritt für sich.
 void AssistentAufstellung(int m); // Autoaufstellung und das stärkste Spielsystem
 void AssistentTraining(int m, AssistentStufe stufe = AssistentStufe::Alt); // Stunden und Bälle
 void AssistentVertraege(int m);   // Verträge der Spieler verlängern, die es wert sind

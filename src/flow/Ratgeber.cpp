@@ -144,7 +144,11 @@ void Training(int m, std::vector<Rat>& raete)
                          Menuepunkt::Training, "Training"});
 }
 
-std::string Rest(const Entscheidung& e) { return " Nach dem Abschluss bleiben mindestens " + Euro(e.ruecklage) + " Rücklage."; }
+std::string Rest(const Entscheidung& e)
+{
+    if (e.ruecklage < 0) return " Das geht nur mit einem Kredit (höchstens " + Euro(-e.ruecklage) + "), doch ohne Elf verliert der Verein mehr.";
+    return " Nach dem Abschluss bleiben mindestens " + Euro(e.ruecklage) + " Rücklage.";
+}
 
 std::string Kauftext(const Kaderspieler_& s, const Entscheidung& e)
 {
