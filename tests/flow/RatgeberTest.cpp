@@ -216,6 +216,14 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
              return std::string("Otto Ueberall (24, Stärke 130, Marktwert ca. ");
          },
          Rat::Kader, true, Menuepunkt::Transfermarkt},
+        {"neun Spieler, Geld nur auf Kredit",
+         [] {
+             Mg().KaderAnzahl = 9;
+             Mg().Kontostand = 0;
+             Starker(4);
+             return std::string("Das geht nur mit einem Kredit");
+         },
+         Rat::Kader, true, Menuepunkt::Transfermarkt},
         {"Pleite beim Abschluss",
          [] {
              Mg().Kontostand = -400000000;
