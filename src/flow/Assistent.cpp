@@ -127,6 +127,16 @@ int64_t Kaufpreis(const Kaderspieler_& s)
     return static_cast<int64_t>(abloese) + Verhandlungsgebuehr(abloese);
 }
 
+// Die Kaderplätze der Ungelisteten, die Stärksten zuerst (bei Gleichstand in Kaderfolge).
+std::vector<int> UngelistetNachStaerke(const Manager_& mg)
+{
+    std::vector<int> v;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i)
+        if (mg.Kader[i].Transferstatus == 0) v.push_back(i);
+    std::stable_sort(v.begin(), v.end(), [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
+    return v;
+}
+
 // Die Stammspieler in der Reihenfolge, in der sie Punkte bekommen: die Elf, dann die Stärksten
 // der Ungelisteten bis zum Mindestkader.
 std::vector<int> Stammspieler(const Manager_& mg)
@@ -248,14 +258,9 @@ std::vector<int> BesteElf(int m)
 {
     const Manager_& mg = S.Manager[m];
     const std::array<int, 4> bedarf = LinienBedarf(m);
-    std::vector<int> ungelistet;
-    for (int i = 1; i <= mg.KaderAnzahl; ++i)
-        if (mg.Kader[i].Transferstatus == 0) ungelistet.push_back(i);
-    std::stable_sort(ungelistet.begin(), ungelistet.end(),
-                     [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
     std::array<int, 4> jeLinie{};
     std::vector<int> elf;
-    for (int i : ungelistet) {
+    for (int i : UngelistetNachStaerke(mg)) {
         const size_t l = static_cast<size_t>(LinieVon(mg.Kader[i]));
         if (jeLinie[l]++ < bedarf[l]) elf.push_back(i);
     }
@@ -480,11 +485,7 @@ std::vector<int> AssistentVerlaengerungen(int m)
     const Manager_& mg = S.Manager[m];
     const std::array<int, 4> mindest = Mindest(m);
     // Rang nach Stärke unter den Ungelisteten, je Linie gezählt für das Minimum.
-    std::vector<int> kandidaten;
-    for (int i = 1; i <= mg.KaderAnzahl; ++i)
-        if (mg.Kader[i].Transferstatus == 0) kandidaten.push_back(i);
-    std::stable_sort(kandidaten.begin(), kandidaten.end(),
-                     [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
+    const std::vector<int> kandidaten = UngelistetNachStaerke(mg);
     std::vector<int> wahl;
     std::array<int, 4> jeLinie{};
     for (size_t rang = 0; rang < kandidaten.size(); ++rang) {
