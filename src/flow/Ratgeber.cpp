@@ -150,10 +150,11 @@ std::string Rest(const Entscheidung& e)
     return " Nach dem Abschluss bleiben mindestens " + Euro(e.ruecklage) + " Rücklage.";
 }
 
-std::string Kauftext(const Kaderspieler_& s, const Entscheidung& e)
+// Der Preis ist der, den das Angebot des Computermanagers kostet; der Markt zeigt den Wert.
+std::string Kauftext(const Kaderspieler_& s, const Entscheidung& e, const std::string& warum)
 {
-    return Name(s) + " (" + Zahl(s.Alter) + ", Stärke " + Zahl(s.Staerke) + ", Marktwert ca. " + Euro(s.Wert) +
-           "): beim Angebot von 150 % kosten Ablöse und Gebühr " + Euro(-e.geld) + "." + Rest(e);
+    return Name(s) + " (" + Zahl(s.Alter) + ", Stärke " + Zahl(s.Staerke) + ", Marktwert ca. " + Euro(s.Wert) + ")" +
+           warum + ": beim Angebot von 150 % kosten Ablöse und Gebühr " + Euro(-e.geld) + "." + Rest(e);
 }
 
 // Was der Abschluss noch abwenden kann: nur eine Anlage, die mehr bringt, als sie im Vermögen zählt.
@@ -195,13 +196,13 @@ Rat AusEntscheidung(int m, const Entscheidung& e)
         r.thema = Rat::Kader;
         r.dringlichkeit = 85;
         r.text = "Für den Kader fehlt ein " + std::string(LinienNamen[AssistentLinie(S.Transferliste[e.ziel])]) + ": " +
-                 Kauftext(S.Transferliste[e.ziel], e);
+                 Kauftext(S.Transferliste[e.ziel], e, "");
         break;
     case Entscheidung::Verstaerken:
         r.thema = Rat::Verstaerkung;
         r.dringlichkeit = 40;
-        r.text = Zahl(e.betrag) + " Punkte stärker als " + Name(mg.Kader[e.bezug]) + " in der Elf: " +
-                 Kauftext(S.Transferliste[e.ziel], e);
+        r.text = Kauftext(S.Transferliste[e.ziel], e,
+                          " ist " + Zahl(e.betrag) + " Punkte stärker als " + Name(mg.Kader[e.bezug]) + " in der Elf");
         break;
     case Entscheidung::Trainer:
         r.thema = Rat::Trainer;
