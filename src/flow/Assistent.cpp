@@ -60,6 +60,15 @@ int LinieVon(const Kaderspieler_& s) { return AssistentLinie(s); }
 
 // Mindestens so viele nicht gelistete Spieler je Linie (T, V, M, S) bleiben im Kader.
 constexpr std::array<int, 4> MindestJeLinie = {2, 5, 5, 3};
+
+// Je Linie das Minimum, mindestens aber das System und ein Mann dahinter: sonst fehlt nach
+// einem Verkauf und einer Sperre gleich einer in der Elf.
+std::array<int, 4> Mindest(int m)
+{
+    std::array<int, 4> n = LinienBedarf(m);
+    for (size_t l = 0; l < 4; ++l) n[l] = std::max(MindestJeLinie[l], n[l] + 1);
+    return n;
+}
 // Ab diesem Alter geht ein Spieler auf die Liste, wenn der Kader es verkraftet.
 constexpr int AltersGrenze = 33;
 // Über so vielen Spielern geht auch der Schwächste einer vollen Linie.
@@ -118,34 +127,55 @@ int64_t Kaufpreis(const Kaderspieler_& s)
     return static_cast<int64_t>(abloese) + Verhandlungsgebuehr(abloese);
 }
 
+// Die Kaderplätze der Ungelisteten, die Stärksten zuerst (bei Gleichstand in Kaderfolge).
+std::vector<int> UngelistetNachStaerke(const Manager_& mg)
+{
+    std::vector<int> v;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i)
+        if (mg.Kader[i].Transferstatus == 0) v.push_back(i);
+    std::stable_sort(v.begin(), v.end(), [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
+    return v;
+}
+
+// Die Stammspieler in der Reihenfolge, in der sie Punkte bekommen: die Elf, dann die Stärksten
+// der Ungelisteten bis zum Mindestkader.
+std::vector<int> Stammspieler(const Manager_& mg)
+{
+    std::vector<int> elf, rest;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        const Kaderspieler_& s = mg.Kader[i];
+        if (s.Eingesetzt != 0)
+            elf.push_back(i);
+        else if (s.Transferstatus == 0)
+            rest.push_back(i);
+    }
+    std::stable_sort(rest.begin(), rest.end(), [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
+    for (int i : rest) {
+        if (static_cast<int>(elf.size()) >= AssistentMindestkader) break;
+        elf.push_back(i);
+    }
+    return elf;
+}
+
 } // namespace
 
 void AssistentZug(int m, AssistentStufe stufe)
 {
     if (m < 0 || m > S.Spiel.ManagerHoch) return;
     const Selbstbestaetigung bestaetigen;
-    const bool neu = stufe == AssistentStufe::Neu;
+    // Was Geld kostet, steht in einer Liste, genau der, die der Ratgeber zeigt: sie wird vor
+    // dem ersten Schritt gezogen und dann abgearbeitet.
+    const std::vector<Entscheidung> liste = AssistentEntscheidungen(m, stufe);
     // Das Sparbuch zurück aufs Konto: Zinsen gibt es erst beim Abschluss, und bis dahin
     // legt der Schritt Bank zurück, was übrig bleibt.
     SparbuchAufsKonto(m);
+    for (const Entscheidung& e : liste) EntscheidungAusfuehren(m, e);
     AssistentVertraege(m);
-    AssistentVerkauf(m);
-    if (neu) {
-        const int sparen = AssistentSparwahl(m);
-        if (sparen > 0) SpielerVerkaufen(m, sparen);
-    }
-    AssistentEinkauf(m, stufe);
     AssistentTraining(m, stufe);
-    if (neu) {
-        // Erst die Plätze (sie bringen Geld bei jedem Heimspiel), dann Lager und Punkte.
-        AssistentStadion(m, stufe);
-        AssistentLager(m);
-        AssistentPunkte(m);
-    }
     // Wer neu in die Elf rückt, bekommt seine Punkte im nächsten Zug.
     AssistentAufstellung(m);
     AssistentBank(m, stufe);
-    if (!neu) AssistentStadion(m, stufe);
+    AssistentStadion(m, stufe);
     AssistentWerbung(m);
 }
 
@@ -173,25 +203,10 @@ void AssistentAufstellung(int m)
     if (bestes != 5) WaehleSystem(m, bestes);
 }
 
-void AssistentTraining(int m, AssistentStufe stufe)
+void AssistentTraining(int m, AssistentStufe)
 {
     const Selbstbestaetigung bestaetigen;
     Manager_& mg = S.Manager[m];
-    const int64_t ruecklage = RuecklageVon(mg, stufe);
-    // Ein Sondertrainer für 50 Spiele, wenn danach die Rücklage bleibt: der beste, den die Liga zeigt.
-    if (mg.Trainer < 1) {
-        int wahl = 0;
-        int stufe = 0;
-        for (int t = 1; t <= AngeboteneTrainer(m); ++t) {
-            const Trainereintrag_& e = S.Trainermarkt[t];
-            if (e.Nummer == -1 || e.Stufe <= stufe) continue;
-            if (Frei(mg) - TrainerBedingungen(t, 50).Kostet < ruecklage) continue;
-            wahl = t;
-            stufe = e.Stufe;
-        }
-        if (wahl > 0) TrainerVerpflichten(m, wahl, 50);
-    }
-
     // Sechs Stunden (mehr bringt mehr Verletzte) und alle Bälle verteilt, die Technik zuerst.
     StundenSetzen(m, 6);
     const int konstitution = std::min(BallPlaetze, mg.Baelle / 2);
@@ -224,32 +239,7 @@ void AssistentVertraege(int m)
 
 void AssistentEinkauf(int m, AssistentStufe stufe)
 {
-    const Selbstbestaetigung bestaetigen;
-    // Jede Zeile nur einmal am Tag: nach dem Öffnen ist sie verhandelt und fällt aus der Wahl.
-    for (int runde = 0; runde < 11; ++runde) {
-        const int zeile = AssistentMarktwahl(m);
-        if (zeile == 0) break;
-        if (!KaufVerhandlungOeffnen(m, zeile, Kaufregler)) return;
-        Anbieten();
-    }
-    if (stufe != AssistentStufe::Neu) return;
-    // Verstärkungen: einer je Zug, der Verdrängte geht auf die Liste, sobald der Kader es trägt.
-    const Verstaerkung v = AssistentVerstaerkung(m);
-    if (v.zeile == 0) return;
-    Manager_& mg = S.Manager[m];
-    const Kaderspieler_ weg = mg.Kader[v.verdraengt];
-    if (!KaufVerhandlungOeffnen(m, v.zeile, Kaufregler)) return;
-    if (Anbieten() != Verhandlungsergebnis::Zusage) return;
-    if (Ungelistete(mg).second <= Wunschkader) return;
-    // Nach dem Kauf ist der Kader neu sortiert: den Verdrängten beim Namen suchen.
-    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
-        const Kaderspieler_& s = mg.Kader[i];
-        if (s.Transferstatus == 0 && s.Vorname.roh() == weg.Vorname.roh() && s.Nachname.roh() == weg.Nachname.roh() &&
-            s.Alter == weg.Alter) {
-            SpielerVerkaufen(m, i);
-            return;
-        }
-    }
+    AssistentAusfuehren(m, stufe, {Entscheidung::Kaufen, Entscheidung::Verstaerken});
 }
 
 void AssistentVerkauf(int m)
@@ -259,21 +249,198 @@ void AssistentVerkauf(int m)
     if (wahl > 0) SpielerVerkaufen(m, wahl);
 }
 
+std::array<int, 4> LinienBedarf(int m)
+{
+    return {1, SystemZiffer(m, 0), SystemZiffer(m, 1), SystemZiffer(m, 2)};
+}
+
+std::vector<int> BesteElf(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    const std::array<int, 4> bedarf = LinienBedarf(m);
+    std::array<int, 4> jeLinie{};
+    std::vector<int> elf;
+    for (int i : UngelistetNachStaerke(mg)) {
+        const size_t l = static_cast<size_t>(LinieVon(mg.Kader[i]));
+        if (jeLinie[l]++ < bedarf[l]) elf.push_back(i);
+    }
+    return elf;
+}
+
+int64_t KontoNachAbschluss(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    // Dieselben Rechnungen wie die Buchungen des Abschlusses, in derselben Reihenfolge.
+    int64_t konto = mg.Kontostand;
+    if (-(VermoegenWert(m) / 10) > konto) konto -= AbrundenAuf(Runden(-static_cast<double>(konto) / 10.0) + 1000, 3);
+    if (HatSpiel(m) && AnzahlEingesetzt(m) < 7) konto -= static_cast<int64_t>(5 - mg.Liga) * 250000;
+    if (S.Spiel.Wettbewerb != Wettbewerb_::Liga) return konto;
+    if (konto > 0) konto += Runden(konto / 100.0 * 0.1);
+    if (konto < 0) konto += Runden(konto / 100.0 * 1.5);
+    if (mg.DarlehenRestSpiele > 0) konto -= mg.DarlehenRate;
+    konto -= Runden(mg.Kredit / 100.0 * 1.2);
+    return konto + static_cast<int64_t>(mg.Nebeneinnahmen) - mg.KaderGehalt + mg.Werbeeinnahmen - mg.TrainerGehalt -
+           mg.Stadionkosten;
+}
+
+namespace {
+
+bool Enthaelt(const std::vector<int>& v, int i) { return std::find(v.begin(), v.end(), i) != v.end(); }
+
+// Wer gehen darf: ungelistet, nicht in der besten Elf, und seine Linie behält ihr Minimum.
+bool Entbehrlich(int m, int i, const std::vector<int>& elf, const std::array<int, 4>& jeLinie)
+{
+    const Kaderspieler_& s = S.Manager[m].Kader[i];
+    const size_t l = static_cast<size_t>(LinieVon(s));
+    return s.Transferstatus == 0 && !Enthaelt(elf, i) && jeLinie[l] > Mindest(m)[l];
+}
+
+// Die Marktzeile für einen Kader unter seinem Minimum bei so viel Geld; gekauft: schon gewählte Zeilen.
+int Marktwahl(int m, const std::array<int, 4>& jeLinie, int bleiben, int64_t spielraum, const std::vector<int>& gekauft,
+              bool not_ = false)
+{
+    const std::array<int, 4> mindest = Mindest(m);
+    bool luecke = false;
+    for (size_t l = 0; l < 4; ++l) luecke = luecke || jeLinie[l] < mindest[l];
+    if (!luecke && bleiben >= AssistentMindestkader) return 0;
+    // Zuerst nur für die Linien unter ihrem Minimum; bietet der Markt dafür niemanden, füllt
+    // unter dem Mindestkader jeder andere auf.
+    int wahl = 0;
+    for (const bool nurLuecke : {luecke, false}) {
+        for (int r = 1; r <= 11; ++r) {
+            const Kaderspieler_& s = S.Transferliste[r];
+            // Ein zweites Gespräch am selben Tag kostet nur Strafe.
+            // In der Not tut es auch ein Alter: ohne Elf verliert der Verein mehr.
+            if (s.Transferstatus == 0 || s.Verhandelt != 0 || (s.Alter >= AltersGrenze && !not_) || Enthaelt(gekauft, r))
+                continue;
+            const size_t l = static_cast<size_t>(LinieVon(s));
+            if ((nurLuecke && jeLinie[l] >= mindest[l]) || Kaufpreis(s) > spielraum) continue;
+            if (wahl == 0 || s.Staerke > S.Transferliste[wahl].Staerke) wahl = r;
+        }
+        if (wahl != 0 || bleiben >= AssistentMindestkader) break;
+    }
+    return wahl;
+}
+
+Verstaerkung VerstaerkungMit(int m, int64_t spielraum)
+{
+    const Manager_& mg = S.Manager[m];
+    Verstaerkung beste;
+    if (mg.KaderAnzahl >= 23) return beste;
+    // Je Linie der Schwächste, der in der Elf steht.
+    std::array<int, 4> schwaechster{};
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+        const Kaderspieler_& s = mg.Kader[i];
+        if (s.Eingesetzt == 0) continue;
+        int& w = schwaechster[static_cast<size_t>(LinieVon(s))];
+        if (w == 0 || s.Staerke < mg.Kader[w].Staerke) w = i;
+    }
+    for (int r = 1; r <= 11; ++r) {
+        const Kaderspieler_& s = S.Transferliste[r];
+        if (s.Transferstatus == 0 || s.Verhandelt != 0 || s.Alter >= 30) continue;
+        const int w = schwaechster[static_cast<size_t>(LinieVon(s))];
+        if (w == 0) continue;
+        // Um die Marge stärker, sonst kauft er die Punkte billiger dem eigenen Mann.
+        const int gewinn = s.Staerke - mg.Kader[w].Staerke;
+        const int64_t preis = Kaufpreis(s);
+        if (gewinn < AssistentMarge || preis > spielraum) continue;
+        if (gewinn > beste.gewinn) beste = {r, w, gewinn, preis};
+    }
+    return beste;
+}
+
+// Geld über der Rücklage nach dem Abschluss: das Konto, wie es der Abschluss hinterlässt, und das Sparbuch.
+int64_t Spielraum(int m, int64_t ruecklage)
+{
+    const Manager_& mg = S.Manager[m];
+    return KontoNachAbschluss(m) + mg.Sparbuch - mg.Kredit - ruecklage;
+}
+
+struct Punktkauf {
+    int i;
+    Attribut a;
+    int punkte;
+};
+
+// Die Punkte, die er für höchstens geld kauft; staerke: was sie der Mannschaft bringen.
+std::vector<Punktkauf> PunktePlan(int m, int64_t geld, int64_t& kosten, int64_t& staerke)
+{
+    const Manager_& mg = S.Manager[m];
+    // Billigste Stärke zuerst: Konstitution (15.000 € je Punkt Stärke), dann Technik (30.000 €);
+    // Form (50.000 €) nur für die Elf, sie geht im Spiel wieder verloren.
+    struct Kauf {
+        Attribut a;
+        int32_t preis;
+        bool nurElf;
+    };
+    constexpr Kauf Reihe[] = {{Attribut::Konstitution, PreisKonstitution, false},
+                              {Attribut::Technik, PreisTechnik, false},
+                              {Attribut::Form, PreisForm, true}};
+    std::vector<Punktkauf> plan;
+    kosten = 0;
+    double st = 0;
+    for (const Kauf& k : Reihe) {
+        for (int i : Stammspieler(mg)) {
+            const Kaderspieler_& s = mg.Kader[i];
+            if (k.nurElf && s.Eingesetzt == 0) continue;
+            const int luecke = k.a == Attribut::Technik        ? 120 - s.Technik
+                               : k.a == Attribut::Konstitution ? std::min<int>(60, KonstMaxFuer(s.Alter)) - s.Konstitution
+                                                               : 10 - s.Form;
+            const int punkte = static_cast<int>(std::min<int64_t>(luecke, (geld - kosten) / k.preis));
+            if (punkte <= 0) continue;
+            plan.push_back({i, k.a, punkte});
+            kosten += int64_t{punkte} * k.preis;
+            st += k.a == Attribut::Form ? punkte : punkte / 1.5;
+        }
+    }
+    staerke = std::lround(st);
+    return plan;
+}
+
+// Ins Lager nur zum Heilen: fallen drei Stammspieler noch zwei Wochen und mehr aus, bringt
+// das beste erlaubte Lager sie zehn Tage lang schneller zurück. 0: keines.
+int Lagerwahl(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    int verletzt = 0;
+    for (int i : Stammspieler(mg))
+        if (mg.Kader[i].Verletzt >= 2) ++verletzt;
+    if (verletzt < 3) return 0;
+    int lager = 3;
+    while (lager >= 1 && !LagerErlaubt(mg.Liga, lager)) --lager;
+    return std::max(lager, 0);
+}
+
+// Still ins Lager: ohne Bildschirm gibt es nichts zu erzählen.
+class StillesLager : public Lagerbericht {};
+
+// Was eine Stadionhandlung bucht; 0, wenn die Regel sie ablehnt.
+int64_t Stadionbuchung(const Stadionpruefung& p) { return p.plan ? p.plan->Buchung : 0; }
+
+// Was in diesem Zug das Vermögen hebt: eine Anlage, die mehr bringt, als sie im Vermögen zählt.
+// Kredit, Sparbuch, Darlehen, Plätze und Komfort heben es nicht. true, wenn es danach reicht.
+bool PleiteAbwenden(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    if (mg.AnlageBetrag > 0 && AnlageBeiKuendigung(mg.AnlageWert) > mg.AnlageBetrag) AnlageKuendigen(m, false);
+    return VermoegenWert(m) > 0;
+}
+
+} // namespace
+
 int AssistentSparwahl(int m)
 {
     const Manager_& mg = S.Manager[m];
-    // Nur wer schon vom Kredit lebt, spart: dann geht der teuerste Ersatzmann, solange jede Linie
-    // ihr System und einen Mann dahinter behält und dreizehn bleiben.
+    // Nur wer schon vom Kredit lebt, spart: dann geht der teuerste Ersatzmann, der nicht in der
+    // besten Elf steht, solange jede Linie ihr Minimum behält und dreizehn bleiben.
     if (mg.Kredit <= 0) return 0;
     auto [jeLinie, bleiben] = Ungelistete(mg);
     if (bleiben <= 13) return 0;
-    const std::array<int, 4> noetig = {2, SystemZiffer(m, 0) + 1, SystemZiffer(m, 1) + 1, SystemZiffer(m, 2) + 1};
+    const std::vector<int> elf = BesteElf(m);
     int wahl = 0;
     for (int i = 1; i <= mg.KaderAnzahl; ++i) {
-        const Kaderspieler_& s = mg.Kader[i];
-        const size_t l = static_cast<size_t>(LinieVon(s));
-        if (s.Transferstatus != 0 || s.Eingesetzt != 0 || jeLinie[l] <= noetig[l]) continue;
-        if (wahl == 0 || s.Gehalt > mg.Kader[wahl].Gehalt) wahl = i;
+        if (!Entbehrlich(m, i, elf, jeLinie)) continue;
+        if (wahl == 0 || mg.Kader[i].Gehalt > mg.Kader[wahl].Gehalt) wahl = i;
     }
     return wahl;
 }
@@ -283,15 +450,14 @@ int AssistentVerkaufswahl(int m)
     const Manager_& mg = S.Manager[m];
     auto [jeLinie, bleiben] = Ungelistete(mg);
     if (bleiben <= AssistentMindestkader) return 0;
+    const std::vector<int> elf = BesteElf(m);
 
     // Ein Spieler je Zug: der Älteste ab der Altersgrenze, sonst bei zu vollem Kader der
-    // Schwächste einer Linie, die ihn entbehren kann.
+    // Schwächste einer Linie, die ihn entbehren kann; nie einer aus der besten Elf.
     int wahl = 0;
     for (int i = 1; i <= mg.KaderAnzahl; ++i) {
         const Kaderspieler_& s = mg.Kader[i];
-        const int l = LinieVon(s);
-        if (s.Transferstatus != 0 || jeLinie[static_cast<size_t>(l)] <= MindestJeLinie[static_cast<size_t>(l)])
-            continue;
+        if (!Entbehrlich(m, i, elf, jeLinie)) continue;
         const bool alt = s.Alter >= AltersGrenze;
         if (!alt && bleiben <= Wunschkader) continue;
         if (wahl == 0) {
@@ -311,43 +477,21 @@ int AssistentMarktwahl(int m)
     const Manager_& mg = S.Manager[m];
     if (mg.KaderAnzahl >= 23) return 0;
     auto [jeLinie, bleiben] = Ungelistete(mg);
-    bool luecke = false;
-    for (size_t l = 0; l < 4; ++l) luecke = luecke || jeLinie[l] < MindestJeLinie[l];
-    if (!luecke && bleiben >= AssistentMindestkader) return 0;
-
-    // Zuerst nur für die Linien unter ihrem Minimum; bietet der Markt dafür niemanden, füllt
-    // unter dem Mindestkader jeder andere auf.
-    int wahl = 0;
-    for (const bool nurLuecke : {luecke, false}) {
-        for (int r = 1; r <= 11; ++r) {
-            const Kaderspieler_& s = S.Transferliste[r];
-            // Ein zweites Gespräch am selben Tag kostet nur Strafe.
-            if (s.Transferstatus == 0 || s.Verhandelt != 0 || s.Alter >= AltersGrenze) continue;
-            const size_t l = static_cast<size_t>(LinieVon(s));
-            if (nurLuecke && jeLinie[l] >= MindestJeLinie[l]) continue;
-            if (Frei(mg) - Kaufpreis(s) < Ruecklage(mg)) continue;
-            if (wahl == 0 || s.Staerke > S.Transferliste[wahl].Staerke) wahl = r;
-        }
-        if (wahl != 0 || bleiben >= AssistentMindestkader) break;
-    }
-    return wahl;
+    return Marktwahl(m, jeLinie, bleiben, Spielraum(m, Ruecklage(mg)), {});
 }
 
 std::vector<int> AssistentVerlaengerungen(int m)
 {
     const Manager_& mg = S.Manager[m];
+    const std::array<int, 4> mindest = Mindest(m);
     // Rang nach Stärke unter den Ungelisteten, je Linie gezählt für das Minimum.
-    std::vector<int> kandidaten;
-    for (int i = 1; i <= mg.KaderAnzahl; ++i)
-        if (mg.Kader[i].Transferstatus == 0) kandidaten.push_back(i);
-    std::stable_sort(kandidaten.begin(), kandidaten.end(),
-                     [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
+    const std::vector<int> kandidaten = UngelistetNachStaerke(mg);
     std::vector<int> wahl;
     std::array<int, 4> jeLinie{};
     for (size_t rang = 0; rang < kandidaten.size(); ++rang) {
         const Kaderspieler_& s = mg.Kader[kandidaten[rang]];
         const size_t l = static_cast<size_t>(LinieVon(s));
-        const bool gebraucht = static_cast<int>(rang) < AssistentMindestkader || jeLinie[l] < MindestJeLinie[l];
+        const bool gebraucht = static_cast<int>(rang) < AssistentMindestkader || jeLinie[l] < mindest[l];
         ++jeLinie[l];
         if (gebraucht && VertragLaeuftAus(s) && s.Alter < AltersGrenze && s.Verhandelt == 0)
             wahl.push_back(kandidaten[rang]);
@@ -357,108 +501,164 @@ std::vector<int> AssistentVerlaengerungen(int m)
 
 int64_t AssistentRuecklage(int m) { return RuecklageNeu(S.Manager[m]); }
 
-Verstaerkung AssistentVerstaerkung(int m)
+int64_t AssistentKaufpreis(const Kaderspieler_& s) { return Kaufpreis(s); }
+
+Verstaerkung AssistentVerstaerkung(int m) { return VerstaerkungMit(m, Spielraum(m, RuecklageNeu(S.Manager[m]))); }
+
+std::vector<Entscheidung> AssistentEntscheidungen(int m, AssistentStufe stufe)
 {
+    std::vector<Entscheidung> liste;
+    if (m < 0 || m > S.Spiel.ManagerHoch) return liste;
     const Manager_& mg = S.Manager[m];
-    Verstaerkung beste;
-    if (mg.KaderAnzahl >= 23) return beste;
-    // Je Linie der Schwächste, der in der Elf steht.
-    std::array<int, 4> schwaechster{};
-    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
-        const Kaderspieler_& s = mg.Kader[i];
-        if (s.Eingesetzt == 0) continue;
-        int& w = schwaechster[static_cast<size_t>(LinieVon(s))];
-        if (w == 0 || s.Staerke < mg.Kader[w].Staerke) w = i;
+    const bool neu = stufe == AssistentStufe::Neu;
+    int64_t ausgaben = 0; // was die Liste bis hierher bucht
+    const auto nimm = [&](const Entscheidung& e) {
+        ausgaben -= e.geld;
+        liste.push_back(e);
+    };
+    const auto raum = [&](int64_t ruecklage) { return Spielraum(m, ruecklage) - ausgaben; };
+
+    if (HatSpiel(m))
+        if (const int64_t v = VermoegenWert(m); v <= 0) liste.push_back({Entscheidung::Pleite, 0, 0, 0, v, v - 1, 0});
+
+    int weg = AssistentVerkaufswahl(m), grund = 0;
+    if (weg > 0)
+        grund = mg.Kader[weg].Alter >= AltersGrenze ? 0 : 1;
+    else if (neu && (weg = AssistentSparwahl(m)) > 0)
+        grund = 2;
+    if (weg > 0)
+        if (const Vertragspruefung p = SpielerVerkaufenPruefen(m, weg); p.plan)
+            nimm({Entscheidung::Verkaufen, weg, 0, grund, 0, -p.plan->Kosten, 0});
+
+    // Den Kader auffüllen: jeder Kauf zählt in seiner Linie, und sein Geld ist ausgegeben.
+    auto [jeLinie, bleiben] = Ungelistete(mg);
+    std::vector<int> gekauft;
+    while (mg.KaderAnzahl + static_cast<int>(gekauft.size()) < 23) {
+        // Fehlen Spieler für die Aufstellung, ist Not: dann auch auf Kredit, so weit die Bank ihn gibt.
+        const std::array<int, 4> bedarf = LinienBedarf(m);
+        bool not_ = bleiben < 11;
+        for (size_t l = 0; l < 4; ++l) not_ = not_ || jeLinie[l] < bedarf[l];
+        const int64_t rueck = not_ ? -std::max<int64_t>(0, VermoegenWert(m) / 2 - mg.Kredit) : Ruecklage(mg);
+        const int r = Marktwahl(m, jeLinie, bleiben, raum(rueck), gekauft, not_);
+        if (r == 0) break;
+        gekauft.push_back(r);
+        ++jeLinie[static_cast<size_t>(LinieVon(S.Transferliste[r]))];
+        ++bleiben;
+        nimm({Entscheidung::Kaufen, r, 0, 0, 0, -Kaufpreis(S.Transferliste[r]), rueck});
     }
-    for (int r = 1; r <= 11; ++r) {
-        const Kaderspieler_& s = S.Transferliste[r];
-        if (s.Transferstatus == 0 || s.Verhandelt != 0 || s.Alter >= 30) continue;
-        const int w = schwaechster[static_cast<size_t>(LinieVon(s))];
-        if (w == 0) continue;
-        // Fünf Punkte mehr, sonst kauft er die Punkte billiger dem eigenen Mann.
-        const int gewinn = s.Staerke - mg.Kader[w].Staerke;
-        const int64_t preis = Kaufpreis(s);
-        if (gewinn < 5 || Frei(mg) - preis < RuecklageNeu(mg)) continue;
-        if (gewinn > beste.gewinn) beste = {r, w, gewinn, preis};
+    // Eine Verstärkung nur, wenn der Kader nicht erst aufgefüllt wird: der Neue verdrängt einen aus der Elf.
+    if (neu && gekauft.empty())
+        if (const Verstaerkung v = VerstaerkungMit(m, raum(RuecklageNeu(mg))); v.zeile > 0)
+            nimm({Entscheidung::Verstaerken, v.zeile, v.verdraengt, 0, v.gewinn, -v.preis, RuecklageNeu(mg)});
+
+    // Ein Sondertrainer für 50 Spiele, wenn danach die Rücklage bleibt: der beste, den die Liga zeigt.
+    if (mg.Trainer < 1) {
+        const int64_t rueck = RuecklageVon(mg, stufe);
+        int wahl = 0, beste = 0;
+        int64_t preis = 0;
+        for (int t = 1; t <= AngeboteneTrainer(m); ++t) {
+            const Trainerwahl w = TrainerVerpflichtenPruefen(m, t, 50);
+            if (!w.plan || w.plan->Stufe <= beste || w.plan->Bedingungen.Kostet > raum(rueck)) continue;
+            wahl = t;
+            beste = w.plan->Stufe;
+            preis = w.plan->Bedingungen.Kostet;
+        }
+        if (wahl > 0) nimm({Entscheidung::Trainer, wahl, 0, 0, beste, -preis, rueck});
     }
-    return beste;
+
+    // Plätze nur, wenn die Heimspiele der Saison im Schnitt fast ausverkauft waren und das letzte auch.
+    const int liga = std::clamp<int>(mg.Liga, 1, 4);
+    const int64_t rueck = neu ? RuecklageNeu(mg) : 2 * Ruecklage(mg);
+    if (mg.HeimspieleSaison >= 2 && mg.Plaetze > 0 &&
+        int64_t{mg.ZuschauerSaison} * 20 >= int64_t{mg.Plaetze} * 19 * mg.HeimspieleSaison &&
+        int64_t{mg.ZuschauerLetzte} * 20 >= int64_t{mg.Plaetze} * 19) {
+        // 10.000 mit Rabatt; auf Sieg gespielt sonst so viele Tausend, wie das Geld über der Rücklage trägt.
+        int64_t n = std::min(10000, MaxPlaetze - mg.Plaetze);
+        if (n < 10000 || -Stadionbuchung(PlaetzeKaufenPruefen(m, 10000)) > raum(rueck))
+            n = neu ? std::min<int64_t>(std::max<int64_t>(0, raum(rueck)) / Platzpreis(liga), MaxPlaetze - mg.Plaetze) /
+                          1000 * 1000
+                    : 0;
+        if (n >= 1000)
+            if (const int64_t b = Stadionbuchung(PlaetzeKaufenPruefen(m, static_cast<int>(n))); b < 0 && -b <= raum(rueck))
+                nimm({Entscheidung::Plaetze, static_cast<int>(n), 0, 0, 0, b, rueck});
+    }
+    // Komfort lohnt erst in den oberen Ligen mit vielen Zuschauern, und nur aus dem Überfluss.
+    if (liga <= 2 && mg.Komfortpunkte + 11 <= MaxKomfort) {
+        const int64_t r = neu ? rueck : 4 * Ruecklage(mg);
+        if (const int64_t b = Stadionbuchung(KomfortKaufenPruefen(m, 10)); b < 0 && -b <= raum(r))
+            nimm({Entscheidung::Komfort, 10, 0, 0, 0, b, r});
+    }
+    if (!neu) return liste;
+
+    if (const int lager = Lagerwahl(m); lager > 0)
+        if (const int64_t preis = LagerBerechnen(mg.KaderAnzahl, lager, 10).Preis; preis <= raum(RuecklageNeu(mg)))
+            nimm({Entscheidung::Lager, lager, 0, 0, 0, -preis, RuecklageNeu(mg)});
+    int64_t kosten = 0, staerke = 0;
+    PunktePlan(m, raum(RuecklageNeu(mg)), kosten, staerke);
+    if (kosten > 0) nimm({Entscheidung::Punkte, 0, 0, 0, staerke, -kosten, RuecklageNeu(mg)});
+    return liste;
 }
 
-namespace {
-
-// Die Stammspieler in der Reihenfolge, in der sie Punkte bekommen: die Elf, dann die Stärksten
-// der Ungelisteten bis zum Mindestkader.
-std::vector<int> Stammspieler(const Manager_& mg)
+bool EntscheidungAusfuehren(int m, const Entscheidung& e)
 {
-    std::vector<int> elf, rest;
-    for (int i = 1; i <= mg.KaderAnzahl; ++i) {
-        const Kaderspieler_& s = mg.Kader[i];
-        if (s.Eingesetzt != 0)
-            elf.push_back(i);
-        else if (s.Transferstatus == 0)
-            rest.push_back(i);
+    const Selbstbestaetigung bestaetigen;
+    Manager_& mg = S.Manager[m];
+    switch (e.art) {
+    case Entscheidung::Pleite: return PleiteAbwenden(m);
+    case Entscheidung::Verkaufen:
+        if (e.ziel < 1 || e.ziel > mg.KaderAnzahl) return false;
+        SpielerVerkaufen(m, e.ziel);
+        return mg.Kader[e.ziel].Transferstatus != 0;
+    case Entscheidung::Kaufen:
+        return KaufVerhandlungOeffnen(m, e.ziel, Kaufregler) && Anbieten() == Verhandlungsergebnis::Zusage;
+    case Entscheidung::Verstaerken: {
+        // Nach dem Kauf ist der Kader neu sortiert: den Verdrängten beim Namen suchen.
+        const Kaderspieler_ weg = mg.Kader[e.bezug];
+        if (!KaufVerhandlungOeffnen(m, e.ziel, Kaufregler) || Anbieten() != Verhandlungsergebnis::Zusage) return false;
+        if (Ungelistete(mg).second <= Wunschkader) return true;
+        for (int i = 1; i <= mg.KaderAnzahl; ++i) {
+            const Kaderspieler_& s = mg.Kader[i];
+            if (s.Transferstatus == 0 && s.Vorname.roh() == weg.Vorname.roh() && s.Nachname.roh() == weg.Nachname.roh() &&
+                s.Alter == weg.Alter) {
+                SpielerVerkaufen(m, i);
+                break;
+            }
+        }
+        return true;
     }
-    std::stable_sort(rest.begin(), rest.end(), [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
-    for (int i : rest) {
-        if (static_cast<int>(elf.size()) >= AssistentMindestkader) break;
-        elf.push_back(i);
+    case Entscheidung::Trainer: return TrainerVerpflichten(m, e.ziel, 50);
+    case Entscheidung::Plaetze: return PlaetzeKaufen(m, e.ziel);
+    case Entscheidung::Komfort: return KomfortKaufen(m, e.ziel);
+    case Entscheidung::Lager: {
+        StillesLager bericht;
+        return LagerFahren(m, e.ziel, 10, bericht);
     }
-    return elf;
+    case Entscheidung::Punkte: {
+        int64_t kosten = 0, staerke = 0;
+        for (const Punktkauf& k : PunktePlan(m, std::min(-e.geld, Spielraum(m, e.ruecklage)), kosten, staerke))
+            PunkteKaufen(m, k.i, k.a, k.punkte);
+        return kosten > 0;
+    }
+    }
+    return false;
 }
 
-// Still ins Lager: ohne Bildschirm gibt es nichts zu erzählen.
-class StillesLager : public Lagerbericht {};
-
-} // namespace
+void AssistentAusfuehren(int m, AssistentStufe stufe, std::initializer_list<Entscheidung::Art> arten)
+{
+    for (const Entscheidung& e : AssistentEntscheidungen(m, stufe))
+        if (std::find(arten.begin(), arten.end(), e.art) != arten.end()) EntscheidungAusfuehren(m, e);
+}
 
 void AssistentPunkte(int m)
 {
-    const Selbstbestaetigung bestaetigen;
-    Manager_& mg = S.Manager[m];
-    const std::vector<int> stamm = Stammspieler(mg);
-    // Billigste Stärke zuerst: Konstitution (15.000 € je Punkt Stärke), dann Technik (30.000 €);
-    // Form (50.000 €) nur für die Elf, sie geht im Spiel wieder verloren.
-    struct Kauf {
-        Attribut a;
-        int32_t preis;
-        bool nurElf;
-    };
-    constexpr Kauf Reihe[] = {{Attribut::Konstitution, PreisKonstitution, false},
-                              {Attribut::Technik, PreisTechnik, false},
-                              {Attribut::Form, PreisForm, true}};
-    for (const Kauf& k : Reihe) {
-        for (int i : stamm) {
-            const Kaderspieler_& s = mg.Kader[i];
-            if (k.nurElf && s.Eingesetzt == 0) continue;
-            const int luecke = k.a == Attribut::Technik        ? 120 - s.Technik
-                               : k.a == Attribut::Konstitution ? std::min<int>(60, KonstMaxFuer(s.Alter)) - s.Konstitution
-                                                               : 10 - s.Form;
-            const int64_t geld = Frei(mg) - RuecklageNeu(mg);
-            const int punkte = static_cast<int>(std::min<int64_t>(luecke, geld / k.preis));
-            if (punkte <= 0) continue;
-            PunkteKaufen(m, i, k.a, punkte);
-        }
-    }
+    // Für sich allein: das ganze Geld über der Rücklage, ohne die anderen Käufe der Liste.
+    const int64_t rueck = RuecklageNeu(S.Manager[m]);
+    int64_t kosten = 0, staerke = 0;
+    PunktePlan(m, Spielraum(m, rueck), kosten, staerke);
+    if (kosten > 0) EntscheidungAusfuehren(m, {Entscheidung::Punkte, 0, 0, 0, staerke, -kosten, rueck});
 }
 
-void AssistentLager(int m)
-{
-    const Selbstbestaetigung bestaetigen;
-    Manager_& mg = S.Manager[m];
-    // Ins Lager nur zum Heilen: fallen drei Stammspieler noch zwei Wochen und mehr aus, bringt
-    // das beste erlaubte Lager sie zehn Tage lang schneller zurück.
-    int verletzt = 0;
-    for (int i : Stammspieler(mg))
-        if (mg.Kader[i].Verletzt >= 2) ++verletzt;
-    if (verletzt < 3) return;
-    int lager = 3;
-    while (lager >= 1 && !LagerErlaubt(mg.Liga, lager)) --lager;
-    if (lager < 1) return;
-    const Lagerwerte w = LagerBerechnen(mg.KaderAnzahl, lager, 10);
-    if (Frei(mg) - w.Preis < RuecklageNeu(mg)) return;
-    StillesLager bericht;
-    LagerFahren(m, lager, 10, bericht);
-}
+void AssistentLager(int m) { AssistentAusfuehren(m, AssistentStufe::Neu, {Entscheidung::Lager}); }
 
 void AssistentBank(int m, AssistentStufe stufe)
 {
@@ -510,11 +710,10 @@ int64_t ZuschauerSchaetzen(int m, int p)
 
 } // namespace
 
-void AssistentStadion(int m, AssistentStufe stufe)
+void AssistentStadion(int m, AssistentStufe)
 {
     const Selbstbestaetigung bestaetigen;
     Manager_& mg = S.Manager[m];
-    const bool neu = stufe == AssistentStufe::Neu;
     // Der Eintritt, der die meiste Kasse bringt; bei Gleichstand der billigere.
     int ziel = 1;
     int64_t kasse = -1;
@@ -531,40 +730,22 @@ void AssistentStadion(int m, AssistentStufe stufe)
     const int dauer = std::clamp((17 * mg.Eintrittspreis + 4) / 5 * 5, 150, 1000);
     DauerkartenpreisSetzen(m, dauer);
 
-    // Plätze nur, wenn das Stadion beim letzten Heimspiel fast voll war und die Rücklage zweimal bleibt.
-    const int liga = std::clamp<int>(mg.Liga, 1, 4);
-    const int64_t belegt = static_cast<int64_t>(mg.ZuschauerLetzte) + mg.DauerkartenVerkauft;
-    const int64_t platzpreis = static_cast<int64_t>(Platzpreis(liga)) * 10000 * 9 / 10;
-    // Auf Sieg gespielt genügt die eigene Rücklage einmal: Geld darüber soll arbeiten.
-    const int64_t rueck = neu ? RuecklageNeu(mg) : 2 * Ruecklage(mg);
-    const bool voll = belegt * 20 >= static_cast<int64_t>(mg.Plaetze) * 19;
-    if (voll && mg.Plaetze + 10000 < MaxPlaetze && Frei(mg) - platzpreis >= rueck) {
-        PlaetzeKaufen(m, 10000);
-    } else if (neu && voll) {
-        // Für 10.000 reicht es nicht: so viele Tausend, wie das Geld über der Rücklage trägt.
-        const int64_t n = std::min<int64_t>((Frei(mg) - rueck) / Platzpreis(liga), MaxPlaetze - mg.Plaetze) / 1000 * 1000;
-        if (n >= 1000) PlaetzeKaufen(m, static_cast<int>(n));
-    }
-    // Komfort lohnt erst in den oberen Ligen mit vielen Zuschauern, und nur aus dem Überfluss.
-    const int64_t komfortpreis = static_cast<int64_t>(Komfortpreis(liga)) * 10;
-    if (liga <= 2 && mg.Komfortpunkte + 11 <= MaxKomfort && Frei(mg) - komfortpreis >= (neu ? rueck : 4 * Ruecklage(mg)))
-        KomfortKaufen(m, 10);
 }
 
 namespace {
 
-// Was ein Angebot je Spiel bringt, und was ein mittleres für diesen Platz brächte.
+// Was ein Angebot je Spiel bringt.
 int64_t JeSpiel(const Werbeangebot& a) { return IstTrikotplatz(a.platz) ? a.betrag / std::max<int>(1, a.spiele) : a.betrag; }
 
-int64_t MittelJeSpiel(int m, int platz)
+} // namespace
+
+int64_t AssistentWerbewert(int m, int platz)
 {
     const int liga = std::clamp<int>(S.Manager[m].Liga, 1, 4);
     const int t = Zugkraft(m);
     if (IstTrikotplatz(platz)) return Trikotbetrag(liga, platz, 11, 50, t) / 50;
     return Bandenbetrag(liga, platz, 8, 30, t);
 }
-
-} // namespace
 
 void AssistentWerbung(int m)
 {
@@ -577,7 +758,7 @@ void AssistentWerbung(int m)
         const auto a = WerbeangebotMachen(m, platz);
         if (!a) return;
         const bool letzte = mg.Werbeanfragen < 1.0f;
-        if (a->betrag > 0 && (letzte || JeSpiel(*a) * 10 >= MittelJeSpiel(m, platz) * 6))
+        if (a->betrag > 0 && (letzte || JeSpiel(*a) * 10 >= AssistentWerbewert(m, platz) * 6))
             WerbevertragAnnehmen(m, *a);
     }
 }

@@ -5,6 +5,9 @@
 
 #include "core/Oberflaeche.h"
 
+#include <array>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,15 +26,19 @@ void AssistentZug(int m, AssistentStufe stufe = AssistentStufe::Neu);
 // was ein passiver Manager tut, wenn sein Konto die Kosten des Abschlusses nicht trägt.
 void SparbuchAufsKonto(int m);
 
-// Die Schritte, in dieser Reihenfolge von AssistentZug gerufen; jeder bestätigt seine Rückfragen selbst.
+// Die Schritte des Zuges; jeder bestätigt seine Rückfragen selbst. Was Geld kostet (Käufe, Verkäufe,
+// Trainer, Plätze, Komfort, Lager, Punkte), führt AssistentZug aus der Liste AssistentEntscheidungen
+// aus; Einkauf, Verkauf, Punkte und Lager sind dieselben Entscheidungen als Schritt für sich.
 void AssistentAufstellung(int m); // Autoaufstellung und das stärkste Spielsystem
-void AssistentTraining(int m, AssistentStufe stufe = AssistentStufe::Alt); // Trainingsplan und Sondertrainer
+void AssistentTraining(int m, AssistentStufe stufe = AssistentStufe::Alt); // Stunden und Bälle
 void AssistentVertraege(int m);   // Verträge der Spieler verlängern, die es wert sind
 void AssistentEinkauf(int m, AssistentStufe stufe = AssistentStufe::Alt); // Kader auffüllen (Neu: verstärken)
 void AssistentVerkauf(int m);     // Überzählige und Alte auf die Transferliste
 void AssistentBank(int m, AssistentStufe stufe = AssistentStufe::Alt); // Konto aus dem teuren Dispo halten
-void AssistentStadion(int m, AssistentStufe stufe = AssistentStufe::Alt); // Preise, Plätze und Komfort
+void AssistentStadion(int m, AssistentStufe stufe = AssistentStufe::Alt); // Eintritt und Dauerkarten
 void AssistentWerbung(int m);     // Werbeverträge abschließen
+// Was ein mittleres Angebot für einen Werbeplatz je Spiel brächte.
+int64_t AssistentWerbewert(int m, int platz);
 // Nur Neu: Fähigkeitspunkte der Stammspieler kaufen, und ins Trainingslager, wenn es heilt.
 void AssistentPunkte(int m);
 void AssistentLager(int m);
@@ -54,6 +61,8 @@ Verstaerkung AssistentVerstaerkung(int m);
 int AssistentVerkaufswahl(int m);
 // Nur Neu: lebt der Verein vom Kredit, der teuerste entbehrliche Ersatzmann; 0: keiner.
 int AssistentSparwahl(int m);
+// Ablöse und Gebühr, wenn er für den Marktspieler s 150 % bietet.
+int64_t AssistentKaufpreis(const Kaderspieler_& s);
 // Was die Stufe Neu mindestens auf Konto und Sparbuch lässt.
 int64_t AssistentRuecklage(int m);
 // Die Kaderplätze der Spieler, deren auslaufenden Vertrag er jetzt verlängern würde: ungelistet,
@@ -74,5 +83,44 @@ int AssistentLinie(const Kaderspieler_& s);
 
 // So viele Spieler hält der Computermanager mindestens im Kader (ohne die gelisteten).
 constexpr int AssistentMindestkader = 16;
+// So viel stärker muss ein Marktspieler sein, damit er einen aus der Elf verdrängt.
+constexpr int AssistentMarge = 5;
+
+// Eine Entscheidung des Computermanagers als Wert: dieselbe Liste zeigt der Ratgeber, und der
+// Computermanager führt sie aus. Alles, was Geld kostet, passt in den Spielraum über der Rücklage.
+struct Entscheidung {
+    enum Art {
+        Pleite,      // der Abschluss nähme die Lizenz: betrag ist das Vermögen, geld was fehlt (negativ)
+        Verkaufen,   // ziel: Kaderplatz auf die Transferliste; grund 0 alt, 1 Kader zu groß, 2 lebt vom Kredit
+        Kaufen,      // ziel: Marktzeile, um den Kader aufzufüllen
+        Verstaerken, // ziel: Marktzeile, bezug: der Verdrängte in der Elf, betrag: Gewinn an Stärke
+        Trainer,     // ziel: Zeile am Trainermarkt für 50 Spiele
+        Plaetze,     // ziel: so viele Plätze
+        Komfort,     // ziel: so viele Komfortpunkte
+        Punkte,      // Fähigkeitspunkte der Stammspieler; betrag: Stärke, die sie der Elf bringen
+        Lager,       // ziel: Lager 1..3 für zehn Tage
+    };
+    Art art;
+    int ziel = 0;
+    int bezug = 0;
+    int grund = 0;
+    int64_t betrag = 0;
+    int64_t geld = 0;      // was sie sofort aufs Konto bucht, negativ: Ausgabe
+    int64_t ruecklage = 0; // so viel bleibt nach dem Abschluss mindestens auf Konto und Sparbuch
+};
+// Die Entscheidungen dieses Zuges für Manager m, in der Reihenfolge, in der er sie ausführt.
+// Liest nur und zieht keinen Zufall.
+std::vector<Entscheidung> AssistentEntscheidungen(int m, AssistentStufe stufe = AssistentStufe::Neu);
+// Führt eine Entscheidung über die Regeln aus (die bestätigt er selbst); false, wenn die Regel ablehnt
+// oder die Verhandlung scheitert.
+bool EntscheidungAusfuehren(int m, const Entscheidung& e);
+// Nur die Entscheidungen dieser Arten aus der Liste ausführen (ein Schritt des Zuges für sich).
+void AssistentAusfuehren(int m, AssistentStufe stufe, std::initializer_list<Entscheidung::Art> arten);
+// Das Konto nach den Buchungen, die der Abschluss dieses Zuges erwarten lässt (ohne Ereignis).
+int64_t KontoNachAbschluss(int m);
+// Die Spieler, die in der besten Elf stünden, wären alle gesund und spielberechtigt (Kaderplätze).
+std::vector<int> BesteElf(int m);
+// Was Manager m an Spielern je Linie (T, V, M, S) für sein System braucht.
+std::array<int, 4> LinienBedarf(int m);
 
 } // namespace torvane

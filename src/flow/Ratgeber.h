@@ -3,8 +3,10 @@
 #pragma once
 
 #include "core/Menue.h"
+#include "flow/Assistent.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@ namespace torvane {
 
 struct Rat {
     enum Thema {
+        Pleite,       // der Abschluss nähme die Lizenz
         Kader,        // Lücken im Kader, zu wenige Aufgestellte
         Aufstellung,  // Verletzte oder Gesperrte in der Elf
         Ueberziehung, // Dispo beim Abschluss
@@ -21,7 +24,8 @@ struct Rat {
         Verstaerkung, // ein Marktspieler für die Elf
         Punkte,       // Fähigkeitspunkte der Elf kaufen
         Verkauf,      // ein Spieler für die Transferliste
-        Stadion,      // ausverkauft
+        Stadion,      // Plätze und Komfort
+        Schwach,      // ein Stammspieler weit unter dem Markt
         Werbung,      // freie Werbeplätze
     };
     Thema thema;
@@ -30,7 +34,12 @@ struct Rat {
     Menuepunkt knopf = Menuepunkt::Aufstellung; // öffnet den Bildschirm
     std::string ziel;      // seine Beschriftung
     int64_t betrag = 0;    // beim Dispo: das Konto nach dem Abschluss
+    // Was der Computermanager dazu täte; leer bei einem Hinweis ohne eigene Handlung.
+    std::optional<Entscheidung> entscheidung = std::nullopt;
 };
+
+// Weniger als so viel je Saison ist keinen eigenen Rat wert.
+constexpr int64_t RatSchwelle = 100000;
 
 // Die Ratschläge für Manager m, die wichtigsten zuerst.
 std::vector<Rat> Ratschlaege(int m);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/Oberflaeche.h"
+#include "flow/Assistent.h"
 
 #include <cstdint>
 #include <functional>
@@ -18,6 +19,7 @@ struct Vertretungsstand {
     std::string name;
     int64_t konto = 0, kredit = 0, sparbuch = 0, plaetze = 0;
     std::vector<std::pair<std::string, int>> kader; // Spieler und Vertragsjahre
+    AssistentStufe stufe = AssistentStufe::Neu;      // wie der Computer für ihn spielt
 };
 Vertretungsstand VertretungBeginnen(int m);
 

@@ -201,10 +201,16 @@ TEST_F(AssistentHandel, StadionUndWerbungMitMass)
 {
     mg().Kontostand = 0;
     mg().Sparbuch = 0;
-    mg().ZuschauerLetzte = mg().Plaetze; // ausverkauft
+    mg().ZuschauerLetzte = mg().Plaetze; // ausverkauft, in der ganzen Saison
+    mg().HeimspieleSaison = 3;
+    mg().ZuschauerSaison = 3 * mg().Plaetze;
     const int32_t plaetze = mg().Plaetze;
     const int16_t komfort = mg().Komfortpunkte;
-    AssistentStadion(0);
+    const auto stadion = [] {
+        AssistentAusfuehren(0, AssistentStufe::Alt, {Entscheidung::Plaetze, Entscheidung::Komfort});
+        AssistentStadion(0);
+    };
+    stadion();
     EXPECT_GE(mg().Eintrittspreis, 1);
     EXPECT_LE(mg().Eintrittspreis, 100);
     EXPECT_EQ(mg().Plaetze, plaetze) << "ohne Geld kein Ausbau";
@@ -212,11 +218,11 @@ TEST_F(AssistentHandel, StadionUndWerbungMitMass)
     EXPECT_GE(mg().Dauerkartenpreis, std::min(1000, 17 * mg().Eintrittspreis)) << "jede Dauerkarte deckt 17 Heimspiele";
     EXPECT_LE(mg().Dauerkartenpreis, 1000);
     const int16_t preis = mg().Eintrittspreis;
-    AssistentStadion(0);
+    stadion();
     EXPECT_EQ(mg().Eintrittspreis, preis) << "ein zweiter Blick ändert nichts";
 
     mg().Kontostand = 100000000;
-    AssistentStadion(0);
+    stadion();
     EXPECT_EQ(mg().Plaetze, plaetze + 10000) << "ausverkauft und reich: 10.000 Plätze";
 
     for (uint32_t saat = 1; saat <= 20; ++saat) {

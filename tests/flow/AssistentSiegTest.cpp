@@ -47,6 +47,8 @@ TEST_F(AssistentSieg, PunkteNurAusDemUeberfluss)
         EchtesSpiel(2, 41);
         mg().Sparbuch = mg().Kredit = 0;
         mg().Kontostand = static_cast<int32_t>(AssistentRuecklage(0) + f.ueber);
+        // Was der Abschluss bucht, steht nicht zur Verfügung.
+        mg().Kontostand += static_cast<int32_t>(mg().Kontostand - KontoNachAbschluss(0));
         const int64_t konto = mg().Kontostand, wert = punktwert();
         AssistentPunkte(0);
         EXPECT_EQ(konto - mg().Kontostand, punktwert() - wert) << "Geld gegen Punkte, nichts sonst";

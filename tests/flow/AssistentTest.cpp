@@ -100,8 +100,12 @@ TEST_F(AssistentSchritt, VerkaufListetAlteUndUeberzaehligeMitMass)
 // Training: sechs Stunden, alle Bälle verteilt (höchstens 11 je Seite), der beste bezahlbare Trainer.
 TEST_F(AssistentSchritt, TrainingUndTrainerNurMitRuecklage)
 {
+    const auto training = [] {
+        AssistentAusfuehren(0, AssistentStufe::Alt, {Entscheidung::Trainer});
+        AssistentTraining(0);
+    };
     mg().Kontostand = 0;
-    AssistentTraining(0);
+    training();
     EXPECT_EQ(mg().Trainer, -1) << "ohne Geld kein Trainer";
     EXPECT_EQ(mg().Trainingsstunden, 6);
     EXPECT_EQ(mg().BaelleTechnik + mg().BaelleKonstitution, mg().Baelle);
@@ -112,7 +116,7 @@ TEST_F(AssistentSchritt, TrainingUndTrainerNurMitRuecklage)
     for (int t = 1; t <= AngeboteneTrainer(0); ++t)
         if (S.Trainermarkt[t].Nummer != -1) besteStufe = std::max<int>(besteStufe, S.Trainermarkt[t].Stufe);
     const uint8_t baelle = mg().Baelle;
-    AssistentTraining(0);
+    training();
     ASSERT_GE(mg().Trainer, 1);
     EXPECT_LE(mg().Trainer, AngeboteneTrainer(0));
     EXPECT_EQ(mg().TrainerStufe, besteStufe);
@@ -126,7 +130,7 @@ TEST_F(AssistentSchritt, TrainingUndTrainerNurMitRuecklage)
 
     // Einen zweiten stellt er nicht ein.
     const int8_t trainer = mg().Trainer;
-    AssistentTraining(0);
+    training();
     EXPECT_EQ(mg().Trainer, trainer);
 }
 

@@ -34,7 +34,7 @@ void Ruhig()
     mg.Baelle = 0;
     mg.BaelleTechnik = mg.BaelleKonstitution = 0;
     mg.Trainingsstunden = 6;
-    mg.Kontostand = 3000000;
+    mg.Kontostand = 2000000; // unter der Rücklage: nichts zu kaufen
     mg.Sparbuch = mg.Kredit = 0;
     mg.Werbeanfragen = 0.0f;
     mg.HeimspieleSaison = 1;
@@ -158,7 +158,7 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
          [] {
              Mg().Kontostand = 10000;
              Mg().KaderGehalt = 400000;
-             return std::string("1,5 %");
+             return std::string("Dispozins (laut Bank 15 %)");
          },
          Rat::Ueberziehung, true, Menuepunkt::Bank},
         {"Konto bleibt im Plus",
@@ -195,24 +195,50 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
          Rat::Werbung, true, Menuepunkt::Werbung},
         {"ausverkauft",
          [] {
+             Mg().Kontostand = 90000000;
              Mg().ZuschauerLetzte = Mg().Plaetze;
-             return std::string("ausverkauft (" + Geldtext(Mg().Plaetze) + " Plätze)");
+             Mg().HeimspieleSaison = 3;
+             Mg().ZuschauerSaison = 3 * Mg().Plaetze;
+             return std::string("Heimspiele dieser Saison kamen im Schnitt auf " + Geldtext(Mg().Plaetze) + " Zuschauer");
          },
          Rat::Stadion, true, Menuepunkt::Stadion},
         {"Geld für Punkte",
          [] {
              Mg().Kontostand = 400000000;
-             return std::string("\"Maximieren\" bringt die Elf für ");
+             return std::string("Fähigkeitspunkte für die Stammspieler");
          },
          Rat::Punkte, true, Menuepunkt::Aufstellung},
         {"Punkte ohne Geld", [] { return std::string(); }, Rat::Punkte, false, Menuepunkt::Aufstellung},
-        {"Verstärkung am Markt",
+        {"Verstärkung am Markt, der Kader unter dem Minimum",
          [] {
              Mg().Kontostand = 90000000;
              Starker(4);
-             return std::string("Otto Ueberall (24, Stärke 130)");
+             return std::string("Otto Ueberall (24, Stärke 130, Marktwert ca. ");
          },
-         Rat::Verstaerkung, true, Menuepunkt::Transfermarkt},
+         Rat::Kader, true, Menuepunkt::Transfermarkt},
+        {"neun Spieler, Geld nur auf Kredit",
+         [] {
+             Mg().KaderAnzahl = 9;
+             Mg().Kontostand = 0;
+             Starker(4);
+             return std::string("Das geht nur mit einem Kredit");
+         },
+         Rat::Kader, true, Menuepunkt::Transfermarkt},
+        {"Pleite beim Abschluss",
+         [] {
+             Mg().Kontostand = -400000000;
+             return std::string("damit werden Sie aus dem Spiel geworfen");
+         },
+         Rat::Pleite, true, Menuepunkt::Bank},
+        {"schwacher Torwart, der bessere zu teuer",
+         [] {
+             for (int i = 1; i <= Mg().KaderAnzahl; ++i)
+                 if (Mg().Kader[i].Position.roh() == "T") Mg().Kader[i].Staerke = 1;
+             Starker(4);
+             S.Transferliste[4].Position.rohSetzen("T");
+             return std::string("der schwächste Torwart der Elf; am Markt steht Otto Ueberall");
+         },
+         Rat::Schwach, true, Menuepunkt::Transfermarkt},
         {"Verstärkung, aber voller Kader",
          [] {
              Mg().Kontostand = 90000000;

@@ -12,6 +12,7 @@
 #include "season/Pleite.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -57,8 +58,14 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
 
     Automatic = new QPushButton(QStringLiteral("Automatic"), this);
     Automatic->setObjectName(QStringLiteral("Automatic"));
-    Automatic->setGeometry(20, 390, 150, 30);
+    Automatic->setGeometry(12, 390, 126, 30);
     connect(Automatic, &QPushButton::clicked, this, &TLinkeF::automaticKlick);
+    // Die Stufe gilt für den Manager, dessen Automatik als Nächste eingeschaltet wird.
+    Stufe = new QComboBox(this);
+    Stufe->setObjectName(QStringLiteral("Stufe"));
+    Stufe->setGeometry(141, 390, 50, 30);
+    Stufe->addItems({QStringLiteral("Neu"), QStringLiteral("Alt")});
+    Stufe->setToolTip(QStringLiteral("Wie der Computer spielt: Neu spielt auf Sieg, Alt hält den Verein nur am Leben"));
     for (size_t i = 0; i < Stopp.size(); ++i) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("Stopp%1").arg(i));
@@ -114,6 +121,7 @@ void TLinkeF::automaticKlick()
     }
     if (SpielVorbei() || name.empty()) return;
     automatik_.push_back(VertretungBeginnen(S.AktManager));
+    automatik_.back().stufe = Stufe->currentIndex() == 1 ? AssistentStufe::Alt : AssistentStufe::Neu;
     automatikZeigen();
     automatikTimer_->start();
     automatikTakt();
@@ -149,8 +157,9 @@ void TLinkeF::automatikZeigen()
         Stopp[i]->setVisible(da);
         if (!da) continue;
         const QString n = Q(automatik_[i].name);
+        const QString stufe = automatik_[i].stufe == AssistentStufe::Alt ? QStringLiteral("Alt") : QStringLiteral("Neu");
         Stopp[i]->setText(QStringLiteral("Autospiel %1 STOP").arg(n));
-        Stopp[i]->setToolTip(TippWoertlich(QStringLiteral("Automatik von %1 anhalten").arg(n)));
+        Stopp[i]->setToolTip(TippWoertlich(QStringLiteral("Automatik von %1 (Stufe %2) anhalten").arg(n, stufe)));
     }
 }
 
@@ -175,7 +184,8 @@ void TLinkeF::automatikTakt()
     const auto stand = std::make_tuple(S.AktManager, S.Spiel.Spieltag, S.Spiel.Wettbewerb, Sitzung.GespielteTage);
     try {
         const Vertretung vertretung = vertreten();
-        if (Sitzung.ZugOffen && HatSpiel(m)) AssistentZug(m);
+        const auto v = std::find_if(automatik_.begin(), automatik_.end(), [&](const auto& a) { return a.name == name; });
+        if (Sitzung.ZugOffen && HatSpiel(m)) AssistentZug(m, v->stufe);
         MenuF->abschlussFolgen();
     } catch (...) {
         // Nach einem Laufzeitfehler nicht jede Sekunde denselben Fehler: der Mensch übernimmt.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -45,6 +46,7 @@ public:
     QLabel* Version;
     QLabel* Bild1;
     QPushButton* Automatic;
+    QComboBox* Stufe; // Neu oder Alt für die nächste Automatik
     // Je Manager auf Automatik ein Knopf, der sagt, wessen Automatik er anhält.
     std::array<QPushButton*, 4> Stopp{};
 

@@ -102,7 +102,7 @@ void RatgeberFensterAnlegen(QWidget* haupt)
     // In der Seitenleiste neben "Automatic": sie ist gesperrt, solange der Tag läuft.
     auto* b = new QPushButton(QStringLiteral("Ratgeber"), LinkeF);
     b->setObjectName(QStringLiteral("Ratgeber"));
-    b->setGeometry(180, 390, 100, 30);
+    b->setGeometry(194, 390, 94, 30);
     b->setToolTip(QStringLiteral("Was jetzt zu tun wäre, und warum"));
     QObject::connect(b, &QPushButton::clicked, [] { RatgeberF->zeigen(); });
 }
