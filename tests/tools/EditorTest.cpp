@@ -397,7 +397,7 @@ TEST_F(EditorTest, DatenProblemeFinden)
     EXPECT_FALSE(DatenLaden(d.ordner.string(), &grund));
     EXPECT_EQ(grund, "Mansch.dat: Datei fehlt");
     EXPECT_FALSE(DateiPruefen("Nationen.dat", "48\r\n", &grund));
-    EXPECT_EQ(grund, "Nationen.dat, Zeile 1: Zahl außerhalb von 0 bis 47");
+    EXPECT_EQ(grund, "Nationen.dat, Zeile 1: 48 Nationen sind mehr, als ein Spielstand halten kann (höchstens 47)");
     EXPECT_FALSE(DateiPruefen("Nationen.dat", "1\r\nDeutschland\r\nD\r\n\r\n", &grund));
     EXPECT_EQ(grund, "Nationen.dat, Zeile 5: Datei endet vorzeitig");
 }
