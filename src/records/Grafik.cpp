@@ -1,7 +1,7 @@
 #include "records/Grafik.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "finance/Vermoegen.h"
 
 #include <algorithm>

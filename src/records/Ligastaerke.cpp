@@ -2,8 +2,9 @@
 
 #include "core/Cp1252.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Text.h"
 #include "core/Variablen.h"
 
 #include <algorithm>

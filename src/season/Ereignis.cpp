@@ -1,8 +1,9 @@
 #include "season/Ereignis.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Zufall.h"
 #include "finance/Bank.h"
 #include "finance/Sponsoren.h"
 #include "finance/Vermoegen.h"

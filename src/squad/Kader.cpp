@@ -1,7 +1,7 @@
 #include "squad/Kader.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Sitzung.h"
 

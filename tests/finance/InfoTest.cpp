@@ -1,6 +1,7 @@
 // Die Vereinsinformation: Texte und Farben aller Felder, die Warnung bei leerem Vermögen,
 // und dass die Vorschau eines ruhigen Ligatags genau die Kontobewegung des Abschlusses ist.
 #include "../flow/Spielwelt.h"
+#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
 #include "finance/Info.h"
 #include "finance/Vermoegen.h"

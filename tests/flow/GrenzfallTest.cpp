@@ -5,6 +5,7 @@
 // Spielstand bleibt in seinen Grenzen) oder die Bytes des Spielstands sind dieselben wie vorher.
 // Kein Geld hält das Spiel an.
 #include "Spielwelt.h"
+#include "core/Konto.h"
 #include "core/SpielstandDatei.h"
 #include "finance/Bank.h"
 #include "finance/Stadion.h"

@@ -1,5 +1,7 @@
 // Ligastärke, ewige Tabelle, Grafiken und Karriere auf kleiner Welt und echtem Spiel.
 #include "../flow/Spielwelt.h"
+#include "core/Konto.h"
+#include "core/Text.h"
 #include "records/EwigeTabelle.h"
 #include "records/Grafik.h"
 #include "records/Karriere.h"

@@ -1,6 +1,7 @@
 // Training, Trainingslager, Bank und Info im Fenster: aus dem Menü geöffnet, bedient und nachgesehen.
 #include "Bildschirmtest.h"
 #include "core/Fehler.h"
+#include "core/Konto.h"
 #include "finance/Bank.h"
 #include "finance/Info.h"
 #include "finance/screens/BankFrm.h"

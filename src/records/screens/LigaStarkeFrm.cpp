@@ -1,7 +1,8 @@
 #include "records/screens/LigaStarkeFrm.h"
 
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Text.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"

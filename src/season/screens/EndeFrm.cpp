@@ -1,9 +1,9 @@
 #include "season/screens/EndeFrm.h"
 
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"

@@ -1,8 +1,8 @@
 #include "squad/screens/SpielsystemFrm.h"
 
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
 #include "squad/Kader.h"
