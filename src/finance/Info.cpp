@@ -18,7 +18,7 @@ std::string Anzahl(int64_t v) { return Geldtext(static_cast<double>(v)); }
 constexpr const char* KeinHeimspiel = "Kein Heimspiel";
 } // namespace
 
-Infotafel InfoBerechnen(int m)
+Infotafel VermoegenBuchenUndInfo(int m)
 {
     Infotafel t;
     const int64_t vermoegen = BerechneVermoegen(m);

@@ -206,7 +206,7 @@ private slots:
         MenuF->unterKlick(Menuepunkt::Info);
         ui.dialogVorgabe = nullptr;
         QVERIFY(QtOberflaeche::imProtokoll(VermoegenKritischText));
-        QCOMPARE(gesehen, Q(InfoBerechnen(S.AktManager).Vermoegen.text));
+        QCOMPARE(gesehen, Q(VermoegenBuchenUndInfo(S.AktManager).Vermoegen.text));
         InfoF->hide();
     }
 
