@@ -1,13 +1,13 @@
 // Der Schmuck der Bildschirme ändert das Spiel nicht: dieselbe Saat und dieselben Klicks
 // ergeben mit und ohne Animation, bei jedem Zoom und ganz ohne Fenster denselben Spielstand.
-// Qt nimmt den Zoom nur beim Anlegen der Anwendung; daher spielt je Fall ein eigener Prozess.
+// Qt nimmt den Zoom (QT_SCALE_FACTOR) nur beim Anlegen der Anwendung; daher spielt je Fall ein
+// eigener Prozess.
 #include "Bildschirmtest.h"
 #include "core/AutoOberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "flow/screens/Bildschirmfotos.h"
 #include "squad/Spielsystem.h"
 #include "squad/screens/SpielsystemFrm.h"
-#include "tools/screens/ProgrammInfoFrm.h"
 
 #include <QCheckBox>
 #include <QCryptographicHash>
@@ -22,23 +22,18 @@ using namespace torvane;
 namespace {
 
 // Kindprozess: das Beispielspiel, System 4-4-2, ein Doppelklick aufs Hauptfenster, beide
-// Manager schließen ab. Gibt Spieltag und Prüfsumme des Spielstands aus. zoom 0: ohne Fenster.
-int Spielen(int zoom, bool animation)
+// Manager schließen ab. Gibt Spieltag und Prüfsumme des Spielstands aus.
+int Spielen(bool fenster, bool animation)
 {
-    if (zoom > 0) ZoomVorDemStartSetzen(zoom);
-    int argc = 1;
-    char name[] = "SchmuckTest";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
     QTemporaryDir ordner;
     QtOberflaeche ui;
     TestUmgebung(ordner, ui);
     AutoOberflaeche automat;
-    if (zoom == 0) OberflaecheSetzen(&automat);
-    else FensterAnlegen();
+    if (fenster) FensterAnlegen();
+    else OberflaecheSetzen(&automat);
     S.KlangAus = true;
     if (!BeispielSpielAnlegen()) return 1;
-    if (zoom == 0) {
+    if (!fenster) {
         WaehleSystem(0, GewaehltesSystem(0));
         WaehleSystem(0, 3);
         AbschlussClick();
@@ -64,8 +59,11 @@ int Spielen(int zoom, bool animation)
 QString Lauf(int zoom, bool animation)
 {
     QProcess p;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(qMax(zoom, 100) / 100.0));
+    p.setProcessEnvironment(umgebung);
     p.start(QCoreApplication::applicationFilePath(),
-            {QStringLiteral("--spielen"), QString::number(zoom), QString::number(animation)});
+            {QStringLiteral("--spielen"), QString::number(zoom > 0), QString::number(animation)});
     if (!p.waitForFinished(120000) || p.exitCode() != 0) return QStringLiteral("Fehler: ") + p.readAllStandardError();
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
@@ -92,8 +90,9 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    if (argc == 4 && std::strcmp(argv[1], "--spielen") == 0) return Spielen(std::atoi(argv[2]), std::atoi(argv[3]) != 0);
     QApplication app(argc, argv);
+    if (argc == 4 && std::strcmp(argv[1], "--spielen") == 0)
+        return Spielen(std::atoi(argv[2]) != 0, std::atoi(argv[3]) != 0);
     SchmuckTest t;
     return QTest::qExec(&t, argc, argv);
 }
