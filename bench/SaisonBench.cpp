@@ -3,8 +3,9 @@
 // dann als Computermanager, die jeden Zug spielen, in beiden Stufen. Die Grunddaten liegen neben dem Programm
 // (daten/ im Bauordner) oder dort, wohin TORVANE_DATEN zeigt.
 #include "core/AutoOberflaeche.h"
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "flow/Assistent.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"

@@ -1,6 +1,6 @@
 // Die Spielberechnung gegen das, was sie mindestens kostet: ihre rund 190 Würfe von Zufall.
-#include "core/Funky.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "match/Spiel.h"
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // Speichern und Laden eines vollen Spiels: 220 Vereine, 2 500 Pool-Spieler,
 // zehn Saisons Geschichte, vier Manager mit vollem Kader.
-#include "core/Funky.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 
 #include <benchmark/benchmark.h>
 

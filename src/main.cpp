@@ -1,7 +1,7 @@
 // Ein Programm: das Spielfenster, das Spiel ohne Bildschirm (--autoplay)
 // oder die Bildschirmfotos.
 #include "core/Datei.h"
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"

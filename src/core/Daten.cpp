@@ -1,6 +1,6 @@
 #include "core/Daten.h"
 
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 

@@ -3,10 +3,11 @@
 #include "core/Cp1252.h"
 #include "core/Datei.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/Pfade.h"
 #include "core/Sitzung.h"
 #include "core/SpielstandSinn.h"
+#include "core/Text.h"
 #include "core/Variablen.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "core/Bruch.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 #include "finance/Vermoegen.h"

@@ -12,8 +12,6 @@
 // Betrag am Zahlenrad ab und rufen dann die Handlung.
 #pragma once
 
-#include "core/Funky.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "core/Bruch.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 #include "finance/Vermoegen.h"
@@ -18,7 +18,7 @@ std::string Anzahl(int64_t v) { return Geldtext(static_cast<double>(v)); }
 constexpr const char* KeinHeimspiel = "Kein Heimspiel";
 } // namespace
 
-Infotafel InfoBerechnen(int m)
+Infotafel VermoegenBuchenUndInfo(int m)
 {
     Infotafel t;
     const int64_t vermoegen = BerechneVermoegen(m);

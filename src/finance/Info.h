@@ -31,9 +31,10 @@ struct Infotafel {
     bool kritisch = false; // Vermögen 0 oder weniger
 };
 
-// Rechnet das Vermögen des Managers m frisch und füllt die Tafel. Die Warnung bei einem
-// Vermögen von 0 oder weniger (kritisch) zeigt der Bildschirm erst über den neuen Zahlen.
-Infotafel InfoBerechnen(int m);
+// Bucht über BerechneVermoegen (schreibt Vermögen und Vorschau, bucht über der Grenze die
+// Abgabe) und füllt mit den frischen Zahlen die Tafel. Die Warnung bei einem Vermögen von 0
+// oder weniger (kritisch) zeigt der Bildschirm erst über den neuen Zahlen.
+Infotafel VermoegenBuchenUndInfo(int m);
 
 constexpr const char* VermoegenKritischText =
     "Das Vermögen befindet sich in einem kritischem Zustand.\r\n\r\nDas Ende naht !";

@@ -1,7 +1,7 @@
 #include "finance/Toto.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 #include "match/Spieltag.h"

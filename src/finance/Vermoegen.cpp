@@ -1,7 +1,7 @@
 #include "finance/Vermoegen.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 #include "finance/Bank.h"
@@ -41,6 +41,12 @@ int64_t Abgabe(int64_t vermoegen) { return vermoegen > AbgabeGrenze ? Runden(ver
 
 int64_t VermoegenWert(int m) { return Runden(VermoegenRoh(m), "Vermoegen"); }
 
+int64_t StadionkostenWert(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    return Runden(mg.Plaetze / 2.0 + mg.Komfortpunkte * 500.0, "Stadionkosten");
+}
+
 int32_t BerechneVermoegen(int m)
 {
     Manager_& mg = S.Manager[m];
@@ -54,7 +60,7 @@ int32_t BerechneVermoegen(int m)
         KontoBuchen(mg.Kontostand, -abgabe);
     }
 
-    SETZE(mg.Stadionkosten, Runden(mg.Plaetze / 2.0 + mg.Komfortpunkte * 500.0, "Stadionkosten"));
+    SETZE(mg.Stadionkosten, StadionkostenWert(m));
 
     float aus = static_cast<float>(mg.Kredit / 100.0 * 1.2);
     if (mg.Kontostand < 0) aus = Dazu(aus, std::fabs(mg.Kontostand / 100.0 * 1.5));

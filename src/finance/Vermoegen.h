@@ -11,8 +11,12 @@ int64_t VermoegenWert(int m);
 // Die Abgabe, die ein Vermögen über AbgabeGrenze kostet (sonst 0).
 int64_t Abgabe(int64_t vermoegen);
 
-// Vermögen des Managers m; schreibt auch Stadionkosten, Ausgaben, Nebeneinnahmen und
-// Einnahmen. Über zwei Milliarden wird eine Abgabe fällig (Hinweis und Abbuchung).
+// Stadionkosten je Spieltag für Plätze und Komfort des Managers m, ohne Nebenwirkung.
+int64_t StadionkostenWert(int m);
+
+// Vermögen des Managers m, mit Wirkung: schreibt Vermoegen (höchstens KontoMax) und die
+// Vorschau Stadionkosten, Ausgaben, Nebeneinnahmen, Einnahmen. Über AbgabeGrenze bucht es die
+// Abgabe vom Konto und zeigt AbgabeText. Wer nur eine Zahl zeigt, nimmt VermoegenWert.
 int32_t BerechneVermoegen(int m);
 
 // Zuschauer je Heimspiel, die das Minus eines Spieltags beim jetzigen Eintrittspreis decken.

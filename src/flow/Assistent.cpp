@@ -1,6 +1,7 @@
 #include "flow/Assistent.h"
 
 #include "core/AutoOberflaeche.h"
+#include "core/Konto.h"
 #include "core/Variablen.h"
 #include "finance/Bank.h"
 #include "finance/Stadion.h"

@@ -2,10 +2,11 @@
 
 #include "core/Daten.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Sitzung.h"
+#include "core/Text.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 

@@ -1,7 +1,7 @@
 #include "flow/Ratgeber.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Variablen.h"
 #include "finance/Bank.h"
 #include "finance/Stadion.h"

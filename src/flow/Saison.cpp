@@ -1,8 +1,8 @@
 // Die Vorbereitung einer Saison und die Ligawahl.
 #include "core/Fehler.h"
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "flow/Neuanlage.h"
 #include "match/Pokal.h"
 #include "match/Spiel.h"

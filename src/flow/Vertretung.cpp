@@ -1,6 +1,6 @@
 #include "flow/Vertretung.h"
 
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Variablen.h"
 #include "flow/Assistent.h"
 

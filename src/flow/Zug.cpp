@@ -2,11 +2,12 @@
 
 #include "core/Cp1252.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Sitzung.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "finance/Bank.h"
 #include "finance/Vermoegen.h"
 #include "flow/Neuanlage.h"

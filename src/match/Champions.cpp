@@ -1,7 +1,7 @@
 #include "match/Champions.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "match/Anzeige.h"
 #include "match/LiveSpiel.h"

@@ -1,8 +1,9 @@
 #include "match/Pokal.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Zufall.h"
 #include "match/Anzeige.h"
 #include "match/Champions.h"
 #include "match/LiveSpiel.h"

@@ -1,8 +1,9 @@
 #include "match/Spiel.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 
 #include <algorithm>
 #include <array>

@@ -41,8 +41,11 @@ struct Spielergebnis_ {
     std::string Stand() const { return std::to_string(ToreHeim) + ":" + std::to_string(ToreGast); }
 };
 
-// Berechnet das Spiel heim gegen gast und bucht es; paarung 1..9 ist die Zeile der Tagesliste
-// (für Ligaspiele der Platz in Ergebnisse). Legt nichts an.
+// Berechnet das Spiel heim gegen gast (zieht aus Zufall) und bucht es; paarung 1..9 ist die
+// Zeile der Tagesliste (für Ligaspiele der Platz in Ergebnisse). Schreibt die ewigen Punkte und
+// die driftenden Linienstärken beider Vereine, in der Liga Legende, Ergebnis, Tabelle und Moral;
+// für jeden beteiligten Manager Zuschauer und Eintritt (aufs Konto), Spielzähler, Managerpunkte,
+// Werbeanfragen sowie Form, Technik und Konstitution des Kaders. Legt nichts an.
 Spielergebnis_ SpielBerechnen(int heim, int gast, int paarung);
 
 // Hält Moral und Linienstärken der Vereine von..bis in ihren Grenzen und berechnet Gesamt.

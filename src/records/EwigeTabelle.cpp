@@ -1,6 +1,6 @@
 #include "records/EwigeTabelle.h"
 
-#include "core/Funky.h"
+#include "core/Text.h"
 #include "core/Variablen.h"
 #include "records/Ligastaerke.h"
 

@@ -1,7 +1,7 @@
 #include "records/Grafik.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "finance/Vermoegen.h"
 
 #include <algorithm>
@@ -12,6 +12,8 @@ namespace {
 
 uint8_t AlsByte(int64_t v) { return static_cast<uint8_t>(std::clamp<int64_t>(v, 0, 255)); }
 int16_t Saettigen(int64_t v) { return static_cast<int16_t>(std::clamp<int64_t>(v, -32768, 32767)); }
+// Die Grafik zeigt nur: Vermögen ohne Buchung, an der Grenze des Feldes wie nach dem Zugabschluss.
+int64_t GezeigtesVermoegen(int m) { return std::min(VermoegenWert(m), KontoMax); }
 
 } // namespace
 
@@ -33,7 +35,7 @@ void GrafikAuffrischen(int m)
     Statistik_& st = S.Statistik[m];
     const Manager_& mg = S.Manager[m];
 
-    const int64_t v = BerechneVermoegen(m) / 100000;
+    const int64_t v = GezeigtesVermoegen(m) / 100000;
     st.Geldpunkte[147] = Saettigen(v - (int64_t{st.Geldgrenze} - 250));
 
     // Vor dem ersten Spieltag gibt es keinen Platz zu merken (Spieltag 0 wäre ein Reservebyte).
@@ -47,8 +49,7 @@ void GrafikAuffrischen(int m)
 
 std::string GeldTitel(int m)
 {
-    return "Vermögen ca. " + Geldtext(static_cast<double>(AbrundenAuf(int64_t{S.Manager[m].Vermoegen}, 5))) +
-           Waehrung;
+    return "Vermögen ca. " + Geldtext(static_cast<double>(AbrundenAuf(GezeigtesVermoegen(m), 5))) + Waehrung;
 }
 
 std::string PlatzTitel() { return "Tabellenplätze bis " + std::to_string(S.Spiel.Spieltag) + ".Spieltag"; }

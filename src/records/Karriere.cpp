@@ -1,6 +1,6 @@
 #include "records/Karriere.h"
 
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Variablen.h"
 
 #include <cmath>

@@ -2,8 +2,9 @@
 
 #include "core/Cp1252.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Text.h"
 #include "core/Variablen.h"
 
 #include <algorithm>
@@ -16,11 +17,16 @@ namespace {
 
 Manager_& Aktueller() { return S.Manager[S.AktManager]; }
 
-void Abbuchen(int64_t betrag)
+bool BerichtBezahlt(int64_t preis)
 {
     Manager_& mg = Aktueller();
-    KontoBuchen(mg.Kontostand, -betrag);
+    if (!KontoPasst(mg.Kontostand, -preis)) {
+        Hinweis(BetragZuGrossText);
+        return false;
+    }
+    KontoBuchen(mg.Kontostand, -preis);
     SpielstandGeaendert();
+    return true;
 }
 
 } // namespace
@@ -124,23 +130,23 @@ int SpionagePreis(int gesamt, int managerLiga)
 
 int Spionagekosten(int verein) { return SpionagePreis(S.Mannschaft[verein].Gesamt, Aktueller().Liga); }
 
-bool SpionageBuchbar(int verein) { return KontoPasst(Aktueller().Kontostand, -int64_t{Spionagekosten(verein)}); }
-
-void AlleMannschaftenBezahlen() { Abbuchen(AlleMannschaftenPreis); }
-
-bool AlleMannschaftenBuchbar() { return KontoPasst(Aktueller().Kontostand, -AlleMannschaftenPreis); }
+bool AlleMannschaftenBezahlen()
+{
+    if (!BerichtBezahlt(AlleMannschaftenPreis)) return false;
+    Hinweis(AlleMannschaftenHinweis());
+    return true;
+}
 
 std::string AlleMannschaftenHinweis()
 {
     return std::string("Diese Informationen wurden durch Co. Trainer zusammengestellt und Kosten 1.000") + Waehrung;
 }
 
-int Spionieren(int verein)
+bool Spionieren(int verein)
 {
-    const int preis = Spionagekosten(verein);
-    Abbuchen(preis);
+    if (!BerichtBezahlt(Spionagekosten(verein))) return false;
     Klang("scroll");
-    return preis;
+    return true;
 }
 
 } // namespace torvane

@@ -40,16 +40,16 @@ std::string LigaSpalte(int verein);
 
 // Preis eines Spionageberichts über eine Mannschaft der Stärke gesamt für einen Manager der Liga managerLiga.
 int SpionagePreis(int gesamt, int managerLiga);
-// Was der Spion über verein den aktuellen Manager kostet, und ob die Abbuchung ins Kontofeld passt.
+// Was der Spion über verein den aktuellen Manager kostet.
 int Spionagekosten(int verein);
-bool SpionageBuchbar(int verein);
 
-// Die Seite "Alle Mannschaften" kostet den aktuellen Manager 1 000 €.
+// Beide Berichte kosten den aktuellen Manager ganz oder gar nicht: passt der Preis nicht aufs
+// Konto, zeigen sie BetragZuGrossText, buchen nichts und geben false.
+// Die Seite "Alle Mannschaften" kostet 1 000 €; bezahlt, zeigt sie den Hinweis des Co-Trainers.
 constexpr int AlleMannschaftenPreis = 1000;
-void AlleMannschaftenBezahlen();
-bool AlleMannschaftenBuchbar();
+bool AlleMannschaftenBezahlen();
 std::string AlleMannschaftenHinweis();
-// Der Spion: Preis abbuchen, "scroll" spielen; gibt den Preis zurück.
-int Spionieren(int verein);
+// Der Spion: bezahlt, spielt er "scroll".
+bool Spionieren(int verein);
 
 } // namespace torvane

@@ -1,8 +1,9 @@
 #include "season/Ereignis.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Zufall.h"
 #include "finance/Bank.h"
 #include "finance/Sponsoren.h"
 #include "finance/Vermoegen.h"
@@ -333,7 +334,7 @@ void Spielinfo(Ablauf& a)
 
 // Die Geldereignisse teilen sich einen Rumpf; die Tafel braucht je Nummer einen eigenen Eintrag.
 template <int N>
-void Geld(Ablauf& a)
+void GeldereignisNr(Ablauf& a)
 {
     Geldereignis(N, a);
 }
@@ -345,22 +346,22 @@ void KleineSpende(Ablauf& a) { Spende(a, false); }
 constexpr Ereignisart Ereignistafel[] = {
     {1, "Trainingsball", Trainingsball},
     {2, "Spielinfo", Spielinfo},
-    {3, "Prämie vom Vorstand", Geld<3>},
-    {4, "Schaden durch Transaktionen", Geld<4>},
-    {5, "Prämie für Spielervermittlung", Geld<5>},
-    {6, "Schaden durch Fans", Geld<6>},
-    {7, "Polizeieinsatz", Geld<7>},
-    {8, "Schadenersatz an die Stadtwerke", Geld<8>},
+    {3, "Prämie vom Vorstand", GeldereignisNr<3>},
+    {4, "Schaden durch Transaktionen", GeldereignisNr<4>},
+    {5, "Prämie für Spielervermittlung", GeldereignisNr<5>},
+    {6, "Schaden durch Fans", GeldereignisNr<6>},
+    {7, "Polizeieinsatz", GeldereignisNr<7>},
+    {8, "Schadenersatz an die Stadtwerke", GeldereignisNr<8>},
     {9, "Sponsor verdoppelt", SponsorVerdoppelt},
     {10, "Sponsor verdoppelt", SponsorVerdoppelt},
-    {11, "Turnierteilnahme", Geld<11>},
-    {12, "Renovierung des Stadions", Geld<12>},
-    {13, "Mehr Mitglieder", Geld<13>},
-    {14, "Weniger Mitglieder", Geld<14>},
+    {11, "Turnierteilnahme", GeldereignisNr<11>},
+    {12, "Renovierung des Stadions", GeldereignisNr<12>},
+    {13, "Mehr Mitglieder", GeldereignisNr<13>},
+    {14, "Weniger Mitglieder", GeldereignisNr<14>},
     {15, "Sponsor kündigt", SponsorKuendigt},
     {16, "Spieler verkauft", SpielerVerkauft},
     {17, "Spieler ablösefrei weg", SpielerWeg},
-    {18, "Geld für einen neuen Spieler", Geld<18>},
+    {18, "Geld für einen neuen Spieler", GeldereignisNr<18>},
     {19, "Managerzeugnis", Managerzeugnis},
     {20, "Managerzeugnis", Managerzeugnis},
     {21, "Spieler umsonst", SpielerUmsonst},

@@ -1,6 +1,6 @@
 // Ereignisse um Aktien und den ganzen Verein.
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "finance/Bank.h"
 #include "finance/Vermoegen.h"

@@ -2,10 +2,11 @@
 
 #include "core/Cp1252.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/PortHalter.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "flow/Neuanlage.h"
 #include "season/Pleite.h"
 #include "squad/Kader.h"

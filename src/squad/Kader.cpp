@@ -1,7 +1,7 @@
 #include "squad/Kader.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Sitzung.h"
 
@@ -39,7 +39,7 @@ int KaderEnde(int m)
 std::string Name(const Kaderspieler_& s) { return s.Vorname.text() + " " + s.Nachname.text(); }
 
 // Kosten ganz oder gar nicht; false: das Konto fasst sie nicht, gekauft wird dann nichts.
-bool Abbuchen(int m, int64_t betrag) { return KontoBuchen(S.Manager[m].Kontostand, -betrag) == -betrag; }
+bool KostenBuchen(int m, int64_t betrag) { return KontoBuchen(S.Manager[m].Kontostand, -betrag) == -betrag; }
 
 } // namespace
 
@@ -390,15 +390,15 @@ void Maximieren(int m, const std::function<void()>& neuZeichnen)
         for (int i = 1; i <= KaderEnde(m); ++i) {
             Kaderspieler_& s = mg.Kader[i];
             if (s.Eingesetzt == 0) continue;
-            if (s.Technik < 120 && Abbuchen(m, PreisTechnik)) {
+            if (s.Technik < 120 && KostenBuchen(m, PreisTechnik)) {
                 SETZE(s.Technik, s.Technik + 1);
                 gekauft = true;
             }
-            if (s.Konstitution < std::min(60, KonstMaxFuer(s.Alter)) && Abbuchen(m, PreisKonstitution)) {
+            if (s.Konstitution < std::min(60, KonstMaxFuer(s.Alter)) && KostenBuchen(m, PreisKonstitution)) {
                 SETZE(s.Konstitution, s.Konstitution + 1);
                 gekauft = true;
             }
-            if (s.Form < 10 && Abbuchen(m, PreisForm)) {
+            if (s.Form < 10 && KostenBuchen(m, PreisForm)) {
                 SETZE(s.Form, s.Form + 1);
                 gekauft = true;
             }

@@ -1,9 +1,10 @@
 #include "squad/Markt.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "squad/Kader.h"
 
 #include <algorithm>

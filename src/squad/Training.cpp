@@ -2,9 +2,10 @@
 
 #include "core/Bruch.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 

@@ -1,10 +1,11 @@
 #include "squad/Verhandlung.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Sitzung.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 

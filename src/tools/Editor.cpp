@@ -3,8 +3,8 @@
 #include "core/Cp1252.h"
 #include "core/Daten.h"
 #include "core/Datei.h"
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/Pfade.h"
 #include "core/Variablen.h"
 
 #include <filesystem>

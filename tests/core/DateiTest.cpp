@@ -1,7 +1,7 @@
 // Sicheres Schreiben (nie durch einen Link, nie halb) und die Sperre je Save-Ordner.
 #include "VollePlatte.h"
 #include "core/Datei.h"
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "flow/Bericht.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Der Lader der Grunddaten: Formate, Kürzungen, Fehler, die nichts verändern.
 #include "core/Cp1252.h"
 #include "core/Daten.h"
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "flow/Autoplay.h"

@@ -1,10 +1,12 @@
 // Zufall, Geld- und Ausrichtungstexte, geprüfte Arithmetik, 1252.
 #include "core/Cp1252.h"
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Terminal.h"
 #include "core/KurzText.h"
+#include "core/Text.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Wo das Spiel seine Ordner findet: im Bauordner neben dem Programm, installiert
 // unter <präfix>/share/torvane mit allem Schreiben im Benutzerordner.
-#include "core/Funky.h"
+#include "core/Pfade.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,11 @@
 // Die Dateien in tests/data/ erzeugt SpielstandFormat.TestdateienUndJedeKaputteDatei;
 // mit TORVANE_TESTDATEN_SCHREIBEN=1 schreibt er sie neu.
 #include "VollePlatte.h"
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/SkriptOberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 
 #include <gtest/gtest.h>
 

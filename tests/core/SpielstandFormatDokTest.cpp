@@ -2,7 +2,6 @@
 // muss zu den Datensätzen (offsetof/sizeof) und zu den Bytes passen, die das Spiel
 // schreibt. So kann die Beschreibung nicht unbemerkt veralten.
 #include "core/Cp1252.h"
-#include "core/Funky.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 

@@ -2,6 +2,7 @@
 // Geldanlage und Aktien; jede Ablehnung lässt alles, wie es war.
 #include "core/AutoOberflaeche.h"
 #include "core/Bruch.h"
+#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
 #include "core/Variablen.h"
 #include "finance/Bank.h"

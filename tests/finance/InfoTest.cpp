@@ -1,6 +1,7 @@
 // Die Vereinsinformation: Texte und Farben aller Felder, die Warnung bei leerem Vermögen,
 // und dass die Vorschau eines ruhigen Ligatags genau die Kontobewegung des Abschlusses ist.
 #include "../flow/Spielwelt.h"
+#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
 #include "finance/Info.h"
 #include "finance/Vermoegen.h"
@@ -32,7 +33,7 @@ TEST(Info, OberligistMitEinerMillion)
 {
     SkriptOberflaeche ui;
     Oberligist(1000000);
-    const Infotafel t = InfoBerechnen(0);
+    const Infotafel t = VermoegenBuchenUndInfo(0);
     EXPECT_TRUE(ui.protokoll.empty());
     EXPECT_FALSE(t.kritisch);
     EXPECT_EQ(t.Vermoegen.text, "1.000.000 €");
@@ -72,7 +73,7 @@ TEST(Info, StadionSchuldenUndWarnung)
     mg.Kredit = 250000;
     mg.DarlehenRestSpiele = 4;
     mg.DarlehenRate = 12345;
-    Infotafel t = InfoBerechnen(0);
+    Infotafel t = VermoegenBuchenUndInfo(0);
     // Noch kein Heimspiel, aber Plätze: dreimal "Kein Heimspiel".
     EXPECT_EQ(t.Auslastung.text, "Kein Heimspiel");
     // 1 500 * 0,3 % = 4,5: zur geraden 4.
@@ -88,7 +89,7 @@ TEST(Info, StadionSchuldenUndWarnung)
     mg.HeimspieleSaison = 3;
     mg.ZuschauerSaison = 30000;
     mg.ZuschauerLetzte = 9000;
-    t = InfoBerechnen(0);
+    t = VermoegenBuchenUndInfo(0);
     EXPECT_EQ(t.Zuschauerschnitt.text, "10.000");
     EXPECT_EQ(t.Auslastung.text, "50 %");
     EXPECT_EQ(t.Sollschnitt.text, Geldtext(static_cast<double>(Sollschnitt(0))));
@@ -102,7 +103,7 @@ TEST(Info, StadionSchuldenUndWarnung)
     mg.Kontostand = 250000 + 4 * 12345;
     mg.Sparbuch = 0;
     mg.Plaetze = 0;
-    t = InfoBerechnen(0);
+    t = VermoegenBuchenUndInfo(0);
     EXPECT_TRUE(t.kritisch);
     EXPECT_EQ(t.Vermoegen.text, "0 €");
     EXPECT_EQ(t.Vermoegen.ton, Ton::Warnung);

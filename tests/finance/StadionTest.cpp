@@ -1,8 +1,9 @@
 // Stadion: Komfort und Plätze kaufen und verkaufen mit ihren Zugaben und dem Glückstag,
 // die Preisräder, die Dauerkarten und die Attraktionen.
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "finance/Stadion.h"
 #include "finance/Vermoegen.h"
 

@@ -3,6 +3,7 @@
 #include "../match/Welt.h"
 
 #include "core/AutoOberflaeche.h"
+#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
 #include "finance/Sponsoren.h"
 #include "finance/Werbung.h"

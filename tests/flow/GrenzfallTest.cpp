@@ -6,6 +6,7 @@
 // Kein Geld hält das Spiel an.
 #include "Invarianten.h"
 #include "Spielwelt.h"
+#include "core/Konto.h"
 #include "core/SpielstandDatei.h"
 #include "finance/Bank.h"
 #include "finance/Stadion.h"

@@ -1,6 +1,7 @@
 // Der Ratgeber: vorbereitete Lagen, in denen ein Rat erscheinen muss, und Lagen, in denen er
 // fehlen muss. Er ändert kein Byte des Spielstands und zieht keinen Zufall.
 #include "Spielwelt.h"
+#include "core/Konto.h"
 #include "core/SpielstandDatei.h"
 #include "finance/Stadion.h"
 #include "finance/Vermoegen.h"

@@ -5,6 +5,7 @@
 // TORVANE_DAUERLAUF_SAISONS setzt die Zahl der Saisons (Vorgabe 20).
 #include "Invarianten.h"
 #include "Spielwelt.h"
+#include "core/Konto.h"
 #include "core/SpielstandDatei.h"
 #include "finance/Vermoegen.h"
 #include "flow/Assistent.h"

@@ -3,8 +3,9 @@
 #pragma once
 
 #include "core/AutoOberflaeche.h"
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "flow/Autoplay.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"

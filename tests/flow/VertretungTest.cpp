@@ -1,6 +1,7 @@
 // Ein Manager auf Automatik über mehrere Züge: in seinen Zügen wird niemand gefragt, und die
 // Bilanz beim Zurückschalten nennt Geld und Handel, wie sie wirklich geschahen.
 #include "Spielwelt.h"
+#include "core/Konto.h"
 #include "core/Menue.h"
 #include "core/Sitzung.h"
 #include "flow/Assistent.h"

@@ -2,6 +2,7 @@
 // Menütexte, und der Ablauf der Züge über Spieltage und Saisonende auf echten Grunddaten.
 #include "Spielwelt.h"
 #include "core/Fehler.h"
+#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "finance/Vermoegen.h"

@@ -6,7 +6,7 @@
 #include "Spielen.h"
 
 #include "core/Daten.h"
-#include "core/Funky.h"
+#include "core/Zufall.h"
 #include "flow/Neuanlage.h"
 
 #include <cstdint>

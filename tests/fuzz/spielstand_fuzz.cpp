@@ -5,7 +5,7 @@
 #include "Spielen.h"
 
 #include "core/Daten.h"
-#include "core/Funky.h"
+#include "core/Zufall.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,9 @@
 // Gemeinsame Welten und Hilfen der Spieltests.
 #pragma once
 
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "flow/Neuanlage.h"
 #include "match/Anzeige.h"
 #include "match/Pokal.h"

@@ -1,10 +1,14 @@
 // Ligastärke, ewige Tabelle, Grafiken und Karriere auf kleiner Welt und echtem Spiel.
 #include "../flow/Spielwelt.h"
+#include "core/Konto.h"
+#include "core/Text.h"
+#include "finance/Vermoegen.h"
 #include "records/EwigeTabelle.h"
 #include "records/Grafik.h"
 #include "records/Karriere.h"
 #include "records/Ligastaerke.h"
 
+#include <cstring>
 #include <limits>
 
 namespace torvane {
@@ -33,29 +37,30 @@ TEST(Ligastaerke, SpionagepreisUndZweiteSeiteKosten)
 
     Grundwelt();
     ManagerIn(4, 9, 500);
-    AlleMannschaftenBezahlen();
-    AlleMannschaftenBezahlen();
-    EXPECT_EQ(S.Manager[0].Kontostand, 500 - 2000); // auch ins Minus
     EXPECT_EQ(AlleMannschaftenHinweis(),
               "Diese Informationen wurden durch Co. Trainer zusammengestellt und Kosten 1.000 €");
-
     S.Mannschaft[100].Gesamt = 95;
     EXPECT_EQ(Spionagekosten(100), 2370);
-    EXPECT_EQ(Spionieren(100), 2370);
-    EXPECT_EQ(S.Manager[0].Kontostand, -1500 - 2370);
-    EXPECT_EQ(ui.klaengeMit("scroll"), 1);
 
-    // Ins Minus darf es gehen, nur nicht unter die Grenze des Kontofelds.
+    // Ins Minus darf es gehen, nur nicht unter die Grenze des Kontofelds: dann Hinweis, nichts gebucht.
     const int32_t unten = std::numeric_limits<int32_t>::min();
     struct Fall {
         int32_t konto;
         bool spion, alle;
     };
-    for (const Fall f : {Fall{unten + 2370, true, true}, Fall{unten + 2369, false, true}, Fall{unten + 1000, false, true},
-                         Fall{unten + 999, false, false}}) {
+    for (const Fall f : {Fall{500, true, true}, Fall{unten + 2370, true, true}, Fall{unten + 2369, false, true},
+                         Fall{unten + 1000, false, true}, Fall{unten + 999, false, false}}) {
+        ui.texte.clear();
+        ui.klaenge.clear();
         S.Manager[0].Kontostand = f.konto;
-        EXPECT_EQ(SpionageBuchbar(100), f.spion) << f.konto;
-        EXPECT_EQ(AlleMannschaftenBuchbar(), f.alle) << f.konto;
+        EXPECT_EQ(Spionieren(100), f.spion) << f.konto;
+        EXPECT_EQ(S.Manager[0].Kontostand, f.konto - (f.spion ? 2370 : 0));
+        EXPECT_EQ(ui.klaengeMit("scroll"), f.spion);
+        S.Manager[0].Kontostand = f.konto;
+        EXPECT_EQ(AlleMannschaftenBezahlen(), f.alle) << f.konto;
+        EXPECT_EQ(S.Manager[0].Kontostand, f.konto - (f.alle ? 1000 : 0));
+        EXPECT_EQ(ui.anzahl(BetragZuGrossText), size_t{!f.spion} + !f.alle) << f.konto;
+        EXPECT_EQ(ui.anzahl("Co. Trainer"), size_t{f.alle});
     }
 }
 
@@ -203,10 +208,15 @@ TEST(Grafik, GeldpunktAusDemVermoegen)
     EchtesSpiel(1, 99);
     Statistik_& st = S.Statistik[0];
     st.Geldgrenze = 300;
+    // Die Grafik zeigt nur: auch über der Abgabegrenze bucht und schreibt sie am Manager nichts.
+    S.Manager[0].Sparbuch = 2100000000;
+    const Manager_ vorher = S.Manager[0];
     GrafikAuffrischen(0);
-    const int v = S.Manager[0].Vermoegen / 100000;
+    EXPECT_EQ(std::memcmp(&vorher, &S.Manager[0], sizeof vorher), 0);
+    EXPECT_TRUE(ui.texte.empty());
+    const int64_t v = std::min(VermoegenWert(0), KontoMax) / 100000;
     EXPECT_EQ(st.Geldpunkte[147], v - 50);
-    EXPECT_EQ(GeldTitel(0), "Vermögen ca. " + Geldtext(S.Manager[0].Vermoegen / 100000 * 100000) + " €");
+    EXPECT_EQ(GeldTitel(0), "Vermögen ca. " + Geldtext(v * 100000) + " €");
     // Weit über der Grenze bleibt der Punkt am Rand seines Feldes.
     st.Geldgrenze = -32700;
     GrafikAuffrischen(0);

@@ -3,6 +3,7 @@
 // Managerwechsel den neuen Manager.
 #include "Bildschirmtest.h"
 #include "core/AutoOberflaeche.h"
+#include "core/Zufall.h"
 #include "core/screens/MailFrm.h"
 #include "core/screens/RechnerFrm.h"
 #include "flow/Neuanlage.h"

@@ -1,9 +1,10 @@
 // Gemeinsame Helfer der Bildschirmtests: Ordner, Warten auf ein Fenster, Weiter-Klicker.
 #pragma once
 
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
 #include "flow/Zug.h"

@@ -1,7 +1,7 @@
 // Kleine Fensterregeln: Klänge und Bilder vorhanden, Ligawahl, Menüknöpfe,
 // Seitenleiste, Hauptfenster und die Bildschirmfotos.
 #include "Bildschirmtest.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/screens/Bilder.h"
 #include "finance/Vermoegen.h"
 #include "flow/Neuanlage.h"

@@ -1,6 +1,8 @@
 // Bildschirmtests des Kaders: Aufstellung per Klick, Punkte kaufen, Transferliste,
 // Spielsystem, Kauf über die Verhandlung, Vertragsverlängerung und Trainer.
 #include "Bildschirmtest.h"
+#include "core/Konto.h"
+#include "core/Zufall.h"
 #include "core/screens/Stil.h"
 #include "flow/Neuanlage.h"
 #include "flow/screens/MainFrm.h"

@@ -1,5 +1,6 @@
 // Ligastärke mit Spion, Grafik, Legende, Ewigentabelle und Einstellungen am Bildschirm.
 #include "Bildschirmtest.h"
+#include "core/Konto.h"
 #include "flow/screens/Bildschirmfotos.h"
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"

@@ -3,6 +3,7 @@
 // drückt ein Klicker, der dabei nachsieht, was der Bildschirm gerade zeigt.
 #include "Bildschirmtest.h"
 #include "core/SpielstandDatei.h"
+#include "core/Zufall.h"
 #include "core/screens/Stil.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"

@@ -2,6 +2,8 @@
 // einen Bandenvertrag unterschreiben und kündigen, einen vollen Totoschein abgeben und
 // einen halben verlieren. Offscreen, Antworten und Zahlen eingereiht.
 #include "Bildschirmtest.h"
+#include "core/Konto.h"
+#include "core/Zufall.h"
 #include "finance/Stadion.h"
 #include "finance/screens/StadionFrm.h"
 #include "finance/screens/StadionWerbung.h"

@@ -1,6 +1,7 @@
 // Training, Trainingslager, Bank und Info im Fenster: aus dem Menü geöffnet, bedient und nachgesehen.
 #include "Bildschirmtest.h"
 #include "core/Fehler.h"
+#include "core/Konto.h"
 #include "finance/Bank.h"
 #include "finance/Info.h"
 #include "finance/screens/BankFrm.h"
@@ -205,7 +206,7 @@ private slots:
         MenuF->unterKlick(Menuepunkt::Info);
         ui.dialogVorgabe = nullptr;
         QVERIFY(QtOberflaeche::imProtokoll(VermoegenKritischText));
-        QCOMPARE(gesehen, Q(InfoBerechnen(S.AktManager).Vermoegen.text));
+        QCOMPARE(gesehen, Q(VermoegenBuchenUndInfo(S.AktManager).Vermoegen.text));
         InfoF->hide();
     }
 

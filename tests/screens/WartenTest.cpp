@@ -1,6 +1,7 @@
 // Während eine Regel wartet, nimmt nur das Erwartete Eingaben an: "Maximieren" mit
 // seinen Pausen, der Verkauf des Vereins, verschachteltes Warten und Nachricht.
 #include "Bildschirmtest.h"
+#include "core/Zufall.h"
 #include "flow/Neuanlage.h"
 #include "flow/Zug.h"
 #include "flow/screens/MainFrm.h"

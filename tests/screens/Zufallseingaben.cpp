@@ -17,9 +17,11 @@
 //     6 / 66    "Maximieren" buchte Runde für Runde, das Konto im Menü blieb beim alten Stand
 #include "../flow/Invarianten.h"
 #include "Bildschirmtest.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
+#include "core/Pfade.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "finance/Bank.h"
 #include "finance/Vermoegen.h"
 #include "flow/Autoplay.h"

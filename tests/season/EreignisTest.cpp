@@ -2,6 +2,7 @@
 // Zeugnis, Aktien und der Verkauf des Vereins.
 #include "EreignisHilfe.h"
 #include "core/Bruch.h"
+#include "core/Konto.h"
 #include "core/Sitzung.h"
 #include "finance/Sponsoren.h"
 #include "finance/Vermoegen.h"

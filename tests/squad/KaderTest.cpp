@@ -3,7 +3,7 @@
 #include "KaderHilfe.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
 #include "squad/Kader.h"
 #include "squad/Spielsystem.h"

@@ -1,8 +1,9 @@
 // Gehaltsforderung, Transferliste, Trainermarkt und die Gesprächsklicks im Kader und auf dem Markt.
 #include "KaderHilfe.h"
 
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
+#include "core/Zufall.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 

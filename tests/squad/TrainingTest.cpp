@@ -1,7 +1,8 @@
 // Trainingsplan (Schwerpunkte, Bälle), Kündigung des Trainers und das Trainingslager.
 #include "KaderHilfe.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
+#include "core/Zufall.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 #include "squad/Training.h"

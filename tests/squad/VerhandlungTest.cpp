@@ -2,8 +2,9 @@
 #include "KaderHilfe.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
+#include "core/Zufall.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 #include "squad/Verhandlung.h"

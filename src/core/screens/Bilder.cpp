@@ -1,6 +1,6 @@
 #include "core/screens/Bilder.h"
 
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/screens/Stil.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "core/screens/QtOberflaeche.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/Variablen.h"
 #include "core/screens/MailFrm.h"
 #include "core/screens/RechnerFrm.h"

@@ -1,6 +1,5 @@
 #include "finance/screens/BankFrm.h"
 
-#include "core/Funky.h"
 #include "core/Variablen.h"
 #include "finance/Bank.h"
 #include "finance/screens/Tafelfelder.h"

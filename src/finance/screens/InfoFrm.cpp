@@ -68,7 +68,7 @@ TInfoF::TInfoF(QWidget* eltern) : QDialog(eltern)
 
 bool TInfoF::fuellen()
 {
-    const Infotafel t = InfoBerechnen(S.AktManager);
+    const Infotafel t = VermoegenBuchenUndInfo(S.AktManager);
     FeldZeigen(Vermoegen, t.Vermoegen);
     FeldZeigen(Liquiditaet, t.Liquiditaet);
     FeldZeigen(Werbeeinnahmen, t.Werbeeinnahmen);

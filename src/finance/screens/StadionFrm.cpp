@@ -1,6 +1,6 @@
 #include "finance/screens/StadionFrm.h"
 
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
@@ -146,10 +146,9 @@ void TStadionF::zeigen()
 void TStadionF::auffrischen()
 {
     const int m = S.AktManager;
-    BerechneVermoegen(m);
     const Manager_& mg = S.Manager[m];
     const int32_t kp = Komfortpreis(mg.Liga), pp = Platzpreis(mg.Liga);
-    Stadionkosten->setText(Euro(mg.Stadionkosten));
+    Stadionkosten->setText(Euro(StadionkostenWert(m)));
     Komfort->setText(QString::number(mg.Komfortpunkte) + QStringLiteral(" %"));
     KomfortPreis->setText(QStringLiteral("Verbessern für je ") + Euro(kp));
     KomfortRueck->setText(QStringLiteral("Verhökern für \"oh je\" ") + Euro(KomfortRueckpreis(mg.Liga)));

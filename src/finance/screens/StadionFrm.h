@@ -22,7 +22,7 @@ public:
 
     // Aus dem Menü: Preise und Anzeige für AktManager, Attraktionsuhr an.
     void zeigen();
-    // Alle Zahlen neu aus dem Spielstand (Vermögen und Stadionkosten frisch).
+    // Alle Zahlen neu aus dem Spielstand; die Stadionkosten frisch gerechnet, ohne zu buchen.
     void auffrischen();
     // Ein Takt der Attraktionsuhr (auch für Tests und Bildschirmfotos).
     void attraktionWeiter();

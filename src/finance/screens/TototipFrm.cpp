@@ -1,6 +1,6 @@
 #include "finance/screens/TototipFrm.h"
 
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"

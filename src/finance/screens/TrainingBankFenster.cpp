@@ -1,6 +1,5 @@
 #include "finance/screens/TrainingBankFenster.h"
 
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"

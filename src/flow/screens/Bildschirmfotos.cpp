@@ -1,9 +1,10 @@
 #include "flow/screens/Bildschirmfotos.h"
 
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/Pfade.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/DiskFrm.h"
 #include "core/screens/MailFrm.h"

@@ -1,12 +1,13 @@
 #include "flow/screens/MainFrm.h"
 
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
+#include "core/Zufall.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/DiskFrm.h"
 #include "core/screens/QtOberflaeche.h"
+#include "core/screens/Zierzufall.h"
 #include "finance/screens/StadionWerbung.h"
 #include "finance/screens/BankFrm.h"
 #include "finance/screens/InfoFrm.h"
@@ -154,9 +155,9 @@ void TMainF::mousePressEvent(QMouseEvent* e)
 
 void TMainF::mouseDoubleClickEvent(QMouseEvent*)
 {
-    const int r = Zufall(0, 255);
-    const int g = Zufall(0, 255);
-    const int b = Zufall(0, 255);
+    const int r = Zierzufall(0, 255);
+    const int g = Zierzufall(0, 255);
+    const int b = Zierzufall(0, 255);
     farbeSetzen(QColor(r, g, b));
 }
 

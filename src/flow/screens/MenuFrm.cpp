@@ -1,6 +1,6 @@
 #include "flow/screens/MenuFrm.h"
 
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"

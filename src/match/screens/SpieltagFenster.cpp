@@ -1,7 +1,7 @@
 #include "match/screens/SpieltagFenster.h"
 
 #include "core/AutoOberflaeche.h"
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"

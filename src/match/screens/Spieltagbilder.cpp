@@ -1,6 +1,6 @@
 #include "match/screens/Spieltagbilder.h"
 
-#include "core/Funky.h"
+#include "core/Pfade.h"
 #include "core/screens/Stil.h"
 
 #include <QFile>

@@ -1,7 +1,8 @@
 #include "records/screens/LigaStarkeFrm.h"
 
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Text.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
@@ -175,14 +176,11 @@ void TLigaStarkeF::ersteSeiteZeichnen(int liga)
 
 void TLigaStarkeF::alleOeffnen()
 {
-    if (!AlleMannschaftenBuchbar()) {
-        Hinweis(BetragZuGrossText);
+    if (!AlleMannschaftenBezahlen()) {
         const QSignalBlocker b(Seiten);
         Seiten->setCurrentIndex(0);
         return;
     }
-    AlleMannschaftenBezahlen();
-    Hinweis(AlleMannschaftenHinweis());
     seite2Bezahlt_ = true;
     art_ = 0;
     listeZeigen();
@@ -254,17 +252,13 @@ void TLigaStarkeF::spionierenGeklickt()
 {
     if (verein_ <= 0 || !Spioniere->isEnabled()) return;
     const int verein = verein_;
-    if (!SpionageBuchbar(verein)) {
-        Hinweis(BetragZuGrossText);
-        return;
-    }
+    if (!Spionieren(verein)) return;
     Spioniere->setEnabled(false);
     Seiten->setEnabled(false);
     struct Freigabe {
         QTabWidget* s;
         ~Freigabe() { s->setEnabled(true); }
     } freigabe{Seiten};
-    Spionieren(verein);
     const Mannschaft_& v = S.Mannschaft[verein];
     const int werte[4] = {v.Verteidigung, v.Mittelfeld, v.Angriff, v.Moral};
     const char* const namen[4] = {"Verteidigung", "Mittelfeld", "Angriff", "Moral"};

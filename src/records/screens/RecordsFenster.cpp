@@ -1,6 +1,5 @@
 #include "records/screens/RecordsFenster.h"
 
-#include "core/Funky.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "flow/Zug.h"

@@ -1,12 +1,12 @@
 #include "season/screens/EndeFrm.h"
 
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
+#include "core/screens/Zierzufall.h"
 #include "flow/screens/LinkeFrm.h"
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
@@ -85,8 +85,8 @@ void TEndeF::endeKlick()
     const QPoint linksHeim = LinkeF ? LinkeF->pos() : QPoint();
     const QPoint menueHeim = MenuF ? MenuF->pos() : QPoint();
     for (int k = 1; k <= 35; ++k) {
-        if (LinkeF) LinkeF->move(linksHeim + QPoint(Zufall(-k, k), Zufall(-k, k)));
-        if (MenuF) MenuF->move(menueHeim + QPoint(Zufall(-k, k), Zufall(-k, k)));
+        if (LinkeF) LinkeF->move(linksHeim + QPoint(Zierzufall(-k, k), Zierzufall(-k, k)));
+        if (MenuF) MenuF->move(menueHeim + QPoint(Zierzufall(-k, k), Zierzufall(-k, k)));
         Warte(100);
     }
     if (LinkeF) LinkeF->move(linksHeim);

@@ -1,6 +1,5 @@
 #include "squad/screens/KaderFenster.h"
 
-#include "core/Funky.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "flow/screens/Bildschirmfotos.h"

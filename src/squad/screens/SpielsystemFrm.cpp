@@ -1,10 +1,10 @@
 #include "squad/screens/SpielsystemFrm.h"
 
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
+#include "core/screens/Zierzufall.h"
 #include "squad/Kader.h"
 #include "squad/Spielsystem.h"
 #include "squad/screens/KaderFenster.h"
@@ -158,8 +158,8 @@ void TSpielsystemF::aufstellen(int n)
     for (int r = 1; r <= 11; ++r) {
         int x = 0, y = 0;
         do {
-            x = Zufall(-100, BildB + 100);
-            y = Zufall(-100, BildH + 100);
+            x = Zierzufall(-100, BildB + 100);
+            y = Zierzufall(-100, BildH + 100);
         } while ((x >= 0 && x <= BildB) || (y >= 0 && y <= BildH));
         lage[static_cast<size_t>(r)] = QPointF(x, y);
     }
@@ -170,7 +170,7 @@ void TSpielsystemF::aufstellen(int n)
             QPointF& p = lage[static_cast<size_t>(r)];
             const QPointF d = ziel[static_cast<size_t>(r)] - p;
             const double weite = std::hypot(d.x(), d.y());
-            const double tritt = Zufall(0, 1) + 4;
+            const double tritt = Zierzufall(0, 1) + 4;
             if (weite <= tritt) {
                 p = ziel[static_cast<size_t>(r)];
             } else {

@@ -1,6 +1,6 @@
 #include "squad/screens/TransferFrm.h"
 
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Variablen.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/QtOberflaeche.h"

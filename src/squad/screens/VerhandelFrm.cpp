@@ -1,6 +1,6 @@
 #include "squad/screens/VerhandelFrm.h"
 
-#include "core/Funky.h"
+#include "core/Konto.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"

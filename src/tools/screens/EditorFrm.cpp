@@ -3,7 +3,6 @@
 #include "flow/screens/Bildschirmfotos.h"
 
 #include "core/Fehler.h"
-#include "core/Funky.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
 #include "flow/screens/MenuFrm.h"

@@ -2,8 +2,8 @@
 
 #include "core/Cp1252.h"
 #include "core/Datei.h"
-#include "core/Funky.h"
 #include "core/Oberflaeche.h"
+#include "core/Pfade.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"

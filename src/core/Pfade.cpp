@@ -1,108 +1,11 @@
-#include "core/Funky.h"
+#include "core/Pfade.h"
 
-#include "core/Cp1252.h"
 #include "core/Datei.h"
-#include "core/Fehler.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
 namespace torvane {
-
-namespace {
-uint32_t gSaat = 0;
-
-// Lineare Kongruenz modulo 2^32, Ergebnis (saat * n) >> 32.
-uint32_t R(uint32_t n)
-{
-    gSaat = gSaat * 134775813u + 1u;
-    return static_cast<uint32_t>((static_cast<uint64_t>(gSaat) * n) >> 32);
-}
-} // namespace
-
-void ZufallSetzen(uint32_t saat) { gSaat = saat; }
-uint32_t ZufallSaat() { return gSaat; }
-
-int32_t Zufall(int32_t von, int32_t bis)
-{
-    const int64_t n = static_cast<int64_t>(bis) - von + 1;
-    // R(n) < n: das Ergebnis liegt in von..bis und passt immer.
-    if (n > 0) return static_cast<int32_t>(von + static_cast<int64_t>(R(static_cast<uint32_t>(n))));
-    // Vertauschte Grenzen: von - R(-n); die Saisonwende verlässt sich darauf.
-    return Passt<int32_t>(von - static_cast<int64_t>(R(static_cast<uint32_t>(-n))), "Zufall");
-}
-
-int64_t KontoBuchbar(int64_t konto, int64_t betrag)
-{
-    const int64_t neu = konto + betrag;
-    if (betrag >= 0) return std::max<int64_t>(0, std::min(neu, KontoMax) - konto);
-    return neu < KontoMin ? 0 : betrag;
-}
-
-void (*KontoPruefstelle)(int64_t verlangt, int64_t gebucht) = nullptr;
-
-int64_t KontoBuchen(int32_t& konto, int64_t betrag)
-{
-    const int64_t b = KontoBuchbar(konto, betrag);
-    konto = static_cast<int32_t>(konto + b);
-    if (KontoPruefstelle) KontoPruefstelle(betrag, b);
-    return b;
-}
-
-int64_t AbrundenAuf(int64_t v, int k)
-{
-    int64_t p = 1;
-    for (int i = 0; i < k; ++i) p *= 10;
-    return v / p * p;
-}
-
-int64_t AbrundenAuf(double v, int k) { return AbrundenAuf(Abschneiden(v, "AbrundenAuf"), k); }
-
-std::string Geldtext(double v)
-{
-    const int64_t w = Runden(v, "Geldtext");
-    std::string ziffern = std::to_string(w < 0 ? -w : w);
-    std::string aus;
-    const size_t n = ziffern.size();
-    for (size_t i = 0; i < n; ++i) {
-        aus += ziffern[i];
-        const size_t rest = n - 1 - i;
-        if (rest > 0 && rest % 3 == 0) aus += '.';
-    }
-    return w < 0 ? "-" + aus : aus;
-}
-
-std::string MitteText(std::string_view s, int n)
-{
-    const int l = static_cast<int>(Utf8Laenge(s));
-    if (l >= n) return std::string(s);
-    return std::string(static_cast<size_t>((n - l) / 2), ' ') + std::string(s);
-}
-
-std::string RechtsText(std::string_view s, int n)
-{
-    const int l = static_cast<int>(Utf8Laenge(s));
-    if (l >= n) return std::string(s);
-    return std::string(static_cast<size_t>(n - l), ' ') + std::string(s);
-}
-
-std::string OhneRandLeerzeichen(std::string_view s)
-{
-    const auto leer = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && leer(s.front())) s.remove_prefix(1);
-    while (!s.empty() && leer(s.back())) s.remove_suffix(1);
-    return std::string(s);
-}
-
-std::string LinksText(std::string_view s, int n)
-{
-    const int l = static_cast<int>(Utf8Laenge(s));
-    if (l >= n) return std::string(s);
-    return std::string(s) + std::string(static_cast<size_t>(n - l), ' ');
-}
 
 Pfade_ Pfade;
 
