@@ -182,25 +182,21 @@ private:
     std::map<QWidget*, QPointer<QWidget>> herkunft_;
 };
 
+// Jeder Filter einmal je Anwendung (die Tests legen mehrere nacheinander an).
+template <class Filter> void EinmalFiltern()
+{
+    static QApplication* schon = nullptr;
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app || app == schon) return;
+    schon = app;
+    app->installEventFilter(new Filter(app));
+}
+
 } // namespace
 
-void FokusZurueckgeben()
-{
-    static QApplication* schon = nullptr;
-    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (!app || app == schon) return;
-    schon = app;
-    app->installEventFilter(new FokusFilter(app));
-}
+void FokusZurueckgeben() { EinmalFiltern<FokusFilter>(); }
 
-void TexteWoertlich()
-{
-    static QApplication* schon = nullptr;
-    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (!app || app == schon) return;
-    schon = app;
-    app->installEventFilter(new WoertlichFilter(app));
-}
+void TexteWoertlich() { EinmalFiltern<WoertlichFilter>(); }
 
 void TextEinpassen(QLabel* l, const QString& text, int kleinste)
 {
