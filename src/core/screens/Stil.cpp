@@ -163,7 +163,9 @@ public:
         if (!w || !w->isWindow() || (w->windowType() != Qt::Dialog && w->windowType() != Qt::Window)) return false;
         if (e->type() == QEvent::Show) {
             QWidget* aktiv = QApplication::activeWindow();
+            // Auch ohne Herkunft neu eintragen: ein späteres Fenster an derselben Adresse erbt nichts.
             if (aktiv && aktiv != w) herkunft_[w] = aktiv;
+            else herkunft_.erase(w);
             return false;
         }
         const auto it = herkunft_.find(w);
