@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <string_view>
 
@@ -220,6 +221,7 @@ bool VereineLesen(Leser& l, Grunddaten& g)
     if (!n) return false;
     g.Mannschaft.laengeSetzen(*n + 1); // vorhandene Einträge behalten ihre übrigen Felder
     g.DeutscheHoch = static_cast<int32_t>(*n); // ohne ausländische Vereine sind alle deutsch
+    std::map<std::string, int64_t> namen;
     for (int64_t k = 1; k <= *n; ++k) {
         auto name = l.text();
         if (!name) return false;
@@ -227,6 +229,10 @@ bool VereineLesen(Leser& l, Grunddaten& g)
         if (!liga) return false;
         auto nat = l.text();
         if (!nat) return false;
+        // Ein Managerverein wird an seinem Namen erkannt: zwei gleichnamige Vereine
+        // vertauschten nach dem ersten Spieltag Platz und Liga des Managers.
+        if (auto [alt, neu] = namen.emplace(*name, k); !neu)
+            return l.scheitern("Verein " + std::to_string(k) + " heißt wie Verein " + std::to_string(alt->second));
         Mannschaft_& m = g.Mannschaft[k];
         m.Name.rohSetzen(*name);
         m.Liga = static_cast<uint8_t>(*liga);

@@ -138,6 +138,10 @@ struct Pruefung {
             if (bereich(wo, "Platz", mg.Platz, 1, 18) && liga && s.Mannschaft.hoch() >= 72) {
                 wahr(s.Mannschaft[VereinAufPlatz(mg.Liga, mg.Platz)].Name.roh() == mg.Vereinsname.roh(), wo,
                      "der Verein auf seinem Platz trägt nicht seinen Vereinsnamen");
+                // Die Regeln finden den Verein eines Managers über den Namen.
+                int gleich = 0;
+                for (int i = 1; i <= s.Mannschaft.hoch(); ++i) gleich += s.Mannschaft[i].Name.roh() == mg.Vereinsname.roh();
+                wahr(gleich == 1, wo, "sein Vereinsname steht bei mehr als einem Verein");
                 for (int n = 0; n < m; ++n)
                     wahr(s.Manager[n].Liga != mg.Liga || s.Manager[n].Platz != mg.Platz, wo,
                          "führt denselben Verein wie ein anderer Manager");

@@ -191,7 +191,8 @@ TEST(DatenLaden, JederFehlerBrichtAbUndAendertNichts)
         {"Mansch.dat", Zeilen({"71"}), "mindestens 72"},
         {"Mansch.dat", Zeilen({"2001"}), "mehr, als ein Spielstand"},
         {"Mansch.dat", VereineDat({{"AC Pavona", "1", "I"}}), "Verein 1 ist nicht deutsch"},
-        {"Mansch.dat", VereineDat(Eintraege(72, {"X", "1", "D"}), {{"A", "256", "I"}}), "0 bis 255"},
+        {"Mansch.dat", VereineDat({}, {{"A", "256", "I"}}), "0 bis 255"},
+        {"Mansch.dat", VereineDat({{"Verein 90", "1", "D"}}), "Verein 90 heißt wie Verein 1"},
         {"Mansch.dat", VereineDat({{"SV Eichenau", "4 ", "D"}}), "keine Zahl"}, // Textzahl mit Rest
         {"Mansch.dat", VereineDat({{"SV Eichenau", "", "D"}}), "keine Zahl"},
         {"Sptg.dat", Zeilen({"1", "2"}), "endet vorzeitig"},

@@ -71,6 +71,7 @@ TEST(SpielstandSinn, VerbogeneSpielstaendeWerdenAbgewiesen)
              b.Platz = S.Manager[0].Platz;
              b.Vereinsname = S.Manager[0].Vereinsname;
          }},
+        {"mehr als einem Verein", [] { S.Mannschaft[80].Name = S.Manager[1].Vereinsname; }},
         {"schon in einem Kader", [] { S.Manager[1].Kader[4] = S.Manager[0].Kader[3]; }},
         {"Textlänge", [] { S.Mannschaft[40].Name.laenge = 255; }},
         {"Eintrag hinter dem Kader", [] { S.Manager[0].KaderAnzahl = 2; }},
