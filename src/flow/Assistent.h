@@ -95,7 +95,7 @@ struct Entscheidung {
         Kaufen,      // ziel: Marktzeile, um den Kader aufzufüllen
         Verstaerken, // ziel: Marktzeile, bezug: der Verdrängte in der Elf, betrag: Gewinn an Stärke
         Trainer,     // ziel: Zeile am Trainermarkt für 50 Spiele
-        Plaetze,     // ziel: so viele Plätze
+        Plaetze,     // ziel: so viele Plätze; grund 0 ausverkauft, 1 kleiner als zu Beginn
         Komfort,     // ziel: so viele Komfortpunkte
         Punkte,      // Fähigkeitspunkte der Stammspieler; betrag: Stärke, die sie der Elf bringen
         Lager,       // ziel: Lager 1..3 für zehn Tage

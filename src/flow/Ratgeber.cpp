@@ -212,6 +212,14 @@ Rat AusEntscheidung(int m, const Entscheidung& e)
                  Euro(-e.geld) + ", dazu ein Gehalt je Spiel." + Rest(e);
         break;
     case Entscheidung::Plaetze:
+        if (e.grund == 1) {
+            r = {Rat::Stadion, 75,
+                 "Das Stadion hat nur " + Zahl(mg.Plaetze) + " Plätze, weniger als die " + Zahl(StartPlaetze) +
+                     " zu Beginn: der Eintritt trägt die Gehälter nicht. " + Zahl(e.ziel) + " Plätze mehr kosten " +
+                     Euro(-e.geld) + "." + Rest(e),
+                 Menuepunkt::Stadion, "Stadion", 0, e};
+            break;
+        }
         r = {Rat::Stadion, 30,
              "Die " + Zahl(mg.HeimspieleSaison) + " Heimspiele dieser Saison kamen im Schnitt auf " +
                  Zahl(mg.ZuschauerSaison / std::max<int>(1, mg.HeimspieleSaison)) + " Zuschauer bei " + Zahl(mg.Plaetze) +

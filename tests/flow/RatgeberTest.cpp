@@ -108,14 +108,24 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
                     Geldtext(Gehaltsforderung(s.Alter, s.Staerke, 6)) + " €";
          },
          Rat::Vertrag, true, Menuepunkt::Aufstellung},
-        {"auslaufender Vertrag eines Alten",
+        {"auslaufender Vertrag eines Alten, den seine Linie entbehren kann",
          [] {
-             Kaderspieler_& s = Mg().Kader[2];
+             Mg().Kader[15] = Mg().Kader[9]; // ein sechster im Mittelfeld
+             Mg().KaderAnzahl = 15;
+             Kaderspieler_& s = Mg().Kader[8];
              s.Vertrag = 1;
              s.Alter = 34;
              return std::string();
          },
          Rat::Vertrag, false, Menuepunkt::Aufstellung},
+        {"auslaufender Vertrag eines Alten, ohne den das Mittelfeld zu dünn wäre",
+         [] {
+             Kaderspieler_& s = Mg().Kader[8];
+             s.Vertrag = 1;
+             s.Alter = 34;
+             return NameVon(s);
+         },
+         Rat::Vertrag, true, Menuepunkt::Aufstellung},
         {"zu kleiner Kader",
          [] {
              Mg().KaderAnzahl = 9;
