@@ -112,21 +112,15 @@ int64_t Frei(const Manager_& mg)
     return static_cast<int64_t>(mg.Kontostand) + mg.Sparbuch - mg.Kredit;
 }
 
-// Die Schieber eines Kaufs: 150 % Ablöse, 120 % Gehalt, sechs Jahre; das sagt jeder zu.
-constexpr int KaufAbloese = 5;
-constexpr int Vertragsjahre = 6;
-constexpr Regler_ Kaufregler{KaufAbloese, 2, Vertragsjahre};
+constexpr Regler_ Kaufregler = AssistentKaufregler;
+constexpr int Vertragsjahre = Kaufregler.Jahre;
 // Eine Verlängerung bietet so wenig Gehalt, wie es mit dieser Zusage geht; eine Absage
 // kostet nur Form, und bis zum Saisonende bleiben viele Züge für den nächsten Versuch.
 constexpr int VerlaengerungZusage = 75;
 constexpr int64_t SparbuchHoechst = 300000000;
 
 // Was ein Kauf der Marktzeile r kostet: Ablöse und Eröffnungsgebühr.
-int64_t Kaufpreis(const Kaderspieler_& s)
-{
-    const int32_t abloese = AbloeseFuer(s.Wert, KaufAbloese);
-    return static_cast<int64_t>(abloese) + Verhandlungsgebuehr(abloese);
-}
+int64_t Kaufpreis(const Kaderspieler_& s) { return Kaufkosten(s, Kaufregler); }
 
 // Was ein Kauf in seiner ersten Saison kostet: Ablöse, Gebühr und 34 Spiele Gehalt.
 int64_t Saisonkosten(const Kaderspieler_& s)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/Oberflaeche.h"
+#include "squad/Verhandlung.h"
 
 #include <array>
 #include <cstdint>
@@ -61,6 +62,8 @@ Verstaerkung AssistentVerstaerkung(int m);
 int AssistentVerkaufswahl(int m);
 // Nur Neu: lebt der Verein vom Kredit, der teuerste entbehrliche Ersatzmann; 0: keiner.
 int AssistentSparwahl(int m);
+// Die Schieber eines Kaufs: 150 % Ablöse, 120 % Gehalt, sechs Jahre; das sagt jeder zu.
+constexpr Regler_ AssistentKaufregler{5, 2, 6};
 // Ablöse und Gebühr, wenn er für den Marktspieler s 150 % bietet.
 int64_t AssistentKaufpreis(const Kaderspieler_& s);
 // Was die Stufe Neu mindestens auf Konto und Sparbuch lässt.

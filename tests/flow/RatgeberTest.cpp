@@ -245,6 +245,7 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
          [] {
              for (int i = 1; i <= Mg().KaderAnzahl; ++i)
                  if (Mg().Kader[i].Position.roh() == "T") Mg().Kader[i].Staerke = 1;
+             Mg().Kontostand = 100000; // auch als zweiter Torwart zu teuer
              Starker(4);
              S.Transferliste[4].Position.rohSetzen("T");
              return std::string("der schwächste Torwart der Elf; am Markt steht Otto Ueberall");
