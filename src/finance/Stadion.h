@@ -20,6 +20,7 @@
 namespace torvane {
 
 constexpr int MaxPlaetze = 100000;
+constexpr int StartPlaetze = 12000; // so groß ist das Stadion jedes neuen Managers
 constexpr int MaxKomfort = 100;
 
 // Preis je Platz und je Komfortpunkt in der Liga 1..4; zurück gibt es jeweils die Hälfte.

@@ -112,20 +112,20 @@ int64_t Frei(const Manager_& mg)
     return static_cast<int64_t>(mg.Kontostand) + mg.Sparbuch - mg.Kredit;
 }
 
-// Die Schieber eines Kaufs: 150 % Ablöse, 120 % Gehalt, sechs Jahre; das sagt jeder zu.
-constexpr int KaufAbloese = 5;
-constexpr int Vertragsjahre = 6;
-constexpr Regler_ Kaufregler{KaufAbloese, 2, Vertragsjahre};
+constexpr Regler_ Kaufregler = AssistentKaufregler;
+constexpr int Vertragsjahre = Kaufregler.Jahre;
 // Eine Verlängerung bietet so wenig Gehalt, wie es mit dieser Zusage geht; eine Absage
 // kostet nur Form, und bis zum Saisonende bleiben viele Züge für den nächsten Versuch.
 constexpr int VerlaengerungZusage = 75;
 constexpr int64_t SparbuchHoechst = 300000000;
 
 // Was ein Kauf der Marktzeile r kostet: Ablöse und Eröffnungsgebühr.
-int64_t Kaufpreis(const Kaderspieler_& s)
+int64_t Kaufpreis(const Kaderspieler_& s) { return Kaufkosten(s, Kaufregler); }
+
+// Was ein Kauf in seiner ersten Saison kostet: Ablöse, Gebühr und 34 Spiele Gehalt.
+int64_t Saisonkosten(const Kaderspieler_& s)
 {
-    const int32_t abloese = AbloeseFuer(s.Wert, KaufAbloese);
-    return static_cast<int64_t>(abloese) + Verhandlungsgebuehr(abloese);
+    return Kaufpreis(s) + int64_t{34} * AngebotsgehaltFuer(s.Alter, s.Staerke, Vertragsjahre, Kaufregler.Gehalt);
 }
 
 // Die Kaderplätze der Ungelisteten, die Stärksten zuerst (bei Gleichstand in Kaderfolge).
@@ -296,9 +296,28 @@ bool Entbehrlich(int m, int i, const std::vector<int>& elf, const std::array<int
     return s.Transferstatus == 0 && !Enthaelt(elf, i) && jeLinie[l] > Mindest(m)[l];
 }
 
-// Die Marktzeile für einen Kader unter seinem Minimum bei so viel Geld; gekauft: schon gewählte Zeilen.
-int Marktwahl(int m, const std::array<int, 4>& jeLinie, int bleiben, int64_t spielraum, const std::vector<int>& gekauft,
-              bool not_ = false)
+// Ein Gelisteter, ohne den seine Linie unter ihr Minimum oder der Kader unter dreizehn fiele.
+bool WiederGebraucht(int m, int i)
+{
+    const Manager_& mg = S.Manager[m];
+    if (i < 1 || i > mg.KaderAnzahl) return false;
+    const auto [jeLinie, bleiben] = Ungelistete(mg);
+    const size_t l = static_cast<size_t>(LinieVon(mg.Kader[i]));
+    return jeLinie[l] < Mindest(m)[l] || bleiben < 13;
+}
+
+// Was ein Kauf kosten darf: geld ist der Preis (Ablöse und Gebühr); verlust, was er das Vermögen
+// kosten darf (Preis über dem Wert); alt: auch einer über der Altersgrenze; billig: der Billigste
+// statt des Stärksten, damit das Geld für möglichst viele reicht.
+struct Kaufrahmen {
+    int64_t geld = 0;
+    int64_t verlust = INT64_MAX;
+    bool alt = false;
+    bool billig = false;
+};
+
+// Die Marktzeile für einen Kader unter seinem Minimum in diesem Rahmen; gekauft: schon gewählte Zeilen.
+int Marktwahl(int m, const std::array<int, 4>& jeLinie, int bleiben, const Kaufrahmen& rahmen, const std::vector<int>& gekauft)
 {
     const std::array<int, 4> mindest = Mindest(m);
     bool luecke = false;
@@ -311,12 +330,13 @@ int Marktwahl(int m, const std::array<int, 4>& jeLinie, int bleiben, int64_t spi
         for (int r = 1; r <= 11; ++r) {
             const Kaderspieler_& s = S.Transferliste[r];
             // Ein zweites Gespräch am selben Tag kostet nur Strafe.
-            // In der Not tut es auch ein Alter: ohne Elf verliert der Verein mehr.
-            if (s.Transferstatus == 0 || s.Verhandelt != 0 || (s.Alter >= AltersGrenze && !not_) || Enthaelt(gekauft, r))
+            if (s.Transferstatus == 0 || s.Verhandelt != 0 || (s.Alter >= AltersGrenze && !rahmen.alt) || Enthaelt(gekauft, r))
                 continue;
             const size_t l = static_cast<size_t>(LinieVon(s));
-            if ((nurLuecke && jeLinie[l] >= mindest[l]) || Kaufpreis(s) > spielraum) continue;
-            if (wahl == 0 || s.Staerke > S.Transferliste[wahl].Staerke) wahl = r;
+            const int64_t preis = Kaufpreis(s);
+            if ((nurLuecke && jeLinie[l] >= mindest[l]) || preis > rahmen.geld || preis - s.Wert > rahmen.verlust) continue;
+            if (wahl == 0 || (rahmen.billig ? Saisonkosten(s) < Saisonkosten(S.Transferliste[wahl]) : s.Staerke > S.Transferliste[wahl].Staerke))
+                wahl = r;
         }
         if (wahl != 0 || bleiben >= AssistentMindestkader) break;
     }
@@ -433,10 +453,11 @@ int AssistentSparwahl(int m)
 {
     const Manager_& mg = S.Manager[m];
     // Nur wer schon vom Kredit lebt, spart: dann geht der teuerste Ersatzmann, der nicht in der
-    // besten Elf steht, solange jede Linie ihr Minimum behält und dreizehn bleiben.
+    // besten Elf steht, solange jede Linie ihr Minimum behält und der Mindestkader bleibt (ein
+    // kleinerer fällt nach zwei Abgängen durch Ereignisse unter elf).
     if (mg.Kredit <= 0) return 0;
     auto [jeLinie, bleiben] = Ungelistete(mg);
-    if (bleiben <= 13) return 0;
+    if (bleiben <= AssistentMindestkader) return 0;
     const std::vector<int> elf = BesteElf(m);
     int wahl = 0;
     for (int i = 1; i <= mg.KaderAnzahl; ++i) {
@@ -478,7 +499,7 @@ int AssistentMarktwahl(int m)
     const Manager_& mg = S.Manager[m];
     if (mg.KaderAnzahl >= 23) return 0;
     auto [jeLinie, bleiben] = Ungelistete(mg);
-    return Marktwahl(m, jeLinie, bleiben, Spielraum(m, Ruecklage(mg)), {});
+    return Marktwahl(m, jeLinie, bleiben, {Spielraum(m, Ruecklage(mg))}, {});
 }
 
 std::vector<int> AssistentVerlaengerungen(int m)
@@ -487,6 +508,7 @@ std::vector<int> AssistentVerlaengerungen(int m)
     const std::array<int, 4> mindest = Mindest(m);
     // Rang nach Stärke unter den Ungelisteten, je Linie gezählt für das Minimum.
     const std::vector<int> kandidaten = UngelistetNachStaerke(mg);
+    const std::array<int, 4> linien = Ungelistete(mg).first;
     std::vector<int> wahl;
     std::array<int, 4> jeLinie{};
     for (size_t rang = 0; rang < kandidaten.size(); ++rang) {
@@ -494,7 +516,9 @@ std::vector<int> AssistentVerlaengerungen(int m)
         const size_t l = static_cast<size_t>(LinieVon(s));
         const bool gebraucht = static_cast<int>(rang) < AssistentMindestkader || jeLinie[l] < mindest[l];
         ++jeLinie[l];
-        if (gebraucht && VertragLaeuftAus(s) && s.Alter < AltersGrenze && s.Verhandelt == 0)
+        // Ein Alter nur, wenn seine Linie ohne ihn unter ihr Minimum fiele: sonst fehlt er ab dem
+        // ersten Tag der neuen Saison, und ob der Markt bis dahin Ersatz bietet, ist Glück.
+        if (gebraucht && VertragLaeuftAus(s) && (s.Alter < AltersGrenze || linien[l] <= mindest[l]) && s.Verhandelt == 0)
             wahl.push_back(kandidaten[rang]);
     }
     return wahl;
@@ -534,18 +558,38 @@ std::vector<Entscheidung> AssistentEntscheidungen(int m, AssistentStufe stufe)
     // Den Kader auffüllen: jeder Kauf zählt in seiner Linie, und sein Geld ist ausgegeben.
     auto [jeLinie, bleiben] = Ungelistete(mg);
     std::vector<int> gekauft;
+    int64_t verlust = 0; // was die Käufe das Vermögen kosten: Preis über dem Wert
     while (mg.KaderAnzahl + static_cast<int>(gekauft.size()) < 23) {
-        // Fehlen Spieler für die Aufstellung, ist Not: dann auch auf Kredit, so weit die Bank ihn gibt.
-        const std::array<int, 4> bedarf = LinienBedarf(m);
-        bool not_ = bleiben < 11;
-        for (size_t l = 0; l < 4; ++l) not_ = not_ || jeLinie[l] < bedarf[l];
-        const int64_t rueck = not_ ? -std::max<int64_t>(0, VermoegenWert(m) / 2 - mg.Kredit) : Ruecklage(mg);
-        const int r = Marktwahl(m, jeLinie, bleiben, raum(rueck), gekauft, not_);
+        // Fehlen Spieler für die Aufstellung (elf und ein Torwart), ist Not: dann auch Alte und auf Kredit,
+        // so weit die Bank ihn gibt und das Vermögen zehn Spieltage Ausgaben übersteigt; unter elf zuerst
+        // die, die eine Saison am wenigsten kosten, damit das Geld für eine Elf reicht. Unter sieben
+        // kostet jedes Spiel Strafe: dann zählt das Vermögen nicht.
+        const bool not_ = bleiben < 11 || jeLinie[0] < 1;
+        // Für den zweiten Torwart springt keiner ein, und ein Abgang kommt ohne Vorwarnung: ihn kauft
+        // er aus eigenem Geld, auch einen Alten.
+        const bool torwart = jeLinie[0] < MindestJeLinie[0];
+        const int64_t rueck = not_ ? -std::max<int64_t>(0, VermoegenWert(m) / 2 - mg.Kredit) : torwart ? 0 : Ruecklage(mg);
+        const Kaufrahmen rahmen{raum(rueck),
+                                not_ && bleiben >= 7 ? VermoegenWert(m) - int64_t{10} * mg.Ausgaben - verlust : INT64_MAX,
+                                not_ || torwart, not_ && bleiben < 11};
+        const int r = Marktwahl(m, jeLinie, bleiben, rahmen, gekauft);
         if (r == 0) break;
+        const Kaderspieler_& s = S.Transferliste[r];
         gekauft.push_back(r);
-        ++jeLinie[static_cast<size_t>(LinieVon(S.Transferliste[r]))];
+        ++jeLinie[static_cast<size_t>(LinieVon(s))];
         ++bleiben;
-        nimm({Entscheidung::Kaufen, r, 0, 0, 0, -Kaufpreis(S.Transferliste[r]), rueck});
+        verlust += Kaufpreis(s) - s.Wert;
+        nimm({Entscheidung::Kaufen, r, 0, 0, 0, -Kaufpreis(s), rueck});
+    }
+    if (mg.Plaetze < StartPlaetze) {
+        // Nach einem Brand, einem Abriss oder dem Verkauf des Vereins trägt der Eintritt die Gehälter
+        // nicht mehr: wieder aufbauen, so weit das Geld über der kleinen Rücklage reicht, auch wenn
+        // die große (mit dem Rest eines Darlehens) sonst jeden Kauf sperrt.
+        const int64_t r = Ruecklage(mg);
+        const int64_t n = std::min<int64_t>(StartPlaetze - mg.Plaetze, std::max<int64_t>(0, raum(r)) / Platzpreis(mg.Liga)) / 1000 * 1000;
+        if (n >= 1000)
+            if (const int64_t b = Stadionbuchung(PlaetzeKaufenPruefen(m, static_cast<int>(n))); b < 0 && -b <= raum(r))
+                nimm({Entscheidung::Plaetze, static_cast<int>(n), 0, 1, 0, b, r});
     }
     // Eine Verstärkung nur, wenn der Kader nicht erst aufgefüllt wird: der Neue verdrängt einen aus der Elf.
     if (neu && gekauft.empty())
@@ -567,10 +611,10 @@ std::vector<Entscheidung> AssistentEntscheidungen(int m, AssistentStufe stufe)
         if (wahl > 0) nimm({Entscheidung::Trainer, wahl, 0, 0, beste, -preis, rueck});
     }
 
-    // Plätze nur, wenn die Heimspiele der Saison im Schnitt fast ausverkauft waren und das letzte auch.
     const int liga = std::clamp<int>(mg.Liga, 1, 4);
     const int64_t rueck = neu ? RuecklageNeu(mg) : 2 * Ruecklage(mg);
-    if (mg.HeimspieleSaison >= 2 && mg.Plaetze > 0 &&
+    // Mehr Plätze nur, wenn die Heimspiele der Saison im Schnitt fast ausverkauft waren und das letzte auch.
+    if (mg.Plaetze >= StartPlaetze && mg.HeimspieleSaison >= 2 &&
         int64_t{mg.ZuschauerSaison} * 20 >= int64_t{mg.Plaetze} * 19 * mg.HeimspieleSaison &&
         int64_t{mg.ZuschauerLetzte} * 20 >= int64_t{mg.Plaetze} * 19) {
         // 10.000 mit Rabatt; auf Sieg gespielt sonst so viele Tausend, wie das Geld über der Rücklage trägt.
@@ -774,9 +818,10 @@ bool AssistentAngebot(int m, const Angebotsfrage& f)
     case Angebotsfrage::AktienKauf:
         return f.anzahl > 0 && f.preis < kurs * f.anzahl && f.preis <= Frei(S.Manager[m]) - Ruecklage(S.Manager[m]);
     case Angebotsfrage::AktienVerkauf: return f.preis > kurs * f.anzahl;
-    // Ein gelisteter Spieler soll gehen: jedes Angebot wird angenommen. Die Strafe für den
-    // Vertragsbruch ist nur das halbe Gehalt, das er sonst bis zum Vertragsende zahlte.
-    case Angebotsfrage::SpielerVerkauf: return true;
+    // Ein gelisteter Spieler soll gehen: jedes Angebot wird angenommen (die Strafe für den
+    // Vertragsbruch ist nur das halbe Gehalt, das er sonst bis zum Vertragsende zahlte), es sei denn,
+    // der Kader ist seit dem Listen geschrumpft und seine Linie braucht ihn wieder.
+    case Angebotsfrage::SpielerVerkauf: return !WiederGebraucht(m, static_cast<int>(f.anzahl));
     // Den ganzen Verein verkauft er nie.
     case Angebotsfrage::VereinVerkauf: return false;
     }

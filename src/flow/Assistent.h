@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/Oberflaeche.h"
+#include "squad/Verhandlung.h"
 
 #include <array>
 #include <cstdint>
@@ -61,6 +62,8 @@ Verstaerkung AssistentVerstaerkung(int m);
 int AssistentVerkaufswahl(int m);
 // Nur Neu: lebt der Verein vom Kredit, der teuerste entbehrliche Ersatzmann; 0: keiner.
 int AssistentSparwahl(int m);
+// Die Schieber eines Kaufs: 150 % Ablöse, 120 % Gehalt, sechs Jahre; das sagt jeder zu.
+constexpr Regler_ AssistentKaufregler{5, 2, 6};
 // Ablöse und Gebühr, wenn er für den Marktspieler s 150 % bietet.
 int64_t AssistentKaufpreis(const Kaderspieler_& s);
 // Was die Stufe Neu mindestens auf Konto und Sparbuch lässt.
@@ -95,7 +98,7 @@ struct Entscheidung {
         Kaufen,      // ziel: Marktzeile, um den Kader aufzufüllen
         Verstaerken, // ziel: Marktzeile, bezug: der Verdrängte in der Elf, betrag: Gewinn an Stärke
         Trainer,     // ziel: Zeile am Trainermarkt für 50 Spiele
-        Plaetze,     // ziel: so viele Plätze
+        Plaetze,     // ziel: so viele Plätze; grund 0 ausverkauft, 1 kleiner als zu Beginn
         Komfort,     // ziel: so viele Komfortpunkte
         Punkte,      // Fähigkeitspunkte der Stammspieler; betrag: Stärke, die sie der Elf bringen
         Lager,       // ziel: Lager 1..3 für zehn Tage

@@ -393,8 +393,10 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
             }
             if (zielErreicht()) break;
             const int saison = S.Spiel.Saison;
-            if (!o.passiv && Sitzung.ZugOffen && HatSpiel(S.AktManager))
+            if (!o.passiv && Sitzung.ZugOffen && HatSpiel(S.AktManager)) {
                 AssistentZug(S.AktManager, StufeVon(bilanz, S.AktManager));
+                bilanz.zug(S.AktManager);
+            }
             // Ein passiver Manager holt nur dann Geld, wenn sein Abschluss sonst nie gelänge.
             if (o.passiv && Sitzung.AbschlussOhneDeckung) SparbuchAufsKonto(S.AktManager);
             AbschlussClick();
@@ -435,7 +437,8 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
                 return 2;
             }
             aus << "Bericht: " << o.bericht << " und " << Bilanzbericht::csvPfad(o.bericht) << ", "
-                << bilanz.manager.size() << " Manager-Saisons, " << bilanz.pleiten.size() << " Pleite(n)\n";
+                << bilanz.manager.size() << " Manager-Saisons, " << bilanz.pleiten.size() << " Pleite(n), "
+                << bilanz.stufensumme("").knapp << " Züge mit zu kleinem Kader\n";
         }
     } catch (const Laufzeitfehler& f) {
         fehler << f.what() << "\n";

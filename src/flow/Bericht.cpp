@@ -4,6 +4,7 @@
 #include "core/Sitzung.h"
 #include "core/Variablen.h"
 #include "finance/Vermoegen.h"
+#include "flow/Assistent.h"
 #include "flow/Diagramm.h"
 
 #include <algorithm>
@@ -65,6 +66,26 @@ void Bilanzbericht::neuesSpiel()
     ++spiele;
     // Das neue Spiel zählt seine Ereignisse wieder von vorn.
     ereignisseStart_ = Sitzung.EreignisZaehler;
+    folge_.clear();
+}
+
+void Bilanzbericht::zug(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    // Die Aufstellung braucht elf Spieler und einen Torwart; fehlt einer Linie jemand, springt einer
+    // der anderen ein. Gezählt wird der ganze Kader: Gelistete darf sie aufstellen, Verletzte fallen
+    // ohne Zutun des Managers aus.
+    int torwarte = 0;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) torwarte += AssistentLinie(mg.Kader[i]) == 0;
+    const bool knapp = mg.KaderAnzahl < 11 || torwarte == 0;
+    const std::string name = mg.Name.text();
+    int& folge = folge_[name];
+    folge = knapp ? folge + 1 : 0;
+    if (!knapp) return;
+    const auto st = stufen.find(name);
+    Knapp& k = knapp_[st != stufen.end() ? st->second : std::string()];
+    ++k.zuege;
+    k.laengste = std::max(k.laengste, folge);
 }
 
 void Bilanzbericht::saisonende()
@@ -186,6 +207,11 @@ Stufensumme Bilanzbericht::stufensumme(const std::string& stufe) const
         if (stufe.empty() || p.stufe == stufe) ++s.pleiten;
     for (const auto& [st, n] : championsLeague)
         if (stufe.empty() || st == stufe) s.championsLeague += n;
+    for (const auto& [st, k] : knapp_)
+        if (stufe.empty() || st == stufe) {
+            s.knapp += k.zuege;
+            s.knappFolge = std::max(s.knappFolge, k.laengste);
+        }
     if (s.bundesliga > 0) s.platzBundesliga = static_cast<double>(plaetze) / static_cast<double>(s.bundesliga);
     if (s.saisons > 0) s.kontoMittel = konten / s.saisons;
     return s;
@@ -267,7 +293,8 @@ std::string Bilanzbericht::html() const
         h += "<section id=\"stufen\">\n<h2>Computermanager nach Stufe</h2>\n<table>\n" +
              Kopf({"Stufe", "Manager-Saisons", "davon Bundesliga", "Meistertitel", "Titel je Bundesliga-Saison",
                    "Platz in der Bundesliga (Schnitt)", "Champions-League-Siege", "Pleiten", "Pleiten je 20",
-                   "Konto am Saisonende (Schnitt) €", "an der Abgabegrenze"});
+                   "Konto am Saisonende (Schnitt) €", "an der Abgabegrenze", "Züge mit zu kleinem Kader",
+                   "längste Folge"});
         for (const std::string& st : alleStufen) {
             const Stufensumme s = stufensumme(st);
             h += "<tr>" + Zelle(st) + ZahlZelle(std::to_string(s.saisons)) + ZahlZelle(std::to_string(s.bundesliga)) +
@@ -275,10 +302,12 @@ std::string Bilanzbericht::html() const
                  ZahlZelle(s.bundesliga > 0 ? Dezimal(s.platzBundesliga, 1) : "-") +
                  ZahlZelle(std::to_string(s.championsLeague)) + ZahlZelle(std::to_string(s.pleiten)) +
                  ZahlZelle(s.saisons > 0 ? Dezimal(20.0 * static_cast<double>(s.pleiten) / static_cast<double>(s.saisons), 2) : "-") +
-                 ZahlZelle(Punkte(s.kontoMittel)) + ZahlZelle(Prozent(s.anGrenze, s.saisons)) + "</tr>\n";
+                 ZahlZelle(Punkte(s.kontoMittel)) + ZahlZelle(Prozent(s.anGrenze, s.saisons)) +
+                 ZahlZelle(std::to_string(s.knapp)) + ZahlZelle(std::to_string(s.knappFolge)) + "</tr>\n";
         }
         h += "</table>\n<p>An der Abgabegrenze: ein Vermögen ab 1,8 Milliarden am Saisonende; darüber frisst die "
-             "Abgabe jeden Gewinn.</p>\n</section>\n";
+             "Abgabe jeden Gewinn. Zu kleiner Kader: nach dem Zug weniger als elf Spieler oder kein Torwart "
+             "(Gelistete und Verletzte zählen mit).</p>\n</section>\n";
     }
 
     // --- Ligen ---

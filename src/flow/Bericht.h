@@ -43,6 +43,8 @@ struct Stufensumme {
     long anGrenze = 0;            // Vermögen am Saisonende nahe der Abgabegrenze
     double platzBundesliga = 0;   // mittlerer Platz in der Bundesliga
     int64_t kontoMittel = 0;
+    long knapp = 0;               // Züge, nach denen der Kader die Aufstellung nicht füllte
+    int knappFolge = 0;           // die längste Folge solcher Züge eines Managers
 };
 
 // Ab diesem Vermögen steht ein Verein an der Grenze der Vermögensabgabe (zwei Milliarden).
@@ -69,6 +71,8 @@ public:
     void saisonende();
     // Der Manager AktManager geht pleite.
     void pleite();
+    // Nach dem Zug des Computermanagers m: reicht sein Kader für die Aufstellung seines Systems?
+    void zug(int m);
     // Sieger eines Pokals oder der Champions League.
     void pokalsieger(Wettbewerb_ wettbewerb, const std::string& verein);
     // Vor einem neuen Spiel und am Ende des Laufs: die Ereignisse seit dem letzten Mal übernehmen.
@@ -99,6 +103,12 @@ public:
 
 private:
     std::array<long, 43> ereignisseStart_{};
+    struct Knapp {
+        long zuege = 0;
+        int laengste = 0;
+    };
+    std::map<std::string, Knapp> knapp_;  // je Stufe
+    std::map<std::string, int> folge_;    // je Manager: knappe Züge in Folge
 };
 
 } // namespace torvane

@@ -7,6 +7,7 @@
 #include "core/Text.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
+#include "finance/Stadion.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 
@@ -103,7 +104,7 @@ void Startwerte(int m)
     mg.Sparbuch = 100000;
     mg.Werbeeinnahmen = 0;
     mg.DarlehenRate = 0;
-    mg.Plaetze = 12000;
+    mg.Plaetze = StartPlaetze;
     mg.Pokalzuschlag = 25;
     mg.Komfortpunkte = 1;
     mg.DauerkartenImVerkauf = 1000;

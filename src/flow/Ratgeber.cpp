@@ -212,6 +212,14 @@ Rat AusEntscheidung(int m, const Entscheidung& e)
                  Euro(-e.geld) + ", dazu ein Gehalt je Spiel." + Rest(e);
         break;
     case Entscheidung::Plaetze:
+        if (e.grund == 1) {
+            r = {Rat::Stadion, 75,
+                 "Das Stadion hat nur " + Zahl(mg.Plaetze) + " Plätze, weniger als die " + Zahl(StartPlaetze) +
+                     " zu Beginn: der Eintritt trägt die Gehälter nicht. " + Zahl(e.ziel) + " Plätze mehr kosten " +
+                     Euro(-e.geld) + "." + Rest(e),
+                 Menuepunkt::Stadion, "Stadion", 0, e};
+            break;
+        }
         r = {Rat::Stadion, 30,
              "Die " + Zahl(mg.HeimspieleSaison) + " Heimspiele dieser Saison kamen im Schnitt auf " +
                  Zahl(mg.ZuschauerSaison / std::max<int>(1, mg.HeimspieleSaison)) + " Zuschauer bei " + Zahl(mg.Plaetze) +
@@ -241,7 +249,7 @@ Rat AusEntscheidung(int m, const Entscheidung& e)
 
 // Ein schwacher Stammspieler, wenn der Markt einen um die Marge Stärkeren hat: mit dem Grund, warum
 // der Computermanager ihn nicht kauft, wenn er es nicht tut.
-void Schwache(int m, const std::vector<Entscheidung>& liste, std::vector<Rat>& raete)
+void Schwache(int m, AssistentStufe stufe, const std::vector<Entscheidung>& liste, std::vector<Rat>& raete)
 {
     const Manager_& mg = S.Manager[m];
     const std::vector<int> elf = BesteElf(m);
@@ -265,8 +273,10 @@ void Schwache(int m, const std::vector<Entscheidung>& liste, std::vector<Rat>& r
         const Kaderspieler_& s = S.Transferliste[markt];
         const std::string grund = mg.KaderAnzahl >= 23 ? "der Kader ist voll, erst jemanden abgeben"
                                   : s.Verhandelt != 0  ? "mit ihm wurde heute schon verhandelt"
-                                  : s.Alter >= 30      ? "mit " + Zahl(s.Alter) + " Jahren ist er zu alt"
-                                                       : "Ablöse und Gebühr (" + Euro(AssistentKaufpreis(s)) +
+                                  : stufe == AssistentStufe::Alt
+                                      ? "auf Stufe Alt kauft der Computermanager nur, um Lücken im Kader zu füllen"
+                                  : s.Alter >= 30 ? "mit " + Zahl(s.Alter) + " Jahren ist er zu alt"
+                                                  : "Ablöse und Gebühr (" + Euro(AssistentKaufpreis(s)) +
                                                         ") übersteigen, was über der Rücklage liegt";
         raete.push_back({Rat::Schwach, 38,
                          Name(mg.Kader[schwach]) + " ist mit Stärke " + Zahl(mg.Kader[schwach].Staerke) + " der schwächste " +
@@ -296,18 +306,18 @@ void Werbung(int m, std::vector<Rat>& raete)
 
 } // namespace
 
-std::vector<Rat> Ratschlaege(int m)
+std::vector<Rat> Ratschlaege(int m, AssistentStufe stufe)
 {
     std::vector<Rat> raete;
     if (m < 0 || m > S.Spiel.ManagerHoch) return raete;
-    const std::vector<Entscheidung> liste = AssistentEntscheidungen(m, AssistentStufe::Neu);
+    const std::vector<Entscheidung> liste = AssistentEntscheidungen(m, stufe);
     for (const Entscheidung& e : liste) raete.push_back(AusEntscheidung(m, e));
     KaderLuecken(m, raete);
     Aufgestellte(m, raete);
     Dispo(m, raete);
     Vertraege(m, raete);
     Training(m, raete);
-    Schwache(m, liste, raete);
+    Schwache(m, stufe, liste, raete);
     Werbung(m, raete);
     std::stable_sort(raete.begin(), raete.end(), [](const Rat& a, const Rat& b) { return a.dringlichkeit > b.dringlichkeit; });
     return raete;

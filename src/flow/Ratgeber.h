@@ -41,7 +41,7 @@ struct Rat {
 // Weniger als so viel je Saison ist keinen eigenen Rat wert.
 constexpr int64_t RatSchwelle = 100000;
 
-// Die Ratschläge für Manager m, die wichtigsten zuerst.
-std::vector<Rat> Ratschlaege(int m);
+// Die Ratschläge für Manager m, die wichtigsten zuerst: was der Computermanager dieser Stufe täte.
+std::vector<Rat> Ratschlaege(int m, AssistentStufe stufe = AssistentStufe::Neu);
 
 } // namespace torvane

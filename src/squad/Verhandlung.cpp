@@ -102,6 +102,11 @@ bool GebuehrPasstNicht(int m, Verhandlungsart art, const Vertragspruefung& p)
 
 } // namespace
 
+int64_t Kaufkosten(const Kaderspieler_& s, const Regler_& regler)
+{
+    return int64_t{Verhandlungsgebuehr(AbloeseZuBeginn(Verhandlungsart::Kauf, s))} + AbloeseFuer(s.Wert, regler.Abloese);
+}
+
 namespace {
 
 // Eröffnen als Einheit: der Plan des Klicks und, wenn ein Gespräch beginnt, seine Gebühr; die

@@ -18,6 +18,8 @@
 
 namespace torvane {
 
+struct Kaderspieler_;
+
 // Die Stellung der drei Schieber.
 struct Regler_ {
     int Abloese = 0; // -5..5: 50 % bis 150 % des Marktwerts
@@ -34,6 +36,9 @@ int32_t AngebotsgehaltFuer(int alter, int staerke, int jahre, int regler);
 int ZusageFuer(Verhandlungsart art, int abloese, int gehalt, int jahre);
 // Was das Eröffnen kostet: 2 % der Ablöse.
 int32_t Verhandlungsgebuehr(int32_t abloese);
+// Was ein Kauf mit diesen Schiebern bucht: die Gebühr beim Eröffnen (auf den Marktwert) und die Ablöse
+// bei der Zusage. Dieselbe Zahl nennt der Ratgeber.
+int64_t Kaufkosten(const Kaderspieler_& s, const Regler_& regler);
 
 // --- Ablauf ---
 // Klick auf Marktzeile: Prüfungen des Markts, dann Eröffnung. false: keine Verhandlung.

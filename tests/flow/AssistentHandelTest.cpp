@@ -268,7 +268,6 @@ TEST_F(AssistentHandel, AktienNurMitVorteil)
         {{A::AktienKauf, 0, 0}, false},
         {{A::AktienVerkauf, 700, 700 * 1250}, true},
         {{A::AktienVerkauf, 700, 700 * 950}, false},
-        {{A::SpielerVerkauf, 3, 250000}, true},
         {{A::VereinVerkauf, 1, 900000000}, false},
     };
     for (const auto& f : faelle)

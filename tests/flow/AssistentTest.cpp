@@ -175,8 +175,8 @@ TEST_F(AssistentSchritt, MarktwahlFuelltLueckenMitBezahlbarem)
     EXPECT_EQ(AssistentMarktwahl(0), 0) << "23 sind voll";
 }
 
-// Verlängern: nur auslaufende Verträge der 16 Stärksten oder der fürs Minimum Nötigen, keine Alten
-// und keine Gelisteten; der Stärkste zuerst.
+// Verlängern: nur auslaufende Verträge der 16 Stärksten oder der fürs Minimum Nötigen, keine Gelisteten
+// und Alte nur, wenn ihre Linie ohne sie unter ihr Minimum fiele; der Stärkste zuerst.
 TEST_F(AssistentSchritt, VerlaengerungenNurFuerStammspieler)
 {
     kader(20);
@@ -188,6 +188,8 @@ TEST_F(AssistentSchritt, VerlaengerungenNurFuerStammspieler)
     EXPECT_EQ(AssistentVerlaengerungen(0), (std::vector<int>{20, 3, 1}));
     mg().Kader[18].Transferstatus = 0;
     EXPECT_EQ(AssistentVerlaengerungen(0), (std::vector<int>{20, 18, 1}));
+    mg().Kader[1].Alter = 35; // der zweite Torwart: ohne ihn stünde nur einer im Tor
+    EXPECT_EQ(AssistentVerlaengerungen(0), (std::vector<int>{20, 18, 1}));
 }
 
 // Fragen: Angebote für gelistete Spieler an, Gebühren zahlen, Unbekanntes ablehnen, nie zurück
@@ -196,14 +198,25 @@ TEST_F(AssistentSchritt, AntwortenUndEigeneRueckfragen)
 {
     // Der Wortlaut entscheidet nichts: das Angebot kommt in Werten.
     EXPECT_EQ(AssistentAntwort(0, "Hertha bietet 1.000 €\r\n Angebot akzeptieren ?", Knoepfe::JaNein), Antwort::Nein);
-    EXPECT_TRUE(AssistentAngebot(0, {Angebotsfrage::SpielerVerkauf, 4, 1000}));
     EXPECT_EQ(AssistentAntwort(0, PleiteFrageText, Knoepfe::JaNein), Antwort::Nein);
     EXPECT_EQ(AssistentAntwort(0, "Kontoüberziehung zu hoch !", Knoepfe::OkAbbrechen), Antwort::Ok);
     EXPECT_EQ(AssistentAntwort(0, "Wetten, dass ?", Knoepfe::JaNein), Antwort::Nein);
     EXPECT_EQ(AssistentKnopf(0, "", NachrichtArtLesen("Jein")), Befehlswert::Nein);
     EXPECT_EQ(AssistentKnopf(0, "", NachrichtArtLesen("Auto1500")), Befehlswert::Keiner);
 
+    // Ein Gelisteter geht, es sei denn, der Kader ist seither geschrumpft und seine Linie braucht ihn.
     kader(22);
+    const struct {
+        int kader, spieler;
+        bool ja;
+    } angebote[] = {{22, 4, true}, {22, 5, true}, {22, 1, false}, {12, 4, false}};
+    for (const auto& f : angebote) {
+        mg().KaderAnzahl = static_cast<uint8_t>(f.kader);
+        mg().Kader[f.spieler].Transferstatus = 1;
+        EXPECT_EQ(AssistentAngebot(0, {Angebotsfrage::SpielerVerkauf, f.spieler, 1000}), f.ja) << f.kader << " " << f.spieler;
+        mg().Kader[f.spieler].Transferstatus = 0;
+    }
+    mg().KaderAnzahl = 22;
     mg().Kader[4].Alter = 35;
     ui.texte.clear();
     AssistentZug(0);

@@ -274,6 +274,25 @@ TEST(Bericht, StufenNebeneinander)
     EXPECT_EQ(Wohlgeformt(html), "");
 }
 
+// Zu kleine Kader je Stufe: Züge mit weniger als elf oder ohne Torwart, und die längste Folge je Manager.
+TEST(Bericht, ZuKleineKader)
+{
+    EchtesSpiel(2, 5);
+    Bilanzbericht b;
+    b.stufen[S.Manager[0].Name.text()] = "neu";
+    b.stufen[S.Manager[1].Name.text()] = "alt";
+    const int voll = S.Manager[0].KaderAnzahl;
+    for (const int n : {voll, 10, 10, voll, 10}) {
+        S.Manager[0].KaderAnzahl = static_cast<uint8_t>(n);
+        b.zug(0);
+        b.zug(1);
+    }
+    S.Manager[1].Kader[1].Position.rohSetzen("V"); // sein einziger Torwart spielt jetzt Abwehr
+    b.zug(1);
+    EXPECT_EQ((std::pair{b.stufensumme("neu").knapp, b.stufensumme("neu").knappFolge}), (std::pair{3L, 2}));
+    EXPECT_EQ((std::pair{b.stufensumme("alt").knapp, b.stufensumme("alt").knappFolge}), (std::pair{1L, 1}));
+}
+
 // --passiv und --bericht; --bericht darf vor --autoplay stehen.
 TEST(Autoplay, BerichtUndPassivAlsAngaben)
 {

@@ -9,6 +9,8 @@
 #include "flow/Ratgeber.h"
 #include "season/Pleite.h"
 #include "squad/Kader.h"
+#include "squad/Training.h"
+#include "squad/Verhandlung.h"
 
 #include <set>
 
@@ -17,7 +19,7 @@ using namespace torvane;
 namespace {
 
 struct Zaehler {
-    long zuege = 0, zeilen = 0, pleiten = 0;
+    long zuege = 0, zeilen = 0, pleiten = 0, kaeufe = 0;
     std::vector<std::string> fehler;
     void wahr(bool b, const std::string& was)
     {
@@ -33,6 +35,21 @@ std::set<std::string> Namen(const Manager_& mg, int status)
     for (int i = 1; i <= mg.KaderAnzahl; ++i)
         if (status < 0 || mg.Kader[i].Transferstatus == status) n.insert(NameVon(mg.Kader[i]));
     return n;
+}
+
+// Gebühr und Ablöse, die die Verhandlung mit den Schiebern des Computermanagers bucht; der Spielstand
+// bleibt, wie er war.
+int64_t Verhandelt(int m, int zeile)
+{
+    const Spielstand vorher = S;
+    const int64_t konto = S.Manager[m].Kontostand;
+    int64_t gebucht = -1;
+    if (KaufVerhandlungOeffnen(m, zeile, AssistentKaufregler)) {
+        gebucht = konto - S.Manager[m].Kontostand + Sitzung.Verhandlung.Abloese;
+        VerhandlungAbbrechen();
+    }
+    S = vorher;
+    return gebucht;
 }
 
 void RatPruefen(int m, const std::vector<Rat>& raete, Zaehler& z)
@@ -63,8 +80,15 @@ void RatPruefen(int m, const std::vector<Rat>& raete, Zaehler& z)
             z.wahr(KontoNachAbschluss(m) + mg.Sparbuch - mg.Kredit - ausgegeben >= e.ruecklage,
                    "Kauf ohne die genannte Rücklage: " + r.text);
         }
+        // Was der Rat nennt, bucht der Bildschirm hinter seinem Knopf.
         if (e.art == Entscheidung::Plaetze)
             z.wahr(PlaetzeKaufenPruefen(m, e.ziel).plan->Buchung == e.geld, "Platzpreis anders als im Stadion");
+        if (e.art == Entscheidung::Komfort)
+            z.wahr(KomfortKaufenPruefen(m, e.ziel).plan->Buchung == e.geld, "Komfortpreis anders als im Stadion");
+        if (e.art == Entscheidung::Lager)
+            z.wahr(LagerPruefen(m, e.ziel, 10).plan->Werte.Preis == -e.geld, "Lagerpreis anders als im Training");
+        if ((e.art == Entscheidung::Kaufen || e.art == Entscheidung::Verstaerken) && ++z.kaeufe % 4 == 1)
+            z.wahr(Verhandelt(m, e.ziel) == -e.geld, "Kaufpreis anders als in der Verhandlung: " + r.text);
     }
     // Kein leerer Rat, solange ein Stammspieler um die Marge schwächer ist als ein bezahlbarer Marktspieler.
     if (!raete.empty() || mg.KaderAnzahl >= 23) return;
@@ -80,7 +104,7 @@ void RatPruefen(int m, const std::vector<Rat>& raete, Zaehler& z)
 
 // Was der Computermanager tat, stand auf der Liste: Neue kamen aus den genannten Marktzeilen,
 // Gelistete waren genannt, Plätze und Trainer wie genannt.
-void ZugPruefen(int m, const std::vector<Rat>& raete, Zaehler& z)
+void ZugPruefen(int m, AssistentStufe stufe, const std::vector<Rat>& raete, Zaehler& z)
 {
     const Manager_& mg = S.Manager[m];
     std::set<std::string> kaufbar, listbar;
@@ -101,7 +125,7 @@ void ZugPruefen(int m, const std::vector<Rat>& raete, Zaehler& z)
     const std::set<std::string> vorher = Namen(mg, -1), gelistet = Namen(mg, 1);
     const int32_t plaetzeVorher = mg.Plaetze;
     const int trainerVorher = mg.Trainer;
-    AssistentZug(m, AssistentStufe::Neu);
+    AssistentZug(m, stufe);
     for (const std::string& n : Namen(mg, -1))
         z.wahr(vorher.count(n) > 0 || kaufbar.count(n) > 0, "Kauf ohne Rat: " + n);
     for (const std::string& n : Namen(mg, 1))
@@ -111,7 +135,7 @@ void ZugPruefen(int m, const std::vector<Rat>& raete, Zaehler& z)
            "Trainer ohne Rat oder zu einem anderen Preis");
 }
 
-void Spielen(uint32_t saat, bool passiv, int saisons, Zaehler& z)
+void Spielen(uint32_t saat, bool passiv, AssistentStufe stufe, int saisons, Zaehler& z)
 {
     Mitschrift ui;
     if (!passiv) ui.frage = [](const std::string& text, Knoepfe k) { return AssistentAntwort(S.AktManager, text, k); };
@@ -126,10 +150,10 @@ void Spielen(uint32_t saat, bool passiv, int saisons, Zaehler& z)
             ++z.zuege;
             // Der Ratgeber ändert nichts; geprüft bei jedem zehnten Zug, das Schreiben kostet Zeit.
             const std::string stand = z.zuege % 10 == 0 ? SpielstandSchreiben() : std::string();
-            const std::vector<Rat> raete = Ratschlaege(m);
+            const std::vector<Rat> raete = Ratschlaege(m, stufe);
             if (!stand.empty()) z.wahr(SpielstandSchreiben() == stand, "der Ratgeber ändert den Spielstand");
             RatPruefen(m, raete, z);
-            if (!passiv) ZugPruefen(m, raete, z);
+            if (!passiv) ZugPruefen(m, stufe, raete, z);
             else if (Sitzung.AbschlussOhneDeckung) SparbuchAufsKonto(m);
         }
         const long vor = Sitzung.BeendeteSaisons;
@@ -142,21 +166,24 @@ void Spielen(uint32_t saat, bool passiv, int saisons, Zaehler& z)
 
 TEST(RatgeberEigenschaft, VieleZuege)
 {
+    constexpr AssistentStufe Neu = AssistentStufe::Neu, Alt = AssistentStufe::Alt;
     struct Fall {
         uint32_t saat;
         bool passiv;
+        AssistentStufe stufe; // in der der Ratgeber rät und der Computermanager spielt
         int saisons;
     };
     Zaehler z;
-    for (const Fall& f : {Fall{3, false, 6}, Fall{11, false, 6}, Fall{23, false, 6}, Fall{7, true, 5}, Fall{19, true, 5},
-                          Fall{31, true, 5}}) {
+    for (const Fall& f : {Fall{3, false, Neu, 6}, Fall{11, false, Neu, 6}, Fall{23, false, Alt, 6}, Fall{7, true, Neu, 5},
+                          Fall{19, true, Neu, 5}, Fall{31, true, Alt, 5}}) {
         SCOPED_TRACE(testing::Message() << "Saat " << f.saat << (f.passiv ? " passiv" : ""));
-        Spielen(f.saat, f.passiv, f.saisons, z);
+        Spielen(f.saat, f.passiv, f.stufe, f.saisons, z);
     }
     for (const auto& f : z.fehler) ADD_FAILURE() << f;
     RecordProperty("Zuege", static_cast<int>(z.zuege));
     RecordProperty("Zeilen", static_cast<int>(z.zeilen));
-    std::printf("Ratgeber geprüft: %ld Züge, %ld Zeilen, %ld vor der Pleite\n", z.zuege, z.zeilen, z.pleiten);
+    std::printf("Ratgeber geprüft: %ld Züge, %ld Zeilen, %ld vor der Pleite, %ld Käufe\n", z.zuege, z.zeilen, z.pleiten,
+                z.kaeufe);
     EXPECT_GT(z.zuege, 4000);
     EXPECT_GT(z.pleiten, 0) << "die passiven Manager erreichen die Pleite";
 }

@@ -108,14 +108,24 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
                     Geldtext(Gehaltsforderung(s.Alter, s.Staerke, 6)) + " €";
          },
          Rat::Vertrag, true, Menuepunkt::Aufstellung},
-        {"auslaufender Vertrag eines Alten",
+        {"auslaufender Vertrag eines Alten, den seine Linie entbehren kann",
          [] {
-             Kaderspieler_& s = Mg().Kader[2];
+             Mg().Kader[15] = Mg().Kader[9]; // ein sechster im Mittelfeld
+             Mg().KaderAnzahl = 15;
+             Kaderspieler_& s = Mg().Kader[8];
              s.Vertrag = 1;
              s.Alter = 34;
              return std::string();
          },
          Rat::Vertrag, false, Menuepunkt::Aufstellung},
+        {"auslaufender Vertrag eines Alten, ohne den das Mittelfeld zu dünn wäre",
+         [] {
+             Kaderspieler_& s = Mg().Kader[8];
+             s.Vertrag = 1;
+             s.Alter = 34;
+             return NameVon(s);
+         },
+         Rat::Vertrag, true, Menuepunkt::Aufstellung},
         {"zu kleiner Kader",
          [] {
              Mg().KaderAnzahl = 9;
@@ -235,6 +245,7 @@ TEST_F(Ratgeber, LagenUndIhreRatschlaege)
          [] {
              for (int i = 1; i <= Mg().KaderAnzahl; ++i)
                  if (Mg().Kader[i].Position.roh() == "T") Mg().Kader[i].Staerke = 1;
+             Mg().Kontostand = 100000; // auch als zweiter Torwart zu teuer
              Starker(4);
              S.Transferliste[4].Position.rohSetzen("T");
              return std::string("der schwächste Torwart der Elf; am Markt steht Otto Ueberall");

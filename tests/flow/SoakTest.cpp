@@ -55,10 +55,11 @@ bool AufSieg(int m)
     return name == Vorgabenamen[0].Name || name == Vorgabenamen[2].Name;
 }
 
+// Wer sich nach einer gescheiterten Verlängerung selbst auf die Liste setzt (2), zählt nicht als gelistet.
 int Ungelistet(const Manager_& mg)
 {
     int n = 0;
-    for (int i = 1; i <= mg.KaderAnzahl; ++i) n += mg.Kader[i].Transferstatus == 0;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i) n += mg.Kader[i].Transferstatus != 1;
     return n;
 }
 

@@ -105,6 +105,14 @@ bool TLinkeF::automatic(const std::string& name) const
 
 bool TLinkeF::automatic() const { return automatic(AktuellerName()); }
 
+AssistentStufe TLinkeF::stufe() const
+{
+    const std::string name = AktuellerName();
+    const auto v = std::find_if(automatik_.begin(), automatik_.end(), [&](const auto& a) { return a.name == name; });
+    if (v != automatik_.end()) return v->stufe;
+    return Stufe->currentIndex() == 1 ? AssistentStufe::Alt : AssistentStufe::Neu;
+}
+
 Vertretung TLinkeF::vertreten() const
 {
     // Nur im eigenen Zug (Abschluss und Zugbeginn): was der Tag oder das Saisonende meldet, gilt allen
@@ -120,8 +128,9 @@ void TLinkeF::automaticKlick()
         return;
     }
     if (SpielVorbei() || name.empty()) return;
+    const AssistentStufe gewaehlt = stufe();
     automatik_.push_back(VertretungBeginnen(S.AktManager));
-    automatik_.back().stufe = Stufe->currentIndex() == 1 ? AssistentStufe::Alt : AssistentStufe::Neu;
+    automatik_.back().stufe = gewaehlt;
     automatikZeigen();
     automatikTimer_->start();
     automatikTakt();

@@ -32,6 +32,9 @@ public:
     // Solange sie lebt, antwortet der Computermanager für jeden Manager auf Automatik, der am Zug ist.
     Vertretung vertreten() const;
     bool automatic(const std::string& name) const;
+    // Die Stufe, in der der Computer für den aktuellen Manager spielt: die seiner laufenden
+    // Automatik, sonst die gewählte für die nächste.
+    AssistentStufe stufe() const;
     // Automatik des Managers name aus (die Stopp-Knöpfe unter dem Schalter); eine Nachricht sagt
     // ihm, was seitdem für ihn geschah.
     void automatikAus(const std::string& name);

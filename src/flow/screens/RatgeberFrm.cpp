@@ -54,9 +54,12 @@ void TRatgeberF::fuellen()
         delete z->widget();
         delete z;
     }
-    const std::vector<Rat> raete = Ratschlaege(S.AktManager);
-    TextEinpassen(Kopf, QStringLiteral("Für %1: was der Computermanager jetzt täte, das Wichtigste zuerst")
-                            .arg(Q(S.Manager[S.AktManager].Name.text())));
+    // Er rät, was der Computer in der Stufe täte, in der er für diesen Manager spielt oder spielen würde.
+    const AssistentStufe stufe = LinkeF ? LinkeF->stufe() : AssistentStufe::Neu;
+    const std::vector<Rat> raete = Ratschlaege(S.AktManager, stufe);
+    TextEinpassen(Kopf, QStringLiteral("Für %1: was der Computermanager (Stufe %2) jetzt täte, das Wichtigste zuerst")
+                            .arg(Q(S.Manager[S.AktManager].Name.text()),
+                                 stufe == AssistentStufe::Alt ? QStringLiteral("Alt") : QStringLiteral("Neu")));
     Leer->setVisible(raete.empty());
     int n = 0;
     for (const Rat& r : raete) {
