@@ -1,6 +1,7 @@
 // Der Ratgeber im Fenster: der Knopf der Seitenleiste öffnet ihn, jede Zeile zeigt einen Rat mit
 // dem Knopf zu ihrem Bildschirm, und Öffnen wie Lesen ändern kein Byte des Spielstands.
 #include "Bildschirmtest.h"
+#include "core/Oberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "finance/screens/BankFrm.h"
 #include "flow/Neuanlage.h"
@@ -70,6 +71,16 @@ private slots:
         // Noch einmal geöffnet: die Zeilen werden ersetzt, nicht angehängt.
         knopf->click();
         QCOMPARE(zeilen().size(), static_cast<qsizetype>(raete.size()));
+
+        // Offen zeichnet er neu, wenn die Stufe wechselt oder der Stand sich ändert.
+        LinkeF->Stufe->setCurrentIndex(1);
+        QVERIFY(RatgeberF->Kopf->text().contains(QStringLiteral("Stufe Alt")));
+        mg.Kontostand = 5000000;
+        SpielstandGeaendert();
+        QCOMPARE(zeilen().size(), static_cast<qsizetype>(Ratschlaege(S.AktManager, AssistentStufe::Alt).size()));
+        QVERIFY(zeilen().size() != static_cast<qsizetype>(raete.size()) ||
+                zeilen().front()->findChild<QLabel*>(QStringLiteral("Text"))->text() != Q(raete.front().text));
+        LinkeF->Stufe->setCurrentIndex(0);
         RatgeberF->close();
     }
 };

@@ -9,6 +9,7 @@
 #include "flow/Zug.h"
 #include "flow/screens/MainFrm.h"
 #include "flow/screens/MenuFrm.h"
+#include "flow/screens/RatgeberFrm.h"
 #include "season/Pleite.h"
 
 #include <QApplication>
@@ -66,6 +67,8 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
     Stufe->setGeometry(141, 390, 50, 30);
     Stufe->addItems({QStringLiteral("Neu"), QStringLiteral("Alt")});
     Stufe->setToolTip(QStringLiteral("Wie der Computer spielt: Neu spielt auf Sieg, Alt hält den Verein nur am Leben"));
+    // Der offene Ratgeber rät in der Stufe, die jetzt gilt.
+    connect(Stufe, &QComboBox::currentIndexChanged, this, &TLinkeF::automatikZeigen);
     for (size_t i = 0; i < Stopp.size(); ++i) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("Stopp%1").arg(i));
@@ -170,6 +173,8 @@ void TLinkeF::automatikZeigen()
         Stopp[i]->setText(QStringLiteral("Autospiel %1 STOP").arg(n));
         Stopp[i]->setToolTip(TippWoertlich(QStringLiteral("Automatik von %1 (Stufe %2) anhalten").arg(n, stufe)));
     }
+    // Mit der Automatik oder der Wahl wechselt die Stufe, in der der Ratgeber rät.
+    if (RatgeberF && RatgeberF->isVisible()) RatgeberF->fuellen();
 }
 
 void TLinkeF::automatikTakt()

@@ -290,6 +290,8 @@ public:
         if (MenuF) MenuF->menueZeichnen();
         // Die Stärken hängen am Einsatz; die Grafik nicht: ihr Zeichnen rechnet das Vermögen neu.
         if (LigaStarkeF && LigaStarkeF->isVisible()) LigaStarkeF->auffrischen();
+        // Der offene Ratgeber rät aus dem neuen Stand.
+        if (RatgeberF && RatgeberF->isVisible()) RatgeberF->fuellen();
     }
     void aufrollen() override
     {
