@@ -209,6 +209,11 @@ Bankpruefung AnlageEroeffnenPruefen(int m, int64_t n)
 
 int64_t AnlageBeiKuendigung(int64_t wert) { return RundenBruch(9 * wert, 10); }
 
+int64_t KontozinsenProSpiel(int64_t konto) { return RundenBruch(konto > 0 ? konto : 15 * konto, 1000); }
+int64_t KreditzinsenProSpiel(int64_t kredit) { return RundenBruch(12 * kredit, 1000); }
+int64_t SparzinsenProSpiel(int64_t sparbuch) { return RundenBruch(3 * sparbuch, 1000); }
+int64_t Ueberziehungsgebuehr(int64_t konto) { return AbrundenAuf(RundenBruch(-konto, 10) + 1000, 3); }
+
 Bankpruefung AnlageKuendigenPruefen(int m)
 {
     const Manager_& mg = S.Manager[m];

@@ -79,6 +79,19 @@ bool AnlageKuendigen(int m, bool fragen = true);
 // Was eine Anlage vom Wert w beim Kündigen bringt: 90 %, Hälften zur geraden Zahl.
 int64_t AnlageBeiKuendigung(int64_t wert);
 
+// --- Zinsen je Ligaspieltag ---
+// Genau in Tausendsteln, Hälften zur geraden Zahl: der Abschluss bucht sie, die Vorschau, der
+// Ratgeber und die Infotafel nennen dieselben Beträge.
+// Aufs Konto: Guthaben 0,1 %, im Minus 1,5 % Dispo (dann negativ).
+int64_t KontozinsenProSpiel(int64_t konto);
+// Vom Konto: 1,2 % des Flinken Kredits.
+int64_t KreditzinsenProSpiel(int64_t kredit);
+// Aufs Sparbuch: 0,3 %.
+int64_t SparzinsenProSpiel(int64_t sparbuch);
+// Die Gebühr beim Abschluss, wenn das Konto über 10 % des Vermögens im Minus ist:
+// ein Zehntel des Minus plus 1 000, auf Tausender abgerundet.
+int64_t Ueberziehungsgebuehr(int64_t konto);
+
 // --- Aktien ---
 constexpr int AktienMax = 20000;
 Bankpruefung AktienPruefen(int m, int p);

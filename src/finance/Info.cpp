@@ -5,6 +5,7 @@
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Variablen.h"
+#include "finance/Bank.h"
 #include "finance/Vermoegen.h"
 
 #include <algorithm>
@@ -30,12 +31,10 @@ Infotafel VermoegenBuchenUndInfo(int m)
     t.Werbeeinnahmen = {Euro(mg.Werbeeinnahmen), mg.Werbeeinnahmen == 0 ? Ton::Warnung : Ton::Gut};
     t.Geldanlage = {Euro(mg.AnlageWert), mg.AnlageWert > 0 ? Ton::Gut : Ton::Neutral};
     t.Sparbuch = {Euro(mg.Sparbuch), mg.Sparbuch > 0 ? Ton::Gut : Ton::Neutral};
-    // Die Zinsen genau in Tausendsteln, damit Hälften wirklich Hälften sind.
-    t.SparZinsen = "Zinsen " + Euro(RundenBruch(3 * static_cast<int64_t>(mg.Sparbuch), 1000));
-    if (mg.Kontostand >= 0)
-        t.Kontozinsen = {Euro(RundenBruch(mg.Kontostand, 1000)), mg.Kontostand == 0 ? Ton::Neutral : Ton::Gut};
-    else
-        t.Kontozinsen = {Euro(RundenBruch(15 * static_cast<int64_t>(mg.Kontostand), 1000)), Ton::Warnung};
+    // Dieselben Zinsen, die der Abschluss bucht.
+    t.SparZinsen = "Zinsen " + Euro(SparzinsenProSpiel(mg.Sparbuch));
+    t.Kontozinsen = {Euro(KontozinsenProSpiel(mg.Kontostand)),
+                     mg.Kontostand < 0 ? Ton::Warnung : mg.Kontostand == 0 ? Ton::Neutral : Ton::Gut};
     t.Zuschuesse = {Euro(mg.Nebeneinnahmen), Ton::Neutral};
     t.Einnahmen = {Euro(mg.Einnahmen), Ton::Neutral};
     t.Kosten = {Euro(mg.Ausgaben), Ton::Neutral};
@@ -65,7 +64,7 @@ Infotafel VermoegenBuchenUndInfo(int m)
         t.Kredit = {Euro(mg.Kredit), Ton::Warnung};
     else
         t.Kredit = {"Kein Kredit", Ton::Neutral};
-    t.KreditZinsen = "Zinsen p. Spiel " + Euro(RundenBruch(12 * static_cast<int64_t>(mg.Kredit), 1000));
+    t.KreditZinsen = "Zinsen p. Spiel " + Euro(KreditzinsenProSpiel(mg.Kredit));
     if (mg.DarlehenRestSpiele > 0) {
         t.Darlehen = {Euro(static_cast<int64_t>(mg.DarlehenRestSpiele) * mg.DarlehenRate), Ton::Warnung};
         t.DarlehenText =

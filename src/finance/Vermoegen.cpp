@@ -47,6 +47,12 @@ int64_t StadionkostenWert(int m)
     return Runden(mg.Plaetze / 2.0 + mg.Komfortpunkte * 500.0, "Stadionkosten");
 }
 
+int64_t NebeneinnahmenWert(int m)
+{
+    const Manager_& mg = S.Manager[m];
+    return static_cast<int64_t>(mg.Liga) * 400 * mg.KaderAnzahl;
+}
+
 int32_t BerechneVermoegen(int m)
 {
     Manager_& mg = S.Manager[m];
@@ -70,7 +76,7 @@ int32_t BerechneVermoegen(int m)
     aus = Dazu(aus, mg.Stadionkosten);
     SETZE(mg.Ausgaben, Abschneiden(aus, "Ausgaben"));
 
-    SETZE(mg.Nebeneinnahmen, static_cast<int64_t>(mg.Liga) * 400 * mg.KaderAnzahl);
+    SETZE(mg.Nebeneinnahmen, NebeneinnahmenWert(m));
 
     float ein = static_cast<float>(mg.Sparbuch / 100.0 * 0.3);
     if (mg.Kontostand > 0) ein = Dazu(ein, mg.Kontostand / 100.0 * 0.1);

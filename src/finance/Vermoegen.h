@@ -13,6 +13,8 @@ int64_t Abgabe(int64_t vermoegen);
 
 // Stadionkosten je Spieltag für Plätze und Komfort des Managers m, ohne Nebenwirkung.
 int64_t StadionkostenWert(int m);
+// Die Zuschüsse je Spiel nach Liga und Kadergröße, wie BerechneVermoegen sie setzt.
+int64_t NebeneinnahmenWert(int m);
 
 // Vermögen des Managers m, mit Wirkung: schreibt Vermoegen (höchstens KontoMax) und die
 // Vorschau Stadionkosten, Ausgaben, Nebeneinnahmen, Einnahmen. Über AbgabeGrenze bucht es die

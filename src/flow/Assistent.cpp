@@ -271,17 +271,16 @@ std::vector<int> BesteElf(int m)
 int64_t KontoNachAbschluss(int m)
 {
     const Manager_& mg = S.Manager[m];
-    // Dieselben Rechnungen wie die Buchungen des Abschlusses, in derselben Reihenfolge.
+    // Dieselben Rechnungen wie die Buchungen des Abschlusses, in derselben Reihenfolge; Zuschüsse
+    // und Stadionkosten so, wie der Abschluss sie vorher neu rechnet (nach Käufen und Ausbau).
     int64_t konto = mg.Kontostand;
-    if (-(VermoegenWert(m) / 10) > konto) konto -= AbrundenAuf(Runden(-static_cast<double>(konto) / 10.0) + 1000, 3);
+    if (-(VermoegenWert(m) / 10) > konto) konto -= Ueberziehungsgebuehr(konto);
     if (HatSpiel(m) && AnzahlEingesetzt(m) < 7) konto -= static_cast<int64_t>(5 - mg.Liga) * 250000;
     if (S.Spiel.Wettbewerb != Wettbewerb_::Liga) return konto;
-    if (konto > 0) konto += Runden(konto / 100.0 * 0.1);
-    if (konto < 0) konto += Runden(konto / 100.0 * 1.5);
+    konto += KontozinsenProSpiel(konto);
     if (mg.DarlehenRestSpiele > 0) konto -= mg.DarlehenRate;
-    konto -= Runden(mg.Kredit / 100.0 * 1.2);
-    return konto + static_cast<int64_t>(mg.Nebeneinnahmen) - mg.KaderGehalt + mg.Werbeeinnahmen - mg.TrainerGehalt -
-           mg.Stadionkosten;
+    konto -= KreditzinsenProSpiel(mg.Kredit);
+    return konto + NebeneinnahmenWert(m) - mg.KaderGehalt + mg.Werbeeinnahmen - mg.TrainerGehalt - StadionkostenWert(m);
 }
 
 namespace {

@@ -91,7 +91,7 @@ void Dispo(int m, std::vector<Rat>& raete)
     const Manager_& mg = S.Manager[m];
     const int64_t konto = mg.Kontostand;
     if (-(VermoegenWert(m) / 10) > konto) {
-        const int64_t gebuehr = AbrundenAuf(Runden(-static_cast<double>(konto) / 10.0) + 1000, 3);
+        const int64_t gebuehr = Ueberziehungsgebuehr(konto);
         raete.push_back({Rat::Ueberziehung, 92,
                          "Konto über 10 % des Vermögens überzogen: der Abschluss kostet " + Euro(gebuehr) +
                              " Gebühr. Vorher Sparbuch oder Kredit nutzen.",
@@ -100,8 +100,8 @@ void Dispo(int m, std::vector<Rat>& raete)
     if (S.Spiel.Wettbewerb != Wettbewerb_::Liga) return;
     const int64_t nachher = KontoNachAbschluss(m);
     if (nachher >= 0) return;
-    const int64_t zinsen = Runden(-static_cast<double>(nachher) / 100.0 * 1.5);
-    const int64_t kredit = Runden(-static_cast<double>(nachher) / 100.0 * 1.2);
+    const int64_t zinsen = -KontozinsenProSpiel(nachher);
+    const int64_t kredit = KreditzinsenProSpiel(-nachher);
     const bool sparbuch = mg.Sparbuch >= -nachher;
     raete.push_back({Rat::Ueberziehung, 80,
                      "Nach dem Abschluss etwa " + Euro(-nachher) + " im Minus: der Dispozins (laut Bank 15 %) kostet rund " +

@@ -365,19 +365,16 @@ int64_t Buchung(int32_t& konto, int64_t betrag)
 void Ligabuchungen(int m)
 {
     Manager_& mg = S.Manager[m];
-    if (mg.Kontostand > 0)
-        Buchung(mg.Kontostand, Runden(mg.Kontostand / 100.0 * 0.1));
-    else if (mg.Kontostand < 0)
-        Buchung(mg.Kontostand, Runden(mg.Kontostand / 100.0 * 1.5));
+    Buchung(mg.Kontostand, KontozinsenProSpiel(mg.Kontostand));
 
     if (mg.DarlehenRestSpiele > 0) {
         Buchung(mg.Kontostand, -int64_t{mg.DarlehenRate});
         --mg.DarlehenRestSpiele;
         if (mg.DarlehenRestSpiele == 0) mg.DarlehenRate = 0;
     }
-    Buchung(mg.Kontostand, -Runden(mg.Kredit / 100.0 * 1.2));
+    Buchung(mg.Kontostand, -KreditzinsenProSpiel(mg.Kredit));
     // Zinsen, die das Sparbuch nicht mehr fasst, verfallen, statt das Spiel anzuhalten.
-    KontoBuchen(mg.Sparbuch, Runden(mg.Sparbuch / 100.0 * 0.3));
+    KontoBuchen(mg.Sparbuch, SparzinsenProSpiel(mg.Sparbuch));
     // Trainergehalt und Stadionkosten gehören zur Vorschau; gebucht werden sie hier mit den Gehältern.
     Buchung(mg.Kontostand, int64_t{mg.Nebeneinnahmen} - mg.KaderGehalt + mg.Werbeeinnahmen - mg.TrainerGehalt -
                                mg.Stadionkosten);
@@ -455,7 +452,7 @@ bool AbschlussBuchen()
 
     Schritt(1);
     BerechneVermoegen(m);
-    const int64_t gebuehr = AbrundenAuf(Runden(-static_cast<double>(mg.Kontostand) / 10.0) + 1000, 3);
+    const int64_t gebuehr = Ueberziehungsgebuehr(mg.Kontostand);
     if (-(mg.Vermoegen / 10) > mg.Kontostand) {
         // Eine Gebühr, die das Konto nicht mehr trägt, wird gar nicht erst erfragt.
         if (!KontoPasst(mg.Kontostand, -gebuehr)) throw KostenPassenNicht{};

@@ -12,6 +12,7 @@
 #include "squad/Training.h"
 #include "squad/Verhandlung.h"
 
+#include <optional>
 #include <set>
 
 using namespace torvane;
@@ -19,7 +20,7 @@ using namespace torvane;
 namespace {
 
 struct Zaehler {
-    long zuege = 0, zeilen = 0, pleiten = 0, kaeufe = 0;
+    long zuege = 0, zeilen = 0, pleiten = 0, kaeufe = 0, abschluesse = 0;
     std::vector<std::string> fehler;
     void wahr(bool b, const std::string& was)
     {
@@ -156,8 +157,20 @@ void Spielen(uint32_t saat, bool passiv, AssistentStufe stufe, int saisons, Zaeh
             if (!passiv) ZugPruefen(m, stufe, raete, z);
             else if (Sitzung.AbschlussOhneDeckung) SparbuchAufsKonto(m);
         }
+        // Die Vorschau, nach der Dispo und jede Rücklage gerechnet sind, ist das, was der Abschluss
+        // bis zu seinen Ligabuchungen bucht.
+        std::optional<int64_t> gebucht;
+        const int64_t vorschau = KontoNachAbschluss(m);
+        Sitzung.AbschlussPruefstelle = [&](int schritt) {
+            if (schritt == 5 && !gebucht) gebucht = S.Manager[m].Kontostand;
+        };
         const long vor = Sitzung.BeendeteSaisons;
         AbschlussClick();
+        Sitzung.AbschlussPruefstelle = nullptr;
+        if (gebucht) {
+            ++z.abschluesse;
+            z.wahr(*gebucht == vorschau, "Abschluss bucht " + std::to_string(*gebucht) + ", Vorschau " + std::to_string(vorschau));
+        }
         beendet += std::max(0L, Sitzung.BeendeteSaisons - vor);
     }
 }
@@ -182,8 +195,8 @@ TEST(RatgeberEigenschaft, VieleZuege)
     for (const auto& f : z.fehler) ADD_FAILURE() << f;
     RecordProperty("Zuege", static_cast<int>(z.zuege));
     RecordProperty("Zeilen", static_cast<int>(z.zeilen));
-    std::printf("Ratgeber geprüft: %ld Züge, %ld Zeilen, %ld vor der Pleite, %ld Käufe\n", z.zuege, z.zeilen, z.pleiten,
-                z.kaeufe);
+    std::printf("Ratgeber geprüft: %ld Züge, %ld Zeilen, %ld vor der Pleite, %ld Käufe, %ld Abschlüsse\n", z.zuege,
+                z.zeilen, z.pleiten, z.kaeufe, z.abschluesse);
     EXPECT_GT(z.zuege, 4000);
     EXPECT_GT(z.pleiten, 0) << "die passiven Manager erreichen die Pleite";
 }

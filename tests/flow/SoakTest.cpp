@@ -65,7 +65,7 @@ int Ungelistet(const Manager_& mg)
 
 // Ein Zug des Computermanagers m: nicht unter 16 Ungelistete gelistet, jeder neue Spieler kam vom
 // Markt und hat dort seine Zeile geräumt, Bälle im Rahmen, keine teure Überziehung; mit
-// aufgefuellt auch 11 bis 23 Spieler. Gibt die Zahl der Käufe zurück.
+// aufgefuellt auch 11 bis 23 Spieler, solange der Markt noch jemanden anbietet. Gibt die Zahl der Käufe zurück.
 int ZugPruefen(int m, Invarianten& p, bool aufgefuellt)
 {
     Manager_& mg = S.Manager[m];
@@ -77,7 +77,12 @@ int ZugPruefen(int m, Invarianten& p, bool aufgefuellt)
     AssistentZug(m, AufSieg(m) ? AssistentStufe::Neu : AssistentStufe::Alt);
 
     p.wo = "Zug von Manager " + std::to_string(m) + " in Saison " + std::to_string(S.Spiel.Saison);
-    if (aufgefuellt) p.bereich("Kader", mg.KaderAnzahl, 11, 23);
+    if (aufgefuellt) {
+        // Unter elf nur, wenn er den Markt leer gekauft hat und keiner mehr zu haben ist.
+        int angeboten = 0;
+        for (int r = 1; r <= 11; ++r) angeboten += S.Transferliste[r].Transferstatus != 0;
+        p.bereich("Kader", mg.KaderAnzahl, angeboten == 0 ? 1 : 11, 23);
+    }
     p.wahr(ungelistet < AssistentMindestkader || Ungelistet(mg) >= AssistentMindestkader,
            "unter 16 Ungelistete gelistet");
     int kaeufe = 0;
