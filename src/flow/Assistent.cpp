@@ -554,6 +554,18 @@ std::vector<Entscheidung> AssistentEntscheidungen(int m, AssistentStufe stufe)
         if (const Vertragspruefung p = SpielerVerkaufenPruefen(m, weg); p.plan)
             nimm({Entscheidung::Verkaufen, weg, 0, grund, 0, -p.plan->Kosten, 0});
 
+    if (mg.Plaetze < StartPlaetze) {
+        // Nach einem Brand, einem Abriss oder dem Verkauf des Vereins trägt der Eintritt die Gehälter
+        // nicht mehr: wieder aufbauen, so weit das Geld über der kleinen Rücklage reicht, auch wenn
+        // die große (mit dem Rest eines Darlehens) sonst jeden Kauf sperrt. Vor dem Auffüllen des
+        // Kaders: ohne Plätze keine Einnahmen, und Spieler gibt es notfalls auch auf Kredit.
+        const int64_t r = Ruecklage(mg);
+        const int64_t n = std::min<int64_t>(StartPlaetze - mg.Plaetze, std::max<int64_t>(0, raum(r)) / Platzpreis(mg.Liga)) / 1000 * 1000;
+        if (n >= 1000)
+            if (const int64_t b = Stadionbuchung(PlaetzeKaufenPruefen(m, static_cast<int>(n))); b < 0 && -b <= raum(r))
+                nimm({Entscheidung::Plaetze, static_cast<int>(n), 0, 1, 0, b, r});
+    }
+
     // Den Kader auffüllen: jeder Kauf zählt in seiner Linie, und sein Geld ist ausgegeben.
     auto [jeLinie, bleiben] = Ungelistete(mg);
     std::vector<int> gekauft;
@@ -579,16 +591,6 @@ std::vector<Entscheidung> AssistentEntscheidungen(int m, AssistentStufe stufe)
         ++bleiben;
         verlust += Kaufpreis(s) - s.Wert;
         nimm({Entscheidung::Kaufen, r, 0, 0, 0, -Kaufpreis(s), rueck});
-    }
-    if (mg.Plaetze < StartPlaetze) {
-        // Nach einem Brand, einem Abriss oder dem Verkauf des Vereins trägt der Eintritt die Gehälter
-        // nicht mehr: wieder aufbauen, so weit das Geld über der kleinen Rücklage reicht, auch wenn
-        // die große (mit dem Rest eines Darlehens) sonst jeden Kauf sperrt.
-        const int64_t r = Ruecklage(mg);
-        const int64_t n = std::min<int64_t>(StartPlaetze - mg.Plaetze, std::max<int64_t>(0, raum(r)) / Platzpreis(mg.Liga)) / 1000 * 1000;
-        if (n >= 1000)
-            if (const int64_t b = Stadionbuchung(PlaetzeKaufenPruefen(m, static_cast<int>(n))); b < 0 && -b <= raum(r))
-                nimm({Entscheidung::Plaetze, static_cast<int>(n), 0, 1, 0, b, r});
     }
     // Eine Verstärkung nur, wenn der Kader nicht erst aufgefüllt wird: der Neue verdrängt einen aus der Elf.
     if (neu && gekauft.empty())

@@ -212,8 +212,9 @@ Rat AusEntscheidung(int m, const Entscheidung& e)
                  Euro(-e.geld) + ", dazu ein Gehalt je Spiel." + Rest(e);
         break;
     case Entscheidung::Plaetze:
+        // Der Wiederaufbau geht jedem Kauf vor, wie beim Computermanager: ohne Plätze keine Einnahmen.
         if (e.grund == 1) {
-            r = {Rat::Stadion, 75,
+            r = {Rat::Stadion, 88,
                  "Das Stadion hat nur " + Zahl(mg.Plaetze) + " Plätze, weniger als die " + Zahl(StartPlaetze) +
                      " zu Beginn: der Eintritt trägt die Gehälter nicht. " + Zahl(e.ziel) + " Plätze mehr kosten " +
                      Euro(-e.geld) + "." + Rest(e),
