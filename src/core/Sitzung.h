@@ -11,6 +11,8 @@
 
 namespace torvane {
 
+struct Spielstand;
+
 enum class Verhandlungsart { Verlaengerung = 0, Kauf = 1 };
 
 // Die eine laufende Verhandlung; sie arbeitet auf der Kopie in Kader[0] ihres Managers.
@@ -86,6 +88,7 @@ public:
     void fertig() { fertig_ = true; }
 
 private:
+    static void OhnePoolKopieren(Spielstand& ziel, Spielstand& quelle);
     size_t tiefe_;
     bool fertig_ = false;
 };

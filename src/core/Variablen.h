@@ -256,12 +256,71 @@ enum Option : int {
     OptTempo = 9,
 };
 
+class Spielerpool;
+// Vor jeder möglichen Änderung am Pool von S: laufende Einheiten sichern ihn jetzt ganz bzw. den
+// einen Eintrag i (Sitzung.cpp).
+void SpielerpoolVorAenderung(const Spielerpool& pool);
+void SpielerpoolEintragVorAenderung(const Spielerpool& pool, int64_t i);
+
+// Der Spielerpool, der größte Teil des Spielstands. Lesen über eine konstante Referenz kostet
+// nichts; jeder verändernde Zugriff (auch das nicht konstante operator[]) meldet sich vorher, damit
+// eine Einheit nur sichert, was sich ändern kann, statt bei jedem Klick den ganzen Pool.
+class Spielerpool {
+public:
+    Spielerpool() = default;
+    Spielerpool(const Spielerpool&) = default;
+    Spielerpool(Spielerpool&&) = default;
+    Spielerpool& operator=(const Spielerpool& p)
+    {
+        SpielerpoolVorAenderung(*this);
+        l_ = p.l_;
+        return *this;
+    }
+    Spielerpool& operator=(Spielerpool&& p) { return ersetzen(std::move(p.l_)); }
+    Spielerpool& operator=(Liste<Spieler_>&& l) { return ersetzen(std::move(l)); }
+
+    const Spieler_& operator[](int64_t i) const { return l_[i]; }
+    Spieler_& operator[](int64_t i)
+    {
+        SpielerpoolEintragVorAenderung(*this, i);
+        return l_[i];
+    }
+    int64_t laenge() const { return l_.laenge(); }
+    int64_t hoch() const { return l_.hoch(); }
+    const Spieler_* daten() const { return l_.daten(); }
+    Spieler_* daten()
+    {
+        SpielerpoolVorAenderung(*this);
+        return l_.daten();
+    }
+    void laengeSetzen(int64_t n)
+    {
+        SpielerpoolVorAenderung(*this);
+        l_.laengeSetzen(n);
+    }
+    auto begin() const { return l_.begin(); }
+    auto end() const { return l_.end(); }
+    const Liste<Spieler_>& liste() const { return l_; }
+    operator const Liste<Spieler_>&() const { return l_; }
+    bool operator==(const Spielerpool&) const = default;
+
+private:
+    friend class Einheit;
+    Spielerpool& ersetzen(Liste<Spieler_>&& l)
+    {
+        SpielerpoolVorAenderung(*this);
+        l_ = std::move(l);
+        return *this;
+    }
+    Liste<Spieler_> l_;
+};
+
 struct Spielstand {
     // --- gespeichert ---
     Spiel_ Spiel{};
     uint8_t AktManager = 0;
     Liste<Mannschaft_> Mannschaft;
-    Liste<Spieler_> Spieler;
+    Spielerpool Spieler;
     Feld<Manager_, 0, 3> Manager{};
     Feld<Kaderspieler_, 0, 11> Transferliste{};
     Feld<Trainereintrag_, 1, 12> Trainermarkt{};

@@ -11,6 +11,8 @@
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 
+#include <utility>
+
 namespace torvane {
 
 std::string VersionKurz() { return std::string("V ") + ProgrammVersion; }
@@ -133,7 +135,7 @@ const char* KaderPosition(int platz)
 
 bool PoolFrei(int p, std::string_view position)
 {
-    const Spieler_& s = S.Spieler[p];
+    const Spieler_& s = std::as_const(S.Spieler)[p];
     return s.Position.roh() == position && !s.Vorname.leer();
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace torvane::ereignis {
@@ -99,9 +100,10 @@ void SpielerUmsonst(Ablauf& a)
     Manager_& mg = Akt();
     std::vector<int> pool;
     if (mg.KaderAnzahl < 23) {
-        const int64_t hoch = std::min<int64_t>(S.Spiel.SpielerHoch, S.Spieler.hoch());
+        const Spielerpool& spieler = S.Spieler;
+        const int64_t hoch = std::min<int64_t>(S.Spiel.SpielerHoch, spieler.hoch());
         for (int p = 1; p <= hoch; ++p)
-            if (!S.Spieler[p].Vorname.leer()) pool.push_back(p);
+            if (!spieler[p].Vorname.leer()) pool.push_back(p);
     }
     const int p = Ziehen(pool);
     if (p < 0) {
@@ -112,7 +114,7 @@ void SpielerUmsonst(Ablauf& a)
 
     // Ein neuer Spieler wie bei der Kaderziehung: alle Texte, keine Verletzung, keine Karten.
     Kaderspieler_ k{};
-    NamenAusPool(k, S.Spieler[p]);
+    NamenAusPool(k, std::as_const(S.Spieler)[p]);
     const int star = Z(0, 5);
     SETZE(k.Technik, Z(1, 111));
     SETZE(k.Konstitution, Z(1, 111));

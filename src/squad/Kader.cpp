@@ -241,9 +241,10 @@ void BerechneMannschaft(int m, int modus)
 
 int FreierPoolplatz()
 {
-    const int64_t hoch = std::min<int64_t>(S.Spiel.SpielerHoch, S.Spieler.hoch());
+    const Spielerpool& pool = S.Spieler;
+    const int64_t hoch = std::min<int64_t>(S.Spiel.SpielerHoch, pool.hoch());
     for (int64_t p = 1; p <= hoch; ++p)
-        if (S.Spieler[p].Vorname.leer()) return static_cast<int>(p);
+        if (pool[p].Vorname.leer()) return static_cast<int>(p);
     return -1;
 }
 

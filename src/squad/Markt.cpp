@@ -39,11 +39,13 @@ void NeueTransferliste(int anzahl)
     }
 
     // Die bisherigen Spieler der Zeilen gehen in freie Poolplätze zurück.
-    const int64_t poolHoch = std::min<int64_t>(S.Spiel.SpielerHoch, S.Spieler.hoch());
+    // Gelesen wird über pool, geschrieben über S.Spieler: so sichert eine Einheit nur die Geänderten.
+    const Spielerpool& pool = S.Spieler;
+    const int64_t poolHoch = std::min<int64_t>(S.Spiel.SpielerHoch, pool.hoch());
     std::vector<int64_t> poolplatz(zeilen.size(), -1);
     size_t k = 0;
     for (int64_t p = 1; p <= poolHoch && k < zeilen.size(); ++p) {
-        if (!S.Spieler[p].Vorname.leer()) continue;
+        if (!pool[p].Vorname.leer()) continue;
         NamenInPool(S.Spieler[p], S.Transferliste[zeilen[k]]);
         poolplatz[k] = p;
         ++k;
@@ -53,16 +55,15 @@ void NeueTransferliste(int anzahl)
         Kaderspieler_& s = S.Transferliste[zeilen[z]];
         if (poolHoch < 1) break;
         const int p = Zufall(1, static_cast<int32_t>(poolHoch));
-        if (S.Spieler[p].Vorname.leer()) {
+        if (pool[p].Vorname.leer()) {
             // Die Zeile bleibt; ihr Spieler darf dann nicht zugleich im Pool stehen.
             const int64_t zurueck = poolplatz[z];
-            if (zurueck > 0 && S.Spieler[zurueck].Vorname.gleich(s.Vorname) &&
-                S.Spieler[zurueck].Nachname.gleich(s.Nachname))
+            if (zurueck > 0 && pool[zurueck].Vorname.gleich(s.Vorname) && pool[zurueck].Nachname.gleich(s.Nachname))
                 S.Spieler[zurueck].Vorname.laenge = 0;
             continue;
         }
         if (S.Optionen[0][OptTransferKlang] != 0) Klang("trans");
-        NamenAusPool(s, S.Spieler[p]);
+        NamenAusPool(s, pool[p]);
         S.Spieler[p].Vorname.laenge = 0;
         SETZE(s.Alter, Zufall(16, 40));
         s.Eingesetzt = 0;
