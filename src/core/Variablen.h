@@ -302,7 +302,6 @@ public:
     auto end() const { return l_.end(); }
     const Liste<Spieler_>& liste() const { return l_; }
     operator const Liste<Spieler_>&() const { return l_; }
-    bool operator==(const Spielerpool&) const = default;
 
 private:
     friend class Einheit;

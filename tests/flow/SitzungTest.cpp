@@ -2,7 +2,11 @@
 // ändert nichts, und die Prüfstellen der Tests überstehen das Zurücksetzen.
 #include "Spielwelt.h"
 #include "core/Fehler.h"
+#include "core/Sitzung.h"
 #include "core/SpielstandDatei.h"
+
+#include <cstring>
+#include <utility>
 
 using namespace torvane;
 
@@ -95,4 +99,39 @@ TEST(Sitzung, KlickMitFehlerLaesstAllesWieVorher)
             EXPECT_TRUE(bewegt);
         }
     }
+}
+
+// Der Spielerpool wird nicht kopiert, sondern vor jeder Änderung gemerkt: einzelne Einträge,
+// mehrfach geänderte, ein ganz ersetzter Pool und geschachtelte Einheiten kommen zurück.
+TEST(Sitzung, EinheitStelltDenSpielerpoolWiederHer)
+{
+    Mitschrift ui;
+    EchtesSpiel(1, 5);
+    const std::string gespeichert = SpielstandSchreiben();
+    const Liste<Spieler_> pool = S.Spieler;
+    const auto name = [](int64_t p) { return std::string(std::as_const(S.Spieler)[p].Vorname.roh()); };
+    {
+        Einheit aussen;
+        S.Spieler[3].Vorname.rohSetzen("Aussen");
+        {
+            Einheit innen;
+            S.Spieler[3].Vorname.rohSetzen("Innen");
+            S.Spieler[4].Vorname.rohSetzen("Innen");
+        } // ohne fertig(): nur ihre Änderungen gehen zurück
+        EXPECT_EQ(name(3), "Aussen");
+        EXPECT_EQ(name(4), pool[4].Vorname.roh());
+        {
+            Einheit innen;
+            S.Spieler[5].Vorname.rohSetzen("Bleibt");
+            innen.fertig();
+        }
+        EXPECT_EQ(name(5), "Bleibt");
+        Liste<Spieler_> kurz;
+        kurz.laengeSetzen(8);
+        S.Spieler = std::move(kurz);
+        S.Spieler[7].Vorname.rohSetzen("Neu");
+    }
+    ASSERT_EQ(S.Spieler.laenge(), pool.laenge());
+    EXPECT_EQ(std::memcmp(S.Spieler.daten(), pool.daten(), sizeof(Spieler_) * static_cast<size_t>(pool.laenge())), 0);
+    EXPECT_EQ(SpielstandSchreiben(), gespeichert);
 }
