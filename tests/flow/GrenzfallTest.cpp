@@ -224,6 +224,7 @@ std::vector<Handlung> Katalog()
              const int32_t konto = S.Manager[m].Kontostand;
              TrainerVerpflichten(m, 1, 100);
              S.Manager[m].Kontostand = konto;
+             S.Manager[m].TrainerPreis = 55555; // die Gehälter kosten mehr, als der Preis zurückbringt
          },
          [](int m) { TrainerKuendigen(m); }},
         {"Plätze kaufen mit Bonus", [=](int m) { mg(m).Plaetze = 20000; }, [](int m) { PlaetzeKaufen(m, 20000); }},

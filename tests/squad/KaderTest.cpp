@@ -3,14 +3,12 @@
 #include "KaderHilfe.h"
 
 #include "core/Fehler.h"
-#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
 #include "squad/Kader.h"
 #include "squad/Spielsystem.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <tuple>
 #include <vector>
 

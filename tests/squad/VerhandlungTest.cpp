@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 #include <string>
 
 using namespace torvane;
