@@ -166,6 +166,27 @@ std::vector<Handlung> Katalog()
          [](int m) {
              if (KaufVerhandlungOeffnen(m, 1, {5, 5, 1})) Anbieten();
          }},
+        {"Angebot bei offener Verhandlung",
+         [](int m) {
+             Kaderspieler_& s = S.Transferliste[1];
+             s.Verhandelt = 0;
+             s.Wert = 40000000;
+             KaufVerhandlungOeffnen(m, 1, {5, 5, 1});
+         },
+         [](int) { Anbieten(); }},
+        {"Verlängerung eröffnen", nullptr,
+         [](int m) {
+             if (VertragsVerhandlungOeffnen(m, 1, {})) VerhandlungAbbrechen();
+         }},
+        {"Punkte kaufen", [=](int m) { mg(m).Kader[1].Form = 5; },
+         [](int m) { PunkteKaufen(m, 1, Attribut::Form, 2); }},
+        {"drittes Drängen im Kader", [=](int m) { mg(m).Kader[1].Verhandelt = 2; }, [](int m) { NeuerVertrag(m, 1); }},
+        {"drittes Drängen auf dem Markt",
+         [](int) {
+             S.Transferliste[4].Transferstatus = 1;
+             S.Transferliste[4].Verhandelt = 2;
+         },
+         [](int m) { MarktspielerWaehlen(m, 4); }},
         {"Spieler auf die Liste", [=](int m) { mg(m).Kader[1].Transferstatus = 0; },
          [](int m) { SpielerVerkaufen(m, 1); }},
         {"Angebot für gelisteten Spieler",
@@ -203,6 +224,7 @@ std::vector<Handlung> Katalog()
              const int32_t konto = S.Manager[m].Kontostand;
              TrainerVerpflichten(m, 1, 100);
              S.Manager[m].Kontostand = konto;
+             S.Manager[m].TrainerPreis = 55555; // die Gehälter kosten mehr, als der Preis zurückbringt
          },
          [](int m) { TrainerKuendigen(m); }},
         {"Plätze kaufen mit Bonus", [=](int m) { mg(m).Plaetze = 20000; }, [](int m) { PlaetzeKaufen(m, 20000); }},

@@ -309,21 +309,3 @@ TEST(Spiel, KeineHeapAnforderungUndKeineVorfaelle)
         }
     EXPECT_EQ(std::memcmp(&gelbVorher, &GelbHeute, sizeof GelbHeute), 0);
 }
-
-TEST(Spiel, ErgebnisPunkteTotoUndStand)
-{
-    // Punkte für Liga und ChampionsLige, das Tippzeichen des Totos und die Zeile der Pokale.
-    struct Fall {
-        int heim, gast, punkteHeim, punkteGast, toto;
-        const char* stand;
-    };
-    for (const Fall f : {Fall{2, 1, 3, 0, 1, "2:1"}, Fall{1, 1, 1, 1, 0, "1:1"}, Fall{0, 3, 0, 3, 2, "0:3"},
-                         Fall{10, 0, 3, 0, 1, "10:0"}}) {
-        Spielergebnis_ e;
-        e.ToreHeim = f.heim;
-        e.ToreGast = f.gast;
-        EXPECT_EQ(e.PunkteHeim() * 10 + e.PunkteGast(), f.punkteHeim * 10 + f.punkteGast) << f.stand;
-        EXPECT_EQ(e.Toto(), f.toto) << f.stand;
-        EXPECT_EQ(e.Stand(), f.stand);
-    }
-}

@@ -3,14 +3,12 @@
 #include "KaderHilfe.h"
 
 #include "core/Fehler.h"
-#include "core/Konto.h"
 #include "core/SkriptOberflaeche.h"
 #include "squad/Kader.h"
 #include "squad/Spielsystem.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <tuple>
 #include <vector>
 
@@ -269,51 +267,4 @@ TEST(Aufstellung, SpielerAbgebenRueckenAufUndPool)
     EXPECT_EQ(mg.KaderAnzahl, 13);
     EXPECT_THROW(SpielerAbgeben(0, 14), Laufzeitfehler); // hinter dem Kader: nichts geschieht
     EXPECT_EQ(mg.KaderAnzahl, 13);
-}
-
-// Am Boden des Konto: Punkte, Transferliste und das dritte Drängen auf einen Vertrag kosten Geld,
-// das nicht mehr abgeht. Abgelehnt wird vor jeder Frage, und der Spieler bleibt, wie er war;
-// ein Euro mehr, und die Handlung geht ganz durch.
-TEST(Aufstellung, KostenAmKontobodenGanzOderGarNicht)
-{
-    struct Fall {
-        const char* name;
-        int64_t kosten;
-        void (*vorher)(Kaderspieler_&);
-        bool (*handlung)();
-    };
-    const Fall faelle[] = {
-        {"Punkte", 2 * PreisForm, [](Kaderspieler_& s) { s.Form = 5; },
-         [] { return PunkteKaufen(0, 1, Attribut::Form, 2) == 2; }},
-        {"auf die Liste", 5000, [](Kaderspieler_&) {},
-         [] {
-             SpielerVerkaufen(0, 1);
-             return S.Manager[0].Kader[1].Transferstatus == 1;
-         }},
-        {"drittes Drängen", 3000, [](Kaderspieler_& s) { s.Verhandelt = 2; },
-         [] {
-             NeuerVertrag(0, 1);
-             return S.Manager[0].Kader[1].Verhandelt == 3;
-         }},
-    };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.name);
-        for (const bool passt : {false, true}) {
-            Grundstand("V50"); // Wert 500 000
-            f.vorher(S.Manager[0].Kader[1]);
-            S.Manager[0].Kontostand = static_cast<int32_t>(KontoMin + f.kosten - (passt ? 0 : 1));
-            SkriptOberflaeche ui;
-            ui.antworte("Ja");
-            const Kaderspieler_ vorher = S.Manager[0].Kader[1];
-            EXPECT_EQ(f.handlung(), passt);
-            if (passt) {
-                EXPECT_EQ(S.Manager[0].Kontostand, KontoMin);
-                continue;
-            }
-            EXPECT_EQ(ui.texte(), std::vector<std::string>{BetragZuGrossText});
-            EXPECT_EQ(ui.antworten.size(), 1u);
-            EXPECT_EQ(std::memcmp(&vorher, &S.Manager[0].Kader[1], sizeof(Kaderspieler_)), 0);
-            EXPECT_EQ(S.Manager[0].Kontostand, KontoMin + f.kosten - 1);
-        }
-    }
 }

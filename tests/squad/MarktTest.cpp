@@ -206,22 +206,3 @@ TEST(Markt, GespraecheErsterKlickUndStrafe)
               (std::vector<int>{0, 0}));
     EXPECT_EQ(S.Manager[0].Kontostand, 1000000);
 }
-
-// Das dritte Drängen auf dem Markt am Boden des Kontos: die Strafe ginge nicht ab, also geschieht
-// nichts außer der Ablehnung; ein Euro mehr, und sie wird gezahlt und genannt.
-TEST(Markt, DraengenAmKontobodenGanzOderGarNicht)
-{
-    for (const bool passt : {false, true}) {
-        Grundstand("");
-        Kaderspieler_& s = S.Transferliste[4];
-        s = Spieler("S", 80);
-        s.Transferstatus = 1;
-        s.Verhandelt = 2;
-        S.Manager[0].Kontostand = static_cast<int32_t>(KontoMin + 3000 - (passt ? 0 : 1));
-        SkriptOberflaeche ui;
-        EXPECT_FALSE(MarktspielerWaehlen(0, 4));
-        EXPECT_EQ(s.Verhandelt, passt ? 3 : 2);
-        EXPECT_EQ(S.Manager[0].Kontostand, passt ? KontoMin : KontoMin + 2999);
-        EXPECT_TRUE(ui.texte().back().starts_with(passt ? "Sie zahlen, 3.000 €" : BetragZuGrossText));
-    }
-}
