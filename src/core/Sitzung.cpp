@@ -33,6 +33,8 @@ bool gEinheitKopiert = false;
 
 } // namespace
 
+bool EinheitLaeuft() { return gTiefe > 0; }
+
 void SpielerpoolEintragVorAenderung(const Spielerpool& pool, int64_t i)
 {
     // Ein falscher Index wirft gleich beim Zugriff selbst.

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace torvane {
 
@@ -501,14 +502,28 @@ bool AbschlussBuchen()
 bool ZugAbschliessen()
 {
     Sitzung.AbschlussOhneDeckung = false;
-    // Auch allein eine Einheit: nach einem Laufzeitfehler, der abgelehnten Überziehungsgebühr
-    // oder Kosten, die das Konto nicht trägt, steht alles wie vorher.
+    // Nach der abgelehnten Überziehungsgebühr oder Kosten, die das Konto nicht trägt, steht alles wie
+    // vorher. Bis dahin (Schritte 1 bis 4) ändert der Abschluss nur den Manager und die Transferliste:
+    // nur sie werden gesichert. Einen Laufzeitfehler nimmt die Einheit des Klicks zurück; ohne sie
+    // (allein gerufen) ist der Abschluss selbst eine.
+    const int m = S.AktManager;
+    const Manager_ manager = S.Manager[m];
+    const auto transferliste = S.Transferliste;
+    const auto zuruecknehmen = [&] {
+        S.Manager[m] = manager;
+        S.Transferliste = transferliste;
+    };
     try {
-        Einheit einheit;
-        if (!AbschlussBuchen()) return false;
-        einheit.fertig();
+        std::optional<Einheit> einheit;
+        if (!EinheitLaeuft()) einheit.emplace();
+        if (!AbschlussBuchen()) {
+            zuruecknehmen();
+            return false;
+        }
+        if (einheit) einheit->fertig();
         return true;
     } catch (const KostenPassenNicht&) {
+        zuruecknehmen();
         Sitzung.AbschlussOhneDeckung = true;
         FehlerMeldung(AbschlussOhneDeckungText);
         return false;

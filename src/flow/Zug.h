@@ -22,7 +22,8 @@ bool AutospeichernGezogen();
 
 // Buchungen beim Abschluss des AktManager; false, wenn er die Überziehungsgebühr ablehnt oder
 // das Konto eine Kostenbuchung nicht trägt (dann Sitzung.AbschlussOhneDeckung).
-// Ganz oder gar nicht: abgelehnt oder nach einem Laufzeitfehler steht der Spielstand wie vorher.
+// Ganz oder gar nicht: abgelehnt oder nach einem Laufzeitfehler steht der Spielstand wie vorher
+// (den Laufzeitfehler nimmt in einer laufenden Einheit, etwa dem Klick, diese zurück).
 bool ZugAbschliessen();
 // Sitzung.AbschlussPruefstelle wird vor jedem Schritt 1 .. AbschlussSchritte - 1 des Abschlusses
 // und nach dem letzten (AbschlussSchritte) gerufen.

@@ -3,6 +3,7 @@
 #include "Spielwelt.h"
 #include "core/Fehler.h"
 #include "core/Konto.h"
+#include "core/Sitzung.h"
 #include "core/SkriptOberflaeche.h"
 #include "core/SpielstandDatei.h"
 #include "finance/Vermoegen.h"
@@ -197,7 +198,8 @@ TEST(ZugAbschliessen, Ligabuchungen)
 
 // Ein Ligatag mit Trainer, Stadion, Darlehen und Gehältern: jeder Betrag wie gerechnet, über der
 // Abgabegrenze samt Gebühr; abgebrochen oder am Boden des Kontos bleibt alles wie vorher, auch die
-// Abgabe, deren Meldung schon kam.
+// Abgabe, deren Meldung schon kam, Verletzungen und Gesprächssperren der Liste. Allein gerufen und
+// im Klick (dann sichert der Abschluss nur, was er bis zu den Ligabuchungen ändert).
 TEST(ZugAbschliessen, KostenDesLigatagsGanzOderGarNicht)
 {
     struct Fall {
@@ -216,10 +218,14 @@ TEST(ZugAbschliessen, KostenDesLigatagsGanzOderGarNicht)
         {"Boden", static_cast<int32_t>(KontoMin + 1), static_cast<int32_t>(KontoMax), 0, nullptr, 0, false, true},
         {"Zinsen unter dem Boden", -1952000000, static_cast<int32_t>(KontoMax), 0, "Ok", 0, false, true},
     };
+    for (const bool imKlick : {false, true})
     for (const Fall& f : faelle) {
+        SCOPED_TRACE(imKlick ? "im Klick" : "allein");
         SkriptOberflaeche ui;
         Kleinwelt(1);
         Manager_& mg = S.Manager[0];
+        mg.Kader[2].Verletzt = 3;
+        for (int r = 1; r <= 11; ++r) S.Transferliste[r].Verhandelt = 1;
         mg.Kontostand = f.konto;
         mg.Sparbuch = f.sparbuch;
         mg.KaderWert = f.kaderwert;
@@ -231,7 +237,12 @@ TEST(ZugAbschliessen, KostenDesLigatagsGanzOderGarNicht)
         mg.KaderGehalt = 20000;
         if (f.antwort) ui.antworte(f.antwort);
         const std::string vorher = SpielstandSchreiben();
-        EXPECT_EQ(ZugAbschliessen(), f.nachher != 0) << f.name;
+        {
+            std::optional<Einheit> klick;
+            if (imKlick) klick.emplace();
+            EXPECT_EQ(ZugAbschliessen(), f.nachher != 0) << f.name;
+            if (klick) klick->fertig();
+        }
         EXPECT_EQ(ui.enthaelt("Kontoüberziehung"), f.antwort != nullptr) << f.name;
         EXPECT_EQ(ui.enthaelt(AbgabeText), f.abgabe) << f.name;
         EXPECT_EQ(ui.enthaelt(AbschlussOhneDeckungText), f.ohneDeckung) << f.name;
