@@ -121,6 +121,8 @@ std::string Cp1252NachUtf8(std::string_view cp1252)
 
 bool Cp1252GleichUtf8(std::string_view cp1252, std::string_view utf8)
 {
+    // ASCII steht in beiden gleich: meist ist damit schon alles verglichen.
+    if (NurAscii(cp1252)) return cp1252 == utf8;
     size_t i = 0;
     char b[4];
     for (char c : cp1252) {

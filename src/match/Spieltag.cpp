@@ -154,6 +154,8 @@ Feld<uint8_t, 1, 9> LigaSpieltag(int liga)
     a.kopf(LigaNamen.at(static_cast<size_t>(liga)), std::to_string(tag) + ". Spieltag der " + haelfte);
 
     const int wahl0 = S.Optionen[0][OptAnzeigeLiga];
+    // Ohne Zuschauer (ohne Bildschirm) werden die Zeilen gar nicht erst gebaut.
+    const bool zuschauer = a.siehtZu();
     Feld<uint8_t, 1, 9> toto{};
     for (int p = 1; p <= 9; ++p) {
         const int heim = SpielplanMannschaft(liga, tag, p, 0);
@@ -164,15 +166,19 @@ Feld<uint8_t, 1, 9> LigaSpieltag(int liga)
                                  ", Paarung " + std::to_string(p) + " hat keinen Verein.");
         const Spielergebnis_ e = SpielBerechnen(heim, gast, p);
         toto[p] = e.Toto();
-        ZeileZeigen(p - 1, 2, heim, gast, VereinZelle(heim));
-        ZeileZeigen(p - 1, 3, heim, gast, VereinZelle(gast));
+        if (zuschauer) {
+            ZeileZeigen(p - 1, 2, heim, gast, VereinZelle(heim));
+            ZeileZeigen(p - 1, 3, heim, gast, VereinZelle(gast));
+        }
         if (wahl0 == 0 || wahl0 == liga) Warte(Tempo(0) * 100 + 50);
         if (e.MitManager()) {
             Warte(Tempo(e.HeimManager < 4 ? e.HeimManager : e.GastManager) * 500);
             LiveSpiel(heim, gast, e);
         }
-        ZeileZeigen(p - 1, 1, heim, gast, "Zuschauer " + Geldtext(e.Zuschauer));
-        ZeileZeigen(p - 1, 4, heim, gast, ErgebnisAusrichten(S.Ergebnisse[liga][tag][p].text()));
+        if (zuschauer) {
+            ZeileZeigen(p - 1, 1, heim, gast, "Zuschauer " + Geldtext(e.Zuschauer));
+            ZeileZeigen(p - 1, 4, heim, gast, ErgebnisAusrichten(S.Ergebnisse[liga][tag][p].text()));
+        }
     }
 
     TabelleSortieren(liga);
