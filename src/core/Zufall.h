@@ -7,7 +7,26 @@ namespace torvane {
 
 void ZufallSetzen(uint32_t saat);
 uint32_t ZufallSaat();
+
+namespace zufall_intern {
+// Lineare Kongruenz modulo 2^32; im Kopf, weil eine Saison sie einige hunderttausend Mal zieht.
+inline uint32_t gSaat = 0;
+inline uint32_t R(uint32_t n)
+{
+    gSaat = gSaat * 134775813u + 1u;
+    return static_cast<uint32_t>((static_cast<uint64_t>(gSaat) * n) >> 32);
+}
+// Vertauschte Grenzen (selten): von - R(-n), geprüft.
+int32_t ZufallRueckwaerts(int32_t von, int64_t n);
+} // namespace zufall_intern
+
 // Gleichverteilt in [von, bis]; bei bis < von ein Wert in bis + 2 .. von.
-int32_t Zufall(int32_t von, int32_t bis);
+inline int32_t Zufall(int32_t von, int32_t bis)
+{
+    const int64_t n = static_cast<int64_t>(bis) - von + 1;
+    // R(n) < n: das Ergebnis liegt in von..bis und passt immer.
+    if (n > 0) return static_cast<int32_t>(von + static_cast<int64_t>(zufall_intern::R(static_cast<uint32_t>(n))));
+    return zufall_intern::ZufallRueckwaerts(von, n);
+}
 
 } // namespace torvane
