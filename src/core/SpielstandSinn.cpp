@@ -102,9 +102,10 @@ struct Pruefung {
             const int liga = (i - 1) / 18 + 1, platz = (i - 1) % 18 + 1;
             wahr(v.Liga == liga && v.Platz == platz, wo, "Liga und Platz passen nicht zur Stelle in der Tabelle");
             bereich(wo, "Moral", v.Moral, 1, 100);
-            // Eine Saison hat 34 Spieltage; mit Platz nach oben, damit der nächste Spieltag passt.
+            // Jeder Ligaspieltag gibt jedem Verein ein Spiel: mehr, als Spieltage gespielt sind, ließe
+            // den nächsten über 34 steigen.
             const int spiele = v.Siege + v.Unentschieden + v.Niederlagen;
-            wahr(spiele <= 34, wo, "mehr als 34 Spiele in der Saison");
+            wahr(spiele <= s.Spiel.Spieltag, wo, "mehr Spiele als Ligaspieltage");
             bereich(wo, "Punkte", v.Punkte, -10000, 10000);
             bereich(wo, "Tore", v.Tore, 0, 10000);
             bereich(wo, "Gegentore", v.Gegentore, 0, 10000);

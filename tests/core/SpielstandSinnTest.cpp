@@ -74,6 +74,7 @@ TEST(SpielstandSinn, VerbogeneSpielstaendeWerdenAbgewiesen)
         {"mehr als einem Verein", [] { S.Mannschaft[80].Name = S.Manager[1].Vereinsname; }},
         {"schon in einem Kader", [] { S.Manager[1].Kader[4] = S.Manager[0].Kader[3]; }},
         {"Textlänge", [] { S.Mannschaft[40].Name.laenge = 255; }},
+        {"mehr Spiele als Ligaspieltage", [] { ++S.Mannschaft[44].Siege; }},
         {"Eintrag hinter dem Kader", [] { S.Manager[0].KaderAnzahl = 2; }},
         {"", [] { // leerer Kader
              S.Manager[0].KaderAnzahl = 0;
