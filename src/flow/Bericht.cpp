@@ -331,9 +331,9 @@ std::string Bilanzbericht::html() const
     h += "</table>\n";
     h += BalkenSvg("Tore je Spiel", tore);
     h += AnteileSvg("Heimsiege, Remis und Auswärtssiege", {"Heimsieg", "Remis", "Auswärtssieg"}, anteile);
-    std::vector<Linie> toreLinien;
+    std::vector<Kurve> toreLinien;
     for (int liga = 1; liga <= 4; ++liga) {
-        Linie l{LigaNamen.at(static_cast<size_t>(liga)), {}, false};
+        Kurve l{LigaNamen.at(static_cast<size_t>(liga)), {}, false};
         for (const Ligasaison& z : ligen)
             if (z.liga == liga && z.spiele > 0)
                 l.punkte.push_back({static_cast<double>(z.lauf), static_cast<double>(z.tore) / z.spiele});
@@ -348,12 +348,12 @@ std::string Bilanzbericht::html() const
     std::vector<std::string> namen;
     for (const auto& z : manager)
         if (std::find(namen.begin(), namen.end(), z.name) == namen.end()) namen.push_back(z.name);
-    std::vector<Linie> geld, platz;
+    std::vector<Kurve> geld, platz;
     std::set<std::pair<int, std::string>> laeufe;
     for (const auto& z : manager) laeufe.insert({z.spiel, z.name});
     for (const auto& [spiel, name] : laeufe) {
         const int farbe = static_cast<int>(std::find(namen.begin(), namen.end(), name) - namen.begin());
-        Linie v{name, {}, false, farbe}, k{name + " (Konto)", {}, true, farbe}, p{name, {}, false, farbe};
+        Kurve v{name, {}, false, farbe}, k{name + " (Konto)", {}, true, farbe}, p{name, {}, false, farbe};
         for (const auto& z : manager) {
             if (z.spiel != spiel || z.name != name) continue;
             v.punkte.push_back({static_cast<double>(z.lauf), static_cast<double>(z.vermoegen) / 1e6});

@@ -93,11 +93,11 @@ std::string HtmlText(const std::string& text)
     return t;
 }
 
-std::string LinienSvg(const std::string& titel, const std::string& xName, const std::vector<Linie>& linien,
+std::string LinienSvg(const std::string& titel, const std::string& xName, const std::vector<Kurve>& linien,
                       const Achse& achse)
 {
     double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
-    for (const Linie& l : linien)
+    for (const Kurve& l : linien)
         for (const auto& [x, y] : l.punkte) {
             x0 = std::min(x0, x), x1 = std::max(x1, x);
             y0 = std::min(y0, y), y1 = std::max(y1, y);
@@ -136,7 +136,7 @@ std::string LinienSvg(const std::string& titel, const std::string& xName, const 
     // Die Linien; die Legende nennt jeden Namen einmal.
     std::vector<std::pair<std::string, int>> legende;
     for (size_t i = 0; i < linien.size(); ++i) {
-        const Linie& l = linien[i];
+        const Kurve& l = linien[i];
         const int f = l.farbe >= 0 ? l.farbe : static_cast<int>(i);
         if (l.punkte.empty()) continue;
         std::string punkte;

@@ -13,7 +13,7 @@ std::string HtmlText(const std::string& text);
 // Zahl mit deutschem Komma und so vielen Nachkommastellen ("2,51").
 std::string Dezimal(double wert, int stellen);
 
-struct Linie {
+struct Kurve {
     std::string name;
     std::vector<std::pair<double, double>> punkte; // x, y
     bool gestrichelt = false;
@@ -37,7 +37,7 @@ struct Anteil {
     std::vector<double> teile; // werden auf 100 % gebracht
 };
 
-std::string LinienSvg(const std::string& titel, const std::string& xName, const std::vector<Linie>& linien,
+std::string LinienSvg(const std::string& titel, const std::string& xName, const std::vector<Kurve>& linien,
                       const Achse& achse);
 std::string BalkenSvg(const std::string& titel, const std::vector<Balken>& balken);
 std::string AnteileSvg(const std::string& titel, const std::vector<std::string>& teilNamen,

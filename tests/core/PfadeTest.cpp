@@ -16,17 +16,17 @@ namespace {
 
 // Jeder Fall legt die Ordner neu fest; danach gelten wieder die des Testprogramms,
 // sonst schrieben spätere Tests in einen längst gelöschten Benutzerordner.
-struct Ordner {
+struct Wurzel {
     fs::path wurzel;
     Pfade_ alt = Pfade;
-    Ordner()
+    Wurzel()
     {
         wurzel = fs::temp_directory_path() / ("torvane-pfade-" + std::to_string(::getpid()) + "-" +
                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(wurzel);
         fs::create_directories(wurzel);
     }
-    ~Ordner()
+    ~Wurzel()
     {
         Pfade = alt;
         std::error_code f;
@@ -41,7 +41,7 @@ void Datei(const fs::path& p, const std::string& inhalt)
     std::ofstream(p, std::ios::binary) << inhalt;
 }
 
-std::string Lesen(const fs::path& p)
+std::string Inhalt(const fs::path& p)
 {
     std::ifstream i(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(i), {}};
@@ -51,7 +51,7 @@ std::string Lesen(const fs::path& p)
 
 TEST(Pfade, BauordnerNebenDemProgramm)
 {
-    Ordner o;
+    Wurzel o;
     Datei(o.wurzel / "build/daten/Hilfe.dat", "x");
     fs::create_directories(o.wurzel / "build/musik");
     PfadeSetzen(o.s("build"), o.s("benutzer"));
@@ -68,7 +68,7 @@ TEST(Pfade, BauordnerNebenDemProgramm)
 
 TEST(Pfade, InstalliertLiestAusShareUndSchreibtInDenBenutzerordner)
 {
-    Ordner o;
+    Wurzel o;
     Datei(o.wurzel / "usr/share/torvane/daten/Hilfe.dat", "mitgeliefert");
     Datei(o.wurzel / "usr/share/torvane/daten/Nationen.dat", "N");
     fs::create_directories(o.wurzel / "usr/share/torvane/musik");
@@ -86,20 +86,20 @@ TEST(Pfade, InstalliertLiestAusShareUndSchreibtInDenBenutzerordner)
 
     ASSERT_TRUE(DatenBeschreibbarMachen());
     EXPECT_EQ(Pfade.Daten, o.s("benutzer") + "/daten/");
-    EXPECT_EQ(Lesen(o.wurzel / "benutzer/daten/Nationen.dat"), "N");
+    EXPECT_EQ(Inhalt(o.wurzel / "benutzer/daten/Nationen.dat"), "N");
     Datei(o.wurzel / "benutzer/daten/Hilfe.dat", "bearbeitet");
     EXPECT_FALSE(fs::exists(o.wurzel / "benutzer/daten.neu"));
-    EXPECT_EQ(Lesen(o.wurzel / "usr/share/torvane/daten/Hilfe.dat"), "mitgeliefert");
+    EXPECT_EQ(Inhalt(o.wurzel / "usr/share/torvane/daten/Hilfe.dat"), "mitgeliefert");
 
     // Beim nächsten Start gilt die Kopie des Benutzers.
     PfadeSetzen(o.s("usr/bin"), o.s("benutzer"));
     EXPECT_EQ(Pfade.Daten, o.s("benutzer") + "/daten/");
-    EXPECT_EQ(Lesen(Pfade.Daten + "Hilfe.dat"), "bearbeitet");
+    EXPECT_EQ(Inhalt(Pfade.Daten + "Hilfe.dat"), "bearbeitet");
 }
 
 TEST(Pfade, MisslungeneKopieLaesstDieDatenWoSieWaren)
 {
-    Ordner o;
+    Wurzel o;
     Datei(o.wurzel / "usr/share/torvane/daten/Hilfe.dat", "x");
     fs::create_directories(o.wurzel / "usr/bin");
     // Der Benutzerordner ist eine Datei: dort kann nichts angelegt werden.
