@@ -5,6 +5,7 @@
 #include "core/Variablen.h"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <map>
 #include <optional>
@@ -251,13 +252,21 @@ bool VereineLesen(Leser& l, Grunddaten& g)
 template <class Plan>
 bool PlanLesen(Leser& l, Plan& plan, int tage, int paarungen, int plaetze)
 {
-    for (int t = 1; t <= tage; ++t)
+    for (int t = 1; t <= tage; ++t) {
+        // An einem Tag spielt jeder Verein genau einmal: sonst zählte seine Tabelle mehr Spiele als Spieltage.
+        std::array<bool, 19> dabei{};
         for (int p = 1; p <= paarungen; ++p)
             for (int seite = 0; seite <= 1; ++seite) {
                 auto w = Zahl(l, 1, plaetze);
                 if (!w) return false;
+                if (dabei[static_cast<size_t>(*w)]) {
+                    l.grund = "Spieltag " + std::to_string(t) + ": Nummer " + std::to_string(*w) + " spielt zweimal";
+                    return false;
+                }
+                dabei[static_cast<size_t>(*w)] = true;
                 plan[t][p][seite] = static_cast<uint8_t>(*w);
             }
+    }
     return true;
 }
 

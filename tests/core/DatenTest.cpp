@@ -67,15 +67,16 @@ struct Datensatz {
         dateien["Nationen.dat"] = Zeilen({"2", "Deutschland", "D", "3", "Italien", "I", "5"});
         dateien["Mansch.dat"] = VereineDat();
         std::vector<std::string> plan;
+        // Je Tag jeder Verein einmal, von Tag zu Tag verschoben.
         for (int i = 0; i < 17 * 9; ++i) {
-            plan.push_back(std::to_string(i % 18 + 1));
-            plan.push_back(std::to_string((i + 1) % 18 + 1));
+            plan.push_back(std::to_string((2 * (i % 9) + i / 9) % 18 + 1));
+            plan.push_back(std::to_string((2 * (i % 9) + 1 + i / 9) % 18 + 1));
         }
         dateien["Sptg.dat"] = Zeilen(plan);
         std::vector<std::string> chl;
         for (int i = 0; i < 15 * 8; ++i) {
-            chl.push_back(std::to_string(i % 16 + 1));
-            chl.push_back(std::to_string((i + 3) % 16 + 1));
+            chl.push_back(std::to_string((2 * (i % 8) + i / 8) % 16 + 1));
+            chl.push_back(std::to_string((2 * (i % 8) + 1 + i / 8) % 16 + 1));
         }
         dateien["ChlSptg.dat"] = Zeilen(chl);
         std::vector<std::string> sys;
@@ -116,7 +117,7 @@ TEST(DatenLaden, GueltigerDatensatz)
     EXPECT_EQ(S.Mannschaft[91].Nation.text(), "I");
     EXPECT_EQ(S.Spieltage[1][1][0], 1);
     EXPECT_EQ(S.Spieltage[1][1][1], 2);
-    EXPECT_EQ(S.ChlSpieltage[15][8][1], (119 + 3) % 16 + 1);
+    EXPECT_EQ(S.ChlSpieltage[15][8][1], (2 * 7 + 1 + 14) % 16 + 1); // Paarung 8 am Tag 15
     EXPECT_EQ(S.SpielSysteme[1][0][0], 1); // System 0, Eintrag 0, Koordinate 0 zuerst
     EXPECT_EQ(S.SpielSysteme[1][11][5], 143);
 }
@@ -197,6 +198,7 @@ TEST(DatenLaden, JederFehlerBrichtAbUndAendertNichts)
         {"Mansch.dat", VereineDat({{"SV Eichenau", "", "D"}}), "keine Zahl"},
         {"Sptg.dat", Zeilen({"1", "2"}), "endet vorzeitig"},
         {"Sptg.dat", std::string("19\r\n") + Zeilen(viele(305, "1")), "1 bis 18"}, // kein Platz 19
+        {"Sptg.dat", Zeilen(viele(306, "1")), "spielt zweimal"},
         {"ChlSptg.dat", Zeilen(viele(240, "17")), "1 bis 16"},
         {"SpielSystem.dat", Zeilen(viele(143, "1")), "endet vorzeitig"},
         {"SpielSystem.dat", system(24 + 1, "1000"), "0 bis 999"}, // Code des ersten Systems
