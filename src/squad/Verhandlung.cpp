@@ -343,6 +343,14 @@ Verhandlungsergebnis Anbieten()
             return Verhandlungsergebnis::Ignoriert;
         }
     }
+    // Ein Gehalt, das die Gehaltssumme des Kaders über ihr Feld höbe, wird nicht angeboten.
+    int64_t gehaelter = v.Angebotsgehalt;
+    for (int i = 1; i <= mg.KaderAnzahl; ++i)
+        if (v.Art == Verhandlungsart::Kauf || i != v.Zeile) gehaelter += mg.Kader[i].Gehalt;
+    if (gehaelter > INT32_MAX) {
+        Hinweis(BetragZuGrossText);
+        return Verhandlungsergebnis::Ignoriert;
+    }
 
     Angebotsanzeige anz;
     Verhandlungsergebnis ergebnis;
