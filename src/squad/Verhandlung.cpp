@@ -343,11 +343,12 @@ Verhandlungsergebnis Anbieten()
             return Verhandlungsergebnis::Ignoriert;
         }
     }
-    // Ein Gehalt, das die Gehaltssumme des Kaders über ihr Feld höbe, wird nicht angeboten.
+    // Ein Gehalt, das die Gehaltssumme des Kaders über ihr Feld höbe, wird nicht angeboten
+    // (Aufgestellte zählen mit ihrer Prämie doppelt, wie beim Laden geprüft).
     int64_t gehaelter = v.Angebotsgehalt;
     for (int i = 1; i <= mg.KaderAnzahl; ++i)
         if (v.Art == Verhandlungsart::Kauf || i != v.Zeile) gehaelter += mg.Kader[i].Gehalt;
-    if (gehaelter > INT32_MAX) {
+    if (2 * gehaelter > INT32_MAX) {
         Hinweis(BetragZuGrossText);
         return Verhandlungsergebnis::Ignoriert;
     }
