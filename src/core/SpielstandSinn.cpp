@@ -106,9 +106,11 @@ struct Pruefung {
             // den nächsten über 34 steigen.
             const int spiele = v.Siege + v.Unentschieden + v.Niederlagen;
             wahr(spiele <= s.Spiel.Spieltag, wo, "mehr Spiele als Ligaspieltage");
-            bereich(wo, "Punkte", v.Punkte, -10000, 10000);
-            bereich(wo, "Tore", v.Tore, 0, 10000);
-            bereich(wo, "Gegentore", v.Gegentore, 0, 10000);
+            // Punkte und Tore kommen nur aus diesen Spielen: höchstens drei Punkte und weniger als hundert
+            // Tore je Spiel, so bleibt auch nach dem nächsten Spieltag alles in seinem Bereich.
+            bereich(wo, "Punkte", v.Punkte, 0, 3 * spiele);
+            bereich(wo, "Tore", v.Tore, 0, 100 * spiele);
+            bereich(wo, "Gegentore", v.Gegentore, 0, 100 * spiele);
             if (bereich(wo, "SpielplanNr", v.SpielplanNr, 1, 18))
                 for (int j = VereinAufPlatz(liga, 1); j < i; ++j)
                     wahr(s.Mannschaft[j].SpielplanNr != v.SpielplanNr, wo, "SpielplanNr doppelt in der Liga");
