@@ -59,7 +59,8 @@ struct Pruefung {
         bereich(wo, "Transferstatus", k.Transferstatus, 0, 2);
         bereich(wo, "Verhandelt", k.Verhandelt, 0, 100);
         bereich(wo, "Eingesetzt", k.Eingesetzt, 0, 1);
-        bereich(wo, "Wert", k.Wert, 0, INT32_MAX);
+        // Auch die höchste Ablöse, 150 % des Werts, passt noch in ihr Feld.
+        bereich(wo, "Wert", k.Wert, 0, INT32_MAX / 15 * 10);
         bereich(wo, "Gehalt", k.Gehalt, 0, INT32_MAX);
     }
 
