@@ -203,6 +203,9 @@ struct Pruefung {
             const std::string wo = "Trainermarkt " + std::to_string(t) + ": ";
             wahr(e.Nummer == -1 || e.Nummer == t, wo, "Nummer passt nicht zur Zeile");
             bereich(wo, "Stufe", e.Stufe, 0, TrainerStufeHoch);
+            // Für 100 Spiele kostet er bis zum Doppelten von Preis und Gehalt: auch das passt in sein Feld.
+            bereich(wo, "Preis", e.Preis, 0, INT32_MAX / 2);
+            bereich(wo, "GehaltProSpiel", e.GehaltProSpiel, 0, INT32_MAX / 2);
         }
         // Vor der ersten Auslosung stehen alle Plätze auf 0, danach jede Nummer 1..16 genau einmal.
         std::set<int32_t> slots;

@@ -75,6 +75,7 @@ TEST(SpielstandSinn, VerbogeneSpielstaendeWerdenAbgewiesen)
         {"schon in einem Kader", [] { S.Manager[1].Kader[4] = S.Manager[0].Kader[3]; }},
         {"Textlänge", [] { S.Mannschaft[40].Name.laenge = 255; }},
         {"mehr Spiele als Ligaspieltage", [] { ++S.Mannschaft[44].Siege; }},
+        {"GehaltProSpiel", [] { S.Trainermarkt[3].GehaltProSpiel = 2000000000; }},
         {"Wert", [] { S.Manager[0].Kader[1].Wert = 2000000000; }},
         {"Punkte", [] { S.Mannschaft[10].Punkte = static_cast<int16_t>(3 * S.Spiel.Spieltag + 1); }},
         {"Gehälter des Kaders zu hoch", [] { S.Manager[1].Kader[1].Gehalt = S.Manager[1].Kader[2].Gehalt = 600000000; }},
