@@ -100,11 +100,13 @@ if [ ${#fuzzer[@]} -gt 0 ]; then
     tail -n 3 "build-san/$ziel.log"
   done
   if [ "$fehler" -ne 0 ]; then
-    # Der Fund selbst, damit er sich auch aus dem Protokoll einer fremden Maschine nachspielen lässt.
-    for ziel in "${fuzzer[@]}"; do grep -h -B6 -A12 "ERROR: " "build-san/$ziel.log" || true; done
+    # Der Fund selbst, damit er sich auch aus dem Protokoll einer fremden Maschine nachspielen lässt:
+    # zuerst die Eingabe (gepackt, ein Spielstand ist sonst zu lang fürs Protokoll), zuletzt der Fehler,
+    # denn von einem langen Protokoll bleibt oft nur das Ende.
     for fund in build-san/crash-* build-san/leak-* build-san/timeout-* build-san/oom-*; do
-      [ -f "$fund" ] && { echo "$fund (base64):"; head -c 30000 "$fund" | base64; }
+      [ -f "$fund" ] && { echo "$fund (gzip, base64; base64 -d | gunzip):"; gzip -9c "$fund" | base64 -w 0; echo; }
     done
+    for ziel in "${fuzzer[@]}"; do grep -h -B4 -A14 "ERROR: " "build-san/$ziel.log" | cut -c1-200 || true; done
   fi
   [ "$fehler" -eq 0 ] || { echo "Ein Fuzzer hat einen Fehler gefunden (build-san/*_fuzz.log)."; exit 1; }
   stufe_fertig "Fuzzer"

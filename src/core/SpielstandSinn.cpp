@@ -2,6 +2,7 @@
 
 #include "core/SpielstandDatei.h"
 #include "finance/Sponsoren.h"
+#include "finance/Stadion.h"
 #include "squad/Kader.h"
 
 #include <algorithm>
@@ -98,11 +99,18 @@ struct Pruefung {
             text(wo, "ChlRunde", v.ChlRunde);
             text(wo, "Legende", v.Legende);
             text(wo, "Nation", v.Nation);
+            // Jeder Verein kann in einem Pokal spielen: Moral und Linien wie nach jedem Spieltag, mit Platz
+            // für das Treiben der Linien während eines Tages; die Manager rechnen ihre Linien aus dem Kader.
+            bereich(wo, "Moral", v.Moral, 1, 100);
+            bereich(wo, "Verteidigung", v.Verteidigung, 0, LinieHoch);
+            bereich(wo, "Mittelfeld", v.Mittelfeld, 0, LinieHoch);
+            bereich(wo, "Angriff", v.Angriff, 0, LinieHoch);
+            bereich(wo, "Gesamt", v.Gesamt, 0, LinieHoch);
+            wahr(v.EwigePunkte >= 0.0f && v.EwigePunkte <= 1.0e7f, wo, "EwigePunkte nicht in 0..10000000");
             if (i > 72) continue;
             // Die Ligavereine stehen nach Liga und Platz; der Spielplan verteilt je Liga die Nummern 1..18.
             const int liga = (i - 1) / 18 + 1, platz = (i - 1) % 18 + 1;
             wahr(v.Liga == liga && v.Platz == platz, wo, "Liga und Platz passen nicht zur Stelle in der Tabelle");
-            bereich(wo, "Moral", v.Moral, 1, 100);
             // Jeder Ligaspieltag gibt jedem Verein ein Spiel: mehr, als Spieltage gespielt sind, ließe
             // den nächsten über 34 steigen.
             const int spiele = v.Siege + v.Unentschieden + v.Niederlagen;
@@ -164,16 +172,40 @@ struct Pruefung {
             bereich(wo, "BaelleKonstitution", mg.BaelleKonstitution, 0, 11);
             wahr(mg.BaelleTechnik + mg.BaelleKonstitution <= mg.Baelle, wo, "mehr Bälle verteilt als vorhanden");
             wahr(mg.Managerpunkte >= 1.0f && mg.Managerpunkte <= 100.0f, wo, "Managerpunkte nicht in 1..100");
+            // Sie wachsen mit jedem Zug und fallen nur mit einem angenommenen Vertrag.
+            wahr(mg.Werbeanfragen >= 0.0f && mg.Werbeanfragen <= 1.0e7f, wo, "Werbeanfragen nicht in 0..10000000");
             for (const auto& [feld, wert] : {std::pair{"Kredit", mg.Kredit}, {"Sparbuch", mg.Sparbuch},
-                                            {"Plaetze", mg.Plaetze}, {"DauerkartenVerkauft", mg.DauerkartenVerkauft}})
+                                            {"DauerkartenVerkauft", mg.DauerkartenVerkauft},
+                                            {"Werbeeinnahmen", mg.Werbeeinnahmen}})
                 bereich(wo, feld, wert, 0, INT32_MAX);
+            // Das Stadion, wie Ausbau, Abriss und Ereignisse es halten; seine Kosten je Spiel passen so in ihr Feld.
+            bereich(wo, "Plaetze", mg.Plaetze, 0, MaxPlaetze);
+            bereich(wo, "Komfortpunkte", mg.Komfortpunkte, 0, MaxKomfort);
+            bereich(wo, "DauerkartenImVerkauf", mg.DauerkartenImVerkauf, 0, MaxPlaetze);
             wahr(mg.DauerkartenVerkauft <= mg.Plaetze, wo, "mehr Dauerkarten verkauft als Plätze");
+            bereich(wo, "Eintrittspreis", mg.Eintrittspreis, 0, 100);
+            bereich(wo, "Dauerkartenpreis", mg.Dauerkartenpreis, 0, 1000);
+            bereich(wo, "Pokalzuschlag", mg.Pokalzuschlag, 0, 100);
+            // Zähler, die jedes Spiel um eins erhöht: genug Platz für viele hundert Saisons.
+            bereich(wo, "HeimspieleSaison", mg.HeimspieleSaison, 0, 200);
+            bereich(wo, "ZuschauerSaison", mg.ZuschauerSaison, 0, int64_t{MaxPlaetze} * mg.HeimspieleSaison);
+            if (bereich(wo, "SpieleGespielt", mg.SpieleGespielt, 0, SpieleHoch)) {
+                wahr(mg.HeimSpiele + mg.AuswaertsSpiele == mg.SpieleGespielt, wo, "Heim- und Auswärtsspiele ergeben nicht die Spiele");
+                wahr(mg.HeimSiege <= mg.HeimSpiele && mg.AuswaertsSiege <= mg.AuswaertsSpiele &&
+                         mg.HeimSiege + mg.AuswaertsSiege + mg.Remis <= mg.SpieleGespielt,
+                     wo, "mehr Siege und Remis als Spiele");
+            }
+            bereich(wo, "TrainerSpiele", mg.TrainerSpiele, -100, 127);
+            bereich(wo, "Baelle", mg.Baelle, 0, 255 - TrainerStufeHoch);
             for (const uint8_t p : s.Statistik[m].Plaetze) bereich(wo, "Statistik Platz", p, 0, 19);
             for (const Werbevertrag_& v : s.Werbevertraege[m]) {
                 // Die Plätze 6..8 sind Trikotwerbung, die anderen Banden- und Fernsehwerbung.
                 const size_t n = &v - s.Werbevertraege[m].begin() >= 6 ? TrikotSponsoren.size()
                                                                         : BandenSponsoren.size();
                 bereich(wo, "Werbevertrag Sponsor", v.Sponsor, 0, static_cast<int64_t>(n) - 1);
+                bereich(wo, "Werbevertrag Betrag", v.Betrag, 0, INT32_MAX);
+                bereich(wo, "Werbevertrag SpieleRest", v.SpieleRest, 0, INT16_MAX);
+                bereich(wo, "Werbevertrag SpieleGesamt", v.SpieleGesamt, 0, INT16_MAX);
             }
             if (!bereich(wo, "KaderAnzahl", mg.KaderAnzahl, 0, 23)) continue;
             for (int i = 1; i <= 23; ++i) {

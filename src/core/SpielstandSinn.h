@@ -18,6 +18,10 @@ constexpr int StaerkeHoch = 130;   // (120 + 60) / 1,5 + Form 10
 constexpr int VerletztHoch = 100;  // ein Trainingslager verlängert über zehn Wochen hinaus
 constexpr int VertragHoch = 7;
 constexpr int TrainerStufeHoch = 15;
+// Eine Linie eines Managers zählt ohne Plätze im System alle ihre Spieler ganz; auch ein ganzer
+// Kader der Stärksten bleibt weit darunter, und das Treiben eines Tages bleibt im Feld.
+constexpr int LinieHoch = 10000;
+constexpr int SpieleHoch = 60000; // Spiele eines Managers, je Saison höchstens fünfzig
 
 // Jeder Verstoß als deutscher Satz, der das Feld nennt; leer, wenn alles stimmt.
 std::vector<std::string> SpielstandSinnFehler(const Spielstand& s);

@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <limits>
 #include <stdexcept>
 
 #ifndef _WIN32
@@ -78,6 +80,10 @@ TEST(SpielstandSinn, VerbogeneSpielstaendeWerdenAbgewiesen)
         {"GehaltProSpiel", [] { S.Trainermarkt[3].GehaltProSpiel = 2000000000; }},
         {"Wert", [] { S.Manager[0].Kader[1].Wert = 2000000000; }},
         {"Punkte", [] { S.Mannschaft[10].Punkte = static_cast<int16_t>(3 * S.Spiel.Spieltag + 1); }},
+        {"Angriff", [] { S.Mannschaft[S.Spiel.MannschaftHoch].Angriff = 32767; }},
+        {"Moral", [] { S.Mannschaft[S.Spiel.DeutscheHoch + 1].Moral = 0; }},
+        {"EwigePunkte", [] { S.Mannschaft[100].EwigePunkte = std::numeric_limits<float>::quiet_NaN(); }},
+        {"Werbeanfragen", [] { S.Manager[1].Werbeanfragen = std::numeric_limits<float>::infinity(); }},
         {"Gehälter des Kaders zu hoch", [] { S.Manager[1].Kader[1].Gehalt = S.Manager[1].Kader[2].Gehalt = 600000000; }},
         {"Eintrag hinter dem Kader", [] { S.Manager[0].KaderAnzahl = 2; }},
         {"", [] { // leerer Kader
