@@ -246,6 +246,10 @@ struct Pruefung {
             const std::string wo = "ChlTabelle " + std::to_string(k) + ": ";
             if (bereich(wo, "ChlSlot", e.ChlSlot, 0, 16) && e.ChlSlot != 0)
                 wahr(slots.insert(e.ChlSlot).second, wo, "ChlSlot doppelt");
+            // Höchstens fünfzehn Spiele; auch mit dem Ergebnis des nächsten bleiben sie in ihrem Byte.
+            bereich(wo, "ChlPunkte", e.ChlPunkte, 0, 45);
+            bereich(wo, "ChlTore", e.ChlTore, 0, 150);
+            bereich(wo, "ChlGegentore", e.ChlGegentore, 0, 150);
             for (const auto& t : e.ChlErgebnisse) text(wo, "Ergebnis", t);
         }
         wahr(slots.empty() || slots.size() == 16, "ChlTabelle: ", "nicht jeder Platz 1..16 vergeben");

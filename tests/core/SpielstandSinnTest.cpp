@@ -84,6 +84,9 @@ TEST(SpielstandSinn, VerbogeneSpielstaendeWerdenAbgewiesen)
         {"Moral", [] { S.Mannschaft[S.Spiel.DeutscheHoch + 1].Moral = 0; }},
         {"EwigePunkte", [] { S.Mannschaft[100].EwigePunkte = std::numeric_limits<float>::quiet_NaN(); }},
         {"Werbeanfragen", [] { S.Manager[1].Werbeanfragen = std::numeric_limits<float>::infinity(); }},
+        {"Komfortpunkte", [] { S.Manager[0].Komfortpunkte = 2000000000; }},
+        {"ChlTore", [] { S.ChlTabelle[5].ChlTore = 250; }},
+        {"mehr Siege und Remis als Spiele", [] { S.Manager[1].Remis = static_cast<uint16_t>(S.Manager[1].SpieleGespielt + 1); }},
         {"Gehälter des Kaders zu hoch", [] { S.Manager[1].Kader[1].Gehalt = S.Manager[1].Kader[2].Gehalt = 600000000; }},
         {"Eintrag hinter dem Kader", [] { S.Manager[0].KaderAnzahl = 2; }},
         {"", [] { // leerer Kader
