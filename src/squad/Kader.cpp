@@ -6,6 +6,7 @@
 #include "core/Sitzung.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 namespace torvane {
@@ -67,20 +68,34 @@ void BerechneSpieler(int m, int i) { BerechneSpieler(S.Manager[m].Kader[i]); }
 void SortiereSpieler(Kaderspieler_* erster, int anzahl)
 {
     if (anzahl < 2) return;
+    // Nach Linie, dann stärker, dann jünger; Gleichstarke Gleichaltrige behalten ihre Reihenfolge.
+    // Sortiert werden kleine Schlüssel, die Spieler selbst werden nur bewegt, wenn sich etwas ändert
+    // (meist steht der Kader schon richtig).
+    struct Schluessel {
+        int gruppe, staerke, alter, stelle;
+        bool operator<(const Schluessel& b) const
+        {
+            if (gruppe != b.gruppe) return gruppe < b.gruppe;
+            if (staerke != b.staerke) return staerke > b.staerke;
+            if (alter != b.alter) return alter < b.alter;
+            return stelle < b.stelle;
+        }
+    };
     auto gruppe = [](const Kaderspieler_& s) {
         if (IstPosition(s, 'T')) return 0;
         if (IstPosition(s, 'V')) return 1;
         if (IstPosition(s, 'M')) return 2;
         return 3;
     };
-    // Stabil: Gleichstarke Gleichaltrige behalten ihre Reihenfolge.
-    std::stable_sort(erster, erster + anzahl, [&](const Kaderspieler_& a, const Kaderspieler_& b) {
-        const int ga = gruppe(a);
-        const int gb = gruppe(b);
-        if (ga != gb) return ga < gb;
-        if (a.Staerke != b.Staerke) return a.Staerke > b.Staerke;
-        return a.Alter < b.Alter;
-    });
+    constexpr int hoch = 23; // ein voller Kader; die Transferliste ist kürzer
+    if (anzahl > hoch) BereichFehler("Spieler zum Sortieren", anzahl, 0, hoch);
+    std::array<Schluessel, hoch> folge;
+    for (int i = 0; i < anzahl; ++i) folge[static_cast<size_t>(i)] = {gruppe(erster[i]), erster[i].Staerke, erster[i].Alter, i};
+    if (std::is_sorted(folge.begin(), folge.begin() + anzahl)) return;
+    std::sort(folge.begin(), folge.begin() + anzahl);
+    std::array<Kaderspieler_, hoch> alt;
+    std::copy(erster, erster + anzahl, alt.begin());
+    for (int i = 0; i < anzahl; ++i) erster[i] = alt[static_cast<size_t>(folge[static_cast<size_t>(i)].stelle)];
 }
 
 void SortiereKader(int m)
