@@ -29,4 +29,28 @@ inline int32_t Zufall(int32_t von, int32_t bis)
     return zufall_intern::ZufallRueckwaerts(von, n);
 }
 
+// Für enge Schleifen: dieselbe Folge wie Zufall, aber die Saat bleibt im Register, statt nach
+// jedem Schreiben in den Speicher neu gelesen zu werden. Nach der Schleife gibt abgeben() sie zurück;
+// dazwischen darf nichts anderes würfeln.
+class Wuerfel {
+public:
+    Wuerfel() : saat_(zufall_intern::gSaat) {}
+    int32_t operator()(int32_t von, int32_t bis)
+    {
+        const int64_t n = static_cast<int64_t>(bis) - von + 1;
+        if (n > 0) {
+            saat_ = saat_ * 134775813u + 1u;
+            return static_cast<int32_t>(von + static_cast<int64_t>((static_cast<uint64_t>(saat_) * static_cast<uint32_t>(n)) >> 32));
+        }
+        zufall_intern::gSaat = saat_;
+        const int32_t w = zufall_intern::ZufallRueckwaerts(von, n);
+        saat_ = zufall_intern::gSaat;
+        return w;
+    }
+    void abgeben() const { zufall_intern::gSaat = saat_; }
+
+private:
+    uint32_t saat_;
+};
+
 } // namespace torvane

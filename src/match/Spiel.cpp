@@ -61,21 +61,26 @@ void NeunzigMinuten(Spielergebnis_& e, const Wertungen& w)
 
     const int y = PlatzHoehe / 2 - 15;
     int zone = 3;
+    int toreHeim = 0, toreGast = 0;
+    Wuerfel wurf;
     for (int minute = 1; minute <= 90; ++minute) {
         const Zone& jetzt = z[static_cast<size_t>(zone)];
         const int lo = zone <= 5 ? 0 : 1;
-        const int a = Zufall(lo, jetzt.obenAngriff);
-        const int d = Zufall(lo, jetzt.obenAbwehr);
+        const int a = wurf(lo, jetzt.obenAngriff);
+        const int d = wurf(lo, jetzt.obenAbwehr);
         const bool gewonnen = a > d;
 
         Spielminute_& sm = e.Spielverlauf[minute];
         sm.X = gewonnen ? jetzt.x : 0;
         sm.Y = y;
         sm.Ereignis = gewonnen ? jetzt.tor : 0;
-        e.ToreHeim += sm.Ereignis < 0;
-        e.ToreGast += sm.Ereignis > 0;
+        toreHeim += sm.Ereignis < 0;
+        toreGast += sm.Ereignis > 0;
         zone = gewonnen ? jetzt.weiter : zone <= 5 ? zone + 6 : zone - 6;
     }
+    wurf.abgeben();
+    e.ToreHeim += toreHeim;
+    e.ToreGast += toreGast;
 }
 
 // Letzte Zeichen der Legende: vorne eines weg, hinten das neue an.
