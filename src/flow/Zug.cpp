@@ -547,7 +547,8 @@ void TrainingAnwenden(int m)
         Kaderspieler_& sp = mg.Kader[i];
         const int r = Zufall(0, 500 / stunden);
         if (sp.Verletzt > 0) SETZE(sp.Konstitution, sp.Konstitution - 1);
-        const std::string spieler = sp.Vorname.text() + " " + sp.Nachname.text();
+        // Der Name nur für eine Nachricht; die meisten Spieler trainieren still.
+        const auto spieler = [&sp] { return sp.Vorname.text() + " " + sp.Nachname.text(); };
 
         if (r == 1 && sp.Verletzt == 0) {
             const int w = Zufall(1, 10);
@@ -555,7 +556,7 @@ void TrainingAnwenden(int m)
             sp.VerletzungArt = static_cast<int8_t>(w);
             ++verletzte;
             Nachricht(Utf8Anfang("Neues vom Training, " + mg.Name.text(), 35),
-                      std::string(NL) + spieler + NL + NL + Gesundheitstexte[static_cast<size_t>(w)] + NL +
+                      std::string(NL) + spieler() + NL + NL + Gesundheitstexte[static_cast<size_t>(w)] + NL +
                           " und fällt damit " + Zahl(w) + " Wochen aus.",
                       "ok", 0, 0, BildVerletzung);
         } else if (sp.Verletzt == 0) {
@@ -575,7 +576,7 @@ void TrainingAnwenden(int m)
             ++heilungen;
             const int z = Zufall(1, 6);
             Nachricht(Utf8Anfang("Wunder vom Training, " + mg.Name.text(), 36),
-                      std::string(NL) + spieler + " " + NL + NL + Wundertexte[z], "ok", 0, 0, BildWunder);
+                      std::string(NL) + spieler() + " " + NL + NL + Wundertexte[z], "ok", 0, 0, BildWunder);
         }
     }
 

@@ -14,9 +14,11 @@ namespace torvane {
 
 int ChlVereinSuchen(int nummer)
 {
+    // Nur Ziffern: die gespeicherten Bytes gleichen dem Text ohne Umwandlung.
     const std::string text = std::to_string(nummer);
-    for (int i = 1; i <= S.Spiel.MannschaftHoch && i < S.Mannschaft.laenge(); ++i)
-        if (S.Mannschaft[i].ChlRunde == text) return i;
+    const Liste<Mannschaft_>& vereine = S.Mannschaft;
+    for (int i = 1; i <= S.Spiel.MannschaftHoch && i < vereine.laenge(); ++i)
+        if (vereine[i].ChlRunde.roh() == text) return i;
     return 0;
 }
 
