@@ -9,7 +9,9 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <set>
 #include <string_view>
+#include <tuple>
 
 namespace torvane {
 
@@ -172,18 +174,22 @@ bool SpielerLesen(Leser& l, Grunddaten& g)
     g.Spieler.laengeSetzen(0);
     g.Spieler.laengeSetzen(*n + 1);
     std::array<int64_t, 4> anzahl{};
+    // Zwei gleiche Einträge gäben zwei Kadern denselben Spieler, sobald beide gleich alt gezogen werden.
+    std::set<std::tuple<std::string, std::string, std::string>> namen;
     for (int64_t k = 1; k <= *n; ++k) {
         auto vor = l.text(), nach = l.text(), pos = l.text(), nat = l.text();
         if (!nat) return false;
         Spieler_& s = g.Spieler[k];
         s.Vorname.rohSetzen(*vor);
         s.Nachname.rohSetzen(*nach);
+        s.Nation.rohSetzen(*nat);
+        if (!namen.emplace(s.Vorname.roh(), s.Nachname.roh(), s.Nation.roh()).second)
+            return l.scheitern("Spieler " + std::to_string(k) + " steht mit Namen und Nation schon in der Liste");
         s.Position.rohSetzen(*pos);
         // Jede Regel kennt nur diese vier Positionen; ein Spieler ohne eine von ihnen wäre
         // in keinem Kader und in keinem Spielstand gültig.
         if (s.Position.laenge != 1 || std::string_view("TVMS").find(s.Position.zeichen[0]) == std::string_view::npos)
             return l.scheitern("Position muss T, V, M oder S sein");
-        s.Nation.rohSetzen(*nat);
         for (size_t b = 0; b < KaderBedarf.size(); ++b)
             if (s.Position.roh() == std::string_view(&KaderBedarf[b].first, 1)) ++anzahl[b];
     }

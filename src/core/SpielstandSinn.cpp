@@ -124,9 +124,14 @@ struct Pruefung {
                 for (int j = VereinAufPlatz(liga, 1); j < i; ++j)
                     wahr(s.Mannschaft[j].SpielplanNr != v.SpielplanNr, wo, "SpielplanNr doppelt in der Liga");
         }
+        // Ein Spieler steht nur einmal im Pool: aus zwei gleichen Einträgen zöge der Markt ihn zweimal.
+        std::set<std::tuple<std::string_view, std::string_view, std::string_view>> namen;
         for (int i = 1; i <= s.Spieler.hoch(); ++i) {
             const Spieler_& p = s.Spieler[i];
             const std::string wo = "Spielerpool " + std::to_string(i) + ": ";
+            if (!p.Vorname.leer())
+                wahr(namen.emplace(p.Vorname.roh(), p.Nachname.roh(), p.Nation.roh()).second, wo,
+                     "derselbe Spieler steht schon im Pool");
             text(wo, "Vorname", p.Vorname);
             text(wo, "Nachname", p.Nachname);
             text(wo, "Position", p.Position);

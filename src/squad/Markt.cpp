@@ -56,10 +56,15 @@ void NeueTransferliste(int anzahl)
         if (poolHoch < 1) break;
         const int p = Zufall(1, static_cast<int32_t>(poolHoch));
         if (pool[p].Vorname.leer()) {
-            // Die Zeile bleibt; ihr Spieler darf dann nicht zugleich im Pool stehen.
+            // Die Zeile bleibt; ihr Spieler darf dann nicht zugleich im Pool stehen. Hat eine andere
+            // Zeile ihn dort schon gezogen, steht er in jener: diese wird leer, sonst gäbe es ihn zweimal.
             const int64_t zurueck = poolplatz[z];
-            if (zurueck > 0 && pool[zurueck].Vorname.gleich(s.Vorname) && pool[zurueck].Nachname.gleich(s.Nachname))
-                S.Spieler[zurueck].Vorname.laenge = 0;
+            if (zurueck > 0) {
+                if (pool[zurueck].Vorname.gleich(s.Vorname) && pool[zurueck].Nachname.gleich(s.Nachname))
+                    S.Spieler[zurueck].Vorname.laenge = 0;
+                else
+                    s = Kaderspieler_{};
+            }
             continue;
         }
         if (S.Optionen[0][OptTransferKlang] != 0) Klang("trans");

@@ -170,7 +170,7 @@ TEST(DatenLaden, JederFehlerBrichtAbUndAendertNichts)
         return Zeilen(z);
     };
     Eintraege torhueter;
-    for (int k = 0; k < 80; ++k) torhueter.push_back({"A", "B", "T", "D"});
+    for (int k = 0; k < 80; ++k) torhueter.push_back({"A", "B" + std::to_string(k), "T", "D"});
     const std::vector<std::tuple<std::string, std::string, std::string>> kaputt = {
         {"Spieler.dat", Zeilen({"60", "Hans", "Meier", "T", "D"}), "endet vorzeitig"},
         {"Spieler.dat", Zeilen({"zwei", "Hans", "Meier", "T", "D"}), "keine Zahl"},
@@ -184,6 +184,7 @@ TEST(DatenLaden, JederFehlerBrichtAbUndAendertNichts)
         {"Spieler.dat", MitAnzahl(torhueter), "Position V"},
         {"Spieler.dat", SpielerDat({{"Hans", "Meier", "X", "D"}}), "Position muss"},
         {"Spieler.dat", SpielerDat({{"Hans", "Meier", "", "D"}}), "Position muss"},
+        {"Spieler.dat", SpielerDat({{"Hans", "Meier", "T", "D"}, {"Hans", "Meier", "S", "D"}}), "Spieler 2 steht mit Namen"},
         {"Nationen.dat", Zeilen({"48"}), "höchstens 47"},
         {"Nationen.dat", Zeilen({"0"}), "mindestens 1"}, // ein Spielstand ohne Nation ließe sich nie laden
         {"Nationen.dat", Zeilen({"1", "Deutschland", "D", "viel"}), "keine Zahl"},

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <utility>
+#include <vector>
 #include <stdexcept>
 
 #ifndef _WIN32
@@ -75,6 +77,12 @@ TEST(SpielstandSinn, VerbogeneSpielstaendeWerdenAbgewiesen)
          }},
         {"mehr als einem Verein", [] { S.Mannschaft[80].Name = S.Manager[1].Vereinsname; }},
         {"schon in einem Kader", [] { S.Manager[1].Kader[4] = S.Manager[0].Kader[3]; }},
+        {"schon im Pool", [] {
+             std::vector<int> belegt;
+             for (int i = 1; i <= S.Spieler.hoch() && belegt.size() < 2; ++i)
+                 if (!std::as_const(S.Spieler)[i].Vorname.leer()) belegt.push_back(i);
+             S.Spieler[belegt[1]] = S.Spieler[belegt[0]];
+         }},
         {"Textlänge", [] { S.Mannschaft[40].Name.laenge = 255; }},
         {"mehr Spiele als Ligaspieltage", [] { ++S.Mannschaft[44].Siege; }},
         {"GehaltProSpiel", [] { S.Trainermarkt[3].GehaltProSpiel = 2000000000; }},
