@@ -59,6 +59,7 @@ struct Pruefung {
         bereich(wo, "Vertrag", k.Vertrag, 1, VertragHoch);
         bereich(wo, "Transferstatus", k.Transferstatus, 0, 2);
         bereich(wo, "Verhandelt", k.Verhandelt, 0, 100);
+        bereich(wo, "Angebote", k.Angebote, 0, 3); // nach dem dritten abgelehnten beginnt es neu
         bereich(wo, "Eingesetzt", k.Eingesetzt, 0, 1);
         // Auch die höchste Ablöse, 150 % des Werts, passt noch in ihr Feld.
         bereich(wo, "Wert", k.Wert, 0, INT32_MAX / 15 * 10);
