@@ -26,7 +26,7 @@ static void Endlich(double wert, const char* was)
     if (!std::isfinite(wert) || std::fabs(wert) >= 9.2e18) UeberlaufFehler(was, wert);
 }
 
-int64_t Runden(double wert, const char* was)
+int64_t RundenGeprueft(double wert, const char* was)
 {
     Endlich(wert, was);
     return static_cast<int64_t>(std::nearbyint(wert)); // Standardrundung: Hälften zur geraden Zahl

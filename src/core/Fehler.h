@@ -45,7 +45,18 @@ void Setze(F& feld, int64_t wert, const char* was = "Feld")
 #define SETZE(feld, wert) ::torvane::Setze((feld), static_cast<int64_t>(wert), #feld)
 
 // Gleitkomma nach Ganzzahl: runden (Hälften zur geraden Zahl) bzw. abschneiden.
-int64_t Runden(double wert, const char* was = "Wert");
+int64_t RundenGeprueft(double wert, const char* was);
+inline int64_t Runden(double wert, const char* was = "Wert")
+{
+    // Unter 2^52 rundet schon die Addition von 2^52 auf eine ganze Zahl, Hälften zur geraden wie
+    // nearbyint; das spart den Aufruf in den heißen Schleifen. Alles andere (auch NaN) prüft RundenGeprueft.
+    constexpr double grenze = 4503599627370496.0;
+    if (std::fabs(wert) < grenze) {
+        const double m = std::copysign(grenze, wert);
+        return static_cast<int64_t>((wert + m) - m);
+    }
+    return RundenGeprueft(wert, was);
+}
 int64_t Abschneiden(double wert, const char* was = "Wert");
 
 // Geldsummen: 64 Bit rechnen, dann prüfen, dass es ein Kontowert (32 Bit) bleibt.

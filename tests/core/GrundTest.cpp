@@ -8,6 +8,7 @@
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -110,6 +111,11 @@ TEST(Arithmetik, UeberlaufWirftStattUmzubrechen)
     EXPECT_THROW(Runden(1e300), Laufzeitfehler);
     EXPECT_EQ(Runden(2.5), 2);
     EXPECT_EQ(Runden(-3.5), -4);
+    EXPECT_THROW(Runden(std::nan("")), Laufzeitfehler);
+    // Die schnelle Rundung gleicht nearbyint auch an Hälften, knapp unter einer Hälfte und an ihrer Grenze 2^52.
+    for (const double w : {0.49999999999999994, -0.49999999999999994, 1e15 + 0.5, -1e15 - 0.5, 4503599627370495.5,
+                           -4503599627370495.5, 4503599627370496.0, 9007199254740993.0, -0.0, 17.5, 18.5, -2.5})
+        EXPECT_EQ(Runden(w), static_cast<int64_t>(std::nearbyint(w))) << w;
     EXPECT_EQ(Abschneiden(-3.9), -3);
 }
 
