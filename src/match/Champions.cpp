@@ -102,6 +102,7 @@ void ChlSpieltagSpielen()
 
     anz.titel("Championligespiele");
     anz.kopf("ChampionsLige", std::to_string(tag) + "/15 . Spieltag");
+    const bool zuschauer = anz.siehtZu(); // ohne ihn keine Zeilen
 
     for (int p = 1; p <= 8; ++p) {
         const int zeile = p - 1;
@@ -111,8 +112,10 @@ void ChlSpieltagSpielen()
         const int gast = ChlVerein(gastNr);
         ChlEintrag_& h = S.ChlTabelle[ChlManschIndex(heimNr)];
         ChlEintrag_& g = S.ChlTabelle[ChlManschIndex(gastNr)];
-        ZeileZeigen(zeile, 2, heim, gast, NameMitNation(heim));
-        ZeileZeigen(zeile, 3, heim, gast, NameMitNation(gast));
+        if (zuschauer) {
+            ZeileZeigen(zeile, 2, heim, gast, NameMitNation(heim));
+            ZeileZeigen(zeile, 3, heim, gast, NameMitNation(gast));
+        }
 
         const Spielergebnis_ e = SpielBerechnen(heim, gast, p);
         const std::string ergebnis = e.Stand();
@@ -129,8 +132,10 @@ void ChlSpieltagSpielen()
             Warte(Tempo(0) * 100 + 50);
             if (e.MitManager()) LiveSpiel(heim, gast, e);
         }
-        ZeileZeigen(zeile, 1, heim, gast, "Zuschauer " + Geldtext(e.Zuschauer));
-        ZeileZeigen(zeile, 4, heim, gast, ErgebnisAusrichten(ergebnis));
+        if (zuschauer) {
+            ZeileZeigen(zeile, 1, heim, gast, "Zuschauer " + Geldtext(e.Zuschauer));
+            ZeileZeigen(zeile, 4, heim, gast, ErgebnisAusrichten(ergebnis));
+        }
 
         // Treffen zwei Managervereine aufeinander, bekommt nur der Gastgeber das Geld.
         const int m = e.HeimManager < 4 ? e.HeimManager : e.GastManager;

@@ -468,26 +468,34 @@ void DfbPokaltag()
 
     anz.titel("DFB-Pokalspiele");
     anz.kopf("DFB-Pokal", RundenName(n));
+    // Ohne Zuschauer (ohne Bildschirm) werden die Zeilen gar nicht erst gebaut.
+    const bool zuschauer = anz.siehtZu();
+    const Liste<Mannschaft_>& vereine = S.Mannschaft;
 
     for (int p = 1; p <= n; ++p) {
         const int zeile = (p - 1) % 8;
         int heim = 0;
         int gast = 0;
+        // Die Paarungsnummern sind Ziffern: die gespeicherten Bytes gleichen dem Text.
         const std::string plus = std::to_string(p);
         const std::string minus = std::to_string(-p);
         for (int i = 1; i <= 72; ++i) {
-            if (S.Mannschaft[i].DfbRunde == plus) heim = i;
-            if (S.Mannschaft[i].DfbRunde == minus) gast = i;
+            if (vereine[i].DfbRunde.roh() == plus) heim = i;
+            if (vereine[i].DfbRunde.roh() == minus) gast = i;
         }
         if (heim == 0 || gast == 0)
             throw Laufzeitfehler("Laufzeitfehler: DFB-Pokal-Paarung " + plus + " ist unvollständig.");
 
         const Spielergebnis_ e = SpielBerechnen(heim, gast, p);
-        ZeileZeigen(zeile, 2, heim, gast, NameMitLiga(heim));
-        ZeileZeigen(zeile, 3, heim, gast, NameMitLiga(gast));
+        if (zuschauer) {
+            ZeileZeigen(zeile, 2, heim, gast, NameMitLiga(heim));
+            ZeileZeigen(zeile, 3, heim, gast, NameMitLiga(gast));
+        }
         if (S.PokalZeigen && e.MitManager()) LiveSpiel(heim, gast, e);
-        ZeileZeigen(zeile, 1, heim, gast, ZuschauerText(e));
-        ZeileZeigen(zeile, 4, heim, gast, ErgebnisAusrichten(e.Stand()));
+        if (zuschauer) {
+            ZeileZeigen(zeile, 1, heim, gast, ZuschauerText(e));
+            ZeileZeigen(zeile, 4, heim, gast, ErgebnisAusrichten(e.Stand()));
+        }
         PaarungsPause();
 
         const bool heimsieg = e.Heimsieg();
@@ -551,6 +559,7 @@ void Europapokaltag(const Europapokal& e)
 
     anz.titel(e.titel);
     anz.kopf(e.kopf, RundenName(n) + (hinspiele ? " Hinspiele" : " Rückspiele"));
+    const bool zuschauer = anz.siehtZu();
 
     for (int p = 1; p <= n; ++p) {
         const int zeile = (p - 1) % 8;
@@ -569,13 +578,17 @@ void Europapokaltag(const Europapokal& e)
         KurzText<12>& gastFeld = PokalFeld(S.Mannschaft[gast], w);
 
         const Spielergebnis_ ergebnis = SpielBerechnen(heim, gast, p);
-        ZeileZeigen(zeile, 2, heim, gast, NameMitNation(heim));
-        ZeileZeigen(zeile, 3, heim, gast, NameMitNation(gast));
+        if (zuschauer) {
+            ZeileZeigen(zeile, 2, heim, gast, NameMitNation(heim));
+            ZeileZeigen(zeile, 3, heim, gast, NameMitNation(gast));
+        }
         if (S.PokalZeigen && ergebnis.MitManager()) LiveSpiel(heim, gast, ergebnis);
-        ZeileZeigen(zeile, 1, heim, gast, ZuschauerText(ergebnis));
-        // Dahinter das Hinspiel aus Sicht der heutigen Heimmannschaft.
-        const std::string hin = " " + Hinspielstand(heimFeld.text(), gastFeld.text());
-        ZeileZeigen(zeile, 4, heim, gast, " " + ergebnis.Stand() + hin);
+        if (zuschauer) {
+            ZeileZeigen(zeile, 1, heim, gast, ZuschauerText(ergebnis));
+            // Dahinter das Hinspiel aus Sicht der heutigen Heimmannschaft.
+            const std::string hin = " " + Hinspielstand(heimFeld.text(), gastFeld.text());
+            ZeileZeigen(zeile, 4, heim, gast, " " + ergebnis.Stand() + hin);
+        }
         PaarungsPause();
 
         const int weiter =
