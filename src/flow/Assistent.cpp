@@ -742,17 +742,27 @@ namespace {
 
 // Zuschauer eines Heimspiels beim Preis p, wie er sie schätzt: die Stimmung aus Moral,
 // Tabellenplatz (der Gegner im Mittel) und Komfort, dazu der Reiz des Preises; das Stadion begrenzt.
-int64_t ZuschauerSchaetzen(int m, int p)
-{
-    const Manager_& mg = S.Manager[m];
-    const Mannschaft_& v = VereinVon(m);
-    const int k = std::max(1, 5 - static_cast<int>(mg.Liga));
-    double stimmung = v.Moral * 0.15 + (19 - v.Platz) * 5.0 / 6.0 + 9.5 * 5.0 / 6.0 + mg.Komfortpunkte * 0.2 +
-                      35.0 / p * 5 * k;
-    if (5 * k < p + 2) stimmung -= p;
-    const int64_t z = static_cast<int64_t>(std::max(0.0, k * 150.0 * stimmung));
-    return std::clamp<int64_t>(z, 0, std::max(0, mg.Plaetze - mg.DauerkartenVerkauft));
-}
+// Was nicht vom Preis abhängt, steht einmal fest (in derselben Reihenfolge summiert).
+struct Zuschauerschaetzung {
+    explicit Zuschauerschaetzung(int m)
+    {
+        const Manager_& mg = S.Manager[m];
+        const Mannschaft_& v = VereinVon(m);
+        k = std::max(1, 5 - static_cast<int>(mg.Liga));
+        grund = v.Moral * 0.15 + (19 - v.Platz) * 5.0 / 6.0 + 9.5 * 5.0 / 6.0 + mg.Komfortpunkte * 0.2;
+        frei = std::max(0, mg.Plaetze - mg.DauerkartenVerkauft);
+    }
+    int64_t operator()(int p) const
+    {
+        double stimmung = grund + 35.0 / p * 5 * k;
+        if (5 * k < p + 2) stimmung -= p;
+        const int64_t z = static_cast<int64_t>(std::max(0.0, k * 150.0 * stimmung));
+        return std::clamp<int64_t>(z, 0, frei);
+    }
+    int k;
+    double grund;
+    int64_t frei;
+};
 
 } // namespace
 
@@ -763,8 +773,9 @@ void AssistentStadion(int m, AssistentStufe)
     // Der Eintritt, der die meiste Kasse bringt; bei Gleichstand der billigere.
     int ziel = 1;
     int64_t kasse = -1;
+    const Zuschauerschaetzung schaetzen(m);
     for (int p = 1; p <= 100; ++p) {
-        const int64_t k = (ZuschauerSchaetzen(m, p) - mg.DauerkartenVerkauft) * p;
+        const int64_t k = (schaetzen(p) - mg.DauerkartenVerkauft) * p;
         if (k > kasse) {
             kasse = k;
             ziel = p;
