@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace torvane {
@@ -210,10 +209,25 @@ void LigaBuchen(const Spielergebnis_& e, Mannschaft_& H, Mannschaft_& G, double 
     LegendeSchreiben(H, heimsieg ? 'S' : remis ? 'U' : 'V');
     LegendeSchreiben(G, heimsieg ? 'V' : remis ? 'U' : 'S');
 
-    char text[16];
-    const int n = std::snprintf(text, sizeof text, "%2d:%-2d", e.ToreHeim, e.ToreGast);
+    // "%2d:%-2d": Heimtore rechts-, Gasttore linksbündig auf zwei Stellen; mehr als 99 Tore gibt es
+    // in neunzig Minuten nicht.
+    char text[5];
+    auto ziffern = [](char* z, int t, bool rechts) {
+        if (t >= 10) {
+            z[0] = static_cast<char>('0' + t / 10);
+            z[1] = static_cast<char>('0' + t % 10);
+        } else {
+            z[rechts ? 0 : 1] = ' ';
+            z[rechts ? 1 : 0] = static_cast<char>('0' + t);
+        }
+    };
+    for (const int t : {e.ToreHeim, e.ToreGast})
+        if (t < 0 || t > 99) BereichFehler("Tore eines Spiels", t, 0, 99);
+    ziffern(text, e.ToreHeim, true);
+    text[2] = ':';
+    ziffern(text + 3, e.ToreGast, false);
     const int liga = static_cast<int>(Runden(L, "Liga"));
-    S.Ergebnisse[liga][S.Spiel.Spieltag][paarung].rohSetzen(std::string_view(text, static_cast<size_t>(n)));
+    S.Ergebnisse[liga][S.Spiel.Spieltag][paarung].rohSetzen(std::string_view(text, sizeof text));
 
     SETZE(H.Punkte, H.Punkte + e.PunkteHeim());
     SETZE(G.Punkte, G.Punkte + e.PunkteGast());
