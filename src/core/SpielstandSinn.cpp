@@ -6,7 +6,7 @@
 #include "squad/Kader.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string_view>
 #include <set>
 #include <tuple>
 
@@ -39,6 +39,12 @@ struct Pruefung {
                              std::to_string(N) + ".");
     }
 
+    void position(const std::string& wo, const KurzText<1>& p)
+    {
+        wahr(p.laenge == 1 && std::string_view("TVMS").find(p.zeichen[0]) != std::string_view::npos, wo,
+             "Position nicht T, V, M oder S");
+    }
+
     void spieler(const std::string& wo, const Kaderspieler_& k)
     {
         wahr(!k.Vorname.leer(), wo, "Spieler ohne Vornamen");
@@ -46,8 +52,7 @@ struct Pruefung {
         text(wo, "Nachname", k.Nachname);
         text(wo, "Zusatz", k.Zusatz);
         text(wo, "Nation", k.Nation);
-        wahr(k.Position.laenge == 1 && std::strchr("TVMS", k.Position.zeichen[0]) != nullptr, wo,
-             "Position nicht T, V, M oder S");
+        position(wo, k.Position);
         if (bereich(wo, "Alter", k.Alter, 16, AlterHoch))
             // Ab 31 sinkt die höchste Konstitution; die Regeln setzen sie dann auch darunter.
             bereich(wo, "Konstitution", k.Konstitution, std::min(1, KonstMaxFuer(k.Alter)), KonstitutionHoch);
@@ -130,9 +135,12 @@ struct Pruefung {
         for (int i = 1; i <= s.Spieler.hoch(); ++i) {
             const Spieler_& p = s.Spieler[i];
             const std::string wo = "Spielerpool " + std::to_string(i) + ": ";
-            if (!p.Vorname.leer())
+            if (!p.Vorname.leer()) {
                 wahr(namen.emplace(p.Vorname.roh(), p.Nachname.roh(), p.Nation.roh()).second, wo,
                      "derselbe Spieler steht schon im Pool");
+                // Der Markt zieht ihn, wie er ist.
+                position(wo, p.Position);
+            }
             text(wo, "Vorname", p.Vorname);
             text(wo, "Nachname", p.Nachname);
             text(wo, "Position", p.Position);

@@ -83,6 +83,10 @@ TEST(SpielstandSinn, VerbogeneSpielstaendeWerdenAbgewiesen)
                  if (!std::as_const(S.Spieler)[i].Vorname.leer()) belegt.push_back(i);
              S.Spieler[belegt[1]] = S.Spieler[belegt[0]];
          }},
+        {"Position nicht", [] { // im Pool; ein Nullbyte ist auch keine Position
+             for (int i = 1; i <= S.Spieler.hoch(); ++i)
+                 if (!std::as_const(S.Spieler)[i].Vorname.leer()) return S.Spieler[i].Position.rohSetzen(std::string_view("\0", 1));
+         }},
         {"Textlänge", [] { S.Mannschaft[40].Name.laenge = 255; }},
         {"mehr Spiele als Ligaspieltage", [] { ++S.Mannschaft[44].Siege; }},
         {"GehaltProSpiel", [] { S.Trainermarkt[3].GehaltProSpiel = 2000000000; }},
