@@ -130,17 +130,10 @@ struct Pruefung {
                 for (int j = VereinAufPlatz(liga, 1); j < i; ++j)
                     wahr(s.Mannschaft[j].SpielplanNr != v.SpielplanNr, wo, "SpielplanNr doppelt in der Liga");
         }
-        // Ein Spieler steht nur einmal im Pool: aus zwei gleichen Einträgen zöge der Markt ihn zweimal.
-        std::set<std::tuple<std::string_view, std::string_view, std::string_view>> namen;
         for (int i = 1; i <= s.Spieler.hoch(); ++i) {
             const Spieler_& p = s.Spieler[i];
             const std::string wo = "Spielerpool " + std::to_string(i) + ": ";
-            if (!p.Vorname.leer()) {
-                wahr(namen.emplace(p.Vorname.roh(), p.Nachname.roh(), p.Nation.roh()).second, wo,
-                     "derselbe Spieler steht schon im Pool");
-                // Der Markt zieht ihn, wie er ist.
-                position(wo, p.Position);
-            }
+            if (!p.Vorname.leer()) position(wo, p.Position); // der Markt zieht ihn, wie er ist
             text(wo, "Vorname", p.Vorname);
             text(wo, "Nachname", p.Nachname);
             text(wo, "Position", p.Position);
@@ -242,8 +235,19 @@ struct Pruefung {
 
     void maerkte(const Spielstand& s)
     {
-        for (int r = 1; r <= 11; ++r)
-            if (s.Transferliste[r].Transferstatus != 0) spieler("Transferliste " + std::to_string(r) + ": ", s.Transferliste[r]);
+        for (int r = 1; r <= 11; ++r) {
+            const Kaderspieler_& k = s.Transferliste[r];
+            const std::string wo = "Transferliste " + std::to_string(r) + ": ";
+            if (k.Transferstatus != 0) {
+                spieler(wo, k);
+            } else if (!k.Vorname.leer()) {
+                // Eine ruhende Zeile geht mit ihrem Namen zurück in den Pool.
+                text(wo, "Nachname", k.Nachname);
+                text(wo, "Zusatz", k.Zusatz);
+                text(wo, "Nation", k.Nation);
+                position(wo, k.Position);
+            }
+        }
         for (int t = 1; t <= 12; ++t) {
             const Trainereintrag_& e = s.Trainermarkt[t];
             const std::string wo = "Trainermarkt " + std::to_string(t) + ": ";

@@ -4,10 +4,10 @@
 
 #include "core/SpielstandSinn.h"
 #include "core/Variablen.h"
-#include "finance/Stadion.h"
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace torvane {
@@ -46,12 +46,17 @@ struct Invarianten {
             }
         for (int liga = 1; liga <= 4; ++liga) alle.insert(std::string(S.Mannschaft[VereinAufPlatz(liga, 1)].Name.roh()));
         wahr(alle.size() == 72, "72 verschiedene Vereine in den Ligen 1..4, gefunden " + std::to_string(alle.size()));
-        // Was der Spielstand fassen könnte, die Regeln aber nie erlauben.
-        for (int m = 0; m <= sp.ManagerHoch; ++m) {
-            const std::string wer = "Manager " + std::to_string(m) + " ";
-            bereich(wer + "Plaetze", S.Manager[m].Plaetze, 0, MaxPlaetze);
-            bereich(wer + "Komfortpunkte", S.Manager[m].Komfortpunkte, 0, MaxKomfort);
-        }
+        // Ein Spieler steht nur an einer Stelle, im Pool oder auf dem Markt; sonst käme er zweimal in
+        // die Kader. (Ältere Spielstände können das noch haben; darum prüft es nicht das Laden.)
+        std::set<std::string> namen;
+        auto einmal = [&](const auto& x, const std::string& wo) {
+            if (x.Vorname.leer()) return;
+            const std::string name = std::string(x.Vorname.roh()) + "|" + std::string(x.Nachname.roh()) + "|" +
+                                     std::string(x.Nation.roh());
+            wahr(namen.insert(name).second, wo + ": derselbe Spieler steht zweimal in Pool und Markt");
+        };
+        for (int i = 1; i <= S.Spieler.hoch(); ++i) einmal(std::as_const(S.Spieler)[i], "Pool " + std::to_string(i));
+        for (int r = 1; r <= 11; ++r) einmal(S.Transferliste[r], "Markt " + std::to_string(r));
         for (int i = 1; i <= 72; ++i) {
             const Mannschaft_& v = S.Mannschaft[i];
             // Stellt die Aufstellung mehr Spieler in eine Linie, als das System Plätze hat, zählt
