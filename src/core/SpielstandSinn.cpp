@@ -240,8 +240,14 @@ struct Pruefung {
             const std::string wo = "Transferliste " + std::to_string(r) + ": ";
             if (k.Transferstatus != 0) {
                 spieler(wo, k);
-            } else if (!k.Vorname.leer()) {
-                // Eine ruhende Zeile geht mit ihrem Namen zurück in den Pool.
+                continue;
+            }
+            // Eine ruhende Zeile geht mit ihrem Namen zurück in den Pool; der nächste Spieler der Zeile
+            // behält ihre Verhandlungen und Angebote.
+            bereich(wo, "Verhandelt", k.Verhandelt, 0, 100);
+            bereich(wo, "Angebote", k.Angebote, 0, 3);
+            if (!k.Vorname.leer()) {
+                text(wo, "Vorname", k.Vorname);
                 text(wo, "Nachname", k.Nachname);
                 text(wo, "Zusatz", k.Zusatz);
                 text(wo, "Nation", k.Nation);
