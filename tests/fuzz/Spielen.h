@@ -36,7 +36,13 @@ inline void EinenTagSpielen()
     const long ziel = Sitzung.GespielteTage + 1;
     Sitzung.TageGrenze = ziel;
     for (int zug = 0; Sitzung.GespielteTage < ziel && !SpielVorbei(); ++zug) {
-        if (zug > 100) std::abort(); // der Ablauf kommt nicht weiter
+        if (zug > 100) {
+            // Kann das Konto die Kosten des Abschlusses nicht tragen, wartet das Spiel mit seiner Meldung
+            // auf den Spieler (Aktien, Spieler oder Plätze verkaufen); der Automat tut das nicht, und
+            // ohne Bildschirm sagt --autoplay "Der Automat kommt nicht weiter". Alles andere ist ein Fund.
+            if (Sitzung.AbschlussOhneDeckung) break;
+            std::abort();
+        }
         if (Sitzung.ZugOffen && HatSpiel(S.AktManager)) AssistentZug(S.AktManager);
         AbschlussClick();
     }
