@@ -3,6 +3,7 @@
 #include "core/SpielstandDatei.h"
 #include "finance/Sponsoren.h"
 #include "finance/Stadion.h"
+#include "match/Pokal.h"
 #include "squad/Kader.h"
 
 #include <algorithm>
@@ -233,6 +234,35 @@ struct Pruefung {
         }
     }
 
+    // Ein Pokaltag spielt die Paarungen 1..n, je mit "p" beim Gastgeber und "-p" beim Gast, n die
+    // Hälfte der Gezogenen; eine halbe oder doppelte Paarung hielte ihn an.
+    void paarungen(const std::string& wo, const std::vector<std::string_view>& gezogen)
+    {
+        std::set<std::string_view> nummern(gezogen.begin(), gezogen.end());
+        if (!wahr(nummern.size() == gezogen.size() && gezogen.size() % 2 == 0, wo, "Paarungsnummer doppelt oder allein"))
+            return;
+        for (size_t p = 1; p <= gezogen.size() / 2; ++p)
+            if (!wahr(nummern.contains(std::to_string(p)) && nummern.contains(std::to_string(-static_cast<int64_t>(p))),
+                      wo, "Paarung unvollständig"))
+                return;
+    }
+
+    void pokale(const Spielstand& s)
+    {
+        std::vector<std::string_view> dfb, uefa, pdp;
+        const int hoch = static_cast<int>(std::min<int64_t>(s.Mannschaft.hoch(), s.Spiel.MannschaftHoch));
+        for (int i = 1; i <= hoch; ++i) {
+            const Mannschaft_& v = s.Mannschaft[i];
+            const std::string_view f = v.DfbRunde.roh();
+            if (i <= 72 && !f.empty() && f != "J" && f != "Sieger") dfb.push_back(f);
+            if (const auto a = CodeTeil(v.UefaRunde.roh(), 'A'); !a.empty()) uefa.push_back(a);
+            if (const auto a = CodeTeil(v.PdpRunde.roh(), 'A'); !a.empty()) pdp.push_back(a);
+        }
+        paarungen("DFB-Pokal: ", dfb);
+        paarungen("Uefa-Pokal: ", uefa);
+        paarungen("Pokal der Pokalsieger: ", pdp);
+    }
+
     void maerkte(const Spielstand& s)
     {
         for (int r = 1; r <= 11; ++r) {
@@ -299,6 +329,7 @@ std::vector<std::string> SpielstandSinnFehler(const Spielstand& s)
     p.spiel(s);
     p.vereine(s);
     p.manager(s);
+    p.pokale(s);
     p.maerkte(s);
     return std::move(p.fehler);
 }

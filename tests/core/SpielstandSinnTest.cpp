@@ -85,6 +85,7 @@ TEST(SpielstandSinn, VerbogeneSpielstaendeWerdenAbgewiesen)
         {"GehaltProSpiel", [] { S.Trainermarkt[3].GehaltProSpiel = 2000000000; }},
         {"Wert", [] { S.Manager[0].Kader[1].Wert = 2000000000; }},
         {"Punkte", [] { S.Mannschaft[10].Punkte = static_cast<int16_t>(3 * S.Spiel.Spieltag + 1); }},
+        {"DFB-Pokal: Paarung", [] { S.Mannschaft[7].DfbRunde.rohSetzen("40"); S.Mannschaft[8].DfbRunde.rohSetzen("-40"); }},
         {"Angriff", [] { S.Mannschaft[S.Spiel.MannschaftHoch].Angriff = 32767; }},
         {"Moral", [] { S.Mannschaft[S.Spiel.DeutscheHoch + 1].Moral = 0; }},
         {"EwigePunkte", [] { S.Mannschaft[100].EwigePunkte = std::numeric_limits<float>::quiet_NaN(); }},
