@@ -79,9 +79,6 @@ void SitzungZuruecksetzen();
 // Ganz oder gar nicht: eine Einheit merkt sich beim Anlegen den Spielstand S und den Sitzungsstand;
 // wer nicht fertig() sagt (ein Laufzeitfehler, eine Ablehnung), findet beides beim Verlassen wieder
 // wie vorher. Einheiten dürfen ineinander stecken; die innere holt nur ihren eigenen Anfang zurück.
-// Läuft gerade eine Einheit (ein Klick, eine Handlung)?
-bool EinheitLaeuft();
-
 class Einheit {
 public:
     Einheit();
@@ -95,5 +92,8 @@ private:
     size_t tiefe_;
     bool fertig_ = false;
 };
+
+// Läuft gerade eine Einheit (ein Klick, eine Handlung)?
+bool EinheitLaeuft();
 
 } // namespace torvane

@@ -9,10 +9,7 @@ uint32_t ZufallSaat() { return zufall_intern::gSaat; }
 
 namespace zufall_intern {
 // Die Saisonwende verlässt sich auf vertauschte Grenzen.
-int32_t ZufallRueckwaerts(int32_t von, int64_t n)
-{
-    return Passt<int32_t>(von - static_cast<int64_t>(R(static_cast<uint32_t>(-n))), "Zufall");
-}
+int32_t ZufallRueckwaerts(int32_t von, uint32_t r) { return Passt<int32_t>(von - static_cast<int64_t>(r), "Zufall"); }
 } // namespace zufall_intern
 
 } // namespace torvane
