@@ -227,10 +227,9 @@ struct Pruefung {
                 wahr(gesehen.insert({k.Vorname.roh(), k.Nachname.roh(), k.Alter, k.Nation.roh()}).second, wk,
                      "derselbe Spieler steht schon in einem Kader");
             }
-            // Aufgestellte zählen mit ihrer Prämie doppelt: auch dann passt die Gehaltssumme in ihr Feld.
             int64_t gehaelter = 0;
-            for (int i = 1; i <= mg.KaderAnzahl; ++i) gehaelter += 2 * int64_t{std::max<int32_t>(0, mg.Kader[i].Gehalt)};
-            wahr(gehaelter <= INT32_MAX, wo, "Gehälter des Kaders zu hoch");
+            for (int i = 1; i <= mg.KaderAnzahl; ++i) gehaelter += std::max<int32_t>(0, mg.Kader[i].Gehalt);
+            wahr(GehaelterPassen(gehaelter), wo, "Gehälter des Kaders zu hoch");
         }
     }
 

@@ -4,6 +4,7 @@
 
 #include "core/Variablen.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -41,6 +42,9 @@ int SystemZiffer(int m, int k);
 // modus 1: nur die Stärken; 0 und 2: alle Spieler, sortieren, Autoaufstellung
 // falls eingeschaltet, dann die Stärken; 3: wie 0, aber immer Autoaufstellung.
 void BerechneMannschaft(int m, int modus);
+// Aufgestellte zählen in der Gehaltssumme (KaderGehalt) mit ihrer Prämie doppelt: passt die Summe
+// der Gehälter eines Kaders doppelt in das Feld, passt jede Aufstellung.
+inline bool GehaelterPassen(int64_t summe) { return 2 * summe <= INT32_MAX; }
 // Die automatische Aufstellung allein (Kader muss sortiert sein).
 void AutoAufstellung(int m);
 int AnzahlEingesetzt(int m);

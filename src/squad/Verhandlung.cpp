@@ -343,12 +343,11 @@ Verhandlungsergebnis Anbieten()
             return Verhandlungsergebnis::Ignoriert;
         }
     }
-    // Ein Gehalt, das die Gehaltssumme des Kaders über ihr Feld höbe, wird nicht angeboten
-    // (Aufgestellte zählen mit ihrer Prämie doppelt, wie beim Laden geprüft).
+    // Ein Gehalt, das die Gehaltssumme des Kaders über ihr Feld höbe, wird nicht angeboten.
     int64_t gehaelter = v.Angebotsgehalt;
     for (int i = 1; i <= mg.KaderAnzahl; ++i)
         if (v.Art == Verhandlungsart::Kauf || i != v.Zeile) gehaelter += mg.Kader[i].Gehalt;
-    if (2 * gehaelter > INT32_MAX) {
+    if (!GehaelterPassen(gehaelter)) {
         Hinweis(BetragZuGrossText);
         return Verhandlungsergebnis::Ignoriert;
     }
