@@ -195,13 +195,14 @@ void AssistentAufstellung(int m)
     int bestes = 0;
     int staerke = -1;
     for (int n = 1; n <= 5; ++n) {
-        WaehleSystem(m, n);
+        if (n == 1) WaehleSystem(m, n);
+        else SystemProbieren(m, n);
         if (S.Manager[m].TeamStaerke > staerke) {
             staerke = S.Manager[m].TeamStaerke;
             bestes = n;
         }
     }
-    if (bestes != 5) WaehleSystem(m, bestes);
+    if (bestes != 5) SystemProbieren(m, bestes);
 }
 
 void AssistentTraining(int m, AssistentStufe)

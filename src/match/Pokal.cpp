@@ -11,6 +11,7 @@
 #include "match/Spiel.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <vector>
 
@@ -27,6 +28,35 @@ void TextSetzen(KurzText<N>& feld, std::string_view text)
     if (Utf8NachCp1252(text).size() > static_cast<size_t>(N))
         throw Laufzeitfehler("Laufzeitfehler: Text \"" + std::string(text) + "\" passt nicht in sein Feld.");
     feld = text;
+}
+
+// Paarungsnummer eines Eintrags, wie std::to_string sie schreibt ("7", "-7"); 0 für alles andere.
+int Paarungsnummer(std::string_view t)
+{
+    const bool gast = !t.empty() && t[0] == '-';
+    const std::string_view ziffern = t.substr(gast ? 1 : 0);
+    if (ziffern.empty() || ziffern.size() > 3 || ziffern[0] == '0') return 0;
+    int z = 0;
+    for (const char c : ziffern) {
+        if (c < '0' || c > '9') return 0;
+        z = z * 10 + (c - '0');
+    }
+    return gast ? -z : z;
+}
+
+// Gastgeber [0] und Gast [1] jeder Paarung 1..n in einem Durchgang über die Vereine 1..bis;
+// nummer(i) ist der Eintrag des Vereins i. Steht eine Nummer doppelt, gilt der letzte Verein.
+// Ein Pokaltag schreibt nur die Einträge der eben gespielten Paarung um, nie auf die Nummer
+// einer anderen: die Tafel bleibt für den ganzen Tag richtig. 0: die Paarung ist unvollständig.
+template <class Nummer>
+std::vector<std::array<int, 2>> PaarungenFinden(int bis, int n, Nummer nummer)
+{
+    std::vector<std::array<int, 2>> paarung(static_cast<size_t>(n) + 1, {0, 0});
+    for (int i = 1; i <= bis; ++i) {
+        const int p = Paarungsnummer(nummer(i));
+        if (p != 0 && std::abs(p) <= n) paarung[static_cast<size_t>(std::abs(p))][p > 0 ? 0 : 1] = i;
+    }
+    return paarung;
 }
 
 int TextZahl(std::string_view t, const char* was)
@@ -471,20 +501,15 @@ void DfbPokaltag()
     // Ohne Zuschauer (ohne Bildschirm) werden die Zeilen gar nicht erst gebaut.
     const bool zuschauer = anz.siehtZu();
     const Liste<Mannschaft_>& vereine = S.Mannschaft;
+    // Die Paarungsnummern sind Ziffern: die gespeicherten Bytes gleichen dem Text.
+    const auto paarungen = PaarungenFinden(72, n, [&](int i) { return vereine[i].DfbRunde.roh(); });
 
     for (int p = 1; p <= n; ++p) {
         const int zeile = (p - 1) % 8;
-        int heim = 0;
-        int gast = 0;
-        // Die Paarungsnummern sind Ziffern: die gespeicherten Bytes gleichen dem Text.
-        const std::string plus = std::to_string(p);
-        const std::string minus = std::to_string(-p);
-        for (int i = 1; i <= 72; ++i) {
-            if (vereine[i].DfbRunde.roh() == plus) heim = i;
-            if (vereine[i].DfbRunde.roh() == minus) gast = i;
-        }
+        const int heim = paarungen[static_cast<size_t>(p)][0];
+        const int gast = paarungen[static_cast<size_t>(p)][1];
         if (heim == 0 || gast == 0)
-            throw Laufzeitfehler("Laufzeitfehler: DFB-Pokal-Paarung " + plus + " ist unvollständig.");
+            throw Laufzeitfehler("Laufzeitfehler: DFB-Pokal-Paarung " + std::to_string(p) + " ist unvollständig.");
 
         const Spielergebnis_ e = SpielBerechnen(heim, gast, p);
         if (zuschauer) {
@@ -560,20 +585,16 @@ void Europapokaltag(const Europapokal& e)
     anz.titel(e.titel);
     anz.kopf(e.kopf, RundenName(n) + (hinspiele ? " Hinspiele" : " Rückspiele"));
     const bool zuschauer = anz.siehtZu();
+    const auto paarungen = PaarungenFinden(S.Spiel.MannschaftHoch, n,
+                                           [&](int i) { return CodeTeil(PokalFeld(S.Mannschaft[i], w).roh(), 'A'); });
 
     for (int p = 1; p <= n; ++p) {
         const int zeile = (p - 1) % 8;
-        int heim = 0;
-        int gast = 0;
-        const std::string plus = std::to_string(p);
-        const std::string minus = std::to_string(-p);
-        for (int i = 1; i <= S.Spiel.MannschaftHoch; ++i) {
-            const std::string_view a = CodeTeil(PokalFeld(S.Mannschaft[i], w).roh(), 'A');
-            if (a == plus) heim = i;
-            if (a == minus) gast = i;
-        }
+        const int heim = paarungen[static_cast<size_t>(p)][0];
+        const int gast = paarungen[static_cast<size_t>(p)][1];
         if (heim == 0 || gast == 0)
-            throw Laufzeitfehler(std::string("Laufzeitfehler: ") + e.kopf + "-Paarung " + plus + " ist unvollständig.");
+            throw Laufzeitfehler(std::string("Laufzeitfehler: ") + e.kopf + "-Paarung " + std::to_string(p) +
+                                 " ist unvollständig.");
         KurzText<12>& heimFeld = PokalFeld(S.Mannschaft[heim], w);
         KurzText<12>& gastFeld = PokalFeld(S.Mannschaft[gast], w);
 

@@ -405,7 +405,8 @@ void MannschaftenPruefen(int von, int bis)
         klemme(v.Verteidigung, 1, 111);
         klemme(v.Mittelfeld, 1, 111);
         klemme(v.Angriff, 1, 111);
-        SETZE(v.Gesamt, Runden((v.Verteidigung + v.Mittelfeld + v.Angriff) / 3.0, "Gesamt"));
+        // Gerundetes Drittel der Summe (3..333): eine Hälfte kommt bei einem Drittel nicht vor.
+        v.Gesamt = static_cast<int16_t>((v.Verteidigung + v.Mittelfeld + v.Angriff + 1) / 3);
     }
 }
 

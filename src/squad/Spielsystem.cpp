@@ -39,4 +39,12 @@ void WaehleSystem(int m, int n)
     BerechneMannschaft(m, 0);
 }
 
+void SystemProbieren(int m, int n)
+{
+    S.Manager[m].SpielSystem.rohSetzen(std::to_string(SystemCode(n)));
+    // Spieler und Reihenfolge hängen nicht am System: neu ist nur die Aufstellung.
+    if (S.Optionen[m][OptAutoaufstellung] != 0) AutoAufstellung(m);
+    BerechneMannschaft(m, 1);
+}
+
 } // namespace torvane

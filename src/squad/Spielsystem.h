@@ -15,5 +15,8 @@ int SystemCode(int n);
 int GewaehltesSystem(int m);
 // Knopf n (1..5): System übernehmen und die Mannschaft neu berechnen.
 void WaehleSystem(int m, int n);
+// Wie WaehleSystem, aber für einen Kader, den BerechneMannschaft eben berechnet und sortiert hat:
+// nur Aufstellung und Linien neu (der Assistent probiert so alle Systeme durch).
+void SystemProbieren(int m, int n);
 
 } // namespace torvane
