@@ -128,13 +128,26 @@ int64_t Saisonkosten(const Kaderspieler_& s)
     return Kaufpreis(s) + int64_t{34} * AngebotsgehaltFuer(s.Alter, s.Staerke, Vertragsjahre, Kaufregler.Gehalt);
 }
 
+// Kaderplätze nach Stärke, die Stärksten zuerst, Gleichstarke in Kaderfolge. Einfügen statt
+// std::stable_sort: höchstens 23 Plätze, und ohne dessen Puffer vom Heap.
+void StaerksteZuerst(const Manager_& mg, std::vector<int>& plaetze)
+{
+    for (size_t k = 1; k < plaetze.size(); ++k) {
+        const int p = plaetze[k];
+        size_t j = k;
+        for (; j > 0 && mg.Kader[p].Staerke > mg.Kader[plaetze[j - 1]].Staerke; --j) plaetze[j] = plaetze[j - 1];
+        plaetze[j] = p;
+    }
+}
+
 // Die Kaderplätze der Ungelisteten, die Stärksten zuerst (bei Gleichstand in Kaderfolge).
 std::vector<int> UngelistetNachStaerke(const Manager_& mg)
 {
     std::vector<int> v;
+    v.reserve(mg.KaderAnzahl);
     for (int i = 1; i <= mg.KaderAnzahl; ++i)
         if (mg.Kader[i].Transferstatus == 0) v.push_back(i);
-    std::stable_sort(v.begin(), v.end(), [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
+    StaerksteZuerst(mg, v);
     return v;
 }
 
@@ -143,6 +156,8 @@ std::vector<int> UngelistetNachStaerke(const Manager_& mg)
 std::vector<int> Stammspieler(const Manager_& mg)
 {
     std::vector<int> elf, rest;
+    elf.reserve(mg.KaderAnzahl);
+    rest.reserve(mg.KaderAnzahl);
     for (int i = 1; i <= mg.KaderAnzahl; ++i) {
         const Kaderspieler_& s = mg.Kader[i];
         if (s.Eingesetzt != 0)
@@ -150,7 +165,7 @@ std::vector<int> Stammspieler(const Manager_& mg)
         else if (s.Transferstatus == 0)
             rest.push_back(i);
     }
-    std::stable_sort(rest.begin(), rest.end(), [&](int a, int b) { return mg.Kader[a].Staerke > mg.Kader[b].Staerke; });
+    StaerksteZuerst(mg, rest);
     for (int i : rest) {
         if (static_cast<int>(elf.size()) >= AssistentMindestkader) break;
         elf.push_back(i);
@@ -262,6 +277,7 @@ std::vector<int> BesteElf(int m)
     const std::array<int, 4> bedarf = LinienBedarf(m);
     std::array<int, 4> jeLinie{};
     std::vector<int> elf;
+    elf.reserve(11);
     for (int i : UngelistetNachStaerke(mg)) {
         const size_t l = static_cast<size_t>(LinieVon(mg.Kader[i]));
         if (jeLinie[l]++ < bedarf[l]) elf.push_back(i);
@@ -400,8 +416,9 @@ std::vector<Punktkauf> PunktePlan(int m, int64_t geld, int64_t& kosten, int64_t&
     std::vector<Punktkauf> plan;
     kosten = 0;
     double st = 0;
+    const std::vector<int> stamm = Stammspieler(mg);
     for (const Kauf& k : Reihe) {
-        for (int i : Stammspieler(mg)) {
+        for (int i : stamm) {
             const Kaderspieler_& s = mg.Kader[i];
             if (k.nurElf && s.Eingesetzt == 0) continue;
             const int luecke = k.a == Attribut::Technik        ? 120 - s.Technik

@@ -91,11 +91,23 @@ void SortiereSpieler(Kaderspieler_* erster, int anzahl)
     if (anzahl > hoch) BereichFehler("Spieler zum Sortieren", anzahl, 0, hoch);
     std::array<Schluessel, hoch> folge;
     for (int i = 0; i < anzahl; ++i) folge[static_cast<size_t>(i)] = {gruppe(erster[i]), erster[i].Staerke, erster[i].Alter, i};
-    if (std::is_sorted(folge.begin(), folge.begin() + anzahl)) return;
-    std::sort(folge.begin(), folge.begin() + anzahl);
+    // Einfügen: der Kader ist fast immer schon (fast) sortiert, dann kostet es kaum mehr als ein Blick.
+    // Die Stelle macht jeden Schlüssel eindeutig, die Reihenfolge ist also dieselbe wie mit std::sort.
+    bool bewegt = false;
+    for (int i = 1; i < anzahl; ++i) {
+        const Schluessel k = folge[static_cast<size_t>(i)];
+        int j = i;
+        for (; j > 0 && k < folge[static_cast<size_t>(j - 1)]; --j) folge[static_cast<size_t>(j)] = folge[static_cast<size_t>(j - 1)];
+        folge[static_cast<size_t>(j)] = k;
+        bewegt = bewegt || j != i;
+    }
+    if (!bewegt) return;
     std::array<Kaderspieler_, hoch> alt;
     std::copy(erster, erster + anzahl, alt.begin());
-    for (int i = 0; i < anzahl; ++i) erster[i] = alt[static_cast<size_t>(folge[static_cast<size_t>(i)].stelle)];
+    for (int i = 0; i < anzahl; ++i) {
+        const int von = folge[static_cast<size_t>(i)].stelle;
+        if (von != i) erster[i] = alt[static_cast<size_t>(von)];
+    }
 }
 
 void SortiereKader(int m)
