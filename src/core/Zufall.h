@@ -38,6 +38,8 @@ class Wuerfel {
 public:
     Wuerfel() : saat_(zufall_intern::gSaat) {}
     int32_t operator()(int32_t von, int32_t bis) { return zufall_intern::Ziehen(saat_, von, bis); }
+    // Derselbe Wurf wie (u, u + n - 1), ohne die Untergrenze u: 0..n-1, für n >= 1.
+    uint32_t ab0(uint32_t n) { return zufall_intern::R(saat_, n); }
     void abgeben() const { zufall_intern::gSaat = saat_; }
 
 private:

@@ -37,6 +37,8 @@ struct Zone {
     int weiter = 0;      // nach gewonnenem Zweikampf
     int x = 0;           // Ballspur dorthin
     int8_t tor = 0;      // -1 Tor für Heim, 1 für Gast
+    // Wie viele Werte jeder der beiden Würfe hat (oben - unten + 1); 0, wenn die Grenzen vertauscht sind.
+    uint32_t wurfAngriff = 0, wurfAbwehr = 0;
 };
 
 // Die 90 Zweikämpfe über die zehn Zonen (1..5 Heim greift an, 7..11 Gast); Gleichstand gewinnt
@@ -58,16 +60,35 @@ void NeunzigMinuten(Spielergebnis_& e, const Wertungen& w)
     z[8] = {(w.MittelG + w.SturmG) / 2 + aus, w.MittelH + w.SturmH + zu, 7, X0 - 190, 0};
     z[7] = {w.SturmG + aus, 3 * w.AbwehrH + zu, 3, -22, 1};
 
+    // Untergrenze der Würfe: 0 in den Zonen des Heimangriffs, 1 in denen des Gastes.
+    auto unten = [](int zone) { return zone <= 5 ? 0 : 1; };
+    for (int k = 1; k <= 11; ++k) {
+        Zone& zk = z[static_cast<size_t>(k)];
+        const auto werte = [&](int oben) {
+            const int64_t n = int64_t{oben} - unten(k) + 1;
+            return n > 0 ? static_cast<uint32_t>(n) : 0u;
+        };
+        zk.wurfAngriff = werte(zk.obenAngriff);
+        zk.wurfAbwehr = werte(zk.obenAbwehr);
+    }
+
     const int y = PlatzHoehe / 2 - 15;
     int zone = 3;
     int toreHeim = 0, toreGast = 0;
     Wuerfel wurf;
     for (int minute = 1; minute <= 90; ++minute) {
         const Zone& jetzt = z[static_cast<size_t>(zone)];
-        const int lo = zone <= 5 ? 0 : 1;
-        const int a = wurf(lo, jetzt.obenAngriff);
-        const int d = wurf(lo, jetzt.obenAbwehr);
-        const bool gewonnen = a > d;
+        bool gewonnen;
+        if (jetzt.wurfAngriff != 0 && jetzt.wurfAbwehr != 0) {
+            // Beide Würfe haben dieselbe Untergrenze: sie fällt beim Vergleich heraus.
+            const uint32_t a = wurf.ab0(jetzt.wurfAngriff);
+            const uint32_t d = wurf.ab0(jetzt.wurfAbwehr);
+            gewonnen = a > d;
+        } else {
+            const int a = wurf(unten(zone), jetzt.obenAngriff);
+            const int d = wurf(unten(zone), jetzt.obenAbwehr);
+            gewonnen = a > d;
+        }
 
         Spielminute_& sm = e.Spielverlauf[minute];
         sm.X = gewonnen ? jetzt.x : 0;
