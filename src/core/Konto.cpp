@@ -23,13 +23,6 @@ int64_t KontoBuchen(int32_t& konto, int64_t betrag)
     return b;
 }
 
-int64_t AbrundenAuf(int64_t v, int k)
-{
-    int64_t p = 1;
-    for (int i = 0; i < k; ++i) p *= 10;
-    return v / p * p;
-}
-
 int64_t AbrundenAuf(double v, int k) { return AbrundenAuf(Abschneiden(v, "AbrundenAuf"), k); }
 
 std::string Geldtext(double v)

@@ -26,7 +26,13 @@ inline bool KontoPasst(int64_t konto, int64_t betrag) { return KontoBuchbar(kont
 constexpr const char* BetragZuGrossText = "So viel Geld passt nicht auf das Konto !";
 
 // v zur Null hin auf ein Vielfaches von 10^k gekürzt.
-int64_t AbrundenAuf(int64_t v, int k);
+inline int64_t AbrundenAuf(int64_t v, int k)
+{
+    // Im Kopf: mit festem k (meist 1) bleibt von der Schleife eine Konstante.
+    int64_t p = 1;
+    for (int i = 0; i < k; ++i) p *= 10;
+    return v / p * p;
+}
 int64_t AbrundenAuf(double v, int k);
 
 // Gerundet (Hälften zur geraden Zahl), mit "." als Tausendertrenner.

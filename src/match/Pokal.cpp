@@ -25,9 +25,10 @@ bool IstBuchstabe(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= '
 template <int N>
 void TextSetzen(KurzText<N>& feld, std::string_view text)
 {
-    if (Utf8NachCp1252(text).size() > static_cast<size_t>(N))
+    const std::string roh = Utf8NachCp1252(text);
+    if (roh.size() > static_cast<size_t>(N))
         throw Laufzeitfehler("Laufzeitfehler: Text \"" + std::string(text) + "\" passt nicht in sein Feld.");
-    feld = text;
+    feld.rohSetzen(roh);
 }
 
 // Paarungsnummer eines Eintrags, wie std::to_string sie schreibt ("7", "-7"); 0 für alles andere.

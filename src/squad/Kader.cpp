@@ -54,7 +54,10 @@ void BerechneSpieler(Kaderspieler_& s)
     if (s.Konstitution < 1) s.Konstitution = 1;
     if (s.Konstitution > 60) s.Konstitution = 60;
     if (s.Konstitution > s.KonstMax) s.Konstitution = s.KonstMax;
-    int64_t staerke = Runden((s.Technik + s.Konstitution) / 1.5, "Staerke");
+    // Zwei Drittel der Summe, gerundet: ganzzahlig, denn eine Hälfte kommt bei Dritteln nicht vor
+    // (nur ein Spieler jenseits der 90 hätte eine negative Summe).
+    const int summe = s.Technik + s.Konstitution;
+    int64_t staerke = summe >= 0 ? (2 * int64_t{summe} + 1) / 3 : Runden(summe / 1.5, "Staerke");
     if (s.Form < -10) s.Form = -10;
     if (s.Form > 10) s.Form = 10;
     staerke += s.Form;
