@@ -100,7 +100,8 @@ void SortiereSpieler(Kaderspieler_* erster, int anzahl)
     for (int i = 1; i < anzahl; ++i) {
         const Schluessel k = folge[static_cast<size_t>(i)];
         int j = i;
-        for (; j > 0 && k < folge[static_cast<size_t>(j - 1)]; --j) folge[static_cast<size_t>(j)] = folge[static_cast<size_t>(j - 1)];
+        for (; j > 0 && k < folge[static_cast<size_t>(j - 1)]; --j)
+            folge[static_cast<size_t>(j)] = folge[static_cast<size_t>(j - 1)];
         folge[static_cast<size_t>(j)] = k;
         bewegt = bewegt || j != i;
     }

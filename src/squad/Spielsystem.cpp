@@ -32,16 +32,22 @@ int GewaehltesSystem(int m)
     return 0;
 }
 
+namespace {
+
+// Ein Code mit mehr als drei Ziffern wird auf drei gekürzt.
+void SystemSetzen(int m, int n) { S.Manager[m].SpielSystem.rohSetzen(std::to_string(SystemCode(n))); }
+
+} // namespace
+
 void WaehleSystem(int m, int n)
 {
-    // Ein Code mit mehr als drei Ziffern wird auf drei gekürzt.
-    S.Manager[m].SpielSystem.rohSetzen(std::to_string(SystemCode(n)));
+    SystemSetzen(m, n);
     BerechneMannschaft(m, 0);
 }
 
 void SystemProbieren(int m, int n)
 {
-    S.Manager[m].SpielSystem.rohSetzen(std::to_string(SystemCode(n)));
+    SystemSetzen(m, n);
     // Spieler und Reihenfolge hängen nicht am System: neu ist nur die Aufstellung.
     if (S.Optionen[m][OptAutoaufstellung] != 0) AutoAufstellung(m);
     BerechneMannschaft(m, 1);

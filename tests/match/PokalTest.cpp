@@ -229,3 +229,35 @@ TEST(Europapokaltag, FinaleInHinUndRueckspiel)
         EXPECT_EQ(S.Saisonbilanz[0][1].PdpErgebnis.text(), sieg ? "Sieger" : "-");
     }
 }
+
+TEST(DfbPokaltag, PaarungenInJederVereinsfolgeUnvollstaendigeHaeltAn)
+{
+    // Gastgeber und Gast stehen verstreut in der Vereinsliste, mal vor-, mal nachher.
+    const std::array<std::array<int, 2>, 3> paare{{{12, 55}, {70, 3}, {40, 7}}};
+    auto auslosen = [&] {
+        WeltBauen();
+        S.Spiel.Wettbewerb = Wettbewerb_::Dfb;
+        for (size_t p = 0; p < paare.size(); ++p) {
+            S.Mannschaft[paare[p][0]].DfbRunde = std::to_string(p + 1);
+            S.Mannschaft[paare[p][1]].DfbRunde = "-" + std::to_string(p + 1);
+        }
+    };
+    ZufallSetzen(3);
+    auslosen();
+    DfbPokaltag();
+    // Die Sieger sind für die nächste Runde ausgelost (oder warten mit "J"), die Verlierer leer.
+    int weiter = 0;
+    for (int i = 1; i <= 72; ++i) weiter += !S.Mannschaft[i].DfbRunde.leer();
+    EXPECT_EQ(weiter, 3);
+    for (const auto& paar : paare) EXPECT_NE(S.Mannschaft[paar[0]].DfbRunde.leer(), S.Mannschaft[paar[1]].DfbRunde.leer());
+
+    // "02" ist nicht die Nummer 2: der Paarung fehlt ihr Gastgeber.
+    auslosen();
+    S.Mannschaft[70].DfbRunde = "02";
+    try {
+        DfbPokaltag();
+        ADD_FAILURE() << "kein Laufzeitfehler";
+    } catch (const Laufzeitfehler& f) {
+        EXPECT_NE(std::string(f.what()).find("DFB-Pokal-Paarung 2 ist unvollständig"), std::string::npos) << f.what();
+    }
+}
