@@ -237,13 +237,13 @@ struct Pruefung {
     // Hälfte der Gezogenen; eine halbe oder doppelte Paarung hielte ihn an.
     void paarungen(const std::string& wo, const std::vector<std::string_view>& gezogen)
     {
-        std::set<std::string_view> nummern(gezogen.begin(), gezogen.end());
+        std::set<int> nummern;
+        for (const std::string_view g : gezogen) nummern.insert(Paarungsnummer(g));
         if (!wahr(nummern.size() == gezogen.size() && gezogen.size() % 2 == 0, wo, "Paarungsnummer doppelt oder allein"))
             return;
-        for (size_t p = 1; p <= gezogen.size() / 2; ++p)
-            if (!wahr(nummern.contains(std::to_string(p)) && nummern.contains(std::to_string(-static_cast<int64_t>(p))),
-                      wo, "Paarung unvollständig"))
-                return;
+        const int n = static_cast<int>(gezogen.size() / 2);
+        for (int p = 1; p <= n; ++p)
+            if (!wahr(nummern.contains(p) && nummern.contains(-p), wo, "Paarung unvollständig")) return;
     }
 
     void pokale(const Spielstand& s)

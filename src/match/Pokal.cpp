@@ -32,20 +32,6 @@ void TextSetzen(KurzText<N>& feld, std::string_view text)
     feld.rohSetzen(roh);
 }
 
-// Paarungsnummer eines Eintrags, wie std::to_string sie schreibt ("7", "-7"); 0 für alles andere.
-int Paarungsnummer(std::string_view t)
-{
-    const bool gast = !t.empty() && t[0] == '-';
-    const std::string_view ziffern = t.substr(gast ? 1 : 0);
-    if (ziffern.empty() || ziffern.size() > 3 || ziffern[0] == '0') return 0;
-    int z = 0;
-    for (const char c : ziffern) {
-        if (c < '0' || c > '9') return 0;
-        z = z * 10 + (c - '0');
-    }
-    return gast ? -z : z;
-}
-
 // Gastgeber [0] und Gast [1] jeder Paarung 1..n in einem Durchgang über die Vereine 1..bis;
 // nummer(i) ist der Eintrag des Vereins i. Steht eine Nummer doppelt, gilt der letzte Verein.
 // Ein Pokaltag schreibt nur die Einträge der eben gespielten Paarung um, nie auf die Nummer
@@ -81,6 +67,19 @@ std::string_view CodeTeil(std::string_view code, char buchstabe)
     size_t ende = pos + 1;
     while (ende < code.size() && !IstBuchstabe(code[ende])) ++ende;
     return code.substr(pos + 1, ende - pos - 1);
+}
+
+int Paarungsnummer(std::string_view eintrag)
+{
+    const bool gast = !eintrag.empty() && eintrag[0] == '-';
+    const std::string_view ziffern = eintrag.substr(gast ? 1 : 0);
+    if (ziffern.empty() || ziffern.size() > 3 || ziffern[0] == '0') return 0;
+    int z = 0;
+    for (const char c : ziffern) {
+        if (c < '0' || c > '9') return 0;
+        z = z * 10 + (c - '0');
+    }
+    return gast ? -z : z;
 }
 
 std::string CodeWert(std::string_view code, char buchstabe) { return std::string(CodeTeil(code, buchstabe)); }

@@ -39,6 +39,9 @@ std::string CodeWert(std::string_view code, char buchstabe);
 // Derselbe Wert als Ausschnitt von code, ohne eine Zeichenkette anzulegen.
 std::string_view CodeTeil(std::string_view code, char buchstabe);
 std::string CodeSetzen(std::string_view code, char buchstabe, std::string_view wert);
+// Paarungsnummer eines Eintrags, wie die Auslosung sie schreibt ("7" Gastgeber, "-7" Gast);
+// 0 für alles andere, auch "07".
+int Paarungsnummer(std::string_view eintrag);
 // Der Wert als Zahl; ein fehlender oder kaputter Wert ist ein Laufzeitfehler.
 int CodeZahl(std::string_view code, char buchstabe);
 
