@@ -3,7 +3,7 @@
 set -euo pipefail
 pakete=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
         qt6-base-dev qt6-multimedia-dev libgl-dev fonts-dejavu-core python3
-        desktop-file-utils appstream shared-mime-info libxml2-utils ccache)
+        desktop-file-utils appstream gettext shared-mime-info libxml2-utils ccache)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

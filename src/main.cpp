@@ -3,6 +3,7 @@
 #include "core/Datei.h"
 #include "core/Pfade.h"
 #include "core/SpielstandDatei.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/screens/QtOberflaeche.h"
 #include "flow/Autoplay.h"
@@ -35,6 +36,7 @@ struct Aufruf {
     std::string screenshots; // Ordner, leer: keine Fotos
     std::string datei;       // Spielstand, der gleich geladen wird
     int zoom = 0;            // 0: die gespeicherte Einstellung
+    std::string sprache;     // leer: die gespeicherte Einstellung, sonst die des Systems
     std::string fehler;      // unbekannter oder unvollständiger Schalter
 };
 
@@ -70,6 +72,9 @@ Aufruf AufrufLesen(int argc, char** argv)
                 a.fehler = "--zoom braucht 100, 125, 150 oder 200";
                 break;
             }
+        } else if (s == "--sprache") {
+            a.sprache = i + 1 < argc ? argv[++i] : "";
+            if (!SpracheBekannt(a.sprache, Pfade.Sprachen, a.fehler)) break;
         } else if (QtSchalterMitWert(s)) {
             ++i;
         } else if (s.rfind("-", 0) == 0 && s.rfind("-platform", 0) != 0 && s.rfind("-style", 0) != 0) {
@@ -98,6 +103,7 @@ void HilfeZeigen()
               "  --stumm                       ohne Klänge\n"
               "  --screenshots ORDNER          jedes Fenster mit Beispieldaten als PNG ablegen\n"
               "  --zoom 100|125|150|200        Größe der Fenster in Prozent (sonst wie im Fenster \"Info\" eingestellt)\n"
+              "  --sprache de|en               Sprache des Spiels (sonst wie im Fenster \"Info\" eingestellt oder die des Systems)\n"
               "  --managers 1..4               (mit --autoplay) Zahl der Manager\n"
               "  --seed S                      (mit --autoplay) feste Saat, gleiches Spiel bei jedem Lauf\n"
               "  --days N                      (mit --autoplay) nach genau N Wettbewerbstagen aufhören\n"
@@ -202,6 +208,13 @@ int main(int argc, char** argv)
 {
     // Ohne Bildschirm und ohne Qt-Anwendung.
     if (const int rc = AutoplayFallsVerlangt(argc, argv); rc >= 0) return rc;
+    // Die Sprache steht vor dem ersten Text fest, auch dem der Befehlszeile.
+    PfadeSetzen(ProgrammOrdnerAusSystem(argc > 0 ? argv[0] : nullptr), BenutzerOrdnerAusUmgebung());
+    // Die Bildschirmfotos sind deutsch, wenn nichts anderes verlangt ist: dieselben Bilder auf jedem Rechner.
+    std::string sprache = VerlangteSprache(argc, argv);
+    for (int i = 1; i < argc && sprache.empty(); ++i)
+        if (std::strcmp(argv[i], "--screenshots") == 0) sprache = "de";
+    SpracheVorDemStartSetzen(sprache);
     const Aufruf aufruf = AufrufLesen(argc, argv);
     if (aufruf.hilfe) {
         HilfeZeigen();

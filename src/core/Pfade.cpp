@@ -49,6 +49,8 @@ void PfadeSetzen(const std::string& programmOrdner, const std::string& benutzerO
     Pfade.Daten = unter("daten");
     Pfade.Grafik = unter("grafik");
     Pfade.Musik = unter("musik");
+    // Installiert liegen die Kataloge, wo gettext sie sucht: <präfix>/share/locale.
+    Pfade.Sprachen = grund == Pfade.Programm ? grund + "locale/" : grund + "../locale/";
     if (Pfade.Installiert) {
         if (fs::is_directory(Pfade.Benutzer + "daten", f)) Pfade.Daten = Pfade.Benutzer + "daten/";
         Pfade.Spezial = Pfade.Benutzer + "spezial/";
@@ -93,5 +95,14 @@ std::string BenutzerOrdnerAusUmgebung()
 }
 
 void DatenOrdnerSetzen(const std::string& ordner) { Pfade.Daten = MitSchraegstrich(ordner); }
+
+std::string ProgrammOrdnerAusSystem(const char* argv0)
+{
+    namespace fs = std::filesystem;
+    std::error_code f;
+    fs::path programm = fs::read_symlink("/proc/self/exe", f);
+    if (f || programm.empty()) programm = fs::absolute(argv0 != nullptr ? fs::path(argv0) : fs::path("torvane"), f);
+    return programm.parent_path().string();
+}
 
 } // namespace torvane

@@ -12,6 +12,7 @@ struct Pfade_ {
     std::string Musik;
     std::string Spezial;
     std::string Save;
+    std::string Sprachen;    // die Kataloge: <Sprachen>/<kürzel>/LC_MESSAGES/torvane.mo
     std::string Benutzer;    // Datenordner des Benutzers, leer: keiner
     bool Installiert = false; // Spielordner unter <präfix>/share/torvane
 };
@@ -31,6 +32,9 @@ void DatenOrdnerSetzen(const std::string& ordner);
 // mitgelieferten Daten erst jetzt in den Benutzerordner und liest fortan von dort.
 // false, wenn das nicht ging (Pfade bleiben dann unverändert).
 bool DatenBeschreibbarMachen();
+
+// Der Ordner des laufenden Programms ohne Qt (über /proc/self/exe, sonst argv[0]).
+std::string ProgrammOrdnerAusSystem(const char* argv0);
 
 // Datenordner des Benutzers ohne Qt: $XDG_DATA_HOME/Torvane oder ~/.local/share/Torvane.
 std::string BenutzerOrdnerAusUmgebung();

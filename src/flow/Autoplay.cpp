@@ -6,6 +6,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Pfade.h"
+#include "core/Sprache.h"
 #include "core/SpielstandDatei.h"
 #include "core/Terminal.h"
 #include "core/Variablen.h"
@@ -224,7 +225,8 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
     for (size_t i = 1; i < a.size(); ++i) {
         const std::string& k = a[i];
         const bool mitWert = k == "--managers" || k == "--seed" || k == "--days" || k == "--load" || k == "--save" ||
-                             k == "--ereignis" || k == "--daten" || k == "--bericht" || k == "--stufe";
+                             k == "--ereignis" || k == "--daten" || k == "--bericht" || k == "--stufe" ||
+                             k == "--sprache";
         if (k == "--meldungen") {
             o.meldungen = true;
             continue;
@@ -270,6 +272,8 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
                 return false;
             }
             o.ereignis = static_cast<int>(z);
+        } else if (k == "--sprache") {
+            if (!SpracheBekannt(w, Pfade.Sprachen, fehler)) return false;
         } else if (k == "--load") {
             o.laden = w;
         } else if (k == "--daten") {
@@ -467,11 +471,9 @@ std::vector<std::string> AutoplayAngaben(int argc, const char* const* argv)
 
 int AutoplayAusfuehren(int argc, char** argv)
 {
-    namespace fs = std::filesystem;
-    std::error_code f;
-    fs::path programm = fs::read_symlink("/proc/self/exe", f);
-    if (f || programm.empty()) programm = fs::absolute(argc > 0 ? fs::path(argv[0]) : fs::path("torvane"), f);
-    PfadeSetzen(programm.parent_path().string(), BenutzerOrdnerAusUmgebung());
+    PfadeSetzen(ProgrammOrdnerAusSystem(argc > 0 ? argv[0] : nullptr), BenutzerOrdnerAusUmgebung());
+    const std::string sprache = VerlangteSprache(argc, argv);
+    SpracheSetzen(sprache.empty() ? SpracheAusUmgebung(Pfade.Sprachen) : sprache, Pfade.Sprachen);
 
     const std::vector<std::string> argumente = AutoplayAngaben(argc, argv);
     AutoplayOptionen o;
@@ -495,8 +497,8 @@ int AutoplayAusfuehren(int argc, char** argv)
 int AutoplayFallsVerlangt(int argc, char** argv)
 {
     if (argc < 2) return -1;
-    const std::string erstes = argv[1];
-    const bool autoplay = erstes == "--autoplay" || (erstes == "--bericht" && argc > 3 && std::string(argv[3]) == "--autoplay");
+    bool autoplay = false;
+    for (int i = 1; i < argc; ++i) autoplay = autoplay || std::string_view(argv[i]) == "--autoplay";
     if (!autoplay) return -1;
     return AutoplayAusfuehren(argc, argv);
 }

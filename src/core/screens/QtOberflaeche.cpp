@@ -30,6 +30,8 @@ namespace torvane {
 
 QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 std::string U(const QString& s) { return s.toUtf8().toStdString(); }
+QString Tq(const char* deutsch) { return QString::fromUtf8(T(deutsch)); }
+QString TCq(const char* kontext, const char* deutsch) { return QString::fromUtf8(TC(kontext, deutsch)); }
 QString Zeilen(const std::string& utf8)
 {
     QString t = Q(utf8);

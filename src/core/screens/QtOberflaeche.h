@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 
 #include <QApplication>
 #include <QPoint>
@@ -24,6 +25,9 @@ namespace torvane {
 
 QString Q(const std::string& utf8);
 std::string U(const QString& s);
+// Ein Text des Spiels in der gewählten Sprache (siehe core/Sprache.h); Platzhalter %1 … füllt .arg().
+QString Tq(const char* deutsch);
+QString TCq(const char* kontext, const char* deutsch);
 // Meldungstexte kommen mit "\r\n"; Qt will "\n".
 QString Zeilen(const std::string& utf8);
 

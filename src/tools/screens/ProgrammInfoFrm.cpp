@@ -1,5 +1,7 @@
 #include "tools/screens/ProgrammInfoFrm.h"
 
+#include "core/Pfade.h"
+#include "core/Sprache.h"
 #include "core/screens/Bilder.h"
 #include "core/screens/QtOberflaeche.h"
 #include "core/screens/Stil.h"
@@ -25,6 +27,7 @@ namespace {
 // Vor der Anwendung gibt es noch keinen Anwendungsnamen; daher ausdrücklich.
 QSettings Einstellungen() { return QSettings(QStringLiteral("Torvane"), QStringLiteral("Torvane")); }
 const QString ZoomSchluessel = QStringLiteral("Ansicht/Zoom");
+const QString SpracheSchluessel = QStringLiteral("Ansicht/Sprache");
 } // namespace
 
 bool ZoomErlaubt(int prozent) { return std::find(std::begin(ZoomStufen), std::end(ZoomStufen), prozent) != std::end(ZoomStufen); }
@@ -65,10 +68,23 @@ void ZoomVorDemStartSetzen(int prozent, QSize freiInPixeln)
     qputenv("QT_SCALE_FACTOR", QByteArray::number(z / 100.0));
 }
 
+QString SpracheGespeichert() { return Einstellungen().value(SpracheSchluessel).toString(); }
+
+void SpracheSpeichern(const QString& kuerzel) { Einstellungen().setValue(SpracheSchluessel, kuerzel); }
+
+void SpracheVorDemStartSetzen(const std::string& verlangt)
+{
+    const std::string gespeichert = U(SpracheGespeichert());
+    const std::string k = !verlangt.empty()     ? verlangt
+                          : !gespeichert.empty() ? gespeichert
+                                                 : SpracheAusUmgebung(Pfade.Sprachen);
+    SpracheSetzen(k, Pfade.Sprachen);
+}
+
 TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
 {
     FensterEinrichten(this, QStringLiteral("ProgrammInfoF"), QStringLiteral("Info"));
-    setFixedSize(400, 480);
+    setFixedSize(400, 510);
 
     auto* bild = Bildschild(this, QStringLiteral("pokal"), QSize(110, 110));
     auto* titel = Mittig(this, QStringLiteral("Torvane"), Schrift(26, true));
@@ -101,6 +117,24 @@ TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
     zoomZeile->addWidget(zoomHinweis);
     zoomZeile->addStretch(1);
     connect(Zoom, &QComboBox::currentIndexChanged, this, [this](int i) { ZoomSpeichern(Zoom->itemData(i).toInt()); });
+    // Die Namen der Sprachen in ihrer eigenen Sprache, damit jeder die seine findet.
+    auto* spracheZeile = new QHBoxLayout;
+    auto* spracheText = new QLabel(QStringLiteral("Sprache / Language"), this);
+    spracheText->setFont(Schrift(10, true));
+    SpracheWahl = new QComboBox(this);
+    SpracheWahl->setObjectName(QStringLiteral("Sprache"));
+    SpracheWahl->addItem(QStringLiteral("System"), QString());
+    for (const std::string& k : SprachenImOrdner(Pfade.Sprachen))
+        SpracheWahl->addItem(k == "de" ? QStringLiteral("Deutsch") : k == "en" ? QStringLiteral("English") : Q(k), Q(k));
+    SpracheZeigen();
+    SpracheWahl->setToolTip(Tq("Gilt ab dem nächsten Start"));
+    spracheZeile->addStretch(1);
+    spracheZeile->addWidget(spracheText);
+    spracheZeile->addWidget(SpracheWahl);
+    spracheZeile->addWidget(new QLabel(Tq("ab dem nächsten Start"), this));
+    spracheZeile->addStretch(1);
+    connect(SpracheWahl, &QComboBox::currentIndexChanged, this,
+            [this](int i) { SpracheSpeichern(SpracheWahl->itemData(i).toString()); });
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -110,6 +144,7 @@ TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
     l->addWidget(version);
     l->addWidget(text, 1);
     l->addLayout(zoomZeile);
+    l->addLayout(spracheZeile);
     l->addWidget(ok, 0, Qt::AlignCenter);
 }
 
@@ -122,9 +157,17 @@ void TProgrammInfoF::ZoomZeigen()
     Zoom->setCurrentIndex(i >= 0 ? i : Zoom->count() - 1);
 }
 
+void TProgrammInfoF::SpracheZeigen()
+{
+    const QSignalBlocker still(SpracheWahl);
+    const int i = SpracheWahl->findData(SpracheGespeichert());
+    SpracheWahl->setCurrentIndex(i >= 0 ? i : 0);
+}
+
 void TProgrammInfoF::oeffnen()
 {
     ZoomZeigen();
+    SpracheZeigen();
     MittigAuf(this, Hauptfenster());
     exec();
 }

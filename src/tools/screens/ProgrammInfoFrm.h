@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <QList>
 #include <QSize>
+#include <QString>
+
+#include <string>
 
 class QComboBox;
 
@@ -17,9 +20,11 @@ public:
     void oeffnen();
 
     QComboBox* Zoom;
+    QComboBox* SpracheWahl;
 
 private:
     void ZoomZeigen();
+    void SpracheZeigen();
 };
 
 extern TProgrammInfoF* ProgrammInfoF;
@@ -42,5 +47,11 @@ void ZoomSpeichern(int prozent);
 // Fenster, höchstens die größte Stufe, die auf frei passt (leer: ungeprüft). Eine vom
 // Benutzer gesetzte QT_SCALE_FACTOR gilt, wenn nichts verlangt ist.
 void ZoomVorDemStartSetzen(int prozent, QSize freiInPixeln = {});
+
+// --- Sprache: ebenso je Benutzer; leer heißt: wie das System ---
+QString SpracheGespeichert();
+void SpracheSpeichern(const QString& kuerzel);
+// Vor dem ersten Fenster: verlangt (--sprache), sonst gespeichert, sonst die des Systems.
+void SpracheVorDemStartSetzen(const std::string& verlangt);
 
 } // namespace torvane
