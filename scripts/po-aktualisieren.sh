@@ -23,8 +23,8 @@ else
   git ls-files 'src/*.cpp' 'src/*.h' | LC_ALL=C sort > "$vorlage.liste"
 fi
 xgettext --language=C++ --qt --from-code=UTF-8 --files-from="$vorlage.liste" --output="$vorlage" \
-  --keyword= --keyword=T --keyword=TC:1c,2 --keyword=Tf --keyword=Tq --keyword=TCq:1c,2 --keyword=N_ \
-  --flag=T:1:qt-format --flag=TC:2:qt-format --flag=Tf:1:qt-format --flag=Tq:1:qt-format \
+  --keyword= --keyword=T --keyword=TC:1c,2 --keyword=Tf --keyword=Tz --keyword=Tq --keyword=TCq:1c,2 --keyword=N_ \
+  --flag=T:1:qt-format --flag=TC:2:qt-format --flag=Tf:1:qt-format --flag=Tz:1:qt-format --flag=Tq:1:qt-format \
   --flag=TCq:2:qt-format --flag=N_:1:qt-format \
   --add-comments=Übersetzer: --add-location=file --sort-by-file \
   --package-name=Torvane --package-version="$(sed -n 's/^project(Torvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)" \

@@ -138,6 +138,18 @@ std::string Tf(const char* deutsch, std::initializer_list<std::string_view> wert
     return Einsetzen(T(deutsch), werte);
 }
 
+std::string Tz(const char* deutsch, std::initializer_list<std::string_view> werte)
+{
+    const std::string t = Einsetzen(T(deutsch), werte);
+    std::string s;
+    s.reserve(t.size() + 8);
+    for (const char c : t) {
+        if (c == '\n' && (s.empty() || s.back() != '\r')) s += '\r';
+        s += c;
+    }
+    return s;
+}
+
 const std::string& Sprache() { return Kuerzel; }
 
 bool SpracheSetzen(std::string_view kuerzel, const std::string& ordner)

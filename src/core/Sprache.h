@@ -2,7 +2,7 @@
 // durch T(...); ohne Katalog (Deutsch) kommt er unverändert zurück. Ein Katalog ist eine
 // .mo-Datei, wie msgfmt sie aus po/<sprache>.po baut.
 //
-// Für xgettext (scripts/po-aktualisieren.sh) sind T, TC, Tf, Tq und N_ Schlüsselwörter.
+// Für xgettext (scripts/po-aktualisieren.sh) sind T, TC, Tf, Tz, Tq, TCq und N_ Schlüsselwörter.
 // Platzhalter heißen %1 … %9 (wie bei Qt), damit eine Sprache die Wörter selbst ordnen kann.
 #pragma once
 
@@ -22,6 +22,9 @@ const char* TC(const char* kontext, const char* deutsch);
 std::string TWert(std::string_view deutsch);
 // Übersetzt und setzt %1 … %9 ein.
 std::string Tf(const char* deutsch, std::initializer_list<std::string_view> werte);
+// Ein Meldungstext über mehrere Zeilen: im Katalog mit "\n", im Spiel mit NL ("\r\n") wie jede
+// Meldung; sonst wie Tf.
+std::string Tz(const char* deutsch, std::initializer_list<std::string_view> werte = {});
 // Setzt %1 … %9 in muster ein; ein % ohne Ziffer dahinter bleibt stehen.
 std::string Einsetzen(std::string_view muster, std::initializer_list<std::string_view> werte);
 

@@ -57,6 +57,7 @@ TEST(Sprache, KatalogUebersetztMitZusammenhangUndPlatzhaltern)
     EXPECT_STREQ(T("Leer"), "Leer"); // leere Übersetzung: Deutsch
     EXPECT_STREQ(T("Unbekannt"), "Unbekannt");
     EXPECT_EQ(Tf("Dem Verein entstand ein Schaden von %1 durch %2.", {"5.000 €", "Fans"}), "Fans cost the club 5.000 €.");
+    EXPECT_EQ(Tz("Zeile 1\nZeile %1\r\n", {"2"}), "Zeile 1\r\nZeile 2\r\n");
     // Ein % ohne Ziffer oder ohne Wert bleibt stehen, ein eingesetzter Wert wird nicht noch einmal gelesen.
     EXPECT_EQ(Einsetzen("5 % von %1, %3 und %%2", {"%2", "x"}), "5 % von %2, %3 und %x");
 
