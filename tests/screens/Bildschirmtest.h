@@ -18,6 +18,7 @@
 
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -37,6 +38,7 @@ inline void TestPfade(const QTemporaryDir& ordner)
     Pfade.Daten = TORVANE_QUELLEN "/daten/";
     Pfade.Musik = TORVANE_QUELLEN "/musik/";
     Pfade.Save = Pfade.Programm + "Save/";
+    Pfade.Sprachen = U(QDir::currentPath()) + "/locale/"; // die Kataloge des Bauordners
 }
 
 // Testpfade, die Qt-Oberfläche ohne Fenster und ohne Wartezeiten.

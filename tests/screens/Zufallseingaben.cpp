@@ -6,6 +6,7 @@
 //
 //   TORVANE_ZUFALL_SAAT=S TORVANE_ZUFALL_SCHRITTE=N  wiederholt einen Lauf genau (ohne Zeit hängt kein
 //   Ablauf an der Uhr; auch das Malen ändert nichts am Lauf).
+//   TORVANE_ZUFALL_SPRACHE=en  bedient die Fenster auf Englisch.
 //   TORVANE_ZUFALL_MALEN=10  malt nur jeden zehnten Schritt: lange Läufe gehen gut doppelt so schnell.
 //
 // Fundstellen, mit Saat und Schritten zum Wiederholen:
@@ -20,6 +21,7 @@
 #include "core/Konto.h"
 #include "core/Pfade.h"
 #include "core/SpielstandDatei.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 #include "finance/Bank.h"
@@ -64,6 +66,11 @@ uint64_t Umgebung(const char* name, uint64_t vorgabe)
 
 const uint64_t Saat = Umgebung("TORVANE_ZUFALL_SAAT", 24);
 const uint64_t Schritte = Umgebung("TORVANE_ZUFALL_SCHRITTE", 1800);
+// Die Sprache der Fenster ("de", "en").
+const std::string Sprachwahl = [] {
+    const char* e = std::getenv("TORVANE_ZUFALL_SPRACHE");
+    return std::string(e && *e ? e : "de");
+}();
 // 1: jede Aktion ausgeben (zum Vergleich zweier Läufe).
 const bool Mitschreiben = Umgebung("TORVANE_ZUFALL_PROTOKOLL", 0) != 0;
 // Frist für einen Schritt samt allem, was er auslöst (ein ganzer Spieltag, eine Testsaison).
@@ -352,6 +359,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(umgebung());
+        QVERIFY2(SpracheSetzen(Sprachwahl, Pfade.Sprachen), Sprachwahl.c_str());
         QtOberflaeche::nieZeigen = false;
         QtOberflaeche::festeSaat = static_cast<uint32_t>(Saat);
         // Auch der Editor schreibt nur in den Temp-Ordner.
