@@ -2,6 +2,7 @@
 // Ein Umbau, der das Spiel nicht ändern soll, muss hier dieselben Bytes liefern; ändert eine
 // Regel das Spiel mit Absicht, werden die Summen neu eingetragen (der Test nennt die neuen).
 #include "Spielwelt.h"
+#include "core/Sprache.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +26,14 @@ uint64_t Pruefsumme(const fs::path& p)
     return b.empty() ? 0 : h;
 }
 
-uint64_t GoldenerLauf(std::vector<std::string> argumente)
+uint64_t GoldenerLauf(std::vector<std::string> argumente, std::string* ausgabe = nullptr)
 {
     const fs::path datei = fs::temp_directory_path() / ("torvane_golden_" + argumente[4] + ".lig");
     fs::remove(datei);
     argumente.insert(argumente.end(), {"--save", datei.string()});
     const Ausgabe a = Lauf(argumente);
     EXPECT_EQ(a.code, 0) << a.fehler;
+    if (ausgabe != nullptr) *ausgabe = a.aus;
     const uint64_t h = Pruefsumme(datei);
     fs::remove(datei);
     return h;
@@ -55,4 +57,18 @@ TEST(Golden, ZwanzigSaisonsVierComputermanagerUndFuenfPassiveMitZwei)
         EXPECT_EQ(h, f.summe) << "Lauf --autoplay " << f.argumente[0] << " ... --seed " << f.argumente[4]
                               << " ergibt jetzt " << text;
     }
+}
+
+// Die Sprache ist nur Anzeige: auf Englisch (mit allen Meldungen) entsteht dasselbe Spiel mit
+// denselben Bytes im Spielstand, den darum jede Sprache lädt.
+TEST(Golden, DieSpracheAendertWederSpielNochSpielstand)
+{
+    const std::vector<std::string> argumente = {"3", "--managers", "4", "--seed", "5", "--meldungen"};
+    std::string deutsch, englisch;
+    const uint64_t h = GoldenerLauf(argumente, &deutsch);
+    ASSERT_TRUE(SpracheSetzen("en", "locale/")) << "Katalog locale/en fehlt im Bauordner";
+    const uint64_t e = GoldenerLauf(argumente, &englisch);
+    SpracheSetzen("de", "");
+    EXPECT_EQ(h, e);
+    EXPECT_TRUE(deutsch != englisch) << "die Ausgabe blieb deutsch";
 }
