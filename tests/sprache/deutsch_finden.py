@@ -56,7 +56,12 @@ def main():
     deutsch = {w.lower() for d, _ in paare for w in WORT.findall(d)} - erlaubt
     funde = []
     for datei in dateien:
-        for nr, zeile in enumerate(Path(datei).read_text(encoding="utf-8", errors="replace").splitlines(), 1):
+        roh = Path(datei).read_bytes()
+        try:
+            text = roh.decode("utf-8")
+        except UnicodeDecodeError:
+            text = roh.decode("cp1252")  # Dateien der Spielwelt
+        for nr, zeile in enumerate(text.splitlines(), 1):
             woerter = [w for w in WORT.findall(zeile) if w.lower() in deutsch or
                        (re.search("[äöüßÄÖÜ]", w) and w.lower() not in erlaubt)]
             if woerter:
