@@ -49,8 +49,8 @@ for po in po/*.po; do
     echo "$po: $stand"
     if grep -qE 'fuzzy|untranslated' <<< "$stand"; then
       echo "Ohne Übersetzung oder unscharf:"
-      msgattrib --untranslated --no-obsolete "$vorlage.po" | grep -A1 '^msgid ' | head -60
-      msgattrib --only-fuzzy --no-obsolete "$vorlage.po" | grep -A1 '^msgid ' | head -20
+      { msgattrib --untranslated --no-obsolete "$vorlage.po" | grep -A1 '^msgid ' | head -60; } || true
+      { msgattrib --only-fuzzy --no-obsolete "$vorlage.po" | grep -A1 '^msgid ' | head -20; } || true
       fehler=1
     fi
   else
