@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 #include "squad/Kader.h"
@@ -40,12 +41,14 @@ bool Angebot(int m, int i)
     if (verein == 0) return false;
 
     const std::string frage =
-        (letztes ? std::string("ACHTUNG letztes Spieler Angebot !") : std::to_string(s.Angebote) + ". Spieler Angebot !") +
-        NL + s.Vorname.text() + " " + s.Nachname.text() + NL + "Position: " + PositionsName(s.Position.roh()) +
-        " mit " + std::to_string(s.Alter) + " Jahre" + NL + std::to_string(s.Vertrag) + "-Jahresvertrag" + NL +
-        "Gesamtstärke :" + std::to_string(s.Staerke) + NL + "Gehalt :" + Betrag(s.Gehalt) + NL + "Wert: " +
-        Betrag(s.Wert) + NL + "Strafe für Vertragsbruch: " + Betrag(strafe) + NL + S.Mannschaft[verein].Name.text() +
-        " bietet " + Betrag(angebot) + NL + " Angebot akzeptieren ?";
+        (letztes ? std::string(T("ACHTUNG letztes Spieler Angebot !"))
+                 : Tf("%1. Spieler Angebot !", {std::to_string(s.Angebote)})) +
+        NL + s.Vorname.text() + " " + s.Nachname.text() + NL +
+        Tz("Position: %1 mit %2 Jahre\n%3-Jahresvertrag\nGesamtstärke :%4\nGehalt :%5\nWert: %6\n"
+           "Strafe für Vertragsbruch: %7\n%8 bietet %9\n Angebot akzeptieren ?",
+           {PositionsName(s.Position.roh()), std::to_string(s.Alter), std::to_string(s.Vertrag),
+            std::to_string(s.Staerke), Betrag(s.Gehalt), Betrag(s.Wert), Betrag(strafe),
+            S.Mannschaft[verein].Name.text(), Betrag(angebot)});
     const int64_t netto = static_cast<int64_t>(angebot) - strafe;
     if (AngebotFragen({Angebotsfrage::SpielerVerkauf, i, netto}, "", frage)) {
         // Übersteigt die Strafe das Angebot und fasst das Konto den Rest nicht, bleibt der Spieler.
@@ -63,9 +66,9 @@ bool Angebot(int m, int i)
     if (s.Transferstatus == 2) {
         const int64_t bruch = RundenBruch(wert * 20, 100);
         const int64_t spende = RundenBruch(wert * 25, 100);
-        Hinweis(std::string("Der Spieler will Verkauft werden .") + NL + "Er zahlt Ihnen wegen Vertragsbruch " +
-                Betrag(bruch) + NL + NL + "Da Sie jedoch jedes Angebot ablehnten, spenden Sie" + NL +
-                Betrag(spende) + " für Wohltätige Zwecke !");
+        Hinweis(Tz("Der Spieler will Verkauft werden .\nEr zahlt Ihnen wegen Vertragsbruch %1\n\n"
+                   "Da Sie jedoch jedes Angebot ablehnten, spenden Sie\n%2 für Wohltätige Zwecke !",
+                   {Betrag(bruch), Betrag(spende)}));
         Buchen(m, wert + bruch - spende);
         SpielerAbgeben(m, i);
         Klang("kasse");
@@ -78,9 +81,10 @@ bool Angebot(int m, int i)
         Hinweis(BetragZuGrossText);
         return false;
     }
-    Hinweis(std::string("Sie haben 3 Angebote für diesen Spieler abgelehnt !") + NL +
-            "Der Spieler wird von der Transferliste genommen und" + NL +
-            "Sie zahlen eine Konventionalstrafe in Höhe von " + Betrag(strafeListe));
+    Hinweis(Tz("Sie haben 3 Angebote für diesen Spieler abgelehnt !\n"
+               "Der Spieler wird von der Transferliste genommen und\n"
+               "Sie zahlen eine Konventionalstrafe in Höhe von %1",
+               {Betrag(strafeListe)}));
     Buchen(m, -strafeListe);
     s.Angebote = 0;
     s.Verhandelt = 0;

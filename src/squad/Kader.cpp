@@ -4,6 +4,7 @@
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Sitzung.h"
+#include "core/Sprache.h"
 
 #include <algorithm>
 #include <array>
@@ -323,7 +324,7 @@ void AufstellungKlick(int m, int i)
         if (n > 8) {
             s.Eingesetzt = 0;
         } else if (n == 8) {
-            Hinweis("Nicht weniger wie 8 Spieler wenn möglich !");
+            Hinweis(T("Nicht weniger wie 8 Spieler wenn möglich !"));
         }
     } else if (n < 11 && Spielbereit(s)) {
         s.Eingesetzt = 1;
@@ -351,34 +352,30 @@ Punktepruefung PunkteKaufenPruefen(int m, int i, Attribut a, int punkte)
     int wert = 0;
     int hoechst = 0;
     int32_t preis = 0;
-    const char* texte[3] = {};
+    const char* voll = "";
     switch (a) {
     case Attribut::Technik:
         wert = s.Technik;
         hoechst = 120;
         preis = PreisTechnik;
-        texte[0] = "Maximale Technik erreicht !";
-        texte[1] = "Der Spieler kann alles am Ball und hat";
-        texte[2] = "ein ´sensationelles´ Spielverständnis.";
+        voll = N_("Maximale Technik erreicht !\n\nDer Spieler kann alles am Ball und hat\n"
+                  "ein ´sensationelles´ Spielverständnis.");
         break;
     case Attribut::Konstitution:
         wert = s.Konstitution;
         hoechst = std::min(60, KonstMaxFuer(s.Alter));
         preis = PreisKonstitution;
-        texte[0] = "Maximale Konstution erreicht !";
-        texte[1] = "Vielleicht ist der Spieler auch zu alt,";
-        texte[2] = "denn pro Jahr über 30 wird die Konstution um 1 Jahr verringert !";
+        voll = N_("Maximale Konstution erreicht !\n\nVielleicht ist der Spieler auch zu alt,\n"
+                  "denn pro Jahr über 30 wird die Konstution um 1 Jahr verringert !");
         break;
     case Attribut::Form:
         wert = s.Form;
         hoechst = 10;
         preis = PreisForm;
-        texte[0] = "Maximale Form erreicht !";
-        texte[1] = "Der Spieler hat die Form seines Lebens.";
-        texte[2] = "Ihm gelingt einfach alles.";
+        voll = N_("Maximale Form erreicht !\n\nDer Spieler hat die Form seines Lebens.\nIhm gelingt einfach alles.");
         break;
     }
-    if (wert >= hoechst) return {std::nullopt, std::string(texte[0]) + NL + NL + texte[1] + NL + texte[2]};
+    if (wert >= hoechst) return {std::nullopt, Tz(voll)};
     Punkteplan p;
     p.Anzahl = std::min(punkte, hoechst - wert);
     p.Kosten = static_cast<int64_t>(p.Anzahl) * preis;
@@ -410,8 +407,7 @@ int PunkteKaufen(int m, int i, Attribut a, int punkte)
 
 void Maximieren(int m, const std::function<void()>& neuZeichnen)
 {
-    if (!Frage(std::string("Die Werte der eingesetzten Spieler auf Maximal setzten ?") + NL + NL +
-               "Hola, das könnte aber einniges kosten !"))
+    if (!Frage(Tz("Die Werte der eingesetzten Spieler auf Maximal setzten ?\n\nHola, das könnte aber einniges kosten !")))
         return;
     // Ganz oder gar nicht: bricht ein Durchgang ab, ist auch aus den vorigen nichts gekauft.
     Einheit einheit;
@@ -446,22 +442,20 @@ void Maximieren(int m, const std::function<void()>& neuZeichnen)
 
 void KostenInfo()
 {
-    Hinweis(std::string("1 x Spielstärke kostet  20.000.-") + NL + "1 x Konstituion kostet  10.000.-" + NL +
-            "1 x Form kostet  50.000.-");
+    Hinweis(Tz("1 x Spielstärke kostet  20.000.-\n1 x Konstituion kostet  10.000.-\n1 x Form kostet  50.000.-"));
 }
 
 Vertragspruefung SpielerVerkaufenPruefen(int m, int i)
 {
     const Manager_& mg = S.Manager[m];
     const Kaderspieler_& s = Kaderplatz(m, i);
-    const std::string kopf = Name(s) + ",";
     Vertragsplan p{s, 0, mg.Managerpunkte, {}, {}};
     switch (s.Transferstatus) {
     case 0:
         p.Kosten = Runden(s.Wert * 0.01, "Gebuehr");
         p.Spieler.Transferstatus = 1;
-        p.Rueckfrage = kopf + NL + NL + "Wenn Sie den Spieler auf die Tranferliste setzen möchten," + NL +
-                       "entsteht eine Gebühr von " + Geldtext(static_cast<double>(p.Kosten)) + Waehrung;
+        p.Rueckfrage = Tz("%1,\n\nWenn Sie den Spieler auf die Tranferliste setzen möchten,\nentsteht eine Gebühr von %2",
+                          {Name(s), Geldtext(static_cast<double>(p.Kosten)) + Waehrung});
         break;
     case 1:
         p.Kosten = Runden(s.Wert * 0.03, "Konventionalstrafe");
@@ -469,13 +463,13 @@ Vertragspruefung SpielerVerkaufenPruefen(int m, int i)
         // Die Angebotsreihe endet mit; eine spätere Listung beginnt wieder beim ersten Angebot.
         p.Spieler.Angebote = 0;
         p.Managerpunkte -= 0.5f;
-        p.Rueckfrage = kopf + NL + "steht bereits auf der Transferliste." + NL +
-                       "Wollen Sie den Spieler von der Transferliste nehmen ?" + NL +
-                       "ACHTUNG : Die Konventionalstrafe beträgt " + Geldtext(static_cast<double>(p.Kosten)) + Waehrung;
+        p.Rueckfrage = Tz("%1,\nsteht bereits auf der Transferliste.\nWollen Sie den Spieler von der Transferliste nehmen ?\n"
+                          "ACHTUNG : Die Konventionalstrafe beträgt %2",
+                          {Name(s), Geldtext(static_cast<double>(p.Kosten)) + Waehrung});
         break;
     case 2:
-        return {std::nullopt, std::string("Da Sie für den Verkauf des Spielers nicht verantwortlich sind,") + NL +
-                                  "können Sie ihn nicht von der Transferliste nehmen !"};
+        return {std::nullopt, Tz("Da Sie für den Verkauf des Spielers nicht verantwortlich sind,\n"
+                                 "können Sie ihn nicht von der Transferliste nehmen !")};
     default: return {};
     }
     if (!KontoPasst(mg.Kontostand, -p.Kosten)) return {std::nullopt, BetragZuGrossText};
@@ -503,18 +497,20 @@ Vertragspruefung NeuerVertragPruefen(int m, int i)
 {
     const Manager_& mg = S.Manager[m];
     const Kaderspieler_& s = Kaderplatz(m, i);
-    const std::string herr = "Herr " + s.Nachname.text();
+    const std::string nachname = s.Nachname.text();
     if (s.Transferstatus > 0)
-        return {std::nullopt, herr + ", steht zum Verkauf auf der Tranferliste. !" + NL +
-                                  "Warum verhandeln wenn der Spieler verkauft werden soll !?"};
+        return {std::nullopt, Tz("Herr %1, steht zum Verkauf auf der Tranferliste. !\n"
+                                 "Warum verhandeln wenn der Spieler verkauft werden soll !?",
+                                 {nachname})};
     std::optional<Vertragsplan> p = Gespraechswunsch(mg, s);
     if (!p) return {std::nullopt, BetragZuGrossText};
     if (p->Verhandeln) return {p, {}};
     if (p->Kosten > 0)
-        p->Meldung = "Sie zahlen, " + Geldtext(static_cast<double>(p->Kosten)) + " Strafe wegen Aufgringlichkeit." + NL;
-    p->Meldung += herr + " ist im moment zu keinen Vertragsgesprächen bereit," + NL +
-                  "da er nicht vor hat in nächster Zeit unter Brücken zu schlafen ." + NL +
-                  "Pokern Sie nicht zu hoch und gönnen Sie dem Spieler auch ein bischen Luxus !";
+        p->Meldung = Tf("Sie zahlen, %1 Strafe wegen Aufgringlichkeit.", {Geldtext(static_cast<double>(p->Kosten))}) + NL;
+    p->Meldung += Tz("Herr %1 ist im moment zu keinen Vertragsgesprächen bereit,\n"
+                     "da er nicht vor hat in nächster Zeit unter Brücken zu schlafen .\n"
+                     "Pokern Sie nicht zu hoch und gönnen Sie dem Spieler auch ein bischen Luxus !",
+                     {nachname});
     return {p, {}};
 }
 
@@ -555,35 +551,35 @@ bool NeuerVertrag(int m, int i)
 
 std::string PositionsName(std::string_view position)
 {
-    if (position == "T") return "Torwart";
-    if (position == "V") return "Verteidiger";
-    if (position == "M") return "Mittelfeld";
-    if (position == "S") return "Stürmer";
+    if (position == "T") return T("Torwart");
+    if (position == "V") return T("Verteidiger");
+    if (position == "M") return TC("Position", "Mittelfeld");
+    if (position == "S") return T("Stürmer");
     return "";
 }
 
 std::string AltersBemerkung(int alter)
 {
     if (alter <= 30) return "";
-    if (alter <= 35) return "  (wird Alt)";
-    if (alter <= 40) return "  (ist Alt)";
-    if (alter <= 50) return "  (zittert leicht)";
-    if (alter <= 60) return "  (geht am Stock)";
-    return "  (stinkt schon)";
+    if (alter <= 35) return std::string("  (") + T("wird Alt") + ")";
+    if (alter <= 40) return std::string("  (") + T("ist Alt") + ")";
+    if (alter <= 50) return std::string("  (") + T("zittert leicht") + ")";
+    if (alter <= 60) return std::string("  (") + T("geht am Stock") + ")";
+    return std::string("  (") + T("stinkt schon") + ")";
 }
 
 std::string SpielerZustand(int m, int i)
 {
     const Kaderspieler_& s = S.Manager[m].Kader[i];
-    if (s.Eingesetzt != 0) return "Eingesetzt";
-    if (s.Verletzt > 0) return std::to_string(s.Verletzt) + " Spiel(e) Verletzt";
-    if (SperreGrund(s) > 0) return "Gesperrt";
-    return "Ersatzspieler";
+    if (s.Eingesetzt != 0) return T("Eingesetzt");
+    if (s.Verletzt > 0) return Tf("%1 Spiel(e) Verletzt", {std::to_string(s.Verletzt)});
+    if (SperreGrund(s) > 0) return T("Gesperrt");
+    return T("Ersatzspieler");
 }
 
 std::string AufstellungsUeberschrift()
 {
-    return National(S.Spiel.Wettbewerb) ? "Aufstellung  NATIONAL" : "Aufstellung INTETNATIONAL";
+    return National(S.Spiel.Wettbewerb) ? T("Aufstellung  NATIONAL") : T("Aufstellung INTETNATIONAL");
 }
 
 Schnitt_ SchnittEingesetzte(int m)

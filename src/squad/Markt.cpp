@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 #include "squad/Kader.h"
@@ -125,17 +126,18 @@ Vertragspruefung MarktspielerWaehlenPruefen(int m, int i)
     if (s.Transferstatus == 0) return {};
     const Manager_& mg = S.Manager[m];
     if (mg.KaderAnzahl >= 23)
-        return {std::nullopt, "Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
-                              "vernünftige Mannschaft aufzustellen !"};
+        return {std::nullopt, T("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
+                                "vernünftige Mannschaft aufzustellen !")};
     std::optional<Vertragsplan> p = Gespraechswunsch(mg, s);
     if (!p) return {std::nullopt, BetragZuGrossText};
     if (p->Verhandeln) return {p, {}};
     if (p->Kosten > 0)
-        p->Meldung = "Sie zahlen, " + Geldtext(static_cast<double>(p->Kosten)) + Waehrung +
-                     " Strafe wegen Täglicher Verfolgung." + NL + NL;
+        p->Meldung = Tf("Sie zahlen, %1 Strafe wegen Täglicher Verfolgung.",
+                        {Geldtext(static_cast<double>(p->Kosten)) + Waehrung}) +
+                     NL + NL;
     p->Meldung += s.Vorname.text() + " " + s.Nachname.text() + NL +
-                  "Ihre Aufdringlichkeit macht dem Spieler Angst, schauen Sie demnächt wieder rein, falls er dann "
-                  "noch da ist .";
+                  T("Ihre Aufdringlichkeit macht dem Spieler Angst, schauen Sie demnächt wieder rein, falls er dann "
+                    "noch da ist .");
     return {p, {}};
 }
 
@@ -181,19 +183,19 @@ int AngeboteneTrainer(int m)
 
 std::string TrainerUeberschrift()
 {
-    return S.Spiel.AnzeigeLiga == 1 ? "Topauswahl für Topmanager"
-                                    : "In höheren Ligen stehen mehr Trainer zur verfügung.";
+    return S.Spiel.AnzeigeLiga == 1 ? T("Topauswahl für Topmanager")
+                                    : T("In höheren Ligen stehen mehr Trainer zur verfügung.");
 }
 
 Trainerwahl TrainerVerpflichtenPruefen(int m, int t, int g)
 {
     const Manager_& mg = S.Manager[m];
     if (mg.Trainer >= 1)
-        return {std::nullopt, std::string("Sie haben schon einen Trainer, kündigen Sie diesem oder ") + NL +
-                                  "warten Sie bis sein Vertrag abläuft !"};
+        return {std::nullopt, Tz("Sie haben schon einen Trainer, kündigen Sie diesem oder \n"
+                                 "warten Sie bis sein Vertrag abläuft !")};
     const Trainereintrag_& e = S.Trainermarkt[t];
     // Ein Trainer arbeitet nur für einen Verein.
-    if (e.Nummer == -1) return {std::nullopt, "Dieser Trainer wurde schon Verpflichtet !"};
+    if (e.Nummer == -1) return {std::nullopt, T("Dieser Trainer wurde schon Verpflichtet !")};
     g = std::clamp(g, 1, 100);
     const Trainerbedingungen_ b = TrainerBedingungen(t, g);
     if (!KontoPasst(mg.Kontostand, -int64_t{b.Kostet})) return {std::nullopt, BetragZuGrossText};

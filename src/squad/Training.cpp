@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 #include "squad/Kader.h"
@@ -66,10 +67,10 @@ bool BallKlick(int m, Skala skala, int x)
 
 std::string BaelleText(int m)
 {
-    return Zahl(FreieBaelle(m)) + " von " + Zahl(S.Manager[m].Baelle) + " Bälle(n) zu verteilen";
+    return Tf("%1 von %2 Bälle(n) zu verteilen", {Zahl(FreieBaelle(m)), Zahl(S.Manager[m].Baelle)});
 }
 
-std::string StundenText(int stunden) { return Zahl(stunden) + " Stunden Training pro Tag"; }
+std::string StundenText(int stunden) { return Tf("%1 Stunden Training pro Tag", {Zahl(stunden)}); }
 
 void StundenSetzen(int m, int stunden) { SETZE(S.Manager[m].Trainingsstunden, std::clamp(stunden, 1, 10)); }
 
@@ -100,7 +101,7 @@ bool SchwerpunktRunter(int m, Linie linie)
 
 std::string TrainingsergebnisText()
 {
-    if (S.Spiel.Spieltag < 1 || S.Trainingsbericht.empty()) return "Trainingsergebnisse gibt`s nach dem 1.Spieltag !";
+    if (S.Spiel.Spieltag < 1 || S.Trainingsbericht.empty()) return T("Trainingsergebnisse gibt`s nach dem 1.Spieltag !");
     return S.Trainingsbericht;
 }
 
@@ -127,8 +128,8 @@ Trainerpruefung TrainerKuendigenPruefen(int m)
     if (!KontoPasst(mg.Kontostand, std::min<int64_t>(saldo, 0))) return {std::nullopt, BetragZuGrossText};
     Trainerplan p;
     p.Buchung = saldo;
-    p.Rueckfrage = std::string("Ohne Trainer müssen Sie das Training neu gestalten.") + NL + "Sicher, für " +
-                   Geldtext(static_cast<double>(kosten)) + Waehrung + " kündigen ?";
+    p.Rueckfrage = Tz("Ohne Trainer müssen Sie das Training neu gestalten.\nSicher, für %1 kündigen ?",
+                      {Geldtext(static_cast<double>(kosten)) + Waehrung});
     return {p, {}};
 }
 
@@ -148,27 +149,30 @@ bool TrainerKuendigen(int m)
 
 // --- Trainingslager ---
 
+// Namen und Beschreibungen gehen beim Zeigen durch T().
 const std::array<Lager_, 4> Lager = {{
     {"", ""},
-    {"Am Bahnhof",
-     "Uff, Oben Ohne Bedienung, Alkoholzwang, Nonstop Partys mit wüsten Schlägereien und kostenlose Puffbesuche. "
-     "Pissparaden am laufenden Band. N´en Fußball oder Artzt sollen mal hier gesehen worden sein."},
-    {"Zum Hirschen",
-     "Hier ist´s so richtig Hübsch, Freidhofsruhe, der nahe gelegende Wald läd zum laufen ein, Überdachter "
-     "Rasenplatz mit Sporthalle und deftige Hausmanskost. Ein Artzt und Masseur stehen Tagsüber zur verfügung."},
-    {"Sporthotel Hawai",
-     "Ein Kamp der extra Sorte, strenge Bettgehzeiten, Optimale Trainingsbedingungen, speziale Ärtztliche "
-     "Betreuung und Trainingsgeräte aller Art. Sportlich der absolute Höhepunkt."},
+    {N_("Am Bahnhof"),
+     N_("Uff, Oben Ohne Bedienung, Alkoholzwang, Nonstop Partys mit wüsten Schlägereien und kostenlose Puffbesuche. "
+        "Pissparaden am laufenden Band. N´en Fußball oder Artzt sollen mal hier gesehen worden sein.")},
+    {N_("Zum Hirschen"),
+     N_("Hier ist´s so richtig Hübsch, Freidhofsruhe, der nahe gelegende Wald läd zum laufen ein, Überdachter "
+        "Rasenplatz mit Sporthalle und deftige Hausmanskost. Ein Artzt und Masseur stehen Tagsüber zur verfügung.")},
+    {N_("Sporthotel Hawai"),
+     N_("Ein Kamp der extra Sorte, strenge Bettgehzeiten, Optimale Trainingsbedingungen, speziale Ärtztliche "
+        "Betreuung und Trainingsgeräte aller Art. Sportlich der absolute Höhepunkt.")},
 }};
 
 const std::array<const char*, 40> Lagertaetigkeiten = {
-    "Fummelt", "Kotzt", "Schwitzt", "Pinkelt", "Friert", "Fummelt an sich rum", "ist weg", "Läuft", "Spurtet",
-    "übt Elfmeterschießen", "kramt in der Tasche", "Raucht", "Küßt die Freundin", "Betet", "macht Liegestütze",
-    "sonnt sich", "Trinkt", "prügelt sich", "Pfeift", "Singt", "sucht den Ball", "erzählt einen schmutzigen Witz",
-    "holt Wasser", "üpt Stoppen", "liest", "zählt sein Geld", "lernt die Abseitsfalle", "probiert Finten",
-    "mäht den Rasen", "verkauft Würstchen", "steht am Grill", "brüllt rum", "Torkelt", "Mastrubiert",
-    "sitzt auf`m Klo", "singt Soldatenlieder", "pumpt die Bälle auf", "spiel am Trainer rum", "Duscht",
-    "lernt Rotzen"};
+    N_("Fummelt"), N_("Kotzt"), N_("Schwitzt"), N_("Pinkelt"), N_("Friert"), N_("Fummelt an sich rum"),
+    N_("ist weg"), N_("Läuft"), N_("Spurtet"), N_("übt Elfmeterschießen"), N_("kramt in der Tasche"),
+    N_("Raucht"), N_("Küßt die Freundin"), N_("Betet"), N_("macht Liegestütze"), N_("sonnt sich"),
+    N_("Trinkt"), N_("prügelt sich"), N_("Pfeift"), N_("Singt"), N_("sucht den Ball"),
+    N_("erzählt einen schmutzigen Witz"), N_("holt Wasser"), N_("üpt Stoppen"), N_("liest"),
+    N_("zählt sein Geld"), N_("lernt die Abseitsfalle"), N_("probiert Finten"), N_("mäht den Rasen"),
+    N_("verkauft Würstchen"), N_("steht am Grill"), N_("brüllt rum"), N_("Torkelt"), N_("Mastrubiert"),
+    N_("sitzt auf`m Klo"), N_("singt Soldatenlieder"), N_("pumpt die Bälle auf"), N_("spiel am Trainer rum"),
+    N_("Duscht"), N_("lernt Rotzen")};
 
 Lagerwerte LagerBerechnen(int kaderAnzahl, int lager, int tage)
 {
@@ -197,7 +201,7 @@ bool LagerErlaubt(int liga, int lager) { return lager >= 1 && lager <= 3 && liga
 Lagerpruefung LagerPruefen(int m, int lager, int tage)
 {
     const Manager_& mg = S.Manager[m];
-    if (!LagerErlaubt(mg.Liga, lager)) return Lagerpruefung{std::nullopt, LagerVerbotenText};
+    if (!LagerErlaubt(mg.Liga, lager)) return Lagerpruefung{std::nullopt, T(LagerVerbotenText)};
     Lagerplan p{lager, tage, LagerBerechnen(mg.KaderAnzahl, lager, tage)};
     if (!KontoPasst(mg.Kontostand, -p.Werte.Preis)) return Lagerpruefung{std::nullopt, BetragZuGrossText};
     return Lagerpruefung{p, {}};
@@ -246,18 +250,19 @@ Lagerreise LagerReisen(int m, const Lagerplan& p)
             wort = Zufall(0, 39);
         while (benutzt[static_cast<size_t>(wort)]);
         benutzt[static_cast<size_t>(wort)] = true;
-        r.zeilen.push_back({Lagertaetigkeiten[static_cast<size_t>(wort)], Lagerbericht::Art::Taetigkeit});
+        r.zeilen.push_back({T(Lagertaetigkeiten[static_cast<size_t>(wort)]), Lagerbericht::Art::Taetigkeit});
 
         std::string ergebnis;
         if (sp.Verletzt < verletztVorher) {
-            ergebnis = "verkürzte seine Verletzung um " + Zahl(verletztVorher - sp.Verletzt) + " Woche(n)";
+            ergebnis = Tf("verkürzte seine Verletzung um %1 Woche(n)", {Zahl(verletztVorher - sp.Verletzt)});
         } else if (sp.Verletzt > verletztVorher) {
-            ergebnis = (Zufall(1, 2) == 1 ? "war zu Motiviert und wird " : "ist Desorientiert und wird ") +
-                       Zahl(sp.Verletzt - verletztVorher) + " Woche(n) ausfallen";
+            const std::string wochen = Zahl(sp.Verletzt - verletztVorher);
+            ergebnis = Zufall(1, 2) == 1 ? Tf("war zu Motiviert und wird %1 Woche(n) ausfallen", {wochen})
+                                         : Tf("ist Desorientiert und wird %1 Woche(n) ausfallen", {wochen});
         } else if (sp.Verletzt > 0) {
-            ergebnis = "Schläft.....";
+            ergebnis = T("Schläft.....");
         } else {
-            ergebnis = "änderte seine Stärke um " + Zahl(sp.Staerke - staerkeVorher);
+            ergebnis = Tf("änderte seine Stärke um %1", {Zahl(sp.Staerke - staerkeVorher)});
         }
         r.zeilen.push_back({ergebnis, Lagerbericht::Art::Ergebnis});
     }
@@ -297,13 +302,12 @@ bool LagerFahren(int m, int lager, int tage, Lagerbericht& bericht)
                                                        : tempo * 400);
     }
     const int64_t basis = std::max(1, vorher);
-    bericht.zeile("Feierabend", Lagerbericht::Art::Schluss);
+    bericht.zeile(T("Feierabend"), Lagerbericht::Art::Schluss);
     Warte(tempo * 600);
-    bericht.zeile("Alle gehen Heim", Lagerbericht::Art::Schluss);
+    bericht.zeile(T("Alle gehen Heim"), Lagerbericht::Art::Schluss);
     Warte(tempo * 600);
-    bericht.zeile("GesamtStärke von " + Zahl(vorher) + " auf " + Zahl(nachher), Lagerbericht::Art::Schluss);
-    bericht.zeile("Steigerung von " + Zahl(RundenBruch(100 * static_cast<int64_t>(nachher) - 100 * basis, basis)) +
-                      " %",
+    bericht.zeile(Tf("GesamtStärke von %1 auf %2", {Zahl(vorher), Zahl(nachher)}), Lagerbericht::Art::Schluss);
+    bericht.zeile(Tf("Steigerung von %1 %", {Zahl(RundenBruch(100 * static_cast<int64_t>(nachher) - 100 * basis, basis))}),
                   Lagerbericht::Art::Schluss);
     return true;
 }

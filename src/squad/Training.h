@@ -3,6 +3,8 @@
 // bei jedem Zugbeginn bewirkt, rechnet der Zugablauf.
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -75,7 +77,7 @@ struct Lager_ {
 extern const std::array<Lager_, 4> Lager; // 1..3
 extern const std::array<const char*, 40> Lagertaetigkeiten;
 
-constexpr const char* LagerVerbotenText = "Was willst Du hier ?";
+constexpr const char* LagerVerbotenText = N_("Was willst Du hier ?");
 
 // Was der Bericht der Reise anzeigt; ohne Bildschirm geschieht nichts.
 class Lagerbericht {

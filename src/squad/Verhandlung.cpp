@@ -4,6 +4,7 @@
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Sitzung.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 #include "squad/Kader.h"
@@ -18,22 +19,23 @@ namespace {
 
 constexpr int BildSpieler = 8;
 
+// Zeilen mit \n, gezeigt über Tz.
 const std::array<const char*, 12> Absagen = {
-    "Leider muß Ich das Angebot auschlagen und auf ein besseres warten !",
-    "Lass Mich in Ruh !",
-    "Hau ab !",
-    "Das ist zu wenig,\r\nIch bin Vater von ... u.s.w BlaBla!",
-    "HaHa, Lächerlich (Kuller Lach Roll \"Tot\") !",
-    "Bin Drogenabhängig, Sexsüchtig,\r\nhab 3 Frauen mit 5 Kindern zu unterhalten und Spielschulden.\r\n"
-    "Was soll ich mit dem Kleingeld ?",
-    "Wenn das so weitergeht wechsel Ich den Verein !",
-    "Verzieh Dich !",
-    "He, Was soll das ... ?\r\nBist Du die Matrix ?\r\nHast Du die Matrix ?\r\n"
-    "oder willst Du mich einfach nur verarschen ?",
-    "Da bekomm Ich in der Kreisliga ja meher !",
-    "Komm lass man jut sein und jeh wieder nach Hause.",
-    "Der Spieler dreht Ihnen den Rücken zu und verwendet dabei Ausdrücke .... die nur von Straßenfußballern "
-    "gebraucht werden.\r\nHöchste Zensierungsstufe !",
+    N_("Leider muß Ich das Angebot auschlagen und auf ein besseres warten !"),
+    N_("Lass Mich in Ruh !"),
+    N_("Hau ab !"),
+    N_("Das ist zu wenig,\nIch bin Vater von ... u.s.w BlaBla!"),
+    N_("HaHa, Lächerlich (Kuller Lach Roll \"Tot\") !"),
+    N_("Bin Drogenabhängig, Sexsüchtig,\nhab 3 Frauen mit 5 Kindern zu unterhalten und Spielschulden.\n"
+       "Was soll ich mit dem Kleingeld ?"),
+    N_("Wenn das so weitergeht wechsel Ich den Verein !"),
+    N_("Verzieh Dich !"),
+    N_("He, Was soll das ... ?\nBist Du die Matrix ?\nHast Du die Matrix ?\n"
+       "oder willst Du mich einfach nur verarschen ?"),
+    N_("Da bekomm Ich in der Kreisliga ja meher !"),
+    N_("Komm lass man jut sein und jeh wieder nach Hause."),
+    N_("Der Spieler dreht Ihnen den Rücken zu und verwendet dabei Ausdrücke .... die nur von Straßenfußballern "
+       "gebraucht werden.\nHöchste Zensierungsstufe !"),
 };
 
 int64_t Buchen(int m, int64_t betrag)
@@ -184,50 +186,51 @@ Ueberraschungstext Ueberraschung(int m, int i, int s, int32_t abloese, int32_t a
     case 1: {
         const int p = Zufall(1, 25);
         Buchen(m, abl * p);
-        return {"Der Spieler hätte sich besser Beraten sollen, durch Dummheit zahlen Sie " + Zahl(p) +
-               " % weniger Ablösesumme."};
+        return {Tf("Der Spieler hätte sich besser Beraten sollen, durch Dummheit zahlen Sie %1 % weniger Ablösesumme.",
+                   {Zahl(p)})};
     }
     case 2:
         SETZE(k.GelbNational, Zufall(1, 4));
-        return {"Der Spieler ist mit " + Zahl(k.GelbNational) + " Gelbe Karten vorbelastet."};
+        return {Tf("Der Spieler ist mit %1 Gelbe Karten vorbelastet.", {Zahl(k.GelbNational)})};
     case 3:
         SETZE(k.GelbInternational, Zufall(1, 4));
-        return {"Der Spieler ist mit " + Zahl(k.GelbInternational) + " Gelbe Karte(n) International vorbelastet."};
+        return {Tf("Der Spieler ist mit %1 Gelbe Karte(n) International vorbelastet.", {Zahl(k.GelbInternational)})};
     case 4:
         SETZE(k.RotNational, Zufall(1, 3));
-        return {"Der Spieler ist mit einer Roten Karte vorbelastet und darf " + Zahl(k.RotNational) +
-               " Spiele nicht spielen."};
+        return {Tf("Der Spieler ist mit einer Roten Karte vorbelastet und darf %1 Spiele nicht spielen.",
+                   {Zahl(k.RotNational)})};
     case 5:
         SETZE(k.RotInternational, Zufall(1, 3));
-        return {"Der Spieler ist mit einer Roten Karte International vorbelastet und darf " +
-               Zahl(k.RotInternational) + " Pokalspiel(e) nicht spielen."};
+        return {Tf("Der Spieler ist mit einer Roten Karte International vorbelastet und darf %1 Pokalspiel(e) nicht "
+                   "spielen.",
+                   {Zahl(k.RotInternational)})};
     case 6: {
         const int n = Zufall(1, 10);
         SETZE(k.Verletzt, n);
         SETZE(k.VerletzungArt, n);
-        return {"Der Spieler fällt Verletzungsbedingt " + Zahl(n) + " Spiel(e) aus."};
+        return {Tf("Der Spieler fällt Verletzungsbedingt %1 Spiel(e) aus.", {Zahl(n)})};
     }
-    case 7: k.Form = 10; return {"Der Spieler ist in einer Superform."};
-    case 8: k.Technik = 120; return {"Der Spieler hat eine Super Technik."};
-    case 9: k.Konstitution = 60; return {"Diesen Spieler nennt man auch , \"Die Lunge\" ."};
+    case 7: k.Form = 10; return {T("Der Spieler ist in einer Superform.")};
+    case 8: k.Technik = 120; return {T("Der Spieler hat eine Super Technik.")};
+    case 9: k.Konstitution = 60; return {T("Diesen Spieler nennt man auch , \"Die Lunge\" .")};
     case 10:
         k.Konstitution = 60;
-        return {"", "Der Spieler ist ja Pfeilschnell."};
-    case 11: k.Technik = 120; return {"Der Spieler ist ein Fummelkönig."};
+        return {"", T("Der Spieler ist ja Pfeilschnell.")};
+    case 11: k.Technik = 120; return {T("Der Spieler ist ein Fummelkönig.")};
     case 12: {
         const int p = Zufall(1, 50);
         SETZE(k.Gehalt, AbrundenAuf(static_cast<int64_t>(k.Gehalt) + geh * p, 1));
-        return {"Beim Gehalt wurde geschummelt, Sie zahlen dem Spieler " + Zahl(p) + " % mehr Gehalt."};
+        return {Tf("Beim Gehalt wurde geschummelt, Sie zahlen dem Spieler %1 % mehr Gehalt.", {Zahl(p)})};
     }
     case 13: {
         const int p = Zufall(1, 50);
         SETZE(k.Gehalt, AbrundenAuf(static_cast<int64_t>(k.Gehalt) - geh * p, 1));
-        return {"Beim Gehalt konnten Sie den Spieler über den Tisch ziehen, dadurch sparen Sie " + Zahl(p) +
-               " % Gehalt."};
+        return {Tf("Beim Gehalt konnten Sie den Spieler über den Tisch ziehen, dadurch sparen Sie %1 % Gehalt.",
+                   {Zahl(p)})};
     }
     case 14: {
         const int64_t x = Buchen(m, AbrundenAuf(abl * Zufall(1, 50), 1));
-        return {"Ein Sponsor legt noch  " + Betrag(x) + " drauf."};
+        return {Tf("Ein Sponsor legt noch  %1 drauf.", {Betrag(x)})};
     }
     default: return {};
     }
@@ -260,15 +263,15 @@ Verhandlungsergebnis AngebotBuchen(Angebotsanzeige& anz)
     if (zugesagt && !kauf) {
         Kaderspieler_& s = mg.Kader[v.Zeile];
         if (v.Angebotsgehalt < s.Gehalt || v.Jahre < s.Vertrag) {
-            anz.text = std::string(NL) + "Nach meinen Berechnungen stand ich voher besser da !" + NL +
-                       "Kleiner Denkfehler ?" + NL + "Mein Ziel ist immer, mehr Gehalt und lange Vertragsbindung.";
+            anz.text = std::string(NL) + Tz("Nach meinen Berechnungen stand ich voher besser da !\nKleiner Denkfehler ?\n"
+                                            "Mein Ziel ist immer, mehr Gehalt und lange Vertragsbindung.");
             return Verhandlungsergebnis::Absage;
         }
         SETZE(s.Vertrag, v.Jahre);
         s.Gehalt = v.Angebotsgehalt;
         BerechneMannschaft(m, 0);
         anz.kasse = true;
-        anz.text = "Ich hoffe auf eine weiterhin gute Zusammenarbeit und werde mein bestes für das Team geben !";
+        anz.text = T("Ich hoffe auf eine weiterhin gute Zusammenarbeit und werde mein bestes für das Team geben !");
         return Verhandlungsergebnis::Zusage;
     }
 
@@ -288,21 +291,21 @@ Verhandlungsergebnis AngebotBuchen(Angebotsanzeige& anz)
         anz.kasse = true;
         anz.warten = true;
         anz.meldung = ueber.meldung;
-        anz.text = "Danke für Ihr Vertrauen, ich versuche Sie nicht zu enttäuschen.";
+        anz.text = T("Danke für Ihr Vertrauen, ich versuche Sie nicht zu enttäuschen.");
         if (!ueber.satz.empty()) anz.text += std::string(NL) + NL + ueber.satz;
         return Verhandlungsergebnis::Zusage;
     }
 
     const int a = Zufall(1, 13);
     anz.knopf = "OK";
-    anz.text = a <= 12 ? Absagen[static_cast<size_t>(a - 1)] : "";
+    anz.text = a <= 12 ? Tz(Absagen[static_cast<size_t>(a - 1)]) : std::string();
     if (a == 13 && !kauf) {
-        anz.text = "Der Spieler will unweigerlich den Verein verlassen und wird auf die Tranverliste gesetzt.";
+        anz.text = T("Der Spieler will unweigerlich den Verein verlassen und wird auf die Tranverliste gesetzt.");
         mg.Kader[v.Zeile].Transferstatus = 2;
         return Verhandlungsergebnis::Absage;
     }
     if (!anz.text.empty()) anz.text += NL;
-    anz.text += "Durch Vertragsfrustation sickert der Spieler in ein Formtief.";
+    anz.text += T("Durch Vertragsfrustation sickert der Spieler in ein Formtief.");
     const int verlust = Zufall(1, 5);
     if (kauf) {
         Kaderspieler_& z = S.Transferliste[v.Zeile];
@@ -333,8 +336,8 @@ Verhandlungsergebnis Anbieten()
     if (v.Art == Verhandlungsart::Kauf) {
         // Zwischen Öffnen und Angebot kann der Kader voll oder die Zeile leer geworden sein.
         if (mg.KaderAnzahl >= 23 || S.Transferliste[v.Zeile].Transferstatus == 0) {
-            Hinweis("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
-                    "vernünftige Mannschaft aufzustellen !");
+            Hinweis(T("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
+                      "vernünftige Mannschaft aufzustellen !"));
             return Verhandlungsergebnis::Ignoriert;
         }
         // Eine Ablöse, die das Konto nicht fasst, wird nicht angeboten.
@@ -380,21 +383,21 @@ void VerhandlungAbbrechen()
 
 std::string VerhandlungsTitel(Verhandlungsart art)
 {
-    return art == Verhandlungsart::Kauf ? "Neuer Spielerkauf" : "Neue Vertragsverhandlung";
+    return art == Verhandlungsart::Kauf ? T("Neuer Spielerkauf") : T("Neue Vertragsverhandlung");
 }
 
 std::string PositionsTitel(std::string_view position)
 {
-    if (position == "T") return "Robuster Torwart";
-    if (position == "V") return "Gemeiner Verteidiger";
-    if (position == "M") return "Fuchsiger Mittelfeldmann";
-    if (position == "S") return "Rassiger Stürmer";
+    if (position == "T") return T("Robuster Torwart");
+    if (position == "V") return T("Gemeiner Verteidiger");
+    if (position == "M") return T("Fuchsiger Mittelfeldmann");
+    if (position == "S") return T("Rassiger Stürmer");
     return "";
 }
 
 std::string ZusageText(int zusage)
 {
-    return "Die warscheinlichkeit das der Spieler zustimmt, beträgt " + std::to_string(zusage) + " %.";
+    return Tf("Die warscheinlichkeit das der Spieler zustimmt, beträgt %1 %.", {std::to_string(zusage)});
 }
 
 } // namespace torvane

@@ -32,18 +32,19 @@ struct Spaltenbereich {
     const char* info2; // Bedeutung
 };
 
+// Die Texte gehen beim Zeigen durch Tq().
 const std::array<Spaltenbereich, 11> Spalten = {{
-    {0, 180, "Name", "", ""},
-    {180, 216, "Alter", "", "Alter 17 - ?"},
-    {216, 246, "St.", "", "Stärke 1 - 120"},
-    {246, 276, "Tec", "LinksKlick für 1 x Technik, RechtsKlick x 5", "Technik 0 - 120"},
-    {276, 306, "Kon", "LinksKlick für 1 x Konstution, RechtsKlick x 5", "Konstution 0 - 60"},
-    {306, 336, "Form", "LinksKlick für 1 x Form, RechtsKlick x 5", "Form -10 - 10"},
-    {336, 388, "Gehalt", "", "Gehalt"},
-    {388, 416, "Vtr", "LinksKlick für Vertragsverhandlung", "Vertragsdauer 1 - 6 Jahre"},
-    {418, 444, "Nat", "", "Gelbe-Rote Karten National"},
-    {444, 471, "Int", "", "Gelbe-Rote Karten InterNational"},
-    {472, 492, "Vl", "", ""},
+    {0, 180, N_("Name"), "", ""},
+    {180, 216, N_("Alter"), "", N_("Alter 17 - ?")},
+    {216, 246, N_("St."), "", N_("Stärke 1 - 120")},
+    {246, 276, N_("Tec"), N_("LinksKlick für 1 x Technik, RechtsKlick x 5"), N_("Technik 0 - 120")},
+    {276, 306, N_("Kon"), N_("LinksKlick für 1 x Konstution, RechtsKlick x 5"), N_("Konstution 0 - 60")},
+    {306, 336, N_("Form"), N_("LinksKlick für 1 x Form, RechtsKlick x 5"), N_("Form -10 - 10")},
+    {336, 388, N_("Gehalt"), "", N_("Gehalt")},
+    {388, 416, N_("Vtr"), N_("LinksKlick für Vertragsverhandlung"), N_("Vertragsdauer 1 - 6 Jahre")},
+    {418, 444, N_("Nat"), "", N_("Gelbe-Rote Karten National")},
+    {444, 471, N_("Int"), "", N_("Gelbe-Rote Karten InterNational")},
+    {472, 492, N_("Vl"), "", ""},
 }};
 
 constexpr int GitterX = 10, GitterY = 70;
@@ -122,7 +123,7 @@ void TKaderGitter::paintEvent(QPaintEvent*)
             const auto& sp = Spalten[7];
             p.fillRect(QRect(sp.von + 1, y + 1, sp.bis - sp.von - 2, Zeilenhoehe - 2), Farbe::Sonne);
         }
-        zelle(7, QString::number(s.Vertrag) + QStringLiteral(".J"), laeuftAus ? Farbe::Rot : tinte,
+        zelle(7, Tq("%1.J").arg(s.Vertrag), laeuftAus ? Farbe::Rot : tinte,
               laeuftAus, Qt::AlignCenter);
         zelle(8, Karten(s.GelbNational, s.RotNational), tinte, false, Qt::AlignCenter);
         zelle(9, Karten(s.GelbInternational, s.RotInternational), tinte, false, Qt::AlignCenter);
@@ -151,7 +152,7 @@ void TKaderGitter::mouseMoveEvent(QMouseEvent* e)
 
 TAufstellF::TAufstellF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("AufstellF"), QStringLiteral("Aufstellung"));
+    FensterEinrichten(this, QStringLiteral("AufstellF"), Tq("Aufstellung"));
     setFixedSize(780, 540);
 
     Ueberschrift = Kopfzeile(QString(), this);
@@ -161,7 +162,7 @@ TAufstellF::TAufstellF(QWidget* eltern) : QDialog(eltern)
     for (const auto& sp : Spalten) {
         // Zwei Pixel Luft zu jeder Seite: die Titel stehen mittig, der Nachbar bleibt frei.
         auto* k = Schild(this, QString(), QRect(GitterX + sp.von - 2, 48, sp.bis - sp.von + 4, 20), Schrift(8, true));
-        k->setText(QString::fromUtf8(sp.kopf));
+        k->setText(Tq(sp.kopf));
         k->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen.darker(140))));
     }
     Gitter = new TKaderGitter(this);
@@ -194,23 +195,23 @@ TAufstellF::TAufstellF(QWidget* eltern) : QDialog(eltern)
     AngriffLabel = figur(QStringLiteral("AngriffLabel"), 108, QColor(255, 255, 0));
     GesamtLabel = figur(QStringLiteral("GesamtLabel"), 138, Qt::white);
     auto* schnittKopf = Schild(tafel, QString(), QRect(20, 174, 215, 20), Schrift(9, true), Qt::AlignLeft);
-    schnittKopf->setText(QStringLiteral("Schnitt Eingesetzte"));
+    schnittKopf->setText(Tq("Schnitt Eingesetzte"));
     SchnittLabel = Schild(tafel, QStringLiteral("SchnittLabel"), QRect(20, 194, 215, 22), Schrift(9), Qt::AlignLeft);
     auto* gehaltKopf = Schild(tafel, QString(), QRect(20, 224, 215, 20), Schrift(9, true), Qt::AlignLeft);
-    gehaltKopf->setText(QStringLiteral("Spielergehälter"));
+    gehaltKopf->setText(Tq("Spielergehälter"));
     GehaelterLabel =
         Schild(tafel, QStringLiteral("GehaelterLabel"), QRect(20, 244, 215, 22), Schrift(10), Qt::AlignLeft);
     auto* wertKopf = Schild(tafel, QString(), QRect(20, 272, 215, 20), Schrift(9, true), Qt::AlignLeft);
-    wertKopf->setText(QStringLiteral("Spielerwert ca."));
+    wertKopf->setText(Tq("Spielerwert ca."));
     WertLabel = Schild(tafel, QStringLiteral("WertLabel"), QRect(20, 292, 215, 22), Schrift(10), Qt::AlignLeft);
 
     Autoaufstellung = Element<QCheckBox>(tafel, QStringLiteral("Autoaufstellung"), QRect(20, 326, 215, 24));
-    Autoaufstellung->setText(QStringLiteral("Autoaufstellung"));
+    Autoaufstellung->setText(Tq("Autoaufstellung"));
     Aktualisieren =
-        Knopf(tafel, QStringLiteral("Aktualisieren"), QStringLiteral("Aktualisieren"), QRect(20, 356, 215, 32));
+        Knopf(tafel, Tq("Aktualisieren"), QStringLiteral("Aktualisieren"), QRect(20, 356, 215, 32));
     Aktualisieren->setEnabled(false);
-    Maximieren = Knopf(tafel, QStringLiteral("Maximieren"), QStringLiteral("Maximieren"), QRect(20, 394, 215, 32));
-    KostenInfo = Knopf(tafel, QStringLiteral("Kosten Info"), QStringLiteral("KostenInfo"), QRect(20, 432, 215, 32));
+    Maximieren = Knopf(tafel, Tq("Maximieren"), QStringLiteral("Maximieren"), QRect(20, 394, 215, 32));
+    KostenInfo = Knopf(tafel, Tq("Kosten Info"), QStringLiteral("KostenInfo"), QRect(20, 432, 215, 32));
 
     connect(Autoaufstellung, &QCheckBox::clicked, this, [this](bool an) {
         AutoaufstellungSetzen(Manager(), an);
@@ -232,12 +233,12 @@ TAufstellF::TAufstellF(QWidget* eltern) : QDialog(eltern)
     KarteGesundheit =
         Schild(Karte, QStringLiteral("KarteGesundheit"), QRect(10, 70, 280, 34), Schrift(9, true), Qt::AlignLeft);
     KarteGesundheit->setWordWrap(true);
-    Verkaufen = new QPushButton(QStringLiteral("Spieler Verkaufen"), Karte);
+    Verkaufen = new QPushButton(Tq("Spieler Verkaufen"), Karte);
     Verkaufen->setObjectName(QStringLiteral("Verkaufen"));
     Verkaufen->setGeometry(34, 108, 250, 26);
     LampeVerkaufen = new QFrame(Karte);
     LampeVerkaufen->setGeometry(12, 114, 14, 14);
-    NeuerVertrag = new QPushButton(QStringLiteral("Neuer Vertrag"), Karte);
+    NeuerVertrag = new QPushButton(Tq("Neuer Vertrag"), Karte);
     NeuerVertrag->setObjectName(QStringLiteral("NeuerVertrag"));
     NeuerVertrag->setGeometry(34, 137, 250, 26);
     LampeVertrag = new QFrame(Karte);
@@ -276,13 +277,13 @@ void TAufstellF::zeichnen()
     setWindowTitle(Ueberschrift->text());
     Autoaufstellung->setChecked(S.Optionen[m][OptAutoaufstellung] != 0);
     SystemLabel->setText(Q(SystemText(mg.SpielSystem.roh())));
-    VerteidigungLabel->setText(QStringLiteral("Verteidigung: ") + QString::number(v.Verteidigung));
-    MittelfeldLabel->setText(QStringLiteral("Mittelfeld: ") + QString::number(v.Mittelfeld));
-    AngriffLabel->setText(QStringLiteral("Angriff: ") + QString::number(v.Angriff));
-    GesamtLabel->setText(QStringLiteral("Gesamt: ") + QString::number(v.Gesamt));
+    VerteidigungLabel->setText(Tq("Verteidigung: %1").arg(v.Verteidigung));
+    MittelfeldLabel->setText(Tq("Mittelfeld: %1").arg(v.Mittelfeld));
+    AngriffLabel->setText(Tq("Angriff: %1").arg(v.Angriff));
+    GesamtLabel->setText(Tq("Gesamt: %1").arg(v.Gesamt));
     const Schnitt_ s = SchnittEingesetzte(m);
     SchnittLabel->setText(s.leer ? QString()
-                                 : QStringLiteral("Tec %1   Kon %2   Form %3").arg(s.Technik).arg(s.Konstitution).arg(s.Form));
+                                 : Tq("Tec %1   Kon %2   Form %3").arg(s.Technik).arg(s.Konstitution).arg(s.Form));
     GehaelterLabel->setText(Q(Geldtext(mg.KaderGehalt) + Waehrung));
     WertLabel->setText(Q(Geldtext(mg.KaderWert) + Waehrung));
     if (karteZeile > mg.KaderAnzahl) karteZeile = 0;
@@ -300,13 +301,13 @@ void TAufstellF::infoZeigen(int zeile, int spalte)
     if (spalte < 0 || zeile < 1 || zeile > mg.KaderAnzahl) return;
     const auto& sp = Spalten[static_cast<size_t>(spalte)];
     const Kaderspieler_& s = mg.Kader[zeile];
-    QString eins = QString::fromUtf8(sp.info1), zwei = QString::fromUtf8(sp.info2);
+    QString eins = Tq(sp.info1), zwei = Tq(sp.info2);
     if (spalte == 0) {
-        eins = QString::number(AnzahlEingesetzt(m)) + QStringLiteral(" Spieler Eingesetzt, RechtsKlick mehr Info");
+        eins = Tq("%1 Spieler Eingesetzt, RechtsKlick mehr Info").arg(AnzahlEingesetzt(m));
         zwei = QString::number(zeile) + QStringLiteral(". ") +
                Q(s.Vorname.text() + " " + s.Nachname.text() + " = " + SpielerZustand(m, zeile));
     } else if (spalte == 10) {
-        zwei = QString::number(s.Verletzt) + QStringLiteral(" Spiele Verletzt");
+        zwei = Tq("%1 Spiele Verletzt").arg(s.Verletzt);
     }
     Info1->setText(eins);
     Info2->setText(zwei);
@@ -344,12 +345,12 @@ void TAufstellF::karteZeigen(int zeile)
     KartePosition->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; padding-left: 4px; }")
                                      .arg(Hex(PositionsFarbe(s.Position.roh())), Hex(Farbe::Nacht)));
     KarteName->setText(Q(s.Vorname.text() + " " + s.Nachname.text() + AltersBemerkung(s.Alter)));
-    KarteWert->setText(Q("Spielerwert ca. " + Geldtext(s.Wert) + Waehrung));
+    KarteWert->setText(Tq("Spielerwert ca. %1").arg(Q(Geldtext(s.Wert) + Waehrung)));
     const size_t art = static_cast<size_t>(std::clamp<int>(s.VerletzungArt, 0, 10));
-    KarteGesundheit->setText(Q(Gesundheitstexte[art]));
+    KarteGesundheit->setText(Q(TWert(Gesundheitstexte[art])));
     KarteGesundheit->setStyleSheet(QStringLiteral("color: %1;").arg(s.Verletzt > 0 ? Hex(Farbe::Rot) : QStringLiteral("blue")));
     const bool gelistet = s.Transferstatus > 0;
-    Verkaufen->setText(gelistet ? QStringLiteral("NICHT Verkaufen") : QStringLiteral("Spieler Verkaufen"));
+    Verkaufen->setText(gelistet ? Tq("NICHT Verkaufen") : Tq("Spieler Verkaufen"));
     Lampe(LampeVerkaufen, gelistet);
     Lampe(LampeVertrag, VertragLaeuftAus(s));
     // Neben der Zeile, rechts von der Namensspalte, ganz im Fenster.

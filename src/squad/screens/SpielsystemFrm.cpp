@@ -66,10 +66,9 @@ void TSpielfeld::paintEvent(QPaintEvent*)
 
 TSpielsystemF::TSpielsystemF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("SpielsystemF"), QStringLiteral("Spielsystem"), QSize(700, 370));
+    FensterMitKopf(this, QStringLiteral("SpielsystemF"), Tq("Spielsystem"), QSize(700, 370));
     Untertitel = Schild(this, QStringLiteral("Untertitel"), QRect(10, 44, 680, 22), Schrift(9));
-    Untertitel->setText(QStringLiteral(
-        "Kompensieren von Stärken b.z.w Schwächen in Verteidigung, Mittelfeld und Angriff"));
+    Untertitel->setText(Tq("Kompensieren von Stärken b.z.w Schwächen in Verteidigung, Mittelfeld und Angriff"));
 
     for (int n = 1; n <= 5; ++n) {
         auto* b = new QPushButton(this);
@@ -79,7 +78,7 @@ TSpielsystemF::TSpielsystemF(QWidget* eltern) : QDialog(eltern)
         connect(b, &QPushButton::clicked, this, [this, n] { systemKlick(n); });
         BitBtn[static_cast<size_t>(n - 1)] = b;
     }
-    OhneAnimation = new QCheckBox(QStringLiteral("ohne Animation"), this);
+    OhneAnimation = new QCheckBox(Tq("ohne Animation"), this);
     OhneAnimation->setObjectName(QStringLiteral("OhneAnimation"));
     OhneAnimation->setGeometry(10, 296, 130, 24);
 
@@ -104,7 +103,7 @@ TSpielsystemF::TSpielsystemF(QWidget* eltern) : QDialog(eltern)
     AngriffLabel = figur(QStringLiteral("AngriffLabel"), 144, QColor(255, 255, 0));
     GesamtLabel = figur(QStringLiteral("GesamtLabel"), 190, Qt::white);
     auto* incl = Schild(tafel, QString(), QRect(10, 246, 120, 24), Schrift(8), Qt::AlignLeft);
-    incl->setText(QStringLiteral("incl. Einsatz"));
+    incl->setText(Tq("incl. Einsatz"));
 }
 
 void TSpielsystemF::zeichnen()
@@ -112,10 +111,10 @@ void TSpielsystemF::zeichnen()
     const int m = S.AktManager;
     const Mannschaft_& v = VereinVon(m);
     SystemLabel->setText(Q(SystemText(S.Manager[m].SpielSystem.roh())));
-    VerteidigungLabel->setText(QStringLiteral("Verteidigung:\n") + QString::number(v.Verteidigung));
-    MittelfeldLabel->setText(QStringLiteral("Mittelfeld:\n") + QString::number(v.Mittelfeld));
-    AngriffLabel->setText(QStringLiteral("Angriff:\n") + QString::number(v.Angriff));
-    GesamtLabel->setText(QStringLiteral("Gesamt: ") + QString::number(v.Gesamt));
+    VerteidigungLabel->setText(Tq("Verteidigung:\n%1").arg(v.Verteidigung));
+    MittelfeldLabel->setText(Tq("Mittelfeld:\n%1").arg(v.Mittelfeld));
+    AngriffLabel->setText(Tq("Angriff:\n%1").arg(v.Angriff));
+    GesamtLabel->setText(Tq("Gesamt: %1").arg(v.Gesamt));
     for (int n = 1; n <= 5; ++n) {
         QPushButton* b = BitBtn[static_cast<size_t>(n - 1)];
         b->setText(Q(SystemText(SystemCode(n))));

@@ -20,7 +20,7 @@ namespace torvane {
 TTrainingF* TrainingF = nullptr;
 
 namespace {
-const char* const Linienname[3] = {"Verteidigung", "Mittelfeld", "Angriff"};
+const char* const Linienname[3] = {N_("Verteidigung"), N_("Mittelfeld"), N_("Angriff")};
 QString Euro(int64_t v) { return Q(Geldtext(static_cast<double>(v)) + Waehrung); }
 } // namespace
 
@@ -54,14 +54,14 @@ void TBallSkala::mousePressEvent(QMouseEvent* e)
 
 TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("TrainingF"), QStringLiteral("Training"), QSize(700, 580));
+    FensterMitKopf(this, QStringLiteral("TrainingF"), Tq("Training"), QSize(700, 580));
 
-    auto* stunden = Gruppe(this, QStringLiteral("Trainingszeit"), QRect(10, 50, 330, 84));
+    auto* stunden = Gruppe(this, Tq("Trainingszeit"), QRect(10, 50, 330, 84));
     Stunden = new QSlider(Qt::Horizontal, stunden);
     Stunden->setObjectName(QStringLiteral("Stunden"));
     Stunden->setGeometry(14, 24, 300, 24);
     Stunden->setRange(1, 10);
-    Stunden->setToolTip(QStringLiteral("Langes Training erhöht das Verletztungsrisiko"));
+    Stunden->setToolTip(Tq("Langes Training erhöht das Verletztungsrisiko"));
     StundenLabel = Beschrift(stunden, QString(), QRect(14, 52, 300, 22), 10, true, QStringLiteral("StundenLabel"));
     StundenLabel->setAlignment(Qt::AlignCenter);
     connect(Stunden, &QSlider::valueChanged, this, [this](int n) {
@@ -70,10 +70,10 @@ TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
         zeichnen();
     });
 
-    auto* schwer = Gruppe(this, QStringLiteral("Schwerpunkt"), QRect(10, 142, 330, 150));
+    auto* schwer = Gruppe(this, Tq("Schwerpunkt"), QRect(10, 142, 330, 150));
     for (int i = 0; i < 3; ++i) {
         const int y = 26 + i * 40;
-        Beschrift(schwer, QString::fromUtf8(Linienname[i]), QRect(14, y, 100, 26), 10, true);
+        Beschrift(schwer, Tq(Linienname[i]), QRect(14, y, 100, 26), 10, true);
         Runter[i] = new QToolButton(schwer);
         Runter[i]->setObjectName(QStringLiteral("Runter%1").arg(i));
         Runter[i]->setArrowType(Qt::DownArrow);
@@ -92,7 +92,7 @@ TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
         });
     }
 
-    auto* trainer = Gruppe(this, QStringLiteral("Sondertrainer"), QRect(350, 50, 340, 242));
+    auto* trainer = Gruppe(this, Tq("Sondertrainer"), QRect(350, 50, 340, 242));
     TrainerName = Beschrift(trainer, QString(), QRect(12, 22, 316, 24), 10, true, QStringLiteral("TrainerName"));
     TrainerDaten = new QWidget(trainer);
     TrainerDaten->setGeometry(0, 48, 340, 190);
@@ -105,12 +105,12 @@ TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
         Beschrift(TrainerDaten, text, QRect(114, y, 112, 24), 9);
         return Wertfeld(TrainerDaten, name, QRect(226, y, 104, 24));
     };
-    BringtNoch = zeile(QStringLiteral("Bringt noch"), 0, QStringLiteral("BringtNoch"));
-    Gehalt = zeile(QStringLiteral("Gehalt pro Spiel"), 30, QStringLiteral("Gehalt"));
-    Spiele = zeile(QStringLiteral("Spiele"), 60, QStringLiteral("Spiele"));
-    Kosten = zeile(QStringLiteral("Kündigen kostet"), 100, QStringLiteral("Kosten"));
-    Beschrift(TrainerDaten, QStringLiteral("2% Wertverlust je Spiel"), QRect(114, 128, 216, 20), 8);
-    Kuendigen = new QPushButton(QStringLiteral("Kündigen"), TrainerDaten);
+    BringtNoch = zeile(Tq("Bringt noch"), 0, QStringLiteral("BringtNoch"));
+    Gehalt = zeile(Tq("Gehalt pro Spiel"), 30, QStringLiteral("Gehalt"));
+    Spiele = zeile(Tq("Spiele"), 60, QStringLiteral("Spiele"));
+    Kosten = zeile(Tq("Kündigen kostet"), 100, QStringLiteral("Kosten"));
+    Beschrift(TrainerDaten, Tq("2% Wertverlust je Spiel"), QRect(114, 128, 216, 20), 8);
+    Kuendigen = new QPushButton(Tq("Kündigen"), TrainerDaten);
     Kuendigen->setObjectName(QStringLiteral("Kuendigen"));
     Kuendigen->setGeometry(226, 150, 104, 30);
     connect(Kuendigen, &QPushButton::clicked, this, [this] {
@@ -118,9 +118,9 @@ TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
         zeichnen();
     });
 
-    auto* baelle = Gruppe(this, QStringLiteral("Trainingsbälle"), QRect(10, 300, 680, 140));
-    Beschrift(baelle, QStringLiteral("Technik"), QRect(14, 26, 110, 40), 10, true);
-    Beschrift(baelle, QStringLiteral("Konstitution"), QRect(14, 70, 110, 40), 10, true);
+    auto* baelle = Gruppe(this, Tq("Trainingsbälle"), QRect(10, 300, 680, 140));
+    Beschrift(baelle, Tq("Technik"), QRect(14, 26, 110, 40), 10, true);
+    Beschrift(baelle, Tq("Konstitution"), QRect(14, 70, 110, 40), 10, true);
     Technik = new TBallSkala(Skala::Technik, baelle);
     Technik->setObjectName(QStringLiteral("Technik"));
     Technik->move(124, 26);
@@ -141,7 +141,7 @@ TTrainingF::TTrainingF(QWidget* eltern) : QDialog(eltern)
     // In Tests (ohne Zeit) blinkt nichts.
     if (QtOberflaeche::dauer(500) > 0) Blinker->start(QtOberflaeche::dauer(500));
 
-    auto* ergebnis = Gruppe(this, QStringLiteral("Trainingsergebnisse"), QRect(10, 448, 680, 122));
+    auto* ergebnis = Gruppe(this, Tq("Trainingsergebnisse"), QRect(10, 448, 680, 122));
     Ergebnis = Beschrift(ergebnis, QString(), QRect(14, 22, 652, 94), 10, false, QStringLiteral("Ergebnis"));
     Ergebnis->setWordWrap(true);
     Ergebnis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -176,16 +176,15 @@ void TTrainingF::zeichnen()
     TrainerDaten->setVisible(trainer);
     if (trainer) {
         const int t = mg.Trainer;
-        TrainerName->setText(QStringLiteral("Unser Trainer heißt, ") +
-                             QString::fromUtf8(Sondertrainer.at(static_cast<size_t>(t)).Name));
+        TrainerName->setText(Tq("Unser Trainer heißt, %1").arg(QString::fromUtf8(Sondertrainer.at(static_cast<size_t>(t)).Name)));
         TrainerBild->setPixmap(Bild(QStringLiteral("trainer%1").arg(t), TrainerBild->size()));
-        Stufe->setText(QStringLiteral("Stufe %1").arg(mg.TrainerStufe));
+        Stufe->setText(Tq("Stufe %1").arg(mg.TrainerStufe));
         BringtNoch->setText(Euro(mg.TrainerPreis));
         Gehalt->setText(Euro(mg.TrainerGehalt));
         Spiele->setText(QString::number(mg.TrainerSpiele));
         Kosten->setText(Euro(TrainerKuendigungskosten(m)));
     } else {
-        TrainerName->setText(QStringLiteral("Wir haben keinen Trainer"));
+        TrainerName->setText(Tq("Wir haben keinen Trainer"));
     }
     Ergebnis->setText(Zeilen(TrainingsergebnisText()));
 }

@@ -151,20 +151,20 @@ private:
 
 TTrainingsLagerF::TTrainingsLagerF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("TrainingsLagerF"), QStringLiteral("Trainingslager"), QSize(780, 600),
-                   QStringLiteral("Komm´t wir fahren ins Trainingslager"));
+    FensterMitKopf(this, QStringLiteral("TrainingsLagerF"), Tq("Trainingslager"), QSize(780, 600),
+                   Tq("Komm´t wir fahren ins Trainingslager"));
 
     for (int i = 0; i < 3; ++i) {
         const int c = i + 1;
         Lagerfeld& f = Felder[static_cast<size_t>(i)];
-        f.Gruppe = Gruppe(this, QString::fromUtf8(Lager[static_cast<size_t>(c)].Name),
+        f.Gruppe = Gruppe(this, Tq(Lager[static_cast<size_t>(c)].Name),
                           QRect(10 + i * 256, 50, 248, 340), QStringLiteral("Lager%1").arg(c));
         f.Bild = new QLabel(f.Gruppe);
         f.Bild->setObjectName(QStringLiteral("LagerBild%1").arg(c));
         f.Bild->setGeometry(10, 24, 228, 114);
         f.Bild->setCursor(Qt::PointingHandCursor);
         f.Bild->installEventFilter(this);
-        f.Text = Beschrift(f.Gruppe, QString::fromUtf8(Lager[static_cast<size_t>(c)].Beschreibung),
+        f.Text = Beschrift(f.Gruppe, Tq(Lager[static_cast<size_t>(c)].Beschreibung),
                            QRect(10, 144, 228, 150), 8);
         f.Text->setWordWrap(true);
         f.Text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -172,7 +172,7 @@ TTrainingsLagerF::TTrainingsLagerF(QWidget* eltern) : QDialog(eltern)
         f.Preis->setAlignment(Qt::AlignCenter);
     }
 
-    auto* tage = Gruppe(this, QStringLiteral("Dauer"), QRect(10, 398, 300, 100));
+    auto* tage = Gruppe(this, Tq("Dauer"), QRect(10, 398, 300, 100));
     Tage = new QSlider(Qt::Horizontal, tage);
     Tage->setObjectName(QStringLiteral("Tage"));
     Tage->setGeometry(14, 28, 272, 24);
@@ -182,19 +182,19 @@ TTrainingsLagerF::TTrainingsLagerF(QWidget* eltern) : QDialog(eltern)
     TageLabel = Beschrift(tage, QString(), QRect(14, 60, 272, 24), 11, true, QStringLiteral("TageLabel"));
     TageLabel->setAlignment(Qt::AlignCenter);
 
-    auto* steig = Gruppe(this, QStringLiteral("Steigerung der Fähigkeiten"), QRect(320, 398, 450, 150));
+    auto* steig = Gruppe(this, Tq("Steigerung der Fähigkeiten"), QRect(320, 398, 450, 150));
     auto spanne = [steig](const QString& text, int y, const QString& name) {
         Beschrift(steig, text, QRect(20, y, 140, 24), 10, true);
         auto* w = Wertfeld(steig, name, QRect(170, y, 150, 24));
         w->setAlignment(Qt::AlignCenter);
         return w;
     };
-    Technik = spanne(QStringLiteral("Technik"), 26, QStringLiteral("SpanneTechnik"));
-    Konstitution = spanne(QStringLiteral("Konstution"), 56, QStringLiteral("SpanneKonstitution"));
-    Form = spanne(QStringLiteral("Form"), 86, QStringLiteral("SpanneForm"));
-    Genesung = spanne(QStringLiteral("Genesung"), 116, QStringLiteral("SpanneGenesung"));
+    Technik = spanne(Tq("Technik"), 26, QStringLiteral("SpanneTechnik"));
+    Konstitution = spanne(Tq("Konstution"), 56, QStringLiteral("SpanneKonstitution"));
+    Form = spanne(Tq("Form"), 86, QStringLiteral("SpanneForm"));
+    Genesung = spanne(Tq("Genesung"), 116, QStringLiteral("SpanneGenesung"));
 
-    HinGehen = new QPushButton(QStringLiteral("Hin geh´n"), this);
+    HinGehen = new QPushButton(Tq("Hin geh´n"), this);
     HinGehen->setObjectName(QStringLiteral("HinGehen"));
     HinGehen->setGeometry(10, 508, 300, 40);
     HinGehen->setFont(Schrift(13, true));
@@ -207,7 +207,7 @@ TTrainingsLagerF::TTrainingsLagerF(QWidget* eltern) : QDialog(eltern)
     BerichtTafel->setStyleSheet(
         QStringLiteral("QWidget#BerichtTafel { background: %1; border: 3px solid %2; border-radius: 8px; }")
             .arg(Hex(Farbe::Creme), Hex(Farbe::Rasen)));
-    Kopfzeile(QStringLiteral("Bericht aus dem Trainingslager"), BerichtTafel)->setGeometry(10, 10, 740, 34);
+    Kopfzeile(Tq("Bericht aus dem Trainingslager"), BerichtTafel)->setGeometry(10, 10, 740, 34);
     Bericht = new QListWidget(BerichtTafel);
     Bericht->setObjectName(QStringLiteral("Bericht"));
     Bericht->setGeometry(10, 52, 740, 478);
@@ -215,7 +215,7 @@ TTrainingsLagerF::TTrainingsLagerF(QWidget* eltern) : QDialog(eltern)
     Bericht->setSelectionMode(QAbstractItemView::NoSelection);
     Bericht->setFocusPolicy(Qt::NoFocus);
     Bericht->viewport()->installEventFilter(this);
-    Bericht->setToolTip(QStringLiteral("Klick schließt den Bericht"));
+    Bericht->setToolTip(Tq("Klick schließt den Bericht"));
     BerichtTafel->hide();
 }
 
@@ -240,7 +240,7 @@ void TTrainingsLagerF::lagerKlick(int lager)
     if (reise_) return;
     if (!LagerErlaubt(S.Manager[S.AktManager].Liga, lager)) {
         zeichnen();
-        Felder[static_cast<size_t>(lager - 1)].Preis->setText(QString::fromUtf8(LagerVerbotenText));
+        Felder[static_cast<size_t>(lager - 1)].Preis->setText(Tq(LagerVerbotenText));
         return;
     }
     lager_ = lager;
@@ -262,13 +262,13 @@ void TTrainingsLagerF::zeichnen()
         const bool gewaehlt = c == lager_;
         f.Preis->setText(
             gewaehlt
-                ? Q("Kostet " + Geldtext(static_cast<double>(LagerBerechnen(mg.KaderAnzahl, c, tage).Preis)) + Waehrung)
-                : Q(std::string("Ab ") + LigaNamen[static_cast<size_t>(5 - c)]));
+                ? Tq("Kostet %1").arg(Q(Geldtext(static_cast<double>(LagerBerechnen(mg.KaderAnzahl, c, tage).Preis)) + Waehrung))
+                : Tq("Ab %1").arg(Q(LigaNamen[static_cast<size_t>(5 - c)])));
         TonSetzen(f.Preis, gewaehlt && erlaubt ? Ton::Gut : Ton::Neutral);
     }
-    TageLabel->setText(QStringLiteral("für %1 Tag(e)").arg(tage));
+    TageLabel->setText(Tq("für %1 Tag(e)").arg(tage));
     const Lagerwerte w = LagerBerechnen(mg.KaderAnzahl, lager_, tage);
-    auto text = [](const Spanne& s) { return QStringLiteral("%1 bis %2").arg(s.von).arg(s.bis); };
+    auto text = [](const Spanne& s) { return Tq("%1 bis %2").arg(s.von).arg(s.bis); };
     Technik->setText(text(w.Technik));
     Konstitution->setText(text(w.Konstitution));
     Form->setText(text(w.Form));

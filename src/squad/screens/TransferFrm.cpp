@@ -22,6 +22,20 @@ namespace torvane {
 
 TTransferF* TransferF = nullptr;
 
+namespace {
+
+// Der Buchstabe bleibt im Spielstand deutsch; gezeigt wird er in der Sprache des Spielers.
+QString Positionsbuchstabe(std::string_view p)
+{
+    if (p == "T") return TCq("Positionsbuchstabe", "T");
+    if (p == "V") return TCq("Positionsbuchstabe", "V");
+    if (p == "M") return TCq("Positionsbuchstabe", "M");
+    if (p == "S") return TCq("Positionsbuchstabe", "S");
+    return Q(std::string(p));
+}
+
+} // namespace
+
 // --- Liste ---
 
 TMarktliste::TMarktliste(QWidget* eltern) : QWidget(eltern)
@@ -37,14 +51,15 @@ void TMarktliste::paintEvent(QPaintEvent*)
     p.fillRect(rect(), Farbe::Nacht);
     p.setPen(Farbe::Sonne);
     p.setFont(Schrift(11, true));
-    p.drawText(QRect(8, 0, width() - 16, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Spielerverpflichtung"));
+    p.drawText(QRect(8, 0, width() - 16, 22), Qt::AlignLeft | Qt::AlignVCenter, Tq("Spielerverpflichtung"));
     p.setFont(Schrift(8, true));
     p.setPen(Qt::white);
     const auto* x = SpalteX;
     const auto* b = SpalteBreite;
     for (int k = 0; k < Spalten; ++k)
+        // Die Stärke-Spalte ist schmal: ein eigener Zusammenhang erlaubt eine kurze Übersetzung.
         p.drawText(QRect(x[k], 22, b[k], 18), (k == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                   QString::fromUtf8(SpalteTitel[k]));
+                   k == 3 ? TCq("Spaltenkopf", "Stärke") : Tq(SpalteTitel[k]));
     p.setFont(Schrift(8));
     for (int i = 1; i <= 11; ++i) {
         const Kaderspieler_& s = S.Transferliste[i];
@@ -59,12 +74,12 @@ void TMarktliste::paintEvent(QPaintEvent*)
         const QColor farbe = PositionsFarbe(s.Position.roh());
         // Zwei lange Namen passen nicht in die Spalte: gekürzt statt über die Position gemalt.
         zelle(0, p.fontMetrics().elidedText(Q(s.Vorname.text() + " " + s.Nachname.text()), Qt::ElideRight, b[0]), Qt::white);
-        zelle(1, Q(std::string(s.Position.roh())), farbe == Qt::black ? QColor(Qt::white) : farbe);
+        zelle(1, Positionsbuchstabe(s.Position.roh()), farbe == Qt::black ? QColor(Qt::white) : farbe);
         zelle(2, QString::number(s.Alter), Qt::white);
         zelle(3, QString::number(s.Staerke), Qt::white);
         zelle(4, Q(Geldtext(s.Wert) + Waehrung), Qt::white);
         zelle(5, Q(Geldtext(s.Gehalt)), Farbe::Sonne);
-        zelle(6, QString::number(s.Vertrag) + QStringLiteral(".J"), Qt::white);
+        zelle(6, Tq("%1.J").arg(s.Vertrag), Qt::white);
     }
 }
 
@@ -97,26 +112,26 @@ void TMarktliste::leaveEvent(QEvent*)
 
 TTransferF::TTransferF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("TransferF"), QStringLiteral("Transfermarkt"), QSize(800, 500));
+    FensterMitKopf(this, QStringLiteral("TransferF"), Tq("Transfermarkt"), QSize(800, 500));
 
     Liste = new TMarktliste(this);
     Liste->move(10, 50);
     connect(Liste, &TMarktliste::gewaehlt, this, &TTransferF::spielerKlick);
     auto* hinweis = Schild(this, QString(), QRect(10, 300, 444, 40), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
     hinweis->setWordWrap(true);
-    hinweis->setText(QStringLiteral("Ein Klick auf einen Spieler öffnet die Verhandlung. Gehalt: was er pro Spiel "
-                                    "verlangt. Jede Verhandlung kostet 2% vom Spielerwert."));
+    hinweis->setText(Tq("Ein Klick auf einen Spieler öffnet die Verhandlung. Gehalt: was er pro Spiel "
+                        "verlangt. Jede Verhandlung kostet 2% vom Spielerwert."));
 
     // Die rechte Hälfte: Kopf wie links, darunter die Werbung, die Auswahl und das Blättern.
     Trainerkopf = Schild(this, QStringLiteral("Trainerkopf"), QRect(462, 50, 328, 22), Schrift(11, true), Qt::AlignLeft);
-    Trainerkopf->setText(QStringLiteral("Trainerverpflichtung"));
+    Trainerkopf->setText(Tq("Trainerverpflichtung"));
     Trainerkopf->setIndent(8);
     Trainerkopf->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; }").arg(Hex(Farbe::Nacht), Hex(Farbe::Sonne)));
     Werbetext = Schild(this, QStringLiteral("Werbetext"), QRect(462, 76, 328, 56), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
     Werbetext->setWordWrap(true);
-    Werbetext->setText(QStringLiteral("Tanzen die Jungs Ihen auf der Nase, ist die Trainingsbeteidigung unter aller "
-                                      "Sau und möchten Sie die Trainingseffizienz erhöhen, dann sind Sie hier genau "
-                                      "richtig !"));
+    Werbetext->setText(Tq("Tanzen die Jungs Ihen auf der Nase, ist die Trainingsbeteidigung unter aller "
+                          "Sau und möchten Sie die Trainingseffizienz erhöhen, dann sind Sie hier genau "
+                          "richtig !"));
     Auswahltext = Schild(this, QStringLiteral("Auswahltext"), QRect(462, 132, 328, 20), Schrift(8, true), Qt::AlignLeft);
 
     Trainerbox = new QGroupBox(this);
@@ -131,15 +146,15 @@ TTransferF::TTransferF(QWidget* eltern) : QDialog(eltern)
     Kostet = Schild(Trainerbox, QStringLiteral("Kostet"), QRect(10, 170, 310, 22), Schrift(10), Qt::AlignLeft);
     Gehalt = Schild(Trainerbox, QStringLiteral("Gehalt"), QRect(10, 194, 310, 22), Schrift(10), Qt::AlignLeft);
     Wertverlust = Schild(Trainerbox, QString(), QRect(10, 218, 320, 20), Schrift(8), Qt::AlignLeft);
-    Wertverlust->setText(QStringLiteral("2% Wertverlust je Spiel"));
+    Wertverlust->setText(Tq("2% Wertverlust je Spiel"));
     auto* spieleText = Schild(Trainerbox, QString(), QRect(10, 250, 60, 30), Schrift(10), Qt::AlignLeft);
-    spieleText->setText(QStringLiteral("Spiele"));
+    spieleText->setText(Tq("Spiele"));
     Spiele = new QSpinBox(Trainerbox);
     Spiele->setObjectName(QStringLiteral("Spiele"));
     Spiele->setRange(1, 100);
     Spiele->setValue(50);
     Spiele->setGeometry(70, 250, 70, 30);
-    HerDamit = new QPushButton(QStringLiteral("Her damit"), Trainerbox);
+    HerDamit = new QPushButton(Tq("Her damit"), Trainerbox);
     HerDamit->setObjectName(QStringLiteral("HerDamit"));
     HerDamit->setGeometry(170, 248, 148, 34);
 
@@ -149,7 +164,7 @@ TTransferF::TTransferF(QWidget* eltern) : QDialog(eltern)
     Blaettern->setObjectName(QStringLiteral("Blaettern"));
     Blaettern->setGeometry(586, 155, 204, 22);
     Blaettern->setPageStep(1);
-    Blaettern->setToolTip(QStringLiteral("Trainer blättern"));
+    Blaettern->setToolTip(Tq("Trainer blättern"));
 
     connect(Blaettern, &QScrollBar::valueChanged, this, [this](int t) { trainerZeigen(t); });
     connect(Spiele, &QSpinBox::valueChanged, this, [this] { trainerZeigen(Blaettern->value()); });
@@ -174,25 +189,25 @@ void TTransferF::zeichnen()
 void TTransferF::trainerZeigen(int t)
 {
     if (t < 1 || t > 12) return;
-    Blaetterstand->setText(QStringLiteral("Trainer %1 von %2").arg(t).arg(Blaettern->maximum()));
+    Blaetterstand->setText(Tq("Trainer %1 von %2").arg(t).arg(Blaettern->maximum()));
     const Trainereintrag_& e = S.Trainermarkt[t];
     if (e.Nummer == -1) {
-        Trainerbox->setTitle(QStringLiteral("Auf der Arbeit"));
+        Trainerbox->setTitle(Tq("Auf der Arbeit"));
         TrainerBild->clear();
         TrainerStufe->clear();
-        TrainerText->setText(QStringLiteral("Dieser Trainer wurde schon Verpflichtet !"));
-        Kostet->setText(QStringLiteral("Kostet"));
-        Gehalt->setText(QStringLiteral("Gehalt pro Spiel"));
+        TrainerText->setText(Tq("Dieser Trainer wurde schon Verpflichtet !"));
+        Kostet->setText(Tq("Kostet"));
+        Gehalt->setText(Tq("Gehalt pro Spiel"));
         return;
     }
     const Sondertrainer_& st = Sondertrainer.at(static_cast<size_t>(t));
     Trainerbox->setTitle(QString::fromUtf8(st.Name));
     TrainerBild->setPixmap(Bild(QStringLiteral("trainer%1").arg(t), QSize(110, 110)));
-    TrainerStufe->setText(QStringLiteral("Stufe %1").arg(e.Stufe));
-    TrainerText->setText(QString::fromUtf8(st.Beschreibung));
+    TrainerStufe->setText(Tq("Stufe %1").arg(e.Stufe));
+    TrainerText->setText(Q(TWert(st.Beschreibung)));
     const Trainerbedingungen_ b = TrainerBedingungen(t, Spiele->value());
-    Kostet->setText(Q("Kostet  " + Geldtext(b.Kostet) + Waehrung));
-    Gehalt->setText(Q("Gehalt pro Spiel  " + Geldtext(b.GehaltProSpiel) + Waehrung));
+    Kostet->setText(Tq("Kostet  %1").arg(Q(Geldtext(b.Kostet) + Waehrung)));
+    Gehalt->setText(Tq("Gehalt pro Spiel  %1").arg(Q(Geldtext(b.GehaltProSpiel) + Waehrung)));
 }
 
 void TTransferF::spielerKlick(int i)

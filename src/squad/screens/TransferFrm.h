@@ -2,6 +2,8 @@
 // Verhandlung), rechts die Trainerverpflichtung mit Blättern, Spielen und "Her damit".
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <QDialog>
 #include <QWidget>
 
@@ -23,7 +25,8 @@ public:
     static constexpr int Spalten = 7;
     static constexpr int SpalteX[Spalten] = {8, 144, 180, 216, 264, 356, 410};
     static constexpr int SpalteBreite[Spalten] = {134, 34, 34, 44, 88, 50, 28};
-    static constexpr const char* SpalteTitel[Spalten] = {"Spieler", "Pos.", "Alter", "Stärke", "Wert ca.", "Gehalt", ""};
+    static constexpr const char* SpalteTitel[Spalten] = {N_("Spieler"), N_("Pos."), N_("Alter"), "Stärke",
+                                                          N_("Wert ca."), N_("Gehalt"), ""};
     int hell = 0; // Zeile unter der Maus
 signals:
     void gewaehlt(int zeile);

@@ -34,7 +34,7 @@ QSlider* Schieber(QWidget* eltern, const QString& name, int von, int bis, QRect 
 
 TVerhandelF::TVerhandelF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("VerhandelF"), QStringLiteral("Verhandlungen"));
+    FensterEinrichten(this, QStringLiteral("VerhandelF"), Tq("Verhandlungen"));
     setFixedSize(520, 470);
     setModal(true);
 
@@ -52,7 +52,7 @@ TVerhandelF::TVerhandelF(QWidget* eltern) : QDialog(eltern)
     StaerkeLabel =
         Schild(Spielerbox, QStringLiteral("StaerkeLabel"), QRect(360, 26, 130, 30), Schrift(11), Qt::AlignLeft);
 
-    Abloesebox = new QGroupBox(QStringLiteral("Ablösesumme"), this);
+    Abloesebox = new QGroupBox(Tq("Ablösesumme"), this);
     Abloesebox->setObjectName(QStringLiteral("Abloesebox"));
     Abloesebox->setGeometry(10, 128, 500, 70);
     Abloesebox->setStyleSheet(QStringLiteral("QLabel:disabled { color: #9e9e9e; }"));
@@ -60,13 +60,13 @@ TVerhandelF::TVerhandelF(QWidget* eltern) : QDialog(eltern)
                          Qt::AlignLeft);
     AbloeseRegler = Schieber(Abloesebox, QStringLiteral("AbloeseRegler"), -5, 5, QRect(170, 26, 315, 32));
 
-    auto* gehaltBox = new QGroupBox(QStringLiteral("Gehalt pro Spiel"), this);
+    auto* gehaltBox = new QGroupBox(Tq("Gehalt pro Spiel"), this);
     gehaltBox->setGeometry(10, 204, 500, 70);
     GehaltWert =
         Schild(gehaltBox, QStringLiteral("GehaltWert"), QRect(12, 24, 150, 36), Schrift(11, true), Qt::AlignLeft);
     GehaltRegler = Schieber(gehaltBox, QStringLiteral("GehaltRegler"), -5, 5, QRect(170, 26, 315, 32));
 
-    auto* jahreBox = new QGroupBox(QStringLiteral("Vertragsjahre"), this);
+    auto* jahreBox = new QGroupBox(Tq("Vertragsjahre"), this);
     jahreBox->setGeometry(10, 280, 500, 70);
     JahreWert =
         Schild(jahreBox, QStringLiteral("JahreWert"), QRect(12, 24, 150, 36), Schrift(11, true), Qt::AlignLeft);
@@ -75,13 +75,13 @@ TVerhandelF::TVerhandelF(QWidget* eltern) : QDialog(eltern)
     ZusageLabel = Schild(this, QStringLiteral("ZusageLabel"), QRect(10, 356, 500, 26), Schrift(10, true));
     Gebuehrtext = Schild(this, QStringLiteral("Gebuehrtext"), QRect(10, 382, 500, 36), Schrift(8));
     Gebuehrtext->setWordWrap(true);
-    Gebuehrtext->setText(QStringLiteral("Jede Verhandlung kostet 2% vom Spielerwert Ver- handlungsgebühr. Der Betrag "
-                                        "wurde Ihnen abgebucht."));
+    Gebuehrtext->setText(Tq("Jede Verhandlung kostet 2% vom Spielerwert Ver- handlungsgebühr. Der Betrag "
+                            "wurde Ihnen abgebucht."));
 
-    Anbieten = new QPushButton(QStringLiteral("Anbieten"), this);
+    Anbieten = new QPushButton(Tq("Anbieten"), this);
     Anbieten->setObjectName(QStringLiteral("Anbieten"));
     Anbieten->setGeometry(10, 424, 200, 36);
-    Abbrechen = new QPushButton(QStringLiteral("Verhandlung Abbrechen"), this);
+    Abbrechen = new QPushButton(Tq("Verhandlung Abbrechen"), this);
     Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     Abbrechen->setGeometry(310, 424, 200, 36);
 
@@ -120,13 +120,13 @@ void TVerhandelF::zeichnen()
         PositionLabel->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border-radius: 4px; "
                                                     "padding-left: 6px; }")
                                          .arg(Hex(Farbe::Nacht), Hex(farbe)));
-        AlterLabel->setText(QString::number(k.Alter) + QStringLiteral(".J"));
-        StaerkeLabel->setText(QStringLiteral("Stärke ") + QString::number(k.Staerke));
+        AlterLabel->setText(TCq("Alter", "%1.J").arg(k.Alter));
+        StaerkeLabel->setText(Tq("Stärke %1").arg(k.Staerke));
     }
     Abloesebox->setEnabled(kauf);
     AbloeseWert->setText(Q(Geldtext(Sitzung.Verhandlung.Abloese) + Waehrung));
     GehaltWert->setText(Q(Geldtext(Sitzung.Verhandlung.Angebotsgehalt) + Waehrung));
-    JahreWert->setText(QString::number(Sitzung.Verhandlung.Jahre) + QStringLiteral(" Jahre"));
+    JahreWert->setText(Tq("%1 Jahre").arg(Sitzung.Verhandlung.Jahre));
     ZusageLabel->setText(Q(ZusageText(Sitzung.Verhandlung.Zusage)));
 }
 
