@@ -817,8 +817,8 @@ Pokal der Pokalsieger und die ChampionsLige. Nach dem 34. Spieltag steigen
 die Besten auf und die Letzten ab, und Ihre Spieler werden ein Jahr älter.
 Wer in die Verbandsliga absteigt oder pleite ist, fliegt raus!
 Wer nicht zusehen will, drückt "Überspringen" oder Escape: der Rest des
-Live-Spiels, der Ergebnisliste oder des Saisonendes kommt sofort, mit
-genau denselben Ergebnissen. Meldungen an Sie erscheinen trotzdem.
+Live-Spiels, der Ergebnisliste, des Saisonendes oder des rollenden Menüs
+kommt sofort, mit genau denselben Ergebnissen. Meldungen an Sie erscheinen trotzdem.
 
 SPEICHERN
 Mit "Disk" speichern und laden Sie Ihre Spiele. Ab und zu speichert
@@ -845,7 +845,7 @@ Strg+S   "Disk": Spielstände speichern und laden
 Strg+Q   Spiel beenden
 Enter    im Menü "Zug abschließen", im Zahlenrad und in Meldungen OK
 Escape   schließt die offene Tafel oder das Fenster, bricht Fragen ab
-         im laufenden Spieltag und Saisonende: "Überspringen"
+         im laufenden Spieltag, Saisonende und rollenden Menü: "Überspringen"
 
 Viel Glück und immer ein volles Stadion!
 """
