@@ -883,9 +883,9 @@ The transfer market has players and coaches. Mind the wages and the
 contract - a star who only warms the bench eats up your account.
 
 FINANCES
-Bank: loans, credit, savings book and shares. Stadium: more seats bring
-more spectators and more money. Advertising: sponsors pay on every
-matchday. And if you are lucky, you clean up at the TotoTip.
+Bank: loans, quick credit, a savings account and shares. Stadium: more
+seats bring more spectators and more money. Advertising: sponsors pay
+on every matchday. And if you are lucky, you clean up at the TotoTip.
 
 MATCHDAYS AND END OF SEASON
 A season has 34 matchdays. In between run the DFB-Pokal, the Uefa Pokal,
@@ -916,10 +916,11 @@ clears everything, "Start value" brings back the old number. Only OK
 or Enter takes the number, Escape means 0.
 
 LANGUAGE
-The game speaks German or English. Choose in the "Info" window under
-"Sprache / Language"; the choice counts from the next start. For a
-single start: torvane --sprache de (or en). Saved games have no
-language: a German and an English player can share one.
+Torvane speaks German or English. The choice is in the "Info" window
+under "Sprache / Language" and counts from the next start; "System"
+takes the language of your computer. For one start only:
+torvane --sprache en (or de). Saved games have no language: a German
+and an English player can share one.
 
 KEYS
 F1       this help
