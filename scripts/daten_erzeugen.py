@@ -817,8 +817,8 @@ Pokal der Pokalsieger und die ChampionsLige. Nach dem 34. Spieltag steigen
 die Besten auf und die Letzten ab, und Ihre Spieler werden ein Jahr älter.
 Wer in die Verbandsliga absteigt oder pleite ist, fliegt raus!
 Wer nicht zusehen will, drückt "Überspringen" oder Escape: der Rest des
-Live-Spiels, der Ergebnisliste oder des Saisonendes kommt sofort, mit
-genau denselben Ergebnissen. Meldungen an Sie erscheinen trotzdem.
+Live-Spiels, der Ergebnisliste, des Saisonendes oder des rollenden Menüs
+kommt sofort, mit genau denselben Ergebnissen. Meldungen an Sie erscheinen trotzdem.
 
 SPEICHERN
 Mit "Disk" speichern und laden Sie Ihre Spiele. Ab und zu speichert
@@ -839,15 +839,98 @@ Tippen Sie die Ziffern ein oder klicken Sie auf die Räder: links +1,
 rechts -1. "Nullen" löscht alles, "Anfangswert" holt die alte Zahl
 zurück. Nur OK oder Enter übernimmt die Zahl, Escape heißt 0.
 
+SPRACHE
+Torvane spricht Deutsch oder Englisch. Die Wahl steht im Fenster "Info"
+unter "Sprache / Language" und gilt ab dem nächsten Start; "System"
+nimmt die Sprache des Rechners. Nur für einen Start: torvane --sprache en
+(oder de). Spielstände haben keine Sprache: ein deutscher und ein
+englischer Spieler können sich einen teilen.
+
 TASTEN
 F1       diese Hilfe
 Strg+S   "Disk": Spielstände speichern und laden
 Strg+Q   Spiel beenden
 Enter    im Menü "Zug abschließen", im Zahlenrad und in Meldungen OK
 Escape   schließt die offene Tafel oder das Fenster, bricht Fragen ab
-         im laufenden Spieltag und Saisonende: "Überspringen"
+         im laufenden Spieltag, Saisonende und rollenden Menü: "Überspringen"
 
 Viel Glück und immer ein volles Stadion!
+"""
+
+# Dieselbe Hilfe für das Spiel auf Englisch.
+HILFE_EN = """\
+Torvane - Help
+==============
+
+GETTING STARTED
+On the start screen, one to four managers enter their names and their
+clubs. Everybody starts in the Oberliga (4th tier). The goal: up into the
+Bundesliga, and then go for the cups of Europe!
+
+THE MANAGER MENU
+Team, Information, Finances and Other lead to every screen. At the top
+you see the morale, the commitment and the bank balance of your club.
+When you are done, click "End turn" (or press Enter). Then it is the
+next manager's turn; after the last one, the matches are played.
+
+TEAM
+Under "Line-up" you pick your eleven, under "Playing system" the
+formation (e.g. 4-4-2). Training and the training camp keep the lads
+fit. Injured and suspended players cannot play.
+
+TRANSFER MARKET
+The transfer market has players and coaches. Mind the wages and the
+contract - a star who only warms the bench eats up your account.
+
+FINANCES
+Bank: loans, quick credit, a savings account and shares. Stadium: more
+seats bring more spectators and more money. Advertising: sponsors pay
+on every matchday. And if you are lucky, you clean up at the TotoTip.
+
+MATCHDAYS AND END OF SEASON
+A season has 34 matchdays. In between run the DFB-Pokal, the Uefa Pokal,
+the Pokal der Pokalsieger and the ChampionsLige. After matchday 34 the
+best go up, the worst go down, and your players grow a year older.
+Whoever goes down into the Verbandsliga or goes broke is out!
+If you don't want to watch, press "Skip" or Escape: the rest of the
+live match, the results list, the end of season or the rolling menu
+comes at once, with exactly the same results. Messages to you still appear.
+
+SAVING
+With "Disk" you save and load your games. Now and then Torvane also
+saves on its own. After loading a saved game, "Disk" disappears until
+the next start of the program: loading works again only after a
+restart, and until then the game is saved automatically.
+
+ADVISOR AND AUTOMATIC
+The "Advisor" in the left bar shows what the computer manager would do
+in your place right now, the most important first, each with a reason.
+Its button takes you straight to the right screen; the decisions are
+yours. With "Automatic" the computer plays the turns of the manager
+whose turn it is, until you press "Autoplay STOP".
+
+THE NUMBER WHEEL
+Wherever a number is asked for (seats, amounts), the number wheel appears.
+Type in the digits or click the wheels: left +1, right -1. "Zero"
+clears everything, "Start value" brings back the old number. Only OK
+or Enter takes the number, Escape means 0.
+
+LANGUAGE
+Torvane speaks German or English. The choice is in the "Info" window
+under "Sprache / Language" and counts from the next start; "System"
+takes the language of your computer. For one start only:
+torvane --sprache en (or de). Saved games have no language: a German
+and an English player can share one.
+
+KEYS
+F1       this help
+Ctrl+S   "Disk": save and load games
+Ctrl+Q   quit the game
+Enter    in the menu "End turn", in the number wheel and in messages OK
+Escape   closes the open board or window, cancels questions;
+         during a matchday, the end of season and the rolling menu: "Skip"
+
+Good luck, and may your stadium always be full!
 """
 
 
@@ -871,6 +954,7 @@ def main():
     schreiben(ordner, "ChlSptg.dat", spielplan_zeilen(16, random.Random(STARTWERT + 4)))
     schreiben(ordner, "SpielSystem.dat", spielsystem_zeilen())
     schreiben(ordner, "Hilfe.dat", HILFE.splitlines())
+    schreiben(ordner, "Hilfe.en.dat", HILFE_EN.splitlines())
 
 
 if __name__ == "__main__":

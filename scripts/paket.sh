@@ -17,7 +17,7 @@ if [ -n "${fehlend[*]:-}" ]; then
 fi
 cmake -S . -B build-paket -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games -DTORVANE_BENCH=OFF \
       -DCMAKE_CXX_COMPILER_LAUNCHER="$(command -v ccache || true)" > /dev/null
-cmake --build build-paket --target torvane paketdateien
+cmake --build build-paket --target torvane paketdateien kataloge
 (cd build-paket && cpack -G DEB > /dev/null)
 paket=$(ls -t build-paket/torvane_*.deb | head -n 1)
 echo "Paket: $paket"
