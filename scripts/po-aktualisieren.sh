@@ -3,6 +3,8 @@
 # Sprache (po/<kürzel>.po) damit ab: neue Texte kommen leer dazu, geänderte werden "fuzzy".
 # Mit --pruefen ändert es nichts und sagt, was fehlt (der ctest-Fall katalog_vollstaendig).
 set -euo pipefail
+# Die Werkzeuge sollen englisch melden: das Skript sucht in ihrer Ausgabe nach "untranslated".
+export LC_ALL=C.UTF-8 LANGUAGE=
 cd "$(dirname "$0")/.."
 # Mit --vorlage AUSGABE.pot DATEI… nur die Vorlage dieser Dateien (für einen Teil der Arbeit).
 pruefen=0
