@@ -2,6 +2,7 @@
 
 #include "core/Oberflaeche.h"
 #include "core/PortHalter.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 
 namespace torvane {
@@ -22,7 +23,7 @@ void WeiterAbwarten(const std::string& beschriftung)
 {
     // Ein altes "weiter" darf das Warten nicht vorzeitig beenden.
     S.Befehl = Befehlswert::Keiner;
-    Tagesanzeige().weiterZeigen(beschriftung);
+    Tagesanzeige().weiterZeigen(beschriftung.empty() ? std::string(T("Weiter")) : beschriftung);
     WarteAufBefehl(Befehlswert::Weiter);
 }
 

@@ -176,7 +176,8 @@ void TagesanzeigeSetzen(Spieltagsanzeige* a);
 // --- was die Regeln aufrufen ---
 void ZeileZeigen(int zeile, int spalte, int heim, int gast, const std::string& text);
 // Zeigt den Weiter-Knopf und wartet, bis er Befehlswert::Weiter nach Befehl geschrieben hat.
-void WeiterAbwarten(const std::string& beschriftung = "Weiter");
+// Ohne Beschriftung heißt er "Weiter" in der Sprache des Spiels.
+void WeiterAbwarten(const std::string& beschriftung = {});
 // Ergebnistext mit so vielen Leerzeichen davor, dass der Doppelpunkt an der dritten Stelle steht.
 std::string ErgebnisAusrichten(const std::string& text);
 // Spielablauf-Faktor des Managers m (Optionsbyte 9).

@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "match/Anzeige.h"
 #include "match/LiveSpiel.h"
 #include "match/Spiel.h"
@@ -100,8 +101,8 @@ void ChlSpieltagSpielen()
     const int tag = S.Spiel.ChlSpieltag;
     const auto& plan = S.ChlSpieltage[tag];
 
-    anz.titel("Championligespiele");
-    anz.kopf("ChampionsLige", std::to_string(tag) + "/15 . Spieltag");
+    anz.titel(T("Championligespiele"));
+    anz.kopf("ChampionsLige", Tf("%1/15 . Spieltag", {std::to_string(tag)}));
     const bool zuschauer = anz.siehtZu(); // ohne ihn keine Zeilen
 
     for (int p = 1; p <= 8; ++p) {
@@ -133,7 +134,7 @@ void ChlSpieltagSpielen()
             if (e.MitManager()) LiveSpiel(heim, gast, e);
         }
         if (zuschauer) {
-            ZeileZeigen(zeile, 1, heim, gast, "Zuschauer " + Geldtext(e.Zuschauer));
+            ZeileZeigen(zeile, 1, heim, gast, Tf("Zuschauer %1", {Geldtext(e.Zuschauer)}));
             ZeileZeigen(zeile, 4, heim, gast, ErgebnisAusrichten(ergebnis));
         }
 
@@ -144,7 +145,7 @@ void ChlSpieltagSpielen()
             KontoBuchen(mg.Kontostand, ChlSpielPraemie);
             if (S.PokalZeigen)
                 anz.zeilenMeldung(zeile, mg.Name.text() + NL + NL +
-                                             "Das ChampionsLige Spiel brachte Ihnen zusätzlich 100.000 €");
+                                             T("Das ChampionsLige Spiel brachte Ihnen zusätzlich 100.000 €"));
         }
     }
 
@@ -160,12 +161,12 @@ void ChlSpieltagSpielen()
             Klang("tataa");
             Manager_& mg = S.Manager[m];
             KontoBuchen(mg.Kontostand, ChlSiegerPraemie);
-            S.Saisonbilanz[m][S.Spiel.Saison].ChlErgebnis = "Sieger";
+            S.Saisonbilanz[m][S.Spiel.Saison].ChlErgebnis = N_("Sieger");
         }
-        anz.siegerZeigen(sieger.Name.text(), "Sieger in der ChampionsLige bekommt 5.555.555 € Siegesprämie");
+        anz.siegerZeigen(sieger.Name.text(), T("Sieger in der ChampionsLige bekommt 5.555.555 € Siegesprämie"));
     }
 
-    if (S.PokalZeigen) WeiterAbwarten("Weiter");
+    if (S.PokalZeigen) WeiterAbwarten();
 }
 
 } // namespace torvane

@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 #include "match/Anzeige.h"
@@ -48,10 +49,10 @@ void LiveSpiel(int heim, int gast, const Spielergebnis_& e)
 
     // 1. und 2.
     a.liveBeginnen(S.Mannschaft[heim].Name.text(), e.HeimManager < 4, S.Mannschaft[gast].Name.text(), e.GastManager < 4,
-                   "zahlende Zuschauer " + Geldtext(e.Zuschauer));
+                   Tf("zahlende Zuschauer %1", {Geldtext(e.Zuschauer)}));
     a.spielstandZeigen("0:0");
     a.minuteZeigen(0);
-    a.anteilZeigen("HomeComputer");
+    a.anteilZeigen(T("HomeComputer"));
     a.aktionVerbergen(1);
     a.aktionVerbergen(2);
     a.ballZeigen(MitteX, MitteY, 8, -1, 0);
@@ -94,7 +95,7 @@ void LiveSpiel(int heim, int gast, const Spielergebnis_& e)
         }
 
         // 5. Solange sich nichts bewegt hat, gibt es keine Anteile zu teilen.
-        if (H + G > 0) a.anteilZeigen("Spielanteile: " + Prozent(H, H + G) + " % : " + Prozent(G, H + G) + " %");
+        if (H + G > 0) a.anteilZeigen(Tf("Spielanteile: %1 % : %2 %", {Prozent(H, H + G), Prozent(G, H + G)}));
         Warte(100);
         Warte(a.hansDampf() ? tempo * 10 : tempo * 50);
 

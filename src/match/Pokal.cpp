@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Zufall.h"
 #include "match/Anzeige.h"
 #include "match/Champions.h"
@@ -135,8 +136,9 @@ int RundenStufe(int paarungen)
 
 std::string RundenName(int paarungen)
 {
-    static const char* const namen[] = {"1.Runde", "2.Runde", "Achtel Finale", "Viertel Finale", "Halb Finale",
-                                        "Finale"};
+    // Steht so in der Saisonbilanz: deutsch gespeichert, übersetzt erst beim Zeigen.
+    static const char* const namen[] = {N_("1.Runde"),        N_("2.Runde"),     N_("Achtel Finale"),
+                                        N_("Viertel Finale"), N_("Halb Finale"), N_("Finale")};
     return namen[RundenStufe(paarungen)];
 }
 
@@ -253,6 +255,22 @@ void PokaleVorbereiten()
 
 // --- Auslosung ---
 
+namespace {
+
+// Der Tabellenplatz der ChampionsLige, wie ihn die Saisonbilanz speichert; die Tafel
+// bringt jeden der 16 Werte in den Katalog, damit er übersetzt gezeigt werden kann.
+std::string ChlPlatzText(int platz)
+{
+    static const char* const plaetze[] = {N_("1. Platz"),  N_("2. Platz"),  N_("3. Platz"),  N_("4. Platz"),
+                                          N_("5. Platz"),  N_("6. Platz"),  N_("7. Platz"),  N_("8. Platz"),
+                                          N_("9. Platz"),  N_("10. Platz"), N_("11. Platz"), N_("12. Platz"),
+                                          N_("13. Platz"), N_("14. Platz"), N_("15. Platz"), N_("16. Platz")};
+    if (platz >= 1 && platz <= 16) return plaetze[platz - 1];
+    return std::to_string(platz) + ". Platz";
+}
+
+} // namespace
+
 void PokalAuslosen(Wettbewerb_ wettbewerb)
 {
     if (wettbewerb == Wettbewerb_::Chl) {
@@ -263,7 +281,7 @@ void PokalAuslosen(Wettbewerb_ wettbewerb)
             // Nur Teilnehmer bekommen einen Eintrag; einen Strich gibt es hier nicht.
             const KurzText<12>& feld = S.Mannschaft[v].ChlRunde;
             if (!feld.leer())
-                TextSetzen(bilanz, std::to_string(ChlManschIndex(TextZahl(feld.text(), "ChlRunde"))) + ". Platz");
+                TextSetzen(bilanz, ChlPlatzText(ChlManschIndex(TextZahl(feld.text(), "ChlRunde"))));
         }
         return;
     }
@@ -359,9 +377,10 @@ int RueckspielEntscheiden(KurzText<12>& heim, KurzText<12>& gast, int zeile, int
             const std::string paarung =
                 S.Mannschaft[heimVerein].Name.text() + " - " + S.Mannschaft[gastVerein].Name.text();
             if (S.PokalZeigen)
-                Nachricht("Elfmeterschießen",
-                          paarung + NL + "Beide Mannschaften haben gleiches" + NL + "Punkt- und Torverhältnis !" + NL +
-                              "Entscheidung durch Elfmeterschießen !",
+                Nachricht(T("Elfmeterschießen"),
+                          paarung + NL +
+                              Tz("Beide Mannschaften haben gleiches\nPunkt- und Torverhältnis !\n"
+                                 "Entscheidung durch Elfmeterschießen !"),
                           "OK", ort.x, ort.y);
             int a = 0;
             int b = 0;
@@ -371,9 +390,9 @@ int RueckspielEntscheiden(KurzText<12>& heim, KurzText<12>& gast, int zeile, int
             } while (a == b);
             heimWeiter = a > b;
             if (S.PokalZeigen)
-                Nachricht("Elfmeterschießen",
-                          S.Mannschaft[heimWeiter ? heimVerein : gastVerein].Name.text() + " hat es geschafft !", "OK",
-                          ort.x, ort.y);
+                Nachricht(T("Elfmeterschießen"),
+                          Tf("%1 hat es geschafft !", {S.Mannschaft[heimWeiter ? heimVerein : gastVerein].Name.text()}),
+                          "OK", ort.x, ort.y);
         }
     }
     heim = heimWeiter ? "J" : "";
@@ -389,9 +408,9 @@ void PokalAusgeschieden(Wettbewerb_ wettbewerb, int zeile)
     const char* zeilentext = nullptr;
     int option = 0;
     switch (wettbewerb) {
-    case Wettbewerb_::Dfb: zeilentext = "ist nicht mehr im DFB Pokal !"; option = OptZeigeDfb; break;
-    case Wettbewerb_::Uefa: zeilentext = "ist nicht mehr im Uefa Pokal !"; option = OptZeigeUefa; break;
-    case Wettbewerb_::Pdp: zeilentext = "ist nicht mehr im Pokal d. Pokalsieger !"; option = OptZeigePdp; break;
+    case Wettbewerb_::Dfb: zeilentext = T("ist nicht mehr im DFB Pokal !"); option = OptZeigeDfb; break;
+    case Wettbewerb_::Uefa: zeilentext = T("ist nicht mehr im Uefa Pokal !"); option = OptZeigeUefa; break;
+    case Wettbewerb_::Pdp: zeilentext = T("ist nicht mehr im Pokal d. Pokalsieger !"); option = OptZeigePdp; break;
     default: BereichFehler("Wettbewerb", WettbewerbNr(wettbewerb), 1, 3);
     }
     for (int m = 0; m <= S.Spiel.ManagerHoch; ++m) {
@@ -401,9 +420,9 @@ void PokalAusgeschieden(Wettbewerb_ wettbewerb, int zeile)
         if (S.Optionen[m][option] == 0) continue;
         const Manager_& mg = S.Manager[m];
         const Spieltagsanzeige::Ort ort = Tagesanzeige().zeilenOrt(zeile);
-        Nachricht("Pokalspiele",
-                  mg.Vereinsname.text() + " von " + NL + "Manager " + mg.Name.text() + NL + zeilentext + NL +
-                      NL + "Pokalspiele trotzdem weiter zeigen ?",
+        Nachricht(T("Pokalspiele"),
+                  Tz("%1 von \nManager %2\n%3\n\nPokalspiele trotzdem weiter zeigen ?",
+                     {mg.Vereinsname.text(), mg.Name.text(), zeilentext}),
                   "JEIN", ort.x, ort.y);
         if (S.Befehl == Befehlswert::Nein) S.Optionen[m][option] = 0;
     }
@@ -431,7 +450,7 @@ std::string NameMitNation(int v)
     return m.Name.text() + " (" + m.Nation.text() + ")";
 }
 
-std::string ZuschauerText(const Spielergebnis_& e) { return "Zuschauer " + Geldtext(e.Zuschauer); }
+std::string ZuschauerText(const Spielergebnis_& e) { return Tf("Zuschauer %1", {Geldtext(e.Zuschauer)}); }
 
 void Gutschrift(int m, int64_t betrag)
 {
@@ -439,7 +458,7 @@ void Gutschrift(int m, int64_t betrag)
     KontoBuchen(mg.Kontostand, betrag);
 }
 
-// Rundengeld für den Managerverein v; gibt den Manager zurück (oder -1).
+// Rundengeld für den Managerverein v; gibt den Manager zurück (oder -1). text ist deutsch.
 int Rundengeld(int v, int faktor, const char* text, int zeile)
 {
     const int m = ManagerVonVerein(v);
@@ -447,8 +466,8 @@ int Rundengeld(int v, int faktor, const char* text, int zeile)
     const int64_t betrag = int64_t{5 - S.Manager[m].Liga} * 10000 * faktor;
     Gutschrift(m, betrag);
     if (S.PokalZeigen)
-        Tagesanzeige().zeilenMeldung(zeile, S.Manager[m].Name.text() + NL + NL + text + NL + Geldtext(betrag) +
-                                                Waehrung + " Pokaleinnahmen !");
+        Tagesanzeige().zeilenMeldung(zeile, S.Manager[m].Name.text() + NL + NL + T(text) + NL +
+                                                Tf("%1 Pokaleinnahmen !", {Geldtext(betrag) + Waehrung}));
     return m;
 }
 
@@ -456,15 +475,16 @@ int Rundengeld(int v, int faktor, const char* text, int zeile)
 void Blaettern(int p, int n)
 {
     if (p % 8 != 0 || p >= n) return;
-    if (S.PokalZeigen) WeiterAbwarten("Paarung " + std::to_string(p + 1) + " - " + std::to_string(p + 8));
+    if (S.PokalZeigen) WeiterAbwarten(Tf("Paarung %1 - %2", {std::to_string(p + 1), std::to_string(p + 8)}));
     Tagesanzeige().zeilenLeeren();
     Tagesanzeige().meldungenLeeren();
 }
 
-void Pokalsieger(int v, Wettbewerb_ wettbewerb, float ewige, int32_t praemie, const std::string& tafeltext)
+// tafeltext ist deutsch.
+void Pokalsieger(int v, Wettbewerb_ wettbewerb, float ewige, int32_t praemie, const char* tafeltext)
 {
     Mannschaft_& sieger = S.Mannschaft[v];
-    PokalFeld(sieger, wettbewerb) = "Sieger";
+    PokalFeld(sieger, wettbewerb) = N_("Sieger");
     sieger.EwigePunkte += ewige;
     const int m = ManagerVonVerein(v);
     if (m >= 0) {
@@ -472,12 +492,12 @@ void Pokalsieger(int v, Wettbewerb_ wettbewerb, float ewige, int32_t praemie, co
         Gutschrift(m, praemie);
         BilanzFeld(S.Saisonbilanz[m][S.Spiel.Saison], wettbewerb) = "Sieger";
     }
-    Tagesanzeige().siegerZeigen(sieger.Name.text(), tafeltext);
+    Tagesanzeige().siegerZeigen(sieger.Name.text(), T(tafeltext));
 }
 
 void TagesEnde()
 {
-    if (S.PokalZeigen) WeiterAbwarten("Weiter");
+    if (S.PokalZeigen) WeiterAbwarten();
 }
 
 } // namespace
@@ -497,8 +517,8 @@ void DfbPokaltag()
     if (n == 0) return;
     const int faktor = Rundenfaktor(Wettbewerb_::Dfb, n);
 
-    anz.titel("DFB-Pokalspiele");
-    anz.kopf("DFB-Pokal", RundenName(n));
+    anz.titel(T("DFB-Pokalspiele"));
+    anz.kopf("DFB-Pokal", TWert(RundenName(n)));
     // Ohne Zuschauer (ohne Bildschirm) werden die Zeilen gar nicht erst gebaut.
     const bool zuschauer = anz.siehtZu();
     const Liste<Mannschaft_>& vereine = S.Mannschaft;
@@ -537,13 +557,13 @@ void DfbPokaltag()
             if (ManagerVonVerein(v) < 0) continue;
             // Der Höherklassige, der beim Kleinen verliert, wird ausgelacht.
             if (v == verlierer && S.Mannschaft[v].Liga < S.Mannschaft[gegner].Liga) Klang("Lach");
-            Rundengeld(v, faktor, "Das DFB-Pokalspiel brachte Ihnen zusätzlich", zeile);
+            Rundengeld(v, faktor, N_("Das DFB-Pokalspiel brachte Ihnen zusätzlich"), zeile);
             PokalAusgeschieden(Wettbewerb_::Dfb, zeile);
         }
 
         if (n == 1)
             Pokalsieger(sieger, Wettbewerb_::Dfb, 10.0f, 2000000,
-                        "Sieger im DFB-Pokal bekommt 2.000.000 € Siegesprämie");
+                        N_("Sieger im DFB-Pokal bekommt 2.000.000 € Siegesprämie"));
         Blaettern(p, n);
     }
 
@@ -555,6 +575,7 @@ void DfbPokaltag()
 
 namespace {
 
+// Die Texte deutsch; übersetzt wird beim Zeigen. Der Kopf ist der Name des Wettbewerbs.
 struct Europapokal {
     Wettbewerb_ wettbewerb;
     const char* titel;
@@ -583,8 +604,9 @@ void Europapokaltag(const Europapokal& e)
     if (n == 0) return;
     const int faktor = Rundenfaktor(w, n);
 
-    anz.titel(e.titel);
-    anz.kopf(e.kopf, RundenName(n) + (hinspiele ? " Hinspiele" : " Rückspiele"));
+    anz.titel(T(e.titel));
+    const std::string runde = TWert(RundenName(n));
+    anz.kopf(e.kopf, hinspiele ? Tf("%1 Hinspiele", {runde}) : Tf("%1 Rückspiele", {runde}));
     const bool zuschauer = anz.siehtZu();
     const auto paarungen = PaarungenFinden(S.Spiel.MannschaftHoch, n,
                                            [&](int i) { return CodeTeil(PokalFeld(S.Mannschaft[i], w).roh(), 'A'); });
@@ -632,16 +654,17 @@ void Europapokaltag(const Europapokal& e)
 
 void UefaPokaltag()
 {
-    Europapokaltag({Wettbewerb_::Uefa, "UEFA Pokalspiele", "Uefa Pokal",
-                    "Das Uefa Pokal Spiel brachte Ihnen zusätzlich",
-                    25.0f, 4444444, "Sieger im Uefa Pokal bekommt 4.444.444 € Siegesprämie"});
+    Europapokaltag({Wettbewerb_::Uefa, N_("UEFA Pokalspiele"), "Uefa Pokal",
+                    N_("Das Uefa Pokal Spiel brachte Ihnen zusätzlich"), 25.0f, 4444444,
+                    N_("Sieger im Uefa Pokal bekommt 4.444.444 € Siegesprämie")});
 }
 
 void PdpPokaltag()
 {
+    // Der Titel ist der Name des Wettbewerbs und bleibt.
     Europapokaltag({Wettbewerb_::Pdp, "Pokal der Pokalsieger", "Pokal der Pokalsieger",
-                    "Das Pokal der Pokalsieger Spiel brachte Ihnen zusätzlich", 20.0f, 3333333,
-                    "Sieger im Pokal der Pokalsieger bekommt 3.333.333 € Siegesprämie"});
+                    N_("Das Pokal der Pokalsieger Spiel brachte Ihnen zusätzlich"), 20.0f, 3333333,
+                    N_("Sieger im Pokal der Pokalsieger bekommt 3.333.333 € Siegesprämie")});
 }
 
 } // namespace torvane

@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 #include "match/Anzeige.h"
@@ -140,7 +141,7 @@ int32_t TotoGewinn(int liga, int richtige)
 int32_t TotoAuswerten(int m, int richtige)
 {
     Manager_& mg = S.Manager[m];
-    Tagesanzeige().totoZeile(m, mg.Name.text() + ":" + std::to_string(richtige) + " Richtig");
+    Tagesanzeige().totoZeile(m, Tf("%1:%2 Richtig", {mg.Name.text(), std::to_string(richtige)}));
     mg.TotoTip.rohSetzen("");
     return TotoGewinn(mg.Liga, richtige);
 }
@@ -149,9 +150,10 @@ Feld<uint8_t, 1, 9> LigaSpieltag(int liga)
 {
     Spieltagsanzeige& a = Tagesanzeige();
     const int tag = S.Spiel.Spieltag;
-    const char* haelfte = tag < 18 ? "Hinrunde" : "Rückrunde";
-    a.titel(std::string("Meisterschaft der ") + LigaNamen.at(static_cast<size_t>(liga)));
-    a.kopf(LigaNamen.at(static_cast<size_t>(liga)), std::to_string(tag) + ". Spieltag der " + haelfte);
+    const char* ligaName = LigaNamen.at(static_cast<size_t>(liga));
+    a.titel(Tf("Meisterschaft der %1", {ligaName}));
+    a.kopf(ligaName, tag < 18 ? Tf("%1. Spieltag der Hinrunde", {std::to_string(tag)})
+                              : Tf("%1. Spieltag der Rückrunde", {std::to_string(tag)}));
 
     const int wahl0 = S.Optionen[0][OptAnzeigeLiga];
     // Ohne Zuschauer (ohne Bildschirm) werden die Zeilen gar nicht erst gebaut.
@@ -176,7 +178,7 @@ Feld<uint8_t, 1, 9> LigaSpieltag(int liga)
             LiveSpiel(heim, gast, e);
         }
         if (zuschauer) {
-            ZeileZeigen(p - 1, 1, heim, gast, "Zuschauer " + Geldtext(e.Zuschauer));
+            ZeileZeigen(p - 1, 1, heim, gast, Tf("Zuschauer %1", {Geldtext(e.Zuschauer)}));
             ZeileZeigen(p - 1, 4, heim, gast, ErgebnisAusrichten(S.Ergebnisse[liga][tag][p].text()));
         }
     }
@@ -314,12 +316,13 @@ void BesteSechs()
         const std::string betrag = Geldtext(praemie);
         const int luecke = 9 - static_cast<int>(Utf8Laenge(betrag));
         if (r > 1) text += NL;
-        text += std::to_string(r) + "." + MitPunkten(v.Name.text(), 25) + "(" + std::to_string(v.Liga) + ")" +
-                " Pk:" + MitPunkten(std::to_string(v.Punkte), 2) + " Td:" +
-                MitPunkten(std::to_string(Tordifferenz(v)), 2) +
-                std::string(static_cast<size_t>(std::max(0, luecke)), ' ') + " +" + betrag + Waehrung;
+        // Übersetzer: %1 Rang, %2 Verein, %3 Liga, %4 Punkte, %5 Tordifferenz, %6 Leerraum, %7 Prämie
+        text += Tf("%1.%2(%3) Pk:%4 Td:%5%6 +%7",
+                   {std::to_string(r), MitPunkten(v.Name.text(), 25), std::to_string(v.Liga),
+                    MitPunkten(std::to_string(v.Punkte), 2), MitPunkten(std::to_string(Tordifferenz(v)), 2),
+                    std::string(static_cast<size_t>(std::max(0, luecke)), ' '), betrag + Waehrung});
     }
-    Nachricht("Die 6 Besten Liga-Manschaften nach Punkten + Toren", text, "ok");
+    Nachricht(T("Die 6 Besten Liga-Manschaften nach Punkten + Toren"), text, "ok");
 }
 
 } // namespace torvane

@@ -27,7 +27,7 @@ constexpr int ZeilenHoehe = 32;
 
 TNSpieltagF::TNSpieltagF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("NSpieltagF"), QStringLiteral("Spieltage"));
+    FensterEinrichten(this, QStringLiteral("NSpieltagF"), Tq("Spieltage"));
     setFixedSize(Breite, ListeOben + 9 * ZeilenHoehe + 14);
 
     Ueberschrift = Kopfzeile(QString(), this);
@@ -72,14 +72,14 @@ void TNSpieltagF::zeichnen(int liga, int tag)
     liga_ = std::clamp(liga, 1, 4);
     tag = std::clamp(tag, 1, 34);
     const QString ligaName = QString::fromUtf8(LigaNamen[static_cast<size_t>(liga_)]);
-    setWindowTitle(QStringLiteral("Spieltage der ") + ligaName);
-    Ueberschrift->setText(QStringLiteral("Spieltage der ") + ligaName);
+    setWindowTitle(Tq("Spieltage der %1").arg(ligaName));
+    Ueberschrift->setText(Tq("Spieltage der %1").arg(ligaName));
     if (ScrollBar1->value() != tag) {
         const QSignalBlocker still(ScrollBar1);
         ScrollBar1->setValue(tag);
     }
-    Runde->setText(tag < 18 ? QStringLiteral("Hinrunde") : QStringLiteral("Rückrunde"));
-    Spieltag->setText(QString::number(tag) + QStringLiteral(". Spieltag der ") + ligaName);
+    Runde->setText(tag < 18 ? Tq("Hinrunde") : Tq("Rückrunde"));
+    Spieltag->setText(Tq("%1. Spieltag der %2").arg(QString::number(tag), ligaName));
 
     const bool daten = LigaHatVereine(liga_);
     for (int p = 1; p <= 9; ++p) {

@@ -54,13 +54,14 @@ bool Gueltig(int v) { return v > 0 && v < S.Mannschaft.laenge(); }
 
 QString UebersichtRunde(int paarungen)
 {
-    static const char* const namen[] = {"1.Runde", "2.Runde", "1/8 Finale", "1/4 Finale", "1/2 Finale", "Finale"};
-    return QString::fromUtf8(namen[RundenStufe(paarungen)]);
+    static const char* const namen[] = {N_("1.Runde"),    N_("2.Runde"),    N_("1/8 Finale"),
+                                        N_("1/4 Finale"), N_("1/2 Finale"), N_("Finale")};
+    return Tq(namen[RundenStufe(paarungen)]);
 }
 
 TPokalspieleF::TPokalspieleF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("PokalspieleF"), QStringLiteral("Pokalspiele"));
+    FensterEinrichten(this, QStringLiteral("PokalspieleF"), Tq("Pokalspiele"));
     setFixedSize(Breite, Hoehe);
 
     Seiten = new QTabWidget(this);
@@ -171,15 +172,16 @@ void TPokalspieleF::pokalZeichnen(Wettbewerb_ w)
 {
     Pokalseite& s = Pokale[static_cast<size_t>(WettbewerbNr(w) - 1)];
     static const char* const koepfe[] = {"", "DFB Pokal  -  ", "UEFA Pokal  -  ", "Pokal der Pokalsieger  -  "};
-    static const char* const sieger[] = {"", "DFB Pokalsieger der ", "UEFA Pokalsieger der ", "Pokal d. Pokalsieger der "};
+    static const char* const sieger[] = {"", N_("DFB Pokalsieger der %1. Saison"), N_("UEFA Pokalsieger der %1. Saison"),
+                                         N_("Pokal d. Pokalsieger der %1. Saison")};
     const Pokaltafel tafel = PokaltafelLesen(w);
     const std::vector<Pokalpaarung>& liste = tafel.paarungen;
     const bool hinspiele = tafel.hinspiele;
     const int siegerVerein = tafel.sieger;
     QString runde;
     if (!liste.empty()) runde = UebersichtRunde(static_cast<int>(liste.size()));
-    else if (siegerVerein) runde = QStringLiteral("Sieger");
-    if (w != Wettbewerb_::Dfb && !liste.empty()) runde += hinspiele ? QStringLiteral(" Hinspiele") : QStringLiteral(" Rückspiele");
+    else if (siegerVerein) runde = Tq("Sieger");
+    if (w != Wettbewerb_::Dfb && !liste.empty()) runde = (hinspiele ? Tq("%1 Hinspiele") : Tq("%1 Rückspiele")).arg(runde);
     s.Kopf->setText(QString::fromUtf8(koepfe[WettbewerbNr(w)]) + runde);
 
     reihenAnordnen(s, static_cast<int>(liste.size()));
@@ -210,8 +212,8 @@ void TPokalspieleF::pokalZeichnen(Wettbewerb_ w)
     }
 
     if (liste.empty() && siegerVerein) {
-        s.Sieger->setText(QStringLiteral("<div>") + QString::fromUtf8(sieger[WettbewerbNr(w)]) + QString::number(S.Spiel.Saison) +
-                          QStringLiteral(". Saison</div><div style=\"font-size:18pt\">") +
+        s.Sieger->setText(QStringLiteral("<div>") + Tq(sieger[WettbewerbNr(w)]).arg(QString::number(S.Spiel.Saison)).toHtmlEscaped() +
+                          QStringLiteral("</div><div style=\"font-size:18pt\">") +
                           Q(S.Mannschaft[siegerVerein].Name.text()).toHtmlEscaped() + QStringLiteral("</div>"));
         s.Sieger->setVisible(true);
     } else {
@@ -222,15 +224,18 @@ void TPokalspieleF::pokalZeichnen(Wettbewerb_ w)
 void TPokalspieleF::chlZeichnen()
 {
     const int tag = S.Spiel.ChlSpieltag;
-    ChlKopf->setText(QStringLiteral("Champions League Spieltag ") + QString::number(tag) + QStringLiteral("/15"));
+    ChlKopf->setText(Tq("Champions League Spieltag %1/15").arg(QString::number(tag)));
     // Die Namensspalte wächst mit dem längsten Namen (bis 25 Zeichen); bei 20 ist es der alte Kopf.
     int nameBreite = 20;
     for (int k = 1; k <= 16; ++k) {
         const int v = S.ChlTabelle[k].ChlSlot > 0 ? ChlVereinSuchen(S.ChlTabelle[k].ChlSlot) : 0;
         if (Gueltig(v)) nameBreite = std::max(nameBreite, static_cast<int>(Q(S.Mannschaft[v].Name.text()).size()));
     }
-    const QString kopf = QStringLiteral("Platz   ") + QStringLiteral("Mannschaft").leftJustified(nameBreite + 1) +
-                         QStringLiteral("Punkte   T.diff.  Tore+   Tore-");
+    // Die Köpfe stehen über Zahlenspalten fester Breite (Platz 8, Punkte 6, dann 3 + 7, 2 + 5, 3 + 5).
+    const QString kopf = TCq("ChampionsLige", "Platz").leftJustified(8) +
+                         TCq("ChampionsLige", "Mannschaft").leftJustified(nameBreite + 1) +
+                         // Übersetzer: Spaltenköpfe in Festbreitenschrift; Länge und Lage der Wörter beibehalten.
+                         Tq("Punkte   T.diff.  Tore+   Tore-");
     // Passt die Zeile nicht in die Tafel, wird die Schrift kleiner statt den Namen zu kappen.
     int punkte = 10;
     while (punkte > 7 && QFontMetrics(CourierSchrift(punkte, true)).horizontalAdvance(kopf) >
@@ -265,8 +270,9 @@ void TPokalspieleF::chlZeichnen()
     chlSpieltagZeigen(zeigen);
 
     if (tag >= 15 && Gueltig(erster)) {
-        ChlSieger->setText(QStringLiteral("<div>Champions League Gewinner der ") + QString::number(S.Spiel.Saison) +
-                           QStringLiteral(". Saison</div><div style=\"font-size:18pt\">") +
+        ChlSieger->setText(QStringLiteral("<div>") +
+                           Tq("Champions League Gewinner der %1. Saison").arg(QString::number(S.Spiel.Saison)).toHtmlEscaped() +
+                           QStringLiteral("</div><div style=\"font-size:18pt\">") +
                            Q(S.Mannschaft[erster].Name.text()).toHtmlEscaped() + QStringLiteral("</div>"));
         ChlSieger->setVisible(true);
     } else {
@@ -277,7 +283,7 @@ void TPokalspieleF::chlZeichnen()
 void TPokalspieleF::chlSpieltagZeigen(int tag)
 {
     tag = std::clamp(tag, 1, 15);
-    ChlTag->setText(QStringLiteral("Spieltag ") + QString::number(tag));
+    ChlTag->setText(Tq("Spieltag %1").arg(QString::number(tag)));
     for (int p = 1; p <= 8; ++p) {
         QLabel* l = ChlPaarung[static_cast<size_t>(p - 1)];
         const int heim = ChlVereinSuchen(S.ChlSpieltage[tag][p][0]);
@@ -320,8 +326,7 @@ bool TPokalspieleF::eventFilter(QObject* o, QEvent* e)
             Hinweis->clear();
         } else {
             const Mannschaft_& m = S.Mannschaft[v];
-            Hinweis->setText(QStringLiteral("Tabelle: ") + QString::number(m.Platz) + QStringLiteral("   Stärke: ") +
-                             QString::number(m.Gesamt));
+            Hinweis->setText(Tq("Tabelle: %1   Stärke: %2").arg(QString::number(m.Platz), QString::number(m.Gesamt)));
         }
     }
     return QDialog::eventFilter(o, e);

@@ -103,7 +103,7 @@ bool GueltigerVerein(int v) { return v > 0 && v < S.Mannschaft.laenge(); }
 
 TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("SpielenF"), QStringLiteral("Spielen"));
+    FensterEinrichten(this, QStringLiteral("SpielenF"), Tq("Spielen"));
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     setFixedSize(Breite, Hoehe);
 
@@ -158,7 +158,7 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     TotoPanel->setStyleSheet(QStringLiteral("QFrame#TotoPanel { background: white; border: 2px solid %1; border-radius: 8px; }")
                                  .arg(Hex(Farbe::Himmel)));
     auto* totoKopf = Schild(TotoPanel, QStringLiteral("TotoKopf"), QRect(0, 4, 380, 26), Schrift(12, true));
-    totoKopf->setText(QStringLiteral("Toto"));
+    totoKopf->setText(Tq("Toto"));
     totoKopf->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Nacht)));
     for (int i = 0; i < 4; ++i) {
         Toto[static_cast<size_t>(i)] = Schild(TotoPanel, QStringLiteral("Toto%1").arg(i + 1), QRect(16, 34 + i * 27, 350, 24),
@@ -182,7 +182,7 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     connect(Sieger, &TKlickSchild::geklickt, Sieger, &QWidget::hide);
     ImWartenBedienbar(Sieger);
 
-    Weiter = new QPushButton(QStringLiteral("Weiter"), this);
+    Weiter = new QPushButton(Tq("Weiter"), this);
     Weiter->setObjectName(QStringLiteral("Weiter"));
     Weiter->setGeometry(Breite - 200, Hoehe - 50, 190, 40);
     Weiter->setFont(Schrift(11, true));
@@ -195,13 +195,13 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
         S.Befehl = Befehlswert::Weiter;
     });
 
-    Abkuerzen = new QPushButton(QStringLiteral("Überspringen"), this);
+    Abkuerzen = new QPushButton(Tq("Überspringen"), this);
     Abkuerzen->setObjectName(QStringLiteral("Abkuerzen"));
     Abkuerzen->setGeometry(Breite - 400, Hoehe - 50, 190, 40);
     Abkuerzen->setFont(Schrift(11, true));
     Abkuerzen->setFocusPolicy(Qt::NoFocus); // Enter und Leertaste bleiben beim "Weiter"
-    Abkuerzen->setToolTip(QStringLiteral("Zeigt den Rest sofort (Taste Escape): dieselben Ergebnisse, "
-                                         "Karten und Verletzungen, nur ohne Warten."));
+    Abkuerzen->setToolTip(Tq("Zeigt den Rest sofort (Taste Escape): dieselben Ergebnisse, "
+                             "Karten und Verletzungen, nur ohne Warten."));
     Abkuerzen->setVisible(false);
     AbkuerzKnopf(Abkuerzen);
     connect(Abkuerzen, &QPushButton::clicked, this, &AbkuerzenBeginnen);
@@ -227,13 +227,13 @@ TSpielenF::TSpielenF(QWidget* eltern) : QDialog(eltern)
     Zusch->setStyleSheet(Tafelstil(QStringLiteral("Zusch"), Farbe::Creme, Farbe::Nacht));
     Anteil = Schild(Live, QStringLiteral("Anteil"), QRect(rx, 202, rb, 32), Schrift(10, true));
     Anteil->setStyleSheet(Tafelstil(QStringLiteral("Anteil"), Farbe::Himmel, Farbe::Nacht));
-    HansDampf = new QCheckBox(QStringLiteral("Hans Dampf Aktivieren"), Live);
+    HansDampf = new QCheckBox(Tq("Hans Dampf Aktivieren"), Live);
     HansDampf->setObjectName(QStringLiteral("HansDampf"));
     ImWartenBedienbar(HansDampf);
     HansDampf->setGeometry(rx, 246, rb, 28);
     HansDampf->setFont(Schrift(10, true));
     HansDampf->setFocusPolicy(Qt::NoFocus);
-    HansDampf->setToolTip(QStringLiteral("Der Ball läuft ohne Pausen; Tore und Vorfälle halten weiter an."));
+    HansDampf->setToolTip(Tq("Der Ball läuft ohne Pausen; Tore und Vorfälle halten weiter an."));
     HansDampf->setStyleSheet(QStringLiteral("QCheckBox { color: white; spacing: 8px; }"
                                             "QCheckBox::indicator { width: 14px; height: 14px; background: white;"
                                             " border: 2px solid %1; border-radius: 3px; }"
@@ -512,7 +512,7 @@ void TSpielenF::liveBeginnen(const std::string& heim, bool heimIstManager, const
 void TSpielenF::minuteZeigen(int minute)
 {
     minute_ = minute;
-    Zeit->setText(QStringLiteral("%1 min.").arg(minute));
+    Zeit->setText(Tq("%1 min.").arg(minute));
 }
 
 void TSpielenF::spielstandZeigen(const std::string& text) { Spielstand->setText(Q(text)); }

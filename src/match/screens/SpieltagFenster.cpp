@@ -176,32 +176,33 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
     // Siegertafel und Toto, Vorfall in der Live-Ansicht: über die Pforte gezeichnet.
     {
         TSpielenF* s = SpielenF;
-        s->titel("DFB-Pokalspiele");
-        s->kopf("DFB-Pokal", "Finale");
+        // Die Texte wie die Regeln sie schreiben, in der Sprache des Spiels.
+        s->titel(T("DFB-Pokalspiele"));
+        s->kopf("DFB-Pokal", TWert("Finale"));
         s->zeilenLeeren();
         s->meldungenLeeren();
         const int heim = ManagerVerein(0), gast = VereinAufPlatz(1, 1);
         s->zeileZeigen(0, 2, heim, gast, S.Mannschaft[heim].Name.text() + " (" + std::to_string(S.Mannschaft[heim].Liga) + ")");
         s->zeileZeigen(0, 3, heim, gast, S.Mannschaft[gast].Name.text() + " (1)");
-        s->zeileZeigen(0, 1, heim, gast, "Zuschauer 31.415");
+        s->zeileZeigen(0, 1, heim, gast, Tf("Zuschauer %1", {"31.415"}));
         s->zeileZeigen(0, 4, heim, gast, "  3:2");
         s->verliererZeigen(0, 3);
-        s->zeilenMeldung(0, S.Manager[0].Name.text() + NL + NL + "Das DFB-Pokalspiel brachte Ihnen zusätzlich" + NL +
-                                "60.000 € Pokaleinnahmen !");
-        s->siegerZeigen(S.Mannschaft[heim].Name.text(), "Sieger im DFB-Pokal bekommt 2.000.000 € Siegesprämie");
+        s->zeilenMeldung(0, S.Manager[0].Name.text() + NL + NL + T("Das DFB-Pokalspiel brachte Ihnen zusätzlich") + NL +
+                                Tf("%1 Pokaleinnahmen !", {"60.000 €"}));
+        s->siegerZeigen(S.Mannschaft[heim].Name.text(), T("Sieger im DFB-Pokal bekommt 2.000.000 € Siegesprämie"));
         s->totoZeigen();
-        s->totoZeile(0, S.Manager[0].Name.text() + ":7 Richtig");
+        s->totoZeile(0, Tf("%1:%2 Richtig", {S.Manager[0].Name.text(), "7"}));
         s->totoZeile(1, "-");
-        s->weiterZeigen("Weiter");
+        s->weiterZeigen(T("Weiter"));
         f.foto(s, QStringLiteral("36_spielen_sieger_toto"));
         s->siegerVerbergen();
         s->totoVerbergen();
 
         s->liveBeginnen(S.Mannschaft[heim].Name.text(), true, S.Mannschaft[gast].Name.text(), false,
-                        "zahlende Zuschauer 31.415");
+                        Tf("zahlende Zuschauer %1", {"31.415"}));
         s->minuteZeigen(77);
         s->spielstandZeigen("2:1");
-        s->anteilZeigen("Spielanteile: 47 % : 53 %");
+        s->anteilZeigen(Tf("Spielanteile: %1 % : %2 %", {"47", "53"}));
         s->HansDampf->setChecked(true);
         s->ballZeigen(300, 180, 10, 3, 330);
         s->symbolZeigen(0, 110, 8);
@@ -253,19 +254,19 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
         e->resize(900, 660);
         // Meister, Zweiter und ein Absteiger mit dem längsten Vereinsnamen, den das Spiel erlaubt.
         for (int platz : {1, 2, 17}) S.Mannschaft[VereinAufPlatz(1, platz)].Name = "TSV Oberröblingen-Westend";
-        e->oeffnen("Saison " + Geldtext(S.Spiel.Saison) + " ist zu Ende");
+        e->oeffnen(Tf("Saison %1 ist zu Ende", {Geldtext(S.Spiel.Saison)}));
         f.foto(e, QStringLiteral("46_saisonende_start"));
         auto liga = [&](int l, bool blinken) {
             const int erster = VereinAufPlatz(l, 1);
             e->ligaZeigen(LigaNamen[static_cast<size_t>(l)]);
             e->ueberschriftSchieben();
-            e->tafelZeigen(std::string("Fußballmeister ") + LigaNamen[static_cast<size_t>(l)],
+            e->tafelZeigen(Tf("Fußballmeister %1", {LigaNamen[static_cast<size_t>(l)]}),
                            {S.Mannschaft[erster].Name.text(), S.Mannschaft[erster + 1].Name.text(),
                             S.Mannschaft[erster + 2].Name.text()},
-                           {"bekommt " + Geldtext(Platzpraemie(l, 1)) + Waehrung,
-                            "bekommt " + Geldtext(Platzpraemie(l, 2)) + Waehrung,
-                            "bekommt " + Geldtext(Platzpraemie(l, 3)) + Waehrung});
-            e->wechselZeigen(std::string("Absteiger in die ") + LigaNamen[static_cast<size_t>(l + 1)],
+                           {Tf("bekommt %1", {Geldtext(Platzpraemie(l, 1)) + Waehrung}),
+                            Tf("bekommt %1", {Geldtext(Platzpraemie(l, 2)) + Waehrung}),
+                            Tf("bekommt %1", {Geldtext(Platzpraemie(l, 3)) + Waehrung})});
+            e->wechselZeigen(Tf("Absteiger in die %1", {LigaNamen[static_cast<size_t>(l + 1)]}),
                              {S.Mannschaft[erster + 15].Name.text(), S.Mannschaft[erster + 16].Name.text(),
                               S.Mannschaft[erster + 17].Name.text()},
                              Saisonendeanzeige::Wechsel::Abstieg, blinken);
@@ -275,13 +276,13 @@ QStringList SpieltagsBildschirmfotos(const QString& ordner)
         f.foto(e, QStringLiteral("47_saisonende_bundesliga"));
         liga(4, true);
         f.foto(e, QStringLiteral("48_saisonende_oberliga"));
-        e->wechselZeigen(std::string("Aufstieg in die ") + LigaNamen[4],
+        e->wechselZeigen(Tf("Aufstieg in die %1", {LigaNamen[4]}),
                          {S.Mannschaft[73].Name.text(), S.Mannschaft[74].Name.text(), S.Mannschaft[75].Name.text()},
                          Saisonendeanzeige::Wechsel::Aufstieg, false);
         f.foto(e, QStringLiteral("49_saisonende_aufstieg"));
         e->tafelVerbergen();
         e->musikAus();
-        e->textZeigen("Auf zur " + std::to_string(S.Spiel.Saison + 1) + ".Saison");
+        e->textZeigen(Tf("Auf zur %1.Saison", {std::to_string(S.Spiel.Saison + 1)}));
         f.foto(e, QStringLiteral("50_saisonende_auf_zur"));
         e->Timer2->stop();
         e->hide();

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 namespace torvane {
 
 TTabelleF* TabelleF = nullptr;
@@ -21,18 +23,17 @@ constexpr int ErsteZeile = 30;
 constexpr int Breite = 700;
 
 struct Spalte {
-    const char* kopf;
     int x;
     int breite;
     Qt::Alignment ausrichtung;
 };
 // Platz und Name haben keinen Kopf; die Köpfe stehen über ihren Spalten.
-constexpr Spalte SpaltePunkte{"P", 312, 34, Qt::AlignRight};
-constexpr Spalte SpalteTore{"Tore + Diff.", 352, 120, Qt::AlignHCenter};
-constexpr Spalte SpalteS{"S", 478, 26, Qt::AlignRight};
-constexpr Spalte SpalteU{"U", 506, 26, Qt::AlignRight};
-constexpr Spalte SpalteN{"N", 534, 26, Qt::AlignRight};
-constexpr Spalte SpalteLegende{"Legende", 570, 106, Qt::AlignHCenter};
+constexpr Spalte SpaltePunkte{312, 34, Qt::AlignRight};
+constexpr Spalte SpalteTore{352, 120, Qt::AlignHCenter};
+constexpr Spalte SpalteS{478, 26, Qt::AlignRight};
+constexpr Spalte SpalteU{506, 26, Qt::AlignRight};
+constexpr Spalte SpalteN{534, 26, Qt::AlignRight};
+constexpr Spalte SpalteLegende{570, 106, Qt::AlignHCenter};
 
 QLabel* Zelle(QWidget* eltern, const QString& name, int x, int breite, Qt::Alignment a, const QFont& f)
 {
@@ -53,12 +54,15 @@ QFont Arial(int punkte, bool fett)
 
 // Die letzten Ergebnisse farbig: Sieg grün, Remis grau, Niederlage rot.
 // Die Zeichen kommen aus dem Spielstand: jedes wird maskiert, auch ein fremdes.
+// Gespeichert sind S, U, V; gezeigt werden sie in der Sprache des Spiels.
 QString LegendeText(const std::string& text)
 {
+    const QString sieg = TCq("Legende", "S"), remis = TCq("Legende", "U"), niederlage = TCq("Legende", "V");
     QString t = QStringLiteral("<span style=\"") + CourierCss() + QStringLiteral("\">");
     for (const QChar c : Q(text)) {
         const char* farbe = c == u'S' ? "#1b5e20" : c == u'V' ? "#b71c1c" : c == u'U' ? "#455a64" : "#9e9e9e";
-        t += QStringLiteral("<span style=\"color:%1\">%2</span>").arg(QString::fromLatin1(farbe), QString(c).toHtmlEscaped());
+        const QString zeichen = c == u'S' ? sieg : c == u'V' ? niederlage : c == u'U' ? remis : QString(c);
+        t += QStringLiteral("<span style=\"color:%1\">%2</span>").arg(QString::fromLatin1(farbe), zeichen.toHtmlEscaped());
     }
     return t + QStringLiteral("</span>");
 }
@@ -77,7 +81,7 @@ QColor TTabelleF::Balkenfarbe(int liga, int platz)
 
 TTabelleF::TTabelleF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("TabelleF"), QStringLiteral("Tabelle"));
+    FensterEinrichten(this, QStringLiteral("TabelleF"), Tq("Tabelle"));
     const int tafelHoehe = ErsteZeile + 18 * ZeilenAbstand + 4;
     setFixedSize(Breite, 48 + tafelHoehe + 52);
 
@@ -89,8 +93,13 @@ TTabelleF::TTabelleF(QWidget* eltern) : QDialog(eltern)
     tafel->setObjectName(QStringLiteral("Tafel"));
     tafel->setGeometry(0, 48, Breite, tafelHoehe);
 
-    for (const Spalte& s : {SpaltePunkte, SpalteTore, SpalteS, SpalteU, SpalteN, SpalteLegende}) {
-        auto* k = new QLabel(QString::fromUtf8(s.kopf), tafel);
+    // Einzelne Buchstaben im Zusammenhang "Tabelle": anderswo meinen sie anderes.
+    const std::pair<QString, Spalte> koepfe[] = {
+        {TCq("Tabelle", "P"), SpaltePunkte}, {TCq("Tabelle", "Tore + Diff."), SpalteTore},
+        {TCq("Tabelle", "S"), SpalteS},      {TCq("Tabelle", "U"), SpalteU},
+        {TCq("Tabelle", "N"), SpalteN},      {TCq("Tabelle", "Legende"), SpalteLegende}};
+    for (const auto& [text, s] : koepfe) {
+        auto* k = new QLabel(text, tafel);
         k->setGeometry(12 + s.x, 4, s.breite, 22);
         k->setAlignment(s.ausrichtung | Qt::AlignVCenter);
         k->setFont(Arial(9, true));
@@ -118,7 +127,7 @@ TTabelleF::TTabelleF(QWidget* eltern) : QDialog(eltern)
         z.Legende->setTextFormat(Qt::RichText);
     }
 
-    Weiter = new QPushButton(QStringLiteral("Weiter"), this);
+    Weiter = new QPushButton(Tq("Weiter"), this);
     Weiter->setObjectName(QStringLiteral("Weiter"));
     Weiter->setGeometry(Breite - 150, height() - 46, 136, 36);
     // Enter drückt "Weiter", sobald er den Fokus hat.
@@ -136,8 +145,8 @@ void TTabelleF::zeichnen(int liga)
     if (liga < 1 || liga > 4) liga = 4;
     liga_ = liga;
     S.Spiel.AnzeigeErster = VereinAufPlatz(liga, 1);
-    const QString text = QStringLiteral("Tabelle der ") + QString::fromUtf8(LigaNamen[static_cast<size_t>(liga)]) +
-                         QStringLiteral(" am ") + QString::number(S.Spiel.Spieltag) + QStringLiteral(". Spieltag");
+    const QString text = Tq("Tabelle der %1 am %2. Spieltag")
+                             .arg(QString::fromUtf8(LigaNamen[static_cast<size_t>(liga)]), QString::number(S.Spiel.Spieltag));
     setWindowTitle(text);
     Ueberschrift->setText(text);
     const bool daten = LigaHatVereine(liga);
