@@ -5,6 +5,7 @@
 #include "core/Datei.h"
 #include "core/Oberflaeche.h"
 #include "core/Pfade.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 
 #include <filesystem>
@@ -18,10 +19,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* VerbotenText = "Ändern verboten.";
-constexpr const char* SteuerzeichenText = "Zeilenumbrüche und Steuerzeichen sind nicht erlaubt.";
-constexpr const char* ZeichensatzText = "Dieses Zeichen kann in den Grunddaten nicht gespeichert werden: ";
-constexpr const char* BonusText = "Der Bonus muss eine ganze Zahl von -128 bis 127 sein.";
+constexpr const char* VerbotenText = N_("Ändern verboten.");
+constexpr const char* SteuerzeichenText = N_("Zeilenumbrüche und Steuerzeichen sind nicht erlaubt.");
+constexpr const char* ZeichensatzText = N_("Dieses Zeichen kann in den Grunddaten nicht gespeichert werden: %1");
+constexpr const char* BonusText = N_("Der Bonus muss eine ganze Zahl von -128 bis 127 sein.");
 
 std::string Getrimmt(const std::string& s)
 {
@@ -37,10 +38,10 @@ std::string ZeichenFehler(const std::string& t)
     for (size_t i = 0; i < t.size(); ++i) {
         const auto b = static_cast<unsigned char>(t[i]);
         const bool c1 = b == 0xC2 && i + 1 < t.size() && static_cast<unsigned char>(t[i + 1]) <= 0x9F;
-        if (b < 0x20 || b == 0x7F || c1) return SteuerzeichenText;
+        if (b < 0x20 || b == 0x7F || c1) return T(SteuerzeichenText);
     }
     const std::vector<std::string> fehlt = NichtInCp1252(t);
-    return fehlt.empty() ? std::string() : ZeichensatzText + fehlt.front();
+    return fehlt.empty() ? std::string() : Tf(ZeichensatzText, {fehlt.front()});
 }
 
 const char* Dateiname(EditorListe l)
@@ -55,6 +56,10 @@ const char* Dateiname(EditorListe l)
 
 std::string Nr(int z) { return std::to_string(z); }
 
+std::string Leereintrag(int z) { return Tf("Leereintrag in Zeile %1 gibt es nicht !", {Nr(z)}); }
+std::string MannschaftDoppelt(int z, int k) { return Tf("Diese Mannschaft gibt es schon in Nr.%1 + %2", {Nr(z), Nr(k)}); }
+std::string SpielerDoppelt(int z, int k) { return Tf("Diesen Spieler gibt es schon in Nr.%1 + %2", {Nr(z), Nr(k)}); }
+
 } // namespace
 
 // --- Anzeige ---
@@ -62,9 +67,10 @@ std::string Nr(int z) { return std::to_string(z); }
 std::vector<std::string> Editor::kopf() const
 {
     switch (liste_) {
-    case EditorListe::Mannschaften: return {"Mannschaft", "Liga", "Nation"};
-    case EditorListe::Spieler: return {"Vorname", "Nachname", "Pos", "Nation"};
-    case EditorListe::Nationen: return {"Nation", "Kürzel", "Bonus"};
+    case EditorListe::Mannschaften: return {T("Mannschaft"), T("Liga"), T("Nation")};
+    // Übersetzer: Pos ist die Spalte der Position (T, V, M, S), so schmal wie möglich.
+    case EditorListe::Spieler: return {T("Vorname"), T("Nachname"), T("Pos"), T("Nation")};
+    case EditorListe::Nationen: return {T("Nation"), T("Kürzel"), T("Bonus")};
     default: return {};
     }
 }
@@ -82,9 +88,9 @@ std::vector<int> Editor::breiten() const
 std::string Editor::titel() const
 {
     switch (liste_) {
-    case EditorListe::Mannschaften: return "Mannschaften";
-    case EditorListe::Spieler: return "Spieler";
-    case EditorListe::Nationen: return "Nationen";
+    case EditorListe::Mannschaften: return T("Mannschaften");
+    case EditorListe::Spieler: return TC("Liste", "Spieler");
+    case EditorListe::Nationen: return T("Nationen");
     default: return {};
     }
 }
@@ -93,13 +99,13 @@ std::string Editor::status() const
 {
     const std::string n = Nr(zeilen());
     switch (liste_) {
-    case EditorListe::Mannschaften: return n + " Mannschaften";
-    case EditorListe::Nationen: return n + " Nationenn";
+    case EditorListe::Mannschaften: return Tf("%1 Mannschaften", {n});
+    case EditorListe::Nationen: return Tf("%1 Nationenn", {n});
     case EditorListe::Spieler: {
         std::map<std::string, int> pos;
         for (const auto& r : werte_) ++pos[r[2]];
-        return n + " Spieler" + " - Torwächter: " + Nr(pos["T"]) + " - Verteidiger: " + Nr(pos["V"]) +
-               " - Mittelfeld: " + Nr(pos["M"]) + " - Stürmer: " + Nr(pos["S"]);
+        return Tf("%1 Spieler - Torwächter: %2 - Verteidiger: %3 - Mittelfeld: %4 - Stürmer: %5",
+                  {n, Nr(pos["T"]), Nr(pos["V"]), Nr(pos["M"]), Nr(pos["S"])});
     }
     default: return {};
     }
@@ -130,10 +136,10 @@ bool Editor::laden(EditorListe l)
 {
     const std::string name = Dateiname(l);
     std::vector<std::vector<std::string>> roh;
-    std::string grund = name + ": Datei fehlt";
+    std::string grund = Tf("%1: Datei fehlt", {name});
     const auto text = DateiInhalt(Pfade.Daten + name);
     if (!text || !DateiEintraegeLesen(name, *text, roh, &grund)) {
-        FehlerMeldung("Die Datei kann nicht gelesen werden:" + std::string(NL) + grund);
+        FehlerMeldung(Tz("Die Datei kann nicht gelesen werden:\n%1", {grund}));
         return false;
     }
     for (auto& r : roh)
@@ -174,7 +180,7 @@ bool Editor::zelleVerlassen()
     std::string& w = werte_[static_cast<size_t>(zeile_ - 1)][static_cast<size_t>(spalte_ - 1)];
     w = Getrimmt(w);
     if (!w.empty()) return true;
-    FehlerMeldung("Leereintrag in Zeile " + Nr(zeile_) + " gibt es nicht !");
+    FehlerMeldung(Leereintrag(zeile_));
     return false;
 }
 
@@ -188,7 +194,7 @@ bool Editor::zeilePruefen(int z, bool wiederherstellen, bool doppelte)
     for (int s = 1; s <= spalten() && fehler.empty(); ++s) {
         if (!spalteEditierbar(s)) continue; // so geschrieben, wie es gelesen wurde
         const std::string& w = r[static_cast<size_t>(s - 1)];
-        fehler = w.empty() ? "Leereintrag in Zeile " + Nr(z) + " gibt es nicht !" : ZeichenFehler(w);
+        fehler = w.empty() ? Leereintrag(z) : ZeichenFehler(w);
     }
     auto gleich = [&](auto&& schluessel) {
         for (int k = 1; k <= zeilen() && doppelte; ++k)
@@ -197,23 +203,23 @@ bool Editor::zeilePruefen(int z, bool wiederherstellen, bool doppelte)
     };
     if (!fehler.empty()) {
     } else if (liste_ == EditorListe::Mannschaften) {
-        if (Utf8Laenge(r[0]) > 25) fehler = "Ein Mannschaftsname darf nur max. 25 Zeichen haben.";
+        if (Utf8Laenge(r[0]) > 25) fehler = T("Ein Mannschaftsname darf nur max. 25 Zeichen haben.");
         else if (const int k = gleich([](const auto& x) { return x[0]; }))
-            fehler = r[0] + NL + "Diese Mannschaft gibt es schon in Nr." + Nr(z) + " + " + Nr(k);
+            fehler = r[0] + NL + MannschaftDoppelt(z, k);
     } else if (liste_ == EditorListe::Spieler) {
-        if (Utf8Laenge(r[0]) > 15 || Utf8Laenge(r[1]) > 15) fehler = "Ein Spielername darf nur max. 15 Zeichen haben.";
+        if (Utf8Laenge(r[0]) > 15 || Utf8Laenge(r[1]) > 15) fehler = T("Ein Spielername darf nur max. 15 Zeichen haben.");
         else if (const int k = gleich([](const auto& x) { return x[0] + " " + x[1]; }))
-            fehler = r[0] + " " + r[1] + NL + "Diesen Spieler gibt es schon in Nr." + Nr(z) + " + " + Nr(k);
+            fehler = r[0] + " " + r[1] + NL + SpielerDoppelt(z, k);
     } else if (liste_ == EditorListe::Nationen) {
         const std::string& b = r[2];
         const bool zahl = b.find_first_not_of("-0123456789") == std::string::npos && b.size() <= 4 &&
                           b.find('-', 1) == std::string::npos && b != "-";
-        if (Utf8Laenge(r[0]) > 25) fehler = "Ein Nationenname darf nur max. 25 Zeichen haben.";
-        else if (!zahl || std::stoi(b) < -128 || std::stoi(b) > 127) fehler = BonusText;
+        if (Utf8Laenge(r[0]) > 25) fehler = T("Ein Nationenname darf nur max. 25 Zeichen haben.");
+        else if (!zahl || std::stoi(b) < -128 || std::stoi(b) > 127) fehler = T(BonusText);
     }
     if (fehler.empty()) return true;
     // Beim Prüfen der ganzen Liste ist es nicht die gewählte Zeile: sie nennen.
-    FehlerMeldung(wiederherstellen ? fehler : "Zeile " + Nr(z) + ": " + fehler);
+    FehlerMeldung(wiederherstellen ? fehler : Tf("Zeile %1: %2", {Nr(z), fehler}));
     if (wiederherstellen && z == bearbeitet_ && vorher_.size() == r.size()) r = vorher_;
     return false;
 }
@@ -240,8 +246,7 @@ bool Editor::allesPruefen()
         const std::string name = verein ? r[0] : r[0] + " " + r[1];
         const auto [it, neu] = erste.emplace(name, z);
         if (neu) continue;
-        FehlerMeldung(name + NL + (verein ? "Diese Mannschaft gibt es schon in Nr." : "Diesen Spieler gibt es schon in Nr.") +
-                      Nr(z) + " + " + Nr(it->second));
+        FehlerMeldung(name + NL + (verein ? MannschaftDoppelt(z, it->second) : SpielerDoppelt(z, it->second)));
         return false;
     }
     return true;
@@ -253,7 +258,7 @@ bool Editor::auswahl(int zeile, int spalte)
         return false;
     if (!zelleVerlassen()) return false;
     if (!spalteEditierbar(spalte)) {
-        FehlerMeldung(VerbotenText);
+        FehlerMeldung(T(VerbotenText));
         return false;
     }
     if (zeile != bearbeitet_) {
@@ -272,7 +277,7 @@ bool Editor::neuerEintrag()
 {
     if (liste_ == EditorListe::Keine || zeile_ < 1 || zeile_ > zeilen()) return false;
     if (liste_ == EditorListe::Nationen) {
-        FehlerMeldung("Neueintrag nur für Mannschaften und Spieler.");
+        FehlerMeldung(T("Neueintrag nur für Mannschaften und Spieler."));
         return false;
     }
     if (!offeneZeilePruefen()) return false;
@@ -281,7 +286,7 @@ bool Editor::neuerEintrag()
     if (liste_ == EditorListe::Mannschaften) {
         // Nur zwischen die deutschen Vereine der Liga 5: die Reihenfolge der Blöcke bleibt.
         if (alt[1] != "5" || zeile_ <= 72 || zeile_ > deutsche()) {
-            FehlerMeldung("Neueintrag nur für Liga 5 erlaubt.");
+            FehlerMeldung(T("Neueintrag nur für Liga 5 erlaubt."));
             return false;
         }
         neu = {Nr(zeile_), "5", Heimatnation};
@@ -298,7 +303,7 @@ bool Editor::einfuegen(const std::string& text)
 {
     if (zeile_ < 1 || zeile_ > zeilen()) return false;
     if (!spalteEditierbar(spalte_)) {
-        FehlerMeldung(VerbotenText);
+        FehlerMeldung(T(VerbotenText));
         return false;
     }
     if (const std::string f = ZeichenFehler(text); !f.empty()) {
@@ -326,18 +331,19 @@ bool Editor::dateiSchreiben(const std::string& pfad)
     const std::string text = inhalt();
     std::string grund;
     if (DateiPruefen(Dateiname(liste_), text, &grund) && DateiSicherErsetzen(pfad, text, grund)) return true;
-    FehlerMeldung("Die Datei wurde nicht gespeichert, die alte bleibt erhalten:" + std::string(NL) + pfad + NL + grund);
+    FehlerMeldung(Tz("Die Datei wurde nicht gespeichert, die alte bleibt erhalten:\n%1\n%2", {pfad, grund}));
     return false;
 }
 
 Editor::Ausgang Editor::sichern(bool fragen)
 {
-    if (fragen && !Frage("Speichern und vorhandene Datei überschreiben ?")) return Ausgang::Verworfen;
+    if (fragen && !Frage(T("Speichern und vorhandene Datei überschreiben ?"))) return Ausgang::Verworfen;
     if (!allesPruefen()) return Ausgang::Fehler;
     // Ein installiertes Spiel schreibt in seine Kopie der Daten im Benutzerordner.
     if (!DatenBeschreibbarMachen()) {
-        FehlerMeldung("Die Datei wurde nicht gespeichert: der Datenordner im Benutzerordner" + std::string(NL) +
-                      "konnte nicht angelegt werden (" + Pfade.Benutzer + ").");
+        FehlerMeldung(Tz("Die Datei wurde nicht gespeichert: der Datenordner im Benutzerordner\n"
+                         "konnte nicht angelegt werden (%1).",
+                         {Pfade.Benutzer}));
         return Ausgang::Fehler;
     }
     if (!dateiSchreiben(datei())) return Ausgang::Fehler;
@@ -349,7 +355,7 @@ Editor::Ausgang Editor::sichern(bool fragen)
 bool Editor::speichern()
 {
     if (liste_ == EditorListe::Keine) {
-        Hinweis("Keine Speicherdefinition");
+        Hinweis(T("Keine Speicherdefinition"));
         return false;
     }
     return sichern(true) == Ausgang::Gespeichert;
@@ -358,7 +364,7 @@ bool Editor::speichern()
 bool Editor::schliessen()
 {
     if (!geaendert()) return true;
-    switch (Meldung(DialogArt::Bestaetigung, "Die Änderungen sind noch nicht gespeichert. Vorher speichern ?",
+    switch (Meldung(DialogArt::Bestaetigung, T("Die Änderungen sind noch nicht gespeichert. Vorher speichern ?"),
                     Knoepfe::JaNeinAbbrechen)) {
     case Antwort::Ja: return sichern(false) == Ausgang::Gespeichert;
     case Antwort::Nein: werte_ = geladen_; return true;
@@ -377,7 +383,7 @@ bool Editor::testdatenSchreiben(const std::string& ordner)
         if (!quelle) continue; // fehlt sie, meldet es die Prüfung
         std::string grund;
         if (!DateiSicherErsetzen(o + name, *quelle, grund)) {
-            FehlerMeldung("Die Testdaten können nicht angelegt werden:" + std::string(NL) + grund);
+            FehlerMeldung(Tz("Die Testdaten können nicht angelegt werden:\n%1", {grund}));
             return false;
         }
     }
@@ -394,21 +400,22 @@ std::vector<std::string> DatenProbleme(const std::string& ordner)
     for (const char* name : DatenDateien) {
         const auto text = DateiInhalt(o + name);
         std::string grund;
-        if (!text) p.push_back(std::string(name) + ": Datei fehlt");
-        else if (!DateiPruefen(name, *text, &grund)) p.push_back("Der Lader weist die Datei ab: " + grund);
+        if (!text) p.push_back(Tf("%1: Datei fehlt", {name}));
+        else if (!DateiPruefen(name, *text, &grund)) p.push_back(Tf("Der Lader weist die Datei ab: %1", {grund}));
         else DateiEintraegeLesen(name, *text, listen[name]);
     }
     if (!p.empty()) return p;
 
     std::set<std::string> kuerzel;
     for (const auto& n : listen["Nationen.dat"]) kuerzel.insert(n[1]);
-    if (!kuerzel.count(Heimatnation)) p.push_back("Die Nation \"D\" fehlt in Nationen.dat.");
+    if (!kuerzel.count(Heimatnation)) p.push_back(T("Die Nation \"D\" fehlt in Nationen.dat."));
     // Wenige Beispiele je Art genügen; sonst wird der Bericht endlos.
     std::map<std::string, int> arten;
-    auto melden = [&](const std::string& art, const std::string& text) {
+    auto melden = [&](const char* art, const std::string& text) {
         if (++arten[art] <= 5) p.push_back(text);
-        else if (arten[art] == 6) p.push_back("... und weitere: " + art);
+        else if (arten[art] == 6) p.push_back(Tf("... und weitere: %1", {T(art)}));
     };
+    auto nummer = [](size_t k, const std::string& name) { return Tf("Nr.%1 %2", {Nr(static_cast<int>(k + 1)), name}); };
 
     const auto& v = listen["Mansch.dat"];
     size_t deutsche = 0;
@@ -416,41 +423,41 @@ std::vector<std::string> DatenProbleme(const std::string& ordner)
     std::array<int, 6> proLiga{};
     for (size_t k = 0; k < deutsche; ++k) {
         const int liga = std::stoi(v[k][1]);
-        const std::string name = "Nr." + Nr(static_cast<int>(k + 1)) + " " + Cp1252NachUtf8(v[k][0]);
+        const std::string name = nummer(k, Cp1252NachUtf8(v[k][0]));
         if (liga < 1 || liga > 5) {
-            melden("Liga", "Der Verein " + name + " hat die Liga " + v[k][1] + ", erlaubt sind 1 bis 5.");
+            melden(N_("Liga"), Tf("Der Verein %1 hat die Liga %2, erlaubt sind 1 bis 5.", {name, v[k][1]}));
             continue;
         }
         ++proLiga[static_cast<size_t>(liga)];
         const int soll = k < 72 ? static_cast<int>(k) / 18 + 1 : 5;
         if (liga != soll)
-            melden("Reihenfolge", "Der Verein " + name + " steht im Block der Liga " + Nr(soll) + ", hat aber Liga " +
-                                      Nr(liga) + ".");
+            melden(N_("Reihenfolge"),
+                   Tf("Der Verein %1 steht im Block der Liga %2, hat aber Liga %3.", {name, Nr(soll), Nr(liga)}));
     }
     for (int liga = 1; liga <= 4; ++liga)
         if (proLiga[static_cast<size_t>(liga)] != 18)
-            p.push_back(std::string("Die ") + LigaNamen[static_cast<size_t>(liga)] + " hat " +
-                        Nr(proLiga[static_cast<size_t>(liga)]) + " Vereine statt 18.");
+            p.push_back(Tf("Die %1 hat %2 Vereine statt 18.",
+                           {LigaNamen[static_cast<size_t>(liga)], Nr(proLiga[static_cast<size_t>(liga)])}));
     int auslaender = 0;
     for (size_t k = deutsche; k < v.size(); ++k) {
-        const std::string name = "Nr." + Nr(static_cast<int>(k + 1)) + " " + Cp1252NachUtf8(v[k][0]);
+        const std::string name = nummer(k, Cp1252NachUtf8(v[k][0]));
         if (v[k][2] == Heimatnation)
-            melden("Reihenfolge", "Der deutsche Verein " + name + " steht hinter den ausländischen.");
+            melden(N_("Reihenfolge"), Tf("Der deutsche Verein %1 steht hinter den ausländischen.", {name}));
         else if (!kuerzel.count(v[k][2]))
-            melden("Nation", "Der Verein " + name + " hat keine gültige Nation (\"" + Cp1252NachUtf8(v[k][2]) + "\").");
+            melden(N_("Nation"), Tf("Der Verein %1 hat keine gültige Nation (\"%2\").", {name, Cp1252NachUtf8(v[k][2])}));
         else ++auslaender;
     }
     if (auslaender < 15)
-        p.push_back("Nur " + Nr(auslaender) + " ausländische Vereine; die ChampionsLige braucht mindestens 15.");
+        p.push_back(Tf("Nur %1 ausländische Vereine; die ChampionsLige braucht mindestens 15.", {Nr(auslaender)}));
 
     const auto& sp = listen["Spieler.dat"];
     for (size_t k = 0; k < sp.size(); ++k) {
-        const std::string name = "Nr." + Nr(static_cast<int>(k + 1)) + " " + Cp1252NachUtf8(sp[k][0] + " " + sp[k][1]);
+        const std::string name = nummer(k, Cp1252NachUtf8(sp[k][0] + " " + sp[k][1]));
         if (sp[k][2] != "T" && sp[k][2] != "V" && sp[k][2] != "M" && sp[k][2] != "S")
-            melden("Position", "Der Spieler " + name + " hat keine gültige Position.");
+            melden(N_("Position"), Tf("Der Spieler %1 hat keine gültige Position.", {name}));
         if (!kuerzel.count(sp[k][3]))
-            melden("Spielernation", "Der Spieler " + name + " hat keine gültige Nation (\"" + Cp1252NachUtf8(sp[k][3]) +
-                                        "\").");
+            melden(N_("Spielernation"),
+                   Tf("Der Spieler %1 hat keine gültige Nation (\"%2\").", {name, Cp1252NachUtf8(sp[k][3])}));
     }
     return p;
 }
@@ -460,26 +467,42 @@ std::string TestsaisonBericht(const std::vector<std::string>& probleme, const st
 {
     std::string b;
     if (probleme.empty() && rc == 0) {
-        b += "Keine Probleme gefunden.\n";
+        b += T("Keine Probleme gefunden.") + std::string("\n");
     } else {
-        b += "Probleme:\n";
+        b += T("Probleme:") + std::string("\n");
         for (const auto& p : probleme) b += "- " + p + "\n";
         if (rc > 0) {
-            b += "- Die Saison brach ab.";
+            b += std::string("- ") + T("Die Saison brach ab.");
             if (!fehler.empty()) b += " " + Getrimmt(fehler.substr(0, fehler.find('\n')));
             b += "\n";
         }
     }
-    if (rc < 0) return b + "\nDie Saison wurde nicht gespielt.\n";
+    if (rc < 0) return b + "\n" + T("Die Saison wurde nicht gespielt.") + "\n";
     b += "\n";
-    // Aus dem Bericht des Automaten: Meister, Aufsteiger und Absteiger.
+    // Aus dem Bericht des Automaten (deutsch, siehe die Testsaison des Editors): Meister, Aufsteiger
+    // und Absteiger, in der Sprache des Spiels neu gesetzt.
+    const struct {
+        const char* wort;
+        const char* anfang;
+        const char* zeile;
+    } arten[] = {{"Meister ", "Meister ", N_("Meister %1: %2")},
+                 {"Aufsteiger ", "Aufsteiger in die ", N_("Aufsteiger in die %1: %2")},
+                 {"Absteiger ", "Absteiger in die ", N_("Absteiger in die %1: %2")}};
     size_t a = 0;
     while (a < ausgabe.size()) {
         size_t e = ausgabe.find('\n', a);
         if (e == std::string::npos) e = ausgabe.size();
-        const std::string z = Getrimmt(ausgabe.substr(a, e - a));
-        for (const char* k : {"Meister ", "Aufsteiger ", "Absteiger "})
-            if (z.rfind(k, 0) == 0) b += z + "\n";
+        const std::string zeile = Getrimmt(ausgabe.substr(a, e - a));
+        const std::string_view z = zeile;
+        for (const auto& k : arten) {
+            if (!z.starts_with(k.wort)) continue;
+            const size_t n = std::string_view(k.anfang).size();
+            const size_t trenner = z.find(": ");
+            if (z.starts_with(k.anfang) && trenner != std::string_view::npos && trenner >= n)
+                b += Tf(k.zeile, {z.substr(n, trenner - n), z.substr(trenner + 2)});
+            else b += z;
+            b += "\n";
+        }
         a = e + 1;
     }
     return b;

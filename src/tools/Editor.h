@@ -77,8 +77,8 @@ private:
 // Position oder Nation. Leer: nichts gefunden. Der Spielstand bleibt unberührt.
 std::vector<std::string> DatenProbleme(const std::string& ordner);
 
-// Der Bericht der Testsaison aus den Problemen und der Ausgabe von "--autoplay 1"
-// (leer und rc < 0, wenn sie nicht gespielt wurde).
+// Der Bericht der Testsaison aus den Problemen und der deutschen Ausgabe von "--autoplay 1"
+// (leer und rc < 0, wenn sie nicht gespielt wurde), in der Sprache des Spiels.
 std::string TestsaisonBericht(const std::vector<std::string>& probleme, const std::string& ausgabe,
                               const std::string& fehler, int rc);
 

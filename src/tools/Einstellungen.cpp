@@ -3,6 +3,7 @@
 #include "core/Cp1252.h"
 #include "core/Fehler.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 
 #include <vector>
@@ -64,11 +65,11 @@ int TempoEintrag(int m)
 
 bool NamenAendern(int m, const std::string& name, const std::string& verein)
 {
-    if (!Frage("Neue Namen übernehmen ?")) return false;
+    if (!Frage(T("Neue Namen übernehmen ?"))) return false;
 
     for (const std::string* s : {&name, &verein}) {
         if (!Speicherbar(*s)) {
-            Warnung(std::string("Unerlaubtes Zeichen im Namen !") + NL + "Bitte nur Buchstaben, Ziffern und Satzzeichen.");
+            Warnung(Tz("Unerlaubtes Zeichen im Namen !\nBitte nur Buchstaben, Ziffern und Satzzeichen."));
             return false;
         }
     }
@@ -83,12 +84,12 @@ bool NamenAendern(int m, const std::string& name, const std::string& verein)
     }
     for (size_t s = 0; s < namen.size(); ++s) {
         if (Getrimmt(namen[s]).empty() || Getrimmt(vereine[s]).empty()) {
-            Warnung(std::string("Keine leeren Angaben !") + NL + std::to_string(s + 1) + ". Spieler");
+            Warnung(Tz("Keine leeren Angaben !\n%1. Spieler", {std::to_string(s + 1)}));
             return false;
         }
     }
     auto doppelt = [](const std::string& was) {
-        Warnung(std::string("Name mehrfach vorhanden !") + NL + was);
+        Warnung(Tz("Name mehrfach vorhanden !\n%1", {was}));
         return false;
     };
     for (size_t a = 0; a < namen.size(); ++a)

@@ -347,7 +347,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     // Startbildschirm nach dem Vorspann, dann mit zwei eingetragenen Managern.
     StartF->show();
     StartF->Kopf->move(0, 10);
-    StartF->Untertitel->setText(QStringLiteral("Eine FußballManagerSimulation *"));
+    StartF->Untertitel->setText(Tq("Eine FußballManagerSimulation *"));
     StartF->Version->setText(QStringLiteral("V ") + QString::fromUtf8(ProgrammVersion));
     StartF->Bild1->setVisible(true);
     StartF->StartKnopf->setVisible(true);
@@ -368,7 +368,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
         // Die längsten Namen, die die Eingabe annimmt.
         StartF->NameFeld->setText(QStringLiteral("Maximilian Graf"));
         StartF->VereinFeld->setEditText(QStringLiteral("TSV Oberröblingen-Westend"));
-        StartF->Fortschritt->setText(QStringLiteral("Initzialisiere .."));
+        StartF->Fortschritt->setText(Tq("Initzialisiere ") + QStringLiteral(".."));
         Foto(StartF, ordner, QStringLiteral("03_start_eingabe"), fertig);
         S.Spiel.ManagerHoch = mh;
         // Der Startbildschirm hat die Slots neu beschrieben: das Beispielspiel frisch anlegen.
@@ -381,6 +381,8 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     MainF->show();
     MainF->anordnen();
     if (spiel) MenueAnzeigen();
+    // Die Uhr steht: auf einem langsamen Rechner zeigte das Bild sonst die Zeit der Aufnahme.
+    MainF->uhrAnhalten();
     LinkeF->uhrZeigen(QStringLiteral("20:15:00"));
     LinkeF->show();
     MenuF->show();

@@ -13,9 +13,9 @@ TLigawahlF* LigawahlF = nullptr;
 
 TLigawahlF::TLigawahlF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("LigawahlF"), QStringLiteral("Ligawahl"));
+    FensterEinrichten(this, QStringLiteral("LigawahlF"), Tq("Ligawahl"));
     auto* l = new QVBoxLayout(this);
-    l->addWidget(Kopfzeile(QStringLiteral("Wähle eine Liga"), this));
+    l->addWidget(Kopfzeile(Tq("Wähle eine Liga"), this));
     const char* const texte[] = {"1. Bundesliga", "2. Liga", "3. Regionalliga", "4. Oberliga"};
     for (int liga = 1; liga <= 4; ++liga) {
         auto* b = new QPushButton(QString::fromUtf8(texte[liga - 1]), this);

@@ -37,7 +37,7 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
     Titel->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen)));
 
     Untertitel = Schild(this, QStringLiteral("Untertitel"), QRect(0, 66, 300, 24), Schrift(11, true));
-    Untertitel->setText(QStringLiteral("Die FußballManagerSimulation"));
+    Untertitel->setText(Tq("Die FußballManagerSimulation"));
     Untertitel->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Nacht)));
 
     Bild1 = Element<QLabel>(this, QStringLiteral("Bild1"), QRect(50, 98, 200, 200));
@@ -57,7 +57,7 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
     Version->setAlignment(Qt::AlignCenter);
     Version->setFont(Schrift(9));
 
-    Automatic = new QPushButton(QStringLiteral("Automatic"), this);
+    Automatic = new QPushButton(Tq("Automatic"), this);
     Automatic->setObjectName(QStringLiteral("Automatic"));
     Automatic->setGeometry(12, 390, 126, 30);
     connect(Automatic, &QPushButton::clicked, this, &TLinkeF::automaticKlick);
@@ -65,8 +65,8 @@ TLinkeF::TLinkeF(QWidget* eltern) : QWidget(eltern)
     Stufe = new QComboBox(this);
     Stufe->setObjectName(QStringLiteral("Stufe"));
     Stufe->setGeometry(141, 390, 50, 30);
-    Stufe->addItems({QStringLiteral("Neu"), QStringLiteral("Alt")});
-    Stufe->setToolTip(QStringLiteral("Wie der Computer spielt: Neu spielt auf Sieg, Alt hält den Verein nur am Leben"));
+    Stufe->addItems({TCq("Stufe", "Neu"), TCq("Stufe", "Alt")});
+    Stufe->setToolTip(Tq("Wie der Computer spielt: Neu spielt auf Sieg, Alt hält den Verein nur am Leben"));
     // Der offene Ratgeber rät in der Stufe, die jetzt gilt.
     connect(Stufe, &QComboBox::currentIndexChanged, this, &TLinkeF::automatikZeigen);
     for (size_t i = 0; i < Stopp.size(); ++i) {
@@ -160,18 +160,18 @@ void TLinkeF::automatikZeigen()
         return true;
     });
     const bool an = automatic();
-    Automatic->setText(an ? QStringLiteral("Autospiel STOP") : QStringLiteral("Automatic"));
+    Automatic->setText(an ? Tq("Autospiel STOP") : Tq("Automatic"));
     Automatic->setToolTip(TippWoertlich(
-        an ? QStringLiteral("Automatik von %1 anhalten").arg(Q(AktuellerName()))
-           : QStringLiteral("Der Computer spielt die Züge von %1, bis sie angehalten wird").arg(Q(AktuellerName()))));
+        an ? Tq("Automatik von %1 anhalten").arg(Q(AktuellerName()))
+           : Tq("Der Computer spielt die Züge von %1, bis sie angehalten wird").arg(Q(AktuellerName()))));
     for (size_t i = 0; i < Stopp.size(); ++i) {
         const bool da = i < automatik_.size();
         Stopp[i]->setVisible(da);
         if (!da) continue;
         const QString n = Q(automatik_[i].name);
-        const QString stufe = automatik_[i].stufe == AssistentStufe::Alt ? QStringLiteral("Alt") : QStringLiteral("Neu");
-        Stopp[i]->setText(QStringLiteral("Autospiel %1 STOP").arg(n));
-        Stopp[i]->setToolTip(TippWoertlich(QStringLiteral("Automatik von %1 (Stufe %2) anhalten").arg(n, stufe)));
+        const QString stufe = automatik_[i].stufe == AssistentStufe::Alt ? TCq("Stufe", "Alt") : TCq("Stufe", "Neu");
+        Stopp[i]->setText(Tq("Autospiel %1 STOP").arg(n));
+        Stopp[i]->setToolTip(TippWoertlich(Tq("Automatik von %1 (Stufe %2) anhalten").arg(n, stufe)));
     }
     // Mit der Automatik oder der Wahl wechselt die Stufe, in der der Ratgeber rät.
     if (RatgeberF && RatgeberF->isVisible()) RatgeberF->fuellen();

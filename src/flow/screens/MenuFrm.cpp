@@ -31,7 +31,7 @@ void TKlickPanel::mousePressEvent(QMouseEvent* e)
 
 namespace {
 
-const char* const Hauptknopftexte[4] = {"&Mannschaft ", "&Information", "&Finanzen", "&Sonstiges"};
+const char* const Hauptknopftexte[4] = {N_("&Mannschaft "), N_("&Information"), N_("&Finanzen"), N_("&Sonstiges")};
 
 QLabel* Tafelfeld(QWidget* eltern, const QString& name, QRect ort, int punkte = 10, bool fett = true)
 {
@@ -86,14 +86,14 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, MenueBreite, TafelHoehe);
 
-    Beschriftung(Panel1, QStringLiteral("Managemet"), QRect(6, 6, 80, 20));
+    Beschriftung(Panel1, Tq("Managemet"), QRect(6, 6, 80, 20));
     P1 = Tafelfeld(Panel1, QStringLiteral("P1"), QRect(86, 4, 158, 22));
-    Beschriftung(Panel1, QStringLiteral("Verein"), QRect(6, 32, 80, 20));
+    Beschriftung(Panel1, Tq("Verein"), QRect(6, 32, 80, 20));
     P2 = Tafelfeld(Panel1, QStringLiteral("P2"), QRect(86, 30, 158, 22), 9);
     P3 = Tafelfeld(Panel1, QStringLiteral("P3"), QRect(6, 56, 96, 22));
     P4 = Tafelfeld(Panel1, QStringLiteral("P4"), QRect(106, 56, 138, 22));
 
-    Beschriftung(Panel1, QStringLiteral("Moral"), QRect(6, 86, 60, 18));
+    Beschriftung(Panel1, Tq("Moral"), QRect(6, 86, 60, 18));
     Gauge1 = Anzeige(Panel1, QStringLiteral("Gauge1"), QRect(60, 86, 184, 16), Farbe::Sonne);
     L4 = new QLabel(Panel1);
     L4->setObjectName(QStringLiteral("L4"));
@@ -101,7 +101,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     L4->setAlignment(Qt::AlignCenter);
     L4->setFont(Schrift(10, true));
 
-    Beschriftung(Panel1, QStringLiteral("Einsatz der Mannschaft"), QRect(6, 128, 238, 18));
+    Beschriftung(Panel1, Tq("Einsatz der Mannschaft"), QRect(6, 128, 238, 18));
     Gauge2 = Anzeige(Panel1, QStringLiteral("Gauge2"), QRect(6, 156, 98, 16), Farbe::Limette, true);
     Gauge3 = Anzeige(Panel1, QStringLiteral("Gauge3"), QRect(146, 156, 98, 16), Farbe::Rot);
     UpDown1Hoch = new QToolButton(Panel1);
@@ -121,7 +121,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     L2->setFont(Schrift(10, true));
     L2->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Nacht)));
 
-    Beschriftung(Panel1, QStringLiteral("Konto"), QRect(6, 214, 50, 20));
+    Beschriftung(Panel1, Tq("Konto"), QRect(6, 214, 50, 20));
     P5 = Tafelfeld(Panel1, QStringLiteral("P5"), QRect(56, 212, 160, 24), 11);
     L1 = new QLabel(QString::fromUtf8(Waehrung), Panel1);
     L1->setObjectName(QStringLiteral("L1"));
@@ -129,7 +129,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     L1->setFont(Schrift(12, true));
 
     for (int n = 0; n < 4; ++n) {
-        auto* b = new QPushButton(QString::fromUtf8(Hauptknopftexte[n]), Panel1);
+        auto* b = new QPushButton(Tq(Hauptknopftexte[n]), Panel1);
         b->setObjectName(QStringLiteral("M%1").arg(n));
         b->setGeometry(6, 244 + n * 40, 108, 34);
         connect(b, &QPushButton::clicked, this, [this, n] { hauptKlick(n); });
@@ -137,7 +137,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     }
     for (int k = 0; k < MenuepunktZahl; ++k) {
         const char* text = Eintrag(PunktAmPlatz(k)).text;
-        auto* b = new QPushButton(text ? QString::fromUtf8(text) : QString(), Panel1);
+        auto* b = new QPushButton(text ? Tq(text) : QString(), Panel1);
         b->setObjectName(QStringLiteral("K%1").arg(k));
         b->setGeometry(122, 244, 122, 24);
         b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border-color: %3; }"
@@ -146,7 +146,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
                              .arg(Hex(Farbe::Creme), Hex(Farbe::Nacht), Hex(Farbe::RasenHell), Hex(Farbe::Sonne)));
         b->setVisible(false);
         b->setEnabled(false);
-        b->setToolTip(QStringLiteral("Kommt bald"));
+        b->setToolTip(Tq("Kommt bald"));
         b->installEventFilter(this);
         connect(b, &QPushButton::clicked, this, [this, k] { unterKlick(PunktAmPlatz(k)); });
         K[static_cast<size_t>(k)] = b;
@@ -158,10 +158,10 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
         b->setGeometry(ort);
         return b;
     };
-    Disk = unten(QStringLiteral("Disk"), QStringLiteral("Disk"), QRect(6, 414, 116, 26));
-    Hilfe = unten(QStringLiteral("Hilfe"), QStringLiteral("Hilfe"), QRect(128, 414, 116, 26));
-    Info = unten(QStringLiteral("Info"), QStringLiteral("Info"), QRect(6, 442, 116, 26));
-    Tschuess = unten(QStringLiteral("Tschüss"), QStringLiteral("Tschuess"), QRect(128, 442, 116, 26));
+    Disk = unten(Tq("Disk"), QStringLiteral("Disk"), QRect(6, 414, 116, 26));
+    Hilfe = unten(Tq("Hilfe"), QStringLiteral("Hilfe"), QRect(128, 414, 116, 26));
+    Info = unten(Tq("Info"), QStringLiteral("Info"), QRect(6, 442, 116, 26));
+    Tschuess = unten(Tq("Tschüss"), QStringLiteral("Tschuess"), QRect(128, 442, 116, 26));
     connect(Disk, &QPushButton::clicked, this, [this] {
         FensterSchliessen();
         if (diskOeffnen) diskOeffnen();
@@ -184,7 +184,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     Abschluss->setStyleSheet(QStringLiteral("QFrame#Abschluss { background: %1; border-top: 3px solid %2; }")
                                  .arg(Hex(Farbe::Rasen), Hex(Farbe::Sonne)));
     Abschluss->setCursor(Qt::PointingHandCursor);
-    Abschluss->setToolTip(QStringLiteral("Zug abschließen (Enter)"));
+    Abschluss->setToolTip(Tq("Zug abschließen (Enter)"));
     Label3D1 = new QLabel(Abschluss);
     Label3D1->setObjectName(QStringLiteral("Label3D1"));
     Label3D1->setGeometry(4, 6, 242, 22);
@@ -198,7 +198,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     Label3D2->setFont(Schrift(10, true));
     Label3D2->setStyleSheet(QStringLiteral("color: white;"));
     for (QLabel* l : {Label3D1, Label3D2}) l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    AbschlussButton = new QPushButton(QStringLiteral("Zug abschließen"), Abschluss);
+    AbschlussButton = new QPushButton(Tq("Zug abschließen"), Abschluss);
     AbschlussButton->setObjectName(QStringLiteral("AbschlussButton"));
     AbschlussButton->setGeometry(55, 52, 140, 26);
     AbschlussButton->setDefault(true);
@@ -207,11 +207,11 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
                                        .arg(Hex(Farbe::Sonne), Hex(Farbe::Nacht)));
     connect(AbschlussButton, &QPushButton::clicked, this, &TMenuF::abschlussFolgen);
     connect(Abschluss, &TKlickPanel::geklickt, this, &TMenuF::abschlussFolgen);
-    Abkuerzen = new QPushButton(QStringLiteral("Überspringen"), Abschluss);
+    Abkuerzen = new QPushButton(Tq("Überspringen"), Abschluss);
     Abkuerzen->setObjectName(QStringLiteral("Abkuerzen"));
     Abkuerzen->setGeometry(AbschlussButton->geometry());
     Abkuerzen->setFocusPolicy(Qt::NoFocus);
-    Abkuerzen->setToolTip(QStringLiteral("Rollt das Menü sofort ein oder aus (Taste Escape)"));
+    Abkuerzen->setToolTip(Tq("Rollt das Menü sofort ein oder aus (Taste Escape)"));
     Abkuerzen->setVisible(false);
     AbkuerzKnopf(Abkuerzen);
     connect(Abkuerzen, &QPushButton::clicked, this, &AbkuerzenBeginnen);
@@ -220,7 +220,7 @@ TMenuF::TMenuF(QWidget* eltern) : QWidget(eltern)
     PanelSpielfrei->setObjectName(QStringLiteral("PanelSpielfrei"));
     PanelSpielfrei->setGeometry(0, 0, MenueBreite, AbschlussHoehe);
     PanelSpielfrei->setStyleSheet(QStringLiteral("QFrame#PanelSpielfrei { background: %1; }").arg(Hex(Farbe::Nacht)));
-    auto* spielfrei = new QLabel(QStringLiteral("S p i e l f r e i"), PanelSpielfrei);
+    auto* spielfrei = new QLabel(Tq("S p i e l f r e i"), PanelSpielfrei);
     spielfrei->setGeometry(0, 10, MenueBreite, 30);
     spielfrei->setAlignment(Qt::AlignCenter);
     spielfrei->setFont(Schrift(15, true));
@@ -249,7 +249,7 @@ void TMenuF::oeffnerSetzen(Menuepunkt p, std::function<void()> oeffner)
     o = std::move(oeffner);
     const bool da = static_cast<bool>(o);
     b->setEnabled(da);
-    b->setToolTip(da ? QString() : QStringLiteral("Kommt bald"));
+    b->setToolTip(da ? QString() : Tq("Kommt bald"));
 }
 
 void TMenuF::menueZeichnen()
@@ -454,18 +454,18 @@ void TMenuF::tastenkuerzelAnlegen()
         QPushButton* knopf;
         const char* taste;
         const char* tipp;
-    } kuerzel[] = {{Hilfe, "F1", "Hilfe (F1)"},
-                   {Disk, "Ctrl+S", "Spielstände speichern und laden (Strg+S)"},
-                   {Tschuess, "Ctrl+Q", "Spiel beenden (Strg+Q)"}};
+    } kuerzel[] = {{Hilfe, "F1", N_("Hilfe (F1)")},
+                   {Disk, "Ctrl+S", N_("Spielstände speichern und laden (Strg+S)")},
+                   {Tschuess, "Ctrl+Q", N_("Spiel beenden (Strg+Q)")}};
     for (const auto& k : kuerzel) {
-        k.knopf->setToolTip(QString::fromUtf8(k.tipp));
+        k.knopf->setToolTip(Tq(k.tipp));
         auto* s = new QShortcut(QKeySequence(QString::fromLatin1(k.taste)), this);
         s->setContext(Qt::ApplicationShortcut);
         QPushButton* b = k.knopf;
         connect(s, &QShortcut::activated, b, [this, b] {
             if (KuerzelFrei(b)) b->click();
             // "Disk" ist nach dem Laden verborgen: die Taste sagt, warum, statt nichts zu tun.
-            else if (b == Disk && LadenGesperrt() && KuerzelFreiFuer(b)) Hinweis(SperrText);
+            else if (b == Disk && LadenGesperrt() && KuerzelFreiFuer(b)) Hinweis(Tz(SperrText));
         });
     }
 }

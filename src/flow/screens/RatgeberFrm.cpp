@@ -19,7 +19,7 @@ TRatgeberF* RatgeberF = nullptr;
 
 TRatgeberF::TRatgeberF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("RatgeberF"), QStringLiteral("Ratgeber"), QSize(620, 520));
+    FensterMitKopf(this, QStringLiteral("RatgeberF"), Tq("Ratgeber"), QSize(620, 520));
     Kopf = Schild(this, QStringLiteral("Kopf"), QRect(14, 46, 592, 22), Schrift(10, true), Qt::AlignLeft);
 
     auto* flaeche = new QScrollArea(this);
@@ -32,7 +32,7 @@ TRatgeberF::TRatgeberF(QWidget* eltern) : QDialog(eltern)
     zeilen_ = new QVBoxLayout(Liste);
     zeilen_->setContentsMargins(4, 4, 4, 4);
     zeilen_->setSpacing(6);
-    Leer = new QLabel(QStringLiteral("Alles im Lot: heute gibt es nichts zu raten. Viel Glück beim Spiel!"), Liste);
+    Leer = new QLabel(Tq("Alles im Lot: heute gibt es nichts zu raten. Viel Glück beim Spiel!"), Liste);
     Leer->setObjectName(QStringLiteral("Leer"));
     Leer->setWordWrap(true);
     Leer->setFont(Schrift(10, true));
@@ -40,7 +40,7 @@ TRatgeberF::TRatgeberF(QWidget* eltern) : QDialog(eltern)
     zeilen_->addStretch(1);
     flaeche->setWidget(Liste);
 
-    Schliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    Schliessen = new QPushButton(Tq("Schließen"), this);
     Schliessen->setObjectName(QStringLiteral("Schliessen"));
     Schliessen->setGeometry(250, 480, 120, 30);
     connect(Schliessen, &QPushButton::clicked, this, &QDialog::close);
@@ -57,9 +57,9 @@ void TRatgeberF::fuellen()
     // Er rät, was der Computer in der Stufe täte, in der er für diesen Manager spielt oder spielen würde.
     const AssistentStufe stufe = LinkeF ? LinkeF->stufe() : AssistentStufe::Neu;
     const std::vector<Rat> raete = Ratschlaege(S.AktManager, stufe);
-    TextEinpassen(Kopf, QStringLiteral("Für %1: was der Computermanager (Stufe %2) jetzt täte, das Wichtigste zuerst")
+    TextEinpassen(Kopf, Tq("Für %1: was der Computermanager (Stufe %2) jetzt täte, das Wichtigste zuerst")
                             .arg(Q(S.Manager[S.AktManager].Name.text()),
-                                 stufe == AssistentStufe::Alt ? QStringLiteral("Alt") : QStringLiteral("Neu")));
+                                 stufe == AssistentStufe::Alt ? TCq("Stufe", "Alt") : TCq("Stufe", "Neu")));
     Leer->setVisible(raete.empty());
     int n = 0;
     for (const Rat& r : raete) {
@@ -103,10 +103,10 @@ void RatgeberFensterAnlegen(QWidget* haupt)
     };
     if (!LinkeF || LinkeF->findChild<QPushButton*>(QStringLiteral("Ratgeber"))) return;
     // In der Seitenleiste neben "Automatic": sie ist gesperrt, solange der Tag läuft.
-    auto* b = new QPushButton(QStringLiteral("Ratgeber"), LinkeF);
+    auto* b = new QPushButton(Tq("Ratgeber"), LinkeF);
     b->setObjectName(QStringLiteral("Ratgeber"));
     b->setGeometry(194, 390, 94, 30);
-    b->setToolTip(QStringLiteral("Was jetzt zu tun wäre, und warum"));
+    b->setToolTip(Tq("Was jetzt zu tun wäre, und warum"));
     QObject::connect(b, &QPushButton::clicked, [] { RatgeberF->zeigen(); });
 }
 

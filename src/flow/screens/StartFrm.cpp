@@ -29,7 +29,7 @@ constexpr int Hoehe = 440;
 
 TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("StartF"), QStringLiteral("Wer soll Spielen ?"));
+    FensterEinrichten(this, QStringLiteral("StartF"), Tq("Wer soll Spielen ?"));
     setFixedSize(Breite, Hoehe);
     ImWartenBedienbar(this); // der Doppelklick fragt auch während des Vorspanns
 
@@ -47,7 +47,7 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     Bild1->setVisible(false);
 
     StartKnopf =
-        Knopf(this, QStringLiteral("Start"), QStringLiteral("StartKnopf"), QRect(Breite / 2 + 60, 220, 160, 48));
+        Knopf(this, Tq("Start"), QStringLiteral("StartKnopf"), QRect(Breite / 2 + 60, 220, 160, 48));
     StartKnopf->setFont(Schrift(16, true));
     StartKnopf->setVisible(false);
     connect(StartKnopf, &QPushButton::clicked, this, &TStartF::startKlick);
@@ -59,7 +59,7 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
         connect(b, &QPushButton::clicked, this, klick);
         return b;
     };
-    SpielLaden = knopf(QStringLiteral("Spiel laden"), QStringLiteral("SpielLaden"), this,
+    SpielLaden = knopf(Tq("Spiel laden"), QStringLiteral("SpielLaden"), this,
                        QRect(Breite / 2 + 60, 278, 160, 30), &TStartF::ladelisteZeigen);
     SpielLaden->setVisible(false);
 
@@ -72,16 +72,16 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
         return t;
     };
     Eingabe = tafel(QStringLiteral("Eingabe"), 0);
-    Ueberschrift = Kopfzeile(QStringLiteral("1. Spieler"), Eingabe);
+    Ueberschrift = Kopfzeile(Tq("1. Spieler"), Eingabe);
     Ueberschrift->setObjectName(QStringLiteral("Ueberschrift"));
     Ueberschrift->setGeometry(10, 10, 264, 30);
-    auto* nameL = new QLabel(QStringLiteral("Name"), Eingabe);
+    auto* nameL = new QLabel(Tq("Name"), Eingabe);
     nameL->setGeometry(12, 50, 260, 18);
     NameFeld = new QLineEdit(Eingabe);
     NameFeld->setObjectName(QStringLiteral("NameFeld"));
     NameFeld->setGeometry(12, 70, 260, 26);
     NameFeld->setMaxLength(15);
-    auto* vereinL = new QLabel(QStringLiteral("Mannschaft"), Eingabe);
+    auto* vereinL = new QLabel(Tq("Mannschaft"), Eingabe);
     vereinL->setGeometry(12, 104, 260, 18);
     VereinFeld = new QComboBox(Eingabe);
     VereinFeld->setObjectName(QStringLiteral("VereinFeld"));
@@ -91,26 +91,26 @@ TStartF::TStartF(QWidget* eltern) : QDialog(eltern)
     VereinFeld->lineEdit()->setMaxLength(25);
     VereinFeld->setMaxVisibleItems(15);
     Aktivieren = knopf(QString(), QStringLiteral("Aktivieren"), Eingabe, QRect(12, 166, 260, 30), &TStartF::aktivierenKlick);
-    Zurueck = knopf(QStringLiteral("Zurück"), QStringLiteral("Zurueck"), Eingabe, QRect(12, 206, 120, 30),
+    Zurueck = knopf(Tq("Zurück"), QStringLiteral("Zurueck"), Eingabe, QRect(12, 206, 120, 30),
                     &TStartF::zurueckKlick);
-    Weiter = knopf(QStringLiteral("Weiter"), QStringLiteral("Weiter"), Eingabe, QRect(152, 206, 120, 30),
+    Weiter = knopf(Tq("Weiter"), QStringLiteral("Weiter"), Eingabe, QRect(152, 206, 120, 30),
                    &TStartF::weiterKlick);
     Eingabe->setVisible(false);
 
     Ladetafel = tafel(QStringLiteral("Ladetafel"), 250);
-    auto* ladeKopf = Kopfzeile(QStringLiteral("Spiel laden"), Ladetafel);
+    auto* ladeKopf = Kopfzeile(Tq("Spiel laden"), Ladetafel);
     ladeKopf->setGeometry(10, 10, 264, 30);
     Ladeliste = new QListWidget(Ladetafel);
     Ladeliste->setObjectName(QStringLiteral("Ladeliste"));
     Ladeliste->setGeometry(12, 48, 260, 150);
-    KeinSpielstand = new QLabel(QStringLiteral("Noch kein Spielstand gespeichert."), Ladetafel);
+    KeinSpielstand = new QLabel(Tq("Noch kein Spielstand gespeichert."), Ladetafel);
     KeinSpielstand->setObjectName(QStringLiteral("KeinSpielstand"));
     KeinSpielstand->setGeometry(20, 100, 244, 40);
     KeinSpielstand->setAlignment(Qt::AlignCenter);
     KeinSpielstand->setWordWrap(true);
-    LadenZurueck = knopf(QStringLiteral("Zurück"), QStringLiteral("LadenZurueck"), Ladetafel, QRect(12, 206, 120, 30),
+    LadenZurueck = knopf(Tq("Zurück"), QStringLiteral("LadenZurueck"), Ladetafel, QRect(12, 206, 120, 30),
                          &TStartF::ladelisteSchliessen);
-    Laden = knopf(QStringLiteral("Laden"), QStringLiteral("Laden"), Ladetafel, QRect(152, 206, 120, 30), &TStartF::ladenGeklickt);
+    Laden = knopf(Tq("Laden"), QStringLiteral("Laden"), Ladetafel, QRect(152, 206, 120, 30), &TStartF::ladenGeklickt);
     connect(Ladeliste, &QListWidget::currentRowChanged, this, [this](int zeile) { Laden->setEnabled(zeile >= 0); });
     connect(Ladeliste, &QListWidget::itemDoubleClicked, this, &TStartF::ladenGeklickt);
     Ladetafel->setVisible(false);
@@ -151,7 +151,7 @@ void TStartF::vorspann()
     }
     if (DurchsichtMoeglich()) setWindowOpacity(1.0);
     Klang("torvane");
-    const QString untertitel = QStringLiteral("Eine FußballManagerSimulation *");
+    const QString untertitel = Tq("Eine FußballManagerSimulation *");
     for (int i = 1; i <= untertitel.size(); ++i) {
         Untertitel->setText(untertitel.left(i));
         Warte(20);
@@ -282,7 +282,7 @@ bool TStartF::ausfuehren()
 
 void TStartF::mouseDoubleClickEvent(QMouseEvent*)
 {
-    if (Meldung(DialogArt::Bestaetigung, "Programm schon beenden ?", Knoepfe::OkAbbrechen) == Antwort::Ok) {
+    if (Meldung(DialogArt::Bestaetigung, T("Programm schon beenden ?"), Knoepfe::OkAbbrechen) == Antwort::Ok) {
         beendenGewuenscht = true;
         QDialog::reject();
     }

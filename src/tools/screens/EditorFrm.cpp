@@ -49,7 +49,7 @@ struct Sperre {
 
 TEditorF::TEditorF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("EditorF"), QStringLiteral("Mannschafts + Spieler Editor"));
+    FensterEinrichten(this, QStringLiteral("EditorF"), Tq("Mannschafts + Spieler Editor"));
     setFixedSize(600, 600);
     programm = QCoreApplication::applicationDirPath() + QStringLiteral("/torvane");
     if (!QFileInfo(programm).isExecutable()) programm = QCoreApplication::applicationFilePath();
@@ -61,13 +61,13 @@ TEditorF::TEditorF(QWidget* eltern) : QDialog(eltern)
     Status->setFont(Schrift(9));
     Status->setFrameShape(QFrame::Panel);
     Status->setFrameShadow(QFrame::Sunken);
-    Mannschaften = Knopf(QStringLiteral("Mannschaften"), QStringLiteral("Mannschaften"), this);
-    Spieler = Knopf(QStringLiteral("Spieler"), QStringLiteral("Spieler"), this);
-    Nationen = Knopf(QStringLiteral("Nationen"), QStringLiteral("Nationen"), this);
-    Speichern = Knopf(QStringLiteral("Speichern"), QStringLiteral("Speichern"), this);
-    Testsaison = Knopf(QStringLiteral("Testsaison"), QStringLiteral("Testsaison"), this);
-    Testsaison->setToolTip(QStringLiteral("Eine Saison ohne Bildschirm auf den bearbeiteten Daten"));
-    Schliessen = Knopf(QStringLiteral("Schließen"), QStringLiteral("Schliessen"), this);
+    Mannschaften = Knopf(Tq("Mannschaften"), QStringLiteral("Mannschaften"), this);
+    Spieler = Knopf(TCq("Liste", "Spieler"), QStringLiteral("Spieler"), this);
+    Nationen = Knopf(Tq("Nationen"), QStringLiteral("Nationen"), this);
+    Speichern = Knopf(Tq("Speichern"), QStringLiteral("Speichern"), this);
+    Testsaison = Knopf(Tq("Testsaison"), QStringLiteral("Testsaison"), this);
+    Testsaison->setToolTip(Tq("Eine Saison ohne Bildschirm auf den bearbeiteten Daten"));
+    Schliessen = Knopf(Tq("Schließen"), QStringLiteral("Schliessen"), this);
 
     Grid = new QTableWidget(this);
     Grid->setObjectName(QStringLiteral("Grid"));
@@ -77,8 +77,8 @@ TEditorF::TEditorF(QWidget* eltern) : QDialog(eltern)
     Grid->verticalHeader()->setDefaultSectionSize(20);
     Grid->setContextMenuPolicy(Qt::CustomContextMenu);
     PopupMenu = new QMenu(this);
-    PopupMenu->addAction(QStringLiteral("Neuer Eintrag"), this, &TEditorF::neuerEintragKlick);
-    PopupMenu->addAction(QStringLiteral("Einfügen"), this, &TEditorF::einfuegenKlick);
+    PopupMenu->addAction(Tq("Neuer Eintrag"), this, &TEditorF::neuerEintragKlick);
+    PopupMenu->addAction(Tq("Einfügen"), this, &TEditorF::einfuegenKlick);
     connect(Grid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu->popup(Grid->viewport()->mapToGlobal(p)); });
     connect(Grid, &QTableWidget::currentCellChanged, this, &TEditorF::zelleGewechselt);
@@ -111,16 +111,16 @@ TEditorF::TEditorF(QWidget* eltern) : QDialog(eltern)
 
     // Der Bericht der Testsaison in einem eigenen Fenster, das offen bleiben darf.
     BerichtF = new QDialog(this);
-    FensterEinrichten(BerichtF, QStringLiteral("BerichtF"), QStringLiteral("Testsaison"));
+    FensterEinrichten(BerichtF, QStringLiteral("BerichtF"), Tq("Testsaison"));
     BerichtF->resize(560, 460);
     Bericht = new QPlainTextEdit(BerichtF);
     Bericht->setObjectName(QStringLiteral("Bericht"));
     Bericht->setReadOnly(true);
     Bericht->setFont(Schrift(10));
-    auto* ok = Knopf(QStringLiteral("OK"), QStringLiteral("BerichtOk"), BerichtF);
+    auto* ok = Knopf(Tq("OK"), QStringLiteral("BerichtOk"), BerichtF);
     connect(ok, &QPushButton::clicked, BerichtF, &QDialog::accept);
     auto* bl = new QVBoxLayout(BerichtF);
-    bl->addWidget(Kopfzeile(QStringLiteral("Testsaison"), BerichtF));
+    bl->addWidget(Kopfzeile(Tq("Testsaison"), BerichtF));
     bl->addWidget(Bericht, 1);
     bl->addWidget(ok, 0, Qt::AlignRight);
     fuellen();
@@ -239,7 +239,7 @@ void TEditorF::testsaisonKlick()
 {
     QTemporaryDir tmp;
     if (!tmp.isValid()) {
-        FehlerMeldung("Für die Testsaison fehlt ein Temp-Ordner.");
+        FehlerMeldung(T("Für die Testsaison fehlt ein Temp-Ordner."));
         return;
     }
     const std::string ordner = U(tmp.path());
@@ -251,10 +251,12 @@ void TEditorF::testsaisonKlick()
     int rc = -1;
     if (probleme.empty()) {
         const Sperre sperre(this);
-        Status->setText(QStringLiteral("Die Testsaison läuft ..."));
+        Status->setText(Tq("Die Testsaison läuft ..."));
         QProcess p;
+        // Deutsch, damit der Bericht die Zeilen des Automaten findet; er setzt sie selbst in die Sprache.
         p.start(programm, {QStringLiteral("--autoplay"), QStringLiteral("1"), QStringLiteral("--daten"), tmp.path(),
-                           QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--no-restart")});
+                           QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--no-restart"),
+                           QStringLiteral("--sprache"), QStringLiteral("de")});
         QElapsedTimer uhr;
         uhr.start();
         const WarteSperre warten;
@@ -264,13 +266,13 @@ void TEditorF::testsaisonKlick()
             if (uhr.elapsed() > testsaisonSekunden * 1000LL) {
                 p.kill();
                 p.waitForFinished(2000);
-                fehler = "Die Saison ist nach " + std::to_string(testsaisonSekunden) + " Sekunden nicht fertig.";
+                fehler = Tf("Die Saison ist nach %1 Sekunden nicht fertig.", {std::to_string(testsaisonSekunden)});
                 break;
             }
         }
         aus = U(QString::fromUtf8(p.readAllStandardOutput()));
         if (fehler.empty()) fehler = U(QString::fromUtf8(p.readAllStandardError()));
-        if (p.error() == QProcess::FailedToStart) fehler = "Das Programm startet nicht: " + U(programm);
+        if (p.error() == QProcess::FailedToStart) fehler = Tf("Das Programm startet nicht: %1", {U(programm)});
         rc = p.exitStatus() == QProcess::NormalExit && p.error() != QProcess::FailedToStart ? p.exitCode() : 1;
         if (rc == 0 && !fehler.empty()) rc = 1;
         Status->setText(Q(editor.status()));

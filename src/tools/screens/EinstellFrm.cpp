@@ -19,10 +19,10 @@ TEinstellF* EinstellF = nullptr;
 
 TEinstellF::TEinstellF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("EinstellF"), QStringLiteral("Einstellungen"), QSize(480, 470));
+    FensterMitKopf(this, QStringLiteral("EinstellF"), Tq("Einstellungen"), QSize(480, 470));
 
     auto kasten = [this](QWidget* eltern, const char* name, const char* text, QRect ort, int byte) {
-        auto* k = new QCheckBox(QString::fromUtf8(text), eltern);
+        auto* k = new QCheckBox(Tq(text), eltern);
         k->setObjectName(QString::fromUtf8(name));
         k->setGeometry(ort);
         connect(k, &QCheckBox::toggled, this, [this, byte](bool an) {
@@ -32,13 +32,13 @@ TEinstellF::TEinstellF(QWidget* eltern) : QDialog(eltern)
         });
         return k;
     };
-    Autoaufstellung = kasten(this, "Autoaufstellung", "Autoaufstellung", QRect(16, 52, 440, 24), OptAutoaufstellung);
-    Transferklang = kasten(this, "Transferklang", "Transfermarktveränderungen Akustisch melden ",
+    Autoaufstellung = kasten(this, "Autoaufstellung", N_("Autoaufstellung"), QRect(16, 52, 440, 24), OptAutoaufstellung);
+    Transferklang = kasten(this, "Transferklang", N_("Transfermarktveränderungen Akustisch melden "),
                            QRect(16, 78, 440, 24), OptTransferKlang);
-    Dauerkarten = kasten(this, "Dauerkarten", "Dauerkartenverkaufsnachricht zeigen", QRect(16, 104, 440, 24),
+    Dauerkarten = kasten(this, "Dauerkarten", N_("Dauerkartenverkaufsnachricht zeigen"), QRect(16, 104, 440, 24),
                          OptDauerkartenMeldung);
 
-    auto* pokale = new QGroupBox(QStringLiteral("Pokalspiele zeigen"), this);
+    auto* pokale = new QGroupBox(Tq("Pokalspiele zeigen"), this);
     pokale->setObjectName(QStringLiteral("Pokalspiele"));
     pokale->setGeometry(16, 136, 448, 86);
     Dfb = kasten(pokale, "Dfb", "DFB Pokal", QRect(12, 24, 200, 24), OptZeigeDfb);
@@ -47,41 +47,41 @@ TEinstellF::TEinstellF(QWidget* eltern) : QDialog(eltern)
     Chl = kasten(pokale, "Chl", "Championsleague", QRect(224, 52, 210, 24), OptZeigeChl);
 
     Schild(this, QStringLiteral("LigaText"), QRect(16, 234, 150, 26), Schrift(9), Qt::AlignLeft)
-        ->setText(QStringLiteral("zeige Liga ..."));
+        ->setText(Tq("zeige Liga ..."));
     Liga = new QComboBox(this);
     Liga->setObjectName(QStringLiteral("Liga"));
     Liga->setGeometry(170, 234, 180, 26);
-    Liga->addItems({QStringLiteral("Auswahl"), QStringLiteral("Bundersliga"), QStringLiteral("2.Liga"),
+    Liga->addItems({TCq("Liga", "Auswahl"), QStringLiteral("Bundersliga"), QStringLiteral("2.Liga"),
                     QStringLiteral("Regionalliga"), QStringLiteral("Oberliga")});
     connect(Liga, &QComboBox::currentIndexChanged, this, [](int i) {
         if (i >= 0) AnzeigeLigaWaehlen(S.AktManager, i);
     });
 
     Schild(this, QStringLiteral("TempoText"), QRect(16, 266, 150, 26), Schrift(9), Qt::AlignLeft)
-        ->setText(QStringLiteral("Spielablauf "));
+        ->setText(Tq("Spielablauf "));
     Tempo = new QComboBox(this);
     Tempo->setObjectName(QStringLiteral("Tempo"));
     Tempo->setGeometry(170, 266, 180, 26);
-    for (size_t i = 1; i < Tempotexte.size(); ++i) Tempo->addItem(QString::fromUtf8(Tempotexte[i]));
-    Tempo->setPlaceholderText(QString::fromUtf8(Tempotexte[0]));
+    for (size_t i = 1; i < Tempotexte.size(); ++i) Tempo->addItem(Tq(Tempotexte[i]));
+    Tempo->setPlaceholderText(Tq(Tempotexte[0]));
     connect(Tempo, &QComboBox::currentIndexChanged, this, [](int i) {
         if (i >= 0) TempoWaehlen(S.AktManager, i);
     });
 
-    auto* namen = new QGroupBox(QStringLiteral("Name und Verein"), this);
+    auto* namen = new QGroupBox(Tq("Name und Verein"), this);
     namen->setObjectName(QStringLiteral("Namen"));
     namen->setGeometry(16, 306, 448, 150);
     Schild(namen, QStringLiteral("NameText"), QRect(12, 26, 80, 26), Schrift(9), Qt::AlignLeft)
-        ->setText(QStringLiteral("Name"));
+        ->setText(Tq("Name"));
     Name = new QLineEdit(namen);
     Name->setObjectName(QStringLiteral("Name"));
     Name->setGeometry(96, 26, 336, 26);
     Schild(namen, QStringLiteral("VereinText"), QRect(12, 60, 80, 26), Schrift(9), Qt::AlignLeft)
-        ->setText(QStringLiteral("Verein"));
+        ->setText(Tq("Verein"));
     Verein = new QLineEdit(namen);
     Verein->setObjectName(QStringLiteral("Verein"));
     Verein->setGeometry(96, 60, 336, 26);
-    Aendern = new QPushButton(QStringLiteral("Ändern"), namen);
+    Aendern = new QPushButton(Tq("Ändern"), namen);
     Aendern->setObjectName(QStringLiteral("Aendern"));
     Aendern->setGeometry(312, 100, 120, 34);
     Aendern->setAutoDefault(false);

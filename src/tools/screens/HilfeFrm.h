@@ -1,4 +1,5 @@
-// Die Hilfe: zeigt daten/Hilfe.dat und lässt sie bearbeiten und speichern.
+// Die Hilfe: zeigt daten/Hilfe.dat (oder Hilfe.<sprache>.dat, wenn es die gibt) und lässt sie
+// bearbeiten und speichern.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +15,7 @@ class THilfeF : public QDialog {
 public:
     explicit THilfeF(QWidget* eltern = nullptr);
 
+    // Die Datei, die zuletzt gelesen wurde (vor dem ersten Lesen Hilfe.dat).
     QString datei() const;
     // Liest die Datei (Windows-1252) ins Feld; fehlt sie, bleibt das Feld leer.
     void laden();
@@ -31,7 +33,13 @@ protected:
     // Schließen mit ungespeichertem Text fragt wie der Editor: speichern, verwerfen oder offen bleiben.
     void closeEvent(QCloseEvent* e) override;
     void reject() override { close(); }
+
+private:
+    QString name_ = QStringLiteral("Hilfe.dat");
 };
+
+// Hilfe.<sprache>.dat im Datenordner, wenn es sie zur gewählten Sprache gibt, sonst Hilfe.dat.
+QString HilfeDateiName();
 
 extern THilfeF* HilfeF;
 

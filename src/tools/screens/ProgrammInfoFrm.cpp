@@ -83,34 +83,34 @@ void SpracheVorDemStartSetzen(const std::string& verlangt)
 
 TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("ProgrammInfoF"), QStringLiteral("Info"));
+    FensterEinrichten(this, QStringLiteral("ProgrammInfoF"), Tq("Info"));
     setFixedSize(400, 510);
 
     auto* bild = Bildschild(this, QStringLiteral("pokal"), QSize(110, 110));
     auto* titel = Mittig(this, QStringLiteral("Torvane"), Schrift(26, true));
     titel->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen)));
-    auto* version = Mittig(this, QStringLiteral("Die FußballManagerSimulation\n") + Q(VersionLang()), Schrift(10, true));
+    auto* version = Mittig(this, Tq("Die FußballManagerSimulation") + QStringLiteral("\n") + Q(VersionLang()), Schrift(10, true));
     version->setObjectName(QStringLiteral("Version"));
     auto* text = new QLabel(
-        QStringLiteral("Ein bis vier Manager übernehmen je einen Verein der Oberliga und versuchen, "
-                       "mit Geschick und etwas Glück bis in die Bundesliga aufzusteigen.\n\n"
-                       "Alle Vereine, Spieler, Bilder und Klänge sind frei erfunden und "
-                       "mit eigenen Werkzeugen erzeugt. Ähnlichkeiten mit echten Vereinen "
-                       "sind rein zufällig."),
+        Tq("Ein bis vier Manager übernehmen je einen Verein der Oberliga und versuchen, "
+           "mit Geschick und etwas Glück bis in die Bundesliga aufzusteigen.\n\n"
+           "Alle Vereine, Spieler, Bilder und Klänge sind frei erfunden und "
+           "mit eigenen Werkzeugen erzeugt. Ähnlichkeiten mit echten Vereinen "
+           "sind rein zufällig."),
         this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);
     // Die Größe gilt für alle Fenster; Qt kann sie nur beim Start festlegen.
     auto* zoomZeile = new QHBoxLayout;
-    auto* zoomText = new QLabel(QStringLiteral("Fenstergröße"), this);
+    auto* zoomText = new QLabel(Tq("Fenstergröße"), this);
     zoomText->setFont(Schrift(10, true));
     Zoom = new QComboBox(this);
     Zoom->setObjectName(QStringLiteral("Zoom"));
     // Nur, was auf diesen Bildschirm passt.
     for (const int z : PassendeZoomStufen(FreiInPixeln())) Zoom->addItem(QStringLiteral("%1 %").arg(z), z);
     ZoomZeigen();
-    Zoom->setToolTip(QStringLiteral("Für große Bildschirme; gilt ab dem nächsten Start"));
-    auto* zoomHinweis = new QLabel(QStringLiteral("ab dem nächsten Start"), this);
+    Zoom->setToolTip(Tq("Für große Bildschirme; gilt ab dem nächsten Start"));
+    auto* zoomHinweis = new QLabel(Tq("ab dem nächsten Start"), this);
     zoomZeile->addStretch(1);
     zoomZeile->addWidget(zoomText);
     zoomZeile->addWidget(Zoom);
@@ -123,7 +123,7 @@ TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
     spracheText->setFont(Schrift(10, true));
     SpracheWahl = new QComboBox(this);
     SpracheWahl->setObjectName(QStringLiteral("Sprache"));
-    SpracheWahl->addItem(QStringLiteral("System"), QString());
+    SpracheWahl->addItem(Tq("System"), QString());
     for (const std::string& k : SprachenImOrdner(Pfade.Sprachen))
         SpracheWahl->addItem(k == "de" ? QStringLiteral("Deutsch") : k == "en" ? QStringLiteral("English") : Q(k), Q(k));
     SpracheZeigen();
@@ -135,7 +135,7 @@ TProgrammInfoF::TProgrammInfoF(QWidget* eltern) : QDialog(eltern)
     spracheZeile->addStretch(1);
     connect(SpracheWahl, &QComboBox::currentIndexChanged, this,
             [this](int i) { SpracheSpeichern(SpracheWahl->itemData(i).toString()); });
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(Tq("OK"), this);
     ok->setObjectName(QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* l = new QVBoxLayout(this);
