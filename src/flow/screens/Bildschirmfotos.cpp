@@ -1,5 +1,7 @@
 #include "flow/screens/Bildschirmfotos.h"
+#include "flow/screens/Bildschirmtexte.h"
 
+#include "core/Datei.h"
 #include "core/Oberflaeche.h"
 #include "core/Pfade.h"
 #include "core/SpielstandDatei.h"
@@ -80,6 +82,10 @@ bool BeispielSpielAnlegen()
 }
 
 QStringList GefundeneAbschnitte;
+namespace {
+// Jeder Text auf den Bildern, für ordner/texte.txt.
+QStringList GezeigteTexte;
+} // namespace
 
 namespace {
 
@@ -279,6 +285,7 @@ bool Foto(QWidget* w, const QString& ordner, const QString& name, QStringList& f
 {
     QApplication::processEvents();
     GefundeneAbschnitte << AbgeschnitteneTexte(w, name);
+    GezeigteTexte << SichtbareTexte(w, name);
     const QString datei = QDir(ordner).filePath(name + QStringLiteral(".png"));
     if (!w->grab().save(datei)) return false;
     fertig << datei;
@@ -521,6 +528,12 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     // Jedes abgeschnittene Wort einmal nennen: wer Bilder macht, soll es auch lesen.
     GefundeneAbschnitte.removeDuplicates();
     for (const QString& f : GefundeneAbschnitte) qWarning("Abgeschnitten: %s", qPrintable(f));
+    // Daneben, was die Bilder an Text zeigen: so lässt sich prüfen, ob alles übersetzt ist.
+    std::string grund;
+    if (!DateiSicherErsetzen(U(QDir(ordner).filePath(QStringLiteral("texte.txt"))),
+                             GezeigteTexte.join(QLatin1Char('\n')).toStdString() + "\n", grund))
+        qWarning("texte.txt: %s", grund.c_str());
+    GezeigteTexte.clear();
     return fertig;
 }
 
