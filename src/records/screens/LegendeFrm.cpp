@@ -29,7 +29,7 @@ TLegendeF::TLegendeF(QWidget* eltern) : QDialog(eltern)
     titel->setGeometry(10, 8, 700, 34);
 
     // Die Namen der Wettbewerbe bleiben in jeder Sprache.
-    const char* const koepfe[7] = {N_("Saison"), N_("Liga"), N_("Platz"), "DFB-Pokal", "UEFA-Pokal",
+    const char* const koepfe[7] = {N_("Saison"), "Liga", N_("Platz"), "DFB-Pokal", "UEFA-Pokal",
                                    "P. d. Pokalsieger", "Championslig"};
     const int links[7] = {10, 70, 120, 170, 290, 410, 540};
     const int breiten[7] = {58, 48, 48, 118, 118, 128, 140};
@@ -42,7 +42,7 @@ TLegendeF::TLegendeF(QWidget* eltern) : QDialog(eltern)
     for (int c = 0; c < 7; ++c) {
         QLabel* k = Schild(this, QStringLiteral("Kopf%1").arg(c + 1), QRect(links[c], RasterY, breiten[c], 24),
                            kopfSchrift);
-        k->setText(c < 3 ? Tq(koepfe[c]) : QString::fromUtf8(koepfe[c]));
+        k->setText(c == 1 ? TCq("Spaltentitel", "Liga") : c < 3 ? Tq(koepfe[c]) : QString::fromUtf8(koepfe[c]));
         Kopf[static_cast<size_t>(c)] = k;
         // Die letzte Spalte heißt im Spiel so kurz; der Tipp sagt, was gemeint ist.
         if (c == 6) k->setToolTip(QStringLiteral("Champions League"));

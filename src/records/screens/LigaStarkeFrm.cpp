@@ -76,7 +76,9 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
     Grid = new QTableWidget(0, 5, s2);
     Grid->setObjectName(QStringLiteral("Grid"));
     Grid->setGeometry(8, 32, 400, 440);
-    Grid->setHorizontalHeaderLabels({Tq("Nr."), Tq("Mannschaft"), Tq("Stärke"), Tq("Nation"), Tq("Liga")});
+    // Übersetzer: schmale Spalten, kaum Platz für mehr als vier Zeichen.
+    Grid->setHorizontalHeaderLabels({Tq("Nr."), Tq("Mannschaft"), TCq("Spaltentitel", "Stärke"), Tq("Nation"),
+                                     TCq("Spaltentitel", "Liga")});
     Grid->verticalHeader()->setVisible(false);
     Grid->verticalHeader()->setDefaultSectionSize(20);
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
