@@ -188,7 +188,8 @@ void SponsorVerdoppelt(Ablauf& a)
         const int32_t doppelt = Geld(2LL * v.Betrag, "Betrag");
         mg.Werbeeinnahmen = Geld(static_cast<int64_t>(mg.Werbeeinnahmen) + v.Betrag, "Werbeeinnahmen");
         v.Betrag = doppelt;
-        a.text = std::string(NL) + NL + Tz("%1\n verdoppelt die Einnahmen des Werbevertrags !", {Sponsorname(0, v.Sponsor)});
+        a.text = std::string(NL) + NL +
+                 Tz("%1\n verdoppelt die Einnahmen des Werbevertrags !", {Sponsorname(0, v.Sponsor)});
         a.bild = BildWerbung;
     } else {
         ManagerpunktAbziehen();
@@ -204,7 +205,8 @@ void SponsorKuendigt(Ablauf& a)
     const int k = Z(0, 8);
     Werbevertrag_& v = slots[k];
     if (v.SpieleGesamt > 0) {
-        a.text = std::string(NL) + Tz("Hola, \n%1\nkündigt den Werbevertrag !", {Sponsorname(k <= 5 ? 0 : 1, v.Sponsor)});
+        a.text = std::string(NL) +
+                 Tz("Hola, \n%1\nkündigt den Werbevertrag !", {Sponsorname(k <= 5 ? 0 : 1, v.Sponsor)});
         if (k <= 5) mg.Werbeeinnahmen = std::max(0, Geld(static_cast<int64_t>(mg.Werbeeinnahmen) - v.Betrag));
         v = slots[0];
     } else {
@@ -232,7 +234,8 @@ void Stadionschaden(Ablauf& a)
     if (plaetze <= 1) {
         plaetze = 1000;
         a.text = std::string(NL) + NL +
-                 Tz("Ihr Stadion hat die größe einer Eizelle !?\?!!?\n\nDeshalb vergrößert die Stadt es auf 1.000 Plätze.");
+                 Tz("Ihr Stadion hat die größe einer Eizelle !?\?!!?\n\nDeshalb vergrößert die Stadt es auf "
+                    "1.000 Plätze.");
     }
     SETZE(mg.Plaetze, plaetze);
     DauerkartenAnpassen(mg);
@@ -253,14 +256,15 @@ void Stadionkomfort(Ablauf& a)
             // In den oberen Ligen wäre die "Strafe" sonst eine Zahlung an den Verein.
             if (f > 0) {
                 if (!Bezahlt(a, f)) return;
-                a.text = std::string(NL) + Tz("Da Ihr Stadionkomfort zu gering ist und unter dem\nStandard liegt zahlen "
-                                              "Sie %1 Strafe !\n\nWir empfehlen den Stadionkomfort zu erhöhen oder "
-                                              "Torvane zu beenden !",
+                a.text = std::string(NL) + Tz("Da Ihr Stadionkomfort zu gering ist und unter dem\nStandard liegt "
+                                              "zahlen Sie %1 Strafe !\n\nWir empfehlen den Stadionkomfort zu "
+                                              "erhöhen oder Torvane zu beenden !",
                                               {Betrag(f)});
             }
         } else {
             Buchen(1000000);
-            a.text = std::string(NL) + Tz("Ihr Stadionkomfort ist OPTIMAL\n1.000.000 € Prämie !\n\nSehr gut, Weiter so !");
+            a.text = std::string(NL) +
+                     Tz("Ihr Stadionkomfort ist OPTIMAL\n1.000.000 € Prämie !\n\nSehr gut, Weiter so !");
         }
     } else {
         Buchen(1111111);

@@ -114,7 +114,8 @@ void Computerfehler(Ablauf& a)
         a.text = std::string(NL) + Tz("Aktienpreis um 100 € gestiegen weil Sie keine Aktien haben.\n\nVorher Aktien "
                                       "kaufen mein Lieber !");
     else
-        a.text = std::string(NL) + NL + Tf("Durch einen Computerfehler verloren Sie %1 Torvane Aktien !", {Zahltext(n)});
+        a.text = std::string(NL) + NL +
+                 Tf("Durch einen Computerfehler verloren Sie %1 Torvane Aktien !", {Zahltext(n)});
     SETZE(S.Spiel.Aktienkurs, static_cast<int64_t>(S.Spiel.Aktienkurs) + 100);
     AktienSetzen(Akt().Aktien - n);
 }
@@ -173,7 +174,8 @@ void Vereinskauf(Ablauf& a)
             if (preis > 0 &&
                 JaGedrueckt(a,
                             std::string(NL) + NL +
-                                Tz("Ein steinreicher Mensch möchte gerne\nfür %1 Ihren Verein Kaufen ?", {Betrag(preis)}),
+                                Tz("Ein steinreicher Mensch möchte gerne\nfür %1 Ihren Verein Kaufen ?",
+                                   {Betrag(preis)}),
                             {Angebotsfrage::VereinVerkauf, 1, preis}))
                 VereinVerkauft(preis);
         }
@@ -214,7 +216,9 @@ void AktienVerkaufen(Ablauf& a)
         return;
     }
     const int64_t p = RundenBruch((Z(-60, 50) + 100LL) * S.Spiel.Aktienkurs, 100);
-    if (!JaGedrueckt(a, std::string(NL) + NL + Tf("Möchten Sie alle Aktienanteile für %1 das Stück verkaufen ?", {Betrag(p)}),
+    if (!JaGedrueckt(a,
+                     std::string(NL) + NL +
+                         Tf("Möchten Sie alle Aktienanteile für %1 das Stück verkaufen ?", {Betrag(p)}),
                      {Angebotsfrage::AktienVerkauf, n, n * p}))
         return;
     Buchen(n * p);

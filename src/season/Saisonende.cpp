@@ -245,7 +245,8 @@ bool Saisonende()
         a.ueberschriftSchieben();
         a.tafelZeigen(Tf("Fußballmeister %1", {LigaNamen[static_cast<size_t>(liga)]}),
                       {S.Mannschaft[f].Name.text(), S.Mannschaft[f + 1].Name.text(), S.Mannschaft[f + 2].Name.text()},
-                      {Tf("bekommt %1", {Betrag(Platzpraemie(liga, 1))}), Tf("bekommt %1", {Betrag(Platzpraemie(liga, 2))}),
+                      {Tf("bekommt %1", {Betrag(Platzpraemie(liga, 1))}),
+                       Tf("bekommt %1", {Betrag(Platzpraemie(liga, 2))}),
                        Tf("bekommt %1", {Betrag(Platzpraemie(liga, 3))})});
         PlaetzeEhren(liga);
         a.wechselZeigen(Tf("Absteiger in die %1", {LigaNamen[static_cast<size_t>(liga + 1)]}),
