@@ -1,20 +1,24 @@
 // Die ewige Tabelle: alle Vereine nach ihren ewigen Punkten.
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <string>
 #include <vector>
 
 namespace torvane {
 
+// Kopf und Legende übersetzt erst das Fenster.
+// Übersetzer: die Leerzeichen stellen die Wörter über ihre Spalten (Nr., Verein, Punkte).
 constexpr const char* EwigeKopf =
-    "      Nr.       Manschaft (Liga)                                                    Punkte";
+    N_("      Nr.       Manschaft (Liga)                                                    Punkte");
 // Wie die Punkte zustande kommen (EwigePunkteBuchen, Pokalsieger): sonst wundert sich jeder,
 // dass eine starke Oberligasaison nur wenige Punkte bringt.
 constexpr const char* EwigeLegende =
-    "Ewige Punkte je Spiel: Sieg 1 (auswärts 1,5), Unentschieden 0,5 (auswärts 0,67). In der Liga "
+    N_("Ewige Punkte je Spiel: Sieg 1 (auswärts 1,5), Unentschieden 0,5 (auswärts 0,67). In der Liga "
     "zählt die 2.Liga die Hälfte, die Regionalliga ein Drittel, die Oberliga ein Viertel. DFB-Pokal "
     "einfach, Uefa Pokal dreifach, Pokal der Pokalsieger vierfach, ChampionsLige sechsfach; "
-    "dazu Punkte für jeden Pokalsieg.";
+    "dazu Punkte für jeden Pokalsieg.");
 
 // Vereinsindizes, die meisten Punkte zuerst; Gleichstände in Indexfolge.
 std::vector<int> EwigeReihenfolge();

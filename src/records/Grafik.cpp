@@ -2,6 +2,7 @@
 
 #include "core/Fehler.h"
 #include "core/Konto.h"
+#include "core/Sprache.h"
 #include "finance/Vermoegen.h"
 
 #include <algorithm>
@@ -49,12 +50,12 @@ void GrafikAuffrischen(int m)
 
 std::string GeldTitel(int m)
 {
-    return "Vermögen ca. " + Geldtext(static_cast<double>(AbrundenAuf(GezeigtesVermoegen(m), 5))) + Waehrung;
+    return Tf("Vermögen ca. %1", {Geldtext(static_cast<double>(AbrundenAuf(GezeigtesVermoegen(m), 5))) + Waehrung});
 }
 
-std::string PlatzTitel() { return "Tabellenplätze bis " + std::to_string(S.Spiel.Spieltag) + ".Spieltag"; }
+std::string PlatzTitel() { return Tf("Tabellenplätze bis %1.Spieltag", {std::to_string(S.Spiel.Spieltag)}); }
 
-std::string StaerkeTitel(int m) { return "Stärken (Aktuell: " + std::to_string(S.Manager[m].TeamStaerke) + ")"; }
+std::string StaerkeTitel(int m) { return Tf("Stärken (Aktuell: %1)", {std::to_string(S.Manager[m].TeamStaerke)}); }
 
 int GeldAchse(int grenze, int k) { return (grenze - 250) / 10 + 26 - k; }
 
@@ -64,16 +65,16 @@ std::string PlatzHinweis(int m, int x, int y)
 {
     if (x < 18 || x > 255 || y < 21 || y > 221) return {};
     const int d = HinweisSpieltag(x);
-    if (d > S.Spiel.Spieltag) return "Noch nicht gespielt";
-    return std::to_string(PlatzByte(S.Statistik[m], d)) + " Platz am " + std::to_string(d) + ".Spieltag";
+    if (d > S.Spiel.Spieltag) return T("Noch nicht gespielt");
+    return Tf("%1 Platz am %2.Spieltag", {std::to_string(PlatzByte(S.Statistik[m], d)), std::to_string(d)});
 }
 
 std::string StaerkeHinweis(int m, int x, int y)
 {
     if (x < 22 || x > 189 || y < 28 || y > 165) return {};
     const int wert = StaerkeByte(S.Statistik[m], x - 21);
-    if (wert == 0) return "nicht Archiviert";
-    return std::to_string(wert) + " Stärke";
+    if (wert == 0) return T("nicht Archiviert");
+    return Tf("%1 Stärke", {std::to_string(wert)});
 }
 
 } // namespace torvane

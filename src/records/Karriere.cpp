@@ -1,6 +1,7 @@
 #include "records/Karriere.h"
 
 #include "core/Konto.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 
 #include <cmath>
@@ -24,8 +25,9 @@ std::array<Karrierezeile, KarriereZeilen> KarriereRaster(int m, int position)
         }
         const Saisonbilanz_& b = bilanz[s];
         z = {std::to_string(s),       std::to_string(b.Liga),   std::to_string(b.Platz),
-             b.DfbErgebnis.text(),    b.UefaErgebnis.text(),    b.PdpErgebnis.text(),
-             b.ChlErgebnis.text()};
+             // Die Pokalspalten stehen deutsch im Spielstand; übersetzt wird erst beim Zeigen.
+             TWert(b.DfbErgebnis.text()), TWert(b.UefaErgebnis.text()), TWert(b.PdpErgebnis.text()),
+             TWert(b.ChlErgebnis.text())};
     }
     return raster;
 }
@@ -54,7 +56,7 @@ std::string Prozentzahl(int anzahl, int teiler, char dezimal)
 Quoten_ KarriereQuoten(int m, char dezimal)
 {
     const Manager_& mg = S.Manager[m];
-    const std::string kein = "Kein Spiel";
+    const std::string kein = T("Kein Spiel");
     const int n = mg.SpieleGespielt;
     auto quote = [&](bool da, int anzahl, int teiler) {
         return da && teiler > 0 ? Prozentzahl(anzahl, teiler, dezimal) + " %" : kein;
@@ -63,7 +65,7 @@ Quoten_ KarriereQuoten(int m, char dezimal)
     if (n > 0) {
         q.spiele = Geldtext(n);
         const double ohne = 100.0 - 100.0 / n * (mg.HeimSiege + mg.AuswaertsSiege + mg.Remis);
-        q.ohnePunkte = "In " + Zahl(ohne, dezimal) + " % der Spiele wurde nicht Gepunktet.";
+        q.ohnePunkte = Tf("In %1 % der Spiele wurde nicht Gepunktet.", {Zahl(ohne, dezimal)});
     } else {
         q.spiele = q.ohnePunkte = kein;
     }

@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Text.h"
 #include "core/Variablen.h"
 
@@ -70,7 +71,7 @@ std::string LigaschnittText(double schnitt)
     std::snprintf(b, sizeof b, "%.1f", std::round(schnitt * 10.0) / 10.0);
     std::string t = b;
     std::replace(t.begin(), t.end(), '.', ',');
-    return "Ligaschnitt: " + t;
+    return Tf("Ligaschnitt: %1", {t});
 }
 
 std::string LigaSpalte(int verein)
@@ -139,7 +140,7 @@ bool AlleMannschaftenBezahlen()
 
 std::string AlleMannschaftenHinweis()
 {
-    return std::string("Diese Informationen wurden durch Co. Trainer zusammengestellt und Kosten 1.000") + Waehrung;
+    return T("Diese Informationen wurden durch Co. Trainer zusammengestellt und Kosten 1.000 €");
 }
 
 bool Spionieren(int verein)

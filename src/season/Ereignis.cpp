@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Zufall.h"
 #include "finance/Bank.h"
 #include "finance/Sponsoren.h"
@@ -34,8 +35,8 @@ bool Bezahlt(Ablauf& a, int64_t kosten)
         Buchen(-kosten);
         return true;
     }
-    a.text = std::string(NL) + NL + "Das Konto kann Kosten von " + Betrag(kosten) +
-             " nicht mehr tragen: es bleibt alles, wie es war.";
+    a.text = std::string(NL) + NL +
+             Tf("Das Konto kann Kosten von %1 nicht mehr tragen: es bleibt alles, wie es war.", {Betrag(kosten)});
     a.bild = BildNichts;
     a.schlussmeldung = true;
     return false;
@@ -72,18 +73,18 @@ void Trainingsball(Ablauf& a)
 {
     Manager_& mg = Akt();
     if (Z(0, 1) == 1) {
-        a.kopf = "Hüpf Hüpf Roll Roll";
-        a.text = std::string(NL) + NL + "Ihnen kullerte ein Trainingsball zu !";
+        a.kopf = T("Hüpf Hüpf Roll Roll");
+        a.text = std::string(NL) + NL + T("Ihnen kullerte ein Trainingsball zu !");
         mg.Baelle = static_cast<uint8_t>(std::min(mg.Baelle + 1, 255));
     } else {
-        a.kopf = "Knall Bumm Peng";
-        a.text = std::string(NL) + NL + "1 Trainingsball ging kaputt !";
+        a.kopf = T("Knall Bumm Peng");
+        a.text = std::string(NL) + NL + T("1 Trainingsball ging kaputt !");
         if (mg.Baelle <= 1) {
             // Ohne Bälle bleibt es bei null, statt im Byte nach oben zu springen.
             mg.Baelle = 0;
             mg.BaelleTechnik = 0;
             mg.BaelleKonstitution = 0;
-            a.text += std::string(NL) + "Oh, keine Trainingbälle mehr. Schade Schade Schade !";
+            a.text += std::string(NL) + T("Oh, keine Trainingbälle mehr. Schade Schade Schade !");
         } else {
             --mg.Baelle;
             if (mg.BaelleTechnik > 0)
@@ -101,77 +102,76 @@ void Geldereignis(int n, Ablauf& a)
     switch (n) {
     case 3: {
         const int64_t x = Buchen(Z(1, 111) * 1000LL);
-        a.text = t + "Der Vorstand zahlt Ihnen eine Prämie" + NL + "von " + Betrag(x);
+        a.text = t + Tz("Der Vorstand zahlt Ihnen eine Prämie\nvon %1", {Betrag(x)});
         break;
     }
     case 4: {
         const int64_t x = Z(1, 100) * 1000LL;
         if (!Bezahlt(a, x)) break;
         a.text = std::string(NL) +
-                 "Wegen unüberlegten Transaktionen (man munkelt,das Management hielte sich Prostituierte), "
-                 "entstand dem Verein ein Schaden von " +
-                 Betrag(x);
+                 Tf("Wegen unüberlegten Transaktionen (man munkelt,das Management hielte sich Prostituierte), "
+                    "entstand dem Verein ein Schaden von %1",
+                    {Betrag(x)});
         a.bild = BildNichts;
         break;
     }
     case 5: {
         const int64_t x = Buchen(Z(1, 50) * 1000LL);
-        a.text = t + "Durch Spielervermittlung erhalten Sie eine Prämie von " + Betrag(x);
+        a.text = t + Tf("Durch Spielervermittlung erhalten Sie eine Prämie von %1", {Betrag(x)});
         break;
     }
     case 6: {
         const int64_t x = Z(1, 100) * 10000LL;
         if (!Bezahlt(a, x)) break;
         a.text = std::string(NL) +
-                 "Kreischende, Raufende und \"Hoppla\" Urinierende Fans im Stadion verursachten einen Schaden von " +
-                 Betrag(x) + NL + NL + "So kann´s gehn !";
+                 Tz("Kreischende, Raufende und \"Hoppla\" Urinierende Fans im Stadion verursachten einen Schaden von "
+                    "%1\n\nSo kann´s gehn !",
+                    {Betrag(x)});
         break;
     }
     case 7: {
         const int64_t x = Z(1, 100) * 1000LL;
         if (!Bezahlt(a, x)) break;
-        a.text = t + "Kosten für Polizeieinsatz " + Betrag(x);
+        a.text = t + Tf("Kosten für Polizeieinsatz %1", {Betrag(x)});
         break;
     }
     case 8: {
         const int64_t x = Z(1, 100) * 1000LL;
         if (!Bezahlt(a, x)) break;
-        a.text = std::string(NL) +
-                 "Schadenersatzforderung der Stadtwerke für Beschädigung einer Staßenbahn und ferkelige "
-                 "Belästigungen alter Leute. Sie überweisen " +
-                 Betrag(x);
+        a.text = std::string(NL) + Tf("Schadenersatzforderung der Stadtwerke für Beschädigung einer Staßenbahn und "
+                                      "ferkelige Belästigungen alter Leute. Sie überweisen %1",
+                                      {Betrag(x)});
         break;
     }
     case 11: {
         const int64_t x = Buchen(Z(1, 200) * 10000LL);
-        a.text = t + Betrag(x) + " Einnahme durch Tunierteilnahme !";
+        a.text = t + Tf("%1 Einnahme durch Tunierteilnahme !", {Betrag(x)});
         break;
     }
     case 12: {
         const int64_t x = Z(1, 100) * 5000LL;
         if (!Bezahlt(a, x)) break;
-        a.text = t + " Durch Renovierungsarbeiten am Stadion entstanden  " + Betrag(x) + " kosten.";
+        a.text = t + Tf(" Durch Renovierungsarbeiten am Stadion entstanden  %1 kosten.", {Betrag(x)});
         break;
     }
     case 13: {
         const int64_t x = Buchen(Z(1, 500) * 1000LL);
-        a.text = t + Betrag(x) + " Gewinn durch erhöhte Mitgliedschaft !";
+        a.text = t + Tf("%1 Gewinn durch erhöhte Mitgliedschaft !", {Betrag(x)});
         break;
     }
     case 14: {
         const int64_t x = Z(1, 200) * 1000LL;
         if (!Bezahlt(a, x)) break;
-        a.text = " Der Rückgang von Vereinsmitgliedern wegen hoher Sterberate kostet Sie " + Betrag(x) +
-                 " !. WIR EMPFEHLEN: Ködern Sie die Leute mit niedrigen Beiträgen und legen Sie keine "
-                 "Vertragsdauer fest, so müssen die Nachkommen der Verstorbenen Mitglieder weiter an Sie "
-                 "bezahlen !";
+        a.text = Tf(" Der Rückgang von Vereinsmitgliedern wegen hoher Sterberate kostet Sie %1 !. WIR EMPFEHLEN: "
+                    "Ködern Sie die Leute mit niedrigen Beiträgen und legen Sie keine Vertragsdauer fest, so müssen "
+                    "die Nachkommen der Verstorbenen Mitglieder weiter an Sie bezahlen !",
+                    {Betrag(x)});
         break;
     }
     case 18:
         Buchen(1000000);
-        a.text = std::string(NL) +
-                 "In der Jahreshauptversammlung wurde beschlossen, dem Verein für einen neuen Spieler 1.000.000 " +
-                 Waehrung + " in Worten Einemillion zukommen zu lassen !";
+        a.text = std::string(NL) + T("In der Jahreshauptversammlung wurde beschlossen, dem Verein für einen neuen "
+                                     "Spieler 1.000.000  € in Worten Einemillion zukommen zu lassen !");
         break;
     default: break;
     }
@@ -188,12 +188,13 @@ void SponsorVerdoppelt(Ablauf& a)
         const int32_t doppelt = Geld(2LL * v.Betrag, "Betrag");
         mg.Werbeeinnahmen = Geld(static_cast<int64_t>(mg.Werbeeinnahmen) + v.Betrag, "Werbeeinnahmen");
         v.Betrag = doppelt;
-        a.text = std::string(NL) + NL + Sponsorname(0, v.Sponsor) + NL + " verdoppelt die Einnahmen des Werbevertrags !";
+        a.text = std::string(NL) + NL +
+                 Tz("%1\n verdoppelt die Einnahmen des Werbevertrags !", {Sponsorname(0, v.Sponsor)});
         a.bild = BildWerbung;
     } else {
         ManagerpunktAbziehen();
-        a.text = std::string(NL) + NL + "Sie haben noch Werbekapazitäten frei !" + NL +
-                 "(Das beeinträchtigt auch die Managerqualität !)";
+        a.text = std::string(NL) + NL +
+                 Tz("Sie haben noch Werbekapazitäten frei !\n(Das beeinträchtigt auch die Managerqualität !)");
     }
 }
 
@@ -204,14 +205,14 @@ void SponsorKuendigt(Ablauf& a)
     const int k = Z(0, 8);
     Werbevertrag_& v = slots[k];
     if (v.SpieleGesamt > 0) {
-        a.text = std::string(NL) + "Hola, " + NL + Sponsorname(k <= 5 ? 0 : 1, v.Sponsor) + NL +
-                 "kündigt den Werbevertrag !";
+        a.text = std::string(NL) +
+                 Tz("Hola, \n%1\nkündigt den Werbevertrag !", {Sponsorname(k <= 5 ? 0 : 1, v.Sponsor)});
         if (k <= 5) mg.Werbeeinnahmen = std::max(0, Geld(static_cast<int64_t>(mg.Werbeeinnahmen) - v.Betrag));
         v = slots[0];
     } else {
         ManagerpunktAbziehen();
-        a.text = std::string(NL) + NL + "Sie haben noch Werbekapazitäten frei !" + NL +
-                 "(Das beeinträchtigt u.a die Managerqualität !)";
+        a.text = std::string(NL) + NL +
+                 Tz("Sie haben noch Werbekapazitäten frei !\n(Das beeinträchtigt u.a die Managerqualität !)");
     }
 }
 
@@ -222,17 +223,19 @@ void Stadionschaden(Ablauf& a)
     int64_t plaetze = mg.Plaetze;
     if (Z(0, 1) == 0) {
         plaetze -= x;
-        a.text = std::string(NL) + NL + "Bei einem Stadionbrand wurden " + Zahltext(x) + " Plätze zerstört !";
+        a.text = std::string(NL) + NL + Tf("Bei einem Stadionbrand wurden %1 Plätze zerstört !", {Zahltext(x)});
     } else {
         const int64_t p = std::max<int64_t>(1, RundenBruch(x, 100));
         plaetze -= RundenBruch(plaetze * p, 100);
-        a.text = std::string(NL) + "Aus Sicherheitsgründen wegen schechtem Zustand" + NL + "mußten " +
-                 std::to_string(p) + " % Ihres Stadions abgerissen werden !" + NL + "Üble Sache !";
+        a.text = std::string(NL) + Tz("Aus Sicherheitsgründen wegen schechtem Zustand\nmußten %1 % Ihres Stadions "
+                                      "abgerissen werden !\nÜble Sache !",
+                                      {std::to_string(p)});
     }
     if (plaetze <= 1) {
         plaetze = 1000;
-        a.text = std::string(NL) + NL + "Ihr Stadion hat die größe einer Eizelle !?\?!!?" + NL + NL +
-                 "Deshalb vergrößert die Stadt es auf 1.000 Plätze.";
+        a.text = std::string(NL) + NL +
+                 Tz("Ihr Stadion hat die größe einer Eizelle !?\?!!?\n\nDeshalb vergrößert die Stadt es auf "
+                    "1.000 Plätze.");
     }
     SETZE(mg.Plaetze, plaetze);
     DauerkartenAnpassen(mg);
@@ -246,26 +249,27 @@ void Stadionkomfort(Ablauf& a)
     if (s <= 2) {
         const int d = Z(1, static_cast<int32_t>(l * 3));
         mg.Komfortpunkte = std::max(1, mg.Komfortpunkte - d);
-        a.text = std::string(NL) + NL + "Ihr Stadionkomfort ist um " + std::to_string(d) + " Punkte gefallen !";
+        a.text = std::string(NL) + NL + Tf("Ihr Stadionkomfort ist um %1 Punkte gefallen !", {std::to_string(d)});
     } else if (s <= 4) {
         if (mg.Komfortpunkte < l * 22) {
             const int64_t f = (101 - mg.Komfortpunkte * l) * 10000;
             // In den oberen Ligen wäre die "Strafe" sonst eine Zahlung an den Verein.
             if (f > 0) {
                 if (!Bezahlt(a, f)) return;
-                a.text = std::string(NL) + "Da Ihr Stadionkomfort zu gering ist und unter dem" + NL +
-                         "Standard liegt zahlen Sie " + Zahltext(f) + Waehrung + " Strafe !" + NL + NL +
-                         "Wir empfehlen den Stadionkomfort zu erhöhen oder Torvane zu beenden !";
+                a.text = std::string(NL) + Tz("Da Ihr Stadionkomfort zu gering ist und unter dem\nStandard liegt "
+                                              "zahlen Sie %1 Strafe !\n\nWir empfehlen den Stadionkomfort zu "
+                                              "erhöhen oder Torvane zu beenden !",
+                                              {Betrag(f)});
             }
         } else {
             Buchen(1000000);
-            a.text = std::string(NL) + "Ihr Stadionkomfort ist OPTIMAL" + NL + "1.000.000" + Waehrung + " Prämie !" +
-                     NL + NL + "Sehr gut, Weiter so !";
+            a.text = std::string(NL) +
+                     Tz("Ihr Stadionkomfort ist OPTIMAL\n1.000.000 € Prämie !\n\nSehr gut, Weiter so !");
         }
     } else {
         Buchen(1111111);
-        a.text = std::string(NL) + "Sie haben das schönste Stadion im Land." + NL + "1.111.111 " + Waehrung +
-                 " Prämie !" + NL + NL + "Wer´s wohl glaubt ?";
+        a.text = std::string(NL) +
+                 Tz("Sie haben das schönste Stadion im Land.\n1.111.111  € Prämie !\n\nWer´s wohl glaubt ?");
     }
     a.bild = BildKomfort;
 }
@@ -277,18 +281,15 @@ void Spende(Ablauf& a, bool gross)
     if (mg.Komfortpunkte < 100) ++mg.Komfortpunkte;
     mg.Plaetze = std::min(mg.Plaetze + (gross ? 1000 : 500), 100000);
     mg.Aktien = static_cast<int16_t>(std::min(mg.Aktien + (gross ? 200 : 100), AktienMax));
-    a.text = std::string("Ein Sponsor spendet: ") + NL + NL + "1 Komfortpunkt" + NL;
-    if (gross)
-        a.text += std::string("1.000 Stadionplätze") + NL + "500.000" + Waehrung + NL + "200 Torvane Aktien";
-    else
-        a.text += std::string("500 Stadionplätze") + NL + "250.000" + Waehrung + NL + NL + "100 Torvane Aktien";
+    a.text = gross ? Tz("Ein Sponsor spendet: \n\n1 Komfortpunkt\n1.000 Stadionplätze\n500.000 €\n200 Torvane Aktien")
+                   : Tz("Ein Sponsor spendet: \n\n1 Komfortpunkt\n500 Stadionplätze\n250.000 €\n\n100 Torvane Aktien");
 }
 
 void ZahlenOderUeberraschen(Ablauf& a)
 {
     const int64_t x = static_cast<int64_t>(Z(1, 100)) * (5 - Liga()) * 10000;
-    if (Frage(Akt().Name.text() + NL + "Drücke > Ja < und zahle " + Betrag(x) + NL +
-              "Drücke > Nein < und lass Dich Überraschen.")) {
+    if (Frage(Akt().Name.text() + NL +
+              Tz("Drücke > Ja < und zahle %1\nDrücke > Nein < und lass Dich Überraschen.", {Betrag(x)}))) {
         a.schlussmeldung = !Bezahlt(a, x);
         return;
     }
@@ -300,15 +301,15 @@ void Managerpunktehandel(Ablauf& a)
 {
     Manager_& mg = Akt();
     const int64_t c = Abschneiden(mg.Managerpunkte, "Managerpunkte") * 10000;
-    a.text = std::string(NL) + "Sie haben " + KommaText(mg.Managerpunkte, 3) + " Managerpunkt(e)" + NL + NL;
+    a.text = std::string(NL) + Tf("Sie haben %1 Managerpunkt(e)", {KommaText(mg.Managerpunkte, 3)}) + NL + NL;
     if (mg.Managerpunkte < 50.0f) {
         if (!Bezahlt(a, c)) return;
         mg.Managerpunkte += 5.0f;
-        a.text += std::string("Sie bekommen 5 Managerpunkte") + NL + "und zahlen dafür " + Betrag(c);
+        a.text += Tz("Sie bekommen 5 Managerpunkte\nund zahlen dafür %1", {Betrag(c)});
     } else {
         const int64_t erhalten = Buchen(c);
         mg.Managerpunkte -= 5.0f;
-        a.text += std::string("Sie bekommen 5 Managerpunkte abgezogen") + NL + "und bekommen dafür " + Betrag(erhalten);
+        a.text += Tz("Sie bekommen 5 Managerpunkte abgezogen\nund bekommen dafür %1", {Betrag(erhalten)});
     }
 }
 
@@ -320,15 +321,14 @@ void Finanzamt(Ablauf& a)
     const int64_t betrag = AbrundenAuf(static_cast<int64_t>(Z(1, 10)) * b, 3);
     if (betrag < 0 && !Bezahlt(a, -betrag)) return;
     const int64_t g = betrag < 0 ? betrag : Buchen(betrag);
-    a.text = std::string(NL) + NL + "Durch kluge Vermögensanlagen beschert Ihnen" + NL + "Das Finanzamt " + Betrag(g);
+    a.text = std::string(NL) + NL + Tz("Durch kluge Vermögensanlagen beschert Ihnen\nDas Finanzamt %1", {Betrag(g)});
 }
 
 void Spielinfo(Ablauf& a)
 {
     a.kopf = "Torvane";
-    a.text = std::string(NL) +
-             "Versuchen Sie mit Geschick und etwas Glück von der 4.Liga in die 1.Liga aufzusteigen und dabei "
-             "diverse Internationale Wettbewerbe zu bestreiten.";
+    a.text = std::string(NL) + T("Versuchen Sie mit Geschick und etwas Glück von der 4.Liga in die 1.Liga "
+                                 "aufzusteigen und dabei diverse Internationale Wettbewerbe zu bestreiten.");
     a.bild = BildSpielinfo;
 }
 
@@ -429,7 +429,7 @@ void Ereignis(int n)
     if (!a.schlussmeldung) return;
     // Wer nichts zu erzählen hatte, bekommt den Anfangstext und das leere Bild.
     if (a.text.empty()) {
-        a.text = Anfangstext;
+        a.text = std::string(NL) + NL + T(Anfangstext);
         a.bild = BildNichts;
     }
     Nachricht(a.kopf, a.text, a.art, 0, 0, a.bild);

@@ -2,6 +2,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "finance/Bank.h"
 #include "finance/Vermoegen.h"
 #include "season/Ereignis.h"
@@ -30,12 +31,12 @@ void Kaufangebot(Ablauf& a, int64_t n, int64_t p)
     if (p <= 0) {
         Nachricht(a.kopf,
                   std::string(NL) + NL +
-                      "Sie hätten billig Aktien kaufen können, aber Sie handeln ja nicht mit Aktien.",
+                      T("Sie hätten billig Aktien kaufen können, aber Sie handeln ja nicht mit Aktien."),
                   "Ok");
         return;
     }
-    if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie " + Zahltext(n) + " Aktien für je " + Zahltext(p) +
-                            Waehrung + " kaufen ?", {Angebotsfrage::AktienKauf, n, n * p}))
+    if (!JaGedrueckt(a, std::string(NL) + NL + Tf("Möchten Sie %1 Aktien für je %2 kaufen ?", {Zahltext(n), Betrag(p)}),
+                     {Angebotsfrage::AktienKauf, n, n * p}))
         return;
     const int64_t geliefert = std::clamp<int64_t>(n, 0, AktienMax - Akt().Aktien);
     // Kosten, die das Konto nicht fasst, bucht niemand: dann gibt es auch keine Aktien.
@@ -77,22 +78,21 @@ void KursHoch(Ablauf& a)
 {
     const int y = Z(1, 500);
     SETZE(S.Spiel.Aktienkurs, static_cast<int64_t>(S.Spiel.Aktienkurs) + y);
-    a.text = std::string(NL) + "W a u !" + NL + NL + "Torvane Aktien um " + Zahltext(y) + Waehrung + " gestiegen.";
+    a.text = std::string(NL) + Tz("W a u !\n\nTorvane Aktien um %1 gestiegen.", {Betrag(y)});
 }
 
 void KursRunter(Ablauf& a)
 {
     const int y = Z(1, 500);
     S.Spiel.Aktienkurs = std::max(100, S.Spiel.Aktienkurs - y);
-    a.text = std::string(NL) + "Huch !" + NL + NL + "Torvane Aktien um " + Zahltext(y) + Waehrung + " gefallen." +
-             NL + "Aber nie unter 100 €";
+    a.text = std::string(NL) + Tz("Huch !\n\nTorvane Aktien um %1 gefallen.\nAber nie unter 100 €", {Betrag(y)});
 }
 
 void FanAktien(Ablauf& a)
 {
     const int n = Z(1, 20) * 100;
     AktienSetzen(Akt().Aktien + n);
-    a.text = std::string(NL) + NL + "Ein besessener Fan schenkt Ihnen " + Zahltext(n) + " Torvane Aktien";
+    a.text = std::string(NL) + NL + Tf("Ein besessener Fan schenkt Ihnen %1 Torvane Aktien", {Zahltext(n)});
 }
 
 void Aktienlotterie(Ablauf& a)
@@ -102,18 +102,20 @@ void Aktienlotterie(Ablauf& a)
         Spielen(21, a);
         return;
     }
-    a.text = std::string(NL) + "Hätten Sie jetzt " + Zahltext(n - Akt().Aktien) + " Aktien mehr, " + NL +
-             "wären Sie um einen Spieler reicher." + NL + NL + "Aber, wer hat der hat !";
+    a.text = std::string(NL) + Tz("Hätten Sie jetzt %1 Aktien mehr, \nwären Sie um einen Spieler reicher.\n\nAber, "
+                                  "wer hat der hat !",
+                                  {Zahltext(n - Akt().Aktien)});
 }
 
 void Computerfehler(Ablauf& a)
 {
     const int n = Z(1, 20) * 100;
     if (Akt().Aktien == 0)
-        a.text = std::string(NL) + "Aktienpreis um 100 € gestiegen weil Sie keine Aktien haben." + NL + NL +
-                 "Vorher Aktien kaufen mein Lieber !";
+        a.text = std::string(NL) + Tz("Aktienpreis um 100 € gestiegen weil Sie keine Aktien haben.\n\nVorher Aktien "
+                                      "kaufen mein Lieber !");
     else
-        a.text = std::string(NL) + NL + "Durch einen Computerfehler verloren Sie " + Zahltext(n) + " Torvane Aktien !";
+        a.text = std::string(NL) + NL +
+                 Tf("Durch einen Computerfehler verloren Sie %1 Torvane Aktien !", {Zahltext(n)});
     SETZE(S.Spiel.Aktienkurs, static_cast<int64_t>(S.Spiel.Aktienkurs) + 100);
     AktienSetzen(Akt().Aktien - n);
 }
@@ -124,28 +126,29 @@ void Aktiengebuehr(Ablauf& a)
     const int64_t f = (1000 - aktien) * 1000;
     if (f > 0) {
         if (!Bezahlt(a, f)) return;
-        a.text = std::string(NL) + NL + "Halten Sie min. 1.000 Aktienanteile. Das spart Geld !" + NL + NL +
-                 "Sie zahlen " + Zahltext(f) + Waehrung;
+        a.text = std::string(NL) + NL +
+                 Tz("Halten Sie min. 1.000 Aktienanteile. Das spart Geld !\n\nSie zahlen %1", {Betrag(f)});
         return;
     }
     const int64_t r = (5 - Liga()) * 10;
     const int64_t summe = (AktienMax - aktien) * r;
     if (!Bezahlt(a, summe)) return;
-    a.text = std::string(NL) + NL + std::to_string(r) + Waehrung + " für jede nicht gekaufte Aktie !" + NL +
-             Zahltext(summe) + Waehrung + " wurden abgebucht !";
-    if (aktien == AktienMax) a.text += std::string(NL) + NL + "Glück gehabt !";
+    a.text = std::string(NL) + NL +
+             Tz("%1 für jede nicht gekaufte Aktie !\n%2 wurden abgebucht !",
+                {std::to_string(r) + Waehrung, Betrag(summe)});
+    if (aktien == AktienMax) a.text += std::string(NL) + NL + T("Glück gehabt !");
 }
 
 void Aktienbonus(Ablauf& a)
 {
     if (Akt().Aktien <= 999) {
-        a.text = std::string(NL) + NL + "Hätten Sie mehr Aktien, dann hätten Sie aber Grund zur Freude !";
+        a.text = std::string(NL) + NL + T("Hätten Sie mehr Aktien, dann hätten Sie aber Grund zur Freude !");
         return;
     }
     const int b = Z(1, 1000);
     AktienSetzen(Akt().Aktien + b);
-    a.text = std::string(NL) + NL + Zahltext(b) + " Aktienanteile zu Ihren Gunsten.";
-    if (Akt().Aktien == AktienMax) a.text += std::string(NL) + "Der Pott ist voll !";
+    a.text = std::string(NL) + NL + Tf("%1 Aktienanteile zu Ihren Gunsten.", {Zahltext(b)});
+    if (Akt().Aktien == AktienMax) a.text += std::string(NL) + T("Der Pott ist voll !");
 }
 
 void Vereinskauf(Ablauf& a)
@@ -160,21 +163,26 @@ void Vereinskauf(Ablauf& a)
             const int64_t preis = Zahlbar(RundenBruch((Z(25, 200) + 100LL) * v, 100));
             if (preis <= 0) return;
             Nachricht(a.kopf,
-                      std::string(NL) + NL + "Ein dahergelaufener Niemand legte " + Zahltext(preis) + Waehrung + NL +
-                          NL + "dem Vorstand auf den Tisch und kaufte den Verein." + NL + NL +
-                          "Aber keine Panik, mit viel Geld ein neuer Anfang !",
+                      std::string(NL) + NL +
+                          Tz("Ein dahergelaufener Niemand legte %1\n\ndem Vorstand auf den Tisch und kaufte den "
+                             "Verein.\n\nAber keine Panik, mit viel Geld ein neuer Anfang !",
+                             {Betrag(preis)}),
                       "ok");
             VereinVerkauft(preis);
         } else {
             const int64_t preis = Zahlbar(RundenBruch((Z(-50, 200) + 100LL) * v, 100));
-            if (preis > 0 && JaGedrueckt(a, std::string(NL) + NL + "Ein steinreicher Mensch möchte gerne" + NL + "für " +
-                                   Zahltext(preis) + Waehrung + " Ihren Verein Kaufen ?", {Angebotsfrage::VereinVerkauf, 1, preis}))
+            if (preis > 0 &&
+                JaGedrueckt(a,
+                            std::string(NL) + NL +
+                                Tz("Ein steinreicher Mensch möchte gerne\nfür %1 Ihren Verein Kaufen ?",
+                                   {Betrag(preis)}),
+                            {Angebotsfrage::VereinVerkauf, 1, preis}))
                 VereinVerkauft(preis);
         }
         return;
     }
     const int64_t p = std::llabs(static_cast<int64_t>(Z(-75, 75)) * S.Spiel.Aktienkurs * 10);
-    if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie 1.000 Aktien für " + Zahltext(p) + Waehrung + " kaufen ?",
+    if (!JaGedrueckt(a, std::string(NL) + NL + Tf("Möchten Sie 1.000 Aktien für %1 kaufen ?", {Betrag(p)}),
                      {Angebotsfrage::AktienKauf, 1000, p}))
         return;
     // Nur was bis zur Obergrenze passt, wird geliefert und anteilig bezahlt.
@@ -188,11 +196,11 @@ void Aktienzuwachs(Ablauf& a)
 {
     const int64_t n = Akt().Aktien;
     if (n <= 0) {
-        a.text = std::string(NL) + NL + "Keine Aktien, keine Prozente.";
+        a.text = std::string(NL) + NL + T("Keine Aktien, keine Prozente.");
         return;
     }
     AktienSetzen(n + RundenBruch(n * 5, 100));
-    a.text = std::string(NL) + NL + "Ihre Aktienanteile sind um 5 % gestiegen.";
+    a.text = std::string(NL) + NL + T("Ihre Aktienanteile sind um 5 % gestiegen.");
 }
 
 void AktienVerkaufen(Ablauf& a)
@@ -202,14 +210,16 @@ void AktienVerkaufen(Ablauf& a)
     if (n <= 0) {
         Nachricht(a.kopf,
                   std::string(NL) + NL +
-                      "Der Aktienverkauf scheiterte, da Sie anscheinend nicht fähig sind Aktien zu kaufen.",
+                      T("Der Aktienverkauf scheiterte, da Sie anscheinend nicht fähig sind Aktien zu kaufen."),
                   "ok");
         ManagerpunktAbziehen();
         return;
     }
     const int64_t p = RundenBruch((Z(-60, 50) + 100LL) * S.Spiel.Aktienkurs, 100);
-    if (!JaGedrueckt(a, std::string(NL) + NL + "Möchten Sie alle Aktienanteile für " + Zahltext(p) + Waehrung +
-                            " das Stück verkaufen ?", {Angebotsfrage::AktienVerkauf, n, n * p}))
+    if (!JaGedrueckt(a,
+                     std::string(NL) + NL +
+                         Tf("Möchten Sie alle Aktienanteile für %1 das Stück verkaufen ?", {Betrag(p)}),
+                     {Angebotsfrage::AktienVerkauf, n, n * p}))
         return;
     Buchen(n * p);
     AktienSetzen(0);
@@ -236,7 +246,7 @@ void BilligeAktien(Ablauf& a)
     }
     a.schlussmeldung = false;
     Nachricht(a.kopf,
-              std::string(NL) + NL + "Sie hätten billig Aktien kaufen können, aber Sie handeln ja nicht mit Aktien.",
+              std::string(NL) + NL + T("Sie hätten billig Aktien kaufen können, aber Sie handeln ja nicht mit Aktien."),
               "Ok");
 }
 

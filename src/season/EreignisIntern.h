@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Bruch.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 
 #include <cstdint>
@@ -18,7 +19,8 @@ struct Ablauf {
     bool schlussmeldung = true;
 };
 
-constexpr const char* Anfangstext = "\r\n\r\nRitz Ratz Rotz, Finger in die ....";
+// Steht unter zwei Leerzeilen.
+constexpr const char* Anfangstext = N_("Ritz Ratz Rotz, Finger in die ....");
 
 // Zufall oder die Ziehung des Tests.
 int32_t Z(int32_t von, int32_t bis);

@@ -2,6 +2,7 @@
 #include "core/Cp1252.h"
 #include "core/Fehler.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "season/Ereignis.h"
 #include "season/EreignisIntern.h"
 #include "squad/Kader.h"
@@ -34,8 +35,8 @@ void SpielerVerkauft(Ablauf& a)
     const int i = Z(1, n);
     const Kaderspieler_& s = Akt().Kader[i];
     const int64_t erloes = Buchen(s.Wert);
-    a.text = std::string(NL) + Name(s) + NL + " verließ den Verein für " + Zahltext(erloes) + Waehrung + NL + NL +
-             " Naja, dies ist auch sein realer Wert.";
+    a.text = std::string(NL) + Tz("%1\n verließ den Verein für %2\n\n Naja, dies ist auch sein realer Wert.",
+                                  {Name(s), Betrag(erloes)});
     SpielerAbgeben(AktM(), i);
 }
 
@@ -44,10 +45,9 @@ void SpielerWeg(Ablauf& a)
     const int n = Akt().KaderAnzahl;
     if (n == 0) return;
     const int i = Z(1, n);
-    a.text = Utf8Anfang(Name(Akt().Kader[i]) + " verließ den Verein.", 61) + NL + NL +
-             "Durch eine Vertragsklausel, die keiner so richtig verstand, brauchte für den Spieler keine "
-             "Ablösesumme bezahlt werden !" +
-             NL + "Na dann, Prost Mahlzeit !";
+    a.text = Utf8Anfang(Tf("%1 verließ den Verein.", {Name(Akt().Kader[i])}), 61) + NL + NL +
+             Tz("Durch eine Vertragsklausel, die keiner so richtig verstand, brauchte für den Spieler keine "
+                "Ablösesumme bezahlt werden !\nNa dann, Prost Mahlzeit !");
     SpielerAbgeben(AktM(), i);
 }
 
@@ -58,30 +58,28 @@ void Managerzeugnis(Ablauf& a)
     const bool nichtErste = S.Spiel.Saison > 1;
     int w = 0;
     if (mp < 17 && nichtErste) {
-        a.text = std::string(NL) + "Ihre Managerqualitäten sind miserabel !" + NL + NL +
-                 "Ihre Mannschaft wird um 2 Punkte schwächer !(HiHiHi)" + NL + NL +
-                 "Als kleine Hilfe bekommen Sie 1.000.000 " + Waehrung;
+        a.text = std::string(NL) + Tz("Ihre Managerqualitäten sind miserabel !\n\nIhre Mannschaft wird um 2 Punkte "
+                                      "schwächer !(HiHiHi)\n\nAls kleine Hilfe bekommen Sie 1.000.000  €");
         Buchen(1000000);
         w = 2;
     } else if (mp > 20 && mp < 41 && nichtErste) {
-        a.text = std::string(NL) + NL + "Ihre Managerqualitäten könnten besser sein !" + NL + NL +
-                 "Ihre Mannschaft wird um 1 Punkt schwächer !(HaHa)" + NL + NL +
-                 "Als kleine Hilfe bekommen Sie 500.000 " + Waehrung;
+        a.text = std::string(NL) + NL +
+                 Tz("Ihre Managerqualitäten könnten besser sein !\n\nIhre Mannschaft wird um 1 Punkt schwächer "
+                    "!(HaHa)\n\nAls kleine Hilfe bekommen Sie 500.000  €");
         Buchen(500000);
         w = 1;
     } else if (mp > 40 && mp < 71) {
-        a.text = std::string(NL) + NL + "Ihre Managerqualitäten sind befriedigend !";
+        a.text = std::string(NL) + NL + T("Ihre Managerqualitäten sind befriedigend !");
     } else if (mp > 80 && mp < 81) {
-        a.text = std::string(NL) + NL + "Ihre Managerqualitäten sind gut !" + NL + NL +
-                 "Das macht die Mannschaft um 1 Punkt stärker !";
+        a.text = std::string(NL) + NL +
+                 Tz("Ihre Managerqualitäten sind gut !\n\nDas macht die Mannschaft um 1 Punkt stärker !");
         w = -1;
     } else if (mp > 91) {
-        a.text = std::string(NL) + NL + "Ihre Managerqualitäten sind sehr gut !";
+        a.text = std::string(NL) + NL + T("Ihre Managerqualitäten sind sehr gut !");
     } else {
         a.text = std::string(NL) +
-                 "Manager werden sehr gefordert, haben einen langen Tag, und müssen immer Cool bleiben (und "
-                 "kriegen FETTE Abfindungen)." +
-                 NL + "Daher werden Sie nach einer Skala von 1-100 bewertet !";
+                 Tz("Manager werden sehr gefordert, haben einen langen Tag, und müssen immer Cool bleiben (und "
+                    "kriegen FETTE Abfindungen).\nDaher werden Sie nach einer Skala von 1-100 bewertet !");
     }
     a.bild = BildZeugnis;
     if (w == 0) return;
@@ -107,8 +105,8 @@ void SpielerUmsonst(Ablauf& a)
     }
     const int p = Ziehen(pool);
     if (p < 0) {
-        a.text = std::string(NL) + "Sie haben verpaßt einen Spieler umsonst zu bekommen !" + NL +
-                 "Entweder ist Ihr Spielerkader voll oder man hat Sie verschaukelt !";
+        a.text = std::string(NL) + Tz("Sie haben verpaßt einen Spieler umsonst zu bekommen !\nEntweder ist Ihr "
+                                      "Spielerkader voll oder man hat Sie verschaukelt !");
         return;
     }
 
@@ -137,14 +135,15 @@ void SpielerUmsonst(Ablauf& a)
         s.Technik = 120;
         s.Konstitution = 60;
         s.Form = 10;
-        a.text = std::string("Born to be a SUPERSTAR") + NL + " * * * * *  F U ß B A L L G O T T  * * * * * " + NL +
-                 NL + Name(s) + NL + NL + " Ist vom Himmel in Ihren Kader gefallen";
+        a.text = Tz("Born to be a SUPERSTAR\n * * * * *  F U ß B A L L G O T T  * * * * * \n\n%1\n\n Ist vom Himmel "
+                    "in Ihren Kader gefallen",
+                    {Name(s)});
         Klang("tataa");
         a.bild = BildStar;
     } else {
-        a.text = std::string("Ein unbekannter Fan(wahrscheinlich sehr Reich") + NL +
-                 "oder sehr bescheuert) bezahlte diesen Spieler." + NL + Name(k) + NL + " stieß zu Ihrem Kader." +
-                 NL + "Was für ein Unverschämtes Glück !";
+        a.text = Tz("Ein unbekannter Fan(wahrscheinlich sehr Reich\noder sehr bescheuert) bezahlte diesen "
+                    "Spieler.\n%1\n stieß zu Ihrem Kader.\nWas für ein Unverschämtes Glück !",
+                    {Name(k)});
     }
     BerechneMannschaft(m, 2);
 }
@@ -171,9 +170,11 @@ void AngebotFuerSpieler(Ablauf& a)
     const bool wird = i % 2 == 0;
     S.Befehl = Befehlswert::Keiner;
     Nachricht(mg.Name.text(),
-              std::string(NL) + Name(s) + NL + "Wert ca. " + Zahltext(s.Wert) + Waehrung + NL + NL +
-                  S.Mannschaft[c].Name.text() + " " + (wird ? "wird" : "möchte") + " für " + Zahltext(preis) +
-                  Waehrung + NL + " den Spieler kaufen.",
+              std::string(NL) +
+                  (wird ? Tz("%1\nWert ca. %2\n\n%3 wird für %4\n den Spieler kaufen.",
+                             {Name(s), Betrag(s.Wert), S.Mannschaft[c].Name.text(), Betrag(preis)})
+                        : Tz("%1\nWert ca. %2\n\n%3 möchte für %4\n den Spieler kaufen.",
+                             {Name(s), Betrag(s.Wert), S.Mannschaft[c].Name.text(), Betrag(preis)})),
               wird ? "OK" : "Jein");
     if (!wird && S.Befehl != Befehlswert::Ja) return;
     Buchen(preis);

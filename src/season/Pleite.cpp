@@ -3,6 +3,7 @@
 #include "core/Cp1252.h"
 #include "core/Oberflaeche.h"
 #include "core/PortHalter.h"
+#include "core/Sprache.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 
@@ -31,7 +32,7 @@ void ManagerEntfernen()
     SETZE(S.Spiel.ManagerHoch, S.Spiel.ManagerHoch - 1);
 }
 
-std::string PleiteZeile(int m) { return Utf8Anfang(S.Manager[m].Name.text() + " hat´s geschafft", 31); }
+std::string PleiteZeile(int m) { return Utf8Anfang(Tf("%1 hat´s geschafft", {S.Manager[m].Name.text()}), 31); }
 
 bool PleiteAbwickeln()
 {

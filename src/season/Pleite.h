@@ -1,6 +1,8 @@
 // Pleite und Spielende: ein Manager verlässt das Spiel, der letzte beendet es.
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <string>
 
 namespace torvane {
@@ -20,8 +22,9 @@ public:
 Pleiteanzeige& PleiteAnzeige();
 void PleiteAnzeigeSetzen(Pleiteanzeige* a); // nullptr: wieder die stille Anzeige
 
+// Übersetzt erst beim Zeigen.
 constexpr const char* PleiteText =
-    "Mit diesem geringen Vermögen kann der Verein  nicht bestehen, daraus folgt der Lizenzentzug.";
+    N_("Mit diesem geringen Vermögen kann der Verein  nicht bestehen, daraus folgt der Lizenzentzug.");
 
 // Entfernt den Manager im Platz AktManager; die folgenden rücken samt ihren Tabellen
 // (Optionen, Statistik, Vorwerte, Werbeverträge, Saisonbilanz) einen Platz auf.

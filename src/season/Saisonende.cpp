@@ -5,6 +5,7 @@
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/PortHalter.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 #include "flow/Neuanlage.h"
@@ -80,11 +81,11 @@ bool VerbandsligaAbstieg()
         const int verein = 70 + j;
         for (int m = ManagerVonVerein(verein); m >= 0; m = ManagerVonVerein(verein)) {
             SaisonendeAnzeige().tafelVerbergen();
-            Nachricht(S.Manager[m].Name.text(), VerbandsligaText, "ok");
+            Nachricht(S.Manager[m].Name.text(), VerbandsligaText(), "ok");
             SETZE(S.AktManager, m);
             ManagerEntfernen();
             if (SpielVorbei()) {
-                SaisonendeAnzeige().textZeigen("und Tschüß");
+                SaisonendeAnzeige().textZeigen(T("und Tschüß"));
                 Warte(3000);
                 PleiteAnzeige().programmBeenden();
                 return false;
@@ -95,7 +96,7 @@ bool VerbandsligaAbstieg()
     }
     S.AktManager = 0;
     ManagerNachVerein();
-    SaisonendeAnzeige().wechselZeigen(std::string("Aufstieg in die ") + LigaNamen[4],
+    SaisonendeAnzeige().wechselZeigen(Tf("Aufstieg in die %1", {LigaNamen[4]}),
                                       {S.Mannschaft[70].Name.text(), S.Mannschaft[71].Name.text(),
                                        S.Mannschaft[72].Name.text()},
                                       Saisonendeanzeige::Wechsel::Aufstieg, false);
@@ -111,8 +112,9 @@ void Aufsteigerbonus()
         KontoBuchen(mg.Kontostand, 1000000);
         Klang("tataa");
         Nachricht(mg.Name.text(),
-                  std::string(NL) + NL + "Wir Gratulieren zum Aufstieg in die " + LigaNamen.at(mg.Liga - 1) + ". " +
-                      NL + "Sie bekommen einen Aufsteigerbonus von 1.000.000" + Waehrung,
+                  std::string(NL) + NL +
+                      Tz("Wir Gratulieren zum Aufstieg in die %1. \nSie bekommen einen Aufsteigerbonus von 1.000.000 €",
+                         {LigaNamen.at(mg.Liga - 1)}),
                   "ok");
     }
 }
@@ -123,8 +125,8 @@ void Verbandsschecks()
         Manager_& mg = S.Manager[m];
         const int64_t s = KontoBuchen(mg.Kontostand, Verbandsscheck(mg.Liga, mg.Platz));
         Nachricht(ScheckKopf(m),
-                  std::string(NL) + Verbandsurteil(mg.Platz) + "zudem wird Ihnen ein Scheck in Höhe von " +
-                      Betrag(s) + " überreicht.",
+                  std::string(NL) + Tf("%1zudem wird Ihnen ein Scheck in Höhe von %2 überreicht.",
+                                       {Verbandsurteil(mg.Platz), Betrag(s)}),
                   "ok");
     }
 }
@@ -152,16 +154,25 @@ int32_t Verbandsscheck(int liga, int platz)
 
 std::string Verbandsurteil(int platz)
 {
-    if (platz <= 3) return "Der Fußballbund Gratuliert zu diesem hervorragenden Tabellenplatz,";
-    if (platz <= 8) return "Viel Glück in der nächsten Saison wünscht der Fußballbund,";
-    if (platz <= 13) return "Ein Platz im Mittelfeld ist auch nicht zu verachten, meint der Fußballbund,";
-    return "Der Fußballbund gibt zu verstehen das Management zu ändern,";
+    // Übersetzer: der Satz geht nach dem Komma weiter ("… zudem wird Ihnen ein Scheck …").
+    if (platz <= 3) return T("Der Fußballbund Gratuliert zu diesem hervorragenden Tabellenplatz,");
+    if (platz <= 8) return T("Viel Glück in der nächsten Saison wünscht der Fußballbund,");
+    if (platz <= 13) return T("Ein Platz im Mittelfeld ist auch nicht zu verachten, meint der Fußballbund,");
+    return T("Der Fußballbund gibt zu verstehen das Management zu ändern,");
 }
 
 std::string ScheckKopf(int m)
 {
     const Manager_& mg = S.Manager[m];
-    return Utf8Anfang(Utf8Anfang(mg.Vereinsname.text() + " unter dem Management von ", 51) + mg.Name.text(), 66);
+    // Übersetzer: danach folgt der Name des Managers.
+    return Utf8Anfang(Utf8Anfang(Tf("%1 unter dem Management von ", {mg.Vereinsname.text()}), 51) + mg.Name.text(), 66);
+}
+
+std::string VerbandsligaText()
+{
+    return std::string(NL) + Tz("Sie konnten Ihre Mannschaft vor dem Abstieg\nnicht bewahren und können Sinnlos "
+                                "rumklicken.\nDenn eine Verbandsliga wird nicht unterstützt.\nBeim nächten mal ist "
+                                "man immer schlauer !");
 }
 
 void LigenTauschen()
@@ -213,8 +224,8 @@ void VertraegeAuslaufen(int m)
         const int64_t abloese = KontoBuchen(mg.Kontostand, sp.Wert / 2);
         const MeldungsTitel titel(mg.Name.text() + " – " + mg.Vereinsname.text());
         Klang("error", 1);
-        Hinweis("Der Vertrag von " + sp.Vorname.text() + " " + sp.Nachname.text() + " ist ausgelaufen." + NL +
-                "Der Spieler verläßt den Verein für " + Betrag(abloese));
+        Hinweis(Tz("Der Vertrag von %1 %2 ist ausgelaufen.\nDer Spieler verläßt den Verein für %3",
+                   {sp.Vorname.text(), sp.Nachname.text(), Betrag(abloese)}));
         SpielerAbgeben(m, i);
     }
 }
@@ -222,7 +233,7 @@ void VertraegeAuslaufen(int m)
 bool Saisonende()
 {
     Saisonendeanzeige& a = SaisonendeAnzeige();
-    a.oeffnen("Saison " + Geldtext(S.Spiel.Saison) + " ist zu Ende");
+    a.oeffnen(Tf("Saison %1 ist zu Ende", {Geldtext(S.Spiel.Saison)}));
     Klang("saisonende");
     S.Spiel.AnzeigeLiga = 0;
 
@@ -232,12 +243,13 @@ bool Saisonende()
         a.ligaZeigen(LigaNamen[static_cast<size_t>(liga)]);
         Warte(1000);
         a.ueberschriftSchieben();
-        a.tafelZeigen(std::string("Fußballmeister ") + LigaNamen[static_cast<size_t>(liga)],
+        a.tafelZeigen(Tf("Fußballmeister %1", {LigaNamen[static_cast<size_t>(liga)]}),
                       {S.Mannschaft[f].Name.text(), S.Mannschaft[f + 1].Name.text(), S.Mannschaft[f + 2].Name.text()},
-                      {"bekommt " + Betrag(Platzpraemie(liga, 1)), "bekommt " + Betrag(Platzpraemie(liga, 2)),
-                       "bekommt " + Betrag(Platzpraemie(liga, 3))});
+                      {Tf("bekommt %1", {Betrag(Platzpraemie(liga, 1))}),
+                       Tf("bekommt %1", {Betrag(Platzpraemie(liga, 2))}),
+                       Tf("bekommt %1", {Betrag(Platzpraemie(liga, 3))})});
         PlaetzeEhren(liga);
-        a.wechselZeigen(std::string("Absteiger in die ") + LigaNamen[static_cast<size_t>(liga + 1)],
+        a.wechselZeigen(Tf("Absteiger in die %1", {LigaNamen[static_cast<size_t>(liga + 1)]}),
                         {S.Mannschaft[f + 15].Name.text(), S.Mannschaft[f + 16].Name.text(),
                          S.Mannschaft[f + 17].Name.text()},
                         Saisonendeanzeige::Wechsel::Abstieg, liga == 4);
@@ -277,7 +289,7 @@ bool Saisonende()
     S.Spiel.Spieltag = 0;
     BilanzEintragen();
 
-    a.textZeigen("Auf zur " + Zahl(S.Spiel.Saison) + ".Saison");
+    a.textZeigen(Tf("Auf zur %1.Saison", {Zahl(S.Spiel.Saison)}));
     Warte(3000);
     NeueTransferliste(3);
     a.schliessen();

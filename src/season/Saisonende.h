@@ -65,8 +65,7 @@ void LigenTauschen();
 void KaderAltern(int m);
 void VertraegeAuslaufen(int m);
 
-constexpr const char* VerbandsligaText =
-    "\r\nSie konnten Ihre Mannschaft vor dem Abstieg\r\nnicht bewahren und können Sinnlos rumklicken.\r\n"
-    "Denn eine Verbandsliga wird nicht unterstützt.\r\nBeim nächten mal ist man immer schlauer !";
+// Die Meldung an einen Manager, der in die Verbandsliga fällt.
+std::string VerbandsligaText();
 
 } // namespace torvane

@@ -96,7 +96,7 @@ TEST(Saisonende, AbsteigerInDieVerbandsligaGehtDerLetzteBeendetDasSpiel)
     const std::string absteiger = S.Manager[0].Vereinsname.text();
     const std::string aufsteiger = S.Mannschaft[74].Name.text();
     ASSERT_TRUE(Saisonende());
-    EXPECT_TRUE(ui.enthaelt(std::string("Alfred|") + VerbandsligaText));
+    EXPECT_TRUE(ui.enthaelt(std::string("Alfred|") + VerbandsligaText()));
     EXPECT_EQ(S.Spiel.ManagerHoch, 0);
     EXPECT_EQ(S.Manager[0].Name.text(), "Berta");
     // Der Absteiger steht jetzt in der Verbandsliga, der Zweite der Verbandsliga in der Oberliga.

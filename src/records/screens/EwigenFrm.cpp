@@ -15,16 +15,16 @@ TEwigenF* EwigenF = nullptr;
 
 TEwigenF::TEwigenF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("EwigenF"), QStringLiteral("Ewige Tabelle"), QSize(560, 560));
+    FensterMitKopf(this, QStringLiteral("EwigenF"), Tq("Ewige Tabelle"), QSize(560, 560));
     Kopf = Schild(this, QStringLiteral("Kopf"), QRect(10, 48, 540, 20), Schrift(8, true), Qt::AlignLeft);
-    Kopf->setText(QString::fromUtf8(EwigeKopf));
+    Kopf->setText(Tq(EwigeKopf));
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(10, 70, 540, 424);
     ListBox1->setFont(CourierSchrift(10, false));
     Legende = Schild(this, QStringLiteral("Legende"), QRect(10, 498, 540, 56), Schrift(8), Qt::AlignLeft | Qt::AlignTop);
     Legende->setWordWrap(true);
-    Legende->setText(QString::fromUtf8(EwigeLegende));
+    Legende->setText(Tq(EwigeLegende));
 }
 
 void TEwigenF::zeigen()

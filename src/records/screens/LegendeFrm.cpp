@@ -22,14 +22,15 @@ constexpr int RasterY = 60; // Oberkante der Kopfzeile
 
 TLegendeF::TLegendeF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("LegendeF"), QStringLiteral("Legende"));
+    FensterEinrichten(this, QStringLiteral("LegendeF"), Tq("Legende"));
     setFixedSize(720, 540);
-    auto* titel = Kopfzeile(QStringLiteral("Legende"), this);
+    auto* titel = Kopfzeile(Tq("Legende"), this);
     titel->setObjectName(QStringLiteral("Titel"));
     titel->setGeometry(10, 8, 700, 34);
 
-    const char* const koepfe[7] = {"Saison", "Liga", "Platz", "DFB-Pokal", "UEFA-Pokal", "P. d. Pokalsieger",
-                                   "Championslig"};
+    // Die Namen der Wettbewerbe bleiben in jeder Sprache.
+    const char* const koepfe[7] = {N_("Saison"), "Liga", N_("Platz"), "DFB-Pokal", "UEFA-Pokal",
+                                   "P. d. Pokalsieger", "Championslig"};
     const int links[7] = {10, 70, 120, 170, 290, 410, 540};
     const int breiten[7] = {58, 48, 48, 118, 118, 128, 140};
     const QColor farben[7] = {palette().color(QPalette::Window), Qt::white, QColor(0, 255, 0),
@@ -41,7 +42,7 @@ TLegendeF::TLegendeF(QWidget* eltern) : QDialog(eltern)
     for (int c = 0; c < 7; ++c) {
         QLabel* k = Schild(this, QStringLiteral("Kopf%1").arg(c + 1), QRect(links[c], RasterY, breiten[c], 24),
                            kopfSchrift);
-        k->setText(QString::fromUtf8(koepfe[c]));
+        k->setText(c == 1 ? TCq("Spaltentitel", "Liga") : c < 3 ? Tq(koepfe[c]) : QString::fromUtf8(koepfe[c]));
         Kopf[static_cast<size_t>(c)] = k;
         // Die letzte Spalte heißt im Spiel so kurz; der Tipp sagt, was gemeint ist.
         if (c == 6) k->setToolTip(QStringLiteral("Champions League"));
@@ -62,8 +63,8 @@ TLegendeF::TLegendeF(QWidget* eltern) : QDialog(eltern)
     ScrollBar1->setGeometry(684, RasterY + 25, 18, 26 * 10 - 2);
     connect(ScrollBar1, &QScrollBar::valueChanged, this, [this] { rasterZeigen(); });
 
-    const char* const quoten[5] = {"Spiele gesamt", " Gewonnene Heimspiele", " Gewonnene Auswärtsspiele",
-                                   " Gewinnquote", " Unentschiedenquote"};
+    const char* const quoten[5] = {N_("Spiele gesamt"), N_(" Gewonnene Heimspiele"), N_(" Gewonnene Auswärtsspiele"),
+                                   N_(" Gewinnquote"), N_(" Unentschiedenquote")};
     const int statY = RasterY + 25 + 26 * 10 + 40;
     Label3D1 = Schild(this, QStringLiteral("Label3D1"), QRect(10, statY - 32, 600, 24), Schrift(10, true),
                       Qt::AlignLeft);
@@ -71,7 +72,7 @@ TLegendeF::TLegendeF(QWidget* eltern) : QDialog(eltern)
         const int x = 10 + (i % 2) * 350, y = statY + (i / 2) * 36;
         QLabel* t = Schild(this, QStringLiteral("Quote%1").arg(i + 1), QRect(x, y, 220, 32), Schrift(9),
                            Qt::AlignLeft);
-        t->setText(QString::fromUtf8(quoten[i]));
+        t->setText(Tq(quoten[i]));
         QLabel* w = Schild(this, QStringLiteral("Wert%1").arg(i + 1), QRect(x + 220, y, 90, 32), Schrift(10, true),
                            Qt::AlignRight);
         w->setAutoFillBackground(true);

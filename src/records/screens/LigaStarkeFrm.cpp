@@ -26,6 +26,9 @@ namespace {
 
 constexpr int Breite = 620;
 constexpr int Hoehe = 560;
+constexpr const char* BesteTitel[4] = {N_(" Beste Verteidigung"), N_(" Bestes Mittelfeld"), N_(" Bester Angriff"),
+                                       N_(" Beste Moral")};
+constexpr const char* Teilnamen[4] = {N_("Verteidigung"), N_("Mittelfeld"), N_("Angriff"), N_("Moral")};
 
 QLabel* Tafel(QWidget* eltern, const QString& name, QRect ort)
 {
@@ -40,7 +43,7 @@ QLabel* Tafel(QWidget* eltern, const QString& name, QRect ort)
 
 TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("LigaStarkeF"), QStringLiteral("LigaStärke"));
+    FensterEinrichten(this, QStringLiteral("LigaStarkeF"), Tq("LigaStärke"));
     setFixedSize(Breite, Hoehe);
     Seiten = new QTabWidget(this);
     Seiten->setObjectName(QStringLiteral("Seiten"));
@@ -49,22 +52,22 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
     // --- Seite 1 ---
     auto* s1 = new QWidget;
     Kopf1 = Schild(s1, QStringLiteral("Kopf1"), QRect(8, 8, 420, 28), CourierSchrift(10, true), Qt::AlignLeft);
-    Kopf1->setText(QStringLiteral("Nr.   -   Mannschaft (Tabellenplatz)  -  Stärke"));
+    // Übersetzer: Festbreitenschrift über der Liste, höchstens 46 Zeichen.
+    Kopf1->setText(Tq("Nr.   -   Mannschaft (Tabellenplatz)  -  Stärke"));
     ListBox1 = new QListWidget(s1);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(8, 40, 420, 400);
     ListBox1->setFont(CourierSchrift(10, false));
     Ligaschnitt = Schild(s1, QStringLiteral("Ligaschnitt"), QRect(8, 448, 420, 26), Schrift(10, true),
                          Qt::AlignLeft);
-    const char* const titel[4] = {" Beste Verteidigung", " Bestes Mittelfeld", " Bester Angriff", " Beste Moral"};
     for (int i = 0; i < 4; ++i) {
         Beste[static_cast<size_t>(i)] =
             Tafel(s1, QStringLiteral("Beste%1").arg(i + 1), QRect(436, 40 + i * 100, 152, 88));
-        Beste[static_cast<size_t>(i)]->setToolTip(QString::fromUtf8(titel[i]));
+        Beste[static_cast<size_t>(i)]->setToolTip(Tq(BesteTitel[i]));
         Beste[static_cast<size_t>(i)]->setWordWrap(true);
         Beste[static_cast<size_t>(i)]->setTextFormat(Qt::RichText); // Namen maskiert beim Füllen
     }
-    Seiten->addTab(s1, QStringLiteral("Liga"));
+    Seiten->addTab(s1, Tq("Liga"));
 
     // --- Seite 2 ---
     auto* s2 = new QWidget;
@@ -73,8 +76,9 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
     Grid = new QTableWidget(0, 5, s2);
     Grid->setObjectName(QStringLiteral("Grid"));
     Grid->setGeometry(8, 32, 400, 440);
-    Grid->setHorizontalHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Mannschaft"), QStringLiteral("Stärke"),
-                                     QStringLiteral("Nation"), QStringLiteral("Liga")});
+    // Übersetzer: schmale Spalten, kaum Platz für mehr als vier Zeichen.
+    Grid->setHorizontalHeaderLabels({Tq("Nr."), Tq("Mannschaft"), TCq("Spaltentitel", "Stärke"), Tq("Nation"),
+                                     TCq("Spaltentitel", "Liga")});
     Grid->verticalHeader()->setVisible(false);
     Grid->verticalHeader()->setDefaultSectionSize(20);
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -86,9 +90,9 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
     connect(Grid, &QTableWidget::currentCellChanged, this, [this](int zeile) { zeileGewaehlt(zeile); });
 
     const int x = 418, b = 168;
-    NachStaerke = new QPushButton(QStringLiteral("Sortiert nach Stärke"), s2);
-    NachName = new QPushButton(QStringLiteral("Sortiert nach Name"), s2);
-    NachNation = new QPushButton(QStringLiteral("Sortiert nach Nation"), s2);
+    NachStaerke = new QPushButton(Tq("Sortiert nach Stärke"), s2);
+    NachName = new QPushButton(Tq("Sortiert nach Name"), s2);
+    NachNation = new QPushButton(Tq("Sortiert nach Nation"), s2);
     int y = 32;
     for (QPushButton* k : {NachStaerke, NachName, NachNation}) {
         k->setGeometry(x, y, b, 30);
@@ -103,7 +107,7 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
     connect(NachNation, &QPushButton::clicked, this, [this] { sortieren(2); });
 
     Schild(s2, QStringLiteral("SucheText"), QRect(x, 146, b, 20), Schrift(9), Qt::AlignLeft)
-        ->setText(QStringLiteral("Suche"));
+        ->setText(Tq("Suche"));
     Suche = new QLineEdit(s2);
     Suche->setObjectName(QStringLiteral("Suche"));
     Suche->setGeometry(x, 166, b, 26);
@@ -114,21 +118,20 @@ TLigaStarkeF::TLigaStarkeF(QWidget* eltern) : QDialog(eltern)
     Kostet = Schild(s2, QStringLiteral("Kostet"), QRect(x, 252, b, 22), Schrift(9), Qt::AlignLeft);
 
     // Die vier Werte liegen unter dem Knopf; der Spion schiebt ihn weg.
-    const char* const namen[4] = {"Verteidigung", "Mittelfeld", "Angriff", "Moral"};
     for (int i = 0; i < 4; ++i) {
         QLabel* w = Tafel(s2, QStringLiteral("Wert%1").arg(i + 1), QRect(x, 284 + i * 28, b, 24));
-        w->setToolTip(QString::fromUtf8(namen[i]));
+        w->setToolTip(Tq(Teilnamen[i]));
         Werte[static_cast<size_t>(i)] = w;
     }
     spionY_ = 284;
-    Spioniere = new QPushButton(QStringLiteral("Spioniere"), s2);
+    Spioniere = new QPushButton(Tq("Spioniere"), s2);
     Spioniere->setObjectName(QStringLiteral("Spioniere"));
     Spioniere->setGeometry(x, spionY_, b, 4 * 28 - 4);
     Spioniere->setAutoDefault(false);
     Spioniere->setEnabled(false);
     Spioniere->raise();
     connect(Spioniere, &QPushButton::clicked, this, &TLigaStarkeF::spionierenGeklickt);
-    Seiten->addTab(s2, QStringLiteral("Alle Mannschaften"));
+    Seiten->addTab(s2, Tq("Alle Mannschaften"));
 
     connect(Seiten, &QTabWidget::currentChanged, this, [this](int seite) {
         if (seite == 1) alleOeffnen();
@@ -162,15 +165,14 @@ void TLigaStarkeF::auffrischen()
 void TLigaStarkeF::ersteSeiteZeichnen(int liga)
 {
     liga_ = liga >= 1 && liga <= 4 ? liga : 4;
-    setWindowTitle(QStringLiteral("LigaStärke ") + QString::fromUtf8(LigaNamen[static_cast<size_t>(liga_)]));
+    setWindowTitle(Tq("LigaStärke %1").arg(QString::fromUtf8(LigaNamen[static_cast<size_t>(liga_)])));
     const LigaStaerkeSeite_ s = LigaStaerkeSeite(liga_);
     ListBox1->clear();
     for (const std::string& z : s.zeilen) ListBox1->addItem(Q(z));
     Ligaschnitt->setText(Q(LigaschnittText(s.schnitt)));
-    const char* const titel[4] = {" Beste Verteidigung", " Bestes Mittelfeld", " Bester Angriff", " Beste Moral"};
     for (size_t i = 0; i < 4; ++i)
         Beste[i]->setText(QStringLiteral("<b>%1</b><br>%2<br>%3")
-                              .arg(QString::fromUtf8(titel[i]).toHtmlEscaped(), Q(s.beste[i].name).toHtmlEscaped(),
+                              .arg(Tq(BesteTitel[i]).toHtmlEscaped(), Q(s.beste[i].name).toHtmlEscaped(),
                                    QString::number(s.beste[i].wert)));
 }
 
@@ -245,7 +247,7 @@ void TLigaStarkeF::zeileGewaehlt(int zeile)
     }
     const Mannschaft_& v = S.Mannschaft[verein_];
     Gewaehlt->setText(Q(v.Name.text()));
-    Kostet->setText(QStringLiteral("Kostet nur: ") + Q(Geldtext(Spionagekosten(verein_)) + Waehrung));
+    Kostet->setText(Tq("Kostet nur: %1").arg(Q(Geldtext(Spionagekosten(verein_)) + Waehrung)));
 }
 
 void TLigaStarkeF::spionierenGeklickt()
@@ -261,9 +263,8 @@ void TLigaStarkeF::spionierenGeklickt()
     } freigabe{Seiten};
     const Mannschaft_& v = S.Mannschaft[verein];
     const int werte[4] = {v.Verteidigung, v.Mittelfeld, v.Angriff, v.Moral};
-    const char* const namen[4] = {"Verteidigung", "Mittelfeld", "Angriff", "Moral"};
     for (size_t i = 0; i < 4; ++i)
-        Werte[i]->setText(QString::fromUtf8(namen[i]) + QStringLiteral(": ") + QString::number(werte[i]));
+        Werte[i]->setText(Tq(Teilnamen[i]) + QStringLiteral(": ") + QString::number(werte[i]));
     // Pixel für Pixel nach unten aus dem Bild.
     while (Spioniere->y() < Seiten->currentWidget()->height()) {
         Spioniere->move(Spioniere->x(), Spioniere->y() + 1);

@@ -136,7 +136,7 @@ QLabel* Bildfeld(QWidget* eltern, const QString& name, QRect ort)
 
 TStatistikF::TStatistikF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("StatistikF"), QStringLiteral("Statistik"));
+    FensterEinrichten(this, QStringLiteral("StatistikF"), Tq("Statistik"));
     setFixedSize(500, 530);
     setMouseTracking(true);
     Image1 = Bildfeld(this, QStringLiteral("Image1"), QRect(10, 10, 480, 279));

@@ -25,17 +25,17 @@ TEndeF* EndeF = nullptr;
 
 TEndeF::TEndeF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("EndeF"), QStringLiteral("SpielEnde"));
+    FensterEinrichten(this, QStringLiteral("EndeF"), Tq("SpielEnde"));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setFixedSize(360, 290);
 
     auto* bild = Bildschild(this, QStringLiteral("ende"), QSize(120, 120));
-    auto* frage = Mittig(this, QStringLiteral("Schon Feierabend ?"), Schrift(13, true));
+    auto* frage = Mittig(this, Tq("Schon Feierabend ?"), Schrift(13, true));
     Speicherort = Mittig(this, QString(), Schrift(8, false));
     Speicherort->setObjectName(QStringLiteral("Speicherort"));
     Speicherort->setWordWrap(true);
-    BitBtn1 = new QPushButton(QStringLiteral("E N D E"), this);
-    BitBtn2 = new QPushButton(QStringLiteral("Abbrechchen"), this);
+    BitBtn1 = new QPushButton(Tq("E N D E"), this);
+    BitBtn2 = new QPushButton(Tq("Abbrechchen"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     for (QPushButton* b : {BitBtn1, BitBtn2}) {
@@ -58,12 +58,12 @@ TEndeF::TEndeF(QWidget* eltern) : QDialog(eltern)
 void TEndeF::oeffnen()
 {
     if (isVisible()) return;
-    BitBtn1->setText(QStringLiteral("E N D E"));
+    BitBtn1->setText(Tq("E N D E"));
     // Ein Pfad hat keine Leerzeichen zum Umbrechen: in der Mitte gekürzt, ganz im Tipp.
     const QString pfad = S.Spielname.empty() ? QString() : Q(SpielstandPfad(S.Spielname));
     const int breite = width() - 2 * layout()->contentsMargins().left();
     Speicherort->setText(pfad.isEmpty() ? QString()
-                                        : QStringLiteral("Gespeichert wird unter:\n") +
+                                        : Tq("Gespeichert wird unter:") + QLatin1Char('\n') +
                                               Speicherort->fontMetrics().elidedText(pfad, Qt::ElideMiddle, breite));
     Speicherort->setToolTip(TippWoertlich(pfad));
     setEnabled(true);
@@ -75,7 +75,7 @@ void TEndeF::endeKlick()
 {
     FensterSchliessen();
     setEnabled(false);
-    if (!S.Spielname.empty()) BitBtn1->setText(QStringLiteral("Autospeichern aktiv"));
+    if (!S.Spielname.empty()) BitBtn1->setText(Tq("Autospeichern aktiv"));
     EndeAutospeichern();
 
     // Weg mit dem Fenster, dann bebt das Menü immer stärker.

@@ -18,11 +18,11 @@ TPleiteF* PleiteF = nullptr;
 
 TPleiteF::TPleiteF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("PleiteF"), QStringLiteral("Lizenzentzug"));
+    FensterEinrichten(this, QStringLiteral("PleiteF"), Tq("Lizenzentzug"));
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     setFixedSize(460, 330);
 
-    auto* kopf = Kopfzeile(QStringLiteral("Lizenzentzug"), this);
+    auto* kopf = Kopfzeile(Tq("Lizenzentzug"), this);
     kopf->setGeometry(10, 10, 440, 34);
     kopf->setStyleSheet(kopf->styleSheet().replace(Hex(Farbe::Rasen), Hex(Farbe::Rot)));
     Bild1 = Element<QLabel>(this, QStringLiteral("Bild1"), QRect(20, 56, 120, 120));
@@ -30,11 +30,11 @@ TPleiteF::TPleiteF(QWidget* eltern) : QDialog(eltern)
     Bild2 = Element<QLabel>(this, QStringLiteral("Bild2"), QRect(320, 56, 120, 120));
     Bild2->setPixmap(Bild(QStringLiteral("ausgang"), Bild2->size()));
     Label1 = Schild(this, QStringLiteral("Label1"), QRect(150, 56, 160, 130), Schrift(10, true));
-    Label1->setText(QString::fromUtf8(PleiteText));
+    Label1->setText(Tq(PleiteText));
     Label1->setWordWrap(true);
     Label2 = Schild(this, QStringLiteral("Label2"), QRect(20, 196, 420, 40), Schrift(16, true));
     Label2->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rot)));
-    BitBtn1 = Knopf(this, QStringLiteral("und Tschüss"), QStringLiteral("BitBtn1"), QRect(150, 260, 160, 40));
+    BitBtn1 = Knopf(this, Tq("und Tschüss"), QStringLiteral("BitBtn1"), QRect(150, 260, 160, 40));
     BitBtn1->setFont(Schrift(12, true));
     connect(BitBtn1, &QPushButton::clicked, this, [this] { tschuess_ = true; });
 }

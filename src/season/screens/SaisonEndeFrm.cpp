@@ -42,7 +42,7 @@ QLabel* Schild(QWidget* eltern, const QString& name, QRect ort, const QFont& f, 
 
 TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("SaisonEndeF"), QStringLiteral("Saisonende"));
+    FensterEinrichten(this, QStringLiteral("SaisonEndeF"), Tq("Saisonende"));
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     setWindowModality(Qt::ApplicationModal);
     // Unten bleibt Platz für "Überspringen".
@@ -62,9 +62,9 @@ TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
     G1 = Schild(Panel, QStringLiteral("G1"), QRect(0, 92, PanelBreite, 24), Schrift(11, true), Farbe::Tinte);
     const int spalte = (PanelBreite - 60) / 2;
     Label3D5 = Schild(Panel, QStringLiteral("Label3D5"), QRect(20, 134, spalte, 24), Schrift(11, true), gruen,
-                      QStringLiteral("2. Platz"));
+                      Tq("2. Platz"));
     Label3D6 = Schild(Panel, QStringLiteral("Label3D6"), QRect(40 + spalte, 134, spalte, 24), Schrift(11, true), gruen,
-                      QStringLiteral("3. Platz"));
+                      Tq("3. Platz"));
     M2 = Schild(Panel, QStringLiteral("M2"), QRect(20, 160, spalte, 30), Schrift(14, true), Farbe::Nacht);
     M3 = Schild(Panel, QStringLiteral("M3"), QRect(40 + spalte, 160, spalte, 30), Schrift(14, true), Farbe::Nacht);
     G2 = Schild(Panel, QStringLiteral("G2"), QRect(20, 192, spalte, 22), Schrift(10), Farbe::Tinte);
@@ -90,7 +90,7 @@ TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
     A2 = a[1];
     A3 = a[2];
 
-    BitBtn1 = new QPushButton(QStringLiteral("Weiter"), Panel);
+    BitBtn1 = new QPushButton(Tq("Weiter"), Panel);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(PanelBreite - 170, PanelHoehe - 58, 150, 40);
     BitBtn1->setFont(Schrift(11, true));
@@ -104,13 +104,13 @@ TSaisonEndeF::TSaisonEndeF(QWidget* eltern) : QDialog(eltern)
     });
     Panel->setVisible(false);
 
-    Abkuerzen = new QPushButton(QStringLiteral("Überspringen"), this);
+    Abkuerzen = new QPushButton(Tq("Überspringen"), this);
     Abkuerzen->setObjectName(QStringLiteral("Abkuerzen"));
     Abkuerzen->resize(170, 40);
     Abkuerzen->setFont(Schrift(11, true));
     Abkuerzen->setFocusPolicy(Qt::NoFocus); // Enter bleibt beim "Weiter"
-    Abkuerzen->setToolTip(QStringLiteral("Zeigt den Rest des Saisonendes sofort (Taste Escape); "
-                                         "Meldungen an Sie erscheinen trotzdem."));
+    Abkuerzen->setToolTip(Tq("Zeigt den Rest des Saisonendes sofort (Taste Escape); "
+                             "Meldungen an Sie erscheinen trotzdem."));
     Abkuerzen->setVisible(false);
     AbkuerzKnopf(Abkuerzen);
     connect(Abkuerzen, &QPushButton::clicked, this, [this] {
