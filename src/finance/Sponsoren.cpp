@@ -59,10 +59,11 @@ const std::array<const char*, 3> TrikotTitel = {
 };
 
 const std::array<const char*, 24> WerbeSprueche = {
-    N_("Na ja"), N_("Sonderangebot"), N_("Jetzt zum Superpreis"), N_("Weltweit Filialen"), N_("Schlagen Sie zu"),
-    N_("Immer dabei"), N_("AffenTittenGeil"), N_("Einmaliges Angebot"), N_("Einfach Toll"), N_("Kennt jeder"),
-    N_("Muß man haben"), N_("Gilt nur für Heute"), N_("Geld durch Werbung"), N_("Bärenstark"), N_("Was will man mehr !"),
-    N_("Da geht was !"), N_("Los, mach mit !"), N_("Noch nie da gewesen !"), N_("Sag es weiter !"), N_("Nur für Dich !"),
+    N_("Na ja"), N_("Sonderangebot"), N_("Jetzt zum Superpreis"), N_("Weltweit Filialen"),
+    N_("Schlagen Sie zu"), N_("Immer dabei"), N_("AffenTittenGeil"), N_("Einmaliges Angebot"),
+    N_("Einfach Toll"), N_("Kennt jeder"), N_("Muß man haben"), N_("Gilt nur für Heute"),
+    N_("Geld durch Werbung"), N_("Bärenstark"), N_("Was will man mehr !"), N_("Da geht was !"),
+    N_("Los, mach mit !"), N_("Noch nie da gewesen !"), N_("Sag es weiter !"), N_("Nur für Dich !"),
     N_("Das Haut einen um !"), N_("Das gibt´s nur Einmal ..."), N_("... das kommt nie wieder !"), N_("Weitersagen"),
 };
 

@@ -143,7 +143,8 @@ Stadionpruefung KomfortKaufenPruefen(int m, int n)
 {
     const Manager_& mg = S.Manager[m];
     if (n <= 0) return Ablehnung();
-    if (int64_t{mg.Komfortpunkte} + n > MaxKomfort) return Ablehnung({T("Bei 100 Komfortpunkten ist das Maximum erreicht.")});
+    if (int64_t{mg.Komfortpunkte} + n > MaxKomfort)
+        return Ablehnung({T("Bei 100 Komfortpunkten ist das Maximum erreicht.")});
     const int64_t preis = int64_t{n} * Komfortpreis(Liga(m));
     if (mg.Kontostand < preis) return Ablehnung({T("Ne Ne mein Freund, Du hast nix auf der Tasche !")});
     std::vector<std::string> texte;
@@ -322,7 +323,10 @@ bool PlaetzeVerschrottenFragen(int m)
     return PlaetzeVerschrotten(m, Zahleneingabe(0, T("Plätze zum ½ Preis verschrotten ?")));
 }
 bool DauerkartenDazuFragen(int m) { return DauerkartenDazu(m, Zahleneingabe(0, T("Dauerkarten dazu ?"))); }
-bool DauerkartenEntnehmenFragen(int m) { return DauerkartenEntnehmen(m, Zahleneingabe(0, T("Dauerkarten entnehmen ?"))); }
+bool DauerkartenEntnehmenFragen(int m)
+{
+    return DauerkartenEntnehmen(m, Zahleneingabe(0, T("Dauerkarten entnehmen ?")));
+}
 
 int AttraktionHoechste(int komfort, int bilder)
 {

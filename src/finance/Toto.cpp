@@ -31,7 +31,8 @@ TotoStart TotoSetzen(int m, TotoSchein& schein)
     Manager_& mg = S.Manager[m];
     if (!mg.TotoTip.leer() || schein.laeuft()) return TotoStart::SchonGesetzt;
     if (mg.Kontostand < 0) {
-        Hinweis(Tz("Bist du Spielsüchtig ?\nDenn dein Konto ist sooooo leer !\nÄnder das und Du kannst wieder zocken."));
+        Hinweis(Tz("Bist du Spielsüchtig ?\nDenn dein Konto ist sooooo leer !\n"
+                   "Änder das und Du kannst wieder zocken."));
         return TotoStart::KontoLeer;
     }
     // Nach dem 34. Spieltag gibt es keinen nächsten: kein Einsatz, kein Spieltag 35.
