@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "finance/Vermoegen.h"
 
@@ -14,10 +15,10 @@
 
 namespace torvane {
 
-const char* const DarlehenZuHochText = "HaHa, Darlehnshöhe darf 1/2 des Vermögens nicht \r\nÜberschreiten.\r\n"
-                                       "Überschulden kannst du Kasper dich woanders !";
-const char* const KreditZuHochText = "HaHa, Darlehnshöhe darf 1/2 des Vermögens nicht Überschreiten.\r\n"
-                                     "Überschulden kannst du Kasper dich woanders !";
+const char* const DarlehenZuHochText = N_("HaHa, Darlehnshöhe darf 1/2 des Vermögens nicht \nÜberschreiten.\n"
+                                          "Überschulden kannst du Kasper dich woanders !");
+const char* const KreditZuHochText = N_("HaHa, Darlehnshöhe darf 1/2 des Vermögens nicht Überschreiten.\n"
+                                        "Überschulden kannst du Kasper dich woanders !");
 
 namespace {
 
@@ -94,15 +95,15 @@ Bankpruefung DarlehenPruefen(int m, int64_t betrag, int spiele)
 {
     const Manager_& mg = S.Manager[m];
     if (betrag <= 0 || spiele < 1 || spiele > DarlehenLaufzeitMax) return Ablehnung();
-    if (mg.DarlehenRestSpiele > 0) return Ablehnung("Erst mal Schulden bezahlen !");
-    if (betrag > Haelfte(m)) return Ablehnung(DarlehenZuHochText);
-    if (!KontoPasst(KontoNachAbgabe(m), betrag)) return Ablehnung(BetragZuGrossText);
+    if (mg.DarlehenRestSpiele > 0) return Ablehnung(T("Erst mal Schulden bezahlen !"));
+    if (betrag > Haelfte(m)) return Ablehnung(Tz(DarlehenZuHochText));
+    if (!KontoPasst(KontoNachAbgabe(m), betrag)) return Ablehnung(T(BetragZuGrossText));
     Bankplan p = Jetzt(mg);
     p.Abgabe = true;
     p.Buchung = betrag;
     p.DarlehenRate = Geld(DarlehenBerechnen(betrag, spiele).Rate, "DarlehenRate");
     p.DarlehenRestSpiele = static_cast<int16_t>(spiele);
-    p.Rueckfrage = "Darlehen so Aufnehmen ?";
+    p.Rueckfrage = T("Darlehen so Aufnehmen ?");
     p.Klang = "Rechner";
     return Plan(std::move(p));
 }
@@ -112,13 +113,13 @@ Bankpruefung DarlehenAbloesenPruefen(int m)
     const Manager_& mg = S.Manager[m];
     if (mg.DarlehenRestSpiele <= 0) return Ablehnung();
     const int64_t d = static_cast<int64_t>(mg.DarlehenRestSpiele) * mg.DarlehenRate;
-    if (d > mg.Kontostand) return Ablehnung("Mit diesem Kontostand nicht möglich ! Schade");
+    if (d > mg.Kontostand) return Ablehnung(T("Mit diesem Kontostand nicht möglich ! Schade"));
     Bankplan p = Jetzt(mg);
     p.Buchung = -(96 * d / 100);
     p.DarlehenRestSpiele = 0;
     p.DarlehenRate = 0;
-    p.Rueckfrage = "Sicher Auflösen für " + GeldMitEuro(RundenBruch(95 * d, 100)) + " ?" + NL +
-                   "+ Gebühr: " + GeldMitEuro(RundenBruch(d, 100));
+    p.Rueckfrage = Tz("Sicher Auflösen für %1 ?\n+ Gebühr: %2",
+                      {GeldMitEuro(RundenBruch(95 * d, 100)), GeldMitEuro(RundenBruch(d, 100))});
     return Plan(std::move(p));
 }
 
@@ -135,7 +136,7 @@ Bankpruefung KreditrahmenPruefen(int m)
 {
     const int64_t grenze = Haelfte(m);
     if (grenze <= 0) return Ablehnung();
-    if (grenze <= S.Manager[m].Kredit) return Ablehnung(KreditZuHochText);
+    if (grenze <= S.Manager[m].Kredit) return Ablehnung(Tz(KreditZuHochText));
     Bankplan p = Jetzt(S.Manager[m]);
     return Plan(std::move(p));
 }
@@ -147,9 +148,9 @@ Bankpruefung KreditAufnehmenPruefen(int m, int64_t n)
     // Die Grenze einmal gerechnet; sie gilt für die ganze Schuld, nicht nur für den neuen Betrag.
     const int64_t grenze = Haelfte(m);
     if (grenze <= 0) return Ablehnung();
-    if (grenze <= mg.Kredit) return Ablehnung(KreditZuHochText);
-    if (mg.Kredit + n > grenze) return Ablehnung("Sorgen Sie für mehr Liquidität,dann sorgen wir für Ihr Geld !");
-    if (!KontoPasst(KontoNachAbgabe(m), n)) return Ablehnung(BetragZuGrossText);
+    if (grenze <= mg.Kredit) return Ablehnung(Tz(KreditZuHochText));
+    if (mg.Kredit + n > grenze) return Ablehnung(T("Sorgen Sie für mehr Liquidität,dann sorgen wir für Ihr Geld !"));
+    if (!KontoPasst(KontoNachAbgabe(m), n)) return Ablehnung(T(BetragZuGrossText));
     Bankplan p = Jetzt(mg);
     p.Abgabe = true;
     p.Buchung = n;
@@ -161,14 +162,14 @@ Bankpruefung KreditTilgenPruefen(int m, int64_t n)
 {
     const Manager_& mg = S.Manager[m];
     if (n <= 0) return Ablehnung();
-    if (!KontoPasst(mg.Kontostand, -n)) return Ablehnung(BetragZuGrossText);
+    if (!KontoPasst(mg.Kontostand, -n)) return Ablehnung(T(BetragZuGrossText));
     Bankplan p = Jetzt(mg);
     p.Buchung = -n;
     if (n <= mg.Kredit) {
         p.Kredit = static_cast<int32_t>(mg.Kredit - n);
     } else {
         p.Kredit = 0;
-        p.Rueckfrage = "Möchten Sie wirklich der Bank Geld Schenken ?";
+        p.Rueckfrage = T("Möchten Sie wirklich der Bank Geld Schenken ?");
     }
     return Plan(std::move(p));
 }
@@ -183,9 +184,9 @@ Bankpruefung SparbuchPruefen(int m, int64_t n)
 {
     const Manager_& mg = S.Manager[m];
     if (n < 0) return Ablehnung();
-    if (n > KontoMax) return Ablehnung(BetragZuGrossText);
+    if (n > KontoMax) return Ablehnung(T(BetragZuGrossText));
     const int64_t saldo = static_cast<int64_t>(mg.Sparbuch) - n;
-    if (!KontoPasst(mg.Kontostand, saldo)) return Ablehnung(BetragZuGrossText);
+    if (!KontoPasst(mg.Kontostand, saldo)) return Ablehnung(T(BetragZuGrossText));
     Bankplan p = Jetzt(mg);
     p.Buchung = saldo;
     p.Sparbuch = static_cast<int32_t>(n);
@@ -196,10 +197,10 @@ Bankpruefung AnlageEroeffnenPruefen(int m, int64_t n)
 {
     const Manager_& mg = S.Manager[m];
     if (mg.AnlageBetrag != 0 || n <= 0) return Ablehnung();
-    if (n < 1000) return Ablehnung("Nicht unter 1.000 € Kumpel.");
-    if (n > 10000000) return Ablehnung("Nicht über 10.000.000 € GroßKotz !");
+    if (n < 1000) return Ablehnung(T("Nicht unter 1.000 € Kumpel."));
+    if (n > 10000000) return Ablehnung(T("Nicht über 10.000.000 € GroßKotz !"));
     const int64_t kosten = RundenBruch(105 * n, 100);
-    if (!KontoPasst(mg.Kontostand, -kosten)) return Ablehnung(BetragZuGrossText);
+    if (!KontoPasst(mg.Kontostand, -kosten)) return Ablehnung(T(BetragZuGrossText));
     Bankplan p = Jetzt(mg);
     p.Buchung = -kosten;
     p.AnlageBetrag = static_cast<int32_t>(n);
@@ -219,12 +220,12 @@ Bankpruefung AnlageKuendigenPruefen(int m)
     const Manager_& mg = S.Manager[m];
     if (mg.AnlageBetrag == 0) return Ablehnung();
     const int64_t erloes = AnlageBeiKuendigung(mg.AnlageWert);
-    if (!KontoPasst(mg.Kontostand, erloes)) return Ablehnung(BetragZuGrossText);
+    if (!KontoPasst(mg.Kontostand, erloes)) return Ablehnung(T(BetragZuGrossText));
     Bankplan p = Jetzt(mg);
     p.Buchung = erloes;
     p.AnlageBetrag = 0;
     p.AnlageWert = 0;
-    p.Rueckfrage = "Anlage kündigen für " + GeldMitEuro(erloes);
+    p.Rueckfrage = Tf("Anlage kündigen für %1", {GeldMitEuro(erloes)});
     return Plan(std::move(p));
 }
 
@@ -244,7 +245,7 @@ Bankpruefung AktienPruefen(int m, int p)
     const int64_t mehr = static_cast<int64_t>(p) - mg.Aktien;
     if (mehr == 0) return Ablehnung();
     const int64_t kosten = mehr * S.Spiel.Aktienkurs;
-    if (!KontoPasst(mg.Kontostand, -kosten)) return Ablehnung(BetragZuGrossText);
+    if (!KontoPasst(mg.Kontostand, -kosten)) return Ablehnung(T(BetragZuGrossText));
     Bankplan plan = Jetzt(mg);
     plan.Buchung = -kosten;
     plan.Aktien = static_cast<int16_t>(p);
@@ -294,7 +295,7 @@ bool KreditTilgenKlick(int m)
     const Manager_& mg = S.Manager[m];
     int64_t vorschlag = mg.Kredit;
     if (mg.Kredit > mg.Kontostand && mg.Kontostand > 0) vorschlag = mg.Kontostand;
-    const int n = Zahleneingabe(static_cast<int>(std::min(vorschlag, ZahlenradMax)), "Ich möcht was Tilgen !");
+    const int n = Zahleneingabe(static_cast<int>(std::min(vorschlag, ZahlenradMax)), T("Ich möcht was Tilgen !"));
     return KreditTilgen(m, n);
 }
 
@@ -302,7 +303,7 @@ bool KreditAufnehmenKlick(int m)
 {
     // Schuld schon an der Grenze: abgewiesen, bevor das Zahlenrad kommt.
     if (const Bankpruefung rahmen = KreditrahmenPruefen(m); !rahmen.plan) return BankHandeln(m, rahmen, false);
-    const int n = Zahleneingabe(0, "Ich brauch was !");
+    const int n = Zahleneingabe(0, T("Ich brauch was !"));
     return KreditAufnehmen(m, n);
 }
 
@@ -310,14 +311,14 @@ bool SparbuchKlick(int m)
 {
     const Manager_& mg = S.Manager[m];
     const int64_t summe = std::max<int64_t>(0, static_cast<int64_t>(mg.Kontostand) + mg.Sparbuch);
-    const int n = Zahleneingabe(static_cast<int>(std::min(summe, ZahlenradMax)), "Auf dem Sparbuch !");
+    const int n = Zahleneingabe(static_cast<int>(std::min(summe, ZahlenradMax)), T("Auf dem Sparbuch !"));
     return SparbuchSetzen(m, n);
 }
 
 bool AnlageKlick(int m)
 {
     if (S.Manager[m].AnlageBetrag != 0) return AnlageKuendigen(m);
-    const int n = Zahleneingabe(0, "Anlagebetrag !");
+    const int n = Zahleneingabe(0, T("Anlagebetrag !"));
     return AnlageEroeffnen(m, n);
 }
 

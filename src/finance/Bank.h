@@ -112,7 +112,8 @@ bool AnlageKlick(int m);          // Anlegen bzw. kündigen
 // Geld mit Tausenderpunkten und " €"; mit Nachkommastellen, wo es welche gibt.
 std::string GeldMitEuro(int64_t betrag);
 std::string GeldMitEuro(double betrag, int stellen);
-// "HaHa, ..." (zwei Fassungen: Darlehen mit Zeilenwechsel nach "nicht ", Kredit ohne).
+// "HaHa, ..." (zwei Fassungen: Darlehen mit Zeilenwechsel nach "nicht ", Kredit ohne);
+// im Katalog mit \n, gezeigt mit Tz.
 extern const char* const DarlehenZuHochText;
 extern const char* const KreditZuHochText;
 

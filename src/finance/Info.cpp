@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "finance/Bank.h"
 #include "finance/Vermoegen.h"
@@ -16,7 +17,7 @@ namespace torvane {
 namespace {
 std::string Euro(int64_t v) { return Geldtext(static_cast<double>(v)) + Waehrung; }
 std::string Anzahl(int64_t v) { return Geldtext(static_cast<double>(v)); }
-constexpr const char* KeinHeimspiel = "Kein Heimspiel";
+constexpr const char* KeinHeimspiel = N_("Kein Heimspiel");
 } // namespace
 
 Infotafel VermoegenBuchenUndInfo(int m)
@@ -32,7 +33,7 @@ Infotafel VermoegenBuchenUndInfo(int m)
     t.Geldanlage = {Euro(mg.AnlageWert), mg.AnlageWert > 0 ? Ton::Gut : Ton::Neutral};
     t.Sparbuch = {Euro(mg.Sparbuch), mg.Sparbuch > 0 ? Ton::Gut : Ton::Neutral};
     // Dieselben Zinsen, die der Abschluss bucht.
-    t.SparZinsen = "Zinsen " + Euro(SparzinsenProSpiel(mg.Sparbuch));
+    t.SparZinsen = Tf("Zinsen %1", {Euro(SparzinsenProSpiel(mg.Sparbuch))});
     t.Kontozinsen = {Euro(KontozinsenProSpiel(mg.Kontostand)),
                      mg.Kontostand < 0 ? Ton::Warnung : mg.Kontostand == 0 ? Ton::Neutral : Ton::Gut};
     t.Zuschuesse = {Euro(mg.Nebeneinnahmen), Ton::Neutral};
@@ -48,12 +49,12 @@ Infotafel VermoegenBuchenUndInfo(int m)
         t.Zuschauerschnitt = {Anzahl(RundenBruch(mg.ZuschauerSaison, mg.HeimspieleSaison)), Ton::Gut};
         t.LetzteZuschauer = {Anzahl(mg.ZuschauerLetzte), soll > mg.ZuschauerLetzte ? Ton::Warnung : Ton::Gut};
     } else {
-        t.Zuschauerschnitt = t.LetzteZuschauer = {KeinHeimspiel, Ton::Neutral};
+        t.Zuschauerschnitt = t.LetzteZuschauer = {T(KeinHeimspiel), Ton::Neutral};
     }
     if (mg.Plaetze == 0)
-        t.Auslastung = {"Keine Plätze", Ton::Neutral};
+        t.Auslastung = {T("Keine Plätze"), Ton::Neutral};
     else if (!heimspiel)
-        t.Auslastung = {KeinHeimspiel, Ton::Neutral};
+        t.Auslastung = {T(KeinHeimspiel), Ton::Neutral};
     else
         t.Auslastung = {std::to_string(RundenBruch(100 * static_cast<int64_t>(mg.ZuschauerSaison),
                                                    static_cast<int64_t>(mg.Plaetze) * mg.HeimspieleSaison)) +
@@ -63,22 +64,22 @@ Infotafel VermoegenBuchenUndInfo(int m)
     if (mg.Kredit != 0)
         t.Kredit = {Euro(mg.Kredit), Ton::Warnung};
     else
-        t.Kredit = {"Kein Kredit", Ton::Neutral};
-    t.KreditZinsen = "Zinsen p. Spiel " + Euro(KreditzinsenProSpiel(mg.Kredit));
+        t.Kredit = {T("Kein Kredit"), Ton::Neutral};
+    t.KreditZinsen = Tf("Zinsen p. Spiel %1", {Euro(KreditzinsenProSpiel(mg.Kredit))});
     if (mg.DarlehenRestSpiele > 0) {
         t.Darlehen = {Euro(static_cast<int64_t>(mg.DarlehenRestSpiele) * mg.DarlehenRate), Ton::Warnung};
-        t.DarlehenText =
-            "Noch " + std::to_string(mg.DarlehenRestSpiele) + " Spiele zu je " + Geldtext(mg.DarlehenRate) + Waehrung;
+        t.DarlehenText = Tf("Noch %1 Spiele zu je %2",
+                            {std::to_string(mg.DarlehenRestSpiele), Geldtext(mg.DarlehenRate) + Waehrung});
     } else {
-        t.Darlehen = {"Kein Darlehen", Ton::Neutral};
+        t.Darlehen = {T("Kein Darlehen"), Ton::Neutral};
     }
 
     for (int s = 0; s <= S.Spiel.ManagerHoch; ++s) {
         const Manager_& ms = S.Manager[s];
         t.Manager.push_back({ms.Name.text(), static_cast<int>(std::clamp(std::trunc(ms.Managerpunkte), 0.0f, 100.0f))});
-        t.SpielerText += std::to_string(s + 1) + ". " + ms.Name.text() + " mit " + ms.Vereinsname.text() + NL;
+        t.SpielerText += Tf("%1. %2 mit %3", {std::to_string(s + 1), ms.Name.text(), ms.Vereinsname.text()}) + NL;
     }
-    t.SpielerKopf = std::to_string(S.Spiel.ManagerHoch + 1) + " Spieler";
+    t.SpielerKopf = Tf("%1 Spieler", {std::to_string(S.Spiel.ManagerHoch + 1)});
     return t;
 }
 

@@ -2,6 +2,8 @@
 // Managerqualität und Mitspieler, als fertige Texte mit ihrer Farbe.
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <string>
 #include <vector>
 
@@ -36,7 +38,8 @@ struct Infotafel {
 // oder weniger (kritisch) zeigt der Bildschirm erst über den neuen Zahlen.
 Infotafel VermoegenBuchenUndInfo(int m);
 
+// Im Katalog mit \n; gezeigt mit Tz.
 constexpr const char* VermoegenKritischText =
-    "Das Vermögen befindet sich in einem kritischem Zustand.\r\n\r\nDas Ende naht !";
+    N_("Das Vermögen befindet sich in einem kritischem Zustand.\n\nDas Ende naht !");
 
 } // namespace torvane

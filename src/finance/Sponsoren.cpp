@@ -1,5 +1,7 @@
 #include "finance/Sponsoren.h"
 
+#include "core/Sprache.h"
+
 namespace torvane {
 
 const std::array<const char*, 18> BandenSponsoren = {
@@ -51,17 +53,18 @@ const std::array<const char*, 24> TrikotSponsoren = {
 };
 
 const std::array<const char*, 3> TrikotTitel = {
-    "Trikotwerbung mit kleinem Sticker",
-    "Trikotwerbezusatz",
-    "Trikotwerbung hinten und vorne",
+    N_("Trikotwerbung mit kleinem Sticker"),
+    N_("Trikotwerbezusatz"),
+    N_("Trikotwerbung hinten und vorne"),
 };
 
 const std::array<const char*, 24> WerbeSprueche = {
-    "Na ja", "Sonderangebot", "Jetzt zum Superpreis", "Weltweit Filialen", "Schlagen Sie zu",
-    "Immer dabei", "AffenTittenGeil", "Einmaliges Angebot", "Einfach Toll", "Kennt jeder",
-    "Muß man haben", "Gilt nur für Heute", "Geld durch Werbung", "Bärenstark", "Was will man mehr !",
-    "Da geht was !", "Los, mach mit !", "Noch nie da gewesen !", "Sag es weiter !", "Nur für Dich !",
-    "Das Haut einen um !", "Das gibt´s nur Einmal ...", "... das kommt nie wieder !", "Weitersagen",
+    N_("Na ja"), N_("Sonderangebot"), N_("Jetzt zum Superpreis"), N_("Weltweit Filialen"),
+    N_("Schlagen Sie zu"), N_("Immer dabei"), N_("AffenTittenGeil"), N_("Einmaliges Angebot"),
+    N_("Einfach Toll"), N_("Kennt jeder"), N_("Muß man haben"), N_("Gilt nur für Heute"),
+    N_("Geld durch Werbung"), N_("Bärenstark"), N_("Was will man mehr !"), N_("Da geht was !"),
+    N_("Los, mach mit !"), N_("Noch nie da gewesen !"), N_("Sag es weiter !"), N_("Nur für Dich !"),
+    N_("Das Haut einen um !"), N_("Das gibt´s nur Einmal ..."), N_("... das kommt nie wieder !"), N_("Weitersagen"),
 };
 
 } // namespace torvane

@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 
@@ -13,63 +14,53 @@
 namespace torvane {
 
 const std::array<const char*, 37> Attraktionen = {
-    "Es wurden Mülleimer aufgestellt.",
-    "Hinrichtungen im Vorprogramm",
-    "Zigarettenautomaten hängen im Stadion",
-    "Eisverkäufer wurden eingestellt",
-    "Kaffeeautomaten wurden zugekauft",
-    "Zuckersüße Zuckerstangen für die Kleinen",
-    "Lecker Cola ist vorhanden (Rülps)",
-    "Etwas Bier für kleine Rangeleien",
-    "Viel Bier für lustige Schlägereien",
-    "Fettige Pommes für den Kolesterinspiegel",
-    "Im Winter eine Schneeballschlacht",
-    "Atomare Stadionlautsprecher für Gehörlose",
-    "Es wurde eine Computeranlage installiert",
-    "Kleine Hamburger",
-    "Große Big Mäcs",
-    "Lüsterne Filmvorführungen in der Pause",
-    "Pizzabuden mit Russen als Italiener verkleidet",
-    "Eine Schweinezucht für frisches Fleisch",
-    "Andere Sportarten sind hinzugekommen",
-    "Zeitungskiosk (Pornohefte auf Anfrage)",
-    "Zur Belustigung der Zuschauer, eine Tortenschlacht (Hei das macht Spaß)",
-    "Jedem sein eigenen Diener",
-    "Ambulanz mit flotter Schwester",
-    "Volle Power Mucke",
-    "für Singels einen Bügelservice",
-    "Es finden Faustkämpfe statt (Boing)",
-    "Einen lustigen Kinderhort",
-    "Bei Holligans! Boddyguard Mietservice",
-    "Zahlen mit Kreditkarte",
-    "Familienfreundlich (für IHN Oben ohne Bedienung, für SIE Menstrip, für die Kleinen zensierte Videospiele)",
-    "Peep Show (Hechel)",
-    "Na was schon ? (Würg)",
-    "Immer Sonnenschein (Lach)",
-    "Fiese feste Stadionmauern",
-    "Röntgenkontrolle am Eingang !",
-    "Schnelle Einsatztruppe bei Teroristischen zugriffen",
-    "Hilferufe aus dem Jenseits !?!? Hä?",
+    N_("Es wurden Mülleimer aufgestellt."),
+    N_("Hinrichtungen im Vorprogramm"),
+    N_("Zigarettenautomaten hängen im Stadion"),
+    N_("Eisverkäufer wurden eingestellt"),
+    N_("Kaffeeautomaten wurden zugekauft"),
+    N_("Zuckersüße Zuckerstangen für die Kleinen"),
+    N_("Lecker Cola ist vorhanden (Rülps)"),
+    N_("Etwas Bier für kleine Rangeleien"),
+    N_("Viel Bier für lustige Schlägereien"),
+    N_("Fettige Pommes für den Kolesterinspiegel"),
+    N_("Im Winter eine Schneeballschlacht"),
+    N_("Atomare Stadionlautsprecher für Gehörlose"),
+    N_("Es wurde eine Computeranlage installiert"),
+    N_("Kleine Hamburger"),
+    N_("Große Big Mäcs"),
+    N_("Lüsterne Filmvorführungen in der Pause"),
+    N_("Pizzabuden mit Russen als Italiener verkleidet"),
+    N_("Eine Schweinezucht für frisches Fleisch"),
+    N_("Andere Sportarten sind hinzugekommen"),
+    N_("Zeitungskiosk (Pornohefte auf Anfrage)"),
+    N_("Zur Belustigung der Zuschauer, eine Tortenschlacht (Hei das macht Spaß)"),
+    N_("Jedem sein eigenen Diener"),
+    N_("Ambulanz mit flotter Schwester"),
+    N_("Volle Power Mucke"),
+    N_("für Singels einen Bügelservice"),
+    N_("Es finden Faustkämpfe statt (Boing)"),
+    N_("Einen lustigen Kinderhort"),
+    N_("Bei Holligans! Boddyguard Mietservice"),
+    N_("Zahlen mit Kreditkarte"),
+    N_("Familienfreundlich (für IHN Oben ohne Bedienung, für SIE Menstrip, für die Kleinen zensierte Videospiele)"),
+    N_("Peep Show (Hechel)"),
+    N_("Na was schon ? (Würg)"),
+    N_("Immer Sonnenschein (Lach)"),
+    N_("Fiese feste Stadionmauern"),
+    N_("Röntgenkontrolle am Eingang !"),
+    N_("Schnelle Einsatztruppe bei Teroristischen zugriffen"),
+    N_("Hilferufe aus dem Jenseits !?!? Hä?"),
 };
 
 namespace {
 
 int Liga(int m) { return std::clamp<int>(S.Manager[m].Liga, 1, 4); }
 
-// Zeilen einer Meldung, mit CR LF verbunden.
-std::string ZeilenText(std::initializer_list<std::string_view> zeilen)
+std::string Gluckstag(const char* was)
 {
-    std::string t;
-    bool erste = true;
-    for (std::string_view z : zeilen) {
-        if (!erste) t += NL;
-        t += z;
-        erste = false;
-    }
-    return t;
+    return Tz("Heute ist dein GLÜCKSTAG\n\n%1\n\nMit freundlichem Gruß", {was});
 }
-
-std::string Gluckstag(const char* was) { return ZeilenText({"Heute ist dein GLÜCKSTAG", "", was, "", "Mit freundlichem Gruß"}); }
 
 // Die Felder, die eine Stadionhandlung ändert; eine Liste für beide Richtungen (Plan und Manager).
 template <class Ziel, class Quelle>
@@ -152,12 +143,13 @@ Stadionpruefung KomfortKaufenPruefen(int m, int n)
 {
     const Manager_& mg = S.Manager[m];
     if (n <= 0) return Ablehnung();
-    if (int64_t{mg.Komfortpunkte} + n > MaxKomfort) return Ablehnung({"Bei 100 Komfortpunkten ist das Maximum erreicht."});
+    if (int64_t{mg.Komfortpunkte} + n > MaxKomfort)
+        return Ablehnung({T("Bei 100 Komfortpunkten ist das Maximum erreicht.")});
     const int64_t preis = int64_t{n} * Komfortpreis(Liga(m));
-    if (mg.Kontostand < preis) return Ablehnung({"Ne Ne mein Freund, Du hast nix auf der Tasche !"});
+    if (mg.Kontostand < preis) return Ablehnung({T("Ne Ne mein Freund, Du hast nix auf der Tasche !")});
     std::vector<std::string> texte;
     if (n >= 10 && mg.Komfortpunkte + n < MaxKomfort) {
-        texte.emplace_back("He, ab 10 gibt´s einen Umsonst !");
+        texte.emplace_back(T("He, ab 10 gibt´s einen Umsonst !"));
         ++n;
     }
     Stadionplan p = Jetzt(mg);
@@ -172,7 +164,7 @@ Stadionpruefung KomfortVerkaufenPruefen(int m, int n)
     if (n <= 0) return Ablehnung();
     std::vector<std::string> texte;
     if (int64_t{mg.Komfortpunkte} - n < 1) {
-        texte.emplace_back("Einen sollten wir schon lassen !");
+        texte.emplace_back(T("Einen sollten wir schon lassen !"));
         n = mg.Komfortpunkte - 1;
         // Mit einem Punkt (oder keinem) würde aus dem Verkauf ein Kauf.
         if (n <= 0) return Ablehnung(std::move(texte));
@@ -180,12 +172,12 @@ Stadionpruefung KomfortVerkaufenPruefen(int m, int n)
     // Ein Erlös, den das Konto nicht fasst, macht den Verkauf unmöglich, statt die Punkte unbezahlt zu nehmen.
     const int64_t erloes = int64_t{KomfortRueckpreis(Liga(m))} * n;
     if (!KontoPasst(mg.Kontostand, erloes)) {
-        texte.emplace_back(BetragZuGrossText);
+        texte.emplace_back(T(BetragZuGrossText));
         return Ablehnung(std::move(texte));
     }
     int64_t punkte = int64_t{mg.Komfortpunkte} - n;
     if (n >= 10) {
-        texte.emplace_back("He, ab 10 gibt´s 1 Umsonst !");
+        texte.emplace_back(T("He, ab 10 gibt´s 1 Umsonst !"));
         ++punkte;
         --n;
     }
@@ -195,7 +187,7 @@ Stadionpruefung KomfortVerkaufenPruefen(int m, int n)
     Stadionplan glueck = p;
     glueck.Komfortpunkte = Passt<int32_t>(punkte + n, "Komfortpunkte");
     p.Glueck = std::make_shared<const Stadionplan>(std::move(glueck));
-    p.GlueckText = Gluckstag("Der Stadionkompfort bleibt Dir erhalten.");
+    p.GlueckText = Gluckstag(T("Der Stadionkompfort bleibt Dir erhalten."));
     return Plan(std::move(p), std::move(texte));
 }
 
@@ -204,16 +196,16 @@ Stadionpruefung PlaetzeKaufenPruefen(int m, int n)
     const Manager_& mg = S.Manager[m];
     if (n <= 0) return Ablehnung();
     if (int64_t{mg.Plaetze} + n > MaxPlaetze)
-        return Ablehnung({ZeilenText({"Wir sind hier nicht in Mexico (Ariba)", "und Sie haben nicht das Aztekenstadion.",
-                                      "    100.000 Plätze müßten doch reichen."})});
+        return Ablehnung({Tz("Wir sind hier nicht in Mexico (Ariba)\nund Sie haben nicht das Aztekenstadion.\n"
+                             "    100.000 Plätze müßten doch reichen.")});
     const int64_t preis = int64_t{n} * Platzpreis(Liga(m));
-    if (mg.Kontostand < preis) return Ablehnung({ZeilenText({"HALT, Sie kleiner Draufgänger !", "Konto überprüfen !!!"})});
+    if (mg.Kontostand < preis) return Ablehnung({Tz("HALT, Sie kleiner Draufgänger !\nKonto überprüfen !!!")});
     Stadionplan p = Jetzt(mg);
     p.Buchung = -preis;
     std::vector<std::string> texte;
     if (n >= 10000 && mg.Plaetze + n < MaxPlaetze) {
         const int64_t bonus = preis / 10;
-        texte.push_back(ZeilenText({"He, ab 10.000 gibt´s einen BONUS über", Geldtext(static_cast<double>(bonus)) + " €."}));
+        texte.push_back(Tz("He, ab 10.000 gibt´s einen BONUS über\n%1 €.", {Geldtext(static_cast<double>(bonus))}));
         p.Buchung += bonus;
     }
     p.Plaetze = Passt<int32_t>(int64_t{mg.Plaetze} + n, "Plaetze");
@@ -229,21 +221,21 @@ Stadionpruefung PlaetzeVerschrottenPruefen(int m, int n)
     const int32_t frei = std::max(0, mg.Plaetze - std::max(0, mg.DauerkartenVerkauft));
     if (n > frei) {
         if (mg.DauerkartenVerkauft > 0)
-            texte.push_back(
-                ZeilenText({"Für " + Geldtext(mg.DauerkartenVerkauft) + " verkaufte Dauerkarten bleiben die Plätze stehen.",
-                            "Verschrottet werden können höchstens " + Geldtext(frei) + " Plätze."}));
+            texte.push_back(Tz("Für %1 verkaufte Dauerkarten bleiben die Plätze stehen.\n"
+                               "Verschrottet werden können höchstens %2 Plätze.",
+                               {Geldtext(mg.DauerkartenVerkauft), Geldtext(frei)}));
         n = frei;
         if (n <= 0) return Ablehnung(std::move(texte));
     }
     // Wie beim Komfort: Plätze und Geld ändern sich zusammen oder gar nicht.
     const int64_t erloes = int64_t{PlatzRueckpreis(Liga(m))} * n;
     if (!KontoPasst(mg.Kontostand, erloes)) {
-        texte.emplace_back(BetragZuGrossText);
+        texte.emplace_back(T(BetragZuGrossText));
         return Ablehnung(std::move(texte));
     }
     int64_t plaetze = int64_t{mg.Plaetze} - n;
     if (n >= 10000) {
-        texte.emplace_back("He, ab 10.000 gibt´s 1.000 Umsonst !");
+        texte.emplace_back(T("He, ab 10.000 gibt´s 1.000 Umsonst !"));
         plaetze += 1000;
         n -= 1000;
     }
@@ -257,7 +249,7 @@ Stadionpruefung PlaetzeVerschrottenPruefen(int m, int n)
     };
     Stadionplan p = mit(plaetze);
     p.Glueck = std::make_shared<const Stadionplan>(mit(plaetze + n));
-    p.GlueckText = Gluckstag("Deine Stadionplätze bleiben Dir erhalten.");
+    p.GlueckText = Gluckstag(T("Deine Stadionplätze bleiben Dir erhalten."));
     return Plan(std::move(p), std::move(texte));
 }
 
@@ -287,8 +279,7 @@ Stadionpruefung DauerkartenDazuPruefen(int m, int n)
     const Manager_& mg = S.Manager[m];
     if (n <= 0) return Ablehnung();
     if (int64_t{mg.DauerkartenImVerkauf} + n > mg.Plaetze)
-        return Ablehnung(
-            {ZeilenText({"Es können nicht mehr Dauerkarten wie Plätze", "in den Verkauf gebracht werden !"})});
+        return Ablehnung({Tz("Es können nicht mehr Dauerkarten wie Plätze\nin den Verkauf gebracht werden !")});
     Stadionplan p = Jetzt(mg);
     p.DauerkartenImVerkauf = Passt<int32_t>(int64_t{mg.DauerkartenImVerkauf} + n, "DauerkartenImVerkauf");
     return Plan(std::move(p));
@@ -300,10 +291,10 @@ Stadionpruefung DauerkartenEntnehmenPruefen(int m, int n)
     if (n <= 0) return Ablehnung();
     const int64_t frei = int64_t{mg.DauerkartenImVerkauf} - mg.DauerkartenVerkauft;
     if (frei < n)
-        return Ablehnung({ZeilenText({"Es können keine Dauerkarten aus dem Verkauf genommen werden,",
-                                      "die schon Verkauft wurden.",
-                                      "Max. können " + std::to_string(std::max<int64_t>(0, frei)) +
-                                          " Dauerkarten aus dem Verkauf genommen werden !"})});
+        return Ablehnung({Tz("Es können keine Dauerkarten aus dem Verkauf genommen werden,\n"
+                             "die schon Verkauft wurden.\n"
+                             "Max. können %1 Dauerkarten aus dem Verkauf genommen werden !",
+                             {std::to_string(std::max<int64_t>(0, frei))})});
     Stadionplan p = Jetzt(mg);
     p.DauerkartenImVerkauf = Passt<int32_t>(int64_t{mg.DauerkartenImVerkauf} - n, "DauerkartenImVerkauf");
     return Plan(std::move(p));
@@ -321,18 +312,21 @@ bool DauerkartenpreisSetzen(int m, int preis) { return StadionHandeln(m, Dauerka
 bool DauerkartenDazu(int m, int n) { return StadionHandeln(m, DauerkartenDazuPruefen(m, n)); }
 bool DauerkartenEntnehmen(int m, int n) { return StadionHandeln(m, DauerkartenEntnehmenPruefen(m, n)); }
 
-bool KomfortKaufenFragen(int m) { return KomfortKaufen(m, Zahleneingabe(0, "Wieviele Komfortpunkte zulegen ?")); }
+bool KomfortKaufenFragen(int m) { return KomfortKaufen(m, Zahleneingabe(0, T("Wieviele Komfortpunkte zulegen ?"))); }
 bool KomfortVerkaufenFragen(int m)
 {
-    return KomfortVerkaufen(m, Zahleneingabe(0, "Komfortpunke zum ½ Preis verkaufen ?"));
+    return KomfortVerkaufen(m, Zahleneingabe(0, T("Komfortpunke zum ½ Preis verkaufen ?")));
 }
-bool PlaetzeKaufenFragen(int m) { return PlaetzeKaufen(m, Zahleneingabe(0, "Wieviele Plätze zulegen ?")); }
+bool PlaetzeKaufenFragen(int m) { return PlaetzeKaufen(m, Zahleneingabe(0, T("Wieviele Plätze zulegen ?"))); }
 bool PlaetzeVerschrottenFragen(int m)
 {
-    return PlaetzeVerschrotten(m, Zahleneingabe(0, "Plätze zum ½ Preis verschrotten ?"));
+    return PlaetzeVerschrotten(m, Zahleneingabe(0, T("Plätze zum ½ Preis verschrotten ?")));
 }
-bool DauerkartenDazuFragen(int m) { return DauerkartenDazu(m, Zahleneingabe(0, "Dauerkarten dazu ?")); }
-bool DauerkartenEntnehmenFragen(int m) { return DauerkartenEntnehmen(m, Zahleneingabe(0, "Dauerkarten entnehmen ?")); }
+bool DauerkartenDazuFragen(int m) { return DauerkartenDazu(m, Zahleneingabe(0, T("Dauerkarten dazu ?"))); }
+bool DauerkartenEntnehmenFragen(int m)
+{
+    return DauerkartenEntnehmen(m, Zahleneingabe(0, T("Dauerkarten entnehmen ?")));
+}
 
 int AttraktionHoechste(int komfort, int bilder)
 {

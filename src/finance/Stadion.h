@@ -9,6 +9,8 @@
 // die Varianten mit Menge direkt.
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -91,10 +93,10 @@ bool PlaetzeVerschrottenFragen(int m);
 bool DauerkartenDazuFragen(int m);
 bool DauerkartenEntnehmenFragen(int m);
 
-// --- Attraktionen ---
+// --- Attraktionen (deutsch; gezeigt mit T) ---
 extern const std::array<const char*, 37> Attraktionen;
 constexpr const char* KeinKomfortText =
-    "Stadionsitze aus Apfelsinenkisten und Stadiumkomfort wie im Wald scheißen";
+    N_("Stadionsitze aus Apfelsinenkisten und Stadiumkomfort wie im Wald scheißen");
 // Höchste Attraktion, die der Komfort erreicht (-1 ohne Komfort); bilder = Zahl der Bilder.
 int AttraktionHoechste(int komfort, int bilder = static_cast<int>(Attraktionen.size()));
 // Die nächste Attraktion nach index; fängt nach der höchsten erreichbaren wieder bei 0 an,

@@ -3,6 +3,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "match/Spieltag.h"
 
@@ -30,14 +31,14 @@ TotoStart TotoSetzen(int m, TotoSchein& schein)
     Manager_& mg = S.Manager[m];
     if (!mg.TotoTip.leer() || schein.laeuft()) return TotoStart::SchonGesetzt;
     if (mg.Kontostand < 0) {
-        Hinweis(std::string("Bist du Spielsüchtig ?") + NL + "Denn dein Konto ist sooooo leer !" + NL +
-                "Änder das und Du kannst wieder zocken.");
+        Hinweis(Tz("Bist du Spielsüchtig ?\nDenn dein Konto ist sooooo leer !\n"
+                   "Änder das und Du kannst wieder zocken."));
         return TotoStart::KontoLeer;
     }
     // Nach dem 34. Spieltag gibt es keinen nächsten: kein Einsatz, kein Spieltag 35.
     const int tag = S.Spiel.Spieltag + 1;
     if (tag < 1 || tag > 34) {
-        Hinweis(std::string("Die Saison ist gelaufen.") + NL + "Es gibt keinen Spieltag mehr zum Tippen.");
+        Hinweis(Tz("Die Saison ist gelaufen.\nEs gibt keinen Spieltag mehr zum Tippen."));
         return TotoStart::KeinSpieltag;
     }
     TotoSchein neu;
@@ -68,8 +69,8 @@ bool TotoVerlassen(TotoSchein& schein)
     if (!schein.laeuft()) return false;
     S.Manager[schein.manager].TotoTip.rohSetzen("");
     schein = TotoSchein{};
-    Hinweis(std::string("TotoTip nicht abgeschlossen.") + NL + "Das Geld behält die Bank. (Scheffel)" + NL + NL +
-            "Tja, was man Anfängt sollte man zu Ende führen.");
+    Hinweis(Tz("TotoTip nicht abgeschlossen.\nDas Geld behält die Bank. (Scheffel)\n\n"
+               "Tja, was man Anfängt sollte man zu Ende führen."));
     return true;
 }
 

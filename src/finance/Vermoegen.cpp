@@ -62,7 +62,7 @@ int32_t BerechneVermoegen(int m)
     mg.Vermoegen = static_cast<int32_t>(std::min(vermoegen, KontoMax));
 
     if (const int64_t abgabe = Abgabe(vermoegen); abgabe > 0) {
-        Hinweis(AbgabeText);
+        Hinweis(Tz(AbgabeText));
         KontoBuchen(mg.Kontostand, -abgabe);
     }
 

@@ -1,6 +1,8 @@
 // Vereinsvermögen und Vorschau je Spieltag; Sollschnitt der Zuschauer.
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <cstdint>
 
 namespace torvane {
@@ -24,9 +26,10 @@ int32_t BerechneVermoegen(int m);
 // Zuschauer je Heimspiel, die das Minus eines Spieltags beim jetzigen Eintrittspreis decken.
 int64_t Sollschnitt(int m);
 
+// Im Katalog mit \n; gezeigt mit Tz.
 constexpr const char* AbgabeText =
-    "\"Meine Herren\" \r\n\r\ngefuscht oder wirklich so viel gescheffelt ?\r\n"
-    "Egal, jedenfalls können wir mehr als 2 Milliarden nicht dulden.\r\n"
-    "Lass Dich Überraschen, ist ganz Simpel !";
+    N_("\"Meine Herren\" \n\ngefuscht oder wirklich so viel gescheffelt ?\n"
+       "Egal, jedenfalls können wir mehr als 2 Milliarden nicht dulden.\n"
+       "Lass Dich Überraschen, ist ganz Simpel !");
 
 } // namespace torvane

@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
 #include "finance/Bank.h"
@@ -113,7 +114,7 @@ Werbepruefung WerbevertragAnnehmenPruefen(int m, const Werbeangebot& a)
     if (a.spiele < 1 || !WerbeplatzFrei(m, a.platz)) return Ablehnung();
     const Manager_& mg = S.Manager[m];
     // Geld herein wird bis an die Grenze gebucht; ein Vertrag, der kostet, nur, wenn es ganz aufs Konto passt.
-    if (a.betrag < 0 && !KontoPasst(mg.Kontostand, a.betrag)) return Ablehnung(BetragZuGrossText);
+    if (a.betrag < 0 && !KontoPasst(mg.Kontostand, a.betrag)) return Ablehnung(T(BetragZuGrossText));
     Werbeplan p;
     p.platz = a.platz;
     p.Buchung = KontoBuchbar(mg.Kontostand, a.betrag);
@@ -140,7 +141,7 @@ Werbepruefung WerbevertragKuendigenPruefen(int m, int platz)
     const Manager_& mg = S.Manager[m];
     const Werbevertrag_& v = Platz(m, platz);
     const int64_t kosten = Kuendigungskosten(m, platz);
-    if (!KontoPasst(mg.Kontostand, -kosten)) return Ablehnung(BetragZuGrossText);
+    if (!KontoPasst(mg.Kontostand, -kosten)) return Ablehnung(T(BetragZuGrossText));
     Werbeplan p;
     p.platz = platz;
     p.Buchung = -kosten;
@@ -149,7 +150,7 @@ Werbepruefung WerbevertragKuendigenPruefen(int m, int platz)
                                                     "Werbeeinnahmen");
     p.Vertrag = S.Werbevertraege[m][0];
     const std::string sponsor = WerbeSponsorName(platz, v.Sponsor);
-    const std::string text = "Kündigen für " + Euro(kosten);
+    const std::string text = Tf("Kündigen für %1", {Euro(kosten)});
     p.Rueckfrage = IstTrikotplatz(platz) ? text + NL + NL + sponsor
                                          : sponsor + NL + WerbeplatzText(m, platz) + NL + NL + text;
     return Werbepruefung{p, {}};
@@ -191,23 +192,24 @@ std::string WerbeplatzText(int m, int platz)
 {
     const Werbevertrag_& v = Platz(m, platz);
     const bool trikot = IstTrikotplatz(platz);
-    if (v.SpieleRest <= 0) return trikot ? "- Klicke hier für -" : "- Klicke hier für Anwerbung -";
-    return "noch " + std::to_string(v.SpieleRest) + " (" + std::to_string(v.SpieleGesamt) +
-           (trikot ? ") Spiele für einmalig " : ") Spiel(e) je ") + Euro(v.Betrag);
+    if (v.SpieleRest <= 0) return trikot ? T("- Klicke hier für -") : T("- Klicke hier für Anwerbung -");
+    const std::string rest = std::to_string(v.SpieleRest), gesamt = std::to_string(v.SpieleGesamt);
+    return trikot ? Tf("noch %1 (%2) Spiele für einmalig %3", {rest, gesamt, Euro(v.Betrag)})
+                  : Tf("noch %1 (%2) Spiel(e) je %3", {rest, gesamt, Euro(v.Betrag)});
 }
 
 std::string AngebotText(const Werbeangebot& a)
 {
-    if (!IstTrikotplatz(a.platz)) return std::to_string(a.spiele) + " Spiel(e) je " + Euro(a.betrag);
+    if (!IstTrikotplatz(a.platz)) return Tf("%1 Spiel(e) je %2", {std::to_string(a.spiele), Euro(a.betrag)});
     if (a.sponsor == RisikoSponsor) return RisikoText;
-    return std::to_string(a.spiele) + " Spiele für einmalig " + Euro(a.betrag);
+    return Tf("%1 Spiele für einmalig %2", {std::to_string(a.spiele), Euro(a.betrag)});
 }
 
 std::string Werbeart(int platz)
 {
-    if (platz == WerbungAllgemein) return "Werbung hier und da";
-    if (platz == WerbungFernsehen) return "Wir komm´n ins Fehrnsehen";
-    return "für die Bande";
+    if (platz == WerbungAllgemein) return T("Werbung hier und da");
+    if (platz == WerbungFernsehen) return T("Wir komm´n ins Fehrnsehen");
+    return T("für die Bande");
 }
 
 WerbeKlick BandenKlick(int m, int platz, Werbeangebot& angebot)
@@ -218,8 +220,7 @@ WerbeKlick BandenKlick(int m, int platz, Werbeangebot& angebot)
             angebot = *a;
             return WerbeKlick::Angebot;
         }
-        Hinweis(std::string("Keiner da zum Verhandeln.") + NL +
-                "Erst mal Tore schießen, dann kommen auch die Gesprächspartner.");
+        Hinweis(Tz("Keiner da zum Verhandeln.\nErst mal Tore schießen, dann kommen auch die Gesprächspartner."));
         return WerbeKlick::Niemand;
     }
     return WerbungKuendigenFragen(m, platz) ? WerbeKlick::Gekuendigt : WerbeKlick::Behalten;
@@ -232,7 +233,7 @@ bool TrikotAnfragen(int m, int platz, Werbeangebot& angebot)
         angebot = *a;
         return true;
     }
-    Hinweis(std::string("Kein Werbepartner weit und breit zu sehen !") + NL + "Nur mit Leistung zu Erfolgsgesprächen !");
+    Hinweis(Tz("Kein Werbepartner weit und breit zu sehen !\nNur mit Leistung zu Erfolgsgesprächen !"));
     return false;
 }
 

@@ -63,7 +63,7 @@ TEST(Bank, DarlehenAufnehmenGrenzeUndAbloesen)
 
     // Ein Euro über der Hälfte: abgelehnt, ohne zu fragen.
     EXPECT_FALSE(DarlehenAufnehmen(0, 10000001, 100));
-    EXPECT_EQ(ui.texte().back(), DarlehenZuHochText);
+    EXPECT_EQ(ui.texte().back(), Tz(DarlehenZuHochText));
     EXPECT_EQ(mg.Kontostand, 1000000);
 
     // Nein ändert nichts; genau die Hälfte mit Ja wird gewährt.
@@ -117,7 +117,7 @@ TEST(Bank, KreditGrenzeSamtBestehenderSchuld)
     EXPECT_TRUE(KreditAufnehmen(0, 400000));
     // Schuld an der Grenze: schon der Knopf weist ab, ohne das Zahlenrad.
     EXPECT_FALSE(KreditAufnehmenKlick(0));
-    EXPECT_EQ(ui.texte().back(), KreditZuHochText);
+    EXPECT_EQ(ui.texte().back(), Tz(KreditZuHochText));
     EXPECT_EQ(ui.anzahl("Zahl:"), 0u);
 
     // Tilgen: Teilbetrag, dann mehr als geschuldet (Ja: alles weg, der Überschuss ist verloren).
@@ -261,13 +261,13 @@ TEST(Bank, KreditKnopfNimmtDieAbgabeEinmalUndNurBeiZusage)
     ui.antworte("2000000000"); // mehr als die halbe Grenze
     EXPECT_FALSE(KreditAufnehmenKlick(0));
     EXPECT_EQ(ui.texte().back(), "Sorgen Sie für mehr Liquidität,dann sorgen wir für Ihr Geld !");
-    EXPECT_EQ(ui.anzahl(AbgabeText), 0u);
+    EXPECT_EQ(ui.anzahl(Tz(AbgabeText)), 0u);
     EXPECT_EQ(Bankstand(mg), vorher);
     EXPECT_EQ(mg.Vermoegen, 0);
 
     ui.antworte("100000000");
     EXPECT_TRUE(KreditAufnehmenKlick(0));
-    EXPECT_EQ(ui.anzahl(AbgabeText), 1u);
+    EXPECT_EQ(ui.anzahl(Tz(AbgabeText)), 1u);
     EXPECT_EQ((std::tuple{mg.Kontostand, mg.Kredit}), (std::tuple{1000000000 - 250000000 + 100000000, 100000000}));
 
     // Die Grenze gilt vor der Abgabe; passt der Betrag erst nach der Abgabe aufs Konto, wird er gewährt.
@@ -275,7 +275,7 @@ TEST(Bank, KreditKnopfNimmtDieAbgabeEinmalUndNurBeiZusage)
     ui.leeren();
     EXPECT_TRUE(KreditAufnehmen(0, 100000000));
     EXPECT_EQ(S.Manager[0].Kontostand, 2100000000 - 250000000 + 100000000);
-    EXPECT_EQ(ui.anzahl(AbgabeText), 1u);
+    EXPECT_EQ(ui.anzahl(Tz(AbgabeText)), 1u);
 }
 
 // Was die Bank beim Kündigen der Anlage nennt, zeigt und bucht, ist ein und dieselbe Zahl:

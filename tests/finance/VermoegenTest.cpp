@@ -96,8 +96,8 @@ TEST(Vermoegen, EinfacheGenauigkeitUndAbgabeUeberZweiMilliarden)
     // Über zwei Milliarden liegt in einfacher Genauigkeit als Nächstes 2 000 000 128.
     mg.Kontostand = 1000000128;
     EXPECT_EQ(BerechneVermoegen(0), 2000000128);
-    EXPECT_EQ(ui.texte(), std::vector<std::string>{AbgabeText});
-    EXPECT_EQ(std::string(AbgabeText).rfind("\"Meine Herren\" \r\n\r\ngefuscht", 0), 0u);
+    EXPECT_EQ(ui.texte(), std::vector<std::string>{Tz(AbgabeText)});
+    EXPECT_EQ(Tz(AbgabeText).rfind("\"Meine Herren\" \r\n\r\ngefuscht", 0), 0u);
     EXPECT_EQ(mg.Kontostand, 1000000128 - 200000013);
     EXPECT_EQ(mg.Vermoegen, 2000000128); // bleibt der Wert vor der Abgabe
     // Die Vorschau rechnet mit dem Konto nach der Abgabe.

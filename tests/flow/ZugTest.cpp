@@ -244,7 +244,7 @@ TEST(ZugAbschliessen, KostenDesLigatagsGanzOderGarNicht)
             if (klick) klick->fertig();
         }
         EXPECT_EQ(ui.enthaelt("Kontoüberziehung"), f.antwort != nullptr) << f.name;
-        EXPECT_EQ(ui.enthaelt(AbgabeText), f.abgabe) << f.name;
+        EXPECT_EQ(ui.enthaelt(Tz(AbgabeText)), f.abgabe) << f.name;
         EXPECT_EQ(ui.enthaelt(AbschlussOhneDeckungText), f.ohneDeckung) << f.name;
         EXPECT_EQ(Sitzung.AbschlussOhneDeckung, f.ohneDeckung) << f.name;
         if (f.nachher == 0) {

@@ -205,7 +205,7 @@ private slots:
         };
         MenuF->unterKlick(Menuepunkt::Info);
         ui.dialogVorgabe = nullptr;
-        QVERIFY(QtOberflaeche::imProtokoll(VermoegenKritischText));
+        QVERIFY(QtOberflaeche::imProtokoll(Tz(VermoegenKritischText)));
         QCOMPARE(gesehen, Q(VermoegenBuchenUndInfo(S.AktManager).Vermoegen.text));
         InfoF->hide();
     }

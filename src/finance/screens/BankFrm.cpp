@@ -21,9 +21,9 @@ QString Euro(int64_t v) { return Q(GeldMitEuro(v)); }
 
 TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("BankF"), QStringLiteral("Bank"), QSize(760, 570));
+    FensterMitKopf(this, QStringLiteral("BankF"), Tq("Bank"), QSize(760, 570));
     auto* zins =
-        Beschrift(this, QStringLiteral("Guthabenzins 1 %  -  Dispozins 15 %"), QRect(10, 46, 740, 20), 10, true);
+        Beschrift(this, Tq("Guthabenzins 1 %  -  Dispozins 15 %"), QRect(10, 46, 740, 20), 10, true);
     zins->setAlignment(Qt::AlignCenter);
     // Jeder Knopf handelt für den Manager am Zug; danach zeigt das Fenster den neuen Stand.
     auto handeln = [this](QPushButton* knopf, std::function<void()> regel) {
@@ -34,8 +34,8 @@ TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
     };
 
     // --- Darlehen ---
-    auto* dg = Gruppe(this, QStringLiteral("Darlehen"), QRect(10, 72, 370, 262));
-    Beschrift(dg, QStringLiteral("Mit fester Laufzeit zu 5% Zinsen Bearbeitungsgebühr 5%"), QRect(12, 22, 350, 20), 8);
+    auto* dg = Gruppe(this, Tq("Darlehen"), QRect(10, 72, 370, 262));
+    Beschrift(dg, Tq("Mit fester Laufzeit zu 5% Zinsen Bearbeitungsgebühr 5%"), QRect(12, 22, 350, 20), 8);
     Darlehen = Element<QComboBox>(dg, QStringLiteral("Darlehen"), QRect(12, 46, 200, 26));
     for (int i = 1; i <= 100; ++i)
         Darlehen->addItem(Euro(static_cast<int64_t>(i) * DarlehenSchritt));
@@ -48,20 +48,20 @@ TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
         Beschrift(dg, text, QRect(12, y, 130, 24));
         return Wertfeld(dg, name, QRect(150, y, 206, 24));
     };
-    Rate = zeile(QStringLiteral("Rate"), 112, QStringLiteral("Rate"));
-    Gesamt = zeile(QStringLiteral("Gesamt"), 140, QStringLiteral("Gesamt"));
-    Zinsen = zeile(QStringLiteral("Zinsen p. Spiel"), 168, QStringLiteral("Zinsen"));
+    Rate = zeile(Tq("Rate"), 112, QStringLiteral("Rate"));
+    Gesamt = zeile(Tq("Gesamt"), 140, QStringLiteral("Gesamt"));
+    Zinsen = zeile(Tq("Zinsen p. Spiel"), 168, QStringLiteral("Zinsen"));
     LaeuftNoch = Beschrift(dg, QString(), QRect(12, 196, 344, 22), 10, true, QStringLiteral("LaeuftNoch"));
-    WillIch = Knopf(dg, QStringLiteral("Will ich"), QStringLiteral("WillIch"), QRect(12, 224, 164, 30));
-    WegDamit = Knopf(dg, QStringLiteral("Weg damit"), QStringLiteral("WegDamit"), QRect(192, 224, 164, 30));
+    WillIch = Knopf(dg, Tq("Will ich"), QStringLiteral("WillIch"), QRect(12, 224, 164, 30));
+    WegDamit = Knopf(dg, Tq("Weg damit"), QStringLiteral("WegDamit"), QRect(192, 224, 164, 30));
     connect(Darlehen, &QComboBox::currentIndexChanged, this, [this] { zeichnen(); });
     connect(Laufzeit, &QScrollBar::valueChanged, this, [this] { zeichnen(); });
     handeln(WillIch, [this] { DarlehenAufnehmen(S.AktManager, betrag(), laufzeit()); });
     handeln(WegDamit, [] { DarlehenAbloesen(S.AktManager); });
 
     // --- Flinker Kredit ---
-    auto* kg = Gruppe(this, QStringLiteral("Flinker Kredit"), QRect(390, 72, 360, 124));
-    Beschrift(kg, QStringLiteral("Schnelles Geld ohne Gebühr zu 12% Zinsen"), QRect(12, 22, 336, 20), 8);
+    auto* kg = Gruppe(this, Tq("Flinker Kredit"), QRect(390, 72, 360, 124));
+    Beschrift(kg, Tq("Schnelles Geld ohne Gebühr zu 12% Zinsen"), QRect(12, 22, 336, 20), 8);
     Kredit = Wertfeld(kg, QStringLiteral("Kredit"), QRect(12, 56, 200, 30));
     KreditMinus = Knopf(kg, QStringLiteral("-"), QStringLiteral("KreditMinus"), QRect(224, 56, 56, 30));
     KreditPlus = Knopf(kg, QStringLiteral("+"), QStringLiteral("KreditPlus"), QRect(290, 56, 56, 30));
@@ -69,15 +69,15 @@ TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
     handeln(KreditPlus, [] { KreditAufnehmenKlick(S.AktManager); });
 
     // --- Sparbuch ---
-    auto* sg = Gruppe(this, QStringLiteral("Sparbuch"), QRect(390, 204, 360, 130));
-    Beschrift(sg, QStringLiteral("Sparbuch bringt 3% Zinsen"), QRect(12, 22, 336, 20), 8);
+    auto* sg = Gruppe(this, Tq("Sparbuch"), QRect(390, 204, 360, 130));
+    Beschrift(sg, Tq("Sparbuch bringt 3% Zinsen"), QRect(12, 22, 336, 20), 8);
     Sparbuch = Wertfeld(sg, QStringLiteral("Sparbuch"), QRect(12, 56, 200, 30));
-    Aendern = Knopf(sg, QStringLiteral("Ändern"), QStringLiteral("Aendern"), QRect(224, 56, 122, 30));
+    Aendern = Knopf(sg, Tq("Ändern"), QStringLiteral("Aendern"), QRect(224, 56, 122, 30));
     handeln(Aendern, [] { SparbuchKlick(S.AktManager); });
 
     // --- Geldanlage ---
-    auto* ag = Gruppe(this, QStringLiteral("Geldanlage"), QRect(10, 342, 370, 218));
-    Beschrift(ag, QStringLiteral("Geldanlage bringt 5% Zinsen"), QRect(12, 22, 350, 20), 8);
+    auto* ag = Gruppe(this, Tq("Geldanlage"), QRect(10, 342, 370, 218));
+    Beschrift(ag, Tq("Geldanlage bringt 5% Zinsen"), QRect(12, 22, 350, 20), 8);
     AnlageText = Beschrift(ag, QString(), QRect(12, 44, 346, 122), 10, false, QStringLiteral("AnlageText"));
     AnlageText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     AnlageText->setWordWrap(true);
@@ -85,10 +85,10 @@ TBankF::TBankF(QWidget* eltern) : QDialog(eltern)
     handeln(AnlageKnopf, [] { AnlageKlick(S.AktManager); });
 
     // --- Eigene Aktien ---
-    auto* kk = Gruppe(this, QStringLiteral("Eigene Aktien"), QRect(390, 342, 360, 218));
+    auto* kk = Gruppe(this, Tq("Eigene Aktien"), QRect(390, 342, 360, 218));
     Kurs = Beschrift(kk, QString(), QRect(12, 26, 200, 24), 11, true, QStringLiteral("Kurs"));
     Gemerkt = Beschrift(kk, QString(), QRect(12, 52, 200, 22), 9, false, QStringLiteral("Gemerkt"));
-    WertMerken = Knopf(kk, QStringLiteral("Wert merken"), QStringLiteral("WertMerken"), QRect(224, 30, 122, 30));
+    WertMerken = Knopf(kk, Tq("Wert merken"), QStringLiteral("WertMerken"), QRect(224, 30, 122, 30));
     Aktien = Element<QScrollBar>(kk, QStringLiteral("Aktien"), QRect(12, 90, 334, 22));
     Aktien->setOrientation(Qt::Horizontal);
     Aktien->setRange(0, AktienMax);
@@ -114,12 +114,12 @@ void TBankF::zeichnen()
     const Manager_& mg = S.Manager[S.AktManager];
     const int t = laufzeit();
     const Darlehensangebot a = DarlehenBerechnen(betrag(), t);
-    LaufzeitLabel->setText(QStringLiteral("%1 Spiel(e)").arg(t));
+    LaufzeitLabel->setText(Tq("%1 Spiel(e)").arg(t));
     Rate->setText(Euro(a.Rate));
     Gesamt->setText(Euro(a.Gesamt));
     Zinsen->setText(Q(GeldMitEuro(a.ZinsenProSpiel, 2)));
     LaeuftNoch->setText(mg.DarlehenRestSpiele > 0
-                            ? QStringLiteral("Läuft noch %1  Rate ").arg(mg.DarlehenRestSpiele) + Euro(mg.DarlehenRate)
+                            ? Tq("Läuft noch %1  Rate %2").arg(mg.DarlehenRestSpiele).arg(Euro(mg.DarlehenRate))
                             : QString());
     WegDamit->setEnabled(mg.DarlehenRestSpiele > 0);
 
@@ -128,26 +128,25 @@ void TBankF::zeichnen()
 
     if (mg.AnlageBetrag == 0) {
         AnlageText->setText(
-            QStringLiteral("An die Zukunft denken !\nGeldanlage bringt 0,5 % pro Spiel !\n"
-                           "Anlegen kostet 5 % des Anlagebetrages!\nKündigen kostet 10 % des Endbetrages!"));
-        AnlageKnopf->setText(QStringLiteral("Geld anlegen"));
+            Tq("An die Zukunft denken !\nGeldanlage bringt 0,5 % pro Spiel !\n"
+               "Anlegen kostet 5 % des Anlagebetrages!\nKündigen kostet 10 % des Endbetrages!"));
+        AnlageKnopf->setText(Tq("Geld anlegen"));
     } else {
-        AnlageText->setText(QStringLiteral("Angelegtes Geld ") + Euro(mg.AnlageBetrag) +
-                            QStringLiteral("\nAktueller Betrag ") + Euro(mg.AnlageWert) +
-                            QStringLiteral("\nBei Kündigung ") +
-                            Euro(AnlageBeiKuendigung(mg.AnlageWert)));
-        AnlageKnopf->setText(QStringLiteral("Anlage Kündigen"));
+        AnlageText->setText(Tq("Angelegtes Geld %1\nAktueller Betrag %2\nBei Kündigung %3")
+                                .arg(Euro(mg.AnlageBetrag), Euro(mg.AnlageWert),
+                                     Euro(AnlageBeiKuendigung(mg.AnlageWert))));
+        AnlageKnopf->setText(Tq("Anlage Kündigen"));
     }
 
     const int64_t kurs = S.Spiel.Aktienkurs;
-    Kurs->setText(QStringLiteral("1 Aktie ") + Euro(kurs));
-    Gemerkt->setText(QStringLiteral("Gemerkt ") + Euro(mg.AktienkursGemerkt));
+    Kurs->setText(Tq("1 Aktie %1").arg(Euro(kurs)));
+    Gemerkt->setText(Tq("Gemerkt %1").arg(Euro(mg.AktienkursGemerkt)));
     {
         const QSignalBlocker still(Aktien);
         Aktien->setValue(mg.Aktien);
     }
-    AktienAnzahl->setText(QStringLiteral("%1 Aktien").arg(mg.Aktien));
-    ImWert->setText(QStringLiteral("Im Wert von ") + Euro(AktienWert(S.AktManager)));
+    AktienAnzahl->setText(Tq("%1 Aktien").arg(mg.Aktien));
+    ImWert->setText(Tq("Im Wert von %1").arg(Euro(AktienWert(S.AktManager))));
 }
 
 void TBankF::zeigen()

@@ -13,7 +13,7 @@ TInfoF* InfoF = nullptr;
 
 TInfoF::TInfoF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("InfoF"), QStringLiteral("Info"), QSize(730, 560));
+    FensterMitKopf(this, QStringLiteral("InfoF"), Tq("Info"), QSize(730, 560));
 
     auto zeile = [](QWidget* g, const QString& text, int y, const QString& name, int x = 140, int breite = 130) {
         Beschrift(g, text, QRect(12, y, x - 14, 24), 9, true);
@@ -23,37 +23,37 @@ TInfoF::TInfoF(QWidget* eltern) : QDialog(eltern)
         return Beschrift(g, QString(), QRect(x, y, breite, 24), 8, false, name);
     };
 
-    auto* geld = Gruppe(this, QStringLiteral("Finanzen"), QRect(10, 50, 380, 326));
-    Vermoegen = zeile(geld, QStringLiteral("Vereinsvermögen"), 24, QStringLiteral("Vermoegen"));
-    Liquiditaet = zeile(geld, QStringLiteral("Liquidität"), 56, QStringLiteral("Liquiditaet"));
-    Werbeeinnahmen = zeile(geld, QStringLiteral("Werbeeinnahmen"), 88, QStringLiteral("Werbeeinnahmen"));
-    Geldanlage = zeile(geld, QStringLiteral("Geldanlage"), 120, QStringLiteral("Geldanlage"));
-    Sparbuch = zeile(geld, QStringLiteral("Sparbuch"), 152, QStringLiteral("Sparbuch"));
+    auto* geld = Gruppe(this, Tq("Finanzen"), QRect(10, 50, 380, 326));
+    Vermoegen = zeile(geld, Tq("Vereinsvermögen"), 24, QStringLiteral("Vermoegen"));
+    Liquiditaet = zeile(geld, Tq("Liquidität"), 56, QStringLiteral("Liquiditaet"));
+    Werbeeinnahmen = zeile(geld, Tq("Werbeeinnahmen"), 88, QStringLiteral("Werbeeinnahmen"));
+    Geldanlage = zeile(geld, Tq("Geldanlage"), 120, QStringLiteral("Geldanlage"));
+    Sparbuch = zeile(geld, Tq("Sparbuch"), 152, QStringLiteral("Sparbuch"));
     SparZinsen = neben(geld, 152, QStringLiteral("SparZinsen"), 276, 100);
-    Kontozinsen = zeile(geld, QStringLiteral("Kontozinsen"), 184, QStringLiteral("Kontozinsen"));
-    Zuschuesse = zeile(geld, QStringLiteral("Zuschüsse"), 216, QStringLiteral("Zuschuesse"));
-    Einnahmen = zeile(geld, QStringLiteral("Einnahmen"), 244, QStringLiteral("Einnahmen"));
-    Beschrift(geld, QStringLiteral("ohne Zuschauereinnahmen"), QRect(12, 266, 200, 16), 7);
-    Kosten = zeile(geld, QStringLiteral("Kosten"), 288, QStringLiteral("Kosten"));
+    Kontozinsen = zeile(geld, Tq("Kontozinsen"), 184, QStringLiteral("Kontozinsen"));
+    Zuschuesse = zeile(geld, Tq("Zuschüsse"), 216, QStringLiteral("Zuschuesse"));
+    Einnahmen = zeile(geld, Tq("Einnahmen"), 244, QStringLiteral("Einnahmen"));
+    Beschrift(geld, Tq("ohne Zuschauereinnahmen"), QRect(12, 266, 200, 16), 7);
+    Kosten = zeile(geld, Tq("Kosten"), 288, QStringLiteral("Kosten"));
 
-    auto* stadion = Gruppe(this, QStringLiteral("Stadion"), QRect(400, 50, 320, 214));
-    Stadiongroesse = zeile(stadion, QStringLiteral("Stadiongröße"), 24, QStringLiteral("Stadiongroesse"), 150, 156);
+    auto* stadion = Gruppe(this, Tq("Stadion"), QRect(400, 50, 320, 214));
+    Stadiongroesse = zeile(stadion, Tq("Stadiongröße"), 24, QStringLiteral("Stadiongroesse"), 150, 156);
     Zuschauerschnitt =
-        zeile(stadion, QStringLiteral("Zuschauerschnitt"), 54, QStringLiteral("Zuschauerschnitt"), 150, 156);
-    Sollschnitt = zeile(stadion, QStringLiteral("Sollschnitt"), 84, QStringLiteral("Sollschnitt"), 150, 156);
+        zeile(stadion, Tq("Zuschauerschnitt"), 54, QStringLiteral("Zuschauerschnitt"), 150, 156);
+    Sollschnitt = zeile(stadion, Tq("Sollschnitt"), 84, QStringLiteral("Sollschnitt"), 150, 156);
     LetzteZuschauer =
-        zeile(stadion, QStringLiteral("Letzte Zuschauer"), 114, QStringLiteral("LetzteZuschauer"), 150, 156);
-    Auslastung = zeile(stadion, QStringLiteral("Stadionauslastung"), 144, QStringLiteral("Auslastung"), 150, 156);
-    Eintrittspreis = zeile(stadion, QStringLiteral("Eintrittspreis"), 174, QStringLiteral("Eintrittspreis"), 150, 156);
+        zeile(stadion, Tq("Letzte Zuschauer"), 114, QStringLiteral("LetzteZuschauer"), 150, 156);
+    Auslastung = zeile(stadion, Tq("Stadionauslastung"), 144, QStringLiteral("Auslastung"), 150, 156);
+    Eintrittspreis = zeile(stadion, Tq("Eintrittspreis"), 174, QStringLiteral("Eintrittspreis"), 150, 156);
 
-    auto* schulden = Gruppe(this, QStringLiteral("Schulden"), QRect(400, 272, 320, 134));
-    Kredit = zeile(schulden, QStringLiteral("Flexibler Kredit"), 24, QStringLiteral("Kredit"), 150, 156);
+    auto* schulden = Gruppe(this, Tq("Schulden"), QRect(400, 272, 320, 134));
+    Kredit = zeile(schulden, Tq("Flexibler Kredit"), 24, QStringLiteral("Kredit"), 150, 156);
     KreditZinsen = neben(schulden, 48, QStringLiteral("KreditZinsen"), 150, 160);
-    Darlehen = zeile(schulden, QStringLiteral("Darlehen"), 76, QStringLiteral("Darlehen"), 150, 156);
+    Darlehen = zeile(schulden, Tq("Darlehen"), 76, QStringLiteral("Darlehen"), 150, 156);
     DarlehenText = neben(schulden, 100, QStringLiteral("DarlehenText"), 12, 300);
 
     Managerqualitaet =
-        Gruppe(this, QStringLiteral("Managerqualität"), QRect(10, 384, 380, 148), QStringLiteral("Managerqualitaet"));
+        Gruppe(this, Tq("Managerqualität"), QRect(10, 384, 380, 148), QStringLiteral("Managerqualitaet"));
     for (int s = 0; s < 4; ++s) {
         N[s] = Beschrift(Managerqualitaet, QString(), QRect(12, 24 + s * 25, 130, 22), 9, true,
                          QStringLiteral("N%1").arg(s));
@@ -110,7 +110,7 @@ void TInfoF::zeigen()
     // Erst die neuen Zahlen zeigen, dann über ihnen warnen.
     const bool kritisch = fuellen();
     AmStandardOrt(this);
-    if (kritisch) Warnung(VermoegenKritischText);
+    if (kritisch) Warnung(Tz(VermoegenKritischText));
 }
 
 } // namespace torvane

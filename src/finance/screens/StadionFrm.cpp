@@ -63,44 +63,44 @@ QToolButton* Rad(QWidget* eltern, const QString& name, bool hoch, int x, int y)
 
 TStadionF::TStadionF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("StadionF"), QStringLiteral("Stadion"), QSize(852, 432));
+    FensterMitKopf(this, QStringLiteral("StadionF"), Tq("Stadion"), QSize(852, 432));
 
-    Beschriftung(this, QStringLiteral("Stadionkosten"), 54);
+    Beschriftung(this, Tq("Stadionkosten"), 54);
     Stadionkosten = Wert(this, QStringLiteral("Stadionkosten"), 54);
 
-    Beschriftung(this, QStringLiteral("Stadionkomfort"), 96);
+    Beschriftung(this, Tq("Stadionkomfort"), 96);
     Komfort = Wert(this, QStringLiteral("Komfort"), 96);
-    KomfortKaufen = Knopf(this, QStringLiteral("Zulegen"), QStringLiteral("KomfortKaufen"), QRect(362, 96, 90, 28));
+    KomfortKaufen = Knopf(this, Tq("Zulegen"), QStringLiteral("KomfortKaufen"), QRect(362, 96, 90, 28));
     KomfortVerkaufen =
-        Knopf(this, QStringLiteral("Verkaufen"), QStringLiteral("KomfortVerkaufen"), QRect(456, 96, 110, 28));
+        Knopf(this, Tq("Verkaufen"), QStringLiteral("KomfortVerkaufen"), QRect(456, 96, 110, 28));
     KomfortPreis = Klein(this, QStringLiteral("KomfortPreis"), QRect(30, 126, 260, 20));
     KomfortRueck = Klein(this, QStringLiteral("KomfortRueck"), QRect(300, 126, 266, 20));
 
-    Beschriftung(this, QStringLiteral("Stadiongröße"), 160);
+    Beschriftung(this, Tq("Stadiongröße"), 160);
     Plaetze = Wert(this, QStringLiteral("Plaetze"), 160);
-    PlaetzeKaufen = Knopf(this, QStringLiteral("Zulegen"), QStringLiteral("PlaetzeKaufen"), QRect(362, 160, 90, 28));
+    PlaetzeKaufen = Knopf(this, Tq("Zulegen"), QStringLiteral("PlaetzeKaufen"), QRect(362, 160, 90, 28));
     PlaetzeVerschrotten =
-        Knopf(this, QStringLiteral("Verschrotten"), QStringLiteral("PlaetzeVerschrotten"), QRect(456, 160, 110, 28));
+        Knopf(this, Tq("Verschrotten"), QStringLiteral("PlaetzeVerschrotten"), QRect(456, 160, 110, 28));
     PlatzPreis = Klein(this, QStringLiteral("PlatzPreis"), QRect(30, 190, 260, 20));
     PlatzRueck = Klein(this, QStringLiteral("PlatzRueck"), QRect(300, 190, 266, 20));
 
-    Beschriftung(this, QStringLiteral("Eintrittspreis"), 226);
+    Beschriftung(this, Tq("Eintrittspreis"), 226);
     Eintrittspreis = Wert(this, QStringLiteral("Eintrittspreis"), 226);
     EintrittHoch = Rad(this, QStringLiteral("EintrittHoch"), true, 362, 226);
     EintrittRunter = Rad(this, QStringLiteral("EintrittRunter"), false, 390, 226);
-    Beschriftung(this, QStringLiteral("Dauerkartenpreis"), 262);
+    Beschriftung(this, Tq("Dauerkartenpreis"), 262);
     Dauerkartenpreis = Wert(this, QStringLiteral("Dauerkartenpreis"), 262);
     DauerHoch = Rad(this, QStringLiteral("DauerHoch"), true, 362, 262);
     DauerRunter = Rad(this, QStringLiteral("DauerRunter"), false, 390, 262);
-    Beschriftung(this, QStringLiteral("Pokalspielzuschlag"), 298);
+    Beschriftung(this, Tq("Pokalspielzuschlag"), 298);
     Pokalzuschlag = Wert(this, QStringLiteral("Pokalzuschlag"), 298);
     PokalHoch = Rad(this, QStringLiteral("PokalHoch"), true, 362, 298);
     PokalRunter = Rad(this, QStringLiteral("PokalRunter"), false, 390, 298);
 
-    Beschriftung(this, QStringLiteral("Dauerkarten im Verkauf"), 344);
+    Beschriftung(this, Tq("Dauerkarten im Verkauf"), 344);
     ImVerkauf = Wert(this, QStringLiteral("ImVerkauf"), 344);
-    Mehr = Knopf(this, QStringLiteral("Mehr"), QStringLiteral("Mehr"), QRect(362, 344, 90, 28));
-    Weniger = Knopf(this, QStringLiteral("Weniger"), QStringLiteral("Weniger"), QRect(456, 344, 110, 28));
+    Mehr = Knopf(this, Tq("Mehr"), QStringLiteral("Mehr"), QRect(362, 344, 90, 28));
+    Weniger = Knopf(this, Tq("Weniger"), QStringLiteral("Weniger"), QRect(456, 344, 110, 28));
     Verkauft = Schild(this, QStringLiteral("Verkauft"), QRect(14, 384, 552, 28), Schrift(10), Qt::AlignLeft);
 
     Bild = new QLabel(this);
@@ -150,17 +150,16 @@ void TStadionF::auffrischen()
     const int32_t kp = Komfortpreis(mg.Liga), pp = Platzpreis(mg.Liga);
     Stadionkosten->setText(Euro(StadionkostenWert(m)));
     Komfort->setText(QString::number(mg.Komfortpunkte) + QStringLiteral(" %"));
-    KomfortPreis->setText(QStringLiteral("Verbessern für je ") + Euro(kp));
-    KomfortRueck->setText(QStringLiteral("Verhökern für \"oh je\" ") + Euro(KomfortRueckpreis(mg.Liga)));
-    Plaetze->setText(Q(Geldtext(mg.Plaetze)) + QStringLiteral(" Plätze"));
-    PlatzPreis->setText(QStringLiteral("Erhöhen pro Platz für ") + Euro(pp));
-    PlatzRueck->setText(QStringLiteral("Schrottpreis pro Platz ") + Euro(PlatzRueckpreis(mg.Liga)));
+    KomfortPreis->setText(Tq("Verbessern für je %1").arg(Euro(kp)));
+    KomfortRueck->setText(Tq("Verhökern für \"oh je\" %1").arg(Euro(KomfortRueckpreis(mg.Liga))));
+    Plaetze->setText(Tq("%1 Plätze").arg(Q(Geldtext(mg.Plaetze))));
+    PlatzPreis->setText(Tq("Erhöhen pro Platz für %1").arg(Euro(pp)));
+    PlatzRueck->setText(Tq("Schrottpreis pro Platz %1").arg(Euro(PlatzRueckpreis(mg.Liga))));
     Eintrittspreis->setText(Euro(mg.Eintrittspreis));
     Dauerkartenpreis->setText(Euro(mg.Dauerkartenpreis));
     Pokalzuschlag->setText(QString::number(mg.Pokalzuschlag) + QStringLiteral(" %"));
     ImVerkauf->setText(Q(Geldtext(mg.DauerkartenImVerkauf)));
-    Verkauft->setText(QStringLiteral("Verkaufte Dauerkarten ") + Q(Geldtext(mg.DauerkartenVerkauft)) +
-                      QStringLiteral(" Stück"));
+    Verkauft->setText(Tq("Verkaufte Dauerkarten %1 Stück").arg(Q(Geldtext(mg.DauerkartenVerkauft))));
 }
 
 void TStadionF::tat(bool (*regel)(int))
@@ -183,10 +182,10 @@ void TStadionF::attraktionWeiter()
     if (index_ < 0) {
         anzeige_.fill(Farbe::Nacht);
         Bild->setPixmap(anzeige_);
-        Attraktion->setText(QString::fromUtf8(KeinKomfortText));
+        Attraktion->setText(Tq(KeinKomfortText));
         return;
     }
-    Attraktion->setText(QString::fromUtf8(Attraktionen[static_cast<size_t>(index_)]));
+    Attraktion->setText(Tq(Attraktionen[static_cast<size_t>(index_)]));
     ziel_ = AttraktionBild(index_, QSize(BildBreite, BildHoehe));
     // Während der Überblendung steht die Uhr.
     Uhr.stop();

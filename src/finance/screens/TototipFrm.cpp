@@ -38,7 +38,7 @@ QString VereinName(int v) { return v > 0 && v < S.Mannschaft.laenge() ? Q(S.Mann
 
 TTototipF::TTototipF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("TototipF"), QStringLiteral("TotoTip"), QSize(Breite, ListeUnten + 104));
+    FensterMitKopf(this, QStringLiteral("TototipF"), Tq("TotoTip"), QSize(Breite, ListeUnten + 104));
 
     auto* liste = new QFrame(this);
     liste->setObjectName(QStringLiteral("Liste"));
@@ -71,7 +71,7 @@ TTototipF::TTototipF(QWidget* eltern) : QDialog(eltern)
     connect(BitBtn1, &QPushButton::clicked, this, [this] { setzen(); });
 
     auto* tafelKopf = Schild(this, QStringLiteral("Gewinntafel"), QRect(464, ListeOben + 48, 244, 22), Schrift(10, true));
-    tafelKopf->setText(QStringLiteral("Gewinne"));
+    tafelKopf->setText(Tq("Gewinne"));
     for (int k = 3; k <= 9; ++k) {
         QLabel*& l = Gewinne[static_cast<size_t>(k - 3)];
         l = Schild(this, QStringLiteral("Gewinn") + QString::number(k), QRect(474, ListeOben + 48 + (k - 2) * 22, 224, 22),
@@ -84,9 +84,9 @@ TTototipF::TTototipF(QWidget* eltern) : QDialog(eltern)
         b->setFont(Schrift(16, true));
         return b;
     };
-    Heimsieg = tipKnopf(QStringLiteral("Heimsieg"), QStringLiteral("1"), QStringLiteral("für Heimsieg"), 470);
-    Unentschieden = tipKnopf(QStringLiteral("Unentschieden"), QStringLiteral("0"), QStringLiteral("für Unentschieden"), 552);
-    Auswaertssieg = tipKnopf(QStringLiteral("Auswaertssieg"), QStringLiteral("2"), QStringLiteral("für Auswärtssieg"), 634);
+    Heimsieg = tipKnopf(QStringLiteral("Heimsieg"), QStringLiteral("1"), Tq("für Heimsieg"), 470);
+    Unentschieden = tipKnopf(QStringLiteral("Unentschieden"), QStringLiteral("0"), Tq("für Unentschieden"), 552);
+    Auswaertssieg = tipKnopf(QStringLiteral("Auswaertssieg"), QStringLiteral("2"), Tq("für Auswärtssieg"), 634);
     connect(Heimsieg, &QPushButton::clicked, this, [this] { tippen('1'); });
     connect(Unentschieden, &QPushButton::clicked, this, [this] { tippen('0'); });
     connect(Auswaertssieg, &QPushButton::clicked, this, [this] { tippen('2'); });
@@ -135,10 +135,10 @@ void TTototipF::zeigen()
     faellt_ = false;
     const int m = S.AktManager;
     const Manager_& mg = S.Manager[m];
-    BitBtn1->setText(QStringLiteral("TotoTip für ") + Euro(TotoEinsatz(mg.Liga)));
+    BitBtn1->setText(Tq("TotoTip für %1").arg(Euro(TotoEinsatz(mg.Liga))));
     for (int k = 3; k <= 9; ++k)
-        Gewinne[static_cast<size_t>(k - 3)]->setText(QString::number(k) + QStringLiteral(" Richtig ") +
-                                                     Euro(TotoGewinn(mg.Liga, k)).rightJustified(14));
+        Gewinne[static_cast<size_t>(k - 3)]->setText(
+            Tq("%1 Richtig %2").arg(QString::number(k), Euro(TotoGewinn(mg.Liga, k)).rightJustified(14)));
     const std::string_view tip = mg.TotoTip.roh();
     BitBtn1->setVisible(tip.empty());
     tippknoepfe(false);
@@ -154,7 +154,7 @@ void TTototipF::zeigen()
         reiheFuellen(p, paarungen.heim[static_cast<size_t>(p)], paarungen.gast[static_cast<size_t>(p)], t);
         r.Rahmen->move(16, Gestapelt(p));
     }
-    Hinweistext->setText(tip.empty() ? QString() : QStringLiteral("Der Tipp ist abgegeben."));
+    Hinweistext->setText(tip.empty() ? QString() : Tq("Der Tipp ist abgegeben."));
     if (!isVisible()) AmStandardOrt(this);
 }
 
@@ -177,13 +177,12 @@ void TTototipF::infoZeigen()
     auto text = [](int v) {
         if (v <= 0 || v >= S.Mannschaft.laenge()) return QString();
         const Mannschaft_& mm = S.Mannschaft[v];
-        return Q(mm.Name.text()) + QStringLiteral(":   Stärke=") + QString::number(mm.Gesamt) +
-               QStringLiteral("  Moral=") + QString::number(mm.Moral) + QStringLiteral("  Platz=") +
-               QString::number(mm.Platz);
+        return Tq("%1:   Stärke=%2  Moral=%3  Platz=%4")
+            .arg(Q(mm.Name.text()), QString::number(mm.Gesamt), QString::number(mm.Moral), QString::number(mm.Platz));
     };
     InfoHeim->setText(p > 0 ? text(schein_.heim[static_cast<size_t>(p)]) : QString());
     InfoGast->setText(p > 0 ? text(schein_.gast[static_cast<size_t>(p)]) : QString());
-    Hinweistext->setText(p > 0 ? QStringLiteral("Paarung ") + QString::number(p) + QStringLiteral(" tippen") : QString());
+    Hinweistext->setText(p > 0 ? Tq("Paarung %1 tippen").arg(p) : QString());
 }
 
 void TTototipF::tippen(char tip)

@@ -26,8 +26,8 @@ constexpr int TrikotOben = 340;
 constexpr int TrikotAbstand = 84;
 constexpr int TrikotBildKante = 72;
 
-const char* const BandenTitel[6] = {"", "Bandenwerbung 1", "Bandenwerbung 2", "Bandenwerbung 3", "Allgemeine Werbung",
-                                    "TV Werbung"};
+const char* const BandenTitel[6] = {"", N_("Bandenwerbung 1"), N_("Bandenwerbung 2"), N_("Bandenwerbung 3"),
+                                    N_("Allgemeine Werbung"), N_("TV Werbung")};
 
 QColor Artfarbe(int platz)
 {
@@ -40,7 +40,7 @@ QColor Artfarbe(int platz)
 
 TWerbungF::TWerbungF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterMitKopf(this, QStringLiteral("WerbungF"), QStringLiteral("Werbung"),
+    FensterMitKopf(this, QStringLiteral("WerbungF"), Tq("Werbung"),
                    QSize(Breite, TrikotOben + 3 * TrikotAbstand + 8));
 
     auto ueberschrift = [this](const QString& text, int y) {
@@ -48,22 +48,22 @@ TWerbungF::TWerbungF(QWidget* eltern) : QDialog(eltern)
         l->setText(text);
         l->setStyleSheet(QStringLiteral("color: %1;").arg(Hex(Farbe::Rasen.darker(130))));
     };
-    ueberschrift(QStringLiteral("Werbeeinnahmen je Spiel"), 48);
-    ueberschrift(QStringLiteral("Trikotwerbung einmalige Zahlung"), TrikotOben - 30);
+    ueberschrift(Tq("Werbeeinnahmen je Spiel"), 48);
+    ueberschrift(Tq("Trikotwerbung einmalige Zahlung"), TrikotOben - 30);
 
     Anfragen = Element<QPushButton>(this, QStringLiteral("Anfragen"), QRect(Breite - 224, 48, 210, 26));
-    Anfragen->setToolTip(QStringLiteral("Werbeanfragen"));
+    Anfragen->setToolTip(Tq("Werbeanfragen"));
     connect(Anfragen, &QPushButton::clicked, this, [this] { anfragenKlick(); });
 
     for (int s = 1; s <= 5; ++s) {
         const int y = BandenOben + (s - 1) * BandenAbstand;
         const QString n = QString::number(s);
         Titel[s] = Schild(this, QStringLiteral("Titel") + n, QRect(14, y, 164, 34), Schrift(10, true), Qt::AlignLeft);
-        Titel[s]->setText(QString::fromUtf8(BandenTitel[s]));
+        Titel[s]->setText(Tq(BandenTitel[s]));
         Sponsor[s] = Schild(this, QStringLiteral("Sponsor") + n, QRect(182, y, 226, 34), Schrift(10), Qt::AlignLeft);
         Sponsor[s]->setWordWrap(true);
         B[s] = Element<QPushButton>(this, QStringLiteral("B") + n, QRect(412, y, Breite - 426, 34));
-        B[s]->setToolTip(QStringLiteral("Anwerben oder Kündigen"));
+        B[s]->setToolTip(Tq("Anwerben oder Kündigen"));
         connect(B[s], &QPushButton::clicked, this, [this, s] { bandenGeklickt(s); });
     }
 
@@ -76,7 +76,7 @@ TWerbungF::TWerbungF(QWidget* eltern) : QDialog(eltern)
         Bild[s]->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid %1; border-radius: 6px; }")
                                    .arg(Hex(Farbe::RasenHell)));
         Titel[s] = Schild(this, QStringLiteral("Titel") + n, QRect(96, y, 420, 22), Schrift(10, true), Qt::AlignLeft);
-        Titel[s]->setText(QString::fromUtf8(TrikotTitel[static_cast<size_t>(s - WerbungTrikot1)]));
+        Titel[s]->setText(Tq(TrikotTitel[static_cast<size_t>(s - WerbungTrikot1)]));
         L[s] = Element<QPushButton>(this, QStringLiteral("L") + n, QRect(96, y + 24, 470, 46));
         L[s]->setStyleSheet(QStringLiteral("QPushButton { background: white; color: %1; border: 1px solid %2;"
                                            " border-radius: 4px; text-align: left; padding-left: 8px; }"
@@ -103,8 +103,8 @@ TWerbungF::TWerbungF(QWidget* eltern) : QDialog(eltern)
     kursiv.setItalic(true);
     TafelSpruch = zeile(QStringLiteral("TafelSpruch"), 110, 24, kursiv);
     TafelNotiz = zeile(QStringLiteral("TafelNotiz"), 136, 22, Schrift(9));
-    Ja = Knopf(Tafel, QStringLiteral("Ja"), QStringLiteral("Ja"), QRect(140, 176, 110, 32));
-    Nein = Knopf(Tafel, QStringLiteral("Nein"), QStringLiteral("Nein"), QRect(270, 176, 110, 32));
+    Ja = Knopf(Tafel, Tq("Ja"), QStringLiteral("Ja"), QRect(140, 176, 110, 32));
+    Nein = Knopf(Tafel, Tq("Nein"), QStringLiteral("Nein"), QRect(270, 176, 110, 32));
     connect(Ja, &QPushButton::clicked, this, [this] { ja(); });
     connect(Nein, &QPushButton::clicked, this, [this] { nein(); });
     Tafel->hide();
@@ -122,7 +122,7 @@ void TWerbungF::zeigen()
 void TWerbungF::auffrischen()
 {
     const int m = S.AktManager;
-    Anfragen->setText(QStringLiteral("Werbeanfragen ") + QString::number(OffeneWerbeanfragen(m)));
+    Anfragen->setText(Tq("Werbeanfragen %1").arg(OffeneWerbeanfragen(m)));
     const bool frei = !Tafel->isVisible();
     for (int s = 1; s <= 8; ++s) {
         const Werbevertrag_& v = S.Werbevertraege[m][s];
@@ -141,7 +141,7 @@ void TWerbungF::auffrischen()
         L[s]->setText(text);
         L[s]->setEnabled(frei);
         B[s]->setVisible(laeuft || angebot);
-        B[s]->setText(laeuft ? QStringLiteral("Kündigen") : QStringLiteral("Vertrag"));
+        B[s]->setText(laeuft ? Tq("Kündigen") : Tq("Vertrag"));
         B[s]->setEnabled(frei);
         const int sponsor = laeuft ? v.Sponsor : a.sponsor;
         Bild[s]->setPixmap(laeuft || angebot ? TrikotBild(sponsor, QSize(TrikotBildKante - 4, TrikotBildKante - 4))
@@ -167,8 +167,8 @@ void TWerbungF::bandenGeklickt(int platz)
         Tafel->setStyleSheet(QStringLiteral("QFrame#Tafel { background: white; border: 3px solid %1; border-radius: 8px; }")
                                  .arg(Hex(Farbe::Rot)));
         TafelArt->setStyleSheet(QString());
-        TafelArt->setText(QStringLiteral("Fernsewerbung in der 4.Liga ???"));
-        TafelSponsor->setText(QStringLiteral("Träum weiter ..."));
+        TafelArt->setText(Tq("Fernsewerbung in der 4.Liga ???"));
+        TafelSponsor->setText(Tq("Träum weiter ..."));
         TafelBetrag->clear();
         TafelSpruch->clear();
         TafelNotiz->clear();
@@ -186,8 +186,8 @@ void TWerbungF::bandenGeklickt(int platz)
         TafelArt->setText(Q(Werbeart(platz)));
         TafelSponsor->setText(Q(WerbeSponsorName(platz, a.sponsor)));
         TafelBetrag->setText(Q(AngebotText(a)));
-        TafelSpruch->setText(a.spruch >= 0 ? QString::fromUtf8(WerbeSprueche[static_cast<size_t>(a.spruch)]) : QString());
-        TafelNotiz->setText(QStringLiteral("gibt´s noch als einmalige Sonderzahlung dazu"));
+        TafelSpruch->setText(a.spruch >= 0 ? Tq(WerbeSprueche[static_cast<size_t>(a.spruch)]) : QString());
+        TafelNotiz->setText(Tq("gibt´s noch als einmalige Sonderzahlung dazu"));
         Ja->show();
         Nein->move(270, Nein->y());
         tafelZeigen(true);
@@ -241,7 +241,7 @@ void TWerbungF::trikotKnopf(int platz)
 void TWerbungF::anfragenKlick()
 {
     const double v = S.Manager[S.AktManager].Werbeanfragen;
-    Hinweis("Werbeanfragen: " + U(QString::number(v, 'g', 9).replace(QLatin1Char('.'), QLatin1Char(','))));
+    Hinweis(Tf("Werbeanfragen: %1", {U(QString::number(v, 'g', 9).replace(QLatin1Char('.'), QLatin1Char(',')))}));
 }
 
 void TWerbungF::hideEvent(QHideEvent* e)
