@@ -46,7 +46,45 @@ const char* const Wundertexte[] = {
     N_("Hatte einen heißen Traum und merkte das seine\n Körperfunktionen in Ordnung sind."),
     N_("War beim Wunderheiler, der ´Oh Wunder´ seine Wunden heilte"),
 };
+// Die Zeilen des Trainingsberichts. Er steht deutsch im Spielstand, damit ein Stand in jeder Sprache
+// gleich lädt; übersetzt wird erst beim Zeigen (TrainingsberichtZeigen).
+const char* const BerichtZeilen[] = {
+    N_("%1 Spieler nahmen am Training Teil"),
+    N_("Die Technik der Mannschaft veränderte sich um: %1 Punkte"),
+    N_("Die Konstution der Mannschaft veränderte sich um: %1 Punkte"),
+    N_("Beim Training verletzte(n) sich %1 Spieler."),
+    N_("%1 Spieler erhielt(en) eine Wunderheilung."),
+};
+
+// Eine Zeile in der Sprache des Spiels, wenn sie eine der BerichtZeilen mit einer Zahl ist.
+std::string BerichtZeile(std::string_view zeile)
+{
+    for (const char* muster : BerichtZeilen) {
+        const std::string_view m(muster);
+        const size_t platz = m.find("%1");
+        const std::string_view vor = m.substr(0, platz), nach = m.substr(platz + 2);
+        if (zeile.size() <= vor.size() + nach.size() || zeile.substr(0, vor.size()) != vor ||
+            zeile.substr(zeile.size() - nach.size()) != nach)
+            continue;
+        const std::string_view wert = zeile.substr(vor.size(), zeile.size() - vor.size() - nach.size());
+        if (wert.find_first_not_of("-0123456789,") == std::string_view::npos) return Tf(muster, {wert});
+    }
+    return std::string(zeile);
+}
+
 } // namespace
+
+std::string TrainingsberichtZeigen(std::string_view bericht)
+{
+    std::string t;
+    for (size_t anfang = 0;;) {
+        const size_t ende = bericht.find(NL, anfang);
+        t += BerichtZeile(bericht.substr(anfang, ende == std::string_view::npos ? ende : ende - anfang));
+        if (ende == std::string_view::npos) return t;
+        t += NL;
+        anfang = ende + std::string_view(NL).size();
+    }
+}
 
 namespace {
 
@@ -589,14 +627,13 @@ void TrainingAnwenden(int m)
         }
     }
 
-    std::string bericht = Zahl(trainiert) + " Spieler nahmen am Training Teil" + NL + NL;
+    // Deutsch, wie er gespeichert wird.
+    std::string bericht = Einsetzen(BerichtZeilen[0], {Zahl(trainiert)}) + NL + NL;
     if (trainiert == 0) trainiert = 1;
-    bericht += "Die Technik der Mannschaft veränderte sich um: " +
-               KommaText(static_cast<double>(summeTechnik) / trainiert, 2) + " Punkte" + NL;
-    bericht += "Die Konstution der Mannschaft veränderte sich um: " +
-               KommaText(static_cast<double>(summeKondition) / trainiert, 2) + " Punkte" + NL;
-    if (verletzte > 0) bericht += "Beim Training verletzte(n) sich " + Zahl(verletzte) + " Spieler." + NL;
-    if (heilungen > 0) bericht += Zahl(heilungen) + " Spieler erhielt(en) eine Wunderheilung.";
+    bericht += Einsetzen(BerichtZeilen[1], {KommaText(static_cast<double>(summeTechnik) / trainiert, 2)}) + NL;
+    bericht += Einsetzen(BerichtZeilen[2], {KommaText(static_cast<double>(summeKondition) / trainiert, 2)}) + NL;
+    if (verletzte > 0) bericht += Einsetzen(BerichtZeilen[3], {Zahl(verletzte)}) + NL;
+    if (heilungen > 0) bericht += Einsetzen(BerichtZeilen[4], {Zahl(heilungen)});
     S.Trainingsbericht = bericht;
 }
 

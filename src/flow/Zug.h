@@ -9,6 +9,7 @@
 #include "core/Sprache.h"
 
 #include <string>
+#include <string_view>
 
 namespace torvane {
 
@@ -75,6 +76,10 @@ constexpr const char* PleiteFrageText =
 constexpr const char* AbschlussOhneDeckungText =
     N_("Das Konto kann die Kosten dieses Spieltags nicht tragen: erst Geld vom Sparbuch holen.");
 constexpr const char* ZuWenigSpielerText = N_("Sie schafften es nicht min. 7 Spieler einzusetzen");
+
+// Der gespeicherte (deutsche) Trainingsbericht in der Sprache des Spiels; Zeilen, die er nicht
+// kennt, bleiben, wie sie sind.
+std::string TrainingsberichtZeigen(std::string_view bericht);
 
 // Zwei Nachkommastellen mit Komma, ohne Nullen am Ende ("0,5", "-1,25", "3").
 std::string KommaText(double wert, int stellen);
