@@ -350,7 +350,8 @@ std::string Bilanzbericht::html() const
     }
     h += "</table>\n";
     h += BalkenSvg(T("Tore je Spiel"), tore);
-    h += AnteileSvg(T("Heimsiege, Remis und Auswärtssiege"), {T("Heimsieg"), T("Remis"), T("Auswärtssieg")}, anteile);
+    h += AnteileSvg(T("Heimsiege, Remis und Auswärtssiege"),
+                    {T("Heimsieg"), TC("ein Spiel", "Remis"), T("Auswärtssieg")}, anteile);
     std::vector<Kurve> toreLinien;
     for (int liga = 1; liga <= 4; ++liga) {
         Kurve l{LigaNamen.at(static_cast<size_t>(liga)), {}, false};
@@ -384,7 +385,8 @@ std::string Bilanzbericht::html() const
         geld.push_back(k);
         platz.push_back(p);
     }
-    h += LinienSvg(T("Vermögen (durchgezogen) und Konto (gestrichelt) am Saisonende, Mio. €"), T("Saison"), geld, {});
+    h += LinienSvg(T("Vermögen (durchgezogen) und Konto (gestrichelt) am Saisonende, Mio. €"), T("Saison"), geld,
+                   {});
     // Nur die Ligen, die ein Manager erreicht hat; sonst drängen sich alle Linien unten.
     Achse ligen;
     ligen.umgekehrt = true;
