@@ -2,6 +2,7 @@
 
 #include "core/Datei.h"
 #include "core/Sitzung.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "finance/Vermoegen.h"
 #include "flow/Assistent.h"
@@ -37,6 +38,15 @@ std::string Punkte(int64_t v)
 
 std::string Zelle(const std::string& t) { return "<td>" + HtmlText(t) + "</td>"; }
 std::string ZahlZelle(const std::string& t) { return "<td class=\"z\">" + HtmlText(t) + "</td>"; }
+// Die Stufe bleibt in den Daten und in der CSV ein Code; gezeigt wird sie in der Sprache des Spiels.
+std::string StufeName(const std::string& st)
+{
+    if (st == "alt") return TC("Stufe", "alt");
+    if (st == "neu") return TC("Stufe", "neu");
+    if (st == "passiv") return TC("Stufe", "passiv");
+    return st;
+}
+
 std::string Kopf(std::initializer_list<const char*> spalten)
 {
     std::string h = "<tr>";
@@ -230,15 +240,16 @@ std::string Bilanzbericht::csv() const
 
 std::string Bilanzbericht::html() const
 {
-    std::string h = "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                    HtmlText(titel) + "</title>\n<style>\n"
+    const std::string ueberschrift = HtmlText(TWert(titel));
+    std::string h = "<!DOCTYPE html>\n<html lang=\"" + Sprache() + "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+                    ueberschrift + "</title>\n<style>\n"
                     "body{font-family:sans-serif;margin:2em;max-width:1100px;color:#222;background:#fbfbf7}\n"
                     "h1{color:#1b5e20}h2{border-bottom:2px solid #2e7d32;padding-bottom:.2em;margin-top:2em}\n"
                     "table{border-collapse:collapse;margin:1em 0}td,th{border:1px solid #bbb;padding:.25em .6em}\n"
                     "th{background:#e8f5e9}td.z{text-align:right;white-space:nowrap}svg{display:block;margin:1em 0}\n"
                     ".gross{font-size:1.4em;font-weight:bold}summary{cursor:pointer;color:#1b5e20;margin:.5em 0}\n"
                     "</style>\n</head>\n<body>\n";
-    h += "<h1>" + HtmlText(titel) + "</h1>\n";
+    h += "<h1>" + ueberschrift + "</h1>\n";
 
     // --- Überblick ---
     const int aufstiege = static_cast<int>(std::count_if(manager.begin(), manager.end(), [](const auto& z) {
@@ -252,30 +263,37 @@ std::string Bilanzbericht::html() const
     }));
     int hoechste = 5;
     for (const auto& z : manager) hoechste = std::min(hoechste, z.liga);
-    h += "<section id=\"ueberblick\">\n<h2>Überblick</h2>\n<table>\n";
-    h += "<tr><th>Saisons</th>" + ZahlZelle(std::to_string(saisons)) + "</tr>\n";
-    h += "<tr><th>Spiele (mit Neustarts)</th>" + ZahlZelle(std::to_string(spiele)) + "</tr>\n";
-    h += "<tr><th>Manager-Saisons (beendet)</th>" + ZahlZelle(std::to_string(manager.size())) + "</tr>\n";
-    h += "<tr><th>Pleiten</th>" + ZahlZelle(std::to_string(pleiten.size())) + "</tr>\n";
-    h += "<tr><th>Pleiten je 100 Manager-Saisons</th><td class=\"z gross\">" + Dezimal(pleitenJeHundert(), 1) +
-         "</td></tr>\n";
-    h += "<tr><th>Aufstiege von Managern</th>" + ZahlZelle(std::to_string(aufstiege)) + "</tr>\n";
-    h += "<tr><th>davon aus der Oberliga</th>" + ZahlZelle(std::to_string(ausOberliga)) + "</tr>\n";
-    h += "<tr><th>Abstiege von Managern</th>" + ZahlZelle(std::to_string(abstiege)) + "</tr>\n";
-    h += "<tr><th>Höchste erreichte Liga</th>" +
+    h += std::string("<section id=\"ueberblick\">\n<h2>") + T("Überblick") + "</h2>\n<table>\n";
+    h += std::string("<tr><th>") + T("Saisons") + "</th>" + ZahlZelle(std::to_string(saisons)) + "</tr>\n";
+    h += std::string("<tr><th>") + T("Spiele (mit Neustarts)") + "</th>" + ZahlZelle(std::to_string(spiele)) + "</tr>\n";
+    h += std::string("<tr><th>") + T("Manager-Saisons (beendet)") + "</th>" + ZahlZelle(std::to_string(manager.size())) +
+         "</tr>\n";
+    h += std::string("<tr><th>") + T("Pleiten") + "</th>" + ZahlZelle(std::to_string(pleiten.size())) + "</tr>\n";
+    h += std::string("<tr><th>") + T("Pleiten je 100 Manager-Saisons") + "</th><td class=\"z gross\">" +
+         Dezimal(pleitenJeHundert(), 1) + "</td></tr>\n";
+    h += std::string("<tr><th>") + T("Aufstiege von Managern") + "</th>" + ZahlZelle(std::to_string(aufstiege)) +
+         "</tr>\n";
+    h += std::string("<tr><th>") + T("davon aus der Oberliga") + "</th>" + ZahlZelle(std::to_string(ausOberliga)) +
+         "</tr>\n";
+    h += std::string("<tr><th>") + T("Abstiege von Managern") + "</th>" + ZahlZelle(std::to_string(abstiege)) + "</tr>\n";
+    h += std::string("<tr><th>") + T("Höchste erreichte Liga") + "</th>" +
          Zelle(hoechste <= 4 ? LigaNamen.at(static_cast<size_t>(hoechste)) : "-") + "</tr>\n";
-    h += "</table>\n<p>Eine Manager-Saison ist eine Saison, die ein Manager bis zum Saisonende spielte; "
-         "Konto und Vermögen gelten beim Öffnen des Saisonendes, vor Prämien und Auf- und Abstieg. "
-         "Ein Abstieg aus der Oberliga in die Verbandsliga beendet das Spiel eines Managers ohne Pleite.</p>\n";
+    h += std::string("</table>\n<p>") +
+         T("Eine Manager-Saison ist eine Saison, die ein Manager bis zum Saisonende spielte; Konto und Vermögen "
+           "gelten beim Öffnen des Saisonendes, vor Prämien und Auf- und Abstieg. Ein Abstieg aus der Oberliga in "
+           "die Verbandsliga beendet das Spiel eines Managers ohne Pleite.") +
+         "</p>\n";
     if (!pleiten.empty()) {
         std::vector<Balken> jeLiga;
         for (int liga = 1; liga <= 4; ++liga) {
             const auto n = std::count_if(pleiten.begin(), pleiten.end(), [&](const auto& p) { return p.liga == liga; });
             if (n > 0) jeLiga.push_back({LigaNamen.at(static_cast<size_t>(liga)), static_cast<double>(n)});
         }
-        h += BalkenSvg("Pleiten nach Liga", jeLiga);
-        h += "<details>\n<summary>Die Pleiten einzeln (" + std::to_string(pleiten.size()) + ")</summary>\n";
-        h += "<table>\n" + Kopf({"Saison (lauf.)", "Spiel", "Saison", "Spieltag", "Liga", "Manager"});
+        h += BalkenSvg(T("Pleiten nach Liga"), jeLiga);
+        h += "<details>\n<summary>" + Tf("Die Pleiten einzeln (%1)", {std::to_string(pleiten.size())}) +
+             "</summary>\n";
+        h += "<table>\n" +
+             Kopf({T("Saison (lauf.)"), T("Spiel"), T("Saison"), T("Spieltag"), T("Liga"), T("Manager")});
         for (const Pleitefall& p : pleiten)
             h += "<tr>" + ZahlZelle(std::to_string(p.lauf)) + ZahlZelle(std::to_string(p.spiel)) +
                  ZahlZelle(std::to_string(p.saison)) + ZahlZelle(std::to_string(p.spieltag)) +
@@ -290,14 +308,14 @@ std::string Bilanzbericht::html() const
     for (const auto& z : manager)
         if (!z.stufe.empty()) alleStufen.insert(z.stufe);
     if (!alleStufen.empty()) {
-        h += "<section id=\"stufen\">\n<h2>Computermanager nach Stufe</h2>\n<table>\n" +
-             Kopf({"Stufe", "Manager-Saisons", "davon Bundesliga", "Meistertitel", "Titel je Bundesliga-Saison",
-                   "Platz in der Bundesliga (Schnitt)", "Champions-League-Siege", "Pleiten", "Pleiten je 20",
-                   "Konto am Saisonende (Schnitt) €", "an der Abgabegrenze", "Züge mit zu kleinem Kader",
-                   "längste Folge"});
+        h += std::string("<section id=\"stufen\">\n<h2>") + T("Computermanager nach Stufe") + "</h2>\n<table>\n" +
+             Kopf({T("Stufe"), T("Manager-Saisons"), T("davon Bundesliga"), T("Meistertitel"),
+                   T("Titel je Bundesliga-Saison"), T("Platz in der Bundesliga (Schnitt)"), T("Champions-League-Siege"),
+                   T("Pleiten"), T("Pleiten je 20"), T("Konto am Saisonende (Schnitt) €"), T("an der Abgabegrenze"),
+                   T("Züge mit zu kleinem Kader"), T("längste Folge")});
         for (const std::string& st : alleStufen) {
             const Stufensumme s = stufensumme(st);
-            h += "<tr>" + Zelle(st) + ZahlZelle(std::to_string(s.saisons)) + ZahlZelle(std::to_string(s.bundesliga)) +
+            h += "<tr>" + Zelle(StufeName(st)) + ZahlZelle(std::to_string(s.saisons)) + ZahlZelle(std::to_string(s.bundesliga)) +
                  ZahlZelle(std::to_string(s.titel)) + ZahlZelle(Prozent(s.titel, s.bundesliga)) +
                  ZahlZelle(s.bundesliga > 0 ? Dezimal(s.platzBundesliga, 1) : "-") +
                  ZahlZelle(std::to_string(s.championsLeague)) + ZahlZelle(std::to_string(s.pleiten)) +
@@ -305,15 +323,17 @@ std::string Bilanzbericht::html() const
                  ZahlZelle(Punkte(s.kontoMittel)) + ZahlZelle(Prozent(s.anGrenze, s.saisons)) +
                  ZahlZelle(std::to_string(s.knapp)) + ZahlZelle(std::to_string(s.knappFolge)) + "</tr>\n";
         }
-        h += "</table>\n<p>An der Abgabegrenze: ein Vermögen ab 1,8 Milliarden am Saisonende; darüber frisst die "
-             "Abgabe jeden Gewinn. Zu kleiner Kader: nach dem Zug weniger als elf Spieler oder kein Torwart "
-             "(Gelistete und Verletzte zählen mit).</p>\n</section>\n";
+        h += std::string("</table>\n<p>") +
+             T("An der Abgabegrenze: ein Vermögen ab 1,8 Milliarden am Saisonende; darüber frisst die Abgabe jeden "
+               "Gewinn. Zu kleiner Kader: nach dem Zug weniger als elf Spieler oder kein Torwart (Gelistete und "
+               "Verletzte zählen mit).") +
+             "</p>\n</section>\n";
     }
 
     // --- Ligen ---
-    h += "<section id=\"ligen\">\n<h2>Ligen</h2>\n<table>\n" +
-         Kopf({"Liga", "Spiele", "Tore je Spiel", "Heimsiege", "Remis", "Auswärtssiege",
-               "Punkte Meister (min / Schnitt / max)", "Punkte Absteiger (min / Schnitt / max)"});
+    h += std::string("<section id=\"ligen\">\n<h2>") + T("Ligen") + "</h2>\n<table>\n" +
+         Kopf({T("Liga"), T("Spiele"), T("Tore je Spiel"), T("Heimsiege"), T("Remis"), T("Auswärtssiege"),
+               T("Punkte Meister (min / Schnitt / max)"), T("Punkte Absteiger (min / Schnitt / max)")});
     std::vector<Balken> tore;
     std::vector<Anteil> anteile;
     for (int liga = 1; liga <= 4; ++liga) {
@@ -329,8 +349,9 @@ std::string Bilanzbericht::html() const
                                   static_cast<double>(s.auswaertssiege)}});
     }
     h += "</table>\n";
-    h += BalkenSvg("Tore je Spiel", tore);
-    h += AnteileSvg("Heimsiege, Remis und Auswärtssiege", {"Heimsieg", "Remis", "Auswärtssieg"}, anteile);
+    h += BalkenSvg(T("Tore je Spiel"), tore);
+    h += AnteileSvg(T("Heimsiege, Remis und Auswärtssiege"),
+                    {T("Heimsieg"), TC("ein Spiel", "Remis"), T("Auswärtssieg")}, anteile);
     std::vector<Kurve> toreLinien;
     for (int liga = 1; liga <= 4; ++liga) {
         Kurve l{LigaNamen.at(static_cast<size_t>(liga)), {}, false};
@@ -339,11 +360,11 @@ std::string Bilanzbericht::html() const
                 l.punkte.push_back({static_cast<double>(z.lauf), static_cast<double>(z.tore) / z.spiele});
         toreLinien.push_back(l);
     }
-    h += LinienSvg("Tore je Spiel über die Saisons", "Saison", toreLinien, {});
+    h += LinienSvg(T("Tore je Spiel über die Saisons"), T("Saison"), toreLinien, {});
     h += "</section>\n";
 
     // --- Manager ---
-    h += "<section id=\"manager\">\n<h2>Manager</h2>\n";
+    h += std::string("<section id=\"manager\">\n<h2>") + T("Manager") + "</h2>\n";
     // Eine Farbe je Managername; jedes Spiel eine eigene Linie, damit ein Neustart keine Brücke schlägt.
     std::vector<std::string> namen;
     for (const auto& z : manager)
@@ -353,7 +374,7 @@ std::string Bilanzbericht::html() const
     for (const auto& z : manager) laeufe.insert({z.spiel, z.name});
     for (const auto& [spiel, name] : laeufe) {
         const int farbe = static_cast<int>(std::find(namen.begin(), namen.end(), name) - namen.begin());
-        Kurve v{name, {}, false, farbe}, k{name + " (Konto)", {}, true, farbe}, p{name, {}, false, farbe};
+        Kurve v{name, {}, false, farbe}, k{Tf("%1 (Konto)", {name}), {}, true, farbe}, p{name, {}, false, farbe};
         for (const auto& z : manager) {
             if (z.spiel != spiel || z.name != name) continue;
             v.punkte.push_back({static_cast<double>(z.lauf), static_cast<double>(z.vermoegen) / 1e6});
@@ -364,7 +385,8 @@ std::string Bilanzbericht::html() const
         geld.push_back(k);
         platz.push_back(p);
     }
-    h += LinienSvg("Vermögen (durchgezogen) und Konto (gestrichelt) am Saisonende, Mio. €", "Saison", geld, {});
+    h += LinienSvg(T("Vermögen (durchgezogen) und Konto (gestrichelt) am Saisonende, Mio. €"), T("Saison"), geld,
+                   {});
     // Nur die Ligen, die ein Manager erreicht hat; sonst drängen sich alle Linien unten.
     Achse ligen;
     ligen.umgekehrt = true;
@@ -373,33 +395,36 @@ std::string Bilanzbericht::html() const
     for (int liga = 1; liga <= 4; ++liga)
         if ((liga - 1) * 18 + 1 >= ligen.von)
             ligen.marken.push_back({static_cast<double>((liga - 1) * 18 + 1), LigaNamen.at(static_cast<size_t>(liga))});
-    h += LinienSvg("Platz in der Ligenpyramide am Saisonende", "Saison", platz, ligen);
-    h += "<details>\n<summary>Alle Manager-Saisons (" + std::to_string(manager.size()) + ")</summary>\n<table>\n" +
-         Kopf({"Saison (lauf.)", "Spiel", "Saison", "Manager", "Verein", "Liga", "Platz", "Konto €", "Vermögen €",
-               "Wechsel"});
+    h += LinienSvg(T("Platz in der Ligenpyramide am Saisonende"), T("Saison"), platz, ligen);
+    h += "<details>\n<summary>" + Tf("Alle Manager-Saisons (%1)", {std::to_string(manager.size())}) +
+         "</summary>\n<table>\n" +
+         Kopf({T("Saison (lauf.)"), T("Spiel"), T("Saison"), T("Manager"), T("Verein"), T("Liga"), T("Platz"),
+               T("Konto €"), T("Vermögen €"), T("Wechsel")});
     for (const auto& z : manager)
         h += "<tr>" + ZahlZelle(std::to_string(z.lauf)) + ZahlZelle(std::to_string(z.spiel)) +
              ZahlZelle(std::to_string(z.saison)) + Zelle(z.name) + Zelle(z.verein) +
              Zelle(LigaNamen.at(static_cast<size_t>(std::clamp(z.liga, 0, 5)))) + ZahlZelle(std::to_string(z.platz)) +
              ZahlZelle(Punkte(z.konto)) + ZahlZelle(Punkte(z.vermoegen)) +
-             Zelle(z.aufstieg ? "Aufstieg" : z.abstieg ? "Abstieg" : "") + "</tr>\n";
+             Zelle(z.aufstieg ? T("Aufstieg") : z.abstieg ? T("Abstieg") : "") + "</tr>\n";
     h += "</table>\n</details>\n</section>\n";
 
     // --- Ereignisse ---
-    h += "<section id=\"ereignisse\">\n<h2>Ereignisse</h2>\n<table>\n" + Kopf({"Ereignis", "Anzahl"});
-    h += "<tr><th>gezogen (alle)</th>" + ZahlZelle(std::to_string(ereignisse[0])) + "</tr>\n";
+    h += std::string("<section id=\"ereignisse\">\n<h2>") + T("Ereignisse") + "</h2>\n<table>\n" +
+         Kopf({T("Ereignis"), T("Anzahl")});
+    h += std::string("<tr><th>") + T("gezogen (alle)") + "</th>" + ZahlZelle(std::to_string(ereignisse[0])) + "</tr>\n";
     long einzelne = 0;
     for (size_t n = 1; n < ereignisse.size(); ++n) {
         if (ereignisse[n] == 0) continue;
         einzelne += ereignisse[n];
-        h += "<tr>" + Zelle("Ereignis " + std::to_string(n)) + ZahlZelle(std::to_string(ereignisse[n])) + "</tr>\n";
+        h += "<tr>" + Zelle(Tf("Ereignis %1", {std::to_string(n)})) + ZahlZelle(std::to_string(ereignisse[n])) + "</tr>\n";
     }
     h += "</table>\n";
-    if (einzelne == 0) h += "<p>Keines der einzelnen Ereignisse 1 bis 42 wurde gezählt.</p>\n";
+    if (einzelne == 0) h += std::string("<p>") + T("Keines der einzelnen Ereignisse 1 bis 42 wurde gezählt.") + "</p>\n";
     h += "</section>\n";
 
     // --- Pokalsieger ---
-    h += "<section id=\"pokale\">\n<h2>Pokalsieger nach Nation</h2>\n<table>\n<tr><th>Nation</th>";
+    h += std::string("<section id=\"pokale\">\n<h2>") + T("Pokalsieger nach Nation") + "</h2>\n<table>\n<tr><th>" +
+         T("Nation") + "</th>";
     for (const Wettbewerb_ w : PokaleUndChl) h += std::string("<th>") + WettbewerbName(w) + "</th>";
     h += "</tr>\n";
     for (const auto& [nation, titel] : sieger) {
@@ -425,7 +450,7 @@ bool Bilanzbericht::schreiben(const std::string& datei, std::string& fehler) con
     for (const auto& [pfad, inhalt] : dateien) {
         std::string grund;
         if (!DateiSicherErsetzen(pfad, inhalt, grund)) {
-            fehler = "Der Bericht konnte nicht geschrieben werden: " + pfad + "\n" + grund;
+            fehler = Tf("Der Bericht konnte nicht geschrieben werden: %1", {pfad}) + "\n" + grund;
             return false;
         }
     }

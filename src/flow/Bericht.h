@@ -3,6 +3,7 @@
 // mit Tabellen und Grafiken (SVG, ohne Netz lesbar) und als CSV daneben.
 #pragma once
 
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 
 #include <array>
@@ -99,7 +100,7 @@ public:
     std::array<long, 43> ereignisse{};
     int spiele = 0;
     int saisons = 0;
-    std::string titel = "Bilanzbericht";
+    std::string titel = N_("Bilanzbericht"); // gezeigt mit TWert
 
 private:
     std::array<long, 43> ereignisseStart_{};

@@ -1,5 +1,7 @@
 #include "flow/Diagramm.h"
 
+#include "core/Sprache.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -103,7 +105,7 @@ std::string LinienSvg(const std::string& titel, const std::string& xName, const 
             y0 = std::min(y0, y), y1 = std::max(y1, y);
         }
     std::string s = Kopf(titel);
-    if (x0 > x1) return s + Text(Breite / 2.0, Hoehe / 2.0, "keine Daten", "middle") + "</svg>\n";
+    if (x0 > x1) return s + Text(Breite / 2.0, Hoehe / 2.0, T("keine Daten"), "middle") + "</svg>\n";
     if (achse.von < achse.bis) y0 = achse.von, y1 = achse.bis;
     if (x1 - x0 < 1) x1 = x0 + 1;
     if (y1 - y0 < 1e-9) y0 -= 1, y1 += 1;

@@ -4,6 +4,7 @@
 #include "core/Fehler.h"
 #include "core/Oberflaeche.h"
 #include "core/Sitzung.h"
+#include "core/Sprache.h"
 #include "core/Text.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
@@ -16,7 +17,7 @@
 namespace torvane {
 
 std::string VersionKurz() { return std::string("V ") + ProgrammVersion; }
-std::string VersionLang() { return std::string("Version ") + ProgrammVersion + " vom " + ProgrammDatum; }
+std::string VersionLang() { return Tf("Version %1 vom %2", {ProgrammVersion, ProgrammDatum}); }
 
 const std::array<const char*, 41> VorgabeVornamen = {
     "Quirin",  "Adolf",     "Adelheit", "Bubi",   "Berta",  "Clemens",   "Clementine", "Dagobert", "Dagmar",
@@ -181,11 +182,11 @@ std::string AngabenPruefen(const std::vector<std::pair<std::string, std::string>
     const size_t n = roh.size();
     for (size_t m = 0; m < n; ++m) {
         if (roh[m].first.empty() || roh[m].second.empty())
-            return std::string("Keine leeren Angaben !") + NL + std::to_string(m + 1) + ". Spieler";
+            return Tz("Keine leeren Angaben !\n%1. Spieler", {std::to_string(m + 1)});
         for (size_t k = m + 1; k < n; ++k) {
-            if (roh[m].first == roh[k].first) return "Name mehrfach vorhanden !";
+            if (roh[m].first == roh[k].first) return T("Name mehrfach vorhanden !");
             if (roh[m].second == roh[k].second)
-                return std::string("Mannschaft mehrfach vorhanden !") + NL + Cp1252NachUtf8(roh[m].second);
+                return Tz("Mannschaft mehrfach vorhanden !\n%1", {Cp1252NachUtf8(roh[m].second)});
         }
     }
     return "";
@@ -354,9 +355,12 @@ void StartZurueck(const std::string& name, const std::string& verein)
     if (S.Spiel.ManagerHoch > 0) --S.Spiel.ManagerHoch;
 }
 
-std::string StartUeberschrift(int managerHoch) { return std::to_string(managerHoch + 1) + ". Spieler"; }
+std::string StartUeberschrift(int managerHoch) { return Tf("%1. Spieler", {std::to_string(managerHoch + 1)}); }
 
-std::string StartAktivierenText(int managerHoch) { return std::to_string(managerHoch + 2) + ". Spieler Aktivieren"; }
+std::string StartAktivierenText(int managerHoch)
+{
+    return Tf("%1. Spieler Aktivieren", {std::to_string(managerHoch + 2)});
+}
 
 std::string StartEingabenPruefen(int managerHoch)
 {
@@ -368,7 +372,7 @@ std::string StartEingabenPruefen(int managerHoch)
 
 std::string StartBestaetigungText(int managerHoch)
 {
-    return std::to_string(managerHoch + 1) + " Spieler" + NL + "wurde(n) Ausgewählt !";
+    return Tz("%1 Spieler\nwurde(n) Ausgewählt !", {std::to_string(managerHoch + 1)});
 }
 
 bool StartWeiter(const std::string& name, const std::string& verein)
@@ -385,21 +389,21 @@ bool StartWeiter(const std::string& name, const std::string& verein)
 
 void StartFortschritt(const std::function<void(const std::string&)>& zeige)
 {
-    std::string t = "Lade ";
+    std::string t = T("Lade ");
     for (int i = 1; i <= 5; ++i) {
         t += '.';
         zeige(t);
         Warte(Zufall(300, 600));
     }
-    t = "Initzialisiere ";
+    t = T("Initzialisiere ");
     for (int i = 1; i <= 4; ++i) {
         t += '.';
         zeige(t);
         Warte(Zufall(200, 500));
     }
-    zeige("Fertig");
+    zeige(T("Fertig"));
     Warte(1000);
-    zeige("Los geht´s");
+    zeige(T("Los geht´s"));
 }
 
 } // namespace torvane

@@ -1,6 +1,7 @@
 #include "flow/Vertretung.h"
 
 #include "core/Konto.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "flow/Assistent.h"
 
@@ -45,13 +46,15 @@ Vertretungsbilanz VertretungBilanz(const Vertretungsstand& vorher, int m)
 
 std::string VertretungText(const std::string& name, const Vertretungsbilanz& b)
 {
-    return name + ", das hat die Automatik für Sie getan:" + NL + NL + "Spieler gekauft: " + std::to_string(b.gekauft) +
-           NL + "Spieler verkauft: " + std::to_string(b.verkauft) + NL +
-           "Verträge verlängert: " + std::to_string(b.verlaengert) + NL + "Kredit: " + Betrag(b.kreditVorher) +
-           " → " + Betrag(b.kreditNachher) + NL + "Sparbuch: " + Betrag(b.sparbuchVorher) + " → " +
-           Betrag(b.sparbuchNachher) + NL + "Stadionplätze: " + Geldtext(static_cast<double>(b.plaetzeVorher)) +
-           " → " + Geldtext(static_cast<double>(b.plaetzeNachher)) + NL + "Kontostand: " + Betrag(b.kontoVorher) +
-           " → " + Betrag(b.kontoNachher);
+    return Tf("%1, das hat die Automatik für Sie getan:", {name}) + NL + NL +
+           Tf("Spieler gekauft: %1", {std::to_string(b.gekauft)}) + NL +
+           Tf("Spieler verkauft: %1", {std::to_string(b.verkauft)}) + NL +
+           Tf("Verträge verlängert: %1", {std::to_string(b.verlaengert)}) + NL +
+           Tf("Kredit: %1 → %2", {Betrag(b.kreditVorher), Betrag(b.kreditNachher)}) + NL +
+           Tf("Sparbuch: %1 → %2", {Betrag(b.sparbuchVorher), Betrag(b.sparbuchNachher)}) + NL +
+           Tf("Stadionplätze: %1 → %2", {Geldtext(static_cast<double>(b.plaetzeVorher)),
+                                         Geldtext(static_cast<double>(b.plaetzeNachher))}) +
+           NL + Tf("Kontostand: %1 → %2", {Betrag(b.kontoVorher), Betrag(b.kontoNachher)});
 }
 
 Vertretung::Vertretung(std::function<bool(int m)> automatisch) : automatisch_(std::move(automatisch)), innen_(&UI())

@@ -5,6 +5,7 @@
 #include "core/Konto.h"
 #include "core/Oberflaeche.h"
 #include "core/Sitzung.h"
+#include "core/Sprache.h"
 #include "core/SpielstandDatei.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
@@ -35,16 +36,55 @@ constexpr int BildSpeichern = 4;
 constexpr int BildGeld = 6;
 constexpr int BildTrainer = 100; // + Nummer des Trainers
 
+// Mit "\n" wie im Katalog; Tz macht beim Zeigen NL daraus.
 const char* const Wundertexte[] = {
     "",
-    "Wurde durch Hand auflegen geheilt.",
-    "Wurde durch Aspirin wieder Gesund ?????",
-    "Ist wieder Fit durch Medizinmann `Schwarze Feder`",
-    "Fühlte sich nach Sauf- und Sexorgien wieder Fit",
-    "Hatte einen heißen Traum und merkte das seine\r\n Körperfunktionen in Ordnung sind.",
-    "War beim Wunderheiler, der ´Oh Wunder´ seine Wunden heilte",
+    N_("Wurde durch Hand auflegen geheilt."),
+    N_("Wurde durch Aspirin wieder Gesund ?????"),
+    N_("Ist wieder Fit durch Medizinmann `Schwarze Feder`"),
+    N_("Fühlte sich nach Sauf- und Sexorgien wieder Fit"),
+    N_("Hatte einen heißen Traum und merkte das seine\n Körperfunktionen in Ordnung sind."),
+    N_("War beim Wunderheiler, der ´Oh Wunder´ seine Wunden heilte"),
 };
+// Die Zeilen des Trainingsberichts. Er steht deutsch im Spielstand, damit ein Stand in jeder Sprache
+// gleich lädt; übersetzt wird erst beim Zeigen (TrainingsberichtZeigen).
+const char* const BerichtZeilen[] = {
+    N_("%1 Spieler nahmen am Training Teil"),
+    N_("Die Technik der Mannschaft veränderte sich um: %1 Punkte"),
+    N_("Die Konstution der Mannschaft veränderte sich um: %1 Punkte"),
+    N_("Beim Training verletzte(n) sich %1 Spieler."),
+    N_("%1 Spieler erhielt(en) eine Wunderheilung."),
+};
+
+// Eine Zeile in der Sprache des Spiels, wenn sie eine der BerichtZeilen mit einer Zahl ist.
+std::string BerichtZeile(std::string_view zeile)
+{
+    for (const char* muster : BerichtZeilen) {
+        const std::string_view m(muster);
+        const size_t platz = m.find("%1");
+        const std::string_view vor = m.substr(0, platz), nach = m.substr(platz + 2);
+        if (zeile.size() <= vor.size() + nach.size() || zeile.substr(0, vor.size()) != vor ||
+            zeile.substr(zeile.size() - nach.size()) != nach)
+            continue;
+        const std::string_view wert = zeile.substr(vor.size(), zeile.size() - vor.size() - nach.size());
+        if (wert.find_first_not_of("-0123456789,") == std::string_view::npos) return Tf(muster, {wert});
+    }
+    return std::string(zeile);
+}
+
 } // namespace
+
+std::string TrainingsberichtZeigen(std::string_view bericht)
+{
+    std::string t;
+    for (size_t anfang = 0;;) {
+        const size_t ende = bericht.find(NL, anfang);
+        t += BerichtZeile(bericht.substr(anfang, ende == std::string_view::npos ? ende : ende - anfang));
+        if (ende == std::string_view::npos) return t;
+        t += NL;
+        anfang = ende + std::string_view(NL).size();
+    }
+}
 
 namespace {
 
@@ -91,40 +131,41 @@ void MenueAnzeigen()
 
 std::string MoralWort(int moral)
 {
-    if (moral < 10) return "unter aller Sau";
-    if (moral < 20) return "sehr Schlecht";
-    if (moral < 40) return "Schlecht";
-    if (moral < 55) return "Geht so";
-    if (moral < 65) return "Nicht Übel";
-    if (moral < 85) return "Gut";
-    if (moral < 95) return "Sehr Gut";
-    return "SPITZE";
+    if (moral < 10) return T("unter aller Sau");
+    if (moral < 20) return T("sehr Schlecht");
+    if (moral < 40) return T("Schlecht");
+    if (moral < 55) return T("Geht so");
+    if (moral < 65) return T("Nicht Übel");
+    if (moral < 85) return T("Gut");
+    if (moral < 95) return T("Sehr Gut");
+    return T("SPITZE");
 }
 
 std::string EinsatzText(int einsatz)
 {
     const int stufe = std::min(10, std::abs(einsatz) / 10);
-    if (einsatz >= 1) return Anweisungstexte[static_cast<size_t>(stufe)][1];
-    if (einsatz < 0) return Anweisungstexte[static_cast<size_t>(stufe)][0];
-    return "Fairplay";
+    if (einsatz >= 1) return T(Anweisungstexte[static_cast<size_t>(stufe)][1]);
+    if (einsatz < 0) return T(Anweisungstexte[static_cast<size_t>(stufe)][0]);
+    return T("Fairplay");
 }
 
-std::string SaisonText() { return Zahl(S.Spiel.Saison) + ".Saison"; }
+std::string SaisonText() { return Tf("%1.Saison", {Zahl(S.Spiel.Saison)}); }
 
 Abschlusstexte AbschlussTexte()
 {
     const Mannschaft_& v = VereinVon(S.AktManager);
     switch (S.Spiel.Wettbewerb) {
     case Wettbewerb_::Liga:
-        if (S.Spiel.Spieltag == 34) return {SaisonText(), "Saisonende"};
-        return {S.Spiel.Spieltag + 1 == 34 ? "Meisterschaft  LETZTER SPIELTAG" : "Meisterschaft",
-                "zum " + Zahl(S.Spiel.Spieltag + 1) + ".Spieltag"};
-    case Wettbewerb_::Dfb: return {"DFB Pokal", v.DfbRunde.leer() ? "Spielfrei" : "Pokalspiel"};
-    case Wettbewerb_::Uefa: return {"UEFA Pokal", v.UefaRunde.leer() ? "Spielfrei" : "Pokalspiel"};
-    case Wettbewerb_::Pdp: return {"Pokal der Pokalsieger", v.PdpRunde.leer() ? "Spielfrei" : "Pokalspiel"};
+        if (S.Spiel.Spieltag == 34) return {SaisonText(), T("Saisonende")};
+        return {S.Spiel.Spieltag + 1 == 34 ? T("Meisterschaft  LETZTER SPIELTAG") : T("Meisterschaft"),
+                Tf("zum %1.Spieltag", {Zahl(S.Spiel.Spieltag + 1)})};
+    // Die Namen der Wettbewerbe bleiben in jeder Sprache.
+    case Wettbewerb_::Dfb: return {"DFB Pokal", v.DfbRunde.leer() ? T("Spielfrei") : T("Pokalspiel")};
+    case Wettbewerb_::Uefa: return {"UEFA Pokal", v.UefaRunde.leer() ? T("Spielfrei") : T("Pokalspiel")};
+    case Wettbewerb_::Pdp: return {"Pokal der Pokalsieger", v.PdpRunde.leer() ? T("Spielfrei") : T("Pokalspiel")};
     case Wettbewerb_::Chl:
         return {"Champions League",
-                v.ChlRunde.leer() ? "Spielfrei" : "Spiel " + Zahl(S.Spiel.ChlSpieltag + 1) + "/15"};
+                v.ChlRunde.leer() ? T("Spielfrei") : Tf("Spiel %1/15", {Zahl(S.Spiel.ChlSpieltag + 1)})};
     default: return {"", ""};
     }
 }
@@ -169,10 +210,10 @@ void UnterknopfKlick()
 bool NeuerSpielerKlick()
 {
     if (S.Spiel.ManagerHoch >= 3) {
-        FehlerMeldung("Maximal 4 Spieler erlaubt.");
+        FehlerMeldung(T("Maximal 4 Spieler erlaubt."));
         return false;
     }
-    const std::string frage = "Soll ein " + Zahl(S.Spiel.ManagerHoch + 2) + " Spieler Teilnehmen ?";
+    const std::string frage = Tf("Soll ein %1 Spieler Teilnehmen ?", {Zahl(S.Spiel.ManagerHoch + 2)});
     const Antwort a = Meldung(DialogArt::Bestaetigung, frage, Knoepfe::OkAbbrechen);
     if (a != Antwort::Ok && a != Antwort::Ja) return false;
 
@@ -187,8 +228,8 @@ bool NeuerSpielerKlick()
         S.Spiel.AnzeigeLiga = gezeigt;
         throw;
     }
-    Hinweis(std::string("Ein weiterer Spieler wurde Aktiviert.") + NL + NL +
-            "Im Menü Einstellungen können Name bzw. Mannschaft" + NL + "geändert werden.");
+    Hinweis(Tz("Ein weiterer Spieler wurde Aktiviert.\n\nIm Menü Einstellungen können Name bzw. Mannschaft\n"
+               "geändert werden."));
     S.Spiel.AnzeigeLiga = gezeigt;
     for (uint8_t& p : S.Statistik[m].Plaetze) p = 19;
     return true;
@@ -196,10 +237,10 @@ bool NeuerSpielerKlick()
 
 bool NeuesSpielKlick()
 {
-    const Antwort a = Meldung(DialogArt::Bestaetigung, "Neues Spiel, neues Glück ?", Knoepfe::OkAbbrechen);
+    const Antwort a = Meldung(DialogArt::Bestaetigung, T("Neues Spiel, neues Glück ?"), Knoepfe::OkAbbrechen);
     if (a != Antwort::Ok && a != Antwort::Ja) return false;
     if (!S.Spielname.empty() && SpielstandDatei("save", SpielstandPfad(S.Spielname)))
-        Hinweis(std::string("Spiel wurde gespeichert.") + NL + "So kommt man nicht auf dumme Gedanken !");
+        Hinweis(Tz("Spiel wurde gespeichert.\nSo kommt man nicht auf dumme Gedanken !"));
     return true;
 }
 
@@ -241,7 +282,7 @@ Naechster EinAbschluss()
     Klang("klick");
 
     if (AutospeichernGezogen() && !S.Spielname.empty() && AutoSpeichern())
-        Nachricht(S.Spielname, std::string(NL) + NL + "A U T O S P E I C H E N", "Auto1500", 0, 0, BildSpeichern);
+        Nachricht(S.Spielname, std::string(NL) + NL + T("A U T O S P E I C H E N"), "Auto1500", 0, 0, BildSpeichern);
 
     // Als int gezählt: AktManager ist ein Byte, und nach einer Pleite in Platz 0
     // stünde "eins zurück" sonst bei -1.
@@ -249,7 +290,10 @@ Naechster EinAbschluss()
     bool weiterzaehlen = true;
     if (HatSpiel(akt)) {
         if (BerechneVermoegen(akt) <= 0) {
-            if (Meldung(DialogArt::Warnung, PleiteFrageText, Knoepfe::JaNein) == Antwort::Ja) return Naechster::Halt;
+            // Deutsch ergibt das genau PleiteFrageText.
+            const std::string frage =
+                Tz("Mit diesem Vermögen werden Sie aus\ndem Spiel geworfen.\n\nZurück um dies zu Verhindern ?");
+            if (Meldung(DialogArt::Warnung, frage, Knoepfe::JaNein) == Antwort::Ja) return Naechster::Halt;
             if (!PleiteAbwickeln()) return Naechster::Halt;
             // Der Nachrücker steht jetzt in diesem Platz und ist als Nächster dran; ging der
             // Letzte, zeigt das Menü erst nach dem Tag wieder einen Manager.
@@ -275,9 +319,11 @@ Naechster EinAbschluss()
             const bool weiter = Saisonende();
             ++Sitzung.BeendeteSaisons;
             if (!weiter) return Naechster::Halt;
-            Nachricht("Leut lasst Euch sagen ...",
-                      std::string(NL) + NL + "Nach der Sommerpause beginnt Saison " + Geldtext(S.Spiel.Saison) + NL +
-                          "In der Mannschaft könnten diverse Veränderungen stattgefunden haben.",
+            Nachricht(T("Leut lasst Euch sagen ..."),
+                      std::string(NL) + NL +
+                          Tz("Nach der Sommerpause beginnt Saison %1\n"
+                             "In der Mannschaft könnten diverse Veränderungen stattgefunden haben.",
+                             {Geldtext(S.Spiel.Saison)}),
                       "ok");
         }
         akt = 0;
@@ -397,8 +443,9 @@ void Ligabuchungen(int m)
     if (mg.AnlageWert > 0 && mg.AnlageWert < 1000000000) {
         mg.AnlageWert = Geld(Runden(mg.AnlageWert * 1.005));
     } else if (mg.AnlageWert >= 1000000000) {
-        Warnung(mg.Name.text() + ", Sie haben das Anlagemaximum erreicht." + NL +
-                "Kündigen Sie die Anlage, da keine Erhöhung mehr stattfindet.");
+        Warnung(Tz("%1, Sie haben das Anlagemaximum erreicht.\n"
+                   "Kündigen Sie die Anlage, da keine Erhöhung mehr stattfindet.",
+                   {mg.Name.text()}));
     }
 }
 
@@ -457,9 +504,9 @@ bool AbschlussBuchen()
     if (-(mg.Vermoegen / 10) > mg.Kontostand) {
         // Eine Gebühr, die das Konto nicht mehr trägt, wird gar nicht erst erfragt.
         if (!KontoPasst(mg.Kontostand, -gebuehr)) throw KostenPassenNicht{};
-        const std::string text = std::string("Kontoüberziehung zu hoch ! max. 10% des Vermögens.") + NL + NL +
-                                 Geldtext(static_cast<double>(gebuehr)) + Waehrung + " bezahlen bei >OK<" + NL +
-                                 "Selber machen bei >Abbrechen<";
+        const std::string text = Tz("Kontoüberziehung zu hoch ! max. 10% des Vermögens.\n\n%1 bezahlen bei >OK<\n"
+                                    "Selber machen bei >Abbrechen<",
+                                    {Geldtext(static_cast<double>(gebuehr)) + Waehrung});
         const Antwort a = Meldung(DialogArt::Warnung, text, Knoepfe::OkAbbrechen);
         if (a != Antwort::Ok && a != Antwort::Ja) return false;
         KontoBuchen(mg.Kontostand, -gebuehr);
@@ -475,8 +522,8 @@ bool AbschlussBuchen()
 
     if (HatSpiel(m) && eingesetzt < 7) {
         const int64_t strafe = -Buchung(mg.Kontostand, -static_cast<int64_t>(5 - mg.Liga) * 250000);
-        FehlerMeldung(std::string(ZuWenigSpielerText) + NL + "und zahlen eine Strafe von " +
-                      Geldtext(static_cast<double>(strafe)) + Waehrung);
+        FehlerMeldung(std::string(T(ZuWenigSpielerText)) + NL +
+                      Tf("und zahlen eine Strafe von %1", {Geldtext(static_cast<double>(strafe)) + Waehrung}));
     }
 
     Schritt(4);
@@ -525,7 +572,7 @@ bool ZugAbschliessen()
     } catch (const KostenPassenNicht&) {
         zuruecknehmen();
         Sitzung.AbschlussOhneDeckung = true;
-        FehlerMeldung(AbschlussOhneDeckungText);
+        FehlerMeldung(T(AbschlussOhneDeckungText));
         return false;
     }
 }
@@ -555,9 +602,9 @@ void TrainingAnwenden(int m)
             sp.Verletzt = static_cast<int8_t>(w);
             sp.VerletzungArt = static_cast<int8_t>(w);
             ++verletzte;
-            Nachricht(Utf8Anfang("Neues vom Training, " + mg.Name.text(), 35),
-                      std::string(NL) + spieler() + NL + NL + Gesundheitstexte[static_cast<size_t>(w)] + NL +
-                          " und fällt damit " + Zahl(w) + " Wochen aus.",
+            Nachricht(Utf8Anfang(Tf("Neues vom Training, %1", {mg.Name.text()}), 35),
+                      std::string(NL) + spieler() + NL + NL + T(Gesundheitstexte[static_cast<size_t>(w)]) + NL +
+                          Tf(" und fällt damit %1 Wochen aus.", {Zahl(w)}),
                       "ok", 0, 0, BildVerletzung);
         } else if (sp.Verletzt == 0) {
             ++trainiert;
@@ -575,19 +622,18 @@ void TrainingAnwenden(int m)
             sp.Verletzt = 0;
             ++heilungen;
             const int z = Zufall(1, 6);
-            Nachricht(Utf8Anfang("Wunder vom Training, " + mg.Name.text(), 36),
-                      std::string(NL) + spieler() + " " + NL + NL + Wundertexte[z], "ok", 0, 0, BildWunder);
+            Nachricht(Utf8Anfang(Tf("Wunder vom Training, %1", {mg.Name.text()}), 36),
+                      std::string(NL) + spieler() + " " + NL + NL + Tz(Wundertexte[z]), "ok", 0, 0, BildWunder);
         }
     }
 
-    std::string bericht = Zahl(trainiert) + " Spieler nahmen am Training Teil" + NL + NL;
+    // Deutsch, wie er gespeichert wird.
+    std::string bericht = Einsetzen(BerichtZeilen[0], {Zahl(trainiert)}) + NL + NL;
     if (trainiert == 0) trainiert = 1;
-    bericht += "Die Technik der Mannschaft veränderte sich um: " +
-               KommaText(static_cast<double>(summeTechnik) / trainiert, 2) + " Punkte" + NL;
-    bericht += "Die Konstution der Mannschaft veränderte sich um: " +
-               KommaText(static_cast<double>(summeKondition) / trainiert, 2) + " Punkte" + NL;
-    if (verletzte > 0) bericht += "Beim Training verletzte(n) sich " + Zahl(verletzte) + " Spieler." + NL;
-    if (heilungen > 0) bericht += Zahl(heilungen) + " Spieler erhielt(en) eine Wunderheilung.";
+    bericht += Einsetzen(BerichtZeilen[1], {KommaText(static_cast<double>(summeTechnik) / trainiert, 2)}) + NL;
+    bericht += Einsetzen(BerichtZeilen[2], {KommaText(static_cast<double>(summeKondition) / trainiert, 2)}) + NL;
+    if (verletzte > 0) bericht += Einsetzen(BerichtZeilen[3], {Zahl(verletzte)}) + NL;
+    if (heilungen > 0) bericht += Einsetzen(BerichtZeilen[4], {Zahl(heilungen)});
     S.Trainingsbericht = bericht;
 }
 
@@ -614,18 +660,20 @@ void DauerkartenVerkaufen(int m)
 
     std::string kommentar;
     if (S.Spiel.Spieltag > 30)
-        kommentar = std::string(NL) + "Dauerkarten für Todeskanidaten !";
+        kommentar = std::string(NL) + T("Dauerkarten für Todeskanidaten !");
     else if (S.Spiel.Spieltag >= 26)
-        kommentar = std::string(NL) + "Diese Käufer haben nichts mehr zu verlieren !";
+        kommentar = std::string(NL) + T("Diese Käufer haben nichts mehr zu verlieren !");
     else if (S.Spiel.Spieltag >= 18)
-        kommentar = std::string(NL) + "Es gibt doch immer ein paar Bekloppte !";
+        kommentar = std::string(NL) + T("Es gibt doch immer ein paar Bekloppte !");
 
     if (S.Optionen[m][OptDauerkartenMeldung] != 0)
         Nachricht(mg.Name.text(),
-                  std::string(NL) + Geldtext(static_cast<double>(n)) + " ,neue Dauerkarten verkauft ." + NL +
-                      " Dauerkarten im Verkauf: " + Geldtext(mg.DauerkartenImVerkauf) + NL +
-                      "Dauerkarten nun Verkauft: " + Geldtext(mg.DauerkartenVerkauft) + NL +
-                      "Erlös: " + Geldtext(static_cast<double>(erloes)) + Waehrung + kommentar,
+                  std::string(NL) +
+                      Tz("%1 ,neue Dauerkarten verkauft .\n Dauerkarten im Verkauf: %2\n"
+                         "Dauerkarten nun Verkauft: %3\nErlös: %4",
+                         {Geldtext(static_cast<double>(n)), Geldtext(mg.DauerkartenImVerkauf),
+                          Geldtext(mg.DauerkartenVerkauft), Geldtext(static_cast<double>(erloes)) + Waehrung}) +
+                      kommentar,
                   "ok", 0, 0, BildGeld);
 }
 
@@ -643,9 +691,9 @@ void TrainerVertrag(int m)
 
     const int64_t rueckkauf = KontoBuchen(mg.Kontostand, mg.TrainerPreis);
     Nachricht(Sondertrainer.at(static_cast<size_t>(t)).Name,
-              std::string("Der Vertrag ist zu Ende und steht dem Verein als Trainer nicht mehr zu Verfügung") + NL +
-                  NL + Geldtext(static_cast<double>(rueckkauf)) + Waehrung + " gibt`s als Trainerrückkaufwert." + NL + NL +
-                  "ACHTUNG: Training sollte neu gestalltet werden !",
+              Tz("Der Vertrag ist zu Ende und steht dem Verein als Trainer nicht mehr zu Verfügung\n\n"
+                 "%1 gibt`s als Trainerrückkaufwert.\n\nACHTUNG: Training sollte neu gestalltet werden !",
+                 {Geldtext(static_cast<double>(rueckkauf)) + Waehrung}),
               "OK", 0, 0, BildTrainer + t);
     TrainerFreigeben(m);
 }

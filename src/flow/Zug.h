@@ -6,8 +6,10 @@
 
 #include "core/Menue.h"
 #include "core/Sitzung.h"
+#include "core/Sprache.h"
 
 #include <string>
+#include <string_view>
 
 namespace torvane {
 
@@ -67,12 +69,17 @@ bool NeuerSpielerKlick();
 // true, wenn die Schale ein neues Spiel anlegen soll.
 bool NeuesSpielKlick();
 
-// Die Texte, die der Zugablauf zeigt.
+// Die Texte, die der Zugablauf zeigt (deutsch; gezeigt wird T(...)). Die Frage steht so, wie sie
+// deutsch erscheint; der Katalog kennt sie mit "\n" (siehe EinAbschluss).
 constexpr const char* PleiteFrageText =
     "Mit diesem Vermögen werden Sie aus\r\ndem Spiel geworfen.\r\n\r\nZurück um dies zu Verhindern ?";
 constexpr const char* AbschlussOhneDeckungText =
-    "Das Konto kann die Kosten dieses Spieltags nicht tragen: erst Geld vom Sparbuch holen.";
-constexpr const char* ZuWenigSpielerText = "Sie schafften es nicht min. 7 Spieler einzusetzen";
+    N_("Das Konto kann die Kosten dieses Spieltags nicht tragen: erst Geld vom Sparbuch holen.");
+constexpr const char* ZuWenigSpielerText = N_("Sie schafften es nicht min. 7 Spieler einzusetzen");
+
+// Der gespeicherte (deutsche) Trainingsbericht in der Sprache des Spiels; Zeilen, die er nicht
+// kennt, bleiben, wie sie sind.
+std::string TrainingsberichtZeigen(std::string_view bericht);
 
 // Zwei Nachkommastellen mit Komma, ohne Nullen am Ende ("0,5", "-1,25", "3").
 std::string KommaText(double wert, int stellen);
