@@ -7,6 +7,7 @@
 #include "core/Sprache.h"
 #include "core/Variablen.h"
 #include "core/Zufall.h"
+#include "flow/Zug.h"
 #include "squad/Kader.h"
 #include "squad/Markt.h"
 
@@ -102,7 +103,7 @@ bool SchwerpunktRunter(int m, Linie linie)
 std::string TrainingsergebnisText()
 {
     if (S.Spiel.Spieltag < 1 || S.Trainingsbericht.empty()) return T("Trainingsergebnisse gibt`s nach dem 1.Spieltag !");
-    return S.Trainingsbericht;
+    return TrainingsberichtZeigen(S.Trainingsbericht);
 }
 
 // --- Sondertrainer ---
