@@ -465,7 +465,7 @@ void TMenuF::tastenkuerzelAnlegen()
         connect(s, &QShortcut::activated, b, [this, b] {
             if (KuerzelFrei(b)) b->click();
             // "Disk" ist nach dem Laden verborgen: die Taste sagt, warum, statt nichts zu tun.
-            else if (b == Disk && LadenGesperrt() && KuerzelFreiFuer(b)) Hinweis(SperrText);
+            else if (b == Disk && LadenGesperrt() && KuerzelFreiFuer(b)) Hinweis(Tz(SperrText));
         });
     }
 }
