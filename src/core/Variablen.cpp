@@ -276,7 +276,8 @@ const Feld<Wettbewerb_, 1, 34> Pokaltermine = {{
 
 const char* WettbewerbName(Wettbewerb_ w)
 {
-    static const char* const namen[] = {"Liga", "DFB-Pokal", "Uefa Pokal", "Pokal der Pokalsieger", "Champions League"};
+    // Die Pokale heißen überall gleich; nur "Liga" hat eine Übersetzung (TWert beim Zeigen).
+    static const char* const namen[] = {N_("Liga"), "DFB-Pokal", "Uefa Pokal", "Pokal der Pokalsieger", "Champions League"};
     if (w != Wettbewerb_::Liga && !PokalOderChl(w)) BereichFehler("Wettbewerb", WettbewerbNr(w), 0, 4);
     return namen[WettbewerbNr(w)];
 }

@@ -431,7 +431,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
         const Wettbewerb_ naechster = std::clamp(S.Spiel.Wettbewerb, Wettbewerb_::Liga, Wettbewerb_::Chl);
         if (!SpielVorbei())
             aus << Tf("Stand: Saison %1, %2. Spieltag, nächster Wettbewerb %3, %4 Wettbewerbstage gespielt",
-                      {std::to_string(S.Spiel.Saison), std::to_string(S.Spiel.Spieltag), WettbewerbName(naechster),
+                      {std::to_string(S.Spiel.Saison), std::to_string(S.Spiel.Spieltag), TWert(WettbewerbName(naechster)),
                        std::to_string(tage())})
                 << "\n";
 
