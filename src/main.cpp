@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -62,14 +63,14 @@ Aufruf AufrufLesen(int argc, char** argv)
             a.stumm = true;
         } else if (s == "--screenshots") {
             if (i + 1 >= argc) {
-                a.fehler = "--screenshots braucht einen Ordner";
+                a.fehler = T("--screenshots braucht einen Ordner");
                 break;
             }
             a.screenshots = argv[++i];
         } else if (s == "--zoom") {
             a.zoom = i + 1 < argc ? std::atoi(argv[++i]) : 0;
             if (!ZoomErlaubt(a.zoom)) {
-                a.fehler = "--zoom braucht 100, 125, 150 oder 200";
+                a.fehler = T("--zoom braucht 100, 125, 150 oder 200");
                 break;
             }
         } else if (s == "--sprache") {
@@ -78,48 +79,60 @@ Aufruf AufrufLesen(int argc, char** argv)
         } else if (QtSchalterMitWert(s)) {
             ++i;
         } else if (s.rfind("-", 0) == 0 && s.rfind("-platform", 0) != 0 && s.rfind("-style", 0) != 0) {
-            a.fehler = "Unbekannter Schalter: " + s;
+            a.fehler = Tf("Unbekannter Schalter: %1", {s});
             break;
         } else if (a.datei.empty()) {
             a.datei = s;
         } else {
-            a.fehler = "Nur ein Spielstand auf einmal: " + s;
+            a.fehler = Tf("Nur ein Spielstand auf einmal: %1", {s});
             break;
         }
     }
     return a;
 }
 
+// Eine Zeile der Hilfe: links der Aufruf, ab Spalte 33 was er tut; weitere Zeilen der
+// Beschreibung rücken gleich weit ein.
+void HilfeZeile(const char* aufruf, const char* text)
+{
+    std::string z = std::string("  ") + T(aufruf);
+    z.resize(std::max<size_t>(z.size() + 1, 32), ' ');
+    for (const char* c = T(text); *c; ++c) z += *c == '\n' ? std::string("\n") + std::string(32, ' ') : std::string(1, *c);
+    std::puts(z.c_str());
+}
+
 void HilfeZeigen()
 {
-    std::puts("Torvane - Die FußballManagerSimulation\n"
-              "\n"
-              "Aufruf:\n"
-              "  torvane                       das Spiel im Fenster\n"
-              "  torvane DATEI.lig             das Spiel mit diesem Spielstand\n"
-              "  torvane --autoplay SAISONS    spielt ohne Bildschirm mit Computermanagern\n"
-              "\n"
-              "Schalter:\n"
-              "  --stumm                       ohne Klänge\n"
-              "  --screenshots ORDNER          jedes Fenster mit Beispieldaten als PNG ablegen\n"
-              "  --zoom 100|125|150|200        Größe der Fenster in Prozent (sonst wie im Fenster \"Info\" eingestellt)\n"
-              "  --sprache de|en               Sprache des Spiels (sonst wie im Fenster \"Info\" eingestellt oder die des Systems)\n"
-              "  --managers 1..4               (mit --autoplay) Zahl der Manager\n"
-              "  --seed S                      (mit --autoplay) feste Saat, gleiches Spiel bei jedem Lauf\n"
-              "  --days N                      (mit --autoplay) nach genau N Wettbewerbstagen aufhören\n"
-              "                                (Liga-, Pokal- und Champions-League-Tage zählen je einen)\n"
-              "  --load DATEI                  (mit --autoplay) einen Spielstand laden\n"
-              "  --save DATEI                  (mit --autoplay) am Ende speichern\n"
-              "  --daten ORDNER                (mit --autoplay) die Spielwelt aus ORDNER lesen\n"
-              "  --no-restart                  (mit --autoplay) kein neues Spiel, wenn alle pleite sind\n"
-              "  --passiv                      (mit --autoplay) die Manager schließen ihre Züge nur ab\n"
-              "  --stufe alt|neu|gemischt      (mit --autoplay) wie der Computermanager spielt: neu auf Sieg,\n"
-              "                                alt wie früher, gemischt beide im Wechsel in einer Welt\n"
-              "  --bericht DATEI               (mit --autoplay) Bilanzbericht als HTML, daneben CSV\n"
-              "  --meldungen                   (mit --autoplay) die Meldungen des Spiels ausgeben\n"
-              "  --ereignis N                  (mit --autoplay, für Entwickler) Ereignis N gleich zu Beginn\n"
-              "  --version                     die Version\n"
-              "  --help                        diese Hilfe");
+    std::puts(T("Torvane - Die FußballManagerSimulation"));
+    std::puts("");
+    std::puts(T("Aufruf:"));
+    HilfeZeile("torvane", N_("das Spiel im Fenster"));
+    // Übersetzer: Großgeschriebene Wörter (DATEI, ORDNER, SAISONS) stehen für das, was man einsetzt.
+    HilfeZeile(N_("torvane DATEI.lig"), N_("das Spiel mit diesem Spielstand"));
+    HilfeZeile(N_("torvane --autoplay SAISONS"), N_("spielt ohne Bildschirm mit Computermanagern"));
+    std::puts("");
+    std::puts(T("Schalter:"));
+    HilfeZeile("--stumm", N_("ohne Klänge"));
+    HilfeZeile(N_("--screenshots ORDNER"), N_("jedes Fenster mit Beispieldaten als PNG ablegen"));
+    HilfeZeile("--zoom 100|125|150|200", N_("Größe der Fenster in Prozent (sonst wie im Fenster \"Info\" eingestellt)"));
+    HilfeZeile("--sprache de|en",
+               N_("Sprache des Spiels (sonst wie im Fenster \"Info\" eingestellt oder die des Systems)"));
+    HilfeZeile("--managers 1..4", N_("(mit --autoplay) Zahl der Manager"));
+    HilfeZeile("--seed S", N_("(mit --autoplay) feste Saat, gleiches Spiel bei jedem Lauf"));
+    HilfeZeile("--days N", N_("(mit --autoplay) nach genau N Wettbewerbstagen aufhören\n"
+                              "(Liga-, Pokal- und Champions-League-Tage zählen je einen)"));
+    HilfeZeile(N_("--load DATEI"), N_("(mit --autoplay) einen Spielstand laden"));
+    HilfeZeile(N_("--save DATEI"), N_("(mit --autoplay) am Ende speichern"));
+    HilfeZeile(N_("--daten ORDNER"), N_("(mit --autoplay) die Spielwelt aus ORDNER lesen"));
+    HilfeZeile("--no-restart", N_("(mit --autoplay) kein neues Spiel, wenn alle pleite sind"));
+    HilfeZeile("--passiv", N_("(mit --autoplay) die Manager schließen ihre Züge nur ab"));
+    HilfeZeile("--stufe alt|neu|gemischt", N_("(mit --autoplay) wie der Computermanager spielt: neu auf Sieg,\n"
+                                              "alt wie früher, gemischt beide im Wechsel in einer Welt"));
+    HilfeZeile(N_("--bericht DATEI"), N_("(mit --autoplay) Bilanzbericht als HTML, daneben CSV"));
+    HilfeZeile("--meldungen", N_("(mit --autoplay) die Meldungen des Spiels ausgeben"));
+    HilfeZeile("--ereignis N", N_("(mit --autoplay, für Entwickler) Ereignis N gleich zu Beginn"));
+    HilfeZeile("--version", N_("die Version"));
+    HilfeZeile("--help", N_("diese Hilfe"));
 }
 
 void PfadeFestlegen()
@@ -133,7 +146,7 @@ int Bildschirmfotos(const std::string& ordner)
     const QStringList dateien = BildschirmfotosMachen(Q(ordner));
     for (const QString& d : dateien) std::printf("%s\n", d.toLocal8Bit().constData());
     if (dateien.isEmpty()) {
-        std::fprintf(stderr, "Keine Bilder geschrieben (%s)\n", ordner.c_str());
+        std::fprintf(stderr, "%s\n", Tf("Keine Bilder geschrieben (%1)", {ordner}).c_str());
         return 1;
     }
     return 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Fehler.h"
+#include "core/Sprache.h"
 
 #include <cstdint>
 
@@ -11,7 +12,7 @@ namespace torvane {
 // zaehler / nenner, gerundet mit Hälften zur geraden Zahl.
 inline int64_t RundenBruch(int64_t zaehler, int64_t nenner)
 {
-    if (nenner == 0) throw Laufzeitfehler("Laufzeitfehler: Division durch Null.");
+    if (nenner == 0) throw Laufzeitfehler(T("Laufzeitfehler: Division durch Null."));
     if (nenner < 0) {
         zaehler = -zaehler;
         nenner = -nenner;

@@ -1,5 +1,7 @@
 #include "core/Datei.h"
 
+#include "core/Sprache.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -98,7 +100,8 @@ bool DateiSicherErsetzen(const std::string& pfad, std::string_view bytes, std::s
     std::string zwischen;
     const int fd = ZwischendateiAnlegen(ordner, pfad.substr(schnitt), zwischen);
     if (fd < 0) {
-        grund = "Die Zwischendatei konnte nicht angelegt werden" + Systemgrund(errno) + ".";
+        // Übersetzer: %1 ist leer oder der Grund des Systems in Klammern, etwa " (Permission denied)".
+        grund = Tf("Die Zwischendatei konnte nicht angelegt werden%1.", {Systemgrund(errno)});
         return false;
     }
     const auto aufgeben = [&](std::string g) {
@@ -112,11 +115,11 @@ bool DateiSicherErsetzen(const std::string& pfad, std::string_view bytes, std::s
         ok = false;
         e = errno;
     }
-    if (!ok) return aufgeben("Die Zwischendatei konnte nicht vollständig geschrieben werden" + Systemgrund(e) + ".");
-    if (!GleicherInhalt(zwischen, bytes)) return aufgeben("Die Zwischendatei enthält nicht, was geschrieben wurde.");
+    if (!ok) return aufgeben(Tf("Die Zwischendatei konnte nicht vollständig geschrieben werden%1.", {Systemgrund(e)}));
+    if (!GleicherInhalt(zwischen, bytes)) return aufgeben(T("Die Zwischendatei enthält nicht, was geschrieben wurde."));
     // rename ersetzt einen Link am Zielnamen selbst, statt durch ihn zu schreiben.
     if (::rename(zwischen.c_str(), pfad.c_str()) != 0)
-        return aufgeben("Die Datei konnte nicht ersetzt werden" + Systemgrund(errno) + ".");
+        return aufgeben(Tf("Die Datei konnte nicht ersetzt werden%1.", {Systemgrund(errno)}));
     OrdnerAufPlatte(ordner);
     return true;
 }
@@ -139,7 +142,7 @@ bool OrdnerSperre::nehmen(const std::string& ordner, std::string& grund)
     const std::string pfad = MitStrich(ordner) + SperrdateiName;
     const int fd = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
-        grund = "Der Spielstandordner kann nicht gesperrt werden: " + pfad + Systemgrund(errno) + ".";
+        grund = Tf("Der Spielstandordner kann nicht gesperrt werden: %1%2.", {pfad, Systemgrund(errno)});
         return false;
     }
     int r = 0;
@@ -150,10 +153,10 @@ bool OrdnerSperre::nehmen(const std::string& ordner, std::string& grund)
         if (e == EWOULDBLOCK) {
             belegt_ = true;
             const long halter = HalterLesen(fd);
-            grund = halter > 0 ? "Torvane läuft schon mit diesem Spielstandordner (Prozess " + std::to_string(halter) + ") !"
-                               : std::string("Torvane läuft schon mit diesem Spielstandordner !");
+            grund = halter > 0 ? Tf("Torvane läuft schon mit diesem Spielstandordner (Prozess %1) !", {std::to_string(halter)})
+                               : std::string(T("Torvane läuft schon mit diesem Spielstandordner !"));
         } else {
-            grund = "Der Spielstandordner kann nicht gesperrt werden: " + pfad + Systemgrund(e) + ".";
+            grund = Tf("Der Spielstandordner kann nicht gesperrt werden: %1%2.", {pfad, Systemgrund(e)});
         }
         ::close(fd);
         return false;

@@ -37,7 +37,7 @@ public:
     std::string grund;
     bool scheitern(const std::string& was)
     {
-        if (grund.empty()) grund = "Zeile " + std::to_string(zeile_) + ": " + was;
+        if (grund.empty()) grund = Tf("Zeile %1: %2", {std::to_string(zeile_), was});
         return false;
     }
 
@@ -46,7 +46,7 @@ public:
     {
         if (pos_ >= d_.size()) {
             ++zeile_;
-            scheitern("Datei endet vorzeitig");
+            scheitern(T("Datei endet vorzeitig"));
             return std::nullopt;
         }
         size_t ende = pos_;
@@ -69,7 +69,7 @@ public:
         auto w = ZahlLesen(d_, p);
         if (!w) {
             ++zeile_;
-            scheitern(pos_ >= d_.size() ? "Datei endet vorzeitig" : "keine Zahl");
+            scheitern(pos_ >= d_.size() ? T("Datei endet vorzeitig") : T("keine Zahl"));
             return std::nullopt;
         }
         pos_ = p;
@@ -107,7 +107,7 @@ private:
 
 std::string BereichText(int64_t von, int64_t bis)
 {
-    return "Zahl außerhalb von " + std::to_string(von) + " bis " + std::to_string(bis);
+    return Tf("Zahl außerhalb von %1 bis %2", {std::to_string(von), std::to_string(bis)});
 }
 
 // Eine Textzeile, die nur eine Zahl im Bereich von..bis halten darf.
@@ -117,7 +117,7 @@ std::optional<int64_t> ZahlAusText(Leser& l, int64_t von, int64_t bis)
     if (!t) return std::nullopt;
     size_t p = 0;
     auto w = Leser::ZahlLesen(*t, p);
-    if (!w || p != t->size()) l.scheitern("keine Zahl");
+    if (!w || p != t->size()) l.scheitern(T("keine Zahl"));
     else if (*w < von || *w > bis) l.scheitern(BereichText(von, bis));
     else return w;
     return std::nullopt;
@@ -136,17 +136,19 @@ std::optional<int64_t> Zahl(Leser& l, int64_t von, int64_t bis)
 // Eine Anzahl von Einträgen aus je mindestens zeilen Zeilen: nicht mehr, als ein Spielstand
 // halten kann (sonst ließe sich eine Saison lang spielen und dann nie speichern), und nicht
 // mehr, als der Rest der Datei Zeilen hat; erst danach wird Speicher dafür angelegt.
-std::optional<int64_t> Anzahl(Leser& l, int64_t mindestens, int64_t hoechstens, const std::string& was, int zeilen)
+// zuWenig und zuViel sind die Sätze dazu, mit der Anzahl als %1 und der Grenze als %2.
+struct Anzahltexte {
+    const char* zuWenig;
+    const char* zuViel;
+};
+std::optional<int64_t> Anzahl(Leser& l, int64_t mindestens, int64_t hoechstens, Anzahltexte texte, int zeilen)
 {
     auto n = l.zahl();
     if (!n) return n;
     if (*n < 0) l.scheitern(BereichText(mindestens, hoechstens));
-    else if (*n < mindestens)
-        l.scheitern("nur " + std::to_string(*n) + " " + was + ", ein Spiel braucht mindestens " + std::to_string(mindestens));
-    else if (*n > hoechstens)
-        l.scheitern(std::to_string(*n) + " " + was + " sind mehr, als ein Spielstand halten kann (höchstens " +
-                    std::to_string(hoechstens) + ")");
-    else if (*n * zeilen > l.zeilenRest()) l.scheitern("Datei endet vorzeitig");
+    else if (*n < mindestens) l.scheitern(Tf(texte.zuWenig, {std::to_string(*n), std::to_string(mindestens)}));
+    else if (*n > hoechstens) l.scheitern(Tf(texte.zuViel, {std::to_string(*n), std::to_string(hoechstens)}));
+    else if (*n * zeilen > l.zeilenRest()) l.scheitern(T("Datei endet vorzeitig"));
     else return n;
     return std::nullopt;
 }
@@ -169,7 +171,10 @@ constexpr std::array<std::pair<char, int>, 4> KaderBedarf = {{{'T', 4}, {'V', 16
 
 bool SpielerLesen(Leser& l, Grunddaten& g)
 {
-    auto n = Anzahl(l, 56, MaxSpieler, "Spieler", 4);
+    auto n = Anzahl(l, 56, MaxSpieler,
+                    {N_("nur %1 Spieler, ein Spiel braucht mindestens %2"),
+                     N_("%1 Spieler sind mehr, als ein Spielstand halten kann (höchstens %2)")},
+                    4);
     if (!n) return false;
     g.Spieler.laengeSetzen(0);
     g.Spieler.laengeSetzen(*n + 1);
@@ -184,26 +189,30 @@ bool SpielerLesen(Leser& l, Grunddaten& g)
         s.Nachname.rohSetzen(*nach);
         s.Nation.rohSetzen(*nat);
         if (!namen.emplace(s.Vorname.roh(), s.Nachname.roh(), s.Nation.roh()).second)
-            return l.scheitern("Spieler " + std::to_string(k) + " steht mit Namen und Nation schon in der Liste");
+            return l.scheitern(Tf("Spieler %1 steht mit Namen und Nation schon in der Liste", {std::to_string(k)}));
         s.Position.rohSetzen(*pos);
         // Jede Regel kennt nur diese vier Positionen; ein Spieler ohne eine von ihnen wäre
         // in keinem Kader und in keinem Spielstand gültig.
         if (s.Position.laenge != 1 || std::string_view("TVMS").find(s.Position.zeichen[0]) == std::string_view::npos)
-            return l.scheitern("Position muss T, V, M oder S sein");
+            return l.scheitern(T("Position muss T, V, M oder S sein"));
         for (size_t b = 0; b < KaderBedarf.size(); ++b)
             if (s.Position.roh() == std::string_view(&KaderBedarf[b].first, 1)) ++anzahl[b];
     }
     for (size_t b = 0; b < KaderBedarf.size(); ++b)
         if (anzahl[b] < KaderBedarf[b].second)
-            return l.scheitern("nur " + std::to_string(anzahl[b]) + " Spieler der Position " + KaderBedarf[b].first +
-                               ", vier Kader brauchen " + std::to_string(KaderBedarf[b].second));
+            return l.scheitern(Tf("nur %1 Spieler der Position %2, vier Kader brauchen %3",
+                                  {std::to_string(anzahl[b]), std::string(1, KaderBedarf[b].first),
+                                   std::to_string(KaderBedarf[b].second)}));
     return true;
 }
 
 bool NationenLesen(Leser& l, Grunddaten& g)
 {
     // Ein Spielstand kennt mindestens eine Nation (die eigene).
-    auto n = Anzahl(l, 1, decltype(g.Nation)::bis, "Nationen", 3);
+    auto n = Anzahl(l, 1, decltype(g.Nation)::bis,
+                    {N_("nur %1 Nationen, ein Spiel braucht mindestens %2"),
+                     N_("%1 Nationen sind mehr, als ein Spielstand halten kann (höchstens %2)")},
+                    3);
     if (!n) return false;
     for (int64_t k = 1; k <= *n; ++k) {
         auto name = l.text(), kuerzel = l.text();
@@ -224,7 +233,10 @@ constexpr int64_t Ligavereine = 72;
 
 bool VereineLesen(Leser& l, Grunddaten& g)
 {
-    auto n = Anzahl(l, Ligavereine, MaxVereine, "Vereine", 3);
+    auto n = Anzahl(l, Ligavereine, MaxVereine,
+                    {N_("nur %1 Vereine, ein Spiel braucht mindestens %2"),
+                     N_("%1 Vereine sind mehr, als ein Spielstand halten kann (höchstens %2)")},
+                    3);
     if (!n) return false;
     g.Mannschaft.laengeSetzen(*n + 1); // vorhandene Einträge behalten ihre übrigen Felder
     g.DeutscheHoch = static_cast<int32_t>(*n); // ohne ausländische Vereine sind alle deutsch
@@ -239,14 +251,15 @@ bool VereineLesen(Leser& l, Grunddaten& g)
         // Ein Managerverein wird an seinem Namen erkannt: zwei gleichnamige Vereine
         // vertauschten nach dem ersten Spieltag Platz und Liga des Managers.
         if (auto [alt, neu] = namen.emplace(*name, k); !neu)
-            return l.scheitern("Verein " + std::to_string(k) + " heißt wie Verein " + std::to_string(alt->second));
+            return l.scheitern(Tf("Verein %1 heißt wie Verein %2", {std::to_string(k), std::to_string(alt->second)}));
         Mannschaft_& m = g.Mannschaft[k];
         m.Name.rohSetzen(*name);
         m.Liga = static_cast<uint8_t>(*liga);
         m.Nation.rohSetzen(*nat);
         if (g.DeutscheHoch == *n && m.Nation.roh() != Heimatnation) {
             if (k <= Ligavereine)
-                return l.scheitern("Verein " + std::to_string(k) + " ist nicht deutsch, die vier Ligen brauchen 72 deutsche Vereine vorn");
+                return l.scheitern(
+                    Tf("Verein %1 ist nicht deutsch, die vier Ligen brauchen 72 deutsche Vereine vorn", {std::to_string(k)}));
             g.DeutscheHoch = static_cast<int32_t>(k - 1);
         }
     }
@@ -266,7 +279,7 @@ bool PlanLesen(Leser& l, Plan& plan, int tage, int paarungen, int plaetze)
                 auto w = Zahl(l, 1, plaetze);
                 if (!w) return false;
                 if (dabei[static_cast<size_t>(*w)]) {
-                    l.grund = "Spieltag " + std::to_string(t) + ": Nummer " + std::to_string(*w) + " spielt zweimal";
+                    l.grund = Tf("Spieltag %1: Nummer %2 spielt zweimal", {std::to_string(t), std::to_string(*w)});
                     return false;
                 }
                 dabei[static_cast<size_t>(*w)] = true;
@@ -293,7 +306,7 @@ bool SystemeLesen(Leser& l, Grunddaten& g)
 bool DateiLesen(std::string_view name, Leser& l, Grunddaten& g)
 {
     if (l.groesse() > MaxDatenDateiGroesse) {
-        l.grund = "Datei größer als " + std::to_string(MaxDatenDateiGroesse / (1024 * 1024)) + " MB";
+        l.grund = Tf("Datei größer als %1 MB", {std::to_string(MaxDatenDateiGroesse / (1024 * 1024))});
         return false;
     }
     if (name == "Spieler.dat") return SpielerLesen(l, g);
@@ -302,7 +315,7 @@ bool DateiLesen(std::string_view name, Leser& l, Grunddaten& g)
     if (name == "Sptg.dat") return PlanLesen(l, g.Spieltage, 17, 9, 18);
     if (name == "ChlSptg.dat") return PlanLesen(l, g.ChlSpieltage, 15, 8, 16);
     if (name == "SpielSystem.dat") return SystemeLesen(l, g);
-    return l.scheitern("unbekannte Datei");
+    return l.scheitern(T("unbekannte Datei"));
 }
 
 // Liest die Dateien, die quelle liefert (nullopt: Datei fehlt), in g; beim ersten Fehler
@@ -313,7 +326,7 @@ bool AllesLesen(Quelle&& quelle, Grunddaten& g, std::string* grund)
     for (const char* name : DatenDateien) {
         auto inhalt = quelle(name);
         if (!inhalt) {
-            if (grund) *grund = std::string(name) + ": Datei fehlt";
+            if (grund) *grund = Tf("%1: Datei fehlt", {name});
             return false;
         }
         Leser l(std::move(*inhalt));
@@ -404,7 +417,7 @@ bool DateiEintraegeLesen(const std::string& name, const std::string& inhalt,
 {
     const int spalten = name == "Spieler.dat" ? 4 : name == "Mansch.dat" || name == "Nationen.dat" ? 3 : 0;
     if (spalten == 0 || !DateiPruefen(name, inhalt, grund)) {
-        if (spalten == 0 && grund) *grund = name + ": keine Liste";
+        if (spalten == 0 && grund) *grund = Tf("%1: keine Liste", {name});
         return false;
     }
     // Die Datei ist gut: ein zweiter Durchgang holt die Texte ungekürzt.

@@ -1,6 +1,8 @@
 // Die Grunddaten aus daten/: Spielerpool, Nationen, Vereine, Spielpläne, Spielsysteme.
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -38,6 +40,6 @@ std::optional<std::string> DateiInhalt(const std::string& pfad);
 bool DateiEintraegeLesen(const std::string& name, const std::string& inhalt,
                          std::vector<std::vector<std::string>>& eintraege, std::string* grund = nullptr);
 
-constexpr const char* DatenFehlerText = "Eine oder mehrere Programmdateien wurden nicht gefunden !";
+constexpr const char* DatenFehlerText = N_("Eine oder mehrere Programmdateien wurden nicht gefunden !");
 
 } // namespace torvane

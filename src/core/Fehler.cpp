@@ -1,5 +1,7 @@
 #include "core/Fehler.h"
 
+#include "core/Sprache.h"
+
 #include <cfenv>
 #include <sstream>
 
@@ -7,18 +9,16 @@ namespace torvane {
 
 void BereichFehler(const char* was, int64_t index, int64_t von, int64_t bis)
 {
-    std::ostringstream s;
-    s << "Laufzeitfehler: Index außerhalb des gültigen Bereichs (" << was << ": " << index << " nicht in "
-      << von << ".." << bis << ").";
-    throw Laufzeitfehler(s.str());
+    throw Laufzeitfehler(Tf("Laufzeitfehler: Index außerhalb des gültigen Bereichs (%1: %2 nicht in %3..%4).",
+                            {was, std::to_string(index), std::to_string(von), std::to_string(bis)}));
 }
 
 void UeberlaufFehler(const char* was, long double wert)
 {
-    std::ostringstream s;
-    s.precision(15);
-    s << "Laufzeitfehler: Überlauf (" << was << " = " << wert << " passt nicht in sein Feld).";
-    throw Laufzeitfehler(s.str());
+    std::ostringstream w;
+    w.precision(15);
+    w << wert;
+    throw Laufzeitfehler(Tf("Laufzeitfehler: Überlauf (%1 = %2 passt nicht in sein Feld).", {was, w.str()}));
 }
 
 static void Endlich(double wert, const char* was)

@@ -1,6 +1,8 @@
 // Geld: jede Buchung auf ein Konto geht über KontoBuchen; dazu Rundung und Geldtext.
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <cstdint>
 #include <string>
 
@@ -22,8 +24,8 @@ extern void (*KontoPruefstelle)(int64_t verlangt, int64_t gebucht);
 int64_t KontoBuchbar(int64_t konto, int64_t betrag);
 // Passt der ganze Betrag auf das Konto?
 inline bool KontoPasst(int64_t konto, int64_t betrag) { return KontoBuchbar(konto, betrag) == betrag; }
-// Die Ablehnung einer Handlung, deren Geld nicht aufs Konto passt.
-constexpr const char* BetragZuGrossText = "So viel Geld passt nicht auf das Konto !";
+// Die Ablehnung einer Handlung, deren Geld nicht aufs Konto passt; beim Zeigen durch T(...).
+constexpr const char* BetragZuGrossText = N_("So viel Geld passt nicht auf das Konto !");
 
 // v zur Null hin auf ein Vielfaches von 10^k gekürzt.
 inline int64_t AbrundenAuf(int64_t v, int k)

@@ -2,6 +2,8 @@
 // über die Zugablauf und Aktionen es (und die offenen Fenster) neu zeichnen lassen.
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -20,17 +22,19 @@ constexpr int MenuepunktZahl = 24;
 constexpr int PunkteJeGruppe = 6;
 
 struct Menueeintrag {
-    const char* text; // die Beschriftung; nullptr: ein freier Platz, der nie erscheint
+    const char* text; // die Beschriftung (beim Zeigen durch T); nullptr: ein freier Platz, der nie erscheint
     bool ligaWaehlen; // zeigt eine Liga: erst wählen, dann öffnen
 };
 
 inline constexpr std::array<Menueeintrag, MenuepunktZahl> Menuetafel{{
-    {"Aufstellung", false},   {"Spielsystem", false}, {"Training", false},   {"Trainingslager", false},
-    {nullptr, false},         {nullptr, false},       {"Info", false},       {"Statistik", false},
-    {"Tabelle", true},        {"Spieltage", true},    {"LigaStärke", true},  {"Pokalspiele", false},
-    {"Bank", false},          {"Stadion", false},     {"Werbung", false},    {"TotoTip", false},
-    {"Transfermarkt", false}, {nullptr, false},       {"Neuer Spieler", false}, {"Neues Spiel", false},
-    {"Editor", false},        {"Einstellungen", false}, {"Legende", false},  {"Ewigentabelle", false},
+    {N_("Aufstellung"), false},   {N_("Spielsystem"), false},   {N_("Training"), false},
+    {N_("Trainingslager"), false}, {nullptr, false},              {nullptr, false},
+    {N_("Info"), false},          {N_("Statistik"), false},     {N_("Tabelle"), true},
+    {N_("Spieltage"), true},      {N_("LigaStärke"), true},     {N_("Pokalspiele"), false},
+    {N_("Bank"), false},          {N_("Stadion"), false},       {N_("Werbung"), false},
+    {N_("TotoTip"), false},       {N_("Transfermarkt"), false}, {nullptr, false},
+    {N_("Neuer Spieler"), false}, {N_("Neues Spiel"), false},   {N_("Editor"), false},
+    {N_("Einstellungen"), false}, {N_("Legende"), false},       {N_("Ewigentabelle"), false},
 }};
 
 constexpr int Platz(Menuepunkt p) { return static_cast<int>(p); }

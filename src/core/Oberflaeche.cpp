@@ -3,6 +3,7 @@
 #include "core/AutoOberflaeche.h"
 #include "core/Cp1252.h"
 #include "core/PortHalter.h"
+#include "core/Sprache.h"
 #include "core/Variablen.h"
 
 #include <cmath>
@@ -41,7 +42,7 @@ void Klang(std::string_view name, int art)
 {
     if (S.KlangAus) return;
     if (art != 0 && art != 1) {
-        Meldung(DialogArt::Information, "ID Nummer für Wav nicht bekannt !");
+        Meldung(DialogArt::Information, T("ID Nummer für Wav nicht bekannt !"));
         return;
     }
     UI().klang(std::string(name), art == 1);
@@ -64,7 +65,7 @@ void Nachricht(std::string_view kopf, std::string_view text, std::string_view ar
 {
     const NachrichtArt a = NachrichtArtLesen(art);
     if (a.typ == NachrichtArt::Unbekannt) {
-        Meldung(DialogArt::Information, "Mail nicht definiert !");
+        Meldung(DialogArt::Information, T("Mail nicht definiert !"));
         return;
     }
     SpielstandGeaendert();

@@ -96,7 +96,7 @@ SpielstandPruefung Kaputt(std::string grund)
 bool ZaehlerLesen(std::string_view b, int64_t ofs, int32_t& wert, std::string& grund)
 {
     if (ofs + 4 > static_cast<int64_t>(b.size())) {
-        grund = "Die Datei endet vorzeitig (" + Zahl(static_cast<int64_t>(b.size())) + " Bytes).";
+        grund = Tf("Die Datei endet vorzeitig (%1 Bytes).", {Zahl(static_cast<int64_t>(b.size()))});
         return false;
     }
     wert = I32Lesen(b, ofs);
@@ -106,8 +106,8 @@ bool ZaehlerLesen(std::string_view b, int64_t ofs, int32_t& wert, std::string& g
 std::string Fehlertext(const SpielstandPruefung& p, const std::string& pfad)
 {
     if (p.ergebnis == Pruefergebnis::FremdeVersion) return VersionFehlerText(p.version);
-    if (p.ergebnis == Pruefergebnis::KeinSpielstand) return KeinSpielstandText + (pfad.empty() ? "" : NL + pfad);
-    std::string t = BeschaedigtText;
+    if (p.ergebnis == Pruefergebnis::KeinSpielstand) return T(KeinSpielstandText) + (pfad.empty() ? "" : NL + pfad);
+    std::string t = T(BeschaedigtText);
     if (!pfad.empty()) t += NL + pfad;
     return t + NL + NL + p.grund;
 }
@@ -201,7 +201,8 @@ Lesestatus DateiLesen(const fs::path& p, int64_t grenze, std::string& aus, std::
     errno = 0;
     std::FILE* f = Oeffnen(p, false);
     if (!f) {
-        grund = "Die Datei konnte nicht geöffnet werden" + Systemgrund() + ".";
+        // Übersetzer: %1 ist leer oder der Grund des Systems in Klammern, etwa " (Permission denied)".
+        grund = Tf("Die Datei konnte nicht geöffnet werden%1.", {Systemgrund()});
         return Lesestatus::Fehler;
     }
     char puffer[65536];
@@ -211,13 +212,13 @@ Lesestatus DateiLesen(const fs::path& p, int64_t grenze, std::string& aus, std::
         aus.append(puffer, n);
         if (static_cast<int64_t>(aus.size()) > grenze) {
             st = Lesestatus::ZuGross;
-            grund = "Die Datei ist größer als jeder gültige Spielstand.";
+            grund = T("Die Datei ist größer als jeder gültige Spielstand.");
             break;
         }
         if (n < sizeof puffer) {
             if (std::ferror(f)) {
                 st = Lesestatus::Fehler;
-                grund = "Die Datei konnte nicht gelesen werden" + Systemgrund() + ".";
+                grund = Tf("Die Datei konnte nicht gelesen werden%1.", {Systemgrund()});
             }
             break;
         }
@@ -243,7 +244,7 @@ bool Speichern(const std::string& pfad)
         grund = e.what();
     }
     if (!ok) {
-        FehlerMeldung(std::string(NichtGespeichertText) + NL + pfad + NL + NL + grund);
+        FehlerMeldung(T(NichtGespeichertText) + std::string(NL) + pfad + NL + NL + grund);
         return false;
     }
     Klang("speichern");
@@ -255,13 +256,12 @@ bool Laden(const std::string& pfad)
     const fs::path p = PfadVon(pfad);
     std::error_code ec;
     if (!fs::exists(p, ec)) {
-        Hinweis(pfad + NL + NL + "Nicht vorhanden.");
+        Hinweis(pfad + NL + NL + T("Nicht vorhanden."));
         return false;
     }
     // Eine Pipe oder ein Gerät hielte das Lesen auf: nicht einmal öffnen.
     if (!fs::is_regular_file(p, ec)) {
-        FehlerMeldung("Der Spielstand konnte nicht gelesen werden." + std::string(NL) + pfad + NL + NL +
-                      "Das ist keine gewöhnliche Datei.");
+        FehlerMeldung(Tz("Der Spielstand konnte nicht gelesen werden.\n%1\n\nDas ist keine gewöhnliche Datei.", {pfad}));
         return false;
     }
     std::string bytes;
@@ -271,7 +271,7 @@ bool Laden(const std::string& pfad)
     case Lesestatus::Gut: break;
     case Lesestatus::ZuGross: FehlerMeldung(Fehlertext(Kaputt(grund), pfad)); return false;
     case Lesestatus::Fehler:
-        FehlerMeldung("Der Spielstand konnte nicht gelesen werden." + std::string(NL) + pfad + NL + NL + grund);
+        FehlerMeldung(Tz("Der Spielstand konnte nicht gelesen werden.\n%1\n\n%2", {pfad, grund}));
         return false;
     }
     const SpielstandPruefung pruefung = Uebernehmen(bytes);
@@ -322,15 +322,15 @@ bool Vorhanden(const std::string& pfad)
 // der Spieler, wo das Spiel von nun an gespeichert wird.
 DiskFolge FragenUndLaden(const std::string& f, const std::string& name, bool fragen)
 {
-    if (fragen && !Frage(f + NL + NL + "Aktuelles Spiel Spiel abbrechen und" + NL + "neues Spiel laden ?", Knoepfe::JaNein))
+    if (fragen && !Frage(Tz("%1\n\nAktuelles Spiel Spiel abbrechen und\nneues Spiel laden ?", {f}), Knoepfe::JaNein))
         return DiskFolge::Bleiben;
     if (!SpielstandDatei("load", f)) return DiskFolge::Bleiben;
     S.Spielname = name;
     gLadenGesperrt = true;
     std::error_code ec;
     const std::string ziel = SpielstandPfad(name);
-    if (!fs::equivalent(PfadVon(f), PfadVon(ziel), ec)) Hinweis(SperrText + std::string(NL) + NL + SpeicherortText(ziel));
-    else Hinweis(SperrText);
+    if (!fs::equivalent(PfadVon(f), PfadVon(ziel), ec)) Hinweis(Tz(SperrText) + NL + NL + SpeicherortText(ziel));
+    else Hinweis(Tz(SperrText));
     return DiskFolge::MenueNeuUndSchliessen;
 }
 
@@ -360,8 +360,8 @@ SpielstandLage LageBerechnen(int64_t nc, int64_t np, int64_t ns, int64_t textLae
 
 std::string VersionFehlerText(int32_t version)
 {
-    return Zahl(version) + "<>" + Zahl(SpielstandVersion) + NL + "Spielstand eienr alten Torvane Version." + NL + NL +
-           "Dieser Spielstand kann nicht mehr eingelesen werden.";
+    return Tz("%1<>%2\nSpielstand eienr alten Torvane Version.\n\nDieser Spielstand kann nicht mehr eingelesen werden.",
+              {Zahl(version), Zahl(SpielstandVersion)});
 }
 
 SpielstandPruefung SpielstandPruefen(std::string_view b)
@@ -380,21 +380,21 @@ SpielstandPruefung SpielstandPruefen(std::string_view b)
 
     int32_t nc = 0;
     if (!ZaehlerLesen(b, 4, nc, grund)) return Kaputt(grund);
-    if (nc < 1 || nc > MaxVereine) return Kaputt("Unglaubhafte Anzahl der Vereine: " + Zahl(nc) + ".");
+    if (nc < 1 || nc > MaxVereine) return Kaputt(Tf("Unglaubhafte Anzahl der Vereine: %1.", {Zahl(nc)}));
     int32_t np = 0;
     if (!ZaehlerLesen(b, LageBerechnen(nc, 0, 0).A, np, grund)) return Kaputt(grund);
-    if (np < 0 || np > MaxSpieler) return Kaputt("Unglaubhafte Anzahl der Spieler: " + Zahl(np) + ".");
+    if (np < 0 || np > MaxSpieler) return Kaputt(Tf("Unglaubhafte Anzahl der Spieler: %1.", {Zahl(np)}));
     int32_t ns = 0;
     if (!ZaehlerLesen(b, LageBerechnen(nc, np, 0).B, ns, grund)) return Kaputt(grund);
-    if (ns < 1 || ns > MaxSaisons) return Kaputt("Unglaubhafte Anzahl der Saisons: " + Zahl(ns) + ".");
+    if (ns < 1 || ns > MaxSaisons) return Kaputt(Tf("Unglaubhafte Anzahl der Saisons: %1.", {Zahl(ns)}));
     const SpielstandLage l = LageBerechnen(nc, np, ns);
     int32_t textLaenge = 0;
     if (!ZaehlerLesen(b, l.D, textLaenge, grund)) return Kaputt(grund);
     if (textLaenge < 0 || textLaenge > MaxBerichtLaenge)
-        return Kaputt("Unglaubhafte Länge des Trainingsberichts: " + Zahl(textLaenge) + ".");
+        return Kaputt(Tf("Unglaubhafte Länge des Trainingsberichts: %1.", {Zahl(textLaenge)}));
     const int64_t soll = LageBerechnen(nc, np, ns, textLaenge).Ende;
-    if (groesse < soll) return Kaputt("Die Datei ist " + Zahl(soll - groesse) + " Bytes zu kurz.");
-    if (groesse > soll) return Kaputt("Die Datei ist " + Zahl(groesse - soll) + " Bytes zu lang.");
+    if (groesse < soll) return Kaputt(Tf("Die Datei ist %1 Bytes zu kurz.", {Zahl(soll - groesse)}));
+    if (groesse > soll) return Kaputt(Tf("Die Datei ist %1 Bytes zu lang.", {Zahl(groesse - soll)}));
 
     // Die Zähler im Spielblock müssen zu den Blöcken passen, sonst liefe jede
     // Schleife über Vereine, Spieler oder Manager ins Leere.
@@ -402,14 +402,12 @@ SpielstandPruefung SpielstandPruefen(std::string_view b)
     std::memcpy(&spiel, b.data() + l.C + SpielOffset, sizeof spiel);
     const auto akt = static_cast<unsigned char>(b[static_cast<size_t>(l.C + AktManagerOffset)]);
     if (spiel.MannschaftHoch != nc)
-        return Kaputt("Die Vereinszahl im Spielblock (" + Zahl(spiel.MannschaftHoch) + ") passt nicht zu " +
-                      Zahl(nc) + ".");
+        return Kaputt(Tf("Die Vereinszahl im Spielblock (%1) passt nicht zu %2.", {Zahl(spiel.MannschaftHoch), Zahl(nc)}));
     if (spiel.SpielerHoch != np)
-        return Kaputt("Die Spielerzahl im Spielblock (" + Zahl(spiel.SpielerHoch) + ") passt nicht zu " + Zahl(np) +
-                      ".");
+        return Kaputt(Tf("Die Spielerzahl im Spielblock (%1) passt nicht zu %2.", {Zahl(spiel.SpielerHoch), Zahl(np)}));
     if (spiel.ManagerHoch < 0 || spiel.ManagerHoch > 3)
-        return Kaputt("Unglaubhafte Anzahl der Manager: " + Zahl(int64_t{spiel.ManagerHoch} + 1) + ".");
-    if (akt > 3) return Kaputt("Unglaubhafter aktueller Manager: " + Zahl(akt) + ".");
+        return Kaputt(Tf("Unglaubhafte Anzahl der Manager: %1.", {Zahl(int64_t{spiel.ManagerHoch} + 1)}));
+    if (akt > 3) return Kaputt(Tf("Unglaubhafter aktueller Manager: %1.", {Zahl(akt)}));
 
     SpielstandPruefung p;
     p.ergebnis = Pruefergebnis::Gut;
@@ -431,12 +429,12 @@ std::string SpielstandSchreiben()
     // Spiel; fehlende Einträge werden leer geschrieben.
     int64_t ns = 1;
     for (const auto& liste : S.Saisonbilanz) ns = std::max(ns, liste.hoch());
-    if (nc < 1 || nc > MaxVereine) throw Laufzeitfehler("Unglaubhafte Anzahl der Vereine: " + Zahl(nc) + ".");
-    if (np < 0 || np > MaxSpieler) throw Laufzeitfehler("Unglaubhafte Anzahl der Spieler: " + Zahl(np) + ".");
-    if (ns > MaxSaisons) throw Laufzeitfehler("Unglaubhafte Anzahl der Saisons: " + Zahl(ns) + ".");
+    if (nc < 1 || nc > MaxVereine) throw Laufzeitfehler(Tf("Unglaubhafte Anzahl der Vereine: %1.", {Zahl(nc)}));
+    if (np < 0 || np > MaxSpieler) throw Laufzeitfehler(Tf("Unglaubhafte Anzahl der Spieler: %1.", {Zahl(np)}));
+    if (ns > MaxSaisons) throw Laufzeitfehler(Tf("Unglaubhafte Anzahl der Saisons: %1.", {Zahl(ns)}));
     const std::string bericht = Utf8NachCp1252(S.Trainingsbericht);
     if (static_cast<int64_t>(bericht.size()) > MaxBerichtLaenge)
-        throw Laufzeitfehler("Der Trainingsbericht ist zu lang.");
+        throw Laufzeitfehler(T("Der Trainingsbericht ist zu lang."));
 
     const SpielstandLage l = LageBerechnen(nc, np, ns, static_cast<int64_t>(bericht.size()));
     std::string aus;
@@ -477,7 +475,7 @@ bool SpielstandDatei(std::string_view art, const std::string& pfad)
     const std::string a = Grossbuchstaben(art);
     if (a == "SAVE") return Speichern(pfad);
     if (a == "LOAD") return Laden(pfad);
-    Hinweis("Dateioperation konnte nicht festgestellt werden.");
+    Hinweis(T("Dateioperation konnte nicht festgestellt werden."));
     Klang("speichern");
     return false;
 }
@@ -486,7 +484,7 @@ bool AutoSpeichern()
 {
     if (S.Spielname.empty()) return false;
     if (!NameSicher(S.Spielname)) {
-        FehlerMeldung(std::string(NichtGespeichertText) + NL + VerbotenText);
+        FehlerMeldung(T(NichtGespeichertText) + std::string(NL) + T(VerbotenText));
         return false;
     }
     SaveOrdnerAnlegen();
@@ -503,7 +501,7 @@ bool SpielnameErlaubt(std::string_view name)
 std::string SpielnameEingabe(std::string_view neu, std::string_view bisher)
 {
     if (SpielnameErlaubt(neu)) return std::string(neu);
-    FehlerMeldung(VerbotenText);
+    FehlerMeldung(T(VerbotenText));
     return std::string(bisher);
 }
 
@@ -516,7 +514,8 @@ bool SpielnameZuLang(std::string_view name)
 std::string SpielnameVorschlag()
 {
     if (!S.Spielname.empty()) return S.Spielname;
-    std::string v = S.Manager[0].Name.text() + " mit " + S.Manager[0].Vereinsname.text();
+    // Übersetzer: Vorschlag für den Namen eines Spielstands: Managername, Vereinsname.
+    std::string v = Tf("%1 mit %2", {S.Manager[0].Name.text(), S.Manager[0].Vereinsname.text()});
     // Der Vorschlag soll die Namensprüfung immer bestehen (Vereine wie "1.FC ...").
     for (char& c : v)
         if (Verboten(static_cast<unsigned char>(c), true)) c = '_';
@@ -565,22 +564,21 @@ DiskFolge SpeichernKlick(std::string_view text)
     // "   " wäre sonst die Datei "   .lig" und eine leere Zeile in der Liste.
     const std::string name = OhneRandLeerzeichen(text);
     if (!SpielnameErlaubt(name)) {
-        FehlerMeldung(VerbotenText);
+        FehlerMeldung(T(VerbotenText));
         return DiskFolge::ListeAuffrischen;
     }
     // Ein leerer Name ergäbe die Datei ".lig" und ein Spiel ohne Namen.
     if (name.empty()) {
-        Hinweis("Leerer Dateiname.");
+        Hinweis(T("Leerer Dateiname."));
         return DiskFolge::ListeAuffrischen;
     }
     if (SpielnameZuLang(name)) {
-        FehlerMeldung(ZuLangText);
+        FehlerMeldung(T(ZuLangText));
         return DiskFolge::ListeAuffrischen;
     }
     const std::string f = SpielstandPfad(name);
-    if (Vorhanden(f) && !Frage(name + NL + NL + "Datei ist schon vorhanden." + NL +
-                                   "Soll die Datei überschrieben werden ?",
-                               Knoepfe::JaAbbrechen))
+    if (Vorhanden(f) &&
+        !Frage(Tz("%1\n\nDatei ist schon vorhanden.\nSoll die Datei überschrieben werden ?", {name}), Knoepfe::JaAbbrechen))
         return DiskFolge::ListeAuffrischen;
     SaveOrdnerAnlegen();
     if (SpielstandDatei("save", f)) S.Spielname = name;
@@ -591,17 +589,17 @@ DiskFolge LadenKlick(std::string_view text)
 {
     // Die Sperre gilt auch für einen zweiten Versuch auf dem noch offenen Bildschirm.
     if (gLadenGesperrt) {
-        Hinweis(SperrText);
+        Hinweis(Tz(SperrText));
         return DiskFolge::Bleiben;
     }
     const std::string name = VorhandenerName(text);
     if (!NameSicher(name)) {
-        FehlerMeldung(name.empty() ? name + NL + NL + "Datei nicht vorhanden !" : std::string(VerbotenText));
+        FehlerMeldung(name.empty() ? Tz("%1\n\nDatei nicht vorhanden !", {name}) : std::string(T(VerbotenText)));
         return DiskFolge::Bleiben;
     }
     const std::string f = SpielstandPfad(name);
     if (!Vorhanden(f)) {
-        FehlerMeldung(name + NL + NL + "Datei nicht vorhanden !");
+        FehlerMeldung(Tz("%1\n\nDatei nicht vorhanden !", {name}));
         return DiskFolge::Bleiben;
     }
     // Der Name wie eingegeben, auch wenn die Datei anders geschrieben ist.
@@ -611,11 +609,11 @@ DiskFolge LadenKlick(std::string_view text)
 DiskFolge DateiLaden(const std::string& pfad)
 {
     if (gLadenGesperrt) {
-        Hinweis(SperrText);
+        Hinweis(Tz(SperrText));
         return DiskFolge::Bleiben;
     }
     if (pfad.empty() || !Vorhanden(pfad)) {
-        FehlerMeldung(pfad + NL + NL + "Datei nicht vorhanden !");
+        FehlerMeldung(Tz("%1\n\nDatei nicht vorhanden !", {pfad}));
         return DiskFolge::Bleiben;
     }
     // Beim Programmstart läuft noch kein Spiel, das abgebrochen würde.
@@ -645,22 +643,22 @@ DiskFolge LoeschenKlick(std::string_view text)
     const std::string name = VorhandenerName(text);
     if (name.empty()) return DiskFolge::ListeAuffrischen;
     if (!NameSicher(name)) {
-        FehlerMeldung(VerbotenText);
+        FehlerMeldung(T(VerbotenText));
         return DiskFolge::ListeAuffrischen;
     }
     const std::string f = SpielstandPfad(name);
     if (!Vorhanden(f)) return DiskFolge::ListeAuffrischen;
-    if (Frage(name + NL + NL + "Sicher Löschen ?", Knoepfe::JaAbbrechen)) {
+    if (Frage(Tz("%1\n\nSicher Löschen ?", {name}), Knoepfe::JaAbbrechen)) {
         std::error_code ec;
         if (!fs::remove(PfadVon(f), ec) || ec)
-            FehlerMeldung("Die Datei konnte nicht gelöscht werden." + std::string(NL) + f);
+            FehlerMeldung(Tz("Die Datei konnte nicht gelöscht werden.\n%1", {f}));
     }
     return DiskFolge::ListeAuffrischen;
 }
 
 std::string SpeicherortText(const std::string& pfad)
 {
-    return "Gespeichert wird von nun an unter:" + std::string(NL) + pfad;
+    return Tz("Gespeichert wird von nun an unter:\n%1", {pfad});
 }
 
 bool LadenGesperrt() { return gLadenGesperrt; }

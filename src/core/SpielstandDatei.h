@@ -7,6 +7,8 @@
 // ganze Datei und prüft sie vollständig, bevor sich im Speicher etwas ändert.
 #pragma once
 
+#include "core/Sprache.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -65,9 +67,10 @@ bool SpielstandLesen(std::string_view bytes, std::string& fehler);
 
 // Der Text des Dialogs für eine Datei mit fremder Version.
 std::string VersionFehlerText(int32_t version);
-constexpr const char* BeschaedigtText = "Der Spielstand ist beschädigt und wurde nicht geladen.";
-constexpr const char* KeinSpielstandText = "Die Datei ist kein Spielstand von Torvane und wurde nicht geladen.";
-constexpr const char* NichtGespeichertText = "Der Spielstand konnte nicht gespeichert werden.";
+// Die Meldungen hier und unten gehen beim Zeigen durch T(...) (SperrText durch Tz).
+constexpr const char* BeschaedigtText = N_("Der Spielstand ist beschädigt und wurde nicht geladen.");
+constexpr const char* KeinSpielstandText = N_("Die Datei ist kein Spielstand von Torvane und wurde nicht geladen.");
+constexpr const char* NichtGespeichertText = N_("Der Spielstand konnte nicht gespeichert werden.");
 
 // --- Mit Datei ---
 
@@ -80,7 +83,7 @@ bool AutoSpeichern();
 
 // --- Der Speicherbildschirm ---
 
-constexpr const char* VerbotenText = "Verbotene Dateinamenangabe !";
+constexpr const char* VerbotenText = N_("Verbotene Dateinamenangabe !");
 
 // Keines der Zeichen " * . < > \ | / : und keine Steuerzeichen.
 bool SpielnameErlaubt(std::string_view name);
@@ -89,7 +92,7 @@ bool SpielnameErlaubt(std::string_view name);
 std::string SpielnameEingabe(std::string_view neu, std::string_view bisher);
 // Längere Namen nimmt nicht jedes Dateisystem; das Eingabefeld lässt nicht mehr zu.
 constexpr int SpielnameHoechstlaenge = 100;
-constexpr const char* ZuLangText = "Die Spielbezeichnung ist zu lang (höchstens 100 Zeichen).";
+constexpr const char* ZuLangText = N_("Die Spielbezeichnung ist zu lang (höchstens 100 Zeichen).");
 bool SpielnameZuLang(std::string_view name);
 // Spielname, sonst Name + " mit " + Vereinsname des ersten Managers.
 std::string SpielnameVorschlag();
@@ -123,10 +126,10 @@ std::string SpielnameFuerDatei(const std::string& pfad);
 
 // Nach einem geladenen Spielstand ist Laden bis zum nächsten Programmstart gesperrt;
 // gespeichert wird dann nur noch automatisch. SperrText sagt das dem Spieler.
-constexpr const char* SperrText = "Laden erst wieder beim nächsten Programmstart möglich.\r\n"
-                                  "Speichern erfolgt Automatisch.\r\n"
-                                  "\r\n"
-                                  "Der Fudellei zuliebe.";
+constexpr const char* SperrText = N_("Laden erst wieder beim nächsten Programmstart möglich.\n"
+                                     "Speichern erfolgt Automatisch.\n"
+                                     "\n"
+                                     "Der Fudellei zuliebe.");
 // "Gespeichert wird von nun an unter:" und der Pfad.
 std::string SpeicherortText(const std::string& pfad);
 bool LadenGesperrt();

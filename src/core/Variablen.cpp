@@ -1,5 +1,7 @@
 #include "core/Variablen.h"
 
+#include "core/Sprache.h"
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -227,35 +229,36 @@ static_assert(sizeof(Feld<ChlEintrag_, 1, 16>) == 1024);
 #undef LAGE
 
 // --- Texttafeln ---
+// Übersetzt wird erst beim Zeigen (T); die Ligennamen bleiben, wie sie sind.
 const std::array<const char*, 11> Gesundheitstexte = {
-    "Der Spieler erfreut sich bester Gesundheit",
-    "Der Spieler hat kein Bock",
-    "Der Spieler hat einen ekeleregenden Durchfall",
-    "Der Spieler hat eine Gehirnerschütterung",
-    "Der Spieler hat eine schwere Grippe ",
-    "Der Spieler hat eine Prellung",
-    "Der Spieler hat einen Muskelfaserriß",
-    "Der Spieler hat eine Rippe gebrochen",
-    "Der Spieler sitzt im Knast",
-    "Der Spieler hat einen Kreuzbandriß",
-    "Der Spieler hat einen Schädelbasisbruch",
+    N_("Der Spieler erfreut sich bester Gesundheit"),
+    N_("Der Spieler hat kein Bock"),
+    N_("Der Spieler hat einen ekeleregenden Durchfall"),
+    N_("Der Spieler hat eine Gehirnerschütterung"),
+    N_("Der Spieler hat eine schwere Grippe "),
+    N_("Der Spieler hat eine Prellung"),
+    N_("Der Spieler hat einen Muskelfaserriß"),
+    N_("Der Spieler hat eine Rippe gebrochen"),
+    N_("Der Spieler sitzt im Knast"),
+    N_("Der Spieler hat einen Kreuzbandriß"),
+    N_("Der Spieler hat einen Schädelbasisbruch"),
 };
 
 const std::array<std::array<const char*, 2>, 11> Anweisungstexte = {{
-    {"Fairplay", "Fairplay"},
-    {"Geht´s langsam an !", "Strengt euch an !"},
-    {"Nicht so doll !", "Etwas mehr Mut bitte !"},
-    {"Haltet die Füße bei euch !", "Haut rein !"},
-    {"Huch, er hat mich berührt !", "Es soll weh tun !"},
-    {"Macht mal ne Pause !", "Ist der Ball weg, tritt nach !"},
-    {"Tut euch nich weh !", "Auf die Knochen Jungs !"},
-    {"Mama !!!", "Ich will sie schreien hören !"},
-    {"Laßt sie gewinnen !", "Laßt sie Bluten !"},
-    {"Wir bleiben in der Kabine !", "Nimmt euch ihre Frauen !"},
-    {"Kommt, wir gehn ein Eis essen !", "Keine Angst vor Mord !"},
+    {N_("Fairplay"), N_("Fairplay")},
+    {N_("Geht´s langsam an !"), N_("Strengt euch an !")},
+    {N_("Nicht so doll !"), N_("Etwas mehr Mut bitte !")},
+    {N_("Haltet die Füße bei euch !"), N_("Haut rein !")},
+    {N_("Huch, er hat mich berührt !"), N_("Es soll weh tun !")},
+    {N_("Macht mal ne Pause !"), N_("Ist der Ball weg, tritt nach !")},
+    {N_("Tut euch nich weh !"), N_("Auf die Knochen Jungs !")},
+    {N_("Mama !!!"), N_("Ich will sie schreien hören !")},
+    {N_("Laßt sie gewinnen !"), N_("Laßt sie Bluten !")},
+    {N_("Wir bleiben in der Kabine !"), N_("Nimmt euch ihre Frauen !")},
+    {N_("Kommt, wir gehn ein Eis essen !"), N_("Keine Angst vor Mord !")},
 }};
 
-const std::array<const char*, 4> Tempotexte = {"Gefudelt", "Schneller", "Normal", "Langsamer"};
+const std::array<const char*, 4> Tempotexte = {N_("Gefudelt"), N_("Schneller"), N_("Normal"), N_("Langsamer")};
 
 const std::array<const char*, 6> LigaNamen = {"Auswahl", "Bundesliga", "2.Liga", "Regionalliga", "Oberliga",
                                               "Verbandsliga"};
@@ -273,25 +276,26 @@ const Feld<Wettbewerb_, 1, 34> Pokaltermine = {{
 
 const char* WettbewerbName(Wettbewerb_ w)
 {
-    static const char* const namen[] = {"Liga", "DFB-Pokal", "Uefa Pokal", "Pokal der Pokalsieger", "Champions League"};
+    // Die Pokale heißen überall gleich; nur "Liga" hat eine Übersetzung (TWert beim Zeigen).
+    static const char* const namen[] = {N_("Liga"), "DFB-Pokal", "Uefa Pokal", "Pokal der Pokalsieger", "Champions League"};
     if (w != Wettbewerb_::Liga && !PokalOderChl(w)) BereichFehler("Wettbewerb", WettbewerbNr(w), 0, 4);
     return namen[WettbewerbNr(w)];
 }
 
 const std::array<Sondertrainer_, 13> Sondertrainer = {{
     {"", ""},
-    {"Udo Pfeifer", "Pfeift jede Einheit selbst an und ab. Lautstark, aber herzensgut."},
-    {"Jupp Schienbein", "Hat nie ein Training verpasst und nie einen Zweikampf verloren. Sagt er."},
-    {"Dr. Konrad Kondi", "Promovierter Konditionsbolzer. Seine Läufe sind gefürchtet bis in die Kreisliga."},
-    {"Kalle Bananenflanke", "Flankenkönig a.D. Bringt jedem das Flanken bei, auch dem Torwart."},
-    {"Mehmet Taktikfuchs", "Malt Taktiken auf jede Serviette. Die Mannschaft versteht sie manchmal."},
-    {"Svenja Sprint", "Ehemalige Leichtathletin. Nach ihrem Training kann keiner mehr gehen."},
-    {"Opa Horst", "Trainiert seit 1954 und erzählt gern davon. Ausdauer hat er jedenfalls."},
-    {"Pierre Ballettoni", "Lehrt Ballgefühl mit Musik. Die Abwehr tanzt seitdem."},
-    {"Bodo Blutgrätsche", "Sein Motto: Der Ball darf vorbei, der Mann nicht. Der Physio freut sich."},
-    {"Professor Passmann", "Hat das Kurzpassspiel studiert und doziert es in drei Sprachen."},
-    {"Rudi Rasenschach", "Denkt zehn Züge voraus und schickt die Spieler notfalls im Bus aufs Feld."},
-    {"Der Kaiser von Wanne-Eickel", "Legende. Wenn er ein Training leitet, wird nachher ein Buch daraus."},
+    {"Udo Pfeifer", N_("Pfeift jede Einheit selbst an und ab. Lautstark, aber herzensgut.")},
+    {"Jupp Schienbein", N_("Hat nie ein Training verpasst und nie einen Zweikampf verloren. Sagt er.")},
+    {"Dr. Konrad Kondi", N_("Promovierter Konditionsbolzer. Seine Läufe sind gefürchtet bis in die Kreisliga.")},
+    {"Kalle Bananenflanke", N_("Flankenkönig a.D. Bringt jedem das Flanken bei, auch dem Torwart.")},
+    {"Mehmet Taktikfuchs", N_("Malt Taktiken auf jede Serviette. Die Mannschaft versteht sie manchmal.")},
+    {"Svenja Sprint", N_("Ehemalige Leichtathletin. Nach ihrem Training kann keiner mehr gehen.")},
+    {"Opa Horst", N_("Trainiert seit 1954 und erzählt gern davon. Ausdauer hat er jedenfalls.")},
+    {"Pierre Ballettoni", N_("Lehrt Ballgefühl mit Musik. Die Abwehr tanzt seitdem.")},
+    {"Bodo Blutgrätsche", N_("Sein Motto: Der Ball darf vorbei, der Mann nicht. Der Physio freut sich.")},
+    {"Professor Passmann", N_("Hat das Kurzpassspiel studiert und doziert es in drei Sprachen.")},
+    {"Rudi Rasenschach", N_("Denkt zehn Züge voraus und schickt die Spieler notfalls im Bus aufs Feld.")},
+    {"Der Kaiser von Wanne-Eickel", N_("Legende. Wenn er ein Training leitet, wird nachher ein Buch daraus.")},
 }};
 
 // --- Nachschlagen ---

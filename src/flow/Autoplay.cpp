@@ -66,7 +66,7 @@ public:
     {
         ui.dialogAntwort = [this, assistent](const std::string& text, Knoepfe k) {
             texte.push_back(text);
-            if (meldungen_) aus_ << "  [Dialog] " << text << "\n";
+            if (meldungen_) aus_ << "  " << Tf("[Dialog] %1", {text}) << "\n";
             if (assistent) return AssistentAntwort(S.AktManager, text, k);
             switch (k) {
             case Knoepfe::Ok: return Antwort::Ok;
@@ -77,7 +77,7 @@ public:
         };
         if (assistent) ui.angebotAntwort = [](const Angebotsfrage& f) { return AssistentAngebot(S.AktManager, f); };
         ui.nachrichtAntwort = [this, assistent](const std::string& kopf, const std::string& text, NachrichtArt art) {
-            if (meldungen_) aus_ << "  [Nachricht] " << kopf << ": " << text << "\n";
+            if (meldungen_) aus_ << "  " << Tf("[Nachricht] %1: %2", {kopf, text}) << "\n";
             if (assistent) return AssistentKnopf(S.AktManager, text, art);
             switch (art.typ) {
             case NachrichtArt::Jein: return Befehlswert::Nein;
@@ -119,7 +119,7 @@ public:
                      const std::array<std::string, 3>&) override
     {
         const int liga = S.Spiel.AnzeigeLiga;
-        if (liga >= 2 && liga <= 4) wechselMerken(std::string("Aufsteiger in die ") + LigaNamen[static_cast<size_t>(liga - 1)], vereine);
+        if (liga >= 2 && liga <= 4) wechselMerken(Tf("Aufsteiger in die %1", {LigaNamen[static_cast<size_t>(liga - 1)]}), vereine);
     }
     void wechselZeigen(const std::string& ab1, const std::array<std::string, 3>& vereine, Wechsel art, bool) override
     {
@@ -131,7 +131,7 @@ public:
         std::array<std::string, 3> auf;
         for (int j = 0; j < 3; ++j)
             if (73 + j <= S.Spiel.DeutscheHoch) auf[static_cast<size_t>(j)] = S.Mannschaft[73 + j].Name.text();
-        wechselMerken(std::string("Aufsteiger in die ") + LigaNamen[4], auf);
+        wechselMerken(Tf("Aufsteiger in die %1", {LigaNamen[4]}), auf);
     }
     void wechselMerken(const std::string& was, const std::array<std::string, 3>& vereine)
     {
@@ -145,9 +145,11 @@ public:
     {
         if (bilanz_) bilanz_->pleite();
         const Manager_& mg = S.Manager[S.AktManager];
-        aus_ << "  Saison " << S.Spiel.Saison << ", " << S.Spiel.Spieltag << ". Spieltag: " << mg.Name.text()
-             << " (" << mg.Vereinsname.text() << ") ist pleite und verlässt das Spiel, Konto "
-             << Betrag(mg.Kontostand) << ", Vermögen " << Betrag(mg.Vermoegen) << "\n";
+        aus_ << "  "
+             << Tf("Saison %1, %2. Spieltag: %3 (%4) ist pleite und verlässt das Spiel, Konto %5, Vermögen %6",
+                   {std::to_string(S.Spiel.Saison), std::to_string(S.Spiel.Spieltag), mg.Name.text(),
+                    mg.Vereinsname.text(), Betrag(mg.Kontostand), Betrag(mg.Vermoegen)})
+             << "\n";
     }
 
     // --- Spieltag: nur die Sieger der Pokale interessieren ---
@@ -160,28 +162,33 @@ public:
 
     void berichtAusgeben(int saison)
     {
-        aus_ << "Saison " << saison << "\n";
+        aus_ << Tf("Saison %1", {std::to_string(saison)}) << "\n";
         for (int liga = 1; liga <= 4; ++liga)
-            aus_ << "  Meister " << LigaNamen[static_cast<size_t>(liga)] << ": "
-                 << bericht.meister[static_cast<size_t>(liga)] << "\n";
+            aus_ << "  " << Tf("Meister %1: %2", {LigaNamen[static_cast<size_t>(liga)], bericht.meister[static_cast<size_t>(liga)]})
+                 << "\n";
         for (const Wettbewerb_ w : PokaleUndChl) {
             const std::string& s = bericht.pokale[static_cast<size_t>(WettbewerbNr(w))];
             aus_ << "  " << WettbewerbName(w) << ": " << (s.empty() ? "-" : s) << "\n";
         }
         for (const auto& w : bericht.wechsel) aus_ << "  " << w << "\n";
         for (const auto& mb : bericht.manager) {
-            aus_ << "  " << mb.name << " (" << mb.verein << "): " << LigaNamen.at(static_cast<size_t>(mb.liga))
-                 << ", Platz " << mb.platz;
+            const std::string liga = LigaNamen.at(static_cast<size_t>(mb.liga)), platz = std::to_string(mb.platz);
             int jetzt = -1;
             for (int m = 0; m <= S.Spiel.ManagerHoch && jetzt < 0; ++m)
                 if (S.Manager[m].Name.text() == mb.name) jetzt = m;
             if (jetzt < 0) {
-                aus_ << ", abgestiegen in die Verbandsliga und ausgeschieden\n";
+                aus_ << "  "
+                     << Tf("%1 (%2): %3, Platz %4, abgestiegen in die Verbandsliga und ausgeschieden",
+                           {mb.name, mb.verein, liga, platz})
+                     << "\n";
                 continue;
             }
             const Manager_& mg = S.Manager[jetzt];
-            aus_ << ", Konto " << Betrag(mg.Kontostand) << ", Vermögen " << Betrag(VermoegenWert(jetzt))
-                 << " -> " << LigaNamen.at(static_cast<size_t>(mg.Liga)) << "\n";
+            aus_ << "  "
+                 << Tf("%1 (%2): %3, Platz %4, Konto %5, Vermögen %6 -> %7",
+                       {mb.name, mb.verein, liga, platz, Betrag(mg.Kontostand), Betrag(VermoegenWert(jetzt)),
+                        LigaNamen.at(static_cast<size_t>(mg.Liga))})
+                 << "\n";
         }
         bericht = {};
         berichtFertig = false;
@@ -208,7 +215,7 @@ bool NeuesSpiel(int n, std::vector<std::string>& texte, std::ostream& fehler)
         manager.emplace_back(Vorgabenamen[static_cast<size_t>(m)].Name, Vorgabenamen[static_cast<size_t>(m)].Verein);
     if (NeuesSpielOhneBildschirm(manager)) return true;
     for (const auto& t : texte) fehler << t << "\n";
-    if (texte.empty()) fehler << DatenFehlerText << "\n";
+    if (texte.empty()) fehler << T(DatenFehlerText) << "\n";
     return false;
 }
 
@@ -218,7 +225,7 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
 {
     long long z = 0;
     if (a.empty() || !Ganzzahl(a[0], 0, 100000, z)) {
-        fehler = "Anzahl der Saisons fehlt oder ist keine Zahl (0..100000).";
+        fehler = T("Anzahl der Saisons fehlt oder ist keine Zahl (0..100000).");
         return false;
     }
     o.saisons = static_cast<int>(z);
@@ -240,35 +247,35 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
             continue;
         }
         if (!mitWert) {
-            fehler = "Unbekannte Angabe: " + k;
+            fehler = Tf("Unbekannte Angabe: %1", {k});
             return false;
         }
         if (i + 1 >= a.size()) {
-            fehler = k + " braucht einen Wert.";
+            fehler = Tf("%1 braucht einen Wert.", {k});
             return false;
         }
         const std::string& w = a[++i];
         if (k == "--managers") {
             if (!Ganzzahl(w, 1, 4, z)) {
-                fehler = "--managers erwartet 1..4.";
+                fehler = T("--managers erwartet 1..4.");
                 return false;
             }
             o.manager = static_cast<int>(z);
         } else if (k == "--seed") {
             if (!Ganzzahl(w, 0, 4294967295LL, z)) {
-                fehler = "--seed erwartet eine Zahl 0..4294967295.";
+                fehler = T("--seed erwartet eine Zahl 0..4294967295.");
                 return false;
             }
             o.saat = static_cast<uint32_t>(z);
         } else if (k == "--days") {
             if (!Ganzzahl(w, 0, 100000000, z)) {
-                fehler = "--days erwartet eine Zahl ab 0.";
+                fehler = T("--days erwartet eine Zahl ab 0.");
                 return false;
             }
             o.tage = static_cast<long>(z);
         } else if (k == "--ereignis") {
             if (!Ganzzahl(w, 1, 42, z)) {
-                fehler = "--ereignis erwartet 1..42.";
+                fehler = T("--ereignis erwartet 1..42.");
                 return false;
             }
             o.ereignis = static_cast<int>(z);
@@ -282,7 +289,7 @@ bool AutoplayArgumente(const std::vector<std::string>& a, AutoplayOptionen& o, s
             o.bericht = w;
         } else if (k == "--stufe") {
             if (w != "alt" && w != "neu" && w != "gemischt") {
-                fehler = "--stufe erwartet alt, neu oder gemischt.";
+                fehler = T("--stufe erwartet alt, neu oder gemischt.");
                 return false;
             }
             o.stufe = w;
@@ -343,18 +350,22 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
         S = Spielstand{};
         if (!o.laden.empty()) {
             if (!DatenLaden()) {
-                fehler << DatenFehlerText << "\n";
+                fehler << T(DatenFehlerText) << "\n";
                 return 2;
             }
             if (!SpielstandDatei("load", o.laden)) {
                 for (const auto& t : automat.texte) fehler << t << "\n";
                 return 2;
             }
-            aus << "Torvane ohne Bildschirm: Spielstand " << o.laden << ", Saison " << S.Spiel.Saison << ", "
-                << S.Spiel.ManagerHoch + 1 << " Manager, Saat " << o.saat << "\n";
+            aus << Tf("Torvane ohne Bildschirm: Spielstand %1, Saison %2, %3 Manager, Saat %4",
+                      {o.laden, std::to_string(S.Spiel.Saison), std::to_string(S.Spiel.ManagerHoch + 1),
+                       std::to_string(o.saat)})
+                << "\n";
         } else {
             if (!NeuesSpiel(o.manager, automat.texte, fehler)) return 2;
-            aus << "Torvane ohne Bildschirm: neues Spiel, " << o.manager << " Manager, Saat " << o.saat << "\n";
+            aus << Tf("Torvane ohne Bildschirm: neues Spiel, %1 Manager, Saat %2",
+                      {std::to_string(o.manager), std::to_string(o.saat)})
+                << "\n";
         }
         automat.texte.clear();
         if (!OrdnerHalten(o, sperren, fehler)) return 2;
@@ -382,7 +393,8 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
             if (SpielVorbei()) {
                 // Der letzte ging beim Saisonende: die Saison wird trotzdem berichtet.
                 if (!automat.bericht.manager.empty()) automat.berichtAusgeben(S.Spiel.Saison);
-                aus << "Alle Manager sind ausgeschieden: Spielende in Saison " << S.Spiel.Saison << ".\n";
+                aus << Tf("Alle Manager sind ausgeschieden: Spielende in Saison %1.", {std::to_string(S.Spiel.Saison)})
+                    << "\n";
                 // Am Ziel beginnt ein neues Spiel nur noch, wenn es gespeichert werden soll.
                 if (!o.neustart || (zielErreicht() && o.speichern.empty())) break;
                 const int n = std::clamp(anzahlManager, 1, 4);
@@ -390,7 +402,7 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
                 saisonsFrueher += Sitzung.BeendeteSaisons;
                 bilanz.abschliessen();
                 if (!NeuesSpiel(n, automat.texte, fehler)) return 2;
-                aus << "Neues Spiel mit " << n << " Manager(n).\n";
+                aus << Tf("Neues Spiel mit %1 Manager(n).", {std::to_string(n)}) << "\n";
                 bilanz.neuesSpiel();
                 StufenMerken(o, bilanz);
                 grenzeSetzen();
@@ -409,50 +421,58 @@ int Autoplay(const AutoplayOptionen& o, std::ostream& aus, std::ostream& fehler)
             ohneFortschritt = neu == stand ? ohneFortschritt + 1 : 0;
             stand = neu;
             if (ohneFortschritt >= 100) {
-                fehler << "Der Automat kommt nicht weiter (Manager " << int{S.AktManager} << ", Spieltag "
-                       << S.Spiel.Spieltag << ").\n";
+                fehler << Tf("Der Automat kommt nicht weiter (Manager %1, Spieltag %2).",
+                             {std::to_string(int{S.AktManager}), std::to_string(S.Spiel.Spieltag)})
+                       << "\n";
                 return 1;
             }
         }
         // Ein fremder Wert aus einem geladenen Spielstand bekommt den nächstliegenden Namen.
         const Wettbewerb_ naechster = std::clamp(S.Spiel.Wettbewerb, Wettbewerb_::Liga, Wettbewerb_::Chl);
         if (!SpielVorbei())
-            aus << "Stand: Saison " << S.Spiel.Saison << ", " << S.Spiel.Spieltag << ". Spieltag, nächster Wettbewerb "
-                << WettbewerbName(naechster) << ", " << tage() << " Wettbewerbstage gespielt\n";
+            aus << Tf("Stand: Saison %1, %2. Spieltag, nächster Wettbewerb %3, %4 Wettbewerbstage gespielt",
+                      {std::to_string(S.Spiel.Saison), std::to_string(S.Spiel.Spieltag), TWert(WettbewerbName(naechster)),
+                       std::to_string(tage())})
+                << "\n";
 
         if (!o.speichern.empty()) {
             if (SpielVorbei()) {
-                fehler << "Kein Manager mehr im Spiel und kein Neustart (--no-restart); es wird nichts gespeichert.\n";
+                fehler << T("Kein Manager mehr im Spiel und kein Neustart (--no-restart); es wird nichts gespeichert.") << "\n";
                 return 2;
             }
             if (!SpielstandDatei("save", o.speichern)) {
                 for (const auto& t : automat.texte) fehler << t << "\n";
                 return 2;
             }
-            aus << "Gespeichert: " << o.speichern << "\n";
+            aus << Tf("Gespeichert: %1", {o.speichern}) << "\n";
         }
         if (!o.bericht.empty()) {
             bilanz.abschliessen();
-            bilanz.titel = "Bilanzbericht: " + std::to_string(o.saisons) + " Saisons, " + std::to_string(anzahlManager) +
-                           (o.passiv ? " passive Manager" : " Computermanager, Stufe " + o.stufe) + ", Saat " + std::to_string(o.saat);
+            const std::string saisons = std::to_string(o.saisons), manager = std::to_string(anzahlManager),
+                              saat = std::to_string(o.saat);
+            // Übersetzer: Die Stufe (alt, neu, gemischt) ist der Wert von --stufe und bleibt.
+            bilanz.titel = o.passiv ? Tf("Bilanzbericht: %1 Saisons, %2 passive Manager, Saat %3", {saisons, manager, saat})
+                                    : Tf("Bilanzbericht: %1 Saisons, %2 Computermanager, Stufe %3, Saat %4",
+                                         {saisons, manager, o.stufe, saat});
             std::string grund;
             if (!bilanz.schreiben(o.bericht, grund)) {
                 fehler << grund << "\n";
                 return 2;
             }
-            aus << "Bericht: " << o.bericht << " und " << Bilanzbericht::csvPfad(o.bericht) << ", "
-                << bilanz.manager.size() << " Manager-Saisons, " << bilanz.pleiten.size() << " Pleite(n), "
-                << bilanz.stufensumme("").knapp << " Züge mit zu kleinem Kader\n";
+            aus << Tf("Bericht: %1 und %2, %3 Manager-Saisons, %4 Pleite(n), %5 Züge mit zu kleinem Kader",
+                      {o.bericht, Bilanzbericht::csvPfad(o.bericht), std::to_string(bilanz.manager.size()),
+                       std::to_string(bilanz.pleiten.size()), std::to_string(bilanz.stufensumme("").knapp)})
+                << "\n";
         }
     } catch (const Laufzeitfehler& f) {
         fehler << f.what() << "\n";
         return 1;
     } catch (const std::exception& f) {
         // Ein Lauf ohne Bildschirm soll nie abbrechen, sondern sagen, woran er scheiterte.
-        fehler << "Unerwarteter Fehler, das Spiel ohne Bildschirm wurde abgebrochen: " << f.what() << "\n";
+        fehler << Tf("Unerwarteter Fehler, das Spiel ohne Bildschirm wurde abgebrochen: %1", {f.what()}) << "\n";
         return 3;
     } catch (...) {
-        fehler << "Unerwarteter Fehler, das Spiel ohne Bildschirm wurde abgebrochen.\n";
+        fehler << T("Unerwarteter Fehler, das Spiel ohne Bildschirm wurde abgebrochen.") << "\n";
         return 3;
     }
     return 0;
@@ -480,10 +500,10 @@ int AutoplayAusfuehren(int argc, char** argv)
     std::string fehler;
     if (!AutoplayArgumente(argumente, o, fehler)) {
         std::cerr << fehler << "\n"
-                  << "Aufruf: torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
-                     "                          [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]\n"
-                     "                          [--passiv] [--stufe alt|neu|gemischt] [--bericht DATEI] [--ereignis N]\n"
-                     "--days N hält nach genau N Wettbewerbstagen an (Liga-, Pokal- und Champions-League-Tage).\n";
+                  << T("Aufruf: torvane --autoplay SAISONS [--managers 1..4] [--seed S] [--days N]\n"
+                       "                          [--load DATEI] [--save DATEI] [--daten ORDNER] [--no-restart] [--meldungen]\n"
+                       "                          [--passiv] [--stufe alt|neu|gemischt] [--bericht DATEI] [--ereignis N]\n"
+                       "--days N hält nach genau N Wettbewerbstagen an (Liga-, Pokal- und Champions-League-Tage).\n");
         return 2;
     }
     if (!o.daten.empty()) DatenOrdnerSetzen(o.daten);

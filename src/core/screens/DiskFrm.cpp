@@ -19,16 +19,16 @@ TDiskF* DiskF = nullptr;
 
 TDiskF::TDiskF(QWidget* eltern) : QDialog(eltern)
 {
-    FensterEinrichten(this, QStringLiteral("DiskF"), QStringLiteral("Disk"));
+    FensterEinrichten(this, QStringLiteral("DiskF"), Tq("Disk"));
     setFixedSize(420, 420);
 
     auto* kopf = new QHBoxLayout;
     auto* bild = new QLabel(this);
     bild->setPixmap(Bild(QStringLiteral("diskette"), QSize(64, 64)));
     kopf->addWidget(bild);
-    kopf->addWidget(Kopfzeile(QStringLiteral("Spielstände"), this), 1);
+    kopf->addWidget(Kopfzeile(Tq("Spielstände"), this), 1);
 
-    auto* beschriftung = new QLabel(QStringLiteral("Spielbezeichnung"), this);
+    auto* beschriftung = new QLabel(Tq("Spielbezeichnung"), this);
     beschriftung->setFont(Schrift(10, true));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -36,9 +36,9 @@ TDiskF::TDiskF(QWidget* eltern) : QDialog(eltern)
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
 
-    Speichern = new QPushButton(QStringLiteral("Speichern"), this);
-    Laden = new QPushButton(QStringLiteral("Laden"), this);
-    Loeschen = new QPushButton(QStringLiteral("Löschen"), this);
+    Speichern = new QPushButton(Tq("Speichern"), this);
+    Laden = new QPushButton(Tq("Laden"), this);
+    Loeschen = new QPushButton(Tq("Löschen"), this);
     Speichern->setObjectName(QStringLiteral("Speichern"));
     Laden->setObjectName(QStringLiteral("Laden"));
     Loeschen->setObjectName(QStringLiteral("Loeschen"));

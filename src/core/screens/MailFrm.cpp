@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace torvane {
 
 TMailF* MailF = nullptr;
@@ -21,7 +23,7 @@ TMailF* MailF = nullptr;
 TMailF::TMailF(QWidget* eltern) : QDialog(eltern)
 {
     setObjectName(QStringLiteral("MailF"));
-    setWindowTitle(QStringLiteral("Nachricht"));
+    setWindowTitle(Tq("Nachricht"));
     StilSetzen(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -48,12 +50,13 @@ TMailF::TMailF(QWidget* eltern) : QDialog(eltern)
     rolle_->setWidget(text_);
     text_->setAutoFillBackground(false);
 
-    // Jeder Knopf meldet seinen Befehl, nicht seine Beschriftung.
-    const std::pair<QPushButton**, Befehlswert> knopfwerte[] = {
-        {&weiter_, Befehlswert::NachrichtWeiter}, {&ja_, Befehlswert::Ja}, {&nein_, Befehlswert::Nein}};
-    for (const auto& [knopf, wert] : knopfwerte) {
+    // Jeder Knopf meldet seinen Befehl, nicht seine Beschriftung; sein Name bleibt der des Befehls.
+    const std::tuple<QPushButton**, Befehlswert, const char*> knopfwerte[] = {
+        {&weiter_, Befehlswert::NachrichtWeiter, N_("Weiter")}, {&ja_, Befehlswert::Ja, N_("Ja")},
+        {&nein_, Befehlswert::Nein, N_("Nein")}};
+    for (const auto& [knopf, wert, beschriftung] : knopfwerte) {
         const QString name = Q(std::string(BefehlName(wert)));
-        auto* k = new QPushButton(name, this);
+        auto* k = new QPushButton(Tq(beschriftung), this);
         k->setObjectName(name);
         k->setMinimumWidth(90);
         k->setAutoDefault(false);

@@ -307,7 +307,7 @@ void QtOberflaeche::klang(const std::string& name, bool bisEnde)
         static std::vector<QString> gemeldet;
         if (std::find(gemeldet.begin(), gemeldet.end(), n.toLower()) == gemeldet.end()) {
             gemeldet.push_back(n.toLower());
-            Meldung(DialogArt::Information, "Sound defekt !");
+            Meldung(DialogArt::Information, T("Sound defekt !"));
         }
         return;
     }
@@ -430,10 +430,12 @@ Antwort QtOberflaeche::dialog(DialogArt art, const std::string& text, Knoepfe kn
     const QString titel = Q(MeldungsTitel::aktuell());
     QMessageBox box(icon, titel.isEmpty() ? QStringLiteral("Torvane") : titel, Zeilen(text), k, eltern);
     box.setTextFormat(Qt::PlainText); // Namen und Spielstände stehen wörtlich im Text
-    const std::pair<QMessageBox::StandardButton, const char*> beschriftung[] = {
-        {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"}, {QMessageBox::Cancel, "Abbrechen"}, {QMessageBox::Ok, "OK"}};
+    const std::pair<QMessageBox::StandardButton, const char*> beschriftung[] = {{QMessageBox::Yes, N_("Ja")},
+                                                                                {QMessageBox::No, N_("Nein")},
+                                                                                {QMessageBox::Cancel, N_("Abbrechen")},
+                                                                                {QMessageBox::Ok, N_("OK")}};
     for (const auto& [knopf, text] : beschriftung)
-        if (QAbstractButton* b = box.button(knopf)) b->setText(QString::fromUtf8(text));
+        if (QAbstractButton* b = box.button(knopf)) b->setText(Tq(text));
     if (dialogOrtGesetzt) {
         box.adjustSize();
         AufDenBildschirm(&box, dialogOrt);
@@ -481,7 +483,7 @@ bool SpielAnwendung::notify(QObject* empfaenger, QEvent* e)
     } catch (const std::exception& f) {
         QtOberflaeche::abkuerzen = false;
         gefangen.emplace_back(f.what());
-        FehlerMeldung(std::string("Laufzeitfehler: ") + f.what());
+        FehlerMeldung(Tf("Laufzeitfehler: %1", {f.what()}));
     }
     return false;
 }

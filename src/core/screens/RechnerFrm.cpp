@@ -21,7 +21,7 @@ TRad::TRad(QWidget* eltern) : QLabel(eltern)
     setAlignment(Qt::AlignCenter);
     setFont(Schrift(20, true));
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Links: +1, Rechts: -1"));
+    setToolTip(Tq("Links: +1, Rechts: -1"));
     zeichnen();
 }
 
@@ -78,9 +78,9 @@ TRechnerF::TRechnerF(QWidget* eltern) : QDialog(eltern)
         if (i == 2 || i == 5) reihe->addSpacing(8);
     }
 
-    auto* nullenK = new QPushButton(QStringLiteral("Nullen"), this);
-    auto* anfangK = new QPushButton(QStringLiteral("Anfangswert"), this);
-    auto* okK = new QPushButton(QStringLiteral("OK"), this);
+    auto* nullenK = new QPushButton(Tq("Nullen"), this);
+    auto* anfangK = new QPushButton(Tq("Anfangswert"), this);
+    auto* okK = new QPushButton(Tq("OK"), this);
     nullenK->setObjectName(QStringLiteral("Nullen"));
     anfangK->setObjectName(QStringLiteral("Anfangswert"));
     okK->setObjectName(QStringLiteral("OK"));
@@ -98,8 +98,8 @@ TRechnerF::TRechnerF(QWidget* eltern) : QDialog(eltern)
     knoepfe->addStretch();
     knoepfe->addWidget(okK);
 
-    auto* hinweis = new QLabel(QStringLiteral("Ziffern tippen oder Räder klicken (links +1, rechts −1). "
-                                              "Enter übernimmt, Esc bricht ab."),
+    auto* hinweis = new QLabel(Tq("Ziffern tippen oder Räder klicken (links +1, rechts −1). "
+                                  "Enter übernimmt, Esc bricht ab."),
                                this);
     hinweis->setObjectName(QStringLiteral("Hinweis"));
     hinweis->setFont(Schrift(8));
