@@ -168,7 +168,7 @@ public:
                  << "\n";
         for (const Wettbewerb_ w : PokaleUndChl) {
             const std::string& s = bericht.pokale[static_cast<size_t>(WettbewerbNr(w))];
-            aus_ << "  " << WettbewerbName(w) << ": " << (s.empty() ? "-" : s) << "\n";
+            aus_ << "  " << TWert(WettbewerbName(w)) << ": " << (s.empty() ? "-" : s) << "\n";
         }
         for (const auto& w : bericht.wechsel) aus_ << "  " << w << "\n";
         for (const auto& mb : bericht.manager) {

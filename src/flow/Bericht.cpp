@@ -425,7 +425,7 @@ std::string Bilanzbericht::html() const
     // --- Pokalsieger ---
     h += std::string("<section id=\"pokale\">\n<h2>") + T("Pokalsieger nach Nation") + "</h2>\n<table>\n<tr><th>" +
          T("Nation") + "</th>";
-    for (const Wettbewerb_ w : PokaleUndChl) h += std::string("<th>") + WettbewerbName(w) + "</th>";
+    for (const Wettbewerb_ w : PokaleUndChl) h += std::string("<th>") + TWert(WettbewerbName(w)) + "</th>";
     h += "</tr>\n";
     for (const auto& [nation, titel] : sieger) {
         h += "<tr>" + Zelle(nation);

@@ -221,7 +221,7 @@ bool SpielAnlegenBeginnen(const std::array<std::string, 6>* grunddaten)
     S.Neuanlage = true;
     if (!(grunddaten ? DatenAusTextenLaden(*grunddaten) : DatenLaden())) {
         S.Neuanlage = false;
-        FehlerMeldung(DatenFehlerText);
+        FehlerMeldung(T(DatenFehlerText));
         return false;
     }
     GrundwerteSetzen();

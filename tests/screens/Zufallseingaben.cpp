@@ -323,7 +323,7 @@ const Kennzahl Kennzahlen[] = {
     {"InfoF", "Geldanlage", [](const Manager_& mg, int) { return Euro(mg.AnlageWert); }},
     {"BankF", "Sparbuch", [](const Manager_& mg, int) { return Euro(mg.Sparbuch); }},
     {"BankF", "Kredit", [](const Manager_& mg, int) { return Euro(mg.Kredit); }},
-    {"BankF", "AktienAnzahl", [](const Manager_& mg, int) { return QStringLiteral("%1 Aktien").arg(mg.Aktien); }},
+    {"BankF", "AktienAnzahl", [](const Manager_& mg, int) { return Tq("%1 Aktien").arg(mg.Aktien); }},
     {"AufstellF", "WertLabel", [](const Manager_& mg, int) { return Euro(mg.KaderWert); }},
     {"AufstellF", "GehaelterLabel", [](const Manager_& mg, int) { return Euro(mg.KaderGehalt); }},
 };

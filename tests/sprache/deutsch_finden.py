@@ -15,7 +15,7 @@ WORT = re.compile(r"[A-Za-zÄÖÜäöüß]{3,}")
 # Wörter, die im Englischen gleich lauten oder Eigennamen des Spiels sind.
 ERLAUBT = {"Torvane", "Automatic", "Bundesliga", "Oberliga", "Regionalliga", "Liga", "DFB", "Pokal", "Uefa",
            "ChampionsLige", "Sieger", "Toto", "Euro", "Info", "Manager", "Name", "Start", "Stop", "Team", "Test",
-           "Computer"}
+           "Computer", "TotoTip", "Deutsch"}
 
 
 def katalog(pfad):
@@ -62,8 +62,7 @@ def main():
         except UnicodeDecodeError:
             text = roh.decode("cp1252")  # Dateien der Spielwelt
         for nr, zeile in enumerate(text.splitlines(), 1):
-            woerter = [w for w in WORT.findall(zeile) if w.lower() in deutsch or
-                       (re.search("[äöüßÄÖÜ]", w) and w.lower() not in erlaubt)]
+            woerter = [w for w in WORT.findall(zeile) if w.lower() in deutsch]
             if woerter:
                 funde.append(f"{datei}:{nr}: {', '.join(sorted(set(woerter)))}: {zeile.strip()[:160]}")
     for f in funde[:80]:

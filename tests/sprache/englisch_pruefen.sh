@@ -24,5 +24,7 @@ html = re.sub(r"<(style|script)[^>]*>.*?</\1>", " ", html, flags=re.S)
 print(re.sub(r"<[^>]+>", "\n", html))
 PY
 ./torvane --help --sprache en > "$ordner/hilfe.txt"
+# Ohne den Namen des Bildes vor jeder Zeile.
+cut -d: -f2- "$ordner/fotos/texte.txt" > "$ordner/fotos.txt"
 python3 "$quellen/tests/sprache/deutsch_finden.py" "$quellen/po/en.po" "$quellen/daten" "$ordner/autoplay.txt" \
-  "$ordner/bilanz.txt" "$ordner/fotos/texte.txt" "$ordner/hilfe.txt" "$quellen/daten/Hilfe.en.dat"
+  "$ordner/bilanz.txt" "$ordner/fotos.txt" "$ordner/hilfe.txt" "$quellen/daten/Hilfe.en.dat"

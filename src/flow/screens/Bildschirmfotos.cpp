@@ -364,7 +364,8 @@ QStringList BildschirmfotosMachen(const QString& ordner)
         // Die Ladeliste mit zwei Spielständen aus einem eigenen Ordner.
         const QTemporaryDir saves;
         const std::string save = std::exchange(Pfade.Save, U(saves.path()) + "/");
-        for (const char* n : {"Quirin mit SV Kickersdorf", "Saison 2"}) SpielstandDatei("save", SpielstandPfad(n));
+        for (const std::string& n : {Tf("%1 mit %2", {"Quirin", "SV Kickersdorf"}), Tf("Saison %1", {"2"})})
+            SpielstandDatei("save", SpielstandPfad(n));
         StartF->ladelisteZeigen();
         Foto(StartF, ordner, QStringLiteral("start_laden"), fertig);
         StartF->ladelisteSchliessen();
@@ -443,25 +444,28 @@ QStringList BildschirmfotosMachen(const QString& ordner)
     }
 
     // Nachrichtenfenster in allen Arten.
+    // Die Beispiele in der Sprache des Spiels, mit den Texten, die das Spiel selbst zeigt.
     struct Art {
         const char* datei;
         const char* art;
         int bild;
-        const char* kopf;
-        const char* text;
+        std::string kopf;
+        std::string text;
     };
     const Art arten[] = {
-        {"10_nachricht_ok", "OK", 1, "Neues vom Training, Quirin",
-         "\r\nHeinz Beispiel\r\n\r\nDer Spieler hat eine Prellung\r\n und fällt damit 5 Wochen aus."},
-        {"11_nachricht_jein", "JEIN", 6, "Quirin", "\r\n\r\nMöchten Sie 1.000 Aktien für 987.000 € kaufen ?"},
-        {"12_nachricht_alles", "ALLES", 5, "Pokalauslosung", "\r\nWollen Sie die Spiele sehen ?"},
-        {"13_nachricht_auto", "Auto1500", 4, "Beispielspiel", "\r\n\r\nA U T O S P E I C H E N"},
+        {"10_nachricht_ok", "OK", 1, Tf("Neues vom Training, %1", {"Quirin"}),
+         std::string("\r\nHeinz Beispiel\r\n\r\n") + T("Der Spieler hat eine Prellung") + "\r\n" +
+             Tf(" und fällt damit %1 Wochen aus.", {"5"})},
+        {"11_nachricht_jein", "JEIN", 6, "Quirin",
+         "\r\n\r\n" + Tf("Möchten Sie 1.000 Aktien für %1 kaufen ?", {"987.000 €"})},
+        {"12_nachricht_alles", "ALLES", 5, T("Pokalauslosung"), std::string("\r\n") + T("Wollen Sie die Spiele sehen ?")},
+        {"13_nachricht_auto", "Auto1500", 4, T("Beispielspiel"), std::string("\r\n\r\n") + T("A U T O S P E I C H E N")},
         {"14_nachricht_trainer", "OK", 107, "Opa Horst",
-         "Der Vertrag ist zu Ende und steht dem Verein als Trainer nicht mehr zu Verfügung"},
+         T("Der Vertrag ist zu Ende und steht dem Verein als Trainer nicht mehr zu Verfügung")},
     };
     for (const Art& a : arten) {
         TMailF f(MainF);
-        f.fuellen(QString::fromUtf8(a.kopf), Zeilen(a.text), NachrichtArtLesen(a.art), a.bild);
+        f.fuellen(Q(a.kopf), Zeilen(a.text), NachrichtArtLesen(a.art), a.bild);
         f.show();
         Foto(&f, ordner, QString::fromUtf8(a.datei), fertig);
     }
@@ -485,8 +489,8 @@ QStringList BildschirmfotosMachen(const QString& ordner)
         }
         TMailF f(MainF);
         f.fuellen(Q(scheck),
-                  Zeilen("\r\nViel Glück in der nächsten Saison wünscht der Fußballbund,zudem wird Ihnen ein Scheck in "
-                         "Höhe von 1.340.000 € überreicht."),
+                  Zeilen("\r\n" + Tf("%1zudem wird Ihnen ein Scheck in Höhe von %2 überreicht.",
+                                         {Verbandsurteil(5), "1.340.000 €"})),
                   NachrichtArtLesen("ok"), -1);
         f.show();
         Foto(&f, ordner, QStringLiteral("14_nachricht_scheck"), fertig);
@@ -494,7 +498,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
 
     {
         TRechnerF r(MainF);
-        r.vorbereiten(1234500, QStringLiteral("Wie viele Sitzplätze ?"));
+        r.vorbereiten(1234500, Tq("Wie viele Sitzplätze ?"));
         r.show();
         r.raeder[6]->zifferSetzen(7);
         QEnterEvent rein(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
@@ -506,7 +510,7 @@ QStringList BildschirmfotosMachen(const QString& ordner)
 
     Fotografieren(DiskF, ordner, QStringLiteral("17_disk"), fertig);
 
-    PleiteF->zeigen(QStringLiteral("Quirin hat´s geschafft"));
+    PleiteF->zeigen(Tq("%1 hat´s geschafft").arg(QStringLiteral("Quirin")));
     Foto(PleiteF, ordner, QStringLiteral("18_pleite"), fertig);
     PleiteF->hide();
 
