@@ -290,9 +290,7 @@ Naechster EinAbschluss()
     bool weiterzaehlen = true;
     if (HatSpiel(akt)) {
         if (BerechneVermoegen(akt) <= 0) {
-            // Deutsch ergibt das genau PleiteFrageText.
-            const std::string frage =
-                Tz("Mit diesem Vermögen werden Sie aus\ndem Spiel geworfen.\n\nZurück um dies zu Verhindern ?");
+            const std::string frage = Tz(PleiteFrageText);
             if (Meldung(DialogArt::Warnung, frage, Knoepfe::JaNein) == Antwort::Ja) return Naechster::Halt;
             if (!PleiteAbwickeln()) return Naechster::Halt;
             // Der Nachrücker steht jetzt in diesem Platz und ist als Nächster dran; ging der

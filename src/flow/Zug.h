@@ -69,10 +69,9 @@ bool NeuerSpielerKlick();
 // true, wenn die Schale ein neues Spiel anlegen soll.
 bool NeuesSpielKlick();
 
-// Die Texte, die der Zugablauf zeigt (deutsch; gezeigt wird T(...)). Die Frage steht so, wie sie
-// deutsch erscheint; der Katalog kennt sie mit "\n" (siehe EinAbschluss).
+// Die Texte, die der Zugablauf zeigt (deutsch; gezeigt wird T(...), die Frage mit Tz(...)).
 constexpr const char* PleiteFrageText =
-    "Mit diesem Vermögen werden Sie aus\r\ndem Spiel geworfen.\r\n\r\nZurück um dies zu Verhindern ?";
+    N_("Mit diesem Vermögen werden Sie aus\ndem Spiel geworfen.\n\nZurück um dies zu Verhindern ?");
 constexpr const char* AbschlussOhneDeckungText =
     N_("Das Konto kann die Kosten dieses Spieltags nicht tragen: erst Geld vom Sparbuch holen.");
 constexpr const char* ZuWenigSpielerText = N_("Sie schafften es nicht min. 7 Spieler einzusetzen");

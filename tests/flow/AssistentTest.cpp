@@ -198,7 +198,7 @@ TEST_F(AssistentSchritt, AntwortenUndEigeneRueckfragen)
 {
     // Der Wortlaut entscheidet nichts: das Angebot kommt in Werten.
     EXPECT_EQ(AssistentAntwort(0, "Hertha bietet 1.000 €\r\n Angebot akzeptieren ?", Knoepfe::JaNein), Antwort::Nein);
-    EXPECT_EQ(AssistentAntwort(0, PleiteFrageText, Knoepfe::JaNein), Antwort::Nein);
+    EXPECT_EQ(AssistentAntwort(0, Tz(PleiteFrageText), Knoepfe::JaNein), Antwort::Nein);
     EXPECT_EQ(AssistentAntwort(0, "Kontoüberziehung zu hoch !", Knoepfe::OkAbbrechen), Antwort::Ok);
     EXPECT_EQ(AssistentAntwort(0, "Wetten, dass ?", Knoepfe::JaNein), Antwort::Nein);
     EXPECT_EQ(AssistentKnopf(0, "", NachrichtArtLesen("Jein")), Befehlswert::Nein);

@@ -777,10 +777,10 @@ TEST(Abschluss, UeberziehungAbgelehntUndPleiteFrage)
     mg.Kontostand = -100000000;
     const std::string zweiter = S.Manager[1].Name.text();
     ui.frage = [](const std::string& text, Knoepfe) {
-        return text == PleiteFrageText ? Antwort::Ja : Antwort::Ok;
+        return text == Tz(PleiteFrageText) ? Antwort::Ja : Antwort::Ok;
     };
     AbschlussClick();
-    EXPECT_EQ(ui.anzahl(PleiteFrageText), 1u);
+    EXPECT_EQ(ui.anzahl(Tz(PleiteFrageText)), 1u);
     EXPECT_EQ(S.Spiel.ManagerHoch, 1);
     EXPECT_EQ(S.AktManager, 0);
     EXPECT_EQ(S.Spiel.Spieltag, 0);
