@@ -28,14 +28,18 @@ uint64_t Pruefsumme(const fs::path& p)
 
 uint64_t GoldenerLauf(std::vector<std::string> argumente, std::string* ausgabe = nullptr)
 {
-    const fs::path datei = fs::temp_directory_path() / ("torvane_golden_" + argumente[4] + ".lig");
+    // Ein Ordner je Saat: der Spielstandordner ist gesperrt, solange ein Lauf hineinspeichert,
+    // und die goldenen Fälle laufen nebeneinander.
+    const fs::path ordner = fs::temp_directory_path() / ("torvane_golden_" + argumente[4]);
+    fs::create_directories(ordner);
+    const fs::path datei = ordner / "golden.lig";
     fs::remove(datei);
     argumente.insert(argumente.end(), {"--save", datei.string()});
     const Ausgabe a = Lauf(argumente);
     EXPECT_EQ(a.code, 0) << a.fehler;
     if (ausgabe != nullptr) *ausgabe = a.aus;
     const uint64_t h = Pruefsumme(datei);
-    fs::remove(datei);
+    fs::remove_all(ordner);
     return h;
 }
 

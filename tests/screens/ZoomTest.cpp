@@ -160,6 +160,41 @@ private slots:
         else qputenv("QT_SCALE_FACTOR", vorher);
     }
 
+    // Die Sprache: verlangt (--sprache) vor der Wahl im Fenster "Info", die vor der des Systems;
+    // die Wahl speichert das Fenster sofort, "System" löscht sie wieder.
+    void spracheVorDemStart()
+    {
+        Pfade.Sprachen = U(QDir::currentPath()) + "/locale/";
+        const QByteArray lang = qgetenv("LANG"), language = qgetenv("LANGUAGE"), all = qgetenv("LC_ALL");
+        qputenv("LANG", "de_DE.UTF-8");
+        qunsetenv("LANGUAGE");
+        qunsetenv("LC_ALL");
+        SpracheVorDemStartSetzen("");
+        QCOMPARE(Sprache(), std::string("de"));
+        {
+            TProgrammInfoF info;
+            info.SpracheWahl->setCurrentIndex(info.SpracheWahl->findData(QStringLiteral("en")));
+        }
+        QCOMPARE(SpracheGespeichert(), QStringLiteral("en"));
+        SpracheVorDemStartSetzen("");
+        QCOMPARE(Sprache(), std::string("en"));
+        SpracheVorDemStartSetzen("de");
+        QCOMPARE(Sprache(), std::string("de"));
+        {
+            TProgrammInfoF info;
+            QCOMPARE(info.SpracheWahl->currentData().toString(), QStringLiteral("en"));
+            info.SpracheWahl->setCurrentIndex(0);
+        }
+        qputenv("LANG", "en_GB.UTF-8");
+        SpracheVorDemStartSetzen("");
+        QCOMPARE(Sprache(), std::string("en"));
+        SpracheSetzen("de", "");
+        if (lang.isNull()) qunsetenv("LANG");
+        else qputenv("LANG", lang);
+        if (!language.isNull()) qputenv("LANGUAGE", language);
+        if (!all.isNull()) qputenv("LC_ALL", all);
+    }
+
     // Bei 200 % hat jedes gegrabte Fenster die doppelte Pixelgröße, die Bedienelemente
     // liegen (in Fensterpunkten) an derselben Stelle, und Bilder haben volle Auflösung.
     void doppeltSoGross()
