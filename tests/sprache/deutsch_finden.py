@@ -5,7 +5,9 @@ Ein Wort zählt als deutsch, wenn es in einem deutschen Quelltext des Katalogs v
 keiner englischen Übersetzung und in keinem Namen der Spielwelt (Vereine, Spieler, Nationen).
 Ein Text, der am Katalog vorbei gezeigt wird, verrät sich so an seinen Wörtern.
 
-Aufruf: deutsch_finden.py PO DATENORDNER TEXTDATEI...   (Ausgang 1 mit den Fundstellen)
+Aufruf: deutsch_finden.py PO DATENORDNER [--namen QUELLE...] -- TEXTDATEI...   (Ausgang 1 mit den Fundstellen)
+Mit --namen gelten die Zeichenketten einer Quelldatei, die nicht im Katalog stehen, als Namen
+(Sponsoren, Trainer), wie die der Spielwelt.
 """
 import re
 import sys
@@ -46,12 +48,20 @@ def katalog(pfad):
 
 
 def main():
-    po, daten, dateien = sys.argv[1], Path(sys.argv[2]), sys.argv[3:]
+    po, daten, rest = sys.argv[1], Path(sys.argv[2]), sys.argv[3:]
+    quellen, dateien = [], rest
+    if rest and rest[0] == "--namen":
+        quellen, dateien = rest[1:rest.index("--")], rest[rest.index("--") + 1:]
     paare = katalog(po)
+    quelltexte = {d for d, _ in paare}
     englisch = {w.lower() for _, s in paare for w in WORT.findall(s)}
     welt = set()
     for name in ("Mansch.dat", "Spieler.dat", "Nationen.dat"):
         welt |= {w.lower() for w in WORT.findall((daten / name).read_text(encoding="cp1252"))}
+    for quelle in quellen:
+        for literal in re.findall(r'"((?:[^"\\\n]|\\.)*)"', Path(quelle).read_text(encoding="utf-8")):
+            if literal not in quelltexte:
+                welt |= {w.lower() for w in WORT.findall(literal)}
     erlaubt = englisch | welt | {w.lower() for w in ERLAUBT}
     deutsch = {w.lower() for d, _ in paare for w in WORT.findall(d)} - erlaubt
     funde = []

@@ -26,5 +26,6 @@ PY
 ./torvane --help --sprache en > "$ordner/hilfe.txt"
 # Ohne den Namen des Bildes vor jeder Zeile.
 cut -d: -f2- "$ordner/fotos/texte.txt" > "$ordner/fotos.txt"
-python3 "$quellen/tests/sprache/deutsch_finden.py" "$quellen/po/en.po" "$quellen/daten" "$ordner/autoplay.txt" \
+python3 "$quellen/tests/sprache/deutsch_finden.py" "$quellen/po/en.po" "$quellen/daten" \
+  --namen "$quellen/src/finance/Sponsoren.cpp" "$quellen/src/core/Variablen.cpp" -- "$ordner/autoplay.txt" \
   "$ordner/bilanz.txt" "$ordner/fotos.txt" "$ordner/hilfe.txt" "$quellen/daten/Hilfe.en.dat"
