@@ -56,7 +56,7 @@ for quelle in tests/fuzz/*.cpp; do [ -f "$quelle" ] && fuzzer+=("$(basename "$qu
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
       -DCMAKE_CXX_COMPILER=clang++ "${starter[@]}" -DTORVANE_NUR_REGELN=OFF -DTORVANE_SANITIZER=ON \
       -DTORVANE_FUZZ="$([ ${#fuzzer[@]} -gt 0 ] && echo ON || echo OFF)" -DTORVANE_BENCH=OFF > /dev/null
-cmake --build build-san --target regeltests Zufallseingaben kopie_daten kopie_musik kopie_grafik "${fuzzer[@]}"
+cmake --build build-san --target regeltests Zufallseingaben kopie_daten kopie_musik kopie_grafik kataloge "${fuzzer[@]}"
 stufe_fertig "Bauen (Sanitizer und Fuzzer)"
 # Die Regeltests hier in zwei Hälften statt jeder Fall als eigener Prozess über ctest:
 # ein Prozess mit Sanitizern braucht gut 0,3 s zum Anlaufen, bei fast dreihundert Fällen eine Minute.

@@ -53,7 +53,8 @@ void Geschichte(int m)
         st.Geldpunkte[i] = static_cast<int16_t>(60 + i / 2 + static_cast<int>(25 * std::sin(i / 11.0)));
     S.Spiel.Saison = 13;
     S.Saisonbilanz[m].laengeSetzen(14);
-    const char* const runden[4] = {"1.Runde", "Achtelfinale", "Halbfinale", "Sieger"};
+    // Die Beispielrunden schreiben sich anders als die des Spiels; auch sie zeigt die Tafel übersetzt.
+    const char* const runden[4] = {"1.Runde", N_("Achtelfinale"), N_("Halbfinale"), "Sieger"};
     for (int s = 1; s <= 13; ++s) {
         Saisonbilanz_& b = S.Saisonbilanz[m][s];
         b.Liga = static_cast<uint8_t>(std::max(1, 4 - s / 3));
