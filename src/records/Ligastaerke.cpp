@@ -22,7 +22,7 @@ bool BerichtBezahlt(int64_t preis)
 {
     Manager_& mg = Aktueller();
     if (!KontoPasst(mg.Kontostand, -preis)) {
-        Hinweis(BetragZuGrossText);
+        Hinweis(T(BetragZuGrossText));
         return false;
     }
     KontoBuchen(mg.Kontostand, -preis);

@@ -53,7 +53,7 @@ bool Angebot(int m, int i)
     if (AngebotFragen({Angebotsfrage::SpielerVerkauf, i, netto}, "", frage)) {
         // Übersteigt die Strafe das Angebot und fasst das Konto den Rest nicht, bleibt der Spieler.
         if (!KontoPasst(mg.Kontostand, std::min<int64_t>(netto, 0))) {
-            Hinweis(BetragZuGrossText);
+            Hinweis(T(BetragZuGrossText));
             return false;
         }
         Buchen(m, netto);
@@ -78,7 +78,7 @@ bool Angebot(int m, int i)
     // Eine Strafe, die das Konto nicht trägt, gibt es nicht umsonst: das Angebot gilt als nie gemacht.
     if (!KontoPasst(mg.Kontostand, -strafeListe)) {
         SETZE(s.Angebote, s.Angebote - 1);
-        Hinweis(BetragZuGrossText);
+        Hinweis(T(BetragZuGrossText));
         return false;
     }
     Hinweis(Tz("Sie haben 3 Angebote für diesen Spieler abgelehnt !\n"

@@ -379,7 +379,7 @@ Punktepruefung PunkteKaufenPruefen(int m, int i, Attribut a, int punkte)
     Punkteplan p;
     p.Anzahl = std::min(punkte, hoechst - wert);
     p.Kosten = static_cast<int64_t>(p.Anzahl) * preis;
-    if (!KontoPasst(S.Manager[m].Kontostand, -p.Kosten)) return {std::nullopt, BetragZuGrossText, true};
+    if (!KontoPasst(S.Manager[m].Kontostand, -p.Kosten)) return {std::nullopt, T(BetragZuGrossText), true};
     p.Spieler = s;
     switch (a) {
     case Attribut::Technik: SETZE(p.Spieler.Technik, wert + p.Anzahl); break;
@@ -472,7 +472,7 @@ Vertragspruefung SpielerVerkaufenPruefen(int m, int i)
                                  "können Sie ihn nicht von der Transferliste nehmen !")};
     default: return {};
     }
-    if (!KontoPasst(mg.Kontostand, -p.Kosten)) return {std::nullopt, BetragZuGrossText};
+    if (!KontoPasst(mg.Kontostand, -p.Kosten)) return {std::nullopt, T(BetragZuGrossText)};
     return {p, {}};
 }
 
@@ -503,7 +503,7 @@ Vertragspruefung NeuerVertragPruefen(int m, int i)
                                  "Warum verhandeln wenn der Spieler verkauft werden soll !?",
                                  {nachname})};
     std::optional<Vertragsplan> p = Gespraechswunsch(mg, s);
-    if (!p) return {std::nullopt, BetragZuGrossText};
+    if (!p) return {std::nullopt, T(BetragZuGrossText)};
     if (p->Verhandeln) return {p, {}};
     if (p->Kosten > 0)
         p->Meldung = Tf("Sie zahlen, %1 Strafe wegen Aufgringlichkeit.", {Geldtext(static_cast<double>(p->Kosten))}) + NL;

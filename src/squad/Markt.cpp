@@ -129,7 +129,7 @@ Vertragspruefung MarktspielerWaehlenPruefen(int m, int i)
         return {std::nullopt, T("Sie haben schon 23 Spieler in Ihrem Kader, damit müßte selbst Ihnen gelingen eine "
                                 "vernünftige Mannschaft aufzustellen !")};
     std::optional<Vertragsplan> p = Gespraechswunsch(mg, s);
-    if (!p) return {std::nullopt, BetragZuGrossText};
+    if (!p) return {std::nullopt, T(BetragZuGrossText)};
     if (p->Verhandeln) return {p, {}};
     if (p->Kosten > 0)
         p->Meldung = Tf("Sie zahlen, %1 Strafe wegen Täglicher Verfolgung.",
@@ -198,7 +198,7 @@ Trainerwahl TrainerVerpflichtenPruefen(int m, int t, int g)
     if (e.Nummer == -1) return {std::nullopt, T("Dieser Trainer wurde schon Verpflichtet !")};
     g = std::clamp(g, 1, 100);
     const Trainerbedingungen_ b = TrainerBedingungen(t, g);
-    if (!KontoPasst(mg.Kontostand, -int64_t{b.Kostet})) return {std::nullopt, BetragZuGrossText};
+    if (!KontoPasst(mg.Kontostand, -int64_t{b.Kostet})) return {std::nullopt, T(BetragZuGrossText)};
     Trainervertrag p;
     p.Trainer = Passt<int8_t>(t, "Trainer");
     p.Bedingungen = b;

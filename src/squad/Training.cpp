@@ -126,7 +126,7 @@ Trainerpruefung TrainerKuendigenPruefen(int m)
     const int64_t kosten = TrainerKuendigungskosten(m);
     // Kosten, die das Konto nicht fasst, machen die Kündigung unmöglich; ein Überschuss wird bis an die Grenze gebucht.
     const int64_t saldo = int64_t{mg.TrainerPreis} - kosten;
-    if (!KontoPasst(mg.Kontostand, std::min<int64_t>(saldo, 0))) return {std::nullopt, BetragZuGrossText};
+    if (!KontoPasst(mg.Kontostand, std::min<int64_t>(saldo, 0))) return {std::nullopt, T(BetragZuGrossText)};
     Trainerplan p;
     p.Buchung = saldo;
     p.Rueckfrage = Tz("Ohne Trainer müssen Sie das Training neu gestalten.\nSicher, für %1 kündigen ?",
@@ -204,7 +204,7 @@ Lagerpruefung LagerPruefen(int m, int lager, int tage)
     const Manager_& mg = S.Manager[m];
     if (!LagerErlaubt(mg.Liga, lager)) return Lagerpruefung{std::nullopt, T(LagerVerbotenText)};
     Lagerplan p{lager, tage, LagerBerechnen(mg.KaderAnzahl, lager, tage)};
-    if (!KontoPasst(mg.Kontostand, -p.Werte.Preis)) return Lagerpruefung{std::nullopt, BetragZuGrossText};
+    if (!KontoPasst(mg.Kontostand, -p.Werte.Preis)) return Lagerpruefung{std::nullopt, T(BetragZuGrossText)};
     return Lagerpruefung{p, {}};
 }
 

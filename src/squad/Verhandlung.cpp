@@ -98,7 +98,7 @@ bool GebuehrPasstNicht(int m, Verhandlungsart art, const Vertragspruefung& p)
     if (!p.plan || !p.plan->Verhandeln) return false;
     if (KontoPasst(S.Manager[m].Kontostand, -int64_t{Verhandlungsgebuehr(AbloeseZuBeginn(art, p.plan->Spieler))}))
         return false;
-    Hinweis(BetragZuGrossText);
+    Hinweis(T(BetragZuGrossText));
     return true;
 }
 
@@ -342,7 +342,7 @@ Verhandlungsergebnis Anbieten()
         }
         // Eine Ablöse, die das Konto nicht fasst, wird nicht angeboten.
         if (!KontoPasst(mg.Kontostand, -int64_t{v.Abloese})) {
-            Hinweis(BetragZuGrossText);
+            Hinweis(T(BetragZuGrossText));
             return Verhandlungsergebnis::Ignoriert;
         }
     }
@@ -351,7 +351,7 @@ Verhandlungsergebnis Anbieten()
     for (int i = 1; i <= mg.KaderAnzahl; ++i)
         if (v.Art == Verhandlungsart::Kauf || i != v.Zeile) gehaelter += mg.Kader[i].Gehalt;
     if (!GehaelterPassen(gehaelter)) {
-        Hinweis(BetragZuGrossText);
+        Hinweis(T(BetragZuGrossText));
         return Verhandlungsergebnis::Ignoriert;
     }
 
