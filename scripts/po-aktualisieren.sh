@@ -6,24 +6,14 @@ set -euo pipefail
 # Die Werkzeuge sollen englisch melden: das Skript sucht in ihrer Ausgabe nach "untranslated".
 export LC_ALL=C.UTF-8 LANGUAGE=
 cd "$(dirname "$0")/.."
-# Mit --vorlage AUSGABE.pot DATEI… nur die Vorlage dieser Dateien (für einen Teil der Arbeit).
 pruefen=0
 [ "${1:-}" = "--pruefen" ] && pruefen=1
-teil=""
-if [ "${1:-}" = "--vorlage" ]; then
-  teil=$(realpath "$2")
-  shift 2
-fi
 
 vorlage=$(mktemp --suffix=.pot)
 trap 'rm -f "$vorlage" "$vorlage".*' EXIT
 # Die Schlüsselwörter aus src/core/Sprache.h und QtOberflaeche.h; %1 … sind Platzhalter im
 # Stil von Qt, msgfmt --check prüft damit, dass eine Übersetzung jeden behält.
-if [ -n "$teil" ]; then
-  printf '%s\n' "$@" | LC_ALL=C sort > "$vorlage.liste"
-else
-  git ls-files 'src/*.cpp' 'src/*.h' | LC_ALL=C sort > "$vorlage.liste"
-fi
+git ls-files 'src/*.cpp' 'src/*.h' | LC_ALL=C sort > "$vorlage.liste"
 xgettext --language=C++ --qt --from-code=UTF-8 --files-from="$vorlage.liste" --output="$vorlage" \
   --keyword= --keyword=T --keyword=TC:1c,2 --keyword=Tf --keyword=Tz --keyword=Tq --keyword=TCq:1c,2 --keyword=N_ \
   --flag=T:1:qt-format --flag=TC:2:qt-format --flag=Tf:1:qt-format --flag=Tz:1:qt-format --flag=Tq:1:qt-format \
@@ -34,10 +24,6 @@ xgettext --language=C++ --qt --from-code=UTF-8 --files-from="$vorlage.liste" --o
 # Das Datum der Vorlage wechselt bei jedem Lauf; ohne es ändert sie sich nur mit den Texten.
 sed -i '/^"POT-Creation-Date: /d' "$vorlage"
 
-if [ -n "$teil" ]; then
-  cp "$vorlage" "$teil"
-  exit 0
-fi
 fehler=0
 if [ "$pruefen" -eq 0 ]; then
   cp "$vorlage" po/torvane.pot

@@ -1,13 +1,14 @@
 #include "core/Sprache.h"
 
+#include "core/Daten.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 namespace torvane {
@@ -52,14 +53,6 @@ std::string KuerzelAus(std::string_view locale)
     const size_t ende = locale.find_first_of("_.@");
     std::string k(locale.substr(0, ende));
     return KuerzelGueltig(k) ? k : std::string();
-}
-
-bool DateiLesen(const std::string& pfad, std::string& bytes)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    if (!f) return false;
-    bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    return !f.bad();
 }
 
 } // namespace
@@ -154,9 +147,10 @@ const std::string& Sprache() { return Kuerzel; }
 
 bool SpracheSetzen(std::string_view kuerzel, const std::string& ordner)
 {
-    std::string bytes;
-    if (kuerzel != "de" && KuerzelGueltig(kuerzel) && DateiLesen(KatalogDatei(ordner, kuerzel), bytes) &&
-        KatalogAusBytes(std::move(bytes))) {
+    // Wie die Grunddaten: eine Datei über MaxDatenDateiGroesse liest niemand ganz ein.
+    std::optional<std::string> bytes;
+    if (kuerzel != "de" && KuerzelGueltig(kuerzel) && (bytes = DateiInhalt(KatalogDatei(ordner, kuerzel))) &&
+        static_cast<int64_t>(bytes->size()) <= MaxDatenDateiGroesse && KatalogAusBytes(std::move(*bytes))) {
         Kuerzel = std::string(kuerzel);
         return true;
     }

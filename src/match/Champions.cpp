@@ -26,7 +26,7 @@ int ChlVereinSuchen(int nummer)
 int ChlManschNr(int nummer)
 {
     const int v = ChlVereinSuchen(nummer);
-    if (v == 0) Hinweis("FEHLER: Keine ChlManschNr gefunden !");
+    if (v == 0) Hinweis(T("FEHLER: Keine ChlManschNr gefunden !"));
     return v;
 }
 
@@ -34,7 +34,7 @@ int ChlManschIndex(int nummer)
 {
     for (int k = 1; k <= 16; ++k)
         if (S.ChlTabelle[k].ChlSlot == nummer) return k;
-    Hinweis("FEHLER: Keine ChlManschIndenx gefunden !");
+    Hinweis(T("FEHLER: Keine ChlManschIndenx gefunden !"));
     return 0;
 }
 
